@@ -35,3 +35,4 @@ function(telvarion_add_gtest name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   _telvarion_register_test(${name} ${T_LABEL})
 endfunction()
+
