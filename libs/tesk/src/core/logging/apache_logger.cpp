@@ -1,0 +1,146 @@
+#include <Tesk/Core/Logging/ApacheLogger.h>
+
+#include "log_core.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace Tesk {
+namespace Core {
+namespace Logging {
+
+namespace {
+const char* const ConfigurationFile = "tesk_logging.ini";
+const char* const ThisSource = "tesk/core/logging";
+
+QString fromText(const char* text)
+{
+    return text ? QString::fromUtf8(text) : QString();
+}
+} // namespace
+
+void addLogger(Base* logger)
+{
+    LogCore::instance().addSink(logger);
+}
+
+void removeLogger(Base* logger)
+{
+    LogCore::instance().removeSink(logger);
+}
+
+ApacheLogger::ApacheLogger(const char* sourcePath, int line, const char* function,
+                           unsigned short level, const char* category)
+{
+    m_Record.time = QDateTime::currentDateTime();
+    m_Record.level = level;
+    m_Record.category = fromText(category);
+    m_Record.source = fromText(sourcePath);
+    m_Record.line = line;
+    m_Record.function = fromText(function);
+}
+
+ApacheLogger::~ApacheLogger()
+{
+    m_Record.text = m_Text;
+    LogCore::instance().write(m_Record);
+}
+
+bool ApacheLogger::Stop()
+{
+    return LogCore::instance().stop();
+}
+
+void ApacheLogger::ReStart()
+{
+    LogCore::instance().restart();
+}
+
+bool ApacheLogger::isRunning()
+{
+    return LogCore::instance().isRunning();
+}
+
+void ApacheLogger::clearLogs(bool restart)
+{
+    if (!LogCore::instance().clearFiles(restart))
+        ApacheLogger(ThisSource, __LINE__, "Tesk::Core::Logging::ApacheLogger::clearLogs", LevelError, "AppLogger")
+            << "Some log files in " << logFolder() << " could not be deleted";
+}
+
+QString ApacheLogger::configurationFileName()
+{
+    return QString::fromLatin1(ConfigurationFile);
+}
+
+bool ApacheLogger::CopyLogConfiguration(const QString& from, const QString& to)
+{
+    const QDir target(to);
+    const QString source = QDir(from).filePath(configurationFileName());
+    const QString copy = target.filePath(configurationFileName());
+    bool copied = true;
+    if (QFileInfo::exists(source) && !QFileInfo::exists(copy)) {
+        QDir().mkpath(target.absolutePath());
+        copied = QFile::copy(source, copy);
+        if (!copied)
+            ApacheLogger(ThisSource, __LINE__, "Tesk::Core::Logging::ApacheLogger::CopyLogConfiguration",
+                         LevelError, "AppLogger")
+                << "Unable to copy the log configuration " << source << " to " << copy;
+    }
+
+    QString folder = QStringLiteral("logs");
+    if (QFileInfo::exists(copy)) {
+        const QSettings configuration(copy, QSettings::IniFormat);
+        folder = configuration.value(QStringLiteral("folder"), folder).toString();
+        bool valid = false;
+        const qint64 size = configuration.value(QStringLiteral("maxFileSize")).toLongLong(&valid);
+        if (valid)
+            setMaxFileSize(size);
+        const int files = configuration.value(QStringLiteral("maxFiles")).toInt(&valid);
+        if (valid)
+            setMaxFiles(files);
+    }
+    setLogFolder(QDir::isAbsolutePath(folder) ? folder : target.absoluteFilePath(folder));
+    return copied;
+}
+
+void ApacheLogger::setLogFolder(const QString& folder)
+{
+    LogCore::instance().setFolder(folder);
+}
+
+QString ApacheLogger::logFolder()
+{
+    return LogCore::instance().folder();
+}
+
+QString ApacheLogger::currentLogFile()
+{
+    return LogCore::instance().currentFile();
+}
+
+void ApacheLogger::setMaxFileSize(qint64 bytes)
+{
+    LogCore::instance().setMaxFileSize(bytes);
+}
+
+qint64 ApacheLogger::maxFileSize()
+{
+    return LogCore::instance().maxFileSize();
+}
+
+void ApacheLogger::setMaxFiles(int files)
+{
+    LogCore::instance().setMaxFiles(files);
+}
+
+int ApacheLogger::maxFiles()
+{
+    return LogCore::instance().maxFiles();
+}
+
+} // namespace Logging
+} // namespace Core
+} // namespace Tesk

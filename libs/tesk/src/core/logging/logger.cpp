@@ -1,0 +1,117 @@
+#include <Tesk/Core/Logging/Logger.h>
+
+#include <QMetaObject>
+#include <QObject>
+#include <QStringList>
+
+namespace Tesk {
+namespace Core {
+namespace Logging {
+
+Logger& Logger::operator<<(const char* text)
+{
+    m_Text += text ? QString::fromUtf8(text) : QStringLiteral("(null)");
+    return *this;
+}
+
+Logger& Logger::operator<<(const QString& text)
+{
+    m_Text += text;
+    return *this;
+}
+
+Logger& Logger::operator<<(const QByteArray& text)
+{
+    m_Text += QString::fromUtf8(text);
+    return *this;
+}
+
+Logger& Logger::operator<<(const std::string& text)
+{
+    m_Text += QString::fromStdString(text);
+    return *this;
+}
+
+Logger& Logger::operator<<(const QStringList& texts)
+{
+    m_Text += QLatin1Char('(') + texts.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return *this;
+}
+
+Logger& Logger::operator<<(char value)
+{
+    m_Text += QLatin1Char(value);
+    return *this;
+}
+
+Logger& Logger::operator<<(int value)
+{
+    m_Text += QString::number(value);
+    return *this;
+}
+
+Logger& Logger::operator<<(unsigned int value)
+{
+    m_Text += QString::number(value);
+    return *this;
+}
+
+Logger& Logger::operator<<(long value)
+{
+    m_Text += QString::number(value);
+    return *this;
+}
+
+Logger& Logger::operator<<(unsigned long value)
+{
+    m_Text += QString::number(value);
+    return *this;
+}
+
+Logger& Logger::operator<<(long long value)
+{
+    m_Text += QString::number(value);
+    return *this;
+}
+
+Logger& Logger::operator<<(unsigned long long value)
+{
+    m_Text += QString::number(value);
+    return *this;
+}
+
+Logger& Logger::operator<<(double value)
+{
+    m_Text += QString::number(value, 'g', 12);
+    return *this;
+}
+
+Logger& Logger::operator<<(bool value)
+{
+    m_Text += value ? QStringLiteral("true") : QStringLiteral("false");
+    return *this;
+}
+
+Logger& Logger::operator<<(const void* pointer)
+{
+    m_Text += QStringLiteral("0x") + QString::number(quintptr(pointer), 16);
+    return *this;
+}
+
+Logger& Logger::operator<<(const QObject* object)
+{
+    if (!object) {
+        m_Text += QStringLiteral("QObject(0x0)");
+        return *this;
+    }
+    m_Text += QString::fromLatin1(object->metaObject()->className()) + QStringLiteral("(0x")
+        + QString::number(quintptr(object), 16);
+    if (!object->objectName().isEmpty())
+        m_Text += QStringLiteral(", name = \"") + object->objectName() + QLatin1Char('"');
+    m_Text += QLatin1Char(')');
+    return *this;
+}
+
+} // namespace Logging
+} // namespace Core
+} // namespace Tesk
