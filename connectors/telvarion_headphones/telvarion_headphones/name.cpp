@@ -1,0 +1,49 @@
+#include "name.h"
+
+#include "logger.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace Connector {
+
+Name::Name()
+{
+    m_Text[0] = 0;
+}
+
+Name::Name(const WChar* text) : Name()
+{
+    Set(text);
+}
+
+bool Name::Set(const char* utf8)
+{
+    m_Text[0] = 0;
+    if (!utf8)
+        return true;
+    const std::size_t length = std::min<std::size_t>(std::strlen(utf8), Capacity);
+    Platform::WString wide;
+    if (!Platform::utf8ToWide(utf8, length, wide)) {
+        const int code = EILSEQ;
+        Logger::instance().error(CategoryWindow,
+                                 "Connector::Name::Set, Error %d (%s) in converting multi-byte string to wide characters",
+                                 code, Logger::errorText(code));
+        return false;
+    }
+    Platform::copyWide(m_Text, Capacity, wide.c_str());
+    return true;
+}
+
+void Name::Set(const WChar* text)
+{
+    Platform::copyWide(m_Text, Capacity, text);
+}
+
+void Name::clear()
+{
+    m_Text[0] = 0;
+}
+
+} // namespace Connector
