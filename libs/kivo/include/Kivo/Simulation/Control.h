@@ -1,0 +1,33 @@
+#pragma once
+
+#include <Kivo/Simulation/Types.h>
+
+#include <QString>
+
+namespace Kivo {
+namespace Simulation {
+
+class Service;
+
+// Injects what the server would do of its own accord. Each call checks the event against
+// the service's present state and returns false, with a log line, when it cannot happen;
+// an accepted event is delivered after the service's latency like any other.
+class Control
+{
+public:
+    explicit Control(Service& service);
+
+    // Returns the new call's id, or 0 when nobody is signed in or `from` is empty.
+    int injectIncomingCall(const QString& from, bool video = false);
+    bool injectRemoteHangUp(int callId);
+    bool injectChatMessage(const QString& from, const QString& text);
+    bool injectPresenceChange(int contactId, int presence, const QString& note = QString());
+    bool injectServerError(int code, const QString& text);
+    bool forceSignOut(const QString& reason);
+
+private:
+    Service& m_Service;
+};
+
+} // namespace Simulation
+} // namespace Kivo

@@ -1,0 +1,108 @@
+#pragma once
+
+// The simulated service.
+//
+// A small, deterministic, in-process model of the communications server that the engine's
+// public classes stand on in place of a real network: accounts with their passwords,
+// contacts with presence, calls, chat and server events. It runs on the GUI thread; every
+// answer and every event reaches observers later, through Qt timers, in the order it was
+// requested or injected, never from inside the call that caused it.
+//
+// Product code never includes this header: it talks to the engine's public classes, which
+// are thin faces over one Service. Tests and the demo set the scene through Control.
+
+#include <Kivo/Simulation/Types.h>
+
+#include <QHash>
+#include <QObject>
+#include <QQueue>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace Kivo {
+namespace Simulation {
+
+class Service : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DefaultLatency = 100;
+
+    explicit Service(QObject* parent = nullptr);
+
+    // The service the engine's faces use, made on first use with the demo account loaded.
+    static Service& shared();
+
+    // Replaces every account (signing out and dropping pending events first). A document
+    // that cannot be read leaves the service without accounts and returns false.
+    bool load(const QByteArray& json, QString* error = nullptr);
+    bool loadDemoAccount();
+
+    // Delay in milliseconds before answers and events are delivered.
+    void setLatency(int milliseconds);
+    int latency() const { return m_Latency; }
+
+    QStringList userNames() const;
+    // User names compare case-insensitively, passwords exactly.
+    SignInError checkCredentials(const QString& userName, const QString& password) const;
+
+    // Requests of the engine's faces; their results arrive as signals.
+    void signIn(const QString& userName, const QString& password);
+    void signOut();
+    bool answerCall(int callId);
+    bool endCall(int callId);
+    void setOwnPresence(int presence);
+
+    bool isSignedIn() const { return m_SignedIn.has_value(); }
+    std::optional<Account> signedInAccount() const;
+    QList<Contact> contacts() const;
+    std::optional<Contact> contact(int contactId) const;
+    QList<Call> calls() const { return m_Calls.values(); }
+    std::optional<Call> call(int callId) const;
+
+signals:
+    void signedIn(const QString& userName);
+    void signInFailed(const QString& userName, Kivo::Simulation::SignInError error);
+    // `reason` is empty when the user signed out, the server's text when it forced it.
+    void signedOut(const QString& reason);
+    void ownPresenceChanged(int presence);
+    void presenceChanged(int contactId, int presence, const QString& note);
+    void incomingCall(int callId, const QString& remote, bool video);
+    void callStateChanged(int callId, Kivo::Simulation::CallState state);
+    void chatMessageReceived(const QString& from, const QString& text);
+    void serverError(int code, const QString& text);
+
+private:
+    friend class Control;
+
+    // Runs `event` after the latency, unless the service was reloaded meanwhile or, for a
+    // session event, the session it belonged to has ended.
+    void post(std::function<void()> event, bool sessionEvent);
+    void deliverNext();
+    void endSession(const QString& reason);
+    int accountIndex(const QString& userName) const;
+    Contact* findContact(int contactId);
+
+    QList<Account> m_Accounts;
+    std::optional<int> m_SignedIn;
+    bool m_SigningIn = false;
+    QHash<int, Call> m_Calls;
+    int m_NextCallId = 1;
+    int m_Latency = DefaultLatency;
+
+    struct Pending
+    {
+        std::function<void()> event;
+        quint64 generation;
+        std::optional<quint64> session;
+    };
+    QQueue<Pending> m_Pending;
+    quint64 m_Generation = 0;
+    quint64 m_Session = 0;
+};
+
+} // namespace Simulation
+} // namespace Kivo

@@ -1,1 +1,0 @@
-// Removed once the library has real sources.

@@ -1,0 +1,271 @@
+#include <Kivo/Simulation/AccountData.h>
+#include <Kivo/Simulation/Service.h>
+
+#include "../kivo_log.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPointer>
+#include <QTimer>
+
+// Resources of a static library are registered by name, outside any namespace.
+static void initKivoData()
+{
+    Q_INIT_RESOURCE(kivo_data);
+}
+
+namespace Kivo {
+namespace Simulation {
+
+namespace {
+
+using Tesk::Core::Logging::LevelDebug;
+using Tesk::Core::Logging::LevelError;
+using Tesk::Core::Logging::LevelInfo;
+using Tesk::Core::Logging::LevelWarning;
+
+const char* const DemoAccountResource = ":/kivo/demo_account.json";
+
+bool isPresence(int presence)
+{
+    return presence >= MinPresence && presence <= MaxPresence;
+}
+
+} // namespace
+
+Service::Service(QObject* parent)
+    : QObject(parent)
+{
+    qRegisterMetaType<Kivo::Simulation::SignInError>();
+    qRegisterMetaType<Kivo::Simulation::CallState>();
+}
+
+Service& Service::shared()
+{
+    static QPointer<Service> instance;
+    if (!instance) {
+        instance = new Service(QCoreApplication::instance());
+        instance->loadDemoAccount();
+    }
+    return *instance;
+}
+
+bool Service::load(const QByteArray& json, QString* error)
+{
+    ++m_Generation;
+    m_SignedIn.reset();
+    m_SigningIn = false;
+    m_Calls.clear();
+    m_Accounts.clear();
+
+    QString problem;
+    if (!AccountData::parse(json, m_Accounts, &problem)) {
+        KIVO_LOG(LevelError) << "Simulated service: account data not loaded: " << problem;
+        if (error)
+            *error = problem;
+        return false;
+    }
+    KIVO_LOG(LevelInfo) << "Simulated service: " << int(m_Accounts.size()) << " account(s) loaded";
+    return true;
+}
+
+bool Service::loadDemoAccount()
+{
+    initKivoData();
+    QFile file(QString::fromLatin1(DemoAccountResource));
+    if (!file.open(QIODevice::ReadOnly)) {
+        KIVO_LOG(LevelError) << "Simulated service: cannot open " << DemoAccountResource;
+        return load(QByteArray());
+    }
+    return load(file.readAll());
+}
+
+void Service::setLatency(int milliseconds)
+{
+    m_Latency = qMax(0, milliseconds);
+}
+
+QStringList Service::userNames() const
+{
+    QStringList names;
+    for (const Account& account : m_Accounts)
+        names.append(account.userName);
+    return names;
+}
+
+int Service::accountIndex(const QString& userName) const
+{
+    const QString wanted = userName.trimmed();
+    for (int index = 0; index < m_Accounts.size(); ++index) {
+        if (m_Accounts.at(index).userName.compare(wanted, Qt::CaseInsensitive) == 0)
+            return index;
+    }
+    return -1;
+}
+
+SignInError Service::checkCredentials(const QString& userName, const QString& password) const
+{
+    const int index = accountIndex(userName);
+    if (index < 0)
+        return SignInError::UnknownUser;
+    if (m_Accounts.at(index).password != password)
+        return SignInError::WrongPassword;
+    return SignInError::None;
+}
+
+void Service::signIn(const QString& userName, const QString& password)
+{
+    if (m_SignedIn || m_SigningIn) {
+        post([this, userName] { emit signInFailed(userName, SignInError::AlreadySignedIn); }, false);
+        return;
+    }
+    m_SigningIn = true;
+    post(
+        [this, userName, password] {
+            m_SigningIn = false;
+            const SignInError error = checkCredentials(userName, password);
+            if (error != SignInError::None) {
+                KIVO_LOG(LevelInfo) << "Simulated service: sign-in of " << userName << " refused ("
+                                    << int(error) << ")";
+                emit signInFailed(userName, error);
+                return;
+            }
+            m_SignedIn = accountIndex(userName);
+            ++m_Session;
+            KIVO_LOG(LevelInfo) << "Simulated service: " << userName << " signed in";
+            emit signedIn(m_Accounts.at(*m_SignedIn).userName);
+        },
+        false);
+}
+
+void Service::signOut()
+{
+    if (!m_SignedIn) {
+        KIVO_LOG(LevelDebug) << "Simulated service: sign-out without a session ignored";
+        return;
+    }
+    post([this] { endSession(QString()); }, true);
+}
+
+bool Service::answerCall(int callId)
+{
+    const auto found = m_Calls.constFind(callId);
+    if (found == m_Calls.constEnd() || !found->incoming || found->state != CallState::Ringing) {
+        KIVO_LOG(LevelWarning) << "Simulated service: no ringing call " << callId << " to answer";
+        return false;
+    }
+    post(
+        [this, callId] {
+            auto call = m_Calls.find(callId);
+            if (call == m_Calls.end() || call->state != CallState::Ringing)
+                return;
+            call->state = CallState::Active;
+            emit callStateChanged(callId, CallState::Active);
+        },
+        true);
+    return true;
+}
+
+bool Service::endCall(int callId)
+{
+    if (!m_Calls.contains(callId)) {
+        KIVO_LOG(LevelWarning) << "Simulated service: no call " << callId << " to end";
+        return false;
+    }
+    post(
+        [this, callId] {
+            if (m_Calls.remove(callId) > 0)
+                emit callStateChanged(callId, CallState::Ended);
+        },
+        true);
+    return true;
+}
+
+void Service::setOwnPresence(int presence)
+{
+    if (!m_SignedIn || !isPresence(presence)) {
+        KIVO_LOG(LevelWarning) << "Simulated service: own presence " << presence << " refused";
+        return;
+    }
+    post(
+        [this, presence] {
+            m_Accounts[*m_SignedIn].presence = presence;
+            emit ownPresenceChanged(presence);
+        },
+        true);
+}
+
+std::optional<Account> Service::signedInAccount() const
+{
+    if (!m_SignedIn)
+        return std::nullopt;
+    return m_Accounts.at(*m_SignedIn);
+}
+
+QList<Contact> Service::contacts() const
+{
+    return m_SignedIn ? m_Accounts.at(*m_SignedIn).contacts : QList<Contact>();
+}
+
+std::optional<Contact> Service::contact(int contactId) const
+{
+    for (const Contact& contact : contacts()) {
+        if (contact.id == contactId)
+            return contact;
+    }
+    return std::nullopt;
+}
+
+Contact* Service::findContact(int contactId)
+{
+    if (!m_SignedIn)
+        return nullptr;
+    for (Contact& contact : m_Accounts[*m_SignedIn].contacts) {
+        if (contact.id == contactId)
+            return &contact;
+    }
+    return nullptr;
+}
+
+std::optional<Call> Service::call(int callId) const
+{
+    const auto found = m_Calls.constFind(callId);
+    if (found == m_Calls.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+void Service::post(std::function<void()> event, bool sessionEvent)
+{
+    m_Pending.enqueue({std::move(event), m_Generation, sessionEvent ? std::optional<quint64>(m_Session) : std::nullopt});
+    // One timer per event; each delivers the oldest, so order holds whatever the timers do.
+    QTimer::singleShot(m_Latency, this, &Service::deliverNext);
+}
+
+void Service::deliverNext()
+{
+    if (m_Pending.isEmpty())
+        return;
+    const Pending pending = m_Pending.dequeue();
+    if (pending.generation != m_Generation)
+        return;
+    if (pending.session && (!m_SignedIn || *pending.session != m_Session)) {
+        KIVO_LOG(LevelDebug) << "Simulated service: event of an ended session dropped";
+        return;
+    }
+    pending.event();
+}
+
+void Service::endSession(const QString& reason)
+{
+    const QList<int> callIds = m_Calls.keys();
+    m_Calls.clear();
+    m_SignedIn.reset();
+    KIVO_LOG(LevelInfo) << "Simulated service: signed out" << (reason.isEmpty() ? QString() : ": " + reason);
+    for (int callId : callIds)
+        emit callStateChanged(callId, CallState::Ended);
+    emit signedOut(reason);
+}
+
+} // namespace Simulation
+} // namespace Kivo
