@@ -1,0 +1,17 @@
+#include "Audio/alsa_backend.h"
+#include "Audio/null_backend.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace Audio {
+
+std::shared_ptr<Backend> createSystemBackend(const std::vector<UsbId>& communicationsDevices)
+{
+    const char* choice = std::getenv("TELVARION_AUDIO");
+    if (choice != nullptr && std::strcmp(choice, "null") == 0)
+        return std::make_shared<NullBackend>();
+    return std::make_shared<AlsaBackend>(communicationsDevices);
+}
+
+} // namespace Audio
