@@ -40,13 +40,28 @@ const WString& pick(const WString* table, std::size_t count, std::size_t index)
 WString DatePicture::fromStrftime(const WString& format)
 {
     WString picture;
+    bool quoting = false;
+    // Letters outside a token are text and go in quotes, one quoted run per word.
+    auto text = [&picture, &quoting](WChar c) {
+        const bool quote = isAsciiLetter(c) || c == u'\'';
+        if (quote && !quoting)
+            picture += u'\'';
+        else if (!quote && quoting)
+            picture += u'\'';
+        quoting = quote;
+        picture += (c == u'\'') ? WString(u"''") : WString(1, c);
+    };
+    auto token = [&picture, &quoting](const char16_t* letters) {
+        if (quoting)
+            picture += u'\'';
+        quoting = false;
+        picture += letters;
+    };
+
     for (std::size_t i = 0; i < format.size(); ++i) {
         WChar c = format[i];
         if (c != u'%' || i + 1 == format.size()) {
-            if (isAsciiLetter(c) || c == u'\'')
-                picture += (c == u'\'') ? WString(u"''") : WString(u"'") + c + u"'";
-            else
-                picture += c;
+            text(c);
             continue;
         }
         c = format[++i];
@@ -57,22 +72,24 @@ WString DatePicture::fromStrftime(const WString& format)
             c = format[++i];
         }
         switch (c) {
-        case u'd': picture += noPadding ? u"d" : u"dd"; break;
-        case u'e': picture += u"d"; break;
-        case u'm': picture += noPadding ? u"M" : u"MM"; break;
-        case u'y': picture += u"yy"; break;
-        case u'Y': case u'G': picture += u"yyyy"; break;
-        case u'b': case u'h': picture += u"MMM"; break;
-        case u'B': picture += u"MMMM"; break;
-        case u'a': picture += u"ddd"; break;
-        case u'A': picture += u"dddd"; break;
-        case u'D': picture += u"MM/dd/yy"; break;
-        case u'F': picture += u"yyyy-MM-dd"; break;
-        case u'%': picture += u'%'; break;
-        case u'n': case u't': picture += u' '; break;
+        case u'd': token(noPadding ? u"d" : u"dd"); break;
+        case u'e': token(u"d"); break;
+        case u'm': token(noPadding ? u"M" : u"MM"); break;
+        case u'y': token(u"yy"); break;
+        case u'Y': case u'G': token(u"yyyy"); break;
+        case u'b': case u'h': token(u"MMM"); break;
+        case u'B': token(u"MMMM"); break;
+        case u'a': token(u"ddd"); break;
+        case u'A': token(u"dddd"); break;
+        case u'D': token(u"MM/dd/yy"); break;
+        case u'F': token(u"yyyy-MM-dd"); break;
+        case u'%': text(u'%'); break;
+        case u'n': case u't': text(u' '); break;
         default: break; // not part of a date
         }
     }
+    if (quoting)
+        picture += u'\'';
     return picture;
 }
 
