@@ -77,6 +77,7 @@ public:
     // Takes ownership when it returns true.
     bool AddDeviceHandler(Device* handler);
     unsigned GetHandlerCount() const { return m_HandlerCount; }
+    Device* GetHandler(unsigned index) const { return index < m_HandlerCount ? m_Handlers[index] : nullptr; }
 
     // The current call: the one the handlers treat as active (contact id 0 = none).
     std::int32_t GetCurrentCallContactId() const { return m_CurrentCall; }
@@ -98,12 +99,25 @@ public:
 
 private:
     template <typename Operation>
-    void forEachHandler(Operation operation);
+    void forEachHandler(Operation operation)
+    {
+        for (unsigned i = 0; i < m_HandlerCount; ++i) {
+            if (m_Handlers[i])
+                operation(*m_Handlers[i]);
+        }
+    }
 
     CallRecord* findCall(std::int32_t contactId);
     CallRecord* getMatchingCall(const TelvarionApi::Call& call, std::int32_t state);
     void removeCall(std::int32_t contactId);
     bool shouldLogContact(std::int32_t contactId);
+    void adopt(CallRecord& record, std::int32_t contactId);
+    // Runs a client command; without a client link it fails as not connected.
+    template <typename Operation>
+    TelvarionApi::ApiResult command(Operation operation)
+    {
+        return m_Api ? operation(*m_Api) : TelvarionApi::ResultNotConnected;
+    }
 
     Window& m_Window;
     Device* m_Handlers[MaxHandlers] = {};
