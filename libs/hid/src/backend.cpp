@@ -1,0 +1,70 @@
+#include "HidPlatform/backend.h"
+
+#include "HidPlatform/interface_path.h"
+
+namespace HidPlatform {
+
+uint32_t Backend::interfaces(std::vector<Interface>& interfaces)
+{
+    interfaces.clear();
+    std::vector<NodeInfo> nodes;
+    const uint32_t error = listNodes(nodes);
+    if (error != Error::None)
+        return error;
+    for (const NodeInfo& node : nodes) {
+        std::vector<TopLevelCollection> collections;
+        std::string why;
+        // A node whose description cannot be parsed cannot be driven; it is left out as the
+        // system leaves out a device it cannot start.
+        if (!ReportDescriptor::parse(node.descriptor, collections, why))
+            continue;
+        for (size_t i = 0; i < collections.size(); ++i) {
+            InterfaceIdentity identity;
+            identity.vendorId = node.attributes.vendorId;
+            identity.productId = node.attributes.productId;
+            identity.interfaceNumber = node.interfaceNumber;
+            identity.instance = physicalInstance(node.physicalId);
+            identity.collection = int(i);
+            identity.collectionCount = int(collections.size());
+            Interface entry;
+            entry.info.path = makeInterfacePath(identity);
+            entry.info.friendlyName = node.name;
+            entry.info.description = "HID-compliant device";
+            entry.node = node;
+            entry.preparsedData = std::make_shared<const PreparsedData>(collections[i]);
+            interfaces.push_back(std::move(entry));
+        }
+    }
+    return Error::None;
+}
+
+uint32_t Backend::enumerate(std::vector<InterfaceInfo>& infos)
+{
+    infos.clear();
+    std::vector<Interface> found;
+    const uint32_t error = interfaces(found);
+    for (const Interface& entry : found)
+        infos.push_back(entry.info);
+    return error;
+}
+
+std::unique_ptr<Device> Backend::open(const std::string& path, uint32_t& error)
+{
+    std::vector<Interface> found;
+    error = interfaces(found);
+    if (error != Error::None)
+        return nullptr;
+    for (const Interface& entry : found) {
+        if (entry.info.path != path)
+            continue;
+        std::unique_ptr<RawNode> node = openNode(entry.node, error);
+        if (!node)
+            return nullptr;
+        error = Error::None;
+        return std::make_unique<Device>(std::move(node), entry.preparsedData, entry.node.attributes);
+    }
+    error = Error::FileNotFound;
+    return nullptr;
+}
+
+} // namespace HidPlatform
