@@ -1,4 +1,6 @@
-# The dial tone is generated at build time and embedded in the plug-in as sound resource 101.
+# The phone's additions to the plug-in's targets; included once the targets exist.
+
+# The dial tone is generated at build time and embedded as sound resource 101.
 add_executable(dial_tone_generator ${CMAKE_CURRENT_LIST_DIR}/tools/dial_tone_generator.cpp)
 set_target_properties(dial_tone_generator PROPERTIES AUTOMOC OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 set(TELVARION_DIAL_TONE_WAV ${CMAKE_CURRENT_BINARY_DIR}/dial_tone.wav)
@@ -9,3 +11,4 @@ add_custom_command(
   DEPENDS dial_tone_generator
   COMMENT "Generating the dial tone")
 target_sources(telvarion_polyphone_core PRIVATE ${TELVARION_DIAL_TONE_CPP})
+
