@@ -36,8 +36,8 @@ public:
     // The service the engine's faces use, made on first use with the demo account loaded.
     static Service& shared();
 
-    // Replaces every account (signing out and dropping pending events first). A document
-    // that cannot be read leaves the service without accounts and returns false.
+    // Sets the scene: replaces every account, ending any session silently and dropping
+    // pending events. A document that cannot be read leaves no accounts and returns false.
     bool load(const QByteArray& json, QString* error = nullptr);
     bool loadDemoAccount();
 
