@@ -235,8 +235,10 @@ void MessageWindow::dialogAccepted()
 
 void MessageWindow::changeEvent(QEvent* event)
 {
+    // The button box resets its own texts after this window has seen the change: translate
+    // once it has.
     if (event->type() == QEvent::LanguageChange)
-        translateTexts();
+        QMetaObject::invokeMethod(this, &MessageWindow::translateTexts, Qt::QueuedConnection);
     PopupWindow::changeEvent(event);
 }
 

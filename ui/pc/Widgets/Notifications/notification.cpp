@@ -16,6 +16,8 @@ Notification::Notification(int timeoutMs)
     , m_Text(new QLabel(this))
 {
     setObjectName("notification");
+    // A plain look of its own; a theme's style sheet may restyle it by the object names.
+    setStyleSheet("#notification { background: palette(base); border: 1px solid palette(mid); }");
     m_CloseButton->setObjectName("notificationCloseButton");
     m_CloseButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     m_CloseButton->setFlat(true);
@@ -26,6 +28,7 @@ Notification::Notification(int timeoutMs)
     m_Text->setMinimumWidth(240);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 4, 4, 14);
     layout->addWidget(m_CloseButton, 0, Qt::AlignRight);
     auto* row = new QHBoxLayout();
     row->addWidget(m_Icon);
