@@ -125,12 +125,6 @@ void Logger::Uninitialize()
     m_Initialized = false;
 }
 
-bool Logger::isInitialized() const
-{
-    std::lock_guard<std::recursive_mutex> guard(m_Lock);
-    return m_Initialized;
-}
-
 bool Logger::passes(int level, std::uint32_t category) const
 {
     std::lock_guard<std::recursive_mutex> guard(m_Lock);

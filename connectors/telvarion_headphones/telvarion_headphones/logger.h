@@ -65,7 +65,6 @@ public:
     // fileName is relative to the local application data folder; null means no file.
     bool Initialize(const char* fileName);
     void Uninitialize();
-    bool isInitialized() const;
 
     bool passes(int level, std::uint32_t category) const;
     void write(int level, std::uint32_t category, const char* format, ...);

@@ -13,11 +13,6 @@ Name::Name()
     m_Text[0] = 0;
 }
 
-Name::Name(const WChar* text) : Name()
-{
-    Set(text);
-}
-
 bool Name::Set(const char* utf8)
 {
     m_Text[0] = 0;

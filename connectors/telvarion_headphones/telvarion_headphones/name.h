@@ -15,7 +15,6 @@ public:
     static constexpr std::size_t Capacity = 25;
 
     Name();
-    explicit Name(const WChar* text);
 
     // Decodes at most the first 25 bytes of a UTF-8 text; a missing text gives an empty name.
     bool Set(const char* utf8);
