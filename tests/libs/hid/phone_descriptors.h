@@ -19,6 +19,9 @@ struct PhoneShape {
     uint16_t vendorPage = 0xFF99;
     bool display = true;
     bool consumer = true;
+    // Report 6 in the telephony collection: consumer keys whose usage numbers are those of
+    // the keypad (0xB5 scan next track) and the volume keys.
+    bool consumerKeysInTelephony = false;
 };
 
 inline DescriptorBuilder& telephonyCollection(DescriptorBuilder& d, const PhoneShape& shape)
@@ -39,6 +42,8 @@ inline DescriptorBuilder& telephonyCollection(DescriptorBuilder& d, const PhoneS
     else
         d.buttons(0x90, {0x17, 0x09, 0x20, 0x18, 0x2A}, B::Absolute).padding(0x90, 1);
     d.usagePage(shape.telephonyPage).buttons(0x90, {0x9E}).padding(0x90, 1);
+    if (shape.consumerKeysInTelephony)
+        d.reportId(6).usagePage(shape.consumerPage).buttons(0x80, {0xB5, 0xE9, 0xEA}).padding(0x80, 5);
     return d.endCollection();
 }
 
