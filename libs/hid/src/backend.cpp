@@ -41,29 +41,42 @@ uint32_t Backend::interfaces(std::vector<Interface>& interfaces)
 uint32_t Backend::enumerate(std::vector<InterfaceInfo>& infos)
 {
     infos.clear();
-    std::vector<Interface> found;
-    const uint32_t error = interfaces(found);
-    for (const Interface& entry : found)
+    const uint32_t error = interfaces(m_Cache);
+    for (const Interface& entry : m_Cache)
         infos.push_back(entry.info);
     return error;
 }
 
+const Backend::Interface* Backend::cached(const std::string& path) const
+{
+    for (const Interface& entry : m_Cache)
+        if (entry.info.path == path)
+            return &entry;
+    return nullptr;
+}
+
 std::unique_ptr<Device> Backend::open(const std::string& path, uint32_t& error)
 {
-    std::vector<Interface> found;
-    error = interfaces(found);
-    if (error != Error::None)
-        return nullptr;
-    for (const Interface& entry : found) {
-        if (entry.info.path != path)
-            continue;
-        std::unique_ptr<RawNode> node = openNode(entry.node, error);
-        if (!node)
+    // A node may have been renumbered since the last enumeration; look again once.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (attempt == 1 || !cached(path)) {
+            error = interfaces(m_Cache);
+            if (error != Error::None)
+                return nullptr;
+        }
+        const Interface* entry = cached(path);
+        if (!entry) {
+            error = Error::FileNotFound;
             return nullptr;
-        error = Error::None;
-        return std::make_unique<Device>(std::move(node), entry.preparsedData, entry.node.attributes);
+        }
+        std::unique_ptr<RawNode> node = openNode(entry->node, error);
+        if (node) {
+            error = Error::None;
+            return std::make_unique<Device>(std::move(node), entry->preparsedData, entry->node.attributes);
+        }
+        if (error != Error::FileNotFound)
+            return nullptr;
     }
-    error = Error::FileNotFound;
     return nullptr;
 }
 

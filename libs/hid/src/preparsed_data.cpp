@@ -384,12 +384,14 @@ uint32_t PreparsedData::setScaledUsageValue(ReportType type, uint16_t usagePage,
     if (value < physicalMin || value > physicalMax) {
         if (!field.hasNull)
             return Status::ValueOutOfRange;
-        writeBits(data, bit, field.bitSize, uint32_t(field.logicalMin > 0 ? 0 : field.logicalMax + 1));
+        writeBits(data, bit, field.bitSize, uint32_t(field.logicalMin > 0 ? 0 : int64_t(field.logicalMax) + 1));
         return Status::Null;
     }
-    const int64_t logicalSpan = int64_t(field.logicalMax) - field.logicalMin;
-    const int64_t physicalSpan = physicalMax - physicalMin;
-    const int64_t logical = field.logicalMin + ((value - physicalMin) * logicalSpan + physicalSpan / 2) / physicalSpan;
+    // 128-bit intermediates: the spans of hostile descriptors can overflow 64 bits.
+    const __int128 logicalSpan = __int128(field.logicalMax) - field.logicalMin;
+    const __int128 physicalSpan = __int128(physicalMax) - physicalMin;
+    const int64_t logical =
+        int64_t(field.logicalMin + ((value - physicalMin) * logicalSpan + physicalSpan / 2) / physicalSpan);
     writeBits(data, bit, field.bitSize, uint32_t(logical));
     return Status::Success;
 }
@@ -425,9 +427,10 @@ uint32_t PreparsedData::getScaledUsageValue(ReportType type, uint16_t usagePage,
     }
     if (physicalMin >= physicalMax)
         return Status::BadLogPhyValues;
-    const int64_t logicalSpan = int64_t(field.logicalMax) - field.logicalMin;
-    value = int32_t(physicalMin + ((logical - field.logicalMin) * (physicalMax - physicalMin) + logicalSpan / 2)
-                                      / logicalSpan);
+    const __int128 logicalSpan = __int128(field.logicalMax) - field.logicalMin;
+    value = int32_t(physicalMin
+                    + int64_t(((logical - field.logicalMin) * (__int128(physicalMax) - physicalMin) + logicalSpan / 2)
+                              / logicalSpan));
     return Status::Success;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 using namespace HidPlatform;
 using HidTest::DescriptorBuilder;
@@ -231,3 +232,53 @@ INSTANTIATE_TEST_SUITE_P(
                                                    0x96, 0xFF, 0x7F, 0x81, 0x02, 0xC0}},
                       MalformedCase{"truncatedLongItem", {0xFE, 0x10}}),
     [](const ::testing::TestParamInfo<MalformedCase>& info) { return std::string(info.param.name); });
+
+// Damaged descriptors and garbage reports are refused or decoded, never a crash.
+TEST(ReportDescriptor, SurvivesDamagedDescriptorsAndGarbageReports)
+{
+    std::mt19937 random(20261209);
+    const std::vector<uint8_t> original = HidTest::phoneDescriptor();
+    int parsedCount = 0;
+    for (int round = 0; round < 400; ++round) {
+        std::vector<uint8_t> bytes = original;
+        for (int flips = 1 + int(random() % 4); flips > 0; --flips)
+            bytes[random() % bytes.size()] = uint8_t(random());
+        if (round % 3 == 0)
+            bytes.resize(random() % bytes.size());
+        std::vector<TopLevelCollection> collections;
+        std::string error;
+        if (!ReportDescriptor::parse(bytes, collections, error))
+            continue;
+        ++parsedCount;
+        for (const TopLevelCollection& collection : collections) {
+            const PreparsedData data(collection);
+            for (const ReportType type : {ReportType::Input, ReportType::Output, ReportType::Feature}) {
+                std::vector<uint8_t> report(data.reportByteLength(type));
+                for (uint8_t& byte : report)
+                    byte = uint8_t(random());
+                if (report.empty())
+                    continue;
+                std::vector<ButtonCaps> buttons;
+                data.getButtonCaps(type, buttons);
+                std::vector<uint16_t> usages;
+                for (const ButtonCaps& caps : buttons) {
+                    data.getUsages(type, caps.usagePage, usages, report.data(), report.size());
+                    data.setUsage(type, caps.usagePage, caps.usageMax, report.data(), report.size());
+                    data.unsetUsage(type, caps.usagePage, caps.usageMin, report.data(), report.size());
+                }
+                std::vector<ValueCaps> values;
+                data.getValueCaps(type, values);
+                uint8_t array[256] = {};
+                for (const ValueCaps& caps : values) {
+                    int32_t value = 0;
+                    data.getScaledUsageValue(type, caps.usagePage, caps.usageMin, value, report.data(), report.size());
+                    data.setScaledUsageValue(type, caps.usagePage, caps.usageMin, int32_t(random()), report.data(),
+                                             report.size());
+                    data.setUsageValueArray(type, caps.usagePage, caps.usageMin, array, sizeof array, report.data(),
+                                            report.size());
+                }
+            }
+        }
+    }
+    EXPECT_GT(parsedCount, 0);
+}

@@ -49,6 +49,10 @@ private:
     };
 
     uint32_t interfaces(std::vector<Interface>& interfaces);
+    const Interface* cached(const std::string& path) const;
+
+    // The interfaces of the last enumeration: opening one of them needs no new walk.
+    std::vector<Interface> m_Cache;
 };
 
 } // namespace HidPlatform
