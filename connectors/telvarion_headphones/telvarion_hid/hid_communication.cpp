@@ -436,7 +436,7 @@ bool HidCommunication::SendIndicator(int outputIndex, bool on, int syncIndex, co
     if (!indicator)
         return false;
     Logger::instance().debug(CategoryHidChannel, "Hid, Connector::HidCommunication::%s, Sending %s with %s=%d",
-                             operation, indicator->usage().name, flagName, int(on));
+                             operation, indicator->usage().name ? indicator->usage().name : "", flagName, int(on));
     indicator->setValue(on);
     if (!SendReport(*indicator))
         return false;
@@ -484,7 +484,7 @@ bool HidCommunication::InitializeDeviceDisplay(std::uint16_t)
         return true;
     Logger::instance().debug(CategoryHidChannel,
                              "Hid, Connector::HidCommunication::InitializeDeviceDisplay, Sending %s with true",
-                             online->usage().name);
+                             online->usage().name ? online->usage().name : "");
     online->setValue(true);
     return SendReport(*online);
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -165,6 +166,26 @@ TEST(HidrawBackend, ListsInterfacesFromSysfs)
     uint32_t error = Error::None;
     EXPECT_FALSE(backend.open(interfaces[0].path, error)); // no device node behind it
     EXPECT_EQ(error, Error::FileNotFound);
+
+    // A FIFO stands in for the device node: non-blocking reads and plain writes.
+    ASSERT_EQ(::mkdir((base + "/dev").c_str(), 0700), 0);
+    ASSERT_EQ(::mkfifo((base + "/dev/hidraw2").c_str(), 0600), 0);
+    const std::unique_ptr<Device> device = backend.open(interfaces[0].path, error);
+    ASSERT_TRUE(device) << error;
+    const int peer = ::open((base + "/dev/hidraw2").c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(peer, 0);
+    uint8_t buffer[4] = {};
+    EXPECT_EQ(device->startRead(buffer, sizeof buffer).error, Error::IoPending);
+    const uint8_t input[] = {1, 0x01, 0x00, 0x03};
+    ASSERT_EQ(::write(peer, input, sizeof input), ssize_t(sizeof input));
+    EXPECT_EQ(device->pollRead().error, Error::None);
+    EXPECT_EQ(buffer[3], 0x03);
+    const uint8_t output[] = {2, 0x01};
+    EXPECT_EQ(device->startWrite(output, sizeof output).error, Error::None);
+    uint8_t written[8] = {};
+    EXPECT_EQ(::read(peer, written, sizeof written), 2);
+    EXPECT_EQ(written[1], 0x01);
+    ::close(peer);
 
     HidrawBackend empty(base + "/nothing", base + "/dev");
     EXPECT_EQ(empty.enumerate(interfaces), Error::None);
