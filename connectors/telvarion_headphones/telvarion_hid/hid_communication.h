@@ -50,7 +50,6 @@ public:
     const HidPlatform::Capabilities& capabilities() const { return m_Capabilities; }
     const HidPlatform::Attributes& attributes() const { return m_Attributes; }
     const std::string& path() const { return m_Path; }
-    bool isOpen() const { return m_WriteHandle != nullptr; }
     std::size_t queuedReports() const { return m_WriteQueue.size(); }
 
     // The first control of this report type and table index, or null.

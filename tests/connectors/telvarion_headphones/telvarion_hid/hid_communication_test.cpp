@@ -147,3 +147,15 @@ TEST_F(ChannelTest, DisconnectionReachesTheOwner)
     EXPECT_EQ(m_Node->openHandles(), 0);
     EXPECT_FALSE(m_Channel->SetHookState(true));
 }
+
+TEST_F(ChannelTest, FailedWriteIsLoggedAndReported)
+{
+    ASSERT_TRUE(open(phoneSpec()));
+    m_Node->setWriteError(HidPlatform::Error::GenFailure);
+    EXPECT_FALSE(m_Channel->SetRinging(true));
+    EXPECT_EQ(m_Controller.calls, (Calls{"lost"}));
+    EXPECT_EQ(logCount("Hid, Connector::HidCommunication::DoWrites, Failed to write data to the HID device. Error 31 "
+                       "(A device attached to the system is not functioning.)"),
+              1);
+    EXPECT_EQ(m_Channel->queuedReports(), 0u);
+}

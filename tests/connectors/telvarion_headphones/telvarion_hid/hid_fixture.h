@@ -76,6 +76,7 @@ public:
     {
         return vendorId == 0x095D && (productId == 0x9201 || productId == 0x9300);
     }
+    const Connector::WChar* GetLastDialedNumber() override { return u"4711"; }
 };
 
 // The generic handler attached to a link that talks to an in-process client.

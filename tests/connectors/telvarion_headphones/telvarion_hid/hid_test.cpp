@@ -50,6 +50,20 @@ TEST_F(HandlerTest, RejectedDeviceIsLoggedOnceWhileNothingIsOpen)
               2); // its telephony and consumer collections, on the first turn only
 }
 
+TEST_F(HandlerTest, FailedEnumerationIsLoggedAndTriedAgain)
+{
+    m_Backend.addNode(phoneSpec());
+    m_Backend.setEnumerationError(HidPlatform::Error::AccessDenied);
+    turn();
+    EXPECT_TRUE(m_Hid->channels().empty());
+    EXPECT_EQ(logCount("Hid, Connector::Hid::SetupDevices, Error 5 (Access is denied.) in getting a handle to a device "
+                       "information set"),
+              1);
+    m_Backend.setEnumerationError(HidPlatform::Error::None);
+    turn();
+    EXPECT_EQ(m_Hid->channels().size(), 2u);
+}
+
 TEST_F(HandlerTest, VanishedPhoneIsClosedAndSetUpAgain)
 {
     const auto node = m_Backend.addNode(phoneSpec());
@@ -147,6 +161,35 @@ TEST_F(HandlerTest, IndicatorsAreSentOnlyWhenTheyChange)
     EXPECT_EQ(node->outputs(), expected); // online, then hold, mute; exit: ringer off, unhold, unmute
     EXPECT_FALSE(m_Hid->holdShown());
     EXPECT_FALSE(m_Hid->muteShown());
+}
+
+TEST_F(HandlerTest, ButtonsActOnTheCallThereIs)
+{
+    const auto node = m_Backend.addNode(phoneSpec());
+    turn();
+    m_Hid->HandleRedial(true);
+    m_Hid->HandleRedial(false);
+    const auto dialled = m_Peer.commands(CommandKind::StartCommunication);
+    ASSERT_EQ(dialled.size(), 1u);
+    ASSERT_EQ(dialled[0].addresses.size(), 1u);
+    EXPECT_EQ(dialled[0].addresses[0], TelvarionApi::String("4711"));
+
+    deliver({TelvarionApi::Event::newCall(call(TelvarionApi::CallIncoming))});
+    m_Hid->HandleRedial(true); // a call exists: nothing
+    EXPECT_EQ(commandCount(CommandKind::StartCommunication), 1u);
+    m_Hid->HandleProgButton(false);
+    EXPECT_EQ(commandCount(CommandKind::HangupCall), 0u);
+    m_Hid->HandleProgButton(true); // rejects the ringing call
+    EXPECT_EQ(commandCount(CommandKind::HangupCall), 1u);
+
+    // Muting from the phone: the client's confirmation sends nothing more to the phone.
+    node->clearCaptured();
+    m_Hid->HandleMuteSwitch(true);
+    ASSERT_EQ(commandCount(CommandKind::MuteCall), 1u);
+    EXPECT_TRUE(m_Peer.commands(CommandKind::MuteCall)[0].flag);
+    deliver({TelvarionApi::Event::callMuteState(true)});
+    EXPECT_TRUE(node->outputs().empty());
+    EXPECT_TRUE(m_Hid->muteShown());
 }
 
 TEST(HidPath, SamePhysicalDeviceComparesDeviceAndParentInstance)
