@@ -22,6 +22,26 @@ void logError(int line, const QString& text)
 }
 } // namespace
 
+Element::Data::~Data()
+{
+    // Subtrees owned only by this element are taken apart level by level, so that a deeply
+    // nested document does not recurse once per level on release.
+    std::vector<std::shared_ptr<Data>> pending;
+    const auto takeChildren = [&pending](Data& data) {
+        for (Element& child : data.children) {
+            if (child.m_Data.use_count() == 1)
+                pending.push_back(std::move(child.m_Data));
+        }
+        data.children.clear();
+    };
+    takeChildren(*this);
+    while (!pending.empty()) {
+        const std::shared_ptr<Data> data = std::move(pending.back());
+        pending.pop_back();
+        takeChildren(*data);
+    }
+}
+
 const Bytes& Element::Name() const
 {
     return m_Data ? m_Data->name : NoBytes;

@@ -56,6 +56,11 @@ private:
     friend class Parser;
     struct Data
     {
+        Data() = default;
+        Data(const Data&) = delete;
+        Data& operator=(const Data&) = delete;
+        ~Data();
+
         Bytes name;
         Bytes text;
         Container::List<Attribute> attributes;
