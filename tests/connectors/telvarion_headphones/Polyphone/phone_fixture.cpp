@@ -129,8 +129,9 @@ void Display::apply(const std::vector<std::uint8_t>& report)
         break;
     case 3:
         if (report.size() > 2) {
-            screen = report[2];
-            screens.push_back(screen);
+            if (report[2] != 0) // 0 closes an update and leaves the screen shown
+                screen = report[2];
+            screens.push_back(report[2]);
         }
         break;
     case 5:

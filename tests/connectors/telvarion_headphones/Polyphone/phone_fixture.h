@@ -42,8 +42,8 @@ public:
     void apply(const std::vector<std::uint8_t>& report);
     void applyAll(const std::vector<std::vector<std::uint8_t>>& reports);
 
-    int screen = -1;
-    std::vector<int> screens; // every screen selected, in order
+    int screen = -1;          // the screen shown
+    std::vector<int> screens; // every screen value sent, in order
     std::map<int, std::u16string> fields; // display field code 1..11 -> text
     bool ringer = false;
     bool offHookLed = false;
