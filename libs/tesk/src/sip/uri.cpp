@@ -43,7 +43,7 @@ QByteArray joinParameters(const QList<Uri::Parameter>& parameters)
 // A quoted display name without its quotes and escapes; -1 in `end` when unterminated.
 QByteArray unquote(const QByteArray& text, int start, int& end)
 {
-    QByteArray name;
+    QByteArray name(""); // "" is a name, though empty
     for (int index = start + 1; index < text.size(); ++index) {
         const char c = text.at(index);
         if (c == '\\' && index + 1 < text.size()) {
