@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <iostream>
 
 namespace PhoneFixture {
 
@@ -185,33 +184,6 @@ std::string PolyphoneTest::digits() const
     for (const Connector::WChar* c = m_Phone->digits(); *c != 0; ++c)
         text += static_cast<char>(*c);
     return text;
-}
-
-void PolyphoneTest::narrate(const std::string& what) const
-{
-    if (std::getenv("PHONE_DEMO") == nullptr)
-        return;
-    std::cout << "\n== " << what << "\n"
-              << "   screen " << m_Display.screen << (m_Display.ringer ? "  [RINGING]" : "")
-              << (m_Display.offHookLed ? "  [off hook]" : "") << "\n";
-    static const char* const names[] = {"",     "user",  "presence", "date",     "time",   "status",
-                                        "party", "party info", "other", "duration", "number", "party number"};
-    for (const auto& field : m_Display.fields)
-        if (!field.second.empty())
-            std::cout << "   " << names[field.first] << ": " << m_Display.field(field.first) << "\n";
-    for (const TelvarionApi::Command& command : m_Peer.commands()) {
-        std::cout << "   client got: ";
-        switch (command.kind) {
-        case TelvarionApi::CommandKind::StartCommunication:
-            std::cout << "call " << (command.addresses.empty() ? "" : command.addresses.front().str());
-            break;
-        case TelvarionApi::CommandKind::AnswerCall: std::cout << "answer"; break;
-        case TelvarionApi::CommandKind::HangupCall: std::cout << "hang up"; break;
-        case TelvarionApi::CommandKind::SendDtmf: std::cout << "DTMF " << command.character; break;
-        default: std::cout << "request " << static_cast<int>(command.kind); break;
-        }
-        std::cout << "\n";
-    }
 }
 
 } // namespace PhoneFixture

@@ -63,9 +63,6 @@ protected:
     std::string digits() const;
     std::string lastDialPath() const { return m_Folder + "/lastdial.txt"; }
 
-    // Narrates the scenario when PHONE_DEMO is set in the environment.
-    void narrate(const std::string& what) const;
-
     TelvarionApi::TestPeer m_Peer;
     HidPlatform::FakeBackend m_Hid;
     std::shared_ptr<HidPlatform::FakeNode> m_Node;
