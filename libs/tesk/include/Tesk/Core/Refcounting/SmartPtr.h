@@ -74,7 +74,6 @@ public:
         return m_T;
     }
 
-    T& operator*() const { return *operator->(); }
     T* get() const { return m_T; }
     bool isNull() const { return !m_T; }
     explicit operator bool() const { return m_T != nullptr; }
