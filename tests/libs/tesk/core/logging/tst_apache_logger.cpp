@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -47,6 +48,8 @@ private slots:
     void copiesLogConfiguration();
     void traceScopeAndBacktrace();
     void concurrentWritersKeepLinesWhole();
+    void mirrorsToStderrOnRequest_data();
+    void mirrorsToStderrOnRequest();
 
 private:
     QTemporaryDir* m_Dir = nullptr;
@@ -291,5 +294,42 @@ void TestApacheLogger::concurrentWritersKeepLinesWhole()
         QVERIFY2(line.endsWith(QStringLiteral(" end")) && line.count(QStringLiteral("thread")) == 1, qPrintable(line));
 }
 
-QTEST_GUILESS_MAIN(TestApacheLogger)
+void TestApacheLogger::mirrorsToStderrOnRequest_data()
+{
+    QTest::addColumn<QString>("switchValue");
+    QTest::addColumn<bool>("mirrored");
+    QTest::newRow("on") << "1" << true;
+    QTest::newRow("off") << "0" << false;
+    QTest::newRow("unset") << QString() << false;
+}
+
+void TestApacheLogger::mirrorsToStderrOnRequest()
+{
+    QFETCH(QString, switchValue);
+    QFETCH(bool, mirrored);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("TESK_LOG_STDERR"));
+    if (!switchValue.isNull())
+        environment.insert(QStringLiteral("TESK_LOG_STDERR"), switchValue);
+    environment.insert(QStringLiteral("TESK_TEST_WRITE_ONE_RECORD"), QStringLiteral("1"));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(child.waitForFinished());
+    QCOMPARE(child.exitCode(), 0);
+    const QString error = QString::fromUtf8(child.readAllStandardError());
+    QCOMPARE(error.contains(QStringLiteral("WARN  [AppLogger] child.cpp:3 child - to stderr")), mirrored);
+}
+
+int main(int argc, char** argv)
+{
+    // The child side of mirrorsToStderrOnRequest: one record, no log folder.
+    if (qEnvironmentVariableIsSet("TESK_TEST_WRITE_ONE_RECORD")) {
+        ApacheLogger("child.cpp", 3, "child", LevelWarning, "AppLogger") << "to stderr";
+        return 0;
+    }
+    QCoreApplication application(argc, argv);
+    TestApacheLogger test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_apache_logger.moc"
