@@ -9,14 +9,22 @@ namespace {
 class DescriptorWriter
 {
 public:
+    explicit DescriptorWriter(bool vendorPages)
+        : m_VendorPages(vendorPages)
+    {
+    }
+
     DescriptorWriter& item(std::uint8_t prefix, std::initializer_list<std::uint8_t> data)
     {
         m_Bytes.push_back(prefix);
         m_Bytes.insert(m_Bytes.end(), data);
         return *this;
     }
+    // On a vendor-page phone every page moves to its vendor twin.
     DescriptorWriter& page(std::uint16_t page)
     {
+        if (m_VendorPages)
+            page = page == 0xFF99 ? 0xFFA9 : static_cast<std::uint16_t>(0xFF00 | page);
         return page > 0xFF ? item(0x06, {lo(page), hi(page)}) : item(0x05, {lo(page)});
     }
     DescriptorWriter& usage(std::uint16_t usage)
@@ -44,6 +52,7 @@ private:
     static std::uint8_t lo(std::uint16_t v) { return static_cast<std::uint8_t>(v & 0xFF); }
     static std::uint8_t hi(std::uint16_t v) { return static_cast<std::uint8_t>(v >> 8); }
 
+    bool m_VendorPages;
     std::vector<std::uint8_t> m_Bytes;
 };
 
@@ -55,9 +64,9 @@ bool bit(const std::vector<std::uint8_t>& report, int index)
 
 } // namespace
 
-std::vector<std::uint8_t> descriptor()
+std::vector<std::uint8_t> descriptor(const Model& model)
 {
-    DescriptorWriter d;
+    DescriptorWriter d(model.vendorPages);
     d.page(0x0B).usage(0x01).item(0xA1, {0x01});
     // Input 1: 6 telephony buttons, 13 keys, prog, 4 padding bits.
     d.reportId(1).logical(0, 1).bits(1, 6);
@@ -77,7 +86,8 @@ std::vector<std::uint8_t> descriptor()
     // Output 3: display on, backlight, screen.
     d.page(0xFF99).reportId(3).logical(0, 1).bits(1, 2).usage(0x26).usage(0xFF10).output();
     d.outputPad(6);
-    d.usage(0xFF11).logical(0, 255).bits(8, 1).output();
+    if (model.screenSelect)
+        d.usage(0xFF11).logical(0, 255).bits(8, 1).output();
     // Output 5: text follows, field selects.
     d.reportId(5).logical(0, 1).bits(1, 1).usage(0xFF22).output();
     d.usages(0x81, 0x8B).bits(1, 11).output();
@@ -144,7 +154,7 @@ void Display::apply(const std::vector<std::uint8_t>& report)
         break;
     case 6:
         voiceMailIcon = bit(report, 0);
-        if (report.size() > 2)
+        if (report.size() > 2 && report[2] != 0) // 0 leaves the icon as it is
             muteIcon = static_cast<std::int8_t>(report[2]);
         break;
     case 7:

@@ -19,7 +19,15 @@ namespace PhoneFixture {
 constexpr std::uint16_t VendorId = 0x095D;
 constexpr std::uint16_t ProductId = 0x9201;
 
-std::vector<std::uint8_t> descriptor();
+// Phones differ in where their usages live and in what their display offers.
+struct Model
+{
+    const char* name = "standard";
+    bool vendorPages = false;  // top-level page 0xFFA9, standard usages on 0xFFxx twins
+    bool screenSelect = true;
+};
+
+std::vector<std::uint8_t> descriptor(const Model& model = Model());
 
 // One input report 1.
 struct Buttons
@@ -49,7 +57,7 @@ public:
     bool offHookLed = false;
     bool muteLed = false;
     bool holdLed = false;
-    int muteIcon = 0;
+    int muteIcon = 0; // 1 shown, -1 hidden
     bool voiceMailIcon = false;
     int chunksOfLastText = 0;
 

@@ -43,7 +43,7 @@ void PolyphoneTest::SetUp()
     spec.vendorId = VendorId;
     spec.productId = ProductId;
     spec.name = "Polycom desk phone";
-    spec.descriptor = descriptor();
+    spec.descriptor = descriptor(model());
     m_Node = m_Hid.addNode(spec);
     m_Audio = std::make_shared<Audio::NullBackend>();
 
@@ -74,6 +74,7 @@ void PolyphoneTest::turn()
 {
     m_Link->Run();
     m_Display.applyAll(m_Node->outputs());
+    m_Features.insert(m_Features.end(), m_Node->features().begin(), m_Node->features().end());
     m_Node->clearCaptured();
 }
 

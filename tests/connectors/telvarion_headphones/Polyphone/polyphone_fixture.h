@@ -39,6 +39,7 @@ protected:
     static constexpr std::int32_t Caller = 7;
 
     void SetUp() override;
+    virtual Model model() const { return Model(); }
     void TearDown() override;
 
     // One main-loop turn; what the program wrote to the phone goes onto the display.
@@ -72,6 +73,7 @@ protected:
     std::unique_ptr<Connector::ApiCommunications> m_Link;
     Connector::Polyphone* m_Phone = nullptr;
     Display m_Display;
+    std::vector<std::vector<std::uint8_t>> m_Features; // feature reports the phone received
     Buttons m_Buttons;
     std::string m_Folder;
 };

@@ -1,6 +1,8 @@
 #include "polyphone_fixture.h"
 
 #include "Polyphone/polyphone_communication.h"
+#include "Polyphone/polyphone_usage_manager.h"
+#include "telvarion_hid/locale_id.h"
 
 #include "TelvarionApi/event.h"
 
@@ -197,6 +199,85 @@ TEST_F(PolyphoneTest, TextsAreSentInChunksOfEightAndCutAtTwentyFour)
     client(Event::contactProperties(Caller, {{"DisplayName", "Abcdefghijklmnopqrstuvwxyz"}}));
     // The link keeps 24 characters of a name; the display takes 24 of any text.
     EXPECT_EQ(m_Display.field(Polyphone::OtherPartyName), "Abcdefghijklmnopqrstuvwx");
+}
+
+TEST_F(PolyphoneTest, DisplayInitialisationAndIconsFollowTheClient)
+{
+    ASSERT_EQ(m_Features.size(), 1u);
+    const std::vector<std::uint8_t>& ids = m_Features.front();
+    ASSERT_GE(ids.size(), 4u);
+    EXPECT_EQ(ids[0], 4); // report id, then language id and client id
+    EXPECT_EQ(ids[1] | (ids[2] << 8), Connector::LocaleId::userDefault());
+    EXPECT_EQ(ids[3], 0);
+    EXPECT_EQ(m_Display.muteIcon, -1);
+
+    incomingCall("Ada");
+    liftHandset();
+    callState(Caller, TelvarionApi::CallIncoming, TelvarionApi::CallOpen);
+    client(Event::callMuteState(true));
+    EXPECT_EQ(m_Display.muteIcon, 1);
+    client(Event::voicemailDetails(2, 0, 1, 0));
+    EXPECT_TRUE(m_Display.voiceMailIcon);
+    EXPECT_EQ(m_Display.muteIcon, 1) << "the voice-mail report leaves the mute icon as it is";
+
+    callState(Caller, TelvarionApi::CallIncoming, TelvarionApi::CallClosed);
+    EXPECT_EQ(m_Display.muteIcon, -1) << "a closed call clears the mute icon";
+}
+
+class PhoneModels : public PolyphoneTest, public ::testing::WithParamInterface<Model>
+{
+protected:
+    Model model() const override { return GetParam(); }
+};
+
+TEST_P(PhoneModels, DialAndRingWork)
+{
+    liftHandset();
+    keys("77");
+    EXPECT_EQ(m_Display.field(Polyphone::Number), "77");
+    key('#');
+    EXPECT_EQ(dialled(), std::vector<std::string>{"77"});
+    hangUp();
+
+    incomingCall("Ada");
+    EXPECT_TRUE(m_Display.ringer);
+    EXPECT_EQ(m_Display.field(Polyphone::OtherPartyName), "Ada");
+    if (GetParam().screenSelect)
+        EXPECT_EQ(m_Display.screen, Polyphone::IncomingScreen);
+    else
+        EXPECT_TRUE(m_Display.screens.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Phones, PhoneModels,
+                         ::testing::Values(Model{"standard", false, true}, Model{"vendorPages", true, true},
+                                           Model{"noScreenSelect", false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PolyphoneUsages, VendorTopLevelPagesUseTheVendorTable)
+{
+    using Connector::PolyphoneUsageManager;
+    using Connector::UsageManager;
+    const struct
+    {
+        std::uint16_t topLevelPage;
+        std::uint16_t hookPage, ledPage, progPage, consumerPage, displayPage;
+    } cases[] = {{0x000B, 0x0B, 0x08, 0x09, 0x0C, 0xFF99},
+                 {0xFF99, 0x0B, 0x08, 0x09, 0x0C, 0xFF99},
+                 {0xFFA9, 0xFF0B, 0xFF08, 0xFF09, 0xFF0C, 0xFFA9},
+                 {0xFF0B, 0xFF0B, 0xFF08, 0xFF09, 0xFF0C, 0xFFA9}};
+    for (const auto& c : cases) {
+        const PolyphoneUsageManager usages(c.topLevelPage);
+        EXPECT_EQ(usages.getUsage(UsageManager::HookSwitch).usagePage, c.hookPage);
+        EXPECT_EQ(usages.getUsage(UsageManager::OffHookLed).usagePage, c.ledPage);
+        EXPECT_EQ(usages.getUsage(UsageManager::ProgrammableButton).usagePage, c.progPage);
+        EXPECT_EQ(usages.getUsage(UsageManager::VolumeUp).usagePage, c.consumerPage);
+        EXPECT_EQ(usages.getUsage(PolyphoneUsageManager::ScreenSelect).usagePage, c.displayPage);
+        EXPECT_STREQ(usages.getUsage(PolyphoneUsageManager::OtherPartyNumber).name, "OTHER_PARTY_NUMBER");
+    }
+    const PolyphoneUsageManager usages(0x000B);
+    EXPECT_EQ(usages.getUsage(61).name, nullptr);
+    EXPECT_EQ(usages.getUsage(-1).usagePage, 0);
+    EXPECT_STREQ(usages.findName(HidPlatform::ReportType::Output, 0x89, 0xFF99), "DURATION");
 }
 
 TEST(PolyphoneText, ChunksOfEightTheLastMarked)
