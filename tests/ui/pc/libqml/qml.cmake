@@ -1,0 +1,7 @@
+# QXmppLogger is one of the registered QML types, so the core library needs QXmpp.
+find_package(QXmpp REQUIRED GLOBAL)
+target_link_libraries(telvarion_core PUBLIC QXmpp::QXmpp)
+
+telvarion_add_qtest(tst_register_qml_types LABEL qml
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_register_qml_types.cpp ${CMAKE_CURRENT_LIST_DIR}/qml_test_setup.h
+  LIBS telvarion_testsupport)

@@ -1,0 +1,197 @@
+#include "libqml/window/qml_window.h"
+
+#include "../qml_test_setup.h"
+#include "libqml/window/qml_view.h"
+#include "support/test_environment.h"
+
+#include <QMenu>
+#include <QPointer>
+#include <QQuickItem>
+#include <QtTest>
+
+namespace {
+
+class LimitedWindow : public QML::Window
+{
+public:
+    QSize minimumWindowSize() const override { return QSize(300, 200); }
+    QSize maximumWindowSize() const override { return QSize(800, 600); }
+};
+
+} // namespace
+
+class QmlWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void sizesFromTheScene_data();
+    void sizesFromTheScene();
+    void fixedWindowKeepsItsSize();
+    void frameIconClick_data();
+    void frameIconClick();
+    void aspectRatio();
+    void fullScreenKeepsTheRatioWithoutResizing();
+    void openMenu();
+    void publishesItselfToTheScene();
+
+private:
+    QString writeScene(const QString& rootProperties) const;
+
+    QScopedPointer<TestSupport::Environment> m_Env;
+    QPointer<LimitedWindow> m_Window;
+};
+
+void QmlWindowTest::initTestCase()
+{
+    QmlTestSetup::prepare();
+}
+
+void QmlWindowTest::init()
+{
+    m_Env.reset(new TestSupport::Environment);
+    m_Window = new LimitedWindow;
+}
+
+void QmlWindowTest::cleanup()
+{
+    delete m_Window;
+    m_Env.reset();
+}
+
+QString QmlWindowTest::writeScene(const QString& rootProperties) const
+{
+    QFile file(m_Env->dataPath() + QStringLiteral("/Scene.qml"));
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write the scene");
+    file.write(QStringLiteral("import QtQuick 2.15\nItem { %1 }\n").arg(rootProperties).toUtf8());
+    return QUrl::fromLocalFile(file.fileName()).toString();
+}
+
+void QmlWindowTest::sizesFromTheScene_data()
+{
+    QTest::addColumn<QString>("rootProperties");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("no size: the minimum") << "" << QSize(300, 200);
+    QTest::newRow("width only: height from the minimum") << "width: 450" << QSize(450, 200);
+    QTest::newRow("both") << "width: 500; height: 400" << QSize(500, 400);
+    QTest::newRow("bounded by the maximum") << "width: 900; height: 700" << QSize(800, 600);
+}
+
+void QmlWindowTest::sizesFromTheScene()
+{
+    QFETCH(QString, rootProperties);
+    QFETCH(QSize, size);
+    QVERIFY(m_Window->loadQML(writeScene(rootProperties)));
+    m_Window->show();
+    QCOMPARE(m_Window->size(), size);
+    QCOMPARE(m_Window->minimumSize(), QSize(300, 200));
+    QCOMPARE(m_Window->maximumSize(), QSize(800, 600));
+    QCOMPARE(m_Window->view()->size(), size);
+}
+
+void QmlWindowTest::fixedWindowKeepsItsSize()
+{
+    QVERIFY(m_Window->loadQML(writeScene(QStringLiteral("width: 500; height: 400"))));
+    m_Window->setResizable(false);
+    QCOMPARE(m_Window->minimumSize(), QSize(500, 400));
+    QCOMPARE(m_Window->maximumSize(), QSize(500, 400));
+    QVERIFY(!(m_Window->windowFlags() & Qt::WindowMaximizeButtonHint));
+
+    emit m_Window->maximizableChanged();
+    QCOMPARE(m_Window->maximumSize(), QSize(500, 400));
+
+    QVERIFY(m_Window->loadQML(writeScene(QStringLiteral("width: 350; height: 250"))));
+    QCOMPARE(m_Window->minimumSize(), QSize(300, 200));
+    QCOMPARE(m_Window->maximumSize(), QSize(800, 600));
+}
+
+void QmlWindowTest::frameIconClick_data()
+{
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("onIcon");
+    QTest::newRow("corner of the icon") << QPoint(50, 30) << int(Qt::LeftButton) << true;
+    QTest::newRow("one pixel right of it") << QPoint(51, 10) << int(Qt::LeftButton) << false;
+    QTest::newRow("one pixel below it") << QPoint(10, 31) << int(Qt::LeftButton) << false;
+    QTest::newRow("right button") << QPoint(10, 10) << int(Qt::RightButton) << false;
+}
+
+void QmlWindowTest::frameIconClick()
+{
+    QFETCH(QPoint, offset);
+    QFETCH(int, button);
+    QFETCH(bool, onIcon);
+    m_Window->move(100, 80);
+    QSignalSpy clicked(m_Window.data(), &QML::Window::windowFrameIconClicked);
+    const QPoint global = m_Window->pos() + offset;
+    QMouseEvent press(QEvent::NonClientAreaMouseButtonPress, m_Window->mapFromGlobal(global), global,
+                      Qt::MouseButton(button), Qt::MouseButton(button), Qt::NoModifier);
+    const bool handled = m_Window->event(&press);
+    QCOMPARE(clicked.count(), onIcon ? 1 : 0);
+    QCOMPARE(handled, onIcon);
+}
+
+void QmlWindowTest::aspectRatio()
+{
+    m_Window->resize(400, 300);
+    QSignalSpy changed(m_Window.data(), &QML::Window::aspectRatioChanged);
+    m_Window->setAspectRatio(1.5);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(m_Window->size(), QSize(450, 300));
+    m_Window->setAspectRatio(1.5);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(m_Window->aspectRatio(), 1.5);
+}
+
+void QmlWindowTest::fullScreenKeepsTheRatioWithoutResizing()
+{
+    QSignalSpy fullscreen(m_Window.data(), &QML::Window::isFullscreenChanged);
+    m_Window->setWantsFullscreen(true);
+    QVERIFY(m_Window->wantsFullscreen());
+    QVERIFY(m_Window->isFullscreen());
+    QCOMPARE(fullscreen.count(), 1);
+    const QSize before = m_Window->size();
+    m_Window->setAspectRatio(0.25);
+    QCOMPARE(m_Window->aspectRatio(), 0.25);
+    QCOMPARE(m_Window->size(), before);
+
+    m_Window->setWantsFullscreen(false);
+    QVERIFY(!m_Window->wantsFullscreen());
+    QVERIFY(!m_Window->isFullscreen());
+    QCOMPARE(fullscreen.count(), 2);
+}
+
+void QmlWindowTest::openMenu()
+{
+    QPointer<QMenu> empty = new QMenu;
+    m_Window->openMenu(empty);
+    QVERIFY(!empty->isVisible());
+    QTRY_VERIFY(empty.isNull());
+
+    QPointer<QMenu> menu = new QMenu;
+    menu->addAction(QStringLiteral("Entry"));
+    m_Window->openMenu(menu);
+    QVERIFY(menu->isVisible());
+    menu->hide();
+    QTRY_VERIFY(menu.isNull());
+
+    m_Window->openMenu(nullptr);
+    QVERIFY(m_Env->logs().contains(QStringLiteral("null"), 4));
+}
+
+void QmlWindowTest::publishesItselfToTheScene()
+{
+    QVERIFY(m_Window->loadQML(writeScene(QStringLiteral(
+        "width: 320; height: 240\n"
+        "property bool complete: rootWindow.view === rootView && qomxStyle.colorNames.length > 0\n"
+        "    && qmlHelper.getPresenceIcon(7, false) !== \"\""))));
+    QVERIFY(m_Window->view()->rootObject()->property("complete").toBool());
+    QVERIFY(m_Window->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+QTEST_MAIN(QmlWindowTest)
+#include "tst_qml_window.moc"

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QFont>
+#include <QPointer>
+#include <QQuickWidget>
+#include <QSet>
+#include <QSize>
+#include <QTimer>
+
+namespace QML {
+
+class QmlHelper;
+class Style;
+
+// The QtQuick view of every QML window, pop-up and pane. It publishes itself, the style
+// and its helper to the scene and tracks whether the user has left the mouse alone.
+class View : public QQuickWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(bool idle READ idle WRITE setIdle NOTIFY idleChanged)
+    Q_PROPERTY(int idleTimeout READ idleTimeout WRITE setIdleTimeout NOTIFY idleTimeoutChanged)
+    Q_PROPERTY(int windowPosX READ windowPosX WRITE setWindowPosX NOTIFY windowPosXChanged)
+    Q_PROPERTY(int windowPosY READ windowPosY WRITE setWindowPosY NOTIFY windowPosYChanged)
+    Q_PROPERTY(bool idleOnMove READ idleOnMove WRITE setIdleOnMove NOTIFY idleOnMoveChanged)
+    Q_PROPERTY(bool visible READ isVisible NOTIFY visibleChanged)
+    Q_PROPERTY(QString languageChangeProperty READ languageChangeProperty NOTIFY languageChanged)
+    Q_PROPERTY(QSize preferredMinSize READ preferredMinSize WRITE setPreferredMinSize NOTIFY preferredMinSizeChanged)
+    Q_PROPERTY(QSize preferredMaxSize READ preferredMaxSize WRITE setPreferredMaxSize NOTIFY preferredMaxSizeChanged)
+
+public:
+    static constexpr int DefaultIdleTimeout = 5000;
+    static constexpr int IdleOnMoveTimeout = 700;
+
+    explicit View(QWidget* parent = nullptr);
+    ~View() override;
+
+    QmlHelper* helper() const { return m_Helper; }
+
+    bool idle() const { return m_Idle; }
+    bool idleOnMove() const { return m_IdleOnMove; }
+    int idleTimeout() const { return m_IdleTimeout; }
+    int windowPosX() const { return m_WindowPosX; }
+    int windowPosY() const { return m_WindowPosY; }
+    QString languageChangeProperty() const { return QString(); }
+    QSize preferredMinSize() const { return m_PreferredMinSize; }
+    QSize preferredMaxSize() const { return m_PreferredMaxSize; }
+
+    void setIdle(bool idle);
+    void setIdleOnMove(bool idleOnMove);
+    void setIdleTimeout(int milliseconds);
+    void setIdleOnMoveTimeout(int milliseconds);
+    void setWindowPosX(int x);
+    void setWindowPosY(int y);
+    void setPreferredMinSize(const QSize& size);
+    void setPreferredMaxSize(const QSize& size);
+
+signals:
+    void idleChanged();
+    void idleOnMoveChanged();
+    void idleTimeoutChanged();
+    void windowPosXChanged();
+    void windowPosYChanged();
+    void keyEscapePressed();
+    void visibleChanged();
+    void languageChanged();
+    void preferredMinSizeChanged();
+    void preferredMaxSizeChanged();
+
+public slots:
+    void timeout();
+    void idleOnMoveTimeout();
+    int calcTextWidth(const QString& text, const QFont& font) const;
+    void enableMouseEventFiltering();
+    void setAlwaysOnTop(bool on = true);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void trackMouseEvent(QEvent* event);
+    void openStyleView();
+
+    QmlHelper* m_Helper;
+    Style* m_Style;
+    bool m_Idle = false;
+    bool m_IdleOnMove = false;
+    int m_IdleTimeout = -1;
+    int m_WindowPosX = 0;
+    int m_WindowPosY = 0;
+    QTimer* m_IdleTimer;
+    QTimer* m_IdleOnMoveTimer;
+    QSet<int> m_HeldLetters;
+    QSize m_PreferredMinSize{-1, -1};
+    QSize m_PreferredMaxSize{-1, -1};
+};
+
+} // namespace QML
