@@ -1,4 +1,5 @@
 #include "Audio/alsa_backend.h"
+#include "Audio/null_backend.h"
 
 #include <gtest/gtest.h>
 
@@ -77,4 +78,14 @@ TEST_F(CardTree, OpeningAnUnknownDeviceFailsWithAReason)
     Audio::Error error;
     EXPECT_EQ(backend.openOutput(5, Audio::Format{2, 44100, 176400, 4, 16}, error), nullptr);
     EXPECT_FALSE(error.text.empty());
+}
+
+TEST_F(CardTree, TheSystemBackendIsSilentWithoutSoundCards)
+{
+    EXPECT_NE(std::dynamic_pointer_cast<Audio::NullBackend>(Audio::createSystemBackend(m_Phones, m_Root.string())), nullptr);
+    addCard(0, "PCH");
+    EXPECT_NE(std::dynamic_pointer_cast<Audio::AlsaBackend>(Audio::createSystemBackend(m_Phones, m_Root.string())), nullptr);
+    setenv("TELVARION_AUDIO", "null", 1);
+    EXPECT_NE(std::dynamic_pointer_cast<Audio::NullBackend>(Audio::createSystemBackend(m_Phones, m_Root.string())), nullptr);
+    unsetenv("TELVARION_AUDIO");
 }

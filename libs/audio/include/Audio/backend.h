@@ -52,7 +52,9 @@ struct UsbId
 };
 
 // The ALSA backend, whose communications endpoint is the first sound card with one of the
-// given USB ids; the null sink instead when the environment sets TELVARION_AUDIO=null.
-std::shared_ptr<Backend> createSystemBackend(const std::vector<UsbId>& communicationsDevices);
+// given USB ids; the null sink instead on a machine without sound cards, or when the
+// environment sets TELVARION_AUDIO=null.
+std::shared_ptr<Backend> createSystemBackend(const std::vector<UsbId>& communicationsDevices,
+                                             const std::string& cardRoot = "/proc/asound");
 
 } // namespace Audio
