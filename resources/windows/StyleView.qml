@@ -18,10 +18,9 @@ Rectangle {
         }
     }
 
-    Row {
+    Flow {
         id: toolbar
-        x: 6
-        y: 6
+        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 6 }
         spacing: 6
 
         Repeater {

@@ -37,6 +37,7 @@ private slots:
     void fullScreenKeepsTheRatioWithoutResizing();
     void openMenu();
     void publishesItselfToTheScene();
+    void mouseActivityEndsIdleness();
 
 private:
     QString writeScene(const QString& rootProperties) const;
@@ -191,6 +192,30 @@ void QmlWindowTest::publishesItselfToTheScene()
         "    && qmlHelper.getPresenceIcon(7, false) !== \"\""))));
     QVERIFY(m_Window->view()->rootObject()->property("complete").toBool());
     QVERIFY(m_Window->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+void QmlWindowTest::mouseActivityEndsIdleness()
+{
+    QML::View* view = m_Window->view();
+    QCOMPARE(view->idleTimeout(), 5000);
+    view->timeout();
+    view->idleOnMoveTimeout();
+    QVERIFY(view->idle());
+    QVERIFY(view->idleOnMove());
+
+    QSignalSpy posX(view, &QML::View::windowPosXChanged);
+    QMouseEvent move(QEvent::MouseMove, QPointF(12, 34), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &move);
+    QVERIFY(!view->idle());
+    QVERIFY(!view->idleOnMove());
+    QCOMPARE(view->windowPosX(), 12);
+    QCOMPARE(view->windowPosY(), 34);
+    QCOMPARE(posX.count(), 1);
+
+    view->setIdleTimeout(0);
+    view->timeout();
+    view->setIdleTimeout(-1);
+    QVERIFY(!view->idle());
 }
 
 QTEST_MAIN(QmlWindowTest)
