@@ -129,7 +129,8 @@ void View::enableMouseEventFiltering()
 
 void View::setAlwaysOnTop(bool on)
 {
-    Utils::StringHelper::setStayOnTop(winId(), on);
+    // A view inside a window must not get a native handle of its own; its window stands for it.
+    Utils::StringHelper::setStayOnTop(window()->winId(), on);
 }
 
 bool View::event(QEvent* event)

@@ -91,8 +91,15 @@ void Window::setAspectRatio(double ratio)
         m_AspectRatio = ratio;
         emit aspectRatioChanged();
     }
-    if (!m_WantsFullscreen)
-        resize(static_cast<int>(height() * ratio), height());
+    if (m_WantsFullscreen)
+        return;
+    // A ratio that gives no width (NaN, infinite, zero or negative) keeps the current size.
+    const double width = height() * ratio;
+    if (!std::isfinite(width) || width < 1.0 || width > QWIDGETSIZE_MAX) {
+        LOG_WARNING << "setAspectRatio: no width for ratio " << ratio;
+        return;
+    }
+    resize(static_cast<int>(width), height());
 }
 
 void Window::setWantsFullscreen(bool on)

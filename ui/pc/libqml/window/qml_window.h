@@ -49,7 +49,9 @@ public:
     void setResizable(bool resizable);
     void setAspectRatio(double ratio);
     void setWantsFullscreen(bool on);
+    // Only the Windows system menu can be suppressed; elsewhere the flag is kept for callers.
     void setSuppressSystemMenu(bool suppress) { m_SuppressSystemMenu = suppress; }
+    bool suppressSystemMenu() const { return m_SuppressSystemMenu; }
     void setTitle(const QString& title);
 
     virtual bool canClose();
@@ -91,6 +93,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
+    // For derived windows that restore a geometry; the base never reads it.
+    QRect m_SavedRect;
+
 private:
     bool isOnFrameIcon(const QPoint& globalPos) const;
 
@@ -98,9 +103,6 @@ private:
     bool m_Resizable = true;
     QVariant m_AspectRatio;
     bool m_WantsFullscreen = false;
-    // Kept for derived windows that restore a geometry; the base never reads it.
-    QRect m_SavedRect;
-    // Only the Windows system menu can be suppressed; elsewhere the flag is kept for callers.
     bool m_SuppressSystemMenu = false;
 };
 

@@ -9,6 +9,9 @@
 #include <QQuickItem>
 #include <QtTest>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 class LimitedWindow : public QML::Window
@@ -146,6 +149,15 @@ void QmlWindowTest::aspectRatio()
     m_Window->setAspectRatio(1.5);
     QCOMPARE(changed.count(), 1);
     QCOMPARE(m_Window->aspectRatio(), 1.5);
+
+    // Ratios that give no width are stored but leave the size alone.
+    for (const double ratio : {std::nan(""), -1.0, 0.0, std::numeric_limits<double>::infinity()}) {
+        m_Window->setAspectRatio(ratio);
+        QCOMPARE(m_Window->size(), QSize(450, 300));
+    }
+    QCOMPARE(changed.count(), 5);
+    m_Window->setAspectRatio(std::nan(""));
+    QCOMPARE(changed.count(), 6);
 }
 
 void QmlWindowTest::fullScreenKeepsTheRatioWithoutResizing()
