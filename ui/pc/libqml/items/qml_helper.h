@@ -48,18 +48,4 @@ private:
     QMap<int, QString> m_BlfIcons;
 };
 
-// Lets the lists of the main window drop their selection when an active communication is picked.
-class FocusHelper : public QObject
-{
-    Q_OBJECT
-
-public:
-    explicit FocusHelper(QObject* parent = nullptr) : QObject(parent) {}
-
-    Q_INVOKABLE void activeCommsItemSelected() { emit focusItemChanged(); }
-
-signals:
-    void focusItemChanged();
-};
-
 } // namespace QML
