@@ -123,7 +123,8 @@ void Service::signIn(const QString& userName, const QString& password)
     post(
         [this, userName, password] {
             m_SigningIn = false;
-            const SignInError error = checkCredentials(userName, password);
+            const SignInError error =
+                m_Reachable ? checkCredentials(userName, password) : SignInError::ServerUnreachable;
             if (error != SignInError::None) {
                 KIVO_LOG(LevelInfo) << "Simulated service: sign-in of " << userName << " refused ("
                                     << int(error) << ")";

@@ -45,6 +45,10 @@ public:
     void setLatency(int milliseconds);
     int latency() const { return m_Latency; }
 
+    // An unreachable service refuses every sign-in with ServerUnreachable.
+    void setReachable(bool reachable) { m_Reachable = reachable; }
+    bool isReachable() const { return m_Reachable; }
+
     QStringList userNames() const;
     // User names compare case-insensitively, passwords exactly.
     SignInError checkCredentials(const QString& userName, const QString& password) const;
@@ -92,6 +96,7 @@ private:
     QHash<int, Call> m_Calls;
     int m_NextCallId = 1;
     int m_Latency = DefaultLatency;
+    bool m_Reachable = true;
 
     struct Pending
     {

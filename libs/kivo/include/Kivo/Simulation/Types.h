@@ -38,7 +38,8 @@ enum class SignInError
     None,
     UnknownUser,
     WrongPassword,
-    AlreadySignedIn
+    AlreadySignedIn,
+    ServerUnreachable
 };
 
 enum class CallState

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <Kivo/Configuration/Config.h>
+#include <Kivo/Sessions/SubSession.h>
+#include <Kivo/Utils/Credentials/CredentialsManager.h>
+#include <Kivo/Utils/SharedPointer.h>
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+namespace Kivo {
+
+namespace Contacts {
+class Contacts;
+}
+namespace Controllers {
+class ChatController;
+class CommsSessionController;
+class FtController;
+} // namespace Controllers
+namespace MediaEngine {
+class CallControllerBase;
+}
+namespace MyRoom {
+class Controller;
+}
+namespace Vyx {
+class VyxCredentialsControl;
+}
+
+namespace Sessions {
+
+// The signed-in session: it owns the controllers of one sign-in and reports how far the
+// sign-in and the sign-out have come. The engine client makes it when the service accepts
+// the credentials and deletes it after reporting it closed.
+class SessionManagerBase : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum State
+    {
+        Idle = 0,
+        DetectingProxy = 1,
+        ProxyDetected = 2,
+        Connecting = 3,
+        Authenticating = 4,
+        Registering = 5,
+        FetchingConfiguration = 6,
+        StartingServices = 7,
+        Reconnecting = 10,
+        LoadingContacts = 11,
+        PublishingPresence = 12,
+        SignedIn = 13,
+        SigningOut = 14,
+        SignedOut = 15
+    };
+    Q_ENUM(State)
+
+    enum Error
+    {
+        NoError = 0,
+        ConnectionFailed = 1,
+        AuthenticationFailed = 2,
+        ServerUnavailable = 3,
+        ConfigurationInvalid = 4,
+        AnotherSessionActive = 5
+    };
+    Q_ENUM(Error)
+
+    // Kind 1 is a full client session; other kinds serve single features.
+    static constexpr int FullSession = 1;
+
+    explicit SessionManagerBase(QObject* parent = nullptr);
+    SessionManagerBase(const QString& userName, const QString& displayName, const Configuration::Config* config,
+                       Utils::Credentials::CredentialsManager* credentials, QObject* parent = nullptr);
+    ~SessionManagerBase() override;
+
+    QString userName() const { return m_UserName; }
+    QString displayName() const { return m_DisplayName; }
+    int sessionKind() const { return m_Kind; }
+    void setSessionKind(int kind) { m_Kind = kind; }
+    State getState() const { return m_State; }
+    const Configuration::Config* getConfig() const { return m_Config; }
+
+    Utils::SharedPointer<Contacts::Contacts> contactsManager() const;
+    MediaEngine::CallControllerBase* callController() const { return m_CallController; }
+    Controllers::ChatController* sipChatController() const { return m_SipChat; }
+    Controllers::ChatController* xmppChatController() const { return m_XmppChat; }
+    Controllers::FtController* fileTransferController() const { return m_FileTransfer; }
+    Controllers::CommsSessionController* commsSessionController() const { return m_CommsSessions; }
+    Vyx::VyxCredentialsControl* credentialsControl() const { return m_CredentialsControl; }
+    // The store that takes changed credentials (its slot addCredentials); null when the
+    // client has none.
+    Utils::Credentials::CredentialsManager* credentialsStore() const { return m_Credentials; }
+    MyRoom::Controller* myroomController() const { return m_MyRoom; }
+    QList<SubSession*> subSessions() const { return m_SubSessions; }
+
+    // Steps of the engine client's sign-in and sign-out.
+    void setState(State state);
+    // Starts every sub-session after `delay` milliseconds, one after the other.
+    void startSubSessions(int delay);
+    void stopSubSessions();
+
+signals:
+    void stateChanged(Kivo::Sessions::SessionManagerBase::State state);
+    void stateChange(Kivo::Sessions::SessionManagerBase* session, Kivo::Sessions::SessionManagerBase::State state);
+    void subSessionStateChanged(Kivo::Sessions::SessionManagerBase* session, const Kivo::Sessions::SubSession* sub,
+                                Kivo::Sessions::SubSession::State state);
+    void reconnectionStateChanged(Kivo::Sessions::SessionManagerBase* session, bool reconnecting);
+    void reconnectingFinished();
+    void forceLogout();
+    void vyxAuthorizationFailed();
+
+private:
+    QString m_UserName;
+    QString m_DisplayName;
+    int m_Kind = FullSession;
+    State m_State = Idle;
+    QPointer<const Configuration::Config> m_Config;
+    QPointer<Utils::Credentials::CredentialsManager> m_Credentials;
+    Contacts::Contacts* m_Contacts = nullptr;
+    MediaEngine::CallControllerBase* m_CallController = nullptr;
+    Controllers::ChatController* m_SipChat = nullptr;
+    Controllers::ChatController* m_XmppChat = nullptr;
+    Controllers::FtController* m_FileTransfer = nullptr;
+    Controllers::CommsSessionController* m_CommsSessions = nullptr;
+    Vyx::VyxCredentialsControl* m_CredentialsControl = nullptr;
+    MyRoom::Controller* m_MyRoom = nullptr;
+    QList<SubSession*> m_SubSessions;
+};
+
+} // namespace Sessions
+} // namespace Kivo
