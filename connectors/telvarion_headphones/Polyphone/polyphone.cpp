@@ -141,24 +141,24 @@ std::unique_ptr<HidCommunication> Polyphone::CreateChannel()
     return std::make_unique<PolyphoneCommunication>(*this, backend());
 }
 
-bool Polyphone::HasCurrentCall() const
+bool Polyphone::hasCurrentCall() const
 {
     return link() != nullptr && link()->GetCurrentCallContactId() != 0;
 }
 
-std::int32_t Polyphone::CurrentCallState() const
+std::int32_t Polyphone::currentCallState() const
 {
     return link() != nullptr ? link()->GetCurrentCallState() : TelvarionApi::CallClosed;
 }
 
-std::int32_t Polyphone::CurrentCallDirection() const
+std::int32_t Polyphone::currentCallDirection() const
 {
     return link() != nullptr ? link()->GetCurrentCallDirection() : TelvarionApi::CallIncoming;
 }
 
 // Display ----------------------------------------------------------------------------------
 
-void Polyphone::SelectScreen(int screen)
+void Polyphone::selectScreen(int screen)
 {
     if (screen != NoScreen)
         m_CurrentScreen = screen;
@@ -167,54 +167,54 @@ void Polyphone::SelectScreen(int screen)
             phone->SelectScreen(screen);
 }
 
-void Polyphone::WriteField(int field, const WChar* text)
+void Polyphone::writeField(int field, const WChar* text)
 {
     for (const auto& channel : channels())
         if (auto* phone = dynamic_cast<PolyphoneCommunication*>(channel.get()))
-            phone->WriteDisplayText(field, text);
+            phone->writeDisplayText(field, text);
 }
 
-void Polyphone::ShowHomeScreen()
+void Polyphone::showHomeScreen()
 {
-    SelectScreen(HomeScreen);
-    SetUserName(link() != nullptr ? link()->GetLocalUserName() : u"", true);
-    SetUserStatus(link() != nullptr ? link()->GetLocalPresenceText() : u"", true, false);
+    selectScreen(HomeScreen);
+    setUserName(link() != nullptr ? link()->GetLocalUserName() : u"", true);
+    setUserStatus(link() != nullptr ? link()->GetLocalPresenceText() : u"", true, false);
     SetCurrentDate(false);
     SetTime(false);
-    SelectScreen(NoScreen);
+    selectScreen(NoScreen);
 }
 
-void Polyphone::ShowDialScreen()
+void Polyphone::showDialScreen()
 {
-    SelectScreen(DialScreen);
-    SetUserStatus(text(EnterNumberText), false, false);
-    WriteField(Number, m_Digits);
-    SelectScreen(NoScreen);
+    selectScreen(DialScreen);
+    setUserStatus(text(EnterNumberText), false, false);
+    writeField(Number, m_Digits);
+    selectScreen(NoScreen);
 }
 
-void Polyphone::SetUserName(const WChar* name, bool local)
+void Polyphone::setUserName(const WChar* name, bool local)
 {
-    if (!local && CurrentCallDirection() == TelvarionApi::CallIncoming && CurrentCallState() == TelvarionApi::CallRinging)
-        SetUserStatus(text(CallFromText), false, false);
+    if (!local && currentCallDirection() == TelvarionApi::CallIncoming && currentCallState() == TelvarionApi::CallRinging)
+        setUserStatus(text(CallFromText), false, false);
     log().information(CategoryPhone, "Polyphone, Connector::Polyphone::SetUserName, %ws, isLocal %d", orEmpty(name), local ? 1 : 0);
-    WriteField(local ? LocalUserName : OtherPartyName, name);
+    writeField(local ? LocalUserName : OtherPartyName, name);
     if (m_CurrentScreen == HomeScreen) {
         SetCurrentDate(true);
         SetTime(true);
     }
 }
 
-void Polyphone::SetUserStatus(const WChar* text, bool local, bool otherPartyInfo)
+void Polyphone::setUserStatus(const WChar* text, bool local, bool otherPartyInfo)
 {
     if (otherPartyInfo) {
         log().information(CategoryPhone, "Polyphone, Connector::Polyphone::SetUserStatus OTHER_PARTY_INFO, %ws", orEmpty(text));
-        WriteField(OtherPartyInfo, text);
+        writeField(OtherPartyInfo, text);
     } else if (local) {
         log().information(CategoryPhone, "Polyphone, Connector::Polyphone::SetUserStatus LOCAL_USER_INFO, %ws", orEmpty(text));
-        WriteField(LocalUserInfo, text);
+        writeField(LocalUserInfo, text);
     } else {
         log().information(CategoryPhone, "Polyphone, Connector::Polyphone::SetUserStatus CALL_STATUS, %ws", orEmpty(text));
-        WriteField(CallStatus, text);
+        writeField(CallStatus, text);
     }
 }
 
@@ -243,7 +243,7 @@ bool Polyphone::SetTime(bool forced)
         return false;
     }
     log().information(CategoryPhone, "Polyphone, Connector::Polyphone::SetTime, %ws", shown.c_str());
-    WriteField(durationMode ? Duration : Time, shown.c_str());
+    writeField(durationMode ? Duration : Time, shown.c_str());
     if (!durationMode) {
         m_LastShownTime.hour = now.hour;
         m_LastShownTime.minute = now.minute;
@@ -288,7 +288,7 @@ bool Polyphone::SetCurrentDate(bool forced)
         return false;
     }
     log().information(CategoryPhone, "Polyphone, Connector::Polyphone::SetCurrentDate, Formatted date: %ws", date.c_str());
-    WriteField(Date, date.c_str());
+    writeField(Date, date.c_str());
     m_LastShownDate = ShownDate{today.year, today.month, today.day};
     return true;
 }
@@ -298,8 +298,8 @@ bool Polyphone::SetCurrentDate(bool forced)
 void Polyphone::OnNewCall(std::int32_t direction, std::int32_t contactId)
 {
     CONNECTOR_TRACE(CategoryPhone, "Connector::Polyphone::OnNewCall");
-    StopDialTone();
-    ClearDigits();
+    stopDialTone();
+    clearDigits();
     Hid::OnNewCall(direction, contactId);
 }
 
@@ -307,33 +307,33 @@ void Polyphone::OnCallRinging(const WChar* name)
 {
     CONNECTOR_TRACE(CategoryPhone, "Connector::Polyphone::OnCallRinging");
     Hid::OnCallRinging(name);
-    switch (CurrentCallDirection()) {
+    switch (currentCallDirection()) {
     case TelvarionApi::CallOutgoing:
-        SelectScreen(CallingScreen);
-        SetUserStatus(text(CallingText), false, false);
+        selectScreen(CallingScreen);
+        setUserStatus(text(CallingText), false, false);
         if (!isEmpty(name))
-            WriteField(OtherPartyName, name);
+            writeField(OtherPartyName, name);
         break;
     case TelvarionApi::CallIncoming:
-        SelectScreen(IncomingScreen);
-        SetUserStatus(text(IncomingCallText), false, false);
+        selectScreen(IncomingScreen);
+        setUserStatus(text(IncomingCallText), false, false);
         break;
     default:
         log().error(CategoryPhone, "Polyphone, Unknown call direction when in ringing state");
         return;
     }
-    SelectScreen(NoScreen);
+    selectScreen(NoScreen);
 }
 
 void Polyphone::OnCallOpened(const WChar* name)
 {
     CONNECTOR_TRACE(CategoryPhone, "Connector::Polyphone::OnCallOpened");
-    SelectScreen(InCallScreen);
-    WriteField(OtherPartyName, name);
-    if (CurrentCallState() == TelvarionApi::CallRinging)
+    selectScreen(InCallScreen);
+    writeField(OtherPartyName, name);
+    if (currentCallState() == TelvarionApi::CallRinging)
         SetTime(true);
-    SetUserStatus(text(InCallText), false, true);
-    SelectScreen(NoScreen);
+    setUserStatus(text(InCallText), false, true);
+    selectScreen(NoScreen);
     Hid::OnCallOpened(name);
 }
 
@@ -341,19 +341,19 @@ void Polyphone::OnCallHold(const WChar* name)
 {
     CONNECTOR_TRACE(CategoryPhone, "Connector::Polyphone::OnCallHold");
     Hid::OnCallHold(name);
-    SelectScreen(InCallScreen);
-    WriteField(OtherPartyName, name);
-    SetUserStatus(text(OnHoldText), false, true);
-    SelectScreen(NoScreen);
+    selectScreen(InCallScreen);
+    writeField(OtherPartyName, name);
+    setUserStatus(text(OnHoldText), false, true);
+    selectScreen(NoScreen);
 }
 
 void Polyphone::OnCallHoldByPeer(const WChar* name)
 {
     CONNECTOR_TRACE(CategoryPhone, "Connector::Polyphone::OnCallHoldByPeer");
-    SelectScreen(InCallScreen);
-    WriteField(OtherPartyName, name);
-    SetUserStatus(text(HeldByPeerText), false, true);
-    SelectScreen(NoScreen);
+    selectScreen(InCallScreen);
+    writeField(OtherPartyName, name);
+    setUserStatus(text(HeldByPeerText), false, true);
+    selectScreen(NoScreen);
 }
 
 void Polyphone::OnCallClosed(const WChar* name)
@@ -363,16 +363,16 @@ void Polyphone::OnCallClosed(const WChar* name)
     const bool lastCall = link() != nullptr && link()->GetCallCount() == 1;
     if (lastCall)
         SetHookState(false);
-    if (CurrentCallState() == TelvarionApi::CallOpen) {
-        SelectScreen(CallEndedScreen);
-        SetUserStatus(text(CallEndedText), false, false);
+    if (currentCallState() == TelvarionApi::CallOpen) {
+        selectScreen(CallEndedScreen);
+        setUserStatus(text(CallEndedText), false, false);
         if (!isEmpty(name))
-            WriteField(OtherPartyName, name);
+            writeField(OtherPartyName, name);
         SetTime(true);
-        SelectScreen(NoScreen);
+        selectScreen(NoScreen);
         m_CallEndedCountdown = CallEndedSeconds;
     } else if (lastCall) {
-        ShowHomeScreen();
+        showHomeScreen();
     }
     Hid::OnCallClosed(name);
 }
@@ -388,11 +388,11 @@ void Polyphone::OnActiveCallChanged()
 
 void Polyphone::InitializeCallState()
 {
-    const std::int32_t state = CurrentCallState();
+    const std::int32_t state = currentCallState();
     log().information(CategoryPhone, "Polyphone, Connector::Polyphone::InitializeCallState, call state: %d", state);
     Hid::InitializeCallState();
     if (state < TelvarionApi::CallRinging || state > TelvarionApi::CallOnHoldByPeer)
-        ShowHomeScreen();
+        showHomeScreen();
     if (state == TelvarionApi::CallOpen)
         SetTime(true);
 }
@@ -400,13 +400,13 @@ void Polyphone::InitializeCallState()
 void Polyphone::OnContactPresence(const WChar* presenceText, bool isLocalUser, std::uint32_t)
 {
     if (isLocalUser)
-        SetUserStatus(presenceText, true, false);
+        setUserStatus(presenceText, true, false);
 }
 
 void Polyphone::OnContactProperties(const WChar* name, std::int32_t contactId)
 {
     if (contactId == 0 || (link() != nullptr && contactId == link()->GetCurrentCallContactId()))
-        SetUserName(name, contactId == 0);
+        setUserName(name, contactId == 0);
 }
 
 void Polyphone::OnDeviceDetected()
@@ -419,36 +419,36 @@ void Polyphone::OnExit()
 {
     CONNECTOR_TRACE(CategoryPhone, "Connector::Polyphone::OnExit");
     for (int field = LocalUserName; field <= OtherPartyNumber; ++field)
-        WriteField(field, u"");
+        writeField(field, u"");
     Hid::OnExit();
 }
 
 // Keys and handset -------------------------------------------------------------------------
 
-void Polyphone::NoteKeyTime()
+void Polyphone::noteKeyTime()
 {
     const std::uint32_t now = m_Clock.tickCount();
     m_LastKeyTime = now != 0 ? now : 1; // 0 means no key
 }
 
-void Polyphone::ClearDigits()
+void Polyphone::clearDigits()
 {
     m_Digits[0] = 0;
     m_DigitCount = 0;
     m_LastKeyTime = 0;
 }
 
-void Polyphone::AppendDigit(WChar digit)
+void Polyphone::appendDigit(WChar digit)
 {
-    StopDialTone();
+    stopDialTone();
     if (m_DigitCount >= MaxDigits)
         return;
     m_Digits[m_DigitCount++] = digit;
     m_Digits[m_DigitCount] = 0;
-    ShowDialScreen();
+    showDialScreen();
 }
 
-void Polyphone::Dial()
+void Polyphone::dial()
 {
     StoreLastDialedNumber(m_Digits);
     if (link() != nullptr)
@@ -466,28 +466,28 @@ void Polyphone::HandleDeviceKeyPress(std::uint8_t keyIndex, bool speedDial)
     }
     log().information(CategoryPhone, "Polyphone, Connector::Polyphone::HandleDeviceKeyPress, %s pressed", KeyLogNames[keyIndex]);
     const char key = KeyCharacters[keyIndex];
-    if (!HasCurrentCall()) {
+    if (!hasCurrentCall()) {
         if (speedDial) {
             if (key == '0') {
                 if (m_DigitCount > 0) {
                     m_Digits[m_DigitCount - 1] = u'+';
-                    ShowDialScreen();
+                    showDialScreen();
                 } else {
-                    AppendDigit(u'+');
+                    appendDigit(u'+');
                 }
             } else if (key == '1' && link() != nullptr) {
                 link()->CallToVoiceMail();
             }
         } else if (key == '#' && m_DigitCount > 0) {
-            Dial();
+            dial();
             return;
         } else {
-            AppendDigit(static_cast<WChar>(key));
+            appendDigit(static_cast<WChar>(key));
         }
-    } else if (CurrentCallState() == TelvarionApi::CallOpen && link() != nullptr) {
+    } else if (currentCallState() == TelvarionApi::CallOpen && link() != nullptr) {
         link()->SendDTMF(key);
     }
-    NoteKeyTime();
+    noteKeyTime();
 }
 
 void Polyphone::HandleProgButton(bool pressed)
@@ -496,14 +496,14 @@ void Polyphone::HandleProgButton(bool pressed)
     if (!pressed)
         return;
     Hid::HandleProgButton(pressed);
-    if (!HasCurrentCall()) {
+    if (!hasCurrentCall()) {
         if (m_DigitCount > 0)
             m_Digits[--m_DigitCount] = 0;
-        ShowDialScreen();
+        showDialScreen();
         if (m_DigitCount == 0 && !hookOff())
-            ShowHomeScreen();
+            showHomeScreen();
     }
-    NoteKeyTime();
+    noteKeyTime();
 }
 
 void Polyphone::HandleHoldSwitch(bool pressed)
@@ -520,31 +520,31 @@ void Polyphone::HandleHoldSwitch(bool pressed)
 void Polyphone::HandleHookOffSwitch()
 {
     CONNECTOR_TRACE(CategoryPhone, "Connector::Polyphone::HandleHookOffSwitch");
-    const bool hadCall = HasCurrentCall();
+    const bool hadCall = hasCurrentCall();
     Hid::HandleHookOffSwitch();
     if (hadCall)
         return;
     if (m_DigitCount > 0) {
         log().information(CategoryPhone, "Polyphone, Connector::Polyphone::HandleHookOffSwitch, HookSwitch OFFHOOK, make a call to %ws",
                           m_Digits);
-        Dial();
+        dial();
     } else {
-        ShowDialScreen();
-        StartDialTone();
+        showDialScreen();
+        startDialTone();
     }
 }
 
 void Polyphone::HandleHookOnSwitch()
 {
     CONNECTOR_TRACE(CategoryPhone, "Connector::Polyphone::HandleHookOnSwitch");
-    StopDialTone();
-    const bool hadCall = HasCurrentCall();
+    stopDialTone();
+    const bool hadCall = hasCurrentCall();
     Hid::HandleHookOnSwitch();
     if (hadCall)
         return;
-    ClearDigits();
+    clearDigits();
     if (m_CurrentScreen != HomeScreen && m_CurrentScreen != CallEndedScreen)
-        ShowHomeScreen();
+        showHomeScreen();
 }
 
 bool Polyphone::RunTimedTasks()
@@ -560,12 +560,12 @@ bool Polyphone::RunTimedTasks()
         InitializeCallState();
 
     const std::uint32_t elapsed = m_Clock.tickCount() - m_LastKeyTime;
-    if (!HasCurrentCall() && m_LastKeyTime != 0 && m_DigitCount > 0 && hookOff() && elapsed > HotDialTimeoutMs) {
+    if (!hasCurrentCall() && m_LastKeyTime != 0 && m_DigitCount > 0 && hookOff() && elapsed > HotDialTimeoutMs) {
         log().information(CategoryPhone,
                           "Polyphone, Connector::Polyphone::RunTimedTasks, Hot dial timeout (%u ms) elapsed, initiating a call "
                           "to %ws",
                           unsigned(HotDialTimeoutMs), m_Digits);
-        Dial();
+        dial();
         SetHookState(true);
     }
     m_LastTimedRun = now;
@@ -584,13 +584,13 @@ const WChar* Polyphone::GetLastDialedNumber()
     return m_LastDialedNumber.load();
 }
 
-void Polyphone::StartDialTone()
+void Polyphone::startDialTone()
 {
     if (m_Player)
         m_Player->StartPlaying(DialToneSound);
 }
 
-void Polyphone::StopDialTone()
+void Polyphone::stopDialTone()
 {
     if (m_Player)
         m_Player->StopPlaying();

@@ -99,22 +99,22 @@ public:
     static bool GetDateFormatPicture(Platform::WString& picture);
 
 private:
-    void SelectScreen(int screen);
-    void WriteField(int field, const WChar* text);
-    void ShowHomeScreen();
-    void ShowDialScreen();
-    void SetUserName(const WChar* name, bool local);
-    void SetUserStatus(const WChar* text, bool local, bool otherPartyInfo);
-    void AppendDigit(WChar digit);
-    void ClearDigits();
-    void Dial();
+    void selectScreen(int screen);
+    void writeField(int field, const WChar* text);
+    void showHomeScreen();
+    void showDialScreen();
+    void setUserName(const WChar* name, bool local);
+    void setUserStatus(const WChar* text, bool local, bool otherPartyInfo);
+    void appendDigit(WChar digit);
+    void clearDigits();
+    void dial();
     bool StoreLastDialedNumber(const WChar* digits);
-    void StartDialTone();
-    void StopDialTone();
-    void NoteKeyTime();
-    bool HasCurrentCall() const;
-    std::int32_t CurrentCallState() const;
-    std::int32_t CurrentCallDirection() const;
+    void startDialTone();
+    void stopDialTone();
+    void noteKeyTime();
+    bool hasCurrentCall() const;
+    std::int32_t currentCallState() const;
+    std::int32_t currentCallDirection() const;
 
     struct ShownDate
     {

@@ -75,7 +75,7 @@ std::vector<PolyphoneCommunication::TextChunk> PolyphoneCommunication::textChunk
     }
 }
 
-bool PolyphoneCommunication::WriteDisplayText(int field, const Platform::WChar* text)
+bool PolyphoneCommunication::writeDisplayText(int field, const Platform::WChar* text)
 {
     HidButton* textFollowed = findButton(ReportType::Output, Usage::TextStringFollowed);
     HidButton* lastCharacter = findButton(ReportType::Output, Usage::LastCharacterReport);
@@ -103,9 +103,9 @@ bool PolyphoneCommunication::WriteDisplayText(int field, const Platform::WChar* 
     return true;
 }
 
-bool PolyphoneCommunication::ClearField(int field)
+bool PolyphoneCommunication::clearField(int field)
 {
-    return WriteDisplayText(field, nullptr);
+    return writeDisplayText(field, nullptr);
 }
 
 bool PolyphoneCommunication::SetMuteState(bool on)

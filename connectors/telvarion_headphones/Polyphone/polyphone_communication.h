@@ -33,8 +33,8 @@ public:
     virtual bool SelectScreen(int screen);
 
     // field is a display field code 1..11; a null text is an empty one.
-    bool WriteDisplayText(int field, const Platform::WChar* text);
-    bool ClearField(int field);
+    bool writeDisplayText(int field, const Platform::WChar* text);
+    bool clearField(int field);
 
     // The chunks a text is sent in: at most 24 characters, 8 a chunk, and a text whose length
     // is a multiple of 8 ends with an empty chunk, as the phone expects the last one marked.
