@@ -1,6 +1,9 @@
 #include "Polyphone/date_picture.h"
+#include "Polyphone/polyphone.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 using Connector::DatePicture;
 using Platform::WString;
@@ -92,4 +95,23 @@ TEST(DatePictureFormat, FailsWhenTheTextDoesNotFit)
     EXPECT_FALSE(DatePicture::format(u"dd.MM.yyyy 'and more'", date, DatePicture::Names(), 15, result));
     EXPECT_EQ(result, u"unchanged");
     EXPECT_TRUE(DatePicture::format(u"dd.MM.yyyy", date, DatePicture::Names(), 10, result));
+}
+
+TEST(UserDatePicture, ComesFromTheLocaleWithoutItsYear)
+{
+    const char* saved = std::getenv("LC_ALL");
+    const std::string previous = saved != nullptr ? saved : "";
+
+    setenv("LC_ALL", "C", 1);
+    WString picture;
+    ASSERT_TRUE(Connector::Polyphone::GetDateFormatPicture(picture));
+    EXPECT_EQ(narrow(picture), "MM/dd"); // %m/%d/%y
+
+    setenv("LC_ALL", "xx_NOWHERE.UTF-8", 1);
+    EXPECT_FALSE(Connector::Polyphone::GetDateFormatPicture(picture));
+
+    if (saved != nullptr)
+        setenv("LC_ALL", previous.c_str(), 1);
+    else
+        unsetenv("LC_ALL");
 }
