@@ -8,4 +8,4 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TELVARION_BUILD_DIR:-$root/build}"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target polyphone_end_to_end_tests >/dev/null
-PHONE_DEMO=1 TELVARION_AUDIO=null exec "$build/tests/polyphone_end_to_end_tests" --gtest_brief=1 "$@"
+PHONE_DEMO=1 TELVARION_AUDIO=null exec "$build/tests/polyphone_end_to_end_tests" --gtest_brief=1 --gtest_filter="PhoneEndToEnd.*" "$@"

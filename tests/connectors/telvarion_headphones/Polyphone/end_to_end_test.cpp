@@ -8,6 +8,7 @@
 
 #include "TelvarionApi/event.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -262,6 +263,30 @@ TEST(PhoneEndToEnd, DialsAnswersAndHangsUpThroughTheConnectorLoop)
     EXPECT_EQ(ended.display.screen, Polyphone::CallEndedScreen);
     EXPECT_EQ(ended.display.field(Polyphone::CallStatus), "Call ended");
 
+    std::filesystem::remove_all(folder);
+}
+
+// The shipped library, loaded by the host: the phone is registered before the link connects
+// and before the log is opened, so its identity goes to the client and its log file is used.
+TEST(PhoneLibrary, RegistersThePhoneWhenLoaded)
+{
+    char folder[] = "/tmp/polyphone_host_XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::filesystem::path logs = std::filesystem::path(folder) / "Marlowane" / "Tavoro" / "logs";
+    std::filesystem::create_directories(logs);
+    const std::string command = std::string("XDG_DATA_HOME=") + folder
+        + " TELVARION_REGISTRY_FILE=/nonexistent TELVARION_AUDIO=null TELVARION_DEBUG_OUTPUT=1 " + TELVARION_HOST_PATH
+        + " " + TELVARION_PLUGIN_PATH + " 2>&1";
+    FILE* output = popen(command.c_str(), "r");
+    ASSERT_NE(output, nullptr);
+    std::string text;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, output) != nullptr)
+        text += buffer;
+    pclose(output);
+
+    EXPECT_NE(text.find("5D2E7A91-3B4C-4F6E-9A1D-C07B28E4F3A5"), std::string::npos) << text;
+    EXPECT_TRUE(std::filesystem::exists(logs / "TelvarionPolyphoneLog.txt"));
     std::filesystem::remove_all(folder);
 }
 
