@@ -156,15 +156,6 @@ void PolyphoneTest::incomingCall(const char* name)
     client(Event::contactProperties(Caller, {{"DisplayName", name}}));
 }
 
-void PolyphoneTest::outgoingCall(std::int32_t contactId)
-{
-    const TelvarionApi::Call call("sip:" + std::to_string(contactId) + "@example.org", contactId,
-                                  TelvarionApi::CallOutgoing, TelvarionApi::CallAudio);
-    m_Peer.queue(Event::newCall(call));
-    m_Peer.queue(Event::callStateChanged(call, TelvarionApi::CallRinging));
-    turn();
-}
-
 std::vector<TelvarionApi::Command> PolyphoneTest::commands(TelvarionApi::CommandKind kind) const
 {
     return m_Peer.commands(kind);

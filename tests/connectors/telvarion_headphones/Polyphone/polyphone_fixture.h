@@ -56,7 +56,6 @@ protected:
 
     // The client side of one call, as the peer reports it.
     void incomingCall(const char* name);
-    void outgoingCall(std::int32_t contactId);
     void callState(std::int32_t contactId, std::int32_t direction, std::int32_t state);
 
     std::vector<TelvarionApi::Command> commands(TelvarionApi::CommandKind kind) const;
