@@ -16,7 +16,6 @@ StyleView::StyleView(QWidget* parent)
     : Window(false, parent)
 {
     setTitle(tr("Style view"));
-    setAttribute(Qt::WA_DeleteOnClose);
     g_StyleView = this;
     connect(view(), &View::keyEscapePressed, this, &QWidget::close);
     if (Style* style = Style::instance()) {
