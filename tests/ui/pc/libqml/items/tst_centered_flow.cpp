@@ -39,7 +39,7 @@ private slots:
     void placesChildren_data();
     void placesChildren();
     void emptyFlowHasNoHeight();
-    void transparentChildLeavesTheLayout();
+    void childrenLeaveTheLayout();
     void rowHeightRoundsUp();
 
 private:
@@ -115,7 +115,7 @@ void CenteredFlowTest::emptyFlowHasNoHeight()
     QCOMPARE(m_Flow->implicitWidth(), 120.0);
 }
 
-void CenteredFlowTest::transparentChildLeavesTheLayout()
+void CenteredFlowTest::childrenLeaveTheLayout()
 {
     QVERIFY(create(scene(200, 10, {{30, 10}, {30, 10}, {30, 10}})));
     child(1)->setOpacity(0);
@@ -125,6 +125,10 @@ void CenteredFlowTest::transparentChildLeavesTheLayout()
     QCOMPARE(child(0)->x(), 45.0);
     QCOMPARE(child(1)->x(), 85.0);
     QCOMPARE(child(2)->x(), 125.0);
+
+    delete child(1);
+    QCOMPARE(child(0)->x(), 65.0);
+    QCOMPARE(child(2)->x(), 105.0);
 }
 
 void CenteredFlowTest::rowHeightRoundsUp()
