@@ -1,0 +1,4 @@
+telvarion_add_qtest(tst_string_helper LABEL foundation SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_string_helper.cpp LIBS telvarion_testsupport)
+telvarion_add_qtest(tst_preferences_watcher LABEL foundation SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_preferences_watcher.cpp LIBS telvarion_testsupport)
+telvarion_add_qtest(tst_aggregation_enabler LABEL foundation SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_aggregation_enabler.cpp LIBS telvarion_testsupport)
+telvarion_add_qtest(tst_qobject_language_change LABEL foundation SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_qobject_language_change.cpp LIBS telvarion_testsupport)

@@ -1,0 +1,10 @@
+#include "libqml/utils/config_xml.h"
+
+namespace QML {
+
+ConfigXML::ConfigXML(QObject* parent)
+    : QObject(parent)
+{
+}
+
+} // namespace QML
