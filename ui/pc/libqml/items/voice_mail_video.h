@@ -17,7 +17,7 @@ class VideoFrameItem;
 class VoiceMailVideo : public QQuickItem
 {
     Q_OBJECT
-    Q_PROPERTY(QML::VideoFrameItem* video READ video CONSTANT)
+    Q_PROPERTY(QQuickItem* video READ videoItem CONSTANT)
     Q_PROPERTY(QVideoWidget* fullScreenVideo READ fullScreenVideo CONSTANT)
     Q_PROPERTY(double aspectRatio READ aspectRatio NOTIFY aspectRatioChanged)
 
@@ -26,6 +26,7 @@ public:
     ~VoiceMailVideo() override;
 
     VideoFrameItem* video() const { return m_Video; }
+    QQuickItem* videoItem() const;
     QVideoWidget* fullScreenVideo() const;
     double aspectRatio() const { return m_AspectRatio; }
 

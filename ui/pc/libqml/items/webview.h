@@ -1,5 +1,8 @@
 #pragma once
 
+#include "libqml/items/declarative_web_settings.h"
+#include "libqml/items/webview_attached.h"
+
 #include <QColor>
 #include <QList>
 #include <QNetworkReply>
@@ -15,8 +18,6 @@
 
 class QAction;
 class QDeclarativeWebPage;
-class QDeclarativeWebSettings;
-class QDeclarativeWebViewAttached;
 class QTimer;
 
 // Shows the program's own web pages in a scene. The page is rendered into the item and

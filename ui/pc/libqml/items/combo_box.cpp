@@ -1,0 +1,68 @@
+#include "libqml/items/combo_box.h"
+
+#include <QChildEvent>
+#include <QKeyEvent>
+
+namespace QML {
+
+ComboBox::ComboBox(QWidget* parent)
+    : QComboBox(parent)
+{
+}
+
+bool ComboBox::event(QEvent* event)
+{
+    // The line edit of an editable box arrives as a child; it would show its own menu.
+    if (event->type() == QEvent::ChildAdded) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (child->isWidgetType())
+            child->installEventFilter(this);
+    }
+    if (swallow(event))
+        return true;
+    return QComboBox::event(event);
+}
+
+bool ComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ContextMenu) {
+        event->accept();
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+bool ComboBox::swallow(QEvent* event)
+{
+    if (event->type() == QEvent::ContextMenu) {
+        event->accept();
+        return true;
+    }
+    // Tab would otherwise move focus among the host's widgets, not the scene's items.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab) {
+            emit keyTab();
+            return true;
+        }
+        if (key == Qt::Key_Backtab) {
+            emit keyBacktab();
+            return true;
+        }
+    }
+    return false;
+}
+
+void ComboBox::focusInEvent(QFocusEvent* event)
+{
+    QComboBox::focusInEvent(event);
+    emit focusIn();
+}
+
+void ComboBox::focusOutEvent(QFocusEvent* event)
+{
+    QComboBox::focusOutEvent(event);
+    emit focusOut();
+}
+
+} // namespace QML

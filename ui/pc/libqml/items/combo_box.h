@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace QML {
+
+// The widget combo box shown over a scene. Tab and Backtab are reported to the scene
+// instead of moving focus, since the widget does not know the scene's focus chain.
+class ComboBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit ComboBox(QWidget* parent = nullptr);
+
+signals:
+    void focusIn();
+    void focusOut();
+    void keyTab();
+    void keyBacktab();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    // True when the event was a context menu or a focus key and has been dealt with.
+    bool swallow(QEvent* event);
+};
+
+} // namespace QML
