@@ -1,6 +1,8 @@
 #pragma once
 
-// What every Qt test of the program stands on.
+// What every Qt test of the program stands on. Link it with
+//     telvarion_add_qtest(tst_x LABEL <area> SOURCES tst_x.cpp LIBS telvarion_testsupport)
+// (it brings telvarion_core and Qt5::Test along).
 //
 // Make one TestSupport::Environment at the start of each test function (it is
 // cheap); while it lives:
