@@ -15,6 +15,23 @@ using Connector::Polyphone;
 using TelvarionApi::CommandKind;
 using TelvarionApi::Event;
 
+TEST_F(PolyphoneTest, IntroducesItselfToTheClient)
+{
+    const TelvarionApi::ConnectionInfo info = m_Peer.connectionInfo();
+    EXPECT_EQ(info.uuid().str(), "5D2E7A91-3B4C-4F6E-9A1D-C07B28E4F3A5");
+    EXPECT_EQ(info.version().str(), "1.0.0");
+    const auto& properties = info.properties();
+    ASSERT_EQ(properties.size(), 3u);
+    EXPECT_EQ(properties.at("name").value.str(), "Polycom device Add-in");
+    EXPECT_EQ(properties.at("vendor").value.str(), "Marlowane Inc");
+    EXPECT_EQ(properties.at("description").language, "en");
+    EXPECT_EQ(m_Phone->GetEventMask(), 15u);
+    EXPECT_STREQ(m_Phone->GetLogFileName(), "TelvarionPolyphoneLog.txt");
+    EXPECT_TRUE(m_Phone->IsSupportedDevice(0x095D, 0x9300));
+    EXPECT_FALSE(m_Phone->IsSupportedDevice(0x095D, 0x9202));
+    EXPECT_FALSE(m_Phone->IsSupportedUsagePage(0x000C));
+}
+
 TEST_F(PolyphoneTest, TheTwentyFirstDigitIsIgnoredAndALonePoundIsADigit)
 {
     key('#');
