@@ -1,5 +1,6 @@
 #include "Utils/help_interface.h"
 
+#include "common/constants.h"
 #include "common/logging.h"
 
 #include <Kivo/Settings.h>
@@ -23,12 +24,12 @@ QString HelpInterface::helpContext() const
 QUrl HelpInterface::helpUrl(const QString& context)
 {
     const QString address =
-        Kivo::Settings(Kivo::Settings::DefaultSettings).value("defaults/help_file").toString();
+        Kivo::Settings(Kivo::Settings::DefaultSettings).value(Constants::SettingsKey::DefaultsHelpFile).toString();
     if (address.isEmpty())
         return QUrl();
 
     const QString language =
-        Kivo::Settings(Kivo::Settings::ApplicationSettings).value("settings/language/active").toString();
+        Kivo::Settings(Kivo::Settings::ApplicationSettings).value(Constants::SettingsKey::LanguageActive).toString();
     QUrl url(address);
     QUrlQuery query(url);
     query.addQueryItem("context", context);

@@ -1,5 +1,7 @@
 #include "Widgets/cutting_label.h"
 
+#include "common/constants.h"
+
 #include <Kivo/Settings.h>
 
 #include <QGuiApplication>
@@ -14,7 +16,7 @@ CuttingLabel::CuttingLabel(const QString& text, QWidget* parent, Qt::WindowFlags
 {
     setMinimumSize(40, 20);
     m_MaxToolTipLength = Kivo::Settings(Kivo::Settings::DefaultSettings)
-                             .value("widgets/cuttingLabel/maxTooltipTextLength", 0)
+                             .value(Constants::SettingsKey::WidgetsCuttingLabelMaxTooltipTextLength, 0)
                              .toInt();
     setText(text);
 }

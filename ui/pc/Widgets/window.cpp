@@ -1,6 +1,7 @@
 #include "Widgets/window.h"
 
 #include "Utils/windowmanager.h"
+#include "common/constants.h"
 #include "common/logging.h"
 
 #include <Kivo/Settings.h>
@@ -22,7 +23,7 @@ Window::Window(QWidget* parent, bool alwaysOnTop, bool managed)
     setWindowFlags(windowFlags() | Qt::Window);
 
     if (!alwaysOnTop)
-        alwaysOnTop = Kivo::Settings(Kivo::Settings::UserSettings).value("mainWindow/alwaysontop", false).toBool();
+        alwaysOnTop = Kivo::Settings(Kivo::Settings::UserSettings).value(Constants::SettingsKey::MainWindowAlwaysOnTop, false).toBool();
     if (alwaysOnTop)
         setAlwaysOnTop(true);
 
@@ -137,7 +138,7 @@ void Window::setHeaderIcon(const QString& path)
     m_HeaderIconLabel->setFocusPolicy(Qt::NoFocus);
     m_HeaderIconLabel->resize(m_HeaderIcon.size());
     const Kivo::Settings style(Kivo::Settings::StyleSettings);
-    m_HeaderIconLabel->move(style.value("window/logo_x", 5).toInt(), style.value("window/logo_y", 5).toInt());
+    m_HeaderIconLabel->move(style.value(Constants::SettingsKey::WindowLogoX, 5).toInt(), style.value(Constants::SettingsKey::WindowLogoY, 5).toInt());
 }
 
 void Window::showHeaderIcon(bool on)

@@ -29,7 +29,8 @@ QmlClipboardAdapter::QmlClipboardAdapter(QObject* parent)
 void QmlClipboardAdapter::setText(const QString& text)
 {
     m_Clipboard->setText(text, QClipboard::Clipboard);
-    m_Clipboard->setText(text, QClipboard::Selection);
+    if (m_Clipboard->supportsSelection())
+        m_Clipboard->setText(text, QClipboard::Selection);
 }
 
 QString QmlClipboardAdapter::getText() const

@@ -1,0 +1,1 @@
+telvarion_add_qtest(tst_windowmanager LABEL widgets SOURCES tst_windowmanager.cpp LIBS telvarion_core)

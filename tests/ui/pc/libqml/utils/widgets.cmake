@@ -1,0 +1,1 @@
+telvarion_add_qtest(tst_qml_clipboard_adapter LABEL widgets SOURCES tst_qml_clipboard_adapter.cpp LIBS telvarion_core)
