@@ -38,6 +38,9 @@ void FileDialog::open()
     }
     m_Worker = new FileDialogWin(m_Owner, m_Type, m_DefaultFileName, m_Folder);
     CHECKED_CONNECT(m_Worker, SIGNAL(fileSelected(QString)), this, SIGNAL(fileSelected(QString)));
+    // Callers open a chooser per request and forget it: it goes once answered, after the
+    // choice (queued before the worker ends) has been passed on.
+    CHECKED_CONNECT(m_Worker, SIGNAL(finished()), this, SLOT(deleteLater()));
     m_Worker->start(QThread::InheritPriority);
 }
 

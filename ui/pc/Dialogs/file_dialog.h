@@ -11,7 +11,8 @@ namespace Dialogs {
 class FileDialogWin;
 
 // Asks the user for a file without blocking the caller; the choice arrives as
-// fileSelected, a cancelled chooser sends nothing. Dies with its owner widget.
+// fileSelected, a cancelled chooser sends nothing. Once opened it deletes itself when the
+// chooser is answered, and it dies with its owner widget in any case.
 class FileDialog : public QObject
 {
     Q_OBJECT

@@ -68,6 +68,7 @@ private slots:
     void popupWindowReplacesContents();
     void popupWindowForm();
     void helpOpensConfiguredAddress();
+    void headerIcon();
 
 private:
     QTemporaryDir m_Dir;
@@ -265,6 +266,37 @@ void TestWindow::helpOpensConfiguredAddress()
     QCOMPARE(catcher.urls.size(), 1);
     QCOMPARE(catcher.urls.first(), QUrl("https://help.example/index.html?context=contacts&lang=de"));
     QDesktopServices::unsetUrlHandler("https");
+}
+
+void TestWindow::headerIcon()
+{
+    const QString path = m_Dir.filePath("logo.png");
+    QPixmap logo(32, 16);
+    logo.fill(Qt::blue);
+    QVERIFY(logo.save(path));
+
+    StatusWindow window;
+    window.setHeaderIcon(m_Dir.filePath("missing.png"));
+    QCOMPARE(window.findChildren<QLabel*>().size(), 1); // only the status label
+
+    window.setHeaderIcon(path);
+    QLabel* icon = nullptr;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label != window.statusLabel())
+            icon = label;
+    }
+    QVERIFY(icon);
+    QCOMPARE(icon->geometry(), QRect(5, 5, 32, 16));
+
+    // A file that does not load later leaves the shown logo as it was.
+    window.setHeaderIcon(m_Dir.filePath("missing.png"));
+    QCOMPARE(icon->pixmap(Qt::ReturnByValue).size(), QSize(32, 16));
+
+    window.show();
+    window.showHeaderIcon(false);
+    QVERIFY(!icon->isVisible());
+    window.showHeaderIcon(true);
+    QVERIFY(icon->isVisible());
 }
 
 QTEST_MAIN(TestWindow)
