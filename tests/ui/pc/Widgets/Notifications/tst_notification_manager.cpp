@@ -5,7 +5,9 @@
 #include <Kivo/Contacts/IContact.h>
 #include <Kivo/Controllers/CommunicationSession.h>
 
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimeLine>
@@ -46,6 +48,7 @@ class TestNotificationManager : public QObject
 private slots:
     void cornerStack();
     void closingLowestSlidesOthersDown();
+    void screenChangeReplaces();
     void centredFromAreaOrigin();
     void closingCentredRaisesOnlyCentred();
     void hoverKeepsOpen();
@@ -114,6 +117,21 @@ void TestNotificationManager::closingLowestSlidesOthersDown()
     rest.first()->close();
     QTRY_COMPARE(manager.notifications().size(), 1);
     QTRY_COMPARE(manager.notifications().first()->y(), 1034 - 2 - 100);
+}
+
+void TestNotificationManager::screenChangeReplaces()
+{
+    NotificationManager manager;
+    QRect area = FullHd;
+    manager.setAreaProvider([&area] { return area; });
+    const QList<QWidget*> widgets = addTextNotifications(manager, {80, 60});
+
+    area = QRect(0, 0, 1280, 720);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QVERIFY(QMetaObject::invokeMethod(screen, "availableGeometryChanged", Q_ARG(QRect, area)));
+    QCOMPARE(tops(widgets), (QList<int>{714 - 2 - 80, 714 - 2 - 80 - 2 - 60}));
+    QCOMPARE(widgets.first()->x(), 1274 - 300);
+    manager.removeNotifications();
 }
 
 void TestNotificationManager::centredFromAreaOrigin()
