@@ -1,0 +1,81 @@
+import QtQuick 2.15
+
+// The signed-in window: who is signed in, the contact list, Sign Out and Exit.
+Rectangle {
+    id: root
+    width: 320
+    height: 480
+    color: qomxStyle.colors.whiteBackground
+
+    Column {
+        id: header
+        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 16 }
+        spacing: 4
+
+        Text {
+            objectName: "signedInName"
+            width: parent.width
+            elide: Text.ElideRight
+            color: qomxStyle.colors.darkText
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 18
+            font.bold: true
+            text: rootWindow.displayName
+        }
+        Text {
+            width: parent.width
+            elide: Text.ElideRight
+            color: qomxStyle.colors.darkText
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 12
+            text: qsTr("Signed in as %1").arg(rootWindow.userName)
+        }
+    }
+
+    ListView {
+        id: contacts
+        anchors { left: parent.left; right: parent.right; top: header.bottom; bottom: buttons.top; margins: 16 }
+        clip: true
+        spacing: 2
+        model: rootWindow.contactNames
+        delegate: Rectangle {
+            width: ListView.view.width
+            height: 28
+            color: qomxStyle.colors.lightBackground
+            Text {
+                anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
+                color: qomxStyle.colors.darkText
+                font.family: qomxStyle.fontFamily
+                text: modelData
+            }
+        }
+    }
+
+    Row {
+        id: buttons
+        anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: 16 }
+        spacing: 12
+
+        Repeater {
+            model: [ { label: qsTr("Sign Out"), exit: false }, { label: qsTr("Exit"), exit: true } ]
+            delegate: Rectangle {
+                width: 110
+                height: 30
+                radius: 3
+                color: area.containsMouse ? qomxStyle.colors.hoverButton : qomxStyle.colors.defaultButton
+                Text {
+                    anchors.centerIn: parent
+                    color: qomxStyle.colors.whiteText
+                    font.family: qomxStyle.fontFamily
+                    text: modelData.label
+                }
+                MouseArea {
+                    id: area
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onClicked: modelData.exit ? rootWindow.exitApplication() : rootWindow.signOut()
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,83 @@
+#include "libqml/components/mainwindow/main_window.h"
+
+#include "Providers/menu_action_provider.h"
+#include "common/constants.h"
+#include "common/logging.h"
+
+#include <Kivo/Client.h>
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
+
+#include <QAction>
+#include <QCoreApplication>
+
+namespace QML {
+
+MainWindow::MainWindow(Kivo::Client* client, Providers::Factory*, Providers::MenuActionProvider* menuActions,
+                       Kivo::Databases::Comms*, Utils::CommunicationsWindowManager*, bool alwaysOnTop)
+    : Window(alwaysOnTop, nullptr)
+    , m_MenuActions(menuActions)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (const Kivo::Sessions::SessionManagerBase* session = client ? client->getSession() : nullptr) {
+        m_UserName = session->userName();
+        m_DisplayName = session->objectName().isEmpty() ? m_UserName : session->objectName();
+        if (const Kivo::Contacts::Contacts* contacts = session->contactsManager().data())
+            m_ContactNames = contacts->names();
+    }
+    setTitle(QCoreApplication::applicationName());
+}
+
+bool MainWindow::activate()
+{
+    return loadQML(Scene);
+}
+
+void MainWindow::signOut()
+{
+    triggerMenuAction(Constants::MenuAction::SignOut);
+}
+
+void MainWindow::exitApplication()
+{
+    triggerMenuAction(Constants::MenuAction::Exit);
+}
+
+void MainWindow::triggerMenuAction(int id)
+{
+    QAction* action = m_MenuActions ? m_MenuActions->action(id) : nullptr;
+    if (!action) {
+        LOG_ERROR << "No menu action " << id;
+        return;
+    }
+    action->trigger();
+}
+
+void MainWindow::preferencesChanged()
+{
+}
+
+void MainWindow::createBlfWindow()
+{
+}
+
+void MainWindow::myRoomReady()
+{
+    LOG_INFO << "My Room is ready";
+}
+
+void MainWindow::onMessages(QVariant, QVariant)
+{
+}
+
+void MainWindow::cbSessionClosed()
+{
+    close();
+}
+
+void MainWindow::setDefaultAction(Kivo::Actions::Action::Id id)
+{
+    m_DefaultAction = id;
+}
+
+} // namespace QML

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "libqml/window/qml_window.h"
+
+#include <Kivo/Actions/Action.h>
+
+#include <QPointer>
+#include <QVariant>
+
+namespace Kivo {
+class Client;
+namespace Databases {
+class Comms;
+}
+} // namespace Kivo
+namespace Providers {
+class Factory;
+class MenuActionProvider;
+} // namespace Providers
+namespace Utils {
+class CommunicationsWindowManager;
+}
+
+namespace QML {
+
+// The window of the signed-in state: who is signed in, with Sign Out and Exit.
+class MainWindow : public Window
+{
+    Q_OBJECT
+    Q_PROPERTY(QString userName READ userName CONSTANT)
+    Q_PROPERTY(QString displayName READ displayName CONSTANT)
+    Q_PROPERTY(QStringList contactNames READ contactNames CONSTANT)
+
+public:
+    static constexpr const char* Scene = "qrc:/windows/MainWindow/MainWindow.qml";
+
+    MainWindow(Kivo::Client* client, Providers::Factory* factory, Providers::MenuActionProvider* menuActions,
+               Kivo::Databases::Comms* commsDatabase, Utils::CommunicationsWindowManager* windowManager,
+               bool alwaysOnTop);
+
+    // Publishes the window's objects and loads the scene.
+    bool activate();
+
+    QString userName() const { return m_UserName; }
+    QString displayName() const { return m_DisplayName; }
+    QStringList contactNames() const { return m_ContactNames; }
+    Kivo::Actions::Action::Id defaultAction() const { return m_DefaultAction; }
+
+    Q_INVOKABLE void signOut();
+    Q_INVOKABLE void exitApplication();
+
+public slots:
+    void preferencesChanged();
+    void createBlfWindow();
+    void myRoomReady();
+    void onMessages(QVariant, QVariant);
+    void cbSessionClosed();
+    void setDefaultAction(Kivo::Actions::Action::Id id);
+
+signals:
+    void qomxLinkClicked(const QString& link);
+    void showSessionDebugWindow();
+    void hasGroupsChanged();
+    void startMyRoom(const QString invitees);
+
+private:
+    void triggerMenuAction(int id);
+
+    QPointer<Providers::MenuActionProvider> m_MenuActions;
+    QString m_UserName;
+    QString m_DisplayName;
+    QStringList m_ContactNames;
+    Kivo::Actions::Action::Id m_DefaultAction = Kivo::Actions::Action::None;
+};
+
+} // namespace QML
