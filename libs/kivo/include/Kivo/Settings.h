@@ -5,6 +5,12 @@
 
 namespace Kivo {
 
+namespace Utils {
+namespace Credentials {
+class CredentialsManager;
+}
+} // namespace Utils
+
 // Persistent settings, one INI file per settings type. The folder of each type is set once
 // at start-up with setPath(); until then the per-user types live in the data folder and
 // the defaults in the program's "settings" folder.
@@ -35,6 +41,10 @@ public:
     // The folder joined with the file name: where a Settings of this type reads and writes.
     static QString filePathFor(SettingsType type);
     static bool isValidType(int type);
+
+    // The user name of the last sign-in, as typed, or in its full form when `fullUri`;
+    // empty without a credentials manager.
+    static QString getLoginUsername(const Utils::Credentials::CredentialsManager* credentials, bool fullUri);
 
 private:
     SettingsType m_Type;

@@ -6,7 +6,10 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
+
 class QByteArray;
+class QFile;
 
 namespace Kivo {
 namespace Configuration {
@@ -37,6 +40,12 @@ public:
     // Reads a plain configuration document. Returns false and sets `error` (when given)
     // for anything that is not a well-formed configuration.
     static bool parse(const QByteArray& xml, Document& document, QString* error = nullptr);
+
+    // Installs a configuration document delivered by device management: reads `source`
+    // (cipher text when `sourceEncrypted`), checks it, and replaces `target` with it,
+    // encrypted with the built-in key as the container expects. `ok` tells whether the
+    // target was replaced; the configuration read is returned, or null on failure.
+    static std::unique_ptr<Config> FileConfig(QFile& target, QFile& source, bool sourceEncrypted, bool* ok);
 
     QString getName() const { return m_Name; }
     // The file the configuration was read from.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <Kivo/Configuration/Config.h>
+#include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Sessions/SubSession.h>
 #include <Kivo/Utils/Credentials/CredentialsManager.h>
 #include <Kivo/Utils/SharedPointer.h>
@@ -12,9 +13,6 @@
 
 namespace Kivo {
 
-namespace Contacts {
-class Contacts;
-}
 namespace Controllers {
 class ChatController;
 class CommsSessionController;
