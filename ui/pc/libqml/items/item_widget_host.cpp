@@ -49,14 +49,15 @@ void ItemWidgetHost::sync()
 {
     if (!m_Widget)
         return;
-    QQuickWidget* host = hostOf(m_Window);
+    if (!m_HostWidget || m_HostWidget->quickWindow() != m_Window)
+        m_HostWidget = hostOf(m_Window);
+    QQuickWidget* host = m_HostWidget;
     if (!host) {
         m_Widget->hide();
         return;
     }
-    if (m_Widget->parentWidget() != host) {
+    if (m_Widget->parentWidget() != host)
         m_Widget->setParent(host);
-    }
     const QRect rect = m_Item->mapRectToScene(QRectF(0, 0, m_Item->width(), m_Item->height())).toAlignedRect();
     if (m_Widget->geometry() != rect)
         m_Widget->setGeometry(rect);

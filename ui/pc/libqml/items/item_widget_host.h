@@ -36,6 +36,8 @@ private:
     QQuickItem* m_Item;
     QPointer<QWidget> m_Widget;
     QPointer<QQuickWindow> m_Window;
+    // Found once per scene window; looking it up walks every widget of the program.
+    QPointer<QQuickWidget> m_HostWidget;
 };
 
 } // namespace QML

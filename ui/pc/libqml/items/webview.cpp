@@ -1,5 +1,6 @@
 #include "libqml/items/webview.h"
 
+#include "common/constants.h"
 #include "common/logging.h"
 #include "libqml/items/declarative_web_page.h"
 #include "libqml/items/declarative_web_settings.h"
@@ -24,7 +25,16 @@ namespace {
 
 const QUrl BlankUrl(QStringLiteral("about:blank"));
 
+// Scenes set `settings.<name>` as a grouped property, which the QML compiler resolves
+// before any view exists: the settings type must be known by then.
+void registerWebSettingsType()
+{
+    qmlRegisterAnonymousType<QDeclarativeWebSettings>(Constants::QmlModule::Torvex, Constants::QmlModule::MajorVersion);
+}
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(registerWebSettingsType)
 
 QDeclarativeWebView2::QDeclarativeWebView2(QQuickItem* parent)
     : QQuickPaintedItem(parent)

@@ -8,6 +8,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QWebFrame>
+#include <QWebSettings>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -97,6 +98,7 @@ private slots:
     void schemeLessLinkOpensInTheBrowser();
     void wheelIsReportedNotScrolled();
     void newWindowNeedsComponentAndParent();
+    void scriptSeesTheWindowObjects();
 
 private:
     void loadAndWait(const QUrl& url, const char* signal);
@@ -226,6 +228,17 @@ void WebViewTest::newWindowNeedsComponentAndParent()
     QVERIFY(created);
     QCOMPARE(created->objectName(), QStringLiteral("popup"));
     QCOMPARE(created->parentItem()->parentItem(), m_View->rootObject());
+}
+
+void WebViewTest::scriptSeesTheWindowObjects()
+{
+    loadAndWait(m_Server->url("/page"), SIGNAL(loadFinished()));
+    QCOMPARE(m_Web->evaluateJavaScript(QStringLiteral("bridge.greeting")).toString(), QStringLiteral("hello"));
+    QCOMPARE(m_Web->evaluateJavaScript(QStringLiteral("document.title")).toString(), QStringLiteral("Page"));
+    QVERIFY(!m_Web->page()->settings()->testAttribute(QWebSettings::JavaEnabled));
+    QVERIFY(m_Web->settingsObject()->javascriptEnabled());
+    m_Web->settingsObject()->setDefaultFontSize(21);
+    QCOMPARE(m_Web->page()->settings()->fontSize(QWebSettings::DefaultFontSize), 21);
 }
 
 QTEST_MAIN(WebViewTest)

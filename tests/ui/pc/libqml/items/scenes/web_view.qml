@@ -10,5 +10,10 @@ Item {
         id: webView
         anchors.fill: parent
         pressGrabTime: 0
+        settings.javaEnabled: false
+        javaScriptWindowObjects: QtObject {
+            WebView2.windowObjectName: "bridge"
+            property string greeting: "hello"
+        }
     }
 }
