@@ -1,11 +1,45 @@
-#include <QApplication>
-#include <QLabel>
+#include "application.h"
+
+#include "common/constants.h"
+#include "libqml/utils/style.h"
+
+#include <QLibrary>
+
+namespace {
+
+// Windows only: the program draws itself unscaled and lets the system scale it.
+void declareDpiUnaware(QLibrary& user32)
+{
+    using SetAwareness = long (*)(int);
+    user32.setFileName(QStringLiteral("user32.dll"));
+    if (auto setAwareness = reinterpret_cast<SetAwareness>(user32.resolve("SetProcessDpiAwarenessInternal")))
+        setAwareness(0);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Telvarion"));
-    label.resize(320, 120);
-    label.show();
-    return app.exec();
+    QLibrary user32;
+    declareDpiUnaware(user32);
+
+    int exitCode = 0;
+    {
+        Application application(argc, argv);
+        if (application.isRunning()) {
+            QString message = Constants::SingleInstance::ActivateMessage;
+            if (argc >= 2) {
+                message = QString::fromLocal8Bit(argv[1]);
+                for (int i = 2; i < argc; ++i)
+                    message += ' ' + QString::fromLocal8Bit(argv[i]);
+            }
+            application.sendMessage(message, Constants::SingleInstance::MessageTimeoutMs);
+        } else {
+            auto* style = new QML::Style(nullptr);
+            exitCode = application.initialize() ? QApplication::exec() : 1;
+            delete style;
+        }
+    }
+    user32.unload();
+    return exitCode;
 }

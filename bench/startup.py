@@ -1,0 +1,138 @@
+#!/usr/bin/env python3
+"""Start-up benchmark of the client.
+
+Starts the built program RUNS times, each on a clean data folder, offscreen and under a
+virtual X display, and prints the median time from process start until the login window
+is shown (the start-up sequence logs its completion right after showing it) and the peak
+resident memory of the program at that point.
+
+    bench/startup.py [--build build] [--runs 10] [--platforms offscreen,xvfb]
+
+The program folder is copied first, so the build's own folder is never changed. Logging
+is switched on in each data folder, since the completion line is what is waited for.
+"""
+import argparse
+import os
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+PROGRAM_FILES = ["Telvarion", "application_name.txt", "config_demo.xml", "settings", "themes", "translations"]
+DONE = b"Application initialization is complete"
+TIMEOUT = 60.0
+
+
+def copy_program(build: Path, to: Path):
+    source = build / "bin"
+    to.mkdir(parents=True)
+    for name in PROGRAM_FILES:
+        item = source / name
+        if item.is_dir():
+            shutil.copytree(item, to / name)
+        elif item.exists():
+            shutil.copy2(item, to / name)
+    if not (to / "Telvarion").exists():
+        sys.exit(f"no program at {source / 'Telvarion'}: build it first")
+
+
+def logged_done(data: Path) -> bool:
+    for log in (data / "logs").glob("**/*.log"):
+        try:
+            if DONE in log.read_bytes():
+                return True
+        except OSError:
+            pass
+    return False
+
+
+def peak_rss_kib(pid: int) -> int:
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+    return 0
+
+
+def one_run(program: Path, root: Path, env: dict) -> tuple:
+    data = root / "data"
+    data.mkdir()
+    (data / "application_setting.ini").write_text("[settings]\nloggingenabled=true\n")
+    run_env = dict(env, TELVARION_DATA_PATH=str(data), TELVARION_REGISTRY_FILE=str(root / "registry.ini"),
+                   TMPDIR=str(root), XDG_DATA_HOME=str(root / "share"), XDG_CONFIG_HOME=str(root / "config"))
+    started = time.perf_counter()
+    process = subprocess.Popen([str(program)], env=run_env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        while not logged_done(data):
+            if process.poll() is not None:
+                raise RuntimeError(f"the program ended with {process.returncode} before its window showed")
+            if time.perf_counter() - started > TIMEOUT:
+                raise RuntimeError("the login window did not show in time")
+            time.sleep(0.002)
+        elapsed = time.perf_counter() - started
+        return elapsed, peak_rss_kib(process.pid)
+    finally:
+        process.send_signal(signal.SIGKILL)
+        process.wait()
+
+
+def start_xvfb():
+    for display in range(90, 120):
+        if not Path(f"/tmp/.X11-unix/X{display}").exists():
+            break
+    server = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    deadline = time.time() + 10
+    while not Path(f"/tmp/.X11-unix/X{display}").exists():
+        if time.time() > deadline or server.poll() is not None:
+            raise RuntimeError("Xvfb did not start")
+        time.sleep(0.05)
+    return server, f":{display}"
+
+
+def bench(build: Path, runs: int, platform: str):
+    env = dict(os.environ)
+    server = None
+    if platform == "offscreen":
+        env["QT_QPA_PLATFORM"] = "offscreen"
+    else:
+        server, display = start_xvfb()
+        env["QT_QPA_PLATFORM"] = "xcb"
+        env["DISPLAY"] = display
+    times, peaks = [], []
+    try:
+        with tempfile.TemporaryDirectory() as folder:
+            program_folder = Path(folder) / "program"
+            copy_program(build, program_folder)
+            for run in range(runs):
+                root = Path(folder) / f"run{run}"
+                root.mkdir()
+                elapsed, peak = one_run(program_folder / "Telvarion", root, env)
+                times.append(elapsed)
+                peaks.append(peak)
+    finally:
+        if server:
+            server.terminate()
+            server.wait()
+    print(f"{platform:9s} runs={runs} median start-to-login-window={statistics.median(times) * 1000:.0f} ms "
+          f"(min {min(times) * 1000:.0f}, max {max(times) * 1000:.0f}) "
+          f"peak RSS median={statistics.median(peaks) / 1024:.1f} MiB (max {max(peaks) / 1024:.1f})")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    root = Path(__file__).resolve().parent.parent
+    parser.add_argument("--build", type=Path, default=Path(os.environ.get("TELVARION_BUILD_DIR", root / "build")))
+    parser.add_argument("--runs", type=int, default=10)
+    parser.add_argument("--platforms", default="offscreen,xvfb")
+    args = parser.parse_args()
+    for platform in args.platforms.split(","):
+        bench(args.build, args.runs, platform)
+
+
+if __name__ == "__main__":
+    main()

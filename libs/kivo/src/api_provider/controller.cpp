@@ -1,0 +1,47 @@
+#include <Kivo/ApiProvider/Controller.h>
+
+#include "../kivo_log.h"
+
+#include <QStandardItemModel>
+
+namespace Kivo {
+namespace ApiProvider {
+
+using Tesk::Core::Logging::LevelDebug;
+
+Controller::Controller(QObject* parent)
+    : QObject(parent)
+    , m_AllConnectors(new QStandardItemModel(this))
+{
+}
+
+Controller::~Controller() = default;
+
+void Controller::InitializeController()
+{
+    m_Initialized = true;
+    KIVO_LOG(LevelDebug) << "Client API controller ready, no add-ins installed";
+}
+
+QAbstractItemModel* Controller::getModel(ConnectorModelType type) const
+{
+    return type == AllConnectors ? m_AllConnectors : nullptr;
+}
+
+void Controller::preferencesChanged()
+{
+    KIVO_LOG(LevelDebug) << "Client API controller re-reads the add-in policy";
+}
+
+void Controller::languageChanged()
+{
+    KIVO_LOG(LevelDebug) << "Client API controller tells the add-ins the new language";
+}
+
+void Controller::clearLogs()
+{
+    KIVO_LOG(LevelDebug) << "Client API controller clears the add-ins' logs";
+}
+
+} // namespace ApiProvider
+} // namespace Kivo

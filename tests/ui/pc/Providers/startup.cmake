@@ -1,0 +1,1 @@
+telvarion_add_qtest(tst_menu_action_provider LABEL startup SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_menu_action_provider.cpp LIBS telvarion_testsupport)

@@ -1,0 +1,186 @@
+#include "Providers/menu_action_provider.h"
+#include "common/constants.h"
+#include "support/test_environment.h"
+
+#include <Kivo/Settings.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QScopedPointer>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+using namespace Constants::MenuAction;
+
+namespace {
+
+// The menu as text: entries by text, "-" for a separator, sub-menus as "Title[...]".
+QStringList layout(const QMenu* menu)
+{
+    QStringList entries;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            entries << "-";
+        else if (action->menu())
+            entries << action->menu()->title() + "[" + layout(action->menu()).join(", ") + "]";
+        else
+            entries << action->text();
+    }
+    return entries;
+}
+
+} // namespace
+
+class MenuActionProviderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyIdHasOneActionSetUp();
+    void unknownIdLogsAndGivesEmptyText();
+    void applicationMenuOrder();
+    void parkedCallSubmenuWhenBothVisible();
+    void sortChecksFollowSettings();
+    void guestCopyReleasedWhenServerSilent();
+    void helpShortcutOnlyForWindow();
+};
+
+void MenuActionProviderTest::everyIdHasOneActionSetUp()
+{
+    TestSupport::Environment env;
+    QObject owner;
+    Providers::MenuActionProvider* provider = Providers::MenuActionProvider::create(&owner);
+    provider->retranslate();
+    for (int id = 0; id < Count; ++id) {
+        QVERIFY(provider->action(id));
+        QCOMPARE(provider->action(id)->text(), provider->getActionText(id));
+        QCOMPARE(provider->action(id)->parent(), provider);
+    }
+    QVERIFY(!provider->action(-1));
+    QVERIFY(!provider->action(Count));
+    QCOMPARE(provider->action(About)->menuRole(), QAction::AboutRole);
+    QCOMPARE(provider->action(Preferences)->shortcutContext(), Qt::ApplicationShortcut);
+    QCOMPARE(provider->action(AlwaysOnTop)->menuRole(), QAction::ApplicationSpecificRole);
+    QVERIFY(provider->action(ShowStatus)->isCheckable());
+    QVERIFY(!provider->action(Exit)->isCheckable());
+    QCOMPARE(provider->sourceType(), 9);
+    QList<int> accepted;
+    for (const Kivo::Actions::ActionData& data : provider->actionsData())
+        accepted << data.getId();
+    QCOMPARE(accepted, QList<int>({22, 23, 24, 17, 25, 32}));
+}
+
+void MenuActionProviderTest::unknownIdLogsAndGivesEmptyText()
+{
+    TestSupport::Environment env;
+    QScopedPointer<Providers::MenuActionProvider> provider(Providers::MenuActionProvider::create(nullptr));
+    QVERIFY(provider->getActionText(22).isEmpty());
+    QVERIFY(env.logs().contains("no such action: 22", 4));
+}
+
+void MenuActionProviderTest::applicationMenuOrder()
+{
+    TestSupport::Environment env;
+    QScopedPointer<Providers::MenuActionProvider> provider(Providers::MenuActionProvider::create(nullptr));
+    provider->setActionVisible(RetrieveParkedCallWithPhone, false);
+    provider->retranslate();
+    QScopedPointer<QMenu> menu(provider->createMenus(nullptr));
+    QCOMPARE(layout(menu.data()),
+             QStringList({"Pull Call", "Retrieve Parked Call", "Retrieve Parked Call", "-",
+                          "Sort Contacts[Sort by First Name, Sort by Last Name, -, Show Offline Contacts, "
+                          "Show Profile Photos, Show Status]",
+                          "Call Settings...", "Preferences...", "Update Emergency Address", "-", "Always on Top", "-",
+                          "About", "Help", "-", "Sign Out", "Exit"}));
+    QVERIFY(!menu->parent());
+}
+
+void MenuActionProviderTest::parkedCallSubmenuWhenBothVisible()
+{
+    TestSupport::Environment env;
+    QCoreApplication::setApplicationName("Telvarion");
+    QScopedPointer<Providers::MenuActionProvider> provider(Providers::MenuActionProvider::create(nullptr));
+    provider->retranslate();
+    QScopedPointer<QMenu> menu(provider->createMenus(nullptr));
+    QCOMPARE(layout(menu.data()).mid(0, 3),
+             QStringList({"Pull Call", "Retrieve Parked Call[With Telvarion, With Phone]", "-"}));
+}
+
+void MenuActionProviderTest::sortChecksFollowSettings()
+{
+    TestSupport::Environment env;
+    QScopedPointer<Providers::MenuActionProvider> provider(Providers::MenuActionProvider::create(nullptr));
+    {
+        QScopedPointer<QMenu> menu(provider->createMenus(nullptr));
+        QVERIFY(!provider->action(SortByFirstName)->isChecked());
+        QVERIFY(provider->action(SortByLastName)->isChecked());
+        QVERIFY(provider->action(ShowOfflineContacts)->isChecked());
+        QVERIFY(!provider->action(ShowProfilePhotos)->isChecked());
+        QVERIFY(!provider->action(ShowStatus)->isChecked());
+    }
+    {
+        Kivo::Settings settings(Kivo::Settings::UserSettings);
+        settings.setValue(Constants::SettingsKey::ContactListSort, "first name");
+        settings.setValue(Constants::SettingsKey::ContactListShowOfflineContacts, false);
+        settings.setValue(Constants::SettingsKey::ContactListShowPresenceStatus, true);
+    }
+    QScopedPointer<QMenu> menu(provider->createMenus(nullptr));
+    QVERIFY(provider->action(SortByFirstName)->isChecked());
+    QVERIFY(!provider->action(SortByLastName)->isChecked());
+    QVERIFY(!provider->action(ShowOfflineContacts)->isChecked());
+    QVERIFY(provider->action(ShowStatus)->isChecked());
+}
+
+// Reaches the protected guest slots the way the guest handler's signals do.
+class GuestSignals : public QObject
+{
+    Q_OBJECT
+signals:
+    void requesting(const QString& conference);
+    void generated(const QString& conference, const QString& invitation);
+    void resetting(const QString& conference);
+};
+
+void MenuActionProviderTest::guestCopyReleasedWhenServerSilent()
+{
+    TestSupport::Environment env;
+    QScopedPointer<Providers::MenuActionProvider> provider(Providers::MenuActionProvider::create(nullptr));
+    GuestSignals guest;
+    QVERIFY(connect(&guest, SIGNAL(requesting(QString)), provider.data(), SLOT(waitForInvitation(QString))));
+    QVERIFY(connect(&guest, SIGNAL(generated(QString, QString)), provider.data(),
+                    SLOT(invitationReady(QString, QString))));
+    QVERIFY(connect(&guest, SIGNAL(resetting(QString)), provider.data(), SLOT(releaseCopyInvitation())));
+    QAction* copy = provider->action(CopyGuestJoinLink);
+
+    emit guest.requesting("room");
+    QVERIFY(!copy->isEnabled());
+    emit guest.generated("room", "link");
+    QVERIFY(copy->isEnabled());
+    emit guest.resetting("room"); // already enabled: nothing to release
+    QVERIFY(!env.logs().contains("Server did not reply. Enable."));
+
+    emit guest.requesting("room");
+    QVERIFY(!copy->isEnabled());
+    emit guest.resetting("room");
+    QVERIFY(copy->isEnabled());
+    QVERIFY(env.logs().contains("Server did not reply. Enable.", 4));
+}
+
+void MenuActionProviderTest::helpShortcutOnlyForWindow()
+{
+    TestSupport::Environment env;
+    QScopedPointer<Providers::MenuActionProvider> provider(Providers::MenuActionProvider::create(nullptr));
+    provider->installShortcuts(nullptr);
+    QWidget window;
+    provider->installShortcuts(&window);
+    const QList<QShortcut*> shortcuts = window.findChildren<QShortcut*>();
+    QCOMPARE(shortcuts.size(), 1);
+    QCOMPARE(shortcuts.first()->key(), QKeySequence(QKeySequence::HelpContents));
+    QSignalSpy help(provider->action(Help), &QAction::triggered);
+    emit shortcuts.first()->activated();
+    QCOMPARE(help.count(), 1);
+}
+
+QTEST_MAIN(MenuActionProviderTest)
+#include "tst_menu_action_provider.moc"

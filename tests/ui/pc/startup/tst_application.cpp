@@ -1,0 +1,315 @@
+#include "application.h"
+
+#include "Providers/menu_action_provider.h"
+#include "Utils/themes.h"
+#include "common/constants.h"
+#include "support/test_environment.h"
+
+#include <Kivo/Settings.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+} // namespace
+
+class ApplicationTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ApplicationTest(Application* application) : m_Application(application) {}
+
+private slots:
+    void commandLineLinkIsCaseSensitiveAndLastWins();
+    void singleInstanceMessage_data();
+    void singleInstanceMessage();
+    void activateWithoutWindowsDoesNothing();
+    void languagePrecedence_data();
+    void languagePrecedence();
+    void translatorsReloadInPlace();
+    void languageChangeWithoutTrayOrController();
+    void themeFallsBackAndKeepsActiveName();
+    void themePathStoredAsName();
+    void uiSettingsFileMovesOnce();
+    void uiSettingsFileMerge_data();
+    void uiSettingsFileMerge();
+    void uiSettingsFileKeptWhenCopyFails();
+    void dataFolderMigration();
+    void logFolders();
+
+private:
+    Application* m_Application;
+};
+
+void ApplicationTest::commandLineLinkIsCaseSensitiveAndLastWins()
+{
+    // main() below starts the application with these arguments.
+    QCOMPARE(m_Application->qomxLink(), QString("second"));
+    QVERIFY(!m_Application->isRunning());
+    QCOMPARE(QCoreApplication::applicationVersion().count('.'), 3);
+}
+
+void ApplicationTest::singleInstanceMessage_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("link");
+    const QString kept = "before";
+    QTest::newRow("activate") << "activate!" << kept;
+    QTest::newRow("activate in capitals") << "ACTIVATE!" << kept;
+    QTest::newRow("activate with trailing text") << "activate! --qomx:ignored" << kept;
+    QTest::newRow("empty") << "" << kept;
+    QTest::newRow("plain text") << "hello world" << kept;
+    QTest::newRow("one link") << "--qomx:abc==" << "abc==";
+    QTest::newRow("link in capitals") << "--QOMX:Keeps Case" << "Keeps Case";
+    QTest::newRow("second link wins") << "lead --qomx:first --callto:123 --qomx:second" << "second";
+    QTest::newRow("trailing callto piece") << "--qomx:link --callto:+1 555" << "link";
+    QTest::newRow("link cut at dashes") << "--qomx:a--b" << "a";
+    QTest::newRow("callto only") << "--callto:555" << kept;
+}
+
+void ApplicationTest::singleInstanceMessage()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, link);
+    TestSupport::Environment env;
+    m_Application->setQomxLink("before");
+    m_Application->onMessageReceived(message);
+    QCOMPARE(m_Application->qomxLink(), link);
+}
+
+void ApplicationTest::activateWithoutWindowsDoesNothing()
+{
+    TestSupport::Environment env;
+    QVERIFY(!m_Application->loginWindow());
+    m_Application->onMessageReceived("activate!");
+    QVERIFY(QApplication::topLevelWidgets().isEmpty()
+            || std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+                            [](const QWidget* widget) { return widget->isVisible(); }));
+}
+
+void ApplicationTest::languagePrecedence_data()
+{
+    QTest::addColumn<QString>("installer");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("installer wins over stored") << "fr" << "de" << "it_IT" << "fr";
+    QTest::newRow("unlisted installer") << "pt" << "de" << "it_IT" << "de";
+    QTest::newRow("stored") << "" << "de" << "it_IT" << "de";
+    QTest::newRow("full locale wins over short") << "" << "" << "fr_CA" << "fr_CA";
+    QTest::newRow("short locale") << "" << "" << "it_IT" << "it";
+    QTest::newRow("nothing listed") << "" << "pt" << "pt_BR" << "en";
+}
+
+void ApplicationTest::languagePrecedence()
+{
+    QFETCH(QString, installer);
+    QFETCH(QString, stored);
+    QFETCH(QString, system);
+    QFETCH(QString, language);
+    const QStringList listed{"de", "en", "fr", "fr_CA", "it"};
+    QCOMPARE(Application::chooseLanguage(installer, stored, system, listed), language);
+}
+
+void ApplicationTest::translatorsReloadInPlace()
+{
+    TestSupport::Environment env;
+    const QString folder = QString(TEST_PROGRAM_DIR) + "/translations";
+    QVERIFY(QFile::exists(folder + "/ui_de.qm"));
+
+    // No custom file and no custom translator yet: none is made.
+    m_Application->loadTranslator(Application::CustomTexts, "ui_custom_de", folder);
+    QVERIFY(!m_Application->translator(Application::CustomTexts));
+
+    m_Application->loadTranslator(Application::CustomTexts, "ui_de", folder);
+    QPointer<QTranslator> custom = m_Application->translator(Application::CustomTexts);
+    QVERIFY(custom);
+    QCOMPARE(QCoreApplication::translate("Providers::MenuActionProvider", "Exit"), QString("Beenden"));
+    QTRY_COMPARE(m_Application->menuActionProvider()->action(Constants::MenuAction::Exit)->text(), QString("Beenden"));
+
+    // A language without a custom file empties the custom translator in place.
+    m_Application->loadTranslator(Application::CustomTexts, "ui_custom_fr", folder);
+    QCOMPARE(m_Application->translator(Application::CustomTexts), custom.data());
+    QCOMPARE(QCoreApplication::translate("Providers::MenuActionProvider", "Exit"), QString("Exit"));
+    QTRY_COMPARE(m_Application->menuActionProvider()->action(Constants::MenuAction::Exit)->text(), QString("Exit"));
+}
+
+void ApplicationTest::languageChangeWithoutTrayOrController()
+{
+    TestSupport::Environment env;
+    QVERIFY(!m_Application->tray());
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(m_Application, &change);
+    QCOMPARE(m_Application->menuActionProvider()->action(Constants::MenuAction::About)->text(), QString("About"));
+}
+
+void ApplicationTest::themeFallsBackAndKeepsActiveName()
+{
+    TestSupport::Environment env;
+    QTemporaryDir defaults;
+    Kivo::Settings::setPath(Kivo::Settings::DefaultSettings, defaults.path());
+    const QString theme = env.dataPath() + "/themes/default/resources.rcc";
+    QDir().mkpath(QFileInfo(theme).absolutePath());
+    QVERIFY(QFile::copy(QString(TEST_PROGRAM_DIR) + "/themes/default/resources.rcc", theme));
+    Utils::Themes::setActiveTheme("gone");
+
+    QVERIFY(m_Application->loadTheme());
+    QVERIFY(QFile::exists(":/app_icon.ico"));
+    QVERIFY(QFile::exists(":/languages.json"));
+    QCOMPARE(Utils::Themes::activeTheme(), QString("gone"));
+}
+
+void ApplicationTest::themePathStoredAsName()
+{
+    TestSupport::Environment env;
+    QTemporaryDir defaults;
+    Kivo::Settings::setPath(Kivo::Settings::DefaultSettings, defaults.path());
+    const QString theme = env.dataPath() + "/themes/dark/resources.rcc";
+    QDir().mkpath(QFileInfo(theme).absolutePath());
+    QVERIFY(QFile::copy(QString(TEST_PROGRAM_DIR) + "/themes/default/resources.rcc", theme));
+    Utils::Themes::setActiveTheme(theme);
+
+    QVERIFY(m_Application->loadTheme());
+    QCOMPARE(Utils::Themes::activeTheme(), QString("dark"));
+}
+
+void ApplicationTest::uiSettingsFileMovesOnce()
+{
+    TestSupport::Environment env;
+    QTemporaryDir program;
+    const QString shipped = program.filePath("settings/application_setting.ini");
+    const QString data = env.dataPath() + "/new";
+    const QString user = data + "/application_setting.ini";
+    writeFile(shipped, "[settings]\nshipped=1\n");
+
+    Application::prepareUiSettingsFile(shipped, user, data);
+    QVERIFY(!QFile::exists(shipped));
+    QCOMPARE(QSettings(user, QSettings::IniFormat).value("settings/shipped").toInt(), 1);
+
+    // The next start finds no shipped file and leaves the user's alone.
+    QSettings(user, QSettings::IniFormat).setValue("settings/mine", 2);
+    Application::prepareUiSettingsFile(shipped, user, data);
+    QCOMPARE(QSettings(user, QSettings::IniFormat).value("settings/mine").toInt(), 2);
+}
+
+void ApplicationTest::uiSettingsFileMerge_data()
+{
+    QTest::addColumn<QByteArray>("shipped");
+    QTest::addColumn<QByteArray>("user");
+    QTest::addColumn<QVariant>("expected");
+    QTest::newRow("user lacks key, shipped true")
+        << QByteArray("[settings]\nsimplifiedSslHandling=true\nother=1\n") << QByteArray("[settings]\nx=1\n")
+        << QVariant(true);
+    QTest::newRow("user lacks key, shipped false")
+        << QByteArray("[settings]\nsimplifiedSslHandling=false\n") << QByteArray("[settings]\nx=1\n") << QVariant();
+    QTest::newRow("user has key")
+        << QByteArray("[settings]\nsimplifiedSslHandling=true\n")
+        << QByteArray("[settings]\nsimplifiedSslHandling=false\n") << QVariant(false);
+}
+
+void ApplicationTest::uiSettingsFileMerge()
+{
+    QFETCH(QByteArray, shipped);
+    QFETCH(QByteArray, user);
+    QFETCH(QVariant, expected);
+    TestSupport::Environment env;
+    QTemporaryDir program;
+    const QString shippedFile = program.filePath("application_setting.ini");
+    const QString userFile = env.dataPath() + "/application_setting.ini";
+    writeFile(shippedFile, shipped);
+    writeFile(userFile, user);
+
+    Application::prepareUiSettingsFile(shippedFile, userFile, env.dataPath());
+
+    const QSettings result(userFile, QSettings::IniFormat);
+    QCOMPARE(result.value(Constants::SettingsKey::SimplifiedSslHandling).toString(), expected.toString());
+    QVERIFY(!result.contains("settings/other"));
+    QVERIFY(QFile::exists(shippedFile));
+}
+
+void ApplicationTest::uiSettingsFileKeptWhenCopyFails()
+{
+    TestSupport::Environment env;
+    QTemporaryDir program;
+    const QString shipped = program.filePath("application_setting.ini");
+    writeFile(shipped, "[settings]\nshipped=1\n");
+    // The data folder cannot be made: a plain file stands where it should go.
+    const QString blocker = env.dataPath() + "/blocker";
+    writeFile(blocker, "x");
+
+    Application::prepareUiSettingsFile(shipped, blocker + "/application_setting.ini", blocker);
+    QVERIFY(QFile::exists(shipped));
+    QVERIFY(env.logs().contains("Cannot copy", 4));
+}
+
+void ApplicationTest::dataFolderMigration()
+{
+    TestSupport::Environment env;
+    const QString root = env.dataPath();
+    writeFile(root + "/Old Client/credentials.dat", "secret");
+    writeFile(root + "/Old Client/user_settings.ini", "[a]\nb=1\n");
+    writeFile(root + "/Old Client/notes.txt", "x");
+    writeFile(root + "/Old Client/logs/run.log", "x");
+    writeFile(root + "/Unrelated/file.ini", "x");
+
+    const QString data = root + "/Telvarion";
+    Application::migrateDataFolder(data);
+    const QDir migrated(data);
+    QVERIFY(migrated.exists("credentials.dat"));
+    QVERIFY(migrated.exists("user_settings.ini"));
+    QVERIFY(migrated.exists("logs/run.log"));
+    QVERIFY(!migrated.exists("notes.txt"));
+
+    // An existing data folder is left alone.
+    writeFile(root + "/Old Client/late.ini", "x");
+    Application::migrateDataFolder(data);
+    QVERIFY(!migrated.exists("late.ini"));
+
+    // Nothing to migrate from: no folder is made.
+    Application::migrateDataFolder(root + "/Unrelated/Deeper/Telvarion");
+    QVERIFY(!QDir(root + "/Unrelated/Deeper/Telvarion").exists());
+}
+
+void ApplicationTest::logFolders()
+{
+    TestSupport::Environment env;
+    const QString previous = QDir::currentPath();
+    Application::prepareLogFolders(env.dataPath() + "/");
+    QVERIFY(QDir(env.dataPath() + "/logs/dovive").exists());
+    QVERIFY(QDir(env.dataPath() + "/logs/zyn").exists());
+    QCOMPARE(QDir::currentPath(), QDir(env.dataPath()).canonicalPath());
+    QDir::setCurrent(previous);
+}
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir sockets;
+    qputenv("TMPDIR", sockets.path().toUtf8());
+    // The command line of a start from a link: capitals are not the prefix, the last link wins.
+    QByteArrayList arguments{"--qomx: first ", "--QOMX:ignored", "--callto:555", "--qomx: second "};
+    std::vector<char*> applicationArgv{argv[0]};
+    for (QByteArray& argument : arguments)
+        applicationArgv.push_back(argument.data());
+    int applicationArgc = int(applicationArgv.size());
+    applicationArgv.push_back(nullptr);
+    Application application(applicationArgc, applicationArgv.data());
+
+    ApplicationTest test(&application);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_application.moc"

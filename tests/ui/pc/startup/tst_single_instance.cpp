@@ -1,0 +1,104 @@
+#include "qt_single_application.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+// This process is the first instance of `id`; peers are second starts in other processes.
+class SingleInstanceTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SingleInstanceTest(QtSingleApplication* application) : m_Application(application) {}
+
+private slots:
+    void firstInstanceIsNotRunning();
+    void secondProcessHandsOverText_data();
+    void secondProcessHandsOverText();
+    void takesOverFromDeadInstance();
+    void secondStartWithoutFirstFindsNobody();
+
+private:
+    static int runPeer(const QStringList& arguments);
+
+    QtSingleApplication* m_Application;
+};
+
+int SingleInstanceTest::runPeer(const QStringList& arguments)
+{
+    QProcess peer;
+    peer.start(PEER_PROGRAM, arguments);
+    if (!peer.waitForFinished(30000))
+        return -1;
+    return peer.exitStatus() == QProcess::NormalExit ? peer.exitCode() : -1;
+}
+
+void SingleInstanceTest::firstInstanceIsNotRunning()
+{
+    QVERIFY(!m_Application->isRunning());
+    QVERIFY(!m_Application->sendMessage("to nobody", 100));
+}
+
+void SingleInstanceTest::secondProcessHandsOverText_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::newRow("activate") << "activate!";
+    QTest::newRow("link and number") << "--qomx:abc== --callto:+1 555";
+    QTest::newRow("non-latin") << QString::fromUtf8("--qomx:Grüße 日本");
+}
+
+void SingleInstanceTest::secondProcessHandsOverText()
+{
+    QFETCH(QString, message);
+    QSignalSpy received(m_Application, &QtSingleApplication::messageReceived);
+    QProcess peer;
+    peer.start(PEER_PROGRAM, {m_Application->id(), message});
+    QVERIFY(received.wait(30000));
+    QCOMPARE(received.count(), 1);
+    QCOMPARE(received.first().first().toString(), message);
+    QVERIFY(peer.waitForFinished(30000));
+    QCOMPARE(peer.exitCode(), 0);
+}
+
+void SingleInstanceTest::takesOverFromDeadInstance()
+{
+    const QString id = m_Application->id() + "-other";
+    QProcess first;
+    first.start(PEER_PROGRAM, {id, "--listen"});
+    QVERIFY(first.waitForReadyRead(30000));
+    QCOMPARE(first.readLine().trimmed(), QByteArray("listening"));
+    // Dies without closing its socket.
+    first.kill();
+    QVERIFY(first.waitForFinished(30000));
+
+    QProcess next;
+    next.start(PEER_PROGRAM, {id, "--listen"});
+    QVERIFY(next.waitForReadyRead(30000));
+    QCOMPARE(next.readLine().trimmed(), QByteArray("listening"));
+    QCOMPARE(runPeer({id, "hello again"}), 0);
+    QVERIFY(next.waitForFinished(30000));
+    QCOMPARE(next.readAll().trimmed(), QByteArray("message:hello again"));
+    QCOMPARE(next.exitCode(), 0);
+}
+
+void SingleInstanceTest::secondStartWithoutFirstFindsNobody()
+{
+    QCOMPARE(runPeer({m_Application->id() + "-nobody", "text"}), 2);
+}
+
+int main(int argc, char* argv[])
+{
+    // Keeps the sockets of this run apart from any other run and from a running client.
+    QTemporaryDir sockets;
+    qputenv("TMPDIR", sockets.path().toUtf8());
+    QtSingleApplication application(QString("tst-single-instance-%1").arg(QCoreApplication::applicationPid()), argc,
+                                    argv);
+    SingleInstanceTest test(&application);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_single_instance.moc"

@@ -1,0 +1,103 @@
+#!/usr/bin/env python3
+"""Draws the default theme's icon and images and synthesises its sounds.
+
+Run from anywhere; writes into resources/ beside this script. Pure Python (zlib, struct,
+wave) so that it needs nothing beyond the interpreter.
+"""
+import math
+import struct
+import wave
+import zlib
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent / "resources"
+
+ACCENT = (0x1f, 0x6f, 0xb2)
+LIGHT = (0xff, 0xff, 0xff)
+
+
+def png(width, height, pixel):
+    rows = bytearray()
+    for y in range(height):
+        rows.append(0)
+        for x in range(width):
+            rows.extend(pixel(x, y))
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(bytes(rows), 9)) + chunk(b"IEND", b""))
+
+
+def icon_pixel(size):
+    """A rounded blue square holding a white speech bubble."""
+    radius = size * 0.22
+    centre = (size - 1) / 2
+
+    def inside_rounded(x, y):
+        dx = max(abs(x - centre) - (centre - radius), 0)
+        dy = max(abs(y - centre) - (centre - radius), 0)
+        return dx * dx + dy * dy <= radius * radius
+
+    def inside_bubble(x, y):
+        bx, by = size * 0.5, size * 0.45
+        rx, ry = size * 0.30, size * 0.22
+        ellipse = ((x - bx) / rx) ** 2 + ((y - by) / ry) ** 2 <= 1
+        tail = (size * 0.30 <= x <= size * 0.45 and by <= y <= size * 0.80
+                and (x - size * 0.30) >= (y - by) * 0.35)
+        return ellipse or tail
+
+    def pixel(x, y):
+        if not inside_rounded(x, y):
+            return (0, 0, 0, 0)
+        if inside_bubble(x, y):
+            return LIGHT + (255,)
+        return ACCENT + (255,)
+
+    return pixel
+
+
+def ico(sizes):
+    images = [png(s, s, icon_pixel(s)) for s in sizes]
+    header = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for size, data in zip(sizes, images):
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    return header + entries + b"".join(images)
+
+
+def tone(path, parts, rate=16000):
+    """parts: (frequency Hz or 0 for silence, seconds) pairs."""
+    frames = bytearray()
+    for frequency, seconds in parts:
+        count = int(rate * seconds)
+        for i in range(count):
+            fade = min(1.0, i / (rate * 0.01), (count - i) / (rate * 0.01))
+            value = 0 if frequency == 0 else int(9000 * fade * math.sin(2 * math.pi * frequency * i / rate))
+            frames.extend(struct.pack("<h", value))
+    with wave.open(str(path), "wb") as out:
+        out.setnchannels(1)
+        out.setsampwidth(2)
+        out.setframerate(rate)
+        out.writeframes(bytes(frames))
+
+
+def main():
+    (HERE / "images").mkdir(parents=True, exist_ok=True)
+    (HERE / "sounds").mkdir(parents=True, exist_ok=True)
+    (HERE / "app_icon.ico").write_bytes(ico([16, 32, 48]))
+    (HERE / "images" / "app_icon.png").write_bytes(png(64, 64, icon_pixel(64)))
+    tone(HERE / "sounds" / "ring.wav", [(440, 0.4), (0, 0.2), (480, 0.4), (0, 1.0)])
+    tone(HERE / "sounds" / "ringback.wav", [(425, 1.0), (0, 3.0)])
+    tone(HERE / "sounds" / "message.wav", [(880, 0.08), (0, 0.04), (1320, 0.1)])
+    tone(HERE / "sounds" / "contact_online.wav", [(660, 0.08), (990, 0.1)])
+    tone(HERE / "sounds" / "contact_offline.wav", [(990, 0.08), (660, 0.1)])
+
+
+if __name__ == "__main__":
+    main()

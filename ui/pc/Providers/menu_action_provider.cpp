@@ -1,0 +1,271 @@
+#include "Providers/menu_action_provider.h"
+
+#include "Providers/menu_action_provider_win.h"
+#include "common/connect_check.h"
+#include "common/logging.h"
+
+#include <Kivo/Settings.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QShortcut>
+#include <QTimer>
+
+namespace Providers {
+
+namespace {
+
+using namespace Constants::MenuAction;
+
+constexpr const char* SortFirstName = "first name";
+
+} // namespace
+
+MenuActionProvider* MenuActionProvider::create(QObject* parent)
+{
+    return new MenuActionProviderWin(parent);
+}
+
+MenuActionProvider::MenuActionProvider(QObject* parent)
+    : Kivo::Actions::Source(parent)
+    , m_AcceptedActions({22, 23, 24, 17, 25, 32})
+{
+    for (int id = 0; id < Count; ++id)
+        setUpAction(id, new QAction(this));
+}
+
+MenuActionProvider::~MenuActionProvider()
+{
+    qDeleteAll(m_Actions);
+    m_Actions.clear();
+}
+
+void MenuActionProvider::setUpAction(int id, QAction* action)
+{
+    switch (id) {
+    case About:
+        action->setMenuRole(QAction::AboutRole);
+        break;
+    case Preferences:
+        action->setShortcut(QKeySequence::Preferences);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        action->setMenuRole(QAction::PreferencesRole);
+        break;
+    case Queues:
+    case CallSettings:
+    case UpdateEmergencyAddress:
+    case AlwaysOnTop:
+        action->setMenuRole(QAction::ApplicationSpecificRole);
+        break;
+    case Help:
+        action->setShortcut(QKeySequence::HelpContents);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        break;
+    case Exit:
+        action->setShortcut(QKeySequence::Quit);
+        break;
+    case SortByFirstName:
+    case SortByLastName:
+    case ShowOfflineContacts:
+    case ShowProfilePhotos:
+    case ShowStatus:
+        action->setCheckable(true);
+        break;
+    default:
+        break;
+    }
+    delete m_Actions.value(id);
+    m_Actions.insert(id, action);
+}
+
+QAction* MenuActionProvider::action(int id) const
+{
+    return m_Actions.value(id);
+}
+
+bool MenuActionProvider::bothParkedCallActionsVisible() const
+{
+    const QAction* withClient = action(RetrieveParkedCall);
+    const QAction* withPhone = action(RetrieveParkedCallWithPhone);
+    return withClient && withPhone && withClient->isVisible() && withPhone->isVisible();
+}
+
+QString MenuActionProvider::getActionText(int id) const
+{
+    switch (id) {
+    case About:
+        return tr("About");
+    case Preferences:
+        return tr("Preferences...");
+    case Queues:
+        return tr("Queues");
+    case CallSettings:
+        return tr("Call Settings...");
+    case OpenApplication:
+        return tr("Open Application");
+    case AddContact:
+        return tr("Add Contact");
+    case RetrieveParkedCall:
+        return bothParkedCallActionsVisible() ? tr("With %1").arg(QCoreApplication::applicationName())
+                                              : tr("Retrieve Parked Call");
+    case RetrieveParkedCallWithPhone:
+        return bothParkedCallActionsVisible() ? tr("With Phone") : tr("Retrieve Parked Call");
+    case PullCall:
+        return tr("Pull Call");
+    case SortByFirstName:
+        return tr("Sort by First Name");
+    case SortByLastName:
+        return tr("Sort by Last Name");
+    case ShowOfflineContacts:
+        return tr("Show Offline Contacts");
+    case ShowProfilePhotos:
+        return tr("Show Profile Photos");
+    case ShowStatus:
+        return tr("Show Status");
+    case SignOut:
+        return tr("Sign Out");
+    case Exit:
+        return tr("Exit");
+    case Help:
+        return tr("Help");
+    case UpdateEmergencyAddress:
+        return tr("Update Emergency Address");
+    case AlwaysOnTop:
+        return tr("Always on Top");
+    case CopyGuestJoinLink:
+        return tr("Copy Guest Join Link");
+    case ResetGuestJoinLink:
+        return tr("Reset Guest Join Link");
+    case TestCall:
+        return tr("Test Call");
+    default:
+        LOG_ERROR << "no such action: " << id;
+        return QString();
+    }
+}
+
+void MenuActionProvider::setActionVisible(int id, bool visible)
+{
+    if (QAction* found = action(id))
+        found->setVisible(visible);
+}
+
+void MenuActionProvider::retranslate()
+{
+    for (auto it = m_Actions.cbegin(); it != m_Actions.cend(); ++it)
+        it.value()->setText(getActionText(it.key()));
+}
+
+QList<Kivo::Actions::ActionData> MenuActionProvider::actionsData() const
+{
+    QList<Kivo::Actions::ActionData> data;
+    for (int id : m_AcceptedActions)
+        data.append(Kivo::Actions::ActionData(id));
+    return data;
+}
+
+int MenuActionProvider::sourceType() const
+{
+    return SourceType;
+}
+
+void MenuActionProvider::signedIn(bool)
+{
+}
+
+QMenu* MenuActionProvider::insertionMenu() const
+{
+    return nullptr;
+}
+
+void MenuActionProvider::installShortcuts(QWidget* window)
+{
+    QAction* help = action(Help);
+    if (!window || !help)
+        return;
+    auto* shortcut = new QShortcut(QKeySequence::HelpContents, window);
+    shortcut->setContext(Qt::ApplicationShortcut);
+    CHECKED_CONNECT(shortcut, SIGNAL(activated()), help, SIGNAL(triggered()));
+}
+
+QMenu* MenuActionProvider::createSortMenu(QMenu* menu)
+{
+    if (!menu) {
+        menu = new QMenu(MenuActionProvider::tr("Sort Contacts"));
+        if (!menu->parent())
+            connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    }
+    const Kivo::Settings settings(Kivo::Settings::UserSettings);
+    const bool byFirstName = settings.value(Constants::SettingsKey::ContactListSort).toString() == SortFirstName;
+    const struct
+    {
+        int id;
+        bool checked;
+    } entries[] = {
+        {SortByFirstName, byFirstName},
+        {SortByLastName, !byFirstName},
+        {ShowOfflineContacts, settings.value(Constants::SettingsKey::ContactListShowOfflineContacts, true).toBool()},
+        {ShowProfilePhotos, settings.value(Constants::SettingsKey::ContactListShowProfilePhotos, false).toBool()},
+        {ShowStatus, settings.value(Constants::SettingsKey::ContactListShowPresenceStatus, false).toBool()},
+    };
+    for (const auto& entry : entries) {
+        QAction* found = action(entry.id);
+        if (!found)
+            continue;
+        found->setChecked(entry.checked);
+        menu->addAction(found);
+        if (entry.id == SortByLastName)
+            menu->addSeparator();
+    }
+    return menu;
+}
+
+void MenuActionProvider::addParkedCallActions(QMenu* menu, QMenu* submenu)
+{
+    if (QAction* pull = action(PullCall))
+        menu->addAction(pull);
+    QMenu* target = menu;
+    if (bothParkedCallActionsVisible()) {
+        target = submenu ? submenu : new QMenu(MenuActionProvider::tr("Retrieve Parked Call"), menu);
+        menu->addMenu(target);
+    }
+    for (int id : {RetrieveParkedCall, RetrieveParkedCallWithPhone}) {
+        if (QAction* found = action(id))
+            target->addAction(found);
+    }
+    menu->addSeparator();
+}
+
+void MenuActionProvider::enableGuestActions(bool on)
+{
+    for (int id : {CopyGuestJoinLink, ResetGuestJoinLink}) {
+        if (QAction* found = action(id))
+            found->setEnabled(on);
+    }
+}
+
+void MenuActionProvider::waitForInvitation(const QString&)
+{
+    if (QAction* copy = action(CopyGuestJoinLink))
+        copy->setEnabled(false);
+    QTimer::singleShot(GuestReplyTimeoutMs, this, &MenuActionProvider::releaseCopyInvitation);
+}
+
+void MenuActionProvider::invitationReady(const QString&, const QString&)
+{
+    if (QAction* copy = action(CopyGuestJoinLink))
+        copy->setEnabled(true);
+}
+
+void MenuActionProvider::releaseCopyInvitation()
+{
+    QAction* copy = action(CopyGuestJoinLink);
+    if (copy && !copy->isEnabled()) {
+        LOG_ERROR << "Server did not reply. Enable.";
+        copy->setEnabled(true);
+    }
+}
+
+} // namespace Providers

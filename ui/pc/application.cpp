@@ -1,0 +1,783 @@
+#include "application.h"
+
+#include "Dialogs/message_window.h"
+#include "Dialogs/preferences_window.h"
+#include "Providers/menu_action_provider.h"
+#include "Utils/file_utils.h"
+#include "Utils/help_interface.h"
+#include "Utils/preferences_watcher.h"
+#include "Utils/qobject_language_change.h"
+#include "Utils/qomx_url_handler.h"
+#include "Utils/themes.h"
+#include "Utils/url_protocol.h"
+#include "Widgets/Notifications/notification_manager.h"
+#include "common/connect_check.h"
+#include "common/constants.h"
+#include "common/logging.h"
+#include "i18n.h"
+#include "libqml/components/about/about.h"
+#include "libqml/components/connector_notification/connector_notification.h"
+#include "libqml/components/loginwindow/login_window.h"
+#include "libqml/items/qml_logger.h"
+#include "libqml/register_qml_types.h"
+#include "libqml/window/session_debug_window.h"
+#include "tray.h"
+
+#include <Kivo/ApiProvider/Controller.h>
+#include <Kivo/Client.h>
+#include <Kivo/ConfigContainer.h>
+#include <Kivo/Configuration/BuiltinKey.h>
+#include <Kivo/Settings.h>
+#include <Kivo/Utils/CrashHandling/CrashReporter.h>
+#include <Kivo/Utils/Path.h>
+#include <Kivo/Utils/SystemInfo.h>
+#include <Tesk/Bytes.h>
+#include <Tesk/Core/Logging/ApacheLogger.h>
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDesktopWidget>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLocale>
+#include <QResource>
+#include <QSettings>
+#include <QSslCipher>
+#include <QSslConfiguration>
+#include <QSslSocket>
+#include <QTextStream>
+#include <QUrl>
+#include <QWebSettings>
+
+#include <cstdlib>
+
+#ifndef TELVARION_VERSION
+#define TELVARION_VERSION "1.0.0.0"
+#endif
+
+namespace {
+
+namespace MenuAction = Constants::MenuAction;
+namespace Key = Constants::SettingsKey;
+
+constexpr const char* BuiltinOrganizationName = "Dunmoor Networks LLC";
+constexpr const char* BuiltinOrganizationDomain = "dunmoor.example";
+constexpr const char* BuiltinApplicationName = "Kelvosta Hub";
+constexpr const char* CredentialsFile = "credentials.dat";
+constexpr const char* UiSettingsFile = "application_setting.ini";
+
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString withSlash(QString path)
+{
+    if (!path.endsWith('/'))
+        path += '/';
+    return path;
+}
+
+void writeQtRecord(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    unsigned short level = 0;
+    switch (type) {
+    case QtDebugMsg:
+        level = Common::Logging::Info;
+        break;
+    case QtWarningMsg:
+        level = Common::Logging::Warning;
+        break;
+    case QtCriticalMsg:
+        level = Common::Logging::Error;
+        break;
+    case QtFatalMsg:
+        level = Common::Logging::Fatal;
+        break;
+    default:
+        return;
+    }
+    Tesk::Core::Logging::ApacheLogger(context.file ? context.file : "", context.line,
+                                      context.function ? context.function : "", level, Common::Logging::QtLogger)
+        << message;
+}
+
+void qtMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (QCoreApplication::instance() && !QML::Logger::handleMessage(&context, message))
+        writeQtRecord(type, context, message);
+    if (type == QtFatalMsg)
+        std::abort();
+}
+
+void abortOnFatal(QtMsgType type, const QMessageLogContext&, const QString&)
+{
+    if (type == QtFatalMsg)
+        std::abort();
+}
+
+void log_SSL_TLS_SupportedCiphers()
+{
+    QSslSocket socket;
+    QStringList names;
+    for (const QSslCipher& cipher : QSslConfiguration::supportedCiphers())
+        names.append(cipher.name());
+    LOG_INFO << "Current system supports the following ciphers: \n" << names.join('\n');
+}
+
+} // namespace
+
+Application::Application(int& argc, char** argv)
+    : QtSingleApplication(Constants::SingleInstance::Id, argc, argv)
+{
+    createMenuProviderAndActions();
+
+    const QStringList arguments = QCoreApplication::arguments();
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(Constants::UrlScheme::CalltoArgumentPrefix)) {
+            const QString number =
+                argument.mid(int(qstrlen(Constants::UrlScheme::CalltoArgumentPrefix))).trimmed();
+            LOG_INFO << "Number on the command line not acted on: " << number;
+        } else if (argument.startsWith(Constants::UrlScheme::ArgumentPrefix)) {
+            setQomxLink(argument.mid(int(qstrlen(Constants::UrlScheme::ArgumentPrefix))).trimmed());
+        }
+    }
+
+    setApplicationVersion(TELVARION_VERSION);
+    qRegisterMetaType<QObject*>("Kivo::Sessions::SessionModel*");
+}
+
+Application::~Application()
+{
+    LOG_DEBUG << "Engine client exists: " << (m_Client ? "yes" : "no");
+
+    for (const QPointer<QTranslator>& translator : qAsConst(m_Translators))
+        QCoreApplication::removeTranslator(translator.data());
+
+    delete m_NotificationManager;
+    m_NotificationManager = nullptr;
+    delete m_Tray;
+    m_Tray = nullptr;
+    delete m_LoginWindow.data();
+    const bool hadClient = m_Client != nullptr;
+    delete m_Client;
+    m_Client = nullptr;
+    delete m_ConnectorNotification.data();
+    delete m_SessionDebugWindow.data();
+    if (hadClient)
+        Utils::QObjectLanguageChange::destroy();
+
+    delete m_QomxUrlHandler;
+    m_QomxUrlHandler = nullptr;
+}
+
+void Application::setupApplicationInfo()
+{
+    QFile file(programFolder() + "/application_name.txt");
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qDebug("Error opening application_name.txt: Using macros instead");
+        QCoreApplication::setOrganizationName(BuiltinOrganizationName);
+        QCoreApplication::setOrganizationDomain(BuiltinOrganizationDomain);
+        QCoreApplication::setApplicationName(BuiltinApplicationName);
+        return;
+    }
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    const QString name = stream.readLine().trimmed();
+    const QString organization = stream.readLine().trimmed();
+    const QString domain = stream.readLine().trimmed();
+    file.close();
+    QCoreApplication::setOrganizationName(organization);
+    QCoreApplication::setOrganizationDomain(domain);
+    QCoreApplication::setApplicationName(name);
+}
+
+void Application::migrateDataFolder(const QString& dataPath)
+{
+    const QDir dataDir(dataPath);
+    if (dataDir.exists())
+        return;
+    const QString parent = QFileInfo(dataPath).absolutePath();
+    const QString oldFolder =
+        Utils::File::findProfileFolder(parent, CredentialsFile, QStringList() << QFileInfo(dataPath).fileName());
+    if (oldFolder.isEmpty())
+        return;
+    LOG_INFO << "Copying the data of " << oldFolder << " into " << dataPath;
+    QDir().mkpath(dataPath);
+    Utils::File::cpDir(oldFolder, dataPath, QStringList() << ".txt");
+}
+
+void Application::prepareLogFolders(const QString& dataPath)
+{
+    const QString program = withSlash(programFolder());
+    const QString data = withSlash(dataPath);
+    QDir(data).mkpath("logs/dovive");
+    QDir(data).mkpath("logs/zyn");
+    QDir::setCurrent(dataPath);
+    Tesk::Core::Logging::ApacheLogger::CopyLogConfiguration(program, data);
+}
+
+void Application::prepareUiSettingsFile(const QString& shippedFile, const QString& userFile, const QString& dataPath)
+{
+    if (!QFile::exists(shippedFile))
+        return;
+    if (QFile::exists(userFile)) {
+        const QSettings shipped(shippedFile, QSettings::IniFormat);
+        QSettings user(userFile, QSettings::IniFormat);
+        if (!user.contains(Key::SimplifiedSslHandling) && shipped.value(Key::SimplifiedSslHandling, false).toBool())
+            user.setValue(Key::SimplifiedSslHandling, true);
+        return;
+    }
+    QDir().mkdir(dataPath);
+    // The shipped copy goes only once the user's copy exists: a failed copy keeps it for
+    // the next start.
+    if (!QFile::copy(shippedFile, userFile)) {
+        LOG_ERROR << "Cannot copy " << shippedFile << " to " << userFile;
+        return;
+    }
+    QFile::remove(shippedFile);
+}
+
+QString Application::settingsFolder()
+{
+    const QString beside = programFolder() + "/settings/";
+    return QDir(beside).exists() ? beside : programFolder() + "/../settings/";
+}
+
+QString Application::translationsFolder()
+{
+    const QString beside = programFolder() + "/translations";
+    return QDir(beside).exists() ? beside : programFolder() + "/../translations";
+}
+
+bool Application::fail(const char* caption, const char* text)
+{
+    Dialogs::MessageWindow::critical(QCoreApplication::applicationName() + ": " + tr(caption), tr(text),
+                                     isAlwaysOnTop());
+    LOG_FATAL << text;
+    return false;
+}
+
+bool Application::initialize()
+{
+    setupApplicationInfo();
+
+    const QString dataPath = Kivo::Utils::Path::writableDataPath();
+    migrateDataFolder(dataPath);
+    prepareLogFolders(dataPath);
+    applyLoggingSetting();
+    setupBreakpad();
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+
+    {
+        Tesk::Bytes key;
+        key.Copy(Kivo::Configuration::BuiltinKey, Kivo::Configuration::BuiltinKeyLength);
+        m_Blowfish.Initialize(key, Kivo::Configuration::BuiltinKeyMode);
+    }
+
+    Utils::UrlProtocol::setClientPathVariable();
+
+    const QString settings = settingsFolder();
+    prepareUiSettingsFile(programFolder() + "/settings/" + UiSettingsFile, dataPath + '/' + UiSettingsFile, dataPath);
+
+    Kivo::Settings::setPath(Kivo::Settings::ApplicationSettings, dataPath);
+    Kivo::Settings::setPath(Kivo::Settings::MediaSettings, dataPath);
+    if (!QDir(settings).exists())
+        return fail("UI setting error", "Couldn't find UI settings file");
+    Kivo::Settings::setPath(Kivo::Settings::DefaultSettings, settings);
+    Kivo::Settings::setPath(Kivo::Settings::StyleSettings, ":/");
+
+    auto* container = new Kivo::ConfigContainer(this);
+
+    Kivo::Utils::SystemInfo::logSystemData();
+    log_SSL_TLS_SupportedCiphers();
+
+    m_Client = new Kivo::Client(m_MenuActionProvider->action(MenuAction::SignOut), m_MenuActionProvider->action(MenuAction::Exit),
+                                programFolder());
+    connect(this, SIGNAL(advancedLoggingEnabled(bool)), m_Client, SIGNAL(advancedLoggingEnabled(bool)));
+    connect(this, SIGNAL(clearLogs()), m_Client, SIGNAL(clearLogs()));
+
+    if (!m_Client->Initialize(container, dataPath + '/' + CredentialsFile, &m_Blowfish))
+        return fail("Initialization Error", "Initialization of the application failed!");
+
+    m_PreferencesWatcher = new Preferences::WatcherImpl(this);
+
+    if (!loadTheme())
+        return false;
+    QApplication::setWindowIcon(QIcon(":/app_icon.ico"));
+    QWebSettings::globalSettings()->setAttribute(QWebSettings::PluginsEnabled, true);
+    registerQmlTypes();
+
+    connect(m_Client, SIGNAL(sessionClosed(Kivo::Sessions::SessionManagerBase&)), this,
+            SLOT(cbSessionClosed(Kivo::Sessions::SessionManagerBase&)));
+    connect(m_Client, SIGNAL(sessionClosed(Kivo::Sessions::SessionManagerBase&)), &m_WindowManager,
+            SLOT(cbSessionClosed()));
+    connect(m_MenuActionProvider->action(MenuAction::SignOut), SIGNAL(triggered()), &m_WindowManager, SLOT(cbSigningOut()));
+    connect(m_MenuActionProvider->action(MenuAction::Exit), SIGNAL(triggered()), &m_WindowManager, SLOT(cbSigningOut()));
+    connect(m_Client, SIGNAL(quit()), this, SLOT(cbQuit()));
+    connect(m_Client, SIGNAL(sessionOpened(Kivo::Sessions::SessionManagerBase&)), this,
+            SLOT(cbSessionOpened(Kivo::Sessions::SessionManagerBase&)));
+    connect(m_Client,
+            SIGNAL(sessionError(Kivo::Sessions::SessionManagerBase*, Kivo::Sessions::SessionManagerBase::State,
+                                Kivo::Sessions::SessionManagerBase::Error)),
+            this,
+            SLOT(cbSessionError(Kivo::Sessions::SessionManagerBase*, Kivo::Sessions::SessionManagerBase::State,
+                                Kivo::Sessions::SessionManagerBase::Error)));
+    connect(m_Client, SIGNAL(newVersionFound(bool, const QUrl&)), this, SLOT(newVersionFound(bool, const QUrl&)));
+    connect(m_Client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)), this,
+            SLOT(ensureUserSettingsDirExists(QDir&, const QString&)));
+
+    m_ApiController = new Kivo::ApiProvider::Controller(this);
+    m_ApiController->InitializeController();
+    CHECKED_CONNECT(m_PreferencesWatcher, SIGNAL(preferencesChanged()), m_ApiController, SLOT(preferencesChanged()));
+    if (QAbstractItemModel* connectors = m_ApiController->getModel(Kivo::ApiProvider::NewConnectors))
+        m_ConnectorNotification = new QML::ConnectorNotification(connectors, nullptr);
+
+    m_LoginWindow = createLoginWindow();
+    if (!m_LoginWindow)
+        return fail("Initialization error", "Unable to initialize login window!");
+
+    m_Tray = new Tray(m_MenuActionProvider->action(MenuAction::SignOut), m_MenuActionProvider->action(MenuAction::Exit),
+                      m_MenuActionProvider->action(MenuAction::About), m_MenuActionProvider->action(MenuAction::OpenApplication), this);
+
+    m_NotificationManager = new NotificationManager();
+    connect(m_Client, SIGNAL(sessionClosed(Kivo::Sessions::SessionManagerBase&)), m_NotificationManager,
+            SLOT(removeNotifications()));
+    connect(m_MenuActionProvider->action(MenuAction::SignOut), SIGNAL(triggered()), m_NotificationManager,
+            SLOT(removeNotifications()));
+    connect(m_MenuActionProvider->action(MenuAction::Exit), SIGNAL(triggered()), m_NotificationManager,
+            SLOT(removeNotifications()));
+
+    connect(QApplication::desktop(), SIGNAL(resized(int)), this, SLOT(screenResized(int)));
+
+    chooseLanguageAndLoadTranslators();
+
+    connect(m_Client, SIGNAL(showDisclaimerDialog()), this, SLOT(onShowDisclaimerDialog()));
+    connect(m_Client, SIGNAL(requestProxyCredentials(bool, const QString&, const QString&, bool, QObject*, const QString&)),
+            this, SLOT(onRequestProxyCredentials(bool, const QString&, const QString&, bool, QObject*, const QString&)));
+    connect(this, SIGNAL(disclaimerAccepted()), m_Client, SIGNAL(disclaimerAccepted()));
+    connect(this, SIGNAL(disclaimerRejected()), m_Client, SIGNAL(disclaimerRejected()));
+
+    Utils::UrlProtocol::registerQomxProtocol(true);
+
+    showLoginWindow(true);
+
+    connect(this, SIGNAL(messageReceived(const QString&)), this, SLOT(onMessageReceived(const QString&)));
+
+    LOG_INFO << "Application initialization is complete. User agent is: " << Kivo::Utils::userAgent();
+    return true;
+}
+
+bool Application::loadTheme()
+{
+    const QString defaultTheme = Utils::Themes::defaultTheme();
+    const QString active = Utils::Themes::themeNameFromPath(Utils::Themes::activeTheme());
+
+    bool registered = false;
+    const QString activePath = Utils::Themes::themeResourcesPath(active);
+    if (!activePath.isEmpty())
+        registered = QResource::registerResource(activePath);
+    if (!registered) {
+        const QString defaultPath = Utils::Themes::themeResourcesPath(defaultTheme);
+        if (!defaultPath.isEmpty())
+            registered = QResource::registerResource(defaultPath);
+    }
+    if (!registered) {
+        Dialogs::MessageWindow::critical(
+            QCoreApplication::applicationName() + ": " + tr("Theme Loading Error"),
+            tr("Default theme not found. Please reinstall the client.\n Looked in %1 and %2")
+                .arg(programFolder(), defaultTheme),
+            isAlwaysOnTop());
+        LOG_FATAL << "Default theme not found.";
+        return false;
+    }
+    Utils::Themes::setActiveTheme(active);
+    return true;
+}
+
+QString Application::chooseLanguage(const QString& installer, const QString& stored, const QString& systemLocale,
+                                    const QStringList& listed)
+{
+    const QStringList candidates{installer, stored, systemLocale, systemLocale.left(2)};
+    for (const QString& candidate : candidates) {
+        if (!candidate.isEmpty() && listed.contains(candidate))
+            return candidate;
+    }
+    return QStringLiteral("en");
+}
+
+void Application::chooseLanguageAndLoadTranslators()
+{
+    I18N::loadLanguages();
+    const QStringList uiLanguages = QLocale::system().uiLanguages();
+    const QString systemLocale = QLocale(uiLanguages.value(0)).name();
+    LOG_INFO << "systemLocale: " << systemLocale;
+
+    Kivo::Settings settings(Kivo::Settings::ApplicationSettings);
+    const QString stored = settings.value(Key::LanguageActive).toString();
+    const QString language =
+        chooseLanguage(I18N::getInstallerLanguage(), stored, systemLocale, I18N::languages().keys());
+    LOG_INFO << "language: " << language;
+    if (language != stored || !settings.contains(Key::LanguageActive))
+        settings.setValue(Key::LanguageActive, language);
+
+    const QString folder = translationsFolder();
+    loadTranslator(ProgramTexts, "ui_" + language, folder);
+    loadTranslator(ToolkitTexts, "qt_" + language, folder);
+    loadTranslator(CustomTexts, "ui_custom_" + language, folder);
+}
+
+void Application::loadTranslator(int kind, const QString& fileName, const QString& folder)
+{
+    QPointer<QTranslator> translator = m_Translators.value(kind);
+    const bool exists = QFile::exists(folder + '/' + fileName + ".qm");
+    if (kind == CustomTexts && !exists && !translator)
+        return;
+    const bool created = !translator;
+    if (created) {
+        translator = new QTranslator(this);
+        m_Translators.insert(kind, translator);
+    }
+    if (!translator->load(fileName, folder) && exists)
+        LOG_WARNING << "Cannot load the translation " << folder << '/' << fileName;
+    if (created) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        // Installing announces the change; a reload in place must announce it itself.
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
+    }
+}
+
+void Application::createMenuProviderAndActions()
+{
+    m_MenuActionProvider = Providers::MenuActionProvider::create(this);
+    const Providers::MenuActionProvider* provider = m_MenuActionProvider;
+    CHECKED_CONNECT(provider->action(MenuAction::About), SIGNAL(triggered()), this, SLOT(cbActionAbout()));
+    CHECKED_CONNECT(provider->action(MenuAction::Help), SIGNAL(triggered()), this, SLOT(cbActionHelp()), Qt::QueuedConnection);
+    CHECKED_CONNECT(provider->action(MenuAction::SignOut), SIGNAL(triggered()), this, SLOT(startingLogout()));
+    CHECKED_CONNECT(provider->action(MenuAction::Exit), SIGNAL(triggered()), this, SLOT(startingLogout()));
+    CHECKED_CONNECT(provider->action(MenuAction::Preferences), SIGNAL(triggered()), this, SLOT(cbActionPreferences()));
+    CHECKED_CONNECT(provider->action(MenuAction::UpdateEmergencyAddress), SIGNAL(triggered()), this,
+                    SLOT(cbActionUpdateEmergencyAddress()), Qt::QueuedConnection);
+    m_MenuActionProvider->retranslate();
+}
+
+QML::LoginWindow* Application::createLoginWindow()
+{
+    auto* window = new QML::LoginWindow(m_Client->getConfigContainer(), m_Client->getCredentialsManager(), nullptr);
+    window->activate();
+    connect(window, SIGNAL(signin(const QString&, const QString&, const Kivo::Configuration::Config*, QString)), this,
+            SLOT(signin(const QString&, const QString&, const Kivo::Configuration::Config*, const QString&)));
+    QAction* signOut = m_MenuActionProvider->action(MenuAction::SignOut);
+    QAction* exit = m_MenuActionProvider->action(MenuAction::Exit);
+    connect(window, SIGNAL(signoutClicked()), signOut, SLOT(trigger()));
+    connect(exit, SIGNAL(triggered()), window, SLOT(cbActionQuit()));
+    connect(window, SIGNAL(windowClosed()), m_Client, SLOT(maybeQuit()));
+    connect(signOut, SIGNAL(triggered()), window, SLOT(cbActionSignout()));
+    connect(m_Client, SIGNAL(sessionClosed(Kivo::Sessions::SessionManagerBase&)), window, SLOT(cbSessionClosed()));
+    connect(m_Client,
+            SIGNAL(sessionError(Kivo::Sessions::SessionManagerBase*, Kivo::Sessions::SessionManagerBase::State,
+                                Kivo::Sessions::SessionManagerBase::Error)),
+            window, SLOT(cbSessionClosed()));
+    connect(m_Client,
+            SIGNAL(sessionStateChange(Kivo::Sessions::SessionManagerBase*, Kivo::Sessions::SessionManagerBase::State)),
+            window, SLOT(sessionStateChange(Kivo::Sessions::SessionManagerBase*, Kivo::Sessions::SessionManagerBase::State)));
+    connect(window, SIGNAL(showHelpClicked()), this, SLOT(cbActionHelp()));
+    if (m_PreferencesWatcher)
+        connect(m_PreferencesWatcher, SIGNAL(preferencesChanged()), window, SLOT(preferencesChanged()));
+    if (m_ApiController)
+        CHECKED_CONNECT(m_ApiController, SIGNAL(showClientWindowCommand()), window, SLOT(showAndActivate()));
+    return window;
+}
+
+void Application::prepareLoginWindow()
+{
+    if (m_LoginWindow && m_MenuActionProvider)
+        m_LoginWindow->setPreferencesAction(m_MenuActionProvider->action(MenuAction::Preferences));
+    if (m_MenuActionProvider)
+        m_MenuActionProvider->signedIn(false);
+}
+
+void Application::showLoginWindow(bool tryAutoLogin)
+{
+    if (!m_LoginWindow) {
+        LOG_ERROR << "m_LoginWindow is null";
+        return;
+    }
+    prepareLoginWindow();
+    m_LoginWindow->showLogin(tryAutoLogin, false);
+    m_MenuActionProvider->installShortcuts(m_LoginWindow);
+}
+
+void Application::setQomxLink(const QString& link)
+{
+    auto* handler = new Utils::QomxUrlHandler(link);
+    if (handler != m_QomxUrlHandler) {
+        delete m_QomxUrlHandler;
+        m_QomxUrlHandler = handler;
+    }
+    m_QomxUrlHandler->initialize(nullptr);
+}
+
+QString Application::qomxLink() const
+{
+    return m_QomxUrlHandler ? m_QomxUrlHandler->link() : QString();
+}
+
+void Application::onMessageReceived(const QString& message)
+{
+    if (message.isEmpty())
+        return;
+    if (message.toLower().startsWith(Constants::SingleInstance::ActivateMessage)) {
+        if (m_MainWindow)
+            m_MainWindow->showAndActivate();
+        else if (m_LoginWindow)
+            m_LoginWindow->showAndActivate();
+        return;
+    }
+    static const QString separator = QStringLiteral("--");
+    const QString calltoPrefix = Constants::UrlScheme::CalltoArgumentPrefix;
+    const QString qomxPrefix = Constants::UrlScheme::ArgumentPrefix;
+    int start = message.indexOf(separator);
+    while (start >= 0) {
+        const int next = message.indexOf(separator, start + separator.size());
+        const QString piece = next < 0 ? message.mid(start) : message.mid(start, next - start);
+        const QString lower = piece.toLower();
+        if (lower.startsWith(calltoPrefix))
+            LOG_INFO << "Number handed over not acted on: " << piece.mid(calltoPrefix.size()).trimmed();
+        else if (lower.startsWith(qomxPrefix))
+            setQomxLink(piece.mid(qomxPrefix.size()).trimmed());
+        start = next;
+    }
+}
+
+bool Application::event(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_MenuActionProvider->retranslate();
+        if (m_ApiController)
+            m_ApiController->languageChanged();
+        if (m_Tray)
+            m_Tray->updateToolTip();
+    } else if (event->type() == QEvent::StyleChange) {
+        if (m_Tray)
+            m_Tray->updateIcon();
+    }
+    return QtSingleApplication::event(event);
+}
+
+QML::LoginWindow* Application::loginWindow() const
+{
+    return m_LoginWindow;
+}
+
+const Kivo::Configuration::Config* Application::config() const
+{
+    return m_Client ? m_Client->getConfig() : nullptr;
+}
+
+bool Application::isAlwaysOnTop() const
+{
+    // Only the signed-in state keeps windows on top; signed out nothing is.
+    return false;
+}
+
+void Application::applyLoggingSetting()
+{
+    enableBasicLogging(Kivo::Settings(Kivo::Settings::ApplicationSettings).value(Key::LoggingEnabled, false).toBool());
+}
+
+void Application::enableBasicLogging(bool on)
+{
+    const bool stored = Kivo::Settings(Kivo::Settings::ApplicationSettings).value(Key::LoggingEnabled, false).toBool();
+    if (on && stored) {
+        Tesk::Core::Logging::ApacheLogger::ReStart();
+        qInstallMessageHandler(qtMessageHandler);
+    } else if (Tesk::Core::Logging::ApacheLogger::Stop()) {
+        qInstallMessageHandler(abortOnFatal);
+    }
+}
+
+void Application::enableAdvancedLogging(bool on)
+{
+    emit advancedLoggingEnabled(on);
+}
+
+void Application::setupBreakpad()
+{
+    auto* reporter = new Kivo::Utils::CrashHandling::CrashReporter(this);
+    const QString reporterProgram = programFolder() + "/crashreporter.exe";
+    const QFileInfo reporterInfo(reporterProgram);
+    if (!reporterInfo.exists() || !reporterInfo.isExecutable()) {
+        LOG_ERROR << "Unable to find crash reporting application. Crash reporting will be unavailable.";
+        return;
+    }
+    reporter->setCrashReporterExe(reporterProgram);
+    reporter->setRestartOptions(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
+    reporter->setBuildVersion(TELVARION_VERSION);
+    if (!reporter->installExceptionHandler(programFolder() + "/QomxCrashService.exe", QString()))
+        LOG_ERROR << "Unable to setup Breakpad exception handler. Crash reporting will be unavailable.";
+}
+
+void Application::openLogFolder()
+{
+    const QString address = "file:///" + Kivo::Utils::Path::writableDataPath() + "/logs";
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        LOG_ERROR << "Failed to open url " << address;
+}
+
+void Application::deleteLogFiles()
+{
+    const QString path = Kivo::Utils::Path::writableDataPath();
+    if (!path.isEmpty()) {
+        if (QDir(path).exists()) {
+            QDir::setCurrent(path);
+            const Kivo::Settings settings(Kivo::Settings::ApplicationSettings);
+            const bool restart = settings.value(Key::LoggingEnabled, false).toBool()
+                || settings.value(Key::XmppLoggingEnabled, false).toBool();
+            Tesk::Core::Logging::ApacheLogger::clearLogs(restart);
+            if (m_ApiController)
+                m_ApiController->clearLogs();
+            LOG_INFO << "Log files removed. Starting over!!!";
+        } else {
+            LOG_ERROR << "Failed to locate directory " << path;
+        }
+    }
+    emit clearLogs();
+}
+
+void Application::cbActionAbout()
+{
+    if (!m_AboutWindow)
+        m_AboutWindow = new QML::About(isAlwaysOnTop(), nullptr);
+    m_AboutWindow->show();
+    m_AboutWindow->raise();
+}
+
+void Application::cbActionHelp()
+{
+    auto* window = qobject_cast<Utils::HelpInterface*>(QApplication::activeWindow());
+    if (window)
+        Utils::HelpInterface::openHelp(window->helpContext());
+}
+
+void Application::cbActionPreferences()
+{
+    int page = 0;
+    if (QObject* origin = sender()) {
+        page = origin->property(Constants::ActionProperty::Tab).toInt();
+        origin->setProperty(Constants::ActionProperty::Tab, QVariant());
+    }
+    if (!m_PreferencesWindow) {
+        m_PreferencesWindow = Dialogs::PreferencesWindow::create(
+            m_PreferencesWatcher, nullptr, &m_Translators, page,
+            m_ApiController ? m_ApiController->getModel(Kivo::ApiProvider::AllConnectors) : nullptr, isAlwaysOnTop(),
+            nullptr);
+        if (m_LoginWindow)
+            connect(m_LoginWindow, SIGNAL(signin(const QString&, const QString&, const Kivo::Configuration::Config*)),
+                    m_PreferencesWindow, SLOT(close()));
+    }
+    m_PreferencesWindow->showNormal();
+    m_PreferencesWindow->activateWindow();
+    m_PreferencesWindow->raise();
+}
+
+void Application::cbActionUpdateEmergencyAddress()
+{
+    // The address verification arrives with sign-in; until then the configured page opens.
+    const Kivo::Configuration::Config* configuration = config();
+    if (!configuration)
+        return;
+    const QString address = configuration->value(420).toString();
+    LOG_INFO << "Opening address in default browser: " << address;
+    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+void Application::cbUpdateEmergencyAddressFailed()
+{
+    if (m_EmergencyAddressUpdateByUser)
+        return;
+    LOG_INFO << "Updating of emergency address canceled and action not started by user, throwing the user away";
+    if (QAction* signOut = m_MenuActionProvider->action(MenuAction::SignOut))
+        signOut->activate(QAction::Trigger);
+}
+
+void Application::cbQuit()
+{
+    QCoreApplication::quit();
+}
+
+void Application::screenResized(int)
+{
+    // The main window follows the screen size; signed out there is nothing to resize.
+}
+
+void Application::ensureUserSettingsDirExists(QDir& dir, const QString& name)
+{
+    const QString path = Kivo::Utils::Path::writableDataPath() + '/' + name;
+    m_DataDir.setPath(path);
+    dir.setPath(path);
+    Kivo::Settings::setPath(Kivo::Settings::UserSettings, path);
+}
+
+void Application::newVersionFound(bool mandatory, const QUrl& url)
+{
+    const QString name = QCoreApplication::applicationName();
+    const bool accepted = mandatory
+        ? Dialogs::MessageWindow::question(tr("New Mandatory Version Available"),
+                                           tr("New mandatory version available. You have to update in order to "
+                                              "continue using the application."),
+                                           true, isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::Close)
+        : Dialogs::MessageWindow::question(tr("New Version Available"),
+                                           tr("New version available, would you like to upgrade now?"), true,
+                                           isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No);
+    if (!accepted) {
+        if (mandatory)
+            QCoreApplication::quit();
+        return;
+    }
+    Dialogs::MessageWindow::information(
+        tr("New Version"),
+        tr("A new version is available and must be installed to proceed. Select OK to shut down %1 and download the "
+           "new version. After the download is complete, please install the new version.")
+            .arg(name),
+        isAlwaysOnTop());
+    if (!QDesktopServices::openUrl(url)) {
+        Dialogs::MessageWindow::information(
+            tr("Error Downloading New Version"),
+            tr("Failed to launch default web browser with the following address: %1").arg(url.toString()),
+            isAlwaysOnTop());
+    }
+    QCoreApplication::quit();
+}
+
+void Application::onShowDisclaimerDialog()
+{
+    const Kivo::Configuration::Config* configuration = config();
+    QString mode;
+    if (!configuration)
+        LOG_INFO << "Config is NULL";
+    else
+        mode = configuration->value(397).toString();
+    const QDialogButtonBox::StandardButtons buttons =
+        mode == "disabled" ? QDialogButtonBox::Ok : QDialogButtonBox::Ok | QDialogButtonBox::Cancel;
+    const int accepted = Dialogs::MessageWindow::question(
+        tr("E911 Disclosure"),
+        tr("WARNING: Do not use your soft phone to dial 911 except from your registered physical location. Use at a "
+           "location other than the registered physical location may route 911 calls to an incorrect 911 dispatch "
+           "center, potentially delaying or preventing emergency services. It is recommended that you maintain "
+           "alternative access to 911 services."),
+        true, isAlwaysOnTop(), buttons);
+    if (accepted) {
+        emit disclaimerAccepted();
+        return;
+    }
+    if (configuration)
+        QDesktopServices::openUrl(QUrl(configuration->value(398).toString()));
+    if (mode == "exit")
+        QCoreApplication::quit();
+    else
+        emit disclaimerRejected();
+}

@@ -1,0 +1,90 @@
+#include "tray.h"
+
+#include "common/connect_check.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QPixmap>
+
+namespace {
+
+constexpr qreal MenuOpacity = 0.9;
+
+} // namespace
+
+Tray::Tray(QAction* signOut, QAction* exit, QAction* about, QAction* openApplication, QObject* parent)
+    : QObject(parent)
+    , m_TrayIcon(new QSystemTrayIcon(this))
+    , m_Menu(new QMenu(QStringLiteral("Testing")))
+    , m_SignOutAction(signOut)
+    , m_ExitAction(exit)
+    , m_AboutAction(about)
+    , m_OpenApplicationAction(openApplication)
+{
+    rebuildMenu();
+    updateToolTip();
+    m_Menu->setWindowOpacity(MenuOpacity);
+    m_TrayIcon->setContextMenu(m_Menu);
+    CHECKED_CONNECT(m_TrayIcon, SIGNAL(activated(QSystemTrayIcon::ActivationReason)), this,
+                    SLOT(activated(QSystemTrayIcon::ActivationReason)));
+    updateIcon();
+    m_TrayIcon->setVisible(true);
+}
+
+Tray::~Tray()
+{
+    delete m_Menu;
+}
+
+void Tray::activated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick && m_OpenApplicationAction)
+        m_OpenApplicationAction->activate(QAction::Trigger);
+}
+
+void Tray::addMenu(QMenu* menu)
+{
+    m_Menus.append(menu);
+    rebuildMenu();
+}
+
+void Tray::clearMenus()
+{
+    m_Menus.clear();
+    rebuildMenu();
+}
+
+void Tray::updateIcon()
+{
+    QPixmap icon;
+    if (icon.load(IconPath))
+        m_TrayIcon->setIcon(QIcon(icon));
+}
+
+void Tray::updateToolTip()
+{
+    m_TrayIcon->setToolTip(QCoreApplication::applicationName());
+}
+
+void Tray::rebuildMenu()
+{
+    m_Menu->clear();
+    for (QMenu* menu : qAsConst(m_Menus)) {
+        m_Menu->addMenu(menu);
+        m_Menu->addSeparator();
+    }
+    if (m_OpenApplicationAction) {
+        m_Menu->addAction(m_OpenApplicationAction);
+        m_Menu->addSeparator();
+    }
+    if (m_AboutAction) {
+        m_Menu->addAction(m_AboutAction);
+        m_Menu->addSeparator();
+    }
+    if (m_SignOutAction)
+        m_Menu->addAction(m_SignOutAction);
+    if (m_ExitAction)
+        m_Menu->addAction(m_ExitAction);
+}
