@@ -28,7 +28,14 @@ bool QDeclarativeWebPage::isRequested(const QUrl& url) const
 {
     if (url.isEmpty() || url == QUrl(QStringLiteral("about:blank")))
         return true;
-    return url.adjusted(QUrl::RemoveFragment) == m_RequestedUrl.adjusted(QUrl::RemoveFragment);
+    if (url.adjusted(QUrl::RemoveFragment) == m_RequestedUrl.adjusted(QUrl::RemoveFragment))
+        return true;
+    // A configured site may redirect within itself (or to its secure address).
+    const auto isWeb = [](const QUrl& address) {
+        return address.scheme() == QLatin1String("http") || address.scheme() == QLatin1String("https");
+    };
+    return isWeb(url) && isWeb(m_RequestedUrl) && !url.host().isEmpty()
+           && url.host().compare(m_RequestedUrl.host(), Qt::CaseInsensitive) == 0;
 }
 
 bool QDeclarativeWebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkRequest& request,

@@ -31,6 +31,8 @@ private slots:
     void cleanup();
     void dragStartsOncePastTheDistance();
     void disabledAreaStillClicks();
+    void hoverFollowsTheSwitch_data();
+    void hoverFollowsTheSwitch();
     void dropAreaOffersListedFormats_data();
     void dropAreaOffersListedFormats();
     void acceptedDragDropsThroughTheScene();
@@ -141,6 +143,26 @@ void DragDropItemsTest::disabledAreaStillClicks()
     QCOMPARE(started.count(), 0);
     QCOMPARE(pressed.count(), 1);
     QCOMPARE(clicked.count(), 1);
+}
+
+void DragDropItemsTest::hoverFollowsTheSwitch_data()
+{
+    QTest::addColumn<bool>("hoverEnabled");
+    QTest::newRow("on") << true;
+    QTest::newRow("off") << false;
+}
+
+void DragDropItemsTest::hoverFollowsTheSwitch()
+{
+    QFETCH(bool, hoverEnabled);
+    DeclarativeDragArea* area = dragArea();
+    area->setHoverEnabled(hoverEnabled);
+    QSignalSpy changed(area, &DeclarativeDragArea::containsMouseChanged);
+    sendMouse(QEvent::MouseMove, QPoint(20, 20), Qt::NoButton, Qt::NoButton);
+    QCOMPARE(area->containsMouse(), hoverEnabled);
+    sendMouse(QEvent::MouseMove, QPoint(280, 180), Qt::NoButton, Qt::NoButton);
+    QVERIFY(!area->containsMouse());
+    QCOMPARE(changed.count(), hoverEnabled ? 2 : 0);
 }
 
 void DragDropItemsTest::dropAreaOffersListedFormats_data()

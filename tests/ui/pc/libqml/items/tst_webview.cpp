@@ -4,6 +4,8 @@
 #include "../qml_test_setup.h"
 #include "support/test_environment.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -53,7 +55,11 @@ private:
         ++m_Requests[path];
         QByteArray status = "200 OK";
         QByteArray body;
-        if (path == QLatin1String("/page")) {
+        QByteArray extraHeaders;
+        if (path == QLatin1String("/redirect")) {
+            status = "302 Found";
+            extraHeaders = "Location: /page\r\n";
+        } else if (path == QLatin1String("/page")) {
             body = "<html><head><title>Page</title></head><body style='margin:0'>"
                    "<a id='bare' href='www.example.invalid/help' style='display:block;height:40px'>help</a>"
                    "<div style='height:3000px'>tall</div></body></html>";
@@ -61,7 +67,7 @@ private:
             status = "404 Not Found";
             body = "<html><body>missing</body></html>";
         }
-        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: text/html\r\nContent-Length: "
+        socket->write("HTTP/1.1 " + status + "\r\n" + extraHeaders + "Content-Type: text/html\r\nContent-Length: "
                       + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
         socket->disconnectFromHost();
     }
@@ -99,6 +105,8 @@ private slots:
     void wheelIsReportedNotScrolled();
     void newWindowNeedsComponentAndParent();
     void scriptSeesTheWindowObjects();
+    void pageGoesOnlyWhereItIsSent();
+    void menusOfferOnlyTheirEntries();
 
 private:
     void loadAndWait(const QUrl& url, const char* signal);
@@ -239,6 +247,45 @@ void WebViewTest::scriptSeesTheWindowObjects()
     QVERIFY(m_Web->settingsObject()->javascriptEnabled());
     m_Web->settingsObject()->setDefaultFontSize(21);
     QCOMPARE(m_Web->page()->settings()->fontSize(QWebSettings::DefaultFontSize), 21);
+}
+
+void WebViewTest::pageGoesOnlyWhereItIsSent()
+{
+    // A configured address may redirect, and the view follows it.
+    loadAndWait(m_Server->url("/redirect"), SIGNAL(loadFinished()));
+    QCOMPARE(m_Web->title(), QStringLiteral("Page"));
+    QCOMPARE(m_Server->requests("/page"), 1);
+
+    // The page's own script cannot take the view to another site.
+    QUrl elsewhere = m_Server->url("/other");
+    elsewhere.setHost(QStringLiteral("localhost"));
+    m_Web->evaluateJavaScript(QStringLiteral("window.location.href = '%1'").arg(elsewhere.toString()));
+    QTRY_VERIFY(m_Env->logs().contains(QStringLiteral("Refused navigation to ")));
+    QCOMPARE(m_Server->requests("/other"), 0);
+    QCOMPARE(m_Web->title(), QStringLiteral("Page"));
+}
+
+void WebViewTest::menusOfferOnlyTheirEntries()
+{
+    loadAndWait(m_Server->url("/page"), SIGNAL(loadFinished()));
+    const auto entries = [] {
+        QStringList texts;
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            for (const QAction* action : popup->actions())
+                texts << action->text();
+            popup->close();
+        }
+        return texts;
+    };
+
+    // Nothing is selected yet, so the page's menu offers Select All alone.
+    QTest::mouseClick(m_View.data(), Qt::RightButton, Qt::NoModifier, QPoint(100, 100));
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(entries(), QStringList{m_Web->selectAllAction()->text()});
+
+    m_Web->showMenu();
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(entries(), QStringList{QStringLiteral("Refresh")});
 }
 
 QTEST_MAIN(WebViewTest)
