@@ -97,7 +97,7 @@ Rectangle {
 
                     Text {
                         width: details.width
-                        elide: Text.ElideRight
+                        wrapMode: Text.Wrap
                         text: modelData + rootWindow.languageChangeProperty
                         color: qomxStyle.colors["listSecondLineText"]
                         font.family: qomxStyle.fontFamily

@@ -1,0 +1,112 @@
+#include "libqml/components/connector_notification/connector_notification.h"
+
+#include "../../qml_test_setup.h"
+#include "libqml/window/qml_view.h"
+#include "support/test_environment.h"
+
+#include <Kivo/ApiProvider/ConnectorData.h>
+
+#include <QQuickItem>
+#include <QStandardItemModel>
+#include <QtTest>
+
+using Kivo::ApiProvider::ConnectorData;
+
+namespace {
+
+// A connector list as the client API hands it out: one connector object per row.
+class ConnectorModel : public QStandardItemModel
+{
+public:
+    ConnectorModel() { setItemRoleNames({{ConnectorData::ObjectRole, "connector"}}); }
+
+    ConnectorData* add(const QString& name)
+    {
+        auto* connector = new ConnectorData(name, "Vendor", "A desk phone", "1.2.3.4", this);
+        auto* item = new QStandardItem;
+        item->setData(QVariant::fromValue<QObject*>(connector), ConnectorData::ObjectRole);
+        // A decision takes the connector off the list, as the controller does.
+        connect(connector, &ConnectorData::stateChanged, this, [this, connector] {
+            for (int row = 0; row < rowCount(); ++row) {
+                if (index(row, 0).data(ConnectorData::ObjectRole).value<QObject*>() == connector)
+                    removeRow(row);
+            }
+        });
+        appendRow(item);
+        return connector;
+    }
+};
+
+} // namespace
+
+class ConnectorNotificationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void hiddenWhileTheListIsEmpty();
+    void followsTheRows();
+    void answeringTheLastConnectorHidesTheWindow();
+    void noModel();
+};
+
+void ConnectorNotificationTest::initTestCase()
+{
+    QmlTestSetup::prepare();
+}
+
+void ConnectorNotificationTest::hiddenWhileTheListIsEmpty()
+{
+    TestSupport::Environment env;
+    ConnectorModel model;
+    QML::ConnectorNotification window(&model);
+    QVERIFY(window.view()->rootObject());
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.windowTitle(), QString("New Add-ins"));
+    QCOMPARE(window.minimumSize(), QSize(360, 200));
+    QCOMPARE(window.maximumSize(), QSize(360, 200));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
+}
+
+void ConnectorNotificationTest::followsTheRows()
+{
+    TestSupport::Environment env;
+    ConnectorModel model;
+    model.add("Present at start");
+    QML::ConnectorNotification window(&model);
+    QVERIFY(window.isVisible());
+
+    model.removeRow(0);
+    QVERIFY(!window.isVisible());
+    model.add("Plugged in later");
+    QVERIFY(window.isVisible());
+    model.clear();
+    QVERIFY(!window.isVisible());
+}
+
+void ConnectorNotificationTest::answeringTheLastConnectorHidesTheWindow()
+{
+    TestSupport::Environment env;
+    ConnectorModel model;
+    ConnectorData* first = model.add("First");
+    ConnectorData* second = model.add("Second");
+    QML::ConnectorNotification window(&model);
+    QVERIFY(window.isVisible());
+
+    first->setState(ConnectorData::Accepted);
+    QVERIFY(window.isVisible());
+    second->setState(ConnectorData::Rejected);
+    QVERIFY(!window.isVisible());
+}
+
+void ConnectorNotificationTest::noModel()
+{
+    TestSupport::Environment env;
+    QML::ConnectorNotification window(nullptr);
+    QVERIFY(!window.isVisible());
+    QVERIFY(env.logs().contains("No add-ins model"));
+}
+
+QTEST_MAIN(ConnectorNotificationTest)
+#include "tst_connector_notification.moc"
