@@ -464,7 +464,7 @@ bool QDeclarativeWebView2::heuristicZoom(int clickX, int clickY, qreal maxZoom)
                                  maxZoom / itemScale});
     if (zoom / contentsScale() <= 1.2)
         return false;
-    const QPointF center = QPointF(area.center()) * zoom;
+    const QPointF center = QRectF(area).center() * zoom;
     emit zoomTo(zoom, static_cast<int>(center.x()), static_cast<int>(center.y()));
     return true;
 }

@@ -107,6 +107,7 @@ private slots:
     void scriptSeesTheWindowObjects();
     void pageGoesOnlyWhereItIsSent();
     void menusOfferOnlyTheirEntries();
+    void heuristicZoomFitsTheClickedBlock();
 
 private:
     void loadAndWait(const QUrl& url, const char* signal);
@@ -286,6 +287,29 @@ void WebViewTest::menusOfferOnlyTheirEntries()
     m_Web->showMenu();
     QTRY_VERIFY(QApplication::activePopupWidget());
     QCOMPARE(entries(), QStringList{QStringLiteral("Refresh")});
+}
+
+void WebViewTest::heuristicZoomFitsTheClickedBlock()
+{
+    QSignalSpy loaded(m_Web->page(), &QWebPage::loadFinished);
+    m_Web->setHtml(QStringLiteral("<body style='margin:0'><div style='width:400px'>"
+                                  "<div style='position:absolute;left:100px;top:40px;width:50px;height:50px'>x</div>"
+                                  "</div></body>"));
+    QVERIFY(loaded.count() > 0 || loaded.wait(5000));
+    m_Web->setPreferredWidth(400);
+    m_Web->setPreferredHeight(300);
+    QSignalSpy zoomTo(m_Web, &QDeclarativeWebView2::zoomTo);
+
+    QVERIFY(m_Web->heuristicZoom(110, 50, 4.0));
+    QCOMPARE(zoomTo.count(), 1);
+    QCOMPARE(zoomTo.first().at(0).toDouble(), 4.0);
+    QCOMPARE(zoomTo.first().at(1).toInt(), 125 * 4);
+    QCOMPARE(zoomTo.first().at(2).toInt(), 65 * 4);
+
+    // Already zoomed that far: nothing to do.
+    m_Web->setContentsScale(4.0);
+    QVERIFY(!m_Web->heuristicZoom(110, 50, 4.0));
+    QCOMPARE(zoomTo.count(), 1);
 }
 
 QTEST_MAIN(WebViewTest)
