@@ -2,7 +2,10 @@
 
 #include "Dialogs/message_window.h"
 #include "Dialogs/preferences_window.h"
+#include "Providers/default_call_action_provider.h"
+#include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
+#include "Utils/communications_window_manager.h"
 #include "Utils/file_utils.h"
 #include "Utils/help_interface.h"
 #include "Utils/preferences_watcher.h"
@@ -155,6 +158,10 @@ Application::~Application()
     for (const QPointer<QTranslator>& translator : qAsConst(m_Translators))
         QCoreApplication::removeTranslator(translator.data());
 
+    delete m_ProviderFactory;
+    m_ProviderFactory = nullptr;
+    delete m_CommunicationsWindowManager;
+    m_CommunicationsWindowManager = nullptr;
     delete m_NotificationManager;
     m_NotificationManager = nullptr;
     delete m_Tray;
@@ -168,6 +175,8 @@ Application::~Application()
     if (hadClient)
         Utils::QObjectLanguageChange::destroy();
 
+    delete m_DefaultCallActionProvider;
+    m_DefaultCallActionProvider = nullptr;
     delete m_QomxUrlHandler;
     m_QomxUrlHandler = nullptr;
 }

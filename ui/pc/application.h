@@ -116,6 +116,7 @@ public:
     bool event(QEvent* event) override;
 
     // The signed-in state, for the windows and helpers that need it.
+    Kivo::Client* client() const { return m_Client; }
     Kivo::Sessions::SessionManagerBase* session() const { return m_Session; }
     QML::MainWindow* mainWindow() const;
     Providers::Factory* providerFactory() const { return m_ProviderFactory; }

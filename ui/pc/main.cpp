@@ -20,6 +20,8 @@ void declareDpiUnaware(QLibrary& user32)
 
 int main(int argc, char* argv[])
 {
+    // The scenes live in the core library's resources, which a static library must name.
+    Q_INIT_RESOURCE(telvarion_ui);
     QLibrary user32;
     declareDpiUnaware(user32);
 
