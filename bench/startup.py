@@ -98,7 +98,9 @@ def bench(build: Path, runs: int, platform: str):
     env = dict(os.environ)
     server = None
     if platform == "offscreen":
+        # Offscreen has no OpenGL: the scenes draw in software there.
         env["QT_QPA_PLATFORM"] = "offscreen"
+        env["QT_QUICK_BACKEND"] = "software"
     else:
         server, display = start_xvfb()
         env["QT_QPA_PLATFORM"] = "xcb"
