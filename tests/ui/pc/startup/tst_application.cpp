@@ -1,16 +1,22 @@
 #include "application.h"
 
+#include "Dialogs/preferences_window.h"
 #include "Providers/menu_action_provider.h"
+#include "libqml/components/about/about.h"
+#include "libqml/register_qml_types.h"
+#include "libqml/utils/style.h"
 #include "Utils/themes.h"
 #include "common/constants.h"
 #include "support/test_environment.h"
 
 #include <Kivo/Settings.h>
+#include <Tesk/Core/Logging/ApacheLogger.h>
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,6 +56,11 @@ private slots:
     void uiSettingsFileKeptWhenCopyFails();
     void dataFolderMigration();
     void logFolders();
+    void loggingFollowsStoredChoice_data();
+    void loggingFollowsStoredChoice();
+    void clearingLogsAlwaysAnnounced();
+    void aboutShownOnce();
+    void preferencesPageOnlyWhenOpening();
 
 private:
     Application* m_Application;
@@ -295,8 +306,90 @@ void ApplicationTest::logFolders()
     QDir::setCurrent(previous);
 }
 
+void ApplicationTest::loggingFollowsStoredChoice_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<bool>("requested");
+    QTest::addColumn<bool>("running");
+    QTest::newRow("stored and requested") << true << true << true;
+    QTest::newRow("requested, not stored") << false << true << false;
+    QTest::newRow("stored, switched off") << true << false << false;
+}
+
+void ApplicationTest::loggingFollowsStoredChoice()
+{
+    QFETCH(bool, stored);
+    QFETCH(bool, requested);
+    QFETCH(bool, running);
+    TestSupport::Environment env;
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::LoggingEnabled, stored);
+    m_Application->enableBasicLogging(requested);
+    QCOMPARE(Tesk::Core::Logging::ApacheLogger::isRunning(), running);
+    // The Qt handler installed last must still let the test framework see messages.
+    qInstallMessageHandler(nullptr);
+    Tesk::Core::Logging::ApacheLogger::Stop();
+}
+
+void ApplicationTest::clearingLogsAlwaysAnnounced()
+{
+    TestSupport::Environment env;
+    const QString previous = QDir::currentPath();
+    QSignalSpy cleared(m_Application, &Application::clearLogs);
+    m_Application->deleteLogFiles();
+    QCOMPARE(cleared.count(), 1);
+    QVERIFY(env.logs().contains("Log files removed. Starting over!!!", 2));
+
+    qputenv("TELVARION_DATA_PATH", QByteArray(env.dataPath().toUtf8() + "/missing"));
+    m_Application->deleteLogFiles();
+    QCOMPARE(cleared.count(), 2);
+    QVERIFY(env.logs().contains("Failed to locate directory " + env.dataPath() + "/missing", 4));
+    QDir::setCurrent(previous);
+}
+
+void ApplicationTest::aboutShownOnce()
+{
+    TestSupport::Environment env;
+    m_Application->cbActionAbout();
+    m_Application->cbActionAbout();
+    int shown = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QML::About*>(widget) && widget->isVisible())
+            ++shown;
+    }
+    QCOMPARE(shown, 1);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QML::About*>(widget))
+            delete widget;
+    }
+}
+
+void ApplicationTest::preferencesPageOnlyWhenOpening()
+{
+    TestSupport::Environment env;
+    m_Application->openPreferences(3);
+    QList<Dialogs::PreferencesWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Dialogs::PreferencesWindow*>(widget))
+            windows << window;
+    }
+    QCOMPARE(windows.size(), 1);
+    QCOMPARE(windows.first()->page(), 3);
+    QVERIFY(windows.first()->isVisible());
+    // The property is read once and cleared.
+    QVERIFY(!m_Application->menuActionProvider()->action(Constants::MenuAction::Preferences)->property("tab").isValid());
+
+    m_Application->openPreferences(5);
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        count += qobject_cast<Dialogs::PreferencesWindow*>(widget) ? 1 : 0;
+    QCOMPARE(count, 1);
+    QCOMPARE(windows.first()->page(), 3);
+    delete windows.first();
+}
+
 int main(int argc, char* argv[])
 {
+    Q_INIT_RESOURCE(telvarion_ui);
     QTemporaryDir sockets;
     qputenv("TMPDIR", sockets.path().toUtf8());
     // The command line of a start from a link: capitals are not the prefix, the last link wins.
@@ -307,6 +400,9 @@ int main(int argc, char* argv[])
     int applicationArgc = int(applicationArgv.size());
     applicationArgv.push_back(nullptr);
     Application application(applicationArgc, applicationArgv.data());
+    registerQmlTypes();
+    // As the program does: the style every scene reads.
+    QML::Style style(nullptr);
 
     ApplicationTest test(&application);
     return QTest::qExec(&test, argc, argv);
