@@ -283,6 +283,9 @@ void Application::cbSessionClosed(SessionManagerBase&)
         showLoginWindow(false);
     }
 
+    // The tray must not keep the menu of the provider deleted here.
+    if (m_Tray && m_DefaultCallActionProvider && m_DefaultCallActionProvider->menu())
+        m_Tray->clearMenus();
     delete m_DefaultCallActionProvider;
     m_DefaultCallActionProvider = nullptr;
 }

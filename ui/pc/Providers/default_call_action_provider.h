@@ -2,11 +2,9 @@
 
 #include <Kivo/Actions/Action.h>
 
+#include <QMenu>
 #include <QObject>
 #include <QPointer>
-
-class QActionGroup;
-class QMenu;
 
 namespace Providers {
 

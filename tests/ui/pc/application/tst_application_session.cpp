@@ -1,0 +1,585 @@
+#include "application.h"
+
+#include "Dialogs/message_window.h"
+#include "Dialogs/password_change_notification.h"
+#include "Dialogs/simple_credentials_dialog.h"
+#include "Providers/default_call_action_provider.h"
+#include "Providers/menu_action_provider.h"
+#include "common/constants.h"
+#include "libqml/components/loginwindow/login_window.h"
+#include "libqml/components/mainwindow/main_window.h"
+#include "libqml/window/qml_view.h"
+#include "media_engine_configurator.h"
+#include "support/test_environment.h"
+
+#include <Kivo/ApiProvider/Controller.h>
+#include <Kivo/Client.h>
+#include <Kivo/Configuration/Config.h>
+#include <Kivo/Settings.h>
+#include <Kivo/Simulation/Control.h>
+#include <Kivo/Simulation/Service.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using Kivo::Sessions::SessionManagerBase;
+namespace MenuAction = Constants::MenuAction;
+
+namespace {
+
+const char* const DemoUser = "alice@demo.telvarion.net";
+const char* const DemoPassword = "Demo-1234";
+
+struct ShownMessage
+{
+    Dialogs::MessageWindow* window;
+    QString title;
+    QString text;
+};
+
+QList<ShownMessage> shownMessages()
+{
+    QList<ShownMessage> shown;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        auto* window = qobject_cast<Dialogs::MessageWindow*>(widget);
+        if (!window || !window->isVisible())
+            continue;
+        QString text;
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            text += label->text();
+        if (window->dialog()) {
+            for (const QLabel* label : window->dialog()->findChildren<QLabel*>())
+                text += label->text();
+        }
+        shown.append({window, window->windowTitle(), text});
+    }
+    return shown;
+}
+
+void closeMessages()
+{
+    for (const ShownMessage& message : shownMessages()) {
+        if (message.window->dialog() && message.window->dialog()->isVisible())
+            message.window->dialog()->accept();
+        message.window->close();
+    }
+}
+
+// Answers the first message box titled `title` from inside its own event loop, after
+// running `onShown` there.
+class MessageAnswerer : public QObject
+{
+public:
+    MessageAnswerer(const QString& title, std::function<void(const ShownMessage&)> onShown)
+        : m_Title(title)
+        , m_OnShown(std::move(onShown))
+    {
+        m_Timer.setInterval(0);
+        connect(&m_Timer, &QTimer::timeout, this, &MessageAnswerer::look);
+        m_Timer.start();
+    }
+    int answered() const { return m_Answered; }
+
+private:
+    void look()
+    {
+        for (const ShownMessage& message : shownMessages()) {
+            if (message.title != m_Title)
+                continue;
+            ++m_Answered;
+            m_OnShown(message);
+            if (message.window->dialog())
+                message.window->dialog()->accept();
+            message.window->close();
+        }
+    }
+
+    QString m_Title;
+    std::function<void(const ShownMessage&)> m_OnShown;
+    QTimer m_Timer;
+    int m_Answered = 0;
+};
+
+TestSupport::Environment* s_Environment = nullptr;
+
+Tesk::Core::Logging::RecordCapture& logs()
+{
+    return s_Environment->logs();
+}
+
+// Calls back for every widget about to be shown.
+class ShowWatcher : public QObject
+{
+public:
+    explicit ShowWatcher(std::function<void(QWidget*)> onShow)
+        : m_OnShow(std::move(onShow))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~ShowWatcher() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            m_OnShow(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    std::function<void(QWidget*)> m_OnShow;
+};
+
+Kivo::Simulation::Service& service()
+{
+    return Kivo::Simulation::Service::shared();
+}
+
+} // namespace
+
+class ApplicationSessionTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ApplicationSessionTest(Application& app)
+        : m_App(app)
+    {
+    }
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void signInCreatesSignedInStateInOrder();
+    void signOutAndSignInAgain();
+    void forcedSignOutDeletesMainWindowBeforeItsMessage();
+    void sessionClosedByServerLeavesIdleLoginWindow();
+    void clientApiConnectionsSurviveSignIn();
+
+    void signInFailuresShowTheirMessage_data();
+    void signInFailuresShowTheirMessage();
+    void sessionErrorTable_data();
+    void sessionErrorTable();
+    void errorOfAnotherSessionIsDropped();
+
+    void userNameForms_data();
+    void userNameForms();
+    void passwordExpiryNotice_data();
+    void passwordExpiryNotice();
+
+    void preferencesPage_data();
+    void preferencesPage();
+    void proxyCredentialsRequests();
+
+private:
+    void signIn(const QString& user = DemoUser, const QString& password = DemoPassword);
+    void waitUntilSignedOut();
+    Kivo::Client* client() const { return m_App.client(); }
+    QAction* menuAction(int id) const { return m_App.menuActionProvider()->action(id); }
+
+    Application& m_App;
+};
+
+void ApplicationSessionTest::initTestCase()
+{
+    QVERIFY(m_App.initialize());
+    QVERIFY(m_App.loginWindow());
+    QVERIFY(client());
+    service().setLatency(1);
+}
+
+void ApplicationSessionTest::cleanup()
+{
+    closeMessages();
+    service().setReachable(true);
+    if (m_App.session()) {
+        menuAction(MenuAction::SignOut)->trigger();
+        waitUntilSignedOut();
+    }
+}
+
+void ApplicationSessionTest::signIn(const QString& user, const QString& password)
+{
+    QML::LoginWindow* login = m_App.loginWindow();
+    QVERIFY(login);
+    emit login->signin(user, password, client()->getConfig(), QString());
+    QTRY_VERIFY(m_App.mainWindow() && m_App.mainWindow()->isVisible());
+}
+
+void ApplicationSessionTest::waitUntilSignedOut()
+{
+    QTRY_VERIFY(!m_App.session() && !service().isSignedIn());
+    QTRY_VERIFY(m_App.loginWindow());
+}
+
+void ApplicationSessionTest::signInCreatesSignedInStateInOrder()
+{
+    QPointer<QML::LoginWindow> login = m_App.loginWindow();
+    QVERIFY(login);
+    bool sessionOpenBeforeLoginWindowWent = false;
+    connect(login, &QObject::destroyed, this, [&] { sessionOpenBeforeLoginWindowWent = m_App.session() != nullptr; });
+    // What exists when the main window is first shown tells where the steps stand.
+    bool checkedAtShow = false;
+    ShowWatcher watcher([&](QWidget* shown) {
+        if (checkedAtShow || !qobject_cast<QML::MainWindow*>(shown))
+            return;
+        checkedAtShow = true;
+        QVERIFY(m_App.mediaEngineConfigurator());
+        QVERIFY(m_App.communicationsWindowManager());
+        QVERIFY(m_App.providerFactory());
+        QVERIFY(m_App.mainWindow()->view()->rootObject());
+        QVERIFY(m_App.presenceRequestDialog());
+        QVERIFY(!m_App.loginWindow());
+        QVERIFY(!m_App.defaultCallActionProvider());
+    });
+
+    signIn();
+    QVERIFY(checkedAtShow);
+    QVERIFY(sessionOpenBeforeLoginWindowWent);
+    QVERIFY(!login);
+    QCOMPARE(m_App.mainWindow()->userName(), QString(DemoUser));
+    QVERIFY(!m_App.mainWindow()->contactNames().isEmpty());
+    QVERIFY(m_App.contactOnlinePlayer());
+    // The demo configuration offers the default call type.
+    QVERIFY(m_App.defaultCallActionProvider());
+    QCOMPARE(m_App.mainWindow()->defaultAction(), Kivo::Actions::Action::Call);
+    const QObjectList children = m_App.children();
+    QVERIFY(children.indexOf(m_App.mediaEngineConfigurator()) < children.indexOf(m_App.defaultCallActionProvider()));
+}
+
+void ApplicationSessionTest::signOutAndSignInAgain()
+{
+    signIn();
+    QPointer<QML::MainWindow> main = m_App.mainWindow();
+    menuAction(MenuAction::SignOut)->trigger();
+    // Sign-out shows the login window at once; the session ends when the engine says so.
+    QVERIFY(!main);
+    QVERIFY(m_App.loginWindow());
+    waitUntilSignedOut();
+    QVERIFY(!m_App.providerFactory());
+    QVERIFY(!m_App.communicationsWindowManager());
+    QVERIFY(!m_App.mediaEngineConfigurator());
+    QVERIFY(!m_App.presenceRequestDialog());
+    QVERIFY(!m_App.defaultCallActionProvider());
+
+    signIn();
+    QVERIFY(m_App.session());
+}
+
+void ApplicationSessionTest::forcedSignOutDeletesMainWindowBeforeItsMessage()
+{
+    signIn();
+    QPointer<QML::MainWindow> main = m_App.mainWindow();
+    bool mainWindowGoneFirst = false;
+    QString text;
+    MessageAnswerer answerer("Forced Logout", [&](const ShownMessage& message) {
+        mainWindowGoneFirst = !main;
+        text = message.text;
+    });
+    QVERIFY(Kivo::Simulation::Control(service()).forceSignOut("Signed in elsewhere"));
+    QTRY_COMPARE(answerer.answered(), 1);
+    QVERIFY(mainWindowGoneFirst);
+    QVERIFY(text.contains(QString("You have been signed out due to signing in from another %1 client.")
+                              .arg(QCoreApplication::applicationName())));
+    waitUntilSignedOut();
+    QCOMPARE(answerer.answered(), 1);
+}
+
+void ApplicationSessionTest::sessionClosedByServerLeavesIdleLoginWindow()
+{
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::LoginAutologin, true);
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::LoginSavePassword, true);
+    signIn();
+    QSignalSpy states(client(), &Kivo::Client::sessionStateChange);
+    service().signOut();
+    QTRY_VERIFY(m_App.loginWindow() && m_App.loginWindow()->isVisible());
+    QVERIFY(!m_App.session());
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QVERIFY(m_App.loginWindow()->isIdle());
+    for (const QList<QVariant>& state : qAsConst(states))
+        QVERIFY(state.at(1).value<SessionManagerBase::State>() != SessionManagerBase::DetectingProxy);
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::LoginAutologin, false);
+}
+
+void ApplicationSessionTest::clientApiConnectionsSurviveSignIn()
+{
+    auto* controller = m_App.findChild<Kivo::ApiProvider::Controller*>();
+    QVERIFY(controller);
+    QSignalSpy presence(controller, &Kivo::ApiProvider::Controller::setPresence);
+    int received = 0;
+    QMetaObject::Connection outside = connect(controller, &Kivo::ApiProvider::Controller::setPresence, this,
+                                              [&received](int) { ++received; });
+    signIn();
+    emit controller->setPresence(7);
+    QCOMPARE(received, 1);
+    disconnect(outside);
+}
+
+void ApplicationSessionTest::signInFailuresShowTheirMessage_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("reachable");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("logged");
+
+    QTest::newRow("wrong password") << DemoUser << "wrong" << true << "Invalid User"
+                                    << "Session error. State=Authenticating, Error=AuthenticationFailed";
+    QTest::newRow("unknown user") << "nobody@demo.telvarion.net" << DemoPassword << true << "Invalid User"
+                                  << "Session error. State=Authenticating, Error=AuthenticationFailed";
+    QTest::newRow("unreachable server") << DemoUser << DemoPassword << false << "Connection Error"
+                                        << "Session error. State=Authenticating, Error=ConnectionFailed";
+}
+
+void ApplicationSessionTest::signInFailuresShowTheirMessage()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    QFETCH(bool, reachable);
+    QFETCH(QString, title);
+    QFETCH(QString, logged);
+
+    logs().clear();
+    service().setReachable(reachable);
+    QML::LoginWindow* login = m_App.loginWindow();
+    QVERIFY(login);
+    emit login->signin(user, password, client()->getConfig(), QString());
+    QTRY_COMPARE(shownMessages().size(), 1);
+    QCOMPARE(shownMessages().first().title, title);
+    QVERIFY(logs().contains(logged));
+    // The same login window stays for the next try.
+    QCOMPARE(m_App.loginWindow(), login);
+    QVERIFY(!m_App.session());
+    QVERIFY(!m_App.mainWindow());
+}
+
+void ApplicationSessionTest::sessionErrorTable_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("critical");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("1") << 1 << false << "Connection Error"
+                       << "Client is unable to connect to the server. Check your internet connection. If the problem "
+                          "persists please contact your service provider.";
+    QTest::newRow("2") << 2 << true << "Invalid User" << "Authentication failed";
+    QTest::newRow("3") << 3 << false << "Connection Error"
+                       << "Connection to server failed. Try again later. If the problem persists please contact your "
+                          "service provider.";
+    QTest::newRow("0") << 0 << false << "Login Failed" << "Configuration error, please contact your service provider.";
+    QTest::newRow("unlisted") << 77 << false << "Login Failed"
+                              << "Configuration error, please contact your service provider.";
+}
+
+void ApplicationSessionTest::sessionErrorTable()
+{
+    QFETCH(int, error);
+    QFETCH(bool, critical);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+
+    const Application::SessionErrorMessage message = Application::sessionErrorMessage(error);
+    QCOMPARE(message.critical, critical);
+    QCOMPARE(message.title, title);
+    QCOMPARE(message.text, text);
+
+    // Signed out, any session's report is shown.
+    m_App.cbSessionError(nullptr, SessionManagerBase::Connecting, SessionManagerBase::Error(error));
+    QCOMPARE(shownMessages().size(), 1);
+    QCOMPARE(shownMessages().first().title, title);
+    QVERIFY(shownMessages().first().text.contains(text));
+}
+
+void ApplicationSessionTest::errorOfAnotherSessionIsDropped()
+{
+    signIn();
+    SessionManagerBase other;
+    m_App.cbSessionError(&other, SessionManagerBase::Connecting, SessionManagerBase::ConnectionFailed);
+    QVERIFY(shownMessages().isEmpty());
+    m_App.cbSessionError(m_App.session(), SessionManagerBase::SignedIn, SessionManagerBase::ConnectionFailed);
+    QCOMPARE(shownMessages().size(), 1);
+}
+
+void ApplicationSessionTest::userNameForms_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("defaultDomain");
+
+    QTest::newRow("bare") << "alice" << "alice" << true;
+    QTest::newRow("with domain") << "alice@demo.telvarion.net" << "alice@demo.telvarion.net" << false;
+    QTest::newRow("two @") << "alice@demo@extra" << "alice@demo" << false;
+    QTest::newRow("empty") << "" << "" << true;
+}
+
+void ApplicationSessionTest::userNameForms()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+    QFETCH(bool, defaultDomain);
+
+    bool flag = !defaultDomain;
+    QCOMPARE(Application::signinUserName(typed, &flag), name);
+    QCOMPARE(flag, defaultDomain);
+}
+
+void ApplicationSessionTest::passwordExpiryNotice_data()
+{
+    QTest::addColumn<int>("days");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("expired");
+
+    QTest::newRow("4 days") << 4 << QString() << false;
+    QTest::newRow("3 days") << 3 << "Vyx account password expires in 3 days. Please consider changing it." << false;
+    QTest::newRow("today") << 0 << "Vyx account password expires today. Please consider changing it." << false;
+    QTest::newRow("expired") << -1
+                             << "Vyx account password has expired. Please change it to enable Vyx functionality."
+                             << true;
+    QTest::newRow("long expired") << -10000
+                                  << "Vyx account password has expired. Please change it to enable Vyx functionality."
+                                  << true;
+    QTest::newRow("out of range") << -10001 << QString() << false;
+}
+
+void ApplicationSessionTest::passwordExpiryNotice()
+{
+    QFETCH(int, days);
+    QFETCH(QString, text);
+    QFETCH(bool, expired);
+
+    Kivo::Configuration::Config::Document document;
+    document.name = "Expiry";
+    document.items.insert(377, "/profile");
+    Kivo::Configuration::Config config(QString(), document);
+    SessionManagerBase session(DemoUser, "Alice", &config, client()->getCredentialsManager());
+    m_App.cbSessionOpened(session);
+
+    m_App.vyxCredentialsDaysLeft(days);
+    Dialogs::PasswordChangeNotification* notice = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<Dialogs::PasswordChangeNotification*>(widget); found && found->isVisible())
+            notice = found;
+    }
+    QCOMPARE(notice != nullptr, !text.isEmpty());
+    if (notice) {
+        QCOMPARE(notice->text(), text);
+        QCOMPARE(notice->isAskingForPassword(), expired);
+        delete notice;
+    }
+    delete m_App.mainWindow();
+    m_App.cbSessionClosed(session);
+    QVERIFY(!m_App.session());
+}
+
+void ApplicationSessionTest::preferencesPage_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("page");
+
+    QTest::newRow("first") << 0 << 0;
+    QTest::newRow("last") << 5 << 5;
+    QTest::newRow("above") << 7 << 0;
+    QTest::newRow("negative") << -1 << 0;
+}
+
+void ApplicationSessionTest::preferencesPage()
+{
+    QFETCH(int, tab);
+    QFETCH(int, page);
+
+    QAction* preferences = menuAction(MenuAction::Preferences);
+    // Read the page before the application's own handler takes it.
+    QVERIFY(disconnect(preferences, SIGNAL(triggered()), &m_App, SLOT(cbActionPreferences())));
+    QVariant seen;
+    QMetaObject::Connection reader = connect(preferences, &QAction::triggered, this, [&] {
+        seen = preferences->property(Constants::ActionProperty::Tab);
+    });
+    m_App.openPreferences(tab);
+    disconnect(reader);
+    connect(preferences, SIGNAL(triggered()), &m_App, SLOT(cbActionPreferences()));
+    preferences->setProperty(Constants::ActionProperty::Tab, QVariant());
+    QCOMPARE(seen, QVariant(page));
+}
+
+class CredentialsReceiver : public QObject
+{
+    Q_OBJECT
+
+public:
+    QStringList received;
+
+public slots:
+    void answer(const QString& user, const QString& password) { received << user << password; }
+};
+
+void ApplicationSessionTest::proxyCredentialsRequests()
+{
+    logs().clear();
+    CredentialsReceiver receiver;
+    const QString method = QString::fromLatin1(SLOT(answer(QString, QString)));
+    auto openDialogs = [] {
+        QList<Dialogs::SimpleCredentialsDialog*> dialogs;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<Dialogs::SimpleCredentialsDialog*>(widget); dialog && dialog->isVisible())
+                dialogs.append(dialog);
+        }
+        return dialogs;
+    };
+
+    // Requests that cannot be answered are logged and leave no dialog behind.
+    m_App.onRequestProxyCredentials(false, "user", "realm", true, nullptr, method);
+    m_App.onRequestProxyCredentials(false, "user", "realm", true, &receiver, SLOT(missing(QString, QString)));
+    m_App.onRequestProxyCredentials(true, "user", "realm", true, &receiver, "1");
+    QVERIFY(openDialogs().isEmpty());
+    QCOMPARE(logs().count("Proxy credentials request without a receiver"), 3);
+
+    // Answer at once: two empty texts, later.
+    m_App.onRequestProxyCredentials(true, "user", "realm", false, &receiver, method);
+    QVERIFY(receiver.received.isEmpty());
+    QTRY_COMPARE(receiver.received, QStringList({QString(), QString()}));
+    QVERIFY(openDialogs().isEmpty());
+
+    receiver.received.clear();
+    m_App.onRequestProxyCredentials(false, "proxyuser", "realm", true, &receiver, method);
+    QCOMPARE(openDialogs().size(), 1);
+    Dialogs::SimpleCredentialsDialog* dialog = openDialogs().first();
+    QCOMPARE(dialog->objectName(), QString("credentialsDialog"));
+    QCOMPARE(dialog->windowTitle(), QString("HTTPS Connectivity"));
+    const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+    QCOMPARE(fields.size(), 2);
+    QCOMPARE(fields.at(0)->text(), QString("proxyuser"));
+    fields.at(1)->setText("secret");
+    dialog->accept();
+    QCOMPARE(receiver.received, QStringList({"proxyuser", "secret"}));
+}
+
+int main(int argc, char** argv)
+{
+    // Everything the program writes goes to folders of this run.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+    qputenv("TELVARION_REGISTRY_FILE", (home.path() + "/registry.ini").toUtf8());
+    // The single-instance socket of this run, apart from any other program's.
+    qputenv("TMPDIR", home.path().toUtf8());
+    TestSupport::Environment environment;
+    s_Environment = &environment;
+    Application app(argc, argv);
+    Q_INIT_RESOURCE(telvarion_ui);
+    ApplicationSessionTest test(app);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_application_session.moc"
