@@ -527,7 +527,7 @@ void Application::setQomxLink(const QString& link)
         delete m_QomxUrlHandler;
         m_QomxUrlHandler = handler;
     }
-    m_QomxUrlHandler->initialize(nullptr);
+    m_QomxUrlHandler->initialize(m_Session);
 }
 
 QString Application::qomxLink() const
