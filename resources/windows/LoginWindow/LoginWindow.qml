@@ -153,6 +153,7 @@ Window {
 
     BackgroundTextInput {
         id: vyxField
+        objectName: "urlField"
         x: 30
         y: 110
         width: 225
@@ -241,6 +242,7 @@ Window {
 
         BackgroundTextInput {
             id: passwordField
+        objectName: "passwordField"
             x: 1
             y: 31
             width: parent.width - 2
@@ -271,6 +273,7 @@ Window {
 
     Checkbox {
         id: rememberBox
+        objectName: "rememberBox"
         x: 30
         y: credentials.y + credentials.height + 22
         visible: opacity > 0
@@ -284,6 +287,7 @@ Window {
 
     Checkbox {
         id: autologinBox
+        objectName: "autologinBox"
         x: 30
         y: rememberBox.y + 22
         visible: opacity > 0

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QStringListModel>
 #include <QtTest>
 
@@ -117,6 +118,7 @@ private slots:
     void passwordHelpLink();
     void deviceManagementDocument_data();
     void deviceManagementDocument();
+    void tabSkipsHiddenAndDisabledFields();
 
 private:
     LoginWindow* makeWindow();
@@ -612,6 +614,42 @@ void LoginWindowTest::deviceManagementDocument()
     QCOMPARE(config->value(7).toString(), applied ? QString("dm") : QString());
     QCOMPARE(config->value(5).isValid(), !applied);
     QVERIFY(m_Env->logs().contains(applied ? "applied successfully" : "but ignored"));
+}
+
+void LoginWindowTest::tabSkipsHiddenAndDisabledFields()
+{
+    QVERIFY(makeWindow());
+    m_Window->showLogin(false, false);
+    QVERIFY(QTest::qWaitForWindowActive(m_Window));
+    m_Window->setVyxAddress(AddressA);
+    m_Window->setUsername("alice");
+    m_Window->setPassword("secret");
+    QQuickWindow* sceneWindow = m_Window->view()->quickWindow();
+    const auto focused = [sceneWindow]() -> QString {
+        for (QQuickItem* item = sceneWindow->activeFocusItem(); item; item = item->parentItem()) {
+            if (!item->objectName().isEmpty())
+                return item->objectName();
+        }
+        return QString();
+    };
+    const auto press = [this](Qt::Key key) { QTest::keyClick(m_Window->view(), key); };
+
+    scene()->findChild<QQuickItem*>("passwordField")->forceActiveFocus();
+    QCOMPARE(focused(), QString("passwordField"));
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), QString("rememberBox"));
+    press(Qt::Key_Backtab);
+    QCOMPARE(focused(), QString("passwordField"));
+
+    // "Sign in automatically" takes the focus only once "Remember password" is ticked; the hidden
+    // configuration box is skipped and the order wraps round to the login URL.
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+    QVERIFY(m_Window->rememberPasswordChecked());
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), QString("autologinBox"));
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), QString("urlField"));
 }
 
 QTEST_MAIN(LoginWindowTest)
