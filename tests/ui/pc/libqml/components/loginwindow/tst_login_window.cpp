@@ -114,6 +114,7 @@ private slots:
     void frameIconMenuOffersPreferencesOnlyWhileIdle();
     void quitKeepsWindowFromReturning();
     void sessionOpenedForgetsPasswordWhenNotRemembered();
+    void helpLinkFollowsTheBranding();
     void passwordHelpLink_data();
     void passwordHelpLink();
     void deviceManagementDocument_data();
@@ -549,6 +550,19 @@ void LoginWindowTest::sessionOpenedForgetsPasswordWhenNotRemembered()
     QCOMPARE(data.getDmUrl(), QString(AddressA));
     QCOMPARE(readSetting(Settings::ApplicationSettings, "defaults/dm_config_file").toString(), QString(AddressA));
     QVERIFY(!m_Window->isVisible());
+}
+
+void LoginWindowTest::helpLinkFollowsTheBranding()
+{
+    QVERIFY(makeWindow());
+    QVERIFY(!m_Window->showHelpLink());
+    writeSetting(Settings::DefaultSettings, "defaults/help_file", "help/index.html");
+    QVERIFY(m_Window->showHelpLink());
+
+    // The window only announces the click; the application opens the help.
+    QSignalSpy help(m_Window, &LoginWindow::showHelpClicked);
+    QMetaObject::invokeMethod(scene(), "showHelpClicked");
+    QCOMPARE(help.count(), 1);
 }
 
 void LoginWindowTest::passwordHelpLink_data()
