@@ -172,7 +172,7 @@ Window {
     Rectangle {
         id: credentials
         x: 30
-        y: logindialog.showVyxField ? 146 : 116
+        y: logindialog.showVyxField ? 146 : 136
         width: 225
         height: 60
         radius: 3
