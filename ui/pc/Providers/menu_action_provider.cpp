@@ -4,6 +4,8 @@
 #include "common/connect_check.h"
 #include "common/logging.h"
 
+#include <Kivo/Configuration/Config.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Settings.h>
 
 #include <QAction>
@@ -20,6 +22,25 @@ namespace {
 using namespace Constants::MenuAction;
 
 constexpr const char* SortFirstName = "first name";
+
+// Configuration items that decide which actions a session offers.
+enum ConfigItem
+{
+    TestCallEnabled = 71,
+    PullCallEnabled = 79,
+    ParkedCallsEnabled = 80,
+    CallRetrievalEnabled = 85,
+    ContactListDisplayOptions = 361,
+    ParkedCallWithPhone = 388,
+    EmergencyAddressUpdate = 419,
+    QueuesEnabled = 427
+};
+
+bool item(const Kivo::Sessions::SessionManagerBase* session, int number)
+{
+    const Kivo::Configuration::Config* config = session ? session->getConfig() : nullptr;
+    return config && config->value(number).toBool();
+}
 
 } // namespace
 
@@ -150,6 +171,38 @@ void MenuActionProvider::setActionVisible(int id, bool visible)
 {
     if (QAction* found = action(id))
         found->setVisible(visible);
+}
+
+void MenuActionProvider::updateForSession(Kivo::Sessions::SessionManagerBase* session)
+{
+    // This engine's sessions offer neither the supplementary-services controller nor a guest
+    // handler, so the call settings and guest link actions stay hidden.
+    setActionVisible(CallSettings, false);
+    const bool retrieval = item(session, CallRetrievalEnabled);
+    const bool parked = item(session, ParkedCallsEnabled);
+    const bool withPhone = item(session, ParkedCallWithPhone);
+    const bool pull = item(session, PullCallEnabled);
+    const bool testCall = item(session, TestCallEnabled);
+    const bool queues = item(session, QueuesEnabled);
+    setActionVisible(RetrieveParkedCall, retrieval && parked);
+    setActionVisible(RetrieveParkedCallWithPhone, withPhone && parked);
+    setActionVisible(PullCall, retrieval && pull);
+    setActionVisible(TestCall, retrieval && testCall);
+    setActionVisible(Queues, queues);
+    setActionVisible(CopyGuestJoinLink, false);
+    setActionVisible(ResetGuestJoinLink, false);
+    setActionVisible(UpdateEmergencyAddress, item(session, EmergencyAddressUpdate));
+    retranslate();
+}
+
+void MenuActionProvider::updateContactListActions(Kivo::Sessions::SessionManagerBase* session)
+{
+    const bool displayOptions = item(session, ContactListDisplayOptions);
+    for (int id : {ShowOfflineContacts, ShowProfilePhotos, ShowStatus})
+        setActionVisible(id, displayOptions);
+    setActionVisible(SortByFirstName, true);
+    setActionVisible(SortByLastName, true);
+    retranslate();
 }
 
 void MenuActionProvider::retranslate()

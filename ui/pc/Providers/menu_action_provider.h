@@ -11,6 +11,12 @@ class QAction;
 class QMenu;
 class QWidget;
 
+namespace Kivo {
+namespace Sessions {
+class SessionManagerBase;
+}
+} // namespace Kivo
+
 namespace Providers {
 
 // Owns the application's fixed menu actions (ids 0 to 21 of Constants::MenuAction), gives
@@ -30,6 +36,9 @@ public:
     QAction* action(int id) const;
     QString getActionText(int id) const;
     void setActionVisible(int id, bool visible);
+    // Shows the actions that the signed-in session's configuration and features allow.
+    void updateForSession(Kivo::Sessions::SessionManagerBase* session);
+    void updateContactListActions(Kivo::Sessions::SessionManagerBase* session);
     void installShortcuts(QWidget* window);
 
     QList<Kivo::Actions::ActionData> actionsData() const override;

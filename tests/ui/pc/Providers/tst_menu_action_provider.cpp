@@ -2,6 +2,8 @@
 #include "common/constants.h"
 #include "support/test_environment.h"
 
+#include <Kivo/Configuration/Config.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Settings.h>
 
 #include <QAction>
@@ -41,7 +43,9 @@ private slots:
     void everyIdHasOneActionSetUp();
     void unknownIdLogsAndGivesEmptyText();
     void applicationMenuOrder();
-    void parkedCallSubmenuWhenBothVisible();
+    void sessionDecidesParkedCallMenu_data();
+    void sessionDecidesParkedCallMenu();
+    void displayOptionsHiddenByConfiguration();
     void sortChecksFollowSettings();
     void guestCopyReleasedWhenServerSilent();
     void helpShortcutOnlyForWindow();
@@ -96,15 +100,54 @@ void MenuActionProviderTest::applicationMenuOrder()
     QVERIFY(!menu->parent());
 }
 
-void MenuActionProviderTest::parkedCallSubmenuWhenBothVisible()
+void MenuActionProviderTest::sessionDecidesParkedCallMenu_data()
 {
+    QTest::addColumn<bool>("withPhone");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("both ways")
+        << true << QStringList({"Pull Call", "Retrieve Parked Call[With Telvarion, With Phone]", "-"});
+    QTest::newRow("client only") << false << QStringList({"Pull Call", "Retrieve Parked Call", "Retrieve Parked Call", "-"});
+}
+
+void MenuActionProviderTest::sessionDecidesParkedCallMenu()
+{
+    QFETCH(bool, withPhone);
+    QFETCH(QStringList, entries);
     TestSupport::Environment env;
     QCoreApplication::setApplicationName("Telvarion");
+    Kivo::Configuration::Config::Document document;
+    document.name = "Test";
+    document.items = {{85, true}, {80, true}, {388, withPhone}, {79, false}, {427, true}};
+    Kivo::Configuration::Config config("config_test.xml", document);
+    Kivo::Sessions::SessionManagerBase session("user@example.com", "User", &config, nullptr);
     QScopedPointer<Providers::MenuActionProvider> provider(Providers::MenuActionProvider::create(nullptr));
-    provider->retranslate();
+
+    provider->updateForSession(&session);
+
     QScopedPointer<QMenu> menu(provider->createMenus(nullptr));
-    QCOMPARE(layout(menu.data()).mid(0, 3),
-             QStringList({"Pull Call", "Retrieve Parked Call[With Telvarion, With Phone]", "-"}));
+    QCOMPARE(layout(menu.data()).mid(0, entries.size()), entries);
+    QVERIFY(!provider->action(PullCall)->isVisible());
+    QVERIFY(provider->action(Queues)->isVisible());
+    QVERIFY(!provider->action(TestCall)->isVisible());
+    QVERIFY(!provider->action(UpdateEmergencyAddress)->isVisible());
+    QVERIFY(!provider->action(CopyGuestJoinLink)->isVisible());
+}
+
+void MenuActionProviderTest::displayOptionsHiddenByConfiguration()
+{
+    TestSupport::Environment env;
+    Kivo::Configuration::Config::Document document;
+    document.items = {{361, false}};
+    Kivo::Configuration::Config config("config_test.xml", document);
+    Kivo::Sessions::SessionManagerBase session("user@example.com", "User", &config, nullptr);
+    QScopedPointer<Providers::MenuActionProvider> provider(Providers::MenuActionProvider::create(nullptr));
+
+    provider->updateContactListActions(&session);
+
+    for (int id : {SortByFirstName, SortByLastName})
+        QVERIFY(provider->action(id)->isVisible());
+    for (int id : {ShowOfflineContacts, ShowProfilePhotos, ShowStatus})
+        QVERIFY(!provider->action(id)->isVisible());
 }
 
 void MenuActionProviderTest::sortChecksFollowSettings()
