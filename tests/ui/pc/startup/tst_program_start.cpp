@@ -2,6 +2,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -110,6 +111,9 @@ void ProgramStartTest::firstStartMovesUiSettingsAndRegistersScheme()
     QVERIFY(!QFile::exists(m_Root->filePath("program/settings/application_setting.ini")));
     QVERIFY(QFile::exists(m_Root->filePath("data/application_setting.ini")));
     QVERIFY(QDir(m_Root->filePath("data/logs/dovive")).exists());
+    const QSettings settings(m_Root->filePath("data/application_setting.ini"), QSettings::IniFormat);
+    QVERIFY(settings.contains("settings/language/active"));
+    QCOMPARE(settings.value("settings/themes/active").toString(), QString("default"));
 }
 
 void ProgramStartTest::secondStartHandsOverAndEnds()
@@ -138,6 +142,7 @@ void ProgramStartTest::secondStartHandsOverAndEnds()
     QCOMPARE(m_First->state(), QProcess::Running);
     // The second start never initialised: one start-up in the log.
     QCOMPARE(logText().count("Application initialization is complete"), 1);
+    QCOMPARE(logText().count("Unable to find crash reporting application. Crash reporting will be unavailable."), 1);
 }
 
 QTEST_GUILESS_MAIN(ProgramStartTest)
