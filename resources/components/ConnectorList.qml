@@ -111,6 +111,7 @@ Rectangle {
                     height: 26
 
                     TextButton {
+                        objectName: "enableButton"
                         width: 80
                         height: 22
                         fontPixelSize: 11
@@ -119,6 +120,7 @@ Rectangle {
                     }
 
                     TextButton {
+                        objectName: "disableButton"
                         width: 80
                         height: 22
                         fontPixelSize: 11

@@ -51,6 +51,7 @@ Window {
 
         Flickable {
             id: agreement
+            objectName: "agreement"
             anchors.fill: parent
             anchors.margins: 10
             anchors.rightMargin: 16

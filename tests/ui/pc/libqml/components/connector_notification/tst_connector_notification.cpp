@@ -37,6 +37,18 @@ public:
     }
 };
 
+// Delegates belong to the visual tree only, so QObject::findChild misses them.
+QQuickItem* findItem(QQuickItem* parent, const QString& name)
+{
+    for (QQuickItem* child : parent->childItems()) {
+        if (child->objectName() == name)
+            return child;
+        if (QQuickItem* found = findItem(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class ConnectorNotificationTest : public QObject
@@ -48,6 +60,8 @@ private slots:
     void hiddenWhileTheListIsEmpty();
     void followsTheRows();
     void answeringTheLastConnectorHidesTheWindow();
+    void buttonsAnswerTheirConnector_data();
+    void buttonsAnswerTheirConnector();
     void noModel();
 };
 
@@ -97,6 +111,35 @@ void ConnectorNotificationTest::answeringTheLastConnectorHidesTheWindow()
     first->setState(ConnectorData::Accepted);
     QVERIFY(window.isVisible());
     second->setState(ConnectorData::Rejected);
+    QVERIFY(!window.isVisible());
+}
+
+void ConnectorNotificationTest::buttonsAnswerTheirConnector_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("state");
+
+    QTest::newRow("Enable") << "enableButton" << int(ConnectorData::Accepted);
+    QTest::newRow("Disable") << "disableButton" << int(ConnectorData::Rejected);
+}
+
+void ConnectorNotificationTest::buttonsAnswerTheirConnector()
+{
+    QFETCH(QString, button);
+    QFETCH(int, state);
+
+    TestSupport::Environment env;
+    ConnectorModel model;
+    ConnectorData* connector = model.add("Desk phone");
+    QML::ConnectorNotification window(&model);
+    window.resize(window.minimumSize());
+    QQuickItem* item = findItem(window.view()->rootObject(), button);
+    QVERIFY(item);
+
+    QSignalSpy answered(connector, &ConnectorData::stateChanged);
+    QVERIFY(QMetaObject::invokeMethod(item, "clicked"));
+    QCOMPARE(answered.count(), 1);
+    QCOMPARE(int(connector->state()), state);
     QVERIFY(!window.isVisible());
 }
 

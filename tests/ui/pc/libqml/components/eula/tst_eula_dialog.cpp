@@ -7,7 +7,29 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QQuickItem>
+#include <QTranslator>
 #include <QtTest>
+
+namespace {
+
+// The agreement text arrives as the translation of "EULA".
+class AgreementTranslator : public QTranslator
+{
+public:
+    QString translate(const char*, const char* sourceText, const char*, int) const override
+    {
+        if (qstrcmp(sourceText, "EULA") != 0)
+            return QString();
+        QString text;
+        for (int paragraph = 1; paragraph <= 60; ++paragraph)
+            text += QStringLiteral("%1. The licensee shall read this paragraph.\n\n").arg(paragraph);
+        return text;
+    }
+
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 // The agreement is a single window: every test starts with none.
 class EulaDialogTest : public QObject
@@ -20,6 +42,7 @@ private slots:
     void cleanup();
     void oneWindowWithItsTitle();
     void acceptsOnlyOnTheSecondAgree();
+    void firstAgreeShowsTheEndOfTheAgreement();
     void cancelConfirmation_data();
     void cancelConfirmation();
     void closingFromTheFrameRefuses();
@@ -77,6 +100,26 @@ void EulaDialogTest::acceptsOnlyOnTheSecondAgree()
     // Closed already: a further close must not answer again.
     m_Dialog->close();
     QCOMPARE(answer.count(), 1);
+}
+
+void EulaDialogTest::firstAgreeShowsTheEndOfTheAgreement()
+{
+    delete m_Dialog.data();
+    AgreementTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    m_Dialog = QML::EulaDialog::instance();
+    m_Dialog->show();
+    QCoreApplication::removeTranslator(&translator);
+
+    auto* agreement = scene()->findChild<QQuickItem*>("agreement");
+    QVERIFY(agreement);
+    QVERIFY(agreement->property("contentHeight").toReal() > agreement->height());
+    QVERIFY(!agreement->property("atYEnd").toBool());
+
+    QSignalSpy answer(m_Dialog, &QML::EulaDialog::licenceAccepted);
+    QMetaObject::invokeMethod(scene(), "agree");
+    QVERIFY(agreement->property("atYEnd").toBool());
+    QCOMPARE(answer.count(), 0);
 }
 
 void EulaDialogTest::cancelConfirmation_data()
