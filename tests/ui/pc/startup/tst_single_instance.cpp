@@ -1,5 +1,9 @@
 #include "qt_single_application.h"
 
+#include <Tesk/Core/Logging/RecordCapture.h>
+
+#include <QDataStream>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -21,6 +25,7 @@ private slots:
     void secondProcessHandsOverText();
     void takesOverFromDeadInstance();
     void secondStartWithoutFirstFindsNobody();
+    void garbageIsDroppedAndLaterMessagesArrive();
 
 private:
     static int runPeer(const QStringList& arguments);
@@ -88,6 +93,27 @@ void SingleInstanceTest::takesOverFromDeadInstance()
 void SingleInstanceTest::secondStartWithoutFirstFindsNobody()
 {
     QCOMPARE(runPeer({m_Application->id() + "-nobody", "text"}), 2);
+}
+
+void SingleInstanceTest::garbageIsDroppedAndLaterMessagesArrive()
+{
+    Tesk::Core::Logging::RecordCapture logs;
+    QSignalSpy received(m_Application, &QtSingleApplication::messageReceived);
+    QLocalSocket socket;
+    socket.connectToServer(QtSingleApplication::serverName(m_Application->id()));
+    QVERIFY(socket.waitForConnected(5000));
+    socket.write(QByteArray::fromHex("7fffffff") + QByteArray(16, 'x'));
+    QVERIFY(socket.waitForBytesWritten(5000));
+    QTRY_VERIFY(logs.contains("Dropping a single-instance message of 2147483647 bytes", 4));
+    QTRY_COMPARE(socket.state(), QLocalSocket::UnconnectedState);
+    QCOMPARE(received.count(), 0);
+
+    QProcess peer;
+    peer.start(PEER_PROGRAM, {m_Application->id(), "after garbage"});
+    QVERIFY(received.wait(30000));
+    QCOMPARE(received.first().first().toString(), QString("after garbage"));
+    QVERIFY(peer.waitForFinished(30000));
+    QCOMPARE(peer.exitCode(), 0);
 }
 
 int main(int argc, char* argv[])
