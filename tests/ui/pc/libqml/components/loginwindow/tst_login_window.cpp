@@ -5,12 +5,14 @@
 #include "common/constants.h"
 #include "libqml/window/qml_view.h"
 #include "support/test_environment.h"
+#include "Utils/text_field_actions_handler.h"
 
 #include <Kivo/Settings.h>
 #include <Kivo/Utils/Credentials/CredentialsManager.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QQmlContext>
@@ -120,6 +122,7 @@ private slots:
     void deviceManagementDocument_data();
     void deviceManagementDocument();
     void tabSkipsHiddenAndDisabledFields();
+    void clipboardActionsReachTheFocusedField();
 
 private:
     LoginWindow* makeWindow();
@@ -664,6 +667,32 @@ void LoginWindowTest::tabSkipsHiddenAndDisabledFields()
     QCOMPARE(focused(), QString("autologinBox"));
     press(Qt::Key_Tab);
     QCOMPARE(focused(), QString("urlField"));
+}
+
+void LoginWindowTest::clipboardActionsReachTheFocusedField()
+{
+    QVERIFY(makeWindow());
+    m_Window->showLogin(false, false);
+    QVERIFY(QTest::qWaitForWindowActive(m_Window));
+    auto* handler = qobject_cast<Utils::TextFieldActionsHandler*>(
+        m_Window->view()->rootContext()->contextProperty("textFieldActionsHandler").value<QObject*>());
+    QVERIFY(handler);
+
+    QApplication::clipboard()->setText(AddressA);
+    scene()->findChild<QQuickItem*>("urlField")->forceActiveFocus();
+    emit handler->paste();
+    QCOMPARE(m_Window->vyxAddress(), QString(AddressA));
+    emit handler->selectAll();
+    QCOMPARE(handler->selectedText(), QString(AddressA));
+
+    // A password field reports no selection, so the menu never offers its text.
+    m_Window->setUsername("alice");
+    scene()->findChild<QQuickItem*>("passwordField")->forceActiveFocus();
+    QCOMPARE(handler->selectedText(), QString());
+    emit handler->paste();
+    QCOMPARE(m_Window->password(), QString(AddressA));
+    emit handler->selectAll();
+    QCOMPARE(handler->selectedText(), QString());
 }
 
 QTEST_MAIN(LoginWindowTest)
