@@ -293,7 +293,7 @@ bool Application::initialize()
     Kivo::Settings::setPath(Kivo::Settings::ApplicationSettings, dataPath);
     Kivo::Settings::setPath(Kivo::Settings::MediaSettings, dataPath);
     if (!QDir(settings).exists())
-        return fail("UI setting error", "Couldn't find UI settings file");
+        return fail(QT_TR_NOOP("UI setting error"), QT_TR_NOOP("Couldn't find UI settings file"));
     Kivo::Settings::setPath(Kivo::Settings::DefaultSettings, settings);
     Kivo::Settings::setPath(Kivo::Settings::StyleSettings, ":/");
 
@@ -308,7 +308,7 @@ bool Application::initialize()
     connect(this, SIGNAL(clearLogs()), m_Client, SIGNAL(clearLogs()));
 
     if (!m_Client->Initialize(container, dataPath + '/' + CredentialsFile, &m_Blowfish))
-        return fail("Initialization Error", "Initialization of the application failed!");
+        return fail(QT_TR_NOOP("Initialization Error"), QT_TR_NOOP("Initialization of the application failed!"));
 
     m_PreferencesWatcher = new Preferences::WatcherImpl(this);
 
@@ -345,7 +345,7 @@ bool Application::initialize()
 
     m_LoginWindow = createLoginWindow();
     if (!m_LoginWindow)
-        return fail("Initialization error", "Unable to initialize login window!");
+        return fail(QT_TR_NOOP("Initialization error"), QT_TR_NOOP("Unable to initialize login window!"));
 
     m_Tray = new Tray(m_MenuActionProvider->action(MenuAction::SignOut), m_MenuActionProvider->action(MenuAction::Exit),
                       m_MenuActionProvider->action(MenuAction::About), m_MenuActionProvider->action(MenuAction::OpenApplication), this);
