@@ -3,6 +3,7 @@
 #include "Dialogs/preferences_window.h"
 #include "Providers/menu_action_provider.h"
 #include "libqml/components/about/about.h"
+#include "libqml/items/qml_logger.h"
 #include "libqml/register_qml_types.h"
 #include "libqml/utils/style.h"
 #include "Utils/themes.h"
@@ -58,6 +59,7 @@ private slots:
     void logFolders();
     void loggingFollowsStoredChoice_data();
     void loggingFollowsStoredChoice();
+    void qtMessagesRoutedThroughQmlLoggerFirst();
     void clearingLogsAlwaysAnnounced();
     void aboutShownOnce();
     void preferencesPageOnlyWhenOpening();
@@ -328,6 +330,34 @@ void ApplicationTest::loggingFollowsStoredChoice()
     // The Qt handler installed last must still let the test framework see messages.
     qInstallMessageHandler(nullptr);
     Tesk::Core::Logging::ApacheLogger::Stop();
+}
+
+void ApplicationTest::qtMessagesRoutedThroughQmlLoggerFirst()
+{
+    TestSupport::Environment env;
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::LoggingEnabled, true);
+    m_Application->enableBasicLogging(true);
+    qWarning("plain warning");
+    qDebug().noquote() << QML::Logger().encode(QML::Logger::EError, "scene record");
+    qInstallMessageHandler(nullptr);
+    Tesk::Core::Logging::ApacheLogger::Stop();
+
+    int plain = 0;
+    int scene = 0;
+    for (const Tesk::Core::Logging::Record& record : env.logs().records()) {
+        if (record.text == "plain warning") {
+            ++plain;
+            QCOMPARE(record.category, QString("QtLogger"));
+            QCOMPARE(int(record.level), 3);
+        }
+        if (record.text.contains("scene record")) {
+            ++scene;
+            QCOMPARE(int(record.level), 4);
+            QVERIFY(!record.text.contains(QML::Logger::Marker));
+        }
+    }
+    QCOMPARE(plain, 1);
+    QCOMPARE(scene, 1);
 }
 
 void ApplicationTest::clearingLogsAlwaysAnnounced()
