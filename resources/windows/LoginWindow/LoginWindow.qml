@@ -38,7 +38,7 @@ Window {
     color: qomxStyle.colors["loginBackground"]
     state: "signin"
 
-    // The button, Return and Enter all end here.
+    // The button, Return and Enter all end here; the fields leave both keys to the window.
     function activateSignin() {
         if (state === "signin" && signinEnabled) {
             console.log(">>> Signing in...")
@@ -161,7 +161,6 @@ Window {
         framed: true
         visible: logindialog.showVyxField && opacity > 0
         placeholderText: qsTr("Enter login URL to access client") + rootWindow.languageChangeProperty
-        onAccepted: logindialog.activateSignin()
         onRightClicked: rootWindow.openTextFieldMenu(false)
         onSelectedTextChanged: if (activeFocus) logindialog.reportSelection(selectedText)
         onActiveFocusChanged: logindialog.reportSelection(activeFocus ? selectedText : "")
@@ -253,7 +252,6 @@ Window {
             passwordCharacter: "*"
             placeholderText: logindialog.passwordPlaceholder + rootWindow.languageChangeProperty
             placeholderWhileFocused: false
-            onAccepted: logindialog.activateSignin()
             onRightClicked: rootWindow.openTextFieldMenu(true)
             // A password's text never reaches the clipboard.
             onActiveFocusChanged: if (activeFocus) logindialog.reportSelection("")

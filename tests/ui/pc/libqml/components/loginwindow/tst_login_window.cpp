@@ -123,6 +123,7 @@ private slots:
     void deviceManagementDocument();
     void tabSkipsHiddenAndDisabledFields();
     void clipboardActionsReachTheFocusedField();
+    void returnKeyActsAsTheButton();
 
 private:
     LoginWindow* makeWindow();
@@ -693,6 +694,31 @@ void LoginWindowTest::clipboardActionsReachTheFocusedField()
     QCOMPARE(m_Window->password(), QString(AddressA));
     emit handler->selectAll();
     QCOMPARE(handler->selectedText(), QString());
+}
+
+void LoginWindowTest::returnKeyActsAsTheButton()
+{
+    QVERIFY(makeWindow());
+    m_Window->showLogin(false, false);
+    QVERIFY(QTest::qWaitForWindowActive(m_Window));
+    scene()->findChild<QQuickItem*>("passwordField")->forceActiveFocus();
+    QSignalSpy signin(m_Window, &LoginWindow::signin);
+    QSignalSpy cancel(m_Window, &LoginWindow::signoutClicked);
+
+    // No login URL yet: the button is disabled and so is the key.
+    m_Window->setUsername("alice");
+    m_Window->setPassword("secret");
+    QTest::keyClick(m_Window->view(), Qt::Key_Return);
+    QCOMPARE(signin.count(), 0);
+
+    m_Window->setVyxAddress(AddressA);
+    m_Window->setUsername("alice");
+    m_Window->setPassword("secret");
+    QTest::keyClick(m_Window->view(), Qt::Key_Return);
+    QCOMPARE(signin.count(), 1);
+    QTest::keyClick(m_Window->view(), Qt::Key_Enter);
+    QCOMPARE(cancel.count(), 1);
+    QCOMPARE(scene()->state(), QString("signin"));
 }
 
 QTEST_MAIN(LoginWindowTest)
