@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QQmlContext>
@@ -250,6 +252,13 @@ void LoginWindowTest::usernamesFilteredByAddress()
     QCOMPARE(model->stringList(), QStringList({"alice", "carol"}));
     m_Window->setVyxAddress(QString(AddressB) + "  ");
     QCOMPARE(m_Window->vyxAddress(), QString(AddressB));
+    QCOMPARE(model->stringList(), QStringList({"bob", "carol"}));
+
+    // Return in the editable box must not add the typed name to the remembered ones.
+    auto* box = m_Window->view()->findChild<QComboBox*>("userNameCombo");
+    QVERIFY(box);
+    box->setEditText("mallory");
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
     QCOMPARE(model->stringList(), QStringList({"bob", "carol"}));
 }
 
