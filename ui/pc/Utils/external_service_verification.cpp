@@ -176,13 +176,21 @@ void ExternalServiceVerification::waitForStatus()
     CHECKED_CONNECT(m_Reply, SIGNAL(errorOccurred(QNetworkReply::NetworkError)), this,
                     SLOT(error(QNetworkReply::NetworkError)));
     CHECKED_CONNECT(m_Reply, SIGNAL(downloadProgress(qint64, qint64)), this, SLOT(downloadProgress(qint64, qint64)));
+    // Progress reports are throttled; each part of the stream is read as it arrives so
+    // that two verdicts never run together.
+    CHECKED_CONNECT(m_Reply, SIGNAL(readyRead()), this, SLOT(readStatus()));
     setState(WaitingStatus);
 }
 
 void ExternalServiceVerification::downloadProgress(qint64 received, qint64 total)
 {
     LOG_INFO << "bytesReceived: " << received << ", bytesTotal: " << total;
-    if (!m_Reply || sender() != m_Reply)
+    readStatus();
+}
+
+void ExternalServiceVerification::readStatus()
+{
+    if (!m_Reply || sender() != m_Reply || m_Reply->bytesAvailable() <= 0)
         return;
     const QByteArray data = m_Reply->readAll();
     LOG_INFO << data;

@@ -62,6 +62,7 @@ private slots:
     void error(QNetworkReply::NetworkError code);
     void downloadProgress(qint64 received, qint64 total);
     void onSslErrors(QNetworkReply* reply, const QList<QSslError>& errors);
+    void readStatus();
 
 private:
     QNetworkReply* get(const QString& url);

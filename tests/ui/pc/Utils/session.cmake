@@ -1,0 +1,2 @@
+telvarion_add_qtest(tst_external_service_verification LABEL session SOURCES tst_external_service_verification.cpp
+  LIBS telvarion_testsupport)

@@ -1,0 +1,323 @@
+#include "Utils/external_service_verification.h"
+
+#include "Dialogs/message_window.h"
+#include "support/test_environment.h"
+
+#include <QDesktopServices>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// A small HTTP server on 127.0.0.1: each request's path goes to the handler, which
+// answers on the socket (and may keep it open to stream more).
+class HttpServer : public QObject
+{
+public:
+    using Handler = std::function<void(QTcpSocket*, const QString& path)>;
+
+    explicit HttpServer(Handler handler)
+        : m_Handler(std::move(handler))
+    {
+        m_Server.listen(QHostAddress::LocalHost);
+        connect(&m_Server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_Server.nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onRequest(socket); });
+                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+                if (socket->bytesAvailable() > 0)
+                    onRequest(socket);
+            }
+        });
+    }
+
+    QString url(const QString& path) const
+    {
+        return QString("http://127.0.0.1:%1%2").arg(m_Server.serverPort()).arg(path);
+    }
+    int requests(const QString& path) const { return m_Paths.count(path); }
+
+    // A streamed reply: its body arrives in chunks until endStream().
+    static void startStream(QTcpSocket* socket)
+    {
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nTransfer-Encoding: chunked\r\n\r\n");
+    }
+    static void streamChunk(QTcpSocket* socket, const QByteArray& data)
+    {
+        socket->write(QByteArray::number(data.size(), 16) + "\r\n" + data + "\r\n");
+    }
+    static void endStream(QTcpSocket* socket)
+    {
+        // The connection stays open: the client sends its next request on it.
+        socket->write("0\r\n\r\n");
+    }
+    static void reply(QTcpSocket* socket, const QByteArray& body)
+    {
+        startStream(socket);
+        streamChunk(socket, body);
+        endStream(socket);
+    }
+
+private:
+    void onRequest(QTcpSocket* socket)
+    {
+        const QByteArray request = socket->readAll();
+        if (!request.startsWith("GET "))
+            return;
+        const QString path = QString::fromLatin1(request.split(' ').value(1));
+        m_Paths.append(path);
+        m_Handler(socket, path);
+    }
+
+    QTcpServer m_Server;
+    Handler m_Handler;
+    QStringList m_Paths;
+};
+
+class BrowserStub : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+QByteArray sessionReply(const HttpServer& server)
+{
+    return QString(R"({"redirect_url": "%1", "status_url": "%2", "token": "t-1"})")
+        .arg(server.url("/page"), server.url("/status"))
+        .toUtf8();
+}
+
+} // namespace
+
+class ExternalServiceVerificationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void emptyAddressShowsNothing();
+    void answeringNoDoesNothing();
+    void streamedVerdict_data();
+    void streamedVerdict();
+    void statusRequestWithoutVerdictIsSentAgain();
+    void unreadableSessionReplyFails();
+    void unreachableServiceEndsQuietly();
+    void cancellingTheWaitFails();
+    void updateWhileStillAskingChangesNothing();
+
+private:
+    void answerYes(Utils::ExternalServiceVerification& verification);
+
+    BrowserStub m_Browser;
+};
+
+void ExternalServiceVerificationTest::init()
+{
+    m_Browser.opened.clear();
+    QDesktopServices::setUrlHandler("http", &m_Browser, "open");
+}
+
+void ExternalServiceVerificationTest::cleanup()
+{
+    QDesktopServices::unsetUrlHandler("http");
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Dialogs::MessageWindow*>(widget))
+            delete widget;
+    }
+}
+
+void ExternalServiceVerificationTest::answerYes(Utils::ExternalServiceVerification& verification)
+{
+    QVERIFY(verification.questionWindow());
+    QCOMPARE(verification.questionWindow()->windowTitle(), QString("Address Verification"));
+    verification.questionWindow()->acceptAndClose();
+}
+
+void ExternalServiceVerificationTest::emptyAddressShowsNothing()
+{
+    TestSupport::Environment env;
+    Utils::ExternalServiceVerification verification;
+    verification.start();
+    QVERIFY(!verification.questionWindow());
+    QVERIFY(env.logs().contains("Cannot start external service verification, because the configured URL is empty"));
+}
+
+void ExternalServiceVerificationTest::answeringNoDoesNothing()
+{
+    TestSupport::Environment env;
+    HttpServer server([](QTcpSocket*, const QString&) {});
+    Utils::ExternalServiceVerification verification;
+    verification.setServiceUrl(server.url("/session"));
+    verification.start();
+    QVERIFY(verification.questionWindow());
+    verification.questionWindow()->close();
+    QCOMPARE(verification.state(), Utils::ExternalServiceVerification::None);
+    QVERIFY(!verification.waitingWindow());
+}
+
+void ExternalServiceVerificationTest::streamedVerdict_data()
+{
+    QTest::addColumn<int>("verdict");
+    QTest::addColumn<bool>("success");
+
+    QTest::newRow("verified") << 0 << true;
+    QTest::newRow("failed 1") << 1 << false;
+    QTest::newRow("failed 30") << 30 << false;
+}
+
+void ExternalServiceVerificationTest::streamedVerdict()
+{
+    QFETCH(int, verdict);
+    QFETCH(bool, success);
+
+    TestSupport::Environment env;
+    QPointer<QTcpSocket> status;
+    HttpServer* server = nullptr;
+    HttpServer http([&](QTcpSocket* socket, const QString& path) {
+        if (path == "/session")
+            HttpServer::reply(socket, sessionReply(*server));
+        else if (path == "/status") {
+            status = socket;
+            HttpServer::startStream(socket);
+            HttpServer::streamChunk(socket, R"({"statusCode": 2})");
+        }
+    });
+    server = &http;
+
+    Utils::ExternalServiceVerification verification;
+    verification.setServiceUrl(http.url("/session"));
+    verification.setCredentials("alice", "s3cret");
+    QSignalSpy succeeded(&verification, &Utils::ExternalServiceVerification::verificationSuccessful);
+    QSignalSpy failed(&verification, &Utils::ExternalServiceVerification::verificationFailed);
+    verification.start();
+    answerYes(verification);
+    QVERIFY(verification.waitingWindow());
+
+    // The page opens with the credentials; the pending code keeps the flow waiting.
+    QTRY_VERIFY(env.logs().contains("Status Received: 2"));
+    QCOMPARE(verification.state(), Utils::ExternalServiceVerification::WaitingStatus);
+    QCOMPARE(m_Browser.opened.size(), 1);
+    QCOMPARE(m_Browser.opened.first().userName(), QString("alice"));
+    QCOMPARE(m_Browser.opened.first().password(), QString("s3cret"));
+    QCOMPARE(m_Browser.opened.first().path(), QString("/page"));
+    QVERIFY(succeeded.isEmpty() && failed.isEmpty());
+
+    QVERIFY(status);
+    HttpServer::streamChunk(status, QString(R"({"statusCode": %1})").arg(verdict).toUtf8());
+    QTRY_COMPARE(succeeded.count() + failed.count(), 1);
+    QCOMPARE(succeeded.count(), success ? 1 : 0);
+    QCOMPARE(verification.state(), Utils::ExternalServiceVerification::None);
+    // The waiting window goes with the verdict.
+    QTRY_VERIFY(!verification.waitingWindow());
+    QCOMPARE(env.logs().count("s3cret"), 0);
+}
+
+void ExternalServiceVerificationTest::statusRequestWithoutVerdictIsSentAgain()
+{
+    TestSupport::Environment env;
+    HttpServer* server = nullptr;
+    int statusRequests = 0;
+    HttpServer http([&](QTcpSocket* socket, const QString& path) {
+        if (path == "/session")
+            HttpServer::reply(socket, sessionReply(*server));
+        else if (path == "/status")
+            HttpServer::reply(socket, ++statusRequests == 1 ? R"({"statusCode": 2})" : R"({"statusCode": 0})");
+    });
+    server = &http;
+
+    Utils::ExternalServiceVerification verification;
+    verification.setServiceUrl(http.url("/session"));
+    QSignalSpy succeeded(&verification, &Utils::ExternalServiceVerification::verificationSuccessful);
+    verification.start();
+    answerYes(verification);
+    QTRY_COMPARE(succeeded.count(), 1);
+    QCOMPARE(statusRequests, 2);
+    QVERIFY(env.logs().contains("Resume waiting the status"));
+}
+
+void ExternalServiceVerificationTest::unreadableSessionReplyFails()
+{
+    TestSupport::Environment env;
+    HttpServer http([](QTcpSocket* socket, const QString&) { HttpServer::reply(socket, "<html>not json</html>"); });
+    auto* verification = new Utils::ExternalServiceVerification;
+    verification->setServiceUrl(http.url("/session"));
+    QSignalSpy failed(verification, &Utils::ExternalServiceVerification::verificationFailed);
+    verification->start();
+    answerYes(*verification);
+    QTRY_COMPARE(failed.count(), 1);
+    QVERIFY(m_Browser.opened.isEmpty());
+    // The finished reply is gone; stopping and destroying must not touch it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    verification->stop();
+    delete verification;
+}
+
+void ExternalServiceVerificationTest::unreachableServiceEndsQuietly()
+{
+    TestSupport::Environment env;
+    QString closedPort;
+    {
+        HttpServer gone([](QTcpSocket*, const QString&) {});
+        closedPort = gone.url("/session");
+    }
+    Utils::ExternalServiceVerification verification;
+    verification.setServiceUrl(closedPort);
+    QSignalSpy failed(&verification, &Utils::ExternalServiceVerification::verificationFailed);
+    QSignalSpy succeeded(&verification, &Utils::ExternalServiceVerification::verificationSuccessful);
+    verification.start();
+    answerYes(verification);
+    QTRY_VERIFY(env.logs().contains("NetworkError"));
+    QTRY_COMPARE(verification.state(), Utils::ExternalServiceVerification::None);
+    QVERIFY(failed.isEmpty() && succeeded.isEmpty());
+}
+
+void ExternalServiceVerificationTest::cancellingTheWaitFails()
+{
+    TestSupport::Environment env;
+    HttpServer http([](QTcpSocket* socket, const QString&) { HttpServer::startStream(socket); });
+    Utils::ExternalServiceVerification verification;
+    verification.setServiceUrl(http.url("/session"));
+    QSignalSpy failed(&verification, &Utils::ExternalServiceVerification::verificationFailed);
+    verification.start();
+    answerYes(verification);
+    QTRY_COMPARE(http.requests("/session"), 1);
+    QVERIFY(verification.waitingWindow());
+    emit verification.waitingWindow()->messageRejected(false);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(verification.state(), Utils::ExternalServiceVerification::None);
+}
+
+void ExternalServiceVerificationTest::updateWhileStillAskingChangesNothing()
+{
+    TestSupport::Environment env;
+    HttpServer http([](QTcpSocket*, const QString&) {});
+    Utils::ExternalServiceVerification verification;
+    verification.setServiceUrl(http.url("/session"));
+    verification.start();
+    QPointer<Dialogs::MessageWindow> question = verification.questionWindow();
+    verification.update();
+    QVERIFY(env.logs().contains("Trying to update while still confirming"));
+    QVERIFY(question);
+    QVERIFY(!verification.waitingWindow());
+    QCOMPARE(verification.state(), Utils::ExternalServiceVerification::None);
+
+    // Without an open question, update goes straight to the service.
+    question->close();
+    QTRY_VERIFY(!verification.questionWindow());
+    verification.update();
+    QVERIFY(verification.waitingWindow());
+    QCOMPARE(verification.state(), Utils::ExternalServiceVerification::FetchingSession);
+}
+
+QTEST_MAIN(ExternalServiceVerificationTest)
+#include "tst_external_service_verification.moc"
