@@ -224,7 +224,8 @@ void HidCommunication::Close()
     m_Flags = 0;
 }
 
-HidButton* HidCommunication::findButton(ReportType type, int index) const
+template <typename Control>
+Control* HidCommunication::findControl(ReportType type, int index) const
 {
     if (!m_UsageManager)
         return nullptr;
@@ -233,23 +234,19 @@ HidButton* HidCommunication::findButton(ReportType type, int index) const
         return nullptr;
     for (const auto& control : m_Controls)
         if (control->usage() == wanted)
-            if (auto* button = dynamic_cast<HidButton*>(control.get()))
-                return button;
+            if (auto* found = dynamic_cast<Control*>(control.get()))
+                return found;
     return nullptr;
+}
+
+HidButton* HidCommunication::findButton(ReportType type, int index) const
+{
+    return findControl<HidButton>(type, index);
 }
 
 HidValue* HidCommunication::findValue(ReportType type, int index) const
 {
-    if (!m_UsageManager)
-        return nullptr;
-    const UsageDescriptor& wanted = m_UsageManager->getUsage(index);
-    if (wanted.reportType != type)
-        return nullptr;
-    for (const auto& control : m_Controls)
-        if (control->usage() == wanted)
-            if (auto* value = dynamic_cast<HidValue*>(control.get()))
-                return value;
-    return nullptr;
+    return findControl<HidValue>(type, index);
 }
 
 void HidCommunication::Dump(int level, std::uint32_t category, const char* label, const std::uint8_t* data,
@@ -358,6 +355,12 @@ void HidCommunication::LogTelephonyInput(const std::vector<std::uint16_t>& usage
 void HidCommunication::DecodeInputReport(const std::uint8_t* report, std::size_t length)
 {
     Dump(LogDebug, CategoryHidReports, m_IncomingLabel.c_str(), report, length);
+    if (m_PreparsedData->maxUsageListLength(ReportType::Input, 0) == 0) {
+        Logger::instance().warning(CategoryHidChannel,
+                                   "Hid, Connector::HidCommunication::GetButtonReport, Failed to get maximum usage list "
+                                   "length. Either the preparsed data or report type is probably invalid.");
+        return;
+    }
     const std::uint16_t telephonyPage = m_UsageManager->getUsage(UsageManager::HookSwitch).usagePage;
     std::vector<std::uint16_t> usages;
     for (const std::uint16_t page : m_HandledPages) {

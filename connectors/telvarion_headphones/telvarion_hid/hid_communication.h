@@ -83,6 +83,8 @@ protected:
 private:
     using ControlKey = std::pair<HidPlatform::ReportType, std::uint8_t>;
 
+    template <typename Control>
+    Control* findControl(HidPlatform::ReportType type, int index) const;
     void BuildControls(HidPlatform::ReportType type);
     void ComputeHandledPages();
     bool HandlePendingWriteOperation();

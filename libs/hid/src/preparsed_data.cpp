@@ -301,10 +301,8 @@ uint32_t PreparsedData::getUsages(ReportType type, uint16_t usagePage, std::vect
 uint32_t PreparsedData::setUsage(ReportType type, uint16_t usagePage, uint16_t usage, uint8_t* report,
                                  size_t length) const
 {
-    uint32_t status = checkReport(type, length);
     Location location;
-    if (status == Status::Success)
-        status = locate(type, usagePage, usage, true, report, location);
+    const uint32_t status = locateToWrite(type, usagePage, usage, true, report, length, location);
     if (status != Status::Success)
         return status;
     const ReportField& field = *location.field;
@@ -331,10 +329,8 @@ uint32_t PreparsedData::setUsage(ReportType type, uint16_t usagePage, uint16_t u
 uint32_t PreparsedData::unsetUsage(ReportType type, uint16_t usagePage, uint16_t usage, uint8_t* report,
                                    size_t length) const
 {
-    uint32_t status = checkReport(type, length);
     Location location;
-    if (status == Status::Success)
-        status = locate(type, usagePage, usage, true, report, location);
+    const uint32_t status = locateToWrite(type, usagePage, usage, true, report, length, location);
     if (status != Status::Success)
         return status;
     const ReportField& field = *location.field;
@@ -355,15 +351,29 @@ uint32_t PreparsedData::unsetUsage(ReportType type, uint16_t usagePage, uint16_t
     return Status::ButtonNotPressed;
 }
 
-uint32_t PreparsedData::setScaledUsageValue(ReportType type, uint16_t usagePage, uint16_t usage, int32_t value,
-                                            uint8_t* report, size_t length) const
+uint32_t PreparsedData::locateToWrite(ReportType type, uint16_t usagePage, uint16_t usage, bool buttons,
+                                      uint8_t* report, size_t length, Location& location) const
 {
-    uint32_t status = checkReport(type, length);
-    Location location;
-    if (status == Status::Success)
-        status = locate(type, usagePage, usage, false, report, location);
+    const uint32_t status = report ? checkReport(type, length) : Status::InvalidReportLength;
+    return status == Status::Success ? locate(type, usagePage, usage, buttons, report, location) : status;
+}
+
+uint32_t PreparsedData::locateToRead(ReportType type, uint16_t usagePage, uint16_t usage, const uint8_t* report,
+                                     size_t length, Location& location) const
+{
+    const uint32_t status = report ? checkReport(type, length) : Status::InvalidReportLength;
     if (status != Status::Success)
         return status;
+    // A read never picks a report for the caller: the id byte must already name it.
+    uint8_t reportId = report[0];
+    const uint32_t found = locate(type, usagePage, usage, false, &reportId, location);
+    if (found == Status::Success && reportId != report[0])
+        return Status::IncompatibleReportId;
+    return found;
+}
+
+uint32_t PreparsedData::scaledRange(const Location& location, int64_t& physicalMin, int64_t& physicalMax)
+{
     const ReportField& field = *location.field;
     if (location.index + 1 < long(field.reportCount) && location.index == long(field.usageCount()) - 1)
         return Status::IsValueArray;
@@ -371,14 +381,42 @@ uint32_t PreparsedData::setScaledUsageValue(ReportType type, uint16_t usagePage,
         return Status::NotImplemented;
     if (field.logicalMin >= field.logicalMax)
         return Status::BadLogPhyValues;
-    int64_t physicalMin = field.physicalMin;
-    int64_t physicalMax = field.physicalMax;
+    physicalMin = field.physicalMin;
+    physicalMax = field.physicalMax;
     if (physicalMin == 0 && physicalMax == 0) {
         physicalMin = field.logicalMin;
         physicalMax = field.logicalMax;
     }
-    if (physicalMin >= physicalMax)
-        return Status::BadLogPhyValues;
+    return physicalMin < physicalMax ? Status::Success : Status::BadLogPhyValues;
+}
+
+uint32_t PreparsedData::arraySpan(const Location& location, size_t dataLength, uint32_t& startBit, size_t& bytes)
+{
+    const ReportField& field = *location.field;
+    const uint32_t count = uint32_t(field.reportCount - location.index);
+    if (count < 2 || location.index != long(field.usageCount()) - 1)
+        return Status::NotValueArray;
+    if (field.bitSize % 8 != 0)
+        return Status::NotImplemented;
+    bytes = size_t(field.bitSize / 8) * count;
+    if (dataLength < bytes)
+        return Status::BufferTooSmall;
+    startBit = field.bitOffset + uint32_t(location.index) * field.bitSize;
+    return Status::Success;
+}
+
+uint32_t PreparsedData::setScaledUsageValue(ReportType type, uint16_t usagePage, uint16_t usage, int32_t value,
+                                            uint8_t* report, size_t length) const
+{
+    Location location;
+    int64_t physicalMin = 0;
+    int64_t physicalMax = 0;
+    uint32_t status = locateToWrite(type, usagePage, usage, false, report, length, location);
+    if (status == Status::Success)
+        status = scaledRange(location, physicalMin, physicalMax);
+    if (status != Status::Success)
+        return status;
+    const ReportField& field = *location.field;
     const uint32_t bit = field.bitOffset + uint32_t(location.index) * field.bitSize;
     uint8_t* data = report + 1;
     if (value < physicalMin || value > physicalMax) {
@@ -399,34 +437,18 @@ uint32_t PreparsedData::setScaledUsageValue(ReportType type, uint16_t usagePage,
 uint32_t PreparsedData::getScaledUsageValue(ReportType type, uint16_t usagePage, uint16_t usage, int32_t& value,
                                             const uint8_t* report, size_t length) const
 {
-    uint32_t status = checkReport(type, length);
     Location location;
-    uint8_t reportId = report ? report[0] : 0;
-    if (status == Status::Success) {
-        status = locate(type, usagePage, usage, false, &reportId, location);
-        if (status == Status::Success && reportId != report[0])
-            status = Status::IncompatibleReportId;
-    }
+    int64_t physicalMin = 0;
+    int64_t physicalMax = 0;
+    uint32_t status = locateToRead(type, usagePage, usage, report, length, location);
+    if (status == Status::Success)
+        status = scaledRange(location, physicalMin, physicalMax);
     if (status != Status::Success)
         return status;
     const ReportField& field = *location.field;
-    if (location.index + 1 < long(field.reportCount) && location.index == long(field.usageCount()) - 1)
-        return Status::IsValueArray;
-    if (field.bitSize > 32)
-        return Status::NotImplemented;
-    if (field.logicalMin >= field.logicalMax)
-        return Status::BadLogPhyValues;
     const int64_t logical = fieldValue(field, report + 1, uint32_t(location.index));
     if (logical < field.logicalMin || logical > field.logicalMax)
         return field.hasNull ? Status::Null : Status::ValueOutOfRange;
-    int64_t physicalMin = field.physicalMin;
-    int64_t physicalMax = field.physicalMax;
-    if (physicalMin == 0 && physicalMax == 0) {
-        physicalMin = field.logicalMin;
-        physicalMax = field.logicalMax;
-    }
-    if (physicalMin >= physicalMax)
-        return Status::BadLogPhyValues;
     const __int128 logicalSpan = __int128(field.logicalMax) - field.logicalMin;
     value = int32_t(physicalMin
                     + int64_t(((logical - field.logicalMin) * (__int128(physicalMax) - physicalMin) + logicalSpan / 2)
@@ -437,22 +459,14 @@ uint32_t PreparsedData::getScaledUsageValue(ReportType type, uint16_t usagePage,
 uint32_t PreparsedData::setUsageValueArray(ReportType type, uint16_t usagePage, uint16_t usage, const uint8_t* data,
                                            size_t dataLength, uint8_t* report, size_t length) const
 {
-    uint32_t status = checkReport(type, length);
     Location location;
+    uint32_t start = 0;
+    size_t bytes = 0;
+    uint32_t status = locateToWrite(type, usagePage, usage, false, report, length, location);
     if (status == Status::Success)
-        status = locate(type, usagePage, usage, false, report, location);
+        status = arraySpan(location, dataLength, start, bytes);
     if (status != Status::Success)
         return status;
-    const ReportField& field = *location.field;
-    const uint32_t count = uint32_t(field.reportCount - location.index);
-    if (count < 2 || location.index != long(field.usageCount()) - 1)
-        return Status::NotValueArray;
-    if (field.bitSize % 8 != 0)
-        return Status::NotImplemented;
-    const size_t bytes = size_t(field.bitSize / 8) * count;
-    if (dataLength < bytes)
-        return Status::BufferTooSmall;
-    const uint32_t start = field.bitOffset + uint32_t(location.index) * field.bitSize;
     for (size_t i = 0; i < bytes; ++i)
         writeBits(report + 1, start + uint32_t(i) * 8, 8, data[i]);
     return Status::Success;
@@ -461,26 +475,14 @@ uint32_t PreparsedData::setUsageValueArray(ReportType type, uint16_t usagePage, 
 uint32_t PreparsedData::getUsageValueArray(ReportType type, uint16_t usagePage, uint16_t usage, uint8_t* data,
                                            size_t dataLength, const uint8_t* report, size_t length) const
 {
-    uint32_t status = checkReport(type, length);
     Location location;
-    uint8_t reportId = report ? report[0] : 0;
-    if (status == Status::Success) {
-        status = locate(type, usagePage, usage, false, &reportId, location);
-        if (status == Status::Success && reportId != report[0])
-            status = Status::IncompatibleReportId;
-    }
+    uint32_t start = 0;
+    size_t bytes = 0;
+    uint32_t status = locateToRead(type, usagePage, usage, report, length, location);
+    if (status == Status::Success)
+        status = arraySpan(location, dataLength, start, bytes);
     if (status != Status::Success)
         return status;
-    const ReportField& field = *location.field;
-    const uint32_t count = uint32_t(field.reportCount - location.index);
-    if (count < 2 || location.index != long(field.usageCount()) - 1)
-        return Status::NotValueArray;
-    if (field.bitSize % 8 != 0)
-        return Status::NotImplemented;
-    const size_t bytes = size_t(field.bitSize / 8) * count;
-    if (dataLength < bytes)
-        return Status::BufferTooSmall;
-    const uint32_t start = field.bitOffset + uint32_t(location.index) * field.bitSize;
     for (size_t i = 0; i < bytes; ++i)
         data[i] = uint8_t(readBits(report + 1, start + uint32_t(i) * 8, 8));
     return Status::Success;

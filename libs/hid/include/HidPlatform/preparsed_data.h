@@ -49,6 +49,14 @@ private:
     // takes the first report that has the usage and writes its id.
     uint32_t locate(ReportType type, uint16_t usagePage, uint16_t usage, bool buttons, uint8_t* report,
                     Location& location) const;
+    uint32_t locateToWrite(ReportType type, uint16_t usagePage, uint16_t usage, bool buttons, uint8_t* report,
+                           size_t length, Location& location) const;
+    uint32_t locateToRead(ReportType type, uint16_t usagePage, uint16_t usage, const uint8_t* report, size_t length,
+                          Location& location) const;
+    // The physical range a scaled value maps onto, with the checks that make scaling possible.
+    static uint32_t scaledRange(const Location& location, int64_t& physicalMin, int64_t& physicalMax);
+    // The first bit and byte count of a usage value array.
+    static uint32_t arraySpan(const Location& location, size_t dataLength, uint32_t& startBit, size_t& bytes);
     void buildCaps();
 
     TopLevelCollection m_Collection;
