@@ -212,7 +212,9 @@ void ApplicationSessionTest::signIn(const QString& user, const QString& password
 {
     QML::LoginWindow* login = m_App.loginWindow();
     QVERIFY(login);
-    emit login->signin(user, password, client()->getConfig(), QString());
+    login->setUsername(user);
+    login->setPassword(password);
+    login->onSigninClicked();
     QTRY_VERIFY(m_App.mainWindow() && m_App.mainWindow()->isVisible());
 }
 
