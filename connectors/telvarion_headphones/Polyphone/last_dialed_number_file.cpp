@@ -37,8 +37,9 @@ bool LastDialedNumberFile::store(const Platform::WChar* digits)
 {
     CONNECTOR_TRACE(CategoryPhone, StoreName);
     Logger& log = Logger::instance();
-    const int file = ::open(m_Path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (file < 0 || ::flock(file, LOCK_EX | LOCK_NB) != 0) {
+    // Emptied only once the lock is ours: a reader holding the file keeps its number.
+    const int file = ::open(m_Path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (file < 0 || ::flock(file, LOCK_EX | LOCK_NB) != 0 || ::ftruncate(file, 0) != 0) {
         const int error = errno;
         if (file >= 0)
             ::close(file);

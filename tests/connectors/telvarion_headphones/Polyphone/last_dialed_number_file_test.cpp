@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -90,4 +93,20 @@ TEST_F(LastDialedNumber, AnUnwritableFolderFailsCleanly)
     Connector::LastDialedNumberFile file((m_Folder / "missing" / "lastdial.txt").string());
     EXPECT_FALSE(file.store(u"123"));
     EXPECT_EQ(file.load(), nullptr);
+}
+
+TEST_F(LastDialedNumber, AFileInUseKeepsItsNumberWhenItCannotBeReplaced)
+{
+    Connector::LastDialedNumberFile file(m_Path);
+    ASSERT_TRUE(file.store(u"123"));
+    const int reader = ::open(m_Path.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    ASSERT_EQ(::flock(reader, LOCK_SH), 0);
+
+    EXPECT_FALSE(file.store(u"456"));
+    EXPECT_EQ(fileBytes(), std::string("1\0" "2\0" "3\0", 6));
+
+    ::close(reader);
+    EXPECT_TRUE(file.store(u"456"));
+    EXPECT_EQ(Platform::WString(file.load()), u"456");
 }
