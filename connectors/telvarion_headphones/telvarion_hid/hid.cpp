@@ -124,6 +124,14 @@ void Hid::SetupDevices()
     }
 
     std::vector<std::string> seen;
+    for (const HidPlatform::UnusableNode& unusable : m_Backend.unusableNodes()) {
+        const std::string key = "node " + unusable.node;
+        seen.push_back(key);
+        if (std::find(m_SeenPaths.begin(), m_SeenPaths.end(), key) == m_SeenPaths.end())
+            log.warning(EnumerationCategory, "Hid, Connector::Hid::SetupDevices, Ignoring HID device %s: its report "
+                                             "descriptor cannot be used (%s)",
+                        unusable.node.c_str(), unusable.reason.c_str());
+    }
     for (const HidPlatform::InterfaceInfo& info : interfaces) {
         const std::string& path = info.path;
         seen.push_back(path);

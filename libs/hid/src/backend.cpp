@@ -7,6 +7,7 @@ namespace HidPlatform {
 uint32_t Backend::interfaces(std::vector<Interface>& interfaces)
 {
     interfaces.clear();
+    m_Unusable.clear();
     std::vector<NodeInfo> nodes;
     const uint32_t error = listNodes(nodes);
     if (error != Error::None)
@@ -15,9 +16,11 @@ uint32_t Backend::interfaces(std::vector<Interface>& interfaces)
         std::vector<TopLevelCollection> collections;
         std::string why;
         // A node whose description cannot be parsed cannot be driven; it is left out as the
-        // system leaves out a device it cannot start.
-        if (!ReportDescriptor::parse(node.descriptor, collections, why))
+        // system leaves out a device it cannot start, and the caller may say why.
+        if (!ReportDescriptor::parse(node.descriptor, collections, why)) {
+            m_Unusable.push_back({node.node, why});
             continue;
+        }
         for (size_t i = 0; i < collections.size(); ++i) {
             InterfaceIdentity identity;
             identity.vendorId = node.attributes.vendorId;

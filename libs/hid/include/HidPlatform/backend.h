@@ -25,6 +25,12 @@ struct InterfaceInfo {
     std::string description;
 };
 
+// A physical interface the last enumeration left out, and why.
+struct UnusableNode {
+    std::string node;
+    std::string reason;
+};
+
 // The system's HID devices. Each top-level collection of each interface gets its own path,
 // which names the device, the interface and the collection; open() takes such a path.
 class Backend {
@@ -33,6 +39,7 @@ public:
 
     uint32_t enumerate(std::vector<InterfaceInfo>& interfaces);
     std::unique_ptr<Device> open(const std::string& path, uint32_t& error);
+    const std::vector<UnusableNode>& unusableNodes() const { return m_Unusable; }
 
     // The backend of this machine (hidraw).
     static Backend& system();
@@ -53,6 +60,7 @@ private:
 
     // The interfaces of the last enumeration: opening one of them needs no new walk.
     std::vector<Interface> m_Cache;
+    std::vector<UnusableNode> m_Unusable;
 };
 
 } // namespace HidPlatform

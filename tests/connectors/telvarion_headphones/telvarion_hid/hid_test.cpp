@@ -50,6 +50,23 @@ TEST_F(HandlerTest, RejectedDeviceIsLoggedOnceWhileNothingIsOpen)
               2); // its telephony and consumer collections, on the first turn only
 }
 
+TEST_F(HandlerTest, DeviceWithAnUnusableDescriptorIsLoggedOnceAndSkipped)
+{
+    HidPlatform::FakeNode::Spec broken = phoneSpec();
+    broken.descriptor.resize(broken.descriptor.size() / 2); // cut inside its collections
+    m_Backend.addNode(broken);
+    turn();
+    turn();
+    EXPECT_TRUE(m_Hid->channels().empty());
+    EXPECT_EQ(logCount("Hid, Connector::Hid::SetupDevices, Ignoring HID device 0: its report descriptor cannot be "
+                       "used ("),
+              1);
+
+    m_Backend.addNode(phoneSpec(HidTest::PhoneShape(), 3, "usb-1-5"));
+    turn();
+    EXPECT_EQ(m_Hid->channels().size(), 2u);
+}
+
 TEST_F(HandlerTest, FailedEnumerationIsLoggedAndTriedAgain)
 {
     m_Backend.addNode(phoneSpec());
