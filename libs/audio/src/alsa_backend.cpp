@@ -193,9 +193,17 @@ std::unique_ptr<Output> AlsaBackend::openOutput(int device, const Format& format
     }
 
     snd_pcm_t* pcm = nullptr;
-    int result = snd_pcm_open(&pcm, name.c_str(), SND_PCM_STREAM_PLAYBACK, 0);
+    // Opened without waiting: a card that another program holds would otherwise block the
+    // caller, the connector's main loop, until it is free. Writes then block as they should.
+    int result = snd_pcm_open(&pcm, name.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
     if (result < 0) {
         setError(error, result, "snd_pcm_open " + name);
+        return nullptr;
+    }
+    result = snd_pcm_nonblock(pcm, 0);
+    if (result < 0) {
+        setError(error, result, "snd_pcm_nonblock " + name);
+        snd_pcm_close(pcm);
         return nullptr;
     }
     result = snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16_LE, SND_PCM_ACCESS_RW_INTERLEAVED,
