@@ -14,12 +14,16 @@
 
 #include <Kivo/ApiProvider/Controller.h>
 #include <Kivo/Client.h>
+#include <Kivo/ConfigContainer.h>
 #include <Kivo/Configuration/Config.h>
 #include <Kivo/Settings.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
 #include <QAction>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,20 +78,34 @@ void closeMessages()
     }
 }
 
-// Answers the first message box titled `title` from inside its own event loop, after
-// running `onShown` there.
+// Answers each message box titled `title` from inside its own event loop with `button`,
+// after running `onShown` there.
 class MessageAnswerer : public QObject
 {
 public:
-    MessageAnswerer(const QString& title, std::function<void(const ShownMessage&)> onShown)
+    MessageAnswerer(const QString& title, std::function<void(const ShownMessage&)> onShown,
+                    QDialogButtonBox::StandardButton button = QDialogButtonBox::Ok)
         : m_Title(title)
         , m_OnShown(std::move(onShown))
+        , m_Button(button)
     {
         m_Timer.setInterval(0);
         connect(&m_Timer, &QTimer::timeout, this, &MessageAnswerer::look);
         m_Timer.start();
     }
     int answered() const { return m_Answered; }
+
+    static QList<QDialogButtonBox*> buttonBoxes(const ShownMessage& message)
+    {
+        QSet<QDialogButtonBox*> boxes;
+        for (QDialogButtonBox* box : message.window->findChildren<QDialogButtonBox*>())
+            boxes.insert(box);
+        if (message.window->dialog()) {
+            for (QDialogButtonBox* box : message.window->dialog()->findChildren<QDialogButtonBox*>())
+                boxes.insert(box);
+        }
+        return boxes.values();
+    }
 
 private:
     void look()
@@ -97,14 +115,19 @@ private:
                 continue;
             ++m_Answered;
             m_OnShown(message);
-            if (message.window->dialog())
-                message.window->dialog()->accept();
-            message.window->close();
+            QPushButton* button = nullptr;
+            for (QDialogButtonBox* box : buttonBoxes(message))
+                button = button ? button : box->button(m_Button);
+            if (button)
+                button->click();
+            else
+                message.window->close();
         }
     }
 
     QString m_Title;
     std::function<void(const ShownMessage&)> m_OnShown;
+    QDialogButtonBox::StandardButton m_Button;
     QTimer m_Timer;
     int m_Answered = 0;
 };
@@ -180,6 +203,9 @@ private slots:
     void preferencesPage_data();
     void preferencesPage();
     void proxyCredentialsRequests();
+    // Last: the exit mode quits the application, after which no nested event loop runs.
+    void disclaimerModes_data();
+    void disclaimerModes();
 
 private:
     void signIn(const QString& user = DemoUser, const QString& password = DemoPassword);
@@ -274,8 +300,9 @@ void ApplicationSessionTest::signOutAndSignInAgain()
     QVERIFY(!m_App.presenceRequestDialog());
     QVERIFY(!m_App.defaultCallActionProvider());
 
-    signIn();
-    QVERIFY(m_App.session());
+    // A bare name signs in to the account of its domain.
+    signIn("alice");
+    QCOMPARE(m_App.session()->userName(), QString(DemoUser));
 }
 
 void ApplicationSessionTest::forcedSignOutDeletesMainWindowBeforeItsMessage()
@@ -483,6 +510,77 @@ void ApplicationSessionTest::passwordExpiryNotice()
     delete m_App.mainWindow();
     m_App.cbSessionClosed(session);
     QVERIFY(!m_App.session());
+}
+
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+void ApplicationSessionTest::disclaimerModes_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("buttonCount");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<bool>("rejected");
+    QTest::addColumn<bool>("addressOpened");
+
+    QTest::newRow("accepted") << "" << int(QDialogButtonBox::Ok) << 2 << true << false << false;
+    QTest::newRow("cancelled") << "" << int(QDialogButtonBox::Cancel) << 2 << false << true << true;
+    QTest::newRow("disabled mode offers OK only") << "disabled" << int(QDialogButtonBox::Ok) << 1 << true << false
+                                                  << false;
+    // Cancelling in mode "exit" ends the program instead of reporting the refusal.
+    QTest::newRow("exit mode cancelled") << "exit" << int(QDialogButtonBox::Cancel) << 2 << false << false << true;
+}
+
+void ApplicationSessionTest::disclaimerModes()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, button);
+    QFETCH(int, buttonCount);
+    QFETCH(bool, accepted);
+    QFETCH(bool, rejected);
+    QFETCH(bool, addressOpened);
+
+    Kivo::Configuration::Config* config = client()->getConfigContainer()->currentConfig();
+    QVERIFY(config);
+    Kivo::Configuration::Config::Document original;
+    original.name = config->getName();
+    for (int item : config->itemNumbers())
+        original.items.insert(item, config->value(item));
+    Kivo::Configuration::Config::Document changed = original;
+    changed.items.insert(397, mode);
+    changed.items.insert(398, "https://demo.telvarion.net/e911");
+    config->update(config->getPath(), changed);
+
+    UrlRecorder browser;
+    QDesktopServices::setUrlHandler("https", &browser, "open");
+    QSignalSpy acceptedSpy(&m_App, &Application::disclaimerAccepted);
+    QSignalSpy rejectedSpy(&m_App, &Application::disclaimerRejected);
+    int buttons = 0;
+    MessageAnswerer answerer(
+        "E911 Disclosure",
+        [&buttons](const ShownMessage& message) {
+            for (QDialogButtonBox* box : MessageAnswerer::buttonBoxes(message))
+                buttons += box->buttons().size();
+        },
+        QDialogButtonBox::StandardButton(button));
+    m_App.onShowDisclaimerDialog();
+    QDesktopServices::unsetUrlHandler("https");
+    config->update(config->getPath(), original);
+
+    QCOMPARE(answerer.answered(), 1);
+    QCOMPARE(buttons, buttonCount);
+    QCOMPARE(acceptedSpy.count(), accepted ? 1 : 0);
+    QCOMPARE(rejectedSpy.count(), rejected ? 1 : 0);
+    QCOMPARE(browser.opened, addressOpened ? QList<QUrl>{QUrl("https://demo.telvarion.net/e911")} : QList<QUrl>());
 }
 
 void ApplicationSessionTest::preferencesPage_data()
