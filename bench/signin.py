@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Sign-in benchmark of the client.
 
-Runs the built bench program bin/signin_bench RUNS times, each on a clean data folder,
+Runs the built bench program bench/signin_bench of the build RUNS times, each on a clean data folder,
 offscreen and under a virtual X display. Each run starts the client, clicks Sign In on the
 login window with the demo account of the simulated service and measures the time until
 the main window is shown. Prints the median of those times and the peak resident memory.
@@ -49,7 +49,7 @@ def bench(build: Path, runs: int, platform: str):
         with tempfile.TemporaryDirectory() as folder:
             program_folder = Path(folder) / "program"
             copy_program(build, program_folder)
-            bench_program = build / "bin" / "signin_bench"
+            bench_program = build / "bench" / "signin_bench"
             if not bench_program.exists():
                 sys.exit(f"no bench program at {bench_program}: build the target signin_bench first")
             (program_folder / "signin_bench").write_bytes(bench_program.read_bytes())
