@@ -356,9 +356,10 @@ void HidCommunication::DecodeInputReport(const std::uint8_t* report, std::size_t
 {
     Dump(LogDebug, CategoryHidReports, m_IncomingLabel.c_str(), report, length);
     if (m_PreparsedData->maxUsageListLength(ReportType::Input, 0) == 0) {
-        Logger::instance().warning(CategoryHidChannel,
-                                   "Hid, Connector::HidCommunication::GetButtonReport, Failed to get maximum usage list "
-                                   "length. Either the preparsed data or report type is probably invalid.");
+        // An interface with value inputs only sends such reports all the time: not a warning.
+        Logger::instance().debug(CategoryHidChannel,
+                                 "Hid, Connector::HidCommunication::GetButtonReport, Failed to get maximum usage list "
+                                 "length. Either the preparsed data or report type is probably invalid.");
         return;
     }
     const std::uint16_t telephonyPage = m_UsageManager->getUsage(UsageManager::HookSwitch).usagePage;
