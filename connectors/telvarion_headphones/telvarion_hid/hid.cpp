@@ -8,6 +8,7 @@
 #include "HidPlatform/interface_path.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace Connector {
 
@@ -35,6 +36,13 @@ std::string pathPart(const std::string& path, int hashes, int ampersands)
             return std::string();
     }
     return path.substr(start, end - start);
+}
+
+// The vendor and product ids an interface path names, as "vid_xxxx&pid_xxxx".
+bool pathIds(const std::string& path, unsigned& vendorId, unsigned& productId)
+{
+    const std::size_t at = path.find("#vid_");
+    return at != std::string::npos && std::sscanf(path.c_str() + at, "#vid_%4x&pid_%4x", &vendorId, &productId) == 2;
 }
 
 const char* trueFalse(bool value)
@@ -148,6 +156,12 @@ void Hid::SetupDevices()
             if (openError != Error::AccessDenied)
                 log.error(EnumerationCategory, "Hid, Connector::Hid::SetupDevices, Error %d (%s) in opening device %s",
                           int(openError), HidPlatform::errorText(openError), path.c_str());
+            else if (isNew && namesSupportedDevice(path))
+                // Most HID devices are not ours to open; one of ours is, and the user must
+                // learn why it stays dark.
+                log.warning(EnumerationCategory, "Hid, Connector::Hid::SetupDevices, Access to the supported device %s "
+                                                 "is denied; its HID node needs read and write permission for this user",
+                            path.c_str());
             continue;
         }
 
@@ -192,6 +206,13 @@ void Hid::SetupDevices()
         m_SeenPaths = std::move(seen);
     else
         m_SeenPaths.clear();
+}
+
+bool Hid::namesSupportedDevice(const std::string& path) const
+{
+    unsigned vendorId = 0;
+    unsigned productId = 0;
+    return pathIds(path, vendorId, productId) && IsSupportedDevice(std::uint16_t(vendorId), std::uint16_t(productId));
 }
 
 void Hid::OnDeviceDetected()

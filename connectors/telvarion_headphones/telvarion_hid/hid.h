@@ -111,6 +111,7 @@ private:
     };
 
     void setBit(StateBits bit, bool on);
+    bool namesSupportedDevice(const std::string& path) const;
     std::int32_t currentCallState() const;
 
     HidPlatform::Backend& m_Backend;

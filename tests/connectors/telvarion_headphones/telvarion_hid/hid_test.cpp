@@ -67,6 +67,23 @@ TEST_F(HandlerTest, DeviceWithAnUnusableDescriptorIsLoggedOnceAndSkipped)
     EXPECT_EQ(m_Hid->channels().size(), 2u);
 }
 
+TEST_F(HandlerTest, APhoneWithoutAccessIsLoggedOnceAndOtherDevicesStaySilent)
+{
+    HidPlatform::FakeNode::Spec headset = phoneSpec(HidTest::PhoneShape(), 3, "usb-1-4");
+    headset.vendorId = 0x1234;
+    m_Backend.addNode(headset)->setOpenError(HidPlatform::Error::AccessDenied);
+    const auto phone = m_Backend.addNode(phoneSpec());
+    phone->setOpenError(HidPlatform::Error::AccessDenied);
+    turn();
+    turn();
+    EXPECT_EQ(logCount("is denied; its HID node needs read and write permission for this user"), 3);
+    EXPECT_EQ(logCount("Access to the supported device \\\\?\\hid#vid_095d&pid_9201&mi_03&col01#"), 1);
+
+    phone->setOpenError(HidPlatform::Error::None);
+    turn();
+    EXPECT_EQ(m_Hid->channels().size(), 2u);
+}
+
 TEST_F(HandlerTest, FailedEnumerationIsLoggedAndTriedAgain)
 {
     m_Backend.addNode(phoneSpec());
