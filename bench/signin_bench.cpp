@@ -4,6 +4,7 @@
 #include "application.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
+#include "libqml/utils/style.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -56,6 +57,8 @@ int main(int argc, char** argv)
 {
     Q_INIT_RESOURCE(telvarion_ui);
     Application app(argc, argv);
+    // The scenes read the style until the application's windows are gone.
+    new QML::Style(&app);
     if (!app.initialize())
         return 1;
     QML::LoginWindow* login = app.loginWindow();

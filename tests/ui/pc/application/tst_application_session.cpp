@@ -8,6 +8,7 @@
 #include "common/constants.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
+#include "libqml/utils/style.h"
 #include "libqml/window/qml_view.h"
 #include "media_engine_configurator.h"
 #include "support/test_environment.h"
@@ -206,6 +207,7 @@ private slots:
     // Last: the exit mode quits the application, after which no nested event loop runs.
     void disclaimerModes_data();
     void disclaimerModes();
+    void exitSignsOutThenQuits();
 
 private:
     void signIn(const QString& user = DemoUser, const QString& password = DemoPassword);
@@ -665,6 +667,19 @@ void ApplicationSessionTest::proxyCredentialsRequests()
     QCOMPARE(receiver.received, QStringList({"proxyuser", "secret"}));
 }
 
+void ApplicationSessionTest::exitSignsOutThenQuits()
+{
+    signIn();
+    QSignalSpy quit(client(), &Kivo::Client::quit);
+    QSignalSpy closed(client(), &Kivo::Client::sessionClosed);
+    menuAction(MenuAction::Exit)->trigger();
+    QVERIFY(!m_App.mainWindow());
+    QTRY_COMPARE(closed.count(), 1);
+    QTRY_COMPARE(quit.count(), 1);
+    QVERIFY(!m_App.session());
+    QVERIFY(!service().isSignedIn());
+}
+
 int main(int argc, char** argv)
 {
     // Everything the program writes goes to folders of this run.
@@ -678,6 +693,8 @@ int main(int argc, char** argv)
     s_Environment = &environment;
     Application app(argc, argv);
     Q_INIT_RESOURCE(telvarion_ui);
+    // The scenes read the style until the application's windows are gone.
+    new QML::Style(&app);
     ApplicationSessionTest test(app);
     return QTest::qExec(&test, argc, argv);
 }
