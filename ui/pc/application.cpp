@@ -587,12 +587,6 @@ const Kivo::Configuration::Config* Application::config() const
     return m_Client ? m_Client->getConfig() : nullptr;
 }
 
-bool Application::isAlwaysOnTop() const
-{
-    // Only the signed-in state keeps windows on top; signed out nothing is.
-    return false;
-}
-
 void Application::applyLoggingSetting()
 {
     enableBasicLogging(Kivo::Settings(Kivo::Settings::ApplicationSettings).value(Key::LoggingEnabled, false).toBool());

@@ -302,6 +302,12 @@ void Application::cbQomxLinkClicked(const QString& link)
     m_QomxUrlHandler->initialize(m_Session);
 }
 
+bool Application::isAlwaysOnTop() const
+{
+    // Signed out nothing is kept on top.
+    return m_ProviderFactory && m_ProviderFactory->isAlwaysOnTop();
+}
+
 QML::MainWindow* Application::mainWindow() const
 {
     return qobject_cast<QML::MainWindow*>(m_MainWindow.data());
