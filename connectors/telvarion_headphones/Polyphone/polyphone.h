@@ -92,7 +92,6 @@ public:
     bool IsSupportedUsagePage(std::uint16_t usagePage) const override;
 
     const WChar* digits() const { return m_Digits; }
-    int currentScreen() const { return m_CurrentScreen; }
     const WavPlayer* player() const { return m_Player.get(); }
 
     // The short-date picture of the user's locale without its year; false when there is none.

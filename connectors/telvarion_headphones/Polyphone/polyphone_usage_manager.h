@@ -34,7 +34,6 @@ public:
 
     const UsageDescriptor& getUsage(int index) const override;
 
-    bool usesVendorPages() const { return m_VendorPages; }
 
 private:
     bool m_VendorPages;

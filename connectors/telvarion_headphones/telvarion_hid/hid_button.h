@@ -21,7 +21,6 @@ public:
 
     bool value() const { return m_Value; }
     bool isChanged() const { return m_Changed; }
-    bool rawState() const { return m_RawState; }
 
     bool writeIntoReport(std::uint8_t* report) const override;
 

@@ -64,7 +64,6 @@ protected:
     virtual bool DoWrites();
 
     IController& owner() const { return m_Owner; }
-    const UsageManager& usageManager() const { return *m_UsageManager; }
 
     // A zeroed report that carries the current value of every control registered under
     // the control's report type and id.
