@@ -36,6 +36,9 @@ def copy_program(build: Path, to: Path):
             shutil.copytree(item, to / name)
         elif item.exists():
             shutil.copy2(item, to / name)
+    # A start from the build's own folder moves the shipped UI settings away; take the sources'.
+    shutil.copytree(Path(__file__).resolve().parent.parent / "program" / "settings", to / "settings",
+                    dirs_exist_ok=True)
     if not (to / "Telvarion").exists():
         sys.exit(f"no program at {source / 'Telvarion'}: build it first")
 
