@@ -63,8 +63,6 @@ protected:
     virtual std::size_t ReadReport();
     virtual bool DoWrites();
 
-    IController& owner() const { return m_Owner; }
-
     // A zeroed report that carries the current value of every control registered under
     // the control's report type and id.
     bool BuildReport(const HidControl& control, Report& report) const;
