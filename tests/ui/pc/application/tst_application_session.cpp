@@ -4,6 +4,8 @@
 #include "Dialogs/password_change_notification.h"
 #include "Dialogs/simple_credentials_dialog.h"
 #include "Providers/default_call_action_provider.h"
+#include "Utils/external_service_verification.h"
+#include "libqml/components/callsettings/call_settings.h"
 #include "Providers/menu_action_provider.h"
 #include "common/constants.h"
 #include "libqml/components/loginwindow/login_window.h"
@@ -195,6 +197,9 @@ private slots:
     void sessionErrorTable_data();
     void sessionErrorTable();
     void errorOfAnotherSessionIsDropped();
+
+    void callSettingsOnlySession();
+    void nextSessionReplacesDatabaseAndVerification();
 
     void userNameForms_data();
     void userNameForms();
@@ -443,6 +448,100 @@ void ApplicationSessionTest::errorOfAnotherSessionIsDropped()
     QCOMPARE(shownMessages().size(), 1);
 }
 
+namespace {
+
+// Adds items to a configuration for one scope.
+class ConfigPatch
+{
+public:
+    ConfigPatch(Kivo::Configuration::Config* config, const QHash<int, QVariant>& items)
+        : m_Config(config)
+    {
+        m_Original.name = config->getName();
+        for (int item : config->itemNumbers())
+            m_Original.items.insert(item, config->value(item));
+        Kivo::Configuration::Config::Document changed = m_Original;
+        for (auto it = items.begin(); it != items.end(); ++it)
+            changed.items.insert(it.key(), it.value());
+        config->update(config->getPath(), changed);
+    }
+    ~ConfigPatch() { m_Config->update(m_Config->getPath(), m_Original); }
+
+private:
+    Kivo::Configuration::Config* m_Config;
+    Kivo::Configuration::Config::Document m_Original;
+};
+
+QML::CallSettings* visibleCallSettings()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<QML::CallSettings*>(widget); found && found->isVisible())
+            return found;
+    }
+    return nullptr;
+}
+
+std::unique_ptr<Kivo::Configuration::Config> configWith(const QHash<int, QVariant>& items)
+{
+    Kivo::Configuration::Config::Document document;
+    document.name = "Test";
+    document.items = items;
+    return std::make_unique<Kivo::Configuration::Config>(QString(), document);
+}
+
+} // namespace
+
+void ApplicationSessionTest::callSettingsOnlySession()
+{
+    const ConfigPatch patch(client()->getConfigContainer()->currentConfig(), {{0, true}});
+    QML::LoginWindow* login = m_App.loginWindow();
+    QVERIFY(login);
+    login->setUsername(DemoUser);
+    login->setPassword(DemoPassword);
+    login->onSigninClicked();
+
+    QML::CallSettings* callSettings = nullptr;
+    QTRY_VERIFY((callSettings = visibleCallSettings()));
+    QVERIFY(client()->getSession());
+    QVERIFY(!m_App.session());
+    QVERIFY(!m_App.mainWindow());
+    QVERIFY(!m_App.loginWindow() || !m_App.loginWindow()->isVisible());
+
+    // Closing the only window signs the user out and shows the login window again.
+    callSettings->close();
+    QTRY_VERIFY(!client()->getSession() && !service().isSignedIn());
+    QTRY_VERIFY(m_App.loginWindow() && m_App.loginWindow()->isVisible());
+    QVERIFY(!m_App.mainWindow());
+}
+
+void ApplicationSessionTest::nextSessionReplacesDatabaseAndVerification()
+{
+    const auto first = configWith({{129, true}, {418, true}, {421, true}, {420, "http://127.0.0.1:9/verify"}});
+    SessionManagerBase firstSession(DemoUser, "Alice", first.get(), client()->getCredentialsManager());
+    m_App.cbSessionOpened(firstSession);
+    QVERIFY(m_App.commsDatabase().isOpen());
+    QPointer<Utils::ExternalServiceVerification> firstVerification = m_App.externalServiceVerification();
+    QVERIFY(firstVerification);
+    // Asked at sign-in: the question is up.
+    QVERIFY(firstVerification->questionWindow());
+    delete m_App.mainWindow();
+    m_App.cbSessionClosed(firstSession);
+    // Both outlive the session that made them.
+    QVERIFY(m_App.commsDatabase().isOpen());
+    QVERIFY(firstVerification);
+
+    const auto second = configWith({{419, true}, {421, true}, {420, "http://127.0.0.1:9/verify"}});
+    SessionManagerBase secondSession(DemoUser, "Alice", second.get(), client()->getCredentialsManager());
+    m_App.cbSessionOpened(secondSession);
+    QVERIFY(!m_App.commsDatabase().isOpen());
+    QVERIFY(!firstVerification);
+    QVERIFY(m_App.externalServiceVerification());
+    // Only on request: nothing is asked at sign-in.
+    QVERIFY(!m_App.externalServiceVerification()->questionWindow());
+    delete m_App.mainWindow();
+    m_App.cbSessionClosed(secondSession);
+}
+
 void ApplicationSessionTest::userNameForms_data()
 {
     QTest::addColumn<QString>("typed");
@@ -551,17 +650,8 @@ void ApplicationSessionTest::disclaimerModes()
     QFETCH(bool, rejected);
     QFETCH(bool, addressOpened);
 
-    Kivo::Configuration::Config* config = client()->getConfigContainer()->currentConfig();
-    QVERIFY(config);
-    Kivo::Configuration::Config::Document original;
-    original.name = config->getName();
-    for (int item : config->itemNumbers())
-        original.items.insert(item, config->value(item));
-    Kivo::Configuration::Config::Document changed = original;
-    changed.items.insert(397, mode);
-    changed.items.insert(398, "https://demo.telvarion.net/e911");
-    config->update(config->getPath(), changed);
-
+    auto patch = std::make_unique<ConfigPatch>(client()->getConfigContainer()->currentConfig(),
+                                               QHash<int, QVariant>{{397, mode}, {398, "https://demo.telvarion.net/e911"}});
     UrlRecorder browser;
     QDesktopServices::setUrlHandler("https", &browser, "open");
     QSignalSpy acceptedSpy(&m_App, &Application::disclaimerAccepted);
@@ -576,7 +666,7 @@ void ApplicationSessionTest::disclaimerModes()
         QDialogButtonBox::StandardButton(button));
     m_App.onShowDisclaimerDialog();
     QDesktopServices::unsetUrlHandler("https");
-    config->update(config->getPath(), original);
+    patch.reset();
 
     QCOMPARE(answerer.answered(), 1);
     QCOMPARE(buttons, buttonCount);
