@@ -136,8 +136,11 @@ void Application::cbSessionOpened(SessionManagerBase& session)
     CHECKED_CONNECT(m_ProviderFactory->getCommsSessionWatcherEnabler(), SIGNAL(commsSessionsLimitExceeded()),
                     m_CommunicationsWindowManager, SLOT(closeLastSessionWithChatOnly()));
 
-    if (m_Session)
+    if (m_Session) {
+        m_MenuActionProvider->updateForSession(m_Session);
+        m_MenuActionProvider->updateContactListActions(m_Session);
         m_MenuActionProvider->signedIn(true);
+    }
 
     m_CommunicationsWindowManager->Initialize(opened, m_ProviderFactory, m_Smileys);
 
