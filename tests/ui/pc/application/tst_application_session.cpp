@@ -27,6 +27,7 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QQmlError>
 #include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
@@ -188,6 +189,7 @@ private slots:
 
     void signInCreatesSignedInStateInOrder();
     void signOutAndSignInAgain();
+    void forcedSignOutDeletesMainWindowBeforeItsMessage_data();
     void forcedSignOutDeletesMainWindowBeforeItsMessage();
     void sessionClosedByServerLeavesIdleLoginWindow();
     void clientApiConnectionsSurviveSignIn();
@@ -273,6 +275,7 @@ void ApplicationSessionTest::signInCreatesSignedInStateInOrder()
         QVERIFY(m_App.communicationsWindowManager());
         QVERIFY(m_App.providerFactory());
         QVERIFY(m_App.mainWindow()->view()->rootObject());
+        QVERIFY(m_App.mainWindow()->view()->errors().isEmpty());
         QVERIFY(m_App.presenceRequestDialog());
         QVERIFY(!m_App.loginWindow());
         QVERIFY(!m_App.defaultCallActionProvider());
@@ -312,22 +315,48 @@ void ApplicationSessionTest::signOutAndSignInAgain()
     QCOMPARE(m_App.session()->userName(), QString(DemoUser));
 }
 
+void ApplicationSessionTest::forcedSignOutDeletesMainWindowBeforeItsMessage_data()
+{
+    QTest::addColumn<bool>("byServer");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("signed in elsewhere")
+        << true << "Forced Logout"
+        << QString("You have been signed out due to signing in from another %1 client.")
+               .arg(QCoreApplication::applicationName());
+    QTest::newRow("credentials changed")
+        << false << "Credentials Changed"
+        << "Your credentials have been changed and the client was forced to sign out. Please add your new "
+           "credentials and sign in again.";
+}
+
 void ApplicationSessionTest::forcedSignOutDeletesMainWindowBeforeItsMessage()
 {
+    QFETCH(bool, byServer);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+
     signIn();
     QPointer<QML::MainWindow> main = m_App.mainWindow();
     bool mainWindowGoneFirst = false;
-    QString text;
-    MessageAnswerer answerer("Forced Logout", [&](const ShownMessage& message) {
+    bool loginWindowShown = false;
+    QString shownText;
+    MessageAnswerer answerer(title, [&](const ShownMessage& message) {
         mainWindowGoneFirst = !main;
-        text = message.text;
+        loginWindowShown = m_App.loginWindow() && m_App.loginWindow()->isVisible();
+        shownText = message.text;
     });
-    QVERIFY(Kivo::Simulation::Control(service()).forceSignOut("Signed in elsewhere"));
+    if (byServer)
+        QVERIFY(Kivo::Simulation::Control(service()).forceSignOut("Signed in elsewhere"));
+    else
+        emit m_App.session()->vyxAuthorizationFailed();
     QTRY_COMPARE(answerer.answered(), 1);
     QVERIFY(mainWindowGoneFirst);
-    QVERIFY(text.contains(QString("You have been signed out due to signing in from another %1 client.")
-                              .arg(QCoreApplication::applicationName())));
-    waitUntilSignedOut();
+    QVERIFY(loginWindowShown);
+    QVERIFY(shownText.contains(text));
+    if (byServer)
+        waitUntilSignedOut();
     QCOMPARE(answerer.answered(), 1);
 }
 
