@@ -1,2 +1,4 @@
 telvarion_add_qtest(tst_external_service_verification LABEL session SOURCES tst_external_service_verification.cpp
   LIBS telvarion_testsupport)
+target_compile_definitions(tst_external_service_verification PRIVATE
+  TLS_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/fixtures")

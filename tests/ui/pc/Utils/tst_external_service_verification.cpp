@@ -3,7 +3,13 @@
 #include "Dialogs/message_window.h"
 #include "support/test_environment.h"
 
+#include "common/constants.h"
+
+#include <Kivo/Settings.h>
+
 #include <QDesktopServices>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -15,17 +21,19 @@ namespace {
 
 // A small HTTP server on 127.0.0.1: each request's path goes to the handler, which
 // answers on the socket (and may keep it open to stream more).
-class HttpServer : public QObject
+class HttpServer : public QTcpServer
 {
 public:
     using Handler = std::function<void(QTcpSocket*, const QString& path)>;
 
-    explicit HttpServer(Handler handler)
+    // With `tls`, the server speaks HTTPS with a self-signed certificate.
+    explicit HttpServer(Handler handler, bool tls = false)
         : m_Handler(std::move(handler))
+        , m_Tls(tls)
     {
-        m_Server.listen(QHostAddress::LocalHost);
-        connect(&m_Server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = m_Server.nextPendingConnection()) {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = nextPendingConnection()) {
                 connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onRequest(socket); });
                 connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
                 if (socket->bytesAvailable() > 0)
@@ -36,7 +44,7 @@ public:
 
     QString url(const QString& path) const
     {
-        return QString("http://127.0.0.1:%1%2").arg(m_Server.serverPort()).arg(path);
+        return QString("%1://127.0.0.1:%2%3").arg(m_Tls ? "https" : "http").arg(serverPort()).arg(path);
     }
     int requests(const QString& path) const { return m_Paths.count(path); }
 
@@ -72,8 +80,26 @@ private:
         m_Handler(socket, path);
     }
 
-    QTcpServer m_Server;
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        if (!m_Tls) {
+            QTcpServer::incomingConnection(descriptor);
+            return;
+        }
+        auto* socket = new QSslSocket(this);
+        socket->setSocketDescriptor(descriptor);
+        socket->setLocalCertificate(QSslCertificate::fromPath(TLS_FIXTURES "/self_signed_cert.pem").value(0));
+        QFile key(TLS_FIXTURES "/self_signed_key.pem");
+        key.open(QIODevice::ReadOnly);
+        socket->setPrivateKey(QSslKey(&key, QSsl::Rsa));
+        addPendingConnection(socket);
+        socket->startServerEncryption();
+    }
+
+private:
     Handler m_Handler;
+    bool m_Tls;
     QStringList m_Paths;
 };
 
@@ -114,6 +140,8 @@ private slots:
     void unreachableServiceEndsQuietly();
     void cancellingTheWaitFails();
     void updateWhileStillAskingChangesNothing();
+    void selfSignedCertificate_data();
+    void selfSignedCertificate();
 
 private:
     void answerYes(Utils::ExternalServiceVerification& verification);
@@ -317,6 +345,49 @@ void ExternalServiceVerificationTest::updateWhileStillAskingChangesNothing()
     verification.update();
     QVERIFY(verification.waitingWindow());
     QCOMPARE(verification.state(), Utils::ExternalServiceVerification::FetchingSession);
+}
+
+void ExternalServiceVerificationTest::selfSignedCertificate_data()
+{
+    QTest::addColumn<bool>("simplified");
+
+    QTest::newRow("strict") << false;
+    QTest::newRow("simplified") << true;
+}
+
+void ExternalServiceVerificationTest::selfSignedCertificate()
+{
+    QFETCH(bool, simplified);
+
+    TestSupport::Environment env;
+    Kivo::Settings(Kivo::Settings::ApplicationSettings)
+        .setValue(Constants::SettingsKey::SimplifiedSslHandling, simplified);
+    QDesktopServices::setUrlHandler("https", &m_Browser, "open");
+    HttpServer* server = nullptr;
+    HttpServer https(
+        [&](QTcpSocket* socket, const QString& path) {
+            HttpServer::reply(socket, path == "/session" ? sessionReply(*server) : R"({"statusCode": 0})");
+        },
+        true);
+    server = &https;
+
+    Utils::ExternalServiceVerification verification;
+    verification.setServiceUrl(https.url("/session"));
+    QSignalSpy succeeded(&verification, &Utils::ExternalServiceVerification::verificationSuccessful);
+    verification.start();
+    answerYes(verification);
+    if (simplified) {
+        QTRY_COMPARE(succeeded.count(), 1);
+        QCOMPARE(m_Browser.opened.size(), 1);
+        QVERIFY(env.logs().contains("Ignoring "));
+    } else {
+        // The refused handshake ends the session request quietly.
+        QTRY_VERIFY(env.logs().contains("NetworkError SslHandshakeFailedError"));
+        QTRY_COMPARE(verification.state(), Utils::ExternalServiceVerification::None);
+        QVERIFY(m_Browser.opened.isEmpty());
+        QVERIFY(succeeded.isEmpty());
+    }
+    QDesktopServices::unsetUrlHandler("https");
 }
 
 QTEST_MAIN(ExternalServiceVerificationTest)
