@@ -16,6 +16,7 @@
 
 #include <Kivo/ApiProvider/Controller.h>
 #include <Kivo/Client.h>
+#include <Kivo/Models/SubSessionModel.h>
 #include <Kivo/Settings.h>
 #include <Kivo/Utils/Credentials/CredentialsManager.h>
 #include <Kivo/Vyx/VyxCredentialsControl.h>
@@ -217,6 +218,7 @@ void Application::showSessionDebugWindow()
             return;
         }
     }
+    m_SessionDebugWindow->setModel(m_Session->subSessionModel());
     m_SessionDebugWindow->show();
 }
 

@@ -3,6 +3,7 @@
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/FtController.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
+#include <Kivo/Models/SubSessionModel.h>
 #include <Kivo/MyRoom/Controller.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Utils/Credentials/CredentialsManager.h>
@@ -29,6 +30,7 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
     , m_CommsSessions(new Controllers::CommsSessionController(this))
     , m_CredentialsControl(new Vyx::VyxCredentialsControl(this))
     , m_MyRoom(new MyRoom::Controller(this))
+    , m_SubSessionModel(new Models::SubSessionModel(this))
 {
     connect(this, &SessionManagerBase::stateChanged, this, [this](State state) { emit stateChange(this, state); });
     const QString host = userName.section('@', 1);
@@ -39,6 +41,7 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
                     emit subSessionStateChanged(this, changed, state);
                 });
         m_SubSessions.append(sub);
+        m_SubSessionModel->addSubSession(sub);
     }
 }
 

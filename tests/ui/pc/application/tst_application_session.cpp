@@ -11,6 +11,7 @@
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/utils/style.h"
+#include "libqml/window/session_debug_window.h"
 #include "libqml/window/qml_view.h"
 #include "media_engine_configurator.h"
 #include "support/test_environment.h"
@@ -19,6 +20,7 @@
 #include <Kivo/Client.h>
 #include <Kivo/ConfigContainer.h>
 #include <Kivo/Configuration/Config.h>
+#include <Kivo/Models/SubSessionModel.h>
 #include <Kivo/Settings.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
@@ -193,6 +195,7 @@ private slots:
     void forcedSignOutDeletesMainWindowBeforeItsMessage();
     void sessionClosedByServerLeavesIdleLoginWindow();
     void clientApiConnectionsSurviveSignIn();
+    void sessionDebugWindowShowsTheSubSessions();
 
     void signInFailuresShowTheirMessage_data();
     void signInFailuresShowTheirMessage();
@@ -389,6 +392,26 @@ void ApplicationSessionTest::clientApiConnectionsSurviveSignIn()
     emit controller->setPresence(7);
     QCOMPARE(received, 1);
     disconnect(outside);
+}
+
+void ApplicationSessionTest::sessionDebugWindowShowsTheSubSessions()
+{
+    logs().clear();
+    m_App.showSessionDebugWindow();
+    QVERIFY(logs().contains("Session not set!"));
+
+    signIn();
+    emit m_App.mainWindow()->showSessionDebugWindow();
+    QML::SessionDebugWindow* window = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<QML::SessionDebugWindow*>(widget); found && found->isVisible())
+            window = found;
+    }
+    QVERIFY(window);
+    QVERIFY(window->view()->rootObject());
+    QCOMPARE(window->sessionModel(), static_cast<QAbstractItemModel*>(m_App.session()->subSessionModel()));
+    QCOMPARE(m_App.session()->subSessionModel()->rowCount(), 3);
+    window->close();
 }
 
 void ApplicationSessionTest::signInFailuresShowTheirMessage_data()

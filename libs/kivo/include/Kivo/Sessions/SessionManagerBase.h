@@ -21,6 +21,9 @@ class FtController;
 namespace MediaEngine {
 class CallControllerBase;
 }
+namespace Models {
+class SubSessionModel;
+}
 namespace MyRoom {
 class Controller;
 }
@@ -95,6 +98,8 @@ public:
     Utils::Credentials::CredentialsManager* credentialsStore() const { return m_Credentials; }
     MyRoom::Controller* myroomController() const { return m_MyRoom; }
     QList<SubSession*> subSessions() const { return m_SubSessions; }
+    // The sub-sessions as a list model, for the session debug window.
+    Models::SubSessionModel* subSessionModel() const { return m_SubSessionModel; }
 
     // Steps of the engine client's sign-in and sign-out.
     void setState(State state);
@@ -128,6 +133,7 @@ private:
     Vyx::VyxCredentialsControl* m_CredentialsControl = nullptr;
     MyRoom::Controller* m_MyRoom = nullptr;
     QList<SubSession*> m_SubSessions;
+    Models::SubSessionModel* m_SubSessionModel = nullptr;
 };
 
 } // namespace Sessions
