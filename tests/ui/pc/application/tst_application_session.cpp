@@ -24,6 +24,7 @@
 #include <Kivo/Settings.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
+#include <Kivo/Utils/Credentials/CredentialsManager.h>
 
 #include <QAction>
 #include <QDesktopServices>
@@ -210,6 +211,7 @@ private slots:
     void userNameForms();
     void passwordExpiryNotice_data();
     void passwordExpiryNotice();
+    void changedPasswordIsSentAndStored();
 
     void preferencesPage_data();
     void preferencesPage();
@@ -725,6 +727,44 @@ void ApplicationSessionTest::disclaimerModes()
     QCOMPARE(acceptedSpy.count(), accepted ? 1 : 0);
     QCOMPARE(rejectedSpy.count(), rejected ? 1 : 0);
     QCOMPARE(browser.opened, addressOpened ? QList<QUrl>{QUrl("https://demo.telvarion.net/e911")} : QList<QUrl>());
+}
+
+void ApplicationSessionTest::changedPasswordIsSentAndStored()
+{
+    // The client's user credentials are those of the last sign-in.
+    signIn();
+    menuAction(MenuAction::SignOut)->trigger();
+    waitUntilSignedOut();
+
+    const auto config = configWith({{377, "/profile"}});
+    SessionManagerBase session(DemoUser, "Alice", config.get(), client()->getCredentialsManager());
+    m_App.cbSessionOpened(session);
+    m_App.vyxCredentialsDaysLeft(-1);
+    Dialogs::PasswordChangeNotification* notice = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<Dialogs::PasswordChangeNotification*>(widget); found && found->isVisible())
+            notice = found;
+    }
+    QVERIFY(notice);
+    // The expired notice asks for the passwords at once.
+    const QList<QLineEdit*> fields = notice->findChildren<QLineEdit*>();
+    QCOMPARE(fields.size(), 2);
+    QVERIFY(fields.at(0)->isVisibleTo(notice));
+    fields.at(0)->setText(DemoPassword);
+    fields.at(1)->setText("Changed-5678");
+    QPushButton* change = nullptr;
+    for (QPushButton* button : notice->findChildren<QPushButton*>())
+        change = button->text() == "Change Password" ? button : change;
+    QVERIFY(change);
+    change->click();
+    Kivo::Utils::Credentials::UserCredentials stored;
+    QTRY_VERIFY(client()->getCredentialsManager()->getCredentials(Kivo::Utils::Credentials::CredentialsManager::Basic,
+                                                                   DemoUser, stored)
+                && stored.getData(Kivo::Utils::Credentials::CredentialsManager::Basic).getPassword()
+                    == "Changed-5678");
+    delete notice;
+    delete m_App.mainWindow();
+    m_App.cbSessionClosed(session);
 }
 
 void ApplicationSessionTest::preferencesPage_data()
