@@ -228,6 +228,7 @@ Window {
                 onSelectedTextChanged: if (focus) logindialog.reportSelection(selectedText)
                 onKeyTab: logindialog.moveFocus(userSlot, true)
                 onKeyBacktab: logindialog.moveFocus(userSlot, false)
+                onKeyReturn: logindialog.activateSignin()
             }
         }
 

@@ -2,8 +2,21 @@
 
 #include <QChildEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace QML {
+
+namespace {
+
+bool isReturn(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
 
 ComboBox::ComboBox(QWidget* parent)
     : QComboBox(parent)
@@ -29,6 +42,11 @@ bool ComboBox::eventFilter(QObject* watched, QEvent* event)
         event->accept();
         return true;
     }
+    // Typed text arrives in the line edit, which would take Return for itself.
+    if (m_ReportsReturn && watched == lineEdit() && isReturn(event)) {
+        emit keyReturn();
+        return true;
+    }
     return QComboBox::eventFilter(watched, event);
 }
 
@@ -49,6 +67,10 @@ bool ComboBox::swallow(QEvent* event)
             emit keyBacktab();
             return true;
         }
+    }
+    if (m_ReportsReturn && isReturn(event)) {
+        emit keyReturn();
+        return true;
     }
     return false;
 }

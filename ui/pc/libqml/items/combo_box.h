@@ -6,6 +6,7 @@ namespace QML {
 
 // The widget combo box shown over a scene. Tab and Backtab are reported to the scene
 // instead of moving focus, since the widget does not know the scene's focus chain.
+// Where the scene owns Return and Enter as well, they are reported instead of taken.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
@@ -13,11 +14,14 @@ class ComboBox : public QComboBox
 public:
     explicit ComboBox(QWidget* parent = nullptr);
 
+    void setReportsReturn(bool reports) { m_ReportsReturn = reports; }
+
 signals:
     void focusIn();
     void focusOut();
     void keyTab();
     void keyBacktab();
+    void keyReturn();
 
 protected:
     bool event(QEvent* event) override;
@@ -28,6 +32,8 @@ protected:
 private:
     // True when the event was a context menu or a focus key and has been dealt with.
     bool swallow(QEvent* event);
+
+    bool m_ReportsReturn = false;
 };
 
 } // namespace QML

@@ -65,6 +65,7 @@ void QComboBoxQmlAdapter::connectComboBox()
     connect(box, &QComboBox::editTextChanged, this, &QComboBoxQmlAdapter::onEditTextChanged);
     connect(box, &ComboBox::keyTab, this, &QComboBoxQmlAdapter::keyTab);
     connect(box, &ComboBox::keyBacktab, this, &QComboBoxQmlAdapter::keyBacktab);
+    connect(box, &ComboBox::keyReturn, this, &QComboBoxQmlAdapter::keyReturn);
     if (QLineEdit* edit = box->lineEdit())
         connect(edit, &QLineEdit::selectionChanged, this, &QComboBoxQmlAdapter::selectedTextChanged);
 }
@@ -256,6 +257,8 @@ QLoginComboBoxQmlAdapter::QLoginComboBoxQmlAdapter(QQuickItem* parent)
     : QComboBoxQmlAdapter(parent, QStringLiteral("userNameCombo"), true)
 {
     finishNamed(this);
+    comboBox()->setReportsReturn(true);
+    comboBox()->setInsertPolicy(QComboBox::NoInsert);
     if (QCompleter* completer = comboBox()->completer())
         completer->setCaseSensitivity(Qt::CaseSensitive);
 }

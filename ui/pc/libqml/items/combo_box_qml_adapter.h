@@ -67,6 +67,8 @@ signals:
     void selectedTextChanged();
     void keyTab();
     void keyBacktab();
+    // Return or Enter, from an element whose scene owns those keys.
+    void keyReturn();
 
 public slots:
     void onEditTextChanged(const QString& text);
@@ -90,7 +92,8 @@ private:
     QString m_BaseCss;
 };
 
-// The user-name box of the login window.
+// The user-name box of the login window. Return and Enter go to the window, and what is
+// typed never becomes an entry of the list.
 class QLoginComboBoxQmlAdapter : public QComboBoxQmlAdapter
 {
     Q_OBJECT

@@ -69,16 +69,6 @@ QString brandingAddress()
     return QString::fromUtf8(*decoded).trimmed();
 }
 
-// The remembered names come from the credential store alone: an editable combo box would
-// otherwise add whatever is typed when Return is pressed in it.
-class UsernamesModel : public QStringListModel
-{
-public:
-    using QStringListModel::QStringListModel;
-
-    bool insertRows(int, int, const QModelIndex& = QModelIndex()) override { return false; }
-};
-
 } // namespace
 
 LoginWindow::LoginWindow(Kivo::ConfigContainer* configContainer,
@@ -92,7 +82,7 @@ LoginWindow::LoginWindow(Kivo::ConfigContainer* configContainer,
 {
     setSuppressSystemMenu(true);
     setResizable(false);
-    m_UsernamesModel = new UsernamesModel(this);
+    m_UsernamesModel = new QStringListModel(this);
     m_ConfigsModel = new QStringListModel(this);
     setTitle(QCoreApplication::applicationName());
     CHECKED_CONNECT(this, SIGNAL(windowFrameIconClicked()), this, SLOT(openLoginWindowMenu()));

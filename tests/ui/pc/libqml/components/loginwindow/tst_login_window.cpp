@@ -728,6 +728,19 @@ void LoginWindowTest::returnKeyActsAsTheButton()
     QTest::keyClick(m_Window->view(), Qt::Key_Enter);
     QCOMPARE(cancel.count(), 1);
     QCOMPARE(scene()->state(), QString("signin"));
+
+    // The user-name box is a widget of its own; its Return must reach the window just once.
+    auto* box = m_Window->view()->findChild<QComboBox*>("userNameCombo");
+    QVERIFY(box);
+    box->setFocus();
+    QTRY_VERIFY(box->lineEdit()->hasFocus());
+    m_Window->setPassword("secret");
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    QCOMPARE(signin.count(), 2);
+    QCOMPARE(scene()->state(), QString("signingin"));
+    QTest::keyClick(box->lineEdit(), Qt::Key_Enter);
+    QCOMPARE(cancel.count(), 2);
+    QCOMPARE(scene()->state(), QString("signin"));
 }
 
 QTEST_MAIN(LoginWindowTest)
