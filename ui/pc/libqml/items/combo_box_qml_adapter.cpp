@@ -223,7 +223,11 @@ void QComboBoxQmlAdapter::onFocusOut()
 
 QString QComboBoxQmlAdapter::styledCss(const char* key)
 {
-    QString css = Kivo::Settings(Kivo::Settings::StyleSettings).value(QLatin1String(key)).toString();
+    return withStyleTokens(Kivo::Settings(Kivo::Settings::StyleSettings).value(QLatin1String(key)).toString(), key);
+}
+
+QString QComboBoxQmlAdapter::withStyleTokens(QString css, const char* key)
+{
     if (const Style* style = Style::instance()) {
         if (!style->replaceCssWithStyle(css))
             LOG_WARNING << "Unclosed style token in the style sheet " << key;
@@ -236,13 +240,28 @@ void QComboBoxQmlAdapter::loadCss()
     m_BaseCss = styledCss(CssKey);
 }
 
-void QComboBoxQmlAdapter::applyCss(const char* key)
+void QComboBoxQmlAdapter::applyCss(const char* key, const QString& fallback)
 {
     QComboBoxQmlAdapter::loadCss();
-    m_ComboBox->setStyleSheet(m_BaseCss + styledCss(key));
+    QString own = styledCss(key);
+    if (own.isEmpty())
+        own = withStyleTokens(fallback, key);
+    m_ComboBox->setStyleSheet(m_BaseCss + own);
 }
 
 namespace {
+
+// The user-name box sits in the login scene's credentials frame; unless the theme says
+// otherwise it looks like the text fields around it.
+const QString LoginComboFallbackCss = QStringLiteral(
+    "QComboBox { border: none; background: %%colors:inputFieldBackground%%; color: %%colors:loginDarkText%%;"
+    " font-family: \"%%font:defaultFontFamily%%\"; font-size: 12px; padding-left: 7px;"
+    " selection-background-color: %%colors:loginHighlightText%%; }"
+    "QComboBox::drop-down { border: none; width: 18px; }"
+    "QComboBox::down-arrow { image: url(:/windows/LoginWindow/combo_arrow.png); }"
+    "QComboBox QAbstractItemView { border: 1px solid %%colors:loginDivider%%;"
+    " background: %%colors:inputFieldBackground%%; color: %%colors:loginDarkText%%;"
+    " selection-background-color: %%colors:loginHighlightText%%; }");
 
 // What every named element does after the base is built.
 void finishNamed(QComboBoxQmlAdapter* adapter)
@@ -265,7 +284,7 @@ QLoginComboBoxQmlAdapter::QLoginComboBoxQmlAdapter(QQuickItem* parent)
 
 void QLoginComboBoxQmlAdapter::loadCss()
 {
-    applyCss(CssKey);
+    applyCss(CssKey, LoginComboFallbackCss);
 }
 
 QFilterComboBoxQmlAdapter::QFilterComboBoxQmlAdapter(QQuickItem* parent)

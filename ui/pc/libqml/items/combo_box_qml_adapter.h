@@ -79,10 +79,12 @@ public slots:
 protected:
     QComboBoxQmlAdapter(QQuickItem* parent, const QString& objectName, bool editable);
 
-    // Runs the base step, then applies the base sheet followed by the one under `key`.
-    void applyCss(const char* key);
+    // Runs the base step, then applies the base sheet followed by the one under `key`, or by
+    // `fallback` while the theme has none under that key.
+    void applyCss(const char* key, const QString& fallback = QString());
     // Settings of the style type, with the style's tokens filled in.
     static QString styledCss(const char* key);
+    static QString withStyleTokens(QString css, const char* key);
 
 private:
     void connectComboBox();
