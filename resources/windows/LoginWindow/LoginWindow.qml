@@ -229,6 +229,7 @@ Window {
                 onKeyTab: logindialog.moveFocus(userSlot, true)
                 onKeyBacktab: logindialog.moveFocus(userSlot, false)
                 onKeyReturn: logindialog.activateSignin()
+                onRightClicked: rootWindow.openTextFieldMenu(false)
             }
         }
 

@@ -40,6 +40,7 @@ bool ComboBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ContextMenu) {
         event->accept();
+        emit contextMenuRequested();
         return true;
     }
     // Typed text arrives in the line edit, which would take Return for itself.
@@ -54,6 +55,7 @@ bool ComboBox::swallow(QEvent* event)
 {
     if (event->type() == QEvent::ContextMenu) {
         event->accept();
+        emit contextMenuRequested();
         return true;
     }
     // Tab would otherwise move focus among the host's widgets, not the scene's items.

@@ -7,6 +7,7 @@ namespace QML {
 // The widget combo box shown over a scene. Tab and Backtab are reported to the scene
 // instead of moving focus, since the widget does not know the scene's focus chain.
 // Where the scene owns Return and Enter as well, they are reported instead of taken.
+// The widget's own context menu never shows; the request is reported for the scene's menu.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
@@ -22,6 +23,7 @@ signals:
     void keyTab();
     void keyBacktab();
     void keyReturn();
+    void contextMenuRequested();
 
 protected:
     bool event(QEvent* event) override;

@@ -66,6 +66,7 @@ void QComboBoxQmlAdapter::connectComboBox()
     connect(box, &ComboBox::keyTab, this, &QComboBoxQmlAdapter::keyTab);
     connect(box, &ComboBox::keyBacktab, this, &QComboBoxQmlAdapter::keyBacktab);
     connect(box, &ComboBox::keyReturn, this, &QComboBoxQmlAdapter::keyReturn);
+    connect(box, &ComboBox::contextMenuRequested, this, &QComboBoxQmlAdapter::rightClicked);
     if (QLineEdit* edit = box->lineEdit())
         connect(edit, &QLineEdit::selectionChanged, this, &QComboBoxQmlAdapter::selectedTextChanged);
 }

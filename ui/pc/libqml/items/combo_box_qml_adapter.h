@@ -69,6 +69,8 @@ signals:
     void keyBacktab();
     // Return or Enter, from an element whose scene owns those keys.
     void keyReturn();
+    // A right click or the menu key on the box, for the scene to offer its own menu.
+    void rightClicked();
 
 public slots:
     void onEditTextChanged(const QString& text);

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QDesktopServices>
 #include <QMenu>
@@ -125,6 +126,8 @@ private slots:
     void deviceManagementDocument();
     void tabSkipsHiddenAndDisabledFields();
     void clipboardActionsReachTheFocusedField();
+    void rightClickOpensTheTextFieldMenu_data();
+    void rightClickOpensTheTextFieldMenu();
     void returnKeyActsAsTheButton();
 
 private:
@@ -703,6 +706,51 @@ void LoginWindowTest::clipboardActionsReachTheFocusedField()
     QCOMPARE(m_Window->password(), QString(AddressA));
     emit handler->selectAll();
     QCOMPARE(handler->selectedText(), QString());
+}
+
+void LoginWindowTest::rightClickOpensTheTextFieldMenu_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QStringList>("actions");
+
+    // Every field has text selected; the password's is never offered for cutting or copying.
+    QTest::newRow("login URL") << "urlField" << QStringList({"Cut", "Copy", "Paste", "-", "Select All"});
+    QTest::newRow("user name") << "userNameCombo" << QStringList({"Cut", "Copy", "Paste", "-", "Select All"});
+    QTest::newRow("password") << "passwordField" << QStringList({"Paste", "-", "Select All"});
+}
+
+void LoginWindowTest::rightClickOpensTheTextFieldMenu()
+{
+    QFETCH(QString, field);
+    QFETCH(QStringList, actions);
+
+    QVERIFY(makeWindow());
+    m_Window->showLogin(false, false);
+    QVERIFY(QTest::qWaitForWindowActive(m_Window));
+    QApplication::clipboard()->setText("clipboard");
+    m_Window->setVyxAddress(AddressA);
+    m_Window->setUsername("alice");
+    m_Window->setPassword("secret");
+
+    if (auto* box = m_Window->view()->findChild<QComboBox*>(field)) {
+        // The box is a widget: its own menu must give way to the window's.
+        box->setFocus();
+        QTRY_VERIFY(box->lineEdit()->hasFocus());
+        box->lineEdit()->selectAll();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box->lineEdit(), &event);
+    } else {
+        QQuickItem* item = scene()->findChild<QQuickItem*>(field);
+        QVERIFY(item);
+        item->forceActiveFocus();
+        QVERIFY(QMetaObject::invokeMethod(item, "selectAll"));
+        const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+        QTest::mouseClick(m_Window->view(), Qt::RightButton, Qt::NoModifier, centre.toPoint());
+    }
+    QMenu* menu = openPopupMenu();
+    QVERIFY(menu);
+    QCOMPARE(actionTexts(menu), actions);
+    menu->close();
 }
 
 void LoginWindowTest::returnKeyActsAsTheButton()
