@@ -26,7 +26,7 @@ Rectangle {
 
             readonly property var connector: model.connector
             property bool expanded: connectorList.useAcceptanceButtons
-            readonly property bool accepted: connector && connector.state === ConnectorData.Accepted
+            readonly property bool accepted: !!connector && connector.state === ConnectorData.Accepted
 
             width: list.width - (scrollBar.visible ? 8 : 0)
             height: header.height + (expanded ? details.height + 6 : 0) + 8
@@ -107,7 +107,8 @@ Rectangle {
 
                 Row {
                     spacing: 8
-                    visible: connectorList.useAcceptanceButtons
+                    // A row without a connector has nothing to answer.
+                    visible: connectorList.useAcceptanceButtons && !!row.connector
                     height: 26
 
                     TextButton {
@@ -132,7 +133,7 @@ Rectangle {
                 }
 
                 Checkbox {
-                    visible: !connectorList.useAcceptanceButtons
+                    visible: !connectorList.useAcceptanceButtons && !!row.connector
                     checked: row.accepted
                     text: qsTr("Enabled") + rootWindow.languageChangeProperty
                     onToggled: row.connector.state = checked ? ConnectorData.Accepted : ConnectorData.Rejected

@@ -63,6 +63,7 @@ private slots:
     void buttonsAnswerTheirConnector_data();
     void buttonsAnswerTheirConnector();
     void noModel();
+    void rowWithoutConnector();
 };
 
 void ConnectorNotificationTest::initTestCase()
@@ -149,6 +150,21 @@ void ConnectorNotificationTest::noModel()
     QML::ConnectorNotification window(nullptr);
     QVERIFY(!window.isVisible());
     QVERIFY(env.logs().contains("No add-ins model"));
+}
+
+void ConnectorNotificationTest::rowWithoutConnector()
+{
+    TestSupport::Environment env;
+    ConnectorModel model;
+    model.appendRow(new QStandardItem);
+    QML::ConnectorNotification window(&model);
+    window.resize(window.minimumSize());
+    QVERIFY(window.isVisible());
+
+    // Listed without buttons, and without a script error from the missing object.
+    QQuickItem* enable = nullptr;
+    QTRY_VERIFY((enable = findItem(window.view()->rootObject(), "enableButton")));
+    QVERIFY(!enable->isVisible());
 }
 
 QTEST_MAIN(ConnectorNotificationTest)
