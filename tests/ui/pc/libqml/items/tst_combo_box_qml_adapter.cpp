@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QCompleter>
+#include <QFile>
+#include <QRegularExpression>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -103,6 +105,21 @@ void ComboBoxQmlAdapterTest::styleSheets()
     QVERIFY(login->comboBox()->styleSheet().endsWith(QStringLiteral("font-family: Courier; }")));
     QVERIFY(plain->comboBox()->styleSheet().isEmpty());
     QCOMPARE(plain->baseCss(), QStringLiteral("QComboBox { color: #123456; }"));
+
+    // Without a sheet of the theme's own the user-name box still matches the login fields.
+    {
+        Kivo::Settings sheets(Kivo::Settings::StyleSettings);
+        sheets.remove(QML::QLoginComboBoxQmlAdapter::CssKey);
+    }
+    login->loadCss();
+    const QString fallback = login->comboBox()->styleSheet();
+    QVERIFY(fallback.startsWith(QStringLiteral("QComboBox { color: #123456; }QComboBox {")));
+    QVERIFY(fallback.contains(QStringLiteral("font-family: \"Courier\"")));
+    QVERIFY(!fallback.contains(QStringLiteral("%%")));
+    const QRegularExpression image(QStringLiteral("image: url\\((:[^)]+)\\)"));
+    const QRegularExpressionMatch arrow = image.match(fallback);
+    QVERIFY(arrow.hasMatch());
+    QVERIFY(QFile::exists(arrow.captured(1)));
 
     // Reloading must not pile up pop-up views either.
     QML::QComboBoxQmlAdapter* commWin = adapter(*m_View, "commWin");
