@@ -112,6 +112,7 @@ private slots:
     void sessionClosedNeverSignsIn();
     void signinClickStoresChoicesAndEmits();
     void signinWithoutConfigurationStaysIdle();
+    void withoutCredentialStoreFieldsKeepTheirValues();
     void configurationChoice_data();
     void configurationChoice();
     void sessionStateMapping_data();
@@ -432,6 +433,25 @@ void LoginWindowTest::signinWithoutConfigurationStaysIdle()
     QCOMPARE(scene()->state(), QString("signin"));
     QVERIFY(m_Window->isIdle());
     QVERIFY(m_Env->logs().contains("no service configuration is available"));
+}
+
+void LoginWindowTest::withoutCredentialStoreFieldsKeepTheirValues()
+{
+    writeSetting(Settings::DefaultSettings, "dm/url", QByteArray(AddressA).toBase64());
+    m_Window = new LoginWindow(m_Configs->container(), nullptr);
+    QVERIFY(m_Window->activate());
+    QVERIFY(m_Env->logs().contains("m_CredentialsManager failed. Returning from failed assertion"));
+
+    m_Window->setUsername("alice");
+    m_Window->setPassword("secret");
+    m_Window->preferencesChanged();
+    QSignalSpy signin(m_Window, &LoginWindow::signin);
+    m_Window->showLogin(true, false);
+    QCOMPARE(m_Window->username(), QString("alice"));
+    QCOMPARE(m_Window->password(), QString("secret"));
+    QCOMPARE(signin.count(), 0);
+    QMetaObject::invokeMethod(scene(), "activateSignin");
+    QCOMPARE(signin.count(), 1);
 }
 
 void LoginWindowTest::configurationChoice_data()
