@@ -232,9 +232,11 @@ void LoginWindow::setShowVyxField(bool show)
 
 void LoginWindow::setVyxAddress(const QString& address)
 {
-    if (address == m_VyxAddress)
+    // Compared trimmed: a blank typed after the same address must not reset the credentials.
+    const QString trimmed = address.trimmed();
+    if (trimmed == m_VyxAddress)
         return;
-    m_VyxAddress = address.trimmed();
+    m_VyxAddress = trimmed;
     setUsernames(filteredUsernames());
     if (m_VyxAddress == m_RememberedAddress) {
         setUsername(m_RememberedUsername);

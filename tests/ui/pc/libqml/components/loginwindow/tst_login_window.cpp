@@ -286,6 +286,13 @@ void LoginWindowTest::typedAddressRestoresOrClearsCredentials()
     QCOMPARE(m_Window->username(), QString("alice"));
     QCOMPARE(m_Window->password(), QString("secret"));
     QVERIFY(signinEnabled());
+
+    // A blank typed after the same address is no new address: what was typed stays.
+    m_Window->setUsername("bob");
+    m_Window->setPassword("typed");
+    m_Window->setVyxAddress(QString(AddressA) + " ");
+    QCOMPARE(m_Window->username(), QString("bob"));
+    QCOMPARE(m_Window->password(), QString("typed"));
 }
 
 void LoginWindowTest::changingUsernameClearsPassword()
