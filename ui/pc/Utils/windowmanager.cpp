@@ -1,7 +1,9 @@
 #include "Utils/windowmanager.h"
 
+#include "application.h"
 #include "common/connect_check.h"
 #include "common/logging.h"
+#include "libqml/components/mainwindow/main_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -56,7 +58,12 @@ void WindowManager::setMainWindow(QWidget* window)
 
 QWidget* WindowManager::mainWindow()
 {
-    return s_MainWindow;
+    if (s_MainWindow)
+        return s_MainWindow;
+    // Placement follows the main window the application keeps while signed in.
+    if (const auto* application = qobject_cast<const Application*>(QCoreApplication::instance()))
+        return application->mainWindow();
+    return nullptr;
 }
 
 void WindowManager::registerWindow(QWidget* window)

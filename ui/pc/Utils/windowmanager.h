@@ -25,7 +25,8 @@ public:
     // The process-wide manager that windows register with, or null before it exists.
     static WindowManager* instance();
 
-    // The top-level window whose screen the placement statics use; may be null.
+    // The top-level window whose screen the placement statics use: the one set here, else
+    // the application's main window; may be null.
     static void setMainWindow(QWidget* window);
     static QWidget* mainWindow();
 
