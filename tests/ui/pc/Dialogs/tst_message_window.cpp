@@ -83,6 +83,7 @@ private slots:
     void blockingReportsClickedButton();
     void blockingClosedWithoutButton_data();
     void blockingClosedWithoutButton();
+    void blockingSurvivesDeletedWindow_data();
     void blockingSurvivesDeletedWindow();
     void customButtonAndFocus();
     void languageChangeRetranslates();
@@ -259,19 +260,39 @@ void TestMessageWindow::blockingClosedWithoutButton()
     QCOMPARE(MessageWindow::informationWithTimeout("Info", "Going soon", 10, false), 0);
 }
 
+void TestMessageWindow::blockingSurvivesDeletedWindow_data()
+{
+    QTest::addColumn<bool>("sessionClosed");
+    // Sign-out deletes the main window, and with it a message box that waits over it.
+    QTest::newRow("parent deleted") << false;
+    // A closed session deletes every managed window, a waiting message box among them.
+    QTest::newRow("session closed") << true;
+}
+
 void TestMessageWindow::blockingSurvivesDeletedWindow()
 {
-    // Sign-out deletes the main window, and with it a message box that waits over it.
+    QFETCH(bool, sessionClosed);
+    Utils::WindowManager manager;
     auto* mainWindow = new QWidget;
     mainWindow->show();
-    whenShown([mainWindow](MessageWindow*) { delete mainWindow; });
+    QPointer<MessageWindow> waiting;
+    whenShown([&](MessageWindow* window) {
+        waiting = window;
+        if (sessionClosed)
+            manager.cbSessionClosed();
+        else
+            delete mainWindow;
+    });
     Button clicked = QDialogButtonBox::Ok;
     const int result = MessageWindow::question("Q", "Still there?", false, false,
                                                QDialogButtonBox::Yes | QDialogButtonBox::No, &clicked,
                                                QDialogButtonBox::Yes, mainWindow);
     QCOMPARE(result, 0);
     QCOMPARE(clicked, QDialogButtonBox::NoButton);
+    QTRY_VERIFY(waiting.isNull());
     QVERIFY(!shownMessageWindow());
+    if (sessionClosed)
+        delete mainWindow;
 }
 
 void TestMessageWindow::customButtonAndFocus()
