@@ -13,6 +13,8 @@
 #include <QShortcut>
 #include <QTimerEvent>
 
+#include <limits>
+
 namespace Widgets {
 
 Window::Window(QWidget* parent, bool alwaysOnTop, bool managed)
@@ -113,7 +115,9 @@ void Window::setStatus(const QString& color, const QString& text, int seconds)
         return;
     }
     m_StatusLabel->setText(status);
-    m_StatusTimerId = startTimer(seconds * 1000, Qt::CoarseTimer);
+    // Longer than a timer can hold would overflow into an invalid interval.
+    const int maxSeconds = std::numeric_limits<int>::max() / 1000;
+    m_StatusTimerId = startTimer(qMin(seconds, maxSeconds) * 1000, Qt::CoarseTimer);
 }
 
 void Window::setStatus(const QString& color, const QString& text)

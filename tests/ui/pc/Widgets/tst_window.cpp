@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 // Exposes the status timer so that timer expiry can be driven without waiting.
@@ -127,6 +129,12 @@ void TestWindow::secondTemporaryStatusReplacesFirstTimer()
     QCOMPARE(timers.first().interval, 5000);
     window.fireTimer(window.statusTimerId());
     QCOMPARE(window.statusLabel()->text(), QString("<font color=\"black\">Rest</font>"));
+
+    // A status too long for a timer still gets one, at the longest interval there is.
+    window.setStatus("black", "Forever", std::numeric_limits<int>::max());
+    QVERIFY(window.statusTimerId() > 0);
+    QCOMPARE(QAbstractEventDispatcher::instance()->registeredTimers(&window).first().interval,
+             std::numeric_limits<int>::max() / 1000 * 1000);
 
     // The real timer also fires on its own.
     window.setStatus("black", "Short", 1);
