@@ -108,6 +108,7 @@ private:
     }
 
     CallRecord* findCall(std::int32_t contactId);
+    const CallRecord* currentCall() const;
     CallRecord* getMatchingCall(const TelvarionApi::Call& call, std::int32_t state);
     void removeCall(std::int32_t contactId);
     bool shouldLogContact(std::int32_t contactId);

@@ -63,40 +63,37 @@ CallRecord* ApiCommunications::findCall(std::int32_t contactId)
     return nullptr;
 }
 
-const WChar* ApiCommunications::GetCurrentCallName() const
+const CallRecord* ApiCommunications::currentCall() const
 {
     for (const CallRecord& record : m_Calls) {
         if (record.contactId == m_CurrentCall)
-            return record.name.c_str();
+            return &record;
     }
     return nullptr;
 }
 
+const WChar* ApiCommunications::GetCurrentCallName() const
+{
+    const CallRecord* record = currentCall();
+    return record ? record->name.c_str() : nullptr;
+}
+
 std::int32_t ApiCommunications::GetCurrentCallDirection() const
 {
-    for (const CallRecord& record : m_Calls) {
-        if (record.contactId == m_CurrentCall)
-            return record.direction;
-    }
-    return 0;
+    const CallRecord* record = currentCall();
+    return record ? record->direction : 0;
 }
 
 std::int32_t ApiCommunications::GetCurrentCallState() const
 {
-    for (const CallRecord& record : m_Calls) {
-        if (record.contactId == m_CurrentCall)
-            return record.state;
-    }
-    return 0;
+    const CallRecord* record = currentCall();
+    return record ? record->state : 0;
 }
 
 Platform::LocalTime ApiCommunications::GetCurrentCallStartTime() const
 {
-    for (const CallRecord& record : m_Calls) {
-        if (record.contactId == m_CurrentCall)
-            return record.startTime;
-    }
-    return Platform::LocalTime();
+    const CallRecord* record = currentCall();
+    return record ? record->startTime : Platform::LocalTime();
 }
 
 unsigned ApiCommunications::GetCallCountInState(std::int32_t state) const

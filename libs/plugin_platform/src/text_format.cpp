@@ -34,12 +34,12 @@ private:
     std::size_t m_Length = 0;
 };
 
-void appendFormatted(Output& out, const char* spec, ...)
+void appendFormatted(Output& out, const char* directive, ...)
 {
     char piece[2048];
     va_list arguments;
-    va_start(arguments, spec);
-    const int written = std::vsnprintf(piece, sizeof piece, spec, arguments);
+    va_start(arguments, directive);
+    const int written = std::vsnprintf(piece, sizeof piece, directive, arguments);
     va_end(arguments);
     if (written > 0)
         out.append(piece, static_cast<std::size_t>(written) < sizeof piece ? written : sizeof piece - 1);
@@ -103,20 +103,20 @@ std::size_t formatText(char* buffer, std::size_t capacity, const char* format, v
         ++p;
         int width = widthArgument ? va_arg(args, int) : 0;
         int precision = precisionArgument ? va_arg(args, int) : 0;
-        std::string spec(start, static_cast<std::size_t>(p - start));
+        std::string directive(start, static_cast<std::size_t>(p - start));
         const bool wide = lengthModifier == "w" || lengthModifier == "l";
         if (conversion == 's' && wide) {
             // 16-bit text: written as UTF-8 through a plain %s of the same flags and width.
             const std::string utf8 = wideToUtf8(va_arg(args, const WChar*));
-            spec.erase(spec.size() - 1 - lengthModifier.size(), lengthModifier.size());
+            directive.erase(directive.size() - 1 - lengthModifier.size(), lengthModifier.size());
             if (widthArgument && precisionArgument)
-                appendFormatted(out, spec.c_str(), width, precision, utf8.c_str());
+                appendFormatted(out, directive.c_str(), width, precision, utf8.c_str());
             else if (widthArgument)
-                appendFormatted(out, spec.c_str(), width, utf8.c_str());
+                appendFormatted(out, directive.c_str(), width, utf8.c_str());
             else if (precisionArgument)
-                appendFormatted(out, spec.c_str(), precision, utf8.c_str());
+                appendFormatted(out, directive.c_str(), precision, utf8.c_str());
             else
-                appendFormatted(out, spec.c_str(), utf8.c_str());
+                appendFormatted(out, directive.c_str(), utf8.c_str());
             continue;
         }
         if (lengthModifier == "w") {
@@ -126,13 +126,13 @@ std::size_t formatText(char* buffer, std::size_t capacity, const char* format, v
         }
         auto emit = [&](auto value) {
             if (widthArgument && precisionArgument)
-                appendFormatted(out, spec.c_str(), width, precision, value);
+                appendFormatted(out, directive.c_str(), width, precision, value);
             else if (widthArgument)
-                appendFormatted(out, spec.c_str(), width, value);
+                appendFormatted(out, directive.c_str(), width, value);
             else if (precisionArgument)
-                appendFormatted(out, spec.c_str(), precision, value);
+                appendFormatted(out, directive.c_str(), precision, value);
             else
-                appendFormatted(out, spec.c_str(), value);
+                appendFormatted(out, directive.c_str(), value);
         };
         switch (conversion) {
         case 'd':

@@ -4,6 +4,31 @@
 
 namespace TelvarionApi {
 
+namespace {
+
+Command plainCommand(CommandKind kind)
+{
+    Command command;
+    command.kind = kind;
+    return command;
+}
+
+Command numberCommand(CommandKind kind, std::int32_t number)
+{
+    Command command = plainCommand(kind);
+    command.number = number;
+    return command;
+}
+
+Command flagCommand(CommandKind kind, bool flag)
+{
+    Command command = plainCommand(kind);
+    command.flag = flag;
+    return command;
+}
+
+} // namespace
+
 Api::Api(ApiObserver* observer) : m_Observer(observer), m_Transport(createTransport())
 {
 }
@@ -47,97 +72,68 @@ ApiResult Api::send(Command command)
 
 ApiResult Api::receiveEvents(std::uint32_t eventMask)
 {
-    Command command;
-    command.kind = CommandKind::ReceiveEvents;
-    command.number = static_cast<std::int32_t>(eventMask);
-    return send(std::move(command));
+    return send(numberCommand(CommandKind::ReceiveEvents, static_cast<std::int32_t>(eventMask)));
 }
 
 ApiResult Api::requestContactProperties(std::int32_t contactId)
 {
-    Command command;
-    command.kind = CommandKind::RequestContactProperties;
-    command.number = contactId;
-    return send(std::move(command));
+    return send(numberCommand(CommandKind::RequestContactProperties, contactId));
 }
 
 ApiResult Api::requestContactPresence(std::int32_t contactId)
 {
-    Command command;
-    command.kind = CommandKind::RequestContactPresence;
-    command.number = contactId;
-    return send(std::move(command));
+    return send(numberCommand(CommandKind::RequestContactPresence, contactId));
 }
 
 ApiResult Api::setPresence(std::int32_t state, const String& freeText)
 {
-    Command command;
-    command.kind = CommandKind::SetPresence;
-    command.number = state;
+    Command command = numberCommand(CommandKind::SetPresence, state);
     command.text = freeText;
     return send(std::move(command));
 }
 
 ApiResult Api::setCallVolume(bool up)
 {
-    Command command;
-    command.kind = CommandKind::SetCallVolume;
-    command.flag = up;
-    return send(std::move(command));
+    return send(flagCommand(CommandKind::SetCallVolume, up));
 }
 
 ApiResult Api::muteCall(bool mute)
 {
-    Command command;
-    command.kind = CommandKind::MuteCall;
-    command.flag = mute;
-    return send(std::move(command));
+    return send(flagCommand(CommandKind::MuteCall, mute));
 }
 
 ApiResult Api::holdCall(bool hold)
 {
-    Command command;
-    command.kind = CommandKind::HoldCall;
-    command.flag = hold;
-    return send(std::move(command));
+    return send(flagCommand(CommandKind::HoldCall, hold));
 }
 
 ApiResult Api::answerCall()
 {
-    Command command;
-    command.kind = CommandKind::AnswerCall;
-    return send(std::move(command));
+    return send(plainCommand(CommandKind::AnswerCall));
 }
 
 ApiResult Api::hangupCall()
 {
-    Command command;
-    command.kind = CommandKind::HangupCall;
-    return send(std::move(command));
+    return send(plainCommand(CommandKind::HangupCall));
 }
 
 ApiResult Api::sendDTMF(char code)
 {
-    Command command;
-    command.kind = CommandKind::SendDtmf;
+    Command command = plainCommand(CommandKind::SendDtmf);
     command.character = code;
     return send(std::move(command));
 }
 
 ApiResult Api::startCommunication(std::int32_t kind, const std::vector<std::int32_t>& contactIds)
 {
-    Command command;
-    command.kind = CommandKind::StartCommunication;
-    command.number = kind;
+    Command command = numberCommand(CommandKind::StartCommunication, kind);
     command.contactIds = contactIds;
     return send(std::move(command));
 }
 
 ApiResult Api::startCommunication(std::int32_t kind, const std::vector<String>& addresses)
 {
-    Command command;
-    command.kind = CommandKind::StartCommunication;
-    command.number = kind;
+    Command command = numberCommand(CommandKind::StartCommunication, kind);
     command.addresses = addresses;
     return send(std::move(command));
 }
