@@ -17,14 +17,10 @@ Logger& log()
 constexpr unsigned StringUnknown = 102;
 constexpr unsigned StringConference = 109;
 
-// A contact's name text as the client sends it; malformed UTF-8 counts as no text.
 Platform::WString decodedName(const TelvarionApi::String& text)
 {
     Platform::WString wide;
-    if (!Platform::utf8ToWide(text.bytes(), text.length(), wide)) {
-        log().error(CategoryApi, "Connector::ApiCommunications::contactProperties: Ignoring a name that is not UTF-8");
-        wide.clear();
-    }
+    decodeName(text.bytes(), text.length(), wide);
     return wide;
 }
 

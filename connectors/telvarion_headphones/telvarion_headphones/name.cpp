@@ -8,6 +8,18 @@
 
 namespace Connector {
 
+bool decodeName(const char* utf8, std::size_t length, Platform::WString& text)
+{
+    if (Platform::utf8ToWide(utf8, length, text))
+        return true;
+    text.clear();
+    const int code = EILSEQ;
+    Logger::instance().error(CategoryWindow,
+                             "Connector::Name::Set, Error %d (%s) in converting multi-byte string to wide characters",
+                             code, Logger::errorText(code));
+    return false;
+}
+
 Name::Name()
 {
     m_Text[0] = 0;
@@ -18,15 +30,9 @@ bool Name::Set(const char* utf8)
     m_Text[0] = 0;
     if (!utf8)
         return true;
-    const std::size_t length = std::min<std::size_t>(std::strlen(utf8), Capacity);
     Platform::WString wide;
-    if (!Platform::utf8ToWide(utf8, length, wide)) {
-        const int code = EILSEQ;
-        Logger::instance().error(CategoryWindow,
-                                 "Connector::Name::Set, Error %d (%s) in converting multi-byte string to wide characters",
-                                 code, Logger::errorText(code));
+    if (!decodeName(utf8, std::min<std::size_t>(std::strlen(utf8), Capacity), wide))
         return false;
-    }
     Platform::copyWide(m_Text, Capacity, wide.c_str());
     return true;
 }

@@ -8,6 +8,10 @@ namespace Connector {
 
 using WChar = Platform::WChar;
 
+// Decodes a name as the client sends it (UTF-8); a malformed one is logged and gives an
+// empty text.
+bool decodeName(const char* utf8, std::size_t length, Platform::WString& text);
+
 // A display name: at most 24 characters and a terminator.
 class Name
 {
