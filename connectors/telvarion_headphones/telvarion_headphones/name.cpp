@@ -39,7 +39,10 @@ bool Name::Set(const char* utf8)
 
 void Name::Set(const WChar* text)
 {
-    Platform::copyWide(m_Text, Capacity, text);
+    const std::size_t length = Platform::copyWide(m_Text, Capacity, text);
+    // A character cut in half at the limit would reach the display as garbage.
+    if (length > 0 && m_Text[length - 1] >= 0xD800 && m_Text[length - 1] <= 0xDBFF)
+        m_Text[length - 1] = 0;
 }
 
 void Name::clear()

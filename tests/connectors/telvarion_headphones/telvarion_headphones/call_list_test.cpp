@@ -218,6 +218,9 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"cutTo24Characters",
                  {{"LastName", "Abcdefghijklmnopqrstuvwxyz"}, {"FirstName", "Q"}},
                  u"Abcdefghijklmnopqrstuvwx"},
+        NameCase{"cutKeepsWholeCharacters",
+                 {{"LastName", "Abcdefghijklmnopqrstuv"}, {"FirstName", "\xF0\x9F\x98\x80"}},
+                 u"Abcdefghijklmnopqrstuv "},
         NameCase{"displayNameUtf8CutAt25Bytes",
                  {{"DisplayName", "\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4"
                                   "\xC3\xA4\xC3\xA4\xC3\xA4"}},
