@@ -6,6 +6,7 @@
 #include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
 #include "Utils/communications_window_manager.h"
+#include "Utils/external_service_verification.h"
 #include "Utils/file_utils.h"
 #include "Utils/help_interface.h"
 #include "Utils/preferences_watcher.h"
@@ -21,6 +22,7 @@
 #include "libqml/components/about/about.h"
 #include "libqml/components/connector_notification/connector_notification.h"
 #include "libqml/components/loginwindow/login_window.h"
+#include "libqml/components/presencerequest/presence_request_dialog.h"
 #include "libqml/items/qml_logger.h"
 #include "libqml/register_qml_types.h"
 #include "libqml/window/session_debug_window.h"
@@ -675,7 +677,7 @@ void Application::cbActionPreferences()
     }
     if (!m_PreferencesWindow) {
         m_PreferencesWindow = Dialogs::PreferencesWindow::create(
-            m_PreferencesWatcher, nullptr, &m_Translators, page,
+            m_PreferencesWatcher, m_Session, &m_Translators, page,
             m_ApiController ? m_ApiController->getModel(Kivo::ApiProvider::AllConnectors) : nullptr, isAlwaysOnTop(),
             nullptr);
         if (m_LoginWindow)
@@ -689,7 +691,13 @@ void Application::cbActionPreferences()
 
 void Application::cbActionUpdateEmergencyAddress()
 {
-    // The address verification arrives with sign-in; until then the configured page opens.
+    if (m_ExternalServiceVerification) {
+        LOG_INFO << "Updating of emergency address started from actions menu";
+        m_EmergencyAddressUpdateByUser = true;
+        m_ExternalServiceVerification->update();
+        return;
+    }
+    // Without the address verification of the session the configured page opens.
     const Kivo::Configuration::Config* configuration = config();
     if (!configuration)
         return;
@@ -705,6 +713,13 @@ void Application::cbUpdateEmergencyAddressFailed()
     LOG_INFO << "Updating of emergency address canceled and action not started by user, throwing the user away";
     if (QAction* signOut = m_MenuActionProvider->action(MenuAction::SignOut))
         signOut->activate(QAction::Trigger);
+}
+
+void Application::cbAlwaysOnTop()
+{
+    const bool onTop = isAlwaysOnTop();
+    if (QML::PresenceRequestDialog* dialog = presenceRequestDialog())
+        dialog->setAlwaysOnTop(onTop);
 }
 
 void Application::cbQuit()

@@ -149,6 +149,7 @@ signals:
     void disclaimerRejected();
 
 public slots:
+    void startDrag(const QString& mimeType, const QByteArray& data, const QPixmap& pixmap);
     void screenResized(int screen);
     void ensureUserSettingsDirExists(QDir& dir, const QString& name);
     void cbSessionOpened(Kivo::Sessions::SessionManagerBase& session);
@@ -156,6 +157,7 @@ public slots:
     void cbSessionError(Kivo::Sessions::SessionManagerBase* session, Kivo::Sessions::SessionManagerBase::State state,
                         Kivo::Sessions::SessionManagerBase::Error error);
     void onMessageReceived(const QString& message);
+    void cbQomxLinkClicked(const QString& link);
     void newVersionFound(bool mandatory, const QUrl& url);
     void cbQuit();
     void cbActionAbout();
@@ -163,24 +165,23 @@ public slots:
     void cbActionUpdateEmergencyAddress();
     void cbUpdateEmergencyAddressFailed();
     void cbActionHelp();
+    void signin(const QString& userName, const QString& password, const Kivo::Configuration::Config* config,
+                const QString& dmUrl);
+    void cbAlwaysOnTop();
     void enableBasicLogging(bool on);
     void enableAdvancedLogging(bool on);
     void openLogFolder();
     void deleteLogFiles();
-    void onShowDisclaimerDialog();
-    void startingLogout();
-    void openPreferences(int tab);
-    void cbQomxLinkClicked(const QString& link);
-    void signin(const QString& userName, const QString& password, const Kivo::Configuration::Config* config,
-                const QString& dmUrl);
-    void showForcedLogoutDialog();
-    void showAuthorizationFailedDialog();
     void vyxCredentialsDaysLeft(int days);
+    void onLicenceAccepted(bool accepted);
     void onRequestProxyCredentials(bool answerNow, const QString& userName, const QString& realm, bool https,
                                    QObject* receiver, const QString& method);
-    void onLicenceAccepted(bool accepted);
+    void onShowDisclaimerDialog();
+    void startingLogout();
+    void showForcedLogoutDialog();
+    void showAuthorizationFailedDialog();
+    void openPreferences(int tab);
     void showSessionDebugWindow();
-    void startDrag(const QString& mimeType, const QByteArray& data, const QPixmap& pixmap);
 
 private:
     void createMenuProviderAndActions();
