@@ -1,1 +1,3 @@
 telvarion_add_qtest(tst_menu_action_provider LABEL startup SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_menu_action_provider.cpp LIBS telvarion_testsupport)
+include(${PROJECT_SOURCE_DIR}/cmake/TelvarionPrivateHome.cmake)
+telvarion_private_home(tst_menu_action_provider)
