@@ -43,6 +43,18 @@ QString storedName(const QString& name)
     return name.compare(DefaultValueName, Qt::CaseInsensitive) == 0 ? QString(StoredDefaultName) : name.trimmed();
 }
 
+// Names compare without case, as the registry's do; a later write of a name replaces it.
+void setData(QList<Value>& values, const QString& name, const QString& data)
+{
+    auto existing = std::find_if(values.begin(), values.end(), [&](const Value& value) {
+        return value.name.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    if (existing != values.end())
+        existing->data = data;
+    else
+        values.append(Value{name, data});
+}
+
 QString unquoted(const QString& text)
 {
     if (text.size() < 2 || !text.startsWith('"') || !text.endsWith('"'))
@@ -94,13 +106,7 @@ QList<Key> readKeys()
             continue;
         const QString name = line.left(equals).trimmed();
         const QString data = unquoted(line.mid(equals + 1).trimmed());
-        auto existing = std::find_if(current->values.begin(), current->values.end(), [&](const Value& value) {
-            return value.name.compare(name, Qt::CaseInsensitive) == 0;
-        });
-        if (existing != current->values.end())
-            existing->data = data;
-        else
-            current->values.append(Value{name, data});
+        setData(current->values, name, data);
     }
     return keys;
 }
@@ -195,13 +201,7 @@ bool Registry::setValue(const QString& name, const QString& data)
         keys.append(Key{m_KeyPath, {}});
         key = keys.end() - 1;
     }
-    auto value = std::find_if(key->values.begin(), key->values.end(), [&](const Value& candidate) {
-        return candidate.name.compare(stored, Qt::CaseInsensitive) == 0;
-    });
-    if (value != key->values.end())
-        value->data = data;
-    else
-        key->values.append(Value{stored, data});
+    setData(key->values, stored, data);
     return writeKeys(keys);
 }
 
