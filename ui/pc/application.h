@@ -196,6 +196,7 @@ private:
     Tray* m_Tray = nullptr;
     QDir m_DataDir;
     Tesk::Crypto::Blowfish m_Blowfish;
+    QPointer<Kivo::Sessions::SessionManagerBase> m_Session;
     QPointer<QML::LoginWindow> m_LoginWindow;
     // Set by the session life cycle while signed in.
     QPointer<QML::Window> m_MainWindow;
@@ -205,6 +206,9 @@ private:
     QPointer<QML::SessionDebugWindow> m_SessionDebugWindow;
     Preferences::WatcherImpl* m_PreferencesWatcher = nullptr;
     Kivo::Client* m_Client = nullptr;
+    // Windows of the window manager may still hold these when they go, so they end after it.
+    Kivo::Databases::Comms m_CommsDatabase;
+    Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> m_Smileys;
     QMap<int, QPointer<QTranslator>> m_Translators;
     NotificationManager* m_NotificationManager = nullptr;
     Utils::WindowManager m_WindowManager;
@@ -212,7 +216,6 @@ private:
     Kivo::ApiProvider::Controller* m_ApiController = nullptr;
     Providers::MenuActionProvider* m_MenuActionProvider = nullptr;
     bool m_EmergencyAddressUpdateByUser = false;
-    QPointer<Kivo::Sessions::SessionManagerBase> m_Session;
     QPointer<QML::PresenceRequestDialog> m_PresenceRequestDialog;
     MediaEngineConfigurator* m_MediaEngineConfigurator = nullptr;
     Utils::ContactNotification::ContactOnlinePlayer* m_ContactOnlinePlayer = nullptr;
@@ -220,6 +223,4 @@ private:
     Providers::Factory* m_ProviderFactory = nullptr;
     Providers::DefaultCallActionProvider* m_DefaultCallActionProvider = nullptr;
     Utils::ExternalServiceVerification* m_ExternalServiceVerification = nullptr;
-    Kivo::Databases::Comms m_CommsDatabase;
-    Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> m_Smileys;
 };
