@@ -188,6 +188,7 @@ public:
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void cleanup();
 
     void signInCreatesSignedInStateInOrder();
@@ -228,14 +229,23 @@ private:
     QAction* menuAction(int id) const { return m_App.menuActionProvider()->action(id); }
 
     Application& m_App;
+    std::unique_ptr<TestSupport::QmlWarningGuard> m_QmlWarnings;
 };
 
 void ApplicationSessionTest::initTestCase()
 {
     QVERIFY(m_App.initialize());
+    // The test framework and the application install their own message handlers after the
+    // environment's guard: guard again on top of both so QML warnings still fail the run.
+    m_QmlWarnings = std::make_unique<TestSupport::QmlWarningGuard>();
     QVERIFY(m_App.loginWindow());
     QVERIFY(client());
     service().setLatency(1);
+}
+
+void ApplicationSessionTest::cleanupTestCase()
+{
+    m_QmlWarnings.reset();
 }
 
 void ApplicationSessionTest::cleanup()
