@@ -169,6 +169,11 @@ void Application::cbSessionOpened(SessionManagerBase& session)
 
     m_PresenceRequestDialog = new QML::PresenceRequestDialog(opened, contacts, isAlwaysOnTop());
 
+    // The application outlives its sessions: one connection, however many sessions opened.
+    if (QAction* alwaysOnTop = m_MenuActionProvider->action(MenuAction::AlwaysOnTop)) {
+        QObject::disconnect(alwaysOnTop, SIGNAL(triggered()), this, SLOT(cbAlwaysOnTop()));
+        CHECKED_CONNECT(alwaysOnTop, SIGNAL(triggered()), this, SLOT(cbAlwaysOnTop()));
+    }
     CHECKED_CONNECT(m_Client, SIGNAL(sessionClosed(Kivo::Sessions::SessionManagerBase&)), mainWindow,
                     SLOT(cbSessionClosed()));
 
