@@ -194,7 +194,7 @@ void Application::cbSessionOpened(SessionManagerBase& session)
     }
 
     if (m_ApiController) {
-        const bool initialized = m_ApiController->isControllerInitialized();
+        const bool initialized = m_ApiController->Initialize(contacts, opened, config);
         // Only a live login window: disconnecting from null would cut every connection the
         // controller has.
         if (m_LoginWindow)

@@ -103,6 +103,10 @@ void Application::startingLogout()
         m_LoginWindow->cbActionQuit(loginWindowExisted);
     else
         m_LoginWindow->cbActionSignout();
+    if (m_ApiController) {
+        LOG_INFO << "Uninitializing API provider controller";
+        m_ApiController->Uninitialize();
+    }
 }
 
 void Application::showForcedLogoutDialog()

@@ -1,5 +1,8 @@
 #include <Kivo/ApiProvider/Controller.h>
 
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
+
 #include "../kivo_log.h"
 
 #include <QStandardItemModel>
@@ -21,6 +24,27 @@ void Controller::InitializeController()
 {
     m_Initialized = true;
     KIVO_LOG(LevelDebug) << "Client API controller ready, no add-ins installed";
+}
+
+bool Controller::Initialize(Utils::SharedPointer<Contacts::Contacts> contacts, Sessions::SessionManagerBase* session,
+                            const Configuration::Config*)
+{
+    if (!m_Initialized || !session || !contacts) {
+        KIVO_LOG(LevelDebug) << "Client API controller has no session to serve";
+        return false;
+    }
+    m_Session = session;
+    return true;
+}
+
+void Controller::Uninitialize()
+{
+    m_Session = nullptr;
+}
+
+Sessions::SessionManagerBase* Controller::session() const
+{
+    return m_Session;
 }
 
 QAbstractItemModel* Controller::getModel(ConnectorModelType type) const

@@ -404,6 +404,12 @@ void ApplicationSessionTest::clientApiConnectionsSurviveSignIn()
     emit controller->setPresence(7);
     QCOMPARE(received, 1);
     disconnect(outside);
+    // The add-ins are served the session while it is open, and not a moment after sign-out starts.
+    QCOMPARE(controller->session(), m_App.session());
+    menuAction(MenuAction::SignOut)->trigger();
+    QVERIFY(!controller->session());
+    QVERIFY(logs().contains("Uninitializing API provider controller"));
+    waitUntilSignedOut();
 }
 
 void ApplicationSessionTest::sessionDebugWindowShowsTheSubSessions()

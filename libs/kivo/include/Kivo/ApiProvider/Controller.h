@@ -1,11 +1,24 @@
 #pragma once
 
+#include <Kivo/Utils/SharedPointer.h>
+
 #include <QObject>
+#include <QPointer>
 
 class QAbstractItemModel;
 class QStandardItemModel;
 
 namespace Kivo {
+namespace Configuration {
+class Config;
+}
+namespace Contacts {
+class Contacts;
+}
+namespace Sessions {
+class SessionManagerBase;
+}
+
 namespace ApiProvider {
 
 enum ConnectorModelType
@@ -27,6 +40,12 @@ public:
 
     void InitializeController();
     bool isControllerInitialized() const { return m_Initialized; }
+    // Serves the add-ins from the signed-in session; false when there is none to serve.
+    bool Initialize(Utils::SharedPointer<Contacts::Contacts> contacts, Sessions::SessionManagerBase* session,
+                    const Configuration::Config* config);
+    // The session is ending: the add-ins get no more of it.
+    void Uninitialize();
+    Sessions::SessionManagerBase* session() const;
     // The connector list of the kind, or null when the controller has none of that kind.
     QAbstractItemModel* getModel(ConnectorModelType type) const;
     QAbstractItemModel* getModel(int type) const { return getModel(static_cast<ConnectorModelType>(type)); }
@@ -45,6 +64,7 @@ signals:
 private:
     QStandardItemModel* m_AllConnectors;
     bool m_Initialized = false;
+    QPointer<Sessions::SessionManagerBase> m_Session;
 };
 
 } // namespace ApiProvider
