@@ -16,6 +16,12 @@ DeclarativeDragArea::DeclarativeDragArea(QQuickItem* parent)
 {
     setAcceptedMouseButtons(Qt::LeftButton);
     setAcceptHoverEvents(true);
+    // The application object runs the platform drag; queued so that the press
+    // handling has returned before its drag loop takes over the mouse.
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app && app->metaObject()->indexOfSlot("startDrag(QString,QByteArray,QPixmap)") >= 0)
+        connect(this, SIGNAL(startDrag(QString, QByteArray, QPixmap)), app,
+                SLOT(startDrag(QString, QByteArray, QPixmap)), Qt::QueuedConnection);
 }
 
 void DeclarativeDragArea::setDelegate(QQmlComponent* delegate)

@@ -19,6 +19,25 @@ namespace {
 const QString ContactType = QString::fromLatin1(Constants::MimeType::Contact);
 const QString ActiveCommType = QString::fromLatin1(Constants::MimeType::ActiveCommContact);
 
+// Stands in for the application object, which runs the platform drag.
+class DragTestApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    using QApplication::QApplication;
+
+    QStringList requestedTypes;
+
+public slots:
+    void startDrag(const QString& mimeType, const QByteArray& data, const QPixmap& pixmap)
+    {
+        Q_UNUSED(data)
+        Q_UNUSED(pixmap)
+        requestedTypes << mimeType;
+    }
+};
+
 } // namespace
 
 class DragDropItemsTest : public QObject
@@ -30,6 +49,7 @@ private slots:
     void init();
     void cleanup();
     void dragStartsOncePastTheDistance();
+    void dragRequestReachesTheApplicationQueued();
     void disabledAreaStillClicks();
     void hoverFollowsTheSwitch_data();
     void hoverFollowsTheSwitch();
@@ -124,6 +144,21 @@ void DragDropItemsTest::dragStartsOncePastTheDistance()
     sendMouse(QEvent::MouseMove, start + QPoint(distance, distance), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(started.count(), 3);
     QVERIFY(started.last().at(2).value<QPixmap>().isNull());
+}
+
+void DragDropItemsTest::dragRequestReachesTheApplicationQueued()
+{
+    auto* app = static_cast<DragTestApplication*>(QCoreApplication::instance());
+    app->requestedTypes.clear();
+    dragArea()->setData("contact:7");
+    const QPoint start(20, 20);
+
+    sendMouse(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(QEvent::MouseMove, start + QPoint(QApplication::startDragDistance(), 0), Qt::NoButton, Qt::LeftButton);
+    // Not from inside the move handler: the drag loop must not run under it.
+    QVERIFY(app->requestedTypes.isEmpty());
+    QTRY_COMPARE(app->requestedTypes, QStringList{ContactType});
+    sendMouse(QEvent::MouseButtonRelease, start, Qt::LeftButton, Qt::NoButton);
 }
 
 void DragDropItemsTest::disabledAreaStillClicks()
@@ -244,5 +279,12 @@ void DragDropItemsTest::mimeDataCopiesAndNotifiesChanges()
     QCOMPARE(data.color(), QColor(Qt::red));
 }
 
-QTEST_MAIN(DragDropItemsTest)
+int main(int argc, char** argv)
+{
+    DragTestApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    DragDropItemsTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_drag_drop_items.moc"
