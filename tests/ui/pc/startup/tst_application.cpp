@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "Dialogs/message_window.h"
 #include "Dialogs/preferences_window.h"
 #include "Providers/menu_action_provider.h"
 #include "libqml/components/about/about.h"
@@ -14,6 +15,8 @@
 #include <Tesk/Core/Logging/ApacheLogger.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
@@ -21,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -64,6 +68,7 @@ private slots:
     void clearingLogsAlwaysAnnounced();
     void aboutShownOnce();
     void preferencesPageOnlyWhenOpening();
+    void missingSettingsFolderEndsStartUp();
 
 private:
     Application* m_Application;
@@ -416,6 +421,46 @@ void ApplicationTest::preferencesPageOnlyWhenOpening()
     QCOMPARE(count, 1);
     QCOMPARE(windows.first()->page(), 3);
     delete windows.first();
+}
+
+void ApplicationTest::missingSettingsFolderEndsStartUp()
+{
+    // The test program's folder has neither "settings/" nor "../settings/" beside it.
+    QVERIFY(!QDir(Application::settingsFolder()).exists());
+    TestSupport::Environment env;
+    const QString previousFolder = QDir::currentPath();
+    const QtMessageHandler previousHandler = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(previousHandler);
+    const QString name = QCoreApplication::applicationName();
+    const QString organization = QCoreApplication::organizationName();
+    const QString domain = QCoreApplication::organizationDomain();
+
+    QString shownTitle;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::allWidgets()) {
+            auto* box = qobject_cast<Dialogs::MessageWindow*>(widget);
+            if (!box || !box->isVisible() || !box->dialog())
+                continue;
+            shownTitle = box->windowTitle();
+            box->dialog()->accept();
+        }
+    });
+    closer.start(10);
+    const bool started = m_Application->initialize();
+    closer.stop();
+    const QString expectedTitle = QCoreApplication::applicationName() + ": UI setting error";
+
+    QCoreApplication::setApplicationName(name);
+    QCoreApplication::setOrganizationName(organization);
+    QCoreApplication::setOrganizationDomain(domain);
+    qInstallMessageHandler(previousHandler);
+    QDir::setCurrent(previousFolder);
+
+    QVERIFY(!started);
+    QCOMPARE(shownTitle, expectedTitle);
+    QVERIFY(env.logs().contains("Couldn't find UI settings file", 5));
+    QVERIFY(!m_Application->loginWindow());
 }
 
 int main(int argc, char* argv[])
