@@ -33,6 +33,18 @@ public:
     int value = 7;
 };
 
+// A list link: the next node may be kept alive only by the one before it.
+class Node : public RefCountable
+{
+public:
+    explicit Node(bool* deleted) : RefCountable("Node"), m_Deleted(deleted) {}
+    ~Node() override { *m_Deleted = true; }
+    SmartPtr<Node> next;
+
+private:
+    bool* m_Deleted;
+};
+
 // The counted part is not the first base: the holder must find it and delete through T.
 class SecondBase : public Payload, public RefCountable
 {
@@ -71,6 +83,7 @@ private slots:
     void lastRelease();
     void selfAssignmentKeepsCount();
     void assignmentMovesReference();
+    void assignmentToTargetKeptByOldTarget();
     void unreferenceAtZeroStaysAtZero();
     void nullDereferenceIsLogged();
     void deletesThroughTargetWhenNotFirstBase();
@@ -175,6 +188,20 @@ void TestSmartPtr::assignmentMovesReference()
     QCOMPARE(second->ReferenceCount(), 2u);
     QVERIFY(holder == other);
     QVERIFY(!secondDeleted);
+}
+
+void TestSmartPtr::assignmentToTargetKeptByOldTarget()
+{
+    bool firstDeleted = false;
+    bool secondDeleted = false;
+    SmartPtr<Fixture::Node> holder(new Fixture::Node(&firstDeleted));
+    holder->next = new Fixture::Node(&secondDeleted);
+    holder = holder->next;
+    QVERIFY(firstDeleted);
+    QVERIFY(!secondDeleted);
+    QCOMPARE(holder->ReferenceCount(), 1u);
+    holder = nullptr;
+    QVERIFY(secondDeleted);
 }
 
 void TestSmartPtr::unreferenceAtZeroStaysAtZero()

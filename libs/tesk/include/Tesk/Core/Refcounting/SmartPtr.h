@@ -34,8 +34,7 @@ public:
     {
         if (!m_T)
             return;
-        check("~SmartPtr", " calling Unreference() for ");
-        if (counted(m_T)->Unreference()) {
+        if (release(m_T, "~SmartPtr")) {
             T* target = m_T;
             m_T = nullptr;
             delete target;
@@ -49,16 +48,16 @@ public:
                                           "!m_T || m_T->ReferenceCount() < REFCOUNT_MAX", "Refcount error!");
         if (target == m_T)
             return *this;
-        if (m_T) {
-            check("operator =", " calling Unreference() for ");
-            if (counted(m_T)->Unreference())
-                delete m_T;
-        }
+        // The new target is referenced before the old one is released: it may be kept
+        // alive only by the old one (holder = holder->next).
+        T* const previous = m_T;
         m_T = target;
         if (m_T) {
             check("operator =", " calling Reference() for ");
             counted(m_T)->Reference();
         }
+        if (previous && release(previous, "operator ="))
+            delete previous;
         return *this;
     }
 
@@ -98,15 +97,24 @@ private:
             + QString::fromLatin1(member);
     }
 
-    void check(const char* member, const char* operation) const
+    // Returns true when the caller must delete the target.
+    bool release(T* target, const char* member) const
     {
-        const RefCountable* target = counted(m_T);
+        check(target, member, " calling Unreference() for ");
+        return counted(target)->Unreference();
+    }
+
+    void check(const char* member, const char* operation) const { check(m_T, member, operation); }
+
+    void check(T* held, const char* member, const char* operation) const
+    {
+        const RefCountable* target = counted(held);
         if (!target->isDestroyed() && target->ReferenceCount() != 0
             && target->ReferenceCount() <= RefCountable::REFCOUNT_MAX)
             return;
         Logging::ApacheLogger(RefCountable::SourcePath, __LINE__, qPrintable(functionName(member)),
                               Logging::LevelTrace, "AppLogger")
-            << "SmartPtr " << static_cast<const void*>(this) << operation << static_cast<const void*>(m_T);
+            << "SmartPtr " << static_cast<const void*>(this) << operation << static_cast<const void*>(held);
     }
 
     T* m_T;
