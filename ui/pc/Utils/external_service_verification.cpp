@@ -33,11 +33,7 @@ ExternalServiceVerification::ExternalServiceVerification(QObject* parent)
 ExternalServiceVerification::~ExternalServiceVerification()
 {
     LOG_INFO << "Destructing external service verification";
-    if (m_Reply) {
-        m_Reply->disconnect(this);
-        m_Reply->abort();
-        m_Reply->deleteLater();
-    }
+    dropReply();
 }
 
 void ExternalServiceVerification::setCredentials(const QString& userName, const QString& password)
@@ -95,6 +91,8 @@ void ExternalServiceVerification::accepted()
     CHECKED_CONNECT(this, SIGNAL(verificationFailed()), m_WaitingWindow, SLOT(deleteLater()));
     CHECKED_CONNECT(this, SIGNAL(verificationSuccessful()), m_WaitingWindow, SLOT(deleteLater()));
 
+    // An update while a request is still out starts over rather than leave it streaming.
+    dropReply();
     m_Reply = get(m_ServiceUrl);
     CHECKED_CONNECT(m_Reply, SIGNAL(finished()), this, SLOT(finished()));
     CHECKED_CONNECT(m_Reply, SIGNAL(errorOccurred(QNetworkReply::NetworkError)), this,
@@ -237,14 +235,19 @@ void ExternalServiceVerification::error(QNetworkReply::NetworkError code)
 
 void ExternalServiceVerification::stop()
 {
+    dropReply();
+    setState(None);
+}
+
+void ExternalServiceVerification::dropReply()
+{
     if (QNetworkReply* reply = m_Reply) {
-        // Cut loose first: an aborted reply reports nothing back to a finished flow.
+        // Cut loose first: an aborted reply reports nothing back to the flow.
         m_Reply = nullptr;
         reply->disconnect(this);
         reply->abort();
         reply->deleteLater();
     }
-    setState(None);
 }
 
 void ExternalServiceVerification::closed()

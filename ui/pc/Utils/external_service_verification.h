@@ -67,6 +67,7 @@ private slots:
 private:
     QNetworkReply* get(const QString& url);
     void waitForStatus();
+    void dropReply();
     void setState(State state);
     QString stateName() const;
 

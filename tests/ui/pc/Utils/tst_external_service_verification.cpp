@@ -136,6 +136,7 @@ private slots:
     void streamedVerdict_data();
     void streamedVerdict();
     void statusRequestWithoutVerdictIsSentAgain();
+    void updateWhileWaitingDropsTheOpenRequest();
     void unreadableSessionReplyFails();
     void unreachableServiceEndsQuietly();
     void cancellingTheWaitFails();
@@ -271,6 +272,39 @@ void ExternalServiceVerificationTest::statusRequestWithoutVerdictIsSentAgain()
     QTRY_COMPARE(succeeded.count(), 1);
     QCOMPARE(statusRequests, 2);
     QVERIFY(env.logs().contains("Resume waiting the status"));
+}
+
+void ExternalServiceVerificationTest::updateWhileWaitingDropsTheOpenRequest()
+{
+    TestSupport::Environment env;
+    HttpServer* server = nullptr;
+    QList<QPointer<QTcpSocket>> statusStreams;
+    HttpServer http([&](QTcpSocket* socket, const QString& path) {
+        if (path == "/session")
+            HttpServer::reply(socket, sessionReply(*server));
+        else if (path == "/status") {
+            statusStreams.append(socket);
+            HttpServer::startStream(socket);
+            HttpServer::streamChunk(socket, R"({"statusCode": 2})");
+        }
+    });
+    server = &http;
+
+    Utils::ExternalServiceVerification verification;
+    verification.setServiceUrl(http.url("/session"));
+    QSignalSpy succeeded(&verification, &Utils::ExternalServiceVerification::verificationSuccessful);
+    verification.start();
+    answerYes(verification);
+    QTRY_COMPARE(statusStreams.size(), 1);
+    QTRY_COMPARE(verification.state(), Utils::ExternalServiceVerification::WaitingStatus);
+
+    verification.update();
+    // The first status stream is given up, not left open beside the new one.
+    QTRY_VERIFY(!statusStreams.first() || statusStreams.first()->state() != QAbstractSocket::ConnectedState);
+    QTRY_COMPARE(statusStreams.size(), 2);
+    QTRY_COMPARE(verification.state(), Utils::ExternalServiceVerification::WaitingStatus);
+    HttpServer::streamChunk(statusStreams.last(), R"({"statusCode": 0})");
+    QTRY_COMPARE(succeeded.count(), 1);
 }
 
 void ExternalServiceVerificationTest::unreadableSessionReplyFails()
