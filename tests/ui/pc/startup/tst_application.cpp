@@ -428,6 +428,10 @@ void ApplicationTest::missingSettingsFolderEndsStartUp()
     // The test program's folder has neither "settings/" nor "../settings/" beside it.
     QVERIFY(!QDir(Application::settingsFolder()).exists());
     TestSupport::Environment env;
+    // Start-up writes the client-path variable before it looks for the settings folder.
+    const QTemporaryDir home;
+    const QByteArray previousRegistry = qgetenv("TELVARION_REGISTRY_FILE");
+    qputenv("TELVARION_REGISTRY_FILE", home.filePath("registry.ini").toUtf8());
     const QString previousFolder = QDir::currentPath();
     const QtMessageHandler previousHandler = qInstallMessageHandler(nullptr);
     qInstallMessageHandler(previousHandler);
@@ -456,8 +460,10 @@ void ApplicationTest::missingSettingsFolderEndsStartUp()
     QCoreApplication::setOrganizationDomain(domain);
     qInstallMessageHandler(previousHandler);
     QDir::setCurrent(previousFolder);
+    qputenv("TELVARION_REGISTRY_FILE", previousRegistry);
 
     QVERIFY(!started);
+    QVERIFY(QFile::exists(home.filePath("registry.ini")));
     QCOMPARE(shownTitle, expectedTitle);
     QVERIFY(env.logs().contains("Couldn't find UI settings file", 5));
     QVERIFY(!m_Application->loginWindow());
