@@ -10,16 +10,12 @@ figure, as a server's answer would be.
 
     bench/signin.py [--build build] [--runs 10] [--platforms offscreen,xvfb]
 """
-import argparse
-import os
-import statistics
 import subprocess
 import sys
-import tempfile
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-from startup import copy_program, start_xvfb  # noqa: E402
+from startup import cli, measure, report  # noqa: E402
 
 
 def one_run(program: Path, root: Path, env: dict) -> tuple:
@@ -35,50 +31,12 @@ def one_run(program: Path, root: Path, env: dict) -> tuple:
 
 
 def bench(build: Path, runs: int, platform: str):
-    env = dict(os.environ)
-    server = None
-    if platform == "offscreen":
-        env["QT_QPA_PLATFORM"] = "offscreen"
-        env["QT_QUICK_BACKEND"] = "software"
-    else:
-        server, display = start_xvfb()
-        env["QT_QPA_PLATFORM"] = "xcb"
-        env["DISPLAY"] = display
-    times, peaks = [], []
-    try:
-        with tempfile.TemporaryDirectory() as folder:
-            program_folder = Path(folder) / "program"
-            copy_program(build, program_folder)
-            bench_program = build / "bench" / "signin_bench"
-            if not bench_program.exists():
-                sys.exit(f"no bench program at {bench_program}: build the target signin_bench first")
-            (program_folder / "signin_bench").write_bytes(bench_program.read_bytes())
-            (program_folder / "signin_bench").chmod(0o755)
-            for run in range(runs):
-                root = Path(folder) / f"run{run}"
-                root.mkdir()
-                elapsed, peak = one_run(program_folder / "signin_bench", root, env)
-                times.append(elapsed)
-                peaks.append(peak)
-    finally:
-        if server:
-            server.terminate()
-            server.wait()
-    print(f"{platform:9s} runs={runs} median sign-in-click-to-main-window={statistics.median(times):.0f} ms "
-          f"(min {min(times):.0f}, max {max(times):.0f}) "
-          f"peak RSS median={statistics.median(peaks) / 1024:.1f} MiB (max {max(peaks) / 1024:.1f})")
-
-
-def main():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    root = Path(__file__).resolve().parent.parent
-    parser.add_argument("--build", type=Path, default=Path(os.environ.get("TELVARION_BUILD_DIR", root / "build")))
-    parser.add_argument("--runs", type=int, default=10)
-    parser.add_argument("--platforms", default="offscreen,xvfb")
-    args = parser.parse_args()
-    for platform in args.platforms.split(","):
-        bench(args.build, args.runs, platform)
+    bench_program = build / "bench" / "signin_bench"
+    if not bench_program.exists():
+        sys.exit(f"no bench program at {bench_program}: build the target signin_bench first")
+    times, peaks = measure(build, runs, platform, "signin_bench", one_run, extra_files=[bench_program])
+    report(platform, runs, "sign-in-click-to-main-window", times, peaks)
 
 
 if __name__ == "__main__":
-    main()
+    cli(__doc__, bench)

@@ -97,7 +97,9 @@ def start_xvfb():
     return server, f":{display}"
 
 
-def bench(build: Path, runs: int, platform: str):
+def measure(build: Path, runs: int, platform: str, program: str, run_once, extra_files=()) -> tuple:
+    """Runs `run_once(program, root, env)` on a fresh copy of the program folder, `runs` times,
+    offscreen or under Xvfb; returns the elapsed times and the peak resident sizes."""
     env = dict(os.environ)
     server = None
     if platform == "offscreen":
@@ -113,23 +115,31 @@ def bench(build: Path, runs: int, platform: str):
         with tempfile.TemporaryDirectory() as folder:
             program_folder = Path(folder) / "program"
             copy_program(build, program_folder)
+            for extra in extra_files:
+                target = program_folder / extra.name
+                target.write_bytes(extra.read_bytes())
+                target.chmod(0o755)
             for run in range(runs):
                 root = Path(folder) / f"run{run}"
                 root.mkdir()
-                elapsed, peak = one_run(program_folder / "Telvarion", root, env)
+                elapsed, peak = run_once(program_folder / program, root, env)
                 times.append(elapsed)
                 peaks.append(peak)
     finally:
         if server:
             server.terminate()
             server.wait()
-    print(f"{platform:9s} runs={runs} median start-to-login-window={statistics.median(times) * 1000:.0f} ms "
-          f"(min {min(times) * 1000:.0f}, max {max(times) * 1000:.0f}) "
+    return times, peaks
+
+
+def report(platform: str, runs: int, what: str, times_ms: list, peaks: list):
+    print(f"{platform:9s} runs={runs} median {what}={statistics.median(times_ms):.0f} ms "
+          f"(min {min(times_ms):.0f}, max {max(times_ms):.0f}) "
           f"peak RSS median={statistics.median(peaks) / 1024:.1f} MiB (max {max(peaks) / 1024:.1f})")
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+def cli(description: str, bench):
+    parser = argparse.ArgumentParser(description=description, formatter_class=argparse.RawDescriptionHelpFormatter)
     root = Path(__file__).resolve().parent.parent
     parser.add_argument("--build", type=Path, default=Path(os.environ.get("TELVARION_BUILD_DIR", root / "build")))
     parser.add_argument("--runs", type=int, default=10)
@@ -139,5 +149,10 @@ def main():
         bench(args.build, args.runs, platform)
 
 
+def bench(build: Path, runs: int, platform: str):
+    times, peaks = measure(build, runs, platform, "Telvarion", one_run)
+    report(platform, runs, "start-to-login-window", [t * 1000 for t in times], peaks)
+
+
 if __name__ == "__main__":
-    main()
+    cli(__doc__, bench)
