@@ -1,6 +1,5 @@
 #include "Platform/registry.h"
-
-#include <gtest/gtest.h>
+#include "registry_file_fixture.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,29 +11,7 @@ namespace {
 
 using Platform::Registry;
 
-class RegistryTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/telvarion-registry-XXXXXX";
-        const int fd = mkstemp(pattern);
-        ASSERT_GE(fd, 0);
-        close(fd);
-        m_Path = pattern;
-        setenv("TELVARION_REGISTRY_FILE", m_Path.c_str(), 1);
-    }
-
-    void TearDown() override
-    {
-        unsetenv("TELVARION_REGISTRY_FILE");
-        std::remove(m_Path.c_str());
-    }
-
-    void write(const std::string& text) { std::ofstream(m_Path, std::ios::binary) << text; }
-
-    std::string m_Path;
-};
+using RegistryTest = PlatformTest::RegistryFileTest;
 
 TEST_F(RegistryTest, ReadsValuesOfTheNamedKeyOnly)
 {

@@ -1,4 +1,5 @@
 #include "connector_fixture.h"
+#include "registry_file_fixture.h"
 
 #include "telvarion_headphones/log_location.h"
 
@@ -12,29 +13,7 @@
 namespace ConnectorTest {
 namespace {
 
-class LogLocation : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/telvarion-registry-XXXXXX";
-        const int fd = mkstemp(pattern);
-        ASSERT_GE(fd, 0);
-        close(fd);
-        m_Path = pattern;
-        setenv("TELVARION_REGISTRY_FILE", m_Path.c_str(), 1);
-    }
-
-    void TearDown() override
-    {
-        unsetenv("TELVARION_REGISTRY_FILE");
-        std::remove(m_Path.c_str());
-    }
-
-    void write(const std::string& text) { std::ofstream(m_Path, std::ios::binary) << text; }
-
-    std::string m_Path;
-};
+using LogLocation = PlatformTest::RegistryFileTest;
 
 TEST_F(LogLocation, FallsBackKeyByKeyToTheClientsNames)
 {
