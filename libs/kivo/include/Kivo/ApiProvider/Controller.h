@@ -1,9 +1,11 @@
 #pragma once
 
+#include <Kivo/MediaEngine/Call.h>
 #include <Kivo/Utils/SharedPointer.h>
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 class QAbstractItemModel;
 class QStandardItemModel;
@@ -60,6 +62,12 @@ signals:
     void callVoicemail();
     void setPresence(int presence);
     void setFreeText(const QString& text);
+    // Requests of an add-in; addresses are the service's addresses or phone numbers.
+    void createCall(const QStringList& addresses, bool video);
+    void createChat(const QStringList& addresses);
+    void createMyRoomSession(const QString& call, const QString& chat, const QString& webcollab);
+    void createWebCollabSession(const QStringList& addresses);
+    void activateSession(const Kivo::MediaEngine::Call& call);
 
 private:
     QStandardItemModel* m_AllConnectors;

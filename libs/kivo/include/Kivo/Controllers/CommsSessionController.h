@@ -1,6 +1,10 @@
 #pragma once
 
+#include <Kivo/MediaEngine/Call.h>
+
+#include <QList>
 #include <QObject>
+#include <QStringList>
 
 namespace Kivo {
 namespace Controllers {
@@ -13,10 +17,37 @@ class CommsSessionController : public QObject
 public:
     using QObject::QObject;
 
+    // The calls this controller placed or took over that the service still runs.
+    QList<MediaEngine::Call> calls() const { return m_Calls; }
+    // The call the user works with now; invalid when there is none.
+    MediaEngine::Call activeCall() const { return m_ActiveCall; }
+
+public slots:
+    // Calls `addresses` (one address: a call; more: a conference call). An empty list or an
+    // empty address places nothing.
+    void createCall(const QStringList& addresses, bool video);
+    void createChat(const QStringList& addresses);
+    void createMyRoomSession(const QString& call, const QString& chat, const QString& webcollab);
+    void createWebCollabSession(const QStringList& addresses);
+    // Brings the conversation of `call` to the front; a call the service does not run is
+    // refused with a log line.
+    void handleActivateSessionOfCall(const Kivo::MediaEngine::Call& call);
+
 signals:
     void preferencesChanged();
     // A conversation asks for a page of the preferences window.
     void preferenceActivated(int page);
+    // A call of this controller was placed with the service, or has ended.
+    void callPlaced(const Kivo::MediaEngine::Call& call);
+    void callEnded(const Kivo::MediaEngine::Call& call);
+    void chatCreated(const QStringList& addresses);
+    void myRoomSessionCreated(const QString& call, const QString& chat, const QString& webcollab);
+    void webCollabSessionCreated(const QStringList& addresses);
+    void sessionActivated(const Kivo::MediaEngine::Call& call);
+
+private:
+    QList<MediaEngine::Call> m_Calls;
+    MediaEngine::Call m_ActiveCall;
 };
 
 } // namespace Controllers
