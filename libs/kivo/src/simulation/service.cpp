@@ -65,6 +65,7 @@ bool Service::load(const QByteArray& json, QString* error)
             *error = problem;
         return false;
     }
+    loadLocations(json);
     KIVO_LOG(LevelInfo) << "Simulated service: " << int(m_Accounts.size()) << " account(s) loaded";
     return true;
 }

@@ -1,17 +1,52 @@
 #pragma once
 
+#include <Kivo/Utils/Location.h>
+
 #include <QObject>
+#include <QString>
 
 namespace Kivo {
 namespace Presence {
 
-// Presence of one contact or of the user.
+// Presence of one contact, or of the user for contact id 0. The user's own object publishes
+// to the service; every other one follows the service's presence events for its contact.
 class PresenceData : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(int internalPresence READ internalPresence NOTIFY presenceChanged)
+    Q_PROPERTY(QString statusText READ statusText NOTIFY presenceChanged)
 
 public:
-    explicit PresenceData(QObject* parent = nullptr) : QObject(parent) {}
+    explicit PresenceData(int contactId, QObject* parent = nullptr);
+
+    int contactId() const { return m_ContactId; }
+    bool isOwn() const { return m_ContactId == 0; }
+    // The engine's internal presence, 0 to 19; 0 while nothing is known.
+    int internalPresence() const { return m_Presence; }
+    QString statusText() const { return m_StatusText; }
+    Utils::Location::Info getLocationInfo() const { return m_Location; }
+
+public slots:
+    // Own presence only: asks the service to publish it; a value the service already has is
+    // sent again only when forced.
+    void publishInternalPresence(int presence, bool force);
+    void publishInternalPresence(int presence) { publishInternalPresence(presence, false); }
+    void setStatusText(const QString& text);
+    void setLocation(const Kivo::Utils::Location::Info& location);
+
+signals:
+    void presenceChanged();
+    void locationChanged();
+
+private:
+    void cbOwnPresenceChanged(int presence);
+    void cbPresenceChanged(int contactId, int presence, const QString& note);
+    void cbOwnLocationChanged(const Kivo::Utils::Location::Info& location);
+
+    const int m_ContactId;
+    int m_Presence = 0;
+    QString m_StatusText;
+    Utils::Location::Info m_Location;
 };
 
 } // namespace Presence

@@ -12,6 +12,7 @@
 // are thin faces over one Service. Tests and the demo set the scene through Control.
 
 #include <Kivo/Simulation/Types.h>
+#include <Kivo/Utils/Location.h>
 
 #include <QHash>
 #include <QObject>
@@ -59,6 +60,14 @@ public:
     bool answerCall(int callId);
     bool endCall(int callId);
     void setOwnPresence(int presence);
+    // Own presence note and published location (service_presence.cpp).
+    void setOwnNote(const QString& note);
+    QString ownNote() const { return m_OwnNote; }
+    void setOwnLocation(const Kivo::Utils::Location::Info& location);
+    Kivo::Utils::Location::Info ownLocation() const;
+    // Asks where the signed-in user is: the located address arrives as a SOAP-action report,
+    // the location last published as a pubsub report.
+    void requestLocations();
 
     bool isSignedIn() const { return m_SignedIn.has_value(); }
     std::optional<Account> signedInAccount() const;
@@ -78,6 +87,10 @@ signals:
     void callStateChanged(int callId, Kivo::Simulation::CallState state);
     void chatMessageReceived(const QString& from, const QString& text);
     void serverError(int code, const QString& text);
+    void ownNoteChanged(const QString& note);
+    void ownLocationChanged(const Kivo::Utils::Location::Info& location);
+    void soapActionLocationReceived(const Kivo::Utils::Location::Info& location);
+    void pubsubLocationReceived(const Kivo::Utils::Location::Info& location);
 
 private:
     friend class Control;
@@ -107,6 +120,12 @@ private:
     QQueue<Pending> m_Pending;
     quint64 m_Generation = 0;
     quint64 m_Session = 0;
+
+    // Per user name, in lower case: where the account is located and what it last published.
+    void loadLocations(const QByteArray& json);
+    QHash<QString, Kivo::Utils::Location::Info> m_LocatedAt;
+    QHash<QString, Kivo::Utils::Location::Info> m_PublishedLocations;
+    QString m_OwnNote;
 };
 
 } // namespace Simulation

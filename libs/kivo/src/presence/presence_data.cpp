@@ -1,0 +1,96 @@
+#include <Kivo/Presence/PresenceData.h>
+#include <Kivo/Simulation/Service.h>
+
+#include "../kivo_log.h"
+
+namespace Kivo {
+namespace Presence {
+
+using Tesk::Core::Logging::LevelDebug;
+using Tesk::Core::Logging::LevelWarning;
+
+PresenceData::PresenceData(int contactId, QObject* parent)
+    : QObject(parent)
+    , m_ContactId(contactId)
+{
+    qRegisterMetaType<Kivo::Utils::Location::Info>();
+    Simulation::Service& service = Simulation::Service::shared();
+    if (isOwn()) {
+        if (const auto account = service.signedInAccount())
+            m_Presence = account->presence;
+        m_StatusText = service.ownNote();
+        m_Location = service.ownLocation();
+        connect(&service, &Simulation::Service::ownPresenceChanged, this, &PresenceData::cbOwnPresenceChanged);
+        connect(&service, &Simulation::Service::ownNoteChanged, this, [this](const QString& note) {
+            if (note != m_StatusText) {
+                m_StatusText = note;
+                emit presenceChanged();
+            }
+        });
+        connect(&service, &Simulation::Service::ownLocationChanged, this, &PresenceData::cbOwnLocationChanged);
+    } else {
+        if (const auto contact = service.contact(contactId)) {
+            m_Presence = contact->presence;
+            m_StatusText = contact->note;
+        }
+        connect(&service, &Simulation::Service::presenceChanged, this, &PresenceData::cbPresenceChanged);
+    }
+}
+
+void PresenceData::publishInternalPresence(int presence, bool force)
+{
+    if (!isOwn()) {
+        KIVO_LOG(LevelWarning) << "Presence of contact " << m_ContactId << " cannot be published";
+        return;
+    }
+    if (presence == m_Presence && !force) {
+        KIVO_LOG(LevelDebug) << "Presence " << presence << " already published";
+        return;
+    }
+    Simulation::Service::shared().setOwnPresence(presence);
+}
+
+void PresenceData::setStatusText(const QString& text)
+{
+    if (!isOwn()) {
+        KIVO_LOG(LevelWarning) << "Status text of contact " << m_ContactId << " cannot be published";
+        return;
+    }
+    Simulation::Service::shared().setOwnNote(text);
+}
+
+void PresenceData::setLocation(const Kivo::Utils::Location::Info& location)
+{
+    if (!isOwn()) {
+        KIVO_LOG(LevelWarning) << "Location of contact " << m_ContactId << " cannot be published";
+        return;
+    }
+    Simulation::Service::shared().setOwnLocation(location);
+}
+
+void PresenceData::cbOwnPresenceChanged(int presence)
+{
+    if (presence == m_Presence)
+        return;
+    m_Presence = presence;
+    emit presenceChanged();
+}
+
+void PresenceData::cbPresenceChanged(int contactId, int presence, const QString& note)
+{
+    if (contactId != m_ContactId || (presence == m_Presence && note == m_StatusText))
+        return;
+    m_Presence = presence;
+    m_StatusText = note;
+    emit presenceChanged();
+}
+
+void PresenceData::cbOwnLocationChanged(const Kivo::Utils::Location::Info& location)
+{
+    // The published record is kept whole: the address and numbers travel with it.
+    m_Location = location;
+    emit locationChanged();
+}
+
+} // namespace Presence
+} // namespace Kivo
