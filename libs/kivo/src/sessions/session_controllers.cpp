@@ -43,6 +43,7 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
         m_SubSessions.append(sub);
         m_SubSessionModel->addSubSession(sub);
     }
+    createFeatureControllers();
 }
 
 SessionManagerBase::~SessionManagerBase() = default;

@@ -5,7 +5,9 @@
 namespace Kivo {
 namespace Actions {
 
-// One user action of the engine (call, chat, transfer ...).
+// One user action of the engine (call, chat, transfer ...). The user's gesture reaches it
+// through activate(); an action that must be confirmed first asks through
+// confirmationRequired() and waits for trigger() or reject().
 class Action : public QObject
 {
     Q_OBJECT
@@ -34,53 +36,53 @@ public:
         Subscribe = 18,
         Unsubscribe = 19,
         DeleteContact = 20,
+        RetrieveParkedCall = 22,
+        RetrieveParkedCallWithPhone = 23,
+        PullCall = 24,
+        TestCall = 25,
         EndAllCalls = 26,
         EndAllChats = 27,
         Conference = 28,
-        Transfer = 29
+        Transfer = 29,
+        CopyGuestJoinLink = 30,
+        ResetGuestJoinLink = 31,
+        Queues = 32
     };
     Q_ENUM(Id)
 
-    explicit Action(Id id, QObject* parent = nullptr) : QObject(parent), m_Id(id) {}
+    explicit Action(Id id, QObject* parent = nullptr);
 
     Id getId() const { return m_Id; }
     bool isEnabled() const { return m_Enabled; }
+    void setEnabled(bool enabled);
+    // The property (phone number kind, address ...) the action applies to; 0 for none.
+    int getPropertyType() const { return m_PropertyType; }
+    void setPropertyType(int type) { m_PropertyType = type; }
+    bool isConfirmationRequired() const { return m_ConfirmationRequired; }
+    void setConfirmationRequired(bool required) { m_ConfirmationRequired = required; }
 
-    void setEnabled(bool enabled)
-    {
-        if (enabled == m_Enabled)
-            return;
-        m_Enabled = enabled;
-        emit enabledChanged();
-    }
+    static bool isCommunicationAction(Id id);
+    static bool isCommunicationAction(int id) { return isCommunicationAction(Id(id)); }
 
-    static bool isCommunicationAction(Id id)
-    {
-        switch (id) {
-        case AnswerCall:
-        case AnswerCallFromPhone:
-        case Chat:
-        case Call:
-        case CallFromPhone:
-        case VideoCall:
-        case ShareDesktop:
-        case JoinRoom:
-        case JoinHangout:
-        case Conference:
-        case Transfer:
-            return true;
-        default:
-            return false;
-        }
-    }
+public slots:
+    // The user's gesture: runs the action, or asks for confirmation first.
+    void activate();
+    // Runs the action (also the answer to a confirmation).
+    void trigger();
+    // The user declined the confirmation.
+    void reject();
 
 signals:
     void enabledChanged();
     void triggered();
+    void rejected();
+    void confirmationRequired();
 
 private:
     Id m_Id;
     bool m_Enabled = true;
+    int m_PropertyType = 0;
+    bool m_ConfirmationRequired = false;
 };
 
 } // namespace Actions

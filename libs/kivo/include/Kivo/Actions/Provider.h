@@ -1,45 +1,71 @@
 #pragma once
 
+#include <Kivo/Actions/Action.h>
+#include <Kivo/Actions/ActionData.h>
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
 
-#include "Kivo/Actions/Action.h"
+class QAction;
 
 namespace Kivo {
 namespace Actions {
 
-// Offers the actions that apply to one source object (a contact, a session ...).
+class ActionsProviderFactory;
+class Source;
+
+// Offers the engine actions that apply to one source (a contact, a selection, the
+// application menu) and reports what the user triggers on them.
 class Provider : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit Provider(QObject* parent = nullptr) : QObject(parent) {}
+    // Without a factory every accepted action is offered.
+    explicit Provider(QObject* parent = nullptr);
+    Provider(ActionsProviderFactory* factory, bool global, QObject* parent);
+    ~Provider() override;
 
-    void setActionSource(QObject* source) { m_Source = source; }
+    // Offers the accepted ids the engine supports; unless `exclusive`, also the actions
+    // the source itself names.
+    void setAcceptedActions(const QList<int>& ids, bool exclusive);
+    QList<int> acceptedActions() const { return m_Accepted; }
+    void setActionSource(QObject* source);
     QObject* getActionSource() const { return m_Source; }
+    // Whether the provider serves the whole application rather than one selection.
+    bool isGlobal() const { return m_Global; }
 
-    // The provider takes ownership of the action.
-    void addAction(Action* action)
-    {
-        action->setParent(this);
-        m_Actions.append(action);
-    }
-
-    Action* getActionById(int id) const
-    {
-        for (Action* action : m_Actions) {
-            if (action->getId() == id)
-                return action;
-        }
-        return nullptr;
-    }
-
+    Action* getActionById(int id) const;
     QList<Action*> getActions() const { return m_Actions; }
+    // Ties the QAction to the engine action: the engine action's enabled state drives the
+    // QAction, and triggering the QAction activates the engine action. False when the
+    // provider has no such action.
+    bool linkQAction(QAction* qAction, int id);
+    // Activates the action as a user's gesture would; false when there is none.
+    bool triggerAction(int id);
+
+signals:
+    void actionTriggered(Kivo::Actions::ActionData& data, Kivo::Actions::Source& source);
+    void actionConfirmationRequired(Kivo::Actions::Action& action);
+    void actionsChanged();
+
+private slots:
+    void onActionTriggered();
+    void onConfirmationRequired();
 
 private:
+    void rebuild();
+    bool isAvailable(int id) const;
+    Source* resolvedSource();
+
+    QPointer<ActionsProviderFactory> m_Factory;
+    bool m_Global = false;
+    QList<int> m_Accepted;
+    bool m_Exclusive = true;
     QPointer<QObject> m_Source;
+    // Stands in for a source object that is not a Source itself.
+    Source* m_Wrapper = nullptr;
     QList<Action*> m_Actions;
 };
 

@@ -7,6 +7,10 @@
 #include <QStringList>
 
 namespace Kivo {
+namespace Actions {
+class ActionData;
+class Source;
+} // namespace Actions
 namespace Controllers {
 
 // Makes and tracks the session's conversations.
@@ -32,6 +36,8 @@ public slots:
     // Brings the conversation of `call` to the front; a call the service does not run is
     // refused with a log line.
     void handleActivateSessionOfCall(const Kivo::MediaEngine::Call& call);
+    // Carries out a communication action on the contacts of `source`.
+    void actionTriggered(Kivo::Actions::ActionData& data, Kivo::Actions::Source& source);
 
 signals:
     void preferencesChanged();
@@ -44,6 +50,9 @@ signals:
     void myRoomSessionCreated(const QString& call, const QString& chat, const QString& webcollab);
     void webCollabSessionCreated(const QStringList& addresses);
     void sessionActivated(const Kivo::MediaEngine::Call& call);
+    // A selection over the group limit: `limit` contacts at most, `adding` to an ongoing one.
+    void groupCommunicationError(int limit, bool adding);
+    void commsSessionsLimitExceeded();
 
 private:
     QList<MediaEngine::Call> m_Calls;

@@ -27,7 +27,11 @@ class SubSessionModel;
 namespace MyRoom {
 class Controller;
 }
+namespace Outlook {
+class OutlookIntegration;
+}
 namespace Vyx {
+class SupplementaryServicesController;
 class VyxCredentialsControl;
 }
 
@@ -97,6 +101,13 @@ public:
     // client has none.
     Utils::Credentials::CredentialsManager* credentialsStore() const { return m_Credentials; }
     MyRoom::Controller* myroomController() const { return m_MyRoom; }
+    Vyx::SupplementaryServicesController* supplementaryServicesController() const { return m_SupplementaryServices; }
+    // The chat and presence connection; null when the session has none.
+    SubSession* xmppSubSession() const;
+    // Null unless the configuration (or a test through enableOutlookIntegration) asks.
+    Outlook::OutlookIntegration* outlookContactsIntegration() const { return m_OutlookContacts; }
+    Outlook::OutlookIntegration* outlookCalendarIntegration() const { return m_OutlookCalendar; }
+    void enableOutlookIntegration();
     QList<SubSession*> subSessions() const { return m_SubSessions; }
     // The sub-sessions as a list model, for the session debug window.
     Models::SubSessionModel* subSessionModel() const { return m_SubSessionModel; }
@@ -118,6 +129,8 @@ signals:
     void vyxAuthorizationFailed();
 
 private:
+    void createFeatureControllers();
+
     QString m_UserName;
     QString m_DisplayName;
     int m_Kind = FullSession;
@@ -132,6 +145,9 @@ private:
     Controllers::CommsSessionController* m_CommsSessions = nullptr;
     Vyx::VyxCredentialsControl* m_CredentialsControl = nullptr;
     MyRoom::Controller* m_MyRoom = nullptr;
+    Vyx::SupplementaryServicesController* m_SupplementaryServices = nullptr;
+    Outlook::OutlookIntegration* m_OutlookContacts = nullptr;
+    Outlook::OutlookIntegration* m_OutlookCalendar = nullptr;
     QList<SubSession*> m_SubSessions;
     Models::SubSessionModel* m_SubSessionModel = nullptr;
 };

@@ -1,0 +1,59 @@
+#include <Kivo/Actions/Action.h>
+
+namespace Kivo {
+namespace Actions {
+
+Action::Action(Id id, QObject* parent) : QObject(parent), m_Id(id) {}
+
+void Action::setEnabled(bool enabled)
+{
+    if (enabled == m_Enabled)
+        return;
+    m_Enabled = enabled;
+    emit enabledChanged();
+}
+
+bool Action::isCommunicationAction(Id id)
+{
+    switch (id) {
+    case AnswerCall:
+    case AnswerCallFromPhone:
+    case Chat:
+    case Call:
+    case CallFromPhone:
+    case VideoCall:
+    case ShareDesktop:
+    case JoinRoom:
+    case JoinHangout:
+    case Conference:
+    case Transfer:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Action::activate()
+{
+    if (!m_Enabled)
+        return;
+    if (m_ConfirmationRequired) {
+        emit confirmationRequired();
+        return;
+    }
+    trigger();
+}
+
+void Action::trigger()
+{
+    if (m_Enabled)
+        emit triggered();
+}
+
+void Action::reject()
+{
+    emit rejected();
+}
+
+} // namespace Actions
+} // namespace Kivo

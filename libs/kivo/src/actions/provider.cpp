@@ -1,0 +1,141 @@
+#include <Kivo/Actions/Provider.h>
+
+#include <Kivo/Actions/ActionsProviderFactory.h>
+#include <Kivo/Actions/Source.h>
+
+#include "../kivo_log.h"
+
+#include <QAction>
+
+namespace Kivo {
+namespace Actions {
+
+Provider::Provider(QObject* parent) : QObject(parent) {}
+
+Provider::Provider(ActionsProviderFactory* factory, bool global, QObject* parent)
+    : QObject(parent), m_Factory(factory), m_Global(global)
+{
+}
+
+Provider::~Provider() = default;
+
+void Provider::setAcceptedActions(const QList<int>& ids, bool exclusive)
+{
+    m_Accepted = ids;
+    m_Exclusive = exclusive;
+    rebuild();
+}
+
+void Provider::setActionSource(QObject* source)
+{
+    if (source == m_Source)
+        return;
+    m_Source = source;
+    delete m_Wrapper;
+    m_Wrapper = nullptr;
+    if (source && !qobject_cast<Source*>(source))
+        m_Wrapper = new ObjectSource(source, this);
+    if (!m_Exclusive)
+        rebuild();
+}
+
+Source* Provider::resolvedSource()
+{
+    if (auto* source = qobject_cast<Source*>(m_Source.data()))
+        return source;
+    return m_Source ? m_Wrapper : nullptr;
+}
+
+bool Provider::isAvailable(int id) const
+{
+    return !m_Factory || m_Factory->isActionAvailable(id);
+}
+
+void Provider::rebuild()
+{
+    QList<int> wanted;
+    for (int id : qAsConst(m_Accepted)) {
+        if (!wanted.contains(id))
+            wanted.append(id);
+    }
+    if (!m_Exclusive) {
+        if (const auto* source = qobject_cast<const Source*>(m_Source.data())) {
+            for (const ActionData& data : source->actionsData()) {
+                if (!wanted.contains(data.getId()))
+                    wanted.append(data.getId());
+            }
+        }
+    }
+
+    QList<Action*> kept;
+    for (int id : qAsConst(wanted)) {
+        if (id == Action::None || !isAvailable(id))
+            continue;
+        Action* action = getActionById(id);
+        if (!action) {
+            action = new Action(Action::Id(id), this);
+            connect(action, &Action::triggered, this, &Provider::onActionTriggered);
+            connect(action, &Action::confirmationRequired, this, &Provider::onConfirmationRequired);
+        }
+        kept.append(action);
+    }
+    for (Action* action : qAsConst(m_Actions)) {
+        if (!kept.contains(action))
+            delete action;
+    }
+    m_Actions = kept;
+    emit actionsChanged();
+}
+
+Action* Provider::getActionById(int id) const
+{
+    for (Action* action : m_Actions) {
+        if (action->getId() == id)
+            return action;
+    }
+    return nullptr;
+}
+
+bool Provider::linkQAction(QAction* qAction, int id)
+{
+    Action* action = getActionById(id);
+    if (!qAction || !action)
+        return false;
+    qAction->setEnabled(action->isEnabled());
+    connect(action, &Action::enabledChanged, qAction, [qAction, action] { qAction->setEnabled(action->isEnabled()); });
+    connect(qAction, &QAction::triggered, action, [this, id] { triggerAction(id); });
+    return true;
+}
+
+bool Provider::triggerAction(int id)
+{
+    Action* action = getActionById(id);
+    if (!action)
+        return false;
+    action->setConfirmationRequired(m_Factory && m_Factory->isConfirmationRequired(id));
+    action->activate();
+    return true;
+}
+
+void Provider::onActionTriggered()
+{
+    auto* action = qobject_cast<Action*>(sender());
+    if (!action)
+        return;
+    Source* source = resolvedSource();
+    if (!source) {
+        KIVO_LOG(Tesk::Core::Logging::LevelWarning) << "Action without a source: " << int(action->getId());
+        return;
+    }
+    ActionData data(action->getId(), action->getPropertyType());
+    emit actionTriggered(data, *source);
+}
+
+void Provider::onConfirmationRequired()
+{
+    if (auto* action = qobject_cast<Action*>(sender()))
+        emit actionConfirmationRequired(*action);
+}
+
+} // namespace Actions
+} // namespace Kivo
