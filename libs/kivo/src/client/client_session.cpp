@@ -115,12 +115,8 @@ void Client::onServiceSignedIn(const QString& userName)
         service.signOut();
         return;
     }
-    auto* contacts = m_Session->contactsManager().data();
-    QStringList names;
-    for (const Simulation::Contact& contact : service.contacts())
-        names.append(contact.name);
-    if (contacts)
-        contacts->setNames(names);
+    if (auto* contacts = m_Session->contactsManager().data())
+        contacts->attach(service);
     const auto account = service.signedInAccount();
     m_Session->setObjectName(account ? account->displayName : userName);
 

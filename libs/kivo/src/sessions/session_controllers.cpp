@@ -1,4 +1,5 @@
 #include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Controllers/ContactSearchController.h>
 #include <Kivo/Controllers/ChatController.h>
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/FtController.h>
@@ -6,6 +7,7 @@
 #include <Kivo/Models/SubSessionModel.h>
 #include <Kivo/MyRoom/Controller.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Simulation/Service.h>
 #include <Kivo/Utils/Credentials/CredentialsManager.h>
 #include <Kivo/Vyx/VyxCredentialsControl.h>
 
@@ -44,6 +46,7 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
         m_SubSessionModel->addSubSession(sub);
     }
     createFeatureControllers();
+    m_ContactSearch = new Controllers::ContactSearchController(&Simulation::Service::shared(), this);
 }
 
 SessionManagerBase::~SessionManagerBase() = default;

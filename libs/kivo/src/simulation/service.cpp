@@ -38,6 +38,8 @@ Service::Service(QObject* parent)
 {
     qRegisterMetaType<Kivo::Simulation::SignInError>();
     qRegisterMetaType<Kivo::Simulation::CallState>();
+    qRegisterMetaType<Kivo::Simulation::ContactRecord>();
+    qRegisterMetaType<Kivo::Simulation::GroupRecord>();
 }
 
 Service& Service::shared()
@@ -57,6 +59,7 @@ bool Service::load(const QByteArray& json, QString* error)
     m_SigningIn = false;
     m_Calls.clear();
     m_Accounts.clear();
+    m_ContactBooks.clear();
 
     QString problem;
     if (!AccountData::parse(json, m_Accounts, &problem)) {

@@ -1,33 +1,111 @@
 #pragma once
 
+#include <Kivo/Contacts/IContact.h>
+#include <Kivo/Contacts/IGroup.h>
+
+#include <QHash>
+#include <QList>
+#include <QMetaObject>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 namespace Kivo {
+namespace Simulation {
+class Service;
+struct ContactRecord;
+struct GroupRecord;
+} // namespace Simulation
+
 namespace Contacts {
 
-class IGroup;
-using GroupPtr = IGroup*;
-
-// The signed-in user's contact list.
+// The signed-in user's contact list: stored contacts in list order, groups, favourites and
+// the user's own contact (id 0). Every change is a request to the service; the list
+// changes and signals when the service reports the change, as a real server would.
 class Contacts : public QObject
 {
     Q_OBJECT
 
 public:
     explicit Contacts(QObject* parent = nullptr);
+    ~Contacts() override;
 
-    // Display names of the contacts, in list order.
-    QStringList names() const { return m_Names; }
-    void setNames(const QStringList& names) { m_Names = names; }
+    // Fills the list from the service's signed-in account and follows its changes from now
+    // on; emits contactsLoaded(). A service without a session leaves the list empty.
+    void attach(Simulation::Service& service);
+    // Forgets the service and empties the list (sign-out).
+    void detach();
+
+    // 0 is the own contact; null for an unknown id.
+    IContact* getContact(int id) const;
+    QList<IContact*> contacts() const { return m_Contacts; }
+    // The stored contact with this address (compared ignoring case), or null.
+    IContact* findByAddress(const QString& address) const;
+    QList<IContact*> favorites() const;
+    QList<IGroup*> groups() const { return m_Groups; }
+    IGroup* getGroup(int id) const;
+    // Display names of the stored contacts, in list order.
+    QStringList names() const;
+    // Without a service nothing can be changed.
+    bool isReadOnly() const;
+
+    // A contact in no list, owned by `parent`, for a card to fill in and add.
+    IContact* createTemporaryContact(QObject* parent);
+
+    // Asks for a new group; the returned group joins groups() and groupAdded() is emitted
+    // when the service confirms it. Null when no request could be made.
+    IGroup* addGroup(const QString& name);
+    void addFavorite(int id);
+    void removeFavorite(int id);
+    // Asks the service to store a copy of `contact`; contactAdded() brings the stored one.
+    void addContact(IContact* contact, bool subscribe, bool favorite);
+    void removeContact(QPointer<IContact> contact);
+    void removeGroup(int id);
 
 signals:
+    void contactAdded(Kivo::Contacts::IContact* contact);
+    // The stored contact that the service made for the temporary contact `temporaryId`.
+    void contactStored(int temporaryId, Kivo::Contacts::IContact* contact);
+    void contactRemoved(int id);
+    void favoritesChanged();
     void groupAdded(Kivo::Contacts::GroupPtr group);
     void groupRemoved();
+    void contactsLoaded();
+    // The service refused a request about the contact or group `id` (a temporary id for an
+    // addition); `text` says why.
+    void requestFailed(int id, const QString& text);
 
 private:
-    QStringList m_Names;
+    friend class IContact;
+    friend class IGroup;
+
+    void requestSubscription(IContact& contact, bool subscribed);
+    void requestMembership(IContact& contact, int groupId, bool member);
+    void requestUpdate(IContact& contact, const Properties::Map& properties);
+    void requestRename(IGroup& group, const QString& name);
+    bool canRequest(const char* what) const;
+
+    void cbContactAdded(int tag, const Simulation::ContactRecord& record);
+    void cbContactChanged(const Simulation::ContactRecord& record);
+    void cbContactRemoved(int id);
+    void cbGroupAdded(int tag, const Simulation::GroupRecord& record);
+    void cbGroupRenamed(int id, const QString& name);
+    void cbGroupRemoved(int id);
+    void cbRequestFailed(int id, const QString& text);
+    void cbPresenceChanged(int id, int presence, const QString& note);
+    void cbOwnPresenceChanged(int presence);
+
+    IContact* makeStored(const Simulation::ContactRecord& record);
+    void clear();
+
+    QPointer<Simulation::Service> m_Service;
+    QList<QMetaObject::Connection> m_Connections;
+    IContact* m_Own = nullptr;
+    QList<IContact*> m_Contacts;
+    QList<IGroup*> m_Groups;
+    QHash<int, QPointer<IGroup>> m_PendingGroups;
+    int m_NextTemporaryId = -1;
 };
 
 } // namespace Contacts

@@ -16,6 +16,7 @@ namespace Kivo {
 namespace Controllers {
 class ChatController;
 class CommsSessionController;
+class ContactSearchController;
 class FtController;
 } // namespace Controllers
 namespace MediaEngine {
@@ -91,6 +92,8 @@ public:
     const Configuration::Config* getConfig() const { return m_Config; }
 
     Utils::SharedPointer<Contacts::Contacts> contactsManager() const;
+    // Searches the company directory.
+    Controllers::ContactSearchController* contactSearchController() const { return m_ContactSearch; }
     MediaEngine::CallControllerBase* callController() const { return m_CallController; }
     Controllers::ChatController* sipChatController() const { return m_SipChat; }
     Controllers::ChatController* xmppChatController() const { return m_XmppChat; }
@@ -138,6 +141,7 @@ private:
     QPointer<const Configuration::Config> m_Config;
     QPointer<Utils::Credentials::CredentialsManager> m_Credentials;
     Contacts::Contacts* m_Contacts = nullptr;
+    Controllers::ContactSearchController* m_ContactSearch = nullptr;
     MediaEngine::CallControllerBase* m_CallController = nullptr;
     Controllers::ChatController* m_SipChat = nullptr;
     Controllers::ChatController* m_XmppChat = nullptr;

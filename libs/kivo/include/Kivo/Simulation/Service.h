@@ -11,6 +11,7 @@
 // Product code never includes this header: it talks to the engine's public classes, which
 // are thin faces over one Service. Tests and the demo set the scene through Control.
 
+#include <Kivo/Simulation/ContactRecord.h>
 #include <Kivo/Simulation/Types.h>
 #include <Kivo/Utils/Location.h>
 
@@ -60,6 +61,23 @@ public:
     bool answerCall(int callId);
     bool endCall(int callId);
     void setOwnPresence(int presence);
+    // The signed-in account's contact list and the directory (service_contacts.cpp). Each
+    // request returns false with a log line when nobody is signed in; otherwise its result
+    // arrives as a change signal or as contactRequestFailed for `subject` (the contact or
+    // group id, or the caller's tag of an addition).
+    QList<ContactRecord> contactRecords();
+    QList<GroupRecord> groupRecords();
+    bool requestAddContact(int tag, const Kivo::Simulation::ContactRecord& record);
+    bool requestRemoveContact(int contactId);
+    bool requestUpdateContact(int contactId, const Kivo::Simulation::PropertyMap& properties);
+    bool requestFavorite(int contactId, bool favorite);
+    bool requestSubscription(int contactId, bool subscribed);
+    bool requestGroupMembership(int contactId, int groupId, bool member);
+    bool requestAddGroup(int tag, const QString& name);
+    bool requestRenameGroup(int groupId, const QString& name);
+    bool requestRemoveGroup(int groupId);
+    // Every account of the service is a directory entry.
+    bool searchDirectory(int requestId, const Kivo::Simulation::PropertyMap& criteria);
     // Own presence note and published location (service_presence.cpp).
     void setOwnNote(const QString& note);
     QString ownNote() const { return m_OwnNote; }
@@ -87,6 +105,14 @@ signals:
     void callStateChanged(int callId, Kivo::Simulation::CallState state);
     void chatMessageReceived(const QString& from, const QString& text);
     void serverError(int code, const QString& text);
+    void contactAdded(int tag, const Kivo::Simulation::ContactRecord& record);
+    void contactChanged(const Kivo::Simulation::ContactRecord& record);
+    void contactRemoved(int contactId);
+    void groupAdded(int tag, const Kivo::Simulation::GroupRecord& group);
+    void groupRenamed(int groupId, const QString& name);
+    void groupRemoved(int groupId);
+    void contactRequestFailed(int subject, const QString& text);
+    void directorySearchFinished(int requestId, const QList<Kivo::Simulation::PropertyMap>& matches);
     void ownNoteChanged(const QString& note);
     void ownLocationChanged(const Kivo::Utils::Location::Info& location);
     void soapActionLocationReceived(const Kivo::Utils::Location::Info& location);
@@ -102,6 +128,9 @@ private:
     void endSession(const QString& reason);
     int accountIndex(const QString& userName) const;
     Contact* findContact(int contactId);
+    ContactBook& contactBook();
+    ContactRecord recordOf(const ContactBook& book, int contactId) const;
+    void postContactChange(int contactId, std::function<bool(ContactRecord&)> change);
 
     QList<Account> m_Accounts;
     std::optional<int> m_SignedIn;
@@ -110,6 +139,8 @@ private:
     int m_NextCallId = 1;
     int m_Latency = DefaultLatency;
     bool m_Reachable = true;
+    // Contact lists by account index, made from the account's contacts on first use.
+    QHash<int, ContactBook> m_ContactBooks;
 
     struct Pending
     {

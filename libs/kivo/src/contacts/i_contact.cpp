@@ -1,0 +1,151 @@
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Contacts/IContact.h>
+#include <Kivo/Presence/PresenceData.h>
+
+#include "../kivo_log.h"
+
+#include <type_traits>
+
+namespace Kivo {
+namespace Contacts {
+
+namespace {
+
+using Tesk::Core::Logging::LevelWarning;
+
+template <typename Data = Presence::PresenceData>
+Data* makePresence(int contactId, QObject* parent)
+{
+    if constexpr (std::is_constructible_v<Data, int, QObject*>)
+        return new Data(contactId, parent);
+    else
+        return new Data(parent);
+}
+
+} // namespace
+
+IContact::IContact(int id, const QString& displayName, QObject* parent)
+    : QObject(parent)
+    , m_Id(id)
+    , m_Presence(makePresence(id, this))
+{
+    if (!displayName.isEmpty())
+        m_Properties.insert(Properties::DisplayName, displayName);
+}
+
+IContact::~IContact() = default;
+
+QString IContact::getDisplayName() const
+{
+    return m_Properties.value(Properties::DisplayName).toString();
+}
+
+QString IContact::getAddress() const
+{
+    return m_Properties.value(Properties::Address).toString();
+}
+
+QString IContact::getIdentity() const
+{
+    const QString name = getDisplayName();
+    const QString address = getAddress();
+    if (address.isEmpty())
+        return QStringLiteral("%1 [%2]").arg(name).arg(m_Id);
+    return QStringLiteral("%1 <%2> [%3]").arg(name, address).arg(m_Id);
+}
+
+QObject* IContact::presenceObject() const
+{
+    return m_Presence;
+}
+
+void IContact::setProperty(Properties::Key key, const QVariant& value)
+{
+    updateProperties({{key, value}});
+}
+
+void IContact::updateProperties(const Properties::Map& properties)
+{
+    if (properties.isEmpty())
+        return;
+    if (m_Stored) {
+        if (m_List)
+            m_List->requestUpdate(*this, properties);
+        return;
+    }
+    Properties::Map merged = m_Properties;
+    for (auto it = properties.constBegin(); it != properties.constEnd(); ++it) {
+        if (it.value().isNull() || (it.value().type() == QVariant::String && it.value().toString().isEmpty()))
+            merged.remove(it.key());
+        else
+            merged.insert(it.key(), it.value());
+    }
+    applyProperties(merged);
+}
+
+void IContact::subscribe()
+{
+    if (m_Stored && m_List)
+        m_List->requestSubscription(*this, true);
+    else
+        KIVO_LOG(LevelWarning) << "Only a stored contact can be subscribed: " << getIdentity();
+}
+
+void IContact::unsubscribe()
+{
+    if (m_Stored && m_List)
+        m_List->requestSubscription(*this, false);
+    else
+        KIVO_LOG(LevelWarning) << "Only a stored contact can be unsubscribed: " << getIdentity();
+}
+
+void IContact::addToGroup(int groupId)
+{
+    if (m_Stored && m_List)
+        m_List->requestMembership(*this, groupId, true);
+    else
+        KIVO_LOG(LevelWarning) << "Only a stored contact can join a group: " << getIdentity();
+}
+
+void IContact::removeFromGroup(int groupId)
+{
+    if (m_Stored && m_List)
+        m_List->requestMembership(*this, groupId, false);
+    else
+        KIVO_LOG(LevelWarning) << "Only a stored contact can leave a group: " << getIdentity();
+}
+
+void IContact::applyProperties(const Properties::Map& properties)
+{
+    if (properties == m_Properties)
+        return;
+    const bool nameChanged = properties.value(Properties::DisplayName) != m_Properties.value(Properties::DisplayName);
+    m_Properties = properties;
+    if (nameChanged)
+        emit displayNameChanged();
+    emit changed();
+}
+
+void IContact::apply(const Properties::Map& properties, bool favorite, bool subscribed, const QList<int>& groupIds)
+{
+    const bool flagsChanged = favorite != m_Favorite || subscribed != m_Subscribed || groupIds != m_GroupIds;
+    m_Favorite = favorite;
+    m_Subscribed = subscribed;
+    m_GroupIds = groupIds;
+    if (properties != m_Properties)
+        applyProperties(properties);
+    else if (flagsChanged)
+        emit changed();
+}
+
+void IContact::applyPresence(int state, const QString& statusText)
+{
+    if (state == m_PresenceState && statusText == m_StatusText)
+        return;
+    m_PresenceState = state;
+    m_StatusText = statusText;
+    emit changed();
+}
+
+} // namespace Contacts
+} // namespace Kivo

@@ -1,0 +1,483 @@
+// The signed-in account's contact list and the company directory of the simulated service.
+#include <Kivo/Contacts/Properties.h>
+#include <Kivo/Simulation/Service.h>
+
+#include "../kivo_log.h"
+
+#include <algorithm>
+
+namespace Kivo {
+namespace Simulation {
+
+namespace {
+
+using Tesk::Core::Logging::LevelInfo;
+using Tesk::Core::Logging::LevelWarning;
+namespace Properties = Contacts::Properties;
+
+// Longer texts are refused rather than cut, so nothing is stored other than what was sent.
+constexpr int MaxTextLength = 1000;
+
+QString text(const PropertyMap& properties, int key)
+{
+    return properties.value(key).toString().trimmed();
+}
+
+bool isNumberKey(int key)
+{
+    return Properties::numberKeys().contains(static_cast<Properties::Key>(key));
+}
+
+bool isAddressKey(int key)
+{
+    return key == Properties::Address || key == Properties::Email || key == Properties::Jid;
+}
+
+QString digitsOf(const QString& number)
+{
+    QString digits;
+    for (const QChar c : number) {
+        if (c.isDigit())
+            digits.append(c);
+    }
+    return digits;
+}
+
+// Blank texts are dropped; control characters other than blanks make the map unusable.
+bool cleanProperties(PropertyMap& properties, QString* problem)
+{
+    for (auto it = properties.begin(); it != properties.end();) {
+        if (it.value().type() == QVariant::String) {
+            const QString value = it.value().toString().trimmed();
+            if (value.size() > MaxTextLength) {
+                *problem = QStringLiteral("A contact detail is longer than %1 characters").arg(MaxTextLength);
+                return false;
+            }
+            for (const QChar c : value) {
+                if (c.category() == QChar::Other_Control) {
+                    *problem = QStringLiteral("A contact detail contains control characters");
+                    return false;
+                }
+            }
+            if (value.isEmpty()) {
+                it = properties.erase(it);
+                continue;
+            }
+            it.value() = value;
+        }
+        ++it;
+    }
+    return true;
+}
+
+bool hasIdentity(const PropertyMap& properties)
+{
+    if (!text(properties, Properties::DisplayName).isEmpty() || !text(properties, Properties::Address).isEmpty())
+        return true;
+    for (Properties::Key key : Properties::numberKeys()) {
+        if (!text(properties, key).isEmpty())
+            return true;
+    }
+    return false;
+}
+
+QString firstNumber(const PropertyMap& properties)
+{
+    for (Properties::Key key : Properties::numberKeys()) {
+        const QString number = text(properties, key);
+        if (!number.isEmpty())
+            return number;
+    }
+    return QString();
+}
+
+bool criterionMatches(int key, const QString& wanted, const PropertyMap& entry)
+{
+    for (auto it = entry.constBegin(); it != entry.constEnd(); ++it) {
+        const QString value = it.value().toString();
+        if (value.isEmpty())
+            continue;
+        if (isNumberKey(key) && isNumberKey(it.key())) {
+            if (!digitsOf(wanted).isEmpty() && digitsOf(wanted) == digitsOf(value))
+                return true;
+        } else if ((isAddressKey(key) && isAddressKey(it.key())) || key == it.key()) {
+            if (wanted.compare(value, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+ContactBook& Service::contactBook()
+{
+    const int account = *m_SignedIn;
+    auto found = m_ContactBooks.find(account);
+    if (found != m_ContactBooks.end())
+        return *found;
+
+    ContactBook book;
+    for (const Contact& contact : m_Accounts.at(account).contacts) {
+        ContactRecord record;
+        record.id = contact.id;
+        record.properties.insert(Properties::DisplayName, contact.name);
+        record.properties.insert(Properties::Address, contact.address);
+        record.properties.insert(Properties::Jid, contact.address);
+        if (!contact.number.isEmpty())
+            record.properties.insert(Properties::WorkNumber, contact.number);
+        QString ignored;
+        cleanProperties(record.properties, &ignored);
+        if (!contact.group.isEmpty()) {
+            auto group = std::find_if(book.groups.begin(), book.groups.end(), [&](const GroupRecord& g) {
+                return g.name.compare(contact.group, Qt::CaseInsensitive) == 0;
+            });
+            if (group == book.groups.end())
+                group = book.groups.insert(book.groups.end(), {book.nextGroupId++, contact.group});
+            record.groups.append(group->id);
+        }
+        book.records.insert(record.id, record);
+        book.nextContactId = qMax(book.nextContactId, contact.id + 1);
+    }
+    return *m_ContactBooks.insert(account, book);
+}
+
+ContactRecord Service::recordOf(const ContactBook& book, int contactId) const
+{
+    ContactRecord record = book.records.value(contactId);
+    if (m_SignedIn) {
+        for (const Contact& contact : m_Accounts.at(*m_SignedIn).contacts) {
+            if (contact.id == contactId) {
+                record.presence = record.subscribed ? contact.presence : 0;
+                record.note = record.subscribed ? contact.note : QString();
+            }
+        }
+    }
+    return record;
+}
+
+QList<ContactRecord> Service::contactRecords()
+{
+    QList<ContactRecord> records;
+    if (!m_SignedIn)
+        return records;
+    const ContactBook& book = contactBook();
+    for (const Contact& contact : m_Accounts.at(*m_SignedIn).contacts)
+        records.append(recordOf(book, contact.id));
+    return records;
+}
+
+QList<GroupRecord> Service::groupRecords()
+{
+    return m_SignedIn ? contactBook().groups : QList<GroupRecord>();
+}
+
+bool Service::requestAddContact(int tag, const ContactRecord& request)
+{
+    if (!m_SignedIn) {
+        KIVO_LOG(LevelWarning) << "Simulated service: contact addition without a session refused";
+        return false;
+    }
+    post(
+        [this, tag, request] {
+            ContactBook& book = contactBook();
+            PropertyMap properties = request.properties;
+            QString problem;
+            if (!cleanProperties(properties, &problem) || !hasIdentity(properties)) {
+                emit contactRequestFailed(
+                    tag, problem.isEmpty() ? QStringLiteral("A contact needs a name, an address or a number") : problem);
+                return;
+            }
+            const QString address = text(properties, Properties::Address);
+            for (const ContactRecord& existing : qAsConst(book.records)) {
+                if (!address.isEmpty() && text(existing.properties, Properties::Address).compare(address, Qt::CaseInsensitive) == 0) {
+                    emit contactRequestFailed(tag, QStringLiteral("%1 is already in the contact list").arg(address));
+                    return;
+                }
+            }
+            Contact contact;
+            contact.id = book.nextContactId++;
+            contact.name = text(properties, Properties::DisplayName);
+            contact.address = address;
+            contact.number = firstNumber(properties);
+            // A contact that is one of the service's users shows that user's presence.
+            const int user = accountIndex(address);
+            if (user >= 0)
+                contact.presence = m_Accounts.at(user).presence;
+            m_Accounts[*m_SignedIn].contacts.append(contact);
+
+            ContactRecord record;
+            record.id = contact.id;
+            record.properties = properties;
+            record.favorite = request.favorite;
+            record.subscribed = request.subscribed;
+            book.records.insert(record.id, record);
+            KIVO_LOG(LevelInfo) << "Simulated service: contact " << record.id << " added";
+            emit contactAdded(tag, recordOf(book, record.id));
+        },
+        true);
+    return true;
+}
+
+bool Service::requestRemoveContact(int contactId)
+{
+    if (!m_SignedIn) {
+        KIVO_LOG(LevelWarning) << "Simulated service: contact removal without a session refused";
+        return false;
+    }
+    post(
+        [this, contactId] {
+            ContactBook& book = contactBook();
+            if (book.records.remove(contactId) == 0) {
+                emit contactRequestFailed(contactId, QStringLiteral("The contact is not in the contact list"));
+                return;
+            }
+            QList<Contact>& contacts = m_Accounts[*m_SignedIn].contacts;
+            contacts.erase(std::remove_if(contacts.begin(), contacts.end(),
+                                          [contactId](const Contact& c) { return c.id == contactId; }),
+                           contacts.end());
+            emit contactRemoved(contactId);
+        },
+        true);
+    return true;
+}
+
+void Service::postContactChange(int contactId, std::function<bool(ContactRecord&)> change)
+{
+    post(
+        [this, contactId, change] {
+            ContactBook& book = contactBook();
+            auto record = book.records.find(contactId);
+            if (record == book.records.end()) {
+                emit contactRequestFailed(contactId, QStringLiteral("The contact is not in the contact list"));
+                return;
+            }
+            ContactRecord changed = *record;
+            if (!change(changed))
+                return;
+            *record = changed;
+            emit contactChanged(recordOf(book, contactId));
+        },
+        true);
+}
+
+bool Service::requestUpdateContact(int contactId, const PropertyMap& properties)
+{
+    if (!m_SignedIn) {
+        KIVO_LOG(LevelWarning) << "Simulated service: contact update without a session refused";
+        return false;
+    }
+    postContactChange(contactId, [this, contactId, properties](ContactRecord& record) {
+        PropertyMap merged = record.properties;
+        for (auto it = properties.constBegin(); it != properties.constEnd(); ++it)
+            merged.insert(it.key(), it.value());
+        QString problem;
+        if (!cleanProperties(merged, &problem) || !hasIdentity(merged)) {
+            emit contactRequestFailed(
+                contactId, problem.isEmpty() ? QStringLiteral("A contact needs a name, an address or a number") : problem);
+            return false;
+        }
+        const QString address = text(merged, Properties::Address);
+        for (const ContactRecord& other : qAsConst(contactBook().records)) {
+            if (other.id != contactId && !address.isEmpty()
+                && text(other.properties, Properties::Address).compare(address, Qt::CaseInsensitive) == 0) {
+                emit contactRequestFailed(contactId, QStringLiteral("%1 is already in the contact list").arg(address));
+                return false;
+            }
+        }
+        record.properties = merged;
+        if (Contact* contact = findContact(contactId)) {
+            contact->name = text(merged, Properties::DisplayName);
+            contact->address = address;
+            contact->number = firstNumber(merged);
+        }
+        return true;
+    });
+    return true;
+}
+
+bool Service::requestFavorite(int contactId, bool favorite)
+{
+    if (!m_SignedIn) {
+        KIVO_LOG(LevelWarning) << "Simulated service: favourite change without a session refused";
+        return false;
+    }
+    postContactChange(contactId, [favorite](ContactRecord& record) {
+        record.favorite = favorite;
+        return true;
+    });
+    return true;
+}
+
+bool Service::requestSubscription(int contactId, bool subscribed)
+{
+    if (!m_SignedIn) {
+        KIVO_LOG(LevelWarning) << "Simulated service: subscription change without a session refused";
+        return false;
+    }
+    postContactChange(contactId, [subscribed](ContactRecord& record) {
+        record.subscribed = subscribed;
+        return true;
+    });
+    return true;
+}
+
+bool Service::requestGroupMembership(int contactId, int groupId, bool member)
+{
+    if (!m_SignedIn) {
+        KIVO_LOG(LevelWarning) << "Simulated service: group change without a session refused";
+        return false;
+    }
+    postContactChange(contactId, [this, contactId, groupId, member](ContactRecord& record) {
+        const QList<GroupRecord>& groups = contactBook().groups;
+        if (std::none_of(groups.begin(), groups.end(), [groupId](const GroupRecord& g) { return g.id == groupId; })) {
+            emit contactRequestFailed(contactId, QStringLiteral("The group does not exist"));
+            return false;
+        }
+        record.groups.removeAll(groupId);
+        if (member)
+            record.groups.append(groupId);
+        return true;
+    });
+    return true;
+}
+
+bool Service::requestAddGroup(int tag, const QString& name)
+{
+    if (!m_SignedIn) {
+        KIVO_LOG(LevelWarning) << "Simulated service: group addition without a session refused";
+        return false;
+    }
+    post(
+        [this, tag, name] {
+            ContactBook& book = contactBook();
+            const QString wanted = name.trimmed();
+            QString problem;
+            if (wanted.isEmpty())
+                problem = QStringLiteral("A group needs a name");
+            else if (wanted.size() > MaxTextLength)
+                problem = QStringLiteral("The group name is too long");
+            else if (std::any_of(book.groups.begin(), book.groups.end(), [&](const GroupRecord& g) {
+                         return g.name.compare(wanted, Qt::CaseInsensitive) == 0;
+                     }))
+                problem = QStringLiteral("A group named %1 already exists").arg(wanted);
+            if (!problem.isEmpty()) {
+                emit contactRequestFailed(tag, problem);
+                return;
+            }
+            const GroupRecord group{book.nextGroupId++, wanted};
+            book.groups.append(group);
+            emit groupAdded(tag, group);
+        },
+        true);
+    return true;
+}
+
+bool Service::requestRenameGroup(int groupId, const QString& name)
+{
+    if (!m_SignedIn) {
+        KIVO_LOG(LevelWarning) << "Simulated service: group rename without a session refused";
+        return false;
+    }
+    post(
+        [this, groupId, name] {
+            ContactBook& book = contactBook();
+            const QString wanted = name.trimmed();
+            auto group = std::find_if(book.groups.begin(), book.groups.end(),
+                                      [groupId](const GroupRecord& g) { return g.id == groupId; });
+            QString problem;
+            if (group == book.groups.end())
+                problem = QStringLiteral("The group does not exist");
+            else if (wanted.isEmpty() || wanted.size() > MaxTextLength)
+                problem = QStringLiteral("A group needs a name");
+            else if (std::any_of(book.groups.begin(), book.groups.end(), [&](const GroupRecord& g) {
+                         return g.id != groupId && g.name.compare(wanted, Qt::CaseInsensitive) == 0;
+                     }))
+                problem = QStringLiteral("A group named %1 already exists").arg(wanted);
+            if (!problem.isEmpty()) {
+                emit contactRequestFailed(groupId, problem);
+                return;
+            }
+            group->name = wanted;
+            emit groupRenamed(groupId, wanted);
+        },
+        true);
+    return true;
+}
+
+bool Service::requestRemoveGroup(int groupId)
+{
+    if (!m_SignedIn) {
+        KIVO_LOG(LevelWarning) << "Simulated service: group removal without a session refused";
+        return false;
+    }
+    post(
+        [this, groupId] {
+            ContactBook& book = contactBook();
+            const auto removed = std::remove_if(book.groups.begin(), book.groups.end(),
+                                                [groupId](const GroupRecord& g) { return g.id == groupId; });
+            if (removed == book.groups.end()) {
+                emit contactRequestFailed(groupId, QStringLiteral("The group does not exist"));
+                return;
+            }
+            book.groups.erase(removed, book.groups.end());
+            QList<int> members;
+            for (ContactRecord& record : book.records) {
+                if (record.groups.removeAll(groupId) > 0)
+                    members.append(record.id);
+            }
+            emit groupRemoved(groupId);
+            for (int contactId : qAsConst(members))
+                emit contactChanged(recordOf(book, contactId));
+        },
+        true);
+    return true;
+}
+
+bool Service::searchDirectory(int requestId, const PropertyMap& criteria)
+{
+    if (!m_SignedIn) {
+        KIVO_LOG(LevelWarning) << "Simulated service: directory search without a session refused";
+        return false;
+    }
+    post(
+        [this, requestId, criteria] {
+            // Numbers come from the contact lists, where the directory's users are listed.
+            QHash<QString, QString> numbers;
+            for (const Account& account : qAsConst(m_Accounts)) {
+                for (const Contact& contact : account.contacts) {
+                    if (!contact.number.isEmpty() && !numbers.contains(contact.address.toLower()))
+                        numbers.insert(contact.address.toLower(), contact.number);
+                }
+            }
+            QList<PropertyMap> matches;
+            for (const Account& account : qAsConst(m_Accounts)) {
+                PropertyMap entry;
+                entry.insert(Properties::DisplayName, account.displayName);
+                entry.insert(Properties::FirstName, account.displayName.section(' ', 0, 0));
+                entry.insert(Properties::LastName, account.displayName.section(' ', 1));
+                entry.insert(Properties::Address, account.userName);
+                entry.insert(Properties::Email, account.userName);
+                entry.insert(Properties::Jid, account.userName);
+                entry.insert(Properties::Company, account.domain);
+                const QString number = numbers.value(account.userName.toLower());
+                if (!number.isEmpty())
+                    entry.insert(Properties::WorkNumber, number);
+                QString ignored;
+                cleanProperties(entry, &ignored);
+                for (auto it = criteria.constBegin(); it != criteria.constEnd(); ++it) {
+                    const QString wanted = it.value().toString().trimmed();
+                    if (!wanted.isEmpty() && criterionMatches(it.key(), wanted, entry)) {
+                        matches.append(entry);
+                        break;
+                    }
+                }
+            }
+            emit directorySearchFinished(requestId, matches);
+        },
+        true);
+    return true;
+}
+
+} // namespace Simulation
+} // namespace Kivo
