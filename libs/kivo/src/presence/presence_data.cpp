@@ -62,10 +62,11 @@ void PresenceData::setStatusText(const QString& text)
 void PresenceData::setLocation(const Kivo::Utils::Location::Info& location)
 {
     if (!isOwn()) {
-        KIVO_LOG(LevelWarning) << "Location of contact " << m_ContactId << " cannot be published";
+        KIVO_LOG(LevelWarning) << "Location of contact " << m_ContactId << " cannot be set";
         return;
     }
-    Simulation::Service::shared().setOwnLocation(location);
+    // The session's location publisher sends it on when told the own location changed.
+    cbOwnLocationChanged(location);
 }
 
 void PresenceData::cbOwnPresenceChanged(int presence)

@@ -47,6 +47,7 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
     }
     createFeatureControllers();
     m_ContactSearch = new Controllers::ContactSearchController(&Simulation::Service::shared(), this);
+    createPresenceControllers();
 }
 
 SessionManagerBase::~SessionManagerBase() = default;

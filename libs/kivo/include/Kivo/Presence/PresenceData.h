@@ -32,6 +32,7 @@ public slots:
     void publishInternalPresence(int presence, bool force);
     void publishInternalPresence(int presence) { publishInternalPresence(presence, false); }
     void setStatusText(const QString& text);
+    // Own presence only: the location to publish next.
     void setLocation(const Kivo::Utils::Location::Info& location);
 
 signals:

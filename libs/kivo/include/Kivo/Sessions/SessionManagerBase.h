@@ -18,6 +18,7 @@ class ChatController;
 class CommsSessionController;
 class ContactSearchController;
 class FtController;
+class IPresenceController;
 } // namespace Controllers
 namespace MediaEngine {
 class CallControllerBase;
@@ -30,6 +31,10 @@ class Controller;
 }
 namespace Outlook {
 class OutlookIntegration;
+}
+namespace Presence {
+class LocationPublisher;
+class LocationSource;
 }
 namespace Vyx {
 class SupplementaryServicesController;
@@ -111,6 +116,9 @@ public:
     Outlook::OutlookIntegration* outlookContactsIntegration() const { return m_OutlookContacts; }
     Outlook::OutlookIntegration* outlookCalendarIntegration() const { return m_OutlookCalendar; }
     void enableOutlookIntegration();
+    Controllers::IPresenceController* presenceController() const { return m_PresenceController; }
+    Presence::LocationSource* locationSource() const { return m_LocationSource; }
+    Presence::LocationPublisher* locationPublisher() const { return m_LocationPublisher; }
     QList<SubSession*> subSessions() const { return m_SubSessions; }
     // The sub-sessions as a list model, for the session debug window.
     Models::SubSessionModel* subSessionModel() const { return m_SubSessionModel; }
@@ -133,6 +141,7 @@ signals:
 
 private:
     void createFeatureControllers();
+    void createPresenceControllers();
 
     QString m_UserName;
     QString m_DisplayName;
@@ -152,6 +161,9 @@ private:
     Vyx::SupplementaryServicesController* m_SupplementaryServices = nullptr;
     Outlook::OutlookIntegration* m_OutlookContacts = nullptr;
     Outlook::OutlookIntegration* m_OutlookCalendar = nullptr;
+    Controllers::IPresenceController* m_PresenceController = nullptr;
+    Presence::LocationSource* m_LocationSource = nullptr;
+    Presence::LocationPublisher* m_LocationPublisher = nullptr;
     QList<SubSession*> m_SubSessions;
     Models::SubSessionModel* m_SubSessionModel = nullptr;
 };
