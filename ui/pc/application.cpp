@@ -467,6 +467,7 @@ void Application::createMenuProviderAndActions()
     const Providers::MenuActionProvider* provider = m_MenuActionProvider;
     CHECKED_CONNECT(provider->action(MenuAction::About), SIGNAL(triggered()), this, SLOT(cbActionAbout()));
     CHECKED_CONNECT(provider->action(MenuAction::Help), SIGNAL(triggered()), this, SLOT(cbActionHelp()), Qt::QueuedConnection);
+    CHECKED_CONNECT(provider->action(MenuAction::AddContact), SIGNAL(triggered()), this, SLOT(cbActionAddContact()));
     CHECKED_CONNECT(provider->action(MenuAction::SignOut), SIGNAL(triggered()), this, SLOT(startingLogout()));
     CHECKED_CONNECT(provider->action(MenuAction::Exit), SIGNAL(triggered()), this, SLOT(startingLogout()));
     CHECKED_CONNECT(provider->action(MenuAction::Preferences), SIGNAL(triggered()), this, SLOT(cbActionPreferences()));
@@ -568,6 +569,8 @@ bool Application::event(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         m_MenuActionProvider->retranslate();
+        if (m_DefaultCallActionProvider)
+            m_DefaultCallActionProvider->retranslate();
         if (m_ApiController)
             m_ApiController->languageChanged();
         if (m_Tray)
@@ -661,6 +664,12 @@ void Application::cbActionAbout()
     m_AboutWindow->raise();
 }
 
+void Application::cbActionAddContact()
+{
+    if (m_ProviderFactory)
+        m_ProviderFactory->showContactCard(false, nullptr, false);
+}
+
 void Application::cbActionHelp()
 {
     auto* window = qobject_cast<Utils::HelpInterface*>(QApplication::activeWindow());
@@ -720,6 +729,8 @@ void Application::cbAlwaysOnTop()
     const bool onTop = isAlwaysOnTop();
     if (QML::PresenceRequestDialog* dialog = presenceRequestDialog())
         dialog->setAlwaysOnTop(onTop);
+    if (m_ProviderFactory)
+        m_ProviderFactory->setAlwaysOnTop(onTop);
 }
 
 void Application::cbQuit()

@@ -161,6 +161,7 @@ public slots:
     void newVersionFound(bool mandatory, const QUrl& url);
     void cbQuit();
     void cbActionAbout();
+    void cbActionAddContact();
     void cbActionPreferences();
     void cbActionUpdateEmergencyAddress();
     void cbUpdateEmergencyAddressFailed();

@@ -1,9 +1,13 @@
 #include "Providers/menu_action_provider.h"
 
+#include "Providers/factory.h"
 #include "Providers/menu_action_provider_win.h"
+#include "common/assertions.h"
 #include "common/connect_check.h"
 #include "common/logging.h"
 
+#include <Kivo/Actions/Action.h>
+#include <Kivo/Actions/Provider.h>
 #include <Kivo/Configuration/Config.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Settings.h>
@@ -175,9 +179,7 @@ void MenuActionProvider::setActionVisible(int id, bool visible)
 
 void MenuActionProvider::updateForSession(Kivo::Sessions::SessionManagerBase* session)
 {
-    // This engine's sessions offer neither the supplementary-services controller nor a guest
-    // handler, so the call settings and guest link actions stay hidden.
-    setActionVisible(CallSettings, false);
+    setActionVisible(CallSettings, session && session->supplementaryServicesController());
     const bool retrieval = item(session, CallRetrievalEnabled);
     const bool parked = item(session, ParkedCallsEnabled);
     const bool withPhone = item(session, ParkedCallWithPhone);
@@ -189,6 +191,7 @@ void MenuActionProvider::updateForSession(Kivo::Sessions::SessionManagerBase* se
     setActionVisible(PullCall, retrieval && pull);
     setActionVisible(TestCall, retrieval && testCall);
     setActionVisible(Queues, queues);
+    // This service offers no guest access, so the guest link actions stay hidden.
     setActionVisible(CopyGuestJoinLink, false);
     setActionVisible(ResetGuestJoinLink, false);
     setActionVisible(UpdateEmergencyAddress, item(session, EmergencyAddressUpdate));
@@ -203,6 +206,35 @@ void MenuActionProvider::updateContactListActions(Kivo::Sessions::SessionManager
     setActionVisible(SortByFirstName, true);
     setActionVisible(SortByLastName, true);
     retranslate();
+}
+
+void MenuActionProvider::linkProviderActions(Factory* factory)
+{
+    delete m_Provider;
+    m_Provider = nullptr;
+    ASSERT_RETURN(factory);
+    m_Provider = factory->createActionsProvider(this, true);
+    m_Provider->setAcceptedActions(m_AcceptedActions, false);
+    using Kivo::Actions::Action;
+    const struct
+    {
+        int menuId;
+        int engineId;
+    } links[] = {
+        {RetrieveParkedCall, Action::RetrieveParkedCall},
+        {RetrieveParkedCallWithPhone, Action::RetrieveParkedCallWithPhone},
+        {PullCall, Action::PullCall},
+        {AddContact, Action::AddContact},
+        {TestCall, Action::TestCall},
+        {CopyGuestJoinLink, Action::CopyGuestJoinLink},
+        {ResetGuestJoinLink, Action::ResetGuestJoinLink},
+        {Queues, Action::Queues},
+    };
+    for (const auto& link : links) {
+        if (QAction* found = action(link.menuId))
+            m_Provider->linkQAction(found, link.engineId);
+    }
+    m_Provider->setActionSource(this);
 }
 
 void MenuActionProvider::retranslate()

@@ -12,12 +12,17 @@ class QMenu;
 class QWidget;
 
 namespace Kivo {
+namespace Actions {
+class Provider;
+}
 namespace Sessions {
 class SessionManagerBase;
 }
 } // namespace Kivo
 
 namespace Providers {
+
+class Factory;
 
 // Owns the application's fixed menu actions (ids 0 to 21 of Constants::MenuAction), gives
 // them their texts, shortcuts, roles and check states, and builds the application menu.
@@ -39,6 +44,10 @@ public:
     // Shows the actions that the signed-in session's configuration and features allow.
     void updateForSession(Kivo::Sessions::SessionManagerBase* session);
     void updateContactListActions(Kivo::Sessions::SessionManagerBase* session);
+    // Binds the actions that stand for engine actions to a new provider of `factory`: from
+    // then on the engine drives their enabled state and triggering them runs the engine action.
+    void linkProviderActions(Factory* factory);
+    Kivo::Actions::Provider* provider() const { return m_Provider; }
     void installShortcuts(QWidget* window);
 
     QList<Kivo::Actions::ActionData> actionsData() const override;
@@ -72,6 +81,7 @@ private:
     void setUpAction(int id, QAction* action);
 
     QMap<int, QAction*> m_Actions;
+    Kivo::Actions::Provider* m_Provider = nullptr;
     QList<int> m_AcceptedActions;
 };
 

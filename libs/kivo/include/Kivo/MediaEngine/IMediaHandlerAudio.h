@@ -23,10 +23,35 @@ public:
     bool automaticGainControl() const { return m_AutomaticGainControl; }
     QString recordingFolder() const { return m_RecordingFolder; }
 
+    // The system output (speaker) level, 0 to 100, and mute.
+    int getOutputVolume() const { return m_OutputVolume; }
+    bool getOutputMute() const { return m_OutputMute; }
+    void setOutputVolume(int volume)
+    {
+        volume = qBound(0, volume, 100);
+        if (volume == m_OutputVolume)
+            return;
+        m_OutputVolume = volume;
+        emit outputVolumeChanged();
+    }
+    void setOutputMute(bool mute)
+    {
+        if (mute == m_OutputMute)
+            return;
+        m_OutputMute = mute;
+        emit outputMuteChanged();
+    }
+
+signals:
+    void outputVolumeChanged();
+    void outputMuteChanged();
+
 private:
     int m_Updates = 0;
     bool m_AutomaticGainControl = true;
     QString m_RecordingFolder;
+    int m_OutputVolume = 80;
+    bool m_OutputMute = false;
 };
 
 } // namespace MediaEngine
