@@ -57,6 +57,9 @@ void Contacts::attach(Simulation::Service& service)
         connect(&service, &Service::ownPresenceChanged, this, &Contacts::cbOwnPresenceChanged),
     };
 
+    // The own presence object reads the signed-in account when it is made.
+    m_Own->deleteLater();
+    m_Own = new IContact(0, QString(), this);
     if (const auto account = service.signedInAccount()) {
         m_Own->applyProperties({{Properties::DisplayName, account->displayName},
                                 {Properties::Address, account->userName},

@@ -4,8 +4,6 @@
 
 #include "../kivo_log.h"
 
-#include <type_traits>
-
 namespace Kivo {
 namespace Contacts {
 
@@ -13,21 +11,12 @@ namespace {
 
 using Tesk::Core::Logging::LevelWarning;
 
-template <typename Data = Presence::PresenceData>
-Data* makePresence(int contactId, QObject* parent)
-{
-    if constexpr (std::is_constructible_v<Data, int, QObject*>)
-        return new Data(contactId, parent);
-    else
-        return new Data(parent);
-}
-
 } // namespace
 
 IContact::IContact(int id, const QString& displayName, QObject* parent)
     : QObject(parent)
     , m_Id(id)
-    , m_Presence(makePresence(id, this))
+    , m_Presence(new Presence::PresenceData(id, this))
 {
     if (!displayName.isEmpty())
         m_Properties.insert(Properties::DisplayName, displayName);
