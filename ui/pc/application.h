@@ -175,7 +175,7 @@ public slots:
     void deleteLogFiles();
     void vyxCredentialsDaysLeft(int days);
     void onLicenceAccepted(bool accepted);
-    void onRequestProxyCredentials(bool answerNow, const QString& userName, const QString& realm, bool https,
+    void onRequestProxyCredentials(bool answerNow, const QString& userName, const QString& password, bool https,
                                    QObject* receiver, const QString& method);
     void onShowDisclaimerDialog();
     void startingLogout();

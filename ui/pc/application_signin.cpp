@@ -43,7 +43,8 @@ enum ConfigItem
 constexpr int PreferencesPages = 6;
 constexpr int EarliestExpiryDays = -10000;
 constexpr int LatestExpiryDays = 3;
-constexpr int DeviceManagementCredentials = 2;
+// The service's REST interface signs in with the credentials of this type.
+constexpr int VyxCredentials = Kivo::Utils::Credentials::CredentialsManager::DeviceManagement;
 
 } // namespace
 
@@ -77,6 +78,7 @@ void Application::signin(const QString& userName, const QString& password, const
         data = credentials.getData(type);
     else
         credentials.setUsername(fullName);
+    data.setDefaultDomain(defaultDomain);
     data.setPassword(password);
     data.setDmUrl(dmUrl);
     credentials.setData(type, data);
@@ -84,6 +86,7 @@ void Application::signin(const QString& userName, const QString& password, const
     manager->getCredentials(type, fullName, credentials);
 
     manager->setConfiguration(config);
+    manager->setSavePassword(m_LoginWindow && m_LoginWindow->rememberPasswordChecked());
     manager->setLastLoginUsername(userName);
     if (config)
         Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::LoginConfig, config->getName());
@@ -148,7 +151,7 @@ void Application::vyxCredentialsDaysLeft(int days)
         return;
     }
 
-    auto* notice = new Dialogs::PasswordChangeNotification(m_Client->getUserCredentials());
+    auto* notice = new Dialogs::PasswordChangeNotification(m_Client->getUserCredentials(), VyxCredentials, false);
     connect(notice, &Dialogs::PasswordChangeNotification::saveCredentials, store,
             [store](const UserCredentials& credentials) { store->updateCredentials(credentials); });
     CHECKED_CONNECT(notice, SIGNAL(sendCredentials(const QString&, const QString&)), control,
@@ -161,7 +164,7 @@ void Application::vyxCredentialsDaysLeft(int days)
         notice->showPasswordExpiring(passwordExpiryText(days));
 }
 
-void Application::onRequestProxyCredentials(bool answerNow, const QString& userName, const QString& realm, bool https,
+void Application::onRequestProxyCredentials(bool answerNow, const QString& userName, const QString& password, bool https,
                                             QObject* receiver, const QString& method)
 {
     // The method comes as a signature with its leading code character, e.g. "1answer(QString,QString)".
@@ -184,7 +187,7 @@ void Application::onRequestProxyCredentials(bool answerNow, const QString& userN
                             "valid credentials in order to access the network. If credentials are not provided, some "
                             "of the application's features may be unavailable.")
                              .arg(protocol);
-    auto* dialog = new Dialogs::SimpleCredentialsDialog(userName, realm, caption, text);
+    auto* dialog = new Dialogs::SimpleCredentialsDialog(caption, text, userName, password, false);
     CHECKED_CONNECT(dialog, SIGNAL(credentialsProvided(const QString&, const QString&)), receiver,
                     method.toLatin1().constData());
     dialog->show();
@@ -254,12 +257,11 @@ void Application::initExternalServiceVerification()
     if (!(atSignIn || onRequest) || !config->value(EmergencyVerificationEnabled).toBool())
         return;
 
-    UserCredentials current;
-    m_Client->getCredentialsManager()->getCredentials(DeviceManagementCredentials, m_Session->userName(), current);
+    // The signed-in user's own set: the store may not hold one of that type for the user.
+    const UserCredentials& current = m_Client->getUserCredentials();
     m_ExternalServiceVerification = new Utils::ExternalServiceVerification(this);
     m_ExternalServiceVerification->setServiceUrl(config->value(EmergencyVerificationUrl).toString());
-    m_ExternalServiceVerification->setCredentials(current.getUsername(),
-                                                  current.getData(DeviceManagementCredentials).getPassword());
+    m_ExternalServiceVerification->setCredentials(current.getUsername(), current.getData(VyxCredentials).getPassword());
     if (atSignIn) {
         m_EmergencyAddressUpdateByUser = false;
         m_ExternalServiceVerification->start();

@@ -1,94 +1,285 @@
 #include "Dialogs/password_change_notification.h"
 
-#include <Kivo/Utils/Credentials/CredentialsManager.h>
-
+#include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QVBoxLayout>
+
+namespace Ui {
+
+// The dialog's form, laid out as the form designer would.
+class passwordChange
+{
+public:
+    QVBoxLayout* verticalLayout = nullptr;
+    QLabel* textLabel = nullptr;
+    QWidget* inputWidget = nullptr;
+    QVBoxLayout* verticalLayout_2 = nullptr;
+    QHBoxLayout* horizontalLayout1 = nullptr;
+    QLabel* oldPassLabel = nullptr;
+    QLabel* warningLabel1 = nullptr;
+    QLineEdit* oldPassEdit = nullptr;
+    QLabel* newPassLabel = nullptr;
+    QLineEdit* newPassEdit = nullptr;
+    QHBoxLayout* horizontalLayout2 = nullptr;
+    QLabel* newPassLabel2 = nullptr;
+    QLabel* warningLabel2 = nullptr;
+    QLineEdit* newPassEdit2 = nullptr;
+    QDialogButtonBox* buttons = nullptr;
+
+    void setupUi(QWidget* form)
+    {
+        form->setObjectName("passwordChange");
+        form->resize(333, 220);
+        form->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        form->setMinimumSize(333, 100);
+        form->setMaximumSize(400, 250);
+
+        verticalLayout = new QVBoxLayout(form);
+        verticalLayout->setObjectName("verticalLayout");
+        verticalLayout->setSpacing(5);
+        verticalLayout->setContentsMargins(10, 0, 10, 10);
+        verticalLayout->addItem(new QSpacerItem(20, 10, QSizePolicy::Minimum, QSizePolicy::Expanding));
+
+        textLabel = new QLabel(form);
+        textLabel->setObjectName("textLabel");
+        textLabel->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
+        textLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        textLabel->setWordWrap(true);
+        // The engine's error message is shown as it came, never interpreted as markup.
+        textLabel->setTextFormat(Qt::PlainText);
+        verticalLayout->addWidget(textLabel, 1);
+
+        inputWidget = new QWidget(form);
+        inputWidget->setObjectName("inputWidget");
+        verticalLayout_2 = new QVBoxLayout(inputWidget);
+        verticalLayout_2->setObjectName("verticalLayout_2");
+        verticalLayout_2->setSpacing(6);
+        verticalLayout_2->setContentsMargins(0, 0, 0, 0);
+
+        horizontalLayout1 = new QHBoxLayout();
+        horizontalLayout1->setObjectName("horizontalLayout1");
+        oldPassLabel = label(inputWidget, "oldPassLabel");
+        warningLabel1 = warningLabel(inputWidget, "warningLabel1");
+        horizontalLayout1->addWidget(oldPassLabel);
+        horizontalLayout1->addWidget(warningLabel1, 1);
+        verticalLayout_2->addLayout(horizontalLayout1);
+        oldPassEdit = passwordEdit(inputWidget, "oldPassEdit");
+        verticalLayout_2->addWidget(oldPassEdit);
+
+        newPassLabel = label(inputWidget, "newPassLabel");
+        verticalLayout_2->addWidget(newPassLabel);
+        newPassEdit = passwordEdit(inputWidget, "newPassEdit");
+        verticalLayout_2->addWidget(newPassEdit);
+
+        horizontalLayout2 = new QHBoxLayout();
+        horizontalLayout2->setObjectName("horizontalLayout2");
+        newPassLabel2 = label(inputWidget, "newPassLabel2");
+        warningLabel2 = warningLabel(inputWidget, "warningLabel2");
+        horizontalLayout2->addWidget(newPassLabel2);
+        horizontalLayout2->addWidget(warningLabel2, 1);
+        verticalLayout_2->addLayout(horizontalLayout2);
+        newPassEdit2 = passwordEdit(inputWidget, "newPassEdit2");
+        verticalLayout_2->addWidget(newPassEdit2);
+        verticalLayout->addWidget(inputWidget);
+
+        buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, form);
+        buttons->setObjectName("buttons");
+        verticalLayout->addWidget(buttons);
+
+        retranslateUi(form);
+    }
+
+    void retranslateUi(QWidget*)
+    {
+        oldPassLabel->setText(QCoreApplication::translate("passwordChange", "Old Password"));
+        warningLabel1->setText(QCoreApplication::translate("passwordChange", "(Check Password)"));
+        newPassLabel->setText(QCoreApplication::translate("passwordChange", "New Password"));
+        newPassLabel2->setText(QCoreApplication::translate("passwordChange", "Retype New Password"));
+        warningLabel2->setText(QCoreApplication::translate("passwordChange", "(Check Password)"));
+    }
+
+private:
+    static QLabel* label(QWidget* parent, const char* name)
+    {
+        auto* label = new QLabel(parent);
+        label->setObjectName(name);
+        return label;
+    }
+
+    static QLabel* warningLabel(QWidget* parent, const char* name)
+    {
+        QLabel* warning = label(parent, name);
+        QPalette palette = warning->palette();
+        palette.setColor(QPalette::Active, QPalette::WindowText, QColor(255, 0, 0));
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(255, 0, 0));
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+        warning->setPalette(palette);
+        warning->hide();
+        return warning;
+    }
+
+    static QLineEdit* passwordEdit(QWidget* parent, const char* name)
+    {
+        auto* edit = new QLineEdit(parent);
+        edit->setObjectName(name);
+        edit->setEchoMode(QLineEdit::Password);
+        return edit;
+    }
+};
+
+} // namespace Ui
 
 namespace Dialogs {
 
-PasswordChangeNotification::PasswordChangeNotification(const Kivo::Utils::Credentials::UserCredentials& credentials,
-                                                       QWidget* parent)
-    : QDialog(parent)
-    , m_Credentials(credentials)
-    , m_Text(new QLabel(this))
-    , m_PasswordBox(new QWidget(this))
-    , m_OldPassword(new QLineEdit(m_PasswordBox))
-    , m_Password(new QLineEdit(m_PasswordBox))
-    , m_Result(new QLabel(this))
+namespace {
+
+const char* const ErrorBorder = "QLineEdit {border: 2px solid red}";
+
+void markField(QLineEdit* faulty, QLineEdit* cleared)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Password Expiration"));
-    m_Text->setWordWrap(true);
-    m_OldPassword->setEchoMode(QLineEdit::Password);
-    m_Password->setEchoMode(QLineEdit::Password);
-    auto* form = new QFormLayout(m_PasswordBox);
-    form->addRow(tr("Current password"), m_OldPassword);
-    form->addRow(tr("New password"), m_Password);
-    m_PasswordBox->hide();
+    faulty->setStyleSheet(ErrorBorder);
+    cleared->setStyleSheet(QString());
+}
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* change = buttons->addButton(tr("Change Password"), QDialogButtonBox::ActionRole);
-    connect(change, &QPushButton::clicked, this, &PasswordChangeNotification::onChangeClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+} // namespace
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_Text);
-    layout->addWidget(m_PasswordBox);
-    layout->addWidget(m_Result);
-    layout->addWidget(buttons);
+PasswordChangeNotification::PasswordChangeNotification(const Kivo::Utils::Credentials::UserCredentials& credentials,
+                                                       int credentialsType, bool alwaysOnTop)
+    : PopupWindow(alwaysOnTop, nullptr)
+    , m_Form(std::make_unique<Ui::passwordChange>())
+    , m_Content(new QWidget(this))
+    , m_Credentials(credentials)
+    , m_CredentialsType(credentialsType)
+{
+    setWindowFlags(Qt::Window);
+    setWindowModality(Qt::ApplicationModal);
+    setCanMinimize(false);
+    setCanMaximize(false);
+    setResizable(false);
+    setTitle(tr("Password change notification"));
+
+    m_Form->setupUi(m_Content);
+    setCentralWidget(m_Content, 0);
+
+    connect(m_Form->buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this,
+            &PasswordChangeNotification::okClicked);
+    connect(m_Form->buttons->button(QDialogButtonBox::Cancel), &QPushButton::clicked, this, &QWidget::close);
+    connect(m_Form->oldPassEdit, &QLineEdit::returnPressed, m_Form->newPassEdit,
+            [this] { m_Form->newPassEdit->setFocus(Qt::OtherFocusReason); });
+    connect(m_Form->newPassEdit, &QLineEdit::returnPressed, m_Form->newPassEdit2,
+            [this] { m_Form->newPassEdit2->setFocus(Qt::OtherFocusReason); });
+    connect(m_Form->newPassEdit2, &QLineEdit::returnPressed, this, &PasswordChangeNotification::okClicked);
+}
+
+PasswordChangeNotification::~PasswordChangeNotification() = default;
+
+QString PasswordChangeNotification::text() const
+{
+    return m_Form->textLabel->text();
 }
 
 void PasswordChangeNotification::showPasswordExpiring(const QString& text)
 {
-    m_Text->setText(text);
+    m_Form->textLabel->setText(text);
+    setState(Notice);
     show();
+    activateWindow();
 }
 
 void PasswordChangeNotification::showPasswordExpired(const QString& text)
 {
-    m_Text->setText(text);
-    m_PasswordBox->show();
+    m_Form->textLabel->setText(text);
+    setState(PasswordEntry);
     show();
+    activateWindow();
 }
 
-QString PasswordChangeNotification::text() const
+void PasswordChangeNotification::setState(int state)
 {
-    return m_Text->text();
+    m_State = state;
+    QPushButton* ok = m_Form->buttons->button(QDialogButtonBox::Ok);
+    QPushButton* cancel = m_Form->buttons->button(QDialogButtonBox::Cancel);
+    ok->setEnabled(true);
+    cancel->setEnabled(true);
+    cancel->show();
+    m_Form->inputWidget->hide();
+    m_Form->verticalLayout->removeWidget(m_Form->inputWidget);
+    resize(333, 200);
+
+    switch (state) {
+    case Notice:
+        ok->setText(tr("Change Password"));
+        break;
+    case PasswordEntry:
+        ok->setText(tr("OK"));
+        m_Form->verticalLayout->insertWidget(2, m_Form->inputWidget);
+        m_Form->inputWidget->show();
+        resize(333, 230);
+        break;
+    case RequestSent:
+        m_Form->textLabel->setText(tr("Sending request, please wait..."));
+        ok->setEnabled(false);
+        cancel->setEnabled(false);
+        break;
+    case ResultShown:
+        m_Form->textLabel->clear();
+        ok->setText(tr("Close"));
+        cancel->hide();
+        break;
+    default:
+        break;
+    }
 }
 
-bool PasswordChangeNotification::isAskingForPassword() const
+void PasswordChangeNotification::okClicked()
 {
-    return !m_PasswordBox->isHidden();
-}
-
-void PasswordChangeNotification::onChangeClicked()
-{
-    if (m_PasswordBox->isHidden()) {
-        m_PasswordBox->show();
+    if (m_State == Notice) {
+        setState(PasswordEntry);
+        m_Form->textLabel->setText(tr("Please input your new password"));
         return;
     }
-    m_NewPassword = m_Password->text();
-    emit sendCredentials(m_OldPassword->text(), m_NewPassword);
+    if (m_State != PasswordEntry) {
+        close();
+        return;
+    }
+    if (m_Form->oldPassEdit->text() != m_Credentials.getData(m_CredentialsType).getPassword()) {
+        m_Form->warningLabel1->show();
+        m_Form->warningLabel2->hide();
+        markField(m_Form->oldPassEdit, m_Form->newPassEdit2);
+        return;
+    }
+    if (m_Form->newPassEdit->text() != m_Form->newPassEdit2->text()) {
+        m_Form->warningLabel2->show();
+        m_Form->warningLabel1->hide();
+        markField(m_Form->newPassEdit2, m_Form->oldPassEdit);
+        return;
+    }
+    setState(RequestSent);
+    emit sendCredentials(m_Form->oldPassEdit->text(), m_Form->newPassEdit2->text());
 }
 
-void PasswordChangeNotification::passwordChangeResult(bool success, const Kivo::Vyx::VyxErrorInfo& info)
+void PasswordChangeNotification::passwordChangeResult(bool success, const Kivo::Vyx::VyxErrorInfo& error)
 {
     if (!success) {
-        m_Result->setText(info.message);
+        setState(ResultShown);
+        m_Form->textLabel->setText(tr("Cannot change password:") + '\n' + error.message + '\n' + tr("Error Code:")
+                                   + QString::number(error.code));
         return;
     }
-    const int type = Kivo::Utils::Credentials::CredentialsManager::Basic;
-    Kivo::Utils::Credentials::CredentialsData data = m_Credentials.getData(type);
-    data.setPassword(m_NewPassword);
-    m_Credentials.setData(type, data);
+    // Only the password changes: the rest of the record (device-management address and
+    // display name) must survive being stored again.
+    Kivo::Utils::Credentials::CredentialsData data = m_Credentials.getData(m_CredentialsType);
+    data.setPassword(m_Form->newPassEdit2->text());
+    m_Credentials.setData(m_CredentialsType, data);
     emit saveCredentials(m_Credentials);
-    m_Result->setText(tr("Your password has been changed."));
-    m_PasswordBox->hide();
+    setState(ResultShown);
+    m_Form->textLabel->setText(tr("The password has been changed successfully"));
 }
 
 } // namespace Dialogs

@@ -1,49 +1,61 @@
 #pragma once
 
+#include "Widgets/popup_window.h"
+
 #include <Kivo/Utils/Credentials/UserCredentials.h>
 #include <Kivo/Vyx/VyxErrorInfo.h>
 
-#include <QDialog>
+#include <memory>
 
-class QLabel;
-class QLineEdit;
+namespace Ui {
+class passwordChange;
+}
 
 namespace Dialogs {
 
-// Tells the user that the service password expires and takes a new one.
-class PasswordChangeNotification : public QDialog
+// Tells the user that the service password expires or has expired and walks through
+// changing it: notice, password entry, request sent, result.
+class PasswordChangeNotification : public PopupWindow
 {
     Q_OBJECT
 
 public:
-    explicit PasswordChangeNotification(const Kivo::Utils::Credentials::UserCredentials& credentials,
-                                        QWidget* parent = nullptr);
+    enum State
+    {
+        Notice = 0,
+        PasswordEntry = 1,
+        RequestSent = 2,
+        ResultShown = 3
+    };
+
+    PasswordChangeNotification(const Kivo::Utils::Credentials::UserCredentials& credentials, int credentialsType,
+                               bool alwaysOnTop);
+    ~PasswordChangeNotification() override;
 
     void showPasswordExpiring(const QString& text);
     // Asks for the new password at once.
     void showPasswordExpired(const QString& text);
+    void setState(int state);
 
+    int state() const { return m_State; }
     QString text() const;
-    bool isAskingForPassword() const;
-
-public slots:
-    void passwordChangeResult(bool success, const Kivo::Vyx::VyxErrorInfo& info);
 
 signals:
     void saveCredentials(const Kivo::Utils::Credentials::UserCredentials& credentials);
     void sendCredentials(const QString& oldPassword, const QString& newPassword);
 
-private slots:
-    void onChangeClicked();
+public slots:
+    void passwordChangeResult(bool success, const Kivo::Vyx::VyxErrorInfo& error);
+
+protected slots:
+    void okClicked();
 
 private:
+    std::unique_ptr<Ui::passwordChange> m_Form;
+    QWidget* m_Content;
     Kivo::Utils::Credentials::UserCredentials m_Credentials;
-    QString m_NewPassword;
-    QLabel* m_Text;
-    QWidget* m_PasswordBox;
-    QLineEdit* m_OldPassword;
-    QLineEdit* m_Password;
-    QLabel* m_Result;
+    int m_CredentialsType;
+    int m_State = Notice;
 };
 
 } // namespace Dialogs

@@ -1,34 +1,41 @@
 #pragma once
 
-#include <QDialog>
+#include "Widgets/popup_window.h"
 
-class QLineEdit;
+#include <memory>
+
+class QDialog;
+
+namespace Ui {
+class credentialsDialog;
+}
 
 namespace Dialogs {
 
-// Asks for a user name and a password on behalf of the engine.
-class SimpleCredentialsDialog : public QDialog
+// Asks for a user name and a password on the engine's behalf. Whatever closes it, it
+// answers exactly once: the fields after "OK", two empty texts otherwise, so the engine
+// never waits for an answer that does not come.
+class SimpleCredentialsDialog : public PopupWindow
 {
     Q_OBJECT
 
 public:
-    // `userName` and `realm` are the two texts of the engine's request: the user name the
-    // field starts with and the realm that asks.
-    SimpleCredentialsDialog(const QString& userName, const QString& realm, const QString& caption,
-                            const QString& text, QWidget* parent = nullptr);
+    SimpleCredentialsDialog(const QString& title, const QString& message, const QString& userName,
+                            const QString& password, bool alwaysOnTop);
+    ~SimpleCredentialsDialog() override;
 
-    QString realm() const { return m_Realm; }
+    bool canClose() override;
 
 signals:
-    void credentialsProvided(const QString& userName, const QString& password);
+    void credentialsProvided(const QString& username, const QString& password);
 
-private slots:
-    void onAccepted();
+public slots:
+    void onClicked();
 
 private:
-    QString m_Realm;
-    QLineEdit* m_UserName;
-    QLineEdit* m_Password;
+    std::unique_ptr<Ui::credentialsDialog> m_Form;
+    QDialog* m_Dialog;
+    bool m_Answered = false;
 };
 
 } // namespace Dialogs

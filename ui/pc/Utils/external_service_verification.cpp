@@ -145,8 +145,16 @@ void ExternalServiceVerification::finished()
         LOG_INFO << "redirectUrl: " << redirectUrl;
         LOG_INFO << "m_StatusUrl: " << m_StatusUrl;
         LOG_INFO << "token: " << token;
-        // The address carries the credentials from here on: it is never logged again.
+        // The credentials go into the page's address, and the address goes to the system's
+        // handler of its scheme: only a web page may have them.
         QUrl page(redirectUrl);
+        const QString scheme = page.scheme().toLower();
+        if (!page.isValid() || (scheme != "http" && scheme != "https")) {
+            LOG_ERROR << "Session reply names no web page to open";
+            emit verificationFailed();
+            return;
+        }
+        // The address carries the credentials from here on: it is never logged again.
         page.setUserName(m_UserName);
         page.setPassword(m_Password);
         if (!QDesktopServices::openUrl(page))

@@ -81,6 +81,11 @@ bool Client::signin(const Utils::Credentials::UserCredentials& credentials, cons
         return false;
     }
     *m_UserCredentials = credentials;
+    // The service's REST interface takes the account's sign-in credentials unless the user
+    // has a set of its own for it.
+    const int vyxType = Utils::Credentials::CredentialsManager::DeviceManagement;
+    if (!m_UserCredentials->hasData(vyxType))
+        m_UserCredentials->setData(vyxType, credentials.getData(m_Credentials->loginType()));
     const QString name = completedName(credentials.getUsername());
     const QString password = credentials.getData(m_Credentials->loginType()).getPassword();
     KIVO_LOG(LevelInfo) << "Signing in as " << name;

@@ -138,6 +138,8 @@ private slots:
     void statusRequestWithoutVerdictIsSentAgain();
     void updateWhileWaitingDropsTheOpenRequest();
     void unreadableSessionReplyFails();
+    void sessionReplyWithoutWebPageFails_data();
+    void sessionReplyWithoutWebPageFails();
     void unreachableServiceEndsQuietly();
     void cancellingTheWaitFails();
     void updateWhileStillAskingChangesNothing();
@@ -322,6 +324,43 @@ void ExternalServiceVerificationTest::unreadableSessionReplyFails()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     verification->stop();
     delete verification;
+}
+
+void ExternalServiceVerificationTest::sessionReplyWithoutWebPageFails_data()
+{
+    QTest::addColumn<QString>("redirect");
+
+    QTest::newRow("none") << QString();
+    QTest::newRow("local file") << "file:///tmp/page.html";
+    QTest::newRow("other scheme") << "smb://127.0.0.1/share";
+}
+
+void ExternalServiceVerificationTest::sessionReplyWithoutWebPageFails()
+{
+    QFETCH(QString, redirect);
+
+    // The credentials would go into the address handed to whatever handles its scheme.
+    TestSupport::Environment env;
+    HttpServer* server = nullptr;
+    HttpServer http([&](QTcpSocket* socket, const QString& path) {
+        if (path == "/session") {
+            const QString body = QString(R"({"redirect_url": "%1", "status_url": "%2"})")
+                                     .arg(redirect, server->url("/status"));
+            HttpServer::reply(socket, body.toUtf8());
+        }
+    });
+    server = &http;
+    Utils::ExternalServiceVerification verification;
+    verification.setServiceUrl(http.url("/session"));
+    verification.setCredentials("alice", "s3cret");
+    QSignalSpy failed(&verification, &Utils::ExternalServiceVerification::verificationFailed);
+    verification.start();
+    answerYes(verification);
+    QTRY_COMPARE(failed.count(), 1);
+    QVERIFY(env.logs().contains("Session reply names no web page to open"));
+    QVERIFY(m_Browser.opened.isEmpty());
+    QCOMPARE(http.requests("/status"), 0);
+    QTRY_VERIFY(!verification.waitingWindow());
 }
 
 void ExternalServiceVerificationTest::unreachableServiceEndsQuietly()

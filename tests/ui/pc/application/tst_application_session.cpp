@@ -28,6 +28,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QQmlError>
@@ -675,7 +676,7 @@ void ApplicationSessionTest::passwordExpiryNotice()
     QCOMPARE(notice != nullptr, !text.isEmpty());
     if (notice) {
         QCOMPARE(notice->text(), text);
-        QCOMPARE(notice->isAskingForPassword(), expired);
+        QCOMPARE(notice->state() == Dialogs::PasswordChangeNotification::PasswordEntry, expired);
         delete notice;
     }
     delete m_App.mainWindow();
@@ -762,22 +763,25 @@ void ApplicationSessionTest::changedPasswordIsSentAndStored()
             notice = found;
     }
     QVERIFY(notice);
-    // The expired notice asks for the passwords at once.
+    // The expired notice asks for the passwords at once: old, new, new again.
     const QList<QLineEdit*> fields = notice->findChildren<QLineEdit*>();
-    QCOMPARE(fields.size(), 2);
+    QCOMPARE(fields.size(), 3);
     QVERIFY(fields.at(0)->isVisibleTo(notice));
     fields.at(0)->setText(DemoPassword);
     fields.at(1)->setText("Changed-5678");
+    fields.at(2)->setText("Changed-5678");
     QPushButton* change = nullptr;
     for (QPushButton* button : notice->findChildren<QPushButton*>())
-        change = button->text() == "Change Password" ? button : change;
+        change = button->text() == "OK" ? button : change;
     QVERIFY(change);
     change->click();
+    // The service password changes; the sign-in password stays.
+    const int vyx = Kivo::Utils::Credentials::CredentialsManager::DeviceManagement;
+    const int basic = Kivo::Utils::Credentials::CredentialsManager::Basic;
     Kivo::Utils::Credentials::UserCredentials stored;
-    QTRY_VERIFY(client()->getCredentialsManager()->getCredentials(Kivo::Utils::Credentials::CredentialsManager::Basic,
-                                                                   DemoUser, stored)
-                && stored.getData(Kivo::Utils::Credentials::CredentialsManager::Basic).getPassword()
-                    == "Changed-5678");
+    QTRY_VERIFY(client()->getCredentialsManager()->getCredentials(vyx, DemoUser, stored)
+                && stored.getData(vyx).getPassword() == "Changed-5678");
+    QCOMPARE(stored.getData(basic).getPassword(), QString(DemoPassword));
     delete notice;
     delete m_App.mainWindow();
     m_App.cbSessionClosed(session);
@@ -852,7 +856,7 @@ void ApplicationSessionTest::proxyCredentialsRequests()
     QVERIFY(openDialogs().isEmpty());
 
     receiver.received.clear();
-    m_App.onRequestProxyCredentials(false, "proxyuser", "realm", true, &receiver, method);
+    m_App.onRequestProxyCredentials(false, "proxyuser", "stored", true, &receiver, method);
     QCOMPARE(openDialogs().size(), 1);
     Dialogs::SimpleCredentialsDialog* dialog = openDialogs().first();
     QCOMPARE(dialog->objectName(), QString("credentialsDialog"));
@@ -860,8 +864,9 @@ void ApplicationSessionTest::proxyCredentialsRequests()
     const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
     QCOMPARE(fields.size(), 2);
     QCOMPARE(fields.at(0)->text(), QString("proxyuser"));
+    QCOMPARE(fields.at(1)->text(), QString("stored"));
     fields.at(1)->setText("secret");
-    dialog->accept();
+    dialog->findChild<QPushButton*>("okButton")->click();
     QCOMPARE(receiver.received, QStringList({"proxyuser", "secret"}));
 }
 

@@ -54,6 +54,10 @@ public:
 
     const Configuration::Config* configuration() const { return m_Config; }
 
+    // Whether the password of the signing-in user may be kept for the next start.
+    bool savePassword() const { return m_SavePassword; }
+    void setSavePassword(bool on) { m_SavePassword = on; }
+
 public slots:
     void setConfiguration(const Kivo::Configuration::Config* config);
 
@@ -66,6 +70,7 @@ private:
     int m_LoginType = Basic;
     QString m_DefaultDomain;
     QString m_LastLoginUsername;
+    bool m_SavePassword = false;
     QList<UserCredentials> m_Users;
     QPointer<const Configuration::Config> m_Config;
 };
