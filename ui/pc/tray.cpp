@@ -71,6 +71,7 @@ void Tray::updateToolTip()
 void Tray::rebuildMenu()
 {
     m_Menu->clear();
+    m_Menus.removeAll(nullptr);
     for (QMenu* menu : qAsConst(m_Menus)) {
         m_Menu->addMenu(menu);
         m_Menu->addSeparator();

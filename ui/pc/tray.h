@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QSystemTrayIcon>
 
 class QAction;
@@ -20,7 +21,8 @@ public:
     Tray(QAction* signOut, QAction* exit, QAction* about, QAction* openApplication, QObject* parent);
     ~Tray() override;
 
-    // Sub-menus of the signed-in state stand above the fixed entries; not owned.
+    // Sub-menus of the signed-in state stand above the fixed entries; not owned, and a
+    // sub-menu deleted by its owner simply drops out.
     void addMenu(QMenu* menu);
     void clearMenus();
     void updateIcon();
@@ -41,5 +43,5 @@ private:
     QAction* m_ExitAction;
     QAction* m_AboutAction;
     QAction* m_OpenApplicationAction;
-    QList<QMenu*> m_Menus;
+    QList<QPointer<QMenu>> m_Menus;
 };

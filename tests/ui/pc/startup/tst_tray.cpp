@@ -74,6 +74,14 @@ void TrayTest::signedInMenusStandAboveAndGo()
              QStringList({"Presence", "-", "Calls", "-", "Open Application", "-", "About", "-", "Sign Out", "Exit"}));
     tray.clearMenus();
     QCOMPARE(layout(tray.menu()), QStringList({"Open Application", "-", "About", "-", "Sign Out", "Exit"}));
+
+    // A sub-menu its owner deleted drops out instead of being added again.
+    auto* gone = new QMenu("Default call");
+    tray.addMenu(gone);
+    delete gone;
+    tray.addMenu(&calls);
+    QCOMPARE(layout(tray.menu()),
+             QStringList({"Calls", "-", "Open Application", "-", "About", "-", "Sign Out", "Exit"}));
 }
 
 void TrayTest::doubleClickOpensApplication()
