@@ -33,7 +33,8 @@ bool cpDir(const QString& source, const QString& destination, const QStringList&
         if (isExcluded(entry.fileName(), excludes))
             continue;
         const QString to = target + '/' + entry.fileName();
-        if (entry.isDir()) {
+        // A linked folder may lead back into the tree being copied: it is not followed.
+        if (entry.isDir() && !entry.isSymLink()) {
             if (!cpDir(entry.filePath(), to, excludes))
                 return false;
         } else if (entry.isFile()) {

@@ -90,6 +90,8 @@ void ThemesTest::cpDirSkipsExcludedNames()
     touch(source + "/logs/readme.txt");
     touch(root.filePath("new/existing.ini"), "mine");
     touch(source + "/existing.ini", "theirs");
+    // A link back to the folder itself must not make the copy run away.
+    QVERIFY(QFile::link(source, source + "/loop"));
 
     QVERIFY(Utils::File::cpDir(source, root.filePath("new"), {".txt"}));
 
@@ -99,6 +101,7 @@ void ThemesTest::cpDirSkipsExcludedNames()
     QVERIFY(!target.exists("notes.txt"));
     QVERIFY(!target.exists("a.txt.bak"));
     QVERIFY(!target.exists("logs/readme.txt"));
+    QVERIFY(!target.exists("loop"));
     QFile existing(target.filePath("existing.ini"));
     QVERIFY(existing.open(QIODevice::ReadOnly));
     QCOMPARE(existing.readAll(), QByteArray("mine"));
