@@ -24,6 +24,21 @@ QString nativeExecutable(const QString& executable)
     return QDir::toNativeSeparators(executable.isEmpty() ? QCoreApplication::applicationFilePath() : executable);
 }
 
+// The program path as one quoted argument of a desktop entry's Exec line: quoting escapes
+// first, then the value's own backslash escape, and "%" is not a field code.
+QString desktopExecArgument(const QString& path)
+{
+    QString quoted;
+    for (const QChar c : path) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    quoted.replace('\\', QLatin1String("\\\\"));
+    quoted.replace('%', QLatin1String("%%"));
+    return '"' + quoted + '"';
+}
+
 // Desktops here look links up through a desktop entry rather than the registry.
 void writeDesktopEntry(bool doRegister, const QString& name, const QString& scheme, const QString& executable)
 {
@@ -41,11 +56,9 @@ void writeDesktopEntry(bool doRegister, const QString& name, const QString& sche
         LOG_WARNING << "Cannot write the desktop entry " << path;
         return;
     }
-    QString quotedExecutable = executable;
-    quotedExecutable.replace('\\', QLatin1String("\\\\")).replace('"', QLatin1String("\\\""));
-    file.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=\"%2\" --%u\n"
+    file.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2 --%u\n"
                               "NoDisplay=true\nMimeType=x-scheme-handler/%3;\n")
-                   .arg(name, quotedExecutable, scheme)
+                   .arg(name, desktopExecArgument(executable), scheme)
                    .toUtf8());
     if (!file.commit())
         LOG_WARNING << "Cannot write the desktop entry " << path;

@@ -122,6 +122,13 @@ void RegistryTest::registersUrlScheme()
     Utils::UrlProtocol::registerUrlProtocol(true, "QOMX", "qomx", "/srv/Telvarion");
     QCOMPARE(Utils::Registry("HKEY_CLASSES_ROOT\\qomx\\shell\\open\\command").value("Default"),
              QString("\"/srv/Telvarion\" --%l"));
+
+    // Characters the Exec line reserves stay part of the one program argument.
+    Utils::UrlProtocol::registerUrlProtocol(true, "QOMX", "qomx", "/srv/100% \"$x\"/Telvarion");
+    QFile moved(entry.fileName());
+    QVERIFY(moved.open(QIODevice::ReadOnly));
+    QVERIFY2(moved.readAll().contains("Exec=\"/srv/100%% \\\\\"\\\\$x\\\\\"/Telvarion\" --%u\n"),
+             "escaped program path");
 }
 
 void RegistryTest::unregistersUrlScheme()
