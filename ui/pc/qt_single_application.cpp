@@ -23,6 +23,13 @@ QString userName()
     return name;
 }
 
+bool answers(const QString& serverName)
+{
+    QLocalSocket probe;
+    probe.connectToServer(serverName);
+    return probe.waitForConnected(ProbeTimeoutMs);
+}
+
 bool readMessage(QLocalSocket* socket, QString* message)
 {
     if (socket->bytesAvailable() < qint64(sizeof(quint32)))
@@ -51,15 +58,10 @@ QtSingleApplication::QtSingleApplication(const QString& id, int& argc, char** ar
     : QApplication(argc, argv)
     , m_Id(id)
 {
-    QLocalSocket probe;
-    probe.connectToServer(serverName(m_Id));
-    m_Running = probe.waitForConnected(ProbeTimeoutMs);
-    if (m_Running)
-        return;
-    if (!listen()) {
+    m_Running = answers(serverName(m_Id));
+    if (!m_Running && !listen()) {
         // Someone may have started listening since the probe.
-        probe.connectToServer(serverName(m_Id));
-        m_Running = probe.waitForConnected(ProbeTimeoutMs);
+        m_Running = answers(serverName(m_Id));
     }
 }
 
@@ -77,7 +79,13 @@ bool QtSingleApplication::listen()
     m_Server = new QLocalServer(this);
     m_Server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_Server->listen(serverName(m_Id))) {
-        // What is left of an instance that died: nobody answered the probe.
+        // An instance started at the same moment may hold the name by now: its socket is
+        // only removed when nobody answers on it, which leaves what a dead instance left.
+        if (answers(serverName(m_Id))) {
+            delete m_Server;
+            m_Server = nullptr;
+            return false;
+        }
         QLocalServer::removeServer(serverName(m_Id));
         if (!m_Server->listen(serverName(m_Id))) {
             LOG_ERROR << "Cannot listen for single-instance messages on " << serverName(m_Id) << ": "
