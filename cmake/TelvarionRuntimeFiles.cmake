@@ -83,4 +83,7 @@ if(TARGET kivo_demo_config)
   install(FILES ${TELVARION_PROGRAM_DIR}/config_demo.xml DESTINATION ${TELVARION_INSTALL_DIR})
 endif()
 install(TARGETS Telvarion RUNTIME DESTINATION ${TELVARION_INSTALL_DIR})
-target_compile_definitions(telvarion_core PRIVATE TELVARION_VERSION="${PROJECT_VERSION}.0")
+# The one place the build's version is set; the program reads it through QML::BuildInfo.
+set(TELVARION_BUILD_TAG dev CACHE STRING "Tag after the version numbers, as the About window shows it")
+set_property(SOURCE ${PROJECT_SOURCE_DIR}/ui/pc/libqml/components/about/build_info.cpp APPEND PROPERTY
+  COMPILE_DEFINITIONS TELVARION_VERSION="${PROJECT_VERSION}.0" TELVARION_BUILD_TAG="${TELVARION_BUILD_TAG}")

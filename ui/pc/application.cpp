@@ -20,6 +20,7 @@
 #include "common/logging.h"
 #include "i18n.h"
 #include "libqml/components/about/about.h"
+#include "libqml/components/about/build_info.h"
 #include "libqml/components/connector_notification/connector_notification.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/presencerequest/presence_request_dialog.h"
@@ -56,10 +57,6 @@
 #include <QWebSettings>
 
 #include <cstdlib>
-
-#ifndef TELVARION_VERSION
-#define TELVARION_VERSION "1.0.0.0"
-#endif
 
 namespace {
 
@@ -149,7 +146,7 @@ Application::Application(int& argc, char** argv)
         }
     }
 
-    setApplicationVersion(TELVARION_VERSION);
+    setApplicationVersion(QML::BuildInfo::versionNumbers());
     qRegisterMetaType<QObject*>("Kivo::Sessions::SessionModel*");
 }
 
@@ -364,9 +361,9 @@ bool Application::initialize()
 
     chooseLanguageAndLoadTranslators();
 
-    connect(m_Client, SIGNAL(showDisclaimerDialog()), this, SLOT(onShowDisclaimerDialog()));
     connect(m_Client, SIGNAL(requestProxyCredentials(bool, const QString&, const QString&, bool, QObject*, const QString&)),
             this, SLOT(onRequestProxyCredentials(bool, const QString&, const QString&, bool, QObject*, const QString&)));
+    connect(m_Client, SIGNAL(showDisclaimerDialog()), this, SLOT(onShowDisclaimerDialog()));
     connect(this, SIGNAL(disclaimerAccepted()), m_Client, SIGNAL(disclaimerAccepted()));
     connect(this, SIGNAL(disclaimerRejected()), m_Client, SIGNAL(disclaimerRejected()));
 
@@ -624,7 +621,7 @@ void Application::setupBreakpad()
     }
     reporter->setCrashReporterExe(reporterProgram);
     reporter->setRestartOptions(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
-    reporter->setBuildVersion(TELVARION_VERSION);
+    reporter->setBuildVersion(QML::BuildInfo::versionNumbers());
     if (!reporter->installExceptionHandler(programFolder() + "/QomxCrashService.exe", QString()))
         LOG_ERROR << "Unable to setup Breakpad exception handler. Crash reporting will be unavailable.";
 }

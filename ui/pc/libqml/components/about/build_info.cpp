@@ -6,15 +6,14 @@
 namespace QML {
 namespace BuildInfo {
 
-namespace {
-
-constexpr const char* Version = "1.0.0.0-dev";
-
-} // namespace
+QString versionNumbers()
+{
+    return QStringLiteral(TELVARION_VERSION);
+}
 
 QString version()
 {
-    return QString::fromLatin1(Version);
+    return versionNumbers() + '-' + QStringLiteral(TELVARION_BUILD_TAG);
 }
 
 int buildYear()

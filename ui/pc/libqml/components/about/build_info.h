@@ -5,7 +5,9 @@
 namespace QML {
 namespace BuildInfo {
 
-// Four dot-separated numbers, a dash and the build tag.
+// The build's version: four dot-separated numbers, set once by the build.
+QString versionNumbers();
+// The version numbers, a dash and the build tag.
 QString version();
 // The year of the compiler's build date; 0 when that date does not read.
 int buildYear();
