@@ -138,4 +138,9 @@ ApiResult Api::startCommunication(std::int32_t kind, const std::vector<String>& 
     return send(std::move(command));
 }
 
+ApiResult Api::showClientWindow()
+{
+    return send(plainCommand(CommandKind::ShowClientWindow));
+}
+
 } // namespace TelvarionApi

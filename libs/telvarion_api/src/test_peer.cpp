@@ -51,7 +51,7 @@ TestPeer::TestPeer()
 
 TestPeer::~TestPeer()
 {
-    setTransportFactory(nullptr);
+    setTransportFactory(socketTransportFactory());
 }
 
 void TestPeer::setConnectResult(ApiResult result)

@@ -1,5 +1,7 @@
 #include "TelvarionApi/transport.h"
 
+#include "TelvarionApi/socket_transport.h"
+
 #include <mutex>
 
 namespace TelvarionApi {
@@ -14,11 +16,16 @@ std::mutex& factoryMutex()
 
 TransportFactory& factory()
 {
-    static TransportFactory instance;
+    static TransportFactory instance = socketTransportFactory();
     return instance;
 }
 
 } // namespace
+
+TransportFactory socketTransportFactory()
+{
+    return [] { return std::make_unique<SocketTransport>(Wire::socketPath()); };
+}
 
 void setTransportFactory(TransportFactory newFactory)
 {

@@ -23,7 +23,7 @@ Controller::~Controller() = default;
 void Controller::InitializeController()
 {
     m_Initialized = true;
-    KIVO_LOG(LevelDebug) << "Client API controller ready, no add-ins installed";
+    startAddinServer();
 }
 
 bool Controller::Initialize(Utils::SharedPointer<Contacts::Contacts> contacts, Sessions::SessionManagerBase* session,
@@ -34,11 +34,13 @@ bool Controller::Initialize(Utils::SharedPointer<Contacts::Contacts> contacts, S
         return false;
     }
     m_Session = session;
+    serveSession(true);
     return true;
 }
 
 void Controller::Uninitialize()
 {
+    serveSession(false);
     m_Session = nullptr;
 }
 
@@ -60,11 +62,13 @@ void Controller::preferencesChanged()
 void Controller::languageChanged()
 {
     KIVO_LOG(LevelDebug) << "Client API controller tells the add-ins the new language";
+    tellLanguage(nullptr);
 }
 
 void Controller::clearLogs()
 {
     KIVO_LOG(LevelDebug) << "Client API controller clears the add-ins' logs";
+    tellClearLogs();
 }
 
 } // namespace ApiProvider

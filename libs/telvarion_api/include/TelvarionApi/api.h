@@ -38,6 +38,8 @@ public:
     ApiResult sendDTMF(char code);
     ApiResult startCommunication(std::int32_t kind, const std::vector<std::int32_t>& contactIds);
     ApiResult startCommunication(std::int32_t kind, const std::vector<String>& addresses);
+    // Brings the client's main window to the front.
+    ApiResult showClientWindow();
 
 private:
     ApiResult send(Command command);

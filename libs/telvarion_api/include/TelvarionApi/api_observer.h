@@ -12,19 +12,15 @@ namespace TelvarionApi {
 
 enum ConnectionState : std::int32_t { NotConnected = 0, Connecting = 1, Connected = 2 };
 
-// Bits of the event mask a connector passes to Api::receiveEvents.
+// Bits of the event mask a connector passes to Api::receiveEvents: the streams of news it
+// wants. Connection state, sign-out, language and log clearing always arrive, and so does
+// the answer to every request.
 enum EventMask : std::uint32_t
 {
-    EventConnection = 0x0001,
-    EventCalls = 0x0002,
-    EventCallMute = 0x0004,
-    EventContacts = 0x0008,
-    EventPresence = 0x0010,
-    EventVoiceMail = 0x0020,
-    EventLanguage = 0x0040,
-    EventClearLogs = 0x0080,
-    EventSessionCapabilities = 0x0100,
-    EventGroups = 0x0200,
+    EventCalls = 0x0001,      // new calls and call states
+    EventCallMute = 0x0002,   // mute state of the current call
+    EventContacts = 0x0004,   // contact changes and presence
+    EventVoiceMail = 0x0008,  // voice-mail counts
 };
 
 using ContactProperties = std::vector<std::pair<String, String>>;

@@ -20,6 +20,7 @@ enum class CommandKind
     HangupCall,
     SendDtmf,
     StartCommunication,
+    ShowClientWindow,
 };
 
 // Kinds of communication that startCommunication opens.

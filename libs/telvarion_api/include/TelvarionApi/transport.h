@@ -27,9 +27,11 @@ public:
 
 using TransportFactory = std::function<std::unique_ptr<Transport>()>;
 
-// The process-wide way Api objects get their transport; an empty factory leaves them
-// without one, and connect then fails with ResultNoTransport.
+// The process-wide way Api objects get their transport: the client's local socket unless
+// replaced; an empty factory leaves them without one, and connect then fails with
+// ResultNoTransport.
 void setTransportFactory(TransportFactory factory);
+TransportFactory socketTransportFactory();
 std::unique_ptr<Transport> createTransport();
 
 } // namespace TelvarionApi

@@ -23,6 +23,12 @@ class SessionManagerBase;
 
 namespace ApiProvider {
 
+class AddinConnection;
+class AddinServer;
+class CallTracker;
+class ContactEvents;
+struct AddinCommand;
+
 enum ConnectorModelType
 {
     AllConnectors = 0,
@@ -30,8 +36,8 @@ enum ConnectorModelType
 };
 
 // The client API through which add-ins (such as the desk-phone connector) drive the client.
-// The stand-in offers no add-ins: the list of all connectors is empty and there is never a
-// list of new ones.
+// Add-ins connect to a per-user local socket; every add-in that said hello is listed among
+// all connectors. There is never a list of new ones: every add-in is let in.
 class Controller : public QObject
 {
     Q_OBJECT
@@ -68,9 +74,30 @@ signals:
     void createMyRoomSession(const QString& call, const QString& chat, const QString& webcollab);
     void createWebCollabSession(const QStringList& addresses);
     void activateSession(const Kivo::MediaEngine::Call& call);
+    // Call commands of an add-in; the controller also applies them to the session's calls.
+    void answerCallCommand();
+    void hangupCallCommand();
+    void holdCallCommand(bool hold);
+    void muteCallCommand(bool mute);
+    void callVolumeCommand(bool up);
+    void dtmfCommand(QChar code);
 
 private:
+    // Add-in handling (controller_addins.cpp).
+    void startAddinServer();
+    void onAddinCommand(AddinConnection* connection, const AddinCommand& command);
+    void onConnectorIntroduced(AddinConnection* connection);
+    void onConnectorLeft(AddinConnection* connection);
+    void startCommunication(const AddinCommand& command);
+    void serveSession(bool serve);
+    // To one add-in, or to all when null.
+    void tellLanguage(AddinConnection* connection);
+    void tellClearLogs();
+
     QStandardItemModel* m_AllConnectors;
+    AddinServer* m_AddinServer = nullptr;
+    CallTracker* m_Calls = nullptr;
+    ContactEvents* m_ContactEvents = nullptr;
     bool m_Initialized = false;
     QPointer<Sessions::SessionManagerBase> m_Session;
 };

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "addin_command.h"
+#include "addin_events.h"
+
+#include <QList>
+#include <QObject>
+
+class QLocalServer;
+
+namespace Kivo {
+namespace ApiProvider {
+
+class AddinConnection;
+
+// The client API's per-user local socket. It tells every add-in the connection state as
+// soon as the add-in has said hello, and hands out the events of the streams each asked for.
+class AddinServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A client serves this many add-ins at once; more are turned away.
+    static constexpr int MaxConnections = 16;
+
+    explicit AddinServer(QObject* parent = nullptr);
+    ~AddinServer() override;
+
+    // $TELVARION_API_SOCKET when set, else "telvarion-api-<user id>" in the temporary folder.
+    static QString defaultName();
+    // Takes over a socket left by a client that ended without closing it, never a live one.
+    bool listen(const QString& name);
+    QString fullServerName() const;
+
+    AddinEvents::State state() const { return m_State; }
+    void setState(AddinEvents::State state);
+    // To every introduced add-in that asked for the stream.
+    void broadcast(AddinEvents::Stream stream, const QByteArray& line);
+    QList<AddinConnection*> connections() const { return m_Connections; }
+
+signals:
+    void connectorIntroduced(Kivo::ApiProvider::AddinConnection* connection);
+    void connectorLeft(Kivo::ApiProvider::AddinConnection* connection);
+    void commandReceived(Kivo::ApiProvider::AddinConnection* connection,
+                         const Kivo::ApiProvider::AddinCommand& command);
+
+private:
+    void onNewConnection();
+    void onIntroduced(AddinConnection* connection);
+    void onDisconnected(AddinConnection* connection);
+
+    QLocalServer* m_Server;
+    QList<AddinConnection*> m_Connections;
+    AddinEvents::State m_State = AddinEvents::Connecting;
+};
+
+} // namespace ApiProvider
+} // namespace Kivo

@@ -1,0 +1,215 @@
+// The controller's side of the add-ins' link: who is connected, what they ask and what they
+// are told.
+
+#include <Kivo/ApiProvider/ConnectorData.h>
+#include <Kivo/ApiProvider/Controller.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Settings.h>
+#include <Kivo/Simulation/Service.h>
+
+#include "addin_connection.h"
+#include "addin_server.h"
+#include "call_tracker.h"
+#include "contact_events.h"
+#include "contact_replies.h"
+#include "presence_mapping.h"
+
+#include "../kivo_log.h"
+
+#include <QStandardItemModel>
+
+namespace Kivo {
+namespace ApiProvider {
+
+using Tesk::Core::Logging::LevelDebug;
+using Tesk::Core::Logging::LevelWarning;
+
+namespace {
+
+const char* const LanguageKey = "settings/language/active";
+
+ConnectorData* connectorAt(const QStandardItemModel* model, int row)
+{
+    return qobject_cast<ConnectorData*>(model->item(row)->data(ConnectorData::ObjectRole).value<QObject*>());
+}
+
+// Contacts an add-in names by id are called at their number, else at their address.
+QStringList addressesOf(const QList<int>& contactIds)
+{
+    QStringList addresses;
+    for (const int contactId : contactIds) {
+        const std::optional<Simulation::Contact> contact = Simulation::Service::shared().contact(contactId);
+        if (!contact) {
+            KIVO_LOG(LevelWarning) << "Client API: an add-in asked to call unknown contact " << contactId;
+            continue;
+        }
+        addresses.append(contact->number.isEmpty() ? contact->address : contact->number);
+    }
+    return addresses;
+}
+
+} // namespace
+
+void Controller::startAddinServer()
+{
+    if (m_AddinServer)
+        return;
+    m_AllConnectors->setItemRoleNames({{ConnectorData::ObjectRole, "connector"}});
+    m_AddinServer = new AddinServer(this);
+    m_Calls = new CallTracker(m_AddinServer, this);
+    m_ContactEvents = new ContactEvents(m_AddinServer, this);
+    connect(m_AddinServer, &AddinServer::commandReceived, this, &Controller::onAddinCommand);
+    connect(m_AddinServer, &AddinServer::connectorIntroduced, this, &Controller::onConnectorIntroduced);
+    connect(m_AddinServer, &AddinServer::connectorLeft, this, &Controller::onConnectorLeft);
+    if (m_AddinServer->listen(AddinServer::defaultName()))
+        KIVO_LOG(LevelDebug) << "Client API controller ready, add-ins connect on " << m_AddinServer->fullServerName();
+}
+
+void Controller::serveSession(bool serve)
+{
+    if (!m_AddinServer)
+        return;
+    if (serve) {
+        m_Calls->start();
+        m_ContactEvents->start();
+        m_AddinServer->setState(AddinEvents::Connected);
+        return;
+    }
+    if (m_AddinServer->state() != AddinEvents::Connected)
+        return;
+    m_Calls->stop();
+    m_ContactEvents->stop();
+    m_AddinServer->broadcast(AddinEvents::Always, AddinEvents::signedOut());
+    m_AddinServer->setState(AddinEvents::Connecting);
+}
+
+void Controller::tellLanguage(AddinConnection* connection)
+{
+    if (!m_AddinServer)
+        return;
+    const QString language = Settings(Settings::ApplicationSettings).value(LanguageKey, "en").toString();
+    if (connection)
+        connection->send(AddinEvents::language(language));
+    else
+        m_AddinServer->broadcast(AddinEvents::Always, AddinEvents::language(language));
+}
+
+void Controller::tellClearLogs()
+{
+    if (m_AddinServer)
+        m_AddinServer->broadcast(AddinEvents::Always, AddinEvents::clearLogs());
+}
+
+void Controller::onConnectorIntroduced(AddinConnection* connection)
+{
+    for (int row = 0; row < m_AllConnectors->rowCount(); ++row) {
+        ConnectorData* known = connectorAt(m_AllConnectors, row);
+        if (known && !connection->uuid().isEmpty() && known->property("uuid").toString() == connection->uuid()) {
+            known->setConnected(true);
+            return;
+        }
+    }
+    auto* connector = new ConnectorData(connection->property("name"), connection->property("vendor"),
+                                        connection->property("description"), connection->version(), m_AllConnectors);
+    connector->setProperty("uuid", connection->uuid());
+    connector->setState(ConnectorData::Accepted);
+    connector->setConnected(true);
+    auto* item = new QStandardItem(connector->name());
+    item->setData(QVariant::fromValue<QObject*>(connector), ConnectorData::ObjectRole);
+    m_AllConnectors->appendRow(item);
+}
+
+void Controller::onConnectorLeft(AddinConnection* connection)
+{
+    for (int row = 0; row < m_AllConnectors->rowCount(); ++row) {
+        ConnectorData* known = connectorAt(m_AllConnectors, row);
+        if (known && known->property("uuid").toString() == connection->uuid())
+            known->setConnected(false);
+    }
+}
+
+void Controller::onAddinCommand(AddinConnection* connection, const AddinCommand& command)
+{
+    if (command.kind == AddinCommand::ShowWindow) {
+        emit showClientWindowCommand();
+        return;
+    }
+    if (command.kind == AddinCommand::ReceiveEvents) {
+        tellLanguage(connection);
+        if (m_Session && connection->wants(AddinEvents::Calls))
+            m_Calls->replayTo(connection);
+        return;
+    }
+    if (!m_Session) {
+        KIVO_LOG(LevelWarning) << "Client API: a command of add-in " << connection->uuid()
+                               << " dropped, nobody is signed in";
+        return;
+    }
+    switch (command.kind) {
+    case AddinCommand::RequestProperties:
+        connection->send(ContactReplies::properties(int(command.number), *m_Calls));
+        break;
+    case AddinCommand::RequestPresence:
+        connection->send(ContactReplies::presence(int(command.number)));
+        break;
+    case AddinCommand::SetPresence:
+        emit setPresence(PresenceMapping::internalPresence(int(command.number)));
+        // An empty text leaves the user's note as it is.
+        if (!command.text.isEmpty())
+            emit setFreeText(command.text);
+        break;
+    case AddinCommand::SetVolume:
+        emit callVolumeCommand(command.flag);
+        break;
+    case AddinCommand::Mute:
+        emit muteCallCommand(command.flag);
+        m_Calls->mute(command.flag);
+        break;
+    case AddinCommand::Hold:
+        emit holdCallCommand(command.flag);
+        m_Calls->hold(command.flag);
+        break;
+    case AddinCommand::Answer:
+        emit answerCallCommand();
+        m_Calls->answer();
+        break;
+    case AddinCommand::Hangup:
+        emit hangupCallCommand();
+        m_Calls->hangup();
+        break;
+    case AddinCommand::Dtmf:
+        emit dtmfCommand(command.character);
+        break;
+    case AddinCommand::StartCommunication:
+        startCommunication(command);
+        break;
+    case AddinCommand::Hello:
+    case AddinCommand::ReceiveEvents:
+    case AddinCommand::ShowWindow:
+        break;
+    }
+}
+
+void Controller::startCommunication(const AddinCommand& command)
+{
+    if (command.number == AddinCommand::CommunicationVoiceMail) {
+        emit callVoicemail();
+        return;
+    }
+    if (command.number != AddinCommand::CommunicationCall) {
+        KIVO_LOG(LevelWarning) << "Client API: an add-in asked for communication kind " << command.number
+                               << ", which the client does not start";
+        return;
+    }
+    QStringList addresses = command.addresses;
+    addresses += addressesOf(command.contactIds);
+    addresses.removeAll(QString());
+    if (addresses.isEmpty()) {
+        KIVO_LOG(LevelWarning) << "Client API: an add-in asked for a call to nobody";
+        return;
+    }
+    emit createCall(addresses, false);
+}
+
+} // namespace ApiProvider
+} // namespace Kivo

@@ -1,0 +1,383 @@
+// The client API's socket against the add-ins' own library, in one process: what an add-in
+// sends becomes the controller's signals, the session's calls reach the add-in, junk is
+// dropped, and a restarted client is found again.
+
+#include <Kivo/ApiProvider/ConnectorData.h>
+#include <Kivo/ApiProvider/Controller.h>
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Simulation/Control.h>
+#include <Kivo/Simulation/Service.h>
+
+#include "TelvarionApi/api.h"
+#include "TelvarionApi/transport.h"
+
+#include <QDeadlineTimer>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <functional>
+#include <memory>
+
+using Kivo::ApiProvider::ConnectorData;
+using Kivo::ApiProvider::Controller;
+
+namespace {
+
+const char* const DemoUser = "alice@demo.telvarion.net";
+const char* const DemoPassword = "Demo-1234";
+
+Kivo::Simulation::Service& service()
+{
+    return Kivo::Simulation::Service::shared();
+}
+
+// Writes each event as one text, so a test can wait for it by name.
+class Observer : public TelvarionApi::ApiObserver
+{
+public:
+    QStringList seen;
+
+    bool has(const QString& text) const { return seen.contains(text); }
+
+    void connectionStateChange(std::int32_t state) override { add(QString("state %1").arg(state)); }
+    void signedOut() override { add("signedOut"); }
+    void applicationLanguage(const TelvarionApi::String& language) override
+    {
+        add("language " + QString::fromStdString(language.str()));
+    }
+    void sessionCapabilities(std::uint32_t) override {}
+    void contactProperties(std::int32_t contactId, const TelvarionApi::ContactProperties& properties,
+                           std::uint32_t) override
+    {
+        QString text = QString("contact %1").arg(contactId);
+        for (const auto& [key, value] : properties)
+            text += QString(" %1=%2").arg(QString::fromStdString(key.str()), QString::fromStdString(value.str()));
+        add(text);
+    }
+    void groupDetails(std::int32_t, const TelvarionApi::String&) override {}
+    void contactRemoved(std::int32_t) override {}
+    void groupRemoved(std::int32_t) override {}
+    void contactPresence(const TelvarionApi::Presence& presence) override
+    {
+        add(QString("presence %1 %2 %3")
+                .arg(presence.contactId())
+                .arg(presence.state())
+                .arg(QString::fromStdString(presence.freeText().str())));
+    }
+    void newCall(const TelvarionApi::Call& call) override { add("newCall " + describe(call)); }
+    void callStateChanged(const TelvarionApi::Call& call, std::int32_t state) override
+    {
+        add(QString("callState %1 %2").arg(describe(call)).arg(state));
+    }
+    void callMuteState(bool muted) override { add(muted ? "muted" : "unmuted"); }
+    void voicemailDetails(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+    void clearLogs() override { add("clearLogs"); }
+
+private:
+    static QString describe(const TelvarionApi::Call& call)
+    {
+        return QString("%1 %2 %3 %4")
+            .arg(QString::fromStdString(call.uri().str()))
+            .arg(call.contactId())
+            .arg(call.direction())
+            .arg(call.type());
+    }
+    void add(const QString& text) { seen.append(text); }
+};
+
+TelvarionApi::ConnectionInfo phoneInfo()
+{
+    TelvarionApi::ConnectionInfo info;
+    info.setUuid("5D2E7A91-3B4C-4F6E-9A1D-C07B28E4F3A5");
+    info.setVersion("1.0.0.1");
+    info.setProperty("name", "en-US", "Polycom device Add-in");
+    info.setProperty("vendor", "en-US", "Marlowane Inc");
+    info.setProperty("description", "en-US", "Add-in for supporting Polycom USB devices.");
+    return info;
+}
+
+} // namespace
+
+class AddinLinkTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void addinFollowsSignInAndSignOut();
+    void addinCommandsBecomeSignals_data();
+    void addinCommandsBecomeSignals();
+    void addinFollowsACallAndDrivesIt();
+    void junkFromAnAddinIsDroppedAndTheLinkLives_data();
+    void junkFromAnAddinIsDroppedAndTheLinkLives();
+    void addinFindsARestartedClient();
+
+private:
+    // Processes the add-in's events until `text` has arrived.
+    bool addinSees(const QString& text);
+    void connectAddin();
+    void signIn();
+    ConnectorData* listedConnector() const;
+
+    QTemporaryDir m_Folder;
+    Controller* m_Controller = nullptr;
+    Kivo::Contacts::Contacts* m_Contacts = nullptr;
+    Kivo::Sessions::SessionManagerBase* m_Session = nullptr;
+    Observer m_Observer;
+    std::unique_ptr<TelvarionApi::Api> m_Api;
+};
+
+void AddinLinkTest::initTestCase()
+{
+    QVERIFY(m_Folder.isValid());
+    qputenv("TELVARION_API_SOCKET", m_Folder.filePath("api").toUtf8());
+    service().setLatency(1);
+}
+
+void AddinLinkTest::init()
+{
+    service().loadDemoAccount();
+    m_Observer.seen.clear();
+    m_Controller = new Controller(this);
+    m_Controller->InitializeController();
+    m_Contacts = new Kivo::Contacts::Contacts(this);
+    m_Session = new Kivo::Sessions::SessionManagerBase(this);
+}
+
+void AddinLinkTest::cleanup()
+{
+    m_Api.reset();
+    delete m_Controller;
+    delete m_Session;
+    delete m_Contacts;
+}
+
+bool AddinLinkTest::addinSees(const QString& text)
+{
+    QDeadlineTimer deadline(5000);
+    while (!deadline.hasExpired()) {
+        m_Api->processEvents();
+        if (m_Observer.has(text))
+            return true;
+        QTest::qWait(5);
+    }
+    qWarning() << "Waited for" << text << "but the add-in saw" << m_Observer.seen;
+    return false;
+}
+
+void AddinLinkTest::connectAddin()
+{
+    m_Api = std::make_unique<TelvarionApi::Api>(&m_Observer);
+    QCOMPARE(m_Api->connect(phoneInfo()), TelvarionApi::ResultOk);
+}
+
+void AddinLinkTest::signIn()
+{
+    QSignalSpy signedIn(&service(), &Kivo::Simulation::Service::signedIn);
+    service().signIn(DemoUser, DemoPassword);
+    QVERIFY(signedIn.wait());
+    QVERIFY(m_Controller->Initialize(m_Contacts, m_Session, nullptr));
+}
+
+ConnectorData* AddinLinkTest::listedConnector() const
+{
+    QAbstractItemModel* model = m_Controller->getModel(Kivo::ApiProvider::AllConnectors);
+    if (model->rowCount() != 1)
+        return nullptr;
+    return qobject_cast<ConnectorData*>(model->index(0, 0).data(ConnectorData::ObjectRole).value<QObject*>());
+}
+
+void AddinLinkTest::addinFollowsSignInAndSignOut()
+{
+    connectAddin();
+    QVERIFY(addinSees("state 1"));
+    ConnectorData* connector = listedConnector();
+    QVERIFY(connector);
+    QCOMPARE(connector->name(), QString("Polycom device Add-in"));
+    QCOMPARE(connector->vendor(), QString("Marlowane Inc"));
+    QCOMPARE(connector->version(), QString("1.0.0.1"));
+    QVERIFY(connector->connected());
+
+    signIn();
+    QVERIFY(addinSees("state 2"));
+    QCOMPARE(m_Api->receiveEvents(TelvarionApi::EventContacts), TelvarionApi::ResultOk);
+    QCOMPARE(m_Api->requestContactProperties(0), TelvarionApi::ResultOk);
+    QVERIFY(addinSees("contact 0 DisplayName=Alice Carter Jid=alice@demo.telvarion.net"));
+    QCOMPARE(m_Api->requestContactPresence(0), TelvarionApi::ResultOk);
+    QVERIFY(addinSees("presence 0 1 "));
+
+    Kivo::Simulation::Control(service()).injectPresenceChange(2, 14, "On a call");
+    QVERIFY(addinSees("presence 2 6 On a call"));
+
+    m_Controller->Uninitialize();
+    QVERIFY(addinSees("signedOut"));
+    QCOMPARE(m_Observer.seen.last(), QString("state 1"));
+
+    m_Api.reset();
+    QTRY_VERIFY(!connector->connected());
+    QCOMPARE(m_Controller->getModel(Kivo::ApiProvider::AllConnectors)->rowCount(), 1);
+}
+
+void AddinLinkTest::addinCommandsBecomeSignals_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QByteArray>("signal");
+    QTest::addColumn<QVariantList>("arguments");
+
+    QTest::newRow("dial a number") << 0 << QByteArray(SIGNAL(createCall(QStringList, bool)))
+                                   << QVariantList{QStringList{"+15550123"}, false};
+    QTest::newRow("dial a contact") << 1 << QByteArray(SIGNAL(createCall(QStringList, bool)))
+                                    << QVariantList{QStringList{"+15550101"}, false};
+    QTest::newRow("voice mail") << 2 << QByteArray(SIGNAL(callVoicemail())) << QVariantList{};
+    QTest::newRow("away") << 3 << QByteArray(SIGNAL(setPresence(int))) << QVariantList{5};
+    QTest::newRow("busy note") << 4 << QByteArray(SIGNAL(setFreeText(QString))) << QVariantList{"At the desk"};
+    QTest::newRow("volume up") << 5 << QByteArray(SIGNAL(callVolumeCommand(bool))) << QVariantList{true};
+    QTest::newRow("dtmf") << 6 << QByteArray(SIGNAL(dtmfCommand(QChar))) << QVariantList{QChar('#')};
+    QTest::newRow("show window") << 7 << QByteArray(SIGNAL(showClientWindowCommand())) << QVariantList{};
+    QTest::newRow("mute") << 8 << QByteArray(SIGNAL(muteCallCommand(bool))) << QVariantList{true};
+}
+
+void AddinLinkTest::addinCommandsBecomeSignals()
+{
+    QFETCH(int, command);
+    QFETCH(QByteArray, signal);
+    QFETCH(QVariantList, arguments);
+
+    const std::vector<std::function<TelvarionApi::ApiResult(TelvarionApi::Api&)>> commands{
+        [](auto& api) { return api.startCommunication(2, std::vector<TelvarionApi::String>{"+15550123"}); },
+        [](auto& api) { return api.startCommunication(2, std::vector<std::int32_t>{1}); },
+        [](auto& api) { return api.startCommunication(7, std::vector<std::int32_t>{}); },
+        [](auto& api) { return api.setPresence(TelvarionApi::PresenceAway, ""); },
+        [](auto& api) { return api.setPresence(TelvarionApi::PresenceBusy, "At the desk"); },
+        [](auto& api) { return api.setCallVolume(true); },
+        [](auto& api) { return api.sendDTMF('#'); },
+        [](auto& api) { return api.showClientWindow(); },
+        [](auto& api) { return api.muteCall(true); },
+    };
+
+    connectAddin();
+    signIn();
+    QVERIFY(addinSees("state 2"));
+    QSignalSpy spy(m_Controller, signal.constData());
+    QCOMPARE(commands.at(command)(*m_Api), TelvarionApi::ResultOk);
+    QTRY_COMPARE(spy.count(), 1);
+    QCOMPARE(spy.first(), arguments);
+}
+
+void AddinLinkTest::addinFollowsACallAndDrivesIt()
+{
+    connectAddin();
+    signIn();
+    QVERIFY(addinSees("state 2"));
+    m_Api->receiveEvents(TelvarionApi::EventCalls | TelvarionApi::EventCallMute);
+
+    const int fromBob = Kivo::Simulation::Control(service()).injectIncomingCall("bob@demo.telvarion.net");
+    QVERIFY(fromBob != 0);
+    QVERIFY(addinSees("newCall bob@demo.telvarion.net 1 0 0"));
+    QVERIFY(addinSees("callState bob@demo.telvarion.net 1 0 0 1"));
+    m_Api->requestContactProperties(1);
+    QVERIFY(addinSees("contact 1 DisplayName=Bob Lindqvist Jid=bob@demo.telvarion.net WorkPhone=+15550101"));
+
+    m_Api->answerCall();
+    QVERIFY(addinSees("callState bob@demo.telvarion.net 1 0 0 2"));
+    m_Api->holdCall(true);
+    QVERIFY(addinSees("callState bob@demo.telvarion.net 1 0 0 3"));
+    m_Api->holdCall(false);
+    QTRY_COMPARE((m_Api->processEvents(), m_Observer.seen.count("callState bob@demo.telvarion.net 1 0 0 2")), 2);
+    m_Api->muteCall(true);
+    QVERIFY(addinSees("muted"));
+
+    // A caller who is no contact gets an id of its own and is named by the number it came from.
+    const int stranger = Kivo::Simulation::Control(service()).injectIncomingCall("+15559999");
+    const int strangerId = 1000000 + stranger;
+    QVERIFY(addinSees(QString("callState +15559999 %1 0 0 1").arg(strangerId)));
+    m_Api->requestContactProperties(strangerId);
+    QVERIFY(addinSees(QString("contact %1 WorkPhone=+15559999").arg(strangerId)));
+
+    // Hanging up ends the call the user talks on, not the one that rings.
+    m_Api->hangupCall();
+    QVERIFY(addinSees("callState bob@demo.telvarion.net 1 0 0 0"));
+    QVERIFY(service().call(stranger).has_value());
+}
+
+void AddinLinkTest::junkFromAnAddinIsDroppedAndTheLinkLives_data()
+{
+    QTest::addColumn<QByteArray>("junk");
+
+    QTest::newRow("command before hello") << QByteArray("show\nhello 1 :x :1 0\n");
+    QTest::newRow("unknown kind") << QByteArray("hello 1 :x :1 0\nexplode 1\n");
+    QTest::newRow("wrong protocol") << QByteArray("hello 2 :x :1 0\nhello 1 :x :1 0\n");
+    QTest::newRow("number out of range") << QByteArray("hello 1 :x :1 0\nsetpresence 99 :\nmute 2\n");
+    QTest::newRow("not a number") << QByteArray("hello 1 :x :1 0\nproperties 1x\nproperties +1\n");
+    QTest::newRow("text without colon") << QByteArray("hello 1 :x :1 0\ndtmf 5\n");
+    QTest::newRow("broken escape") << QByteArray("hello 1 :x :1 0\nsetpresence 1 :a%G0\nsetpresence 1 :a%4\n");
+    QTest::newRow("not UTF-8") << QByteArray("hello 1 :x :1 0\nsetpresence 1 :\xff\xfe\n");
+    QTest::newRow("bad DTMF") << QByteArray("hello 1 :x :1 0\ndtmf :X\ndtmf :12\n");
+    QTest::newRow("extra fields") << QByteArray("hello 1 :x :1 0\nanswer 1\nshow  \n");
+    QTest::newRow("short list") << QByteArray("hello 1 :x :1 0\nstart 2 :ids 3 1 2\nstart 2 :ids 9999 1\n");
+    QTest::newRow("bad list kind") << QByteArray("hello 1 :x :1 0\nstart 2 :names 1 :bob\n");
+    QTest::newRow("overlong line") << QByteArray("hello 1 :x :1 0\n") + QByteArray(70000, 'a') + "\n";
+    QTest::newRow("binary noise") << QByteArray("hello 1 :x :1 0\n\x00\x01\x02\r\n\n", 22);
+}
+
+void AddinLinkTest::junkFromAnAddinIsDroppedAndTheLinkLives()
+{
+    QFETCH(QByteArray, junk);
+    signIn();
+    QSignalSpy shown(m_Controller, &Controller::showClientWindowCommand);
+    QSignalSpy presence(m_Controller, &Controller::setPresence);
+    QSignalSpy dialled(m_Controller, &Controller::createCall);
+    QSignalSpy dtmf(m_Controller, &Controller::dtmfCommand);
+    QSignalSpy answered(m_Controller, &Controller::answerCallCommand);
+
+    QLocalSocket addin;
+    addin.connectToServer(QString::fromUtf8(qgetenv("TELVARION_API_SOCKET")));
+    QVERIFY(addin.waitForConnected(5000));
+    addin.write(junk);
+    addin.write("show\n");
+    QTRY_COMPARE(shown.count(), 1);
+    QCOMPARE(presence.count() + dialled.count() + dtmf.count() + answered.count(), 0);
+    QCOMPARE(addin.state(), QLocalSocket::ConnectedState);
+}
+
+void AddinLinkTest::addinFindsARestartedClient()
+{
+    connectAddin();
+    signIn();
+    QVERIFY(addinSees("state 2"));
+
+    // The client goes away without a word, as a crash would, and leaves its socket file.
+    delete m_Controller;
+    m_Controller = nullptr;
+    QVERIFY(addinSees("state 1"));
+    const QByteArray path = qgetenv("TELVARION_API_SOCKET");
+    const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, path.constData(), sizeof(address.sun_path));
+    QCOMPARE(::bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ::close(stale);
+    QVERIFY(m_Api->answerCall() != TelvarionApi::ResultOk);
+
+    m_Observer.seen.clear();
+    m_Controller = new Controller(this);
+    m_Controller->InitializeController();
+    QVERIFY(m_Controller->Initialize(m_Contacts, m_Session, nullptr));
+    QVERIFY(addinSees("state 2"));
+    QSignalSpy shown(m_Controller, &Controller::showClientWindowCommand);
+    QCOMPARE(m_Api->showClientWindow(), TelvarionApi::ResultOk);
+    QTRY_COMPARE(shown.count(), 1);
+}
+
+QTEST_MAIN(AddinLinkTest)
+#include "tst_addin_link.moc"
