@@ -50,7 +50,7 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; top: toolbar.bottom; margins: 6 }
         spacing: 6
 
-        Text { text: "Font:"; anchors.verticalCenter: parent.verticalCenter }
+        Text { text: "Font:"; font.pixelSize: 11; anchors.verticalCenter: parent.verticalCenter }
         Rectangle {
             width: 200
             height: 22
@@ -58,6 +58,7 @@ Rectangle {
             TextInput {
                 anchors.fill: parent
                 anchors.margins: 4
+                font.pixelSize: 11
                 text: qomxStyle.fontFamily
                 onEditingFinished: qomxStyle.fontFamily = text
             }

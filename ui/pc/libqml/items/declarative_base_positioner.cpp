@@ -29,9 +29,12 @@ void DeclarativeBasePositioner::graphicsWidgetGeometryChanged()
     prePositioning();
 }
 
-bool DeclarativeBasePositioner::isLaidOut(const QQuickItem* item)
+bool DeclarativeBasePositioner::isLaidOut(const QQuickItem* item) const
 {
-    return item->opacity() > 0.0 && item->width() != 0.0 && item->height() != 0.0;
+    // A hidden child must not hold a gap open. While the positioner itself is hidden every
+    // child reads as hidden, so the children keep their places until it shows again.
+    const bool hidden = !item->isVisible() && isVisible();
+    return !hidden && item->opacity() > 0.0 && item->width() != 0.0 && item->height() != 0.0;
 }
 
 void DeclarativeBasePositioner::watch(QQuickItem* item)

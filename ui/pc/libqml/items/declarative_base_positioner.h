@@ -41,7 +41,7 @@ protected:
     const QVector<PositionedItem>& positionedItems() const { return m_PositionedItems; }
 
 private:
-    static bool isLaidOut(const QQuickItem* item);
+    bool isLaidOut(const QQuickItem* item) const;
     void watch(QQuickItem* item);
     void unwatch(QQuickItem* item);
     int indexOf(const QQuickItem* item) const;

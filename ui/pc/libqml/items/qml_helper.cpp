@@ -16,6 +16,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 
 namespace QML {
 
@@ -236,7 +237,9 @@ QColor QmlHelper::getSaturatedColor(const QColor& color, double factor) const
     int value = 0;
     int alpha = 0;
     color.getHsv(&hue, &saturation, &value, &alpha);
-    const int saturated = std::min(static_cast<int>(saturation * factor), 255);
+    // A negative or NaN factor would give no valid colour at all; keep the saturation in range.
+    const double scaled = saturation * factor;
+    const int saturated = std::isnan(scaled) ? saturation : static_cast<int>(std::clamp(scaled, 0.0, 255.0));
     return QColor::fromHsv(hue, saturated, value, alpha);
 }
 

@@ -51,7 +51,12 @@ void QmlPixmap::setCrop(bool crop)
 {
     if (crop == m_Crop)
         return;
+    // With a maximum size the reported size depends on cropping; the painting always does.
+    const QSize oldSize = size();
     m_Crop = crop;
+    update();
+    if (size() != oldSize)
+        emit sizeChanged();
     emit cropChanged();
 }
 

@@ -79,7 +79,11 @@ void Window::setResizable(bool resizable)
         Qt::WindowFlags flags = windowFlags();
         flags &= ~Qt::WindowMaximizeButtonHint;
         flags |= Qt::CustomizeWindowHint;
+        // New flags re-create the native window hidden; a shown window must stay on screen.
+        const bool wasVisible = isVisible();
         setWindowFlags(flags);
+        if (wasVisible)
+            show();
     }
     emit resizableChanged();
 }

@@ -7,6 +7,7 @@ namespace QML {
 SessionDebugWindow::SessionDebugWindow(QWidget* parent)
     : Window(false, parent)
 {
+    setTitle(tr("Session debug window"));
 }
 
 bool SessionDebugWindow::loadScene()

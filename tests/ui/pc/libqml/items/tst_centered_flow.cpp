@@ -126,6 +126,17 @@ void CenteredFlowTest::childrenLeaveTheLayout()
     QCOMPARE(child(1)->x(), 85.0);
     QCOMPARE(child(2)->x(), 125.0);
 
+    child(1)->setVisible(false);
+    QCOMPARE(child(0)->x(), 65.0);
+    QCOMPARE(child(2)->x(), 105.0);
+    child(1)->setVisible(true);
+    QCOMPARE(child(1)->x(), 85.0);
+    // Hiding the whole flow hides every child with it; nobody leaves the layout.
+    m_Flow->setVisible(false);
+    QCOMPARE(child(0)->x(), 45.0);
+    QCOMPARE(child(2)->x(), 125.0);
+    m_Flow->setVisible(true);
+
     delete child(1);
     QCOMPARE(child(0)->x(), 65.0);
     QCOMPARE(child(2)->x(), 105.0);

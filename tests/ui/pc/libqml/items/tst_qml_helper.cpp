@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <cmath>
+
 class QmlHelperTest : public QObject
 {
     Q_OBJECT
@@ -129,6 +131,12 @@ void QmlHelperTest::saturatesUpToTheCap()
     QCOMPARE(saturated.value(), 180);
     QCOMPARE(saturated.alpha(), 90);
     QCOMPARE(m_Helper.getSaturatedColor(QColor::fromHsv(30, 101, 180), 0.5).hsvSaturation(), 50);
+
+    // Factors a scene should never pass still give a valid colour.
+    const QColor negative = m_Helper.getSaturatedColor(color, -1.0);
+    QVERIFY(negative.isValid());
+    QCOMPARE(negative.hsvSaturation(), 0);
+    QCOMPARE(m_Helper.getSaturatedColor(color, std::nan("")).hsvSaturation(), 200);
 }
 
 void QmlHelperTest::namesGroups()

@@ -82,8 +82,9 @@ void QmlLoggerTest::roundTripsThroughQml()
                       "    function placed() {\n"
                       "        var err\n"
                       "        (function() { try { throw new Error() } catch (e) { err = e } })()\n"
-                      "        console.log(Logging.encode(logger, Logger.EError, \"y\", Logging.context(err)))\n"
+                      "        write(Logging.context(err))\n"
                       "    }\n"
+                      "    function write(ctx) { console.log(Logging.encode(logger, Logger.EError, \"y\", ctx)) }\n"
                       "}\n",
                       QUrl(QStringLiteral("qrc:/tests/LoggerScene.qml")));
     QScopedPointer<QObject> root(component.create());
@@ -107,6 +108,7 @@ void QmlLoggerTest::roundTripsThroughQml()
     QCOMPARE(placed.level, static_cast<unsigned short>(4));
     QCOMPARE(placed.source, QStringLiteral("qrc:/tests/LoggerScene.qml"));
     QCOMPARE(placed.line, 9);
+    QCOMPARE(placed.function, QStringLiteral("placed"));
 }
 
 void QmlLoggerTest::fallsBack_data()

@@ -129,8 +129,10 @@ void QmlMenuItemsTest::pixmapSizes()
     QCOMPARE(sizeChanged.count(), 1);
     item.setMaxSize(QSize(40, 40));
     QCOMPARE(item.size(), QSize(40, 20));
+    sizeChanged.clear();
     item.setCrop(true);
     QCOMPARE(item.size(), QSize(40, 40));
+    QCOMPARE(sizeChanged.count(), 1);
 }
 
 void QmlMenuItemsTest::cropShowsTheMiddle()

@@ -100,7 +100,9 @@ void QmlWindowTest::sizesFromTheScene()
 void QmlWindowTest::fixedWindowKeepsItsSize()
 {
     QVERIFY(m_Window->loadQML(writeScene(QStringLiteral("width: 500; height: 400"))));
+    m_Window->show();
     m_Window->setResizable(false);
+    QVERIFY(m_Window->isVisible());
     QCOMPARE(m_Window->minimumSize(), QSize(500, 400));
     QCOMPARE(m_Window->maximumSize(), QSize(500, 400));
     QVERIFY(!(m_Window->windowFlags() & Qt::WindowMaximizeButtonHint));
