@@ -211,6 +211,8 @@ private slots:
 
     void userNameForms_data();
     void userNameForms();
+    void signInStoresWhatWasTyped_data();
+    void signInStoresWhatWasTyped();
     void passwordExpiryNotice_data();
     void passwordExpiryNotice();
     void changedPasswordIsSentAndStored();
@@ -634,6 +636,45 @@ void ApplicationSessionTest::userNameForms()
     bool flag = !defaultDomain;
     QCOMPARE(Application::signinUserName(typed, &flag), name);
     QCOMPARE(flag, defaultDomain);
+}
+
+void ApplicationSessionTest::signInStoresWhatWasTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("defaultDomain");
+    QTest::addColumn<bool>("remember");
+
+    QTest::newRow("bare") << "alice" << "alice" << true << true;
+    QTest::newRow("with domain") << DemoUser << DemoUser << false << false;
+    QTest::newRow("two @") << QString(DemoUser) + "@extra" << DemoUser << false << true;
+}
+
+void ApplicationSessionTest::signInStoresWhatWasTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(bool, defaultDomain);
+    QFETCH(bool, remember);
+
+    QML::LoginWindow* login = m_App.loginWindow();
+    QVERIFY(login);
+    login->setRememberPasswordChecked(remember);
+    emit login->signin(typed, DemoPassword, client()->getConfig(), QString());
+
+    Kivo::Utils::Credentials::CredentialsManager* manager = client()->getCredentialsManager();
+    Kivo::Utils::Credentials::UserCredentials record;
+    QVERIFY(manager->getCredentials(manager->loginType(), stored, record));
+    QCOMPARE(record.getData(manager->loginType()).isDefaultDomain(), defaultDomain);
+    QCOMPARE(record.getData(manager->loginType()).getPassword(), QString(DemoPassword));
+    QCOMPARE(manager->savePassword(), remember);
+    QCOMPARE(Kivo::Settings::getLoginUsername(manager, false), typed);
+    QTRY_VERIFY(m_App.mainWindow() && m_App.mainWindow()->isVisible());
+    QCOMPARE(m_App.session()->userName(), QString(DemoUser));
+    login = m_App.loginWindow();
+    if (login)
+        login->setRememberPasswordChecked(false);
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::LoginSavePassword, false);
 }
 
 void ApplicationSessionTest::passwordExpiryNotice_data()
