@@ -1,3 +1,4 @@
+#include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
 #include "../kivo_log.h"
@@ -119,6 +120,28 @@ void Service::requestLocations()
     const Utils::Location::Info located = m_LocatedAt.value(user);
     post([this, located] { emit soapActionLocationReceived(located); }, true);
     post([this, user] { emit pubsubLocationReceived(m_PublishedLocations.value(user)); }, true);
+}
+
+bool Control::injectSoapActionLocation(const Utils::Location::Info& location)
+{
+    if (!m_Service.isSignedIn()) {
+        KIVO_LOG(LevelWarning) << "Simulated service: SOAP-action location not injected: nobody is signed in";
+        return false;
+    }
+    Service* service = &m_Service;
+    m_Service.post([service, location] { emit service->soapActionLocationReceived(location); }, true);
+    return true;
+}
+
+bool Control::injectPubsubLocation(const Utils::Location::Info& location)
+{
+    if (!m_Service.isSignedIn()) {
+        KIVO_LOG(LevelWarning) << "Simulated service: pubsub location not injected: nobody is signed in";
+        return false;
+    }
+    Service* service = &m_Service;
+    m_Service.post([service, location] { emit service->pubsubLocationReceived(location); }, true);
+    return true;
 }
 
 } // namespace Simulation

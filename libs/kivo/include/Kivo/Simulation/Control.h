@@ -1,6 +1,7 @@
 #pragma once
 
 #include <Kivo/Simulation/Types.h>
+#include <Kivo/Utils/Location.h>
 
 #include <QString>
 
@@ -24,6 +25,9 @@ public:
     bool injectPresenceChange(int contactId, int presence, const QString& note = QString());
     bool injectServerError(int code, const QString& text);
     bool forceSignOut(const QString& reason);
+    // Where the service says the signed-in user is (service_presence.cpp).
+    bool injectSoapActionLocation(const Kivo::Utils::Location::Info& location);
+    bool injectPubsubLocation(const Kivo::Utils::Location::Info& location);
 
 private:
     Service& m_Service;
