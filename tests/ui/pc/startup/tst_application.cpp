@@ -36,6 +36,16 @@ void writeFile(const QString& path, const QByteArray& content)
     file.write(content);
 }
 
+// The built theme's resources as the theme `name` under the data folder; returns the file.
+QString installThemeInDataFolder(const TestSupport::Environment& env, const QString& name)
+{
+    const QString theme = env.dataPath() + "/themes/" + name + "/resources.rcc";
+    QDir().mkpath(QFileInfo(theme).absolutePath());
+    if (!QFile::copy(QString(TEST_PROGRAM_DIR) + "/themes/default/resources.rcc", theme))
+        qWarning("Cannot copy the theme to %s", qPrintable(theme));
+    return theme;
+}
+
 } // namespace
 
 class ApplicationTest : public QObject
@@ -181,9 +191,7 @@ void ApplicationTest::themeFallsBackAndKeepsActiveName()
     TestSupport::Environment env;
     QTemporaryDir defaults;
     Kivo::Settings::setPath(Kivo::Settings::DefaultSettings, defaults.path());
-    const QString theme = env.dataPath() + "/themes/default/resources.rcc";
-    QDir().mkpath(QFileInfo(theme).absolutePath());
-    QVERIFY(QFile::copy(QString(TEST_PROGRAM_DIR) + "/themes/default/resources.rcc", theme));
+    installThemeInDataFolder(env, "default");
     Utils::Themes::setActiveTheme("gone");
 
     QVERIFY(m_Application->loadTheme());
@@ -197,9 +205,7 @@ void ApplicationTest::themePathStoredAsName()
     TestSupport::Environment env;
     QTemporaryDir defaults;
     Kivo::Settings::setPath(Kivo::Settings::DefaultSettings, defaults.path());
-    const QString theme = env.dataPath() + "/themes/dark/resources.rcc";
-    QDir().mkpath(QFileInfo(theme).absolutePath());
-    QVERIFY(QFile::copy(QString(TEST_PROGRAM_DIR) + "/themes/default/resources.rcc", theme));
+    const QString theme = installThemeInDataFolder(env, "dark");
     Utils::Themes::setActiveTheme(theme);
 
     QVERIFY(m_Application->loadTheme());
