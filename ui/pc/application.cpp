@@ -566,10 +566,10 @@ bool Application::event(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         m_MenuActionProvider->retranslate();
-        if (m_DefaultCallActionProvider)
-            m_DefaultCallActionProvider->retranslate();
         if (m_ApiController)
             m_ApiController->languageChanged();
+        if (m_DefaultCallActionProvider)
+            m_DefaultCallActionProvider->retranslate();
         if (m_Tray)
             m_Tray->updateToolTip();
     } else if (event->type() == QEvent::StyleChange) {
