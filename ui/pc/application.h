@@ -17,6 +17,7 @@
 
 class MediaEngineConfigurator;
 class NotificationManager;
+class QAction;
 class QPixmap;
 class QUrl;
 class Tray;
@@ -193,6 +194,13 @@ private:
     void chooseLanguageAndLoadTranslators();
     bool fail(const char* caption, const char* text);
     void initExternalServiceVerification();
+    // Session-opened steps that wire one engine object each (application_session.cpp).
+    void connectApiController(Kivo::Sessions::SessionManagerBase& session,
+                              const Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts>& contacts,
+                              QAction* openApplication);
+    void connectPresenceHelper(Kivo::Sessions::SessionManagerBase& session,
+                               const Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts>& contacts);
+    void createDefaultCallActionProvider(Kivo::Sessions::SessionManagerBase& session, QML::MainWindow* mainWindow);
 
     Tray* m_Tray = nullptr;
     QDir m_DataDir;

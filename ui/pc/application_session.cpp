@@ -10,6 +10,7 @@
 #include "Utils/aggregation_enabler.h"
 #include "Utils/communications_window_manager.h"
 #include "Utils/external_service_verification.h"
+#include "Utils/presence_helper.h"
 #include "Utils/preferences_watcher.h"
 #include "Utils/qomx_url_handler.h"
 #include "common/connect_check.h"
@@ -25,13 +26,20 @@
 
 #include <Kivo/ApiProvider/Controller.h>
 #include <Kivo/Client.h>
+#include <Kivo/Contacts/BlfController.h>
+#include <Kivo/Controllers/CallRequestSource.h>
 #include <Kivo/Controllers/ChatController.h>
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/FtController.h>
+#include <Kivo/Controllers/MessagesSource.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/MediaEngine/IMediaHandlerVideo.h>
 #include <Kivo/MyRoom/Controller.h>
+#include <Kivo/Outlook/OutlookIntegration.h>
+#include <Kivo/Presence/LocationPublisher.h>
+#include <Kivo/Presence/LocationSource.h>
+#include <Kivo/Presence/PresenceData.h>
 #include <Kivo/Vyx/VyxCredentialsControl.h>
 
 #include <QAbstractItemModel>
@@ -50,12 +58,24 @@ enum ConfigItem
     CallSettingsOnly = 0,
     StartMinimized = 4,
     DefaultCallType = 5,
+    CallRequestKeepsWindow = 81,
     CommsDatabase = 129
 };
 
 bool configFlag(const Kivo::Configuration::Config* config, int item)
 {
     return config && config->value(item).toBool();
+}
+
+QList<QObject*> outlookIntegrationsOf(const SessionManagerBase& session)
+{
+    QList<QObject*> integrations;
+    for (QObject* integration : {static_cast<QObject*>(session.outlookContactsIntegration()),
+                                 static_cast<QObject*>(session.outlookCalendarIntegration())}) {
+        if (integration)
+            integrations.append(integration);
+    }
+    return integrations;
 }
 
 } // namespace
@@ -93,6 +113,13 @@ void Application::cbSessionOpened(SessionManagerBase& session)
     Kivo::Controllers::ChatController* const xmppChat = opened->xmppChatController();
     Kivo::Controllers::FtController* const fileTransfer = opened->fileTransferController();
     Kivo::Controllers::CommsSessionController* const commsSessions = opened->commsSessionController();
+    Kivo::Presence::LocationPublisher* const locationPublisher = opened->locationPublisher();
+    const QList<QObject*> outlookIntegrations = outlookIntegrationsOf(*opened);
+
+    if (locationPublisher) {
+        CHECKED_CONNECT(m_Client, SIGNAL(sessionClosed(Kivo::Sessions::SessionManagerBase&)), locationPublisher,
+                        SLOT(uninitialize()));
+    }
 
     if (Kivo::Vyx::VyxCredentialsControl* control = opened->credentialsControl()) {
         CHECKED_CONNECT(control, SIGNAL(credentialsDaysLeft(int)), this, SLOT(vyxCredentialsDaysLeft(int)));
@@ -140,6 +167,7 @@ void Application::cbSessionOpened(SessionManagerBase& session)
         m_MenuActionProvider->updateForSession(m_Session);
         m_MenuActionProvider->updateContactListActions(m_Session);
         m_MenuActionProvider->signedIn(true);
+        m_MenuActionProvider->linkProviderActions(m_ProviderFactory);
     }
 
     m_CommunicationsWindowManager->Initialize(opened, m_ProviderFactory, m_Smileys);
@@ -157,6 +185,10 @@ void Application::cbSessionOpened(SessionManagerBase& session)
                     SIGNAL(hasGroupsChanged()));
     CHECKED_CONNECT(contacts.data(), SIGNAL(groupRemoved()), mainWindow, SIGNAL(hasGroupsChanged()));
 
+    Kivo::Contacts::BlfController* const blf = opened->getBlfController();
+    if (blf && blf->isEnabled())
+        CHECKED_CONNECT(blf, SIGNAL(blfControllerReady()), mainWindow, SLOT(createBlfWindow()));
+
     if (Kivo::MyRoom::Controller* myRoom = opened->myroomController()) {
         CHECKED_CONNECT(mainWindow, SIGNAL(startMyRoom(const QString)), myRoom, SLOT(startMyRoom(const QString)));
         CHECKED_CONNECT(myRoom, SIGNAL(myRoomReady()), mainWindow, SLOT(myRoomReady()));
@@ -164,6 +196,11 @@ void Application::cbSessionOpened(SessionManagerBase& session)
     }
     if (commsSessions)
         CHECKED_CONNECT(m_PreferencesWatcher, SIGNAL(preferencesChanged()), commsSessions, SIGNAL(preferencesChanged()));
+    for (QObject* outlook : outlookIntegrations)
+        CHECKED_CONNECT(m_PreferencesWatcher, SIGNAL(preferencesChanged()), outlook, SLOT(preferencesChanged()));
+
+    if (Kivo::Controllers::MessagesSource* messages = opened->messagesSource())
+        CHECKED_CONNECT(messages, SIGNAL(messages(QVariant, QVariant)), mainWindow, SLOT(onMessages(QVariant, QVariant)));
 
     mainWindow->activate();
 
@@ -193,36 +230,105 @@ void Application::cbSessionOpened(SessionManagerBase& session)
             enabler->attach(callSettings, Utils::AggregationEnabler::FollowEnabled);
     }
 
-    if (m_ApiController) {
-        const bool initialized = m_ApiController->Initialize(contacts, opened, config);
-        // Only a live login window: disconnecting from null would cut every connection the
-        // controller has.
-        if (m_LoginWindow)
-            QObject::disconnect(m_ApiController, nullptr, m_LoginWindow, nullptr);
-        if (initialized) {
-            if (!m_ConnectorNotification) {
-                if (QAbstractItemModel* model = m_ApiController->getModel(Kivo::ApiProvider::NewConnectors))
-                    m_ConnectorNotification = new QML::ConnectorNotification(model, nullptr);
-            }
-            CHECKED_CONNECT(m_ApiController, SIGNAL(showClientWindowCommand()), openApplication, SIGNAL(triggered()));
-        }
-        CHECKED_CONNECT(m_ApiController, SIGNAL(callVoicemail()), m_CommunicationsWindowManager,
-                        SLOT(checkVoiceMails()));
-    }
+    if (m_ApiController)
+        connectApiController(*opened, contacts, openApplication);
+    connectPresenceHelper(*opened, contacts);
+    if (m_ApiController)
+        CHECKED_CONNECT(m_ApiController, SIGNAL(callVoicemail()), m_CommunicationsWindowManager, SLOT(checkVoiceMails()));
 
     if (m_QomxUrlHandler && !m_QomxUrlHandler->link().isEmpty())
         m_QomxUrlHandler->initialize(opened);
 
-    if (configFlag(config, DefaultCallType)) {
-        delete m_DefaultCallActionProvider;
-        m_DefaultCallActionProvider = new Providers::DefaultCallActionProvider(this);
+    if (!outlookIntegrations.isEmpty())
+        m_ProviderFactory->showOutlookFirstRunDialog();
+
+    if (configFlag(config, DefaultCallType))
+        createDefaultCallActionProvider(*opened, mainWindow);
+}
+
+void Application::connectApiController(SessionManagerBase& session,
+                                       const Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts>& contacts,
+                                       QAction* openApplication)
+{
+    const bool initialized = m_ApiController->Initialize(contacts, &session, session.getConfig());
+    // Only a live login window: disconnecting from null would cut every connection the
+    // controller has.
+    if (m_LoginWindow)
+        QObject::disconnect(m_ApiController, nullptr, m_LoginWindow, nullptr);
+    if (!initialized)
+        return;
+    if (!m_ConnectorNotification) {
+        if (QAbstractItemModel* model = m_ApiController->getModel(Kivo::ApiProvider::NewConnectors))
+            m_ConnectorNotification = new QML::ConnectorNotification(model, nullptr);
+    }
+    // The action outlives the session: one connection, however many sessions opened.
+    QObject::disconnect(m_ApiController, SIGNAL(showClientWindowCommand()), openApplication, SIGNAL(triggered()));
+    CHECKED_CONNECT(m_ApiController, SIGNAL(showClientWindowCommand()), openApplication, SIGNAL(triggered()));
+    Kivo::Controllers::CommsSessionController* const comms = session.commsSessionController();
+    if (!comms)
+        return;
+    CHECKED_CONNECT(m_ApiController, SIGNAL(createCall(QStringList, bool)), comms, SLOT(createCall(QStringList, bool)));
+    CHECKED_CONNECT(m_ApiController, SIGNAL(createChat(QStringList)), comms, SLOT(createChat(QStringList)));
+    CHECKED_CONNECT(m_ApiController, SIGNAL(createMyRoomSession(QString, QString, QString)), comms,
+                    SLOT(createMyRoomSession(QString, QString, QString)));
+    CHECKED_CONNECT(m_ApiController, SIGNAL(createWebCollabSession(QStringList)), comms,
+                    SLOT(createWebCollabSession(QStringList)));
+    CHECKED_CONNECT(m_ApiController, SIGNAL(activateSession(Kivo::MediaEngine::Call)), comms,
+                    SLOT(handleActivateSessionOfCall(Kivo::MediaEngine::Call)));
+}
+
+void Application::connectPresenceHelper(SessionManagerBase& session,
+                                        const Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts>& contacts)
+{
+    Utils::PresenceHelper* const helper = m_ProviderFactory->presenceHelper();
+    if (!helper)
+        return;
+    // A helper without a menu adds nothing: the tray and the menus take no empty entry.
+    if (QMenu* menu = helper->menu()) {
+        if (m_Tray)
+            m_Tray->addMenu(menu);
+        if (QMenu* container = m_MenuActionProvider->insertionMenu())
+            container->addMenu(menu);
+    }
+    Kivo::Presence::LocationPublisher* const publisher = session.locationPublisher();
+    if (!publisher)
+        return;
+    if (Kivo::Presence::LocationSource* source = session.locationSource()) {
+        CHECKED_CONNECT(source, SIGNAL(soapActionLocationReceived(const Kivo::Utils::Location::Info&)), helper,
+                        SLOT(cbSoapActionLocationReceived(const Kivo::Utils::Location::Info&)));
+        CHECKED_CONNECT(source, SIGNAL(pubsubLocationReceived(const Kivo::Utils::Location::Info&)), helper,
+                        SLOT(cbXmppLocationReceived(const Kivo::Utils::Location::Info&)));
+    }
+    CHECKED_CONNECT(helper, SIGNAL(ownLocationChanged()), publisher, SLOT(ownLocationChanged()));
+    if (!m_ApiController)
+        return;
+    Kivo::Contacts::IContact* const own = contacts ? contacts->getContact(0) : nullptr;
+    if (Kivo::Presence::PresenceData* presence = own ? own->getPresence() : nullptr) {
+        CHECKED_CONNECT(m_ApiController, SIGNAL(setPresence(int)), presence, SLOT(publishInternalPresence(int)));
+        CHECKED_CONNECT(m_ApiController, SIGNAL(setFreeText(QString)), presence, SLOT(setStatusText(const QString&)));
+    }
+}
+
+void Application::createDefaultCallActionProvider(SessionManagerBase& session, QML::MainWindow* mainWindow)
+{
+    delete m_DefaultCallActionProvider;
+    m_DefaultCallActionProvider = new Providers::DefaultCallActionProvider(this);
+    CHECKED_CONNECT(m_DefaultCallActionProvider, SIGNAL(defaultCallActionChanged(Kivo::Actions::Action::Id)),
+                    mainWindow, SLOT(setDefaultAction(Kivo::Actions::Action::Id)));
+    if (Kivo::Controllers::CallRequestSource* requests = session.callRequestSource()) {
         CHECKED_CONNECT(m_DefaultCallActionProvider, SIGNAL(defaultCallActionChanged(Kivo::Actions::Action::Id)),
-                        mainWindow, SLOT(setDefaultAction(Kivo::Actions::Action::Id)));
-        m_DefaultCallActionProvider->initialize(m_ProviderFactory);
-        if (QMenu* menu = m_DefaultCallActionProvider->menu()) {
-            if (m_Tray)
-                m_Tray->addMenu(menu);
+                        requests, SLOT(SetCallActionType(Kivo::Actions::Action::Id)));
+        if (!configFlag(session.getConfig(), CallRequestKeepsWindow)) {
+            CHECKED_CONNECT(requests,
+                            SIGNAL(CreateCall(QList<Kivo::Contacts::ContactPtr>, Kivo::Contacts::Properties::Key,
+                                              Kivo::Actions::Action::Id)),
+                            mainWindow, SLOT(showAndActivate()));
         }
+    }
+    m_DefaultCallActionProvider->initialize(m_ProviderFactory);
+    if (QMenu* menu = m_DefaultCallActionProvider->createMenu()) {
+        if (m_Tray)
+            m_Tray->addMenu(menu);
     }
 }
 

@@ -7,6 +7,9 @@ Rectangle {
     height: 480
     color: qomxStyle.colors.whiteBackground
 
+    // Waiting voice messages; the window's onMessages sets it.
+    property int voiceMailMessagesCount: 0
+
     Column {
         id: header
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: 16 }
@@ -29,6 +32,23 @@ Rectangle {
             font.family: qomxStyle.fontFamily
             font.pixelSize: 12
             text: qsTr("Signed in as %1").arg(rootWindow.userName)
+        }
+        Text {
+            objectName: "newMessages"
+            visible: root.voiceMailMessagesCount > 0
+            color: qomxStyle.colors.darkText
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 12
+            text: qsTr("New messages: %1").arg(root.voiceMailMessagesCount)
+        }
+        Text {
+            objectName: "teamTelephony"
+            visible: rootWindow.teamTelephonyShown
+            color: qomxStyle.colors.darkText
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 12
+            font.bold: true
+            text: qsTr("Team Telephony")
         }
     }
 

@@ -48,6 +48,7 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
     createFeatureControllers();
     m_ContactSearch = new Controllers::ContactSearchController(&Simulation::Service::shared(), this);
     createPresenceControllers();
+    createCallControllers();
 }
 
 SessionManagerBase::~SessionManagerBase() = default;

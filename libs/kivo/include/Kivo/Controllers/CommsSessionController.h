@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 
 namespace Kivo {
@@ -19,7 +20,8 @@ class CommsSessionController : public QObject
     Q_OBJECT
 
 public:
-    using QObject::QObject;
+    // Follows the simulated service's calls and chats.
+    explicit CommsSessionController(QObject* parent = nullptr);
 
     // The calls this controller placed or took over that the service still runs.
     QList<MediaEngine::Call> calls() const { return m_Calls; }
@@ -55,6 +57,12 @@ signals:
     void commsSessionsLimitExceeded();
 
 private:
+    void onOutgoingCall(int callId, const QString& remote, bool video);
+    void onCallStateChanged(int callId, int state);
+    int indexOfCall(int callId) const;
+
+    // Calls asked of the service that it has not reported yet.
+    QSet<int> m_Placing;
     QList<MediaEngine::Call> m_Calls;
     MediaEngine::Call m_ActiveCall;
 };

@@ -13,12 +13,17 @@
 
 namespace Kivo {
 
+namespace Contacts {
+class BlfController;
+}
 namespace Controllers {
+class CallRequestSource;
 class ChatController;
 class CommsSessionController;
 class ContactSearchController;
 class FtController;
 class IPresenceController;
+class MessagesSource;
 } // namespace Controllers
 namespace MediaEngine {
 class CallControllerBase;
@@ -119,6 +124,10 @@ public:
     Controllers::IPresenceController* presenceController() const { return m_PresenceController; }
     Presence::LocationSource* locationSource() const { return m_LocationSource; }
     Presence::LocationPublisher* locationPublisher() const { return m_LocationPublisher; }
+    // Busy lamp field, waiting messages and the server's call requests (session_calls.cpp).
+    Contacts::BlfController* getBlfController() const { return m_BlfController; }
+    Controllers::MessagesSource* messagesSource() const { return m_MessagesSource; }
+    Controllers::CallRequestSource* callRequestSource() const { return m_CallRequestSource; }
     QList<SubSession*> subSessions() const { return m_SubSessions; }
     // The sub-sessions as a list model, for the session debug window.
     Models::SubSessionModel* subSessionModel() const { return m_SubSessionModel; }
@@ -142,6 +151,7 @@ signals:
 private:
     void createFeatureControllers();
     void createPresenceControllers();
+    void createCallControllers();
 
     QString m_UserName;
     QString m_DisplayName;
@@ -164,6 +174,9 @@ private:
     Controllers::IPresenceController* m_PresenceController = nullptr;
     Presence::LocationSource* m_LocationSource = nullptr;
     Presence::LocationPublisher* m_LocationPublisher = nullptr;
+    Contacts::BlfController* m_BlfController = nullptr;
+    Controllers::MessagesSource* m_MessagesSource = nullptr;
+    Controllers::CallRequestSource* m_CallRequestSource = nullptr;
     QList<SubSession*> m_SubSessions;
     Models::SubSessionModel* m_SubSessionModel = nullptr;
 };

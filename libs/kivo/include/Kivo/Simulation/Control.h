@@ -28,6 +28,9 @@ public:
     // Where the service says the signed-in user is (service_presence.cpp).
     bool injectSoapActionLocation(const Kivo::Utils::Location::Info& location);
     bool injectPubsubLocation(const Kivo::Utils::Location::Info& location);
+    // Server messages and click-to-call requests (control_calls.cpp).
+    bool injectMessagesWaiting(int voice, int video);
+    bool injectCallRequest(const QString& address);
 
 private:
     Service& m_Service;

@@ -86,6 +86,14 @@ public:
     // Asks where the signed-in user is: the located address arrives as a SOAP-action report,
     // the location last published as a pubsub report.
     void requestLocations();
+    // Calls and chats the user starts (service_calls.cpp). Several addresses make a
+    // conference; the remote side answers a ringing call after the latency. Each returns 0
+    // (or false) with a log line when nobody is signed in or an address is not callable.
+    int placeCall(const QStringList& remotes, bool video);
+    bool startChat(const QStringList& remotes);
+    // Addresses as an add-in or a link hands them over: not empty, not overlong, no control
+    // characters.
+    static bool isCallableAddress(const QString& address);
 
     bool isSignedIn() const { return m_SignedIn.has_value(); }
     std::optional<Account> signedInAccount() const;
@@ -117,6 +125,12 @@ signals:
     void ownLocationChanged(const Kivo::Utils::Location::Info& location);
     void soapActionLocationReceived(const Kivo::Utils::Location::Info& location);
     void pubsubLocationReceived(const Kivo::Utils::Location::Info& location);
+    void outgoingCall(int callId, const QString& remote, bool video);
+    void chatStarted(const QStringList& remotes);
+    // Waiting voice and video messages of the signed-in user.
+    void messagesWaiting(int voice, int video);
+    // The server asks the client to call `address` (click-to-call).
+    void callRequested(const QString& address);
 
 private:
     friend class Control;

@@ -3,6 +3,7 @@
 #include "Providers/menu_action_provider.h"
 #include "common/constants.h"
 #include "common/logging.h"
+#include "libqml/window/qml_view.h"
 
 #include <Kivo/Client.h>
 #include <Kivo/Contacts/Contacts.h>
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QQuickItem>
 
 namespace QML {
 
@@ -20,6 +22,7 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory*, Providers::Men
 {
     setAttribute(Qt::WA_DeleteOnClose);
     if (const Kivo::Sessions::SessionManagerBase* session = client ? client->getSession() : nullptr) {
+        m_Session = session;
         m_UserName = session->userName();
         m_DisplayName = session->objectName().isEmpty() ? m_UserName : session->objectName();
         if (const Kivo::Contacts::Contacts* contacts = session->contactsManager().data())
@@ -59,6 +62,12 @@ void MainWindow::preferencesChanged()
 
 void MainWindow::createBlfWindow()
 {
+    const Kivo::Configuration::Config* config = m_Session ? m_Session->getConfig() : nullptr;
+    if (m_TeamTelephonyShown || !config || !config->value(TeamTelephonyItem).toBool())
+        return;
+    m_TeamTelephonyShown = true;
+    LOG_INFO << "Team Telephony shown";
+    emit teamTelephonyShownChanged();
 }
 
 void MainWindow::myRoomReady()
@@ -66,8 +75,13 @@ void MainWindow::myRoomReady()
     LOG_INFO << "My Room is ready";
 }
 
-void MainWindow::onMessages(QVariant, QVariant)
+void MainWindow::onMessages(QVariant count, QVariant)
 {
+    QObject* scene = view() ? view()->rootObject() : nullptr;
+    if (!scene)
+        return;
+    LOG_INFO << "Waiting voice messages: " << count.toInt();
+    scene->setProperty("voiceMailMessagesCount", count);
 }
 
 void MainWindow::cbSessionClosed()
@@ -78,6 +92,7 @@ void MainWindow::cbSessionClosed()
 void MainWindow::setDefaultAction(Kivo::Actions::Action::Id id)
 {
     m_DefaultAction = id;
+    LOG_INFO << "Default call action " << int(id);
 }
 
 } // namespace QML

@@ -12,6 +12,9 @@ class Client;
 namespace Databases {
 class Comms;
 }
+namespace Sessions {
+class SessionManagerBase;
+}
 } // namespace Kivo
 namespace Providers {
 class Factory;
@@ -30,9 +33,12 @@ class MainWindow : public Window
     Q_PROPERTY(QString userName READ userName CONSTANT)
     Q_PROPERTY(QString displayName READ displayName CONSTANT)
     Q_PROPERTY(QStringList contactNames READ contactNames CONSTANT)
+    Q_PROPERTY(bool teamTelephonyShown READ isTeamTelephonyShown NOTIFY teamTelephonyShownChanged)
 
 public:
     static constexpr const char* Scene = "qrc:/windows/MainWindow/MainWindow.qml";
+    // Configuration item that offers the busy-lamp-field ("Team Telephony") pane.
+    static constexpr int TeamTelephonyItem = 153;
 
     MainWindow(Kivo::Client* client, Providers::Factory* factory, Providers::MenuActionProvider* menuActions,
                Kivo::Databases::Comms* commsDatabase, Utils::CommunicationsWindowManager* windowManager,
@@ -45,6 +51,7 @@ public:
     QString displayName() const { return m_DisplayName; }
     QStringList contactNames() const { return m_ContactNames; }
     Kivo::Actions::Action::Id defaultAction() const { return m_DefaultAction; }
+    bool isTeamTelephonyShown() const { return m_TeamTelephonyShown; }
 
     Q_INVOKABLE void signOut();
     Q_INVOKABLE void exitApplication();
@@ -62,15 +69,18 @@ signals:
     void showSessionDebugWindow();
     void hasGroupsChanged();
     void startMyRoom(const QString invitees);
+    void teamTelephonyShownChanged();
 
 private:
     void triggerMenuAction(int id);
 
     QPointer<Providers::MenuActionProvider> m_MenuActions;
+    QPointer<const Kivo::Sessions::SessionManagerBase> m_Session;
     QString m_UserName;
     QString m_DisplayName;
     QStringList m_ContactNames;
     Kivo::Actions::Action::Id m_DefaultAction = Kivo::Actions::Action::None;
+    bool m_TeamTelephonyShown = false;
 };
 
 } // namespace QML

@@ -1,0 +1,488 @@
+// What a signed-in session wires between the engine's objects and the program's windows,
+// driven through the simulated service.
+#include "application.h"
+
+#include "Providers/default_call_action_provider.h"
+#include "Providers/factory.h"
+#include "Providers/menu_action_provider.h"
+#include "Utils/presence_helper.h"
+#include "common/constants.h"
+#include "libqml/components/loginwindow/login_window.h"
+#include "libqml/components/mainwindow/main_window.h"
+#include "libqml/utils/style.h"
+#include "libqml/window/qml_view.h"
+#include "support/test_environment.h"
+#include "tray.h"
+
+#include <Kivo/ApiProvider/Controller.h>
+#include <Kivo/Client.h>
+#include <Kivo/ConfigContainer.h>
+#include <Kivo/Configuration/Config.h>
+#include <Kivo/Contacts/BlfController.h>
+#include <Kivo/Controllers/CallRequestSource.h>
+#include <Kivo/Controllers/CommsSessionController.h>
+#include <Kivo/Controllers/MessagesSource.h>
+#include <Kivo/Simulation/Control.h>
+#include <Kivo/Simulation/Service.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using Kivo::Actions::Action;
+using Kivo::Controllers::CommsSessionController;
+using Kivo::Sessions::SessionManagerBase;
+using Kivo::Simulation::CallState;
+namespace MenuAction = Constants::MenuAction;
+
+namespace {
+
+const char* const DemoUser = "alice@demo.telvarion.net";
+const char* const DemoPassword = "Demo-1234";
+const char* const Bob = "bob@demo.telvarion.net";
+
+TestSupport::Environment* s_Environment = nullptr;
+
+Tesk::Core::Logging::RecordCapture& logs()
+{
+    return s_Environment->logs();
+}
+
+Kivo::Simulation::Service& service()
+{
+    return Kivo::Simulation::Service::shared();
+}
+
+// Sets configuration items of the current configuration for one scope.
+class ConfigPatch
+{
+public:
+    ConfigPatch(Kivo::Configuration::Config* config, const QHash<int, QVariant>& items)
+        : m_Config(config)
+    {
+        m_Original.name = config->getName();
+        for (int item : config->itemNumbers())
+            m_Original.items.insert(item, config->value(item));
+        Kivo::Configuration::Config::Document changed = m_Original;
+        for (auto it = items.begin(); it != items.end(); ++it)
+            changed.items.insert(it.key(), it.value());
+        config->update(config->getPath(), changed);
+    }
+    ~ConfigPatch() { m_Config->update(m_Config->getPath(), m_Original); }
+
+private:
+    Kivo::Configuration::Config* m_Config;
+    Kivo::Configuration::Config::Document m_Original;
+};
+
+// The sub-menus that the tray's context menu shows.
+QList<QMenu*> traySubMenus(const Tray* tray)
+{
+    QList<QMenu*> menus;
+    for (QAction* action : tray->menu()->actions()) {
+        if (action->menu())
+            menus.append(action->menu());
+    }
+    return menus;
+}
+
+// One add-in request, as a row of the client-API table.
+enum class Request
+{
+    Call,
+    VideoCall,
+    Conference,
+    Chat,
+    MyRoom,
+    WebCollab
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Request)
+
+class SessionWiringTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SessionWiringTest(Application& app)
+        : m_App(app)
+    {
+    }
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void cleanup();
+
+    void clientApiRequestsReachTheService_data();
+    void clientApiRequestsReachTheService();
+    void unusableAddressesPlaceNothing_data();
+    void unusableAddressesPlaceNothing();
+    void activatingACallNeedsARunningCall();
+    void remoteHangUpEndsThePlacedCall();
+    void showCommandTriggersOpenApplicationOnceAfterSignInAgain();
+
+    void busyLampFieldReadyShowsTeamTelephony_data();
+    void busyLampFieldReadyShowsTeamTelephony();
+    void waitingMessagesReachTheMainWindow();
+
+    void callRequestsFollowTheDefaultCallType_data();
+    void callRequestsFollowTheDefaultCallType();
+    void defaultCallTypeMenuReachesTheTray();
+    void presenceMenuReachesTheTray();
+
+private:
+    void signIn();
+    void signOut();
+    Kivo::Client* client() const { return m_App.client(); }
+    Kivo::ApiProvider::Controller* apiController() const
+    {
+        return m_App.findChild<Kivo::ApiProvider::Controller*>();
+    }
+    CommsSessionController* comms() const { return m_App.session()->commsSessionController(); }
+    QQuickItem* sceneItem(const char* name) const
+    {
+        return m_App.mainWindow()->view()->rootObject()->findChild<QQuickItem*>(name);
+    }
+
+    Application& m_App;
+    std::unique_ptr<TestSupport::QmlWarningGuard> m_QmlWarnings;
+};
+
+void SessionWiringTest::initTestCase()
+{
+    QVERIFY(m_App.initialize());
+    // Above the test framework's and the application's message handlers.
+    m_QmlWarnings = std::make_unique<TestSupport::QmlWarningGuard>();
+    QVERIFY(apiController());
+    service().setLatency(1);
+}
+
+void SessionWiringTest::cleanupTestCase()
+{
+    m_QmlWarnings.reset();
+}
+
+void SessionWiringTest::cleanup()
+{
+    if (m_App.session())
+        signOut();
+}
+
+void SessionWiringTest::signIn()
+{
+    QML::LoginWindow* login = m_App.loginWindow();
+    QVERIFY(login);
+    login->setUsername(DemoUser);
+    login->setPassword(DemoPassword);
+    login->onSigninClicked();
+    QTRY_VERIFY(m_App.mainWindow() && m_App.mainWindow()->isVisible());
+}
+
+void SessionWiringTest::signOut()
+{
+    m_App.menuActionProvider()->action(MenuAction::SignOut)->trigger();
+    QTRY_VERIFY(!m_App.session() && !service().isSignedIn());
+    QTRY_VERIFY(m_App.loginWindow());
+}
+
+void SessionWiringTest::clientApiRequestsReachTheService_data()
+{
+    QTest::addColumn<Request>("request");
+    QTest::addColumn<QString>("remote");
+    QTest::addColumn<bool>("video");
+
+    QTest::newRow("call") << Request::Call << Bob << false;
+    QTest::newRow("video call, address trimmed") << Request::VideoCall << Bob << true;
+    QTest::newRow("conference") << Request::Conference << "bob@demo.telvarion.net, +15550102" << false;
+    QTest::newRow("chat") << Request::Chat << QString() << false;
+    // My Room joins the room's chat and calls its bridge.
+    QTest::newRow("My Room") << Request::MyRoom << "+15550150" << false;
+    QTest::newRow("web collaboration") << Request::WebCollab << QString() << false;
+}
+
+void SessionWiringTest::clientApiRequestsReachTheService()
+{
+    QFETCH(Request, request);
+    QFETCH(QString, remote);
+    QFETCH(bool, video);
+
+    signIn();
+    Kivo::ApiProvider::Controller* api = apiController();
+    QSignalSpy placed(comms(), &CommsSessionController::callPlaced);
+    QSignalSpy chats(comms(), &CommsSessionController::chatCreated);
+    QSignalSpy rooms(comms(), &CommsSessionController::myRoomSessionCreated);
+    QSignalSpy sharing(comms(), &CommsSessionController::webCollabSessionCreated);
+    QSignalSpy outgoing(&service(), &Kivo::Simulation::Service::outgoingCall);
+
+    switch (request) {
+    case Request::Call:
+        emit api->createCall({Bob}, false);
+        break;
+    case Request::VideoCall:
+        emit api->createCall({QString(" %1 ").arg(Bob)}, true);
+        break;
+    case Request::Conference:
+        emit api->createCall({Bob, "+15550102"}, false);
+        break;
+    case Request::Chat:
+        emit api->createChat({Bob, "chiara@demo.telvarion.net"});
+        QTRY_COMPARE(chats.count(), 1);
+        QCOMPARE(chats.first().first().toStringList(), QStringList({Bob, "chiara@demo.telvarion.net"}));
+        QVERIFY(outgoing.isEmpty());
+        return;
+    case Request::MyRoom:
+        emit api->createMyRoomSession("+15550150", "room@conference.demo.telvarion.net", "share-7");
+        QCOMPARE(rooms.count(), 1);
+        QTRY_COMPARE(chats.count(), 1);
+        break;
+    case Request::WebCollab:
+        emit api->createWebCollabSession({Bob});
+        QCOMPARE(sharing.count(), 1);
+        QCOMPARE(outgoing.count(), 0);
+        return;
+    }
+
+    QTRY_COMPARE(placed.count(), 1);
+    const auto call = placed.first().first().value<Kivo::MediaEngine::Call>();
+    QCOMPARE(call.remoteAddress(), remote);
+    QCOMPARE(call.isVideo(), video);
+    QCOMPARE(comms()->calls(), QList<Kivo::MediaEngine::Call>{call});
+    const auto onService = service().call(call.callId());
+    QVERIFY(onService);
+    QVERIFY(!onService->incoming);
+    // The remote side picks up.
+    QTRY_COMPARE(service().call(call.callId())->state, CallState::Active);
+}
+
+void SessionWiringTest::unusableAddressesPlaceNothing_data()
+{
+    QTest::addColumn<QStringList>("addresses");
+
+    QTest::newRow("no address") << QStringList();
+    QTest::newRow("empty") << QStringList({QString()});
+    QTest::newRow("blank") << QStringList({"   "});
+    QTest::newRow("one of several empty") << QStringList({Bob, QString()});
+    QTest::newRow("control character") << QStringList({QString("bob\n@demo.telvarion.net")});
+    QTest::newRow("overlong") << QStringList({QString(300, 'x')});
+}
+
+void SessionWiringTest::unusableAddressesPlaceNothing()
+{
+    QFETCH(QStringList, addresses);
+
+    signIn();
+    logs().clear();
+    QSignalSpy outgoing(&service(), &Kivo::Simulation::Service::outgoingCall);
+    QSignalSpy chats(comms(), &CommsSessionController::chatCreated);
+    QSignalSpy sharing(comms(), &CommsSessionController::webCollabSessionCreated);
+    emit apiController()->createCall(addresses, false);
+    emit apiController()->createChat(addresses);
+    emit apiController()->createWebCollabSession(addresses);
+    // Anything placed would arrive after the service's latency: wait for a later event.
+    QVERIFY(Kivo::Simulation::Control(service()).injectMessagesWaiting(0, 0));
+    QSignalSpy messages(&service(), &Kivo::Simulation::Service::messagesWaiting);
+    QVERIFY(messages.wait());
+    QVERIFY(outgoing.isEmpty());
+    QVERIFY(chats.isEmpty());
+    QVERIFY(sharing.isEmpty());
+    QVERIFY(service().calls().isEmpty());
+    QVERIFY(logs().contains("refused"));
+}
+
+void SessionWiringTest::activatingACallNeedsARunningCall()
+{
+    signIn();
+    logs().clear();
+    QSignalSpy activated(comms(), &CommsSessionController::sessionActivated);
+    emit apiController()->activateSession(Kivo::MediaEngine::Call(4711, Bob, false));
+    QVERIFY(activated.isEmpty());
+    QVERIFY(logs().contains("No call 4711 to bring to the front"));
+
+    const int incoming = Kivo::Simulation::Control(service()).injectIncomingCall(Bob, true);
+    QTRY_VERIFY(service().call(incoming));
+    // The add-in's idea of the call may be stale; the service's record is what counts.
+    emit apiController()->activateSession(Kivo::MediaEngine::Call(incoming, "someone else", false));
+    QCOMPARE(activated.count(), 1);
+    QCOMPARE(comms()->activeCall(), Kivo::MediaEngine::Call(incoming, Bob, true));
+    QVERIFY(Kivo::Simulation::Control(service()).injectRemoteHangUp(incoming));
+    QTRY_VERIFY(!comms()->activeCall().isValid());
+}
+
+void SessionWiringTest::remoteHangUpEndsThePlacedCall()
+{
+    signIn();
+    QSignalSpy placed(comms(), &CommsSessionController::callPlaced);
+    QSignalSpy ended(comms(), &CommsSessionController::callEnded);
+    emit apiController()->createCall({Bob}, false);
+    QTRY_COMPARE(placed.count(), 1);
+    const auto call = placed.first().first().value<Kivo::MediaEngine::Call>();
+    QVERIFY(Kivo::Simulation::Control(service()).injectRemoteHangUp(call.callId()));
+    QTRY_COMPARE(ended.count(), 1);
+    QCOMPARE(ended.first().first().value<Kivo::MediaEngine::Call>(), call);
+    QVERIFY(comms()->calls().isEmpty());
+    QVERIFY(!service().call(call.callId()));
+}
+
+void SessionWiringTest::showCommandTriggersOpenApplicationOnceAfterSignInAgain()
+{
+    signIn();
+    signOut();
+    signIn();
+    QSignalSpy opened(m_App.menuActionProvider()->action(MenuAction::OpenApplication), &QAction::triggered);
+    emit apiController()->showClientWindowCommand();
+    QCOMPARE(opened.count(), 1);
+}
+
+void SessionWiringTest::busyLampFieldReadyShowsTeamTelephony_data()
+{
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("enabled") << true;
+    QTest::newRow("disabled") << false;
+}
+
+void SessionWiringTest::busyLampFieldReadyShowsTeamTelephony()
+{
+    QFETCH(bool, enabled);
+
+    const ConfigPatch patch(client()->getConfigContainer()->currentConfig(),
+                            {{Kivo::Contacts::BlfController::EnabledItem, enabled}});
+    signIn();
+    Kivo::Contacts::BlfController* blf = m_App.session()->getBlfController();
+    QVERIFY(blf);
+    QCOMPARE(blf->isEnabled(), enabled);
+    if (enabled) {
+        // Ready once the call connection is up.
+        QTRY_VERIFY(blf->isReady());
+        QVERIFY(m_App.mainWindow()->isTeamTelephonyShown());
+        QVERIFY(sceneItem("teamTelephony")->isVisible());
+        // Ready again (a reconnection) makes no second pane.
+        QSignalSpy shown(m_App.mainWindow(), &QML::MainWindow::teamTelephonyShownChanged);
+        emit blf->blfControllerReady();
+        QVERIFY(shown.isEmpty());
+    } else {
+        // A disabled controller is not wired, even if it reports ready.
+        emit blf->blfControllerReady();
+        QVERIFY(!m_App.mainWindow()->isTeamTelephonyShown());
+        QVERIFY(!sceneItem("teamTelephony")->isVisible());
+    }
+}
+
+void SessionWiringTest::waitingMessagesReachTheMainWindow()
+{
+    signIn();
+    QQuickItem* newMessages = sceneItem("newMessages");
+    QVERIFY(newMessages);
+    QVERIFY(!newMessages->isVisible());
+    QVERIFY(Kivo::Simulation::Control(service()).injectMessagesWaiting(3, 1));
+    QTRY_COMPARE(m_App.mainWindow()->view()->rootObject()->property("voiceMailMessagesCount").toInt(), 3);
+    QVERIFY(newMessages->isVisible());
+    QCOMPARE(newMessages->property("text").toString(), QString("New messages: 3"));
+    QCOMPARE(m_App.session()->messagesSource()->videoMessages(), 1);
+    // Negative counts are no server report.
+    QVERIFY(!Kivo::Simulation::Control(service()).injectMessagesWaiting(-1, 0));
+}
+
+void SessionWiringTest::callRequestsFollowTheDefaultCallType_data()
+{
+    QTest::addColumn<int>("callType");
+    QTest::addColumn<bool>("keepWindow");
+    QTest::addColumn<bool>("placed");
+    QTest::addColumn<bool>("video");
+
+    QTest::newRow("call raises the window") << int(Action::Call) << false << true << false;
+    QTest::newRow("video call") << int(Action::VideoCall) << false << true << true;
+    QTest::newRow("call, window kept") << int(Action::Call) << true << true << false;
+    QTest::newRow("no call type offered") << int(Action::None) << false << false << false;
+}
+
+void SessionWiringTest::callRequestsFollowTheDefaultCallType()
+{
+    QFETCH(int, callType);
+    QFETCH(bool, keepWindow);
+    QFETCH(bool, placed);
+    QFETCH(bool, video);
+
+    const ConfigPatch patch(client()->getConfigContainer()->currentConfig(), {{81, keepWindow}});
+    signIn();
+    Kivo::Controllers::CallRequestSource* requests = m_App.session()->callRequestSource();
+    QVERIFY(requests);
+    // The default call type provider has told the source its choice.
+    QCOMPARE(requests->callActionType(), m_App.mainWindow()->defaultAction());
+    emit m_App.defaultCallActionProvider()->defaultCallActionChanged(Action::Id(callType));
+    QCOMPARE(int(requests->callActionType()), callType);
+
+    m_App.mainWindow()->showMinimized();
+    QTRY_VERIFY(m_App.mainWindow()->isMinimized());
+    QSignalSpy created(requests, &Kivo::Controllers::CallRequestSource::CreateCall);
+    QSignalSpy outgoing(&service(), &Kivo::Simulation::Service::outgoingCall);
+    QVERIFY(Kivo::Simulation::Control(service()).injectCallRequest(Bob));
+    if (!placed) {
+        QVERIFY(Kivo::Simulation::Control(service()).injectMessagesWaiting(0, 0));
+        QSignalSpy messages(&service(), &Kivo::Simulation::Service::messagesWaiting);
+        QVERIFY(messages.wait());
+        QVERIFY(created.isEmpty());
+        QVERIFY(outgoing.isEmpty());
+        return;
+    }
+    QTRY_COMPARE(created.count(), 1);
+    const auto contacts = created.first().at(0).value<QList<Kivo::Contacts::ContactPtr>>();
+    QCOMPARE(contacts.size(), 1);
+    // Bob is in the contact list: the request names his stored contact.
+    QVERIFY(contacts.first()->isStored());
+    QCOMPARE(contacts.first()->getAddress(), QString(Bob));
+    QCOMPARE(created.first().at(1).value<Kivo::Contacts::Properties::Key>(), Kivo::Contacts::Properties::Address);
+    QCOMPARE(m_App.mainWindow()->isMinimized(), keepWindow);
+    QTRY_COMPARE(outgoing.count(), 1);
+    QCOMPARE(outgoing.first().at(1).toString(), QString(Bob));
+    QCOMPARE(outgoing.first().at(2).toBool(), video);
+}
+
+void SessionWiringTest::defaultCallTypeMenuReachesTheTray()
+{
+    signIn();
+    Providers::DefaultCallActionProvider* provider = m_App.defaultCallActionProvider();
+    QVERIFY(provider);
+    QMenu* menu = provider->menu();
+    QVERIFY(menu);
+    QVERIFY(traySubMenus(m_App.tray()).contains(menu));
+    signOut();
+    QVERIFY(traySubMenus(m_App.tray()).isEmpty());
+}
+
+void SessionWiringTest::presenceMenuReachesTheTray()
+{
+    signIn();
+    Utils::PresenceHelper* helper = m_App.providerFactory()->presenceHelper();
+    if (!helper)
+        QSKIP("The provider factory offers no presence helper");
+    QVERIFY(helper->menu());
+    QVERIFY(traySubMenus(m_App.tray()).contains(helper->menu()));
+}
+
+int main(int argc, char** argv)
+{
+    // Everything the program writes goes to folders of this run.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+    qputenv("TELVARION_REGISTRY_FILE", (home.path() + "/registry.ini").toUtf8());
+    qputenv("TMPDIR", home.path().toUtf8());
+    TestSupport::Environment environment;
+    s_Environment = &environment;
+    Application app(argc, argv);
+    Q_INIT_RESOURCE(telvarion_ui);
+    new QML::Style(&app);
+    SessionWiringTest test(app);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_session_wiring.moc"
