@@ -15,14 +15,25 @@
 #include <QMetaEnum>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 
 namespace Utils {
 
+namespace {
+
+constexpr int StatusRetryPauseMs = 2000;
+
+} // namespace
+
 ExternalServiceVerification::ExternalServiceVerification(QObject* parent)
     : QObject(parent)
     , m_Network(new QNetworkAccessManager(this))
+    , m_StatusRetry(new QTimer(this))
 {
+    m_StatusRetry->setSingleShot(true);
+    m_StatusRetry->setInterval(StatusRetryPauseMs);
+    connect(m_StatusRetry, &QTimer::timeout, this, &ExternalServiceVerification::waitForStatus);
     LOG_INFO << "Constructing external service verification";
     CHECKED_CONNECT(m_Network, SIGNAL(authenticationRequired(QNetworkReply*, QAuthenticator*)), this,
                     SLOT(authenticationRequired(QNetworkReply*, QAuthenticator*)));
@@ -164,7 +175,12 @@ void ExternalServiceVerification::finished()
     }
     case WaitingStatus:
         LOG_INFO << "Resume waiting the status " << m_StatusUrl;
-        waitForStatus();
+        if (reply->error() == QNetworkReply::NoError) {
+            waitForStatus();
+        } else {
+            LOG_ERROR << "Status request failed; asking again in " << StatusRetryPauseMs << " ms";
+            m_StatusRetry->start();
+        }
         break;
     case None:
         break;
@@ -249,6 +265,7 @@ void ExternalServiceVerification::stop()
 
 void ExternalServiceVerification::dropReply()
 {
+    m_StatusRetry->stop();
     if (QNetworkReply* reply = m_Reply) {
         // Cut loose first: an aborted reply reports nothing back to the flow.
         m_Reply = nullptr;

@@ -8,6 +8,7 @@
 
 class QAuthenticator;
 class QNetworkAccessManager;
+class QTimer;
 
 namespace Dialogs {
 class MessageWindow;
@@ -81,6 +82,9 @@ private:
     QString m_UserName;
     QString m_Password;
     QString m_StatusUrl;
+    // A status request that failed is sent again after a pause: at once, an unreachable
+    // status address would be asked in a tight loop.
+    QTimer* m_StatusRetry;
 };
 
 } // namespace Utils

@@ -136,6 +136,7 @@ private slots:
     void streamedVerdict_data();
     void streamedVerdict();
     void statusRequestWithoutVerdictIsSentAgain();
+    void failedStatusRequestIsSentAgainAfterAPause();
     void updateWhileWaitingDropsTheOpenRequest();
     void unreadableSessionReplyFails();
     void sessionReplyWithoutWebPageFails_data();
@@ -274,6 +275,33 @@ void ExternalServiceVerificationTest::statusRequestWithoutVerdictIsSentAgain()
     QTRY_COMPARE(succeeded.count(), 1);
     QCOMPARE(statusRequests, 2);
     QVERIFY(env.logs().contains("Resume waiting the status"));
+}
+
+void ExternalServiceVerificationTest::failedStatusRequestIsSentAgainAfterAPause()
+{
+    TestSupport::Environment env;
+    HttpServer* server = nullptr;
+    HttpServer http([&](QTcpSocket* socket, const QString& path) {
+        if (path == "/session")
+            HttpServer::reply(socket, sessionReply(*server));
+        else if (path == "/status" && server->requests("/status") == 1)
+            socket->write("HTTP/1.1 500 Internal Server Error\r\nContent-Length: 0\r\n\r\n");
+        else if (path == "/status")
+            HttpServer::reply(socket, R"({"statusCode": 0})");
+    });
+    server = &http;
+
+    Utils::ExternalServiceVerification verification;
+    verification.setServiceUrl(http.url("/session"));
+    QSignalSpy succeeded(&verification, &Utils::ExternalServiceVerification::verificationSuccessful);
+    verification.start();
+    answerYes(verification);
+    QTRY_VERIFY(env.logs().contains("Status request failed; asking again in 2000 ms"));
+    // Not asked again in the same breath: a failing status address is not hammered.
+    QCOMPARE(http.requests("/status"), 1);
+    QCOMPARE(verification.state(), Utils::ExternalServiceVerification::WaitingStatus);
+    QTRY_COMPARE(succeeded.count(), 1);
+    QCOMPARE(http.requests("/status"), 2);
 }
 
 void ExternalServiceVerificationTest::updateWhileWaitingDropsTheOpenRequest()
