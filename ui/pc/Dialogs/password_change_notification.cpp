@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
@@ -175,6 +176,14 @@ PasswordChangeNotification::PasswordChangeNotification(const Kivo::Utils::Creden
     connect(m_Form->newPassEdit, &QLineEdit::returnPressed, m_Form->newPassEdit2,
             [this] { m_Form->newPassEdit2->setFocus(Qt::OtherFocusReason); });
     connect(m_Form->newPassEdit2, &QLineEdit::returnPressed, this, &PasswordChangeNotification::okClicked);
+
+    // Esc is Cancel; while the request is out the answer is awaited like the buttons do.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (m_State != RequestSent)
+            close();
+    });
 }
 
 PasswordChangeNotification::~PasswordChangeNotification() = default;

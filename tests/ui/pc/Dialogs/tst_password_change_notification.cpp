@@ -50,6 +50,8 @@ private slots:
     void checksBeforeSending_data();
     void checksBeforeSending();
     void returnWalksTheFields();
+    void escapeClosesUnlessWaiting_data();
+    void escapeClosesUnlessWaiting();
     void successStoresOnlyTheNewPassword();
     void failureShowsMessageAndCode();
 
@@ -197,6 +199,33 @@ void TestPasswordChangeNotification::returnWalksTheFields()
     QCOMPARE(sent.count(), 0);
     QTest::keyClick(field("newPassEdit2"), Qt::Key_Return);
     QCOMPARE(sent.count(), 1);
+}
+
+void TestPasswordChangeNotification::escapeClosesUnlessWaiting_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<bool>("closes");
+
+    QTest::newRow("notice") << int(PasswordChangeNotification::Notice) << true;
+    QTest::newRow("entry") << int(PasswordChangeNotification::PasswordEntry) << true;
+    QTest::newRow("request sent") << int(PasswordChangeNotification::RequestSent) << false;
+    QTest::newRow("result") << int(PasswordChangeNotification::ResultShown) << true;
+}
+
+void TestPasswordChangeNotification::escapeClosesUnlessWaiting()
+{
+    QFETCH(int, state);
+    QFETCH(bool, closes);
+
+    m_Notice->showPasswordExpiring(ExpiringText);
+    m_Notice->setState(state);
+    QApplication::setActiveWindow(m_Notice);
+    QVERIFY(QTest::qWaitForWindowActive(m_Notice));
+    QTest::keyClick(m_Notice, Qt::Key_Escape);
+    if (closes)
+        QTRY_VERIFY(!m_Notice);
+    else
+        QVERIFY(m_Notice->isVisible());
 }
 
 void TestPasswordChangeNotification::successStoresOnlyTheNewPassword()
