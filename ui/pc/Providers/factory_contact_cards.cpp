@@ -10,18 +10,27 @@
 
 namespace Providers {
 
-void Factory::showContactCard(bool, Kivo::Contacts::IContact* contact, bool)
+void Factory::showContactCard(bool, Kivo::Contacts::IContact* contact, bool edit)
 {
     if (contact) {
         if (auto* open = qobject_cast<QML::ContactCard*>(m_ContactCards.value(contact->getId()))) {
+            if (edit)
+                open->setEditMode(true);
             open->raise();
             return;
         }
     }
-    auto* card = new QML::ContactCard(isAlwaysOnTop());
+    Kivo::Sessions::SessionManagerBase* current = session();
+    auto* card = new QML::ContactCard(m_Contacts, contact, current ? current->getConfig() : nullptr, this,
+                                      current ? current->contactSearchController() : nullptr, isAlwaysOnTop());
+    if (edit)
+        card->setEditMode(true);
+    else if (contact && !contact->isStored())
+        card->setAddMode(true);
+    card->activate();
     card->show();
-    if (contact)
-        m_ContactCards.insert(contact->getId(), card);
+    if (Kivo::Contacts::IContact* shown = card->contact())
+        m_ContactCards.insert(shown->getId(), card);
     CHECKED_CONNECT(card, SIGNAL(destroyed(QObject*)), this, SLOT(contactCardClosed(QObject*)));
     if (auto* application = qobject_cast<Application*>(QCoreApplication::instance())) {
         if (QML::MainWindow* mainWindow = application->mainWindow())

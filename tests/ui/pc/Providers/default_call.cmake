@@ -1,0 +1,2 @@
+telvarion_add_qtest(tst_default_call_action_provider LABEL providers
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/default_call/tst_default_call_action_provider.cpp LIBS telvarion_testsupport)

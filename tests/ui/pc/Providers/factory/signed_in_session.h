@@ -1,0 +1,48 @@
+#pragma once
+
+#include <Kivo/Configuration/Config.h>
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Contacts/IContact.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Simulation/Service.h>
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+// A session signed in to a simulated service: alice with two stored contacts in one group,
+// under a configuration with the given items.
+class SignedInSession
+{
+public:
+    explicit SignedInSession(const QHash<int, QVariant>& items)
+    {
+        m_Service.setLatency(0);
+        m_Service.load(R"({ "accounts": [
+          { "user": "alice@test.example", "password": "a", "displayName": "Alice Carter", "domain": "test.example",
+            "presence": 7, "contacts": [
+              { "id": 1, "name": "Bob Lind", "address": "bob@test.example", "number": "+1 555 0101", "group": "Team" },
+              { "id": 2, "name": "Chiara Rossi", "address": "chiara@test.example", "group": "Team" } ] } ] })");
+        QSignalSpy signedIn(&m_Service, &Kivo::Simulation::Service::signedIn);
+        m_Service.signIn("alice@test.example", "a");
+        signedIn.wait();
+        Kivo::Configuration::Config::Document document;
+        document.name = "Test";
+        document.items = items;
+        m_Config = std::make_unique<Kivo::Configuration::Config>("config_test.xml", document);
+        m_Session = std::make_unique<Kivo::Sessions::SessionManagerBase>("alice@test.example", "Alice Carter",
+                                                                         m_Config.get(), nullptr);
+        contacts()->attach(m_Service);
+    }
+
+    Kivo::Sessions::SessionManagerBase* session() const { return m_Session.get(); }
+    Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> contacts() const { return m_Session->contactsManager(); }
+    Kivo::Contacts::IContact* contact(int id) const { return contacts()->getContact(id); }
+    Kivo::Simulation::Service& service() { return m_Service; }
+
+private:
+    Kivo::Simulation::Service m_Service;
+    std::unique_ptr<Kivo::Configuration::Config> m_Config;
+    std::unique_ptr<Kivo::Sessions::SessionManagerBase> m_Session;
+};

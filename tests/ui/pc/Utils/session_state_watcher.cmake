@@ -1,0 +1,2 @@
+telvarion_add_qtest(tst_session_state_watcher_enabler LABEL providers
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/session_state_watcher/tst_session_state_watcher_enabler.cpp LIBS telvarion_testsupport)
