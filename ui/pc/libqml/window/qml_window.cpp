@@ -24,17 +24,17 @@ namespace QML {
 
 Window::Window(bool alwaysOnTop, QWidget* parent)
     : Utils::HelpInterface(parent)
-    , m_View(nullptr)
+    , m_DeclarativeView(nullptr)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     if (alwaysOnTop)
         QTimer::singleShot(0, this, [this] { setAlwaysOnTop(); });
     setWindowIcon(QApplication::windowIcon());
 
-    m_View = new View(this);
-    m_View->setResizeMode(QQuickWidget::SizeRootObjectToView);
-    m_View->rootContext()->setContextProperty(Constants::ContextProperty::RootWindow, this);
-    m_View->move(0, 0);
+    m_DeclarativeView = new View(this);
+    m_DeclarativeView->setResizeMode(QQuickWidget::SizeRootObjectToView);
+    m_DeclarativeView->rootContext()->setContextProperty(Constants::ContextProperty::RootWindow, this);
+    m_DeclarativeView->move(0, 0);
 
     connect(this, &Window::minimizableChanged, this, [this] { setMinMaxSizes(); });
     connect(this, &Window::maximizableChanged, this, [this] { setMinMaxSizes(); });
@@ -47,27 +47,27 @@ Window::Window(bool alwaysOnTop, QWidget* parent)
 Window::~Window()
 {
     // The scene goes before the window: bindings on "rootWindow" must never see it half destroyed.
-    delete m_View;
+    delete m_DeclarativeView;
 }
 
 bool Window::loadQML(const QString& url)
 {
-    ASSERT_RETURN_VALUE(m_View, false);
-    m_View->setSource(QUrl(url));
-    ASSERT_RETURN_VALUE(m_View->rootObject(), false);
+    ASSERT_RETURN_VALUE(m_DeclarativeView, false);
+    m_DeclarativeView->setSource(QUrl(url));
+    ASSERT_RETURN_VALUE(m_DeclarativeView->rootObject(), false);
 
-    const QQuickItem* root = m_View->rootObject();
+    const QQuickItem* root = m_DeclarativeView->rootObject();
     QSize size(root->property("width").toInt(), root->property("height").toInt());
     if (size.width() <= 0 && size.height() <= 0)
         size = minimumWindowSize();
     resize(size);
     setMinMaxSizes(true);
-    return m_View->errors().isEmpty();
+    return m_DeclarativeView->errors().isEmpty();
 }
 
 QPoint Window::mousePos() const
 {
-    return m_View->mapFromGlobal(QCursor::pos());
+    return m_DeclarativeView->mapFromGlobal(QCursor::pos());
 }
 
 void Window::setResizable(bool resizable)
@@ -254,8 +254,8 @@ QString Window::elideToFitWithOtherText(const QString& text, const QFont& font, 
 
 void Window::resizeEvent(QResizeEvent* event)
 {
-    m_View->move(0, 0);
-    m_View->resize(event->size());
+    m_DeclarativeView->move(0, 0);
+    m_DeclarativeView->resize(event->size());
     emit sizeChanged();
 }
 

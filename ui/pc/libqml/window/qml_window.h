@@ -42,7 +42,7 @@ public:
     bool isFullscreen() const { return isFullScreen(); }
     double aspectRatio() const { return m_AspectRatio.toDouble(); }
     bool wantsFullscreen() const { return m_WantsFullscreen; }
-    View* view() const { return m_View; }
+    View* view() const { return m_DeclarativeView; }
     QString languageChangeProperty() const { return QString(); }
     QPoint mousePos() const;
 
@@ -99,7 +99,7 @@ protected:
 private:
     bool isOnFrameIcon(const QPoint& globalPos) const;
 
-    View* m_View;
+    View* m_DeclarativeView;
     bool m_Resizable = true;
     QVariant m_AspectRatio;
     bool m_WantsFullscreen = false;

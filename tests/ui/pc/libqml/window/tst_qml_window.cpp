@@ -34,6 +34,7 @@ private slots:
     void sizesFromTheScene_data();
     void sizesFromTheScene();
     void fixedWindowKeepsItsSize();
+    void missingSceneFailsToLoad();
     void frameIconClick_data();
     void frameIconClick();
     void aspectRatio();
@@ -113,6 +114,15 @@ void QmlWindowTest::fixedWindowKeepsItsSize()
     QVERIFY(m_Window->loadQML(writeScene(QStringLiteral("width: 350; height: 250"))));
     QCOMPARE(m_Window->minimumSize(), QSize(300, 200));
     QCOMPARE(m_Window->maximumSize(), QSize(800, 600));
+}
+
+void QmlWindowTest::missingSceneFailsToLoad()
+{
+    const QString missing = QUrl::fromLocalFile(m_Env->dataPath() + QStringLiteral("/Missing.qml")).toString();
+    m_Env->expectQmlWarning(QRegularExpression(QStringLiteral("Missing\\.qml")));
+    QVERIFY(!m_Window->loadQML(missing));
+    QVERIFY(m_Env->logs().contains(
+        QStringLiteral("m_DeclarativeView->rootObject() failed. Returning from failed assertion with return value"), 4));
 }
 
 void QmlWindowTest::frameIconClick_data()
