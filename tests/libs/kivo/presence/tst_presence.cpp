@@ -1,3 +1,4 @@
+#include <Kivo/Client.h>
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Contacts/IContact.h>
 #include <Kivo/Presence/IPresenceController.h>
@@ -7,9 +8,12 @@
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
+#include <Kivo/Utils/Credentials/CredentialsManager.h>
+#include <Kivo/Utils/Credentials/UserCredentials.h>
 
 #include <Tesk/Core/Logging/RecordCapture.h>
 
+#include <QAction>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -44,6 +48,7 @@ private slots:
     void recordEquality_data();
     void recordEquality();
     void locationsArriveAfterSignInAndReconnection();
+    void locationsReachWhatTheOpenedSessionWires();
     void injectedLocationsNeedASession();
     void publisherSendsTheOwnLocation();
     void offlineModeFollowsTheOwnPresence();
@@ -131,6 +136,30 @@ void TestPresence::locationsArriveAfterSignInAndReconnection()
     emit m_Session->reconnectionStateChanged(m_Session.get(), false);
     QTRY_COMPARE(pubsub.count(), 2);
     QCOMPARE(soapAction.count(), 2);
+}
+
+void TestPresence::locationsReachWhatTheOpenedSessionWires()
+{
+    QAction signOut;
+    QAction exit;
+    Kivo::Client client(&signOut, &exit, QString());
+    Service::shared().setLatency(1);
+    int soapActionReports = 0;
+    int pubsubReports = 0;
+    // Wired when the session is reported open, as the program does.
+    connect(&client, &Kivo::Client::sessionOpened, this, [&](SessionManagerBase& session) {
+        connect(session.locationSource(), &Kivo::Presence::LocationSource::soapActionLocationReceived, this,
+                [&] { ++soapActionReports; });
+        connect(session.locationSource(), &Kivo::Presence::LocationSource::pubsubLocationReceived, this,
+                [&] { ++pubsubReports; });
+    });
+    Kivo::Utils::Credentials::UserCredentials credentials(User);
+    Kivo::Utils::Credentials::CredentialsData data;
+    data.setPassword(QStringLiteral("Demo-1234"));
+    credentials.setData(Kivo::Utils::Credentials::CredentialsManager::Basic, data);
+    QVERIFY(client.signin(credentials, nullptr, QString(), true));
+    QTRY_COMPARE(pubsubReports, 1);
+    QCOMPARE(soapActionReports, 1);
 }
 
 void TestPresence::injectedLocationsNeedASession()
@@ -252,5 +281,5 @@ void TestPresence::ownPresenceIsPublishedOnlyWhenNew()
     QCOMPARE(own.statusText(), QString("At lunch"));
 }
 
-QTEST_GUILESS_MAIN(TestPresence)
+QTEST_MAIN(TestPresence)
 #include "tst_presence.moc"

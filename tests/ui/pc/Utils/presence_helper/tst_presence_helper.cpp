@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QResource>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -54,6 +55,19 @@ void writeSettings(const QVariantMap& values)
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         settings.setValue(it.key(), it.value());
 }
+
+// Translates the helper's texts into capitals, so a retranslation shows.
+class CapitalsTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (qstrcmp(context, "Utils::PresenceHelper") != 0)
+            return QString();
+        return QString::fromUtf8(source).toUpper();
+    }
+};
 
 Dialogs::LocationPublish* locationDialog()
 {
@@ -97,6 +111,7 @@ private slots:
     void menuOffersFourPresences();
     void configureEntryIsAddedOnce();
     void choosingAnEntryPublishesIt();
+    void newTranslatorRetranslatesTheMenu();
     void soapActionLocationDecides_data();
     void soapActionLocationDecides();
     void sameAddressIsHandledOnlyAfterReconnecting();
@@ -205,6 +220,26 @@ void TestPresenceHelper::choosingAnEntryPublishesIt()
     QSignalSpy signedOut(&service, &Kivo::Simulation::Service::signedOut);
     service.signOut();
     QVERIFY(signedOut.wait());
+}
+
+void TestPresenceHelper::newTranslatorRetranslatesTheMenu()
+{
+    TestSupport::Environment environment;
+    Fixture fixture;
+    fixture.helper->addConfigureAction();
+    CapitalsTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    QMenu* menu = fixture.helper->menu();
+    QTRY_COMPARE(menu->title(), QString("AVAILABILITY"));
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            texts << action->text();
+    }
+    QCOMPARE(texts, QStringList({"AVAILABLE", "AWAY", "BUSY", "OFFLINE", "CONFIGURE"}));
+    QCOMPARE(fixture.helper->availabilityText(12), QString("MEETING"));
+    QCoreApplication::removeTranslator(&translator);
+    QTRY_COMPARE(menu->title(), QString("Availability"));
 }
 
 void TestPresenceHelper::soapActionLocationDecides_data()
