@@ -119,6 +119,14 @@ void abortOnFatal(QtMsgType type, const QMessageLogContext&, const QString&)
         std::abort();
 }
 
+// Start-up failures are the start-up sequence's records, whichever helper notices them.
+void logStartupFailure(const char* file, int line, const char* text)
+{
+    Tesk::Core::Logging::ApacheLogger(file, line, "Application::initialize", Common::Logging::Fatal,
+                                      Common::Logging::AppLogger)
+        << text;
+}
+
 void log_SSL_TLS_SupportedCiphers()
 {
     QSslSocket socket;
@@ -263,7 +271,7 @@ bool Application::fail(const char* caption, const char* text)
 {
     Dialogs::MessageWindow::critical(QCoreApplication::applicationName() + ": " + tr(caption), tr(text),
                                      isAlwaysOnTop());
-    LOG_FATAL << text;
+    logStartupFailure(__FILE__, __LINE__, text);
     return false;
 }
 
@@ -397,7 +405,7 @@ bool Application::loadTheme()
             tr("Default theme not found. Please reinstall the client.\n Looked in %1 and %2")
                 .arg(programFolder(), defaultTheme),
             isAlwaysOnTop());
-        LOG_FATAL << "Default theme not found.";
+        logStartupFailure(__FILE__, __LINE__, "Default theme not found.");
         return false;
     }
     Utils::Themes::setActiveTheme(active);

@@ -26,6 +26,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 void writeFile(const QString& path, const QByteArray& content)
@@ -44,6 +46,39 @@ QString installThemeInDataFolder(const TestSupport::Environment& env, const QStr
     if (!QFile::copy(QString(TEST_PROGRAM_DIR) + "/themes/default/resources.rcc", theme))
         qWarning("Cannot copy the theme to %s", qPrintable(theme));
     return theme;
+}
+
+// Accepts every start-up message window shown while it lives and keeps the last title.
+class MessageCloser
+{
+public:
+    MessageCloser()
+    {
+        QObject::connect(&m_Timer, &QTimer::timeout, [this] {
+            for (QWidget* widget : QApplication::allWidgets()) {
+                auto* box = qobject_cast<Dialogs::MessageWindow*>(widget);
+                if (!box || !box->isVisible() || !box->dialog())
+                    continue;
+                m_Title = box->windowTitle();
+                box->dialog()->accept();
+            }
+        });
+        m_Timer.start(10);
+    }
+    QString title() const { return m_Title; }
+
+private:
+    QTimer m_Timer;
+    QString m_Title;
+};
+
+// The start-up sequence's own record of a failure.
+bool loggedByStartup(TestSupport::Environment& env, const QString& text)
+{
+    const QList<Tesk::Core::Logging::Record> records = env.logs().records();
+    return std::any_of(records.cbegin(), records.cend(), [&](const Tesk::Core::Logging::Record& record) {
+        return record.text == text && record.level == 5 && record.function == "Application::initialize";
+    });
 }
 
 } // namespace
@@ -79,6 +114,7 @@ private slots:
     void aboutShownOnce();
     void preferencesPageOnlyWhenOpening();
     void missingSettingsFolderEndsStartUp();
+    void missingThemeEndsStartUp();
 
 private:
     Application* m_Application;
@@ -445,20 +481,13 @@ void ApplicationTest::missingSettingsFolderEndsStartUp()
     const QString organization = QCoreApplication::organizationName();
     const QString domain = QCoreApplication::organizationDomain();
 
+    bool started = true;
     QString shownTitle;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&] {
-        for (QWidget* widget : QApplication::allWidgets()) {
-            auto* box = qobject_cast<Dialogs::MessageWindow*>(widget);
-            if (!box || !box->isVisible() || !box->dialog())
-                continue;
-            shownTitle = box->windowTitle();
-            box->dialog()->accept();
-        }
-    });
-    closer.start(10);
-    const bool started = m_Application->initialize();
-    closer.stop();
+    {
+        MessageCloser closer;
+        started = m_Application->initialize();
+        shownTitle = closer.title();
+    }
     const QString expectedTitle = QCoreApplication::applicationName() + ": UI setting error";
 
     QCoreApplication::setApplicationName(name);
@@ -471,8 +500,22 @@ void ApplicationTest::missingSettingsFolderEndsStartUp()
     QVERIFY(!started);
     QVERIFY(QFile::exists(home.filePath("registry.ini")));
     QCOMPARE(shownTitle, expectedTitle);
-    QVERIFY(env.logs().contains("Couldn't find UI settings file", 5));
+    QVERIFY(loggedByStartup(env, "Couldn't find UI settings file"));
     QVERIFY(!m_Application->loginWindow());
+}
+
+void ApplicationTest::missingThemeEndsStartUp()
+{
+    // Neither beside the test program nor in the fresh data folder is there a theme.
+    TestSupport::Environment env;
+    QTemporaryDir defaults;
+    Kivo::Settings::setPath(Kivo::Settings::DefaultSettings, defaults.path());
+    Utils::Themes::setActiveTheme("gone");
+    MessageCloser closer;
+    QVERIFY(!m_Application->loadTheme());
+    QCOMPARE(closer.title(), QCoreApplication::applicationName() + ": Theme Loading Error");
+    QVERIFY(loggedByStartup(env, "Default theme not found."));
+    QCOMPARE(Utils::Themes::activeTheme(), QString("gone"));
 }
 
 int main(int argc, char* argv[])
