@@ -2,9 +2,11 @@
 // driven through the simulated service.
 #include "application.h"
 
+#include "Dialogs/message_window.h"
 #include "Providers/default_call_action_provider.h"
 #include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
+#include "Utils/preferences_watcher.h"
 #include "Utils/presence_helper.h"
 #include "common/constants.h"
 #include "libqml/components/loginwindow/login_window.h"
@@ -22,10 +24,13 @@
 #include <Kivo/Controllers/CallRequestSource.h>
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/MessagesSource.h>
+#include <Kivo/Outlook/OutlookIntegration.h>
+#include <Kivo/Settings.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -91,6 +96,16 @@ QList<QMenu*> traySubMenus(const Tray* tray)
     return menus;
 }
 
+Dialogs::MessageWindow* visibleMessage(const QString& title)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<Dialogs::MessageWindow*>(widget);
+        if (window && window->isVisible() && window->windowTitle() == title)
+            return window;
+    }
+    return nullptr;
+}
+
 // One add-in request, as a row of the client-API table.
 enum class Request
 {
@@ -137,6 +152,9 @@ private slots:
     void callRequestsFollowTheDefaultCallType();
     void defaultCallTypeMenuReachesTheTray();
     void presenceMenuReachesTheTray();
+    void addInPresenceReachesTheService();
+    void outlookIntegrationFollowsPreferences_data();
+    void outlookIntegrationFollowsPreferences();
 
 private:
     void signIn();
@@ -462,10 +480,49 @@ void SessionWiringTest::presenceMenuReachesTheTray()
 {
     signIn();
     Utils::PresenceHelper* helper = m_App.providerFactory()->presenceHelper();
-    if (!helper)
-        QSKIP("The provider factory offers no presence helper");
+    QVERIFY(helper);
     QVERIFY(helper->menu());
     QVERIFY(traySubMenus(m_App.tray()).contains(helper->menu()));
+}
+
+void SessionWiringTest::addInPresenceReachesTheService()
+{
+    signIn();
+    emit apiController()->setPresence(4);
+    emit apiController()->setFreeText("On the shop floor");
+    QTRY_COMPARE(service().signedInAccount()->presence, 4);
+    QTRY_COMPARE(service().ownNote(), QString("On the shop floor"));
+}
+
+void SessionWiringTest::outlookIntegrationFollowsPreferences_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<bool>("integrated");
+
+    QTest::newRow("no integration") << 180 << false;
+    QTest::newRow("contact search") << 180 << true;
+}
+
+void SessionWiringTest::outlookIntegrationFollowsPreferences()
+{
+    QFETCH(int, item);
+    QFETCH(bool, integrated);
+
+    const ConfigPatch patch(client()->getConfigContainer()->currentConfig(), {{item, integrated}});
+    signIn();
+    Kivo::Outlook::OutlookIntegration* contactSearch = m_App.session()->outlookContactsIntegration();
+    QCOMPARE(contactSearch != nullptr, integrated);
+    // Asked once, right after sign-in.
+    QCOMPARE(visibleMessage("Outlook integration") != nullptr, integrated);
+    if (!integrated)
+        return;
+    visibleMessage("Outlook integration")->close();
+
+    Kivo::Settings(Kivo::Settings::UserSettings).setValue(Kivo::Outlook::OutlookIntegration::ContactSearchKey, true);
+    QVERIFY(!contactSearch->isEnabled());
+    emit m_App.findChild<Preferences::WatcherImpl*>()->preferencesChanged();
+    QVERIFY(contactSearch->isEnabled());
+    Kivo::Settings(Kivo::Settings::UserSettings).remove(Kivo::Outlook::OutlookIntegration::ContactSearchKey);
 }
 
 int main(int argc, char** argv)
