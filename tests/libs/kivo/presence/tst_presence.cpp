@@ -50,6 +50,7 @@ private slots:
     void locationsArriveAfterSignInAndReconnection();
     void locationsReachWhatTheOpenedSessionWires();
     void injectedLocationsNeedASession();
+    void malformedAccountLocationsAreLeftOut();
     void publisherSendsTheOwnLocation();
     void offlineModeFollowsTheOwnPresence();
     void contactPresenceFollowsTheService();
@@ -177,6 +178,22 @@ void TestPresence::injectedLocationsNeedASession()
     QTRY_COMPARE(pubsub.count(), 1);
     QCOMPARE(soapAction.last().at(0).value<Info>().city, QString("Oulu"));
     QCOMPARE(pubsub.last().at(0).value<Info>().manualLocation, QString("Lab"));
+}
+
+void TestPresence::malformedAccountLocationsAreLeftOut()
+{
+    Tesk::Core::Logging::RecordCapture logs;
+    const QByteArray accounts = R"({ "accounts": [
+      { "user": "alice@demo.telvarion.net", "password": "Demo-1234", "location": 5 },
+      { "user": "bob@demo.telvarion.net", "password": "x", "publishedLocation": { "city": 3 } } ] })";
+    QVERIFY(Service::shared().load(accounts));
+    QCOMPARE(logs.count("ignored"), 2);
+    signIn();
+    QSignalSpy soapAction(m_Session->locationSource(), &Kivo::Presence::LocationSource::soapActionLocationReceived);
+    Service::shared().requestLocations();
+    QVERIFY(soapAction.wait());
+    QVERIFY(soapAction.last().at(0).value<Info>().isEmpty());
+    QVERIFY(soapAction.last().at(0).value<Info>().ipAddress.isEmpty());
 }
 
 void TestPresence::publisherSendsTheOwnLocation()
