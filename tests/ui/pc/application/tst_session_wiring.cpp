@@ -25,6 +25,8 @@
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/MessagesSource.h>
 #include <Kivo/Outlook/OutlookIntegration.h>
+#include <Kivo/Presence/LocationPublisher.h>
+#include <Kivo/Presence/PresenceData.h>
 #include <Kivo/Settings.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
@@ -153,6 +155,7 @@ private slots:
     void defaultCallTypeMenuReachesTheTray();
     void presenceMenuReachesTheTray();
     void addInPresenceReachesTheService();
+    void ownLocationIsPublishedUntilTheSessionCloses();
     void outlookIntegrationFollowsPreferences_data();
     void outlookIntegrationFollowsPreferences();
 
@@ -492,6 +495,29 @@ void SessionWiringTest::addInPresenceReachesTheService()
     emit apiController()->setFreeText("On the shop floor");
     QTRY_COMPARE(service().signedInAccount()->presence, 4);
     QTRY_COMPARE(service().ownNote(), QString("On the shop floor"));
+}
+
+void SessionWiringTest::ownLocationIsPublishedUntilTheSessionCloses()
+{
+    signIn();
+    Utils::PresenceHelper* helper = m_App.providerFactory()->presenceHelper();
+    QVERIFY(helper);
+    QPointer<Kivo::Presence::LocationPublisher> publisher = m_App.session()->locationPublisher();
+    QVERIFY(publisher);
+    Kivo::Utils::Location::Info location;
+    location.manualLocation = "Room 4.12";
+    m_App.session()->contactsManager()->getContact(0)->getPresence()->setLocation(location);
+    emit helper->ownLocationChanged();
+    QTRY_COMPARE(service().ownLocation().manualLocation, QString("Room 4.12"));
+
+    // Told when the session closes, before the session and its publisher go.
+    bool publishingAtClose = true;
+    const QMetaObject::Connection atClose = connect(client(), &Kivo::Client::sessionClosed, this, [&] {
+        publishingAtClose = publisher && publisher->isInitialized();
+    });
+    signOut();
+    disconnect(atClose);
+    QVERIFY(!publishingAtClose);
 }
 
 void SessionWiringTest::outlookIntegrationFollowsPreferences_data()
