@@ -27,15 +27,15 @@ QString encodeRecord(const QVariantMap& record)
 
 } // namespace
 
-void Logger::Context::fill(const QMessageLogContext* qtContext)
+void Logger::Context::fill(const QMessageLogContext* ctx)
 {
-    ASSERT_RETURN(qtContext);
+    ASSERT_RETURN(ctx);
     if (file.isEmpty())
-        file = QByteArray(qtContext->file);
+        file = QByteArray(ctx->file);
     if (line == 0)
-        line = qtContext->line;
+        line = ctx->line;
     if (function.isEmpty())
-        function = QByteArray(qtContext->function);
+        function = QByteArray(ctx->function);
 }
 
 int Logger::Context::getLevel() const

@@ -22,7 +22,7 @@ public:
     class Context
     {
     public:
-        void fill(const QMessageLogContext* qtContext);
+        void fill(const QMessageLogContext* ctx);
         int getLevel() const;
         void setLevel(int level);
 

@@ -37,10 +37,11 @@ void QmlToolTip::showToolTip(const QString& text, int delay, int duration)
 {
     m_View->setText(text);
     m_Duration = duration;
+    // A timer refuses a negative interval and would never show the text; show it at once.
     if (text.isEmpty())
         hideToolTip();
     else
-        m_ShowTimer->start(delay);
+        m_ShowTimer->start(qMax(delay, 0));
 }
 
 void QmlToolTip::showToolTip(const QString& text, int delay)

@@ -135,11 +135,11 @@ void View::setAlwaysOnTop(bool on)
 
 bool View::event(QEvent* event)
 {
+    LOG_TRACE << "QEvent: " << Utils::StringHelper::eventTypeName(event->type());
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove: {
-        LOG_TRACE << "QEvent: " << Utils::StringHelper::eventTypeName(event->type());
         QElapsedTimer timer;
         timer.start();
         trackMouseEvent(event);

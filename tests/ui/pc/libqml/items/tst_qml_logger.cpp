@@ -50,6 +50,7 @@ private slots:
     void fallsBack_data();
     void fallsBack();
     void markerOnlyAtTheStart();
+    void withoutQtContext();
 };
 
 void QmlLoggerTest::initTestCase()
@@ -160,6 +161,23 @@ void QmlLoggerTest::markerOnlyAtTheStart()
     QVERIFY(!QML::Logger::handleMessage(nullptr, record));
     QCOMPARE(QML::Logger::decode(record).message, QString());
     QVERIFY(env.logs().contains(QStringLiteral("canDecode( message ) failed"), 4));
+}
+
+void QmlLoggerTest::withoutQtContext()
+{
+    TestSupport::Environment env;
+    const QML::Logger logger;
+    QVERIFY(QML::Logger::handleMessage(
+        nullptr, logger.encode(QML::Logger::EError, QStringLiteral("m"), QStringLiteral("a.qml"), 5, QStringLiteral("f"))));
+    const Record record = onlyQtRecord(env.logs());
+    QCOMPARE(record.source, QStringLiteral("a.qml"));
+    QCOMPARE(record.line, 5);
+    QCOMPARE(record.function, QStringLiteral("f"));
+
+    QML::Logger::Context context;
+    context.fill(nullptr);
+    QVERIFY(context.file.isEmpty());
+    QVERIFY(env.logs().contains(QStringLiteral("ctx failed. Returning from failed assertion"), 4));
 }
 
 QTEST_MAIN(QmlLoggerTest)

@@ -174,6 +174,9 @@ void QmlMenuItemsTest::emptyToolTipHides()
     QCOMPARE(tip.view()->text(), QStringLiteral("Call"));
     tip.hideToolTip();
     QVERIFY(!tip.view()->isVisible());
+
+    tip.showToolTip(QStringLiteral("Chat"), -1);
+    QTRY_VERIFY(tip.view()->isVisible());
 }
 
 void QmlMenuItemsTest::toolTipDuration_data()
