@@ -164,8 +164,8 @@ void Application::vyxCredentialsDaysLeft(int days)
         notice->showPasswordExpiring(passwordExpiryText(days));
 }
 
-void Application::onRequestProxyCredentials(bool answerNow, const QString& userName, const QString& password, bool https,
-                                            QObject* receiver, const QString& method)
+void Application::onRequestProxyCredentials(bool answerNow, const QString& userName, const QString& password,
+                                            bool https, QObject* receiver, const QString& method)
 {
     // The method comes as a signature with its leading code character, e.g. "1answer(QString,QString)".
     const QByteArray signature = QMetaObject::normalizedSignature(method.mid(1).toLatin1().constData());

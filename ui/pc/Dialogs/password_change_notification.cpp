@@ -63,30 +63,15 @@ public:
         verticalLayout_2->setSpacing(6);
         verticalLayout_2->setContentsMargins(0, 0, 0, 0);
 
-        horizontalLayout1 = new QHBoxLayout();
-        horizontalLayout1->setObjectName("horizontalLayout1");
-        oldPassLabel = label(inputWidget, "oldPassLabel");
-        warningLabel1 = warningLabel(inputWidget, "warningLabel1");
-        horizontalLayout1->addWidget(oldPassLabel);
-        horizontalLayout1->addWidget(warningLabel1, 1);
-        verticalLayout_2->addLayout(horizontalLayout1);
-        oldPassEdit = passwordEdit(inputWidget, "oldPassEdit");
-        verticalLayout_2->addWidget(oldPassEdit);
-
+        horizontalLayout1 =
+            checkedRow("horizontalLayout1", oldPassLabel, "oldPassLabel", warningLabel1, "warningLabel1");
+        oldPassEdit = passwordEdit("oldPassEdit");
         newPassLabel = label(inputWidget, "newPassLabel");
         verticalLayout_2->addWidget(newPassLabel);
-        newPassEdit = passwordEdit(inputWidget, "newPassEdit");
-        verticalLayout_2->addWidget(newPassEdit);
-
-        horizontalLayout2 = new QHBoxLayout();
-        horizontalLayout2->setObjectName("horizontalLayout2");
-        newPassLabel2 = label(inputWidget, "newPassLabel2");
-        warningLabel2 = warningLabel(inputWidget, "warningLabel2");
-        horizontalLayout2->addWidget(newPassLabel2);
-        horizontalLayout2->addWidget(warningLabel2, 1);
-        verticalLayout_2->addLayout(horizontalLayout2);
-        newPassEdit2 = passwordEdit(inputWidget, "newPassEdit2");
-        verticalLayout_2->addWidget(newPassEdit2);
+        newPassEdit = passwordEdit("newPassEdit");
+        horizontalLayout2 =
+            checkedRow("horizontalLayout2", newPassLabel2, "newPassLabel2", warningLabel2, "warningLabel2");
+        newPassEdit2 = passwordEdit("newPassEdit2");
         verticalLayout->addWidget(inputWidget);
 
         buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, form);
@@ -113,23 +98,32 @@ private:
         return label;
     }
 
-    static QLabel* warningLabel(QWidget* parent, const char* name)
+    // A field's caption with the warning that a failed check shows beside it.
+    QHBoxLayout* checkedRow(const char* name, QLabel*& caption, const char* captionName, QLabel*& warning,
+                            const char* warningName)
     {
-        QLabel* warning = label(parent, name);
+        auto* row = new QHBoxLayout();
+        row->setObjectName(name);
+        caption = label(inputWidget, captionName);
+        warning = label(inputWidget, warningName);
         QPalette palette = warning->palette();
         palette.setColor(QPalette::Active, QPalette::WindowText, QColor(255, 0, 0));
         palette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(255, 0, 0));
         palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
         warning->setPalette(palette);
         warning->hide();
-        return warning;
+        row->addWidget(caption);
+        row->addWidget(warning, 1);
+        verticalLayout_2->addLayout(row);
+        return row;
     }
 
-    static QLineEdit* passwordEdit(QWidget* parent, const char* name)
+    QLineEdit* passwordEdit(const char* name)
     {
-        auto* edit = new QLineEdit(parent);
+        auto* edit = new QLineEdit(inputWidget);
         edit->setObjectName(name);
         edit->setEchoMode(QLineEdit::Password);
+        verticalLayout_2->addWidget(edit);
         return edit;
     }
 };
