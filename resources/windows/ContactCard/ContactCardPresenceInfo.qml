@@ -1,0 +1,161 @@
+import QtQuick 2.9
+
+// The card's head in view mode: initials, presence, name, availability, status text,
+// groups and the favourite star.
+Item {
+    id: info
+
+    readonly property var contact: rootWindow.contact
+    readonly property bool known: contact !== null && !contact.temporary
+    readonly property int presence: contact ? contact.presenceState : 0
+
+    function presenceColor(state) {
+        if (state === 7 || state === 8 || state === 9 || state === 10)
+            return "#3aa757"
+        if (state >= 4 && state <= 6)
+            return "#f2a900"
+        if (state >= 11)
+            return "#d93025"
+        return qomxStyle.colors["lightText"]
+    }
+
+    function initials(name) {
+        var parts = name.trim().split(/\s+/)
+        var text = parts.length > 0 && parts[0].length > 0 ? parts[0].charAt(0) : "?"
+        if (parts.length > 1)
+            text += parts[parts.length - 1].charAt(0)
+        return text.toUpperCase()
+    }
+
+    implicitHeight: Math.max(avatar.height, details.height) + 28
+
+    Rectangle {
+        id: avatar
+        anchors.left: parent.left
+        anchors.top: parent.top
+        anchors.margins: 14
+        width: 64
+        height: 64
+        radius: 32
+        color: qomxStyle.colors["mediumBackground"]
+
+        Text {
+            anchors.centerIn: parent
+            text: info.initials(info.contact ? info.contact.displayName : "")
+            color: qomxStyle.colors["whiteText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 24
+            font.bold: true
+        }
+
+        Rectangle {
+            id: presenceDot
+            objectName: "presenceDot"
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            width: 18
+            height: 18
+            radius: 9
+            visible: info.known
+            color: info.presenceColor(info.presence)
+            border.width: 2
+            border.color: qomxStyle.colors["whiteBackground"]
+        }
+    }
+
+    Column {
+        id: details
+        anchors.left: avatar.right
+        anchors.leftMargin: 12
+        anchors.right: star.left
+        anchors.rightMargin: 6
+        anchors.top: parent.top
+        anchors.topMargin: 16
+        spacing: 3
+
+        Text {
+            id: nameText
+            objectName: "nameText"
+            width: parent.width
+            elide: Text.ElideRight
+            text: info.contact ? info.contact.displayName : ""
+            color: qomxStyle.colors["darkText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 16
+            font.bold: true
+        }
+
+        Text {
+            objectName: "availabilityText"
+            width: parent.width
+            elide: Text.ElideRight
+            visible: text.length > 0
+            text: rootWindow.availabilityText
+            color: info.presenceColor(info.presence)
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 12
+        }
+
+        Text {
+            width: parent.width
+            elide: Text.ElideRight
+            visible: text.length > 0
+            text: info.contact ? info.contact.statusText : ""
+            color: qomxStyle.colors["listSecondLineText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 12
+            font.italic: true
+        }
+
+        Text {
+            objectName: "groupsText"
+            width: parent.width
+            elide: Text.ElideRight
+            visible: rootWindow.groupNames.length > 0
+            text: qsTr("Groups: %1").arg(rootWindow.groupNames) + rootWindow.languageChangeProperty
+            color: qomxStyle.colors["listSecondLineText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+        }
+    }
+
+    Item {
+        id: star
+        objectName: "favoriteStar"
+        anchors.right: parent.right
+        anchors.rightMargin: 12
+        anchors.top: parent.top
+        anchors.topMargin: 14
+        width: 26
+        height: 26
+        visible: info.known && info.contact.stored
+        enabled: !rootWindow.readOnlyMode && !rootWindow.busy
+        opacity: enabled ? 1 : 0.4
+
+        Text {
+            anchors.centerIn: parent
+            text: info.contact && info.contact.favorite ? "\u2605" : "\u2606"
+            color: starArea.containsMouse ? qomxStyle.colors["hoverButton"] : qomxStyle.colors["defaultButton"]
+            font.pixelSize: 22
+        }
+
+        MouseArea {
+            id: starArea
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onClicked: rootWindow.toggleFavorite()
+        }
+
+        Text {
+            anchors.top: parent.bottom
+            anchors.right: parent.right
+            visible: starArea.containsMouse
+            text: (info.contact && info.contact.favorite ? qsTr("Remove from Favorites") : qsTr("Set as Favorite"))
+                  + rootWindow.languageChangeProperty
+            color: qomxStyle.colors["listSecondLineText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 10
+        }
+    }
+}

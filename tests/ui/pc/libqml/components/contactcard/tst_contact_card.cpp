@@ -1,0 +1,425 @@
+#include "libqml/components/contactcard/contact_card.h"
+
+#include "../../qml_test_setup.h"
+#include "common/constants.h"
+#include "Dialogs/message_window.h"
+#include "libqml/components/contactcard/contact_card_fields.h"
+#include "libqml/window/qml_view.h"
+#include "support/test_environment.h"
+
+#include <Kivo/Configuration/Config.h>
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Controllers/ContactSearchController.h>
+#include <Kivo/Settings.h>
+#include <Kivo/Simulation/Service.h>
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QQuickItem>
+#include <QtTest>
+
+using Dialogs::MessageWindow;
+using Kivo::Contacts::IContact;
+using QML::ContactCard;
+namespace Properties = Kivo::Contacts::Properties;
+using Fields = Models::ContactCardFields;
+
+namespace {
+
+const QByteArray Accounts = R"({ "accounts": [
+  { "user": "alice@test.example", "password": "a", "displayName": "Alice Carter", "domain": "test.example",
+    "contacts": [
+      { "id": 1, "name": "Bob Lind", "address": "bob@test.example", "number": "+15550101", "group": "Team", "presence": 7 },
+      { "id": 2, "name": "Chiara Rossi", "address": "chiara@test.example", "number": "+15550102", "presence": 12 } ] },
+  { "user": "bob@test.example", "password": "b", "displayName": "Bob Lind", "domain": "test.example" },
+  { "user": "dev@test.example", "password": "d", "displayName": "Dev Patel", "domain": "test.example" } ] })";
+
+QList<MessageWindow*> shownMessageWindows()
+{
+    QList<MessageWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<MessageWindow*>(widget);
+        if (window && window->isVisible())
+            windows << window;
+    }
+    return windows;
+}
+
+// Repeated rows are visual children only, so the search walks the item tree.
+QQuickItem* findItem(QQuickItem* item, const QString& name)
+{
+    if (item->objectName() == name)
+        return item;
+    for (QQuickItem* child : item->childItems()) {
+        if (QQuickItem* found = findItem(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+QQuickItem* sceneItem(const ContactCard& card, const char* name)
+{
+    return findItem(card.view()->rootObject(), QLatin1String(name));
+}
+
+bool shows(const ContactCard& card, const char* name)
+{
+    const QQuickItem* item = sceneItem(card, name);
+    return item && item->isVisible();
+}
+
+} // namespace
+
+class ContactCardTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void opensInTheModeOfItsContact_data();
+    void opensInTheModeOfItsContact();
+    void additionWaitsForTheService_data();
+    void additionWaitsForTheService();
+    void additionAsksBeforeImportingAMatch();
+    void refusedAdditionStaysOpenWithTheReason();
+    void duplicateAddressIsRefusedInTheCard();
+    void editSavesThroughTheService();
+    void cancelRestoresTheFields();
+    void deletionWithoutConfirmationClosesTheCard();
+    void favouriteStarGoesThroughTheService();
+    void closingAnUnaddedCardDeletesItsNewContact();
+    void shownName_data();
+    void shownName();
+    void fieldTextIsCleaned_data();
+    void fieldTextIsCleaned();
+
+private:
+    ContactCard* openCard(IContact* contact, bool withSearch = true);
+
+    std::unique_ptr<TestSupport::Environment> m_Environment;
+    std::unique_ptr<Kivo::Simulation::Service> m_Service;
+    std::unique_ptr<Kivo::Contacts::Contacts> m_Contacts;
+    std::unique_ptr<Kivo::Controllers::ContactSearchController> m_Search;
+    std::unique_ptr<Kivo::Configuration::Config> m_Config;
+};
+
+void ContactCardTest::initTestCase()
+{
+    QmlTestSetup::prepare();
+}
+
+void ContactCardTest::init()
+{
+    m_Environment = std::make_unique<TestSupport::Environment>();
+    m_Service = std::make_unique<Kivo::Simulation::Service>();
+    m_Service->setLatency(0);
+    QVERIFY(m_Service->load(Accounts));
+    QSignalSpy signedIn(m_Service.get(), &Kivo::Simulation::Service::signedIn);
+    m_Service->signIn("alice@test.example", "a");
+    QVERIFY(signedIn.wait());
+    m_Contacts = std::make_unique<Kivo::Contacts::Contacts>();
+    m_Contacts->attach(*m_Service);
+    m_Search = std::make_unique<Kivo::Controllers::ContactSearchController>(m_Service.get());
+    m_Config = std::make_unique<Kivo::Configuration::Config>(QString(), Kivo::Configuration::Config::Document());
+}
+
+void ContactCardTest::cleanup()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<MessageWindow*>(widget) || qobject_cast<ContactCard*>(widget))
+            delete widget;
+    }
+    m_Search.reset();
+    m_Contacts.reset();
+    m_Service.reset();
+    m_Config.reset();
+    m_Environment.reset();
+}
+
+ContactCard* ContactCardTest::openCard(IContact* contact, bool withSearch)
+{
+    auto* card = new ContactCard(m_Contacts.get(), contact, m_Config.get(), nullptr,
+                                 withSearch ? m_Search.get() : nullptr, false);
+    if (contact && !contact->isStored() && contact->getId() != 0)
+        card->setAddMode(true);
+    if (!card->activate())
+        return nullptr;
+    card->show();
+    return card;
+}
+
+void ContactCardTest::opensInTheModeOfItsContact_data()
+{
+    QTest::addColumn<int>("contactId");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("addMode");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("storedContact");
+    QTest::addColumn<QStringList>("buttons");
+
+    QTest::newRow("new contact") << -1 << QString() << "Add Contact" << true << false << false
+                                 << QStringList({"addButton", "cancelButton"});
+    QTest::newRow("stored contact") << 2 << QString() << "Chiara Rossi" << false << false << true
+                                    << QStringList({"editButton", "deleteButton"});
+    QTest::newRow("own contact") << 0 << QString() << "Alice Carter" << false << true << false << QStringList();
+    // Opened in add mode as any unstored contact is, the card works on the listed object.
+    QTest::newRow("match of a listed contact") << -2 << "BOB@test.example" << "Add Contact" << true << false << true
+                                               << QStringList({"addButton", "cancelButton"});
+    QTest::newRow("match of someone new") << -2 << "dev@test.example" << "Add Contact" << true << false << false
+                                          << QStringList({"addButton", "cancelButton"});
+}
+
+void ContactCardTest::opensInTheModeOfItsContact()
+{
+    QFETCH(int, contactId);
+    QFETCH(QString, address);
+    QFETCH(QString, title);
+    QFETCH(bool, addMode);
+    QFETCH(bool, readOnly);
+    QFETCH(bool, storedContact);
+    QFETCH(QStringList, buttons);
+
+    IContact match(-1, "From the directory");
+    match.setSearchResult(true);
+    match.setProperty(Properties::Address, address);
+    IContact* given = contactId >= 0 ? m_Contacts->getContact(contactId) : (contactId == -2 ? &match : nullptr);
+
+    QPointer<ContactCard> card = openCard(given);
+    QVERIFY(card);
+    QVERIFY(card->view()->errors().isEmpty());
+    QCOMPARE(card->windowTitle(), title);
+    QCOMPARE(card->addMode(), addMode);
+    QCOMPARE(card->readOnlyMode(), readOnly);
+    QVERIFY(card->contact());
+    QCOMPARE(card->contact()->isStored(), storedContact);
+    QVERIFY(card->contact() != &match);
+    QCOMPARE(card->minimumSize(), QSize(345, 450));
+
+    const QStringList all{"addButton", "saveButton", "cancelButton", "editButton", "deleteButton", "importButton"};
+    for (const QString& button : all)
+        QCOMPARE(shows(*card, button.toLatin1()), buttons.contains(button));
+    QCOMPARE(shows(*card, "favoriteStar"), storedContact && !addMode);
+    if (readOnly) {
+        // The own contact can be looked at, never changed.
+        card->setEditMode(true);
+        QVERIFY(!card->editMode());
+        QVERIFY(!shows(*card, "saveButton"));
+        QVERIFY(sceneItem(*card, "field0"));
+        QVERIFY(sceneItem(*card, "field0")->property("readOnly").toBool());
+    }
+}
+
+void ContactCardTest::additionWaitsForTheService_data()
+{
+    QTest::addColumn<bool>("withSearch");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("storedName");
+
+    // Automatic import takes the directory's details over the typed ones.
+    QTest::newRow("directory, automatic import") << true << "dev@test.example" << "Dev Patel";
+    QTest::newRow("directory without a match") << true << "zed@elsewhere.example" << "Zed";
+    QTest::newRow("no directory") << false << "dev@test.example" << "Zed";
+}
+
+void ContactCardTest::additionWaitsForTheService()
+{
+    QFETCH(bool, withSearch);
+    QFETCH(QString, address);
+    QFETCH(QString, storedName);
+
+    m_Config = std::make_unique<Kivo::Configuration::Config>(
+        QString(), Kivo::Configuration::Config::Document{QString(), {{ContactCard::DirectoryMatchItem, "automatic"}}});
+    QPointer<ContactCard> card = openCard(nullptr, withSearch);
+    QVERIFY(card);
+    QVERIFY(!sceneItem(*card, "addButton")->isEnabled());
+
+    // Typed for real into the scene.
+    card->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(card));
+    card->view()->setFocus();
+    QQuickItem* name = sceneItem(*card, "field0");
+    QVERIFY(name);
+    name->forceActiveFocus();
+    QTest::keyClicks(card->view(), "Zed");
+    QCOMPARE(card->findChild<Fields*>()->valueOf(Fields::DisplayNameField), QString("Zed"));
+    QTRY_VERIFY(sceneItem(*card, "addButton")->isEnabled());
+    card->findChild<Fields*>()->setValue(9, address);
+
+    QSignalSpy added(card.data(), &ContactCard::contactAdded);
+    QSignalSpy listAdded(m_Contacts.get(), &Kivo::Contacts::Contacts::contactAdded);
+    card->addContact();
+    QVERIFY(added.isEmpty());
+    QVERIFY(listAdded.wait());
+    QCOMPARE(added.count(), 1);
+    QTRY_VERIFY(!card);
+    QVERIFY(shownMessageWindows().isEmpty());
+    const IContact* stored = m_Contacts->findByAddress(address);
+    QVERIFY(stored);
+    QCOMPARE(stored->getDisplayName(), storedName);
+}
+
+void ContactCardTest::additionAsksBeforeImportingAMatch()
+{
+    QPointer<ContactCard> card = openCard(nullptr);
+    auto* fields = card->findChild<Fields*>();
+    fields->setValue(0, "Devvy");
+    fields->setValue(9, "dev@test.example");
+    card->addContact();
+    QTRY_COMPARE(shownMessageWindows().size(), 1);
+    MessageWindow* question = shownMessageWindows().first();
+    QCOMPARE(question->windowTitle(), QString("Match Found"));
+    QVERIFY(question->findChild<QLabel*>("messageText")->text().contains("information of Dev Patel from the directory"));
+
+    QSignalSpy listAdded(m_Contacts.get(), &Kivo::Contacts::Contacts::contactAdded);
+    question->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::No)->click();
+    QVERIFY(listAdded.wait());
+    QTRY_VERIFY(!card);
+    QCOMPARE(m_Contacts->findByAddress("dev@test.example")->getDisplayName(), QString("Devvy"));
+}
+
+void ContactCardTest::refusedAdditionStaysOpenWithTheReason()
+{
+    QPointer<ContactCard> card = openCard(nullptr, false);
+    card->findChild<Fields*>()->setValue(0, QString("Eve") + QChar(0x7));
+    QSignalSpy failed(m_Contacts.get(), &Kivo::Contacts::Contacts::requestFailed);
+    card->addContact();
+    QVERIFY(card->isBusy());
+    QVERIFY(failed.wait());
+    QVERIFY(card);
+    QVERIFY(!card->isBusy());
+    QCOMPARE(card->errorText(), QString("A contact detail contains control characters"));
+    QVERIFY(shows(*card, "errorBanner"));
+    QVERIFY(card->addMode());
+}
+
+void ContactCardTest::duplicateAddressIsRefusedInTheCard()
+{
+    QPointer<ContactCard> card = openCard(nullptr);
+    auto* fields = card->findChild<Fields*>();
+    fields->setValue(0, "Another Bob");
+    fields->setValue(9, "bob@test.example");
+    card->addContact();
+    QTRY_COMPARE(shownMessageWindows().size(), 1);
+    MessageWindow* box = shownMessageWindows().first();
+    QCOMPARE(box->windowTitle(), QString("Error Adding Contact"));
+    QVERIFY(box->findChild<QLabel*>("messageText")->text().contains("(Bob Lind)"));
+    box->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    // Acknowledged, the taken IM address is emptied for another try.
+    QTRY_COMPARE(fields->valueOf(Fields::JidField), QString());
+    QVERIFY(card);
+    QCOMPARE(m_Contacts->contacts().size(), 2);
+}
+
+void ContactCardTest::editSavesThroughTheService()
+{
+    IContact* chiara = m_Contacts->getContact(2);
+    QPointer<ContactCard> card = openCard(chiara);
+    card->setEditMode(true);
+    QVERIFY(shows(*card, "saveButton"));
+    QVERIFY(!sceneItem(*card, "field0")->property("readOnly").toBool());
+    auto* fields = card->findChild<Fields*>();
+    fields->setValue(0, "Chiara R.");
+    fields->setValue(5, "+15550177");
+
+    QSignalSpy editMode(card.data(), &ContactCard::editModeChanged);
+    card->save();
+    QVERIFY(card->isBusy());
+    QVERIFY(card->editMode());
+    QCOMPARE(chiara->getDisplayName(), QString("Chiara Rossi"));
+    QVERIFY(editMode.wait());
+    QVERIFY(!card->editMode());
+    QVERIFY(!card->isBusy());
+    QCOMPARE(chiara->getDisplayName(), QString("Chiara R."));
+    QCOMPARE(chiara->getProperty(Properties::MobileNumber).toString(), QString("+15550177"));
+    QCOMPARE(card->windowTitle(), QString("Chiara R."));
+    QVERIFY(shows(*card, "editButton"));
+}
+
+void ContactCardTest::cancelRestoresTheFields()
+{
+    QPointer<ContactCard> card = openCard(m_Contacts->getContact(1));
+    QCOMPARE(card->groupNames(), QString("Team"));
+    QCOMPARE(card->availabilityText(), QString("Available"));
+    card->setEditMode(true);
+    auto* fields = card->findChild<Fields*>();
+    fields->setValue(0, "Changed");
+    card->cancel();
+    QVERIFY(!card->editMode());
+    QCOMPARE(fields->valueOf(Fields::DisplayNameField), QString("Bob Lind"));
+    QCOMPARE(m_Contacts->getContact(1)->getDisplayName(), QString("Bob Lind"));
+}
+
+void ContactCardTest::deletionWithoutConfirmationClosesTheCard()
+{
+    Kivo::Settings(Kivo::Settings::UserSettings).setValue(Constants::SettingsKey::ConfirmRemoveContact, false);
+    QPointer<ContactCard> card = openCard(m_Contacts->getContact(1));
+    QSignalSpy removed(m_Contacts.get(), &Kivo::Contacts::Contacts::contactRemoved);
+    card->deleteContact();
+    QVERIFY(shownMessageWindows().isEmpty());
+    QVERIFY(card);
+    QVERIFY(removed.wait());
+    QTRY_VERIFY(!card);
+    QVERIFY(!m_Contacts->getContact(1));
+}
+
+void ContactCardTest::favouriteStarGoesThroughTheService()
+{
+    IContact* bob = m_Contacts->getContact(1);
+    QPointer<ContactCard> card = openCard(bob);
+    QSignalSpy favourites(m_Contacts.get(), &Kivo::Contacts::Contacts::favoritesChanged);
+    QQuickItem* star = sceneItem(*card, "favoriteStar");
+    const QPointF centre = star->mapToScene(QPointF(star->width() / 2, star->height() / 2));
+    QTest::mouseClick(card->view(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    QVERIFY(favourites.wait());
+    QVERIFY(bob->isFavorite());
+}
+
+void ContactCardTest::closingAnUnaddedCardDeletesItsNewContact()
+{
+    QPointer<ContactCard> card = openCard(nullptr);
+    QPointer<IContact> draft = card->contact();
+    QVERIFY(draft && draft->isTemporary());
+    card->cancel();
+    QTRY_VERIFY(!card);
+    QVERIFY(!draft);
+}
+
+void ContactCardTest::shownName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("30 characters") << QString(30, 'a') << QString(30, 'a');
+    QTest::newRow("31 characters") << QString(31, 'a') << QString(30, 'a') + "...";
+}
+
+void ContactCardTest::shownName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QCOMPARE(ContactCard::shownName(name), shown);
+}
+
+void ContactCardTest::fieldTextIsCleaned_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("line breaks") << "a\r\nb\nc" << "a b c";
+    QTest::newRow("overlong") << QString(120, 'x') << QString(100, 'x');
+}
+
+void ContactCardTest::fieldTextIsCleaned()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    Fields fields;
+    fields.setValue(3, typed);
+    QCOMPARE(fields.valueOf(Fields::WorkPhoneField), kept);
+}
+
+QTEST_MAIN(ContactCardTest)
+#include "tst_contact_card.moc"
