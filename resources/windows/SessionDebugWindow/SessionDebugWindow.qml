@@ -36,9 +36,9 @@ Rectangle {
                 id: details
                 x: 6
                 y: 6
-                Text { color: qomxStyle.colors.darkText; text: "Type: " + model.type }
-                Text { color: qomxStyle.colors.darkText; text: "State: " + model.state }
-                Text { color: qomxStyle.colors.darkText; text: "CurrentHost: " + model.currentHost }
+                Text { color: qomxStyle.colors.darkText; font.family: qomxStyle.fontFamily; text: "Type: " + model.type }
+                Text { color: qomxStyle.colors.darkText; font.family: qomxStyle.fontFamily; text: "State: " + model.state }
+                Text { color: qomxStyle.colors.darkText; font.family: qomxStyle.fontFamily; text: "CurrentHost: " + model.currentHost }
             }
 
             Rectangle {
@@ -53,6 +53,7 @@ Rectangle {
                 Text {
                     anchors.centerIn: parent
                     color: qomxStyle.colors.whiteText
+                    font.family: qomxStyle.fontFamily
                     text: button.running ? "Stop" : "Start"
                 }
 
