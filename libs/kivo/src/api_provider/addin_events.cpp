@@ -39,6 +39,11 @@ QByteArray contactProperties(int contactId, const Properties& properties)
     return writer.line();
 }
 
+QByteArray contactRemoved(int contactId)
+{
+    return WireWriter("contactremoved").number(contactId).line();
+}
+
 QByteArray contactPresence(int contactId, int state, const QString& freeText, const QString& location)
 {
     return WireWriter("presence").number(contactId).number(state).text(freeText).text(location).line();

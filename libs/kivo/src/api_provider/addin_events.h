@@ -59,6 +59,7 @@ QByteArray connectionState(State state);
 QByteArray signedOut();
 QByteArray language(const QString& language);
 QByteArray contactProperties(int contactId, const Properties& properties);
+QByteArray contactRemoved(int contactId);
 QByteArray contactPresence(int contactId, int state, const QString& freeText, const QString& location);
 QByteArray newCall(const CallInfo& call);
 QByteArray callState(const CallInfo& call, CallState state);

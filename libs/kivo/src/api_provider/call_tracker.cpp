@@ -2,6 +2,7 @@
 
 #include "addin_connection.h"
 #include "addin_server.h"
+#include "contact_lookup.h"
 
 #include <Kivo/Simulation/Service.h>
 
@@ -18,15 +19,6 @@ namespace {
 Simulation::Service& service()
 {
     return Simulation::Service::shared();
-}
-
-int contactIdOf(const QString& remote)
-{
-    for (const Simulation::Contact& contact : service().contacts()) {
-        if (contact.address.compare(remote, Qt::CaseInsensitive) == 0 || (!contact.number.isEmpty() && contact.number == remote))
-            return contact.id;
-    }
-    return 0;
 }
 
 } // namespace
@@ -82,7 +74,9 @@ CallTracker::Tracked& CallTracker::track(int callId, const QString& remote, bool
     call.info.uri = remote;
     call.info.video = video;
     call.info.direction = incoming ? AddinEvents::CallIncoming : AddinEvents::CallOutgoing;
-    const int contactId = contactIdOf(remote);
+    // The service names a conference by its parties' addresses, joined.
+    const bool conference = !incoming && remote.contains(QLatin1String(", "));
+    const int contactId = conference ? ConferenceContactId : ContactLookup::idOf(remote);
     call.info.contactId = contactId != 0 ? contactId : UnknownPartyIds + callId;
     m_Calls.append(call);
     m_Server->broadcast(AddinEvents::Calls, AddinEvents::newCall(call.info));

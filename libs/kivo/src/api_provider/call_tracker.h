@@ -23,6 +23,8 @@ class CallTracker : public QObject
 public:
     // Contact ids of parties that are no stored contact start here.
     static constexpr int UnknownPartyIds = 1000000;
+    // The contact id of a conference.
+    static constexpr int ConferenceContactId = -1;
 
     CallTracker(AddinServer* server, QObject* parent = nullptr);
 

@@ -2,8 +2,10 @@
 
 #include "addin_events.h"
 #include "call_tracker.h"
+#include "contact_lookup.h"
 #include "presence_mapping.h"
 
+#include <Kivo/Contacts/Properties.h>
 #include <Kivo/Simulation/Service.h>
 
 namespace Kivo {
@@ -20,7 +22,7 @@ void add(AddinEvents::Properties& properties, const char* key, const QString& va
 
 } // namespace
 
-QByteArray properties(int contactId, const CallTracker& calls)
+QByteArray properties(int contactId, const CallTracker* calls)
 {
     const Simulation::Service& service = Simulation::Service::shared();
     AddinEvents::Properties properties;
@@ -29,13 +31,15 @@ QByteArray properties(int contactId, const CallTracker& calls)
             add(properties, "DisplayName", account->displayName);
             add(properties, "Jid", account->userName);
         }
-    } else if (const std::optional<Simulation::Contact> contact = service.contact(contactId)) {
-        add(properties, "DisplayName", contact->name);
-        add(properties, "Jid", contact->address);
-        add(properties, "WorkPhone", contact->number);
+    } else if (const std::optional<Simulation::ContactRecord> contact = ContactLookup::find(contactId)) {
+        add(properties, "DisplayName", ContactLookup::text(*contact, Contacts::Properties::DisplayName));
+        add(properties, "FirstName", ContactLookup::text(*contact, Contacts::Properties::FirstName));
+        add(properties, "LastName", ContactLookup::text(*contact, Contacts::Properties::LastName));
+        add(properties, "Jid", ContactLookup::text(*contact, Contacts::Properties::Jid));
+        add(properties, "WorkPhone", ContactLookup::number(*contact));
     } else {
         // A caller who is no contact is named by the address the call came from.
-        const QString address = calls.unknownPartyAddress(contactId);
+        const QString address = calls ? calls->unknownPartyAddress(contactId) : QString();
         add(properties, address.contains('@') ? "Jid" : "WorkPhone", address);
     }
     return AddinEvents::contactProperties(contactId, properties);
@@ -50,7 +54,7 @@ QByteArray presence(int contactId)
         if (const std::optional<Simulation::Account> account = service.signedInAccount())
             internal = account->presence;
         note = service.ownNote();
-    } else if (const std::optional<Simulation::Contact> contact = service.contact(contactId)) {
+    } else if (const std::optional<Simulation::ContactRecord> contact = ContactLookup::find(contactId)) {
         internal = contact->presence;
         note = contact->note;
     }

@@ -11,7 +11,8 @@ class CallTracker;
 namespace ContactReplies {
 
 // Properties the add-ins know: "DisplayName", "Jid" and "WorkPhone"; none for an unknown id.
-QByteArray properties(int contactId, const CallTracker& calls);
+// Callers who are no contact are named from `calls` when given.
+QByteArray properties(int contactId, const CallTracker* calls = nullptr);
 QByteArray presence(int contactId);
 
 } // namespace ContactReplies

@@ -5,14 +5,14 @@
 #include <Kivo/ApiProvider/Controller.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Settings.h>
-#include <Kivo/Simulation/Service.h>
 
 #include "addin_connection.h"
 #include "addin_server.h"
 #include "call_tracker.h"
-#include "contact_events.h"
+#include "contact_lookup.h"
 #include "contact_replies.h"
 #include "presence_mapping.h"
+#include "session_events.h"
 
 #include "../kivo_log.h"
 
@@ -38,12 +38,12 @@ QStringList addressesOf(const QList<int>& contactIds)
 {
     QStringList addresses;
     for (const int contactId : contactIds) {
-        const std::optional<Simulation::Contact> contact = Simulation::Service::shared().contact(contactId);
+        const std::optional<Simulation::ContactRecord> contact = ContactLookup::find(contactId);
         if (!contact) {
             KIVO_LOG(LevelWarning) << "Client API: an add-in asked to call unknown contact " << contactId;
             continue;
         }
-        addresses.append(contact->number.isEmpty() ? contact->address : contact->number);
+        addresses.append(ContactLookup::callAddress(*contact));
     }
     return addresses;
 }
@@ -57,7 +57,7 @@ void Controller::startAddinServer()
     m_AllConnectors->setItemRoleNames({{ConnectorData::ObjectRole, "connector"}});
     m_AddinServer = new AddinServer(this);
     m_Calls = new CallTracker(m_AddinServer, this);
-    m_ContactEvents = new ContactEvents(m_AddinServer, this);
+    m_SessionEvents = new SessionEvents(m_AddinServer, this);
     connect(m_AddinServer, &AddinServer::commandReceived, this, &Controller::onAddinCommand);
     connect(m_AddinServer, &AddinServer::connectorIntroduced, this, &Controller::onConnectorIntroduced);
     connect(m_AddinServer, &AddinServer::connectorLeft, this, &Controller::onConnectorLeft);
@@ -71,14 +71,14 @@ void Controller::serveSession(bool serve)
         return;
     if (serve) {
         m_Calls->start();
-        m_ContactEvents->start();
+        m_SessionEvents->start();
         m_AddinServer->setState(AddinEvents::Connected);
         return;
     }
     if (m_AddinServer->state() != AddinEvents::Connected)
         return;
     m_Calls->stop();
-    m_ContactEvents->stop();
+    m_SessionEvents->stop();
     m_AddinServer->broadcast(AddinEvents::Always, AddinEvents::signedOut());
     m_AddinServer->setState(AddinEvents::Connecting);
 }
@@ -136,8 +136,11 @@ void Controller::onAddinCommand(AddinConnection* connection, const AddinCommand&
     }
     if (command.kind == AddinCommand::ReceiveEvents) {
         tellLanguage(connection);
-        if (m_Session && connection->wants(AddinEvents::Calls))
-            m_Calls->replayTo(connection);
+        if (m_Session) {
+            if (connection->wants(AddinEvents::Calls))
+                m_Calls->replayTo(connection);
+            m_SessionEvents->replayTo(connection);
+        }
         return;
     }
     if (!m_Session) {
@@ -147,7 +150,7 @@ void Controller::onAddinCommand(AddinConnection* connection, const AddinCommand&
     }
     switch (command.kind) {
     case AddinCommand::RequestProperties:
-        connection->send(ContactReplies::properties(int(command.number), *m_Calls));
+        connection->send(ContactReplies::properties(int(command.number), m_Calls));
         break;
     case AddinCommand::RequestPresence:
         connection->send(ContactReplies::presence(int(command.number)));

@@ -77,7 +77,10 @@ public:
         add(QString("callState %1 %2").arg(describe(call)).arg(state));
     }
     void callMuteState(bool muted) override { add(muted ? "muted" : "unmuted"); }
-    void voicemailDetails(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+    void voicemailDetails(std::int32_t newMessages, std::int32_t, std::int32_t, std::int32_t) override
+    {
+        add(QString("voicemail %1").arg(newMessages));
+    }
     void clearLogs() override { add("clearLogs"); }
 
 private:
@@ -118,6 +121,8 @@ private slots:
     void addinCommandsBecomeSignals_data();
     void addinCommandsBecomeSignals();
     void addinFollowsACallAndDrivesIt();
+    void placedCallsReachTheAddin();
+    void addinGetsOnlyTheStreamsItAskedFor();
     void junkFromAnAddinIsDroppedAndTheLinkLives_data();
     void junkFromAnAddinIsDroppedAndTheLinkLives();
     void addinFindsARestartedClient();
@@ -308,6 +313,44 @@ void AddinLinkTest::addinFollowsACallAndDrivesIt()
     m_Api->hangupCall();
     QVERIFY(addinSees("callState bob@demo.telvarion.net 1 0 0 0"));
     QVERIFY(service().call(stranger).has_value());
+}
+
+void AddinLinkTest::placedCallsReachTheAddin()
+{
+    connectAddin();
+    signIn();
+    QVERIFY(addinSees("state 2"));
+    m_Api->receiveEvents(TelvarionApi::EventCalls);
+
+    QVERIFY(service().placeCall({"+15550102"}, false) != 0);
+    QVERIFY(addinSees("newCall +15550102 2 1 0"));
+    QVERIFY(addinSees("callState +15550102 2 1 0 1"));
+    QVERIFY(addinSees("callState +15550102 2 1 0 2"));
+
+    // A conference has no one contact.
+    QVERIFY(service().placeCall({"bob@demo.telvarion.net", "+15550103"}, true) != 0);
+    QVERIFY(addinSees("newCall bob@demo.telvarion.net, +15550103 -1 1 1"));
+}
+
+void AddinLinkTest::addinGetsOnlyTheStreamsItAskedFor()
+{
+    connectAddin();
+    signIn();
+    QVERIFY(addinSees("state 2"));
+    Kivo::Simulation::Control control(service());
+    QSignalSpy waiting(&service(), &Kivo::Simulation::Service::messagesWaiting);
+    QVERIFY(control.injectMessagesWaiting(3, 1));
+    QVERIFY(waiting.wait());
+
+    // Asking late still brings the count the service gave before.
+    m_Api->receiveEvents(TelvarionApi::EventVoiceMail);
+    QVERIFY(addinSees("voicemail 3"));
+
+    control.injectPresenceChange(1, 5);
+    control.injectIncomingCall("bob@demo.telvarion.net");
+    QVERIFY(control.injectMessagesWaiting(4, 0));
+    QVERIFY(addinSees("voicemail 4"));
+    QCOMPARE(m_Observer.seen.filter("presence").size() + m_Observer.seen.filter("Call").size(), 0);
 }
 
 void AddinLinkTest::junkFromAnAddinIsDroppedAndTheLinkLives_data()

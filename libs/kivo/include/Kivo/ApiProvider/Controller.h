@@ -26,7 +26,7 @@ namespace ApiProvider {
 class AddinConnection;
 class AddinServer;
 class CallTracker;
-class ContactEvents;
+class SessionEvents;
 struct AddinCommand;
 
 enum ConnectorModelType
@@ -97,7 +97,7 @@ private:
     QStandardItemModel* m_AllConnectors;
     AddinServer* m_AddinServer = nullptr;
     CallTracker* m_Calls = nullptr;
-    ContactEvents* m_ContactEvents = nullptr;
+    SessionEvents* m_SessionEvents = nullptr;
     bool m_Initialized = false;
     QPointer<Sessions::SessionManagerBase> m_Session;
 };
