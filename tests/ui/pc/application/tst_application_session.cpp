@@ -682,17 +682,21 @@ void ApplicationSessionTest::passwordExpiryNotice_data()
     QTest::addColumn<int>("days");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("expired");
+    QTest::addColumn<QString>("profilePath");
 
-    QTest::newRow("4 days") << 4 << QString() << false;
-    QTest::newRow("3 days") << 3 << "Vyx account password expires in 3 days. Please consider changing it." << false;
-    QTest::newRow("today") << 0 << "Vyx account password expires today. Please consider changing it." << false;
+    QTest::newRow("4 days") << 4 << QString() << false << "/profile";
+    QTest::newRow("3 days") << 3 << "Vyx account password expires in 3 days. Please consider changing it." << false
+                            << "/profile";
+    QTest::newRow("today") << 0 << "Vyx account password expires today. Please consider changing it." << false
+                           << "/profile";
     QTest::newRow("expired") << -1
                              << "Vyx account password has expired. Please change it to enable Vyx functionality."
-                             << true;
+                             << true << "/profile";
     QTest::newRow("long expired") << -10000
                                   << "Vyx account password has expired. Please change it to enable Vyx functionality."
-                                  << true;
-    QTest::newRow("out of range") << -10001 << QString() << false;
+                                  << true << "/profile";
+    QTest::newRow("out of range") << -10001 << QString() << false << "/profile";
+    QTest::newRow("no profile path") << 3 << QString() << false << QString();
 }
 
 void ApplicationSessionTest::passwordExpiryNotice()
@@ -700,10 +704,12 @@ void ApplicationSessionTest::passwordExpiryNotice()
     QFETCH(int, days);
     QFETCH(QString, text);
     QFETCH(bool, expired);
+    QFETCH(QString, profilePath);
 
+    logs().clear();
     Kivo::Configuration::Config::Document document;
     document.name = "Expiry";
-    document.items.insert(377, "/profile");
+    document.items.insert(377, profilePath);
     Kivo::Configuration::Config config(QString(), document);
     SessionManagerBase session(DemoUser, "Alice", &config, client()->getCredentialsManager());
     m_App.cbSessionOpened(session);
@@ -720,6 +726,7 @@ void ApplicationSessionTest::passwordExpiryNotice()
         QCOMPARE(notice->state() == Dialogs::PasswordChangeNotification::PasswordEntry, expired);
         delete notice;
     }
+    QCOMPARE(logs().contains("Vyx profile path not configured"), profilePath.isEmpty());
     delete m_App.mainWindow();
     m_App.cbSessionClosed(session);
     QVERIFY(!m_App.session());
