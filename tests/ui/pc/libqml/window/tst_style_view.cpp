@@ -30,6 +30,30 @@ QFileDialog* openChooser()
     return nullptr;
 }
 
+// The first item below root (root included) whose class is className.
+QQuickItem* findItem(QQuickItem* root, const char* className)
+{
+    if (qstrcmp(root->metaObject()->className(), className) == 0)
+        return root;
+    for (QQuickItem* child : root->childItems()) {
+        if (QQuickItem* found = findItem(child, className))
+            return found;
+    }
+    return nullptr;
+}
+
+// The list row that names the colour.
+QQuickItem* findRow(QQuickItem* item, const QString& colorName)
+{
+    for (QQuickItem* child : item->childItems()) {
+        if (child->property("text").toString() == colorName)
+            return item;
+        if (QQuickItem* found = findRow(child, colorName))
+            return found;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class StyleViewTest : public QObject
@@ -45,6 +69,7 @@ private slots:
     void escapeClosesAndTheNextShortcutOpensANewOne();
     void cancelledChooserEmitsNothing();
     void fontChangeShowsTheSelector();
+    void editingAValueChangesTheStyle();
 };
 
 void StyleViewTest::initTestCase()
@@ -156,6 +181,26 @@ void StyleViewTest::fontChangeShowsTheSelector()
     QVERIFY(!styleView.view()->rootObject()->property("fontSelectorVisible").toBool());
     QML::Style::instance()->setFontFamily(QStringLiteral("DejaVu Sans"));
     QVERIFY(styleView.view()->rootObject()->property("fontSelectorVisible").toBool());
+    QML::Style::instance()->setDefaults();
+}
+
+void StyleViewTest::editingAValueChangesTheStyle()
+{
+    TestSupport::Environment env;
+    QML::StyleView styleView;
+    styleView.setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(styleView.loadScene());
+    styleView.show();
+
+    QQuickItem* row = nullptr;
+    QTRY_VERIFY((row = findRow(styleView.view()->rootObject(), QStringLiteral("darkText"))));
+    QQuickItem* value = findItem(row, "QQuickTextInput");
+    QVERIFY(value);
+    value->setProperty("text", QStringLiteral("#123456"));
+    QVERIFY(QMetaObject::invokeMethod(value, "editingFinished"));
+
+    QCOMPARE(QML::Style::instance()->colors().value(QStringLiteral("darkText")).toString(), QStringLiteral("#123456"));
+    QCOMPARE(findItem(row, "QQuickRectangle")->property("color").value<QColor>(), QColor(0x12, 0x34, 0x56));
     QML::Style::instance()->setDefaults();
 }
 
