@@ -37,7 +37,7 @@ Item {
         width: 64
         height: 64
         radius: 32
-        color: qomxStyle.colors["mediumBackground"]
+        color: qomxStyle.colors["mediumText"]
 
         Text {
             anchors.centerIn: parent
