@@ -152,7 +152,9 @@ PasswordChangeNotification::PasswordChangeNotification(const Kivo::Utils::Creden
     , m_Credentials(credentials)
     , m_CredentialsType(credentialsType)
 {
-    setWindowFlags(Qt::Window);
+    // A plain window, but one that stays on top when asked to: an application-modal
+    // window behind a window kept on top would leave the program unusable.
+    setWindowFlags(Qt::Window | (windowFlags() & Qt::WindowStaysOnTopHint));
     setWindowModality(Qt::ApplicationModal);
     setCanMinimize(false);
     setCanMaximize(false);

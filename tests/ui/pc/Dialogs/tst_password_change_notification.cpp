@@ -54,6 +54,7 @@ private slots:
     void escapeClosesUnlessWaiting();
     void successStoresOnlyTheNewPassword();
     void failureShowsMessageAndCode();
+    void staysOnTopWhenAsked();
 
 private:
     QLineEdit* field(const char* name) const { return m_Notice->findChild<QLineEdit*>(name); }
@@ -273,6 +274,16 @@ void TestPasswordChangeNotification::failureShowsMessageAndCode()
     QCOMPARE(label("textLabel")->textFormat(), Qt::PlainText);
     QCOMPARE(button(QDialogButtonBox::Ok)->text(), QString("Close"));
     QVERIFY(!button(QDialogButtonBox::Cancel)->isVisible());
+}
+
+void TestPasswordChangeNotification::staysOnTopWhenAsked()
+{
+    QVERIFY(!m_Notice->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // Modal above a window kept on top, it must not disappear behind it.
+    PasswordChangeNotification onTop(credentials(), VyxType, true);
+    onTop.setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(onTop.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(onTop.windowFlags().testFlag(Qt::Window));
 }
 
 QTEST_MAIN(TestPasswordChangeNotification)
