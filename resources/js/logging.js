@@ -9,7 +9,7 @@ function encode(logger, level, msg, ctx) {
 // the error's stack ("name@file:line", innermost first). Scenes throw inside an anonymous
 // function, which has no name, so the function is the first one that has a name.
 function context(err) {
-    if (err === undefined)
+    if (err === undefined || err === null)
         return ["", 0, ""];
     var func = "";
     var frames = err.stack === undefined ? [] : String(err.stack).split("\n");

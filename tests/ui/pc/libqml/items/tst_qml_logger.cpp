@@ -86,10 +86,12 @@ void QmlLoggerTest::roundTripsThroughQml()
                       "        write(Logging.context(err))\n"
                       "    }\n"
                       "    function write(ctx) { console.log(Logging.encode(logger, Logger.EError, \"y\", ctx)) }\n"
+                      "    property var noPlace: Logging.context(null).join(\"|\")\n"
                       "}\n",
                       QUrl(QStringLiteral("qrc:/tests/LoggerScene.qml")));
     QScopedPointer<QObject> root(component.create());
     QVERIFY2(root, qPrintable(component.errorString()));
+    QCOMPARE(root->property("noPlace").toString(), QStringLiteral("|0|"));
 
     g_Previous = qInstallMessageHandler(routeToLogger);
     QMetaObject::invokeMethod(root.data(), "plain");
