@@ -59,6 +59,13 @@ void Client::connectService()
                 onServiceSignInFailed(userName, static_cast<int>(error));
             });
     connect(&service, &Simulation::Service::signedOut, this, &Client::onServiceSignedOut);
+    // A new service password stored for the signed-in user is the one its later requests use.
+    connect(m_Credentials, &Utils::Credentials::CredentialsManager::credentialsChanged, this, [this] {
+        Utils::Credentials::UserCredentials stored;
+        if (m_Credentials->getCredentials(Utils::Credentials::CredentialsManager::DeviceManagement,
+                                          m_UserCredentials->getUsername(), stored))
+            *m_UserCredentials = stored;
+    });
 }
 
 const Utils::Credentials::UserCredentials& Client::getUserCredentials() const

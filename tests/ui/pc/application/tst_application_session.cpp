@@ -830,6 +830,8 @@ void ApplicationSessionTest::changedPasswordIsSentAndStored()
     QTRY_VERIFY(client()->getCredentialsManager()->getCredentials(vyx, DemoUser, stored)
                 && stored.getData(vyx).getPassword() == "Changed-5678");
     QCOMPARE(stored.getData(basic).getPassword(), QString(DemoPassword));
+    // The next notice checks the old password against the new one.
+    QCOMPARE(client()->getUserCredentials().getData(vyx).getPassword(), QString("Changed-5678"));
     delete notice;
     delete m_App.mainWindow();
     m_App.cbSessionClosed(session);
