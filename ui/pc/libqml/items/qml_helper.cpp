@@ -112,21 +112,23 @@ bool QmlHelper::checkResource(const QString& url) const
 
 QString QmlHelper::modifyStyle(const QString& text, const QString& searchText, const QString& style) const
 {
-    QString result = text;
-    QString search = searchText;
-    if (Qt::mightBeRichText(text)) {
-        result = text.toHtmlEscaped();
-        search = searchText.toHtmlEscaped();
-    }
+    const bool rich = Qt::mightBeRichText(text);
+    const auto escaped = [rich](const QString& part) { return rich ? part.toHtmlEscaped() : part; };
     if (searchText.isEmpty() || !text.contains(searchText, Qt::CaseInsensitive))
-        return result;
+        return escaped(text);
 
-    const int first = result.indexOf(search, 0, Qt::CaseInsensitive);
-    if (first < 0)
-        return result;
-    const QString match = result.mid(first, search.length());
-    const QString replacement = QStringLiteral("<span style=\"%1\">%2</span>").arg(style, match);
-    return result.replace(search, replacement, Qt::CaseInsensitive);
+    // Matches are found in the plain text and escaped piece by piece: a search for "t" must
+    // not land inside the "&lt;" of an escaped name. Every match shows as the first one does.
+    int at = text.indexOf(searchText, 0, Qt::CaseInsensitive);
+    const QString highlighted =
+        QStringLiteral("<span style=\"%1\">%2</span>").arg(style, escaped(text.mid(at, searchText.length())));
+    QString result;
+    int from = 0;
+    for (; at >= 0; at = text.indexOf(searchText, from, Qt::CaseInsensitive)) {
+        result += escaped(text.mid(from, at - from)) + highlighted;
+        from = at + searchText.length();
+    }
+    return result + escaped(text.mid(from));
 }
 
 QString QmlHelper::formatTime(const QDateTime& dateTime) const

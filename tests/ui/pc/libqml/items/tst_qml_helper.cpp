@@ -61,6 +61,10 @@ void QmlHelperTest::modifyStyle_data()
     QTest::newRow("angle bracket escapes the whole name")
         << "Bob <b>Smith</b>" << "smith"
         << "Bob &lt;b&gt;<span style=\"S\">Smith</span>&lt;/b&gt;";
+    QTest::newRow("a match never lands inside an escaped character")
+        << "Bob <b>Smith</b>" << "t" << "Bob &lt;b&gt;Smi<span style=\"S\">t</span>h&lt;/b&gt;";
+    QTest::newRow("a search for a bracket finds the bracket")
+        << "Bob <b>Smith</b>" << "<b" << "Bob <span style=\"S\">&lt;b</span>&gt;Smith&lt;/b&gt;";
 }
 
 void QmlHelperTest::modifyStyle()
