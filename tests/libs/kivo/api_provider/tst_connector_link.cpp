@@ -39,6 +39,8 @@ void ConnectorLinkTest::pluginFollowsACallUntilSignOut()
     Kivo::Sessions::SessionManagerBase session;
     QVERIFY(controller.Initialize(&contacts, &session, nullptr));
 
+    // The plug-in's log folder under the data home, as an installed system has it.
+    QVERIFY(QDir().mkpath(folder.filePath("Marlowane/Tavoro/logs")));
     QProcess host;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", folder.path());
