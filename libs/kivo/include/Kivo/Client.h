@@ -86,8 +86,11 @@ signals:
     void disclaimerAccepted();
     void disclaimerRejected();
     void showDisclaimerDialog();
-    void requestProxyCredentials(bool secure, const QString& host, const QString& realm, bool retry,
-                                 QObject* requester, const QString& method);
+    // A proxy asks for credentials: answer at once with none, or ask the user, starting from
+    // the stored user name and password; the answer goes to `method` (a signature with its
+    // leading code character) of `receiver`.
+    void requestProxyCredentials(bool answerNow, const QString& userName, const QString& password, bool https,
+                                 QObject* receiver, const QString& method);
 
 private slots:
     void onExit();
