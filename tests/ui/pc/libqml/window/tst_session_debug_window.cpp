@@ -1,6 +1,7 @@
 #include "libqml/window/session_debug_window.h"
 
 #include "../qml_test_setup.h"
+#include "../scene_items.h"
 #include "libqml/window/qml_view.h"
 #include "support/test_environment.h"
 
@@ -13,20 +14,9 @@
 
 namespace {
 
-QQuickItem* findText(QQuickItem* item, const QString& text)
-{
-    if (item->property("text").toString() == text)
-        return item;
-    for (QQuickItem* child : item->childItems()) {
-        if (QQuickItem* found = findText(child, text))
-            return found;
-    }
-    return nullptr;
-}
-
 void click(QML::View* view, const QString& text)
 {
-    QQuickItem* label = findText(view->rootObject(), text);
+    QQuickItem* label = SceneItems::withText(view->rootObject(), text);
     QVERIFY2(label, qPrintable(text));
     const QPointF centre = label->mapToScene(QPointF(label->width() / 2, label->height() / 2));
     QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
@@ -66,12 +56,12 @@ void SessionDebugWindowTest::showsAndSwitchesSubSessions()
 
     QQuickItem* root = window->view()->rootObject();
     QCOMPARE(root->property("sessionModel").value<QObject*>(), &model);
-    QVERIFY(findText(root, QStringLiteral("Sessions: 2")));
-    QVERIFY(findText(root, QStringLiteral("CurrentHost: xmpp.example.org")));
+    QVERIFY(SceneItems::withText(root, QStringLiteral("Sessions: 2")));
+    QVERIFY(SceneItems::withText(root, QStringLiteral("CurrentHost: xmpp.example.org")));
 
     click(window->view(), QStringLiteral("Stop"));
     QCOMPARE(sip.getState(), SubSession::Idle);
-    QTRY_VERIFY(!findText(root, QStringLiteral("Stop")));
+    QTRY_VERIFY(!SceneItems::withText(root, QStringLiteral("Stop")));
     click(window->view(), QStringLiteral("Start"));
     QCOMPARE(sip.getState(), SubSession::Connected);
 

@@ -1,6 +1,7 @@
 #include "libqml/window/style_view.h"
 
 #include "../qml_test_setup.h"
+#include "../scene_items.h"
 #include "libqml/window/qml_view.h"
 #include "support/test_environment.h"
 
@@ -26,30 +27,6 @@ QFileDialog* openChooser()
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (auto* chooser = qobject_cast<QFileDialog*>(widget); chooser && chooser->isVisible())
             return chooser;
-    }
-    return nullptr;
-}
-
-// The first item below root (root included) whose class is className.
-QQuickItem* findItem(QQuickItem* root, const char* className)
-{
-    if (qstrcmp(root->metaObject()->className(), className) == 0)
-        return root;
-    for (QQuickItem* child : root->childItems()) {
-        if (QQuickItem* found = findItem(child, className))
-            return found;
-    }
-    return nullptr;
-}
-
-// The list row that names the colour.
-QQuickItem* findRow(QQuickItem* item, const QString& colorName)
-{
-    for (QQuickItem* child : item->childItems()) {
-        if (child->property("text").toString() == colorName)
-            return item;
-        if (QQuickItem* found = findRow(child, colorName))
-            return found;
     }
     return nullptr;
 }
@@ -192,15 +169,16 @@ void StyleViewTest::editingAValueChangesTheStyle()
     QVERIFY(styleView.loadScene());
     styleView.show();
 
-    QQuickItem* row = nullptr;
-    QTRY_VERIFY((row = findRow(styleView.view()->rootObject(), QStringLiteral("darkText"))));
-    QQuickItem* value = findItem(row, "QQuickTextInput");
+    QQuickItem* name = nullptr;
+    QTRY_VERIFY((name = SceneItems::withText(styleView.view()->rootObject(), QStringLiteral("darkText"))));
+    QQuickItem* row = name->parentItem();
+    QQuickItem* value = SceneItems::ofClass(row, "QQuickTextInput");
     QVERIFY(value);
     value->setProperty("text", QStringLiteral("#123456"));
     QVERIFY(QMetaObject::invokeMethod(value, "editingFinished"));
 
     QCOMPARE(QML::Style::instance()->colors().value(QStringLiteral("darkText")).toString(), QStringLiteral("#123456"));
-    QCOMPARE(findItem(row, "QQuickRectangle")->property("color").value<QColor>(), QColor(0x12, 0x34, 0x56));
+    QCOMPARE(SceneItems::ofClass(row, "QQuickRectangle")->property("color").value<QColor>(), QColor(0x12, 0x34, 0x56));
     QML::Style::instance()->setDefaults();
 }
 
