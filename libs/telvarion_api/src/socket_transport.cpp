@@ -51,7 +51,9 @@ bool SocketTransport::connectAndGreet()
     }
     std::memcpy(address.sun_path, m_Path.c_str(), m_Path.size() + 1);
 
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // Non-blocking from the start: a hung client with a full backlog must not hold the
+    // connector's thread in connect.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) {
         logLine("cannot create a socket: " + systemText(errno));
         return false;

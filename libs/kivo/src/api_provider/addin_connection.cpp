@@ -21,8 +21,14 @@ AddinConnection::AddinConnection(QLocalSocket* socket, QObject* parent)
 
 void AddinConnection::send(const QByteArray& line)
 {
-    if (m_Socket->state() == QLocalSocket::ConnectedState)
-        m_Socket->write(line);
+    if (m_Socket->state() != QLocalSocket::ConnectedState)
+        return;
+    if (m_Socket->bytesToWrite() + line.size() > MaxUnreadBytes) {
+        KIVO_LOG(LevelWarning) << "Client API: add-in " << m_Hello.uuid << " reads nothing, link closed";
+        m_Socket->abort();
+        return;
+    }
+    m_Socket->write(line);
 }
 
 void AddinConnection::onReadyRead()

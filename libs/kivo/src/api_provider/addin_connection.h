@@ -17,13 +17,16 @@ class AddinConnection : public QObject
     Q_OBJECT
 
 public:
+    // Bytes an add-in may leave unread before the client gives up on it.
+    static constexpr qint64 MaxUnreadBytes = 1024 * 1024;
+
     // Takes the socket over.
     AddinConnection(QLocalSocket* socket, QObject* parent = nullptr);
 
     bool isIntroduced() const { return m_Introduced; }
     QString uuid() const { return m_Hello.uuid; }
     QString version() const { return m_Hello.version; }
-    QString property(const QString& name) const { return m_Hello.properties.value(name); }
+    QString helloProperty(const QString& name) const { return m_Hello.properties.value(name); }
     quint32 eventMask() const { return m_EventMask; }
     bool wants(quint32 events) const { return (m_EventMask & events) != 0; }
 

@@ -28,9 +28,19 @@ namespace {
 
 const char* const LanguageKey = "settings/language/active";
 
-ConnectorData* connectorAt(const QStandardItemModel* model, int row)
+// An add-in that connects again under the same identity keeps its row.
+constexpr int UuidRole = ConnectorData::ObjectRole + 1;
+
+ConnectorData* connectorOf(const QStandardItemModel* model, const QString& uuid)
 {
-    return qobject_cast<ConnectorData*>(model->item(row)->data(ConnectorData::ObjectRole).value<QObject*>());
+    if (uuid.isEmpty())
+        return nullptr;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QStandardItem* item = model->item(row);
+        if (item->data(UuidRole).toString() == uuid)
+            return qobject_cast<ConnectorData*>(item->data(ConnectorData::ObjectRole).value<QObject*>());
+    }
+    return nullptr;
 }
 
 // Contacts an add-in names by id are called at their number, else at their address.
@@ -102,30 +112,25 @@ void Controller::tellClearLogs()
 
 void Controller::onConnectorIntroduced(AddinConnection* connection)
 {
-    for (int row = 0; row < m_AllConnectors->rowCount(); ++row) {
-        ConnectorData* known = connectorAt(m_AllConnectors, row);
-        if (known && !connection->uuid().isEmpty() && known->property("uuid").toString() == connection->uuid()) {
-            known->setConnected(true);
-            return;
-        }
+    if (ConnectorData* known = connectorOf(m_AllConnectors, connection->uuid())) {
+        known->setConnected(true);
+        return;
     }
-    auto* connector = new ConnectorData(connection->property("name"), connection->property("vendor"),
-                                        connection->property("description"), connection->version(), m_AllConnectors);
-    connector->setProperty("uuid", connection->uuid());
+    auto* connector = new ConnectorData(connection->helloProperty("name"), connection->helloProperty("vendor"),
+                                        connection->helloProperty("description"), connection->version(),
+                                        m_AllConnectors);
     connector->setState(ConnectorData::Accepted);
     connector->setConnected(true);
     auto* item = new QStandardItem(connector->name());
     item->setData(QVariant::fromValue<QObject*>(connector), ConnectorData::ObjectRole);
+    item->setData(connection->uuid(), UuidRole);
     m_AllConnectors->appendRow(item);
 }
 
 void Controller::onConnectorLeft(AddinConnection* connection)
 {
-    for (int row = 0; row < m_AllConnectors->rowCount(); ++row) {
-        ConnectorData* known = connectorAt(m_AllConnectors, row);
-        if (known && known->property("uuid").toString() == connection->uuid())
-            known->setConnected(false);
-    }
+    if (ConnectorData* known = connectorOf(m_AllConnectors, connection->uuid()))
+        known->setConnected(false);
 }
 
 void Controller::onAddinCommand(AddinConnection* connection, const AddinCommand& command)
