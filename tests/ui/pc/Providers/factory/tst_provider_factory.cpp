@@ -99,6 +99,7 @@ private slots:
     void copyPhoneNumber();
     void deleteContactConfirmation_data();
     void deleteContactConfirmation();
+    void contactGoneWhileAsking();
     void groupCommunicationErrorTexts_data();
     void groupCommunicationErrorTexts();
     void shareConfirmation_data();
@@ -267,6 +268,36 @@ void ProviderFactoryTest::deleteContactConfirmation()
         QTRY_COMPARE(removals.count(), 1);
         QCOMPARE(removals.first().first().toInt(), 2);
     }
+}
+
+void ProviderFactoryTest::contactGoneWhileAsking()
+{
+    setUserSetting(Constants::SettingsKey::ConfirmRemoveContact, true);
+    SignedInSession signedIn({});
+    Providers::Factory factory(signedIn.session(), signedIn.contacts(), nullptr, nullptr);
+    QSignalSpy removals(signedIn.contacts().data(), &Kivo::Contacts::Contacts::contactRemoved);
+    QObject scope;
+    auto* poll = new QTimer(&scope);
+    bool removedElsewhere = false;
+    connect(poll, &QTimer::timeout, [&] {
+        const QList<MessageWindow*> windows = shownMessageWindows();
+        if (windows.isEmpty())
+            return;
+        // Another client removes the contact while the user still reads the question.
+        if (!removedElsewhere) {
+            removedElsewhere = signedIn.service().requestRemoveContact(1);
+            return;
+        }
+        if (removals.isEmpty())
+            return;
+        poll->stop();
+        windows.first()->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Yes)->click();
+    });
+    poll->start(0);
+    QVERIFY(providerFor(factory, Action::DeleteContact, signedIn.contact(1))->triggerAction(Action::DeleteContact));
+    QVERIFY(removedElsewhere);
+    QCOMPARE(removals.count(), 1);
+    QVERIFY(!signedIn.contact(1));
 }
 
 void ProviderFactoryTest::groupCommunicationErrorTexts_data()
