@@ -8,6 +8,7 @@
 #include "support/test_environment.h"
 
 #include <Kivo/Configuration/Config.h>
+#include <Kivo/Contacts/ContactSynchronizer.h>
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Controllers/ContactSearchController.h>
 #include <Kivo/Settings.h>
@@ -96,6 +97,10 @@ private slots:
     void shownName();
     void fieldTextIsCleaned_data();
     void fieldTextIsCleaned();
+    void firstKnownNumberIsEmphasised();
+    void leavingASyncFieldLooksTheContactUp_data();
+    void leavingASyncFieldLooksTheContactUp();
+    void tabWalksTheEditableFields();
 
 private:
     ContactCard* openCard(IContact* contact, bool withSearch = true);
@@ -419,6 +424,80 @@ void ContactCardTest::fieldTextIsCleaned()
     Fields fields;
     fields.setValue(3, typed);
     QCOMPARE(fields.valueOf(Fields::WorkPhoneField), kept);
+}
+
+void ContactCardTest::firstKnownNumberIsEmphasised()
+{
+    Fields fields;
+    const auto emphasised = [&fields](int row) { return fields.index(row).data(Fields::EmphasisedRole).toBool(); };
+    fields.setValue(4, "12");
+    QVERIFY(emphasised(4));
+    fields.setValue(3, "+15550101");
+    QVERIFY(emphasised(3));
+    QVERIFY(!emphasised(4));
+    fields.setValue(3, " ");
+    QVERIFY(emphasised(4));
+}
+
+void ContactCardTest::leavingASyncFieldLooksTheContactUp_data()
+{
+    QTest::addColumn<bool>("xmpp");
+    QTest::addColumn<int>("fieldType");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("lookUp");
+    QTest::addColumn<QString>("box");
+
+    QTest::newRow("e-mail") << false << int(Fields::EmailField) << "dev@test.example" << true << "Match Found";
+    QTest::newRow("work phone, no match") << false << int(Fields::WorkPhoneField) << "+1999" << true << QString();
+    QTest::newRow("name is no sync field") << false << int(Fields::DisplayNameField) << "Dev" << false << QString();
+    QTest::newRow("IM address only, e-mail") << true << int(Fields::EmailField) << "dev@test.example" << false
+                                             << QString();
+    QTest::newRow("IM address only") << true << int(Fields::JidField) << "dev@test.example" << true << "Match Found";
+    QTest::newRow("IM address of a listed contact") << true << int(Fields::JidField) << "bob@test.example" << false
+                                                    << "Error Adding Contact";
+}
+
+void ContactCardTest::leavingASyncFieldLooksTheContactUp()
+{
+    QFETCH(bool, xmpp);
+    QFETCH(int, fieldType);
+    QFETCH(QString, value);
+    QFETCH(bool, lookUp);
+    QFETCH(QString, box);
+
+    m_Config = std::make_unique<Kivo::Configuration::Config>(
+        QString(), Kivo::Configuration::Config::Document{QString(), {{ContactCard::XmppItem, xmpp}}});
+    QPointer<ContactCard> card = openCard(nullptr);
+    auto* fields = card->findChild<Fields*>();
+    for (int row = 0; row < fields->rowCount(); ++row) {
+        if (fields->index(row).data(Fields::FieldTypeRole).toInt() == fieldType)
+            fields->setValue(row, value);
+    }
+    card->trySyncing(fieldType);
+    auto* synchronizer = card->findChild<Kivo::Contacts::ContactSynchronizer*>();
+    QCOMPARE(synchronizer->isRunning(), lookUp);
+    if (!box.isEmpty()) {
+        QTRY_COMPARE(shownMessageWindows().size(), 1);
+        QCOMPARE(shownMessageWindows().first()->windowTitle(), box);
+    } else if (lookUp) {
+        QTRY_VERIFY(!synchronizer->isRunning());
+        QVERIFY(shownMessageWindows().isEmpty());
+    }
+}
+
+void ContactCardTest::tabWalksTheEditableFields()
+{
+    QPointer<ContactCard> card = openCard(m_Contacts->getContact(2));
+    card->setEditMode(true);
+    card->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(card));
+    card->view()->setFocus();
+    sceneItem(*card, "field0")->forceActiveFocus();
+    QTest::keyClick(card->view(), Qt::Key_Tab);
+    QVERIFY(sceneItem(*card, "field1")->hasActiveFocus());
+    QTest::keyClick(card->view(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(sceneItem(*card, "field0")->hasActiveFocus());
+    QCOMPARE(sceneItem(*card, "field0")->property("selectedText").toString(), QString("Chiara Rossi"));
 }
 
 QTEST_MAIN(ContactCardTest)
