@@ -4,7 +4,15 @@
 
 #include "support/test_environment.h"
 
+#include <Kivo/Client.h>
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Contacts/IContact.h>
+#include <Kivo/Presence/LocationPublisher.h>
+#include <Kivo/Presence/LocationSource.h>
 #include <Kivo/Presence/PresenceData.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Utils/Credentials/CredentialsManager.h>
+#include <Kivo/Utils/Credentials/UserCredentials.h>
 #include <Kivo/Settings.h>
 #include <Kivo/Simulation/Service.h>
 
@@ -122,6 +130,7 @@ private slots:
     void dialogAnswerIsStoredAndPublished_data();
     void dialogAnswerIsStoredAndPublished();
     void dialogDeletedElsewhereIsForgotten();
+    void signInPublishesTheAutomaticLocation();
 };
 
 void TestPresenceHelper::initTestCase()
@@ -434,6 +443,46 @@ void TestPresenceHelper::dialogDeletedElsewhereIsForgotten()
     fixture.helper->setAlwaysOnTop(true);
     QVERIFY(!locationDialog());
     fixture.helper.reset();
+}
+
+void TestPresenceHelper::signInPublishesTheAutomaticLocation()
+{
+    TestSupport::Environment environment;
+    Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
+    service.loadDemoAccount();
+    service.setLatency(1);
+    QAction signOut;
+    QAction exit;
+    Kivo::Client client(&signOut, &exit, QString());
+    std::unique_ptr<Utils::PresenceHelper> helper;
+    // Wired as the program wires a newly opened session.
+    connect(&client, &Kivo::Client::sessionOpened, this, [&](Kivo::Sessions::SessionManagerBase& session) {
+        helper = std::make_unique<Utils::PresenceHelper>(session.contactsManager()->getContact(0)->getPresence(), nullptr);
+        QObject::connect(session.locationSource(), SIGNAL(soapActionLocationReceived(const Kivo::Utils::Location::Info&)),
+                         helper.get(), SLOT(cbSoapActionLocationReceived(const Kivo::Utils::Location::Info&)));
+        QObject::connect(session.locationSource(), SIGNAL(pubsubLocationReceived(const Kivo::Utils::Location::Info&)),
+                         helper.get(), SLOT(cbXmppLocationReceived(const Kivo::Utils::Location::Info&)));
+        QObject::connect(helper.get(), SIGNAL(ownLocationChanged()), session.locationPublisher(),
+                         SLOT(ownLocationChanged()));
+    });
+    QSignalSpy published(&service, &Kivo::Simulation::Service::ownLocationChanged);
+    Kivo::Utils::Credentials::UserCredentials credentials(QStringLiteral("alice@demo.telvarion.net"));
+    Kivo::Utils::Credentials::CredentialsData data;
+    data.setPassword(QStringLiteral("Demo-1234"));
+    credentials.setData(Kivo::Utils::Credentials::CredentialsManager::Basic, data);
+    QVERIFY(client.signin(credentials, nullptr, QString(), true));
+
+    QVERIFY(published.wait());
+    const Info location = published.last().at(0).value<Info>();
+    QCOMPARE(location.city, QString("Helsinki"));
+    QCOMPARE(location.ipAddress, QString("198.51.100.23"));
+    QTRY_COMPARE(setting(Key::LocationPublishManuallyPublished).toBool(), false);
+    QCOMPARE(setting(Key::LocationPublishLastReceivedIpAddress).toString(), QString("198.51.100.23"));
+    QVERIFY(!locationDialog()->isVisible());
+
+    QSignalSpy signedOut(&service, &Kivo::Simulation::Service::signedOut);
+    service.signOut();
+    QVERIFY(signedOut.wait());
 }
 
 QTEST_MAIN(TestPresenceHelper)
