@@ -1,6 +1,7 @@
 #include "Dialogs/message_window.h"
 #include "Providers/factory.h"
 #include "Utils/aggregation_enabler.h"
+#include "Utils/presence_helper.h"
 #include "Widgets/group_name_input.h"
 #include "common/constants.h"
 #include "signed_in_session.h"
@@ -21,6 +22,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -112,6 +114,7 @@ private slots:
     void callSettingsFollowServices_data();
     void callSettingsFollowServices();
     void alwaysOnTopFromSetting();
+    void presenceMenuFollowsChatConnection();
 
 private:
     Kivo::Actions::Provider* providerFor(Providers::Factory& factory, int id, QObject* source);
@@ -516,6 +519,22 @@ void ProviderFactoryTest::alwaysOnTopFromSetting()
     QVERIFY(!factory.isAlwaysOnTop());
     setUserSetting(Constants::SettingsKey::MainWindowAlwaysOnTop, true);
     QVERIFY(factory.isAlwaysOnTop());
+}
+
+void ProviderFactoryTest::presenceMenuFollowsChatConnection()
+{
+    SignedInSession signedIn({{6, true}});
+    Kivo::Sessions::SessionManagerBase* session = signedIn.session();
+    Providers::Factory factory(session, signedIn.contacts(), nullptr, nullptr);
+    Utils::PresenceHelper* helper = factory.presenceHelper();
+    QVERIFY(helper);
+    QVERIFY(helper->menu());
+    // Not connected yet, and the user has not chosen to appear offline.
+    QVERIFY(!helper->menu()->isEnabled());
+    session->xmppSubSession()->start();
+    QVERIFY(helper->menu()->isEnabled());
+    session->xmppSubSession()->stop();
+    QVERIFY(!helper->menu()->isEnabled());
 }
 
 QTEST_MAIN(ProviderFactoryTest)
