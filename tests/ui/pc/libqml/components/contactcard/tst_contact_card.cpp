@@ -101,6 +101,7 @@ private slots:
     void leavingASyncFieldLooksTheContactUp_data();
     void leavingASyncFieldLooksTheContactUp();
     void tabWalksTheEditableFields();
+    void directoryDetailsAreImportedOnRequest();
 
 private:
     ContactCard* openCard(IContact* contact, bool withSearch = true);
@@ -498,6 +499,33 @@ void ContactCardTest::tabWalksTheEditableFields()
     QTest::keyClick(card->view(), Qt::Key_Backtab, Qt::ShiftModifier);
     QVERIFY(sceneItem(*card, "field0")->hasActiveFocus());
     QCOMPARE(sceneItem(*card, "field0")->property("selectedText").toString(), QString("Chiara Rossi"));
+}
+
+void ContactCardTest::directoryDetailsAreImportedOnRequest()
+{
+    IContact* bob = m_Contacts->getContact(1);
+    QPointer<ContactCard> card = openCard(bob);
+    QTRY_VERIFY(card->importFromDirectoryPossible());
+    QVERIFY(shows(*card, "importButton"));
+    QVERIFY(shownMessageWindows().isEmpty());
+
+    card->importFromDirectory();
+    QTRY_COMPARE(shownMessageWindows().size(), 1);
+    MessageWindow* question = shownMessageWindows().first();
+    QCOMPARE(question->windowTitle(), QString("Import Information"));
+    QPushButton* overwrite = nullptr;
+    for (QPushButton* button : question->findChildren<QPushButton*>()) {
+        if (button->text() == "Overwrite")
+            overwrite = button;
+    }
+    QVERIFY(overwrite);
+    QSignalSpy changed(bob, &IContact::changed);
+    overwrite->click();
+    QVERIFY(changed.wait());
+    QCOMPARE(bob->getProperty(Properties::Email).toString(), QString("bob@test.example"));
+    QCOMPARE(bob->getProperty(Properties::Company).toString(), QString("test.example"));
+    QVERIFY(!card->importFromDirectoryPossible());
+    QCOMPARE(card->findChild<Fields*>()->valueOf(Fields::EmailField), QString("bob@test.example"));
 }
 
 QTEST_MAIN(ContactCardTest)
