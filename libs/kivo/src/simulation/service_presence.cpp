@@ -56,7 +56,7 @@ void Service::loadLocations(const QByteArray& json)
 {
     m_LocatedAt.clear();
     m_PublishedLocations.clear();
-    m_OwnNote.clear();
+    m_OwnNotes.clear();
     const QJsonArray accounts = QJsonDocument::fromJson(json).object().value(QStringLiteral("accounts")).toArray();
     for (const QJsonValue& entry : accounts) {
         const QJsonObject account = entry.toObject();
@@ -82,10 +82,17 @@ void Service::setOwnNote(const QString& note)
     }
     post(
         [this, note] {
-            m_OwnNote = note;
+            m_OwnNotes.insert(m_Accounts.at(*m_SignedIn).userName.toLower(), note);
             emit ownNoteChanged(note);
         },
         true);
+}
+
+QString Service::ownNote() const
+{
+    if (!m_SignedIn)
+        return QString();
+    return m_OwnNotes.value(m_Accounts.at(*m_SignedIn).userName.toLower());
 }
 
 Utils::Location::Info Service::ownLocation() const

@@ -80,7 +80,7 @@ public:
     bool searchDirectory(int requestId, const Kivo::Simulation::PropertyMap& criteria);
     // Own presence note and published location (service_presence.cpp).
     void setOwnNote(const QString& note);
-    QString ownNote() const { return m_OwnNote; }
+    QString ownNote() const;
     void setOwnLocation(const Kivo::Utils::Location::Info& location);
     Kivo::Utils::Location::Info ownLocation() const;
     // Asks where the signed-in user is: the located address arrives as a SOAP-action report,
@@ -170,7 +170,7 @@ private:
     void loadLocations(const QByteArray& json);
     QHash<QString, Kivo::Utils::Location::Info> m_LocatedAt;
     QHash<QString, Kivo::Utils::Location::Info> m_PublishedLocations;
-    QString m_OwnNote;
+    QHash<QString, QString> m_OwnNotes;
 };
 
 } // namespace Simulation
