@@ -8,6 +8,8 @@
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 
+#include <QMetaEnum>
+
 namespace Kivo {
 namespace Actions {
 
@@ -89,7 +91,7 @@ bool ActionsProviderFactory::isActionAvailable(int id) const
         // This service has no guest access.
         return false;
     default:
-        return id > Action::None && id <= Action::Queues;
+        return id != Action::None && QMetaEnum::fromType<Action::Id>().valueToKey(id);
     }
 }
 
