@@ -50,6 +50,7 @@ private slots:
     void cleanup();
     void addContactOpensAnEmptyCard();
     void viewProfileReusesTheOpenCard();
+    void signOutClosesTheCards();
     void addContactWithoutSessionDoesNothing();
 
 private:
@@ -118,6 +119,18 @@ void ApplicationMenuActionsTest::viewProfileReusesTheOpenCard()
     QTRY_VERIFY(!first);
     factory->showContactCard(false, contact, false);
     QTRY_COMPARE(openCards().size(), 1);
+}
+
+void ApplicationMenuActionsTest::signOutClosesTheCards()
+{
+    signIn();
+    Kivo::Contacts::IContact* contact = m_App.session()->contactsManager()->contacts().first();
+    m_App.providerFactory()->showContactCard(false, contact, false);
+    QTRY_COMPARE(openCards().size(), 1);
+    QPointer<QML::ContactCard> card = openCards().first();
+    action(MenuAction::SignOut)->trigger();
+    QTRY_VERIFY(!m_App.session());
+    QTRY_VERIFY(!card);
 }
 
 void ApplicationMenuActionsTest::addContactWithoutSessionDoesNothing()
