@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <unistd.h>
@@ -336,7 +338,25 @@ std::string socketPath()
     std::string result = folder && *folder ? folder : "/tmp";
     if (result.back() != '/')
         result += '/';
-    return result + "telvarion-api-" + std::to_string(getuid());
+    return result + socketName();
+}
+
+std::string socketName()
+{
+    std::string dataHome;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        dataHome = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        dataHome = std::string(home) + "/.local/share";
+    // FNV-1a: the client computes the same.
+    std::uint32_t hash = 2166136261u;
+    for (const char byte : dataHome) {
+        hash ^= static_cast<unsigned char>(byte);
+        hash *= 16777619u;
+    }
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", hash);
+    return "telvarion-api-" + std::to_string(getuid()) + "-" + hex;
 }
 
 void LineBuffer::append(const char* bytes, std::size_t count)

@@ -48,7 +48,18 @@ AddinServer::~AddinServer()
 QString AddinServer::defaultName()
 {
     const QString name = qEnvironmentVariable("TELVARION_API_SOCKET");
-    return name.isEmpty() ? QStringLiteral("telvarion-api-%1").arg(::getuid()) : name;
+    if (!name.isEmpty())
+        return name;
+    QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    if (dataHome.isEmpty() && !qgetenv("HOME").isEmpty())
+        dataHome = qgetenv("HOME") + "/.local/share";
+    // FNV-1a: the add-ins' library computes the same.
+    quint32 hash = 2166136261u;
+    for (const char byte : qAsConst(dataHome)) {
+        hash ^= static_cast<uchar>(byte);
+        hash *= 16777619u;
+    }
+    return QStringLiteral("telvarion-api-%1-%2").arg(::getuid()).arg(hash, 8, 16, QLatin1Char('0'));
 }
 
 bool AddinServer::listen(const QString& name)

@@ -26,7 +26,8 @@ public:
     explicit AddinServer(QObject* parent = nullptr);
     ~AddinServer() override;
 
-    // $TELVARION_API_SOCKET when set, else "telvarion-api-<user id>" in the temporary folder.
+    // $TELVARION_API_SOCKET when set, else "telvarion-api-<user id>-<hash of the data home>"
+    // in the temporary folder: one client per user and data home.
     static QString defaultName();
     // Takes over a socket left by a client that ended without closing it, never a live one.
     bool listen(const QString& name);

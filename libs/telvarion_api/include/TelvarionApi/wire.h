@@ -26,9 +26,13 @@ std::string encodeCommand(const Command& command);
 // False, with the reason in `error`, when the line is not a well-formed event.
 bool decodeEvent(const std::string& line, Event& event, std::string& error);
 
-// The client's per-user socket: $TELVARION_API_SOCKET when set, else
-// ($TMPDIR or /tmp)/telvarion-api-<user id>.
+// The socket of the client of this user and data folder: $TELVARION_API_SOCKET when set,
+// else socketName() in $TMPDIR or /tmp.
 std::string socketPath();
+// "telvarion-api-<user id>-<hash of the data home>": a client and its add-ins share the
+// user's data home ($XDG_DATA_HOME, else ~/.local/share), so a program run with a data home
+// of its own, such as a test, never meets the user's client.
+std::string socketName();
 
 // Splits a byte stream into lines, dropping a line that grows past MaxLineBytes.
 class LineBuffer

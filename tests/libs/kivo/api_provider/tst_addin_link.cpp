@@ -9,8 +9,11 @@
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
+#include "api_provider/addin_server.h"
+
 #include "TelvarionApi/api.h"
 #include "TelvarionApi/transport.h"
+#include "TelvarionApi/wire.h"
 
 #include <QDeadlineTimer>
 #include <QLocalSocket>
@@ -126,6 +129,8 @@ private slots:
     void junkFromAnAddinIsDroppedAndTheLinkLives_data();
     void junkFromAnAddinIsDroppedAndTheLinkLives();
     void addinFindsARestartedClient();
+    void clientAndAddinAgreeOnTheSocket_data();
+    void clientAndAddinAgreeOnTheSocket();
 
 private:
     // Processes the add-in's events until `text` has arrived.
@@ -424,6 +429,41 @@ void AddinLinkTest::addinFindsARestartedClient()
     QSignalSpy shown(m_Controller, &Controller::showClientWindowCommand);
     QCOMPARE(m_Api->showClientWindow(), TelvarionApi::ResultOk);
     QTRY_COMPARE(shown.count(), 1);
+}
+
+void AddinLinkTest::clientAndAddinAgreeOnTheSocket_data()
+{
+    QTest::addColumn<QByteArray>("dataHome");
+    QTest::addColumn<QByteArray>("home");
+    QTest::addColumn<QByteArray>("temporary");
+
+    QTest::newRow("data home") << QByteArray("/srv/profiles/ann/share") << QByteArray("/home/ann") << QByteArray();
+    QTest::newRow("home only") << QByteArray() << QByteArray("/home/b\xc3\xa9" "a") << QByteArray();
+    QTest::newRow("nothing") << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("own temporary folder") << QByteArray() << QByteArray("/home/ann") << QByteArray("/var/tmp/");
+}
+
+void AddinLinkTest::clientAndAddinAgreeOnTheSocket()
+{
+    QFETCH(QByteArray, dataHome);
+    QFETCH(QByteArray, home);
+    QFETCH(QByteArray, temporary);
+    const QByteArray saved[] = {qgetenv("TELVARION_API_SOCKET"), qgetenv("XDG_DATA_HOME"), qgetenv("HOME"),
+                                qgetenv("TMPDIR")};
+    const char* const names[] = {"TELVARION_API_SOCKET", "XDG_DATA_HOME", "HOME", "TMPDIR"};
+    const QByteArray wanted[] = {QByteArray(), dataHome, home, temporary};
+    for (int i = 0; i < 4; ++i)
+        wanted[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], wanted[i]);
+
+    const QString client = QDir::cleanPath(QDir::tempPath()) + '/' + Kivo::ApiProvider::AddinServer::defaultName();
+    const QString addin = QString::fromStdString(TelvarionApi::Wire::socketPath());
+    qputenv("XDG_DATA_HOME", "/elsewhere");
+    const QString elsewhere = Kivo::ApiProvider::AddinServer::defaultName();
+
+    for (int i = 0; i < 4; ++i)
+        saved[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+    QCOMPARE(addin, client);
+    QVERIFY(!client.endsWith(elsewhere));
 }
 
 QTEST_MAIN(AddinLinkTest)
