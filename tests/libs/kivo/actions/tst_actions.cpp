@@ -7,6 +7,7 @@
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Vyx/SupplementaryServicesController.h>
 
 #include <QAction>
 #include <QSignalSpy>
@@ -75,6 +76,7 @@ private slots:
     void sessionDecidesAvailability();
     void linkedQActionFollowsAndTriggers();
     void shareAsksWhileAnotherShareRuns();
+    void servicesReadyOnceTheServerInterfaceIsUp();
     void groupLimitReported_data();
     void groupLimitReported();
 };
@@ -189,6 +191,24 @@ void ActionsTest::shareAsksWhileAnotherShareRuns()
     QCOMPARE(log.size(), 1);
     confirmations.first()->trigger();
     QCOMPARE(log.size(), 2);
+}
+
+void ActionsTest::servicesReadyOnceTheServerInterfaceIsUp()
+{
+    auto config = configWith({{193, true}, {199, true}, {202, true}});
+    Kivo::Sessions::SessionManagerBase session("alice@test.example", "Alice", config.get(), nullptr);
+    Kivo::Vyx::SupplementaryServicesController* services = session.supplementaryServicesController();
+    QVERIFY(services);
+    QSignalSpy ready(services, &Kivo::Vyx::SupplementaryServicesController::servicesReady);
+    session.startSubSessions(0);
+    QTRY_COMPARE(ready.count(), 1);
+    QCOMPARE(services->servicesCount(), 2);
+    session.stopSubSessions();
+    session.startSubSessions(0);
+    // Reconnecting does not announce the services again.
+    QSignalSpy connected(&session, &Kivo::Sessions::SessionManagerBase::subSessionStateChanged);
+    QTRY_COMPARE(connected.count(), 3);
+    QCOMPARE(ready.count(), 1);
 }
 
 void ActionsTest::groupLimitReported_data()

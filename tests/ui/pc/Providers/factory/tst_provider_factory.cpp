@@ -114,6 +114,8 @@ private slots:
     void callSettingsFollowServices_data();
     void callSettingsFollowServices();
     void alwaysOnTopFromSetting();
+    void volumeHelperByConfiguration_data();
+    void volumeHelperByConfiguration();
     void presenceMenuFollowsChatConnection();
 
 private:
@@ -519,6 +521,24 @@ void ProviderFactoryTest::alwaysOnTopFromSetting()
     QVERIFY(!factory.isAlwaysOnTop());
     setUserSetting(Constants::SettingsKey::MainWindowAlwaysOnTop, true);
     QVERIFY(factory.isAlwaysOnTop());
+}
+
+void ProviderFactoryTest::volumeHelperByConfiguration_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<bool>("created");
+    QTest::newRow("call retrieval") << 85 << true;
+    QTest::newRow("media volume") << 100 << true;
+    QTest::newRow("neither") << 1 << false;
+}
+
+void ProviderFactoryTest::volumeHelperByConfiguration()
+{
+    QFETCH(int, item);
+    QFETCH(bool, created);
+    SignedInSession signedIn({{item, true}});
+    Providers::Factory factory(signedIn.session(), signedIn.contacts(), nullptr, nullptr);
+    QCOMPARE(factory.mediaVolumeHelper() != nullptr, created);
 }
 
 void ProviderFactoryTest::presenceMenuFollowsChatConnection()
