@@ -30,7 +30,6 @@ public:
     // Offers the accepted ids the engine supports; unless `exclusive`, also the actions
     // the source itself names.
     void setAcceptedActions(const QList<int>& ids, bool exclusive);
-    QList<int> acceptedActions() const { return m_Accepted; }
     void setActionSource(QObject* source);
     QObject* getActionSource() const { return m_Source; }
     // Whether the provider serves the whole application rather than one selection.

@@ -18,7 +18,6 @@ public:
 
     OutlookIntegration(const QString& settingsKey, QObject* parent = nullptr);
 
-    QString settingsKey() const { return m_Key; }
     bool isEnabled() const { return m_Enabled; }
 
 public slots:
@@ -30,8 +29,6 @@ public slots:
 
 signals:
     void enabledChanged(bool enabled);
-    // Whether an Outlook installation was found on this computer.
-    void outlookDetected(bool detected);
 
 private:
     void store(bool accepted);
