@@ -67,7 +67,8 @@ void ConnectorLinkTest::pluginFollowsACallUntilSignOut()
 
     controller.Uninitialize();
     QTRY_VERIFY_WITH_TIMEOUT(hostSaid("The user has signed out from QOMX, exiting"), 10000);
-    QVERIFY(host.waitForFinished(10000));
+    QTRY_COMPARE_WITH_TIMEOUT(host.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(host.exitStatus(), QProcess::NormalExit);
     QCOMPARE(host.exitCode(), 0);
     service.signOut();
 }
