@@ -162,11 +162,11 @@ public slots:
     void newVersionFound(bool mandatory, const QUrl& url);
     void cbQuit();
     void cbActionAbout();
-    void cbActionAddContact();
     void cbActionPreferences();
     void cbActionUpdateEmergencyAddress();
     void cbUpdateEmergencyAddressFailed();
     void cbActionHelp();
+    void cbActionAddContact();
     void signin(const QString& userName, const QString& password, const Kivo::Configuration::Config* config,
                 const QString& dmUrl);
     void cbAlwaysOnTop();
