@@ -499,9 +499,12 @@ void SessionWiringTest::addInPresenceReachesTheService()
 
 void SessionWiringTest::ownLocationIsPublishedUntilTheSessionCloses()
 {
+    logs().clear();
     signIn();
     Utils::PresenceHelper* helper = m_App.providerFactory()->presenceHelper();
     QVERIFY(helper);
+    // The service's report of where the user is reaches the helper, which publishes it first.
+    QTRY_VERIFY(logs().contains("Setting location."));
     QPointer<Kivo::Presence::LocationPublisher> publisher = m_App.session()->locationPublisher();
     QVERIFY(publisher);
     Kivo::Utils::Location::Info location;
