@@ -90,7 +90,9 @@ void AddinServer::setState(AddinEvents::State state)
 
 void AddinServer::broadcast(AddinEvents::Stream stream, const QByteArray& line)
 {
-    for (AddinConnection* connection : qAsConst(m_Connections)) {
+    // A send may cut an add-in off, which takes it out of the list.
+    const QList<AddinConnection*> connections = m_Connections;
+    for (AddinConnection* connection : connections) {
         if (connection->isIntroduced() && (stream == AddinEvents::Always || connection->wants(stream)))
             connection->send(line);
     }

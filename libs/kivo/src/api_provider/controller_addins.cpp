@@ -5,6 +5,7 @@
 #include <Kivo/ApiProvider/Controller.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Settings.h>
+#include <Kivo/Simulation/Service.h>
 
 #include "addin_connection.h"
 #include "addin_server.h"
@@ -71,6 +72,8 @@ void Controller::startAddinServer()
     connect(m_AddinServer, &AddinServer::commandReceived, this, &Controller::onAddinCommand);
     connect(m_AddinServer, &AddinServer::connectorIntroduced, this, &Controller::onConnectorIntroduced);
     connect(m_AddinServer, &AddinServer::connectorLeft, this, &Controller::onConnectorLeft);
+    // A session the service ends by itself is over for the add-ins too.
+    connect(&Simulation::Service::shared(), &Simulation::Service::signedOut, this, [this] { serveSession(false); });
     if (m_AddinServer->listen(AddinServer::defaultName()))
         KIVO_LOG(LevelDebug) << "Client API controller ready, add-ins connect on " << m_AddinServer->fullServerName();
 }

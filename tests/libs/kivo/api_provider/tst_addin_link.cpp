@@ -25,6 +25,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -121,6 +122,7 @@ private slots:
     void cleanup();
 
     void addinFollowsSignInAndSignOut();
+    void addinHearsWhenTheServiceEndsTheSession();
     void addinCommandsBecomeSignals_data();
     void addinCommandsBecomeSignals();
     void addinFollowsACallAndDrivesIt();
@@ -135,6 +137,7 @@ private slots:
 private:
     // Processes the add-in's events until `text` has arrived.
     bool addinSees(const QString& text);
+    bool addinSeesOne(const std::function<bool(const QString&)>& wanted, const QString& what);
     void connectAddin();
     void signIn();
     ConnectorData* listedConnector() const;
@@ -174,14 +177,19 @@ void AddinLinkTest::cleanup()
 
 bool AddinLinkTest::addinSees(const QString& text)
 {
+    return addinSeesOne([&](const QString& seen) { return seen == text; }, text);
+}
+
+bool AddinLinkTest::addinSeesOne(const std::function<bool(const QString&)>& wanted, const QString& what)
+{
     QDeadlineTimer deadline(5000);
     while (!deadline.hasExpired()) {
         m_Api->processEvents();
-        if (m_Observer.has(text))
+        if (std::any_of(m_Observer.seen.cbegin(), m_Observer.seen.cend(), wanted))
             return true;
         QTest::qWait(5);
     }
-    qWarning() << "Waited for" << text << "but the add-in saw" << m_Observer.seen;
+    qWarning() << "Waited for" << what << "but the add-in saw" << m_Observer.seen;
     return false;
 }
 
@@ -240,6 +248,25 @@ void AddinLinkTest::addinFollowsSignInAndSignOut()
     connectAddin();
     QTRY_VERIFY(connector->connected());
     QCOMPARE(listedConnector(), connector);
+}
+
+void AddinLinkTest::addinHearsWhenTheServiceEndsTheSession()
+{
+    connectAddin();
+    signIn();
+    QVERIFY(addinSees("state 2"));
+    QVERIFY(Kivo::Simulation::Control(service()).forceSignOut("Signed in elsewhere"));
+    QVERIFY(addinSees("signedOut"));
+    QCOMPARE(m_Observer.seen.last(), QString("state 1"));
+
+    // The client's own sign-out afterwards tells nothing twice: the answer to a later request
+    // comes after anything the sign-out sent.
+    m_Controller->Uninitialize();
+    m_Observer.seen.clear();
+    m_Api->receiveEvents(0);
+    const auto isLanguage = [](const QString& seen) { return seen.startsWith("language "); };
+    QVERIFY(addinSeesOne(isLanguage, "the language"));
+    QCOMPARE(m_Observer.seen.size(), 1);
 }
 
 void AddinLinkTest::addinCommandsBecomeSignals_data()
