@@ -286,7 +286,8 @@ void Contacts::cbContactRemoved(int id)
     emit contactRemoved(id);
     if (wasFavorite)
         emit favoritesChanged();
-    // Callers may be inside a slot of the contact; guarded pointers see it gone at once.
+    // Deleted from the event loop, as callers may be inside a slot of the contact; until
+    // then it is no longer stored, so it sends no more requests.
     contact->m_Stored = false;
     contact->deleteLater();
 }

@@ -102,8 +102,13 @@ ContactCard::ContactCard(Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> co
         connect(list, &Kivo::Contacts::Contacts::requestFailed, this, &ContactCard::onRequestFailed);
         connect(list, &Kivo::Contacts::Contacts::contactStored, this, &ContactCard::onContactStored);
         connect(list, &Kivo::Contacts::Contacts::contactRemoved, this, &ContactCard::onContactRemoved);
-        connect(list, &Kivo::Contacts::Contacts::groupAdded, this, &ContactCard::detailsChanged);
+        connect(list, &Kivo::Contacts::Contacts::groupAdded, this, [this](Kivo::Contacts::GroupPtr group) {
+            connect(group, &Kivo::Contacts::IGroup::nameChanged, this, &ContactCard::detailsChanged);
+            emit detailsChanged();
+        });
         connect(list, &Kivo::Contacts::Contacts::groupRemoved, this, &ContactCard::detailsChanged);
+        for (const Kivo::Contacts::IGroup* group : list->groups())
+            connect(group, &Kivo::Contacts::IGroup::nameChanged, this, &ContactCard::detailsChanged);
     }
 
     updateTitle();

@@ -350,6 +350,10 @@ void ContactCardTest::cancelRestoresTheFields()
 {
     QPointer<ContactCard> card = openCard(m_Contacts->getContact(1));
     QCOMPARE(card->groupNames(), QString("Team"));
+    QSignalSpy details(card.data(), &ContactCard::detailsChanged);
+    m_Contacts->groups().first()->setName("Crew");
+    QTRY_COMPARE(card->groupNames(), QString("Crew"));
+    QVERIFY(!details.isEmpty());
     QCOMPARE(card->availabilityText(), QString("Available"));
     card->setEditMode(true);
     auto* fields = card->findChild<Fields*>();
