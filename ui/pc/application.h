@@ -211,6 +211,7 @@ private:
     QPointer<QML::Window> m_MainWindow;
     QPointer<QML::About> m_AboutWindow;
     QPointer<Dialogs::PreferencesWindow> m_PreferencesWindow;
+    QPointer<QML::PresenceRequestDialog> m_PresenceRequestDialog;
     QPointer<QML::ConnectorNotification> m_ConnectorNotification;
     QPointer<QML::SessionDebugWindow> m_SessionDebugWindow;
     Preferences::WatcherImpl* m_PreferencesWatcher = nullptr;
@@ -222,14 +223,14 @@ private:
     NotificationManager* m_NotificationManager = nullptr;
     Utils::WindowManager m_WindowManager;
     Utils::QomxUrlHandler* m_QomxUrlHandler = nullptr;
+    Providers::Factory* m_ProviderFactory = nullptr;
     Kivo::ApiProvider::Controller* m_ApiController = nullptr;
     Providers::MenuActionProvider* m_MenuActionProvider = nullptr;
-    bool m_EmergencyAddressUpdateByUser = false;
-    QPointer<QML::PresenceRequestDialog> m_PresenceRequestDialog;
+    Providers::DefaultCallActionProvider* m_DefaultCallActionProvider = nullptr;
+    // Further objects of the signed-in state.
     MediaEngineConfigurator* m_MediaEngineConfigurator = nullptr;
     Utils::ContactNotification::ContactOnlinePlayer* m_ContactOnlinePlayer = nullptr;
     Utils::CommunicationsWindowManager* m_CommunicationsWindowManager = nullptr;
-    Providers::Factory* m_ProviderFactory = nullptr;
-    Providers::DefaultCallActionProvider* m_DefaultCallActionProvider = nullptr;
     Utils::ExternalServiceVerification* m_ExternalServiceVerification = nullptr;
+    bool m_EmergencyAddressUpdateByUser = false;
 };
