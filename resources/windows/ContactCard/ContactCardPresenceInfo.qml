@@ -128,7 +128,7 @@ Item {
         anchors.topMargin: 14
         width: 26
         height: 26
-        visible: info.known && info.contact.stored
+        visible: info.known
         enabled: !rootWindow.readOnlyMode && !rootWindow.busy
         opacity: enabled ? 1 : 0.4
 

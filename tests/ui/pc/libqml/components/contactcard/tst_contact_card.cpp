@@ -209,7 +209,8 @@ void ContactCardTest::opensInTheModeOfItsContact()
     const QStringList all{"addButton", "saveButton", "cancelButton", "editButton", "deleteButton", "importButton"};
     for (const QString& button : all)
         QCOMPARE(shows(*card, button.toLatin1()), buttons.contains(button));
-    QCOMPARE(shows(*card, "favoriteStar"), storedContact && !addMode);
+    QCOMPARE(shows(*card, "favoriteStar"), (storedContact || readOnly) && !addMode);
+    QCOMPARE(sceneItem(*card, "favoriteStar")->isEnabled(), !readOnly);
     if (readOnly) {
         // The own contact can be looked at, never changed.
         card->setEditMode(true);
