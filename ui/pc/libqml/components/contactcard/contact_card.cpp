@@ -514,9 +514,16 @@ void ContactCard::onSyncDone()
             addToList();
     } else if (m_AddMode) {
         importFromDirectory();
-    } else if (!m_ImportFromDirectoryPossible) {
-        m_ImportFromDirectoryPossible = true;
-        emit importFromDirectoryPossibleChanged();
+    } else if (!m_ImportFromDirectoryPossible && m_Contact) {
+        // Offered only when the directory knows something the contact does not.
+        const Properties::Map match = m_Synchronizer->getProperties();
+        const bool news = std::any_of(match.keyBegin(), match.keyEnd(), [this, &match](Properties::Key key) {
+            return !sameValue(m_Contact->getProperty(key), match.value(key));
+        });
+        if (news) {
+            m_ImportFromDirectoryPossible = true;
+            emit importFromDirectoryPossibleChanged();
+        }
     }
     setSyncingPossible(false);
 }

@@ -531,6 +531,12 @@ void ContactCardTest::directoryDetailsAreImportedOnRequest()
     QCOMPARE(bob->getProperty(Properties::Company).toString(), QString("test.example"));
     QVERIFY(!card->importFromDirectoryPossible());
     QCOMPARE(card->findChild<Fields*>()->valueOf(Fields::EmailField), QString("bob@test.example"));
+
+    // Once the contact holds what the directory knows, there is nothing more to import.
+    QPointer<ContactCard> again = new ContactCard(m_Contacts.get(), bob, m_Config.get(), nullptr, m_Search.get(), false);
+    QTRY_VERIFY(!again->syncingPossible());
+    QVERIFY(!again->importFromDirectoryPossible());
+    delete again;
 }
 
 QTEST_MAIN(ContactCardTest)
