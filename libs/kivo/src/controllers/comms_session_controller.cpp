@@ -18,8 +18,10 @@ CommsSessionController::CommsSessionController(QObject* parent)
     // Calls travel in queued connections and signal spies by this name.
     qRegisterMetaType<MediaEngine::Call>("Kivo::MediaEngine::Call");
     Simulation::Service& service = Simulation::Service::shared();
-    connect(&service, &Simulation::Service::callStateChanged, this,
-            [this](int callId, Simulation::CallState state) { onCallStateChanged(callId, static_cast<int>(state)); });
+    connect(&service, &Simulation::Service::callStateChanged, this, [this](int callId, Simulation::CallState state) {
+        if (state == Simulation::CallState::Ended)
+            onCallEnded(callId);
+    });
     connect(&service, &Simulation::Service::chatStarted, this, &CommsSessionController::chatCreated);
     connect(&service, &Simulation::Service::outgoingCall, this, &CommsSessionController::onOutgoingCall);
 }
@@ -53,7 +55,8 @@ void CommsSessionController::createMyRoomSession(const QString& call, const QStr
 void CommsSessionController::createWebCollabSession(const QStringList& addresses)
 {
     KIVO_LOG(LevelInfo) << "Web collaboration requested with " << addresses.join(", ");
-    if (addresses.isEmpty() || !std::all_of(addresses.cbegin(), addresses.cend(), &Simulation::Service::isCallableAddress)) {
+    if (addresses.isEmpty()
+        || !std::all_of(addresses.cbegin(), addresses.cend(), &Simulation::Service::isCallableAddress)) {
         KIVO_LOG(LevelWarning) << "Web collaboration refused: an address cannot be reached";
         return;
     }
@@ -81,10 +84,8 @@ void CommsSessionController::onOutgoingCall(int callId, const QString& remote, b
     emit callPlaced(call);
 }
 
-void CommsSessionController::onCallStateChanged(int callId, int state)
+void CommsSessionController::onCallEnded(int callId)
 {
-    if (static_cast<Simulation::CallState>(state) != Simulation::CallState::Ended)
-        return;
     m_Placing.remove(callId);
     if (m_ActiveCall.callId() == callId)
         m_ActiveCall = MediaEngine::Call();

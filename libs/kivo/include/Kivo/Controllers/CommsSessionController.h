@@ -58,7 +58,7 @@ signals:
 
 private:
     void onOutgoingCall(int callId, const QString& remote, bool video);
-    void onCallStateChanged(int callId, int state);
+    void onCallEnded(int callId);
     int indexOfCall(int callId) const;
 
     // Calls asked of the service that it has not reported yet.
