@@ -27,7 +27,6 @@ public:
     QString uuid() const { return m_Hello.uuid; }
     QString version() const { return m_Hello.version; }
     QString helloProperty(const QString& name) const { return m_Hello.properties.value(name); }
-    quint32 eventMask() const { return m_EventMask; }
     bool wants(quint32 events) const { return (m_EventMask & events) != 0; }
 
     void send(const QByteArray& line);

@@ -37,7 +37,6 @@ public:
     void setState(AddinEvents::State state);
     // To every introduced add-in that asked for the stream.
     void broadcast(AddinEvents::Stream stream, const QByteArray& line);
-    QList<AddinConnection*> connections() const { return m_Connections; }
 
 signals:
     void connectorIntroduced(Kivo::ApiProvider::AddinConnection* connection);

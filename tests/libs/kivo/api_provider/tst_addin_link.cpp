@@ -9,6 +9,7 @@
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
+#include "api_provider/addin_connection.h"
 #include "api_provider/addin_server.h"
 
 #include "TelvarionApi/api.h"
@@ -16,6 +17,7 @@
 #include "TelvarionApi/wire.h"
 
 #include <QDeadlineTimer>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -131,6 +133,7 @@ private slots:
     void junkFromAnAddinIsDroppedAndTheLinkLives_data();
     void junkFromAnAddinIsDroppedAndTheLinkLives();
     void addinFindsARestartedClient();
+    void anAddinThatReadsNothingIsCutOff();
     void clientAndAddinAgreeOnTheSocket_data();
     void clientAndAddinAgreeOnTheSocket();
 
@@ -456,6 +459,24 @@ void AddinLinkTest::addinFindsARestartedClient()
     QSignalSpy shown(m_Controller, &Controller::showClientWindowCommand);
     QCOMPARE(m_Api->showClientWindow(), TelvarionApi::ResultOk);
     QTRY_COMPARE(shown.count(), 1);
+}
+
+void AddinLinkTest::anAddinThatReadsNothingIsCutOff()
+{
+    QLocalServer server;
+    QVERIFY(server.listen(m_Folder.filePath("quiet")));
+    QLocalSocket addin;
+    addin.connectToServer(server.fullServerName());
+    QVERIFY(server.waitForNewConnection(5000));
+    Kivo::ApiProvider::AddinConnection connection(server.nextPendingConnection());
+    QSignalSpy gone(&connection, &Kivo::ApiProvider::AddinConnection::disconnected);
+
+    // Nothing is flushed while the event loop waits, as with an add-in that never reads.
+    const QByteArray line(Kivo::ApiProvider::AddinConnection::MaxUnreadBytes / 2, 'x');
+    connection.send(line);
+    QCOMPARE(gone.count(), 0);
+    connection.send(line + line);
+    QTRY_COMPARE(gone.count(), 1);
 }
 
 void AddinLinkTest::clientAndAddinAgreeOnTheSocket_data()
