@@ -153,6 +153,7 @@ private slots:
     void callRequestsFollowTheDefaultCallType_data();
     void callRequestsFollowTheDefaultCallType();
     void defaultCallTypeMenuReachesTheTray();
+    void nextSessionReplacesTheDefaultCallType();
     void presenceMenuReachesTheTray();
     void addInPresenceReachesTheService();
     void ownLocationIsPublishedUntilTheSessionCloses();
@@ -477,6 +478,38 @@ void SessionWiringTest::defaultCallTypeMenuReachesTheTray()
     QVERIFY(traySubMenus(m_App.tray()).contains(menu));
     signOut();
     QVERIFY(traySubMenus(m_App.tray()).isEmpty());
+}
+
+void SessionWiringTest::nextSessionReplacesTheDefaultCallType()
+{
+    Kivo::Configuration::Config::Document document;
+    document.name = "Default call type";
+    document.items.insert(5, true);
+    const Kivo::Configuration::Config config(QString(), document);
+    auto countDefaultCallTypeMenus = [this] {
+        int count = 0;
+        for (const QMenu* menu : traySubMenus(m_App.tray()))
+            count += menu->title() == "Default Call Type" ? 1 : 0;
+        return count;
+    };
+
+    SessionManagerBase first(DemoUser, "Alice", &config, client()->getCredentialsManager());
+    m_App.cbSessionOpened(first);
+    QPointer<Providers::DefaultCallActionProvider> firstProvider = m_App.defaultCallActionProvider();
+    QVERIFY(firstProvider);
+    QCOMPARE(countDefaultCallTypeMenus(), 1);
+    std::unique_ptr<Providers::Factory> firstFactory(m_App.providerFactory());
+    delete m_App.mainWindow();
+
+    SessionManagerBase second(DemoUser, "Alice", &config, client()->getCredentialsManager());
+    m_App.cbSessionOpened(second);
+    QVERIFY(!firstProvider);
+    QVERIFY(m_App.defaultCallActionProvider());
+    // The replaced provider's menu left the tray with it.
+    QCOMPARE(countDefaultCallTypeMenus(), 1);
+    delete m_App.mainWindow();
+    m_App.cbSessionClosed(second);
+    QCOMPARE(countDefaultCallTypeMenus(), 0);
 }
 
 void SessionWiringTest::presenceMenuReachesTheTray()
