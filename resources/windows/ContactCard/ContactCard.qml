@@ -44,7 +44,7 @@ Window {
         visible: card.editing
         height: visible ? 28 : 0
         verticalAlignment: Text.AlignVCenter
-        text: rootWindow.addMode ? qsTr("Add Contact") + rootWindow.languageChangeProperty
+        text: rootWindow.addMode ? rootWindow.windowTitle
                                  : qsTr("Edit Contact") + rootWindow.languageChangeProperty
         color: qomxStyle.colors["darkText"]
         font.family: qomxStyle.fontFamily

@@ -24,7 +24,8 @@ Item {
         input.selectAll()
     }
 
-    visible: model.value.length > 0 || editing
+    // Dial-in details belong to conference contacts only.
+    visible: (model.value.length > 0 || editing) && (model.fieldGroup !== 5 || rootWindow.conference)
     height: visible ? 26 + (startsGroup && index > 0 ? 12 : 2) : 0
 
     Text {

@@ -61,6 +61,14 @@ ContactCard::ContactCard(Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> co
                          const Kivo::Configuration::Config* config, Providers::Factory* factory,
                          Kivo::Controllers::ContactSearchController* contactSearch, bool alwaysOnTop,
                          QWidget* parent)
+    : ContactCard(false, contacts, contact, config, factory, contactSearch, alwaysOnTop, parent)
+{
+}
+
+ContactCard::ContactCard(bool conference, Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> contacts,
+                         IContact* contact, const Kivo::Configuration::Config* config, Providers::Factory* factory,
+                         Kivo::Controllers::ContactSearchController* contactSearch, bool alwaysOnTop,
+                         QWidget* parent)
     : Window(alwaysOnTop, parent)
     , m_Contacts(contacts)
     , m_Config(config)
@@ -83,6 +91,8 @@ ContactCard::ContactCard(Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> co
         } else {
             m_AddMode = true;
         }
+        if (conference)
+            chosen->setProperty(Properties::Conference, true);
     }
     useContact(chosen);
 
@@ -174,6 +184,11 @@ bool ContactCard::xmppEnabled() const
     return m_Config && m_Config->value(XmppItem).toBool();
 }
 
+bool ContactCard::isConference() const
+{
+    return m_Contact && m_Contact->getProperty(Properties::Conference).toBool();
+}
+
 bool ContactCard::directoryMatchIsAutomatic() const
 {
     return m_Config && m_Config->value(DirectoryMatchItem).toString() == QLatin1String("automatic");
@@ -245,7 +260,9 @@ QString ContactCard::availabilityText() const
 
 QString ContactCard::helpContext() const
 {
-    return m_AddMode ? QStringLiteral("addContact") : QStringLiteral("editContact");
+    if (m_AddMode)
+        return isConference() ? QStringLiteral("addConference") : QStringLiteral("addContact");
+    return QStringLiteral("editContact");
 }
 
 QSize ContactCard::minimumWindowSize() const
@@ -261,7 +278,7 @@ QString ContactCard::shownName(const QString& name)
 void ContactCard::updateTitle()
 {
     if (m_AddMode && !readOnlyMode())
-        setTitle(tr("Add Contact"));
+        setTitle(isConference() ? tr("Add Conference Contact") : tr("Add Contact"));
     else if (m_Contact)
         setTitle(m_Contact->getDisplayName());
 }

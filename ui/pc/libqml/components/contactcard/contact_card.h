@@ -40,6 +40,7 @@ class ContactCard : public Window
     Q_PROPERTY(bool editMode READ editMode WRITE setEditMode NOTIFY editModeChanged)
     Q_PROPERTY(bool readOnlyMode READ readOnlyMode NOTIFY contactChanged)
     Q_PROPERTY(bool xmppEnabled READ xmppEnabled CONSTANT)
+    Q_PROPERTY(bool conference READ isConference NOTIFY contactChanged)
     Q_PROPERTY(bool syncingPossible READ syncingPossible NOTIFY syncingPossibleChanged)
     Q_PROPERTY(bool importFromDirectoryPossible READ importFromDirectoryPossible
                    NOTIFY importFromDirectoryPossibleChanged)
@@ -61,6 +62,11 @@ public:
                 const Kivo::Configuration::Config* config, Providers::Factory* factory,
                 Kivo::Controllers::ContactSearchController* contactSearch, bool alwaysOnTop,
                 QWidget* parent = nullptr);
+    // With `conference` a new contact is a conference contact, with its dial-in details.
+    ContactCard(bool conference, Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> contacts,
+                Kivo::Contacts::IContact* contact, const Kivo::Configuration::Config* config,
+                Providers::Factory* factory, Kivo::Controllers::ContactSearchController* contactSearch,
+                bool alwaysOnTop, QWidget* parent = nullptr);
     ~ContactCard() override;
 
     // Publishes the card's objects and loads the scene; run once before the first show().
@@ -73,6 +79,7 @@ public:
     void setEditMode(bool on);
     bool readOnlyMode() const;
     bool xmppEnabled() const;
+    bool isConference() const;
     bool syncingPossible() const { return m_SyncingPossible; }
     bool importFromDirectoryPossible() const { return m_ImportFromDirectoryPossible; }
     QAbstractItemModel* fieldsModel() const;

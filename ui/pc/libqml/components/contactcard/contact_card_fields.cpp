@@ -37,6 +37,12 @@ const Field Table[] = {
     {Fields::PostalCodeField, Properties::PostalCode, QT_TRANSLATE_NOOP("Models::ContactCardFields", "Postal Code"), 3},
     {Fields::CountryField, Properties::Country, QT_TRANSLATE_NOOP("Models::ContactCardFields", "Country"), 3},
     {Fields::WebUrlField, Properties::WebAddress, QT_TRANSLATE_NOOP("Models::ContactCardFields", "Web Address"), 4},
+    {Fields::ConferencePhoneField, Properties::ConferenceNumber,
+     QT_TRANSLATE_NOOP("Models::ContactCardFields", "Conference Number"), 5},
+    {Fields::ConferenceIdField, Properties::ConferencePin1, QT_TRANSLATE_NOOP("Models::ContactCardFields", "Conference ID"),
+     5},
+    {Fields::ConferencePinField, Properties::ConferencePin2,
+     QT_TRANSLATE_NOOP("Models::ContactCardFields", "Conference PIN"), 5},
 };
 constexpr int FieldCount = int(std::size(Table));
 

@@ -39,6 +39,9 @@ public:
         CountryField = 10,
         EmailField = 11,
         JidField = 12,
+        ConferencePhoneField = 13,
+        ConferenceIdField = 14,
+        ConferencePinField = 15,
         WebUrlField = 16,
         AddressField = 18
     };

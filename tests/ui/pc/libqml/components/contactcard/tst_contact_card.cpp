@@ -102,6 +102,8 @@ private slots:
     void leavingASyncFieldLooksTheContactUp();
     void tabWalksTheEditableFields();
     void directoryDetailsAreImportedOnRequest();
+    void conferenceCardAsksForDialInDetails_data();
+    void conferenceCardAsksForDialInDetails();
 
 private:
     ContactCard* openCard(IContact* contact, bool withSearch = true);
@@ -537,6 +539,32 @@ void ContactCardTest::directoryDetailsAreImportedOnRequest()
     QTRY_VERIFY(!again->syncingPossible());
     QVERIFY(!again->importFromDirectoryPossible());
     delete again;
+}
+
+void ContactCardTest::conferenceCardAsksForDialInDetails_data()
+{
+    QTest::addColumn<bool>("conference");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("help");
+    QTest::newRow("conference") << true << "Add Conference Contact" << "addConference";
+    QTest::newRow("person") << false << "Add Contact" << "addContact";
+}
+
+void ContactCardTest::conferenceCardAsksForDialInDetails()
+{
+    QFETCH(bool, conference);
+    QFETCH(QString, title);
+    QFETCH(QString, help);
+    QPointer<ContactCard> card =
+        new ContactCard(conference, m_Contacts.get(), nullptr, m_Config.get(), nullptr, m_Search.get(), false);
+    QVERIFY(card->activate());
+    card->show();
+    QCOMPARE(card->windowTitle(), title);
+    QCOMPARE(card->helpContext(), help);
+    QCOMPARE(card->contact()->getProperty(Properties::Conference).toBool(), conference);
+    for (const char* field : {"field13", "field14", "field15"})
+        QCOMPARE(sceneItem(*card, field)->parentItem()->isVisible(), conference);
+    QVERIFY(sceneItem(*card, "field0")->parentItem()->isVisible());
 }
 
 QTEST_MAIN(ContactCardTest)
