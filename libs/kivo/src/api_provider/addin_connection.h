@@ -21,7 +21,7 @@ public:
     static constexpr qint64 MaxUnreadBytes = 1024 * 1024;
 
     // Takes the socket over.
-    AddinConnection(QLocalSocket* socket, QObject* parent = nullptr);
+    explicit AddinConnection(QLocalSocket* socket, QObject* parent = nullptr);
 
     bool isIntroduced() const { return m_Introduced; }
     QString uuid() const { return m_Hello.uuid; }

@@ -26,7 +26,7 @@ public:
     // The contact id of a conference.
     static constexpr int ConferenceContactId = -1;
 
-    CallTracker(AddinServer* server, QObject* parent = nullptr);
+    explicit CallTracker(AddinServer* server, QObject* parent = nullptr);
 
     void start();
     // Forgets every call; the add-ins hear nothing more of them.

@@ -15,7 +15,7 @@ class SessionEvents : public QObject
     Q_OBJECT
 
 public:
-    SessionEvents(AddinServer* server, QObject* parent = nullptr);
+    explicit SessionEvents(AddinServer* server, QObject* parent = nullptr);
 
     void start();
     void stop();
