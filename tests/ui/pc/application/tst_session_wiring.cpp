@@ -409,8 +409,13 @@ void SessionWiringTest::waitingMessagesReachTheMainWindow()
     QVERIFY(newMessages->isVisible());
     QCOMPARE(newMessages->property("text").toString(), QString("New messages: 3"));
     QCOMPARE(m_App.session()->messagesSource()->videoMessages(), 1);
-    // Negative counts are no server report.
+    // Negative counts are no server report; what is no count leaves the shown one.
     QVERIFY(!Kivo::Simulation::Control(service()).injectMessagesWaiting(-1, 0));
+    for (const QVariant& garbage : {QVariant("lots"), QVariant(-2), QVariant()}) {
+        m_App.mainWindow()->onMessages(garbage, QVariant());
+        QCOMPARE(m_App.mainWindow()->view()->rootObject()->property("voiceMailMessagesCount").toInt(), 3);
+    }
+    QVERIFY(logs().contains("Waiting voice messages ignored: not a count: lots"));
 }
 
 void SessionWiringTest::callRequestsFollowTheDefaultCallType_data()

@@ -80,8 +80,14 @@ void MainWindow::onMessages(QVariant count, QVariant)
     QObject* scene = view() ? view()->rootObject() : nullptr;
     if (!scene)
         return;
-    LOG_INFO << "Waiting voice messages: " << count.toInt();
-    scene->setProperty("voiceMailMessagesCount", count);
+    bool isNumber = false;
+    const int messages = count.toInt(&isNumber);
+    if (!isNumber || messages < 0) {
+        LOG_WARNING << "Waiting voice messages ignored: not a count: " << count.toString();
+        return;
+    }
+    LOG_INFO << "Waiting voice messages: " << messages;
+    scene->setProperty("voiceMailMessagesCount", messages);
 }
 
 void MainWindow::cbSessionClosed()
