@@ -94,7 +94,7 @@ int main()
 
     std::string typed;
     bool going = true;
-    while (going && !observer.signedOutSeen()) {
+    while (going && !observer.finished()) {
         pollfd input{STDIN_FILENO, POLLIN, 0};
         if (::poll(&input, 1, 200) > 0) {
             char buffer[512];

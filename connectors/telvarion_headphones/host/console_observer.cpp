@@ -8,7 +8,7 @@ namespace {
 
 const char* stateName(std::int32_t state)
 {
-    static const char* const names[] = {"not connected", "connecting (nobody signed in)", "connected"};
+    static const char* const names[] = {"not connected (the client ended)", "connecting (nobody signed in)", "connected"};
     return state >= 0 && state <= 2 ? names[state] : "unknown";
 }
 
@@ -34,11 +34,13 @@ void ConsoleObserver::print(const char* format, ...)
 void ConsoleObserver::connectionStateChange(std::int32_t state)
 {
     print("%s", stateName(state));
+    if (state == TelvarionApi::NotConnected)
+        m_Finished = true;
 }
 
 void ConsoleObserver::signedOut()
 {
-    m_SignedOut = true;
+    m_Finished = true;
     print("the user signed out");
 }
 

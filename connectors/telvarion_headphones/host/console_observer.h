@@ -12,7 +12,8 @@ class ConsoleObserver : public TelvarionApi::ApiObserver
 public:
     explicit ConsoleObserver(std::FILE* out) : m_Out(out) {}
 
-    bool signedOutSeen() const { return m_SignedOut; }
+    // The client signed the user out or ended: nothing more will come.
+    bool finished() const { return m_Finished; }
 
     void connectionStateChange(std::int32_t state) override;
     void signedOut() override;
@@ -35,7 +36,7 @@ private:
     void print(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     std::FILE* m_Out;
-    bool m_SignedOut = false;
+    bool m_Finished = false;
 };
 
 } // namespace Host

@@ -124,6 +124,7 @@ ApiResult SocketTransport::receive(std::vector<Event>& events)
 void SocketTransport::readAvailable(std::vector<Event>& events)
 {
     char buffer[4096];
+    std::string lossReason;
     for (;;) {
         const ssize_t count = ::recv(m_Socket, buffer, sizeof buffer, MSG_DONTWAIT);
         if (count > 0) {
@@ -134,7 +135,7 @@ void SocketTransport::readAvailable(std::vector<Event>& events)
             continue;
         if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
             break;
-        lose(count == 0 ? "the client closed the link" : "reading from the client failed: " + systemText(errno));
+        lossReason = count == 0 ? "the client closed the link" : "reading from the client failed: " + systemText(errno);
         break;
     }
     const std::size_t droppedBefore = m_Lines.droppedLines();
@@ -142,13 +143,22 @@ void SocketTransport::readAvailable(std::vector<Event>& events)
     while (m_Lines.next(line)) {
         Event event;
         std::string error;
-        if (Wire::decodeEvent(line, event, error))
-            events.push_back(std::move(event));
-        else
+        if (!Wire::decodeEvent(line, event, error)) {
             logLine("dropped a message from the client (" + error + "): " + line.substr(0, 120));
+            continue;
+        }
+        // The client says goodbye before it ends: nothing to wait for once it has gone.
+        if (event.kind == EventKind::ConnectionStateChange && event.values[0] == NotConnected) {
+            m_Wanted = false;
+            m_LossReported = true;
+        }
+        events.push_back(std::move(event));
     }
     if (m_Lines.droppedLines() != droppedBefore)
         logLine("dropped an overlong message from the client");
+    // What the client said before it went still counts.
+    if (!lossReason.empty())
+        lose(lossReason);
 }
 
 void SocketTransport::lose(const std::string& reason)

@@ -57,10 +57,10 @@ public:
     }
 
     // The connection the connector has already made (connects complete into the backlog).
-    bool accept()
+    bool accept(int timeoutMs = 5000)
     {
         pollfd wait{m_Listener, POLLIN, 0};
-        if (::poll(&wait, 1, 5000) != 1)
+        if (::poll(&wait, 1, timeoutMs) != 1)
             return false;
         m_Peer = ::accept(m_Listener, nullptr, nullptr);
         return m_Peer >= 0;
@@ -299,6 +299,20 @@ TEST_F(SocketTransportTest, AClientThatGoesAwayIsReportedOnceAndFoundAgain)
     EXPECT_EQ(m_Events.seen.back(), "state 2");
     EXPECT_EQ(m_Api->answerCall(), ResultOk);
     EXPECT_EQ(m_Client.readLine(), "answer");
+}
+
+TEST_F(SocketTransportTest, LastWordsArriveAndAClientThatEndsInOrderIsNotWaitedFor)
+{
+    connect();
+    m_Client.write("signedout\nstate 0\n");
+    m_Client.closeAll();
+    receive(2);
+    m_Api->processEvents();
+    EXPECT_EQ(m_Events.seen, (std::vector<std::string>{"signedOut", "state 0"}));
+
+    m_Client.listenAgain();
+    m_Api->processEvents();
+    EXPECT_FALSE(m_Client.accept(0));
 }
 
 } // namespace

@@ -31,6 +31,11 @@ void AddinConnection::send(const QByteArray& line)
     m_Socket->write(line);
 }
 
+void AddinConnection::flush()
+{
+    m_Socket->flush();
+}
+
 void AddinConnection::onReadyRead()
 {
     const int droppedBefore = m_Lines.droppedLines();

@@ -30,6 +30,8 @@ public:
     bool wants(quint32 events) const { return (m_EventMask & events) != 0; }
 
     void send(const QByteArray& line);
+    // Writes what is queued without waiting for the event loop.
+    void flush();
 
 signals:
     void introduced(Kivo::ApiProvider::AddinConnection* connection);

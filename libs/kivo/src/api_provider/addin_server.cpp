@@ -40,9 +40,13 @@ AddinServer::AddinServer(QObject* parent)
 
 AddinServer::~AddinServer()
 {
+    // The client ends in order: the add-ins need not wait for it to come back.
+    broadcast(AddinEvents::Always, AddinEvents::connectionState(AddinEvents::NotConnected));
     // Connections go first, so none reports its end to a half-destroyed server.
-    for (AddinConnection* connection : qAsConst(m_Connections))
+    for (AddinConnection* connection : qAsConst(m_Connections)) {
         disconnect(connection, nullptr, this, nullptr);
+        connection->flush();
+    }
 }
 
 QString AddinServer::defaultName()

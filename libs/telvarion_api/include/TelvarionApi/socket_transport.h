@@ -8,9 +8,10 @@
 
 namespace TelvarionApi {
 
-// The link to the running client over its local socket. When the client goes away the
-// transport reports Connecting and tries again at every receive, so a restarted client
-// finds the connector again; the client answers the renewed hello with its state.
+// The link to the running client over its local socket. When the client goes away without
+// a word, as in a crash, the transport reports Connecting and tries again at every receive,
+// so a restarted client finds the connector again; the client answers the renewed hello
+// with its state. A client that ends in order says NotConnected first, and is not waited for.
 class SocketTransport : public Transport
 {
 public:

@@ -19,13 +19,11 @@
 #include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <functional>
@@ -133,6 +131,7 @@ private slots:
     void junkFromAnAddinIsDroppedAndTheLinkLives_data();
     void junkFromAnAddinIsDroppedAndTheLinkLives();
     void addinFindsARestartedClient();
+    void aClientThatEndsInOrderIsNotWaitedFor();
     void anAddinThatReadsNothingIsCutOff();
     void clientAndAddinAgreeOnTheSocket_data();
     void clientAndAddinAgreeOnTheSocket();
@@ -434,31 +433,50 @@ void AddinLinkTest::junkFromAnAddinIsDroppedAndTheLinkLives()
 
 void AddinLinkTest::addinFindsARestartedClient()
 {
-    connectAddin();
-    signIn();
-    QVERIFY(addinSees("state 2"));
-
-    // The client goes away without a word, as a crash would, and leaves its socket file.
+    // The client runs in a process of its own, so that it can end as a crash ends it.
+    const auto startClient = [](QProcess& client) {
+        client.start(ADDIN_CLIENT_PEER, QStringList());
+        return client.waitForStarted() && client.waitForReadyRead(10000) && client.readLine() == "ready\n";
+    };
     delete m_Controller;
     m_Controller = nullptr;
+    QProcess first;
+    QVERIFY(startClient(first));
+    connectAddin();
+    QVERIFY(addinSees("state 2"));
+
+    first.kill();
+    QVERIFY(first.waitForFinished());
     QVERIFY(addinSees("state 1"));
-    const QByteArray path = qgetenv("TELVARION_API_SOCKET");
-    const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    qstrncpy(address.sun_path, path.constData(), sizeof(address.sun_path));
-    QCOMPARE(::bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-    ::close(stale);
     QVERIFY(m_Api->answerCall() != TelvarionApi::ResultOk);
 
+    // The new client takes over the socket file the old one left behind.
+    m_Observer.seen.clear();
+    QProcess second;
+    QVERIFY(startClient(second));
+    QVERIFY(addinSees("state 2"));
+    QCOMPARE(m_Api->requestContactProperties(0), TelvarionApi::ResultOk);
+    QVERIFY(addinSees("contact 0 DisplayName=Alice Carter Jid=alice@demo.telvarion.net"));
+    second.kill();
+    second.waitForFinished();
+}
+
+void AddinLinkTest::aClientThatEndsInOrderIsNotWaitedFor()
+{
+    connectAddin();
+    QVERIFY(addinSees("state 1"));
+    delete m_Controller;
+    m_Controller = nullptr;
+    QVERIFY(addinSees("state 0"));
+
+    // A client that starts later is not looked for.
     m_Observer.seen.clear();
     m_Controller = new Controller(this);
     m_Controller->InitializeController();
-    QVERIFY(m_Controller->Initialize(m_Contacts, m_Session, nullptr));
-    QVERIFY(addinSees("state 2"));
     QSignalSpy shown(m_Controller, &Controller::showClientWindowCommand);
-    QCOMPARE(m_Api->showClientWindow(), TelvarionApi::ResultOk);
-    QTRY_COMPARE(shown.count(), 1);
+    QCOMPARE(m_Api->showClientWindow(), TelvarionApi::ResultNotConnected);
+    m_Api->processEvents();
+    QVERIFY(m_Observer.seen.isEmpty());
 }
 
 void AddinLinkTest::anAddinThatReadsNothingIsCutOff()
