@@ -18,8 +18,6 @@ MessagesSource::MessagesSource(QObject* parent)
 
 void MessagesSource::onMessagesWaiting(int voice, int video)
 {
-    m_Voice = voice;
-    m_Video = video;
     KIVO_LOG(LevelInfo) << "Waiting messages: " << voice << " voice, " << video << " video";
     emit messages(voice, video);
 }

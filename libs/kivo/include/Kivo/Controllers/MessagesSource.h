@@ -14,18 +14,12 @@ class MessagesSource : public QObject
 public:
     explicit MessagesSource(QObject* parent = nullptr);
 
-    int voiceMessages() const { return m_Voice; }
-    int videoMessages() const { return m_Video; }
-
 signals:
     // Both counts as ints.
     void messages(QVariant voice, QVariant video);
 
 private:
     void onMessagesWaiting(int voice, int video);
-
-    int m_Voice = 0;
-    int m_Video = 0;
 };
 
 } // namespace Controllers
