@@ -9,11 +9,15 @@ inline std::vector<std::uint8_t> makeWave(std::uint16_t channels, std::uint32_t 
     const std::uint16_t blockAlign = static_cast<std::uint16_t>(channels * 2);
     const std::uint32_t dataBytes = frames * blockAlign;
     std::vector<std::uint8_t> wave;
+    wave.reserve(44 + dataBytes);
     auto put = [&wave](std::uint32_t value, int bytes) {
         for (int i = 0; i < bytes; ++i)
             wave.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
     };
-    auto tag = [&wave](const char* text) { wave.insert(wave.end(), text, text + 4); };
+    auto tag = [&wave](const char* text) {
+        for (int i = 0; i < 4; ++i)
+            wave.push_back(static_cast<std::uint8_t>(text[i]));
+    };
     tag("RIFF");
     put(36 + dataBytes, 4);
     tag("WAVE");
