@@ -11,12 +11,24 @@ set(TELVARION_TEST_ENV
   QT_LOGGING_TO_CONSOLE=1
 )
 
+# A test that starts the client listens for add-ins: on a socket of its own, so that it
+# never meets the user's running client nor another test running at the same time. A
+# socket path has to fit in 108 bytes; a deeper build tree keeps the per-user default.
+set(TELVARION_TEST_SOCKET_DIR ${CMAKE_BINARY_DIR}/tests/sockets)
+file(MAKE_DIRECTORY ${TELVARION_TEST_SOCKET_DIR})
+
 function(_telvarion_register_test name label)
   add_test(NAME ${name} COMMAND ${name})
+  set(env ${TELVARION_TEST_ENV})
+  set(socket ${TELVARION_TEST_SOCKET_DIR}/${name})
+  string(LENGTH "${socket}" socket_length)
+  if(socket_length LESS 100)
+    list(APPEND env TELVARION_API_SOCKET=${socket})
+  endif()
   set_tests_properties(${name} PROPERTIES
     LABELS "${label}"
     TIMEOUT 120
-    ENVIRONMENT "${TELVARION_TEST_ENV}")
+    ENVIRONMENT "${env}")
 endfunction()
 
 function(telvarion_add_qtest name)
