@@ -25,8 +25,15 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory*, Providers::Men
         m_Session = session;
         m_UserName = session->userName();
         m_DisplayName = session->objectName().isEmpty() ? m_UserName : session->objectName();
-        if (const Kivo::Contacts::Contacts* contacts = session->contactsManager().data())
-            m_ContactNames = contacts->names();
+        m_Contacts = session->contactsManager().data();
+    }
+    if (m_Contacts) {
+        // The list arrives from the service after sign-in and changes while signed in.
+        const Kivo::Contacts::Contacts* contacts = m_Contacts;
+        connect(contacts, &Kivo::Contacts::Contacts::contactsLoaded, this, &MainWindow::updateContactNames);
+        connect(contacts, &Kivo::Contacts::Contacts::contactAdded, this, &MainWindow::updateContactNames);
+        connect(contacts, &Kivo::Contacts::Contacts::contactRemoved, this, &MainWindow::updateContactNames);
+        m_ContactNames = m_Contacts->names();
     }
     setTitle(QCoreApplication::applicationName());
 }
@@ -68,6 +75,20 @@ void MainWindow::createBlfWindow()
     m_TeamTelephonyShown = true;
     LOG_INFO << "Team Telephony shown";
     emit teamTelephonyShownChanged();
+}
+
+void MainWindow::showContactList()
+{
+    showAndActivate();
+}
+
+void MainWindow::updateContactNames()
+{
+    const QStringList names = m_Contacts ? m_Contacts->names() : QStringList();
+    if (names == m_ContactNames)
+        return;
+    m_ContactNames = names;
+    emit contactNamesChanged();
 }
 
 void MainWindow::myRoomReady()

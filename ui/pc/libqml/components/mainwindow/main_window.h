@@ -9,6 +9,9 @@
 
 namespace Kivo {
 class Client;
+namespace Contacts {
+class Contacts;
+}
 namespace Databases {
 class Comms;
 }
@@ -32,7 +35,7 @@ class MainWindow : public Window
     Q_OBJECT
     Q_PROPERTY(QString userName READ userName CONSTANT)
     Q_PROPERTY(QString displayName READ displayName CONSTANT)
-    Q_PROPERTY(QStringList contactNames READ contactNames CONSTANT)
+    Q_PROPERTY(QStringList contactNames READ contactNames NOTIFY contactNamesChanged)
     Q_PROPERTY(bool teamTelephonyShown READ isTeamTelephonyShown NOTIFY teamTelephonyShownChanged)
 
 public:
@@ -63,6 +66,8 @@ public slots:
     void onMessages(QVariant, QVariant);
     void cbSessionClosed();
     void setDefaultAction(Kivo::Actions::Action::Id id);
+    // A contact card added a contact: bring the list that shows it to the front.
+    void showContactList();
 
 signals:
     void qomxLinkClicked(const QString& link);
@@ -70,12 +75,15 @@ signals:
     void hasGroupsChanged();
     void startMyRoom(const QString invitees);
     void teamTelephonyShownChanged();
+    void contactNamesChanged();
 
 private:
     void triggerMenuAction(int id);
+    void updateContactNames();
 
     QPointer<Providers::MenuActionProvider> m_MenuActions;
     QPointer<const Kivo::Sessions::SessionManagerBase> m_Session;
+    QPointer<const Kivo::Contacts::Contacts> m_Contacts;
     QString m_UserName;
     QString m_DisplayName;
     QStringList m_ContactNames;
