@@ -1,4 +1,5 @@
 #include "application.h"
+#include "config_patch.h"
 
 #include "Dialogs/message_window.h"
 #include "Dialogs/password_change_notification.h"
@@ -522,28 +523,6 @@ void ApplicationSessionTest::errorOfAnotherSessionIsDropped()
 }
 
 namespace {
-
-// Adds items to a configuration for one scope.
-class ConfigPatch
-{
-public:
-    ConfigPatch(Kivo::Configuration::Config* config, const QHash<int, QVariant>& items)
-        : m_Config(config)
-    {
-        m_Original.name = config->getName();
-        for (int item : config->itemNumbers())
-            m_Original.items.insert(item, config->value(item));
-        Kivo::Configuration::Config::Document changed = m_Original;
-        for (auto it = items.begin(); it != items.end(); ++it)
-            changed.items.insert(it.key(), it.value());
-        config->update(config->getPath(), changed);
-    }
-    ~ConfigPatch() { m_Config->update(m_Config->getPath(), m_Original); }
-
-private:
-    Kivo::Configuration::Config* m_Config;
-    Kivo::Configuration::Config::Document m_Original;
-};
 
 QML::CallSettings* visibleCallSettings()
 {

@@ -1,6 +1,7 @@
 // What a signed-in session wires between the engine's objects and the program's windows,
 // driven through the simulated service.
 #include "application.h"
+#include "config_patch.h"
 
 #include "Dialogs/message_window.h"
 #include "Providers/default_call_action_provider.h"
@@ -63,28 +64,6 @@ Kivo::Simulation::Service& service()
 {
     return Kivo::Simulation::Service::shared();
 }
-
-// Sets configuration items of the current configuration for one scope.
-class ConfigPatch
-{
-public:
-    ConfigPatch(Kivo::Configuration::Config* config, const QHash<int, QVariant>& items)
-        : m_Config(config)
-    {
-        m_Original.name = config->getName();
-        for (int item : config->itemNumbers())
-            m_Original.items.insert(item, config->value(item));
-        Kivo::Configuration::Config::Document changed = m_Original;
-        for (auto it = items.begin(); it != items.end(); ++it)
-            changed.items.insert(it.key(), it.value());
-        config->update(config->getPath(), changed);
-    }
-    ~ConfigPatch() { m_Config->update(m_Config->getPath(), m_Original); }
-
-private:
-    Kivo::Configuration::Config* m_Config;
-    Kivo::Configuration::Config::Document m_Original;
-};
 
 // The sub-menus that the tray's context menu shows.
 QList<QMenu*> traySubMenus(const Tray* tray)
