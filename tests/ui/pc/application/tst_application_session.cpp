@@ -1,6 +1,4 @@
-#include "application.h"
 #include "config_patch.h"
-
 #include "Dialogs/message_window.h"
 #include "Dialogs/password_change_notification.h"
 #include "Dialogs/simple_credentials_dialog.h"
@@ -11,11 +9,10 @@
 #include "common/constants.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
-#include "libqml/utils/style.h"
 #include "libqml/window/session_debug_window.h"
 #include "libqml/window/qml_view.h"
 #include "media_engine_configurator.h"
-#include "support/test_environment.h"
+#include "support/application_test.h"
 
 #include <Kivo/ApiProvider/Controller.h>
 #include <Kivo/Client.h>
@@ -37,7 +34,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -48,9 +44,6 @@ using Kivo::Sessions::SessionManagerBase;
 namespace MenuAction = Constants::MenuAction;
 
 namespace {
-
-const char* const DemoUser = "alice@demo.telvarion.net";
-const char* const DemoPassword = "Demo-1234";
 
 struct ShownMessage
 {
@@ -141,13 +134,6 @@ private:
     int m_Answered = 0;
 };
 
-TestSupport::Environment* s_Environment = nullptr;
-
-Tesk::Core::Logging::RecordCapture& logs()
-{
-    return s_Environment->logs();
-}
-
 // Calls back for every widget about to be shown.
 class ShowWatcher : public QObject
 {
@@ -171,26 +157,17 @@ private:
     std::function<void(QWidget*)> m_OnShow;
 };
 
-Kivo::Simulation::Service& service()
-{
-    return Kivo::Simulation::Service::shared();
-}
-
 } // namespace
 
-class ApplicationSessionTest : public QObject
+class ApplicationSessionTest : public TestSupport::ApplicationTest
 {
     Q_OBJECT
 
 public:
-    explicit ApplicationSessionTest(Application& app)
-        : m_App(app)
-    {
-    }
+    using ApplicationTest::ApplicationTest;
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void cleanup();
 
     void signInCreatesSignedInStateInOrder();
@@ -227,55 +204,24 @@ private slots:
     void exitSignsOutThenQuits();
 
 private:
-    void signIn(const QString& user = DemoUser, const QString& password = DemoPassword);
-    void waitUntilSignedOut();
     Kivo::Client* client() const { return m_App.client(); }
     QAction* menuAction(int id) const { return m_App.menuActionProvider()->action(id); }
-
-    Application& m_App;
-    std::unique_ptr<TestSupport::QmlWarningGuard> m_QmlWarnings;
 };
 
 void ApplicationSessionTest::initTestCase()
 {
-    QVERIFY(m_App.initialize());
-    // The test framework and the application install their own message handlers after the
-    // environment's guard: guard again on top of both so QML warnings still fail the run.
-    m_QmlWarnings = std::make_unique<TestSupport::QmlWarningGuard>();
+    ApplicationTest::initTestCase();
     QVERIFY(m_App.loginWindow());
     QVERIFY(client());
     service().setLatency(1);
-}
-
-void ApplicationSessionTest::cleanupTestCase()
-{
-    m_QmlWarnings.reset();
 }
 
 void ApplicationSessionTest::cleanup()
 {
     closeMessages();
     service().setReachable(true);
-    if (m_App.session()) {
-        menuAction(MenuAction::SignOut)->trigger();
-        waitUntilSignedOut();
-    }
-}
-
-void ApplicationSessionTest::signIn(const QString& user, const QString& password)
-{
-    QML::LoginWindow* login = m_App.loginWindow();
-    QVERIFY(login);
-    login->setUsername(user);
-    login->setPassword(password);
-    login->onSigninClicked();
-    QTRY_VERIFY(m_App.mainWindow() && m_App.mainWindow()->isVisible());
-}
-
-void ApplicationSessionTest::waitUntilSignedOut()
-{
-    QTRY_VERIFY(!m_App.session() && !service().isSignedIn());
-    QTRY_VERIFY(m_App.loginWindow());
+    if (m_App.session())
+        signOut();
 }
 
 void ApplicationSessionTest::signInCreatesSignedInStateInOrder()
@@ -914,21 +860,7 @@ void ApplicationSessionTest::exitSignsOutThenQuits()
 
 int main(int argc, char** argv)
 {
-    // Everything the program writes goes to folders of this run.
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-    qputenv("TELVARION_REGISTRY_FILE", (home.path() + "/registry.ini").toUtf8());
-    // The single-instance socket of this run, apart from any other program's.
-    qputenv("TMPDIR", home.path().toUtf8());
-    TestSupport::Environment environment;
-    s_Environment = &environment;
-    Application app(argc, argv);
-    Q_INIT_RESOURCE(telvarion_ui);
-    // The scenes read the style until the application's windows are gone.
-    new QML::Style(&app);
-    ApplicationSessionTest test(app);
-    return QTest::qExec(&test, argc, argv);
+    return TestSupport::execApplicationTest<ApplicationSessionTest>(argc, argv);
 }
 
 #include "tst_application_session.moc"

@@ -1,8 +1,6 @@
 // What a signed-in session wires between the engine's objects and the program's windows,
 // driven through the simulated service.
-#include "application.h"
 #include "config_patch.h"
-
 #include "Dialogs/message_window.h"
 #include "Providers/default_call_action_provider.h"
 #include "Providers/factory.h"
@@ -10,11 +8,9 @@
 #include "Utils/preferences_watcher.h"
 #include "Utils/presence_helper.h"
 #include "common/constants.h"
-#include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
-#include "libqml/utils/style.h"
 #include "libqml/window/qml_view.h"
-#include "support/test_environment.h"
+#include "support/application_test.h"
 #include "tray.h"
 
 #include <Kivo/ApiProvider/Controller.h>
@@ -36,7 +32,6 @@
 #include <QMenu>
 #include <QQuickItem>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -49,21 +44,7 @@ namespace MenuAction = Constants::MenuAction;
 
 namespace {
 
-const char* const DemoUser = "alice@demo.telvarion.net";
-const char* const DemoPassword = "Demo-1234";
 const char* const Bob = "bob@demo.telvarion.net";
-
-TestSupport::Environment* s_Environment = nullptr;
-
-Tesk::Core::Logging::RecordCapture& logs()
-{
-    return s_Environment->logs();
-}
-
-Kivo::Simulation::Service& service()
-{
-    return Kivo::Simulation::Service::shared();
-}
 
 // The sub-menus that the tray's context menu shows.
 QList<QMenu*> traySubMenus(const Tray* tray)
@@ -101,19 +82,15 @@ enum class Request
 
 Q_DECLARE_METATYPE(Request)
 
-class SessionWiringTest : public QObject
+class SessionWiringTest : public TestSupport::ApplicationTest
 {
     Q_OBJECT
 
 public:
-    explicit SessionWiringTest(Application& app)
-        : m_App(app)
-    {
-    }
+    using ApplicationTest::ApplicationTest;
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void cleanup();
 
     void clientApiRequestsReachTheService_data();
@@ -139,8 +116,6 @@ private slots:
     void outlookIntegrationFollowsPreferences();
 
 private:
-    void signIn();
-    void signOut();
     Kivo::Client* client() const { return m_App.client(); }
     Kivo::ApiProvider::Controller* apiController() const
     {
@@ -151,46 +126,19 @@ private:
     {
         return m_App.mainWindow()->view()->rootObject()->findChild<QQuickItem*>(name);
     }
-
-    Application& m_App;
-    std::unique_ptr<TestSupport::QmlWarningGuard> m_QmlWarnings;
 };
 
 void SessionWiringTest::initTestCase()
 {
-    QVERIFY(m_App.initialize());
-    // Above the test framework's and the application's message handlers.
-    m_QmlWarnings = std::make_unique<TestSupport::QmlWarningGuard>();
+    ApplicationTest::initTestCase();
     QVERIFY(apiController());
     service().setLatency(1);
-}
-
-void SessionWiringTest::cleanupTestCase()
-{
-    m_QmlWarnings.reset();
 }
 
 void SessionWiringTest::cleanup()
 {
     if (m_App.session())
         signOut();
-}
-
-void SessionWiringTest::signIn()
-{
-    QML::LoginWindow* login = m_App.loginWindow();
-    QVERIFY(login);
-    login->setUsername(DemoUser);
-    login->setPassword(DemoPassword);
-    login->onSigninClicked();
-    QTRY_VERIFY(m_App.mainWindow() && m_App.mainWindow()->isVisible());
-}
-
-void SessionWiringTest::signOut()
-{
-    m_App.menuActionProvider()->action(MenuAction::SignOut)->trigger();
-    QTRY_VERIFY(!m_App.session() && !service().isSignedIn());
-    QTRY_VERIFY(m_App.loginWindow());
 }
 
 void SessionWiringTest::clientApiRequestsReachTheService_data()
@@ -571,19 +519,7 @@ void SessionWiringTest::outlookIntegrationFollowsPreferences()
 
 int main(int argc, char** argv)
 {
-    // Everything the program writes goes to folders of this run.
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-    qputenv("TELVARION_REGISTRY_FILE", (home.path() + "/registry.ini").toUtf8());
-    qputenv("TMPDIR", home.path().toUtf8());
-    TestSupport::Environment environment;
-    s_Environment = &environment;
-    Application app(argc, argv);
-    Q_INIT_RESOURCE(telvarion_ui);
-    new QML::Style(&app);
-    SessionWiringTest test(app);
-    return QTest::qExec(&test, argc, argv);
+    return TestSupport::execApplicationTest<SessionWiringTest>(argc, argv);
 }
 
 #include "tst_session_wiring.moc"

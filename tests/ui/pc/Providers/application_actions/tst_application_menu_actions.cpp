@@ -1,13 +1,8 @@
-#include "application.h"
-
 #include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
 #include "common/constants.h"
 #include "libqml/components/contactcard/contact_card.h"
-#include "libqml/components/loginwindow/login_window.h"
-#include "libqml/components/mainwindow/main_window.h"
-#include "libqml/utils/style.h"
-#include "support/test_environment.h"
+#include "support/application_test.h"
 
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Contacts/IContact.h>
@@ -15,10 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 namespace MenuAction = Constants::MenuAction;
 
@@ -37,16 +29,14 @@ QList<QML::ContactCard*> openCards()
 
 } // namespace
 
-class ApplicationMenuActionsTest : public QObject
+class ApplicationMenuActionsTest : public TestSupport::ApplicationTest
 {
     Q_OBJECT
 
 public:
-    explicit ApplicationMenuActionsTest(Application& app) : m_App(app) {}
+    using ApplicationTest::ApplicationTest;
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void cleanup();
     void addContactOpensAnEmptyCard();
     void viewProfileReusesTheOpenCard();
@@ -54,24 +44,10 @@ private slots:
     void addContactWithoutSessionDoesNothing();
 
 private:
-    void signIn();
+    // Signs in unless signed in already, and waits for the contact list.
+    void ensureSignedIn();
     QAction* action(int id) const { return m_App.menuActionProvider()->action(id); }
-
-    Application& m_App;
-    std::unique_ptr<TestSupport::QmlWarningGuard> m_QmlWarnings;
 };
-
-void ApplicationMenuActionsTest::initTestCase()
-{
-    QVERIFY(m_App.initialize());
-    // Above the test framework's and the application's message handlers.
-    m_QmlWarnings = std::make_unique<TestSupport::QmlWarningGuard>();
-}
-
-void ApplicationMenuActionsTest::cleanupTestCase()
-{
-    m_QmlWarnings.reset();
-}
 
 void ApplicationMenuActionsTest::cleanup()
 {
@@ -80,22 +56,19 @@ void ApplicationMenuActionsTest::cleanup()
     QTRY_VERIFY(openCards().isEmpty());
 }
 
-void ApplicationMenuActionsTest::signIn()
+void ApplicationMenuActionsTest::ensureSignedIn()
 {
     if (m_App.session())
         return;
-    QML::LoginWindow* login = m_App.loginWindow();
-    QVERIFY(login);
-    login->setUsername("alice@demo.telvarion.net");
-    login->setPassword("Demo-1234");
-    login->onSigninClicked();
-    QTRY_VERIFY(m_App.mainWindow() && m_App.mainWindow()->isVisible());
+    signIn();
+    if (QTest::currentTestFailed())
+        return;
     QTRY_VERIFY(!m_App.session()->contactsManager()->contacts().isEmpty());
 }
 
 void ApplicationMenuActionsTest::addContactOpensAnEmptyCard()
 {
-    signIn();
+    ensureSignedIn();
     action(MenuAction::AddContact)->trigger();
     QTRY_COMPARE(openCards().size(), 1);
     QML::ContactCard* card = openCards().first();
@@ -104,7 +77,7 @@ void ApplicationMenuActionsTest::addContactOpensAnEmptyCard()
 
 void ApplicationMenuActionsTest::viewProfileReusesTheOpenCard()
 {
-    signIn();
+    ensureSignedIn();
     Providers::Factory* factory = m_App.providerFactory();
     Kivo::Contacts::IContact* contact = m_App.session()->contactsManager()->contacts().first();
     factory->showContactCard(false, contact, false);
@@ -123,7 +96,7 @@ void ApplicationMenuActionsTest::viewProfileReusesTheOpenCard()
 
 void ApplicationMenuActionsTest::signOutClosesTheCards()
 {
-    signIn();
+    ensureSignedIn();
     Kivo::Contacts::IContact* contact = m_App.session()->contactsManager()->contacts().first();
     m_App.providerFactory()->showContactCard(false, contact, false);
     QTRY_COMPARE(openCards().size(), 1);
@@ -135,7 +108,7 @@ void ApplicationMenuActionsTest::signOutClosesTheCards()
 
 void ApplicationMenuActionsTest::addContactWithoutSessionDoesNothing()
 {
-    signIn();
+    ensureSignedIn();
     action(MenuAction::SignOut)->trigger();
     QTRY_VERIFY(!m_App.session());
     action(MenuAction::AddContact)->trigger();
@@ -145,18 +118,7 @@ void ApplicationMenuActionsTest::addContactWithoutSessionDoesNothing()
 
 int main(int argc, char** argv)
 {
-    // Everything the program writes goes to folders of this run.
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-    qputenv("TELVARION_REGISTRY_FILE", (home.path() + "/registry.ini").toUtf8());
-    qputenv("TMPDIR", home.path().toUtf8());
-    TestSupport::Environment environment;
-    Application app(argc, argv);
-    Q_INIT_RESOURCE(telvarion_ui);
-    new QML::Style(&app);
-    ApplicationMenuActionsTest test(app);
-    return QTest::qExec(&test, argc, argv);
+    return TestSupport::execApplicationTest<ApplicationMenuActionsTest>(argc, argv);
 }
 
 #include "tst_application_menu_actions.moc"
