@@ -3,6 +3,7 @@
 #include "common/constants.h"
 #include "libqml/components/contactcard/contact_card.h"
 #include "support/application_test.h"
+#include "support/shown_windows.h"
 
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Contacts/IContact.h>
@@ -18,13 +19,7 @@ namespace {
 
 QList<QML::ContactCard*> openCards()
 {
-    QList<QML::ContactCard*> cards;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* card = qobject_cast<QML::ContactCard*>(widget);
-        if (card && card->isVisible())
-            cards << card;
-    }
-    return cards;
+    return TestSupport::shownWindows<QML::ContactCard>();
 }
 
 } // namespace

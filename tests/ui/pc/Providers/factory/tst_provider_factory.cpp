@@ -5,6 +5,7 @@
 #include "Widgets/group_name_input.h"
 #include "common/constants.h"
 #include "signed_in_session.h"
+#include "support/shown_windows.h"
 #include "support/test_environment.h"
 
 #include <Kivo/Actions/Provider.h>
@@ -30,6 +31,7 @@
 #include <functional>
 
 using Dialogs::MessageWindow;
+using TestSupport::shownWindows;
 using Kivo::Actions::Action;
 using Kivo::Contacts::IContact;
 
@@ -40,17 +42,6 @@ QList<MessageWindow*> allMessageWindows()
     QList<MessageWindow*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (auto* window = qobject_cast<MessageWindow*>(widget))
-            windows << window;
-    }
-    return windows;
-}
-
-QList<MessageWindow*> shownMessageWindows()
-{
-    QList<MessageWindow*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<MessageWindow*>(widget);
-        if (window && window->isVisible())
             windows << window;
     }
     return windows;
@@ -67,7 +58,7 @@ void answerWhenShown(QDialogButtonBox::StandardButton which, QString* asked, QOb
 {
     auto* poll = new QTimer(scope);
     QObject::connect(poll, &QTimer::timeout, [poll, which, asked] {
-        const QList<MessageWindow*> windows = shownMessageWindows();
+        const QList<MessageWindow*> windows = shownWindows<MessageWindow>();
         if (windows.isEmpty())
             return;
         poll->stop();
@@ -261,7 +252,7 @@ void ProviderFactoryTest::deleteContactConfirmation()
     if (confirm) {
         QCOMPARE(asked, QString("Confirm Deletion: Are you sure you want to remove Bob Lind from your contact list?"));
     } else {
-        QVERIFY(shownMessageWindows().isEmpty());
+        QVERIFY(shownWindows<MessageWindow>().isEmpty());
     }
     if (removed) {
         QTRY_COMPARE(removals.count(), 1);
@@ -285,7 +276,7 @@ void ProviderFactoryTest::contactGoneWhileAsking()
     auto* poll = new QTimer(&scope);
     bool removedElsewhere = false;
     connect(poll, &QTimer::timeout, [&] {
-        const QList<MessageWindow*> windows = shownMessageWindows();
+        const QList<MessageWindow*> windows = shownWindows<MessageWindow>();
         if (windows.isEmpty())
             return;
         // Another client removes the contact while the user still reads the question.
@@ -329,8 +320,8 @@ void ProviderFactoryTest::groupCommunicationErrorTexts()
     SignedInSession signedIn({});
     Providers::Factory factory(signedIn.session(), signedIn.contacts(), nullptr, nullptr);
     emit signedIn.session()->commsSessionController()->groupCommunicationError(limit, adding);
-    QTRY_COMPARE(shownMessageWindows().size(), 1);
-    const QList<MessageWindow*> windows = shownMessageWindows();
+    QTRY_COMPARE(shownWindows<MessageWindow>().size(), 1);
+    const QList<MessageWindow*> windows = shownWindows<MessageWindow>();
     QCOMPARE(windows.first()->windowTitle(), QString("Error"));
     QCOMPARE(textOf(windows.first()), text);
 }
@@ -366,7 +357,7 @@ void ProviderFactoryTest::shareConfirmation()
     QSignalSpy rejected(share, &Action::rejected);
     QVERIFY(provider->triggerAction(Action::ShareDesktop));
     QCOMPARE(triggered.count(), 0);
-    const QList<MessageWindow*> windows = shownMessageWindows();
+    const QList<MessageWindow*> windows = shownWindows<MessageWindow>();
     QCOMPARE(windows.size(), 1);
     QCOMPARE(windows.first()->windowTitle(), QString("Confirm Share"));
     QCOMPARE(textOf(windows.first()), text);
@@ -398,7 +389,7 @@ void ProviderFactoryTest::removeGroupConfirmation()
     connect(&entry, SIGNAL(triggered()), &factory, SLOT(removeGroupTriggered()));
     entry.trigger();
     if (confirm) {
-        const QList<MessageWindow*> windows = shownMessageWindows();
+        const QList<MessageWindow*> windows = shownWindows<MessageWindow>();
         QCOMPARE(windows.size(), 1);
         QCOMPARE(textOf(windows.first()), QString("Are you sure you want to remove Team group from your list?"));
         QPushButton* remove = nullptr;
@@ -410,7 +401,7 @@ void ProviderFactoryTest::removeGroupConfirmation()
         QVERIFY(remove->isDefault());
         remove->click();
     } else {
-        QVERIFY(shownMessageWindows().isEmpty());
+        QVERIFY(shownWindows<MessageWindow>().isEmpty());
     }
     QTRY_COMPARE(removed.count(), 1);
     QVERIFY(signedIn.contacts()->groups().isEmpty());
@@ -467,7 +458,7 @@ void ProviderFactoryTest::outlookFirstRun()
     QCOMPARE(accepted.count(), asked ? 0 : 1);
     factory.showOutlookAcceptanceDialog(true);
     QCOMPARE(ready.count(), asked ? 0 : 1);
-    const QList<MessageWindow*> windows = shownMessageWindows();
+    const QList<MessageWindow*> windows = shownWindows<MessageWindow>();
     QCOMPARE(windows.size(), asked ? 2 : 0);
     if (!asked)
         return;

@@ -5,6 +5,7 @@
 #include "Dialogs/message_window.h"
 #include "libqml/components/contactcard/contact_card_fields.h"
 #include "libqml/window/qml_view.h"
+#include "support/shown_windows.h"
 #include "support/test_environment.h"
 
 #include <Kivo/Configuration/Config.h>
@@ -22,6 +23,7 @@
 #include <QtTest>
 
 using Dialogs::MessageWindow;
+using TestSupport::shownWindows;
 using Kivo::Contacts::IContact;
 using QML::ContactCard;
 namespace Properties = Kivo::Contacts::Properties;
@@ -36,17 +38,6 @@ const QByteArray Accounts = R"({ "accounts": [
       { "id": 2, "name": "Chiara Rossi", "address": "chiara@test.example", "number": "+15550102", "presence": 12 } ] },
   { "user": "bob@test.example", "password": "b", "displayName": "Bob Lind", "domain": "test.example" },
   { "user": "dev@test.example", "password": "d", "displayName": "Dev Patel", "domain": "test.example" } ] })";
-
-QList<MessageWindow*> shownMessageWindows()
-{
-    QList<MessageWindow*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<MessageWindow*>(widget);
-        if (window && window->isVisible())
-            windows << window;
-    }
-    return windows;
-}
 
 // Repeated rows are visual children only, so the search walks the item tree.
 QQuickItem* findItem(QQuickItem* item, const QString& name)
@@ -266,7 +257,7 @@ void ContactCardTest::additionWaitsForTheService()
     QVERIFY(listAdded.wait());
     QCOMPARE(added.count(), 1);
     QTRY_VERIFY(!card);
-    QVERIFY(shownMessageWindows().isEmpty());
+    QVERIFY(shownWindows<MessageWindow>().isEmpty());
     const IContact* stored = m_Contacts->findByAddress(address);
     QVERIFY(stored);
     QCOMPARE(stored->getDisplayName(), storedName);
@@ -279,8 +270,8 @@ void ContactCardTest::additionAsksBeforeImportingAMatch()
     fields->setValue(0, "Devvy");
     fields->setValue(9, "dev@test.example");
     card->addContact();
-    QTRY_COMPARE(shownMessageWindows().size(), 1);
-    MessageWindow* question = shownMessageWindows().first();
+    QTRY_COMPARE(shownWindows<MessageWindow>().size(), 1);
+    MessageWindow* question = shownWindows<MessageWindow>().first();
     QCOMPARE(question->windowTitle(), QString("Match Found"));
     QVERIFY(question->findChild<QLabel*>("messageText")->text().contains("information of Dev Patel from the directory"));
 
@@ -313,8 +304,8 @@ void ContactCardTest::duplicateAddressIsRefusedInTheCard()
     fields->setValue(0, "Another Bob");
     fields->setValue(9, "bob@test.example");
     card->addContact();
-    QTRY_COMPARE(shownMessageWindows().size(), 1);
-    MessageWindow* box = shownMessageWindows().first();
+    QTRY_COMPARE(shownWindows<MessageWindow>().size(), 1);
+    MessageWindow* box = shownWindows<MessageWindow>().first();
     QCOMPARE(box->windowTitle(), QString("Error Adding Contact"));
     QVERIFY(box->findChild<QLabel*>("messageText")->text().contains("(Bob Lind)"));
     box->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
@@ -373,7 +364,7 @@ void ContactCardTest::deletionWithoutConfirmationClosesTheCard()
     QPointer<ContactCard> card = openCard(m_Contacts->getContact(1));
     QSignalSpy removed(m_Contacts.get(), &Kivo::Contacts::Contacts::contactRemoved);
     card->deleteContact();
-    QVERIFY(shownMessageWindows().isEmpty());
+    QVERIFY(shownWindows<MessageWindow>().isEmpty());
     QVERIFY(card);
     QVERIFY(removed.wait());
     QTRY_VERIFY(!card);
@@ -485,11 +476,11 @@ void ContactCardTest::leavingASyncFieldLooksTheContactUp()
     auto* synchronizer = card->findChild<Kivo::Contacts::ContactSynchronizer*>();
     QCOMPARE(synchronizer->isRunning(), lookUp);
     if (!box.isEmpty()) {
-        QTRY_COMPARE(shownMessageWindows().size(), 1);
-        QCOMPARE(shownMessageWindows().first()->windowTitle(), box);
+        QTRY_COMPARE(shownWindows<MessageWindow>().size(), 1);
+        QCOMPARE(shownWindows<MessageWindow>().first()->windowTitle(), box);
     } else if (lookUp) {
         QTRY_VERIFY(!synchronizer->isRunning());
-        QVERIFY(shownMessageWindows().isEmpty());
+        QVERIFY(shownWindows<MessageWindow>().isEmpty());
     }
 }
 
@@ -514,11 +505,11 @@ void ContactCardTest::directoryDetailsAreImportedOnRequest()
     QPointer<ContactCard> card = openCard(bob);
     QTRY_VERIFY(card->importFromDirectoryPossible());
     QVERIFY(shows(*card, "importButton"));
-    QVERIFY(shownMessageWindows().isEmpty());
+    QVERIFY(shownWindows<MessageWindow>().isEmpty());
 
     card->importFromDirectory();
-    QTRY_COMPARE(shownMessageWindows().size(), 1);
-    MessageWindow* question = shownMessageWindows().first();
+    QTRY_COMPARE(shownWindows<MessageWindow>().size(), 1);
+    MessageWindow* question = shownWindows<MessageWindow>().first();
     QCOMPARE(question->windowTitle(), QString("Import Information"));
     QPushButton* overwrite = nullptr;
     for (QPushButton* button : question->findChildren<QPushButton*>()) {
