@@ -2,6 +2,7 @@
 #include "common/constants.h"
 
 #include "support/test_environment.h"
+#include "support/user_settings.h"
 
 #include <Kivo/Settings.h>
 
@@ -20,6 +21,8 @@
 #include <memory>
 
 using Kivo::Utils::Location::Info;
+using TestSupport::userSetting;
+using TestSupport::writeUserSettings;
 namespace Key = Constants::SettingsKey;
 
 namespace {
@@ -33,18 +36,6 @@ Info located(const QString& city, const QString& state, const QString& country, 
     info.country = country;
     info.timeZone = timeZone;
     return info;
-}
-
-QVariant setting(const char* key)
-{
-    return Kivo::Settings(Kivo::Settings::UserSettings).value(key);
-}
-
-void writeSettings(const QVariantMap& values)
-{
-    Kivo::Settings settings(Kivo::Settings::UserSettings);
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        settings.setValue(it.key(), it.value());
 }
 
 // The dialog with its controls at hand, as the presence helper keeps it.
@@ -166,7 +157,7 @@ void TestLocationPublish::loadSettingsRestoresTheLastChoice()
     QFETCH(QString, region);
     QFETCH(QString, timeEntry);
     TestSupport::Environment environment;
-    writeSettings(stored);
+    writeUserSettings(stored);
     Form form;
     form.show();
     QCOMPARE(form.alwaysAskCheckbox->isChecked(), alwaysAsk);
@@ -251,7 +242,7 @@ void TestLocationPublish::timeZoneChoices()
     QVERIFY(!(model->flags(model->index(1, 0)) & Qt::ItemIsEnabled));
 
     // With an automatic time zone and a last one, both are suggested.
-    writeSettings({{Key::LocationPublishLastTimezone, "-03:30"}});
+    writeUserSettings({{Key::LocationPublishLastTimezone, "-03:30"}});
     form.dialog->locationsReceived(located("Helsinki", QString(), "FINLAND", "+02:00"), Info());
     form.dialog->loadSettings();
     QCOMPARE(combo->itemText(4), QString("(UTC+02:00) (Automatic time)"));
@@ -360,10 +351,10 @@ void TestLocationPublish::publishingManualStoresItUnadjusted()
     QCOMPARE(form.lastLocation().timeZone, QString("-04:00"));
     QCOMPARE(arguments.at(1).toBool(), true);
     QCOMPARE(arguments.at(2).toBool(), true);
-    QCOMPARE(setting(Key::LocationPublishLastManualLocation).toString(), QString("Home office"));
-    QCOMPARE(setting(Key::LocationPublishLastTimezone).toString(), QString("-05:00"));
-    QCOMPARE(setting(Key::LocationPublishManuallyPublished).toBool(), true);
-    QCOMPARE(setting(Key::LocationPublishLastReceivedIpAddress).toString(), QString("198.51.100.23"));
+    QCOMPARE(userSetting(Key::LocationPublishLastManualLocation).toString(), QString("Home office"));
+    QCOMPARE(userSetting(Key::LocationPublishLastTimezone).toString(), QString("-05:00"));
+    QCOMPARE(userSetting(Key::LocationPublishManuallyPublished).toBool(), true);
+    QCOMPARE(userSetting(Key::LocationPublishLastReceivedIpAddress).toString(), QString("198.51.100.23"));
 
     // Reset for the next showing.
     QVERIFY(!form.dialog->isVisible());
@@ -381,7 +372,7 @@ void TestLocationPublish::publishingManualStoresItUnadjusted()
 void TestLocationPublish::publishingAutomaticKeepsTheManualEntry()
 {
     TestSupport::Environment environment;
-    writeSettings({{Key::LocationPublishLastManualLocation, "Lab"}, {Key::LocationPublishLastTimezone, "+01:00"}});
+    writeUserSettings({{Key::LocationPublishLastManualLocation, "Lab"}, {Key::LocationPublishLastTimezone, "+01:00"}});
     Form form;
     const Info automatic = located("Austin", "TX", "UNITED STATES", "-06:00");
     form.dialog->locationsReceived(automatic, Info());
@@ -391,10 +382,10 @@ void TestLocationPublish::publishingAutomaticKeepsTheManualEntry()
     QCOMPARE(form.lastLocation(), automatic);
     QCOMPARE(form.lastLocation().ipAddress, automatic.ipAddress);
     QCOMPARE(form.locationChanged.last().at(1).toBool(), false);
-    QCOMPARE(setting(Key::LocationPublishManuallyPublished).toBool(), false);
-    QCOMPARE(setting(Key::LocationPublishLastReceivedIpAddress).toString(), QString("198.51.100.23"));
-    QCOMPARE(setting(Key::LocationPublishLastManualLocation).toString(), QString("Lab"));
-    QCOMPARE(setting(Key::LocationPublishLastTimezone).toString(), QString("+01:00"));
+    QCOMPARE(userSetting(Key::LocationPublishManuallyPublished).toBool(), false);
+    QCOMPARE(userSetting(Key::LocationPublishLastReceivedIpAddress).toString(), QString("198.51.100.23"));
+    QCOMPARE(userSetting(Key::LocationPublishLastManualLocation).toString(), QString("Lab"));
+    QCOMPARE(userSetting(Key::LocationPublishLastTimezone).toString(), QString("+01:00"));
 }
 
 void TestLocationPublish::noLocationSendsAnEmptyRefusal()
@@ -410,8 +401,8 @@ void TestLocationPublish::noLocationSendsAnEmptyRefusal()
     QCOMPARE(form.lastLocation(), Info());
     QVERIFY(form.lastLocation().ipAddress.isEmpty());
     QCOMPARE(form.locationChanged.last().at(2).toBool(), false);
-    QVERIFY(!setting(Key::LocationPublishManuallyPublished).isValid());
-    QVERIFY(!setting(Key::LocationPublishLastReceivedIpAddress).isValid());
+    QVERIFY(!userSetting(Key::LocationPublishManuallyPublished).isValid());
+    QVERIFY(!userSetting(Key::LocationPublishLastReceivedIpAddress).isValid());
     QVERIFY(!form.dialog->isVisible());
 }
 

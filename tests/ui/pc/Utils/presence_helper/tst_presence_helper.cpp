@@ -3,6 +3,7 @@
 #include "common/constants.h"
 
 #include "support/test_environment.h"
+#include "support/user_settings.h"
 
 #include <Kivo/Client.h>
 #include <Kivo/Contacts/Contacts.h>
@@ -29,6 +30,8 @@
 #include <memory>
 
 using Kivo::Utils::Location::Info;
+using TestSupport::userSetting;
+using TestSupport::writeUserSettings;
 namespace Key = Constants::SettingsKey;
 
 namespace {
@@ -50,18 +53,6 @@ Info published(const QString& manual, const QString& timeZone, const QString& ci
     info.timeZone = timeZone;
     info.city = city;
     return info;
-}
-
-QVariant setting(const char* key)
-{
-    return Kivo::Settings(Kivo::Settings::UserSettings).value(key);
-}
-
-void writeSettings(const QVariantMap& values)
-{
-    Kivo::Settings settings(Kivo::Settings::UserSettings);
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        settings.setValue(it.key(), it.value());
 }
 
 // Translates the helper's texts into capitals, so a retranslation shows.
@@ -286,7 +277,7 @@ void TestPresenceHelper::soapActionLocationDecides()
     QFETCH(Info, location);
     QFETCH(QString, storedAddress);
     TestSupport::Environment environment;
-    writeSettings(stored);
+    writeUserSettings(stored);
     Fixture fixture;
 
     fixture.soapAction(located("198.51.100.23"));
@@ -295,7 +286,7 @@ void TestPresenceHelper::soapActionLocationDecides()
     QCOMPARE(fixture.ownLocationChanged.count(), published ? 1 : 0);
     QCOMPARE(fixture.presence.getLocationInfo(), location);
     QCOMPARE(fixture.presence.getLocationInfo().ipAddress, location.ipAddress);
-    QCOMPARE(setting(Key::LocationPublishLastReceivedIpAddress).toString(), storedAddress);
+    QCOMPARE(userSetting(Key::LocationPublishLastReceivedIpAddress).toString(), storedAddress);
     QCOMPARE(fixture.locationsReceived.count(), 1);
     QCOMPARE(fixture.locationsReceived.last().at(0).value<Info>(), located("198.51.100.23"));
 }
@@ -327,7 +318,7 @@ void TestPresenceHelper::sameAddressIsHandledOnlyAfterReconnecting()
     QCOMPARE(fixture.locationsReceived.count(), 3);
     QVERIFY(environment.logs().contains("Handle new ip address location data."));
     QCOMPARE(fixture.presence.getLocationInfo().city, QString("Tampere"));
-    QCOMPARE(setting(Key::LocationPublishLastReceivedIpAddress).toString(), QString("192.0.2.77"));
+    QCOMPARE(userSetting(Key::LocationPublishLastReceivedIpAddress).toString(), QString("192.0.2.77"));
 }
 
 void TestPresenceHelper::xmppLocationIsRemembered_data()
@@ -350,14 +341,14 @@ void TestPresenceHelper::xmppLocationIsRemembered()
     QFETCH(QString, manualLocation);
     QFETCH(QString, timeZone);
     TestSupport::Environment environment;
-    writeSettings({{Key::LocationPublishLastManualLocation, "Old place"}, {Key::LocationPublishLastTimezone, "+05:00"}});
+    writeUserSettings({{Key::LocationPublishLastManualLocation, "Old place"}, {Key::LocationPublishLastTimezone, "+05:00"}});
     Fixture fixture;
 
     fixture.xmpp(record);
 
-    QCOMPARE(setting(Key::LocationPublishManuallyPublished).toBool(), manual);
-    QCOMPARE(setting(Key::LocationPublishLastManualLocation).toString(), manualLocation);
-    QCOMPARE(setting(Key::LocationPublishLastTimezone).toString(), timeZone);
+    QCOMPARE(userSetting(Key::LocationPublishManuallyPublished).toBool(), manual);
+    QCOMPARE(userSetting(Key::LocationPublishLastManualLocation).toString(), manualLocation);
+    QCOMPARE(userSetting(Key::LocationPublishLastTimezone).toString(), timeZone);
     // Without a SOAP-action location nothing is decided yet.
     QCOMPARE(fixture.locationsReceived.count(), 0);
     QCOMPARE(fixture.ownLocationChanged.count(), 0);
@@ -366,7 +357,7 @@ void TestPresenceHelper::xmppLocationIsRemembered()
 void TestPresenceHelper::xmppThenSoapActionCombinesBoth()
 {
     TestSupport::Environment environment;
-    writeSettings({{Key::LocationPublishLastReceivedIpAddress, "198.51.100.23"}});
+    writeUserSettings({{Key::LocationPublishLastReceivedIpAddress, "198.51.100.23"}});
     Fixture fixture;
     fixture.xmpp(published("Office", "+03:00"));
     fixture.xmpp(published("Lab", "+03:00"));
@@ -414,7 +405,7 @@ void TestPresenceHelper::dialogAnswerIsStoredAndPublished()
     QFETCH(bool, accepted);
     QFETCH(Info, location);
     TestSupport::Environment environment;
-    writeSettings({{Key::LocationPublishAccepted, true}, {Key::LocationPublishLastReceivedIpAddress, "203.0.113.9"}});
+    writeUserSettings({{Key::LocationPublishAccepted, true}, {Key::LocationPublishLastReceivedIpAddress, "203.0.113.9"}});
     Fixture fixture;
     fixture.soapAction(located("198.51.100.23"));
     Dialogs::LocationPublish* dialog = locationDialog();
@@ -425,8 +416,8 @@ void TestPresenceHelper::dialogAnswerIsStoredAndPublished()
     dialog->findChild<QPushButton*>(button)->click();
 
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(setting(Key::LocationPublishAccepted).toBool(), accepted);
-    QCOMPARE(setting(Key::LocationPublishDontAskAgain).toBool(), !alwaysAsk);
+    QCOMPARE(userSetting(Key::LocationPublishAccepted).toBool(), accepted);
+    QCOMPARE(userSetting(Key::LocationPublishDontAskAgain).toBool(), !alwaysAsk);
     // Refusing is forced through even though nothing was published before.
     QCOMPARE(fixture.ownLocationChanged.count(), 1);
     QCOMPARE(fixture.presence.getLocationInfo(), location);
@@ -476,8 +467,8 @@ void TestPresenceHelper::signInPublishesTheAutomaticLocation()
     const Info location = published.last().at(0).value<Info>();
     QCOMPARE(location.city, QString("Helsinki"));
     QCOMPARE(location.ipAddress, QString("198.51.100.23"));
-    QTRY_COMPARE(setting(Key::LocationPublishManuallyPublished).toBool(), false);
-    QCOMPARE(setting(Key::LocationPublishLastReceivedIpAddress).toString(), QString("198.51.100.23"));
+    QTRY_COMPARE(userSetting(Key::LocationPublishManuallyPublished).toBool(), false);
+    QCOMPARE(userSetting(Key::LocationPublishLastReceivedIpAddress).toString(), QString("198.51.100.23"));
     QVERIFY(!locationDialog()->isVisible());
 
     QSignalSpy signedOut(&service, &Kivo::Simulation::Service::signedOut);
