@@ -121,6 +121,24 @@ QByteArray sessionReply(const HttpServer& server)
         .toUtf8();
 }
 
+// The verification service: the session request gets a reply that names this server's page
+// and status addresses; each status request goes to `onStatus`.
+class VerificationService : public HttpServer
+{
+public:
+    explicit VerificationService(std::function<void(QTcpSocket*)> onStatus, bool tls = false)
+        : HttpServer(
+              [this, onStatus = std::move(onStatus)](QTcpSocket* socket, const QString& path) {
+                  if (path == "/session")
+                      reply(socket, sessionReply(*this));
+                  else if (path == "/status")
+                      onStatus(socket);
+              },
+              tls)
+    {
+    }
+};
+
 } // namespace
 
 class ExternalServiceVerificationTest : public QObject
@@ -148,7 +166,8 @@ private slots:
     void selfSignedCertificate();
 
 private:
-    void answerYes(Utils::ExternalServiceVerification& verification);
+    // Starts verifying against `url` and says yes to the question.
+    void startAndAnswerYes(Utils::ExternalServiceVerification& verification, const QString& url);
 
     BrowserStub m_Browser;
 };
@@ -168,8 +187,11 @@ void ExternalServiceVerificationTest::cleanup()
     }
 }
 
-void ExternalServiceVerificationTest::answerYes(Utils::ExternalServiceVerification& verification)
+void ExternalServiceVerificationTest::startAndAnswerYes(Utils::ExternalServiceVerification& verification,
+                                                       const QString& url)
 {
+    verification.setServiceUrl(url);
+    verification.start();
     QVERIFY(verification.questionWindow());
     QCOMPARE(verification.questionWindow()->windowTitle(), QString("Address Verification"));
     verification.questionWindow()->acceptAndClose();
@@ -214,25 +236,17 @@ void ExternalServiceVerificationTest::streamedVerdict()
 
     TestSupport::Environment env;
     QPointer<QTcpSocket> status;
-    HttpServer* server = nullptr;
-    HttpServer http([&](QTcpSocket* socket, const QString& path) {
-        if (path == "/session")
-            HttpServer::reply(socket, sessionReply(*server));
-        else if (path == "/status") {
-            status = socket;
-            HttpServer::startStream(socket);
-            HttpServer::streamChunk(socket, R"({"statusCode": 2})");
-        }
+    VerificationService http([&](QTcpSocket* socket) {
+        status = socket;
+        HttpServer::startStream(socket);
+        HttpServer::streamChunk(socket, R"({"statusCode": 2})");
     });
-    server = &http;
 
     Utils::ExternalServiceVerification verification;
-    verification.setServiceUrl(http.url("/session"));
     verification.setCredentials("alice", "s3cret");
     QSignalSpy succeeded(&verification, &Utils::ExternalServiceVerification::verificationSuccessful);
     QSignalSpy failed(&verification, &Utils::ExternalServiceVerification::verificationFailed);
-    verification.start();
-    answerYes(verification);
+    startAndAnswerYes(verification, http.url("/session"));
     QVERIFY(verification.waitingWindow());
 
     // The page opens with the credentials; the pending code keeps the flow waiting.
@@ -257,21 +271,14 @@ void ExternalServiceVerificationTest::streamedVerdict()
 void ExternalServiceVerificationTest::statusRequestWithoutVerdictIsSentAgain()
 {
     TestSupport::Environment env;
-    HttpServer* server = nullptr;
     int statusRequests = 0;
-    HttpServer http([&](QTcpSocket* socket, const QString& path) {
-        if (path == "/session")
-            HttpServer::reply(socket, sessionReply(*server));
-        else if (path == "/status")
-            HttpServer::reply(socket, ++statusRequests == 1 ? R"({"statusCode": 2})" : R"({"statusCode": 0})");
+    VerificationService http([&](QTcpSocket* socket) {
+        HttpServer::reply(socket, ++statusRequests == 1 ? R"({"statusCode": 2})" : R"({"statusCode": 0})");
     });
-    server = &http;
 
     Utils::ExternalServiceVerification verification;
-    verification.setServiceUrl(http.url("/session"));
     QSignalSpy succeeded(&verification, &Utils::ExternalServiceVerification::verificationSuccessful);
-    verification.start();
-    answerYes(verification);
+    startAndAnswerYes(verification, http.url("/session"));
     QTRY_COMPARE(succeeded.count(), 1);
     QCOMPARE(statusRequests, 2);
     QVERIFY(env.logs().contains("Resume waiting the status"));
@@ -280,22 +287,18 @@ void ExternalServiceVerificationTest::statusRequestWithoutVerdictIsSentAgain()
 void ExternalServiceVerificationTest::failedStatusRequestIsSentAgainAfterAPause()
 {
     TestSupport::Environment env;
-    HttpServer* server = nullptr;
-    HttpServer http([&](QTcpSocket* socket, const QString& path) {
-        if (path == "/session")
-            HttpServer::reply(socket, sessionReply(*server));
-        else if (path == "/status" && server->requests("/status") == 1)
+    VerificationService* server = nullptr;
+    VerificationService http([&](QTcpSocket* socket) {
+        if (server->requests("/status") == 1)
             socket->write("HTTP/1.1 500 Internal Server Error\r\nContent-Length: 0\r\n\r\n");
-        else if (path == "/status")
+        else
             HttpServer::reply(socket, R"({"statusCode": 0})");
     });
     server = &http;
 
     Utils::ExternalServiceVerification verification;
-    verification.setServiceUrl(http.url("/session"));
     QSignalSpy succeeded(&verification, &Utils::ExternalServiceVerification::verificationSuccessful);
-    verification.start();
-    answerYes(verification);
+    startAndAnswerYes(verification, http.url("/session"));
     QTRY_VERIFY(env.logs().contains("Status request failed; asking again in 2000 ms"));
     // Not asked again in the same breath: a failing status address is not hammered.
     QCOMPARE(http.requests("/status"), 1);
@@ -307,24 +310,16 @@ void ExternalServiceVerificationTest::failedStatusRequestIsSentAgainAfterAPause(
 void ExternalServiceVerificationTest::updateWhileWaitingDropsTheOpenRequest()
 {
     TestSupport::Environment env;
-    HttpServer* server = nullptr;
     QList<QPointer<QTcpSocket>> statusStreams;
-    HttpServer http([&](QTcpSocket* socket, const QString& path) {
-        if (path == "/session")
-            HttpServer::reply(socket, sessionReply(*server));
-        else if (path == "/status") {
-            statusStreams.append(socket);
-            HttpServer::startStream(socket);
-            HttpServer::streamChunk(socket, R"({"statusCode": 2})");
-        }
+    VerificationService http([&](QTcpSocket* socket) {
+        statusStreams.append(socket);
+        HttpServer::startStream(socket);
+        HttpServer::streamChunk(socket, R"({"statusCode": 2})");
     });
-    server = &http;
 
     Utils::ExternalServiceVerification verification;
-    verification.setServiceUrl(http.url("/session"));
     QSignalSpy succeeded(&verification, &Utils::ExternalServiceVerification::verificationSuccessful);
-    verification.start();
-    answerYes(verification);
+    startAndAnswerYes(verification, http.url("/session"));
     QTRY_COMPARE(statusStreams.size(), 1);
     QTRY_COMPARE(verification.state(), Utils::ExternalServiceVerification::WaitingStatus);
 
@@ -342,10 +337,8 @@ void ExternalServiceVerificationTest::unreadableSessionReplyFails()
     TestSupport::Environment env;
     HttpServer http([](QTcpSocket* socket, const QString&) { HttpServer::reply(socket, "<html>not json</html>"); });
     auto* verification = new Utils::ExternalServiceVerification;
-    verification->setServiceUrl(http.url("/session"));
     QSignalSpy failed(verification, &Utils::ExternalServiceVerification::verificationFailed);
-    verification->start();
-    answerYes(*verification);
+    startAndAnswerYes(*verification, http.url("/session"));
     QTRY_COMPARE(failed.count(), 1);
     QVERIFY(m_Browser.opened.isEmpty());
     // The finished reply is gone; stopping and destroying must not touch it.
@@ -379,11 +372,9 @@ void ExternalServiceVerificationTest::sessionReplyWithoutWebPageFails()
     });
     server = &http;
     Utils::ExternalServiceVerification verification;
-    verification.setServiceUrl(http.url("/session"));
     verification.setCredentials("alice", "s3cret");
     QSignalSpy failed(&verification, &Utils::ExternalServiceVerification::verificationFailed);
-    verification.start();
-    answerYes(verification);
+    startAndAnswerYes(verification, http.url("/session"));
     QTRY_COMPARE(failed.count(), 1);
     QVERIFY(env.logs().contains("Session reply names no web page to open"));
     QVERIFY(m_Browser.opened.isEmpty());
@@ -400,11 +391,9 @@ void ExternalServiceVerificationTest::unreachableServiceEndsQuietly()
         closedPort = gone.url("/session");
     }
     Utils::ExternalServiceVerification verification;
-    verification.setServiceUrl(closedPort);
     QSignalSpy failed(&verification, &Utils::ExternalServiceVerification::verificationFailed);
     QSignalSpy succeeded(&verification, &Utils::ExternalServiceVerification::verificationSuccessful);
-    verification.start();
-    answerYes(verification);
+    startAndAnswerYes(verification, closedPort);
     QTRY_VERIFY(env.logs().contains("NetworkError"));
     QTRY_COMPARE(verification.state(), Utils::ExternalServiceVerification::None);
     QVERIFY(failed.isEmpty() && succeeded.isEmpty());
@@ -415,10 +404,8 @@ void ExternalServiceVerificationTest::cancellingTheWaitFails()
     TestSupport::Environment env;
     HttpServer http([](QTcpSocket* socket, const QString&) { HttpServer::startStream(socket); });
     Utils::ExternalServiceVerification verification;
-    verification.setServiceUrl(http.url("/session"));
     QSignalSpy failed(&verification, &Utils::ExternalServiceVerification::verificationFailed);
-    verification.start();
-    answerYes(verification);
+    startAndAnswerYes(verification, http.url("/session"));
     QTRY_COMPARE(http.requests("/session"), 1);
     QVERIFY(verification.waitingWindow());
     emit verification.waitingWindow()->messageRejected(false);
@@ -464,19 +451,11 @@ void ExternalServiceVerificationTest::selfSignedCertificate()
     Kivo::Settings(Kivo::Settings::ApplicationSettings)
         .setValue(Constants::SettingsKey::SimplifiedSslHandling, simplified);
     QDesktopServices::setUrlHandler("https", &m_Browser, "open");
-    HttpServer* server = nullptr;
-    HttpServer https(
-        [&](QTcpSocket* socket, const QString& path) {
-            HttpServer::reply(socket, path == "/session" ? sessionReply(*server) : R"({"statusCode": 0})");
-        },
-        true);
-    server = &https;
+    VerificationService https([](QTcpSocket* socket) { HttpServer::reply(socket, R"({"statusCode": 0})"); }, true);
 
     Utils::ExternalServiceVerification verification;
-    verification.setServiceUrl(https.url("/session"));
     QSignalSpy succeeded(&verification, &Utils::ExternalServiceVerification::verificationSuccessful);
-    verification.start();
-    answerYes(verification);
+    startAndAnswerYes(verification, https.url("/session"));
     if (simplified) {
         QTRY_COMPARE(succeeded.count(), 1);
         QCOMPARE(m_Browser.opened.size(), 1);
