@@ -17,6 +17,34 @@
 using Kivo::Actions::Action;
 using namespace Constants::MenuAction;
 
+namespace {
+
+Kivo::Configuration::Config::Document documentWith(const QHash<int, QVariant>& items)
+{
+    Kivo::Configuration::Config::Document document;
+    document.items = items;
+    return document;
+}
+
+// A signed-in user's session on a configuration with `items`, and a menu of its own.
+struct SessionMenu
+{
+    explicit SessionMenu(const QHash<int, QVariant>& items = {})
+        : config("config_test.xml", documentWith(items))
+        , session("alice@test.example", "Alice", &config, nullptr)
+        , menu(Providers::MenuActionProvider::create(&owner))
+    {
+    }
+
+    TestSupport::Environment env;
+    Kivo::Configuration::Config config;
+    Kivo::Sessions::SessionManagerBase session;
+    QObject owner;
+    Providers::MenuActionProvider* menu;
+};
+
+} // namespace
+
 class MenuActionLinksTest : public QObject
 {
     Q_OBJECT
@@ -29,14 +57,9 @@ private slots:
 
 void MenuActionLinksTest::linkedActionsRunEngineActions()
 {
-    TestSupport::Environment env;
-    Kivo::Configuration::Config::Document document;
-    document.items = {{85, true}, {80, true}};
-    Kivo::Configuration::Config config("config_test.xml", document);
-    Kivo::Sessions::SessionManagerBase session("alice@test.example", "Alice", &config, nullptr);
-    Providers::Factory factory(&session, session.contactsManager(), nullptr, nullptr);
-    QObject owner;
-    Providers::MenuActionProvider* menu = Providers::MenuActionProvider::create(&owner);
+    SessionMenu fixture({{85, true}, {80, true}});
+    Providers::MenuActionProvider* menu = fixture.menu;
+    Providers::Factory factory(&fixture.session, fixture.session.contactsManager(), nullptr, nullptr);
     menu->linkProviderActions(&factory);
 
     Kivo::Actions::Provider* provider = menu->provider();
@@ -63,14 +86,11 @@ void MenuActionLinksTest::linkedActionsRunEngineActions()
 
 void MenuActionLinksTest::eachSignInReplacesTheProvider()
 {
-    TestSupport::Environment env;
-    Kivo::Configuration::Config config("config_test.xml", Kivo::Configuration::Config::Document());
-    Kivo::Sessions::SessionManagerBase session("alice@test.example", "Alice", &config, nullptr);
-    QObject owner;
-    Providers::MenuActionProvider* menu = Providers::MenuActionProvider::create(&owner);
+    SessionMenu fixture;
+    Providers::MenuActionProvider* menu = fixture.menu;
     int triggered = 0;
     for (int signIn = 0; signIn < 2; ++signIn) {
-        Providers::Factory factory(&session, session.contactsManager(), nullptr, nullptr);
+        Providers::Factory factory(&fixture.session, fixture.session.contactsManager(), nullptr, nullptr);
         QPointer<Kivo::Actions::Provider> previous = menu->provider();
         menu->linkProviderActions(&factory);
         QVERIFY(!previous);
@@ -83,12 +103,9 @@ void MenuActionLinksTest::eachSignInReplacesTheProvider()
 
 void MenuActionLinksTest::callSettingsShownWithServices()
 {
-    TestSupport::Environment env;
-    Kivo::Configuration::Config config("config_test.xml", Kivo::Configuration::Config::Document());
-    Kivo::Sessions::SessionManagerBase session("alice@test.example", "Alice", &config, nullptr);
-    QObject owner;
-    Providers::MenuActionProvider* menu = Providers::MenuActionProvider::create(&owner);
-    menu->updateForSession(&session);
+    SessionMenu fixture;
+    Providers::MenuActionProvider* menu = fixture.menu;
+    menu->updateForSession(&fixture.session);
     QVERIFY(menu->action(CallSettings)->isVisible());
     QVERIFY(!menu->action(CopyGuestJoinLink)->isVisible());
     menu->updateForSession(nullptr);
