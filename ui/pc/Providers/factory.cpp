@@ -372,11 +372,14 @@ void Factory::removeFromGroupTriggered()
         contact->removeFromGroup(senderGroupId());
 }
 
+Kivo::Contacts::IGroup* Factory::senderGroup() const
+{
+    return m_Contacts && qobject_cast<QAction*>(sender()) ? m_Contacts->getGroup(senderGroupId()) : nullptr;
+}
+
 void Factory::editGroupTriggered()
 {
-    Kivo::Contacts::IGroup* group = m_Contacts && qobject_cast<QAction*>(sender())
-        ? m_Contacts->getGroup(senderGroupId())
-        : nullptr;
+    Kivo::Contacts::IGroup* group = senderGroup();
     if (!group)
         return;
     auto* input = new Widgets::GroupNameInput(group->getName(), isAlwaysOnTop(), nullptr);
@@ -387,9 +390,7 @@ void Factory::editGroupTriggered()
 
 void Factory::removeGroupTriggered()
 {
-    Kivo::Contacts::IGroup* group = m_Contacts && qobject_cast<QAction*>(sender())
-        ? m_Contacts->getGroup(senderGroupId())
-        : nullptr;
+    Kivo::Contacts::IGroup* group = senderGroup();
     if (!group)
         return;
     if (!userSettingTrue(Constants::SettingsKey::ConfirmRemoveGroup, true)) {

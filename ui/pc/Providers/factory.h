@@ -18,7 +18,8 @@ class Source;
 } // namespace Actions
 namespace Contacts {
 class IContact;
-}
+class IGroup;
+} // namespace Contacts
 namespace Controllers {
 class FtController;
 }
@@ -109,6 +110,8 @@ private:
     // The contact of the group menu entry that sent the request, or null.
     Kivo::Contacts::IContact* senderContact() const;
     int senderGroupId() const;
+    // The group of the menu entry that sent the request, or null.
+    Kivo::Contacts::IGroup* senderGroup() const;
 
     ConfigXML* m_ConfigXml;
     ProfilePictureHelper* m_ProfilePictureHelper;
