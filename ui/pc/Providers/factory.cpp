@@ -466,14 +466,7 @@ void Factory::showOutlookFirstRunDialog()
             .arg(QCoreApplication::applicationName()),
         isAlwaysOnTop());
     CHECKED_CONNECT(window, SIGNAL(messageAccepted(bool)), this, SIGNAL(outlookFirstRunQueryAccepted()));
-    Kivo::Sessions::SessionManagerBase* current = session();
-    if (!current)
-        return;
-    for (Kivo::Outlook::OutlookIntegration* integration :
-         {current->outlookContactsIntegration(), current->outlookCalendarIntegration()}) {
-        if (integration)
-            CHECKED_CONNECT(window, SIGNAL(accepted(bool, bool)), integration, SLOT(outlookQueryResponse(bool)));
-    }
+    connectOutlookIntegrations(window, SIGNAL(accepted(bool, bool)), SLOT(outlookQueryResponse(bool)));
 }
 
 void Factory::showOutlookAcceptanceDialog(bool detected)
@@ -492,13 +485,18 @@ void Factory::showOutlookAcceptanceDialog(bool detected)
            "disabled later in application preferences.\nDo you want to enable these features? ")
             .arg(QCoreApplication::applicationName()),
         isAlwaysOnTop());
-    Kivo::Sessions::SessionManagerBase* current = session();
+    connectOutlookIntegrations(window, SIGNAL(messageAccepted(bool)), SLOT(outlookCalendarChecked(bool)));
+}
+
+void Factory::connectOutlookIntegrations(QObject* window, const char* signal, const char* slot) const
+{
+    const Kivo::Sessions::SessionManagerBase* current = session();
     if (!current)
         return;
     for (Kivo::Outlook::OutlookIntegration* integration :
          {current->outlookContactsIntegration(), current->outlookCalendarIntegration()}) {
         if (integration)
-            CHECKED_CONNECT(window, SIGNAL(messageAccepted(bool)), integration, SLOT(outlookCalendarChecked(bool)));
+            CHECKED_CONNECT(window, signal, integration, slot);
     }
 }
 

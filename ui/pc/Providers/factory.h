@@ -112,6 +112,8 @@ private:
     int senderGroupId() const;
     // The group of the menu entry that sent the request, or null.
     Kivo::Contacts::IGroup* senderGroup() const;
+    // Hands the answer of an Outlook question to both of the session's integrations.
+    void connectOutlookIntegrations(QObject* window, const char* signal, const char* slot) const;
 
     ConfigXML* m_ConfigXml;
     ProfilePictureHelper* m_ProfilePictureHelper;
