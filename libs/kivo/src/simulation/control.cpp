@@ -44,13 +44,7 @@ bool Control::injectRemoteHangUp(int callId)
 {
     if (!m_Service.m_Calls.contains(callId))
         return refuse("remote hang-up", "there is no such call");
-    Service* service = &m_Service;
-    m_Service.post(
-        [service, callId] {
-            if (service->m_Calls.remove(callId) > 0)
-                emit service->callStateChanged(callId, CallState::Ended);
-        },
-        true);
+    m_Service.postEnd(callId);
     return true;
 }
 

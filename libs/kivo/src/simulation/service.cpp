@@ -159,15 +159,7 @@ bool Service::answerCall(int callId)
         KIVO_LOG(LevelWarning) << "Simulated service: no ringing call " << callId << " to answer";
         return false;
     }
-    post(
-        [this, callId] {
-            auto call = m_Calls.find(callId);
-            if (call == m_Calls.end() || call->state != CallState::Ringing)
-                return;
-            call->state = CallState::Active;
-            emit callStateChanged(callId, CallState::Active);
-        },
-        true);
+    postAnswer(callId);
     return true;
 }
 
@@ -177,13 +169,31 @@ bool Service::endCall(int callId)
         KIVO_LOG(LevelWarning) << "Simulated service: no call " << callId << " to end";
         return false;
     }
+    postEnd(callId);
+    return true;
+}
+
+void Service::postAnswer(int callId)
+{
+    post(
+        [this, callId] {
+            auto call = m_Calls.find(callId);
+            if (call == m_Calls.end() || call->state != CallState::Ringing)
+                return;
+            call->state = CallState::Active;
+            emit callStateChanged(callId, CallState::Active);
+        },
+        true);
+}
+
+void Service::postEnd(int callId)
+{
     post(
         [this, callId] {
             if (m_Calls.remove(callId) > 0)
                 emit callStateChanged(callId, CallState::Ended);
         },
         true);
-    return true;
 }
 
 void Service::setOwnPresence(int presence)

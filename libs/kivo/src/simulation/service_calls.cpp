@@ -68,15 +68,7 @@ int Service::placeCall(const QStringList& remotes, bool video)
             emit outgoingCall(callId, remote, video);
             emit callStateChanged(callId, CallState::Ringing);
             // The remote side picks up after one more latency, unless the call went meanwhile.
-            post(
-                [this, callId] {
-                    auto call = m_Calls.find(callId);
-                    if (call == m_Calls.end() || call->state != CallState::Ringing)
-                        return;
-                    call->state = CallState::Active;
-                    emit callStateChanged(callId, CallState::Active);
-                },
-                true);
+            postAnswer(callId);
         },
         true);
     return callId;

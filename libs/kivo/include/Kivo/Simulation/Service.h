@@ -145,6 +145,10 @@ private:
     ContactBook& contactBook();
     ContactRecord recordOf(const ContactBook& book, int contactId) const;
     void postContactChange(int contactId, std::function<bool(ContactRecord&)> change);
+    // Call steps that both the user's requests and the remote side (Control) take: a call
+    // still ringing when the step runs is answered; a call still there ends.
+    void postAnswer(int callId);
+    void postEnd(int callId);
 
     QList<Account> m_Accounts;
     std::optional<int> m_SignedIn;
