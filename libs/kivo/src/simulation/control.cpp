@@ -6,21 +6,17 @@
 namespace Kivo {
 namespace Simulation {
 
-namespace {
-
 using Tesk::Core::Logging::LevelWarning;
-
-bool refuse(const char* event, const char* why)
-{
-    KIVO_LOG(LevelWarning) << "Simulated service: " << event << " not injected: " << why;
-    return false;
-}
-
-} // namespace
 
 Control::Control(Service& service)
     : m_Service(service)
 {
+}
+
+bool Control::refuse(const char* event, const char* why)
+{
+    KIVO_LOG(LevelWarning) << "Simulated service: " << event << " not injected: " << why;
+    return false;
 }
 
 int Control::injectIncomingCall(const QString& from, bool video)

@@ -131,10 +131,8 @@ void Service::requestLocations()
 
 bool Control::injectSoapActionLocation(const Utils::Location::Info& location)
 {
-    if (!m_Service.isSignedIn()) {
-        KIVO_LOG(LevelWarning) << "Simulated service: SOAP-action location not injected: nobody is signed in";
-        return false;
-    }
+    if (!m_Service.isSignedIn())
+        return refuse("SOAP-action location", "nobody is signed in");
     Service* service = &m_Service;
     m_Service.post([service, location] { emit service->soapActionLocationReceived(location); }, true);
     return true;
@@ -142,10 +140,8 @@ bool Control::injectSoapActionLocation(const Utils::Location::Info& location)
 
 bool Control::injectPubsubLocation(const Utils::Location::Info& location)
 {
-    if (!m_Service.isSignedIn()) {
-        KIVO_LOG(LevelWarning) << "Simulated service: pubsub location not injected: nobody is signed in";
-        return false;
-    }
+    if (!m_Service.isSignedIn())
+        return refuse("pubsub location", "nobody is signed in");
     Service* service = &m_Service;
     m_Service.post([service, location] { emit service->pubsubLocationReceived(location); }, true);
     return true;

@@ -33,6 +33,9 @@ public:
     bool injectCallRequest(const QString& address);
 
 private:
+    // Logs why `event` cannot happen; returns false (0 for a call id).
+    static bool refuse(const char* event, const char* why);
+
     Service& m_Service;
 };
 
