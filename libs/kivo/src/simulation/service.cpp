@@ -173,6 +173,13 @@ bool Service::endCall(int callId)
     return true;
 }
 
+bool Service::sessionOpen(const char* request) const
+{
+    if (!m_SignedIn)
+        KIVO_LOG(LevelWarning) << "Simulated service: " << request << " without a session refused";
+    return m_SignedIn.has_value();
+}
+
 void Service::postAnswer(int callId)
 {
     post(

@@ -53,10 +53,8 @@ bool Service::isCallableAddress(const QString& address)
 
 int Service::placeCall(const QStringList& remotes, bool video)
 {
-    if (!m_SignedIn) {
-        KIVO_LOG(LevelWarning) << "Simulated service: call without a session refused";
+    if (!sessionOpen("call"))
         return 0;
-    }
     if (!callable(remotes, "call"))
         return 0;
     const int callId = m_NextCallId++;
@@ -76,10 +74,8 @@ int Service::placeCall(const QStringList& remotes, bool video)
 
 bool Service::startChat(const QStringList& remotes)
 {
-    if (!m_SignedIn) {
-        KIVO_LOG(LevelWarning) << "Simulated service: chat without a session refused";
+    if (!sessionOpen("chat"))
         return false;
-    }
     if (!callable(remotes, "chat"))
         return false;
     const QStringList participants = trimmed(remotes);

@@ -12,7 +12,6 @@ namespace Simulation {
 namespace {
 
 using Tesk::Core::Logging::LevelInfo;
-using Tesk::Core::Logging::LevelWarning;
 namespace Properties = Contacts::Properties;
 
 // Longer texts are refused rather than cut, so nothing is stored other than what was sent.
@@ -174,10 +173,8 @@ QList<GroupRecord> Service::groupRecords()
 
 bool Service::requestAddContact(int tag, const ContactRecord& request)
 {
-    if (!m_SignedIn) {
-        KIVO_LOG(LevelWarning) << "Simulated service: contact addition without a session refused";
+    if (!sessionOpen("contact addition"))
         return false;
-    }
     post(
         [this, tag, request] {
             ContactBook& book = contactBook();
@@ -221,10 +218,8 @@ bool Service::requestAddContact(int tag, const ContactRecord& request)
 
 bool Service::requestRemoveContact(int contactId)
 {
-    if (!m_SignedIn) {
-        KIVO_LOG(LevelWarning) << "Simulated service: contact removal without a session refused";
+    if (!sessionOpen("contact removal"))
         return false;
-    }
     post(
         [this, contactId] {
             ContactBook& book = contactBook();
@@ -263,10 +258,8 @@ void Service::postContactChange(int contactId, std::function<bool(ContactRecord&
 
 bool Service::requestUpdateContact(int contactId, const PropertyMap& properties)
 {
-    if (!m_SignedIn) {
-        KIVO_LOG(LevelWarning) << "Simulated service: contact update without a session refused";
+    if (!sessionOpen("contact update"))
         return false;
-    }
     postContactChange(contactId, [this, contactId, properties](ContactRecord& record) {
         PropertyMap merged = record.properties;
         for (auto it = properties.constBegin(); it != properties.constEnd(); ++it)
@@ -298,10 +291,8 @@ bool Service::requestUpdateContact(int contactId, const PropertyMap& properties)
 
 bool Service::requestFavorite(int contactId, bool favorite)
 {
-    if (!m_SignedIn) {
-        KIVO_LOG(LevelWarning) << "Simulated service: favourite change without a session refused";
+    if (!sessionOpen("favourite change"))
         return false;
-    }
     postContactChange(contactId, [favorite](ContactRecord& record) {
         record.favorite = favorite;
         return true;
@@ -311,10 +302,8 @@ bool Service::requestFavorite(int contactId, bool favorite)
 
 bool Service::requestSubscription(int contactId, bool subscribed)
 {
-    if (!m_SignedIn) {
-        KIVO_LOG(LevelWarning) << "Simulated service: subscription change without a session refused";
+    if (!sessionOpen("subscription change"))
         return false;
-    }
     postContactChange(contactId, [subscribed](ContactRecord& record) {
         record.subscribed = subscribed;
         return true;
@@ -324,10 +313,8 @@ bool Service::requestSubscription(int contactId, bool subscribed)
 
 bool Service::requestGroupMembership(int contactId, int groupId, bool member)
 {
-    if (!m_SignedIn) {
-        KIVO_LOG(LevelWarning) << "Simulated service: group change without a session refused";
+    if (!sessionOpen("group change"))
         return false;
-    }
     postContactChange(contactId, [this, contactId, groupId, member](ContactRecord& record) {
         const QList<GroupRecord>& groups = contactBook().groups;
         if (std::none_of(groups.begin(), groups.end(), [groupId](const GroupRecord& g) { return g.id == groupId; })) {
@@ -344,10 +331,8 @@ bool Service::requestGroupMembership(int contactId, int groupId, bool member)
 
 bool Service::requestAddGroup(int tag, const QString& name)
 {
-    if (!m_SignedIn) {
-        KIVO_LOG(LevelWarning) << "Simulated service: group addition without a session refused";
+    if (!sessionOpen("group addition"))
         return false;
-    }
     post(
         [this, tag, name] {
             ContactBook& book = contactBook();
@@ -375,10 +360,8 @@ bool Service::requestAddGroup(int tag, const QString& name)
 
 bool Service::requestRenameGroup(int groupId, const QString& name)
 {
-    if (!m_SignedIn) {
-        KIVO_LOG(LevelWarning) << "Simulated service: group rename without a session refused";
+    if (!sessionOpen("group rename"))
         return false;
-    }
     post(
         [this, groupId, name] {
             ContactBook& book = contactBook();
@@ -407,10 +390,8 @@ bool Service::requestRenameGroup(int groupId, const QString& name)
 
 bool Service::requestRemoveGroup(int groupId)
 {
-    if (!m_SignedIn) {
-        KIVO_LOG(LevelWarning) << "Simulated service: group removal without a session refused";
+    if (!sessionOpen("group removal"))
         return false;
-    }
     post(
         [this, groupId] {
             ContactBook& book = contactBook();
@@ -436,10 +417,8 @@ bool Service::requestRemoveGroup(int groupId)
 
 bool Service::searchDirectory(int requestId, const PropertyMap& criteria)
 {
-    if (!m_SignedIn) {
-        KIVO_LOG(LevelWarning) << "Simulated service: directory search without a session refused";
+    if (!sessionOpen("directory search"))
         return false;
-    }
     post(
         [this, requestId, criteria] {
             // Numbers come from the contact lists, where the directory's users are listed.

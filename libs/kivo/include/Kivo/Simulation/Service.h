@@ -145,6 +145,8 @@ private:
     ContactBook& contactBook();
     ContactRecord recordOf(const ContactBook& book, int contactId) const;
     void postContactChange(int contactId, std::function<bool(ContactRecord&)> change);
+    // Whether somebody is signed in; logs the refusal of `request` otherwise.
+    bool sessionOpen(const char* request) const;
     // Call steps that both the user's requests and the remote side (Control) take: a call
     // still ringing when the step runs is answered; a call still there ends.
     void postAnswer(int callId);
