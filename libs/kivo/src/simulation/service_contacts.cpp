@@ -5,6 +5,7 @@
 #include "../kivo_log.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace Kivo {
 namespace Simulation {
@@ -78,6 +79,23 @@ bool hasIdentity(const PropertyMap& properties)
             return true;
     }
     return false;
+}
+
+// Cleans the details a contact is to be stored with; says why it cannot be, or nothing. No
+// two contacts of the list (other than `self`) share an address.
+QString contactProblem(PropertyMap& properties, const ContactBook& book, std::optional<int> self)
+{
+    QString problem;
+    if (!cleanProperties(properties, &problem) || !hasIdentity(properties))
+        return problem.isEmpty() ? QStringLiteral("A contact needs a name, an address or a number") : problem;
+    const QString address = text(properties, Properties::Address);
+    if (address.isEmpty())
+        return QString();
+    for (const ContactRecord& other : book.records) {
+        if (other.id != self && text(other.properties, Properties::Address).compare(address, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("%1 is already in the contact list").arg(address);
+    }
+    return QString();
 }
 
 QString firstNumber(const PropertyMap& properties)
@@ -179,19 +197,12 @@ bool Service::requestAddContact(int tag, const ContactRecord& request)
         [this, tag, request] {
             ContactBook& book = contactBook();
             PropertyMap properties = request.properties;
-            QString problem;
-            if (!cleanProperties(properties, &problem) || !hasIdentity(properties)) {
-                emit contactRequestFailed(
-                    tag, problem.isEmpty() ? QStringLiteral("A contact needs a name, an address or a number") : problem);
+            const QString problem = contactProblem(properties, book, std::nullopt);
+            if (!problem.isEmpty()) {
+                emit contactRequestFailed(tag, problem);
                 return;
             }
             const QString address = text(properties, Properties::Address);
-            for (const ContactRecord& existing : qAsConst(book.records)) {
-                if (!address.isEmpty() && text(existing.properties, Properties::Address).compare(address, Qt::CaseInsensitive) == 0) {
-                    emit contactRequestFailed(tag, QStringLiteral("%1 is already in the contact list").arg(address));
-                    return;
-                }
-            }
             Contact contact;
             contact.id = book.nextContactId++;
             contact.name = text(properties, Properties::DisplayName);
@@ -264,20 +275,12 @@ bool Service::requestUpdateContact(int contactId, const PropertyMap& properties)
         PropertyMap merged = record.properties;
         for (auto it = properties.constBegin(); it != properties.constEnd(); ++it)
             merged.insert(it.key(), it.value());
-        QString problem;
-        if (!cleanProperties(merged, &problem) || !hasIdentity(merged)) {
-            emit contactRequestFailed(
-                contactId, problem.isEmpty() ? QStringLiteral("A contact needs a name, an address or a number") : problem);
+        const QString problem = contactProblem(merged, contactBook(), contactId);
+        if (!problem.isEmpty()) {
+            emit contactRequestFailed(contactId, problem);
             return false;
         }
         const QString address = text(merged, Properties::Address);
-        for (const ContactRecord& other : qAsConst(contactBook().records)) {
-            if (other.id != contactId && !address.isEmpty()
-                && text(other.properties, Properties::Address).compare(address, Qt::CaseInsensitive) == 0) {
-                emit contactRequestFailed(contactId, QStringLiteral("%1 is already in the contact list").arg(address));
-                return false;
-            }
-        }
         record.properties = merged;
         if (Contact* contact = findContact(contactId)) {
             contact->name = text(merged, Properties::DisplayName);
