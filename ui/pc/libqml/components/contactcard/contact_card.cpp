@@ -27,7 +27,6 @@ namespace Properties = Kivo::Contacts::Properties;
 using Fields = Models::ContactCardFields;
 
 constexpr const char* Scene = "qrc:/windows/ContactCard/ContactCard.qml";
-constexpr int ShownNameLength = 30;
 
 // The fields whose leaving starts a directory look-up, and the property it goes by.
 Properties::Key syncKeyOf(int fieldType)
@@ -272,7 +271,8 @@ QSize ContactCard::minimumWindowSize() const
 
 QString ContactCard::shownName(const QString& name)
 {
-    return name.size() > ShownNameLength ? name.left(ShownNameLength) + QStringLiteral("...") : name;
+    // The same question is asked from the contact list's menu: the name is cut the same way.
+    return Providers::Factory::shownName(name);
 }
 
 void ContactCard::updateTitle()
