@@ -1,4 +1,4 @@
-#include "config_patch.h"
+#include "support/config_patch.h"
 #include "Dialogs/message_window.h"
 #include "Dialogs/password_change_notification.h"
 #include "Dialogs/simple_credentials_dialog.h"

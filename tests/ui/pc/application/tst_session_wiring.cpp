@@ -1,6 +1,6 @@
 // What a signed-in session wires between the engine's objects and the program's windows,
 // driven through the simulated service.
-#include "config_patch.h"
+#include "support/config_patch.h"
 #include "Dialogs/message_window.h"
 #include "Providers/default_call_action_provider.h"
 #include "Providers/factory.h"

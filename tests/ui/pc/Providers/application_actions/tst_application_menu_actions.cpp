@@ -2,15 +2,21 @@
 #include "Providers/menu_action_provider.h"
 #include "common/constants.h"
 #include "libqml/components/contactcard/contact_card.h"
+#include "Dialogs/message_window.h"
 #include "support/application_test.h"
+#include "support/config_patch.h"
 #include "support/shown_windows.h"
 
+#include <Kivo/Client.h>
+#include <Kivo/ConfigContainer.h>
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Contacts/IContact.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QtTest>
 
 namespace MenuAction = Constants::MenuAction;
@@ -37,6 +43,8 @@ private slots:
     void viewProfileReusesTheOpenCard();
     void signOutClosesTheCards();
     void addContactWithoutSessionDoesNothing();
+    void failedAddressUpdateSignsOutOnlyAtSignIn_data();
+    void failedAddressUpdateSignsOutOnlyAtSignIn();
 
 private:
     // Signs in unless signed in already, and waits for the contact list.
@@ -109,6 +117,52 @@ void ApplicationMenuActionsTest::addContactWithoutSessionDoesNothing()
     action(MenuAction::AddContact)->trigger();
     QCoreApplication::processEvents();
     QVERIFY(openCards().isEmpty());
+}
+
+void ApplicationMenuActionsTest::failedAddressUpdateSignsOutOnlyAtSignIn_data()
+{
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("asked at sign-in") << false;
+    QTest::newRow("started from the menu") << true;
+}
+
+// The user who does not confirm the emergency address at sign-in is signed out; one who
+// started the update from the menu and gives up stays signed in.
+void ApplicationMenuActionsTest::failedAddressUpdateSignsOutOnlyAtSignIn()
+{
+    QFETCH(bool, fromMenu);
+    if (m_App.session()) {
+        action(MenuAction::SignOut)->trigger();
+        QTRY_VERIFY(!m_App.session());
+    }
+    enum { AtSignIn = 418, OnRequest = 419, Address = 420, Enabled = 421 };
+    // Nobody listens on port 1: the verification's requests fail at once.
+    const ConfigPatch patch(m_App.client()->getConfigContainer()->currentConfig(),
+                            {{fromMenu ? OnRequest : AtSignIn, true},
+                             {Address, QStringLiteral("http://127.0.0.1:1/verify")},
+                             {Enabled, true}});
+    ensureSignedIn();
+    QSignalSpy signedOut(action(MenuAction::SignOut), &QAction::triggered);
+    if (fromMenu) {
+        action(MenuAction::UpdateEmergencyAddress)->trigger();
+    } else {
+        QTRY_COMPARE(TestSupport::shownWindows<Dialogs::MessageWindow>().size(), 1);
+        Dialogs::MessageWindow* question = TestSupport::shownWindows<Dialogs::MessageWindow>().first();
+        QCOMPARE(question->windowTitle(), QString("Address Verification"));
+        question->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Yes)->click();
+    }
+    // The user gives up waiting, unless the failed request ended the wait already.
+    QTest::qWait(0);
+    for (Dialogs::MessageWindow* waiting : TestSupport::shownWindows<Dialogs::MessageWindow>()) {
+        if (QPushButton* no = waiting->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel))
+            no->click();
+    }
+    if (fromMenu) {
+        QTRY_VERIFY(TestSupport::shownWindows<Dialogs::MessageWindow>().isEmpty());
+        QVERIFY(signedOut.isEmpty());
+        action(MenuAction::SignOut)->trigger();
+    }
+    QTRY_VERIFY(!m_App.session());
 }
 
 int main(int argc, char** argv)
