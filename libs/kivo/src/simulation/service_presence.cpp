@@ -74,6 +74,11 @@ void Service::loadLocations(const QByteArray& json)
     }
 }
 
+QString Service::ownKey() const
+{
+    return m_Accounts.at(*m_SignedIn).userName.toLower();
+}
+
 void Service::setOwnNote(const QString& note)
 {
     if (!m_SignedIn) {
@@ -82,7 +87,7 @@ void Service::setOwnNote(const QString& note)
     }
     post(
         [this, note] {
-            m_OwnNotes.insert(m_Accounts.at(*m_SignedIn).userName.toLower(), note);
+            m_OwnNotes.insert(ownKey(), note);
             emit ownNoteChanged(note);
         },
         true);
@@ -92,14 +97,14 @@ QString Service::ownNote() const
 {
     if (!m_SignedIn)
         return QString();
-    return m_OwnNotes.value(m_Accounts.at(*m_SignedIn).userName.toLower());
+    return m_OwnNotes.value(ownKey());
 }
 
 Utils::Location::Info Service::ownLocation() const
 {
     if (!m_SignedIn)
         return Utils::Location::Info();
-    return m_PublishedLocations.value(m_Accounts.at(*m_SignedIn).userName.toLower());
+    return m_PublishedLocations.value(ownKey());
 }
 
 void Service::setOwnLocation(const Utils::Location::Info& location)
@@ -110,7 +115,7 @@ void Service::setOwnLocation(const Utils::Location::Info& location)
     }
     post(
         [this, location] {
-            m_PublishedLocations.insert(m_Accounts.at(*m_SignedIn).userName.toLower(), location);
+            m_PublishedLocations.insert(ownKey(), location);
             KIVO_LOG(LevelInfo) << "Simulated service: own location published";
             emit ownLocationChanged(location);
         },
@@ -123,7 +128,7 @@ void Service::requestLocations()
         KIVO_LOG(LevelWarning) << "Simulated service: location request refused, nobody is signed in";
         return;
     }
-    const QString user = m_Accounts.at(*m_SignedIn).userName.toLower();
+    const QString user = ownKey();
     const Utils::Location::Info located = m_LocatedAt.value(user);
     post([this, located] { emit soapActionLocationReceived(located); }, true);
     post([this, user] { emit pubsubLocationReceived(m_PublishedLocations.value(user)); }, true);

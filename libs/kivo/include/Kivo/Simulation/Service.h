@@ -174,6 +174,8 @@ private:
 
     // Per user name, in lower case: where the account is located and what it last published.
     void loadLocations(const QByteArray& json);
+    // The signed-in user's key in these tables; only while somebody is signed in.
+    QString ownKey() const;
     QHash<QString, Kivo::Utils::Location::Info> m_LocatedAt;
     QHash<QString, Kivo::Utils::Location::Info> m_PublishedLocations;
     QHash<QString, QString> m_OwnNotes;
