@@ -99,8 +99,9 @@ void Application::cbSessionOpened(SessionManagerBase& session)
         auto* callSettings = new QML::CallSettings(opened, nullptr, nullptr);
         CHECKED_CONNECT(callSettings, SIGNAL(destroyed(QObject*)), signOut, SLOT(trigger()));
         callSettings->show();
+        // Hidden, not closed: closing would delete it, and it is shown again when the session ends.
         if (m_LoginWindow)
-            m_LoginWindow->close();
+            m_LoginWindow->hide();
         return;
     }
 

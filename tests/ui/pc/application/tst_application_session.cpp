@@ -492,7 +492,7 @@ std::unique_ptr<Kivo::Configuration::Config> configWith(const QHash<int, QVarian
 void ApplicationSessionTest::callSettingsOnlySession()
 {
     const ConfigPatch patch(client()->getConfigContainer()->currentConfig(), {{0, true}});
-    QML::LoginWindow* login = m_App.loginWindow();
+    const QPointer<QML::LoginWindow> login = m_App.loginWindow();
     QVERIFY(login);
     login->setUsername(DemoUser);
     login->setPassword(DemoPassword);
@@ -503,12 +503,16 @@ void ApplicationSessionTest::callSettingsOnlySession()
     QVERIFY(client()->getSession());
     QVERIFY(!m_App.session());
     QVERIFY(!m_App.mainWindow());
-    QVERIFY(!m_App.loginWindow() || !m_App.loginWindow()->isVisible());
+    // The login window waits hidden for the session's end.
+    QVERIFY(login);
+    QCOMPARE(m_App.loginWindow(), login.data());
+    QVERIFY(!login->isVisible());
 
-    // Closing the only window signs the user out and shows the login window again.
+    // Closing the only window signs the user out and shows the same login window again.
     callSettings->close();
     QTRY_VERIFY(!client()->getSession() && !service().isSignedIn());
     QTRY_VERIFY(m_App.loginWindow() && m_App.loginWindow()->isVisible());
+    QCOMPARE(m_App.loginWindow(), login.data());
     QVERIFY(!m_App.mainWindow());
 }
 
