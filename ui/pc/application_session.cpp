@@ -67,6 +67,14 @@ bool configFlag(const Kivo::Configuration::Config* config, int item)
     return config && config->value(item).toBool();
 }
 
+// The enumerator's name, or the number when the engine reports a value it has no name for.
+template <typename Enum>
+QByteArray enumKey(int value)
+{
+    const char* key = QMetaEnum::fromType<Enum>().valueToKey(value);
+    return key ? QByteArray(key) : QByteArray::number(value);
+}
+
 QList<QObject*> outlookIntegrationsOf(const SessionManagerBase& session)
 {
     QList<QObject*> integrations;
@@ -338,8 +346,8 @@ void Application::cbSessionError(SessionManagerBase* session, SessionManagerBase
 {
     if (m_Session && m_Session != session)
         return;
-    LOG_ERROR << "Session error. State=" << QMetaEnum::fromType<SessionManagerBase::State>().valueToKey(state)
-              << ", Error=" << QMetaEnum::fromType<SessionManagerBase::Error>().valueToKey(error);
+    LOG_ERROR << "Session error. State=" << enumKey<SessionManagerBase::State>(state)
+              << ", Error=" << enumKey<SessionManagerBase::Error>(error);
     const SessionErrorMessage message = sessionErrorMessage(error);
     if (message.critical)
         Dialogs::MessageWindow::showCritical(message.title, message.text, isAlwaysOnTop());

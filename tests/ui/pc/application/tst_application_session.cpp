@@ -7,6 +7,7 @@
 #include "libqml/components/callsettings/call_settings.h"
 #include "Providers/menu_action_provider.h"
 #include "common/constants.h"
+#include "common/logging.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/window/session_debug_window.h"
@@ -427,16 +428,22 @@ void ApplicationSessionTest::sessionErrorTable_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
 
+    QTest::addColumn<QString>("logged");
+
     QTest::newRow("1") << 1 << false << "Connection Error"
                        << "Client is unable to connect to the server. Check your internet connection. If the problem "
-                          "persists please contact your service provider.";
-    QTest::newRow("2") << 2 << true << "Invalid User" << "Authentication failed";
+                          "persists please contact your service provider."
+                       << "ConnectionFailed";
+    QTest::newRow("2") << 2 << true << "Invalid User" << "Authentication failed" << "AuthenticationFailed";
     QTest::newRow("3") << 3 << false << "Connection Error"
                        << "Connection to server failed. Try again later. If the problem persists please contact your "
-                          "service provider.";
-    QTest::newRow("0") << 0 << false << "Login Failed" << "Configuration error, please contact your service provider.";
+                          "service provider."
+                       << "ServerUnavailable";
+    QTest::newRow("0") << 0 << false << "Login Failed" << "Configuration error, please contact your service provider."
+                       << "NoError";
+    // A value the engine has no name for is logged by its number.
     QTest::newRow("unlisted") << 77 << false << "Login Failed"
-                              << "Configuration error, please contact your service provider.";
+                              << "Configuration error, please contact your service provider." << "77";
 }
 
 void ApplicationSessionTest::sessionErrorTable()
@@ -445,6 +452,7 @@ void ApplicationSessionTest::sessionErrorTable()
     QFETCH(bool, critical);
     QFETCH(QString, title);
     QFETCH(QString, text);
+    QFETCH(QString, logged);
 
     const Application::SessionErrorMessage message = Application::sessionErrorMessage(error);
     QCOMPARE(message.critical, critical);
@@ -456,6 +464,7 @@ void ApplicationSessionTest::sessionErrorTable()
     QCOMPARE(shownMessages().size(), 1);
     QCOMPARE(shownMessages().first().title, title);
     QVERIFY(shownMessages().first().text.contains(text));
+    QVERIFY(logs().contains("Session error. State=Connecting, Error=" + logged, Common::Logging::Error));
 }
 
 void ApplicationSessionTest::errorOfAnotherSessionIsDropped()
