@@ -2,6 +2,7 @@
 
 #include "common/connect_check.h"
 #include "common/constants.h"
+#include "common/logging.h"
 
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/Settings.h>
@@ -13,9 +14,15 @@ MediaVolumeHelper::MediaVolumeHelper(Kivo::MediaEngine::IMediaHandlerAudio* audi
 {
     if (!m_Audio)
         return;
-    setSystemVolume(Kivo::Settings(Kivo::Settings::ApplicationSettings)
-                        .value(Constants::SettingsKey::MediaVolumeLevel, m_Audio->getOutputVolume())
-                        .toInt());
+    const QVariant stored = Kivo::Settings(Kivo::Settings::ApplicationSettings)
+                                .value(Constants::SettingsKey::MediaVolumeLevel, m_Audio->getOutputVolume());
+    bool isNumber = false;
+    const int volume = stored.toInt(&isNumber);
+    // A damaged settings file must not mute the user or overdrive the output.
+    if (isNumber && volume >= MinVolume && volume <= MaxVolume)
+        setSystemVolume(volume);
+    else
+        LOG_ERROR << "Ignoring stored volume level: " << stored.toString();
     CHECKED_CONNECT(m_Audio.data(), SIGNAL(outputMuteChanged()), this, SLOT(outputMuteChanged()));
     CHECKED_CONNECT(m_Audio.data(), SIGNAL(outputVolumeChanged()), this, SLOT(outputVolumeChanged()));
 }

@@ -20,6 +20,9 @@ class MediaVolumeHelper : public QObject
     Q_PROPERTY(bool systemMute READ systemMute NOTIFY systemMuteChanged)
 
 public:
+    static constexpr int MinVolume = 0;
+    static constexpr int MaxVolume = 100;
+
     MediaVolumeHelper(Kivo::MediaEngine::IMediaHandlerAudio* audio, QObject* parent = nullptr);
     ~MediaVolumeHelper() override;
 

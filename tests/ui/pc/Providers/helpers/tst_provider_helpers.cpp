@@ -16,6 +16,8 @@ class ProviderHelpersTest : public QObject
 private slots:
     void profilePicturesShownByDefaultAndKept();
     void volumeRestoredAndKept();
+    void storedVolumeChecked_data();
+    void storedVolumeChecked();
     void volumeWithoutHandler();
 };
 
@@ -52,6 +54,35 @@ void ProviderHelpersTest::volumeRestoredAndKept()
     }
     QCOMPARE(Kivo::Settings(Kivo::Settings::ApplicationSettings).value(Constants::SettingsKey::MediaVolumeLevel).toInt(),
              60);
+}
+
+void ProviderHelpersTest::storedVolumeChecked_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("applied");
+    // The handler starts at 80; a stored value outside 0 to 100 or not a number is not applied.
+    QTest::newRow("number as text") << QVariant(QString("35")) << 35;
+    QTest::newRow("lowest") << QVariant(0) << 0;
+    QTest::newRow("highest") << QVariant(100) << 100;
+    QTest::newRow("not a number") << QVariant(QString("loud")) << 80;
+    QTest::newRow("above range") << QVariant(250) << 80;
+    QTest::newRow("below range") << QVariant(-5) << 80;
+}
+
+void ProviderHelpersTest::storedVolumeChecked()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(int, applied);
+    TestSupport::Environment env;
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::MediaVolumeLevel, stored);
+    Kivo::MediaEngine::IMediaHandlerAudio audio;
+    QCOMPARE(audio.getOutputVolume(), 80);
+    {
+        Providers::MediaVolumeHelper helper(&audio);
+        QCOMPARE(helper.systemVolume(), applied);
+    }
+    QCOMPARE(Kivo::Settings(Kivo::Settings::ApplicationSettings).value(Constants::SettingsKey::MediaVolumeLevel).toInt(),
+             applied);
 }
 
 void ProviderHelpersTest::volumeWithoutHandler()
