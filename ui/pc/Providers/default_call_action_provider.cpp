@@ -127,7 +127,8 @@ QMenu* DefaultCallActionProvider::createMenu()
         return nullptr;
     }
     m_Menu = menu;
-    setSelectedAction();
+    // Only shown here: a stored choice the session does not offer stays for later sessions.
+    checkSelectedChoice();
     return m_Menu;
 }
 
@@ -146,15 +147,21 @@ void DefaultCallActionProvider::actionTriggered()
 
 void DefaultCallActionProvider::setSelectedAction()
 {
+    if (checkSelectedChoice())
+        Kivo::Settings(Kivo::Settings::UserSettings).setValue(Constants::SettingsKey::DefaultCallAction, int(m_SelectedAction));
+}
+
+bool DefaultCallActionProvider::checkSelectedChoice()
+{
     for (QAction* choice : qAsConst(m_Actions))
         choice->setChecked(false);
     if (!m_Menu || m_SelectedAction == Action::None)
-        return;
+        return false;
     QAction* selected = m_Actions.value(indexOf(m_SelectedAction));
     if (!selected)
-        return;
+        return false;
     selected->setChecked(true);
-    Kivo::Settings(Kivo::Settings::UserSettings).setValue(Constants::SettingsKey::DefaultCallAction, int(m_SelectedAction));
+    return true;
 }
 
 void DefaultCallActionProvider::retranslate()

@@ -53,6 +53,8 @@ protected slots:
 
 private:
     void addAction(int index);
+    // Checks the selected choice while a menu offers it; true when one is checked.
+    bool checkSelectedChoice();
 
     QPointer<QMenu> m_Menu;
     QMap<int, QAction*> m_Actions;
