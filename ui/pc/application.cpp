@@ -705,6 +705,9 @@ void Application::cbActionPreferences()
 
 void Application::cbActionUpdateEmergencyAddress()
 {
+    // The verification and the address belong to the signed-in session.
+    if (!m_Session)
+        return;
     if (m_ExternalServiceVerification) {
         LOG_INFO << "Updating of emergency address started from actions menu";
         m_EmergencyAddressUpdateByUser = true;
@@ -712,7 +715,7 @@ void Application::cbActionUpdateEmergencyAddress()
         return;
     }
     // Without the address verification of the session the configured page opens.
-    const Kivo::Configuration::Config* configuration = config();
+    const Kivo::Configuration::Config* configuration = m_Session->getConfig();
     if (!configuration)
         return;
     const QString address = configuration->value(420).toString();

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QtTest>
@@ -27,6 +28,21 @@ QList<QML::ContactCard*> openCards()
 {
     return TestSupport::shownWindows<QML::ContactCard>();
 }
+
+// Collects the links the program hands to the desktop.
+class OpenedLinks : public QObject
+{
+    Q_OBJECT
+
+public:
+    OpenedLinks() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
+    ~OpenedLinks() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+
+    QList<QUrl> links;
+
+public slots:
+    void open(const QUrl& url) { links.append(url); }
+};
 
 } // namespace
 
@@ -45,6 +61,8 @@ private slots:
     void addContactWithoutSessionDoesNothing();
     void failedAddressUpdateSignsOutOnlyAtSignIn_data();
     void failedAddressUpdateSignsOutOnlyAtSignIn();
+    void addressPageOnlyWhileSignedIn_data();
+    void addressPageOnlyWhileSignedIn();
 
 private:
     // Signs in unless signed in already, and waits for the contact list.
@@ -163,6 +181,35 @@ void ApplicationMenuActionsTest::failedAddressUpdateSignsOutOnlyAtSignIn()
         action(MenuAction::SignOut)->trigger();
     }
     QTRY_VERIFY(!m_App.session());
+}
+
+void ApplicationMenuActionsTest::addressPageOnlyWhileSignedIn_data()
+{
+    QTest::addColumn<bool>("signedIn");
+    QTest::newRow("signed in") << true;
+    QTest::newRow("signed out") << false;
+}
+
+// Without the address verification the update opens the configured page, and only for a
+// signed-in user: the configuration outlives the session.
+void ApplicationMenuActionsTest::addressPageOnlyWhileSignedIn()
+{
+    QFETCH(bool, signedIn);
+    const QString page = QStringLiteral("http://127.0.0.1:1/address");
+    const ConfigPatch patch(m_App.client()->getConfigContainer()->currentConfig(), {{420, page}});
+    ensureSignedIn();
+    if (!signedIn) {
+        action(MenuAction::SignOut)->trigger();
+        QTRY_VERIFY(!m_App.session());
+    }
+    OpenedLinks opened;
+    action(MenuAction::UpdateEmergencyAddress)->trigger();
+    if (signedIn) {
+        QTRY_COMPARE(opened.links, QList<QUrl>({QUrl(page)}));
+        return;
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(opened.links.isEmpty());
 }
 
 int main(int argc, char** argv)
