@@ -26,6 +26,7 @@ namespace {
 using namespace Constants::MenuAction;
 
 constexpr const char* SortFirstName = "first name";
+constexpr const char* HelpShortcutName = "helpShortcut";
 
 // Configuration items that decide which actions a session offers.
 enum ConfigItem
@@ -270,7 +271,12 @@ void MenuActionProvider::installShortcuts(QWidget* window)
     QAction* help = action(Help);
     if (!window || !help)
         return;
+    // A window that gets its shortcuts again (the login window after each session) keeps
+    // one: two shortcuts of the same key are ambiguous and neither would fire.
+    if (window->findChild<QShortcut*>(HelpShortcutName, Qt::FindDirectChildrenOnly))
+        return;
     auto* shortcut = new QShortcut(QKeySequence::HelpContents, window);
+    shortcut->setObjectName(HelpShortcutName);
     shortcut->setContext(Qt::ApplicationShortcut);
     CHECKED_CONNECT(shortcut, SIGNAL(activated()), help, SIGNAL(triggered()));
 }

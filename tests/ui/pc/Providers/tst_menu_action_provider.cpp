@@ -49,6 +49,7 @@ private slots:
     void sortChecksFollowSettings();
     void guestCopyReleasedWhenServerSilent();
     void helpShortcutOnlyForWindow();
+    void helpShortcutOncePerWindow();
 };
 
 void MenuActionProviderTest::everyIdHasOneActionSetUp()
@@ -222,6 +223,23 @@ void MenuActionProviderTest::helpShortcutOnlyForWindow()
     QCOMPARE(shortcuts.first()->key(), QKeySequence(QKeySequence::HelpContents));
     QSignalSpy help(provider->action(Help), &QAction::triggered);
     emit shortcuts.first()->activated();
+    QCOMPARE(help.count(), 1);
+}
+
+// The login window is given its shortcuts again after each session; F1 must still work.
+void MenuActionProviderTest::helpShortcutOncePerWindow()
+{
+    TestSupport::Environment env;
+    QScopedPointer<Providers::MenuActionProvider> provider(Providers::MenuActionProvider::create(nullptr));
+    QWidget window;
+    provider->installShortcuts(&window);
+    provider->installShortcuts(&window);
+    QCOMPARE(window.findChildren<QShortcut*>().size(), 1);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QSignalSpy help(provider->action(Help), &QAction::triggered);
+    QTest::keySequence(&window, QKeySequence(QKeySequence::HelpContents));
     QCOMPARE(help.count(), 1);
 }
 
