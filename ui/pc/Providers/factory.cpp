@@ -209,7 +209,9 @@ QString Factory::shownName(const QString& name)
 {
     if (name.length() <= MaxShownNameLength)
         return name;
-    return name.left(MaxShownNameLength) + QStringLiteral("...");
+    // Never keep half of a character written as a surrogate pair.
+    const int cut = name.at(MaxShownNameLength - 1).isHighSurrogate() ? MaxShownNameLength - 1 : MaxShownNameLength;
+    return name.left(cut) + QStringLiteral("...");
 }
 
 void Factory::onActionTriggered(Kivo::Actions::ActionData& data, Kivo::Actions::Source& source)

@@ -144,6 +144,10 @@ void ProviderFactoryTest::shownNameCutsAtThirty_data()
     QTest::newRow("30 whole") << thirty << thirty;
     QTest::newRow("31 cut") << thirty + "b" << thirty + "...";
     QTest::newRow("empty") << QString() << QString();
+    // A character of two code units across the cut goes whole, not half.
+    const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("pair across the cut") << QString(29, 'a') + smile + "b" << QString(29, 'a') + "...";
+    QTest::newRow("pair before the cut") << QString(28, 'a') + smile + "b" << QString(28, 'a') + smile + "...";
 }
 
 void ProviderFactoryTest::shownNameCutsAtThirty()
