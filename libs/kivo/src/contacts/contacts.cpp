@@ -11,22 +11,6 @@ namespace {
 using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
 
-Properties::Map propertiesOf(const Simulation::PropertyMap& properties)
-{
-    Properties::Map map;
-    for (auto it = properties.constBegin(); it != properties.constEnd(); ++it)
-        map.insert(static_cast<Properties::Key>(it.key()), it.value());
-    return map;
-}
-
-Simulation::PropertyMap recordPropertiesOf(const Properties::Map& properties)
-{
-    Simulation::PropertyMap map;
-    for (auto it = properties.constBegin(); it != properties.constEnd(); ++it)
-        map.insert(it.key(), it.value());
-    return map;
-}
-
 } // namespace
 
 Contacts::Contacts(QObject* parent)
@@ -103,7 +87,7 @@ IContact* Contacts::makeStored(const Simulation::ContactRecord& record)
     auto* contact = new IContact(record.id, QString(), this);
     contact->m_Stored = true;
     contact->m_List = this;
-    contact->apply(propertiesOf(record.properties), record.favorite, record.subscribed, record.groups);
+    contact->apply(Properties::fromNumbered(record.properties), record.favorite, record.subscribed, record.groups);
     contact->applyPresence(record.presence, record.note);
     return contact;
 }
@@ -209,7 +193,7 @@ void Contacts::addContact(IContact* contact, bool subscribe, bool favorite)
         return;
     }
     Simulation::ContactRecord record;
-    record.properties = recordPropertiesOf(contact->properties());
+    record.properties = Properties::toNumbered(contact->properties());
     record.subscribed = subscribe;
     record.favorite = favorite;
     m_Service->requestAddContact(contact->getId(), record);
@@ -243,7 +227,7 @@ void Contacts::requestMembership(IContact& contact, int groupId, bool member)
 void Contacts::requestUpdate(IContact& contact, const Properties::Map& properties)
 {
     if (canRequest("contact update"))
-        m_Service->requestUpdateContact(contact.getId(), recordPropertiesOf(properties));
+        m_Service->requestUpdateContact(contact.getId(), Properties::toNumbered(properties));
 }
 
 void Contacts::requestRename(IGroup& group, const QString& name)
@@ -270,7 +254,7 @@ void Contacts::cbContactChanged(const Simulation::ContactRecord& record)
     if (!contact || record.id == 0)
         return;
     const bool wasFavorite = contact->isFavorite();
-    contact->apply(propertiesOf(record.properties), record.favorite, record.subscribed, record.groups);
+    contact->apply(Properties::fromNumbered(record.properties), record.favorite, record.subscribed, record.groups);
     contact->applyPresence(record.presence, record.note);
     if (wasFavorite != record.favorite)
         emit favoritesChanged();

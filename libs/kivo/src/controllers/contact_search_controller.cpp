@@ -15,12 +15,8 @@ ContactSearchController::ContactSearchController(Simulation::Service* service, Q
         connect(service, &Simulation::Service::directorySearchFinished, this,
                 [this](int requestId, const QList<Simulation::PropertyMap>& matches) {
                     QList<Contacts::Properties::Map> found;
-                    for (const Simulation::PropertyMap& match : matches) {
-                        Contacts::Properties::Map properties;
-                        for (auto it = match.constBegin(); it != match.constEnd(); ++it)
-                            properties.insert(static_cast<Contacts::Properties::Key>(it.key()), it.value());
-                        found.append(properties);
-                    }
+                    for (const Simulation::PropertyMap& match : matches)
+                        found.append(Contacts::Properties::fromNumbered(match));
                     emit searchFinished(requestId, found);
                 });
     }
@@ -31,10 +27,7 @@ int ContactSearchController::search(const Contacts::Properties::Map& criteria)
     if (criteria.isEmpty())
         return 0;
     const int requestId = ++m_LastRequestId;
-    Simulation::PropertyMap wanted;
-    for (auto it = criteria.constBegin(); it != criteria.constEnd(); ++it)
-        wanted.insert(it.key(), it.value());
-    if (!m_Service || !m_Service->searchDirectory(requestId, wanted)) {
+    if (!m_Service || !m_Service->searchDirectory(requestId, Contacts::Properties::toNumbered(criteria))) {
         // The answer comes from the event loop like every other, never from inside this call.
         QTimer::singleShot(0, this, [this, requestId] {
             emit searchFailed(requestId, QStringLiteral("The directory is not available"));

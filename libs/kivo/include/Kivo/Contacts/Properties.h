@@ -50,6 +50,23 @@ inline QList<Key> numberKeys()
     return {WorkNumber, Extension, MobileNumber, HomeNumber};
 }
 
+// The simulated service keeps properties under their plain numbers.
+inline Map fromNumbered(const QMap<int, QVariant>& properties)
+{
+    Map map;
+    for (auto it = properties.constBegin(); it != properties.constEnd(); ++it)
+        map.insert(static_cast<Key>(it.key()), it.value());
+    return map;
+}
+
+inline QMap<int, QVariant> toNumbered(const Map& properties)
+{
+    QMap<int, QVariant> map;
+    for (auto it = properties.constBegin(); it != properties.constEnd(); ++it)
+        map.insert(it.key(), it.value());
+    return map;
+}
+
 } // namespace Properties
 } // namespace Contacts
 } // namespace Kivo
