@@ -108,6 +108,21 @@ QString firstNumber(const PropertyMap& properties)
     return QString();
 }
 
+// Why `name` (trimmed) cannot name a group of the list, or nothing; the group `self` may keep
+// its own name.
+QString groupNameProblem(const QString& name, const ContactBook& book, std::optional<int> self)
+{
+    if (name.isEmpty())
+        return QStringLiteral("A group needs a name");
+    if (name.size() > MaxTextLength)
+        return QStringLiteral("The group name is too long");
+    for (const GroupRecord& other : book.groups) {
+        if (other.id != self && other.name.compare(name, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("A group named %1 already exists").arg(name);
+    }
+    return QString();
+}
+
 bool criterionMatches(int key, const QString& wanted, const PropertyMap& entry)
 {
     for (auto it = entry.constBegin(); it != entry.constEnd(); ++it) {
@@ -340,15 +355,7 @@ bool Service::requestAddGroup(int tag, const QString& name)
         [this, tag, name] {
             ContactBook& book = contactBook();
             const QString wanted = name.trimmed();
-            QString problem;
-            if (wanted.isEmpty())
-                problem = QStringLiteral("A group needs a name");
-            else if (wanted.size() > MaxTextLength)
-                problem = QStringLiteral("The group name is too long");
-            else if (std::any_of(book.groups.begin(), book.groups.end(), [&](const GroupRecord& g) {
-                         return g.name.compare(wanted, Qt::CaseInsensitive) == 0;
-                     }))
-                problem = QStringLiteral("A group named %1 already exists").arg(wanted);
+            const QString problem = groupNameProblem(wanted, book, std::nullopt);
             if (!problem.isEmpty()) {
                 emit contactRequestFailed(tag, problem);
                 return;
@@ -371,15 +378,8 @@ bool Service::requestRenameGroup(int groupId, const QString& name)
             const QString wanted = name.trimmed();
             auto group = std::find_if(book.groups.begin(), book.groups.end(),
                                       [groupId](const GroupRecord& g) { return g.id == groupId; });
-            QString problem;
-            if (group == book.groups.end())
-                problem = QStringLiteral("The group does not exist");
-            else if (wanted.isEmpty() || wanted.size() > MaxTextLength)
-                problem = QStringLiteral("A group needs a name");
-            else if (std::any_of(book.groups.begin(), book.groups.end(), [&](const GroupRecord& g) {
-                         return g.id != groupId && g.name.compare(wanted, Qt::CaseInsensitive) == 0;
-                     }))
-                problem = QStringLiteral("A group named %1 already exists").arg(wanted);
+            const QString problem = group == book.groups.end() ? QStringLiteral("The group does not exist")
+                                                               : groupNameProblem(wanted, book, groupId);
             if (!problem.isEmpty()) {
                 emit contactRequestFailed(groupId, problem);
                 return;
