@@ -35,13 +35,15 @@ QString number(const Simulation::ContactRecord& record)
 
 int idOf(const QString& remote)
 {
+    if (remote.isEmpty())
+        return 0;
     for (const Simulation::ContactRecord& record : Simulation::Service::shared().contactRecords()) {
         for (const int key : {Properties::Address, Properties::Jid}) {
-            if (text(record, key).compare(remote, Qt::CaseInsensitive) == 0 && !remote.isEmpty())
+            if (text(record, key).compare(remote, Qt::CaseInsensitive) == 0)
                 return record.id;
         }
         for (const Properties::Key key : Properties::numberKeys()) {
-            if (!remote.isEmpty() && text(record, key) == remote)
+            if (text(record, key) == remote)
                 return record.id;
         }
     }
