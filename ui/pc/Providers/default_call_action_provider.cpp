@@ -64,10 +64,8 @@ DefaultCallActionProvider::~DefaultCallActionProvider()
 
 void DefaultCallActionProvider::addAction(int index)
 {
-    delete m_Actions.take(index);
     auto* action = new QAction(this);
     action->setCheckable(true);
-    action->setChecked(false);
     m_Actions.insert(index, action);
     action->setText(choiceText(index));
     CHECKED_CONNECT(action, SIGNAL(triggered()), this, SLOT(actionTriggered()));

@@ -84,8 +84,6 @@ QString PresenceHelper::availabilityText(int presence) const
 
 void PresenceHelper::createMenu()
 {
-    delete m_Menu;
-    m_ConfigureAction = nullptr;
     m_Menu = new QMenu();
     for (const MenuEntry& entry : PresenceMenuEntries) {
         auto* action = new PresenceAction(m_Menu);
@@ -142,7 +140,6 @@ void PresenceHelper::setAlwaysOnTop(bool on)
 
 void PresenceHelper::createLocationDialog()
 {
-    delete m_LocationDialog;
     m_LocationDialog = new Dialogs::LocationPublish(nullptr);
     connect(m_LocationDialog, &Dialogs::LocationPublish::locationChanged, this, &PresenceHelper::cbSetLocation);
     connect(this, &PresenceHelper::locationsReceived, m_LocationDialog, &Dialogs::LocationPublish::locationsReceived);

@@ -31,9 +31,6 @@ public slots:
     void textEdited(const QString& text);
     void accepted();
 
-protected:
-    QLineEdit* lineEdit() const { return m_NameEdit; }
-
 private:
     QLabel* m_NameLabel;
     QLineEdit* m_NameEdit;
