@@ -10,9 +10,10 @@ using Kivo::Sessions::SubSession;
 
 SessionStateWatcherEnabler::SessionStateWatcherEnabler(SessionManagerBase* sessionManager, int watchedKind,
                                                        QObject* parent)
-    : QObject(parent), m_WatchedKind(watchedKind)
+    : QObject(parent)
+    , m_WatchedKind(watchedKind)
+    , m_Reconnecting(sessionManager && sessionManager->getState() == SessionManagerBase::Reconnecting)
 {
-    m_SubSessionReady = true;
     if (sessionManager) {
         CHECKED_CONNECT(sessionManager,
                         SIGNAL(subSessionStateChanged(Kivo::Sessions::SessionManagerBase*,
@@ -31,7 +32,6 @@ SessionStateWatcherEnabler::SessionStateWatcherEnabler(SessionManagerBase* sessi
             }
         }
     }
-    m_Reconnecting = sessionManager && sessionManager->getState() == SessionManagerBase::Reconnecting;
 }
 
 bool SessionStateWatcherEnabler::addAggregationEnabler(QObject* enabler)

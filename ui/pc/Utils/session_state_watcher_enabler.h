@@ -37,8 +37,9 @@ private:
     void update(bool wasEnabled);
 
     int m_WatchedKind;
-    bool m_SubSessionReady = false;
-    bool m_Reconnecting = true;
+    // Ready unless the watched sub-session is known and not connected.
+    bool m_SubSessionReady = true;
+    bool m_Reconnecting;
 };
 
 } // namespace Utils
