@@ -436,15 +436,18 @@ void Factory::onSupplementaryServicesReady()
     const bool base = !current || !current->getConfig()
         || (configItem(SupplementaryServicesBase1) && configItem(SupplementaryServicesBase2)
             && configItem(SupplementaryServicesBase3));
-    auto* watcher = new Utils::SessionStateWatcherEnabler(current, CallSettingsWatchedKind, this);
     const Kivo::Vyx::SupplementaryServicesController* services =
         current ? current->supplementaryServicesController() : nullptr;
     bool anyService = false;
     for (int item = FirstSupplementaryService; item <= LastSupplementaryService; ++item)
         anyService = anyService || configItem(item);
     const bool offered = services && services->servicesCount() > 0 && base && anyService;
-    m_AggregationEnabler->setSourceEnabled(base && offered, this);
-    watcher->addAggregationEnabler(m_AggregationEnabler);
+    m_AggregationEnabler->setSourceEnabled(offered, this);
+    // The services may report ready again; the one watcher already follows the session.
+    if (!m_CallSettingsWatcher) {
+        m_CallSettingsWatcher = new Utils::SessionStateWatcherEnabler(current, CallSettingsWatchedKind, this);
+        m_CallSettingsWatcher->addAggregationEnabler(m_AggregationEnabler);
+    }
 }
 
 bool Factory::isOutlookQueryNeeded() const

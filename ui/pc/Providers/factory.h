@@ -32,6 +32,7 @@ namespace Utils {
 class AggregationEnabler;
 class CommunicationsWindowManager;
 class PresenceHelper;
+class SessionStateWatcherEnabler;
 } // namespace Utils
 
 namespace Providers {
@@ -119,6 +120,7 @@ private:
     ProfilePictureHelper* m_ProfilePictureHelper;
     MediaVolumeHelper* m_MediaVolumeHelper = nullptr;
     Utils::AggregationEnabler* m_AggregationEnabler = nullptr;
+    Utils::SessionStateWatcherEnabler* m_CallSettingsWatcher = nullptr;
     Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> m_Contacts;
     QPointer<QObject> m_FileTransferController;
     Utils::PresenceHelper* m_PresenceHelper = nullptr;

@@ -2,6 +2,7 @@
 #include "Providers/factory.h"
 #include "Utils/aggregation_enabler.h"
 #include "Utils/presence_helper.h"
+#include "Utils/session_state_watcher_enabler.h"
 #include "Widgets/group_name_input.h"
 #include "common/constants.h"
 #include "signed_in_session.h"
@@ -104,6 +105,7 @@ private slots:
     void outlookFirstRun();
     void callSettingsFollowServices_data();
     void callSettingsFollowServices();
+    void servicesReadyAgainKeepsOneWatcher();
     void alwaysOnTopFromSetting();
     void volumeHelperByConfiguration_data();
     void volumeHelperByConfiguration();
@@ -503,6 +505,21 @@ void ProviderFactoryTest::callSettingsFollowServices()
     if (!enabled)
         return;
     // Reconnecting disables the call settings until the session is back.
+    emit session->reconnectionStateChanged(session, true);
+    QVERIFY(!factory.aggregationEnabler()->isEnabled());
+    emit session->reconnectionStateChanged(session, false);
+    QVERIFY(factory.aggregationEnabler()->isEnabled());
+}
+
+void ProviderFactoryTest::servicesReadyAgainKeepsOneWatcher()
+{
+    SignedInSession signedIn({{191, true}, {192, true}, {371, true}, {197, true}});
+    Kivo::Sessions::SessionManagerBase* session = signedIn.session();
+    Providers::Factory factory(session, signedIn.contacts(), nullptr, nullptr);
+    session->supplementaryServicesController()->setServices(3);
+    session->supplementaryServicesController()->setServices(2);
+    QCOMPARE(factory.findChildren<Utils::SessionStateWatcherEnabler*>().size(), 1);
+    QVERIFY(factory.aggregationEnabler()->isEnabled());
     emit session->reconnectionStateChanged(session, true);
     QVERIFY(!factory.aggregationEnabler()->isEnabled());
     emit session->reconnectionStateChanged(session, false);
