@@ -8,6 +8,7 @@
 #include "signed_in_session.h"
 #include "support/shown_windows.h"
 #include "support/test_environment.h"
+#include "support/user_settings.h"
 
 #include <Kivo/Actions/Provider.h>
 #include <Kivo/Actions/Source.h>
@@ -15,7 +16,6 @@
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/Outlook/OutlookIntegration.h>
-#include <Kivo/Settings.h>
 #include <Kivo/Vyx/SupplementaryServicesController.h>
 
 #include <QAbstractButton>
@@ -33,6 +33,7 @@
 
 using Dialogs::MessageWindow;
 using TestSupport::shownWindows;
+using TestSupport::writeUserSettings;
 using Kivo::Actions::Action;
 using Kivo::Contacts::IContact;
 
@@ -67,11 +68,6 @@ void answerWhenShown(QDialogButtonBox::StandardButton which, QString* asked, QOb
         windows.first()->findChild<QDialogButtonBox*>("buttonBox")->button(which)->click();
     });
     poll->start(0);
-}
-
-void setUserSetting(const char* key, const QVariant& value)
-{
-    Kivo::Settings(Kivo::Settings::UserSettings).setValue(key, value);
 }
 
 } // namespace
@@ -246,7 +242,7 @@ void ProviderFactoryTest::deleteContactConfirmation()
     QFETCH(bool, confirm);
     QFETCH(int, answer);
     QFETCH(bool, removed);
-    setUserSetting(Constants::SettingsKey::ConfirmRemoveContact, confirm);
+    writeUserSettings({{Constants::SettingsKey::ConfirmRemoveContact, confirm}});
     SignedInSession signedIn({});
     Providers::Factory factory(signedIn.session(), signedIn.contacts(), nullptr, nullptr);
     QSignalSpy removals(signedIn.contacts().data(), &Kivo::Contacts::Contacts::contactRemoved);
@@ -265,7 +261,7 @@ void ProviderFactoryTest::deleteContactConfirmation()
         QCOMPARE(removals.first().first().toInt(), 1);
     } else {
         // Chiara's removal is the marker that the service has answered everything before it.
-        setUserSetting(Constants::SettingsKey::ConfirmRemoveContact, false);
+        writeUserSettings({{Constants::SettingsKey::ConfirmRemoveContact, false}});
         providerFor(factory, Action::DeleteContact, signedIn.contact(2))->triggerAction(Action::DeleteContact);
         QTRY_COMPARE(removals.count(), 1);
         QCOMPARE(removals.first().first().toInt(), 2);
@@ -274,7 +270,7 @@ void ProviderFactoryTest::deleteContactConfirmation()
 
 void ProviderFactoryTest::contactGoneWhileAsking()
 {
-    setUserSetting(Constants::SettingsKey::ConfirmRemoveContact, true);
+    writeUserSettings({{Constants::SettingsKey::ConfirmRemoveContact, true}});
     SignedInSession signedIn({});
     Providers::Factory factory(signedIn.session(), signedIn.contacts(), nullptr, nullptr);
     QSignalSpy removals(signedIn.contacts().data(), &Kivo::Contacts::Contacts::contactRemoved);
@@ -385,7 +381,7 @@ void ProviderFactoryTest::removeGroupConfirmation_data()
 void ProviderFactoryTest::removeGroupConfirmation()
 {
     QFETCH(bool, confirm);
-    setUserSetting(Constants::SettingsKey::ConfirmRemoveGroup, confirm);
+    writeUserSettings({{Constants::SettingsKey::ConfirmRemoveGroup, confirm}});
     SignedInSession signedIn({});
     Providers::Factory factory(signedIn.session(), signedIn.contacts(), nullptr, nullptr);
     QCOMPARE(signedIn.contacts()->groups().size(), 1);
@@ -451,8 +447,8 @@ void ProviderFactoryTest::outlookFirstRun()
     QFETCH(bool, asked);
     if (settingsStored) {
         // Whatever was answered: only that an answer exists counts.
-        setUserSetting(Constants::SettingsKey::OutlookSearchEnabled, false);
-        setUserSetting(Constants::SettingsKey::OutlookCalendarEnabled, false);
+        writeUserSettings({{Constants::SettingsKey::OutlookSearchEnabled, false},
+                           {Constants::SettingsKey::OutlookCalendarEnabled, false}});
     }
     SignedInSession signedIn({{6, true}, {180, true}, {391, true}});
     Kivo::Sessions::SessionManagerBase* session = signedIn.session();
@@ -531,7 +527,7 @@ void ProviderFactoryTest::alwaysOnTopFromSetting()
     SignedInSession signedIn({});
     Providers::Factory factory(signedIn.session(), signedIn.contacts(), nullptr, nullptr);
     QVERIFY(!factory.isAlwaysOnTop());
-    setUserSetting(Constants::SettingsKey::MainWindowAlwaysOnTop, true);
+    writeUserSettings({{Constants::SettingsKey::MainWindowAlwaysOnTop, true}});
     QVERIFY(factory.isAlwaysOnTop());
 }
 
