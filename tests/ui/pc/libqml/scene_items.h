@@ -23,6 +23,11 @@ QQuickItem* find(QQuickItem* item, const Predicate& matches)
     return nullptr;
 }
 
+inline QQuickItem* named(QQuickItem* root, const QString& name)
+{
+    return find(root, [&name](const QQuickItem* item) { return item->objectName() == name; });
+}
+
 inline QQuickItem* withText(QQuickItem* root, const QString& text)
 {
     return find(root, [&text](const QQuickItem* item) { return item->property("text").toString() == text; });

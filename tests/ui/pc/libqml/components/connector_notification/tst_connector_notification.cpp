@@ -1,6 +1,7 @@
 #include "libqml/components/connector_notification/connector_notification.h"
 
 #include "../../qml_test_setup.h"
+#include "../../scene_items.h"
 #include "libqml/window/qml_view.h"
 #include "support/test_environment.h"
 
@@ -36,18 +37,6 @@ public:
         return connector;
     }
 };
-
-// Delegates belong to the visual tree only, so QObject::findChild misses them.
-QQuickItem* findItem(QQuickItem* parent, const QString& name)
-{
-    for (QQuickItem* child : parent->childItems()) {
-        if (child->objectName() == name)
-            return child;
-        if (QQuickItem* found = findItem(child, name))
-            return found;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -134,7 +123,7 @@ void ConnectorNotificationTest::buttonsAnswerTheirConnector()
     ConnectorData* connector = model.add("Desk phone");
     QML::ConnectorNotification window(&model);
     window.resize(window.minimumSize());
-    QQuickItem* item = findItem(window.view()->rootObject(), button);
+    QQuickItem* item = SceneItems::named(window.view()->rootObject(), button);
     QVERIFY(item);
 
     QSignalSpy answered(connector, &ConnectorData::stateChanged);
@@ -163,7 +152,7 @@ void ConnectorNotificationTest::rowWithoutConnector()
 
     // Listed without buttons, and without a script error from the missing object.
     QQuickItem* enable = nullptr;
-    QTRY_VERIFY((enable = findItem(window.view()->rootObject(), "enableButton")));
+    QTRY_VERIFY((enable = SceneItems::named(window.view()->rootObject(), QStringLiteral("enableButton"))));
     QVERIFY(!enable->isVisible());
 }
 

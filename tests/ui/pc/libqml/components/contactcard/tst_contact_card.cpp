@@ -1,6 +1,7 @@
 #include "libqml/components/contactcard/contact_card.h"
 
 #include "../../qml_test_setup.h"
+#include "../../scene_items.h"
 #include "common/constants.h"
 #include "Dialogs/message_window.h"
 #include "libqml/components/contactcard/contact_card_fields.h"
@@ -39,21 +40,9 @@ const QByteArray Accounts = R"({ "accounts": [
   { "user": "bob@test.example", "password": "b", "displayName": "Bob Lind", "domain": "test.example" },
   { "user": "dev@test.example", "password": "d", "displayName": "Dev Patel", "domain": "test.example" } ] })";
 
-// Repeated rows are visual children only, so the search walks the item tree.
-QQuickItem* findItem(QQuickItem* item, const QString& name)
-{
-    if (item->objectName() == name)
-        return item;
-    for (QQuickItem* child : item->childItems()) {
-        if (QQuickItem* found = findItem(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
 QQuickItem* sceneItem(const ContactCard& card, const char* name)
 {
-    return findItem(card.view()->rootObject(), QLatin1String(name));
+    return SceneItems::named(card.view()->rootObject(), QLatin1String(name));
 }
 
 bool shows(const ContactCard& card, const char* name)
