@@ -14,9 +14,11 @@
 #include <Kivo/Settings.h>
 
 #include <QKeySequence>
-#include <QPushButton>
 #include <QQmlContext>
 #include <QShortcut>
+
+#include <algorithm>
+#include <iterator>
 
 namespace QML {
 
@@ -31,22 +33,10 @@ constexpr const char* Scene = "qrc:/windows/ContactCard/ContactCard.qml";
 // The fields whose leaving starts a directory look-up, and the property it goes by.
 Properties::Key syncKeyOf(int fieldType)
 {
-    switch (fieldType) {
-    case Fields::WorkPhoneField:
-        return Properties::WorkNumber;
-    case Fields::ExtensionField:
-        return Properties::Extension;
-    case Fields::MobilePhoneField:
-        return Properties::MobileNumber;
-    case Fields::PersonalPhoneField:
-        return Properties::HomeNumber;
-    case Fields::EmailField:
-        return Properties::Email;
-    case Fields::JidField:
-        return Properties::Jid;
-    default:
-        return Properties::None;
-    }
+    static constexpr int SyncFields[] = {Fields::WorkPhoneField,     Fields::ExtensionField, Fields::MobilePhoneField,
+                                         Fields::PersonalPhoneField, Fields::EmailField,     Fields::JidField};
+    const bool syncs = std::find(std::begin(SyncFields), std::end(SyncFields), fieldType) != std::end(SyncFields);
+    return syncs ? Fields::keyOf(fieldType) : Properties::None;
 }
 
 bool sameValue(const QVariant& a, const QVariant& b)

@@ -163,7 +163,6 @@ private:
     Pending m_Pending = Pending::Nothing;
     Kivo::Contacts::Properties::Map m_Saved;
     QString m_ErrorText;
-    QMetaObject::Connection m_ContactConnection;
 };
 
 } // namespace QML
