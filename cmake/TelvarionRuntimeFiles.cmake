@@ -1,7 +1,7 @@
 # The program folder as an installation lays it out, built beside the program:
 #   application_name.txt          name, organisation, organisation domain
 #   settings/                      shipped UI settings (moved to the user on first start) and defaults
-#   themes/default/                resources.rcc (icon, images, sounds, language list) and description.xml
+#   themes/default/                resources.rcc (icon, images, presence icons, sounds, language list, time zones) and description.xml
 #   translations/                  ui_<lang>.qm from translations/*.ts, qt_<lang>.qm when the system has them
 # `cmake --install` puts the same tree under ${TELVARION_INSTALL_DIR}.
 set(TELVARION_INSTALL_DIR lib/telvarion CACHE STRING "Program folder under the install prefix")
