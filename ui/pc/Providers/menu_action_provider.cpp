@@ -9,6 +9,7 @@
 #include <Kivo/Actions/Action.h>
 #include <Kivo/Actions/Provider.h>
 #include <Kivo/Configuration/Config.h>
+#include <Kivo/Services/Xmpp/XmppGuestHandler.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Settings.h>
 
@@ -192,10 +193,20 @@ void MenuActionProvider::updateForSession(Kivo::Sessions::SessionManagerBase* se
     setActionVisible(PullCall, retrieval && pull);
     setActionVisible(TestCall, retrieval && testCall);
     setActionVisible(Queues, queues);
-    // This service offers no guest access, so the guest link actions stay hidden.
-    setActionVisible(CopyGuestJoinLink, false);
-    setActionVisible(ResetGuestJoinLink, false);
+    Kivo::Services::Xmpp::XmppGuestHandler* const guests = session ? session->guestHandler() : nullptr;
+    setActionVisible(CopyGuestJoinLink, guests != nullptr);
+    setActionVisible(ResetGuestJoinLink, guests != nullptr);
     setActionVisible(UpdateEmergencyAddress, item(session, EmergencyAddressUpdate));
+    if (guests) {
+        CHECKED_CONNECT(guests, SIGNAL(requestingInvitationData(const QString&)), this,
+                        SLOT(waitForInvitation(const QString&)));
+        CHECKED_CONNECT(guests, SIGNAL(invitationGenerated(const QString&, const QString&)), this,
+                        SLOT(invitationReady(const QString&, const QString&)));
+        CHECKED_CONNECT(guests, SIGNAL(resettingInvitation(const QString&)), this, SLOT(releaseCopyInvitation()));
+        CHECKED_CONNECT(guests, SIGNAL(enableFeatureActions(bool)), this, SLOT(enableGuestActions(bool)));
+        // Until the guest handler says the links can be had.
+        enableGuestActions(guests->isFeatureEnabled());
+    }
     retranslate();
 }
 

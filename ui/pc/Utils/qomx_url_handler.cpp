@@ -1,22 +1,252 @@
 #include "Utils/qomx_url_handler.h"
 
+#include "Dialogs/message_window.h"
+#include "common/connect_check.h"
 #include "common/logging.h"
+
+#include <Kivo/Controllers/CommsSessionController.h>
+#include <Kivo/MyRoom/Controller.h>
+#include <Kivo/Services/Xmpp/XmppContactDataService.h>
+#include <Kivo/Services/Xmpp/XmppJidValidator.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
+
+#include <QTextDocument>
+
+#include <algorithm>
 
 namespace Utils {
 
+namespace {
+
+using Kivo::Sessions::SubSession;
+
+bool hasControlCharacters(const QString& text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+// The text as the message window shows it: a name from a link or a contact is never markup.
+QString plainMessage(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+}
+
+} // namespace
+
 QomxUrlHandler::QomxUrlHandler(const QString& link, QObject* parent)
     : QObject(parent)
-    , m_Link(link)
+    , m_Timer(this)
+    , m_Uri(link)
 {
+    m_Timer.setSingleShot(true);
+    m_Timer.setInterval(JoinTimeoutMs);
+    CHECKED_CONNECT(&m_Timer, SIGNAL(timeout()), this, SLOT(onTimeout()));
 }
 
 void QomxUrlHandler::initialize(Kivo::Sessions::SessionManagerBase* session)
 {
     if (!session) {
-        LOG_INFO << "Keeping the link until signed in: " << m_Link;
+        if (m_Uri.size() <= MaxLinkLength && !hasControlCharacters(m_Uri))
+            LOG_INFO << "Keeping the link until signed in: " << m_Uri;
+        else
+            LOG_WARNING << "Link of " << m_Uri.size() << " characters kept until signed in";
         return;
     }
-    LOG_INFO << "Link handed to the session: " << m_Link;
+    stopWaiting();
+    m_Contacts = session->contactsManager().data();
+    m_XmppSession = session->xmppSubSession();
+
+    QString text;
+    if (!readLink(text))
+        return;
+    LOG_INFO << "uri: " << text;
+    m_Call = value(text, QStringLiteral("call"));
+    m_WebCollab = value(text, QStringLiteral("webcollab"));
+    m_ContactJid = value(text, QStringLiteral("jid"));
+    LOG_INFO << "m_ContactJid: " << m_ContactJid;
+    m_Chat.clear();
+    if (!m_ContactJid.isEmpty()) {
+        if (const Kivo::Contacts::IContact* owner = m_Contacts ? m_Contacts->findByAddress(m_ContactJid) : nullptr) {
+            m_Chat = owner->getProperty(Kivo::Contacts::Properties::MyRoomChat).toString();
+            LOG_INFO << "m_Chat: " << m_Chat;
+        }
+        if (m_Chat.isEmpty() && !requestVCard() && m_XmppSession) {
+            observe(m_XmppSession);
+            CHECKED_CONNECT(m_XmppSession, SIGNAL(connected()), this, SLOT(requestVCard()), Qt::UniqueConnection);
+        }
+    } else {
+        m_Chat = value(text, QStringLiteral("chat"));
+    }
+
+    Kivo::Controllers::CommsSessionController* const comms = session->commsSessionController();
+    if (!comms)
+        return;
+    CHECKED_CONNECT(this, SIGNAL(createMyRoomSession(QString, QString, QString)), comms,
+                    SLOT(createMyRoomSession(QString, QString, QString)), Qt::UniqueConnection);
+    if (!m_Call.isEmpty())
+        addSubsession(session->sipSubSession(), m_SipReady);
+    if (!m_Chat.isEmpty() || !m_WebCollab.isEmpty())
+        addSubsession(m_XmppSession, m_XmppReady);
+    Kivo::MyRoom::Controller* const myRoom = session->myroomController();
+    if (myRoom && myRoom->isMyRoomChat(m_Chat)) {
+        observe(myRoom);
+        m_MyRoomReady = myRoom->isReady();
+        LOG_INFO << "is MyRoom: " << true << " ready: " << myRoom->isReady();
+        CHECKED_CONNECT(myRoom, SIGNAL(myRoomReady()), this, SLOT(onMyRoomReady()));
+    }
+    tryCreateSession();
+}
+
+QString QomxUrlHandler::value(const QString& text, const QString& name)
+{
+    const QString opening = name + QStringLiteral("=\"");
+    const int start = text.indexOf(opening);
+    if (start < 0)
+        return QString();
+    const int from = start + opening.size();
+    const int end = text.indexOf('"', from);
+    return end < 0 ? QString() : text.mid(from, end - from);
+}
+
+bool QomxUrlHandler::readLink(QString& text) const
+{
+    if (m_Uri.size() > MaxLinkLength) {
+        LOG_WARNING << "Link refused: " << m_Uri.size() << " characters, more than " << MaxLinkLength;
+        return false;
+    }
+    const QByteArray::FromBase64Result decoded =
+        QByteArray::fromBase64Encoding(m_Uri.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || decoded.decoded.isEmpty()) {
+        LOG_WARNING << "Link refused: it is not Base64";
+        return false;
+    }
+    const QString read = QString::fromLatin1(decoded.decoded);
+    if (hasControlCharacters(read)) {
+        LOG_WARNING << "Link refused: it holds control characters";
+        return false;
+    }
+    // Every item closes its value with a quote: an odd count is a link cut short.
+    if (read.count('"') % 2 != 0) {
+        LOG_WARNING << "Link refused: it is cut short";
+        return false;
+    }
+    if (value(read, QStringLiteral("chat")).isEmpty() && value(read, QStringLiteral("jid")).isEmpty()) {
+        LOG_WARNING << "Link refused: it names no room and no room owner";
+        return false;
+    }
+    text = read;
+    return true;
+}
+
+void QomxUrlHandler::addSubsession(SubSession* part, QVariant& ready)
+{
+    if (!part || !part->isEnabled())
+        return;
+    observe(part);
+    ready = part->getState() == SubSession::Connected;
+    LOG_INFO << "Subsession included: " << part << ")  ready: " << ready.toBool();
+    CHECKED_CONNECT(part, SIGNAL(stateChanged(const Kivo::Sessions::SubSession*, Kivo::Sessions::SubSession::State)),
+                    this, SLOT(onStateChanged(const Kivo::Sessions::SubSession*, Kivo::Sessions::SubSession::State)));
+}
+
+void QomxUrlHandler::observe(QObject* object)
+{
+    m_Observed.append(Kivo::Utils::Const::SharedPointer<QObject>(object));
+}
+
+void QomxUrlHandler::tryCreateSession()
+{
+    if (m_Chat.isEmpty())
+        return;
+    m_Timer.start();
+    for (const QVariant* ready : {&m_SipReady, &m_XmppReady, &m_MyRoomReady}) {
+        if (ready->isValid() && !ready->toBool())
+            return;
+    }
+    stopWaiting();
+    LOG_INFO << "Joining the room " << m_Chat;
+    emit createMyRoomSession(m_Call, m_Chat, m_WebCollab);
+}
+
+void QomxUrlHandler::stopWaiting()
+{
+    for (const Kivo::Utils::Const::SharedPointer<QObject>& object : qAsConst(m_Observed)) {
+        if (object)
+            QObject::disconnect(object.data(), nullptr, this, nullptr);
+    }
+    m_Observed.clear();
+    m_Timer.stop();
+}
+
+void QomxUrlHandler::onStateChanged(const SubSession* session, SubSession::State state)
+{
+    LOG_INFO << "Subsession " << session << ") in state: " << int(state);
+    if (qobject_cast<const Kivo::Sessions::SipSession*>(session) && m_SipReady.isValid())
+        m_SipReady = state == SubSession::Connected;
+    else if (qobject_cast<const Kivo::Sessions::XmppSession*>(session) && m_XmppReady.isValid())
+        m_XmppReady = state == SubSession::Connected;
+    tryCreateSession();
+}
+
+void QomxUrlHandler::onMyRoomReady()
+{
+    LOG_INFO << "My Room ready";
+    m_MyRoomReady = true;
+    tryCreateSession();
+}
+
+bool QomxUrlHandler::requestVCard()
+{
+    Kivo::Services::Xmpp::XmppContactDataService* const service =
+        m_XmppSession ? m_XmppSession->getXmppContactDataService() : nullptr;
+    if (!service)
+        return false;
+    qRegisterMetaType<QXmppVCardIq>("QXmppVCardIq");
+    observe(service);
+    CHECKED_CONNECT(service, SIGNAL(vCardReceived(const QString&, const QXmppVCardIq&)), this,
+                    SLOT(vCardReceived(const QString&, const QXmppVCardIq&)),
+                    Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+    // Asked once: a reconnection must not ask again and join the room a second time.
+    QObject::disconnect(m_XmppSession, SIGNAL(connected()), this, SLOT(requestVCard()));
+    service->requestVCard(m_ContactJid, false);
+    return true;
+}
+
+void QomxUrlHandler::vCardReceived(const QString& jid, const QXmppVCardIq& vcard)
+{
+    // A late answer after the room was found (or given up on) changes nothing either.
+    if (jid.compare(m_ContactJid, Qt::CaseInsensitive) != 0 || !m_Chat.isEmpty())
+        return;
+    const QString chat = QString::fromUtf8(
+        QByteArray::fromBase64(Kivo::Services::Xmpp::vCardConfChat(vcard).toUtf8()));
+    m_Chat = hasControlCharacters(chat) ? QString() : chat;
+    LOG_INFO << "m_Chat: " << m_Chat;
+    if (m_Chat.isEmpty())
+        LOG_WARNING << "No room of " << m_ContactJid << " to join";
+    if (QObject* service = sender())
+        QObject::disconnect(service, nullptr, this, nullptr);
+    tryCreateSession();
+}
+
+void QomxUrlHandler::onTimeout()
+{
+    stopWaiting();
+    using Kivo::Services::Xmpp::XmppJidValidator;
+    QString name = m_Chat;
+    const QString owner = XmppJidValidator::getRoomJidPart(m_Chat, XmppJidValidator::MyRoom);
+    if (!owner.isEmpty()) {
+        name = owner;
+        const Kivo::Contacts::IContact* contact = m_Contacts ? m_Contacts->findByAddress(owner) : nullptr;
+        if (contact && !contact->getDisplayName().isEmpty())
+            name = contact->getDisplayName();
+    }
+    LOG_WARNING << "Joining the room " << m_Chat << " timed out";
+    Dialogs::MessageWindow::showInformation(
+        tr("Failed to Join Room"),
+        plainMessage(tr("Failed to join %1's room due to network connection issues. Please try again after the "
+                        "connection is restored")
+                         .arg(name)),
+        false, 0, QDialogButtonBox::Ok, false, nullptr);
 }
 
 } // namespace Utils

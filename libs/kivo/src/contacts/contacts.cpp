@@ -45,9 +45,11 @@ void Contacts::attach(Simulation::Service& service)
     m_Own->deleteLater();
     m_Own = new IContact(0, QString(), this);
     if (const auto account = service.signedInAccount()) {
-        m_Own->applyProperties({{Properties::DisplayName, account->displayName},
-                                {Properties::Address, account->userName},
-                                {Properties::Jid, account->userName}});
+        Properties::Map own = Properties::fromNumbered(service.myRoomProperties(account->userName, true));
+        own.insert(Properties::DisplayName, account->displayName);
+        own.insert(Properties::Address, account->userName);
+        own.insert(Properties::Jid, account->userName);
+        m_Own->applyProperties(own);
         m_Own->applyPresence(account->presence, QString());
     }
     for (const Simulation::GroupRecord& record : service.groupRecords()) {

@@ -31,13 +31,14 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
     , m_FileTransfer(new Controllers::FtController(this))
     , m_CommsSessions(new Controllers::CommsSessionController(this))
     , m_CredentialsControl(new Vyx::VyxCredentialsControl(this))
-    , m_MyRoom(new MyRoom::Controller(this))
     , m_SubSessionModel(new Models::SubSessionModel(this))
 {
     connect(this, &SessionManagerBase::stateChanged, this, [this](State state) { emit stateChange(this, state); });
     const QString host = userName.section('@', 1);
     for (SubSession::Type type : {SubSession::Sip, SubSession::Xmpp, SubSession::Vyx}) {
-        auto* sub = new SubSession(type, host, this);
+        SubSession* sub = type == SubSession::Sip    ? new SipSession(host, this)
+                          : type == SubSession::Xmpp ? new XmppSession(host, this)
+                                                     : new SubSession(type, host, this);
         connect(sub, &SubSession::stateChanged, this,
                 [this](const SubSession* changed, SubSession::State state) {
                     emit subSessionStateChanged(this, changed, state);
@@ -46,6 +47,7 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
         m_SubSessionModel->addSubSession(sub);
     }
     createFeatureControllers();
+    createMyRoomControllers();
     m_ContactSearch = new Controllers::ContactSearchController(&Simulation::Service::shared(), this);
     createPresenceControllers();
     createCallControllers();

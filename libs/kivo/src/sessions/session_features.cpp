@@ -36,11 +36,20 @@ void SessionManagerBase::createFeatureControllers()
         enableOutlookIntegration();
 }
 
-SubSession* SessionManagerBase::xmppSubSession() const
+XmppSession* SessionManagerBase::xmppSubSession() const
 {
     for (SubSession* sub : m_SubSessions) {
-        if (sub->getType() == SubSession::Xmpp)
-            return sub;
+        if (auto* xmpp = qobject_cast<XmppSession*>(sub))
+            return xmpp;
+    }
+    return nullptr;
+}
+
+SipSession* SessionManagerBase::sipSubSession() const
+{
+    for (SubSession* sub : m_SubSessions) {
+        if (auto* sip = qobject_cast<SipSession*>(sub))
+            return sip;
     }
     return nullptr;
 }

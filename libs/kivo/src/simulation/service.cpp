@@ -69,6 +69,7 @@ bool Service::load(const QByteArray& json, QString* error)
         return false;
     }
     loadLocations(json);
+    loadMyRooms(json);
     KIVO_LOG(LevelInfo) << "Simulated service: " << int(m_Accounts.size()) << " account(s) loaded";
     return true;
 }

@@ -156,6 +156,7 @@ ContactBook& Service::contactBook()
         record.properties.insert(Properties::DisplayName, contact.name);
         record.properties.insert(Properties::Address, contact.address);
         record.properties.insert(Properties::Jid, contact.address);
+        record.properties.insert(myRoomProperties(contact.address, false));
         if (!contact.number.isEmpty())
             record.properties.insert(Properties::WorkNumber, contact.number);
         QString ignored;
@@ -232,6 +233,8 @@ bool Service::requestAddContact(int tag, const ContactRecord& request)
             ContactRecord record;
             record.id = contact.id;
             record.properties = properties;
+            // A user's room is the service's to tell, not the adder's.
+            record.properties.insert(myRoomProperties(address, false));
             record.favorite = request.favorite;
             record.subscribed = request.subscribed;
             book.records.insert(record.id, record);

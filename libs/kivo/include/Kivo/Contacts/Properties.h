@@ -38,7 +38,16 @@ enum Key
     ConferencePin1 = 41,
     ConferencePin2 = 42,
     WebCollabRoom = 43,
-    Conference = 48
+    Conference = 48,
+    // The owner's My Room: dial-in numbers, conference ID, PINs, web collaboration address
+    // and conference chat address. Others see only the chat address of a contact's room.
+    MyRoomQvdDialIn = 52,
+    MyRoomDialIn = 53,
+    MyRoomConferenceId = 54,
+    MyRoomSecurityPin = 55,
+    MyRoomModeratorPin = 56,
+    MyRoomWebCollab = 57,
+    MyRoomChat = 58
 };
 Q_ENUM_NS(Key)
 

@@ -2,7 +2,9 @@
 
 #include <Kivo/Configuration/Config.h>
 #include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Sessions/SipSession.h>
 #include <Kivo/Sessions/SubSession.h>
+#include <Kivo/Sessions/XmppSession.h>
 #include <Kivo/Utils/Credentials/CredentialsManager.h>
 #include <Kivo/Utils/SharedPointer.h>
 
@@ -41,6 +43,11 @@ namespace Presence {
 class LocationPublisher;
 class LocationSource;
 }
+namespace Services {
+namespace Xmpp {
+class XmppGuestHandler;
+}
+} // namespace Services
 namespace Vyx {
 class SupplementaryServicesController;
 class VyxCredentialsControl;
@@ -114,9 +121,13 @@ public:
     // client has none.
     Utils::Credentials::CredentialsManager* credentialsStore() const { return m_Credentials; }
     MyRoom::Controller* myroomController() const { return m_MyRoom; }
+    // The guest join link of the user's My Room.
+    Services::Xmpp::XmppGuestHandler* guestHandler() const { return m_GuestHandler; }
     Vyx::SupplementaryServicesController* supplementaryServicesController() const { return m_SupplementaryServices; }
     // The chat and presence connection; null when the session has none.
-    SubSession* xmppSubSession() const;
+    XmppSession* xmppSubSession() const;
+    // The calling connection; null when the session has none.
+    SipSession* sipSubSession() const;
     // Null unless the configuration (or a test through enableOutlookIntegration) asks.
     Outlook::OutlookIntegration* outlookContactsIntegration() const { return m_OutlookContacts; }
     Outlook::OutlookIntegration* outlookCalendarIntegration() const { return m_OutlookCalendar; }
@@ -152,6 +163,7 @@ private:
     void createFeatureControllers();
     void createPresenceControllers();
     void createCallControllers();
+    void createMyRoomControllers();
 
     QString m_UserName;
     QString m_DisplayName;
@@ -168,6 +180,7 @@ private:
     Controllers::CommsSessionController* m_CommsSessions = nullptr;
     Vyx::VyxCredentialsControl* m_CredentialsControl = nullptr;
     MyRoom::Controller* m_MyRoom = nullptr;
+    Services::Xmpp::XmppGuestHandler* m_GuestHandler = nullptr;
     Vyx::SupplementaryServicesController* m_SupplementaryServices = nullptr;
     Outlook::OutlookIntegration* m_OutlookContacts = nullptr;
     Outlook::OutlookIntegration* m_OutlookCalendar = nullptr;

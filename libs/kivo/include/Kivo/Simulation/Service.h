@@ -12,6 +12,7 @@
 // are thin faces over one Service. Tests and the demo set the scene through Control.
 
 #include <Kivo/Simulation/ContactRecord.h>
+#include <Kivo/Simulation/MyRoom.h>
 #include <Kivo/Simulation/Types.h>
 #include <Kivo/Utils/Location.h>
 
@@ -94,6 +95,16 @@ public:
     // Addresses as an add-in or a link hands them over: not empty, not overlong, no control
     // characters.
     static bool isCallableAddress(const QString& address);
+    // The accounts' My Rooms and what their owners publish (service_rooms.cpp). A room's
+    // owner sees every detail of it; anybody else sees its conference chat address only.
+    std::optional<MyRoom> myRoom(const QString& owner) const;
+    bool isMyRoomChat(const QString& chat) const;
+    PropertyMap myRoomProperties(const QString& owner, bool ownerView) const;
+    // The vCard of `jid` arrives as vCardReady, an empty one for an address the service does
+    // not know; the guest link of the signed-in user's room as guestLinkReady (empty when
+    // the room takes no guests). Each returns false with a log line when nobody is signed in.
+    bool requestVCard(const QString& jid);
+    bool requestGuestLink(bool reset);
 
     bool isSignedIn() const { return m_SignedIn.has_value(); }
     std::optional<Account> signedInAccount() const;
@@ -131,6 +142,8 @@ signals:
     void messagesWaiting(int voice, int video);
     // The server asks the client to call `address` (click-to-call).
     void callRequested(const QString& address);
+    void vCardReady(const QString& jid, const QString& fullName, const QString& roomChat);
+    void guestLinkReady(const QString& roomChat, const QString& link);
 
 private:
     friend class Control;
@@ -179,6 +192,11 @@ private:
     QHash<QString, Kivo::Utils::Location::Info> m_LocatedAt;
     QHash<QString, Kivo::Utils::Location::Info> m_PublishedLocations;
     QHash<QString, QString> m_OwnNotes;
+
+    // Per owner's user name, in lower case.
+    void loadMyRooms(const QByteArray& json);
+    QHash<QString, MyRoom> m_MyRooms;
+    QHash<QString, int> m_GuestLinkGenerations;
 };
 
 } // namespace Simulation

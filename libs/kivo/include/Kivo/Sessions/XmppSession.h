@@ -1,0 +1,36 @@
+#pragma once
+
+#include <Kivo/Sessions/SubSession.h>
+
+namespace Kivo {
+namespace Services {
+namespace Xmpp {
+class XmppContactDataService;
+}
+} // namespace Services
+
+namespace Sessions {
+
+// The session's chat and presence connection.
+class XmppSession : public SubSession
+{
+    Q_OBJECT
+
+public:
+    explicit XmppSession(const QString& host, QObject* parent = nullptr);
+
+    // Null until the connection first comes up.
+    Services::Xmpp::XmppContactDataService* getXmppContactDataService() const { return m_ContactData; }
+
+signals:
+    // The connection came up; its services can be used from now on.
+    void connected();
+
+private:
+    void onStateChanged(const SubSession* session, SubSession::State state);
+
+    Services::Xmpp::XmppContactDataService* m_ContactData = nullptr;
+};
+
+} // namespace Sessions
+} // namespace Kivo

@@ -1,0 +1,27 @@
+// The session's My Room: the room controller and the guest join link.
+#include <Kivo/MyRoom/Controller.h>
+#include <Kivo/Services/Xmpp/XmppGuestHandler.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Simulation/Service.h>
+
+namespace Kivo {
+namespace Sessions {
+
+void SessionManagerBase::createMyRoomControllers()
+{
+    // Only an account whose room takes guests has guest links.
+    const auto room = Simulation::Service::shared().myRoom(m_UserName);
+    if (room && room->guests)
+        m_GuestHandler = new Services::Xmpp::XmppGuestHandler(this);
+    m_MyRoom = new MyRoom::Controller(m_GuestHandler, this);
+    // The links can be asked for once the chat connection is up.
+    XmppSession* const xmpp = xmppSubSession();
+    if (m_GuestHandler && xmpp) {
+        connect(xmpp, &SubSession::stateChanged, m_GuestHandler, [guests = m_GuestHandler](const SubSession*, SubSession::State state) {
+            guests->setFeatureEnabled(state == SubSession::Connected);
+        });
+    }
+}
+
+} // namespace Sessions
+} // namespace Kivo
