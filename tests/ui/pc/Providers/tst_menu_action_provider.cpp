@@ -3,6 +3,7 @@
 #include "support/test_environment.h"
 
 #include <Kivo/Configuration/Config.h>
+#include <Kivo/Services/Xmpp/XmppGuestHandler.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Settings.h>
 
@@ -48,6 +49,7 @@ private slots:
     void displayOptionsHiddenByConfiguration();
     void sortChecksFollowSettings();
     void guestCopyReleasedWhenServerSilent();
+    void guestActionsFollowTheSessionsGuestHandler();
     void helpShortcutOnlyForWindow();
     void helpShortcutOncePerWindow();
 };
@@ -209,6 +211,29 @@ void MenuActionProviderTest::guestCopyReleasedWhenServerSilent()
     emit guest.resetting("room");
     QVERIFY(copy->isEnabled());
     QVERIFY(env.logs().contains("Server did not reply. Enable.", 4));
+}
+
+void MenuActionProviderTest::guestActionsFollowTheSessionsGuestHandler()
+{
+    TestSupport::Environment env;
+    Kivo::Configuration::Config config("config_test.xml", Kivo::Configuration::Config::Document());
+    // The demo user's room takes guests.
+    Kivo::Sessions::SessionManagerBase session("alice@demo.telvarion.net", "Alice", &config, nullptr);
+    QVERIFY(session.guestHandler());
+    QScopedPointer<Providers::MenuActionProvider> provider(Providers::MenuActionProvider::create(nullptr));
+    QAction* copy = provider->action(CopyGuestJoinLink);
+    QAction* reset = provider->action(ResetGuestJoinLink);
+
+    provider->updateForSession(&session);
+    QVERIFY(copy->isVisible() && reset->isVisible());
+    QVERIFY(!copy->isEnabled() && !reset->isEnabled());
+    session.xmppSubSession()->start();
+    QVERIFY(copy->isEnabled() && reset->isEnabled());
+    // Copying waits for the answer; signed out, the answer comes at once, without a link.
+    session.guestHandler()->generateInvitation();
+    QVERIFY(!copy->isEnabled());
+    QTRY_VERIFY(copy->isEnabled());
+    QVERIFY(!env.logs().contains("Server did not reply. Enable."));
 }
 
 void MenuActionProviderTest::helpShortcutOnlyForWindow()
