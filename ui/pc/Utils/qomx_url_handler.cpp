@@ -53,6 +53,7 @@ void QomxUrlHandler::initialize(Kivo::Sessions::SessionManagerBase* session)
         return;
     }
     stopWaiting();
+    m_SipReady = m_XmppReady = m_MyRoomReady = QVariant();
     m_Contacts = session->contactsManager().data();
     m_XmppSession = session->xmppSubSession();
 

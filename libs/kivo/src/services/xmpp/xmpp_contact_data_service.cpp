@@ -43,7 +43,7 @@ bool XmppContactDataService::requestVCard(const QString& jid, bool refresh)
 
 void XmppContactDataService::onVCardReady(const QString& jid, const QString& fullName, const QString& roomChat)
 {
-    QXmppVCardIq vcard(jid);
+    QXmppVCardIq vcard;
     vcard.setFrom(jid);
     vcard.setFullName(fullName);
     if (!roomChat.isEmpty())
