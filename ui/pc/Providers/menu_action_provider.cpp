@@ -198,6 +198,8 @@ void MenuActionProvider::updateForSession(Kivo::Sessions::SessionManagerBase* se
     setActionVisible(ResetGuestJoinLink, guests != nullptr);
     setActionVisible(UpdateEmergencyAddress, item(session, EmergencyAddressUpdate));
     if (guests) {
+        // The same session may be given again: one connection each.
+        QObject::disconnect(guests, nullptr, this, nullptr);
         CHECKED_CONNECT(guests, SIGNAL(requestingInvitationData(const QString&)), this,
                         SLOT(waitForInvitation(const QString&)));
         CHECKED_CONNECT(guests, SIGNAL(invitationGenerated(const QString&, const QString&)), this,

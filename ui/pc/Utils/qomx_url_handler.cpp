@@ -73,7 +73,7 @@ void QomxUrlHandler::initialize(Kivo::Sessions::SessionManagerBase* session)
         }
         if (m_Chat.isEmpty() && !requestVCard() && m_XmppSession) {
             observe(m_XmppSession);
-            CHECKED_CONNECT(m_XmppSession, SIGNAL(connected()), this, SLOT(requestVCard()), Qt::UniqueConnection);
+            CHECKED_CONNECT(m_XmppSession, SIGNAL(connected()), this, SLOT(requestVCard()));
         }
     } else {
         m_Chat = value(text, QStringLiteral("chat"));
@@ -82,8 +82,11 @@ void QomxUrlHandler::initialize(Kivo::Sessions::SessionManagerBase* session)
     Kivo::Controllers::CommsSessionController* const comms = session->commsSessionController();
     if (!comms)
         return;
+    // Given the session again, the room is still asked for once.
+    QObject::disconnect(this, SIGNAL(createMyRoomSession(QString, QString, QString)), comms,
+                        SLOT(createMyRoomSession(QString, QString, QString)));
     CHECKED_CONNECT(this, SIGNAL(createMyRoomSession(QString, QString, QString)), comms,
-                    SLOT(createMyRoomSession(QString, QString, QString)), Qt::UniqueConnection);
+                    SLOT(createMyRoomSession(QString, QString, QString)));
     if (!m_Call.isEmpty())
         addSubsession(session->sipSubSession(), m_SipReady);
     if (!m_Chat.isEmpty() || !m_WebCollab.isEmpty())
@@ -204,11 +207,12 @@ bool QomxUrlHandler::requestVCard()
         return false;
     qRegisterMetaType<QXmppVCardIq>("QXmppVCardIq");
     observe(service);
+    // Asked again after each reconnection, in case the connection lost the question; the
+    // first answer is the one taken.
+    QObject::disconnect(service, SIGNAL(vCardReceived(const QString&, const QXmppVCardIq&)), this,
+                        SLOT(vCardReceived(const QString&, const QXmppVCardIq&)));
     CHECKED_CONNECT(service, SIGNAL(vCardReceived(const QString&, const QXmppVCardIq&)), this,
-                    SLOT(vCardReceived(const QString&, const QXmppVCardIq&)),
-                    Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
-    // Asked once: a reconnection must not ask again and join the room a second time.
-    QObject::disconnect(m_XmppSession, SIGNAL(connected()), this, SLOT(requestVCard()));
+                    SLOT(vCardReceived(const QString&, const QXmppVCardIq&)), Qt::QueuedConnection);
     service->requestVCard(m_ContactJid, false);
     return true;
 }
