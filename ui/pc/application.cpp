@@ -12,6 +12,7 @@
 #include "Utils/preferences_watcher.h"
 #include "Utils/qobject_language_change.h"
 #include "Utils/qomx_url_handler.h"
+#include "Utils/scene_graph_backend.h"
 #include "Utils/themes.h"
 #include "Utils/url_protocol.h"
 #include "Widgets/Notifications/notification_manager.h"
@@ -285,6 +286,8 @@ bool Application::initialize()
     applyLoggingSetting();
     setupBreakpad();
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // Before the first scene: the backend cannot change once one exists.
+    Utils::SceneGraphBackend::choose(arguments());
 
     {
         Tesk::Bytes key;

@@ -201,6 +201,8 @@ private:
     void connectPresenceHelper(Kivo::Sessions::SessionManagerBase& session,
                                const Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts>& contacts);
     void createDefaultCallActionProvider(Kivo::Sessions::SessionManagerBase& session, QML::MainWindow* mainWindow);
+    // Deletes the helpers and windows a session's opening made and the application owns.
+    void releaseSessionObjects();
 
     Tray* m_Tray = nullptr;
     QDir m_DataDir;

@@ -113,6 +113,17 @@ void Application::cbSessionOpened(SessionManagerBase& session)
         return;
     }
 
+    // A session that opens before the last one closed replaces what the last one made.
+    if (m_ProviderFactory || m_CommunicationsWindowManager || m_MainWindow) {
+        LOG_WARNING << "A session opened before the last one closed; its windows and helpers are replaced";
+        delete m_MainWindow.data();
+        releaseSessionObjects();
+        if (m_Tray)
+            m_Tray->clearMenus();
+        delete m_DefaultCallActionProvider;
+        m_DefaultCallActionProvider = nullptr;
+    }
+
     m_Session = opened;
     initExternalServiceVerification();
 
@@ -386,16 +397,8 @@ void Application::cbSessionClosed(SessionManagerBase&)
             QObject::disconnect(control, nullptr, this, nullptr);
     }
 
-    delete m_ProviderFactory;
-    m_ProviderFactory = nullptr;
-    delete m_CommunicationsWindowManager;
-    m_CommunicationsWindowManager = nullptr;
-    delete m_ContactOnlinePlayer;
-    m_ContactOnlinePlayer = nullptr;
+    releaseSessionObjects();
     m_Session = nullptr;
-    delete m_MediaEngineConfigurator;
-    m_MediaEngineConfigurator = nullptr;
-    delete m_PresenceRequestDialog.data();
 
     // After a closed session the program never signs in by itself.
     if (m_LoginWindow) {
@@ -411,6 +414,19 @@ void Application::cbSessionClosed(SessionManagerBase&)
         m_Tray->clearMenus();
     delete m_DefaultCallActionProvider;
     m_DefaultCallActionProvider = nullptr;
+}
+
+void Application::releaseSessionObjects()
+{
+    delete m_ProviderFactory;
+    m_ProviderFactory = nullptr;
+    delete m_CommunicationsWindowManager;
+    m_CommunicationsWindowManager = nullptr;
+    delete m_ContactOnlinePlayer;
+    m_ContactOnlinePlayer = nullptr;
+    delete m_MediaEngineConfigurator;
+    m_MediaEngineConfigurator = nullptr;
+    delete m_PresenceRequestDialog.data();
 }
 
 void Application::cbQomxLinkClicked(const QString& link)

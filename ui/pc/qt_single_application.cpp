@@ -2,18 +2,24 @@
 
 #include "common/logging.h"
 
+#include <LocalServer/exclusive_server.h>
+
 #include <QCryptographicHash>
 #include <QDataStream>
-#include <QLocalServer>
+#include <QDeadlineTimer>
 #include <QLocalSocket>
+#include <QThread>
 #include <QtEndian>
 
 namespace {
 
-// A peer that is alive answers a connection at once; this only bounds a hung one.
-constexpr int ProbeTimeoutMs = 500;
 // A message is one length-prefixed QString; anything longer than this is not ours.
 constexpr quint32 MaxMessageBytes = 1024 * 1024;
+// A second start writes its message at once; a connection that has not within this time
+// is not one, and only so many may wait at once.
+constexpr LocalServer::ExclusiveServer::Limits ConnectionLimits{32, 2000};
+// How often a second start looks again for an owner that has not started listening yet.
+constexpr int ConnectRetryMs = 20;
 
 QString userName()
 {
@@ -21,13 +27,6 @@ QString userName()
     if (name.isEmpty())
         name = qEnvironmentVariable("LOGNAME");
     return name;
-}
-
-bool answers(const QString& serverName)
-{
-    QLocalSocket probe;
-    probe.connectToServer(serverName);
-    return probe.waitForConnected(ProbeTimeoutMs);
 }
 
 bool readMessage(QLocalSocket* socket, QString* message)
@@ -57,15 +56,17 @@ bool readMessage(QLocalSocket* socket, QString* message)
 QtSingleApplication::QtSingleApplication(const QString& id, int& argc, char** argv)
     : QApplication(argc, argv)
     , m_Id(id)
+    , m_Server(new LocalServer::ExclusiveServer(QStringLiteral("Single-instance hand-off"), ConnectionLimits, this))
 {
-    m_Running = answers(serverName(m_Id));
-    if (!m_Running && !listen()) {
-        // Someone may have started listening since the probe.
-        m_Running = answers(serverName(m_Id));
-    }
+    m_Running = m_Server->listen(serverName(m_Id)) == LocalServer::ExclusiveServer::HeldElsewhere;
+    connect(m_Server, &LocalServer::ExclusiveServer::newConnection, this, &QtSingleApplication::onNewConnection);
 }
 
-QtSingleApplication::~QtSingleApplication() = default;
+QtSingleApplication::~QtSingleApplication()
+{
+    // While the application is whole: the socket closes before the name is given up.
+    delete m_Server;
+}
 
 QString QtSingleApplication::serverName(const QString& id)
 {
@@ -74,39 +75,21 @@ QString QtSingleApplication::serverName(const QString& id)
     return id + '-' + QString::fromLatin1(hash);
 }
 
-bool QtSingleApplication::listen()
-{
-    m_Server = new QLocalServer(this);
-    m_Server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_Server->listen(serverName(m_Id))) {
-        // An instance started at the same moment may hold the name by now: its socket is
-        // only removed when nobody answers on it, which leaves what a dead instance left.
-        if (answers(serverName(m_Id))) {
-            delete m_Server;
-            m_Server = nullptr;
-            return false;
-        }
-        QLocalServer::removeServer(serverName(m_Id));
-        if (!m_Server->listen(serverName(m_Id))) {
-            LOG_ERROR << "Cannot listen for single-instance messages on " << serverName(m_Id) << ": "
-                      << m_Server->errorString();
-            delete m_Server;
-            m_Server = nullptr;
-            return false;
-        }
-    }
-    connect(m_Server, &QLocalServer::newConnection, this, &QtSingleApplication::onNewConnection);
-    return true;
-}
-
 bool QtSingleApplication::sendMessage(const QString& message, int timeout)
 {
     if (!m_Running)
         return false;
+    const QDeadlineTimer deadline(timeout);
     QLocalSocket socket;
-    socket.connectToServer(serverName(m_Id));
-    if (!socket.waitForConnected(timeout))
-        return false;
+    // The owner takes the name before it listens: a start at the same moment may come first.
+    for (;;) {
+        socket.connectToServer(serverName(m_Id));
+        if (socket.waitForConnected(int(deadline.remainingTime())))
+            break;
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(ConnectRetryMs);
+    }
     QByteArray block;
     QDataStream stream(&block, QIODevice::WriteOnly);
     stream.setVersion(QDataStream::Qt_5_15);
@@ -119,16 +102,14 @@ bool QtSingleApplication::sendMessage(const QString& message, int timeout)
     return true;
 }
 
-void QtSingleApplication::onNewConnection()
+void QtSingleApplication::onNewConnection(QLocalSocket* socket)
 {
-    while (QLocalSocket* socket = m_Server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket]() {
-            QString message;
-            if (!readMessage(socket, &message))
-                return;
-            socket->disconnectFromServer();
-            emit messageReceived(message);
-        });
-    }
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket]() {
+        QString message;
+        if (!readMessage(socket, &message))
+            return;
+        socket->disconnectFromServer();
+        emit messageReceived(message);
+    });
 }

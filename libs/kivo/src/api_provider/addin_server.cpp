@@ -4,7 +4,8 @@
 
 #include "../kivo_log.h"
 
-#include <QLocalServer>
+#include <LocalServer/exclusive_server.h>
+
 #include <QLocalSocket>
 
 #include <unistd.h>
@@ -18,24 +19,17 @@ using Tesk::Core::Logging::LevelWarning;
 
 namespace {
 
-// A live client answers at once; this only bounds a hung one.
-constexpr int ProbeTimeoutMs = 500;
-
-bool someoneListens(const QString& name)
-{
-    QLocalSocket probe;
-    probe.connectToServer(name);
-    return probe.waitForConnected(ProbeTimeoutMs);
-}
+// An add-in says hello as soon as it connects; connections that have not are few and brief,
+// so that they never crowd out the add-ins that have.
+constexpr LocalServer::ExclusiveServer::Limits ConnectionLimits{AddinServer::MaxConnections / 2, 5000};
 
 } // namespace
 
 AddinServer::AddinServer(QObject* parent)
     : QObject(parent)
-    , m_Server(new QLocalServer(this))
+    , m_Server(new LocalServer::ExclusiveServer(QStringLiteral("Client API"), ConnectionLimits, this))
 {
-    m_Server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_Server, &QLocalServer::newConnection, this, &AddinServer::onNewConnection);
+    connect(m_Server, &LocalServer::ExclusiveServer::newConnection, this, &AddinServer::onNewConnection);
 }
 
 AddinServer::~AddinServer()
@@ -68,14 +62,16 @@ QString AddinServer::defaultName()
 
 bool AddinServer::listen(const QString& name)
 {
-    if (m_Server->listen(name))
+    switch (m_Server->listen(name)) {
+    case LocalServer::ExclusiveServer::Listening:
         return true;
-    if (m_Server->serverError() == QAbstractSocket::AddressInUseError && !someoneListens(name)) {
-        QLocalServer::removeServer(name);
-        if (m_Server->listen(name))
-            return true;
+    case LocalServer::ExclusiveServer::HeldElsewhere:
+        KIVO_LOG(LevelError) << "Client API: another client serves the add-ins on " << name;
+        return false;
+    case LocalServer::ExclusiveServer::Failed:
+        break;
     }
-    KIVO_LOG(LevelError) << "Client API: cannot listen for add-ins on " << name << ": " << m_Server->errorString();
+    KIVO_LOG(LevelError) << "Client API: cannot listen for add-ins on " << name;
     return false;
 }
 
@@ -102,25 +98,24 @@ void AddinServer::broadcast(AddinEvents::Stream stream, const QByteArray& line)
     }
 }
 
-void AddinServer::onNewConnection()
+void AddinServer::onNewConnection(QLocalSocket* socket)
 {
-    while (QLocalSocket* socket = m_Server->nextPendingConnection()) {
-        if (m_Connections.size() >= MaxConnections) {
-            KIVO_LOG(LevelWarning) << "Client API: an add-in turned away, " << MaxConnections << " already connected";
-            socket->disconnectFromServer();
-            socket->deleteLater();
-            continue;
-        }
-        auto* connection = new AddinConnection(socket, this);
-        m_Connections.append(connection);
-        connect(connection, &AddinConnection::introduced, this, &AddinServer::onIntroduced);
-        connect(connection, &AddinConnection::disconnected, this, &AddinServer::onDisconnected);
-        connect(connection, &AddinConnection::commandReceived, this, &AddinServer::commandReceived);
+    if (m_Connections.size() >= MaxConnections) {
+        KIVO_LOG(LevelWarning) << "Client API: an add-in turned away, " << MaxConnections << " already connected";
+        socket->disconnectFromServer();
+        socket->deleteLater();
+        return;
     }
+    auto* connection = new AddinConnection(socket, this);
+    m_Connections.append(connection);
+    connect(connection, &AddinConnection::introduced, this, &AddinServer::onIntroduced);
+    connect(connection, &AddinConnection::disconnected, this, &AddinServer::onDisconnected);
+    connect(connection, &AddinConnection::commandReceived, this, &AddinServer::commandReceived);
 }
 
 void AddinServer::onIntroduced(AddinConnection* connection)
 {
+    m_Server->confirm(connection->socket());
     connection->send(AddinEvents::connectionState(m_State));
     emit connectorIntroduced(connection);
 }

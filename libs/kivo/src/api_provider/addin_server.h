@@ -6,7 +6,11 @@
 #include <QList>
 #include <QObject>
 
-class QLocalServer;
+class QLocalSocket;
+
+namespace LocalServer {
+class ExclusiveServer;
+}
 
 namespace Kivo {
 namespace ApiProvider {
@@ -29,7 +33,8 @@ public:
     // $TELVARION_API_SOCKET when set, else "telvarion-api-<user id>-<hash of the data home>"
     // in the temporary folder: one client per user and data home.
     static QString defaultName();
-    // Takes over a socket left by a client that ended without closing it, never a live one.
+    // Takes over a socket left by a client that ended without closing it, never one that
+    // another client serves.
     bool listen(const QString& name);
     QString fullServerName() const;
 
@@ -45,11 +50,11 @@ signals:
                          const Kivo::ApiProvider::AddinCommand& command);
 
 private:
-    void onNewConnection();
+    void onNewConnection(QLocalSocket* socket);
     void onIntroduced(AddinConnection* connection);
     void onDisconnected(AddinConnection* connection);
 
-    QLocalServer* m_Server;
+    LocalServer::ExclusiveServer* m_Server;
     QList<AddinConnection*> m_Connections;
     AddinEvents::State m_State = AddinEvents::Connecting;
 };

@@ -19,6 +19,8 @@
 
 #include <QStandardItemModel>
 
+#include <algorithm>
+
 namespace Kivo {
 namespace ApiProvider {
 
@@ -29,29 +31,25 @@ namespace {
 
 const char* const LanguageKey = "settings/language/active";
 
-// An add-in that connects again under the same identity keeps its row.
-constexpr int UuidRole = ConnectorData::ObjectRole + 1;
+// A row the user accepted or rejected outlives the add-in's link; the add-in finds it again
+// when it connects under the same identity.
+constexpr int DecidedRole = ConnectorData::ObjectRole + 1;
+constexpr int UuidRole = ConnectorData::ObjectRole + 2;
 
-ConnectorData* connectorOf(const QStandardItemModel* model, const QString& uuid)
+ConnectorData* connectorOf(const QStandardItem* item)
 {
-    if (uuid.isEmpty())
-        return nullptr;
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QStandardItem* item = model->item(row);
-        if (item->data(UuidRole).toString() == uuid)
-            return qobject_cast<ConnectorData*>(item->data(ConnectorData::ObjectRole).value<QObject*>());
-    }
-    return nullptr;
+    return qobject_cast<ConnectorData*>(item->data(ConnectorData::ObjectRole).value<QObject*>());
 }
 
 // Contacts an add-in names by id are called at their number, else at their address.
-QStringList addressesOf(const QList<int>& contactIds)
+QStringList addressesOf(AddinConnection* connection, const QList<int>& contactIds)
 {
     QStringList addresses;
     for (const int contactId : contactIds) {
         const std::optional<Simulation::ContactRecord> contact = ContactLookup::find(contactId);
         if (!contact) {
-            KIVO_LOG(LevelWarning) << "Client API: an add-in asked to call unknown contact " << contactId;
+            if (connection->mayWarn())
+                KIVO_LOG(LevelWarning) << "Client API: an add-in asked to call unknown contact " << contactId;
             continue;
         }
         addresses.append(ContactLookup::callAddress(*contact));
@@ -115,8 +113,10 @@ void Controller::tellClearLogs()
 
 void Controller::onConnectorIntroduced(AddinConnection* connection)
 {
-    if (ConnectorData* known = connectorOf(m_AllConnectors, connection->uuid())) {
-        known->setConnected(true);
+    const QString uuid = connection->uuid();
+    if (QStandardItem* known = uuid.isEmpty() ? nullptr : m_ConnectorsByUuid.value(uuid)) {
+        m_ConnectorsByLink.insert(connection, known);
+        connectorOf(known)->setConnected(true);
         return;
     }
     auto* connector = new ConnectorData(connection->helloProperty("name"), connection->helloProperty("vendor"),
@@ -126,14 +126,30 @@ void Controller::onConnectorIntroduced(AddinConnection* connection)
     connector->setConnected(true);
     auto* item = new QStandardItem(connector->name());
     item->setData(QVariant::fromValue<QObject*>(connector), ConnectorData::ObjectRole);
-    item->setData(connection->uuid(), UuidRole);
+    item->setData(uuid, UuidRole);
+    // Only the user changes the state from here on.
+    connect(connector, &ConnectorData::stateChanged, m_AllConnectors, [item] { item->setData(true, DecidedRole); });
     m_AllConnectors->appendRow(item);
+    m_ConnectorsByLink.insert(connection, item);
+    if (!uuid.isEmpty())
+        m_ConnectorsByUuid.insert(uuid, item);
 }
 
 void Controller::onConnectorLeft(AddinConnection* connection)
 {
-    if (ConnectorData* known = connectorOf(m_AllConnectors, connection->uuid()))
-        known->setConnected(false);
+    QStandardItem* const item = m_ConnectorsByLink.take(connection);
+    if (!item)
+        return;
+    // Another link of the same identity may still be up.
+    if (std::find(m_ConnectorsByLink.cbegin(), m_ConnectorsByLink.cend(), item) != m_ConnectorsByLink.cend())
+        return;
+    ConnectorData* const connector = connectorOf(item);
+    connector->setConnected(false);
+    if (item->data(DecidedRole).toBool())
+        return;
+    m_ConnectorsByUuid.remove(item->data(UuidRole).toString());
+    m_AllConnectors->removeRow(item->row());
+    delete connector;
 }
 
 void Controller::onAddinCommand(AddinConnection* connection, const AddinCommand& command)
@@ -152,8 +168,9 @@ void Controller::onAddinCommand(AddinConnection* connection, const AddinCommand&
         return;
     }
     if (!m_Session) {
-        KIVO_LOG(LevelWarning) << "Client API: a command of add-in " << connection->uuid()
-                               << " dropped, nobody is signed in";
+        if (connection->mayWarn())
+            KIVO_LOG(LevelWarning) << "Client API: a command of add-in " << connection->uuid()
+                                   << " dropped, nobody is signed in";
         return;
     }
     switch (command.kind) {
@@ -192,7 +209,7 @@ void Controller::onAddinCommand(AddinConnection* connection, const AddinCommand&
         emit dtmfCommand(command.character);
         break;
     case AddinCommand::StartCommunication:
-        startCommunication(command);
+        startCommunication(connection, command);
         break;
     case AddinCommand::Hello:
     case AddinCommand::ReceiveEvents:
@@ -201,22 +218,24 @@ void Controller::onAddinCommand(AddinConnection* connection, const AddinCommand&
     }
 }
 
-void Controller::startCommunication(const AddinCommand& command)
+void Controller::startCommunication(AddinConnection* connection, const AddinCommand& command)
 {
     if (command.number == AddinCommand::CommunicationVoiceMail) {
         emit callVoicemail();
         return;
     }
     if (command.number != AddinCommand::CommunicationCall) {
-        KIVO_LOG(LevelWarning) << "Client API: an add-in asked for communication kind " << command.number
-                               << ", which the client does not start";
+        if (connection->mayWarn())
+            KIVO_LOG(LevelWarning) << "Client API: an add-in asked for communication kind " << command.number
+                                   << ", which the client does not start";
         return;
     }
     QStringList addresses = command.addresses;
-    addresses += addressesOf(command.contactIds);
+    addresses += addressesOf(connection, command.contactIds);
     addresses.removeAll(QString());
     if (addresses.isEmpty()) {
-        KIVO_LOG(LevelWarning) << "Client API: an add-in asked for a call to nobody";
+        if (connection->mayWarn())
+            KIVO_LOG(LevelWarning) << "Client API: an add-in asked for a call to nobody";
         return;
     }
     emit createCall(addresses, false);

@@ -145,31 +145,39 @@ bool WireReader::finish(QString* error)
 
 void LineSplitter::append(const QByteArray& bytes)
 {
+    m_Pending.remove(0, m_Start);
+    m_Start = 0;
     m_Pending += bytes;
+}
+
+bool LineSplitter::hasLine() const
+{
+    return m_Pending.indexOf('\n', m_Start) >= 0;
 }
 
 bool LineSplitter::next(QByteArray* line)
 {
     for (;;) {
-        const int newline = m_Pending.indexOf('\n');
+        const int newline = m_Pending.indexOf('\n', m_Start);
         if (newline < 0) {
-            if (m_Pending.size() > Wire::MaxLineBytes) {
+            if (m_Pending.size() - m_Start > Wire::MaxLineBytes) {
                 if (!m_Skipping)
                     ++m_Dropped;
                 m_Skipping = true;
                 m_Pending.clear();
+                m_Start = 0;
             }
             return false;
         }
-        if (m_Skipping || newline > Wire::MaxLineBytes) {
+        const int start = m_Start;
+        m_Start = newline + 1;
+        if (m_Skipping || newline - start > Wire::MaxLineBytes) {
             if (!m_Skipping)
                 ++m_Dropped;
             m_Skipping = false;
-            m_Pending.remove(0, newline + 1);
             continue;
         }
-        *line = m_Pending.left(newline);
-        m_Pending.remove(0, newline + 1);
+        *line = m_Pending.mid(start, newline - start);
         return true;
     }
 }

@@ -54,16 +54,20 @@ private:
     QString m_Error;
 };
 
-// Splits a byte stream into lines, dropping any line that grows past the limit.
+// Splits a byte stream into lines, dropping any line that grows past the limit. Lines are
+// taken from where the last one ended: the bytes after it move only once per append.
 class LineSplitter
 {
 public:
     void append(const QByteArray& bytes);
     bool next(QByteArray* line);
+    // True when next() has a whole line to give.
+    bool hasLine() const;
     int droppedLines() const { return m_Dropped; }
 
 private:
     QByteArray m_Pending;
+    int m_Start = 0; // where the next line begins in m_Pending
     bool m_Skipping = false;
     int m_Dropped = 0;
 };

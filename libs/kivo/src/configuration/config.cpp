@@ -1,5 +1,7 @@
 #include <Kivo/Configuration/Config.h>
 
+#include <Tesk/Xml/Limits.h>
+
 #include <QVariantList>
 #include <QVariantMap>
 #include <QXmlStreamReader>
@@ -65,6 +67,12 @@ Config::Config(const QString& path, const Document& document, QObject* parent)
 
 bool Config::parse(const QByteArray& xml, Document& document, QString* error)
 {
+    QString tooLarge;
+    if (!Tesk::Xml::withinLimits(xml, &tooLarge)) {
+        if (error)
+            *error = tooLarge;
+        return false;
+    }
     QXmlStreamReader reader(xml);
     if (!reader.readNextStartElement()) {
         return fail(reader, error,

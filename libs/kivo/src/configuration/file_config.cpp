@@ -35,18 +35,19 @@ std::unique_ptr<Config> Config::FileConfig(QFile& target, QFile& source, bool so
         KIVO_LOG(LevelError) << "Configuration document not installed: there is no target file";
         return nullptr;
     }
-    if (source.size() > MaxDocumentSize) {
-        KIVO_LOG(LevelError) << "Configuration document " << source.fileName() << " not installed: it is larger than "
-                             << MaxDocumentSize << " bytes";
-        return nullptr;
-    }
     if (!source.isOpen() && !source.open(QIODevice::ReadOnly)) {
         KIVO_LOG(LevelError) << "Configuration document " << source.fileName() << " not installed: "
                              << source.errorString();
         return nullptr;
     }
     source.seek(0);
-    const QByteArray input = source.readAll();
+    // Read with a bound rather than trusting the size, which a device or a growing file misstates.
+    const QByteArray input = source.read(MaxDocumentSize + 1);
+    if (input.size() > MaxDocumentSize) {
+        KIVO_LOG(LevelError) << "Configuration document " << source.fileName() << " not installed: it is larger than "
+                             << MaxDocumentSize << " bytes";
+        return nullptr;
+    }
 
     Tesk::Crypto::Blowfish cipher;
     if (!initializeCipher(cipher)) {

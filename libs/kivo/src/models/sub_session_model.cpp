@@ -21,8 +21,9 @@ void SubSessionModel::addSubSession(Sessions::SubSession* subSession)
             [this, subSession] { onSubSessionChanged(subSession); });
     connect(subSession, &Sessions::SubSession::currentHostChanged, this,
             [this, subSession] { onSubSessionChanged(subSession); });
-    connect(subSession, &QObject::destroyed, this, [this](QObject* gone) {
-        const int row = m_SubSessions.indexOf(static_cast<Sessions::SubSession*>(gone));
+    // By the time `destroyed` comes, the object is a sub-session no more: only its address is compared.
+    connect(subSession, &QObject::destroyed, this, [this, subSession] {
+        const int row = m_SubSessions.indexOf(subSession);
         if (row < 0)
             return;
         beginRemoveRows(QModelIndex(), row, row);

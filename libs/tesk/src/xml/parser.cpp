@@ -1,3 +1,4 @@
+#include <Tesk/Xml/Limits.h>
 #include <Tesk/Xml/Parser.h>
 
 #include <Tesk/Core/Logging/ApacheLogger.h>
@@ -117,6 +118,11 @@ Element Parser::parse(const Bytes& document, Encoding encoding)
 
     QXmlStreamReader reader;
     const QByteArray bytes = document.toByteArray();
+    QString tooLarge;
+    if (!withinLimits(bytes, &tooLarge)) {
+        logError(__LINE__, QStringLiteral("XML document refused: ") + tooLarge);
+        return Element();
+    }
     switch (encoding) {
     case EncodingUtf8:
         reader.addData(QString::fromUtf8(bytes));

@@ -243,10 +243,10 @@ void AddinLinkTest::addinFollowsSignInAndSignOut()
     QVERIFY(addinSees("signedOut"));
     QCOMPARE(m_Observer.seen.last(), QString("state 1"));
 
+    // Decided on by the user, the add-in keeps its row while it is away, and finds it again.
+    connector->setState(ConnectorData::Rejected);
     m_Api.reset();
     QTRY_VERIFY(!connector->connected());
-
-    // The same add-in again keeps its row.
     connectAddin();
     QTRY_VERIFY(connector->connected());
     QCOMPARE(listedConnector(), connector);

@@ -2,6 +2,11 @@
 //                                              then each message received on a line, and
 //                                              ends after the first one
 //        single_instance_peer <id> <message>  hands <message> to the running instance
+//        single_instance_peer <id> --start <message>
+//                                              starts as the program does: hands <message>
+//                                              over when an instance runs, else prints
+//                                              "instance" and each message received until
+//                                              it is ended
 // Exit code 0 on success, 2 when a second instance found nobody to hand to, 3 when
 // "--listen" found another instance running.
 #include "qt_single_application.h"
@@ -25,6 +30,17 @@ int main(int argc, char* argv[])
             QCoreApplication::quit();
         });
         out << "listening\n";
+        out.flush();
+        return QCoreApplication::exec();
+    }
+    if (what == "--start") {
+        if (application.isRunning())
+            return application.sendMessage(argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString(), 5000) ? 0 : 1;
+        QObject::connect(&application, &QtSingleApplication::messageReceived, [&out](const QString& message) {
+            out << "message:" << message << '\n';
+            out.flush();
+        });
+        out << "instance\n";
         out.flush();
         return QCoreApplication::exec();
     }

@@ -3,11 +3,13 @@
 #include <Kivo/MediaEngine/Call.h>
 #include <Kivo/Utils/SharedPointer.h>
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 
 class QAbstractItemModel;
+class QStandardItem;
 class QStandardItemModel;
 
 namespace Kivo {
@@ -37,7 +39,8 @@ enum ConnectorModelType
 
 // The client API through which add-ins (such as the desk-phone connector) drive the client.
 // Add-ins connect to a per-user local socket; every add-in that said hello is listed among
-// all connectors. There is never a list of new ones: every add-in is let in.
+// all connectors while it is connected, and afterwards only when the user accepted or
+// rejected it. There is never a list of new ones: every add-in is let in.
 class Controller : public QObject
 {
     Q_OBJECT
@@ -88,13 +91,16 @@ private:
     void onAddinCommand(AddinConnection* connection, const AddinCommand& command);
     void onConnectorIntroduced(AddinConnection* connection);
     void onConnectorLeft(AddinConnection* connection);
-    void startCommunication(const AddinCommand& command);
+    void startCommunication(AddinConnection* connection, const AddinCommand& command);
     void serveSession(bool serve);
     // To one add-in, or to all when null.
     void tellLanguage(AddinConnection* connection);
     void tellClearLogs();
 
     QStandardItemModel* m_AllConnectors;
+    // The rows of all connectors by the identity the add-in gave, and by its live link.
+    QHash<QString, QStandardItem*> m_ConnectorsByUuid;
+    QHash<AddinConnection*, QStandardItem*> m_ConnectorsByLink;
     AddinServer* m_AddinServer = nullptr;
     CallTracker* m_Calls = nullptr;
     SessionEvents* m_SessionEvents = nullptr;

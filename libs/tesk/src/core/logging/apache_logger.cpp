@@ -34,7 +34,11 @@ void removeLogger(Base* logger)
 ApacheLogger::ApacheLogger(const char* sourcePath, int line, const char* function,
                            unsigned short level, const char* category)
 {
-    m_Record.time = QDateTime::currentDateTime();
+    m_Discard = !LogCore::instance().wantsRecords();
+    if (m_Discard)
+        return;
+    // Local time only when the record is written: working it out costs a look at the zone file.
+    m_Record.time = QDateTime::currentDateTimeUtc();
     m_Record.level = level;
     m_Record.category = fromText(category);
     m_Record.source = fromText(sourcePath);
@@ -44,6 +48,8 @@ ApacheLogger::ApacheLogger(const char* sourcePath, int line, const char* functio
 
 ApacheLogger::~ApacheLogger()
 {
+    if (m_Discard)
+        return;
     m_Record.text = m_Text;
     LogCore::instance().write(m_Record);
 }

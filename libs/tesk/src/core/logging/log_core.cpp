@@ -22,6 +22,12 @@ LogCore::LogCore()
 {
 }
 
+bool LogCore::wantsRecords() const
+{
+    QMutexLocker locker(&m_Mutex);
+    return m_Running || m_MirrorToStderr || !m_Sinks.isEmpty();
+}
+
 void LogCore::write(const Record& record)
 {
     QMutexLocker locker(&m_Mutex);

@@ -20,6 +20,9 @@ public:
     // Never destroyed, so that records from static destructors stay safe.
     static LogCore& instance();
 
+    // False while no record would reach a file, stderr or a sink: the statement may skip
+    // building its record.
+    bool wantsRecords() const;
     void write(const Record& record);
     void addSink(Base* sink);
     void removeSink(Base* sink);

@@ -16,7 +16,7 @@ QString levelName(unsigned short level)
 
 QString formatRecord(const Record& record)
 {
-    return record.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) + QLatin1Char(' ')
+    return record.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) + QLatin1Char(' ')
         + levelName(record.level) + QStringLiteral(" [") + record.category + QStringLiteral("] ")
         + record.source + QLatin1Char(':') + QString::number(record.line) + QLatin1Char(' ')
         + record.function + QStringLiteral(" - ") + record.text;

@@ -42,6 +42,8 @@ public:
 
 protected:
     QString m_Text;
+    // Set by a statement whose record nobody would read: the values are not formatted.
+    bool m_Discard = false;
 };
 
 } // namespace Logging

@@ -20,7 +20,7 @@ enum Level : unsigned short
 
 struct Record
 {
-    QDateTime time;
+    QDateTime time; // in UTC
     unsigned short level = LevelInfo;
     QString category;
     QString source;

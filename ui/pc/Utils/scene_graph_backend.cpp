@@ -1,0 +1,87 @@
+#include "scene_graph_backend.h"
+
+#include "common/logging.h"
+
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+
+namespace Utils {
+
+const QString SceneGraphBackend::ArgumentPrefix = QStringLiteral("--scene-graph=");
+
+SceneGraphBackend::Choice SceneGraphBackend::choose(const QStringList& arguments)
+{
+    QByteArray environment = qgetenv("QT_QUICK_BACKEND");
+    if (environment.isEmpty())
+        environment = qgetenv("QMLSCENE_DEVICE");
+    QString renderer;
+    const Choice choice = decide(arguments, environment, [&renderer] {
+        renderer = openGlRenderer();
+        return renderer;
+    });
+    switch (choice) {
+    case OpenGl:
+        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::OpenGL);
+        LOG_INFO << "Scenes draw with OpenGL" << (renderer.isEmpty() ? QString() : " on " + renderer);
+        break;
+    case Software:
+        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+        LOG_INFO << "Scenes draw in software"
+                 << (renderer.isEmpty() ? QString() : " (OpenGL renders in software: " + renderer + ")");
+        break;
+    case LeftToQt:
+        LOG_INFO << "Scenes draw with the backend the environment names: " << environment;
+        break;
+    }
+    return choice;
+}
+
+SceneGraphBackend::Choice SceneGraphBackend::decide(const QStringList& arguments, const QByteArray& environmentBackend,
+                                                    const std::function<QString()>& renderer)
+{
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith(ArgumentPrefix))
+            continue;
+        const QString value = argument.mid(ArgumentPrefix.size()).toLower();
+        if (value == QLatin1String("software"))
+            return Software;
+        if (value == QLatin1String("opengl"))
+            return OpenGl;
+        LOG_WARNING << "Unknown scene-graph backend " << value << " ignored";
+    }
+    if (!environmentBackend.isEmpty())
+        return LeftToQt;
+    const QString name = renderer();
+    return name.isEmpty() || isSoftwareRenderer(name) ? Software : OpenGl;
+}
+
+bool SceneGraphBackend::isSoftwareRenderer(const QString& renderer)
+{
+    static const char* const rasterizers[] = {"llvmpipe", "softpipe", "swrast", "software rasterizer"};
+    for (const char* rasterizer : rasterizers) {
+        if (renderer.contains(QLatin1String(rasterizer), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+QString SceneGraphBackend::openGlRenderer()
+{
+    QOpenGLContext context;
+    if (!context.create())
+        return QString();
+    QOffscreenSurface surface;
+    surface.setFormat(context.format());
+    surface.create();
+    if (!surface.isValid() || !context.makeCurrent(&surface))
+        return QString();
+    const auto* name = reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER));
+    const QString renderer = name ? QString::fromLatin1(name) : QString();
+    context.doneCurrent();
+    return renderer;
+}
+
+} // namespace Utils
