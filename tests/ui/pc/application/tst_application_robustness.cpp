@@ -17,6 +17,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <csignal>
+
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -42,13 +44,13 @@ protected:
     }
 };
 
-// A connection that says nothing; -1 when none could be made within five seconds.
-int idleConnection(const QString& path)
+// A connection that says nothing; -1 when none could be made within the time.
+int idleConnection(const QString& path, int timeoutMs = 5000)
 {
     const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (descriptor < 0)
         return -1;
-    const timeval timeout = {5, 0};
+    const timeval timeout = {timeoutMs / 1000, (timeoutMs % 1000) * 1000};
     ::setsockopt(descriptor, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof(timeout));
     sockaddr_un address = {};
     address.sun_family = AF_UNIX;
@@ -99,6 +101,7 @@ public:
 
 private slots:
     void startsAtOnceLeaveOneInstance();
+    void aFirstInstanceThatDoesNotAnswerKeepsItsPlace();
     void idleConnectionsDoNotStopTheHandOver();
     void programStartsAtOnceLeaveOneThatAddinsReach();
     void sceneGraphBackendChoice_data();
@@ -109,13 +112,15 @@ private slots:
 
 void ApplicationRobustnessTest::startsAtOnceLeaveOneInstance()
 {
-    // The race is lost only now and then: several rounds.
-    for (int round = 0; round < 6; ++round) {
+    // The race is lost only now and then: several rounds, each of four starts that meet at
+    // one instant.
+    for (int round = 0; round < 8; ++round) {
         const QString id = QString("race-%1-%2").arg(QCoreApplication::applicationPid()).arg(round);
+        const QString startTime = QString::number(QDateTime::currentMSecsSinceEpoch() + 300);
         std::vector<std::unique_ptr<QProcess>> starts;
         for (int i = 0; i < 4; ++i) {
             starts.push_back(std::make_unique<QProcess>());
-            starts.back()->start(PEER_PROGRAM, {id, "--start", QString("from %1").arg(i)});
+            starts.back()->start(PEER_PROGRAM, {id, "--start", QString("from %1").arg(i), startTime});
         }
         QProcess* const survivor = survivorOf(starts);
         QVERIFY2(survivor, qPrintable(QString("round %1").arg(round)));
@@ -126,6 +131,35 @@ void ApplicationRobustnessTest::startsAtOnceLeaveOneInstance()
         for (const auto& start : starts)
             start->waitForFinished(30000);
     }
+}
+
+void ApplicationRobustnessTest::aFirstInstanceThatDoesNotAnswerKeepsItsPlace()
+{
+    // A first instance busy with its start-up answers nobody for a while; a start that finds
+    // it silent must not take its place.
+    const QString id = QString("silent-%1").arg(QCoreApplication::applicationPid());
+    QProcess first;
+    first.start(PEER_PROGRAM, {id, "--start"});
+    QVERIFY(first.waitForReadyRead(30000));
+    QCOMPARE(first.readLine(), QByteArray("instance\n"));
+    QCOMPARE(::kill(pid_t(first.processId()), SIGSTOP), 0);
+    std::vector<int> waiting;
+    for (int descriptor = idleConnection(socketPath(id), 100); descriptor >= 0 && waiting.size() < 500;
+         descriptor = idleConnection(socketPath(id), 100))
+        waiting.push_back(descriptor);
+
+    QProcess second;
+    second.start(PEER_PROGRAM, {id, "--start", "while silent"});
+    const bool ended = second.waitForFinished(15000);
+    ::kill(pid_t(first.processId()), SIGCONT);
+    for (const int descriptor : waiting)
+        ::close(descriptor);
+    QVERIFY2(ended, "the second start took the first one's place");
+    // Ended without handing over: the silent instance took nothing.
+    QCOMPARE(second.exitCode(), 1);
+    QVERIFY(!second.readAll().contains("instance"));
+    first.kill();
+    first.waitForFinished(30000);
 }
 
 void ApplicationRobustnessTest::idleConnectionsDoNotStopTheHandOver()
