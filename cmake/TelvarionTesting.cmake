@@ -10,6 +10,19 @@ set(TELVARION_TEST_ENV
   QT_QUICK_BACKEND=software
   QT_LOGGING_TO_CONSOLE=1
 )
+# Under the sanitizers every report fails the test; leaks are not looked for (Qt and the
+# platform libraries keep what they allocate until the process ends).
+if(TELVARION_SANITIZE)
+  list(APPEND TELVARION_TEST_ENV
+    ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:detect_stack_use_after_return=0
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1)
+endif()
+# A test that has not ended by then hangs; the sanitizers slow everything down.
+if(TELVARION_SANITIZE)
+  set(TELVARION_TEST_TIMEOUT 360)
+else()
+  set(TELVARION_TEST_TIMEOUT 120)
+endif()
 
 # A test that starts the client listens for add-ins: on a socket of its own, so that it
 # never meets the user's running client nor another test running at the same time. A
@@ -27,7 +40,7 @@ function(_telvarion_register_test name label)
   endif()
   set_tests_properties(${name} PROPERTIES
     LABELS "${label}"
-    TIMEOUT 120
+    TIMEOUT ${TELVARION_TEST_TIMEOUT}
     ENVIRONMENT "${env}")
 endfunction()
 

@@ -104,11 +104,14 @@ void AddinConnection::scheduleSlice()
 
 void AddinConnection::onSocketDisconnected()
 {
+    // What came before the end of the link is still handled, a slice per turn; the socket
+    // lets go of its bytes once it is closed.
+    if (!m_SocketGone && m_Socket->bytesAvailable() > 0)
+        m_Lines.append(m_Socket->readAll());
     m_SocketGone = true;
     if (m_SliceScheduled || m_ReportedGone)
         return;
-    // What came before the end of the link is still handled, a slice per turn.
-    if (m_Lines.hasLine() || m_Socket->bytesAvailable() > 0) {
+    if (m_Lines.hasLine()) {
         scheduleSlice();
         return;
     }
