@@ -18,6 +18,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <thread>
 
@@ -34,6 +35,8 @@ long peakResidentKib()
     }
     return 0;
 }
+
+constexpr qint64 SettleMs = 200;
 
 struct Result
 {
@@ -55,6 +58,7 @@ Result burst(const QString& socketPath, const QByteArray& line, int lines)
     for (int i = 0; i < lines; ++i)
         bytes += line;
 
+    std::atomic<bool> sentAll{false};
     const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_un address = {};
     address.sun_family = AF_UNIX;
@@ -70,11 +74,15 @@ Result burst(const QString& socketPath, const QByteArray& line, int lines)
                 break;
             sent += now;
         }
+        sentAll = true;
     });
 
-    // The burst is over when the client has handled every line or let go of the add-in.
+    // The burst is over when the client has handled every line or let go of the add-in, or,
+    // for lines it drops, once it took the last bytes (but what the system holds, a few
+    // hundred kilobytes) and settled.
     QElapsedTimer clock;
     clock.start();
+    QElapsedTimer settled;
     QElapsedTimer sinceTick;
     sinceTick.start();
     QTimer ticks;
@@ -86,7 +94,9 @@ Result burst(const QString& socketPath, const QByteArray& line, int lines)
         while ((got = ::recv(descriptor, told, sizeof(told), MSG_DONTWAIT)) > 0) {
         }
         const bool gone = got == 0;
-        if (result.commands == lines || gone) {
+        if (sentAll && !settled.isValid())
+            settled.start();
+        if (result.commands == lines || gone || (settled.isValid() && settled.hasExpired(SettleMs))) {
             result.doneMs = clock.elapsed();
             QCoreApplication::quit();
         }

@@ -6,7 +6,10 @@ virtual X display, and prints the median time from process start until the login
 is shown (the start-up sequence logs its completion right after showing it) and the peak
 resident memory of the program at that point.
 
-    bench/startup.py [--build build] [--runs 10] [--platforms offscreen,xvfb]
+    bench/startup.py [--build build] [--runs 10] [--platforms offscreen,xvfb-software,xvfb-opengl]
+
+Platforms: offscreen (no OpenGL: scenes draw in software), xvfb (the program chooses its
+scene-graph backend), xvfb-software and xvfb-opengl (the backend forced).
 
 The program folder is copied first, so the build's own folder is never changed. Logging
 is switched on in each data folder, since the completion line is what is waited for.
@@ -61,14 +64,14 @@ def peak_rss_kib(pid: int) -> int:
     return 0
 
 
-def one_run(program: Path, root: Path, env: dict) -> tuple:
+def one_run(program: Path, root: Path, env: dict, arguments=()) -> tuple:
     data = root / "data"
     data.mkdir()
     (data / "application_setting.ini").write_text("[settings]\nloggingenabled=true\n")
     run_env = dict(env, TELVARION_DATA_PATH=str(data), TELVARION_REGISTRY_FILE=str(root / "registry.ini"),
                    TMPDIR=str(root), XDG_DATA_HOME=str(root / "share"), XDG_CONFIG_HOME=str(root / "config"))
     started = time.perf_counter()
-    process = subprocess.Popen([str(program)], env=run_env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    process = subprocess.Popen([str(program), *arguments], env=run_env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         while not logged_done(data):
             if process.poll() is not None:
@@ -101,6 +104,8 @@ def measure(build: Path, runs: int, platform: str, program: str, run_once, extra
     """Runs `run_once(program, root, env)` on a fresh copy of the program folder, `runs` times,
     offscreen or under Xvfb; returns the elapsed times and the peak resident sizes."""
     env = dict(os.environ)
+    env.pop("QT_QUICK_BACKEND", None)
+    arguments = []
     server = None
     if platform == "offscreen":
         # Offscreen has no OpenGL: the scenes draw in software there.
@@ -110,6 +115,9 @@ def measure(build: Path, runs: int, platform: str, program: str, run_once, extra
         server, display = start_xvfb()
         env["QT_QPA_PLATFORM"] = "xcb"
         env["DISPLAY"] = display
+        backend = platform.partition("-")[2]
+        if backend:
+            arguments.append(f"--scene-graph={backend}")
     times, peaks = [], []
     try:
         with tempfile.TemporaryDirectory() as folder:
@@ -122,7 +130,7 @@ def measure(build: Path, runs: int, platform: str, program: str, run_once, extra
             for run in range(runs):
                 root = Path(folder) / f"run{run}"
                 root.mkdir()
-                elapsed, peak = run_once(program_folder / program, root, env)
+                elapsed, peak = run_once(program_folder / program, root, env, *([arguments] if arguments else []))
                 times.append(elapsed)
                 peaks.append(peak)
     finally:
@@ -133,7 +141,7 @@ def measure(build: Path, runs: int, platform: str, program: str, run_once, extra
 
 
 def report(platform: str, runs: int, what: str, times_ms: list, peaks: list):
-    print(f"{platform:9s} runs={runs} median {what}={statistics.median(times_ms):.0f} ms "
+    print(f"{platform:13s} runs={runs} median {what}={statistics.median(times_ms):.0f} ms "
           f"(min {min(times_ms):.0f}, max {max(times_ms):.0f}) "
           f"peak RSS median={statistics.median(peaks) / 1024:.1f} MiB (max {max(peaks) / 1024:.1f})")
 
@@ -143,7 +151,7 @@ def cli(description: str, bench):
     root = Path(__file__).resolve().parent.parent
     parser.add_argument("--build", type=Path, default=Path(os.environ.get("TELVARION_BUILD_DIR", root / "build")))
     parser.add_argument("--runs", type=int, default=10)
-    parser.add_argument("--platforms", default="offscreen,xvfb")
+    parser.add_argument("--platforms", default="offscreen,xvfb-software,xvfb-opengl")
     args = parser.parse_args()
     for platform in args.platforms.split(","):
         bench(args.build, args.runs, platform)

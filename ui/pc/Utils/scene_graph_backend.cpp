@@ -24,6 +24,9 @@ SceneGraphBackend::Choice SceneGraphBackend::choose(const QStringList& arguments
     });
     switch (choice) {
     case OpenGl:
+        // OpenGL is Qt's default: only a backend the environment names could stand in its way.
+        qunsetenv("QT_QUICK_BACKEND");
+        qunsetenv("QMLSCENE_DEVICE");
         QQuickWindow::setSceneGraphBackend(QSGRendererInterface::OpenGL);
         LOG_INFO << "Scenes draw with OpenGL" << (renderer.isEmpty() ? QString() : " on " + renderer);
         break;
