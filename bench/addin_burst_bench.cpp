@@ -5,6 +5,8 @@
 // own, as fast as the system takes the bytes.
 //
 //     build/bench/addin_burst_bench [lines]
+#include "peak_memory.h"
+
 #include <Kivo/ApiProvider/Controller.h>
 
 #include <QCoreApplication>
@@ -23,18 +25,6 @@
 #include <thread>
 
 namespace {
-
-long peakResidentKib()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
 
 constexpr qint64 SettleMs = 200;
 

@@ -5,6 +5,7 @@
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/utils/style.h"
+#include "peak_memory.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,18 +14,6 @@
 #include <cstdio>
 
 namespace {
-
-long peakResidentKib()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
 
 class MainWindowShown : public QObject
 {
