@@ -34,7 +34,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <memory>
 
 using Kivo::Actions::Action;
 using Kivo::Controllers::CommsSessionController;
