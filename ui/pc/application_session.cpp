@@ -234,8 +234,10 @@ void Application::cbSessionOpened(SessionManagerBase& session)
     CHECKED_CONNECT(m_Client, SIGNAL(sessionClosed(Kivo::Sessions::SessionManagerBase&)), mainWindow,
                     SLOT(cbSessionClosed()));
 
-    delete m_LoginWindow.data();
-    m_LoginWindow = nullptr;
+    // Kept, hidden, for the next sign-out: a window made anew for each session would leave
+    // its scene's images behind every time.
+    if (m_LoginWindow)
+        m_LoginWindow->hide();
 
     if (commsSessions)
         CHECKED_CONNECT(commsSessions, SIGNAL(preferenceActivated(int)), this, SLOT(openPreferences(int)));

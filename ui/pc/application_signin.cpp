@@ -11,6 +11,7 @@
 #include "common/constants.h"
 #include "common/logging.h"
 #include "libqml/components/loginwindow/login_window.h"
+#include "libqml/window/qml_window.h"
 #include "libqml/window/session_debug_window.h"
 #include "tray.h"
 
@@ -98,8 +99,13 @@ void Application::startingLogout()
 {
     if (m_Tray)
         m_Tray->clearMenus();
-    delete m_MainWindow.data();
-    const bool loginWindowExisted = m_LoginWindow;
+    // The login window waits hidden through a session; "existed" means the user was signed out.
+    const bool loginWindowExisted = m_LoginWindow && !m_MainWindow;
+    // The request may come from the main window's own scene, which must outlive its handler.
+    if (QML::Window* mainWindow = m_MainWindow) {
+        m_MainWindow = nullptr;
+        mainWindow->hideAndDeleteLater();
+    }
     if (!m_LoginWindow)
         m_LoginWindow = createLoginWindow();
     if (sender() && sender() == m_MenuActionProvider->action(MenuAction::Exit))

@@ -5,6 +5,8 @@
 
 #include <QLibrary>
 
+#include <memory>
+
 namespace {
 
 // Windows only: the program draws itself unscaled and lets the system scale it.
@@ -26,6 +28,8 @@ int main(int argc, char* argv[])
     declareDpiUnaware(user32);
 
     int exitCode = 0;
+    // Scenes read the style until the last window has gone with the application object.
+    std::unique_ptr<QML::Style> style;
     {
         Application application(argc, argv);
         if (application.isRunning()) {
@@ -37,9 +41,8 @@ int main(int argc, char* argv[])
             }
             application.sendMessage(message, Constants::SingleInstance::MessageTimeoutMs);
         } else {
-            auto* style = new QML::Style(nullptr);
+            style = std::make_unique<QML::Style>(nullptr);
             exitCode = application.initialize() ? QApplication::exec() : 1;
-            delete style;
         }
     }
     user32.unload();

@@ -90,9 +90,12 @@ void MenuActionProvider::setUpAction(int id, QAction* action)
         action->setShortcut(QKeySequence::HelpContents);
         action->setShortcutContext(Qt::ApplicationShortcut);
         break;
-    case Exit:
-        action->setShortcut(QKeySequence::Quit);
+    case Exit: {
+        // Where the platform names no quit key (the offscreen one), the desktops' usual Ctrl+Q.
+        const QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+        action->setShortcuts(quitKeys.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)} : quitKeys);
         break;
+    }
     case SortByFirstName:
     case SortByLastName:
     case ShowOfflineContacts:
@@ -281,8 +284,16 @@ QMenu* MenuActionProvider::insertionMenu() const
 
 void MenuActionProvider::installShortcuts(QWidget* window)
 {
+    if (!window)
+        return;
+    // An action's key works only where the action is added: Exit (a window shortcut) on
+    // the window it is pressed in, Preferences anywhere once it belongs to some window.
+    for (const int id : {int(Preferences), int(Exit)}) {
+        if (QAction* keyed = action(id))
+            window->addAction(keyed);
+    }
     QAction* help = action(Help);
-    if (!window || !help)
+    if (!help)
         return;
     // A window that gets its shortcuts again (the login window after each session) keeps
     // one: two shortcuts of the same key are ambiguous and neither would fire.

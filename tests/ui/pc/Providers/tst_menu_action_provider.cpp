@@ -266,6 +266,10 @@ void MenuActionProviderTest::helpShortcutOncePerWindow()
     QSignalSpy help(provider->action(Help), &QAction::triggered);
     QTest::keySequence(&window, QKeySequence(QKeySequence::HelpContents));
     QCOMPARE(help.count(), 1);
+    // Exit's key belongs to the window the shortcuts were installed on.
+    QSignalSpy exit(provider->action(Exit), &QAction::triggered);
+    QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(exit.count(), 1);
 }
 
 QTEST_MAIN(MenuActionProviderTest)

@@ -135,12 +135,17 @@ private:
     int m_Answered = 0;
 };
 
-// Calls back for every widget about to be shown.
+// Calls back for every widget about to be shown (or hidden).
 class ShowWatcher : public QObject
 {
 public:
     explicit ShowWatcher(std::function<void(QWidget*)> onShow)
-        : m_OnShow(std::move(onShow))
+        : ShowWatcher(QEvent::Show, std::move(onShow))
+    {
+    }
+    ShowWatcher(QEvent::Type type, std::function<void(QWidget*)> onEvent)
+        : m_Type(type)
+        , m_OnShow(std::move(onEvent))
     {
         qApp->installEventFilter(this);
     }
@@ -149,12 +154,13 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && watched->isWidgetType())
+        if (event->type() == m_Type && watched->isWidgetType())
             m_OnShow(static_cast<QWidget*>(watched));
         return false;
     }
 
 private:
+    QEvent::Type m_Type;
     std::function<void(QWidget*)> m_OnShow;
 };
 
@@ -229,8 +235,11 @@ void ApplicationSessionTest::signInCreatesSignedInStateInOrder()
 {
     QPointer<QML::LoginWindow> login = m_App.loginWindow();
     QVERIFY(login);
-    bool sessionOpenBeforeLoginWindowWent = false;
-    connect(login, &QObject::destroyed, this, [&] { sessionOpenBeforeLoginWindowWent = m_App.session() != nullptr; });
+    bool sessionOpenBeforeLoginWindowHid = false;
+    ShowWatcher hideWatcher(QEvent::Hide, [&](QWidget* hidden) {
+        if (hidden == login.data())
+            sessionOpenBeforeLoginWindowHid = m_App.session() != nullptr;
+    });
     // What exists when the main window is first shown tells where the steps stand.
     bool checkedAtShow = false;
     ShowWatcher watcher([&](QWidget* shown) {
@@ -243,14 +252,15 @@ void ApplicationSessionTest::signInCreatesSignedInStateInOrder()
         QVERIFY(m_App.mainWindow()->view()->rootObject());
         QVERIFY(m_App.mainWindow()->view()->errors().isEmpty());
         QVERIFY(m_App.presenceRequestDialog());
-        QVERIFY(!m_App.loginWindow());
+        QVERIFY(!m_App.loginWindow()->isVisible());
         QVERIFY(!m_App.defaultCallActionProvider());
     });
 
     signIn();
     QVERIFY(checkedAtShow);
-    QVERIFY(sessionOpenBeforeLoginWindowWent);
-    QVERIFY(!login);
+    QVERIFY(sessionOpenBeforeLoginWindowHid);
+    // The same login window waits, hidden, for the sign-out.
+    QCOMPARE(m_App.loginWindow(), login.data());
     QCOMPARE(m_App.mainWindow()->userName(), QString(DemoUser));
     QVERIFY(!m_App.mainWindow()->contactNames().isEmpty());
     QVERIFY(m_App.contactOnlinePlayer());
@@ -266,9 +276,12 @@ void ApplicationSessionTest::signOutAndSignInAgain()
     signIn();
     QPointer<QML::MainWindow> main = m_App.mainWindow();
     menuAction(MenuAction::SignOut)->trigger();
-    // Sign-out shows the login window at once; the session ends when the engine says so.
-    QVERIFY(!main);
-    QVERIFY(m_App.loginWindow());
+    // Sign-out shows the login window at once and takes the main window away, deleting it
+    // once control is back in the event loop; the session ends when the engine says so.
+    QVERIFY(!m_App.mainWindow());
+    QVERIFY(main && !main->isVisible());
+    QVERIFY(m_App.loginWindow() && m_App.loginWindow()->isVisible());
+    QTRY_VERIFY(!main);
     waitUntilSignedOut();
     QVERIFY(!m_App.providerFactory());
     QVERIFY(!m_App.communicationsWindowManager());
@@ -309,7 +322,8 @@ void ApplicationSessionTest::forcedSignOutDeletesMainWindowBeforeItsMessage()
     bool loginWindowShown = false;
     QString shownText;
     MessageAnswerer answerer(title, [&](const ShownMessage& message) {
-        mainWindowGoneFirst = !main;
+        // Out of sight and out of the application; deleted once back in the event loop.
+        mainWindowGoneFirst = !m_App.mainWindow() && (!main || !main->isVisible());
         loginWindowShown = m_App.loginWindow() && m_App.loginWindow()->isVisible();
         shownText = message.text;
     });
@@ -324,6 +338,7 @@ void ApplicationSessionTest::forcedSignOutDeletesMainWindowBeforeItsMessage()
     if (byServer)
         waitUntilSignedOut();
     QCOMPARE(answerer.answered(), 1);
+    QTRY_VERIFY(!main);
 }
 
 void ApplicationSessionTest::sessionClosedByServerLeavesIdleLoginWindow()

@@ -7,11 +7,13 @@
 #include "libqml/window/style_view.h"
 #include "Utils/string_helper.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QQmlContext>
+#include <QQuickWindow>
 
 namespace QML {
 
@@ -28,6 +30,8 @@ View::View(QWidget* parent)
     setIdleOnMoveTimeout(IdleOnMoveTimeout);
     connect(m_IdleTimer, &QTimer::timeout, this, &View::timeout);
     connect(m_IdleOnMoveTimer, &QTimer::timeout, this, &View::idleOnMoveTimeout);
+
+    connect(quickWindow(), &QQuickWindow::activeFocusItemChanged, this, &View::followSceneFocus);
 
     QQmlContext* context = rootContext();
     context->setContextProperty(Constants::ContextProperty::RootView, this);
@@ -106,6 +110,15 @@ void View::setPreferredMaxSize(const QSize& size)
         return;
     m_PreferredMaxSize = size;
     emit preferredMaxSizeChanged();
+}
+
+void View::followSceneFocus()
+{
+    // A widget shown over the scene (the editable combo boxes) keeps the keys until it is
+    // told otherwise: when the scene gives an item the caret, the keys must go there too.
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && focused != this && isAncestorOf(focused) && quickWindow()->activeFocusItem())
+        setFocus(Qt::OtherFocusReason);
 }
 
 void View::timeout()

@@ -82,6 +82,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void followSceneFocus();
     void trackMouseEvent(QEvent* event);
     void openStyleView();
 

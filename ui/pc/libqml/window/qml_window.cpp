@@ -218,6 +218,12 @@ void Window::showAndActivate()
     activateWindow();
 }
 
+void Window::hideAndDeleteLater()
+{
+    hide();
+    deleteLater();
+}
+
 void Window::setAlwaysOnTop(bool on)
 {
     Utils::StringHelper::setStayOnTop(winId(), on);

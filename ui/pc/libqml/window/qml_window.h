@@ -80,6 +80,9 @@ public slots:
     void openMenu(QMenu* menu);
     bool event(QEvent* event) override;
     virtual void showAndActivate();
+    // For a window that may be asked to go from inside one of its own scene's handlers:
+    // it disappears now and is deleted once the handler has returned.
+    void hideAndDeleteLater();
     void setAlwaysOnTop(bool on = true);
     void moveBy(int dx, int dy);
     void setItemCursor(QQuickItem* item, int shape);

@@ -437,6 +437,10 @@ void LoginWindow::cbSessionClosed()
 
 void LoginWindow::cbActionSignout()
 {
+    // Kept through the session, the scene still shows the sign-in under way: it shows the
+    // sign-out instead until the session has closed.
+    if (!m_Idle)
+        emit showSigningout();
     updateUsernamesList();
     show();
 }

@@ -20,7 +20,6 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory*, Providers::Men
     : Window(alwaysOnTop, nullptr)
     , m_MenuActions(menuActions)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     if (const Kivo::Sessions::SessionManagerBase* session = client ? client->getSession() : nullptr) {
         m_Session = session;
         m_UserName = session->userName();
@@ -111,9 +110,20 @@ void MainWindow::onMessages(QVariant count, QVariant)
     scene->setProperty("voiceMailMessagesCount", messages);
 }
 
+QString MainWindow::helpContext() const
+{
+    return QStringLiteral("contactsView");
+}
+
+bool MainWindow::canClose()
+{
+    hide();
+    return false;
+}
+
 void MainWindow::cbSessionClosed()
 {
-    close();
+    hideAndDeleteLater();
 }
 
 void MainWindow::setDefaultAction(Kivo::Actions::Action::Id id)

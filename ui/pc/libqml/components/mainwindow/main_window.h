@@ -59,6 +59,12 @@ public:
     Q_INVOKABLE void signOut();
     Q_INVOKABLE void exitApplication();
 
+    // Help opens on the page of the view shown: the contact list is the only one yet.
+    QString helpContext() const override;
+    // Closing from the frame only hides the window: the user stays signed in, and the tray,
+    // a second start or "Open Application" brings it back.
+    bool canClose() override;
+
 public slots:
     void preferencesChanged();
     void createBlfWindow();
