@@ -18,4 +18,24 @@
     <message><source>UI setting error</source><translation>Fehler in den Oberflächeneinstellungen</translation></message>
     <message><source>Couldn&apos;t find UI settings file</source><translation>Die Datei mit den Oberflächeneinstellungen wurde nicht gefunden</translation></message>
 </context>
+<context>
+    <name>EulaPage</name>
+    <message><source>I Agree</source><translation>Ich stimme zu</translation></message>
+    <message><source>Cancel</source><translation>Abbrechen</translation></message>
+    <message><source>EULA</source><translation>ENDBENUTZER-LIZENZVERTRAG
+
+Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich stimme zu“ nehmen Sie seine Bedingungen an; wenn Sie sie nicht annehmen, wählen Sie „Abbrechen“ und verwenden Sie die Software nicht.
+
+1. Lizenz. Sie dürfen diese Kopie der Software installieren und damit bei den Konten des Kommunikationsdienstes anmelden, die Sie verwenden dürfen.
+
+2. Einschränkungen. Sie dürfen die Software weder verkaufen, vermieten, verleihen noch unterlizenzieren und ihre Hinweise weder entfernen noch ändern.
+
+3. Open-Source-Bestandteile. Die Software enthält Open-Source-Bestandteile unter ihren jeweils eigenen Lizenzen. Das Fenster „Info“ führt sie auf.
+
+4. Ihre Daten. Die Software speichert Ihren Benutzernamen auf diesem Computer. Ihr Kennwort wird nur gespeichert, wenn Sie „Kennwort speichern“ wählen, und dann nur im Schlüsselbund Ihres Desktops.
+
+5. Keine Gewährleistung. Die Software wird „wie besehen“ ohne jede Gewährleistung bereitgestellt. Soweit gesetzlich zulässig, haftet der Anbieter nicht für Schäden aus ihrer Verwendung.
+
+6. Beendigung. Diese Lizenz endet, wenn Sie die Software nicht mehr verwenden und alle Kopien löschen.</translation></message>
+</context>
 </TS>

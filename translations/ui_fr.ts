@@ -13,4 +13,24 @@
     <message><source>Always on Top</source><translation>Toujours au premier plan</translation></message>
     <message><source>Sort Contacts</source><translation>Trier les contacts</translation></message>
 </context>
+<context>
+    <name>EulaPage</name>
+    <message><source>I Agree</source><translation>J’accepte</translation></message>
+    <message><source>Cancel</source><translation>Annuler</translation></message>
+    <message><source>EULA</source><translation>CONTRAT DE LICENCE UTILISATEUR FINAL
+
+Veuillez lire ce contrat avant d’utiliser le logiciel. En choisissant « J’accepte », vous en acceptez les conditions ; si vous ne les acceptez pas, choisissez « Annuler » et n’utilisez pas le logiciel.
+
+1. Licence. Vous pouvez installer cette copie du logiciel et l’utiliser pour vous connecter aux comptes du service de communication que vous êtes autorisé à utiliser.
+
+2. Restrictions. Vous ne pouvez ni vendre, ni louer, ni prêter, ni concéder en sous-licence le logiciel, ni retirer ou modifier ses mentions.
+
+3. Composants libres. Le logiciel contient des composants libres, chacun sous sa propre licence. La fenêtre « À propos » les énumère.
+
+4. Vos données. Le logiciel conserve votre nom d’utilisateur sur cet ordinateur. Votre mot de passe n’est conservé que si vous choisissez « Mémoriser le mot de passe », et uniquement dans le trousseau de votre bureau.
+
+5. Absence de garantie. Le logiciel est fourni « en l’état », sans garantie d’aucune sorte. Dans la mesure permise par la loi, le fournisseur n’est pas responsable des dommages résultant de son utilisation.
+
+6. Résiliation. Cette licence prend fin lorsque vous cessez d’utiliser le logiciel et en supprimez toutes les copies.</translation></message>
+</context>
 </TS>

@@ -6,9 +6,13 @@
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/utils/style.h"
 
+#include "support/fake_secret_store.h"
+
+#include <Kivo/Settings.h>
 #include <Kivo/Simulation/Service.h>
 
 #include <QAction>
+#include <QSettings>
 
 // Resources of a static library are initialised by name, and never from inside a namespace.
 static void initUiResources()
@@ -80,8 +84,20 @@ ApplicationRun::Home::Home()
     qputenv("TMPDIR", folder.path().toUtf8());
 }
 
-ApplicationRun::ApplicationRun(int& argc, char** argv)
-    : m_Application(argc, argv)
+ApplicationRun::DataFolder::DataFolder(Environment& environment, User user)
+{
+    FileSecretStore::install(environment.dataPath() + "/secrets.ini");
+    if (user == User::Returning) {
+        QSettings settings(environment.dataPath() + '/' + Kivo::Settings::fileNameFor(Kivo::Settings::ApplicationSettings),
+                           QSettings::IniFormat);
+        settings.setValue(Constants::SettingsKey::EulaAccepted, true);
+    }
+}
+
+ApplicationRun::ApplicationRun(int& argc, char** argv, User user, const QString& dataPath)
+    : m_Environment(dataPath)
+    , m_DataFolder(m_Environment, user)
+    , m_Application(argc, argv)
 {
     initUiResources();
     // The scenes read the style until the application's windows are gone.

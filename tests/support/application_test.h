@@ -66,11 +66,21 @@ private:
 };
 
 // What an application test runs in: everything the program writes goes to folders of
-// this run, and the application exists with its resources and style.
+// this run, and the application exists with its resources and style. Passwords the program
+// keeps go to a file-backed secret store in the data folder (FileSecretStore).
 class ApplicationRun
 {
 public:
-    ApplicationRun(int& argc, char** argv);
+    enum class User
+    {
+        // Has accepted the end-user agreement before: start-up shows the login window.
+        Returning,
+        // Starts the program for the first time, or again on `dataPath`, a data folder of
+        // an earlier run that outlives this one.
+        New
+    };
+
+    explicit ApplicationRun(int& argc, char** argv, User user = User::Returning, const QString& dataPath = QString());
     ApplicationRun(const ApplicationRun&) = delete;
     ApplicationRun& operator=(const ApplicationRun&) = delete;
 
@@ -85,8 +95,15 @@ private:
         QTemporaryDir folder;
     };
 
+    // Prepares the data folder before the application reads it.
+    struct DataFolder
+    {
+        DataFolder(Environment& environment, User user);
+    };
+
     Home m_Home;
     Environment m_Environment;
+    DataFolder m_DataFolder;
     Application m_Application;
 };
 

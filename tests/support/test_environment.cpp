@@ -88,12 +88,22 @@ bool QmlWarningGuard::isQmlWarning(QtMsgType type, const QMessageLogContext& con
 }
 
 Environment::Environment()
-    : m_PreviousDataPath(qgetenv(Kivo::Utils::Path::DataPathVariable))
+    : Environment(QString())
+{
+}
+
+Environment::Environment(const QString& dataPath)
+    : m_DataPath(dataPath)
+    , m_PreviousDataPath(qgetenv(Kivo::Utils::Path::DataPathVariable))
     , m_HadDataPath(qEnvironmentVariableIsSet(Kivo::Utils::Path::DataPathVariable))
 {
-    if (!m_DataFolder.isValid())
-        qFatal("no temporary data folder: %s", qPrintable(m_DataFolder.errorString()));
-    qputenv(Kivo::Utils::Path::DataPathVariable, m_DataFolder.path().toUtf8());
+    if (m_DataPath.isEmpty()) {
+        m_DataFolder = std::make_unique<QTemporaryDir>();
+        if (!m_DataFolder->isValid())
+            qFatal("no temporary data folder: %s", qPrintable(m_DataFolder->errorString()));
+        m_DataPath = m_DataFolder->path();
+    }
+    qputenv(Kivo::Utils::Path::DataPathVariable, m_DataPath.toUtf8());
     resetSettingsPaths();
 }
 
@@ -108,7 +118,7 @@ Environment::~Environment()
 
 QString Environment::dataPath() const
 {
-    return m_DataFolder.path();
+    return m_DataPath;
 }
 
 Tesk::Core::Logging::RecordCapture& Environment::logs()

@@ -33,6 +33,8 @@
 #include <QTemporaryDir>
 #include <QtGlobal>
 
+#include <memory>
+
 namespace TestSupport {
 
 class QmlWarningGuard
@@ -58,6 +60,9 @@ class Environment
 {
 public:
     Environment();
+    // Over a data folder that outlives the environment: a restarted program's, which finds
+    // what the first run left there.
+    explicit Environment(const QString& dataPath);
     ~Environment();
     Environment(const Environment&) = delete;
     Environment& operator=(const Environment&) = delete;
@@ -67,7 +72,9 @@ public:
     void expectQmlWarning(const QRegularExpression& pattern);
 
 private:
-    QTemporaryDir m_DataFolder;
+    // Made only when no data folder is given.
+    std::unique_ptr<QTemporaryDir> m_DataFolder;
+    QString m_DataPath;
     QByteArray m_PreviousDataPath;
     bool m_HadDataPath;
     Tesk::Core::Logging::RecordCapture m_Logs;

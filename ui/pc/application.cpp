@@ -23,6 +23,7 @@
 #include "libqml/components/about/about.h"
 #include "libqml/components/about/build_info.h"
 #include "libqml/components/connector_notification/connector_notification.h"
+#include "libqml/components/eula/eula_dialog.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/presencerequest/presence_request_dialog.h"
 #include "libqml/items/qml_logger.h"
@@ -350,8 +351,6 @@ bool Application::initialize()
     m_ApiController = new Kivo::ApiProvider::Controller(this);
     m_ApiController->InitializeController();
     CHECKED_CONNECT(m_PreferencesWatcher, SIGNAL(preferencesChanged()), m_ApiController, SLOT(preferencesChanged()));
-    if (QAbstractItemModel* connectors = m_ApiController->getModel(Kivo::ApiProvider::NewConnectors))
-        m_ConnectorNotification = new QML::ConnectorNotification(connectors, nullptr);
 
     m_LoginWindow = createLoginWindow();
     if (!m_LoginWindow)
@@ -380,7 +379,12 @@ bool Application::initialize()
 
     Utils::UrlProtocol::registerQomxProtocol(true);
 
-    showLoginWindow(true);
+    // A new user accepts the agreement first; its answer shows the login window or exits.
+    if (!Kivo::Settings(Kivo::Settings::ApplicationSettings).value(Key::EulaAccepted, false).toBool()
+        && QML::EulaDialog::hasAgreement())
+        showAgreement();
+    else
+        showLoginWindow(true);
 
     connect(this, SIGNAL(messageReceived(const QString&)), this, SLOT(onMessageReceived(const QString&)));
 
@@ -531,6 +535,14 @@ void Application::showLoginWindow(bool tryAutoLogin)
     m_MenuActionProvider->installShortcuts(m_LoginWindow);
 }
 
+void Application::showAgreement()
+{
+    QML::EulaDialog* agreement = QML::EulaDialog::instance();
+    CHECKED_CONNECT(agreement, SIGNAL(licenceAccepted(bool)), this, SLOT(onLicenceAccepted(bool)),
+                    Qt::UniqueConnection);
+    agreement->showAndActivate();
+}
+
 void Application::setQomxLink(const QString& link)
 {
     auto* handler = new Utils::QomxUrlHandler(link);
@@ -551,8 +563,11 @@ void Application::onMessageReceived(const QString& message)
     if (message.isEmpty())
         return;
     if (message.toLower().startsWith(Constants::SingleInstance::ActivateMessage)) {
+        // An open agreement still stands between the user and the login window.
         if (m_MainWindow)
             m_MainWindow->showAndActivate();
+        else if (QML::EulaDialog* agreement = QML::EulaDialog::existing())
+            agreement->showAndActivate();
         else if (m_LoginWindow)
             m_LoginWindow->showAndActivate();
         return;

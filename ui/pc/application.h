@@ -188,6 +188,7 @@ public slots:
 private:
     void createMenuProviderAndActions();
     QML::LoginWindow* createLoginWindow();
+    void showAgreement();
     void prepareLoginWindow();
     void applyLoggingSetting();
     void setupBreakpad();

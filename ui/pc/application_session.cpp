@@ -429,6 +429,11 @@ void Application::releaseSessionObjects()
     delete m_MediaEngineConfigurator;
     m_MediaEngineConfigurator = nullptr;
     delete m_PresenceRequestDialog.data();
+    // The add-ins window belongs to the session that made it.
+    if (QML::ConnectorNotification* addIns = m_ConnectorNotification) {
+        m_ConnectorNotification = nullptr;
+        addIns->hideAndDeleteLater();
+    }
 }
 
 void Application::cbQomxLinkClicked(const QString& link)

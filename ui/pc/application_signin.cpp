@@ -201,10 +201,14 @@ void Application::onRequestProxyCredentials(bool answerNow, const QString& userN
 
 void Application::onLicenceAccepted(bool accepted)
 {
-    if (accepted)
-        showLoginWindow(true);
-    else
-        cbQuit();
+    if (!accepted) {
+        // Refused: the program ends the way the user's "Exit" ends it.
+        if (QAction* exit = m_MenuActionProvider->action(MenuAction::Exit))
+            exit->trigger();
+        return;
+    }
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::EulaAccepted, true);
+    showLoginWindow(true);
 }
 
 void Application::openPreferences(int tab)

@@ -180,6 +180,8 @@ constexpr const char* ConfirmHistoryRecord = "settings/confirmations/historyReco
 constexpr const char* LoginAutologin = "login/autologin";
 constexpr const char* LoginSavePassword = "login/savepassword";
 constexpr const char* LoginConfig = "login/config";
+// The end-user agreement was accepted (settings type 1).
+constexpr const char* EulaAccepted = "eulaAccepted";
 constexpr const char* DeviceManagementUrl = "dm/url";
 // mainWindow/, mainwindowpos/, mainwindowsize/, window/
 constexpr const char* MainWindowAlwaysOnTop = "mainWindow/alwaysontop";

@@ -38,6 +38,8 @@ bool Client::Initialize(ConfigContainer* container, const QString& credentialsFi
     m_Container = container;
     m_Decryptor = decryptor;
     m_CredentialsFile = credentialsFile;
+    // An unreadable file only costs the remembered users; it is logged and set aside.
+    m_Credentials->load(credentialsFile);
     container->setDecryptor(decryptor);
     container->reloadConfigFiles();
     KIVO_LOG(LevelInfo) << "Client initialised with " << container->configNames().size() << " configurations";

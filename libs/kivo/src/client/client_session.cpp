@@ -138,6 +138,8 @@ void Client::onServiceSignedIn(const QString& userName)
     m_SessionOpen = true;
     m_SignedIn = true;
     KIVO_LOG(LevelInfo) << "Session opened for " << userName;
+    // Only a password that opened a session is worth keeping.
+    m_Credentials->keepPasswords(m_UserCredentials->getUsername(), m_Credentials->savePassword());
     SessionManagerBase* session = m_Session;
     emit sessionOpened(*session);
     if (session)

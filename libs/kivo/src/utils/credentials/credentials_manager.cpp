@@ -1,12 +1,129 @@
 #include <Kivo/Utils/Credentials/CredentialsManager.h>
 
 #include <Kivo/Configuration/Config.h>
+#include <Kivo/Utils/Credentials/SecretStore.h>
+
+#include "../../kivo_log.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
 
 namespace Kivo {
 namespace Utils {
 namespace Credentials {
 
+namespace {
+
+using Tesk::Core::Logging::LevelError;
+using Tesk::Core::Logging::LevelInfo;
+using Tesk::Core::Logging::LevelWarning;
+
+namespace Field {
+constexpr const char* LastUser = "lastUser";
+constexpr const char* Users = "users";
+constexpr const char* Name = "name";
+constexpr const char* KeepsPasswords = "keepsPasswords";
+constexpr const char* Sets = "sets";
+constexpr const char* Type = "type";
+constexpr const char* DisplayName = "displayName";
+constexpr const char* DmUrl = "dmUrl";
+constexpr const char* DefaultDomain = "defaultDomain";
+} // namespace Field
+
+QString folded(const QString& fullUri)
+{
+    return fullUri.toLower();
+}
+
+QString secretKey(const QString& fullUri, int type)
+{
+    return folded(fullUri) + QLatin1Char('/') + QString::number(type);
+}
+
+// Everything of a user but the passwords.
+QJsonObject toJson(const UserCredentials& user, bool keepsPasswords)
+{
+    QJsonArray sets;
+    for (const int type : user.types()) {
+        const CredentialsData data = user.getData(type);
+        sets.append(QJsonObject{{Field::Type, type},
+                                {Field::DisplayName, data.getDisplayname()},
+                                {Field::DmUrl, data.getDmUrl()},
+                                {Field::DefaultDomain, data.isDefaultDomain()}});
+    }
+    return QJsonObject{{Field::Name, user.getUsername()}, {Field::KeepsPasswords, keepsPasswords}, {Field::Sets, sets}};
+}
+
+UserCredentials fromJson(const QJsonObject& object)
+{
+    UserCredentials user(object.value(Field::Name).toString());
+    for (const QJsonValue& value : object.value(Field::Sets).toArray()) {
+        const QJsonObject set = value.toObject();
+        CredentialsData data(set.value(Field::DisplayName).toString());
+        data.setDmUrl(set.value(Field::DmUrl).toString());
+        data.setDefaultDomain(set.value(Field::DefaultDomain).toBool());
+        user.setData(set.value(Field::Type).toInt(), data);
+    }
+    return user;
+}
+
+} // namespace
+
 CredentialsManager::CredentialsManager(QObject* parent) : QObject(parent) {}
+
+CredentialsManager::~CredentialsManager() = default;
+
+bool CredentialsManager::load(const QString& file)
+{
+    m_File = file;
+    QFile input(file);
+    if (!input.exists())
+        return true;
+    QJsonParseError error{};
+    const QJsonDocument document =
+        input.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(input.readAll(), &error) : QJsonDocument();
+    input.close();
+    if (!document.isObject()) {
+        // Kept aside rather than overwritten: it may be another program's or a later version's.
+        const QString aside = file + QStringLiteral(".unreadable");
+        QFile::remove(aside);
+        const bool moved = QFile::rename(file, aside);
+        KIVO_LOG(LevelError) << "Credentials file " << file << " is not readable (" << error.errorString()
+                             << "); starting without remembered users" << (moved ? ", the file kept as " + aside : QString());
+        return false;
+    }
+    const QJsonObject root = document.object();
+    m_LastLoginUsername = root.value(Field::LastUser).toString().trimmed();
+    for (const QJsonValue& value : root.value(Field::Users).toArray()) {
+        const QJsonObject object = value.toObject();
+        UserCredentials user = fromJson(object);
+        if (user.getUsername().isEmpty() || indexOf(user.getUsername()) >= 0)
+            continue;
+        // A store that does not answer today keeps the mark: the passwords are there tomorrow.
+        if (object.value(Field::KeepsPasswords).toBool()) {
+            m_KeptPasswords.insert(folded(user.getUsername()));
+            for (const int type : user.types()) {
+                QString password;
+                if (m_SecretsUnavailable)
+                    break;
+                if (secrets()->read(secretKey(user.getUsername(), type), password) == SecretStore::Result::Unavailable) {
+                    noteUnavailableStore();
+                    break;
+                }
+                CredentialsData data = user.getData(type);
+                data.setPassword(password);
+                user.setData(type, data);
+            }
+        }
+        m_Users.append(user);
+    }
+    KIVO_LOG(LevelInfo) << "Credentials of " << m_Users.size() << " users read, " << m_KeptPasswords.size()
+                        << " with kept passwords";
+    return true;
+}
 
 void CredentialsManager::setLoginType(int type)
 {
@@ -57,6 +174,10 @@ void CredentialsManager::updateCredentials(const UserCredentials& credentials)
         m_Users.append(stored);
     else
         m_Users[index] = stored;
+    // A kept password that changes (a new service password) is kept as changed.
+    if (m_KeptPasswords.contains(folded(fullUri)))
+        storeSecrets(stored, true);
+    save();
     emit credentialsChanged();
 }
 
@@ -65,13 +186,37 @@ void CredentialsManager::removeCredentials(const QString& name)
     const int index = indexOf(toFullUri(name));
     if (index < 0)
         return;
-    m_Users.removeAt(index);
+    const UserCredentials removed = m_Users.takeAt(index);
+    if (m_KeptPasswords.remove(folded(removed.getUsername())))
+        storeSecrets(removed, false);
+    save();
     emit credentialsChanged();
 }
 
 void CredentialsManager::setLastLoginUsername(const QString& name)
 {
     m_LastLoginUsername = name.trimmed();
+    save();
+}
+
+void CredentialsManager::keepPasswords(const QString& name, bool keep)
+{
+    const int index = indexOf(toFullUri(name));
+    if (index < 0)
+        return;
+    const UserCredentials& user = m_Users.at(index);
+    const QString key = folded(user.getUsername());
+    if (keep && storeSecrets(user, true)) {
+        m_KeptPasswords.insert(key);
+    } else if (m_KeptPasswords.remove(key)) {
+        storeSecrets(user, false);
+    }
+    save();
+}
+
+bool CredentialsManager::keepsPasswords(const QString& name) const
+{
+    return m_KeptPasswords.contains(folded(toFullUri(name)));
 }
 
 void CredentialsManager::setConfiguration(const Configuration::Config* config)
@@ -86,6 +231,49 @@ int CredentialsManager::indexOf(const QString& fullUri) const
             return i;
     }
     return -1;
+}
+
+void CredentialsManager::save() const
+{
+    if (m_File.isEmpty())
+        return;
+    QJsonArray users;
+    for (const UserCredentials& user : m_Users)
+        users.append(toJson(user, m_KeptPasswords.contains(folded(user.getUsername()))));
+    const QJsonObject root{{Field::LastUser, m_LastLoginUsername}, {Field::Users, users}};
+    QSaveFile output(m_File);
+    if (!output.open(QIODevice::WriteOnly) || output.write(QJsonDocument(root).toJson()) < 0 || !output.commit())
+        KIVO_LOG(LevelError) << "Credentials file " << m_File << " not written: " << output.errorString();
+}
+
+bool CredentialsManager::storeSecrets(const UserCredentials& user, bool keep)
+{
+    if (m_SecretsUnavailable)
+        return false;
+    for (const int type : user.types()) {
+        const QString key = secretKey(user.getUsername(), type);
+        const QString password = user.getData(type).getPassword();
+        const SecretStore::Result result =
+            keep && !password.isEmpty() ? secrets()->write(key, password) : secrets()->remove(key);
+        if (result == SecretStore::Result::Unavailable) {
+            noteUnavailableStore();
+            return false;
+        }
+    }
+    return true;
+}
+
+SecretStore* CredentialsManager::secrets()
+{
+    if (!m_Secrets)
+        m_Secrets = SecretStore::create();
+    return m_Secrets.get();
+}
+
+void CredentialsManager::noteUnavailableStore()
+{
+    m_SecretsUnavailable = true;
+    KIVO_LOG(LevelWarning) << "No secret store answers: user names are remembered, passwords are not";
 }
 
 } // namespace Credentials

@@ -38,6 +38,18 @@ EulaDialog* EulaDialog::instance()
     return s_Instance;
 }
 
+EulaDialog* EulaDialog::existing()
+{
+    return s_Instance;
+}
+
+bool EulaDialog::hasAgreement()
+{
+    // The scene shows the translation of the key; without one it would show the key.
+    static const char* const key = "EULA";
+    return QCoreApplication::translate("EulaPage", key) != QLatin1String(key);
+}
+
 QString EulaDialog::productName() const
 {
     return QCoreApplication::applicationName();

@@ -22,6 +22,10 @@ public:
 
     // The one agreement window, made without a parent on first use.
     static EulaDialog* instance();
+    // The window while it exists, without making one.
+    static EulaDialog* existing();
+    // Whether the translations of the active language carry an agreement to accept.
+    static bool hasAgreement();
 
     QString productName() const;
     bool isLoaded() const { return m_Loaded; }

@@ -205,6 +205,7 @@ void LoginWindow::setConfigName(const QString& name)
     if (m_ConfigContainer) {
         if (!m_ConfigContainer->setCurrentConfig(name))
             LOG_WARNING << "Configuration " << name << " is not available";
+        m_Validator.setNewConfig(m_ConfigContainer->currentConfig());
         emit setCredentialsConfig(m_ConfigContainer->currentConfig());
     }
     emit configNameChanged();

@@ -3,6 +3,7 @@
 #include "libqml/window/qml_window.h"
 
 #include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Utils/Validator.h>
 
 #include <QMap>
 #include <QPointer>
@@ -88,6 +89,8 @@ public:
     int loginState() const { return m_LoginState; }
     // False until a sign-in starts, and again once the window is shown for input.
     bool isIdle() const { return m_Idle; }
+    // Follows the configuration chosen for sign-in.
+    const Kivo::Utils::Validator& validator() const { return m_Validator; }
 
     void setUsername(const QString& username);
     void setPassword(const QString& password);
@@ -185,6 +188,7 @@ private:
     QMap<QString, QString> m_UserDmUrls;
     QPointer<Kivo::Utils::Credentials::CredentialsManager> m_CredentialsManager;
     QPointer<Kivo::ConfigContainer> m_ConfigContainer;
+    Kivo::Utils::Validator m_Validator;
     QPointer<QAction> m_PreferencesAction;
     bool m_Idle = true;
     QPointer<QMenu> m_Menu;

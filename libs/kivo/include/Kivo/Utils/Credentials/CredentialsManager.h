@@ -6,14 +6,21 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
+
+#include <memory>
 
 namespace Kivo {
 namespace Utils {
 namespace Credentials {
 
+class SecretStore;
+
 // The engine's store of user credentials. Each user is kept under the full form of the
 // name (see toFullUri); the sign-in of the current configuration uses one credentials type.
+// With a credentials file (load), the users and the last user name outlive the program;
+// passwords go only to the secret store, and only for users who asked to keep theirs.
 class CredentialsManager : public QObject
 {
     Q_OBJECT
@@ -28,6 +35,12 @@ public:
     Q_ENUM(Type)
 
     explicit CredentialsManager(QObject* parent = nullptr);
+    ~CredentialsManager() override;
+
+    // Reads the users of the credentials file, and the kept passwords from the secret store;
+    // every later change is written back. A missing file is an empty one. False, keeping
+    // nothing, for a file that cannot be read as one of ours.
+    bool load(const QString& file);
 
     int loginType() const { return m_LoginType; }
     void setLoginType(int type);
@@ -57,6 +70,10 @@ public:
     // Whether the password of the signing-in user may be kept for the next start.
     bool savePassword() const { return m_SavePassword; }
     void setSavePassword(bool on) { m_SavePassword = on; }
+    // Keeps the user's passwords in the secret store for the next start, or takes them out;
+    // the client calls it with savePassword() once the user's session has opened.
+    void keepPasswords(const QString& name, bool keep);
+    bool keepsPasswords(const QString& name) const;
 
 public slots:
     void setConfiguration(const Kivo::Configuration::Config* config);
@@ -66,13 +83,23 @@ signals:
 
 private:
     int indexOf(const QString& fullUri) const;
+    void save() const;
+    // Writes or removes the user's passwords; false once the store has proved unavailable.
+    bool storeSecrets(const UserCredentials& user, bool keep);
+    SecretStore* secrets();
+    void noteUnavailableStore();
 
     int m_LoginType = Basic;
     QString m_DefaultDomain;
     QString m_LastLoginUsername;
     bool m_SavePassword = false;
     QList<UserCredentials> m_Users;
+    // Full user names whose passwords the secret store keeps.
+    QSet<QString> m_KeptPasswords;
     QPointer<const Configuration::Config> m_Config;
+    QString m_File;
+    std::unique_ptr<SecretStore> m_Secrets;
+    bool m_SecretsUnavailable = false;
 };
 
 } // namespace Credentials

@@ -2,6 +2,7 @@
 
 #include <Kivo/Utils/Credentials/CredentialsData.h>
 
+#include <QList>
 #include <QMap>
 #include <QString>
 
@@ -20,6 +21,8 @@ public:
     void setUsername(const QString& username) { m_Username = username; }
 
     bool hasData(int type) const { return m_Data.contains(type); }
+    // The credentials types the user has a set of, in ascending order.
+    QList<int> types() const { return m_Data.keys(); }
     // Empty data when the user has none of that type.
     CredentialsData getData(int type) const { return m_Data.value(type); }
     void setData(int type, const CredentialsData& data) { m_Data.insert(type, data); }

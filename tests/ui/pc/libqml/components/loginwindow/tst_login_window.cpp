@@ -115,6 +115,7 @@ private slots:
     void withoutCredentialStoreFieldsKeepTheirValues();
     void configurationChoice_data();
     void configurationChoice();
+    void chosenConfigurationReachesTheValidator();
     void sessionStateMapping_data();
     void sessionStateMapping();
     void frameIconMenuOffersPreferencesOnlyWhileIdle();
@@ -491,6 +492,22 @@ void LoginWindowTest::configurationChoice()
     QCOMPARE(config ? config->getName() : QString(), current);
     // The configuration box never shows: its list stays empty.
     QCOMPARE(m_Window->configsNum(), 0);
+}
+
+void LoginWindowTest::chosenConfigurationReachesTheValidator()
+{
+    m_Configs.reset(new SigninFixture::Configurations);
+    m_Configs->write({"One", "Two"});
+    QVERIFY(makeWindow());
+    QVERIFY(!m_Window->validator().config());
+
+    m_Window->setConfigName("Two");
+    QVERIFY(m_Window->validator().config());
+    QCOMPARE(m_Window->validator().config()->getName(), QString("Two"));
+    QCOMPARE(m_Window->validator().config(), m_Configs->container()->currentConfig());
+    // An empty name chooses nothing.
+    m_Window->setConfigName(QString());
+    QCOMPARE(m_Window->validator().config()->getName(), QString("Two"));
 }
 
 void LoginWindowTest::sessionStateMapping_data()
