@@ -21,6 +21,7 @@ function(telvarion_add_program_test name)
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${T_SETTINGS} ${program}/settings
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${TELVARION_PROGRAM_DIR}/themes ${program}/themes
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${TELVARION_PROGRAM_DIR}/translations ${program}/translations
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${TELVARION_PROGRAM_DIR}/help ${program}/help
     COMMAND ${CMAKE_COMMAND} -E copy ${TELVARION_PROGRAM_DIR}/application_name.txt ${TELVARION_PROGRAM_DIR}/config_demo.xml
             ${program}
     VERBATIM)

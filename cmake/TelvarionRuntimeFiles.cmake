@@ -1,6 +1,7 @@
 # The program folder as an installation lays it out, built beside the program:
 #   application_name.txt          name, organisation, organisation domain
 #   settings/                      shipped UI settings (moved to the user on first start) and defaults
+#   help/                          the help pages that F1 and the login window's "Help" open
 #   themes/default/                resources.rcc (icon, images, presence icons, sounds, language list, time zones) and description.xml
 #   translations/                  ui_<lang>.qm from translations/*.ts, qt_<lang>.qm when the system has them
 # `cmake --install` puts the same tree under ${TELVARION_INSTALL_DIR}.
@@ -9,7 +10,7 @@ set(_tv_program_src ${PROJECT_SOURCE_DIR}/program)
 set(_tv_outputs)
 
 # Plain files copied as they are; a start that moved a shipped file away gets it back at the next build.
-foreach(_tv_file application_name.txt settings/application_setting.ini settings/defaults.ini)
+foreach(_tv_file application_name.txt settings/application_setting.ini settings/defaults.ini help/index.html)
   add_custom_command(OUTPUT ${TELVARION_PROGRAM_DIR}/${_tv_file}
     COMMAND ${CMAKE_COMMAND} -E copy ${_tv_program_src}/${_tv_file} ${TELVARION_PROGRAM_DIR}/${_tv_file}
     DEPENDS ${_tv_program_src}/${_tv_file}
@@ -19,6 +20,7 @@ endforeach()
 install(FILES ${_tv_program_src}/application_name.txt DESTINATION ${TELVARION_INSTALL_DIR})
 install(FILES ${_tv_program_src}/settings/application_setting.ini ${_tv_program_src}/settings/defaults.ini
   DESTINATION ${TELVARION_INSTALL_DIR}/settings)
+install(FILES ${_tv_program_src}/help/index.html DESTINATION ${TELVARION_INSTALL_DIR}/help)
 
 # Themes: every folder under themes/ with a resources/ folder becomes one resources.rcc.
 file(GLOB _tv_themes LIST_DIRECTORIES true ${PROJECT_SOURCE_DIR}/themes/*)

@@ -75,6 +75,11 @@ Tesk::Core::Logging::RecordCapture& ApplicationTest::logs()
     return m_Environment.logs();
 }
 
+QString ApplicationTest::dataPath() const
+{
+    return m_Environment.dataPath();
+}
+
 ApplicationRun::Home::Home()
 {
     qputenv("XDG_CONFIG_HOME", (folder.path() + "/config").toUtf8());

@@ -57,6 +57,7 @@ protected:
 
     static Kivo::Simulation::Service& service();
     Tesk::Core::Logging::RecordCapture& logs();
+    QString dataPath() const;
 
     Application& m_App;
 

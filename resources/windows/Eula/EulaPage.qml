@@ -87,6 +87,7 @@ Window {
 
     TextButton {
         id: agreeButton
+        objectName: "agreeButton"
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 14
         anchors.right: cancelButton.left
@@ -100,6 +101,7 @@ Window {
 
     TextButton {
         id: cancelButton
+        objectName: "cancelButton"
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 14
         anchors.right: parent.right

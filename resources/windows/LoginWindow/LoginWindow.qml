@@ -87,6 +87,18 @@ Window {
         }
     }
 
+    // Shown for input, the caret waits in the first field still to fill.
+    function focusFirstEmptyField() {
+        if (state !== "signin")
+            return
+        if (showVyxField && vyxField.text.length === 0)
+            vyxField.forceActiveFocus()
+        else if (userBox.text.length === 0)
+            giveFocus(userSlot)
+        else if (passwordField.enabled)
+            passwordField.forceActiveFocus()
+    }
+
     function reportSelection(text) {
         textFieldActionsHandler.selectedText = text
     }
@@ -104,9 +116,20 @@ Window {
         function onRememberPasswordChanged() { rememberBox.checked = rootItem.rememberPasswordChecked }
         function onAutologinChanged() { autologinBox.checked = rootItem.autologinChecked }
         function onConfigsModelChanged() { logindialog.configCount = rootItem.configsNum() }
-        function onShowSignin() { logindialog.state = "signin" }
+        // Coming back to the input state, the fields take the caret once they are shown.
+        function onShowSignin() {
+            if (logindialog.state === "signin")
+                logindialog.focusFirstEmptyField()
+            else
+                logindialog.state = "signin"
+        }
         function onShowSigningin() { logindialog.state = "signingin" }
         function onShowSigningout() { logindialog.state = "signingout" }
+    }
+
+    Connections {
+        target: rootView
+        function onVisibleChanged() { if (rootView.visible) logindialog.focusFirstEmptyField() }
     }
 
     Connections {
@@ -188,6 +211,7 @@ Window {
 
         Item {
             id: userSlot
+            objectName: "userName"
             x: 1
             y: 1
             width: parent.width - 2
@@ -243,7 +267,7 @@ Window {
 
         BackgroundTextInput {
             id: passwordField
-        objectName: "passwordField"
+            objectName: "passwordField"
             x: 1
             y: 31
             width: parent.width - 2
@@ -293,6 +317,8 @@ Window {
         visible: opacity > 0
         enabled: logindialog.credentialsFilled && rememberBox.checked
         text: qsTr("Sign in automatically") + rootWindow.languageChangeProperty
+        // Without a remembered password there is nothing to sign in with: never ticked then.
+        onEnabledChanged: if (!enabled) { checked = false; rootItem.autologinChecked = false }
         onToggled: rootItem.autologinChecked = checked
         Keys.onTabPressed: logindialog.moveFocus(autologinBox, true)
         Keys.onBacktabPressed: logindialog.moveFocus(autologinBox, false)
@@ -334,6 +360,7 @@ Window {
 
     TextButton {
         id: signinButton
+        objectName: "signinButton"
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.leftMargin: 50
@@ -495,29 +522,32 @@ Window {
         },
         Transition {
             to: "signin"
-            ParallelAnimation {
-                NumberAnimation { target: vyxField; property: "opacity"; duration: 350 }
-                SequentialAnimation {
-                    PauseAnimation { duration: 200 }
-                    NumberAnimation { targets: [credentials, pwLink]; property: "opacity"; duration: 200 }
+            SequentialAnimation {
+                ParallelAnimation {
+                    NumberAnimation { target: vyxField; property: "opacity"; duration: 350 }
+                    SequentialAnimation {
+                        PauseAnimation { duration: 200 }
+                        NumberAnimation { targets: [credentials, pwLink]; property: "opacity"; duration: 200 }
+                    }
+                    SequentialAnimation {
+                        PauseAnimation { duration: 400 }
+                        NumberAnimation { targets: [userSlot, passwordField]; property: "opacity"; duration: 100 }
+                    }
+                    SequentialAnimation {
+                        PauseAnimation { duration: 200 }
+                        NumberAnimation { targets: [rememberBox, autologinBox]; property: "opacity"; duration: 400 }
+                    }
+                    SequentialAnimation {
+                        PauseAnimation { duration: 200 }
+                        NumberAnimation { target: configBox; property: "opacity"; duration: 400 }
+                    }
+                    SequentialAnimation {
+                        NumberAnimation { target: signinButton; property: "textOpacity"; to: 0; duration: 300 }
+                        PropertyAction { target: signinButton; property: "text" }
+                        NumberAnimation { target: signinButton; property: "textOpacity"; to: 1; duration: 300 }
+                    }
                 }
-                SequentialAnimation {
-                    PauseAnimation { duration: 400 }
-                    NumberAnimation { targets: [userSlot, passwordField]; property: "opacity"; duration: 100 }
-                }
-                SequentialAnimation {
-                    PauseAnimation { duration: 200 }
-                    NumberAnimation { targets: [rememberBox, autologinBox]; property: "opacity"; duration: 400 }
-                }
-                SequentialAnimation {
-                    PauseAnimation { duration: 200 }
-                    NumberAnimation { target: configBox; property: "opacity"; duration: 400 }
-                }
-                SequentialAnimation {
-                    NumberAnimation { target: signinButton; property: "textOpacity"; to: 0; duration: 300 }
-                    PropertyAction { target: signinButton; property: "text" }
-                    NumberAnimation { target: signinButton; property: "textOpacity"; to: 1; duration: 300 }
-                }
+                ScriptAction { script: logindialog.focusFirstEmptyField() }
             }
         }
     ]

@@ -79,6 +79,7 @@ Rectangle {
         Repeater {
             model: [ { label: qsTr("Sign Out"), exit: false }, { label: qsTr("Exit"), exit: true } ]
             delegate: Rectangle {
+                objectName: modelData.exit ? "exitButton" : "signOutButton"
                 width: 110
                 height: 30
                 radius: 3

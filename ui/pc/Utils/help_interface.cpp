@@ -5,6 +5,7 @@
 
 #include <Kivo/Settings.h>
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 #include <QUrlQuery>
@@ -30,7 +31,10 @@ QUrl HelpInterface::helpUrl(const QString& context)
 
     const QString language =
         Kivo::Settings(Kivo::Settings::ApplicationSettings).value(Constants::SettingsKey::LanguageActive).toString();
-    QUrl url(address);
+    // Help shipped with the program is named by its path in the program's folder.
+    QUrl url = QUrl(address).isRelative()
+        ? QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QLatin1Char('/') + address)
+        : QUrl(address);
     QUrlQuery query(url);
     query.addQueryItem("context", context);
     query.addQueryItem("lang", language);

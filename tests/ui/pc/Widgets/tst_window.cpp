@@ -274,6 +274,16 @@ void TestWindow::helpOpensConfiguredAddress()
     QCOMPARE(catcher.urls.size(), 1);
     QCOMPARE(catcher.urls.first(), QUrl("https://help.example/index.html?context=contacts&lang=de"));
     QDesktopServices::unsetUrlHandler("https");
+
+    // Help shipped beside the program is named by its path there.
+    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    Kivo::Settings(Kivo::Settings::DefaultSettings).setValue("defaults/help_file", "help/index.html");
+    Utils::HelpInterface::openHelp("contacts");
+    QDesktopServices::unsetUrlHandler("file");
+    QCOMPARE(catcher.urls.size(), 2);
+    QUrl shipped = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/help/index.html");
+    shipped.setQuery("context=contacts&lang=de");
+    QCOMPARE(catcher.urls.last(), shipped);
 }
 
 void TestWindow::headerIcon()

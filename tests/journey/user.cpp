@@ -1,0 +1,114 @@
+#include "journey/user.h"
+
+#include "libqml/window/qml_view.h"
+#include "libqml/window/qml_window.h"
+#include "ui/pc/libqml/scene_items.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QQuickItem>
+#include <QWindow>
+#include <QtTest>
+
+namespace Journey {
+
+namespace {
+
+QQuickItem* sceneRoot(const QML::Window* window)
+{
+    return window && window->view() ? window->view()->rootObject() : nullptr;
+}
+
+bool shown(const QQuickItem* item)
+{
+    return item->isVisible() && item->opacity() > 0 && item->width() > 0 && item->height() > 0;
+}
+
+} // namespace
+
+QQuickItem* User::item(const QML::Window* window, const QString& name)
+{
+    return SceneItems::find(sceneRoot(window),
+                            [&name](const QQuickItem* item) { return item->objectName() == name && shown(item); });
+}
+
+QString User::text(const QML::Window* window, const QString& name)
+{
+    const QQuickItem* found = item(window, name);
+    return found ? found->property("text").toString() : QString();
+}
+
+bool User::activate(QWidget* window)
+{
+    if (!window || !window->isVisible()) {
+        qWarning("The window to bring forward is not shown");
+        return false;
+    }
+    window->raise();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    // The offscreen platform keeps a hidden window as the focus window, so showing it again
+    // activates nothing; a window system would hand it the focus, as this does.
+    if (QApplication::activeWindow() != window->window())
+        QApplication::setActiveWindow(window->window());
+    return QApplication::activeWindow() == window->window();
+}
+
+bool User::click(QML::Window* window, const QString& name)
+{
+    const QQuickItem* target = item(window, name);
+    if (!target) {
+        qWarning() << "Nothing named" << name << "is shown to click";
+        return false;
+    }
+    if (!activate(window))
+        return false;
+    QWidget* view = window->view();
+    const QPoint centre =
+        target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    QWidget* receiver = view->childAt(centre);
+    if (!receiver)
+        receiver = view;
+    const QPoint position = receiver->mapFrom(view, centre);
+    QTest::mouseMove(receiver, position);
+    QTest::mouseClick(receiver, Qt::LeftButton, Qt::NoModifier, position);
+    return true;
+}
+
+bool User::type(const QString& text)
+{
+    QWidget* keyboard = QApplication::focusWidget();
+    if (!keyboard) {
+        qWarning() << "No widget has the keyboard focus to type" << text;
+        return false;
+    }
+    QTest::keyClicks(keyboard, text);
+    return true;
+}
+
+bool User::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* keyboard = QApplication::focusWidget();
+    if (!keyboard) {
+        qWarning() << "No widget has the keyboard focus to press" << key;
+        return false;
+    }
+    QTest::keyClick(keyboard, key, modifiers);
+    return true;
+}
+
+bool User::closeFromFrame(QWidget* window)
+{
+    QWindow* native = window ? window->windowHandle() : nullptr;
+    if (!native || !window->isVisible()) {
+        qWarning("The window to close is not shown");
+        return false;
+    }
+    // What a click on the frame's close button delivers: a close request to the native window.
+    QCloseEvent request;
+    QCoreApplication::sendEvent(native, &request);
+    return true;
+}
+
+} // namespace Journey

@@ -1,0 +1,43 @@
+#pragma once
+
+// What a person at the screen does, for the journey test: finds what to click by its name
+// in a window's scene, clicks where it is drawn, types into whatever has the keyboard
+// focus, and closes windows from their frame. Each step returns false, with a warning
+// that says why, when the screen does not offer it:
+//
+//     QVERIFY(Journey::User::click(login, "signinButton"));
+//     QVERIFY(Journey::User::type("alice"));
+
+#include <QString>
+#include <Qt>
+
+class QQuickItem;
+class QWidget;
+
+namespace QML {
+class Window;
+}
+
+namespace Journey {
+
+class User
+{
+public:
+    // The shown item of the window's scene with that object name; null when there is none.
+    static QQuickItem* item(const QML::Window* window, const QString& name);
+    // The text an item of the scene shows or holds.
+    static QString text(const QML::Window* window, const QString& name);
+
+    // Brings the window to the front and makes it the active one, as a click on it would.
+    static bool activate(QWidget* window);
+    // A left click on the middle of the named item, as drawn; a widget shown over the scene
+    // there (a combo box) receives it, as it would from the mouse.
+    static bool click(QML::Window* window, const QString& name);
+    // Keys go where the keyboard focus is, whatever the test expects.
+    static bool type(const QString& text);
+    static bool press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // The frame's close button: the window system's close request, not a call of close().
+    static bool closeFromFrame(QWidget* window);
+};
+
+} // namespace Journey
