@@ -43,6 +43,7 @@
 #include <Tesk/Core/Logging/ApacheLogger.h>
 
 #include <QAction>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDesktopWidget>
 #include <QFile>
@@ -58,6 +59,7 @@
 #include <QUrl>
 #include <QWebSettings>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -107,18 +109,37 @@ void writeQtRecord(QtMsgType type, const QMessageLogContext& context, const QStr
         << message;
 }
 
+// The program ends on a fatal message; its text must survive whether or not the log runs:
+// on stderr and in the crash record beside the log files.
+[[noreturn]] void recordFatalAndAbort(const QMessageLogContext& context, const QString& message)
+{
+    QByteArray line = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8() + " FATAL ";
+    if (context.file)
+        line += QByteArray(context.file) + ':' + QByteArray::number(context.line) + ' ';
+    line += "- " + message.toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+    std::fflush(stderr);
+    const QString folder = Tesk::Core::Logging::ApacheLogger::logFolder();
+    if (!folder.isEmpty()) {
+        QFile record(folder + QStringLiteral("/crash.log"));
+        if (record.open(QIODevice::Append))
+            record.write(line);
+    }
+    std::abort();
+}
+
 void qtMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (QCoreApplication::instance() && !QML::Logger::handleMessage(&context, message))
         writeQtRecord(type, context, message);
     if (type == QtFatalMsg)
-        std::abort();
+        recordFatalAndAbort(context, message);
 }
 
-void abortOnFatal(QtMsgType type, const QMessageLogContext&, const QString&)
+void abortOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtFatalMsg)
-        std::abort();
+        recordFatalAndAbort(context, message);
 }
 
 // Start-up failures are the start-up sequence's records, whichever helper notices them.
@@ -617,7 +638,9 @@ const Kivo::Configuration::Config* Application::config() const
 
 void Application::applyLoggingSetting()
 {
-    enableBasicLogging(Kivo::Settings(Kivo::Settings::ApplicationSettings).value(Key::LoggingEnabled, false).toBool());
+    const Kivo::Settings settings(Kivo::Settings::ApplicationSettings);
+    enableBasicLogging(settings.value(Key::LoggingEnabled, false).toBool());
+    enableAdvancedLogging(settings.value(Key::AdvancedLoggingEnabled, false).toBool());
 }
 
 void Application::enableBasicLogging(bool on)
@@ -633,6 +656,8 @@ void Application::enableBasicLogging(bool on)
 
 void Application::enableAdvancedLogging(bool on)
 {
+    // Per-event tracing is for those who asked for the detailed log.
+    Tesk::Core::Logging::ApacheLogger::setMinimumLevel(on ? Common::Logging::Trace : Common::Logging::Debug);
     emit advancedLoggingEnabled(on);
 }
 

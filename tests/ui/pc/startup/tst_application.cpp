@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -110,6 +111,8 @@ private slots:
     void loggingFollowsStoredChoice_data();
     void loggingFollowsStoredChoice();
     void qtMessagesRoutedThroughQmlLoggerFirst();
+    void fatalMessageReachesStderrAndCrashRecord_data();
+    void fatalMessageReachesStderrAndCrashRecord();
     void clearingLogsAlwaysAnnounced();
     void aboutShownOnce();
     void preferencesPageOnlyWhenOpening();
@@ -408,6 +411,56 @@ void ApplicationTest::qtMessagesRoutedThroughQmlLoggerFirst()
     QCOMPARE(scene, 1);
 }
 
+namespace {
+
+// Set for the copy of this test program that dies of a fatal message with the log
+// switch as the row says; names the log folder.
+constexpr const char* FatalLogFolderVariable = "TELVARION_TEST_FATAL_LOG_FOLDER";
+constexpr const char* FatalLoggingVariable = "TELVARION_TEST_FATAL_LOGGING";
+
+int dieOfFatalMessage(int argc, char** argv)
+{
+    Application application(argc, argv);
+    Tesk::Core::Logging::ApacheLogger::setLogFolder(qEnvironmentVariable(FatalLogFolderVariable));
+    TestSupport::Environment env;
+    const bool logging = qEnvironmentVariableIntValue(FatalLoggingVariable) == 1;
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::LoggingEnabled, logging);
+    application.enableBasicLogging(true);
+    qFatal("Object destroyed while one of its handlers is in progress: %s", "the test's");
+    return 0;
+}
+
+} // namespace
+
+void ApplicationTest::fatalMessageReachesStderrAndCrashRecord_data()
+{
+    QTest::addColumn<bool>("logging");
+    QTest::newRow("logging off") << false;
+    QTest::newRow("logging on") << true;
+}
+
+void ApplicationTest::fatalMessageReachesStderrAndCrashRecord()
+{
+    QFETCH(bool, logging);
+    const QTemporaryDir logs;
+    QProcess dying;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(FatalLogFolderVariable, logs.path());
+    environment.insert(FatalLoggingVariable, logging ? "1" : "0");
+    dying.setProcessEnvironment(environment);
+    dying.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(dying.waitForFinished(30000));
+
+    QCOMPARE(dying.exitStatus(), QProcess::CrashExit);
+    const QString text = "Object destroyed while one of its handlers is in progress: the test's";
+    QVERIFY2(QString::fromUtf8(dying.readAllStandardError()).contains(text), "not on stderr");
+    QFile record(logs.filePath("crash.log"));
+    QVERIFY(record.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(record.readAll()).contains(" FATAL "));
+    record.seek(0);
+    QVERIFY(QString::fromUtf8(record.readAll()).contains(text));
+}
+
 void ApplicationTest::clearingLogsAlwaysAnnounced()
 {
     TestSupport::Environment env;
@@ -520,6 +573,8 @@ void ApplicationTest::missingThemeEndsStartUp()
 
 int main(int argc, char* argv[])
 {
+    if (qEnvironmentVariableIsSet(FatalLogFolderVariable))
+        return dieOfFatalMessage(argc, argv);
     Q_INIT_RESOURCE(telvarion_ui);
     QTemporaryDir sockets;
     qputenv("TMPDIR", sockets.path().toUtf8());

@@ -32,6 +32,10 @@ View::View(QWidget* parent)
     connect(m_IdleOnMoveTimer, &QTimer::timeout, this, &View::idleOnMoveTimeout);
 
     connect(quickWindow(), &QQuickWindow::activeFocusItemChanged, this, &View::followSceneFocus);
+    // A style that goes before the view (at exit) takes the scene with it: a binding left
+    // behind would read the style's colours from null.
+    if (m_Style)
+        connect(m_Style, &QObject::destroyed, this, [this] { setSource(QUrl()); });
 
     QQmlContext* context = rootContext();
     context->setContextProperty(Constants::ContextProperty::RootView, this);

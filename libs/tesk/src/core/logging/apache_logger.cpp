@@ -112,6 +112,16 @@ bool ApacheLogger::CopyLogConfiguration(const QString& from, const QString& to)
     return copied;
 }
 
+void ApacheLogger::setMinimumLevel(unsigned short level)
+{
+    LogCore::instance().setMinimumLevel(level);
+}
+
+unsigned short ApacheLogger::minimumLevel()
+{
+    return LogCore::instance().minimumLevel();
+}
+
 void ApacheLogger::setLogFolder(const QString& folder)
 {
     LogCore::instance().setFolder(folder);

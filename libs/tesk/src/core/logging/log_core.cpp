@@ -33,7 +33,7 @@ void LogCore::write(const Record& record)
     QMutexLocker locker(&m_Mutex);
     for (Base* sink : m_Sinks)
         sink->write(record);
-    if (!m_Running && !m_MirrorToStderr)
+    if ((!m_Running && !m_MirrorToStderr) || record.level < m_MinimumLevel)
         return;
     QByteArray line = formatRecord(record).toUtf8();
     line.append('\n');
@@ -43,6 +43,18 @@ void LogCore::write(const Record& record)
     }
     if (m_Running)
         m_File.write(line);
+}
+
+void LogCore::setMinimumLevel(unsigned short level)
+{
+    QMutexLocker locker(&m_Mutex);
+    m_MinimumLevel = level;
+}
+
+unsigned short LogCore::minimumLevel() const
+{
+    QMutexLocker locker(&m_Mutex);
+    return m_MinimumLevel;
 }
 
 void LogCore::addSink(Base* sink)

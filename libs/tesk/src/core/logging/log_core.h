@@ -39,6 +39,8 @@ public:
     qint64 maxFileSize() const;
     void setMaxFiles(int files);
     int maxFiles() const;
+    void setMinimumLevel(unsigned short level);
+    unsigned short minimumLevel() const;
 
 private:
     LogCore();
@@ -48,6 +50,7 @@ private:
     RotatingLogFile m_File;
     bool m_Running = true;
     bool m_MirrorToStderr = false;
+    unsigned short m_MinimumLevel = LevelDebug;
 };
 
 } // namespace Logging

@@ -44,6 +44,7 @@ private slots:
     void writesFormattedLineToFile();
     void rotatesBySize();
     void stopAndRestart();
+    void traceReachesTheFileOnlyWhenAsked();
     void clearLogs();
     void copiesLogConfiguration();
     void traceScopeAndBacktrace();
@@ -198,6 +199,23 @@ void TestApacheLogger::stopAndRestart()
     QVERIFY(!file.contains(QStringLiteral("while stopped")));
     QVERIFY(file.contains(QStringLiteral("after")));
     // Test sinks see everything, stopped or not.
+    QCOMPARE(capture.records().size(), 3);
+}
+
+void TestApacheLogger::traceReachesTheFileOnlyWhenAsked()
+{
+    RecordCapture capture;
+    const auto trace = [](const char* text) { ApacheLogger("tests/logging", 1, "trace", LevelTrace, "AppLogger") << text; };
+    trace("quiet by default");
+    logInfo(QStringLiteral("informed"));
+    ApacheLogger::setMinimumLevel(LevelTrace);
+    trace("traced on request");
+    ApacheLogger::setMinimumLevel(LevelDebug);
+
+    const QString file = fileLines(ApacheLogger::currentLogFile()).join(QLatin1Char('\n'));
+    QVERIFY(!file.contains(QStringLiteral("quiet by default")));
+    QVERIFY(file.contains(QStringLiteral("informed")));
+    QVERIFY(file.contains(QStringLiteral("traced on request")));
     QCOMPARE(capture.records().size(), 3);
 }
 

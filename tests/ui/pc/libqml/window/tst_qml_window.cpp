@@ -42,6 +42,7 @@ private slots:
     void openMenu();
     void publishesItselfToTheScene();
     void mouseActivityEndsIdleness();
+    void sceneGoesWithAStyleThatGoesFirst();
 
 private:
     QString writeScene(const QString& rootProperties) const;
@@ -240,6 +241,21 @@ void QmlWindowTest::mouseActivityEndsIdleness()
     view->timeout();
     view->setIdleTimeout(-1);
     QVERIFY(!view->idle());
+}
+
+void QmlWindowTest::sceneGoesWithAStyleThatGoesFirst()
+{
+    // The program's style goes at exit, where a window may still be there.
+    auto* leaving = new QML::Style(nullptr);
+    {
+        LimitedWindow window;
+        QVERIFY(window.loadQML(QStringLiteral("qrc:/controls/TextButton.qml")));
+        QVERIFY(window.view()->rootObject());
+        delete leaving;
+        // The guard of the environment fails the test on a binding that read the style from null.
+        QVERIFY(!window.view()->rootObject());
+    }
+    new QML::Style(nullptr);
 }
 
 QTEST_MAIN(QmlWindowTest)

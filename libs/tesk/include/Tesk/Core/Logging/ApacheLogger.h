@@ -41,6 +41,10 @@ public:
     static qint64 maxFileSize();
     static void setMaxFiles(int files);
     static int maxFiles();
+    // Records below the level stay out of the files (and the stderr mirror); by default the
+    // trace level (0) does. Sinks such as RecordCapture see every record.
+    static void setMinimumLevel(unsigned short level);
+    static unsigned short minimumLevel();
 
     static QString configurationFileName();
 
