@@ -123,6 +123,8 @@ private slots:
 
     void addinFollowsSignInAndSignOut();
     void addinHearsWhenTheServiceEndsTheSession();
+    void contactPresenceReachesTheAddinAsItsState_data();
+    void contactPresenceReachesTheAddinAsItsState();
     void addinCommandsBecomeSignals_data();
     void addinCommandsBecomeSignals();
     void addinFollowsACallAndDrivesIt();
@@ -250,6 +252,40 @@ void AddinLinkTest::addinFollowsSignInAndSignOut()
     connectAddin();
     QTRY_VERIFY(connector->connected());
     QCOMPARE(listedConnector(), connector);
+}
+
+void AddinLinkTest::contactPresenceReachesTheAddinAsItsState_data()
+{
+    // The client's internal presence of a contact and the state the add-in's API names:
+    // 0 offline, 1 available, 3 away, 5 busy, 6 busy in a call, 7 busy in a meeting.
+    QTest::addColumn<int>("internal");
+    QTest::addColumn<int>("state");
+    const struct
+    {
+        const char* name;
+        int internal;
+        int state;
+    } rows[] = {{"pending", 1, 0},          {"offline", 2, 0},         {"offline too", 3, 0},
+                {"away", 4, 3},             {"away last", 6, 3},       {"available", 7, 1},
+                {"on the desk phone", 8, 1}, {"on the mobile", 9, 1},  {"available too", 10, 1},
+                {"busy", 11, 5},            {"in a meeting", 12, 7},   {"in a meeting too", 13, 7},
+                {"in a call", 14, 6},       {"in a call too", 15, 6},  {"busy too", 16, 5},
+                {"do not disturb", 18, 5},  {"do not disturb last", 19, 5}};
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << row.internal << row.state;
+}
+
+void AddinLinkTest::contactPresenceReachesTheAddinAsItsState()
+{
+    QFETCH(int, internal);
+    QFETCH(int, state);
+    connectAddin();
+    signIn();
+    QVERIFY(addinSees("state 2"));
+    QCOMPARE(m_Api->receiveEvents(TelvarionApi::EventContacts), TelvarionApi::ResultOk);
+    QVERIFY(Kivo::Simulation::Control(service()).injectPresenceChange(2, internal, "note"));
+    QVERIFY(addinSees(QString("presence 2 %1 note").arg(state)));
+    m_Controller->Uninitialize();
 }
 
 void AddinLinkTest::addinHearsWhenTheServiceEndsTheSession()

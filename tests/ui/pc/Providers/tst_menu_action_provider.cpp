@@ -46,6 +46,8 @@ private slots:
     void applicationMenuOrder();
     void sessionDecidesParkedCallMenu_data();
     void sessionDecidesParkedCallMenu();
+    void callRetrievalActionsFollowTheirItems_data();
+    void callRetrievalActionsFollowTheirItems();
     void displayOptionsHiddenByConfiguration();
     void sortChecksFollowSettings();
     void guestCopyReleasedWhenServerSilent();
@@ -134,6 +136,46 @@ void MenuActionProviderTest::sessionDecidesParkedCallMenu()
     QVERIFY(!provider->action(TestCall)->isVisible());
     QVERIFY(!provider->action(UpdateEmergencyAddress)->isVisible());
     QVERIFY(!provider->action(CopyGuestJoinLink)->isVisible());
+}
+
+void MenuActionProviderTest::callRetrievalActionsFollowTheirItems_data()
+{
+    // Configuration items 85 (call retrieval), 80 (parked calls), 388 (parked calls on the
+    // phone), 79 (pull call); each row switches one off, so that no two are mistaken.
+    QTest::addColumn<QHash<int, QVariant>>("items");
+    QTest::addColumn<bool>("retrieve");
+    QTest::addColumn<bool>("retrieveWithPhone");
+    QTest::addColumn<bool>("pull");
+    const auto items = [](bool retrieval, bool parked, bool withPhone, bool pull) {
+        return QHash<int, QVariant>{{85, retrieval}, {80, parked}, {388, withPhone}, {79, pull}};
+    };
+    QTest::newRow("all on") << items(true, true, true, true) << true << true << true;
+    QTest::newRow("retrieval off") << items(false, true, true, true) << false << true << false;
+    QTest::newRow("parked calls off") << items(true, false, true, true) << false << false << true;
+    QTest::newRow("phone off") << items(true, true, false, true) << true << false << true;
+    QTest::newRow("pull off") << items(true, true, true, false) << true << true << false;
+}
+
+void MenuActionProviderTest::callRetrievalActionsFollowTheirItems()
+{
+    using Items = QHash<int, QVariant>;
+    QFETCH(Items, items);
+    QFETCH(bool, retrieve);
+    QFETCH(bool, retrieveWithPhone);
+    QFETCH(bool, pull);
+    TestSupport::Environment env;
+    Kivo::Configuration::Config::Document document;
+    document.name = "Test";
+    document.items = items;
+    Kivo::Configuration::Config config("config_test.xml", document);
+    Kivo::Sessions::SessionManagerBase session("user@example.com", "User", &config, nullptr);
+    QScopedPointer<Providers::MenuActionProvider> provider(Providers::MenuActionProvider::create(nullptr));
+
+    provider->updateForSession(&session);
+
+    QCOMPARE(provider->action(RetrieveParkedCall)->isVisible(), retrieve);
+    QCOMPARE(provider->action(RetrieveParkedCallWithPhone)->isVisible(), retrieveWithPhone);
+    QCOMPARE(provider->action(PullCall)->isVisible(), pull);
 }
 
 void MenuActionProviderTest::displayOptionsHiddenByConfiguration()

@@ -343,19 +343,34 @@ void ApplicationSessionTest::forcedSignOutDeletesMainWindowBeforeItsMessage()
 
 void ApplicationSessionTest::sessionClosedByServerLeavesIdleLoginWindow()
 {
-    Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::LoginAutologin, true);
-    Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::LoginSavePassword, true);
-    signIn();
+    // The user asked for both; the sign-in stores them with the password.
+    QML::LoginWindow* login = m_App.loginWindow();
+    login->setUsername(DemoUser);
+    login->setPassword(DemoPassword);
+    login->setRememberPasswordChecked(true);
+    login->setAutologinChecked(true);
+    login->onSigninClicked();
+    QTRY_VERIFY(m_App.mainWindow() && m_App.mainWindow()->isVisible());
+    const Kivo::Settings settings(Kivo::Settings::ApplicationSettings);
+    QVERIFY(settings.value(Constants::SettingsKey::LoginAutologin).toBool());
+    QVERIFY(settings.value(Constants::SettingsKey::LoginSavePassword).toBool());
+
     QSignalSpy states(client(), &Kivo::Client::sessionStateChange);
     service().signOut();
     QTRY_VERIFY(m_App.loginWindow() && m_App.loginWindow()->isVisible());
     QVERIFY(!m_App.session());
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-    QVERIFY(m_App.loginWindow()->isIdle());
+    // Everything for an automatic sign-in is there, and still it does not happen.
+    QCOMPARE(login->password(), QString(DemoPassword));
+    QVERIFY(login->autologinChecked());
+    QTest::qWait(50);
+    QVERIFY(login->isIdle());
+    QVERIFY(!service().isSignedIn());
     for (const QList<QVariant>& state : qAsConst(states))
         QVERIFY(state.at(1).value<SessionManagerBase::State>() != SessionManagerBase::DetectingProxy);
+    login->setAutologinChecked(false);
+    login->setRememberPasswordChecked(false);
     Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::LoginAutologin, false);
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).setValue(Constants::SettingsKey::LoginSavePassword, false);
 }
 
 void ApplicationSessionTest::clientApiConnectionsSurviveSignIn()
@@ -532,10 +547,18 @@ void ApplicationSessionTest::callSettingsOnlySession()
     QCOMPARE(m_App.loginWindow(), login.data());
     QVERIFY(!login->isVisible());
 
-    // Closing the only window signs the user out and shows the same login window again.
-    callSettings->close();
-    QTRY_VERIFY(!client()->getSession() && !service().isSignedIn());
-    QTRY_VERIFY(m_App.loginWindow() && m_App.loginWindow()->isVisible());
+    // Closing the only window signs the user out and shows the same login window again,
+    // while the program's event loop goes on: closing the last window does not end it.
+    QTimer::singleShot(0, callSettings, &QWidget::close);
+    QTimer signedOut;
+    connect(&signedOut, &QTimer::timeout, [&] {
+        if (!client()->getSession() && !service().isSignedIn() && m_App.loginWindow()
+            && m_App.loginWindow()->isVisible())
+            QCoreApplication::exit(7);
+    });
+    signedOut.start(10);
+    QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QApplication::exec(), 7);
     QCOMPARE(m_App.loginWindow(), login.data());
     QVERIFY(!m_App.mainWindow());
 }
