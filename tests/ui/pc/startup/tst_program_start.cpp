@@ -17,6 +17,7 @@ private slots:
     void cleanup();
     void firstStartMovesUiSettingsAndRegistersScheme();
     void secondStartHandsOverAndEnds();
+    void failedStartEndsWithCodeOne();
 
 private:
     QString registryText() const;
@@ -95,6 +96,23 @@ void ProgramStartTest::secondStartHandsOverAndEnds()
     // The second start never initialised: one start-up in the log.
     QCOMPARE(m_Copy->logText().count("Application initialization is complete"), 1);
     QCOMPARE(m_Copy->logText().count("Unable to find crash reporting application. Crash reporting will be unavailable."), 1);
+}
+
+void ProgramStartTest::failedStartEndsWithCodeOne()
+{
+    // A program folder without its settings folder: start-up shows why and gives up.
+    const QDir program(m_Root->filePath("broken"));
+    QVERIFY(program.mkpath("."));
+    QVERIFY(QFile::copy(ANSWERED_PROGRAM, program.filePath("Telvarion")));
+    QVERIFY(QFile::copy(QDir(TEST_PROGRAM_DIR).filePath("application_name.txt"), program.filePath("application_name.txt")));
+
+    QProcess start;
+    start.setProcessEnvironment(environment());
+    start.start(program.filePath("Telvarion"), QStringList());
+    QVERIFY(start.waitForFinished(60000));
+    QCOMPARE(start.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(start.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(start.readAllStandardOutput()), QString("message: Telvarion: UI setting error\n"));
 }
 
 QTEST_GUILESS_MAIN(ProgramStartTest)
