@@ -1,5 +1,6 @@
 #include "journey/user.h"
 
+#include "Dialogs/message_window.h"
 #include "libqml/components/eula/eula_dialog.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
@@ -9,6 +10,9 @@
 #include <Kivo/Simulation/Service.h>
 
 #include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QFile>
 #include <QProcess>
 #include <QQuickItem>
@@ -58,6 +62,15 @@ protected:
         return main && main->isVisible() ? main : nullptr;
     }
 
+    static Dialogs::MessageWindow* shownMessage()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* message = qobject_cast<Dialogs::MessageWindow*>(widget); message && message->isVisible())
+                return message;
+        }
+        return nullptr;
+    }
+
     // The item has the caret and the keys go to it.
     static bool hasKeyboardFocus(QML::Window* window, const QString& name)
     {
@@ -99,6 +112,7 @@ private slots:
     void newUserAcceptsTheAgreement();
     void signsInWithTabBetweenTheFields();
     void signsOutWithTheMainWindowsButton();
+    void mistypedPasswordIsToldAndTypedAgain();
     void signsInAgainWithReturnRememberingThePassword();
     void closedMainWindowComesBackWithASecondStart();
     void f1OpensTheHelpOfTheView();
@@ -162,6 +176,32 @@ void JourneyTest::signsOutWithTheMainWindowsButton()
     // The name stays for the next sign-in; the caret waits in the password.
     QCOMPARE(login->username(), QString("alice"));
     QTRY_VERIFY(hasKeyboardFocus(login, "passwordField"));
+}
+
+void JourneyTest::mistypedPasswordIsToldAndTypedAgain()
+{
+    QML::LoginWindow* login = shownLoginWindow();
+    QVERIFY(login);
+    QVERIFY(User::type("Demo-12345"));
+    QVERIFY(User::press(Qt::Key_Return));
+
+    Dialogs::MessageWindow* message = nullptr;
+    QTRY_VERIFY((message = shownMessage()));
+    QCOMPARE(message->windowTitle(), QString("Invalid User"));
+    QCOMPARE(message->findChild<QLabel*>("messageText")->text(), QString("Authentication failed"));
+    QVERIFY(!message->findChild<QLabel*>("icon")->isVisible());
+    QPushButton* ok = message->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    QVERIFY(User::activate(message));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QTRY_VERIFY(!shownMessage());
+
+    // Back to the same window, the name kept, nothing ticked that cannot apply.
+    QCOMPARE(shownLoginWindow(), login);
+    QCOMPARE(login->username(), QString("alice"));
+    QVERIFY(!login->autologinChecked());
+    QVERIFY(User::activate(login));
+    QTRY_VERIFY(hasKeyboardFocus(login, "passwordField"));
+    QVERIFY(!service().isSignedIn());
 }
 
 void JourneyTest::signsInAgainWithReturnRememberingThePassword()

@@ -75,10 +75,13 @@ void Application::signin(const QString& userName, const QString& password, const
 
     UserCredentials credentials;
     CredentialsData data;
-    if (manager->getCredentials(type, fullName, credentials))
+    if (manager->getCredentials(type, fullName, credentials)) {
         data = credentials.getData(type);
-    else
+    } else {
         credentials.setUsername(fullName);
+        // The name the login window lists for this user from now on.
+        data.setDisplayname(fullName);
+    }
     data.setDefaultDomain(defaultDomain);
     data.setPassword(password);
     data.setDmUrl(dmUrl);

@@ -2,12 +2,15 @@
 
 #include "common/connect_check.h"
 #include "common/logging.h"
+#include "libqml/utils/style.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QHash>
+#include <QIcon>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -45,6 +48,30 @@ const ButtonText s_ButtonTexts[] = {
     {QDialogButtonBox::Retry, QT_TRANSLATE_NOOP("Dialogs::MessageWindow", "Retry")},
     {QDialogButtonBox::Ignore, QT_TRANSLATE_NOOP("Dialogs::MessageWindow", "Ignore")},
 };
+
+// The program's look for its message boxes: white, the style's text colour and font, the
+// brand's buttons; a button that declines is grey.
+const QString MessageCss = QStringLiteral(
+    "QWidget#popupWindow, QDialog#messageWindowDialog { background: %%colors:whiteBackground%%; }"
+    "QLabel#messageText, QCheckBox { color: %%colors:darkText%%; font-family: \"%%font:defaultFontFamily%%\";"
+    " font-size: 13px; }"
+    "QDialogButtonBox QPushButton { background: %%colors:defaultButton%%; color: %%colors:whiteText%%;"
+    " font-family: \"%%font:defaultFontFamily%%\"; font-size: 13px; font-weight: bold; border: none;"
+    " border-radius: 4px; min-width: 90px; min-height: 28px; padding: 0px 14px; }"
+    "QDialogButtonBox QPushButton:hover, QDialogButtonBox QPushButton:focus { background: %%colors:hoverButton%%; }"
+    "QDialogButtonBox QPushButton#noButton, QDialogButtonBox QPushButton#cancelButton {"
+    " background: %%colors:listSecondLineText%%; }"
+    "QDialogButtonBox QPushButton#noButton:hover, QDialogButtonBox QPushButton#noButton:focus,"
+    " QDialogButtonBox QPushButton#cancelButton:hover, QDialogButtonBox QPushButton#cancelButton:focus {"
+    " background: %%colors:darkText%%; }");
+
+QString styledMessageCss()
+{
+    QString css = MessageCss;
+    if (const QML::Style* style = QML::Style::instance())
+        style->replaceCssWithStyle(css);
+    return css;
+}
 
 // Filled only by windows in exec mode, emptied by the blocking operations.
 QHash<const MessageWindow*, QDialogButtonBox::StandardButton>& clickedButtons()
@@ -94,9 +121,10 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
         CHECKED_CONNECT(m_ButtonBox, SIGNAL(clicked(QAbstractButton*)), this, SLOT(clicked(QAbstractButton*)));
     CHECKED_CONNECT(m_NeverAskAgainBox, SIGNAL(stateChanged(int)), this, SLOT(newerAskAgainStateChanged(int)));
 
+    setStyleSheet(styledMessageCss());
+    translateTexts();
     adjustSize();
     resizeUpdate();
-    translateTexts();
 }
 
 MessageWindow::~MessageWindow()
@@ -119,13 +147,15 @@ void MessageWindow::setupForm()
     auto* layout = new QVBoxLayout(m_Dialog);
     layout->setObjectName("verticalLayout");
     layout->setSpacing(12);
-    layout->setContentsMargins(9, 9, 9, 9);
+    layout->setContentsMargins(18, 18, 18, 14);
 
     auto* messageRow = new QHBoxLayout();
     messageRow->setObjectName("horizontalLayout");
     messageRow->setSpacing(2);
     m_Icon = new QLabel(m_Dialog);
     m_Icon->setObjectName("icon");
+    // Shown only with a picture: an empty slot would push the text aside.
+    m_Icon->hide();
     messageRow->addWidget(m_Icon);
     auto* textColumn = new QVBoxLayout();
     textColumn->setObjectName("verticalLayout_2");
@@ -135,7 +165,8 @@ void MessageWindow::setupForm()
     m_MessageText->setObjectName("messageText");
     m_MessageText->setScaledContents(false);
     m_MessageText->setWordWrap(true);
-    m_MessageText->setIndent(9);
+    m_MessageText->setIndent(0);
+    m_MessageText->setMinimumWidth(300);
     m_MessageText->setTextInteractionFlags(Qt::NoTextInteraction);
     textColumn->addWidget(m_MessageText);
     messageRow->addLayout(textColumn);
@@ -166,8 +197,11 @@ void MessageWindow::translateTexts()
 {
     m_NeverAskAgainBox->setText(tr("Never ask again"));
     for (const ButtonText& entry : s_ButtonTexts) {
-        if (QPushButton* button = m_ButtonBox->button(entry.button))
+        if (QPushButton* button = m_ButtonBox->button(entry.button)) {
             button->setText(tr(entry.text));
+            // The platform's stock pictures do not belong on the brand's buttons.
+            button->setIcon(QIcon());
+        }
     }
 }
 
@@ -201,9 +235,14 @@ void MessageWindow::closeAfter(int ms)
 
 void MessageWindow::setVisible(bool visible)
 {
+    const bool appearing = visible && !isVisible();
     PopupWindow::setVisible(visible);
-    if (visible)
-        move(pos());
+    // A message belongs over the window the user is looking at.
+    if (appearing && !parentWidget()) {
+        const QWidget* over = QApplication::activeWindow();
+        if (over && over != this)
+            move(over->frameGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
 }
 
 void MessageWindow::clicked(QAbstractButton* button)

@@ -1,5 +1,6 @@
 #include "Dialogs/message_window.h"
 #include "Utils/windowmanager.h"
+#include "libqml/utils/style.h"
 
 #include <Kivo/Settings.h>
 
@@ -78,6 +79,7 @@ private slots:
     void neverAskAgainSignalPairs();
     void closingByFrameEmitsOnlyClosed();
     void formNamesAndTexts();
+    void looksLikeTheProgram();
     void modalCannotMinimize();
     void showInformationWaitsForDelay();
     void blockingReportsClickedButton();
@@ -190,6 +192,23 @@ void TestMessageWindow::formNamesAndTexts()
     QVERIFY(window.findChild<QPushButton*>("cancelButton"));
     for (const auto& entry : texts)
         QVERIFY2(buttonOf(&window, entry.first) && buttonOf(&window, entry.first)->text() == entry.second, qPrintable(entry.second));
+}
+
+void TestMessageWindow::looksLikeTheProgram()
+{
+    QML::Style style(nullptr);
+    MessageWindow* shown = MessageWindow::showCritical("Invalid User", "Authentication failed", false);
+    // No empty picture slot pushes the text aside; the platform's stock pictures stay off the buttons.
+    QVERIFY(!shown->findChild<QLabel*>("icon")->isVisible());
+    QAbstractButton* ok = buttonOf(shown, QDialogButtonBox::Ok);
+    QVERIFY(ok->icon().isNull());
+    // The brand's colours and font, filled in from the style.
+    const QString css = shown->styleSheet();
+    QVERIFY(css.contains(style.color("defaultButton").name(), Qt::CaseInsensitive));
+    QVERIFY(css.contains(style.fontFamily().toString()));
+    QVERIFY(!css.contains("%%"));
+    QCOMPARE(ok->palette().color(QPalette::Button).name(), style.color("defaultButton").name());
+    delete shown;
 }
 
 void TestMessageWindow::modalCannotMinimize()

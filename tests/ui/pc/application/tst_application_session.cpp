@@ -643,6 +643,8 @@ void ApplicationSessionTest::signInStoresWhatWasTyped()
     QVERIFY(manager->getCredentials(manager->loginType(), stored, record));
     QCOMPARE(record.getData(manager->loginType()).isDefaultDomain(), defaultDomain);
     QCOMPARE(record.getData(manager->loginType()).getPassword(), QString(DemoPassword));
+    // The login window lists the user under this name from now on.
+    QCOMPARE(record.getData(manager->loginType()).getDisplayname(), stored);
     QCOMPARE(manager->savePassword(), remember);
     QCOMPARE(Kivo::Settings::getLoginUsername(manager, false), typed);
     QTRY_VERIFY(m_App.mainWindow() && m_App.mainWindow()->isVisible());

@@ -3,6 +3,8 @@
 #include <QChildEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace QML {
 
@@ -21,6 +23,36 @@ bool isReturn(const QEvent* event)
 ComboBox::ComboBox(QWidget* parent)
     : QComboBox(parent)
 {
+    // The entries take the style sheet's item rules (height, padding, hover) only through a
+    // styled delegate.
+    setItemDelegate(new QStyledItemDelegate(this));
+    followModel();
+}
+
+void ComboBox::showPopup()
+{
+    if (count() > 0)
+        QComboBox::showPopup();
+}
+
+void ComboBox::followModel()
+{
+    QAbstractItemModel* entries = model();
+    connect(entries, &QAbstractItemModel::rowsInserted, this, &ComboBox::followItemCount, Qt::UniqueConnection);
+    connect(entries, &QAbstractItemModel::rowsRemoved, this, &ComboBox::followItemCount, Qt::UniqueConnection);
+    connect(entries, &QAbstractItemModel::modelReset, this, &ComboBox::followItemCount, Qt::UniqueConnection);
+    followItemCount();
+}
+
+void ComboBox::followItemCount()
+{
+    const bool hasItems = count() > 0;
+    if (property("hasItems").isValid() && property("hasItems").toBool() == hasItems)
+        return;
+    setProperty("hasItems", hasItems);
+    // A property the style sheet selects on takes effect once the widget is polished again.
+    style()->unpolish(this);
+    style()->polish(this);
 }
 
 bool ComboBox::event(QEvent* event)

@@ -17,6 +17,12 @@ public:
 
     void setReportsReturn(bool reports) { m_ReportsReturn = reports; }
 
+    // An empty list has nothing to offer: no pop-up opens, and the "hasItems" property that
+    // the style sheets read hides the arrow.
+    void showPopup() override;
+    // Call after giving the box another model, so that the arrow follows its rows.
+    void followModel();
+
 signals:
     void focusIn();
     void focusOut();
@@ -34,6 +40,7 @@ protected:
 private:
     // True when the event was a context menu or a focus key and has been dealt with.
     bool swallow(QEvent* event);
+    void followItemCount();
 
     bool m_ReportsReturn = false;
 };

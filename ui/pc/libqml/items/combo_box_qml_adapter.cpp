@@ -154,6 +154,7 @@ void QComboBoxQmlAdapter::setModel(QAbstractItemModel* model)
     m_ComboBox->clear();
     ASSERT_RETURN(model);
     m_ComboBox->setModel(model);
+    m_ComboBox->followModel();
 }
 
 void QComboBoxQmlAdapter::setMaximumWidth(int width)
@@ -257,12 +258,18 @@ namespace {
 const QString LoginComboFallbackCss = QStringLiteral(
     "QComboBox { border: none; background: %%colors:inputFieldBackground%%; color: %%colors:loginDarkText%%;"
     " font-family: \"%%font:defaultFontFamily%%\"; font-size: 12px; padding-left: 7px;"
-    " selection-background-color: %%colors:loginHighlightText%%; }"
+    " selection-background-color: %%colors:loginHighlightText%%; selection-color: %%colors:whiteText%%; }"
     "QComboBox::drop-down { border: none; width: 18px; }"
     "QComboBox::down-arrow { image: url(:/windows/LoginWindow/combo_arrow.png); }"
-    "QComboBox QAbstractItemView { border: 1px solid %%colors:loginDivider%%;"
+    // No remembered names: nothing to drop down.
+    "QComboBox[hasItems=\"false\"]::drop-down { width: 0px; }"
+    "QComboBox[hasItems=\"false\"]::down-arrow { image: none; }"
+    "QComboBox QAbstractItemView { border: 1px solid %%colors:loginDivider%%; outline: none; padding: 2px 0px;"
     " background: %%colors:inputFieldBackground%%; color: %%colors:loginDarkText%%;"
-    " selection-background-color: %%colors:loginHighlightText%%; }");
+    " font-family: \"%%font:defaultFontFamily%%\"; font-size: 12px; }"
+    "QComboBox QAbstractItemView::item { min-height: 24px; padding-left: 7px; border: none; }"
+    "QComboBox QAbstractItemView::item:hover, QComboBox QAbstractItemView::item:selected {"
+    " background: %%colors:lightActiveBackground%%; color: %%colors:loginDarkText%%; }");
 
 // What every named element does after the base is built.
 void finishNamed(QComboBoxQmlAdapter* adapter)

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QQuickItem>
 #include <QTimer>
+#include <QStringListModel>
 #include <QtTest>
 
 namespace {
@@ -52,6 +53,7 @@ private slots:
     void findText();
     void setItemsKeepsTypedText();
     void rightClickAndFocusKeysStayInTheWidget();
+    void emptyListHasNothingToDropDown();
 
 private:
     QScopedPointer<TestSupport::Environment> m_Env;
@@ -214,6 +216,27 @@ void ComboBoxQmlAdapterTest::rightClickAndFocusKeysStayInTheWidget()
     QCOMPARE(tab.count(), 1);
     QCOMPARE(backtab.count(), 1);
     QVERIFY(box->hasFocus());
+}
+
+void ComboBoxQmlAdapterTest::emptyListHasNothingToDropDown()
+{
+    QML::QComboBoxQmlAdapter* login = adapter(*m_View, "login");
+    QML::ComboBox* box = login->comboBox();
+    QStringListModel names;
+    login->setModel(&names);
+    QCOMPARE(box->property("hasItems"), QVariant(false));
+    box->showPopup();
+    QVERIFY(!box->view()->isVisible());
+
+    // A remembered name gives the list something to show.
+    names.setStringList({"alice@demo.telvarion.net"});
+    QCOMPARE(box->property("hasItems"), QVariant(true));
+    box->showPopup();
+    QTRY_VERIFY(box->view()->isVisible());
+    QCOMPARE(box->view()->model()->index(0, 0).data().toString(), QString("alice@demo.telvarion.net"));
+    box->hidePopup();
+    names.setStringList({});
+    QCOMPARE(box->property("hasItems"), QVariant(false));
 }
 
 QTEST_MAIN(ComboBoxQmlAdapterTest)

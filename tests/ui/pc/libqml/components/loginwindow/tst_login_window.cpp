@@ -2,6 +2,7 @@
 
 #include "../../qml_test_setup.h"
 #include "../signin_fixture.h"
+#include "../../scene_items.h"
 #include "common/constants.h"
 #include "libqml/window/qml_view.h"
 #include "support/test_environment.h"
@@ -323,12 +324,16 @@ void LoginWindowTest::rememberPasswordFollowsCredentials()
     m_Window->setRememberPasswordChecked(true);
     m_Window->setAutologinChecked(true);
 
-    // The scene unticks the box when the password goes.
+    // The scene unticks the boxes when the password goes: an automatic sign-in without a
+    // remembered password is no choice left ticked.
     m_Window->setPassword(QString());
     QCOMPARE(m_Window->rememberPasswordChecked(), false);
+    QCOMPARE(m_Window->autologinChecked(), false);
+    QCOMPARE(SceneItems::named(scene(), "autologinBox")->property("checked").toBool(), false);
 
     m_Window->setPassword("again");
     QCOMPARE(m_Window->rememberPasswordChecked(), false);
+    QCOMPARE(m_Window->autologinChecked(), false);
 }
 
 void LoginWindowTest::showLoginSignsInAutomaticallyOnlyWhenAllowed_data()
