@@ -12,7 +12,9 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent / "resources"
 
-ACCENT = (0x1f, 0x6f, 0xb2)
+# The brand's colours, as the style table names them: "defaultButton" and "hoverButton".
+BRAND = (0xf7, 0x8f, 0x1e)
+BRAND_LIGHT = (0xf7, 0xbd, 0x2f)
 LIGHT = (0xff, 0xff, 0xff)
 
 
@@ -33,7 +35,8 @@ def png(width, height, pixel):
 
 
 def icon_pixel(size):
-    """A rounded blue square holding a white speech bubble."""
+    """A rounded square in the brand's orange holding a white speech bubble with three dots,
+    as the login window's banner shows it."""
     radius = size * 0.22
     centre = (size - 1) / 2
 
@@ -50,12 +53,22 @@ def icon_pixel(size):
                 and (x - size * 0.30) >= (y - by) * 0.35)
         return ellipse or tail
 
+    def inside_dot(x, y):
+        radius_dot = max(size * 0.055, 0.8)
+        cy = size * 0.45
+        return any((x - size * cx) ** 2 + (y - cy) ** 2 <= radius_dot * radius_dot for cx in (0.36, 0.5, 0.64))
+
+    def brand(x, y):
+        # From the brand's orange at the top left to its lighter tone at the bottom right.
+        t = min(max((x + y) / (2 * (size - 1)), 0.0), 1.0)
+        return tuple(round(a + (b - a) * t) for a, b in zip(BRAND, BRAND_LIGHT))
+
     def pixel(x, y):
         if not inside_rounded(x, y):
             return (0, 0, 0, 0)
-        if inside_bubble(x, y):
+        if inside_bubble(x, y) and not inside_dot(x, y):
             return LIGHT + (255,)
-        return ACCENT + (255,)
+        return brand(x, y) + (255,)
 
     return pixel
 

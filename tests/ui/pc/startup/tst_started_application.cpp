@@ -2,9 +2,13 @@
 #include "common/constants.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "support/application_test.h"
+#include "libqml/utils/style.h"
 #include "tray.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QMenu>
 #include <QTest>
 
@@ -22,6 +26,7 @@ private slots:
     void messagesFromSecondStart_data();
     void messagesFromSecondStart();
     void trayOffersSignedOutEntries();
+    void iconsWearTheBrandsColours();
 };
 
 void StartedApplicationTest::initTestCase()
@@ -67,6 +72,20 @@ void StartedApplicationTest::trayOffersSignedOutEntries()
     QCOMPARE(entries, QStringList({"Open Application", "-", "About", "-", "Sign Out", "Exit"}));
     QCOMPARE(m_App.tray()->trayIcon()->toolTip(), QCoreApplication::applicationName());
     QVERIFY(!m_App.tray()->trayIcon()->icon().isNull());
+}
+
+void StartedApplicationTest::iconsWearTheBrandsColours()
+{
+    // The program's window and tray icons are drawn in the colours the style gives the brand.
+    const QColor brand = QML::Style::instance()->color("defaultButton");
+    for (const QIcon& icon : {m_App.tray()->trayIcon()->icon(), QApplication::windowIcon()}) {
+        for (const int size : {16, 32, 48}) {
+            const QImage image = icon.pixmap(size, size).toImage();
+            const QColor background = image.pixelColor(image.width() / 8, image.height() / 2);
+            QVERIFY2(qAbs(background.hsvHue() - brand.hsvHue()) <= 12, qPrintable(background.name()));
+            QVERIFY2(background.hsvSaturation() > 150, qPrintable(background.name()));
+        }
+    }
 }
 
 int main(int argc, char** argv)

@@ -1,12 +1,14 @@
 #include "libqml/window/qml_window.h"
 
 #include "../qml_test_setup.h"
+#include "../scene_items.h"
 #include "libqml/window/qml_view.h"
 #include "support/test_environment.h"
 
 #include <QMenu>
 #include <QPointer>
 #include <QQuickItem>
+#include <QFontInfo>
 #include <QtTest>
 
 #include <cmath>
@@ -43,6 +45,7 @@ private slots:
     void publishesItselfToTheScene();
     void mouseActivityEndsIdleness();
     void sceneGoesWithAStyleThatGoesFirst();
+    void scenesDrawWithTheStylesFontOrItsMetricTwin();
 
 private:
     QString writeScene(const QString& rootProperties) const;
@@ -256,6 +259,19 @@ void QmlWindowTest::sceneGoesWithAStyleThatGoesFirst()
         QVERIFY(!window.view()->rootObject());
     }
     new QML::Style(nullptr);
+}
+
+void QmlWindowTest::scenesDrawWithTheStylesFontOrItsMetricTwin()
+{
+    // The style asks for Arial; where the system lacks it, the family of the same metrics
+    // (scripts/packages.txt installs it) must stand in, not whatever font comes first.
+    QVERIFY(m_Window->loadQML(QStringLiteral("qrc:/controls/TextButton.qml")));
+    const QQuickItem* label = SceneItems::ofClass(m_Window->view()->rootObject(), "QQuickText");
+    QVERIFY(label);
+    const QFont font = label->property("font").value<QFont>();
+    QCOMPARE(font.family(), QML::Style::instance()->fontFamily().toString());
+    const QString drawnWith = QFontInfo(font).family();
+    QVERIFY2(drawnWith == "Arial" || drawnWith == "Liberation Sans", qPrintable(drawnWith));
 }
 
 QTEST_MAIN(QmlWindowTest)
