@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
-# Configures and builds the tree in build/ (or $TELVARION_BUILD_DIR).
+# Builds the given targets, or everything, in build/ (or $TELVARION_BUILD_DIR). The tree is
+# configured on the first build; afterwards the build reconfigures itself when a
+# CMakeLists.txt changes.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TELVARION_BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+if [[ ! -f "$build/CMakeCache.txt" ]]; then
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+fi
+targets=()
+for target in "$@"; do
+  targets+=(--target "$target")
+done
+cmake --build "$build" -j "$(nproc)" "${targets[@]}"

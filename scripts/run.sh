@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
-# Installs what the build needs, builds, and starts the client on its simulated service.
-# Without a display: xvfb-run -a scripts/run.sh
+# Installs what the build needs, builds the client and what it loads (not the tests), and
+# starts it on its simulated service. When nothing it is built from changed since the last
+# start, it starts at once. Without a display: xvfb-run -a scripts/run.sh
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install_deps.sh"
-"$root/scripts/build.sh"
 build="${TELVARION_BUILD_DIR:-$root/build}"
-exec "$build/bin/Telvarion" "$@"
+program="$build/bin/Telvarion"
+stamp="$build/.telvarion_run_stamp"
+changed() {
+  [[ ! -x "$program" || ! -f "$stamp" ]] && return 0
+  [[ -n "$(find "$root/CMakeLists.txt" "$root/cmake" "$root/ui" "$root/libs/kivo" "$root/libs/tesk" \
+    "$root/resources" "$root/themes" "$root/translations" "$root/program" -newer "$stamp" -print -quit)" ]]
+}
+if changed; then
+  "$root/scripts/build.sh" Telvarion
+  touch "$stamp"
+fi
+exec "$program" "$@"

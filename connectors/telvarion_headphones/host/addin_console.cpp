@@ -1,80 +1,25 @@
+#include "console_commands.h"
 #include "console_observer.h"
 
 #include "TelvarionApi/api.h"
-#include "TelvarionApi/command.h"
-#include "TelvarionApi/presence.h"
+#include "TelvarionApi/wire.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <functional>
-#include <map>
 #include <poll.h>
-#include <sstream>
 #include <string>
 #include <unistd.h>
-#include <vector>
 
-namespace {
-
-using Command = std::function<TelvarionApi::ApiResult(TelvarionApi::Api&, const std::string&)>;
-
-const std::map<std::string, Command>& commands()
-{
-    using namespace TelvarionApi;
-    static const std::map<std::string, Command> table{
-        {"dial", [](Api& api, const std::string& to) { return api.startCommunication(CommunicationCall, std::vector<String>{to}); }},
-        {"voicemail", [](Api& api, const std::string&) { return api.startCommunication(CommunicationVoiceMail, std::vector<std::int32_t>{}); }},
-        {"answer", [](Api& api, const std::string&) { return api.answerCall(); }},
-        {"hangup", [](Api& api, const std::string&) { return api.hangupCall(); }},
-        {"hold", [](Api& api, const std::string&) { return api.holdCall(true); }},
-        {"resume", [](Api& api, const std::string&) { return api.holdCall(false); }},
-        {"mute", [](Api& api, const std::string&) { return api.muteCall(true); }},
-        {"unmute", [](Api& api, const std::string&) { return api.muteCall(false); }},
-        {"dtmf", [](Api& api, const std::string& code) { return api.sendDTMF(code.empty() ? '\0' : code[0]); }},
-        {"away", [](Api& api, const std::string& note) { return api.setPresence(PresenceAway, note); }},
-        {"available", [](Api& api, const std::string& note) { return api.setPresence(PresenceAvailable, note); }},
-        {"contact", [](Api& api, const std::string& id) { return api.requestContactProperties(std::atoi(id.c_str())); }},
-        {"show", [](Api& api, const std::string&) { return api.showClientWindow(); }},
-    };
-    return table;
-}
-
-void usage()
-{
-    std::puts("commands: dial <number or address>, voicemail, answer, hangup, hold, resume, mute, unmute,\n"
-              "          dtmf <key>, away [note], available [note], contact <id>, show, quit");
-}
-
-// One typed line; false when the person is done.
-bool run(TelvarionApi::Api& api, const std::string& line)
-{
-    std::istringstream words(line);
-    std::string name;
-    words >> name;
-    std::string argument;
-    std::getline(words >> std::ws, argument);
-    if (name.empty())
-        return true;
-    if (name == "quit")
-        return false;
-    const auto command = commands().find(name);
-    if (command == commands().end()) {
-        usage();
-        return true;
-    }
-    const TelvarionApi::ApiResult result = command->second(api, argument);
-    if (result != TelvarionApi::ResultOk)
-        std::printf("the client did not take '%s' (error %d)\n", name.c_str(), result);
-    return true;
-}
-
-} // namespace
-
-// Usage: TelvarionAddinConsole
+// Usage: TelvarionAddinConsole [--socket]
 // An add-in driven from the keyboard: it connects to the running client like the desk-phone
-// connector does, sends what is typed and prints every event of the client.
-int main()
+// connector does, sends what is typed and prints every event of the client. It stays through
+// sign-outs and ends with the client or "quit". With --socket it only prints where it would
+// find the client.
+int main(int argc, char* argv[])
 {
+    if (argc > 1 && std::string(argv[1]) == "--socket") {
+        std::puts(TelvarionApi::Wire::socketPath().c_str());
+        return 0;
+    }
     Host::ConsoleObserver observer(stdout);
     TelvarionApi::Api api(&observer);
     TelvarionApi::ConnectionInfo info;
@@ -90,7 +35,8 @@ int main()
     }
     api.receiveEvents(TelvarionApi::EventCalls | TelvarionApi::EventCallMute | TelvarionApi::EventContacts
                       | TelvarionApi::EventVoiceMail);
-    usage();
+    Host::ConsoleCommands commands(stdout);
+    commands.usage();
 
     std::string typed;
     bool going = true;
@@ -103,7 +49,7 @@ int main()
                 break;
             typed.append(buffer, static_cast<std::size_t>(count));
             for (auto newline = typed.find('\n'); going && newline != std::string::npos; newline = typed.find('\n')) {
-                going = run(api, typed.substr(0, newline));
+                going = commands.run(api, typed.substr(0, newline));
                 typed.erase(0, newline + 1);
             }
         }

@@ -40,8 +40,8 @@ void ConsoleObserver::connectionStateChange(std::int32_t state)
 
 void ConsoleObserver::signedOut()
 {
-    m_Finished = true;
-    print("the user signed out");
+    // The link stays: the client tells when the next user signs in.
+    print("the user signed out; waiting for the next sign-in");
 }
 
 void ConsoleObserver::applicationLanguage(const TelvarionApi::String& language)

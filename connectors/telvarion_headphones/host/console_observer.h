@@ -12,7 +12,7 @@ class ConsoleObserver : public TelvarionApi::ApiObserver
 public:
     explicit ConsoleObserver(std::FILE* out) : m_Out(out) {}
 
-    // The client signed the user out or ended: nothing more will come.
+    // The client ended: nothing more will come. A sign-out is not the end.
     bool finished() const { return m_Finished; }
 
     void connectionStateChange(std::int32_t state) override;
