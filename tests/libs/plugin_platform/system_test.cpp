@@ -31,20 +31,63 @@ TEST(ResumeDetector, ReportsEachJumpOnce)
     EXPECT_FALSE(detector.poll());
 }
 
-TEST(StringTable, ChoosesLanguageFromLocaleAndFallsBackToEnglish)
+struct LocaleCase
+{
+    const char* locale;
+    const char* language;
+    const char16_t* available;  // 105
+    const char16_t* incoming;   // 113
+};
+
+// Every language of the table has all 22 texts, its own where a language has its own word.
+TEST(StringTable, EveryLanguageHasItsTexts)
+{
+    const LocaleCase cases[] = {
+        {"C", "en-US", u"Available", u"Incoming call"},
+        {"de_DE.UTF-8", "de-DE", u"Verfügbar", u"Eingehender Anruf"},
+        {"en_US.UTF-8", "en-US", u"Available", u"Incoming call"},
+        {"fr_FR.UTF-8", "fr-FR", u"Disponible", u"Appel entrant"},
+        {"fr_CA.UTF-8", "fr-CA", u"Disponible", u"Appel entrant"},
+        {"it_IT.UTF-8", "it-IT", u"Disponibile", u"Chiamata in arrivo"},
+        {"ja_JP.UTF-8", "ja-JP", u"連絡可能", u"着信"},
+        {"ko_KR.UTF-8", "ko-KR", u"사용 가능", u"수신 전화"},
+        {"zh_CN.UTF-8", "zh-CN", u"空闲", u"来电"},
+        {"es_ES.UTF-8", "es-ES", u"Disponible", u"Llamada entrante"},
+    };
+    unsetenv("LC_MESSAGES");
+    unsetenv("LANG");
+    for (const LocaleCase& c : cases) {
+        setenv("LC_ALL", c.locale, 1);
+        EXPECT_STREQ(Platform::StringTable::language(), c.language) << c.locale;
+        EXPECT_EQ(Platform::WString(Platform::StringTable::load(105)), c.available) << c.locale;
+        EXPECT_EQ(Platform::WString(Platform::StringTable::load(113)), c.incoming) << c.locale;
+        for (unsigned id = Platform::StringTable::FirstId; id <= Platform::StringTable::LastId; ++id) {
+            const Platform::WChar* text = Platform::StringTable::load(id);
+            ASSERT_NE(text, nullptr) << c.locale << " " << id;
+            EXPECT_FALSE(Platform::WString(text).empty()) << c.locale << " " << id;
+        }
+        // The duration keeps its format and the vendor its name in every language.
+        EXPECT_EQ(Platform::WString(Platform::StringTable::load(119)), u"%2u:%02u") << c.locale;
+        EXPECT_EQ(Platform::WString(Platform::StringTable::load(122)), u"Marlowane Inc") << c.locale;
+    }
+    unsetenv("LC_ALL");
+}
+
+TEST(StringTable, ChoosesLanguageFromLocaleVariables)
 {
     unsetenv("LC_ALL");
     unsetenv("LC_MESSAGES");
     setenv("LANG", "fr_CA.UTF-8", 1);
     EXPECT_STREQ(Platform::StringTable::language(), "fr-CA");
+    EXPECT_EQ(Platform::WString(Platform::StringTable::load(104)), u"Disponible pour clavarder");
     setenv("LANG", "fr_FR.UTF-8", 1);
-    EXPECT_STREQ(Platform::StringTable::language(), "fr-FR");
+    EXPECT_EQ(Platform::WString(Platform::StringTable::load(104)), u"Disponible pour discuter");
     setenv("LC_ALL", "de_DE", 1);
     EXPECT_STREQ(Platform::StringTable::language(), "de-DE");
-    EXPECT_EQ(Platform::WString(Platform::StringTable::load(109)), u"Conference");
-    setenv("LC_ALL", "C", 1);
+    EXPECT_EQ(Platform::WString(Platform::StringTable::load(109)), u"Konferenz");
+    // A language the table does not carry reads English.
+    setenv("LC_ALL", "pt_BR.UTF-8", 1);
     EXPECT_STREQ(Platform::StringTable::language(), "en-US");
-    EXPECT_EQ(Platform::WString(Platform::StringTable::load(102)), u"Unknown");
     EXPECT_EQ(Platform::WString(Platform::StringTable::load(123)), u"Add-in for supporting Polycom USB devices.");
     unsetenv("LC_ALL");
 }

@@ -4,8 +4,8 @@
 
 namespace Platform {
 
-// The plug-in's compiled-in string table (ids 102..123), chosen by the user's locale
-// (LC_ALL, LC_MESSAGES, LANG). A text missing in the chosen language falls back to English.
+// The plug-in's compiled-in string table (ids 102..123) in nine languages, chosen by the
+// user's locale (LC_ALL, LC_MESSAGES, LANG); other locales read the English texts.
 class StringTable
 {
 public:
