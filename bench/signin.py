@@ -21,6 +21,7 @@ from startup import cli, measure, report  # noqa: E402
 def one_run(program: Path, root: Path, env: dict) -> tuple:
     data = root / "data"
     data.mkdir()
+    (data / "application_setting.ini").write_text("[General]\neulaAccepted=true\n")
     run_env = dict(env, TELVARION_DATA_PATH=str(data), TELVARION_REGISTRY_FILE=str(root / "registry.ini"),
                    TMPDIR=str(root), XDG_DATA_HOME=str(root / "share"), XDG_CONFIG_HOME=str(root / "config"))
     result = subprocess.run([str(program)], env=run_env, capture_output=True, timeout=60)

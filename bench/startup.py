@@ -25,7 +25,7 @@ import tempfile
 import time
 from pathlib import Path
 
-PROGRAM_FILES = ["Telvarion", "application_name.txt", "config_demo.xml", "settings", "themes", "translations"]
+PROGRAM_FILES = ["Telvarion", "application_name.txt", "config_demo.xml", "settings", "themes", "translations", "help"]
 DONE = b"Application initialization is complete"
 TIMEOUT = 60.0
 
@@ -67,7 +67,8 @@ def peak_rss_kib(pid: int) -> int:
 def one_run(program: Path, root: Path, env: dict, arguments=()) -> tuple:
     data = root / "data"
     data.mkdir()
-    (data / "application_setting.ini").write_text("[settings]\nloggingenabled=true\n")
+    # A returning user, who accepted the end-user agreement before: the login window shows.
+    (data / "application_setting.ini").write_text("[General]\neulaAccepted=true\n[settings]\nloggingenabled=true\n")
     run_env = dict(env, TELVARION_DATA_PATH=str(data), TELVARION_REGISTRY_FILE=str(root / "registry.ini"),
                    TMPDIR=str(root), XDG_DATA_HOME=str(root / "share"), XDG_CONFIG_HOME=str(root / "config"))
     started = time.perf_counter()
