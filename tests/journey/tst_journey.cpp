@@ -131,6 +131,10 @@ void JourneyTest::newUserAcceptsTheAgreement()
     QML::EulaDialog* agreement = QML::EulaDialog::existing();
     QVERIFY(agreement && agreement->isVisible());
     QVERIFY(!shownLoginWindow());
+    // A second start brings the agreement forward: the login window waits for the answer.
+    emit m_App.messageReceived("activate!");
+    QVERIFY(!shownLoginWindow());
+    QVERIFY(agreement->isVisible());
 
     // The first "I Agree" shows the end of the text, the second accepts.
     QVERIFY(User::click(agreement, "agreeButton"));

@@ -4,6 +4,7 @@
 #include <Kivo/Sessions/SessionManagerBase.h>
 
 #include "../kivo_log.h"
+#include "pending_connectors.h"
 
 #include <QStandardItemModel>
 
@@ -15,6 +16,7 @@ using Tesk::Core::Logging::LevelDebug;
 Controller::Controller(QObject* parent)
     : QObject(parent)
     , m_AllConnectors(new QStandardItemModel(this))
+    , m_NewConnectors(new PendingConnectors(m_AllConnectors, this))
 {
 }
 
@@ -51,7 +53,8 @@ Sessions::SessionManagerBase* Controller::session() const
 
 QAbstractItemModel* Controller::getModel(ConnectorModelType type) const
 {
-    return type == AllConnectors ? m_AllConnectors : nullptr;
+    // Every add-in is let in at once here, so none waits for the user's decision for long.
+    return type == AllConnectors ? static_cast<QAbstractItemModel*>(m_AllConnectors) : m_NewConnectors;
 }
 
 void Controller::preferencesChanged()

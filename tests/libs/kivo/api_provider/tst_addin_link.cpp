@@ -122,6 +122,7 @@ private slots:
     void cleanup();
 
     void addinFollowsSignInAndSignOut();
+    void newConnectorsHoldOnlyThoseAwaitingADecision();
     void addinHearsWhenTheServiceEndsTheSession();
     void contactPresenceReachesTheAddinAsItsState_data();
     void contactPresenceReachesTheAddinAsItsState();
@@ -286,6 +287,25 @@ void AddinLinkTest::contactPresenceReachesTheAddinAsItsState()
     QVERIFY(Kivo::Simulation::Control(service()).injectPresenceChange(2, internal, "note"));
     QVERIFY(addinSees(QString("presence 2 %1 note").arg(state)));
     m_Controller->Uninitialize();
+}
+
+void AddinLinkTest::newConnectorsHoldOnlyThoseAwaitingADecision()
+{
+    QAbstractItemModel* waiting = m_Controller->getModel(Kivo::ApiProvider::NewConnectors);
+    QVERIFY(waiting);
+    connectAddin();
+    QVERIFY(addinSees("state 1"));
+    ConnectorData* connector = listedConnector();
+    QVERIFY(connector);
+    // Every add-in is let in: none waits.
+    QCOMPARE(connector->state(), ConnectorData::Accepted);
+    QCOMPARE(waiting->rowCount(), 0);
+
+    connector->setState(ConnectorData::Pending);
+    QCOMPARE(waiting->rowCount(), 1);
+    QCOMPARE(waiting->index(0, 0).data(ConnectorData::ObjectRole).value<QObject*>(), connector);
+    connector->setState(ConnectorData::Rejected);
+    QCOMPARE(waiting->rowCount(), 0);
 }
 
 void AddinLinkTest::addinHearsWhenTheServiceEndsTheSession()

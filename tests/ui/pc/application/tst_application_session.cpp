@@ -209,6 +209,7 @@ private slots:
     void disclaimerModes_data();
     void disclaimerModes();
     void exitSignsOutThenQuits();
+    void agreementAnswers();
 
 private:
     Kivo::Client* client() const { return m_App.client(); }
@@ -909,6 +910,23 @@ void ApplicationSessionTest::exitSignsOutThenQuits()
     QTRY_COMPARE(quit.count(), 1);
     QVERIFY(!m_App.session());
     QVERIFY(!service().isSignedIn());
+}
+
+void ApplicationSessionTest::agreementAnswers()
+{
+    // Accepted: stored, and the login window shows.
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).remove(Constants::SettingsKey::EulaAccepted);
+    m_App.loginWindow()->hide();
+    m_App.onLicenceAccepted(true);
+    QVERIFY(Kivo::Settings(Kivo::Settings::ApplicationSettings).value(Constants::SettingsKey::EulaAccepted).toBool());
+    QVERIFY(m_App.loginWindow()->isVisible());
+
+    // Refused: the program ends as Exit ends it.
+    QSignalSpy exit(menuAction(MenuAction::Exit), &QAction::triggered);
+    QSignalSpy quit(client(), &Kivo::Client::quit);
+    m_App.onLicenceAccepted(false);
+    QCOMPARE(exit.count(), 1);
+    QCOMPARE(quit.count(), 1);
 }
 
 int main(int argc, char** argv)

@@ -8,6 +8,7 @@
 #include "Utils/preferences_watcher.h"
 #include "Utils/presence_helper.h"
 #include "common/constants.h"
+#include "libqml/components/connector_notification/connector_notification.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/window/qml_view.h"
 #include "support/application_test.h"
@@ -30,6 +31,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QtTest>
@@ -92,6 +94,7 @@ private slots:
     void initTestCase();
     void cleanup();
 
+    void addInsWindowBelongsToTheSession();
     void clientApiRequestsReachTheService_data();
     void clientApiRequestsReachTheService();
     void unusableAddressesPlaceNothing_data();
@@ -138,6 +141,36 @@ void SessionWiringTest::cleanup()
 {
     if (m_App.session())
         signOut();
+}
+
+namespace {
+
+QList<QML::ConnectorNotification*> addInsWindows()
+{
+    QList<QML::ConnectorNotification*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<QML::ConnectorNotification*>(widget))
+            windows.append(window);
+    }
+    return windows;
+}
+
+} // namespace
+
+void SessionWiringTest::addInsWindowBelongsToTheSession()
+{
+    // Signed out there is none; each session makes its own and takes it along when it ends.
+    QVERIFY(addInsWindows().isEmpty());
+    signIn();
+    QCOMPARE(addInsWindows().size(), 1);
+    QPointer<QML::ConnectorNotification> first = addInsWindows().first();
+    // No add-in waits for the user's decision: the window stays out of sight.
+    QVERIFY(!first->isVisible());
+    signOut();
+    QTRY_VERIFY(!first);
+    QVERIFY(addInsWindows().isEmpty());
+    signIn();
+    QCOMPARE(addInsWindows().size(), 1);
 }
 
 void SessionWiringTest::clientApiRequestsReachTheService_data()

@@ -101,6 +101,8 @@ private:
     // The rows of all connectors by the identity the add-in gave, and by its live link.
     QHash<QString, QStandardItem*> m_ConnectorsByUuid;
     QHash<AddinConnection*, QStandardItem*> m_ConnectorsByLink;
+    // The connectors still waiting for the user's decision.
+    QAbstractItemModel* m_NewConnectors;
     AddinServer* m_AddinServer = nullptr;
     CallTracker* m_Calls = nullptr;
     SessionEvents* m_SessionEvents = nullptr;
