@@ -6,10 +6,10 @@
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/utils/style.h"
+#include "peak_memory.h"
 
 #include <Kivo/Client.h>
 
-#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -23,14 +23,7 @@ long residentKib()
 {
     // What the allocator keeps but no longer uses is not the program's growth.
     malloc_trim(0);
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
+    return statusKib("VmRSS");
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include "peak_memory.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTimer>
 
 #include <cstdio>

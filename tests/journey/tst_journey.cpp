@@ -6,6 +6,7 @@
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/window/qml_view.h"
 #include "support/application_test.h"
+#include "support/url_catcher.h"
 
 #include <Kivo/Simulation/Service.h>
 
@@ -21,23 +22,13 @@
 #include <QtTest>
 
 using Journey::User;
+using TestSupport::UrlCatcher;
 
 namespace {
 
 // Names the data folder of a first run to the same test program started again: the
 // restarted program finds there what the first run kept.
 constexpr const char* RestartDataVariable = "TELVARION_JOURNEY_RESTART_DATA";
-
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "console_commands.h"
 
+#include "console_print.h"
+
 #include "TelvarionApi/presence.h"
 
 #include <cstdarg>
@@ -72,10 +74,8 @@ void ConsoleCommands::say(const char* format, ...)
 {
     va_list arguments;
     va_start(arguments, format);
-    std::vfprintf(m_Out, format, arguments);
+    printLine(m_Out, "", format, arguments);
     va_end(arguments);
-    std::fputc('\n', m_Out);
-    std::fflush(m_Out);
 }
 
 void ConsoleCommands::usage()

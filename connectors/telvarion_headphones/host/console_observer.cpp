@@ -1,5 +1,7 @@
 #include "console_observer.h"
 
+#include "console_print.h"
+
 #include <cstdarg>
 
 namespace Host {
@@ -22,13 +24,10 @@ const char* callStateName(std::int32_t state)
 
 void ConsoleObserver::print(const char* format, ...)
 {
-    std::fputs("client: ", m_Out);
     va_list arguments;
     va_start(arguments, format);
-    std::vfprintf(m_Out, format, arguments);
+    printLine(m_Out, "client: ", format, arguments);
     va_end(arguments);
-    std::fputc('\n', m_Out);
-    std::fflush(m_Out);
 }
 
 void ConsoleObserver::connectionStateChange(std::int32_t state)

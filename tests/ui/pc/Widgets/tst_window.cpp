@@ -2,6 +2,7 @@
 #include "Utils/windowmanager.h"
 #include "Widgets/popup_window.h"
 #include "Widgets/window.h"
+#include "support/url_catcher.h"
 
 #include <Kivo/Settings.h>
 
@@ -17,6 +18,8 @@
 #include <QtTest>
 
 #include <limits>
+
+using TestSupport::UrlCatcher;
 
 namespace {
 
@@ -39,15 +42,6 @@ class StubbornWindow : public Widgets::Window
 public:
     using Widgets::Window::Window;
     bool canClose() override { return false; }
-};
-
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
 };
 
 } // namespace

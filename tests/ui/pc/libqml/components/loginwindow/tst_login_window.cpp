@@ -6,6 +6,7 @@
 #include "common/constants.h"
 #include "libqml/window/qml_view.h"
 #include "support/test_environment.h"
+#include "support/url_catcher.h"
 #include "Utils/text_field_actions_handler.h"
 
 #include <Kivo/Settings.h>
@@ -31,6 +32,7 @@ using Kivo::Utils::Credentials::CredentialsData;
 using Kivo::Utils::Credentials::CredentialsManager;
 using Kivo::Utils::Credentials::UserCredentials;
 using QML::LoginWindow;
+using TestSupport::UrlCatcher;
 
 Q_DECLARE_METATYPE(const Kivo::Configuration::Config*)
 
@@ -38,18 +40,6 @@ namespace {
 
 constexpr const char* AddressA = "https://dm-a.example.com";
 constexpr const char* AddressB = "https://dm-b.example.com";
-
-// Receives what the window opens with the desktop's default handler.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 void storeUser(CredentialsManager& manager, const QString& name, const QString& password,
                const QString& dmUrl = QString())
