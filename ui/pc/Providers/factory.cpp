@@ -159,10 +159,12 @@ Factory::~Factory()
 {
     const QList<QWidget*> cards = m_ContactCards.values();
     m_ContactCards.clear();
+    // A session may end while a card's own scene is handling a click: the cards go once
+    // control is back in the event loop.
     for (QWidget* card : cards) {
         card->disconnect(this);
-        card->close();
-        delete card;
+        card->hide();
+        card->deleteLater();
     }
 }
 
