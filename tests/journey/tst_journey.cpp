@@ -148,6 +148,13 @@ void JourneyTest::signsInWithTabBetweenTheFields()
     // What was typed landed where it was shown: the name in the name, the password hidden.
     QCOMPARE(login->username(), QString("alice"));
     QCOMPARE(login->password(), QString(DemoPassword));
+    // Shift+Tab goes back to the name, Tab forth to the password again.
+    QVERIFY(User::press(Qt::Key_Backtab, Qt::ShiftModifier));
+    QVERIFY(login->view()->isAncestorOf(QApplication::focusWidget()));
+    QVERIFY(!User::item(login, "passwordField")->hasActiveFocus());
+    QVERIFY(User::press(Qt::Key_Tab));
+    QVERIFY(hasKeyboardFocus(login, "passwordField"));
+    QCOMPARE(login->password(), QString(DemoPassword));
     QVERIFY(User::click(login, "signinButton"));
 
     QTRY_VERIFY(shownMainWindow());
