@@ -6,7 +6,12 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TELVARION_BUILD_DIR:-$root/build}"
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+  generator=()
+  # As scripts/test.sh does: Ninja where it is installed.
+  if command -v ninja >/dev/null; then
+    generator=(-G Ninja)
+  fi
+  cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
 fi
 targets=()
 for target in "$@"; do

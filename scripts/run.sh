@@ -10,8 +10,8 @@ program="$build/bin/Telvarion"
 stamp="$build/.telvarion_run_stamp"
 changed() {
   [[ ! -x "$program" || ! -f "$stamp" ]] && return 0
-  [[ -n "$(find "$root/CMakeLists.txt" "$root/cmake" "$root/ui" "$root/libs/kivo" "$root/libs/tesk" \
-    "$root/resources" "$root/themes" "$root/translations" "$root/program" -newer "$stamp" -print -quit)" ]]
+  [[ -n "$(find "$root/CMakeLists.txt" "$root/cmake" "$root/ui" "$root/libs" "$root/resources" "$root/themes" \
+    "$root/translations" "$root/program" -newer "$stamp" -print -quit)" ]]
 }
 if changed; then
   "$root/scripts/build.sh" Telvarion
