@@ -101,13 +101,13 @@ void ProgramStartTest::secondStartHandsOverAndEnds()
 void ProgramStartTest::failedStartEndsWithCodeOne()
 {
     // A program folder without its settings folder: start-up shows why and gives up.
-    const QDir program(m_Root->filePath("broken"));
+    const QDir program(m_Copy->path("broken"));
     QVERIFY(program.mkpath("."));
     QVERIFY(QFile::copy(ANSWERED_PROGRAM, program.filePath("Telvarion")));
     QVERIFY(QFile::copy(QDir(TEST_PROGRAM_DIR).filePath("application_name.txt"), program.filePath("application_name.txt")));
 
     QProcess start;
-    start.setProcessEnvironment(environment());
+    start.setProcessEnvironment(m_Copy->environment());
     start.start(program.filePath("Telvarion"), QStringList());
     QVERIFY(start.waitForFinished(60000));
     QCOMPARE(start.exitStatus(), QProcess::NormalExit);
