@@ -147,18 +147,22 @@ def report(platform: str, runs: int, what: str, times_ms: list, peaks: list):
           f"peak RSS median={statistics.median(peaks) / 1024:.1f} MiB (max {max(peaks) / 1024:.1f})")
 
 
-def cli(description: str, bench):
+def cli(description: str, bench, add_arguments=None):
+    """Parses the common options (and those that `add_arguments(parser)` adds) and runs
+    `bench(build, runs, platform, args)` once per platform."""
     parser = argparse.ArgumentParser(description=description, formatter_class=argparse.RawDescriptionHelpFormatter)
     root = Path(__file__).resolve().parent.parent
     parser.add_argument("--build", type=Path, default=Path(os.environ.get("TELVARION_BUILD_DIR", root / "build")))
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--platforms", default="offscreen,xvfb-software,xvfb-opengl")
+    if add_arguments:
+        add_arguments(parser)
     args = parser.parse_args()
     for platform in args.platforms.split(","):
-        bench(args.build, args.runs, platform)
+        bench(args.build, args.runs, platform, args)
 
 
-def bench(build: Path, runs: int, platform: str):
+def bench(build: Path, runs: int, platform: str, args):
     times, peaks = measure(build, runs, platform, "Telvarion", one_run)
     report(platform, runs, "start-to-login-window", [t * 1000 for t in times], peaks)
 

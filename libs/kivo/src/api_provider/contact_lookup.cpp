@@ -11,11 +11,7 @@ namespace Properties = Contacts::Properties;
 
 std::optional<Simulation::ContactRecord> find(int contactId)
 {
-    for (const Simulation::ContactRecord& record : Simulation::Service::shared().contactRecords()) {
-        if (record.id == contactId)
-            return record;
-    }
-    return std::nullopt;
+    return Simulation::Service::shared().contactRecord(contactId);
 }
 
 QString text(const Simulation::ContactRecord& record, int key)

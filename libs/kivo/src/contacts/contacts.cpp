@@ -57,7 +57,10 @@ void Contacts::attach(Simulation::Service& service)
         group->m_List = this;
         m_Groups.append(group);
     }
-    for (const Simulation::ContactRecord& record : service.contactRecords())
+    const QList<Simulation::ContactRecord> records = service.contactRecords();
+    m_Contacts.reserve(records.size());
+    m_ById.reserve(records.size());
+    for (const Simulation::ContactRecord& record : records)
         m_Contacts.append(makeStored(record));
     KIVO_LOG(LevelInfo) << "Contact list loaded: " << int(m_Contacts.size()) << " contact(s), "
                         << int(m_Groups.size()) << " group(s)";
@@ -77,6 +80,7 @@ void Contacts::clear()
 {
     qDeleteAll(m_Contacts);
     m_Contacts.clear();
+    m_ById.clear();
     qDeleteAll(m_Groups);
     m_Groups.clear();
     for (const QPointer<IGroup>& pending : qAsConst(m_PendingGroups))
@@ -91,18 +95,13 @@ IContact* Contacts::makeStored(const Simulation::ContactRecord& record)
     contact->m_List = this;
     contact->apply(Properties::fromNumbered(record.properties), record.favorite, record.subscribed, record.groups);
     contact->applyPresence(record.presence, record.note);
+    m_ById.insert(record.id, contact);
     return contact;
 }
 
 IContact* Contacts::getContact(int id) const
 {
-    if (id == 0)
-        return m_Own;
-    for (IContact* contact : m_Contacts) {
-        if (contact->getId() == id)
-            return contact;
-    }
-    return nullptr;
+    return id == 0 ? m_Own : m_ById.value(id);
 }
 
 IContact* Contacts::findByAddress(const QString& address) const
@@ -268,6 +267,7 @@ void Contacts::cbContactRemoved(int id)
     if (!contact || id == 0)
         return;
     m_Contacts.removeOne(contact);
+    m_ById.remove(id);
     const bool wasFavorite = contact->isFavorite();
     emit contactRemoved(id);
     if (wasFavorite)

@@ -3,11 +3,48 @@
 
 #include "../kivo_log.h"
 
+#include <QMultiHash>
+#include <QPointer>
+
 namespace Kivo {
 namespace Presence {
 
 using Tesk::Core::Logging::LevelDebug;
 using Tesk::Core::Logging::LevelWarning;
+
+// Hands each presence event of the service to the objects of that one contact, so that an
+// event costs the same however many contacts have presence objects.
+class PresenceRouter : public QObject
+{
+public:
+    static PresenceRouter& instance()
+    {
+        static QPointer<PresenceRouter> router;
+        if (!router)
+            router = new PresenceRouter(Simulation::Service::shared());
+        return *router;
+    }
+
+    void add(int contactId, PresenceData* data) { m_Receivers.insert(contactId, data); }
+    void remove(int contactId, PresenceData* data) { m_Receivers.remove(contactId, data); }
+
+private:
+    explicit PresenceRouter(Simulation::Service& service)
+        : QObject(&service)
+    {
+        connect(&service, &Simulation::Service::presenceChanged, this,
+                [this](int contactId, int presence, const QString& note) {
+                    // A receiver may go while another one handles the event.
+                    const QList<PresenceData*> receivers = m_Receivers.values(contactId);
+                    for (PresenceData* data : receivers) {
+                        if (m_Receivers.contains(contactId, data))
+                            data->cbPresenceChanged(presence, note);
+                    }
+                });
+    }
+
+    QMultiHash<int, PresenceData*> m_Receivers;
+};
 
 PresenceData::PresenceData(int contactId, QObject* parent)
     : QObject(parent)
@@ -33,8 +70,14 @@ PresenceData::PresenceData(int contactId, QObject* parent)
             m_Presence = contact->presence;
             m_StatusText = contact->note;
         }
-        connect(&service, &Simulation::Service::presenceChanged, this, &PresenceData::cbPresenceChanged);
+        PresenceRouter::instance().add(m_ContactId, this);
     }
+}
+
+PresenceData::~PresenceData()
+{
+    if (!isOwn())
+        PresenceRouter::instance().remove(m_ContactId, this);
 }
 
 void PresenceData::publishInternalPresence(int presence, bool force)
@@ -77,9 +120,9 @@ void PresenceData::cbOwnPresenceChanged(int presence)
     emit presenceChanged();
 }
 
-void PresenceData::cbPresenceChanged(int contactId, int presence, const QString& note)
+void PresenceData::cbPresenceChanged(int presence, const QString& note)
 {
-    if (contactId != m_ContactId || (presence == m_Presence && note == m_StatusText))
+    if (presence == m_Presence && note == m_StatusText)
         return;
     m_Presence = presence;
     m_StatusText = note;

@@ -47,7 +47,7 @@ Service& Service::shared()
     static QPointer<Service> instance;
     if (!instance) {
         instance = new Service(QCoreApplication::instance());
-        instance->loadDemoAccount();
+        instance->loadStartAccounts();
     }
     return *instance;
 }
@@ -60,6 +60,7 @@ bool Service::load(const QByteArray& json, QString* error)
     m_Calls.clear();
     m_Accounts.clear();
     m_ContactBooks.clear();
+    contactsReordered();
 
     QString problem;
     if (!AccountData::parse(json, m_Accounts, &problem)) {
@@ -137,6 +138,7 @@ void Service::signIn(const QString& userName, const QString& password)
                 return;
             }
             m_SignedIn = accountIndex(userName);
+            contactsReordered();
             ++m_Session;
             KIVO_LOG(LevelInfo) << "Simulated service: " << userName << " signed in";
             emit signedIn(m_Accounts.at(*m_SignedIn).userName);
@@ -232,22 +234,46 @@ QList<Contact> Service::contacts() const
 
 std::optional<Contact> Service::contact(int contactId) const
 {
-    for (const Contact& contact : contacts()) {
-        if (contact.id == contactId)
-            return contact;
-    }
+    if (const Contact* found = findContact(contactId))
+        return *found;
     return std::nullopt;
+}
+
+const Contact* Service::findContact(int contactId) const
+{
+    if (!m_SignedIn)
+        return nullptr;
+    const QList<Contact>& contacts = m_Accounts.at(*m_SignedIn).contacts;
+    if (!m_ContactPositionsValid) {
+        m_ContactPositions.clear();
+        m_ContactPositions.reserve(contacts.size());
+        for (int position = 0; position < contacts.size(); ++position)
+            m_ContactPositions.insert(contacts.at(position).id, position);
+        m_ContactPositionsValid = true;
+    }
+    const int position = m_ContactPositions.value(contactId, -1);
+    return position < 0 ? nullptr : &contacts.at(position);
 }
 
 Contact* Service::findContact(int contactId)
 {
-    if (!m_SignedIn)
+    // The list is detached here, once, so that the contact can be changed in place.
+    if (!m_SignedIn || !static_cast<const Service*>(this)->findContact(contactId))
         return nullptr;
-    for (Contact& contact : m_Accounts[*m_SignedIn].contacts) {
-        if (contact.id == contactId)
-            return &contact;
+    return &m_Accounts[*m_SignedIn].contacts[m_ContactPositions.value(contactId)];
+}
+
+void Service::contactAppended()
+{
+    if (m_ContactPositionsValid && m_SignedIn) {
+        const QList<Contact>& contacts = m_Accounts.at(*m_SignedIn).contacts;
+        m_ContactPositions.insert(contacts.constLast().id, contacts.size() - 1);
     }
-    return nullptr;
+}
+
+void Service::contactsReordered()
+{
+    m_ContactPositionsValid = false;
 }
 
 std::optional<Call> Service::call(int callId) const
@@ -284,6 +310,7 @@ void Service::endSession(const QString& reason)
     const QList<int> callIds = m_Calls.keys();
     m_Calls.clear();
     m_SignedIn.reset();
+    contactsReordered();
     KIVO_LOG(LevelInfo) << "Simulated service: signed out" << (reason.isEmpty() ? QString() : ": " + reason);
     for (int callId : callIds)
         emit callStateChanged(callId, CallState::Ended);

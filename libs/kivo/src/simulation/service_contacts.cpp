@@ -178,13 +178,9 @@ ContactBook& Service::contactBook()
 ContactRecord Service::recordOf(const ContactBook& book, int contactId) const
 {
     ContactRecord record = book.records.value(contactId);
-    if (m_SignedIn) {
-        for (const Contact& contact : m_Accounts.at(*m_SignedIn).contacts) {
-            if (contact.id == contactId) {
-                record.presence = record.subscribed ? contact.presence : 0;
-                record.note = record.subscribed ? contact.note : QString();
-            }
-        }
+    if (const Contact* contact = findContact(contactId)) {
+        record.presence = record.subscribed ? contact->presence : 0;
+        record.note = record.subscribed ? contact->note : QString();
     }
     return record;
 }
@@ -195,9 +191,18 @@ QList<ContactRecord> Service::contactRecords()
     if (!m_SignedIn)
         return records;
     const ContactBook& book = contactBook();
-    for (const Contact& contact : m_Accounts.at(*m_SignedIn).contacts)
+    const QList<Contact>& contacts = m_Accounts.at(*m_SignedIn).contacts;
+    records.reserve(contacts.size());
+    for (const Contact& contact : contacts)
         records.append(recordOf(book, contact.id));
     return records;
+}
+
+std::optional<ContactRecord> Service::contactRecord(int contactId)
+{
+    if (!m_SignedIn || !contactBook().records.contains(contactId))
+        return std::nullopt;
+    return recordOf(contactBook(), contactId);
 }
 
 QList<GroupRecord> Service::groupRecords()
@@ -229,6 +234,7 @@ bool Service::requestAddContact(int tag, const ContactRecord& request)
             if (user >= 0)
                 contact.presence = m_Accounts.at(user).presence;
             m_Accounts[*m_SignedIn].contacts.append(contact);
+            contactAppended();
 
             ContactRecord record;
             record.id = contact.id;
@@ -260,6 +266,7 @@ bool Service::requestRemoveContact(int contactId)
             contacts.erase(std::remove_if(contacts.begin(), contacts.end(),
                                           [contactId](const Contact& c) { return c.id == contactId; }),
                            contacts.end());
+            contactsReordered();
             emit contactRemoved(contactId);
         },
         true);

@@ -103,6 +103,8 @@ private:
     QList<QMetaObject::Connection> m_Connections;
     IContact* m_Own = nullptr;
     QList<IContact*> m_Contacts;
+    // The stored contacts by id, for look-ups in constant time.
+    QHash<int, IContact*> m_ById;
     QList<IGroup*> m_Groups;
     QHash<int, QPointer<IGroup>> m_PendingGroups;
     int m_NextTemporaryId = -1;

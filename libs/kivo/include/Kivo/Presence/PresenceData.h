@@ -8,6 +8,8 @@
 namespace Kivo {
 namespace Presence {
 
+class PresenceRouter;
+
 // Presence of one contact, or of the user for contact id 0. The user's own object publishes
 // to the service; every other one follows the service's presence events for its contact.
 class PresenceData : public QObject
@@ -18,6 +20,7 @@ class PresenceData : public QObject
 
 public:
     explicit PresenceData(int contactId, QObject* parent = nullptr);
+    ~PresenceData() override;
 
     int contactId() const { return m_ContactId; }
     bool isOwn() const { return m_ContactId == 0; }
@@ -40,9 +43,12 @@ signals:
     void locationChanged();
 
 private:
+    friend class PresenceRouter;
+
     void cbOwnPresenceChanged(int presence);
-    void cbPresenceChanged(int contactId, int presence, const QString& note);
     void cbOwnLocationChanged(const Kivo::Utils::Location::Info& location);
+    // A presence event of the service for this contact; PresenceRouter hands them out.
+    void cbPresenceChanged(int presence, const QString& note);
 
     const int m_ContactId;
     int m_Presence = 0;

@@ -36,13 +36,18 @@ public:
 
     explicit Service(QObject* parent = nullptr);
 
-    // The service the engine's faces use, made on first use with the demo account loaded.
+    // The service the engine's faces use, made on first use with its start accounts loaded.
     static Service& shared();
 
     // Sets the scene: replaces every account, ending any session silently and dropping
     // pending events. A document that cannot be read leaves no accounts and returns false.
     bool load(const QByteArray& json, QString* error = nullptr);
     bool loadDemoAccount();
+    // Reads an account document from a file (account_file.cpp).
+    bool loadAccountFile(const QString& path, QString* error = nullptr);
+    // What the shared service starts with: the file named by TELVARION_ACCOUNT_FILE, or the
+    // demo account when that is unset or not usable.
+    bool loadStartAccounts();
 
     // Delay in milliseconds before answers and events are delivered.
     void setLatency(int milliseconds);
@@ -67,6 +72,8 @@ public:
     // arrives as a change signal or as contactRequestFailed for `subject` (the contact or
     // group id, or the caller's tag of an addition).
     QList<ContactRecord> contactRecords();
+    // One contact's record, found in constant time.
+    std::optional<ContactRecord> contactRecord(int contactId);
     QList<GroupRecord> groupRecords();
     bool requestAddContact(int tag, const Kivo::Simulation::ContactRecord& record);
     bool requestRemoveContact(int contactId);
@@ -154,7 +161,12 @@ private:
     void deliverNext();
     void endSession(const QString& reason);
     int accountIndex(const QString& userName) const;
+    // The signed-in account's contact, found through an index by id; null when unknown.
     Contact* findContact(int contactId);
+    const Contact* findContact(int contactId) const;
+    // Keeps the id index in step with the signed-in account's contact list.
+    void contactAppended();
+    void contactsReordered();
     ContactBook& contactBook();
     ContactRecord recordOf(const ContactBook& book, int contactId) const;
     void postContactChange(int contactId, std::function<bool(ContactRecord&)> change);
@@ -174,6 +186,9 @@ private:
     bool m_Reachable = true;
     // Contact lists by account index, made from the account's contacts on first use.
     QHash<int, ContactBook> m_ContactBooks;
+    // Position of each contact of the signed-in account by id; built when first needed.
+    mutable QHash<int, int> m_ContactPositions;
+    mutable bool m_ContactPositionsValid = false;
 
     struct Pending
     {
