@@ -31,6 +31,12 @@ public:
     // Server messages and click-to-call requests (control_calls.cpp).
     bool injectMessagesWaiting(int voice, int video);
     bool injectCallRequest(const QString& address);
+    // Devices plugged into or out of the machine (control_media.cpp); refused for an empty or
+    // taken identifier, or one that is not plugged in.
+    bool plugInAudioDevice(const QByteArray& identifier, const QString& displayName, bool input);
+    bool unplugAudioDevice(const QByteArray& identifier);
+    bool plugInCamera(const QByteArray& name, const QString& displayName);
+    bool unplugCamera(const QByteArray& name);
 
 private:
     // Logs why `event` cannot happen; returns false (0 for a call id).

@@ -27,6 +27,8 @@
 namespace Kivo {
 namespace Simulation {
 
+class Devices;
+
 class Service : public QObject
 {
     Q_OBJECT
@@ -112,6 +114,9 @@ public:
     // the room takes no guests). Each returns false with a log line when nobody is signed in.
     bool requestVCard(const QString& jid);
     bool requestGuestLink(bool reset);
+
+    // The machine's audio devices and cameras (devices.cpp); they outlive sessions and loads.
+    Devices& devices();
 
     bool isSignedIn() const { return m_SignedIn.has_value(); }
     std::optional<Account> signedInAccount() const;
@@ -212,6 +217,7 @@ private:
     void loadMyRooms(const QByteArray& json);
     QHash<QString, MyRoom> m_MyRooms;
     QHash<QString, int> m_GuestLinkGenerations;
+    Devices* m_Devices = nullptr;
 };
 
 } // namespace Simulation
