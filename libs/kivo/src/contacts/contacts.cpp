@@ -78,6 +78,7 @@ void Contacts::detach()
 
 void Contacts::clear()
 {
+    emit contactsAboutToBeCleared();
     qDeleteAll(m_Contacts);
     m_Contacts.clear();
     m_ById.clear();
@@ -257,6 +258,7 @@ void Contacts::cbContactChanged(const Simulation::ContactRecord& record)
     const bool wasFavorite = contact->isFavorite();
     contact->apply(Properties::fromNumbered(record.properties), record.favorite, record.subscribed, record.groups);
     contact->applyPresence(record.presence, record.note);
+    emit contactChanged(contact);
     if (wasFavorite != record.favorite)
         emit favoritesChanged();
 }
@@ -317,8 +319,10 @@ void Contacts::cbRequestFailed(int id, const QString& text)
 void Contacts::cbPresenceChanged(int id, int presence, const QString& note)
 {
     IContact* contact = id == 0 ? nullptr : getContact(id);
-    if (contact && contact->isSubscribed())
+    if (contact && contact->isSubscribed()) {
         contact->applyPresence(presence, note);
+        emit contactChanged(contact);
+    }
 }
 
 void Contacts::cbOwnPresenceChanged(int presence)

@@ -19,6 +19,30 @@ void IGroup::setName(const QString& name)
         applyName(name);
 }
 
+void IGroup::setOpen(bool open)
+{
+    if (open == m_Open)
+        return;
+    m_Open = open;
+    emit openChanged();
+}
+
+void IGroup::setSearching(bool searching)
+{
+    if (searching == m_Searching)
+        return;
+    m_Searching = searching;
+    emit searchingChanged();
+}
+
+void IGroup::setCountShown(bool shown)
+{
+    if (shown == m_CountShown)
+        return;
+    m_CountShown = shown;
+    emit countShownChanged();
+}
+
 void IGroup::applyName(const QString& name)
 {
     if (name == m_Name)

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QMetaObject>
+#include <QAbstractItemModel>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -18,6 +19,11 @@ struct ContactRecord;
 struct GroupRecord;
 } // namespace Simulation
 
+namespace Models {
+class ContactListModel;
+class Groups;
+} // namespace Models
+
 namespace Contacts {
 
 // The signed-in user's contact list: stored contacts in list order, groups, favourites and
@@ -28,6 +34,19 @@ class Contacts : public QObject
     Q_OBJECT
 
 public:
+    // Kinds of the list's models, combined as bits (contacts_models.cpp). Kind 1 alone is the
+    // grouped list: each group's row followed by its contacts' rows. Any other kind is a flat
+    // list, one row per contact that passes every filter bit.
+    enum ModelKind
+    {
+        StoredContacts = 0x0001,
+        Flat = 0x0002,
+        OnlineOnly = 0x0010,
+        Reachable = 0x0100,
+        FavoritesOnly = 0x1000,
+        Executives = 0x8000
+    };
+
     explicit Contacts(QObject* parent = nullptr);
     ~Contacts() override;
 
@@ -49,6 +68,12 @@ public:
     QStringList names() const;
     // Without a service nothing can be changed.
     bool isReadOnly() const;
+
+    // The list's model of a kind, owned by the list and the same object on every call; null
+    // for a kind that names no contacts. `recursive` also lists the contacts of nested
+    // lists, which this list does not have. Kind 1 is the Models::Groups model.
+    QAbstractItemModel* getModel(int kind, bool recursive = true);
+    Models::Groups* groupsModel();
 
     // A contact in no list, owned by `parent`, for a card to fill in and add.
     IContact* createTemporaryContact(QObject* parent);
@@ -72,6 +97,10 @@ signals:
     void groupAdded(Kivo::Contacts::GroupPtr group);
     void groupRemoved();
     void contactsLoaded();
+    // A stored contact's details, groups, favourite mark or presence changed.
+    void contactChanged(Kivo::Contacts::IContact* contact);
+    // Emitted before the contacts are deleted (sign-out, reload).
+    void contactsAboutToBeCleared();
     // The service refused a request about the contact or group `id` (a temporary id for an
     // addition); `text` says why.
     void requestFailed(int id, const QString& text);
@@ -107,6 +136,8 @@ private:
     QHash<int, IContact*> m_ById;
     QList<IGroup*> m_Groups;
     QHash<int, QPointer<IGroup>> m_PendingGroups;
+    QHash<int, Models::ContactListModel*> m_Models;
+    Models::Groups* m_GroupsModel = nullptr;
     int m_NextTemporaryId = -1;
 };
 

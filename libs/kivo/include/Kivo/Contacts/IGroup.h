@@ -16,6 +16,9 @@ class IGroup : public QObject
     Q_OBJECT
     Q_PROPERTY(int identifier READ getId NOTIFY identifierChanged)
     Q_PROPERTY(QString name READ getName NOTIFY nameChanged)
+    Q_PROPERTY(bool open READ isOpen WRITE setOpen NOTIFY openChanged)
+    Q_PROPERTY(bool searching READ isSearching NOTIFY searchingChanged)
+    Q_PROPERTY(bool countShown READ isCountShown NOTIFY countShownChanged)
 
 public:
     static constexpr int AllContactsId = 0xFFFFF3;
@@ -25,12 +28,24 @@ public:
 
     int getId() const { return m_Id; }
     QString getName() const { return m_Name; }
+    // Whether a list shows the group's members or only the group's own row.
+    bool isOpen() const { return m_Open; }
+    // A group of search results whose search is still running.
+    bool isSearching() const { return m_Searching; }
+    // Whether the group's row shows how many members it has.
+    bool isCountShown() const { return m_CountShown; }
 
 public slots:
     void setName(const QString& name);
+    void setOpen(bool open);
+    void setSearching(bool searching);
+    void setCountShown(bool shown);
 
 signals:
     void nameChanged();
+    void openChanged();
+    void searchingChanged();
+    void countShownChanged();
     // A group made by addGroup gets its identifier when the service confirms it.
     void identifierChanged();
 
@@ -43,6 +58,9 @@ private:
     int m_Id;
     QString m_Name;
     QPointer<Contacts> m_List;
+    bool m_Open = true;
+    bool m_Searching = false;
+    bool m_CountShown = false;
 };
 
 using GroupPtr = IGroup*;

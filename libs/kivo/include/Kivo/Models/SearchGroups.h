@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QMetaObject>
+#include <QPointer>
+
+namespace Kivo {
+namespace Configuration {
+class Config;
+}
+namespace Contacts {
+class IGroup;
+}
+namespace Models {
+
+// The results of the searches the user runs, one group per search: each shown group's own
+// row (IsGroup set, with its name, searching state and count) followed, while it is open, by
+// the rows of its search model, which keep their roles. Groups keep the order they were
+// added in; a group removed and added again returns to its place.
+class SearchGroups : public QAbstractListModel
+{
+    Q_OBJECT
+    Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
+
+public:
+    // The configuration holds nothing the simulated searches need.
+    explicit SearchGroups(const Configuration::Config* config, QObject* parent = nullptr);
+    ~SearchGroups() override;
+
+    // Shows the rows of `model` (not owned) under a new group, which this model owns and
+    // returns; the caller names it. Null for a null model.
+    Contacts::IGroup* addSearchModel(QAbstractItemModel* model);
+    // Shows a group of this model again, after removeGroup.
+    void addGroup(Contacts::IGroup* group);
+    // Hides a group and its rows; the group stays for a later addGroup.
+    void removeGroup(Contacts::IGroup* group);
+    // The groups shown, in order.
+    QList<Contacts::IGroup*> groups() const;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+signals:
+    void countChanged();
+
+private:
+    struct Entry
+    {
+        Contacts::IGroup* group = nullptr;
+        QPointer<QAbstractItemModel> model;
+        bool shown = true;
+        // The group's open state as the rows show it.
+        bool open = true;
+        QList<QMetaObject::Connection> connections;
+    };
+
+    int entryOf(const Contacts::IGroup* group) const;
+    int firstRow(int entry) const;
+    int shownRows(const Entry& entry) const;
+    bool forwards(int entry) const;
+    void follow(int entry);
+    void headerChanged(int entry, const QVector<int>& roles);
+    void groupOpenChanged(Contacts::IGroup* group);
+
+    QList<Entry> m_Entries;
+    int m_NextGroupId = 1;
+};
+
+} // namespace Models
+} // namespace Kivo

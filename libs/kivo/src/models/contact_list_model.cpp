@@ -1,0 +1,128 @@
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Models/ContactListModel.h>
+#include <Kivo/Models/Roles.h>
+
+#include "contact_rows.h"
+
+namespace Kivo {
+namespace Models {
+
+using Contacts::IContact;
+
+ContactListModel::ContactListModel(Contacts::Contacts& list, int kind, QObject* parent)
+    : QAbstractListModel(parent)
+    , m_List(&list)
+    , m_Kind(kind)
+{
+    connect(&list, &Contacts::Contacts::contactsLoaded, this, &ContactListModel::reload);
+    connect(&list, &Contacts::Contacts::contactsAboutToBeCleared, this, &ContactListModel::clear);
+    connect(&list, &Contacts::Contacts::contactAdded, this, [this](IContact* contact) {
+        if (accepts(*contact))
+            insert(contact);
+    });
+    connect(&list, &Contacts::Contacts::contactRemoved, this, [this](int id) {
+        const int row = m_RowOf.value(id, -1);
+        if (row >= 0)
+            remove(row);
+    });
+    connect(&list, &Contacts::Contacts::contactChanged, this, &ContactListModel::contactChanged);
+    reload();
+}
+
+bool ContactListModel::accepts(const IContact& contact) const
+{
+    using Kind = Contacts::Contacts::ModelKind;
+    if (!contact.isStored())
+        return false;
+    // The simulated service has no executives who let the user call for them.
+    if (m_Kind & Kind::Executives)
+        return false;
+    if ((m_Kind & Kind::OnlineOnly) && !ContactRows::isAvailable(contact.presenceState()))
+        return false;
+    if ((m_Kind & Kind::FavoritesOnly) && !contact.isFavorite())
+        return false;
+    if ((m_Kind & Kind::Reachable) && contact.getAddress().isEmpty()
+        && ContactRows::data(contact, Roles::Number).toString().isEmpty())
+        return false;
+    return true;
+}
+
+void ContactListModel::reload()
+{
+    beginResetModel();
+    m_Rows.clear();
+    m_RowOf.clear();
+    if (m_List) {
+        const QList<IContact*> contacts = m_List->contacts();
+        for (IContact* contact : contacts) {
+            if (accepts(*contact)) {
+                m_RowOf.insert(contact->getId(), int(m_Rows.size()));
+                m_Rows.append(contact);
+            }
+        }
+    }
+    endResetModel();
+    emit countChanged();
+}
+
+void ContactListModel::clear()
+{
+    if (m_Rows.isEmpty())
+        return;
+    beginResetModel();
+    m_Rows.clear();
+    m_RowOf.clear();
+    endResetModel();
+    emit countChanged();
+}
+
+void ContactListModel::insert(IContact* contact)
+{
+    const int row = int(m_Rows.size());
+    beginInsertRows(QModelIndex(), row, row);
+    m_Rows.append(contact);
+    m_RowOf.insert(contact->getId(), row);
+    endInsertRows();
+    emit countChanged();
+}
+
+void ContactListModel::remove(int row)
+{
+    beginRemoveRows(QModelIndex(), row, row);
+    m_RowOf.remove(m_Rows.takeAt(row)->getId());
+    for (int later = row; later < m_Rows.size(); ++later)
+        m_RowOf.insert(m_Rows.at(later)->getId(), later);
+    endRemoveRows();
+    emit countChanged();
+}
+
+void ContactListModel::contactChanged(IContact* contact)
+{
+    const int row = m_RowOf.value(contact->getId(), -1);
+    const bool wanted = accepts(*contact);
+    if (row < 0 && wanted)
+        insert(contact);
+    else if (row >= 0 && !wanted)
+        remove(row);
+    else if (row >= 0)
+        emit dataChanged(index(row), index(row));
+}
+
+int ContactListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_Rows.size());
+}
+
+QVariant ContactListModel::data(const QModelIndex& index, int role) const
+{
+    const IContact* contact = index.isValid() ? m_Rows.value(index.row()) : nullptr;
+    return contact ? ContactRows::data(*contact, role) : QVariant();
+}
+
+QHash<int, QByteArray> ContactListModel::roleNames() const
+{
+    return Roles::names();
+}
+
+} // namespace Models
+} // namespace Kivo

@@ -1,0 +1,274 @@
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Models/Groups.h>
+#include <Kivo/Models/Helper.h>
+#include <Kivo/Models/Roles.h>
+
+#include "contact_rows.h"
+
+#include <algorithm>
+
+namespace Kivo {
+namespace Models {
+
+using Contacts::IContact;
+using Contacts::IGroup;
+
+Groups::Groups(Contacts::Contacts& list, QObject* parent)
+    : QAbstractListModel(parent)
+    , m_List(&list)
+    , m_Others(new IGroup(IGroup::AllContactsId, tr("Other Contacts"), this))
+{
+    using List = Contacts::Contacts;
+    connect(&list, &List::contactsLoaded, this, &Groups::reload);
+    connect(&list, &List::contactsAboutToBeCleared, this, &Groups::clear);
+    connect(&list, &List::contactAdded, this, &Groups::contactAdded);
+    connect(&list, &List::contactRemoved, this, &Groups::contactRemoved);
+    connect(&list, &List::contactChanged, this, &Groups::contactChanged);
+    // Groups come and go rarely; the list is laid out again for them.
+    connect(&list, &List::groupAdded, this, &Groups::reload);
+    connect(&list, &List::groupRemoved, this, &Groups::reload);
+    connect(m_Others, &IGroup::openChanged, this, [this] { groupOpenChanged(m_Others); });
+    reload();
+}
+
+Groups::~Groups() = default;
+
+void Groups::setFilter(int filter)
+{
+    if (filter == m_Filter)
+        return;
+    m_Filter = filter;
+    reload();
+    emit filterChanged();
+}
+
+void Groups::setGroupOpen(int groupId, bool open)
+{
+    for (const Section& section : qAsConst(m_Sections)) {
+        if (section.group && section.group->getId() == groupId)
+            section.group->setOpen(open);
+    }
+}
+
+bool Groups::accepts(const IContact& contact) const
+{
+    return contact.isStored() && (m_Filter != OnlineContacts || ContactRows::isAvailable(contact.presenceState()));
+}
+
+QList<int> Groups::sectionsOf(const IContact& contact) const
+{
+    QList<int> sections;
+    for (int groupId : contact.groupIds()) {
+        for (int section = 0; section < m_Sections.size(); ++section) {
+            const IGroup* group = m_Sections.at(section).group;
+            if (group && group != m_Others && group->getId() == groupId && !sections.contains(section))
+                sections.append(section);
+        }
+    }
+    if (sections.isEmpty())
+        sections.append(sectionOf(m_Others));
+    return sections;
+}
+
+int Groups::sectionOf(const IGroup* group) const
+{
+    for (int section = 0; section < m_Sections.size(); ++section) {
+        if (m_Sections.at(section).group == group)
+            return section;
+    }
+    return -1;
+}
+
+void Groups::reload()
+{
+    beginResetModel();
+    for (const Section& section : qAsConst(m_Sections)) {
+        if (section.group && section.group != m_Others)
+            disconnect(section.group, nullptr, this, nullptr);
+    }
+    m_Sections.clear();
+    if (m_List) {
+        QList<IGroup*> groups = m_List->groups();
+        std::stable_sort(groups.begin(), groups.end(), [](const IGroup* left, const IGroup* right) {
+            return Helper::lessByName(left->getName(), right->getName());
+        });
+        for (IGroup* group : qAsConst(groups)) {
+            m_Sections.append({group, group->isOpen(), {}});
+            connect(group, &IGroup::openChanged, this, [this, group] { groupOpenChanged(group); });
+            connect(group, &IGroup::nameChanged, this, &Groups::reload);
+        }
+        m_Sections.append({m_Others, m_Others->isOpen(), {}});
+        for (IContact* contact : m_List->contacts()) {
+            if (!accepts(*contact))
+                continue;
+            for (int section : sectionsOf(*contact))
+                m_Sections[section].members.append(contact);
+        }
+    }
+    endResetModel();
+    emit countChanged();
+}
+
+void Groups::clear()
+{
+    beginResetModel();
+    for (Section& section : m_Sections)
+        section.members.clear();
+    endResetModel();
+    emit countChanged();
+}
+
+int Groups::firstRow(int section) const
+{
+    int row = 0;
+    for (int before = 0; before < section; ++before) {
+        const Section& earlier = m_Sections.at(before);
+        row += 1 + (earlier.open ? int(earlier.members.size()) : 0);
+    }
+    return row;
+}
+
+void Groups::addMember(int section, IContact* contact)
+{
+    Section& target = m_Sections[section];
+    const bool shown = target.open;
+    const int row = firstRow(section) + 1 + int(target.members.size());
+    if (shown)
+        beginInsertRows(QModelIndex(), row, row);
+    target.members.append(contact);
+    if (shown) {
+        endInsertRows();
+        emit countChanged();
+    }
+    const QModelIndex header = index(firstRow(section));
+    emit dataChanged(header, header, {Roles::GroupCount});
+}
+
+void Groups::removeMember(int section, int member)
+{
+    Section& target = m_Sections[section];
+    const bool shown = target.open;
+    const int row = firstRow(section) + 1 + member;
+    if (shown)
+        beginRemoveRows(QModelIndex(), row, row);
+    target.members.removeAt(member);
+    if (shown) {
+        endRemoveRows();
+        emit countChanged();
+    }
+    const QModelIndex header = index(firstRow(section));
+    emit dataChanged(header, header, {Roles::GroupCount});
+}
+
+void Groups::contactAdded(IContact* contact)
+{
+    if (!accepts(*contact))
+        return;
+    for (int section : sectionsOf(*contact))
+        addMember(section, contact);
+}
+
+void Groups::contactRemoved(int id)
+{
+    for (int section = 0; section < m_Sections.size(); ++section) {
+        const QList<IContact*>& members = m_Sections.at(section).members;
+        for (int member = int(members.size()) - 1; member >= 0; --member) {
+            if (members.at(member)->getId() == id)
+                removeMember(section, member);
+        }
+    }
+}
+
+void Groups::contactChanged(IContact* contact)
+{
+    const QList<int> wanted = accepts(*contact) ? sectionsOf(*contact) : QList<int>();
+    for (int section = 0; section < m_Sections.size(); ++section) {
+        const int member = int(m_Sections.at(section).members.indexOf(contact));
+        if (member >= 0 && !wanted.contains(section)) {
+            removeMember(section, member);
+        } else if (member < 0 && wanted.contains(section)) {
+            addMember(section, contact);
+        } else if (member >= 0 && m_Sections.at(section).open) {
+            const QModelIndex row = index(firstRow(section) + 1 + member);
+            emit dataChanged(row, row);
+        }
+    }
+}
+
+void Groups::groupOpenChanged(IGroup* group)
+{
+    const int section = sectionOf(group);
+    if (section < 0 || m_Sections.at(section).open == group->isOpen())
+        return;
+    Section& changed = m_Sections[section];
+    const int header = firstRow(section);
+    const int first = header + 1;
+    const int last = header + int(changed.members.size());
+    const bool rows = !changed.members.isEmpty();
+    if (rows && group->isOpen())
+        beginInsertRows(QModelIndex(), first, last);
+    else if (rows)
+        beginRemoveRows(QModelIndex(), first, last);
+    changed.open = group->isOpen();
+    if (rows && group->isOpen())
+        endInsertRows();
+    else if (rows)
+        endRemoveRows();
+    if (rows)
+        emit countChanged();
+    emit dataChanged(index(header), index(header), {Roles::GroupOpen});
+}
+
+int Groups::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : firstRow(int(m_Sections.size()));
+}
+
+QVariant Groups::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() < 0)
+        return QVariant();
+    int row = index.row();
+    for (int section = 0; section < m_Sections.size(); ++section) {
+        const Section& current = m_Sections.at(section);
+        const int shown = current.open ? int(current.members.size()) : 0;
+        if (row > shown) {
+            row -= 1 + shown;
+            continue;
+        }
+        const IGroup* group = current.group;
+        switch (role) {
+        case Roles::GroupId:
+            return group ? group->getId() : 0;
+        case Roles::GroupName:
+            return group ? group->getName() : QString();
+        case Roles::GroupOrder:
+            return section;
+        case Roles::GroupOpen:
+            return current.open;
+        default:
+            break;
+        }
+        if (row > 0)
+            return ContactRows::data(*current.members.at(row - 1), role);
+        switch (role) {
+        case Qt::DisplayRole:
+            return group ? group->getName() : QString();
+        case Roles::IsGroup:
+            return true;
+        case Roles::GroupCount:
+            return int(current.members.size());
+        default:
+            return QVariant();
+        }
+    }
+    return QVariant();
+}
+
+QHash<int, QByteArray> Groups::roleNames() const
+{
+    return Roles::names();
+}
+
+} // namespace Models
+} // namespace Kivo

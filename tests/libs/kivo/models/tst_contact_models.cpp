@@ -1,0 +1,281 @@
+// The contact list's models by kind, the grouped list, and the proxies that filter and sort
+// them, followed change by change.
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Models/BlfContactsSort.h>
+#include <Kivo/Models/ContactGroupSortProxy.h>
+#include <Kivo/Models/ContactListModel.h>
+#include <Kivo/Models/Groups.h>
+#include <Kivo/Models/Roles.h>
+#include <Kivo/Models/SearchFilter.h>
+#include <Kivo/Settings.h>
+#include <Kivo/Simulation/Control.h>
+#include <Kivo/Simulation/Service.h>
+
+#include <QAbstractItemModelTester>
+#include <QStandardItemModel>
+#include <QtTest>
+
+using namespace Kivo;
+using ContactList = Kivo::Contacts::Contacts;
+namespace Roles = Models::Roles;
+
+namespace {
+
+// Eve is in two groups; Fay and Gus in none; Dan is a favourite once the test marks him.
+const QByteArray Scene = R"({ "accounts": [
+  { "user": "carol@example.test", "password": "c", "displayName": "Carol Diaz", "contacts": [
+      { "id": 1, "name": "Dan Berg", "address": "dan@example.test", "number": "+49 30 1234 567", "group": "Team", "presence": 7 },
+      { "id": 2, "name": "Eve Adams", "address": "eve@example.test", "number": "+15550102", "group": "Team", "presence": 2 },
+      { "id": 3, "name": "Fay Chen", "address": "fay@example.test", "presence": 4 },
+      { "id": 4, "name": "Gus (030) Zorn", "number": "(030) 555-10", "presence": 0 },
+      { "id": 5, "name": "Hal Young", "address": "hal@example.test", "group": "Board", "presence": 12 } ] } ] })";
+
+QStringList column(const QAbstractItemModel& model, int role = Qt::DisplayRole)
+{
+    QStringList values;
+    for (int row = 0; row < model.rowCount(); ++row)
+        values.append(model.index(row, 0).data(role).toString());
+    return values;
+}
+
+} // namespace
+
+class TestContactModels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void flatModelsByKind_data();
+    void flatModelsByKind();
+    void flatModelsFollowTheList();
+    void groupedListShowsEachGroupsContacts();
+    void groupedListFollowsChanges();
+    void searchMatchesTextAsText_data();
+    void searchMatchesTextAsText();
+    void groupSortKeepsGroupsAndSortsByName();
+    void blfSortByFirstOrLastName();
+
+private:
+    void waitFor(const std::function<bool()>& done);
+
+    QTemporaryDir m_Settings;
+    Simulation::Service* m_Service = nullptr;
+    std::unique_ptr<ContactList> m_List;
+};
+
+void TestContactModels::initTestCase()
+{
+    QVERIFY(m_Settings.isValid());
+    Settings::setPath(Settings::UserSettings, m_Settings.path());
+}
+
+void TestContactModels::init()
+{
+    Settings(Settings::UserSettings).remove("contactlist/sort");
+    m_Service = &Simulation::Service::shared();
+    m_Service->setLatency(0);
+    QVERIFY(m_Service->load(Scene));
+    QSignalSpy signedIn(m_Service, &Simulation::Service::signedIn);
+    m_Service->signIn("carol@example.test", "c");
+    QVERIFY(signedIn.wait());
+    m_List = std::make_unique<ContactList>();
+    m_List->attach(*m_Service);
+}
+
+void TestContactModels::cleanup()
+{
+    m_List.reset();
+    m_Service->loadDemoAccount();
+}
+
+void TestContactModels::waitFor(const std::function<bool()>& done)
+{
+    QTRY_VERIFY(done());
+}
+
+void TestContactModels::flatModelsByKind_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("names");
+    const QStringList all = {"Dan Berg", "Eve Adams", "Fay Chen", "Gus (030) Zorn", "Hal Young"};
+    QTest::newRow("own contacts (3)") << 3 << all;
+    QTest::newRow("online (17)") << 17 << QStringList({"Dan Berg", "Fay Chen", "Hal Young"});
+    QTest::newRow("reachable (0x101)") << 0x101 << all;
+    QTest::newRow("favourites (0x1003)") << 0x1003 << QStringList();
+    QTest::newRow("executives (0x8000)") << 0x8000 << QStringList();
+}
+
+void TestContactModels::flatModelsByKind()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, names);
+    QAbstractItemModel* model = m_List->getModel(kind, true);
+    QVERIFY(model);
+    QCOMPARE(m_List->getModel(kind, false), model);
+    QCOMPARE(column(*model), names);
+    if (!names.isEmpty()) {
+        const QModelIndex first = model->index(0, 0);
+        QCOMPARE(first.data(Roles::Contact).value<QObject*>(), m_List->getContact(first.data(Roles::ContactId).toInt()));
+        QCOMPARE(model->roleNames().value(Roles::Available), QByteArray("available"));
+    }
+    QVERIFY(!m_List->getModel(0x4));
+    QVERIFY(!m_List->getModel(0x10));
+}
+
+void TestContactModels::flatModelsFollowTheList()
+{
+    auto* online = static_cast<Models::ContactListModel*>(m_List->getModel(17));
+    auto* favourites = static_cast<Models::ContactListModel*>(m_List->getModel(0x1003));
+    QAbstractItemModelTester onlineTester(online, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester favouriteTester(favourites, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    Simulation::Control control(*m_Service);
+
+    // Eve comes online, Dan goes offline.
+    QVERIFY(control.injectPresenceChange(2, 7));
+    QVERIFY(control.injectPresenceChange(1, 3));
+    waitFor([&] { return column(*online) == QStringList({"Fay Chen", "Hal Young", "Eve Adams"}); });
+    QCOMPARE(online->index(2, 0).data(Roles::Available).toBool(), true);
+
+    m_List->addFavorite(5);
+    waitFor([&] { return column(*favourites) == QStringList({"Hal Young"}); });
+    m_List->removeContact(m_List->getContact(5));
+    waitFor([&] { return favourites->count() == 0 && online->count() == 2; });
+
+    // Signing out empties the models before the contacts go.
+    m_List->detach();
+    QCOMPARE(online->count(), 0);
+    QCOMPARE(static_cast<Models::ContactListModel*>(m_List->getModel(3))->count(), 0);
+}
+
+void TestContactModels::groupedListShowsEachGroupsContacts()
+{
+    Models::Groups* groups = m_List->groupsModel();
+    QCOMPARE(m_List->getModel(1), groups);
+    QAbstractItemModelTester tester(groups, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    // Groups by name, the contacts of no group last.
+    QCOMPARE(column(*groups), QStringList({"Board", "Hal Young", "Team", "Dan Berg", "Eve Adams", "Other Contacts",
+                                           "Fay Chen", "Gus (030) Zorn"}));
+    QCOMPARE(column(*groups, Roles::IsGroup), QStringList({"true", "false", "true", "false", "false", "true", "false", "false"}));
+    QCOMPARE(groups->index(2, 0).data(Roles::GroupCount).toInt(), 2);
+    QCOMPARE(groups->index(4, 0).data(Roles::GroupName).toString(), QString("Team"));
+    QCOMPARE(groups->index(4, 0).data(Roles::GroupOrder).toInt(), 1);
+
+    groups->setFilter(Models::Groups::OnlineContacts);
+    QCOMPARE(column(*groups), QStringList({"Board", "Hal Young", "Team", "Dan Berg", "Other Contacts", "Fay Chen"}));
+    const int team = groups->index(2, 0).data(Roles::GroupId).toInt();
+    groups->setGroupOpen(team, false);
+    QCOMPARE(column(*groups), QStringList({"Board", "Hal Young", "Team", "Other Contacts", "Fay Chen"}));
+    QCOMPARE(groups->index(2, 0).data(Roles::GroupOpen).toBool(), false);
+    groups->setGroupOpen(team, true);
+    groups->setFilter(Models::Groups::AllContacts);
+    QCOMPARE(groups->rowCount(), 8);
+}
+
+void TestContactModels::groupedListFollowsChanges()
+{
+    Models::Groups* groups = m_List->groupsModel();
+    QAbstractItemModelTester tester(groups, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const int board = m_List->groups().at(1)->getName() == "Board" ? m_List->groups().at(1)->getId()
+                                                                   : m_List->groups().at(0)->getId();
+
+    // Eve joins the board: a row of hers in each group.
+    m_List->getContact(2)->addToGroup(board);
+    waitFor([&] { return groups->rowCount() == 9; });
+    QCOMPARE(column(*groups).mid(0, 3), QStringList({"Board", "Hal Young", "Eve Adams"}));
+
+    // Fay joins the team and so leaves the contacts of no group; a closed group takes her in
+    // without showing her.
+    const int team = groups->index(3, 0).data(Roles::GroupId).toInt();
+    groups->setGroupOpen(team, false);
+    m_List->getContact(3)->addToGroup(team);
+    waitFor([&] { return !column(*groups).contains("Fay Chen"); });
+    QCOMPARE(groups->index(3, 0).data(Roles::GroupCount).toInt(), 3);
+    groups->setGroupOpen(team, true);
+    QVERIFY(column(*groups).contains("Fay Chen"));
+
+    // Renames and presence reach the rows.
+    QSignalSpy changed(groups, &QAbstractItemModel::dataChanged);
+    Simulation::Control control(*m_Service);
+    QVERIFY(control.injectPresenceChange(5, 2));
+    QVERIFY(changed.wait());
+    QCOMPARE(groups->index(1, 0).data(Roles::Presence).toInt(), 2);
+    m_List->removeContact(m_List->getContact(2));
+    waitFor([&] { return !column(*groups).contains("Eve Adams"); });
+    m_List->removeGroup(board);
+    waitFor([&] { return !column(*groups).contains("Board"); });
+    QCOMPARE(column(*groups).constLast(), QString("Hal Young"));
+}
+
+void TestContactModels::searchMatchesTextAsText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("empty") << "" << QStringList({"Dan Berg", "Eve Adams", "Fay Chen", "Gus (030) Zorn", "Hal Young"});
+    QTest::newRow("name, any case") << "bErG" << QStringList({"Dan Berg"});
+    QTest::newRow("address") << "fay@" << QStringList({"Fay Chen"});
+    QTest::newRow("number with a plus") << "+4930" << QStringList({"Dan Berg"});
+    QTest::newRow("number as written") << "1234 567" << QStringList({"Dan Berg"});
+    QTest::newRow("open bracket") << "(030" << QStringList({"Gus (030) Zorn"});
+    QTest::newRow("brackets and blanks") << "(030) 555" << QStringList({"Gus (030) Zorn"});
+    QTest::newRow("square bracket") << "a[" << QStringList();
+    QTest::newRow("pattern signs") << ".*" << QStringList();
+    QTest::newRow("digits of a number") << "5550102" << QStringList({"Eve Adams"});
+}
+
+void TestContactModels::searchMatchesTextAsText()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, found);
+    Models::SearchFilter filter(m_List->getModel(3, true), nullptr);
+    filter.sort(0);
+    QSignalSpy count(&filter, &Models::SearchFilter::countChanged);
+    filter.setFilterRegExp(text);
+    QCOMPARE(column(filter), found);
+    QCOMPARE(filter.count(), found.size());
+    QCOMPARE(count.isEmpty(), text.isEmpty());
+
+    // Through the meta-object, as the scenes call it, the text is text too.
+    QVERIFY(QMetaObject::invokeMethod(&filter, "setFilterRegExp", Q_ARG(QString, "(")));
+    QCOMPARE(column(filter), QStringList({"Gus (030) Zorn"}));
+}
+
+void TestContactModels::groupSortKeepsGroupsAndSortsByName()
+{
+    QStandardItemModel plain;
+    for (const char* name : {"Zoe Abbott", "Adam Young", "anna Moss"}) {
+        auto* item = new QStandardItem(name);
+        item->setData(0, Roles::GroupOrder);
+        plain.appendRow(item);
+    }
+    Models::ContactGroupSortProxy byName(&plain, nullptr);
+    byName.sort(0);
+    QCOMPARE(column(byName), QStringList({"Adam Young", "anna Moss", "Zoe Abbott"}));
+    Settings(Settings::UserSettings).setValue("contactlist/sort", "last name");
+    byName.updatePrimarySortField();
+    QCOMPARE(column(byName), QStringList({"Zoe Abbott", "anna Moss", "Adam Young"}));
+
+    Models::ContactGroupSortProxy grouped(m_List->groupsModel(), nullptr);
+    grouped.sort(0);
+    QAbstractItemModelTester tester(&grouped, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(column(grouped), QStringList({"Board", "Hal Young", "Team", "Eve Adams", "Dan Berg", "Other Contacts",
+                                           "Fay Chen", "Gus (030) Zorn"}));
+    grouped.setFilterRegExp("e");
+    QCOMPARE(column(grouped), QStringList({"Board", "Hal Young", "Team", "Eve Adams", "Dan Berg", "Other Contacts",
+                                           "Fay Chen"}));
+}
+
+void TestContactModels::blfSortByFirstOrLastName()
+{
+    Models::BlfContactsSort sort;
+    sort.setSourceModel(m_List->getModel(3));
+    sort.sort(0);
+    QCOMPARE(column(sort), QStringList({"Dan Berg", "Eve Adams", "Fay Chen", "Gus (030) Zorn", "Hal Young"}));
+    sort.changePrimarySortField(Models::Helper::LastName);
+    QCOMPARE(column(sort), QStringList({"Eve Adams", "Dan Berg", "Fay Chen", "Hal Young", "Gus (030) Zorn"}));
+}
+
+QTEST_GUILESS_MAIN(TestContactModels)
+#include "tst_contact_models.moc"
