@@ -43,6 +43,15 @@ QString IContact::getIdentity() const
     return QStringLiteral("%1 <%2> [%3]").arg(name, address).arg(m_Id);
 }
 
+QString IContact::sortKey(Models::Helper::PrimarySortField field) const
+{
+    QString& key = m_SortKeys[field == Models::Helper::LastName ? 1 : 0];
+    if (key.isNull())
+        key = Models::Helper::sortKey(getProperty(Properties::FirstName).toString(),
+                                      getProperty(Properties::LastName).toString(), getDisplayName(), field);
+    return key;
+}
+
 QObject* IContact::presenceObject() const
 {
     return m_Presence;
@@ -110,6 +119,8 @@ void IContact::applyProperties(const Properties::Map& properties)
         return;
     const bool nameChanged = properties.value(Properties::DisplayName) != m_Properties.value(Properties::DisplayName);
     m_Properties = properties;
+    for (QString& key : m_SortKeys)
+        key = QString();
     if (nameChanged)
         emit displayNameChanged();
     emit changed();

@@ -90,7 +90,7 @@ void Groups::reload()
     if (m_List) {
         QList<IGroup*> groups = m_List->groups();
         std::stable_sort(groups.begin(), groups.end(), [](const IGroup* left, const IGroup* right) {
-            return Helper::lessByName(left->getName(), right->getName());
+            return Helper::lessByName(left->getName().toCaseFolded(), right->getName().toCaseFolded());
         });
         for (IGroup* group : qAsConst(groups)) {
             m_Sections.append({group, group->isOpen(), {}});

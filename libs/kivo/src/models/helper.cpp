@@ -24,16 +24,15 @@ QString sortKey(const QString& firstName, const QString& lastName, const QString
         last = name.section(QLatin1Char(' '), -1);
     }
     if (first.isEmpty() && last.isEmpty())
-        return name;
+        return name.toCaseFolded();
     const QString primary = field == LastName ? last : first;
     const QString secondary = field == LastName ? first : last;
-    return primary + QLatin1Char('\t') + secondary + QLatin1Char('\t') + name;
+    return (primary + QLatin1Char('\t') + secondary + QLatin1Char('\t') + name).toCaseFolded();
 }
 
 QString sortKey(const Contacts::IContact& contact, PrimarySortField field)
 {
-    return sortKey(contact.getProperty(Contacts::Properties::FirstName).toString(),
-                   contact.getProperty(Contacts::Properties::LastName).toString(), contact.getDisplayName(), field);
+    return contact.sortKey(field);
 }
 
 QString sortKey(const QModelIndex& row, PrimarySortField field)
@@ -46,7 +45,7 @@ QString sortKey(const QModelIndex& row, PrimarySortField field)
 
 bool lessByName(const QString& left, const QString& right)
 {
-    const int byLocale = QString::localeAwareCompare(left.toCaseFolded(), right.toCaseFolded());
+    const int byLocale = QString::localeAwareCompare(left, right);
     return byLocale != 0 ? byLocale < 0 : left < right;
 }
 

@@ -67,6 +67,7 @@ SearchFilter::SearchFilter(QObject* parent)
     for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(this, signal, this, &SearchFilter::countChanged);
     connect(this, &QAbstractItemModel::modelReset, this, &SearchFilter::countChanged);
+    connect(this, &QAbstractItemModel::layoutChanged, this, &SearchFilter::countChanged);
 }
 
 SearchFilter::SearchFilter(QAbstractItemModel* source, QObject* parent)
@@ -99,7 +100,9 @@ void SearchFilter::setSearchText(const QString& text)
     if (text == m_Text)
         return;
     m_Text = text;
-    invalidateFilter();
+    // One new layout rather than a removal per run of rows that no longer match: the lists
+    // above follow it in one step, however long the list.
+    invalidate();
     emit searchTextChanged();
     emit countChanged();
 }

@@ -13,6 +13,7 @@ SelectionHandler::SelectionHandler(QAbstractItemModel* source, ItemKind kind, QO
     for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(this, signal, this, &SelectionHandler::countChanged);
     connect(this, &QAbstractItemModel::modelReset, this, &SelectionHandler::countChanged);
+    connect(this, &QAbstractItemModel::layoutChanged, this, &SelectionHandler::countChanged);
     connect(this, &QAbstractProxyModel::sourceModelChanged, this, &SelectionHandler::countChanged);
     setSourceModel(source);
 }

@@ -265,6 +265,10 @@ void TestContactModels::groupSortKeepsGroupsAndSortsByName()
     grouped.setFilterRegExp("e");
     QCOMPARE(column(grouped), QStringList({"Board", "Hal Young", "Team", "Eve Adams", "Dan Berg", "Other Contacts",
                                            "Fay Chen"}));
+
+    // A renamed contact takes its new place.
+    m_List->getContact(1)->setProperty(Contacts::Properties::DisplayName, "Dan Aalto");
+    waitFor([&] { return column(grouped).mid(3, 2) == QStringList({"Dan Aalto", "Eve Adams"}); });
 }
 
 void TestContactModels::blfSortByFirstOrLastName()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <Kivo/Contacts/Properties.h>
+#include <Kivo/Models/Helper.h>
 
 #include <QList>
 #include <QObject>
@@ -59,6 +60,9 @@ public:
     int presenceState() const { return m_PresenceState; }
     QString statusText() const { return m_StatusText; }
     Presence::PresenceData* getPresence() const { return m_Presence; }
+    // What the contact sorts by in lists (Models::Helper::sortKey), kept until its
+    // properties change: sorting a long list asks for it many times.
+    QString sortKey(Models::Helper::PrimarySortField field) const;
 
 public slots:
     void subscribe();
@@ -90,6 +94,7 @@ private:
     QString m_StatusText;
     Presence::PresenceData* m_Presence = nullptr;
     QPointer<Contacts> m_List;
+    mutable QString m_SortKeys[2];
 };
 
 using ContactPtr = IContact*;
