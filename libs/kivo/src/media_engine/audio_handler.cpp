@@ -14,12 +14,20 @@ namespace MediaEngine {
 namespace {
 
 using Tesk::Core::Logging::LevelInfo;
-using Tesk::Core::Logging::LevelWarning;
 
 bool listed(const AudioDevices& devices, const QByteArray& identifier)
 {
     return std::any_of(devices.begin(), devices.end(),
                        [&](const AudioDevice& device) { return device.identifier() == identifier; });
+}
+
+// The device to use for `identifier`: itself while it is listed, else the default (empty).
+QByteArray usable(const AudioDevices& devices, const QByteArray& identifier, const char* kind, const char* why)
+{
+    if (identifier.isEmpty() || listed(devices, identifier))
+        return identifier;
+    KIVO_LOG(LevelInfo) << kind << " device " << identifier << why << "; the default is used";
+    return QByteArray();
 }
 
 // A level that moves like speech: syllables of about 200 ms inside phrases of about 1.4 s,
@@ -92,36 +100,20 @@ AudioDevices IMediaHandlerAudio::inputDevices() const
 
 void IMediaHandlerAudio::setInputDevice(const QByteArray& identifier)
 {
-    if (!identifier.isEmpty() && !listed(inputDevices(), identifier)) {
-        KIVO_LOG(LevelWarning) << "Input device " << identifier << " is not plugged in; the default is used";
-        m_InputDevice.clear();
-        return;
-    }
-    m_InputDevice = identifier;
+    m_InputDevice = usable(inputDevices(), identifier, "Input", " is not plugged in");
 }
 
 void IMediaHandlerAudio::setOutputDevice(const QByteArray& identifier)
 {
-    if (!identifier.isEmpty() && !listed(outputDevices(), identifier)) {
-        KIVO_LOG(LevelWarning) << "Output device " << identifier << " is not plugged in; the default is used";
-        m_OutputDevice.clear();
-        return;
-    }
-    m_OutputDevice = identifier;
+    m_OutputDevice = usable(outputDevices(), identifier, "Output", " is not plugged in");
 }
 
 void IMediaHandlerAudio::devicesChanged()
 {
     const AudioDevices inputs = inputDevices();
     const AudioDevices outputs = outputDevices();
-    if (!m_InputDevice.isEmpty() && !listed(inputs, m_InputDevice)) {
-        KIVO_LOG(LevelInfo) << "Input device " << m_InputDevice << " went away; the default is used";
-        m_InputDevice.clear();
-    }
-    if (!m_OutputDevice.isEmpty() && !listed(outputs, m_OutputDevice)) {
-        KIVO_LOG(LevelInfo) << "Output device " << m_OutputDevice << " went away; the default is used";
-        m_OutputDevice.clear();
-    }
+    m_InputDevice = usable(inputs, m_InputDevice, "Input", " went away");
+    m_OutputDevice = usable(outputs, m_OutputDevice, "Output", " went away");
     emit audioDeviceAvailabilityChanged(!inputs.isEmpty() && !outputs.isEmpty());
 }
 

@@ -9,7 +9,6 @@
 
 class QTimer;
 
-
 namespace Kivo {
 namespace MediaEngine {
 

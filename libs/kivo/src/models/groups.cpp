@@ -131,29 +131,27 @@ int Groups::firstRow(int section) const
 void Groups::addMember(int section, IContact* contact)
 {
     Section& target = m_Sections[section];
-    const bool shown = target.open;
     const int row = firstRow(section) + 1 + int(target.members.size());
-    if (shown)
+    if (target.open)
         beginInsertRows(QModelIndex(), row, row);
     target.members.append(contact);
-    if (shown) {
-        endInsertRows();
-        emit countChanged();
-    }
-    const QModelIndex header = index(firstRow(section));
-    emit dataChanged(header, header, {Roles::GroupCount});
+    membersChanged(section, &Groups::endInsertRows);
 }
 
 void Groups::removeMember(int section, int member)
 {
     Section& target = m_Sections[section];
-    const bool shown = target.open;
     const int row = firstRow(section) + 1 + member;
-    if (shown)
+    if (target.open)
         beginRemoveRows(QModelIndex(), row, row);
     target.members.removeAt(member);
-    if (shown) {
-        endRemoveRows();
+    membersChanged(section, &Groups::endRemoveRows);
+}
+
+void Groups::membersChanged(int section, void (QAbstractItemModel::*end)())
+{
+    if (m_Sections.at(section).open) {
+        (this->*end)();
         emit countChanged();
     }
     const QModelIndex header = index(firstRow(section));

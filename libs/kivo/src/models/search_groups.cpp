@@ -129,28 +129,26 @@ void SearchGroups::follow(int entry)
                                    if (!parent.isValid() && forwards(entryOf(group)))
                                        beginInsertRows(QModelIndex(), at(first), at(last));
                                }));
-    connections.append(connect(model, &QAbstractItemModel::rowsInserted, this, [this, group](const QModelIndex& parent) {
+    // Rows of the search model came or went: so did theirs here, and the group's count changed.
+    const auto settled = [this, group](const QModelIndex& parent, void (QAbstractItemModel::*end)()) {
         if (parent.isValid())
             return;
         if (forwards(entryOf(group))) {
-            endInsertRows();
+            (this->*end)();
             emit countChanged();
         }
         headerChanged(entryOf(group), {Roles::GroupCount});
+    };
+    connections.append(connect(model, &QAbstractItemModel::rowsInserted, this, [settled](const QModelIndex& parent) {
+        settled(parent, &SearchGroups::endInsertRows);
     }));
     connections.append(connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
                                [this, group, at](const QModelIndex& parent, int first, int last) {
                                    if (!parent.isValid() && forwards(entryOf(group)))
                                        beginRemoveRows(QModelIndex(), at(first), at(last));
                                }));
-    connections.append(connect(model, &QAbstractItemModel::rowsRemoved, this, [this, group](const QModelIndex& parent) {
-        if (parent.isValid())
-            return;
-        if (forwards(entryOf(group))) {
-            endRemoveRows();
-            emit countChanged();
-        }
-        headerChanged(entryOf(group), {Roles::GroupCount});
+    connections.append(connect(model, &QAbstractItemModel::rowsRemoved, this, [settled](const QModelIndex& parent) {
+        settled(parent, &SearchGroups::endRemoveRows);
     }));
     connections.append(connect(model, &QAbstractItemModel::dataChanged, this,
                                [this, group, at](const QModelIndex& topLeft, const QModelIndex& bottomRight,

@@ -67,6 +67,8 @@ private:
     void contactChanged(Contacts::IContact* contact);
     void addMember(int section, Contacts::IContact* contact);
     void removeMember(int section, int member);
+    // Ends the change of a section's rows begun while it was open, and tells its new count.
+    void membersChanged(int section, void (QAbstractItemModel::*end)());
     void groupOpenChanged(Contacts::IGroup* group);
 
     QPointer<Contacts::Contacts> m_List;

@@ -4,8 +4,6 @@
 #include <QItemSelectionModel>
 #include <QPointer>
 
-
-
 namespace Kivo {
 namespace Models {
 
