@@ -106,8 +106,11 @@ def main():
     (HERE / "app_icon.ico").write_bytes(ico([16, 32, 48]))
     (HERE / "images" / "app_icon.png").write_bytes(png(64, 64, icon_pixel(64)))
     tone(HERE / "sounds" / "ring.wav", [(440, 0.4), (0, 0.2), (480, 0.4), (0, 1.0)])
+    tone(HERE / "sounds" / "ring_chime.wav", [(784, 0.25), (659, 0.25), (523, 0.45), (0, 1.0)])
+    tone(HERE / "sounds" / "ring_pulse.wav", [(620, 0.12), (0, 0.08)] * 4 + [(0, 1.0)])
+    tone(HERE / "sounds" / "team_alert.wav", [(988, 0.15), (0, 0.1), (988, 0.15), (0, 1.2)])
     tone(HERE / "sounds" / "ringback.wav", [(425, 1.0), (0, 3.0)])
-    tone(HERE / "sounds" / "message.wav", [(880, 0.08), (0, 0.04), (1320, 0.1)])
+    tone(HERE / "sounds" / "incoming_message.wav", [(880, 0.08), (0, 0.04), (1320, 0.1)])
     tone(HERE / "sounds" / "contact_online.wav", [(660, 0.08), (990, 0.1)])
     tone(HERE / "sounds" / "contact_offline.wav", [(990, 0.08), (660, 0.1)])
 

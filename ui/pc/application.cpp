@@ -379,6 +379,7 @@ bool Application::initialize()
 
     m_Tray = new Tray(m_MenuActionProvider->action(MenuAction::SignOut), m_MenuActionProvider->action(MenuAction::Exit),
                       m_MenuActionProvider->action(MenuAction::About), m_MenuActionProvider->action(MenuAction::OpenApplication), this);
+    m_Tray->setPreferencesAction(m_MenuActionProvider->action(MenuAction::Preferences));
 
     m_NotificationManager = new NotificationManager();
     connect(m_Client, SIGNAL(sessionClosed(Kivo::Sessions::SessionManagerBase&)), m_NotificationManager,

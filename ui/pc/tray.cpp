@@ -56,6 +56,12 @@ void Tray::clearMenus()
     rebuildMenu();
 }
 
+void Tray::setPreferencesAction(QAction* preferences)
+{
+    m_PreferencesAction = preferences;
+    rebuildMenu();
+}
+
 void Tray::updateIcon()
 {
     QPixmap icon;
@@ -80,10 +86,12 @@ void Tray::rebuildMenu()
         m_Menu->addAction(m_OpenApplicationAction);
         m_Menu->addSeparator();
     }
-    if (m_AboutAction) {
+    if (m_PreferencesAction)
+        m_Menu->addAction(m_PreferencesAction);
+    if (m_AboutAction)
         m_Menu->addAction(m_AboutAction);
+    if (m_PreferencesAction || m_AboutAction)
         m_Menu->addSeparator();
-    }
     if (m_SignOutAction)
         m_Menu->addAction(m_SignOutAction);
     if (m_ExitAction)

@@ -9,7 +9,7 @@ class QAction;
 class QMenu;
 
 // The program's icon in the notification area, with the application name as tool tip and a
-// menu that opens the program, shows About, signs out or exits. Without a notification
+// menu that opens the program, opens the preferences, shows About, signs out or exits. Without a notification
 // area the icon simply stays unseen.
 class Tray : public QObject
 {
@@ -25,6 +25,8 @@ public:
     // sub-menu deleted by its owner simply drops out.
     void addMenu(QMenu* menu);
     void clearMenus();
+    // The preferences can be reached from the tray whether or not a window is open.
+    void setPreferencesAction(QAction* preferences);
     void updateIcon();
     void updateToolTip();
 
@@ -43,5 +45,6 @@ private:
     QAction* m_ExitAction;
     QAction* m_AboutAction;
     QAction* m_OpenApplicationAction;
+    QAction* m_PreferencesAction = nullptr;
     QList<QPointer<QMenu>> m_Menus;
 };

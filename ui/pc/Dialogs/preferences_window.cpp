@@ -1,30 +1,52 @@
 #include "Dialogs/preferences_window.h"
 
 #include "Utils/preferences_watcher.h"
+#include "Widgets/Preferences/preferences_widget.h"
 #include "common/connect_check.h"
 
-#include <QCoreApplication>
+#include <QEvent>
 
 namespace Dialogs {
 
-PreferencesWindow::PreferencesWindow(int page, bool alwaysOnTop, QWidget* parent)
-    : Widgets::Window(parent, alwaysOnTop)
-    , m_Page(page)
+PreferencesWindow::PreferencesWindow(bool alwaysOnTop, QWidget* parent)
+    : SettingsEditor(parent, alwaysOnTop)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Preferences"));
+    setObjectName("preferencesWindow");
+    setTitle(tr("Preferences"));
+    setCanMinimize(true);
+    setCanMaximize(true);
 }
 
-PreferencesWindow* PreferencesWindow::create(Preferences::Watcher* watcher, Kivo::Sessions::SessionManagerBase*,
-                                             QMap<int, QPointer<QTranslator>>*, int page, QAbstractItemModel*,
-                                             bool alwaysOnTop, QWidget* parent)
+PreferencesWindow::~PreferencesWindow() = default;
+
+PreferencesWindow* PreferencesWindow::create(Preferences::Watcher* watcher, Kivo::Sessions::SessionManagerBase* session,
+                                             QMap<int, QPointer<QTranslator>>* translators, int tab,
+                                             QAbstractItemModel* connectorModel, bool alwaysOnTop, QWidget* parent)
 {
-    auto* window = new PreferencesWindow(page, alwaysOnTop, parent);
+    auto* window = new PreferencesWindow(alwaysOnTop, parent);
+    auto* page = new Widgets::PreferencesWidget(session, translators, tab, connectorModel, window);
+    window->setMinimumSize(page->width(), page->height());
+    window->setCentralWidget(page, 0);
+    // After the page: the handlers have written their settings before the watcher hears of it.
     if (watcher) {
         CHECKED_CONNECT(window, SIGNAL(saveSettings()), watcher, SLOT(changed()));
         CHECKED_CONNECT(window, SIGNAL(qualityDetectionEnabled()), watcher, SLOT(qualityDetectionEnabled()));
     }
     return window;
+}
+
+QString PreferencesWindow::helpContext() const
+{
+    const auto* page = findChild<const Widgets::PreferencesWidget*>("preferencesWidget");
+    return page ? page->helpContext() : QString();
+}
+
+void PreferencesWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setTitle(tr("Preferences"));
+    SettingsEditor::changeEvent(event);
 }
 
 } // namespace Dialogs

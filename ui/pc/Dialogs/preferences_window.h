@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Widgets/window.h"
+#include "Dialogs/settings_editor.h"
 
 #include <QMap>
 #include <QPointer>
@@ -19,27 +19,27 @@ class Watcher;
 
 namespace Dialogs {
 
-// The preferences window. Its pages arrive with the preferences work; for now it opens on
-// the page asked for and reports saves to the preferences watcher.
-class PreferencesWindow : public Widgets::Window
+// The preferences: the preferences page in a settings editor, deleted with the page and
+// its handlers when it closes. OK saves through the handlers and then tells the watcher.
+class PreferencesWindow : public SettingsEditor
 {
     Q_OBJECT
 
 public:
+    // tab: 0 General, 1 Audio, 2 Video, 3 Credentials, 4 Proxy, 5 Add-ins. The window is
+    // returned hidden.
     static PreferencesWindow* create(Preferences::Watcher* watcher, Kivo::Sessions::SessionManagerBase* session,
-                                     QMap<int, QPointer<QTranslator>>* translators, int page,
+                                     QMap<int, QPointer<QTranslator>>* translators, int tab,
                                      QAbstractItemModel* connectorModel, bool alwaysOnTop, QWidget* parent);
 
-    int page() const { return m_Page; }
+    PreferencesWindow(bool alwaysOnTop, QWidget* parent);
+    ~PreferencesWindow() override;
 
-signals:
-    void saveSettings();
-    void qualityDetectionEnabled();
+    // The text of the page's current tab.
+    QString helpContext() const override;
 
-private:
-    PreferencesWindow(int page, bool alwaysOnTop, QWidget* parent);
-
-    int m_Page;
+protected:
+    void changeEvent(QEvent* event) override;
 };
 
 } // namespace Dialogs

@@ -125,6 +125,8 @@ constexpr int ShowWindowForAudioOnlyCall = 81;
 constexpr int PlayingFileIntoCall = 86;
 constexpr int VisualVoiceMailEnabled = 126;
 constexpr int VoiceMailNumber = 128;
+// Keeps the communications history; also offers the incoming-message sound.
+constexpr int CommsDatabase = 129;
 constexpr int OfflineMessageIndicatorEnabled = 132;
 constexpr int BannerEnabled = 392;
 constexpr int BannerUrl = 393;

@@ -23,6 +23,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -504,17 +505,22 @@ void ApplicationTest::preferencesPageOnlyWhenOpening()
             windows << window;
     }
     QCOMPARE(windows.size(), 1);
-    QCOMPARE(windows.first()->page(), 3);
     QVERIFY(windows.first()->isVisible());
+    // Signed out, the page opens on Proxy whatever tab was asked for.
+    auto* tabs = windows.first()->findChild<QTabWidget*>("preferencesTabs");
+    QVERIFY(tabs);
+    QCOMPARE(tabs->currentWidget()->objectName(), QString("proxyTab"));
     // The property is read once and cleared.
     QVERIFY(!m_Application->menuActionProvider()->action(Constants::MenuAction::Preferences)->property("tab").isValid());
 
+    tabs->setCurrentIndex(0);
     m_Application->openPreferences(5);
     int count = 0;
     for (QWidget* widget : QApplication::topLevelWidgets())
         count += qobject_cast<Dialogs::PreferencesWindow*>(widget) ? 1 : 0;
     QCOMPARE(count, 1);
-    QCOMPARE(windows.first()->page(), 3);
+    // A second request only raises the open window.
+    QCOMPARE(tabs->currentIndex(), 0);
     delete windows.first();
 }
 

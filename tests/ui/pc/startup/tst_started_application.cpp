@@ -69,7 +69,7 @@ void StartedApplicationTest::trayOffersSignedOutEntries()
     QStringList entries;
     for (const QAction* action : m_App.tray()->menu()->actions())
         entries << (action->isSeparator() ? QString("-") : action->text());
-    QCOMPARE(entries, QStringList({"Open Application", "-", "About", "-", "Sign Out", "Exit"}));
+    QCOMPARE(entries, QStringList({"Open Application", "-", "Preferences...", "About", "-", "Sign Out", "Exit"}));
     QCOMPARE(m_App.tray()->trayIcon()->toolTip(), QCoreApplication::applicationName());
     QVERIFY(!m_App.tray()->trayIcon()->icon().isNull());
 }

@@ -36,26 +36,35 @@ private:
     QAction m_Exit{"Exit"};
     QAction m_About{"About"};
     QAction m_Open{"Open Application"};
+    QAction m_Preferences{"Preferences..."};
 };
 
 void TrayTest::menuOrder_data()
 {
     QTest::addColumn<bool>("withOpen");
     QTest::addColumn<bool>("withAbout");
+    QTest::addColumn<bool>("withPreferences");
     QTest::addColumn<QStringList>("entries");
-    QTest::newRow("all actions")
-        << true << true << QStringList({"Open Application", "-", "About", "-", "Sign Out", "Exit"});
-    QTest::newRow("no open action") << false << true << QStringList({"About", "-", "Sign Out", "Exit"});
-    QTest::newRow("no about action") << true << false << QStringList({"Open Application", "-", "Sign Out", "Exit"});
+    QTest::newRow("all actions") << true << true << true
+                                 << QStringList({"Open Application", "-", "Preferences...", "About", "-", "Sign Out",
+                                                 "Exit"});
+    QTest::newRow("no preferences action")
+        << true << true << false << QStringList({"Open Application", "-", "About", "-", "Sign Out", "Exit"});
+    QTest::newRow("no open action") << false << true << false << QStringList({"About", "-", "Sign Out", "Exit"});
+    QTest::newRow("no about action")
+        << true << false << true << QStringList({"Open Application", "-", "Preferences...", "-", "Sign Out", "Exit"});
 }
 
 void TrayTest::menuOrder()
 {
     QFETCH(bool, withOpen);
     QFETCH(bool, withAbout);
+    QFETCH(bool, withPreferences);
     QFETCH(QStringList, entries);
     TestSupport::Environment env;
     Tray tray(&m_SignOut, &m_Exit, withAbout ? &m_About : nullptr, withOpen ? &m_Open : nullptr, nullptr);
+    if (withPreferences)
+        tray.setPreferencesAction(&m_Preferences);
     QCOMPARE(layout(tray.menu()), entries);
     QCOMPARE(tray.menu()->title(), QString("Testing"));
     QVERIFY(tray.trayIcon()->isVisible());

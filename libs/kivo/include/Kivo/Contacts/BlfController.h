@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 namespace Kivo {
 namespace Configuration {
@@ -28,6 +29,11 @@ public:
     bool isEnabled() const { return m_Enabled; }
     bool isReady() const { return m_Ready; }
 
+    // The addresses of the users whose lines are watched, as the service lists them.
+    QStringList monitoredUsers() const { return m_MonitoredUsers; }
+    bool isMonitoredUserListEmpty() const { return m_MonitoredUsers.isEmpty(); }
+    void setMonitoredUsers(const QStringList& users) { m_MonitoredUsers = users; }
+
 signals:
     void blfControllerReady();
 
@@ -36,6 +42,7 @@ private:
 
     bool m_Enabled;
     bool m_Ready = false;
+    QStringList m_MonitoredUsers;
 };
 
 } // namespace Contacts

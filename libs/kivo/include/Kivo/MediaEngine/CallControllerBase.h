@@ -1,5 +1,8 @@
 #pragma once
 
+#include <Kivo/MediaEngine/Call.h>
+
+#include <QList>
 #include <QObject>
 #include <QSize>
 
@@ -24,7 +27,16 @@ public:
     void setScreenSize(int width, int height) { m_ScreenSize = QSize(width, height); }
     QSize screenSize() const { return m_ScreenSize; }
 
+    // The session's calls: the ones running, oldest first.
+    QList<Call> getCalls() const { return m_Order; }
+
+signals:
+    // Whether any call runs; sent when that changes.
+    void activeCalls(bool active);
+
 private:
+    QList<Call> m_Order;
+
     IMediaHandlerAudio* m_Audio = nullptr;
     IMediaHandlerVideo* m_Video = nullptr;
     QSize m_ScreenSize;

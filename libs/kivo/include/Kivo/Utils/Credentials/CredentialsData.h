@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 
 namespace Kivo {
@@ -41,3 +42,5 @@ private:
 } // namespace Credentials
 } // namespace Utils
 } // namespace Kivo
+
+Q_DECLARE_METATYPE(Kivo::Utils::Credentials::CredentialsData)

@@ -1,0 +1,69 @@
+#pragma once
+
+// A preferences page as a signed-in user meets it: a session of its own under a
+// configuration that offers audio, video and add-ins unless the test's items say otherwise.
+
+#include "Widgets/Preferences/preferences_widget.h"
+
+#include <Kivo/Configuration/Config.h>
+#include <Kivo/Contacts/BlfController.h>
+#include <Kivo/MediaEngine/CallControllerBase.h>
+#include <Kivo/MediaEngine/IMediaHandlerAudio.h>
+#include <Kivo/MediaEngine/IMediaHandlerVideo.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
+
+#include <QHash>
+#include <QVariant>
+#include <QWidget>
+
+#include <memory>
+
+class SignedInPage
+{
+public:
+    static constexpr int AudioEnabled = 85;
+    static constexpr int VideoEnabled = 100;
+    static constexpr int OutlookContactSearch = 180;
+    static constexpr int AddinsEnabled = 302;
+    static constexpr int OutlookCalendar = 391;
+
+    explicit SignedInPage(const QHash<int, QVariant>& items = {}) { makeSession(items); }
+
+    // Builds the page over the engine as the test has set it up (devices, watched lines).
+    Widgets::PreferencesWidget* open(int startTab = 0, QAbstractItemModel* connectors = nullptr)
+    {
+        m_Page = std::make_unique<Widgets::PreferencesWidget>(m_Session.get(), nullptr, startTab, connectors, nullptr);
+        return m_Page.get();
+    }
+    void close() { m_Page.reset(); }
+
+    Widgets::PreferencesWidget* page() const { return m_Page.get(); }
+    Kivo::Sessions::SessionManagerBase* session() const { return m_Session.get(); }
+    Kivo::MediaEngine::CallControllerBase* calls() const { return m_Session->callController(); }
+    Kivo::MediaEngine::IMediaHandlerAudio* audio() const { return calls()->GetMediaHandlerAudio(); }
+    Kivo::MediaEngine::IMediaHandlerVideo* video() const { return calls()->GetMediaHandlerVideo(); }
+    void watchLines(const QStringList& users) { m_Session->getBlfController()->setMonitoredUsers(users); }
+
+    template <typename T>
+    T* find(const char* name) const
+    {
+        return m_Page->findChild<T*>(name);
+    }
+
+private:
+    void makeSession(const QHash<int, QVariant>& items)
+    {
+        Kivo::Configuration::Config::Document document;
+        document.name = "Test";
+        document.items = {{AudioEnabled, true}, {VideoEnabled, true}, {AddinsEnabled, true}};
+        for (auto it = items.cbegin(); it != items.cend(); ++it)
+            document.items.insert(it.key(), it.value());
+        m_Config = std::make_unique<Kivo::Configuration::Config>("config_test.xml", document);
+        m_Session = std::make_unique<Kivo::Sessions::SessionManagerBase>("alice@demo.telvarion.net", "Alice Carter",
+                                                                         m_Config.get(), nullptr);
+    }
+
+    std::unique_ptr<Kivo::Configuration::Config> m_Config;
+    std::unique_ptr<Kivo::Sessions::SessionManagerBase> m_Session;
+    std::unique_ptr<Widgets::PreferencesWidget> m_Page;
+};
