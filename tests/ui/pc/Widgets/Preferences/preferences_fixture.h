@@ -33,6 +33,7 @@ public:
     Widgets::PreferencesWidget* open(int startTab = 0, QAbstractItemModel* connectors = nullptr)
     {
         m_Page = std::make_unique<Widgets::PreferencesWidget>(m_Session.get(), nullptr, startTab, connectors, nullptr);
+        m_Page->show();
         return m_Page.get();
     }
     void close() { m_Page.reset(); }
