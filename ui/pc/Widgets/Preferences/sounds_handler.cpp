@@ -44,6 +44,21 @@ bool isCustomFile(const QString& file)
     return !file.isEmpty() && !file.startsWith(QLatin1String(":/")) && !file.startsWith(QLatin1String("qrc:/"));
 }
 
+// What an incoming call rings with: the stored ring signal, or while none is stored the
+// default of the theme's list, as the ringer itself falls back to it.
+QString incomingCallSound(const Kivo::Settings& settings)
+{
+    const QString stored = settings.value(Key::SoundsDefaultRinger).toString();
+    if (!stored.isEmpty())
+        return stored;
+    QString fallback;
+    for (const Utils::Sounds::RingSignal& entry : Utils::Sounds::ringSignals()) {
+        if (entry.isDefault)
+            fallback = entry.file;
+    }
+    return fallback;
+}
+
 QVariant itemData(int fileIndex, const QString& file)
 {
     return QVariantList{fileIndex, file};
@@ -74,7 +89,7 @@ SoundsHandler::SoundsHandler(Ui::preferencesForm* form, Kivo::MediaEngine::CallC
     QListWidgetItem* call = m_Form->soundEventsWidget->item(IncomingCallRow);
     call->setCheckState(settings.value(Key::SoundsIncomingCallEnabled, true).toBool() ? Qt::Checked : Qt::Unchecked);
     call->setData(Qt::UserRole, m_SoundFiles.size());
-    m_SoundFiles.append(settings.value(Key::SoundsDefaultRinger).toString());
+    m_SoundFiles.append(incomingCallSound(settings));
 
     // After loading, so that loading reports no edit.
     CHECKED_CONNECT(m_Form->soundEventsWidget, SIGNAL(itemChanged(QListWidgetItem*)), this, SLOT(changed()));
