@@ -1,10 +1,12 @@
 #include "Dialogs/preferences_window.h"
 
 #include "Utils/preferences_watcher.h"
+#include "Utils/windowmanager.h"
 #include "Widgets/Preferences/preferences_widget.h"
 #include "common/connect_check.h"
 
 #include <QEvent>
+#include <QTimer>
 
 namespace Dialogs {
 
@@ -28,6 +30,9 @@ PreferencesWindow* PreferencesWindow::create(Preferences::Watcher* watcher, Kivo
     auto* page = new Widgets::PreferencesWidget(session, translators, tab, connectorModel, window);
     window->setMinimumSize(page->width(), page->height());
     window->setCentralWidget(page, 0);
+    // Every tab in the window's look now, not when first shown: a tab laid out before its
+    // look arrives keeps the sizes of the plain style.
+    window->ensurePolished();
     // After the page: the handlers have written their settings before the watcher hears of it.
     if (watcher) {
         CHECKED_CONNECT(window, SIGNAL(saveSettings()), watcher, SLOT(changed()));
@@ -40,6 +45,21 @@ QString PreferencesWindow::helpContext() const
 {
     const auto* page = findChild<const Widgets::PreferencesWidget*>("preferencesWidget");
     return page ? page->helpContext() : QString();
+}
+
+void PreferencesWindow::showEvent(QShowEvent* event)
+{
+    // The page knows its size only once shown (lists sized by their items, wrapped texts by
+    // the width they get): after the first show the window makes room for the whole page
+    // where the screen allows, so that it opens without scrolling.
+    if (!m_Fitted) {
+        m_Fitted = true;
+        QTimer::singleShot(0, this, [this] {
+            resize(sizeHint().expandedTo(minimumSize()).boundedTo(Utils::WindowManager::availableGeometry().size()));
+            Utils::WindowManager::placeWindow(this);
+        });
+    }
+    SettingsEditor::showEvent(event);
 }
 
 void PreferencesWindow::changeEvent(QEvent* event)

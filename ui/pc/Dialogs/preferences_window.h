@@ -39,7 +39,11 @@ public:
     QString helpContext() const override;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+
+private:
+    bool m_Fitted = false;
 };
 
 } // namespace Dialogs

@@ -38,6 +38,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void applyStyle();
     void retranslate();
 
     QWidget* m_ButtonsWidget;

@@ -94,6 +94,14 @@ QString PreferencesWidget::helpContext() const
     return tabs ? tabs->tabText(tabs->currentIndex()) : QString();
 }
 
+QSize PreferencesWidget::sizeHint() const
+{
+    const QMargins margins = layout()->contentsMargins();
+    const int frame = 2 * m_Form->scrollArea->frameWidth();
+    return m_Form->scrollAreaWidgetContents->sizeHint()
+           + QSize(margins.left() + margins.right() + frame, margins.top() + margins.bottom() + frame);
+}
+
 void PreferencesWidget::retranslate()
 {
     m_Form->retranslateUi(this);

@@ -55,6 +55,8 @@ public:
 
     // The text of the current tab.
     QString helpContext() const override;
+    // Large enough to show the tallest tab without scrolling.
+    QSize sizeHint() const override;
     void retranslate();
 
 signals:
