@@ -13,6 +13,7 @@
 #include "Utils/presence_helper.h"
 #include "Utils/preferences_watcher.h"
 #include "Utils/qomx_url_handler.h"
+#include "common/config_flag.h"
 #include "common/connect_check.h"
 #include "common/constants.h"
 #include "common/logging.h"
@@ -62,10 +63,7 @@ enum ConfigItem
     CommsDatabase = 129
 };
 
-bool configFlag(const Kivo::Configuration::Config* config, int item)
-{
-    return config && config->value(item).toBool();
-}
+using Common::configFlag;
 
 // The enumerator's name, or the number when the engine reports a value it has no name for.
 template <typename Enum>

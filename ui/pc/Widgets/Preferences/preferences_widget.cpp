@@ -6,6 +6,7 @@
 #include "Widgets/Preferences/audio_handler.h"
 #include "Widgets/Preferences/sounds_handler.h"
 #include "Widgets/Preferences/video_handler.h"
+#include "common/config_flag.h"
 #include "common/connect_check.h"
 #include "common/constants.h"
 #include "libqml/utils/style.h"
@@ -46,11 +47,6 @@ enum ProxyType
 constexpr const char* ConnectorListScene = "qrc:/components/ConnectorList.qml";
 // Below this screen height the sound events keep the form's fixed height.
 constexpr int SmallScreenHeight = 600;
-
-bool configFlag(const Kivo::Configuration::Config* config, int item)
-{
-    return config && config->value(item).toBool();
-}
 
 // Team telephony is offered when the call connection is enabled and the user watches
 // somebody's line.
@@ -157,9 +153,9 @@ void PreferencesWidget::createSignedInHandlers(SessionManagerBase& session, int 
     m_Form->preferencesTabs->setCurrentWidget(startTabs.value(startTab, m_Form->generalTab));
 
     const Kivo::Configuration::Config* config = session.getConfig();
-    if (!configFlag(config, VideoEnabled))
+    if (!Common::configFlag(config, VideoEnabled))
         removeTab(m_Form->videoTab);
-    if (!configFlag(config, AudioEnabled))
+    if (!Common::configFlag(config, AudioEnabled))
         removeTab(m_Form->audioTab);
     setUpAddins(session);
 
@@ -171,9 +167,9 @@ void PreferencesWidget::createSignedInHandlers(SessionManagerBase& session, int 
             new Preferences::AudioHandler(m_Form.get(), audio, this);
         if (!teamTelephony)
             m_Form->teamTelephonyOptionsBox->hide();
-        if (Kivo::MediaEngine::IMediaHandlerVideo* video = calls->GetMediaHandlerVideo())
-            new Preferences::VideoHandler(m_Form.get(), video, this);
     }
+    if (Kivo::MediaEngine::IMediaHandlerVideo* video = calls ? calls->GetMediaHandlerVideo() : nullptr)
+        new Preferences::VideoHandler(m_Form.get(), video, this);
 
     // The credentials page hides the groups that do not apply; a page left empty goes.
     if (m_Form->credentialsTab->childrenRect().height() == 0)
@@ -183,12 +179,12 @@ void PreferencesWidget::createSignedInHandlers(SessionManagerBase& session, int 
 void PreferencesWidget::setUpAddins(const SessionManagerBase& session)
 {
     const Kivo::Configuration::Config* config = session.getConfig();
-    if (!configFlag(config, AddinsEnabled) && !configFlag(config, OutlookCalendar)
-        && !configFlag(config, OutlookContactSearch)) {
+    if (!Common::configFlag(config, AddinsEnabled) && !Common::configFlag(config, OutlookCalendar)
+        && !Common::configFlag(config, OutlookContactSearch)) {
         removeTab(m_Form->addinsTab);
         return;
     }
-    if (!configFlag(config, AddinsEnabled)) {
+    if (!Common::configFlag(config, AddinsEnabled)) {
         m_Form->addinSettingsBox->hide();
         m_Form->manageAddinsBox->hide();
         m_Form->manageAddinsWidget->hide();

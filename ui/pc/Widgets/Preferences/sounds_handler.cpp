@@ -4,11 +4,11 @@
 
 #include "Utils/sounds_player.h"
 #include "application.h"
+#include "common/config_flag.h"
 #include "common/connect_check.h"
 #include "common/constants.h"
 #include "common/logging.h"
 
-#include <Kivo/Configuration/Config.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/Settings.h>
@@ -34,8 +34,7 @@ constexpr int CustomItem = 1;
 bool incomingMessageSoundOffered()
 {
     const auto* application = qobject_cast<const Application*>(QCoreApplication::instance());
-    const Kivo::Configuration::Config* config = application ? application->config() : nullptr;
-    return config && config->value(Constants::ConfigItem::CommsDatabase).toBool();
+    return application && Common::configFlag(application->config(), Constants::ConfigItem::CommsDatabase);
 }
 
 // A file of the user's rather than one of the theme's resources.

@@ -12,11 +12,29 @@
 #include <Kivo/MediaEngine/IMediaHandlerVideo.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 
+#include <QComboBox>
 #include <QHash>
+#include <QStringList>
 #include <QVariant>
 #include <QWidget>
 
 #include <memory>
+
+// The devices the engine's audio offers from the start.
+namespace SimulatedDevice {
+const QByteArray Microphone = "sim-in-microphone";
+const QByteArray HeadsetMicrophone = "sim-in-headset";
+const QByteArray Speakers = "sim-out-speakers";
+const QByteArray HeadsetEarphones = "sim-out-headset";
+} // namespace SimulatedDevice
+
+inline QStringList itemTexts(const QComboBox* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
 
 class SignedInPage
 {

@@ -22,6 +22,7 @@
 using Kivo::MediaEngine::CameraDevice;
 using Kivo::MediaEngine::IMediaHandlerVideo;
 using Widgets::PreferencesWidget;
+using namespace SimulatedDevice;
 
 namespace Key = Constants::SettingsKey;
 
@@ -29,19 +30,6 @@ using ConfigItems = QHash<int, QVariant>;
 using Levels = QMap<int, QSize>;
 
 namespace {
-
-const QByteArray Microphone = "sim-in-microphone";
-const QByteArray HeadsetMicrophone = "sim-in-headset";
-const QByteArray Speakers = "sim-out-speakers";
-const QByteArray HeadsetEarphones = "sim-out-headset";
-
-QStringList itemTexts(const QComboBox* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->itemText(i);
-    return texts;
-}
 
 QVariant processingSetting(const char* key)
 {

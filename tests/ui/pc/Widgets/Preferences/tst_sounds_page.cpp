@@ -22,22 +22,13 @@
 #include <QtTest>
 
 using Widgets::PreferencesWidget;
+using namespace SimulatedDevice;
 
 namespace Key = Constants::SettingsKey;
 
 namespace {
 
 const QStringList ThemeSignals = {"Standard ring signal", "Chime", "Pulse", "Team alert"};
-const QByteArray Speakers = "sim-out-speakers";
-const QByteArray HeadsetEarphones = "sim-out-headset";
-
-QStringList itemTexts(const QComboBox* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->itemText(i);
-    return texts;
-}
 
 // Answers the next file chooser as a user would: types the path and presses Return, or
 // presses Esc for an empty path.
