@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -116,6 +117,10 @@ void PreferencesApplicationTest::opensFromTheTray()
     QCOMPARE(tabs->count(), 6);
     for (int i = 0; i < tabs->count(); ++i)
         QVERIFY(tabs->isTabEnabled(i));
+    // The demo service keeps the chat history, so the message sound is offered too.
+    const auto* events = window->findChild<QListWidget*>("soundEventsWidget");
+    QVERIFY(!events->item(0)->isHidden());
+    QVERIFY(!events->item(1)->isHidden());
     clickButton(window, "Cancel");
     QTRY_VERIFY(!window);
 }
