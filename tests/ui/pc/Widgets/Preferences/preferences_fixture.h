@@ -11,6 +11,8 @@
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/MediaEngine/IMediaHandlerVideo.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Simulation/Devices.h>
+#include <Kivo/Simulation/Service.h>
 
 #include <QComboBox>
 #include <QHash>
@@ -20,12 +22,17 @@
 
 #include <memory>
 
-// The devices the engine's audio offers from the start.
+// The audio devices of the machine at the start of every page.
 namespace SimulatedDevice {
 const QByteArray Microphone = "sim-in-microphone";
 const QByteArray HeadsetMicrophone = "sim-in-headset";
 const QByteArray Speakers = "sim-out-speakers";
 const QByteArray HeadsetEarphones = "sim-out-headset";
+
+inline Kivo::Simulation::Devices& machine()
+{
+    return Kivo::Simulation::Service::shared().devices();
+}
 } // namespace SimulatedDevice
 
 inline QStringList itemTexts(const QComboBox* list)
@@ -45,7 +52,19 @@ public:
     static constexpr int AddinsEnabled = 302;
     static constexpr int OutlookCalendar = 391;
 
-    explicit SignedInPage(const QHash<int, QVariant>& items = {}) { makeSession(items); }
+    explicit SignedInPage(const QHash<int, QVariant>& items = {})
+    {
+        using Kivo::MediaEngine::AudioDevice;
+        using namespace SimulatedDevice;
+        machine().setAudioDevices({AudioDevice(Microphone, "Microphone (Simulated)"),
+                                   AudioDevice(HeadsetMicrophone, "Headset Microphone (Simulated)")},
+                                  {AudioDevice(Speakers, "Speakers (Simulated)"),
+                                   AudioDevice(HeadsetEarphones, "Headset Earphones (Simulated)")});
+        machine().setCameras({{"sim-camera-0", "Simulated Camera"}});
+        makeSession(items);
+        QObject::connect(audio(), &Kivo::MediaEngine::IMediaHandlerAudio::soundStarted, audio(),
+                         [this](const QString& file) { m_Played << file; });
+    }
 
     // Builds the page over the engine as the test has set it up (devices, watched lines).
     Widgets::PreferencesWidget* open(int startTab = 0, QAbstractItemModel* connectors = nullptr)
@@ -62,6 +81,8 @@ public:
     Kivo::MediaEngine::IMediaHandlerAudio* audio() const { return calls()->GetMediaHandlerAudio(); }
     Kivo::MediaEngine::IMediaHandlerVideo* video() const { return calls()->GetMediaHandlerVideo(); }
     void watchLines(const QStringList& users) { m_Session->getBlfController()->setMonitoredUsers(users); }
+    // Every sound the engine started, oldest first.
+    QStringList playedSounds() const { return m_Played; }
 
     template <typename T>
     T* find(const char* name) const
@@ -85,4 +106,5 @@ private:
     std::unique_ptr<Kivo::Configuration::Config> m_Config;
     std::unique_ptr<Kivo::Sessions::SessionManagerBase> m_Session;
     std::unique_ptr<Widgets::PreferencesWidget> m_Page;
+    QStringList m_Played;
 };

@@ -195,13 +195,13 @@ void SoundsPageTest::fileOfTheUsersKeepsTheThemesSignals()
     // The first signal of the theme can still be chosen, and previews its own file.
     ringer->setCurrentIndex(2);
     QTest::mouseClick(signedIn.find<QPushButton>("previewRingSignal"), Qt::LeftButton);
-    QCOMPARE(signedIn.audio()->playedSounds(), QStringList(":/sounds/ring.wav"));
+    QCOMPARE(signedIn.playedSounds(), QStringList(":/sounds/ring.wav"));
 
     selectOther(ringer, m_OtherSignal);
     QTRY_COMPARE(ringer->currentIndex(), 1);
     QCOMPARE(itemTexts(ringer), QStringList({"Select other...", m_OtherSignal}) + ThemeSignals);
     QTest::mouseClick(signedIn.find<QPushButton>("previewRingSignal"), Qt::LeftButton);
-    QCOMPARE(signedIn.audio()->playedSounds(), QStringList({":/sounds/ring.wav", m_OtherSignal}));
+    QCOMPARE(signedIn.playedSounds(), QStringList({":/sounds/ring.wav", m_OtherSignal}));
     emit page->saveSettings();
     QCOMPARE(TestSupport::userSetting(Key::SoundsDefaultRinger).toString(), m_OtherSignal);
 }
@@ -225,14 +225,14 @@ void SoundsPageTest::soundEventsAndSaving()
 
     // Nothing stored yet: the row plays what a call would ring with, the theme's default.
     QTest::mouseClick(play, Qt::LeftButton);
-    QCOMPARE(signedIn.audio()->playedSounds(), QStringList(":/sounds/ring.wav"));
+    QCOMPARE(signedIn.playedSounds(), QStringList(":/sounds/ring.wav"));
     signedIn.find<QComboBox>("ringSignalSelect")->setCurrentText("Chime");
     emit page->saveSettings();
     QCOMPARE(TestSupport::userSetting(Key::SoundsIncomingCallEnabled).toBool(), false);
     QCOMPARE(TestSupport::userSetting(Key::SoundsIncomingMessageEnabled).toBool(), true);
     // "Incoming Call" previews the ring signal just saved.
     QTest::mouseClick(play, Qt::LeftButton);
-    QCOMPARE(signedIn.audio()->playedSounds(), QStringList({":/sounds/ring.wav", ":/sounds/ring_chime.wav"}));
+    QCOMPARE(signedIn.playedSounds(), QStringList({":/sounds/ring.wav", ":/sounds/ring_chime.wav"}));
 }
 
 void SoundsPageTest::previewRingsOnTheRingingDevice_data()
@@ -260,7 +260,7 @@ void SoundsPageTest::previewRingsOnTheRingingDevice()
     QByteArray device;
     signedIn.audio()->currentOutputDevice(device);
     QCOMPARE(device, HeadsetEarphones);
-    QCOMPARE(signedIn.audio()->playedSounds(), QStringList(":/sounds/ring.wav"));
+    QCOMPARE(signedIn.playedSounds(), QStringList(":/sounds/ring.wav"));
 
     // A second preview with the ringing device on "Use Output Device" rings on the call device.
     ringDevice->setCurrentIndex(0);
@@ -269,7 +269,7 @@ void SoundsPageTest::previewRingsOnTheRingingDevice()
     QTest::mouseClick(preview, Qt::LeftButton);
 
     if (close == "unplugged")
-        signedIn.audio()->unplug(Speakers);
+        machine().unplugAudioDevice(Speakers);
     if (close == "ok")
         emit page->saveSettings();
     else
@@ -293,7 +293,7 @@ void SoundsPageTest::previewBlockedDuringCalls()
     QVERIFY(preview->isEnabled());
 
     QTest::mouseClick(teamPreview, Qt::LeftButton);
-    QCOMPARE(signedIn.audio()->playedSounds(), QStringList(":/sounds/team_alert.wav"));
+    QCOMPARE(signedIn.playedSounds(), QStringList(":/sounds/team_alert.wav"));
 }
 
 void SoundsPageTest::withoutTeamTelephony()
@@ -328,7 +328,7 @@ void SoundsPageTest::previewsStopEachOther()
         Utils::Sounds::playPreview(":/sounds/ring_pulse.wav", &shortLived, false);
     }
     Utils::Sounds::playPreview(":/sounds/team_alert.wav", &owner, false);
-    QCOMPARE(signedIn.audio()->playedSounds(),
+    QCOMPARE(signedIn.playedSounds(),
              QStringList({":/sounds/ring.wav", ":/sounds/ring_chime.wav", ":/sounds/ring_pulse.wav",
                           ":/sounds/team_alert.wav"}));
     Utils::Sounds::clearPreviews(&owner);
