@@ -1,22 +1,36 @@
 #include "journey/user.h"
 
 #include "Dialogs/message_window.h"
+#include "Dialogs/preferences_window.h"
+#include "common/constants.h"
 #include "libqml/components/eula/eula_dialog.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/window/qml_view.h"
 #include "support/application_test.h"
+#include "support/shown_windows.h"
 #include "support/url_catcher.h"
+#include "support/user_settings.h"
+#include "tray.h"
 
+#include <Kivo/MediaEngine/CallControllerBase.h>
+#include <Kivo/MediaEngine/IMediaHandlerAudio.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Simulation/Service.h>
 
 #include <QDesktopServices>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QFile>
 #include <QProcess>
 #include <QQuickItem>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -62,6 +76,55 @@ protected:
         return nullptr;
     }
 
+    static Dialogs::PreferencesWindow* shownPreferences()
+    {
+        const QList<Dialogs::PreferencesWindow*> windows = TestSupport::shownWindows<Dialogs::PreferencesWindow>();
+        return windows.size() == 1 ? windows.first() : nullptr;
+    }
+
+    // The tray icon's menu, opened, and a click on its entry.
+    bool clickTrayEntry(const QString& text)
+    {
+        QMenu* menu = m_App.tray()->menu();
+        for (QAction* action : menu->actions()) {
+            if (action->text() != text)
+                continue;
+            menu->popup(QPoint(200, 200));
+            if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
+                return false;
+            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
+            return true;
+        }
+        qWarning() << "The tray menu has no" << text;
+        return false;
+    }
+
+    // A click on the tab of that text in the window's tab bar.
+    static bool clickTab(QWidget* window, const QString& text)
+    {
+        QTabBar* bar = window->findChild<QTabWidget*>()->tabBar();
+        for (int i = 0; i < bar->count(); ++i) {
+            if (bar->tabText(i) == text) {
+                QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(i).center());
+                return true;
+            }
+        }
+        qWarning() << "No tab reads" << text;
+        return false;
+    }
+
+    static bool clickButton(QWidget* window, const QString& text)
+    {
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            if (button->text() == text && button->isVisible()) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                return true;
+            }
+        }
+        qWarning() << "No button reads" << text;
+        return false;
+    }
+
     // The item has the caret and the keys go to it.
     static bool hasKeyboardFocus(QML::Window* window, const QString& name)
     {
@@ -104,9 +167,11 @@ private slots:
     void signsInWithTabBetweenTheFields();
     void signsOutWithTheMainWindowsButton();
     void mistypedPasswordIsToldAndTypedAgain();
+    void preferencesBeforeSignInOfferTheProxy();
     void signsInAgainWithReturnRememberingThePassword();
     void closedMainWindowComesBackWithASecondStart();
     void f1OpensTheHelpOfTheView();
+    void choosesARingSignalInPreferencesFromTheTray();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -206,6 +271,25 @@ void JourneyTest::mistypedPasswordIsToldAndTypedAgain()
     QVERIFY(!service().isSignedIn());
 }
 
+void JourneyTest::preferencesBeforeSignInOfferTheProxy()
+{
+    QML::LoginWindow* login = shownLoginWindow();
+    QVERIFY(login);
+    QVERIFY(User::click(login, "preferencesLink"));
+    QPointer<Dialogs::PreferencesWindow> window;
+    QTRY_VERIFY((window = shownPreferences()));
+    // Nobody signed in: the proxy is what can be set, the account's tabs wait for a sign-in.
+    const auto* tabs = window->findChild<QTabWidget*>("preferencesTabs");
+    QCOMPARE(tabs->currentWidget()->objectName(), QString("proxyTab"));
+    QVERIFY(!tabs->isTabEnabled(tabs->indexOf(window->findChild<QWidget*>("audioTab"))));
+    // Esc leaves them as Cancel does.
+    QVERIFY(User::activate(window));
+    QVERIFY(User::press(Qt::Key_Escape));
+    QTRY_VERIFY(!window);
+    QVERIFY(User::activate(login));
+    QTRY_VERIFY(hasKeyboardFocus(login, "passwordField"));
+}
+
 void JourneyTest::signsInAgainWithReturnRememberingThePassword()
 {
     QML::LoginWindow* login = shownLoginWindow();
@@ -255,6 +339,44 @@ void JourneyTest::f1OpensTheHelpOfTheView()
     const QUrl help = browser.urls.first();
     QVERIFY(QFile::exists(help.toLocalFile()));
     QCOMPARE(help.query(), QString("context=contactsView&lang=en"));
+}
+
+void JourneyTest::choosesARingSignalInPreferencesFromTheTray()
+{
+    QVERIFY(shownMainWindow());
+    QVERIFY(clickTrayEntry("Preferences..."));
+    QPointer<Dialogs::PreferencesWindow> window;
+    QTRY_VERIFY((window = shownPreferences()));
+    QVERIFY(User::activate(window));
+    QVERIFY(clickTab(window, "Audio"));
+
+    // The ring signal list opens on a click; the next signal is taken with the keys.
+    auto* ringers = window->findChild<QComboBox*>("ringSignalSelect");
+    QCOMPARE(ringers->currentText(), QString("Standard ring signal"));
+    QTest::mouseClick(ringers, Qt::LeftButton);
+    QTRY_VERIFY(ringers->view()->isVisible());
+    QVERIFY(User::press(Qt::Key_Down));
+    QVERIFY(User::press(Qt::Key_Return));
+    QTRY_COMPARE(ringers->currentText(), QString("Chime"));
+
+    // Play lets the user hear it before keeping it.
+    Kivo::MediaEngine::IMediaHandlerAudio* audio = m_App.session()->callController()->GetMediaHandlerAudio();
+    QSignalSpy played(audio, &Kivo::MediaEngine::IMediaHandlerAudio::soundStarted);
+    QTest::mouseClick(window->findChild<QPushButton*>("previewRingSignal"), Qt::LeftButton);
+    QTRY_COMPARE(played.count(), 1);
+    QCOMPARE(played.first().first().toString(), QString(":/sounds/ring_chime.wav"));
+
+    QVERIFY(clickButton(window, "OK"));
+    QTRY_VERIFY(!window);
+    QCOMPARE(TestSupport::userSetting(Constants::SettingsKey::SoundsDefaultRinger).toString(),
+             QString(":/sounds/ring_chime.wav"));
+
+    // Opened again, the window shows the choice; Cancel changes nothing.
+    QVERIFY(clickTrayEntry("Preferences..."));
+    QTRY_VERIFY((window = shownPreferences()));
+    QCOMPARE(window->findChild<QComboBox*>("ringSignalSelect")->currentText(), QString("Chime"));
+    QVERIFY(clickButton(window, "Cancel"));
+    QTRY_VERIFY(!window);
 }
 
 void JourneyTest::exitsWithCtrlQ()

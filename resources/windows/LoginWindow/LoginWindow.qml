@@ -468,6 +468,7 @@ Window {
 
         LinkText {
             id: preferencesLink
+            objectName: "preferencesLink"
             visible: logindialog.showPreferencesLink
             text: qsTr("Preferences") + rootWindow.languageChangeProperty
             onClicked: rootItem.triggerPreferencesAction()
