@@ -21,26 +21,17 @@ bool Control::refuse(const char* event, const char* why)
 
 int Control::injectIncomingCall(const QString& from, bool video)
 {
-    if (!m_Service.isSignedIn())
-        return refuse("incoming call", "nobody is signed in");
-    if (from.trimmed().isEmpty())
-        return refuse("incoming call", "the caller is empty");
-    const int callId = m_Service.m_NextCallId++;
-    Service* service = &m_Service;
-    m_Service.post(
-        [service, callId, from, video] {
-            service->m_Calls.insert(callId, Call{callId, from, video, true, CallState::Ringing});
-            emit service->incomingCall(callId, from, video);
-        },
-        true);
-    return callId;
+    IncomingCall call;
+    call.from = from;
+    call.video = video;
+    return injectIncomingCall(call);
 }
 
 bool Control::injectRemoteHangUp(int callId)
 {
     if (!m_Service.m_Calls.contains(callId))
         return refuse("remote hang-up", "there is no such call");
-    m_Service.postEnd(callId);
+    m_Service.postEnd(callId, CallEnd::RemoteHungUp);
     return true;
 }
 
@@ -51,7 +42,17 @@ bool Control::injectChatMessage(const QString& from, const QString& text)
     if (from.trimmed().isEmpty() || text.isEmpty())
         return refuse("chat message", "the sender or the text is empty");
     Service* service = &m_Service;
-    m_Service.post([service, from, text] { emit service->chatMessageReceived(from, text); }, true);
+    m_Service.post(
+        [service, from, text] {
+            ChatMessageRecord message;
+            message.conversation = from.trimmed();
+            message.from = from.trimmed();
+            message.text = text;
+            message.time = QDateTime::currentDateTimeUtc();
+            service->storeMessage(message);
+            emit service->chatMessageReceived(from, text);
+        },
+        true);
     return true;
 }
 

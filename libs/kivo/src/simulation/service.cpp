@@ -40,6 +40,15 @@ Service::Service(QObject* parent)
     qRegisterMetaType<Kivo::Simulation::CallState>();
     qRegisterMetaType<Kivo::Simulation::ContactRecord>();
     qRegisterMetaType<Kivo::Simulation::GroupRecord>();
+    qRegisterMetaType<Kivo::Simulation::Call>();
+    qRegisterMetaType<Kivo::Simulation::CallEnd>();
+    qRegisterMetaType<Kivo::Simulation::CallLogRecord>();
+    qRegisterMetaType<Kivo::Simulation::VoiceMailRecord>();
+    qRegisterMetaType<Kivo::Simulation::ChatMessageRecord>();
+    qRegisterMetaType<Kivo::Simulation::RoomRecord>();
+    qRegisterMetaType<Kivo::Simulation::RoomConfig>();
+    qRegisterMetaType<Kivo::Simulation::RoomJoinError>();
+    qRegisterMetaType<Kivo::Simulation::FileTransferRecord>();
 }
 
 Service& Service::shared()
@@ -60,6 +69,9 @@ bool Service::load(const QByteArray& json, QString* error)
     m_Calls.clear();
     m_Accounts.clear();
     m_ContactBooks.clear();
+    m_ConversationBooks.clear();
+    m_Parked.clear();
+    m_DownLinks.clear();
     contactsReordered();
 
     QString problem;
@@ -71,6 +83,7 @@ bool Service::load(const QByteArray& json, QString* error)
     }
     loadLocations(json);
     loadMyRooms(json);
+    loadConversations(json);
     KIVO_LOG(LevelInfo) << "Simulated service: " << int(m_Accounts.size()) << " account(s) loaded";
     return true;
 }
@@ -172,7 +185,7 @@ bool Service::endCall(int callId)
         KIVO_LOG(LevelWarning) << "Simulated service: no call " << callId << " to end";
         return false;
     }
-    postEnd(callId);
+    postEnd(callId, CallEnd::HungUp);
     return true;
 }
 
@@ -191,19 +204,17 @@ void Service::postAnswer(int callId)
             if (call == m_Calls.end() || call->state != CallState::Ringing)
                 return;
             call->state = CallState::Active;
+            call->answered = QDateTime::currentDateTimeUtc();
+            const Call answered = *call;
             emit callStateChanged(callId, CallState::Active);
+            emit callUpdated(answered);
         },
         true);
 }
 
-void Service::postEnd(int callId)
+void Service::postEnd(int callId, CallEnd reason)
 {
-    post(
-        [this, callId] {
-            if (m_Calls.remove(callId) > 0)
-                emit callStateChanged(callId, CallState::Ended);
-        },
-        true);
+    post([this, callId, reason] { endCall(callId, reason); }, true);
 }
 
 void Service::setOwnPresence(int presence)
@@ -308,7 +319,13 @@ void Service::deliverNext()
 void Service::endSession(const QString& reason)
 {
     const QList<int> callIds = m_Calls.keys();
+    for (Call& call : m_Calls) {
+        call.state = CallState::Ended;
+        call.endReason = CallEnd::SessionEnded;
+        logCall(call);
+    }
     m_Calls.clear();
+    m_DownLinks.clear();
     m_SignedIn.reset();
     contactsReordered();
     KIVO_LOG(LevelInfo) << "Simulated service: signed out" << (reason.isEmpty() ? QString() : ": " + reason);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <Kivo/Simulation/ConversationTypes.h>
 #include <Kivo/Simulation/Types.h>
 #include <Kivo/Utils/Location.h>
 
@@ -38,9 +39,52 @@ public:
     bool plugInCamera(const QByteArray& name, const QString& displayName);
     bool unplugCamera(const QByteArray& name);
 
+    // An incoming call with more to it than a caller (control_calls.cpp).
+    struct IncomingCall
+    {
+        QString from;
+        bool video = false;
+        // The executive the caller calls for.
+        QString executive;
+        // Who transferred the call to the user.
+        QString transferredBy;
+        bool silent = false;
+    };
+    int injectIncomingCall(const IncomingCall& call);
+    // Whether the far end answers the user's calls and takes offered files by itself (the
+    // default); when it does not, the calls ring until one of the events below.
+    void setAutoAnswer(bool autoAnswer);
+    bool injectRemoteAnswer(int callId);
+    bool injectRemoteReject(int callId);
+    bool injectRemoteBusy(int callId);
+    bool injectRemoteHold(int callId, bool hold);
+    // The far end hands the call on to `to`: the user now talks to `to`.
+    bool injectRemoteTransfer(int callId, const QString& to);
+    bool injectVideoRequest(int callId);
+    // Chat and rooms (control_chat.cpp).
+    bool injectTyping(const QString& from, bool typing, const QString& room = QString());
+    bool injectRoomMessage(const QString& room, const QString& from, const QString& text);
+    bool injectRoomJoin(const QString& room, const QString& who);
+    bool injectRoomLeave(const QString& room, const QString& who);
+    // `by` dismisses the signed-in user from the room.
+    bool injectRoomKickUser(const QString& room, const QString& by);
+    bool injectRoomInvitation(const QString& room, const QString& from);
+    // Returns the transfer's id, 0 when refused.
+    int injectFileOffer(const QString& from, const QString& fileName, qint64 size);
+    bool injectFileAccepted(int transferId);
+    bool injectFileDeclined(int transferId);
+    // The mailbox and the session's connections (control_history.cpp). Returns the new
+    // message's id, empty when refused.
+    QString injectVoiceMail(const QString& from, Kivo::Simulation::VoiceMailKind kind, int seconds);
+    // 0 calls, 1 chat, 2 server interface.
+    bool injectLinkLost(int link);
+    bool injectLinkRestored(int link);
+
 private:
     // Logs why `event` cannot happen; returns false (0 for a call id).
     static bool refuse(const char* event, const char* why);
+    // Whether `callId` is a call of the user that still rings at the far end; logs otherwise.
+    bool ringingOutgoing(int callId, const char* event) const;
 
     Service& m_Service;
 };

@@ -13,12 +13,14 @@
 
 #include <Kivo/Simulation/ContactRecord.h>
 #include <Kivo/Simulation/MyRoom.h>
+#include <Kivo/Simulation/ConversationTypes.h>
 #include <Kivo/Simulation/Types.h>
 #include <Kivo/Utils/Location.h>
 
 #include <QHash>
 #include <QObject>
 #include <QQueue>
+#include <QSet>
 #include <QStringList>
 
 #include <functional>
@@ -99,7 +101,7 @@ public:
     // Calls and chats the user starts (service_calls.cpp). Several addresses make a
     // conference; the remote side answers a ringing call after the latency. Each returns 0
     // (or false) with a log line when nobody is signed in or an address is not callable.
-    int placeCall(const QStringList& remotes, bool video);
+    int placeCall(const QStringList& remotes, bool video, const QString& asExecutive = QString());
     bool startChat(const QStringList& remotes);
     // Addresses as an add-in or a link hands them over: not empty, not overlong, no control
     // characters.
@@ -117,6 +119,71 @@ public:
 
     // The machine's audio devices and cameras (devices.cpp); they outlive sessions and loads.
     Devices& devices();
+
+    // What the user does with a running call (service_calls.cpp). Each returns false with a
+    // log line when the call is not there or not in a state that allows it; the change
+    // arrives as callUpdated.
+    bool rejectCall(int callId);
+    bool holdCall(int callId, bool hold);
+    bool sendTones(int callId, const QString& tones);
+    bool setCallVideo(int callId, bool video);
+    // 0 stops, 1 records, 2 pauses.
+    bool setRecording(int callId, int state);
+    // Blind transfer to an address, or a consultative one onto a second call of the user.
+    bool transferCall(int callId, const QString& target);
+    bool transferCallTo(int callId, int otherCallId);
+    // Parks the call on `orbit` (the user's own number when empty); retrieving it calls the
+    // parked party again. Returns the orbit, or an empty text when the call cannot be parked.
+    QString parkCall(int callId, const QString& orbit);
+    int retrieveParkedCall(const QString& orbit);
+    // The second call's parties join the first, which becomes a conference.
+    bool mergeCalls(int callId, int otherCallId);
+
+    // Chat (service_chat.cpp). A conversation is the peer's or the room's address. Sending
+    // returns the message's id, 0 when nothing could be sent; the message arrives in the
+    // archive as chatMessageStored, marked failed when the chat connection is down.
+    qint64 sendChatMessage(const QString& conversation, const QString& text);
+    // Messages of a conversation from `since` on (all when invalid), as chatHistoryReceived.
+    bool requestChatHistory(int requestId, const QString& conversation, const QDateTime& since);
+    bool requestConversations(int requestId);
+    bool markConversationRead(const QString& conversation);
+    bool deleteChatHistory(const QString& conversation);
+
+    // Group-chat rooms (service_chat_rooms.cpp).
+    bool requestRooms(int requestId);
+    // A new room owned by the user; an ad-hoc room invites `invitees` at once.
+    QString createRoom(bool adHoc, const QStringList& invitees = QStringList());
+    bool joinRoom(const QString& jid, const QString& password);
+    bool leaveRoom(const QString& jid);
+    bool requestRoomConfig(const QString& jid);
+    bool configureRoom(const QString& jid, const Kivo::Simulation::RoomConfig& config);
+    bool destroyRoom(const QString& jid);
+    bool kickFromRoom(const QString& jid, const QString& who);
+    bool setRoomRole(const QString& jid, const QString& who, Kivo::Simulation::RoomRole role);
+    bool setRoomSubject(const QString& jid, const QString& subject);
+    bool requestRoomMembers(const QString& jid);
+    bool removeRoomMembers(const QString& jid, const QStringList& members);
+    bool inviteToRoom(const QString& jid, const QStringList& invitees);
+    std::optional<Kivo::Simulation::RoomRecord> room(const QString& jid) const;
+
+    // File transfers (service_files.cpp). Offering returns the transfer's id, 0 when refused.
+    int offerFile(const QString& peer, const QString& path);
+    bool acceptFile(int transferId, const QString& path);
+    bool declineFile(int transferId);
+    bool cancelFile(int transferId);
+    std::optional<Kivo::Simulation::FileTransferRecord> fileTransfer(int transferId) const;
+
+    // The call log and the mailbox (service_history.cpp); failures arrive when the server
+    // interface is down.
+    bool requestCallLog(int requestId);
+    bool requestVoiceMails(int requestId);
+    bool deleteVoiceMail(const QString& id);
+    bool setVoiceMailRead(const QString& id, bool read);
+    // The recording (a WAV file) or the fax (a PDF file) of a message.
+    bool requestVoiceMailMedia(const QString& id);
+
+    // Whether a connection of the session is up: 0 calls, 1 chat, 2 server interface.
+    bool isLinkUp(int link) const { return !m_DownLinks.contains(link); }
 
     bool isSignedIn() const { return m_SignedIn.has_value(); }
     std::optional<Account> signedInAccount() const;
@@ -156,6 +223,52 @@ signals:
     void callRequested(const QString& address);
     void vCardReady(const QString& jid, const QString& fullName, const QString& roomChat);
     void guestLinkReady(const QString& roomChat, const QString& link);
+    // Every change of a call, its end included (service_calls.cpp).
+    void callUpdated(const Kivo::Simulation::Call& call);
+    void callTransferFailed(int callId, int code);
+    void callParked(int callId, const QString& orbit);
+    void callLogAdded(const Kivo::Simulation::CallLogRecord& record);
+    // Chat and rooms (service_chat.cpp, service_chat_rooms.cpp).
+    void chatMessageStored(const Kivo::Simulation::ChatMessageRecord& message);
+    void typingChanged(const QString& conversation, const QString& from, bool typing);
+    void chatHistoryReceived(int requestId, const QString& conversation,
+                             const QVector<Kivo::Simulation::ChatMessageRecord>& messages);
+    void conversationsReceived(int requestId, const QList<Kivo::Simulation::ConversationSummary>& conversations);
+    void conversationRead(const QString& conversation);
+    void chatHistoryDeleted(const QString& conversation);
+    void roomsReceived(int requestId, const QList<Kivo::Simulation::RoomRecord>& rooms);
+    void roomCreated(const QString& jid, bool adHoc);
+    void roomJoined(const Kivo::Simulation::RoomRecord& room);
+    void roomJoinFailed(const QString& jid, Kivo::Simulation::RoomJoinError error);
+    void roomLeft(const QString& jid);
+    void roomInvitation(const QString& jid, const QString& from);
+    void occupantJoined(const QString& jid, const QString& who, Kivo::Simulation::RoomRole role);
+    // `by` is the one who removed `who`; empty when `who` left by themselves.
+    void occupantLeft(const QString& jid, const QString& who, const QString& by);
+    void roomRoleChanged(const QString& jid, const QString& who, Kivo::Simulation::RoomRole role);
+    void roomSubjectChanged(const QString& jid, const QString& subject);
+    void roomConfigReceived(const QString& jid, const Kivo::Simulation::RoomConfig& config);
+    void roomConfigForbidden(const QString& jid);
+    void roomConfigured(const Kivo::Simulation::RoomRecord& room);
+    void roomDestroyed(const QString& jid);
+    void roomDestructionFailed(const QString& jid);
+    void roomMembersReceived(const QString& jid, const QStringList& members);
+    void roomRequestFailed(const QString& jid, const QString& text);
+    // File transfers (service_files.cpp).
+    void fileTransferChanged(const Kivo::Simulation::FileTransferRecord& transfer);
+    // The call log and the mailbox (service_history.cpp).
+    void callLogReceived(int requestId, const QList<Kivo::Simulation::CallLogRecord>& records);
+    void callLogFailed(int requestId, const QString& text);
+    void voiceMailsReceived(int requestId, const QList<Kivo::Simulation::VoiceMailRecord>& mails);
+    void voiceMailsFailed(int requestId, const QString& text);
+    void voiceMailArrived(const Kivo::Simulation::VoiceMailRecord& mail);
+    void voiceMailChanged(const Kivo::Simulation::VoiceMailRecord& mail);
+    void voiceMailDeleted(const QString& id);
+    // `request` names what failed: "delete", "read" or "media".
+    void voiceMailRequestFailed(const QString& id, const QString& request);
+    void voiceMailMediaReady(const QString& id, const QByteArray& media);
+    // A connection of the session went down or came back (0 calls, 1 chat, 2 server).
+    void linkChanged(int link, bool up);
 
 private:
     friend class Control;
@@ -180,7 +293,7 @@ private:
     // Call steps that both the user's requests and the remote side (Control) take: a call
     // still ringing when the step runs is answered; a call still there ends.
     void postAnswer(int callId);
-    void postEnd(int callId);
+    void postEnd(int callId, CallEnd reason);
 
     QList<Account> m_Accounts;
     std::optional<int> m_SignedIn;
@@ -204,6 +317,27 @@ private:
     QQueue<Pending> m_Pending;
     quint64 m_Generation = 0;
     quint64 m_Session = 0;
+
+    // Conversations of each account, by account index (service_history.cpp reads them from
+    // the account data); made empty on first use for an account without any.
+    void loadConversations(const QByteArray& json);
+    ConversationBook& conversationBook();
+    // Whether a request may go to the service: somebody is signed in and, for a link
+    // (0 calls, 1 chat, 2 server), that connection is up. Logs a refusal.
+    bool linkUsable(const char* request, int link) const;
+    void endCall(int callId, CallEnd reason);
+    void logCall(const Call& call);
+    void storeMessage(ChatMessageRecord message);
+    void advanceTransfer(int transferId);
+    void announceWaitingMessages();
+    RoomRecord* findRoom(const QString& jid);
+    QString ownAddress() const;
+    QHash<int, ConversationBook> m_ConversationBooks;
+    QSet<int> m_DownLinks;
+    // The far end answers the user's calls and takes offered files by itself.
+    bool m_AutoAnswer = true;
+    QHash<QString, Call> m_Parked;
+    int m_NextTransferId = 1;
 
     // Per user name, in lower case: where the account is located and what it last published.
     void loadLocations(const QByteArray& json);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QMetaType>
 #include <QString>
+#include <QStringList>
 
 namespace Kivo {
 namespace Simulation {
@@ -49,6 +51,22 @@ enum class CallState
     Ended
 };
 
+// Why the service ended a call; the call log keeps it.
+enum class CallEnd
+{
+    None,
+    HungUp,
+    RemoteHungUp,
+    Rejected,
+    Busy,
+    NotAnswered,
+    Transferred,
+    Parked,
+    Merged,
+    Failed,
+    SessionEnded
+};
+
 struct Call
 {
     int id = 0;
@@ -56,6 +74,28 @@ struct Call
     bool video = false;
     bool incoming = false;
     CallState state = CallState::Ringing;
+    // Beyond the state: who holds the call, what it records, where it came from.
+    bool heldByUser = false;
+    bool heldByRemote = false;
+    // 0 not recording, 1 recording, 2 paused.
+    int recording = 0;
+    // The remote side asks to add video to an audio call.
+    bool videoRequested = false;
+    // The signalling connection of the call is gone while its media may still run.
+    bool sessionLost = false;
+    // Rings without sound (a pick-up of a call the user asked for, say).
+    bool silent = false;
+    // An executive call: the executive the caller calls for, or the user calls as.
+    QString executive;
+    // The party that transferred the call to the user, when it came that way.
+    QString transferredBy;
+    // A conference: every party; empty for a call with one party.
+    QStringList parties;
+    // Tones sent into the call, in order.
+    QString tones;
+    QDateTime started;
+    QDateTime answered;
+    CallEnd endReason = CallEnd::None;
 };
 
 } // namespace Simulation
@@ -63,3 +103,5 @@ struct Call
 
 Q_DECLARE_METATYPE(Kivo::Simulation::SignInError)
 Q_DECLARE_METATYPE(Kivo::Simulation::CallState)
+Q_DECLARE_METATYPE(Kivo::Simulation::CallEnd)
+Q_DECLARE_METATYPE(Kivo::Simulation::Call)
