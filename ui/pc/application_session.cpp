@@ -33,6 +33,7 @@
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/FtController.h>
 #include <Kivo/Controllers/MessagesSource.h>
+#include <Kivo/Controllers/XmppChatController.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/MediaEngine/IMediaHandlerVideo.h>

@@ -92,7 +92,7 @@ bool ActionsHelper::isActiveInSession(int id, const QObject* object)
     case Kivo::Actions::Action::CallFromPhone:
         return session->vyxCallActive();
     case Kivo::Actions::Action::VideoCall:
-        return session->callActive() && session->videoActive();
+        return session->callActive() && session->getCall()->isVideoCall();
     default:
         return false;
     }

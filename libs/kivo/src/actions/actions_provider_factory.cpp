@@ -103,7 +103,7 @@ bool ActionsProviderFactory::isConfirmationRequired(int id) const
     const Controllers::CommsSessionController* comms = m_Session->commsSessionController();
     if (!comms)
         return false;
-    for (const Controllers::CommunicationSession* conversation : comms->findChildren<Controllers::CommunicationSession*>()) {
+    for (const Controllers::CommunicationSession* conversation : comms->commsList()) {
         if (conversation->webCollabActive())
             return true;
     }

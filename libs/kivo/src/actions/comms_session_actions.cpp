@@ -3,6 +3,7 @@
 #include <Kivo/Actions/ActionData.h>
 #include <Kivo/Actions/Source.h>
 #include <Kivo/Contacts/IContact.h>
+#include <Kivo/Controllers/CommunicationSession.h>
 
 #include "../kivo_log.h"
 
@@ -27,9 +28,54 @@ QList<Contacts::IContact*> contactsOf(Actions::Source& source)
 
 } // namespace
 
+void CommsSessionController::handleSessionAction(CommunicationSession* session, int id)
+{
+    MediaEngine::CallBasePtr* call = session->getCall();
+    const QString address = session->getContact() ? session->getContact()->getAddress() : QString();
+    switch (id) {
+    case Actions::Action::Chat:
+        if (session->chatActive())
+            session->closeChat();
+        else if (!address.isEmpty())
+            createChat(QStringList{address});
+        break;
+    case Actions::Action::Call:
+    case Actions::Action::CallFromPhone:
+        if (session->callActive())
+            call->close();
+        else if (!address.isEmpty())
+            placeCall({address}, false, id == Actions::Action::CallFromPhone);
+        break;
+    case Actions::Action::VideoCall:
+        if (!session->callActive())
+            placeCall({address}, true, false);
+        else if (call->isVideoCall())
+            call->removeVideo();
+        else
+            call->addVideo();
+        break;
+    case Actions::Action::ShareDesktop:
+        if (session->webCollabActive())
+            session->closeWebcollab();
+        else if (!address.isEmpty())
+            createWebCollabSession({address});
+        break;
+    case Actions::Action::CallPark:
+        session->parkCall(QString());
+        break;
+    default:
+        KIVO_LOG(Tesk::Core::Logging::LevelInfo) << "Action " << id << " has nothing to do on a conversation";
+        break;
+    }
+}
+
 void CommsSessionController::actionTriggered(Actions::ActionData& data, Actions::Source& source)
 {
     const int id = data.getId();
+    if (auto* session = qobject_cast<CommunicationSession*>(&source)) {
+        handleSessionAction(session, id);
+        return;
+    }
     if (!Actions::Action::isCommunicationAction(id))
         return;
     const QList<Contacts::IContact*> contacts = contactsOf(source);
@@ -42,14 +88,22 @@ void CommsSessionController::actionTriggered(Actions::ActionData& data, Actions:
     }
     QStringList addresses;
     for (const Contacts::IContact* contact : contacts) {
-        if (!contact->getAddress().isEmpty())
-            addresses.append(contact->getAddress());
+        // A contact without an address (a dialled number, say) is reached by its number.
+        QString target = contact->getAddress();
+        for (Contacts::Properties::Key key : Contacts::Properties::numberKeys()) {
+            if (target.isEmpty())
+                target = contact->getProperty(key).toString().trimmed();
+        }
+        if (!target.isEmpty())
+            addresses.append(target);
     }
     switch (id) {
     case Actions::Action::Call:
-    case Actions::Action::CallFromPhone:
     case Actions::Action::Conference:
         createCall(addresses, false);
+        break;
+    case Actions::Action::CallFromPhone:
+        createCallFromPhone(addresses);
         break;
     case Actions::Action::VideoCall:
         createCall(addresses, true);

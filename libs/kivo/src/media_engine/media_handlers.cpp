@@ -10,6 +10,7 @@ CallControllerBase::CallControllerBase(bool audio, bool video, QObject* parent)
     auto* media = new MediaHandlerBase(audio, video, this);
     m_Audio = media->GetMediaHandlerAudio();
     m_Video = media->GetMediaHandlerVideo();
+    connectService();
 }
 
 } // namespace MediaEngine

@@ -3,6 +3,7 @@
 #include <Kivo/Controllers/ChatController.h>
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/FtController.h>
+#include <Kivo/Controllers/XmppChatController.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/Models/SubSessionModel.h>
 #include <Kivo/MyRoom/Controller.h>
@@ -27,8 +28,8 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
     , m_Contacts(new Contacts::Contacts(this))
     , m_CallController(new MediaEngine::CallControllerBase(true, true, this))
     , m_SipChat(new Controllers::ChatController(this))
-    , m_XmppChat(new Controllers::ChatController(this))
-    , m_FileTransfer(new Controllers::FtController(this))
+    , m_XmppChat(new Controllers::XmppChatController(m_Contacts, this))
+    , m_FileTransfer(new Controllers::FtController(config, userName, this))
     , m_CommsSessions(new Controllers::CommsSessionController(this))
     , m_CredentialsControl(new Vyx::VyxCredentialsControl(this))
     , m_SubSessionModel(new Models::SubSessionModel(this))
@@ -51,6 +52,8 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
     m_ContactSearch = new Controllers::ContactSearchController(&Simulation::Service::shared(), this);
     createPresenceControllers();
     createCallControllers();
+    createConversationControllers();
+    followLinks();
 }
 
 SessionManagerBase::~SessionManagerBase() = default;

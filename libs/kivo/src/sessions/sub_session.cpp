@@ -27,6 +27,12 @@ void SubSession::stop()
     setState(Idle);
 }
 
+void SubSession::fail()
+{
+    if (m_State == Connected)
+        setState(Failed);
+}
+
 void SubSession::setState(State state)
 {
     if (state == m_State)

@@ -292,6 +292,12 @@ QString Service::parkCall(int callId, const QString& orbit)
     return where;
 }
 
+QString Service::parkedParty(const QString& orbit) const
+{
+    const QString key = (orbit.trimmed().isEmpty() ? (m_SignedIn ? ownAddress() : QString()) : orbit.trimmed()).toLower();
+    return m_Parked.value(key).remote;
+}
+
 int Service::retrieveParkedCall(const QString& orbit)
 {
     const QString key = (orbit.trimmed().isEmpty() ? (m_SignedIn ? ownAddress() : QString()) : orbit.trimmed()).toLower();
@@ -331,6 +337,32 @@ bool Service::mergeCalls(int callId, int otherCallId)
             const Call merged = *call;
             endCall(otherCallId, CallEnd::Merged);
             emit callUpdated(merged);
+        },
+        true);
+    return true;
+}
+
+bool Service::addCallParty(int callId, const QString& address)
+{
+    const auto found = m_Calls.constFind(callId);
+    if (found == m_Calls.constEnd() || found->state != CallState::Active || !isCallableAddress(address)) {
+        KIVO_LOG(LevelWarning) << "Simulated service: nobody can join call " << callId;
+        return false;
+    }
+    const QString party = address.trimmed();
+    // The new party answers after the latency, as a called party would.
+    post(
+        [this, callId, party] {
+            auto call = m_Calls.find(callId);
+            if (call == m_Calls.end())
+                return;
+            QStringList parties = call->parties.isEmpty() ? QStringList{call->remote} : call->parties;
+            if (parties.contains(party, Qt::CaseInsensitive))
+                return;
+            parties.append(party);
+            call->parties = parties;
+            call->remote = parties.join(", ");
+            emit callUpdated(*call);
         },
         true);
     return true;

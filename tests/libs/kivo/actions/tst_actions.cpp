@@ -5,7 +5,6 @@
 #include <Kivo/Configuration/Config.h>
 #include <Kivo/Contacts/IContact.h>
 #include <Kivo/Controllers/CommsSessionController.h>
-#include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Vyx/SupplementaryServicesController.h>
 
@@ -180,10 +179,7 @@ void ActionsTest::shareAsksWhileAnotherShareRuns()
     QCOMPARE(log.size(), 1);
     QVERIFY(confirmations.isEmpty());
 
-    auto* ongoing = new Kivo::Controllers::CommunicationSession(session.commsSessionController());
-    Kivo::Controllers::CommunicationSession::State sharing;
-    sharing.webCollab = true;
-    ongoing->setState(sharing);
+    session.commsSessionController()->createWebCollabSession({"chiara@test.example"});
     QVERIFY(provider->triggerAction(Action::ShareDesktop));
     QCOMPARE(log.size(), 1);
     QCOMPARE(confirmations.size(), 1);

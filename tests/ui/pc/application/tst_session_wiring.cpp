@@ -21,6 +21,8 @@
 #include <Kivo/Contacts/BlfController.h>
 #include <Kivo/Controllers/CallRequestSource.h>
 #include <Kivo/Controllers/CommsSessionController.h>
+#include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/Models/CommsSessionParticipants.h>
 #include <Kivo/Outlook/OutlookIntegration.h>
 #include <Kivo/Presence/LocationPublisher.h>
 #include <Kivo/Presence/PresenceData.h>
@@ -39,6 +41,7 @@
 
 using Kivo::Actions::Action;
 using Kivo::Controllers::CommsSessionController;
+using Kivo::Controllers::CommunicationSession;
 using Kivo::Sessions::SessionManagerBase;
 using Kivo::Simulation::CallState;
 namespace MenuAction = Constants::MenuAction;
@@ -196,10 +199,7 @@ void SessionWiringTest::clientApiRequestsReachTheService()
 
     signIn();
     Kivo::ApiProvider::Controller* api = apiController();
-    QSignalSpy placed(comms(), &CommsSessionController::callPlaced);
-    QSignalSpy chats(comms(), &CommsSessionController::chatCreated);
-    QSignalSpy rooms(comms(), &CommsSessionController::myRoomSessionCreated);
-    QSignalSpy sharing(comms(), &CommsSessionController::webCollabSessionCreated);
+    QSignalSpy created(comms(), &CommsSessionController::sessionCreated);
     QSignalSpy outgoing(&service(), &Kivo::Simulation::Service::outgoingCall);
 
     switch (request) {
@@ -212,34 +212,42 @@ void SessionWiringTest::clientApiRequestsReachTheService()
     case Request::Conference:
         emit api->createCall({Bob, "+15550102"}, false);
         break;
-    case Request::Chat:
+    case Request::Chat: {
         emit api->createChat({Bob, "chiara@demo.telvarion.net"});
-        QTRY_COMPARE(chats.count(), 1);
-        QCOMPARE(chats.first().first().toStringList(), QStringList({Bob, "chiara@demo.telvarion.net"}));
+        QTRY_COMPARE(created.count(), 1);
+        const auto* group = created.first().first().value<CommunicationSession*>();
+        QVERIFY(group->isGroup());
+        QVERIFY(group->getChat());
+        // Both join the group chat that the service makes for them.
+        QTRY_COMPARE(group->getParticipants()->getParticipantsExcludeSelf().size(), 2);
         QVERIFY(outgoing.isEmpty());
         return;
+    }
     case Request::MyRoom:
         emit api->createMyRoomSession("+15550150", "room@conference.demo.telvarion.net", "share-7");
-        QCOMPARE(rooms.count(), 1);
-        QTRY_COMPARE(chats.count(), 1);
+        QCOMPARE(created.count(), 1);
+        QVERIFY(created.first().first().value<CommunicationSession*>()->isMyRoomSession());
         break;
     case Request::WebCollab:
         emit api->createWebCollabSession({Bob});
-        QCOMPARE(sharing.count(), 1);
+        QCOMPARE(created.count(), 1);
+        QVERIFY(created.first().first().value<CommunicationSession*>()->webCollabActive());
         QCOMPARE(outgoing.count(), 0);
         return;
     }
 
-    QTRY_COMPARE(placed.count(), 1);
-    const auto call = placed.first().first().value<Kivo::MediaEngine::Call>();
-    QCOMPARE(call.remoteAddress(), remote);
-    QCOMPARE(call.isVideo(), video);
-    QCOMPARE(comms()->calls(), QList<Kivo::MediaEngine::Call>{call});
-    const auto onService = service().call(call.callId());
-    QVERIFY(onService);
-    QVERIFY(!onService->incoming);
+    QTRY_COMPARE(created.count(), 1);
+    auto* session = created.first().first().value<CommunicationSession*>();
+    const Kivo::MediaEngine::Call call = session->getCallRef();
+    QVERIFY(call);
+    QCOMPARE(call->getRemoteAddress(), remote);
+    QCOMPARE(call->isVideoCall(), video);
+    QCOMPARE(comms()->getSession(call), session);
+    QTRY_VERIFY(service().call(call->getCallId()));
+    QVERIFY(!service().call(call->getCallId())->incoming);
     // The remote side picks up.
-    QTRY_COMPARE(service().call(call.callId())->state, CallState::Active);
+    QTRY_COMPARE(service().call(call->getCallId())->state, CallState::Active);
+    QTRY_COMPARE(call->getCallState(), Kivo::MediaEngine::CallBasePtr::InCall);
 }
 
 void SessionWiringTest::unusableAddressesPlaceNothing_data()
@@ -261,8 +269,7 @@ void SessionWiringTest::unusableAddressesPlaceNothing()
     signIn();
     logs().clear();
     QSignalSpy outgoing(&service(), &Kivo::Simulation::Service::outgoingCall);
-    QSignalSpy chats(comms(), &CommsSessionController::chatCreated);
-    QSignalSpy sharing(comms(), &CommsSessionController::webCollabSessionCreated);
+    QSignalSpy created(comms(), &CommsSessionController::sessionCreated);
     emit apiController()->createCall(addresses, false);
     emit apiController()->createChat(addresses);
     emit apiController()->createWebCollabSession(addresses);
@@ -271,8 +278,7 @@ void SessionWiringTest::unusableAddressesPlaceNothing()
     QSignalSpy messages(&service(), &Kivo::Simulation::Service::messagesWaiting);
     QVERIFY(messages.wait());
     QVERIFY(outgoing.isEmpty());
-    QVERIFY(chats.isEmpty());
-    QVERIFY(sharing.isEmpty());
+    QVERIFY(created.isEmpty());
     QVERIFY(service().calls().isEmpty());
     QVERIFY(logs().contains("refused"));
 }
@@ -281,34 +287,38 @@ void SessionWiringTest::activatingACallNeedsARunningCall()
 {
     signIn();
     logs().clear();
-    QSignalSpy activated(comms(), &CommsSessionController::sessionActivated);
-    emit apiController()->activateSession(Kivo::MediaEngine::Call(4711, Bob, false));
-    QVERIFY(activated.isEmpty());
-    QVERIFY(logs().contains("No call 4711 to bring to the front"));
+    emit apiController()->activateSession(Kivo::MediaEngine::Call());
+    QVERIFY(logs().contains("No call 0 to bring to the front"));
 
+    QSignalSpy created(comms(), &CommsSessionController::sessionCreated);
     const int incoming = Kivo::Simulation::Control(service()).injectIncomingCall(Bob, true);
-    QTRY_VERIFY(service().call(incoming));
-    // The add-in's idea of the call may be stale; the service's record is what counts.
-    emit apiController()->activateSession(Kivo::MediaEngine::Call(incoming, "someone else", false));
+    QTRY_COMPARE(created.count(), 1);
+    QPointer<CommunicationSession> session = created.first().first().value<CommunicationSession*>();
+    QSignalSpy activated(session.data(), &CommunicationSession::activated);
+    QSignalSpy background(comms(), &CommsSessionController::handleBackgroundActivationChange);
+    emit apiController()->activateSession(session->getCallRef());
     QCOMPARE(activated.count(), 1);
-    QCOMPARE(comms()->activeCall(), Kivo::MediaEngine::Call(incoming, Bob, true));
+    QCOMPARE(background.count(), 1);
     QVERIFY(Kivo::Simulation::Control(service()).injectRemoteHangUp(incoming));
-    QTRY_VERIFY(!comms()->activeCall().isValid());
+    QTRY_VERIFY(!session);
 }
 
 void SessionWiringTest::remoteHangUpEndsThePlacedCall()
 {
     signIn();
-    QSignalSpy placed(comms(), &CommsSessionController::callPlaced);
-    QSignalSpy ended(comms(), &CommsSessionController::callEnded);
+    QSignalSpy created(comms(), &CommsSessionController::sessionCreated);
     emit apiController()->createCall({Bob}, false);
-    QTRY_COMPARE(placed.count(), 1);
-    const auto call = placed.first().first().value<Kivo::MediaEngine::Call>();
-    QVERIFY(Kivo::Simulation::Control(service()).injectRemoteHangUp(call.callId()));
-    QTRY_COMPARE(ended.count(), 1);
-    QCOMPARE(ended.first().first().value<Kivo::MediaEngine::Call>(), call);
-    QVERIFY(comms()->calls().isEmpty());
-    QVERIFY(!service().call(call.callId()));
+    QTRY_COMPARE(created.count(), 1);
+    QPointer<CommunicationSession> session = created.first().first().value<CommunicationSession*>();
+    const Kivo::MediaEngine::Call call = session->getCallRef();
+    QSignalSpy closed(call.get(), &Kivo::MediaEngine::CallBasePtr::closed);
+    QTRY_VERIFY(service().call(call->getCallId()));
+    QVERIFY(Kivo::Simulation::Control(service()).injectRemoteHangUp(call->getCallId()));
+    QTRY_COMPARE(closed.count(), 1);
+    QCOMPARE(call->getEndReason(), Kivo::MediaEngine::CallBasePtr::RemoteHungUp);
+    // The conversation goes with its only call.
+    QTRY_VERIFY(!session);
+    QVERIFY(!service().call(call->getCallId()));
 }
 
 void SessionWiringTest::showCommandTriggersOpenApplicationOnceAfterSignInAgain()

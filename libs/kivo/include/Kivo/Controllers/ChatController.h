@@ -16,7 +16,7 @@ class ChatController : public QObject
 public:
     using QObject::QObject;
 
-    void setCommsDb(Databases::Comms* database) { m_Database = database; }
+    virtual void setCommsDb(Databases::Comms* database) { m_Database = database; }
     Databases::Comms* commsDb() const { return m_Database; }
 
 private:

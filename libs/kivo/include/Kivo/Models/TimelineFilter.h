@@ -10,26 +10,29 @@ class TimelineFilter : public QSortFilterProxyModel
 {
     Q_OBJECT
     Q_PROPERTY(int filterType READ getFilterType NOTIFY filterTypeChanged)
+    Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
 
 public:
     enum Type { Chat = 0, Call = 1, VoiceMail = 2 };
     Q_ENUM(Type)
 
-    explicit TimelineFilter(QObject* parent = nullptr) : QSortFilterProxyModel(parent) {}
+    explicit TimelineFilter(QObject* parent = nullptr);
 
     int getFilterType() const { return m_Type; }
-
-    void setFilterType(Type type)
+    void setFilterType(Type type);
+    // Shows entries of `type` from now on, whatever was shown before.
+    void resetFilter(Type type);
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
     {
-        if (type == m_Type)
-            return;
-        m_Type = type;
-        invalidateFilter();
-        emit filterTypeChanged();
+        return QSortFilterProxyModel::rowCount(parent);
     }
 
 signals:
     void filterTypeChanged();
+    void countChanged();
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
 private:
     Type m_Type = Chat;

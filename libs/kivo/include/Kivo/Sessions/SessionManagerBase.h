@@ -23,6 +23,9 @@ class CallRequestSource;
 class ChatController;
 class CommsSessionController;
 class ContactSearchController;
+class ExecutiveHandler;
+class SecurityClassificationController;
+class XmppChatController;
 class FtController;
 class IPresenceController;
 class MessagesSource;
@@ -50,6 +53,7 @@ class XmppGuestHandler;
 } // namespace Services
 namespace Vyx {
 class SupplementaryServicesController;
+class VyxCallHistoryController;
 class VyxCredentialsControl;
 }
 
@@ -113,7 +117,7 @@ public:
     Controllers::ContactSearchController* contactSearchController() const { return m_ContactSearch; }
     MediaEngine::CallControllerBase* callController() const { return m_CallController; }
     Controllers::ChatController* sipChatController() const { return m_SipChat; }
-    Controllers::ChatController* xmppChatController() const { return m_XmppChat; }
+    Controllers::XmppChatController* xmppChatController() const { return m_XmppChat; }
     Controllers::FtController* fileTransferController() const { return m_FileTransfer; }
     Controllers::CommsSessionController* commsSessionController() const { return m_CommsSessions; }
     Vyx::VyxCredentialsControl* credentialsControl() const { return m_CredentialsControl; }
@@ -140,6 +144,14 @@ public:
     Controllers::MessagesSource* messagesSource() const { return m_MessagesSource; }
     Controllers::CallRequestSource* callRequestSource() const { return m_CallRequestSource; }
     QList<SubSession*> subSessions() const { return m_SubSessions; }
+    // The server's call log and mailbox, executive calls and security classifications
+    // (session_conversations.cpp).
+    Vyx::VyxCallHistoryController* vyxCallHistoryController() const { return m_CallHistory; }
+    Controllers::ExecutiveHandler* getExecutiveHandler() const { return m_ExecutiveHandler; }
+    Controllers::SecurityClassificationController* securityClassificationController() const
+    {
+        return m_SecurityClassification;
+    }
     // The sub-sessions as a list model, for the session debug window.
     Models::SubSessionModel* subSessionModel() const { return m_SubSessionModel; }
 
@@ -164,6 +176,9 @@ private:
     void createPresenceControllers();
     void createCallControllers();
     void createMyRoomControllers();
+    void createConversationControllers();
+    // Sub-sessions go down and come back as the service's connections do.
+    void followLinks();
 
     QString m_UserName;
     QString m_DisplayName;
@@ -175,7 +190,7 @@ private:
     Controllers::ContactSearchController* m_ContactSearch = nullptr;
     MediaEngine::CallControllerBase* m_CallController = nullptr;
     Controllers::ChatController* m_SipChat = nullptr;
-    Controllers::ChatController* m_XmppChat = nullptr;
+    Controllers::XmppChatController* m_XmppChat = nullptr;
     Controllers::FtController* m_FileTransfer = nullptr;
     Controllers::CommsSessionController* m_CommsSessions = nullptr;
     Vyx::VyxCredentialsControl* m_CredentialsControl = nullptr;
@@ -192,6 +207,9 @@ private:
     Controllers::CallRequestSource* m_CallRequestSource = nullptr;
     QList<SubSession*> m_SubSessions;
     Models::SubSessionModel* m_SubSessionModel = nullptr;
+    Vyx::VyxCallHistoryController* m_CallHistory = nullptr;
+    Controllers::ExecutiveHandler* m_ExecutiveHandler = nullptr;
+    Controllers::SecurityClassificationController* m_SecurityClassification = nullptr;
 };
 
 } // namespace Sessions

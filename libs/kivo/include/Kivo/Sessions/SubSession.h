@@ -33,6 +33,8 @@ public:
 public slots:
     void start();
     void stop();
+    // The connection broke; start() brings it back.
+    void fail();
 
 signals:
     void stateChanged(const Kivo::Sessions::SubSession* session, Kivo::Sessions::SubSession::State state);

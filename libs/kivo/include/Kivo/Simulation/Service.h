@@ -136,8 +136,12 @@ public:
     // parked party again. Returns the orbit, or an empty text when the call cannot be parked.
     QString parkCall(int callId, const QString& orbit);
     int retrieveParkedCall(const QString& orbit);
+    // Who waits on `orbit`; empty when nobody does.
+    QString parkedParty(const QString& orbit) const;
     // The second call's parties join the first, which becomes a conference.
     bool mergeCalls(int callId, int otherCallId);
+    // Calls `address` into a running call, which becomes a conference once it answers.
+    bool addCallParty(int callId, const QString& address);
 
     // Chat (service_chat.cpp). A conversation is the peer's or the room's address. Sending
     // returns the message's id, 0 when nothing could be sent; the message arrives in the

@@ -1,5 +1,7 @@
 #include <Kivo/Services/Xmpp/XmppJidValidator.h>
 
+#include <QRegularExpression>
+
 namespace Kivo {
 namespace Services {
 namespace Xmpp {
@@ -23,6 +25,15 @@ QString XmppJidValidator::getRoomJidPart(const QString& roomJid, RoomType type)
     if (!domain.startsWith(MyRoomDomainPrefix, Qt::CaseInsensitive) || domain.size() == MyRoomDomainPrefix.size())
         return QString();
     return name + '@' + domain.mid(MyRoomDomainPrefix.size());
+}
+
+XmppJidValidator::RoomType XmppJidValidator::getRoomType(const QString& roomJid)
+{
+    const QString jid = roomJid.trimmed();
+    if (!getRoomJidPart(jid, MyRoom).isEmpty())
+        return MyRoom;
+    static const QRegularExpression adHoc(QStringLiteral("^group-\\d+$"), QRegularExpression::CaseInsensitiveOption);
+    return adHoc.match(jid.section('@', 0, 0)).hasMatch() ? AdHocRoom : ChatRoom;
 }
 
 } // namespace Xmpp

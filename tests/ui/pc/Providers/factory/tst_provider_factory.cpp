@@ -14,7 +14,6 @@
 #include <Kivo/Actions/Source.h>
 #include <Kivo/Contacts/IGroup.h>
 #include <Kivo/Controllers/CommsSessionController.h>
-#include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/Outlook/OutlookIntegration.h>
 #include <Kivo/Vyx/SupplementaryServicesController.h>
 
@@ -348,10 +347,7 @@ void ProviderFactoryTest::shareConfirmation()
     SignedInSession signedIn({{296, multipleShares}});
     Providers::Factory factory(signedIn.session(), signedIn.contacts(), nullptr, nullptr);
     // A share already going on makes the next one ask first.
-    auto* ongoing = new Kivo::Controllers::CommunicationSession(signedIn.session()->commsSessionController());
-    Kivo::Controllers::CommunicationSession::State state;
-    state.webCollab = true;
-    ongoing->setState(state);
+    signedIn.session()->commsSessionController()->createWebCollabSession({"chiara@demo.telvarion.net"});
 
     Kivo::Actions::Provider* provider = providerFor(factory, Action::ShareDesktop, signedIn.contact(1));
     Action* share = provider->getActionById(Action::ShareDesktop);

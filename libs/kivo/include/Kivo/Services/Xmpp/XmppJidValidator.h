@@ -13,7 +13,9 @@ public:
     enum RoomType
     {
         ChatRoom = 0,
-        ProjectRoom = 1,
+        // A group chat made by bringing people together: "group-<n>@conference.<domain>";
+        // it has no settings of its own.
+        AdHocRoom = 1,
         // A user's My Room: "<owner's name>@myroom.<owner's domain>".
         MyRoom = 2
     };
@@ -21,6 +23,8 @@ public:
     // The part of a room address that names the room: for a My Room, its owner's address.
     // Empty when `roomJid` is no room address of that type.
     static QString getRoomJidPart(const QString& roomJid, RoomType type);
+    // The type of room a room address, or the name part of one, stands for.
+    static RoomType getRoomType(const QString& roomJid);
 };
 
 } // namespace Xmpp
