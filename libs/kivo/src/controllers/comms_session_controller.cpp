@@ -48,6 +48,9 @@ CommsSessionController::CommsSessionController(Sessions::SessionManagerBase* ses
     , m_SessionManager(session)
 {
     qRegisterMetaType<Kivo::MediaEngine::Call>("Kivo::MediaEngine::Call");
+    qRegisterMetaType<Kivo::Controllers::CommunicationSession*>("Kivo::Controllers::CommunicationSession*");
+    qRegisterMetaType<Kivo::MediaEngine::CallBasePtr*>("Kivo::MediaEngine::CallBasePtr*");
+    qRegisterMetaType<Kivo::Contacts::ContactPtr>("Kivo::Contacts::ContactPtr");
     connectEngine();
 }
 

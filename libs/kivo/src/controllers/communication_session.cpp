@@ -236,7 +236,11 @@ void CommunicationSession::attachCall(const MediaEngine::Call& call)
         connect(attached, &CallBasePtr::recordingStateChanged, this, &CommunicationSession::callRecordingStateChanged);
         connect(attached, &CallBasePtr::videoRequested, this, [this] { emit addVideoRequest(m_Call); });
         connect(attached, &CallBasePtr::transferFailed, this, [this](int code) { emit transferFailed(m_Call, code); });
-        connect(attached, &CallBasePtr::changed, this, &CommunicationSession::syncParticipantsWithCall);
+        // A call that gains parties makes a conference of the conversation.
+        connect(attached, &CallBasePtr::changed, this, [this] {
+            syncParticipantsWithCall();
+            refreshState(false);
+        });
         syncParticipantsWithCall();
     }
     emit callChanged();

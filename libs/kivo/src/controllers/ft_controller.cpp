@@ -41,6 +41,7 @@ FtController::FtController(const Configuration::Config* config, const QString& o
 {
     qRegisterMetaType<Kivo::Data::FTAdapter::State>("Kivo::Data::FTAdapter::State");
     qRegisterMetaType<Kivo::Data::FTAdapter::RejectReason>("Kivo::Data::FTAdapter::RejectReason");
+    qRegisterMetaType<Kivo::Data::FTAdapter*>("Kivo::Data::FTAdapter*");
     connect(&service(), &Simulation::Service::fileTransferChanged, this, &FtController::onTransferChanged);
 }
 

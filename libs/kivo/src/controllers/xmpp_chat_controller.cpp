@@ -68,6 +68,8 @@ XmppChatController::XmppChatController(Contacts::Contacts* contacts, QObject* pa
 {
     qRegisterMetaType<Kivo::Controllers::ChatError::ChatRoomJoinError>("Kivo::Controllers::ChatError::ChatRoomJoinError");
     qRegisterMetaType<QXmppDataForm>("QXmppDataForm");
+    qRegisterMetaType<Kivo::Controllers::XmppChat*>("Kivo::Controllers::XmppChat*");
+    qRegisterMetaType<Kivo::Controllers::ChatInterface*>("Kivo::Controllers::ChatInterface*");
     connectService();
 }
 

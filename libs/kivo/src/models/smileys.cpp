@@ -145,6 +145,22 @@ bool Smileys::isMarker(QChar c)
     return c.unicode() >= FirstMarker && c.unicode() < FirstMarker + 0x100;
 }
 
+bool Smileys::startsCode(const QString& text, int position) const
+{
+    for (const Smiley& smiley : m_Table) {
+        for (const QString& code : smiley.codes) {
+            if (text.midRef(position, code.size()) == code)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool Smileys::endsCode(const QString& text, int position) const
+{
+    return endsWord(text, position) || startsCode(text, position);
+}
+
 int Smileys::matchAt(const QString& text, int position) const
 {
     // Longest code first, so that ":-)" is not read as ":-" and something else.
@@ -153,7 +169,7 @@ int Smileys::matchAt(const QString& text, int position) const
     for (int i = 0; i < m_Table.size(); ++i) {
         for (const QString& code : m_Table.at(i).codes) {
             if (code.size() > bestLength && text.midRef(position, code.size()) == code
-                && endsWord(text, position + code.size())) {
+                && endsCode(text, position + code.size())) {
                 best = i;
                 bestLength = code.size();
             }
@@ -191,12 +207,13 @@ QString Smileys::replaceSmileysWithUid(const QString& typed) const
             continue;
         }
         result += QChar(ushort(FirstMarker + smiley));
+        int longest = 0;
         for (const QString& code : m_Table.at(smiley).codes) {
-            if (text.midRef(position, code.size()) == code && endsWord(text, position + code.size())) {
-                position += code.size();
-                break;
-            }
+            if (code.size() > longest && text.midRef(position, code.size()) == code
+                && endsCode(text, position + code.size()))
+                longest = code.size();
         }
+        position += longest;
     }
     return result;
 }

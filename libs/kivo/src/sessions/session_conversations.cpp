@@ -18,6 +18,8 @@ void SessionManagerBase::createConversationControllers()
 
 void SessionManagerBase::followLinks()
 {
+    qRegisterMetaType<const Kivo::Sessions::SubSession*>("const Kivo::Sessions::SubSession*");
+    qRegisterMetaType<Kivo::Sessions::SubSession::State>("Kivo::Sessions::SubSession::State");
     // The service's connections (0 calls, 1 chat, 2 server) are the sub-sessions' types.
     connect(&Simulation::Service::shared(), &Simulation::Service::linkChanged, this, [this](int link, bool up) {
         for (SubSession* sub : qAsConst(m_SubSessions)) {

@@ -97,3 +97,6 @@ private:
 
 } // namespace Controllers
 } // namespace Kivo
+
+// Room configuration forms travel in queued connections and signal spies.
+Q_DECLARE_METATYPE(QXmppDataForm)

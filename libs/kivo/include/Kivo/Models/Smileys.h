@@ -47,6 +47,9 @@ private:
 
     static bool isMarker(QChar c);
     int matchAt(const QString& text, int position) const;
+    bool startsCode(const QString& text, int position) const;
+    // A code ends where a word ends or another code begins.
+    bool endsCode(const QString& text, int position) const;
 
     QList<Smiley> m_Table;
     mutable QHash<QPair<int, int>, QString> m_Images;
