@@ -64,8 +64,14 @@ void CommsSessionController::connectEngine()
         connect(calls, &MediaEngine::CallControllerBase::incomingCall, this,
                 [this](const MediaEngine::Call& call) { onCall(call, true); });
     }
-    if (XmppChatController* chats = xmppChats())
+    if (XmppChatController* chats = xmppChats()) {
         connect(chats, &XmppChatController::chatOpened, this, &CommsSessionController::onChat);
+        // A My Room that is not there is reported by the name of its room.
+        connect(chats, &XmppChatController::roomUnavailable, this, [this](const QString& jid, bool myRoom) {
+            if (myRoom)
+                emit errorJoiningRoom(jid.section('@', 0, 0));
+        });
+    }
 }
 
 Sessions::SessionManagerBase* CommsSessionController::sessionManager() const

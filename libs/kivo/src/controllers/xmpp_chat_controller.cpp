@@ -138,8 +138,14 @@ void XmppChatController::connectService()
         KIVO_LOG(LevelInfo) << from << " invites the user to " << jid;
         emit chatOpened(makeChat(jid, true, false), true);
     });
-    connect(source, &Service::roomRequestFailed, this, [](const QString& jid, const QString& text) {
+    connect(source, &Service::roomRequestFailed, this, [this](const QString& jid, const QString& text) {
         KIVO_LOG(LevelWarning) << "Room " << jid << ": " << text;
+        // A room that cannot be entered at all ends the attempt.
+        XmppChat* chat = chatFor(jid);
+        if (!chat || chat->getState() != ChatInterface::Joining)
+            return;
+        emit roomUnavailable(jid, chat->isMyRoomChat());
+        chat->end(0);
     });
     connect(source, &Service::conversationsReceived, this,
             [this](int, const QList<Simulation::ConversationSummary>& conversations) {

@@ -80,6 +80,8 @@ signals:
     void roomDestructionFailed(const QString& roomJid);
     void roomConfigurationForbidden();
     void memberListReceived(const QString& roomJid, const QStringList& members);
+    // The service has no room to enter at `roomJid`.
+    void roomUnavailable(const QString& roomJid, bool myRoom);
 
 private:
     void connectService();
