@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRegularExpression>
 
 namespace Kivo {
 namespace Models {
@@ -13,14 +12,6 @@ namespace {
 
 // Markers live in the private-use area: no text a user types holds them.
 constexpr ushort FirstMarker = 0xE000;
-
-// Web addresses, in which no emoticon is looked for.
-const QRegularExpression& webAddress()
-{
-    static const QRegularExpression pattern(QStringLiteral("(?:\\b[a-z][\\w-]+:/{1,3}|\\bwww\\d{0,3}[.])[^\\s<>]*"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    return pattern;
-}
 
 bool endsWord(const QString& text, int position)
 {
@@ -189,16 +180,9 @@ QString Smileys::replaceSmileysWithUid(const QString& typed) const
     }
     QString result;
     result.reserve(text.size());
-    QRegularExpressionMatchIterator addresses = webAddress().globalMatch(text);
-    QRegularExpressionMatch address = addresses.hasNext() ? addresses.next() : QRegularExpressionMatch();
     int position = 0;
     while (position < text.size()) {
-        if (address.hasMatch() && position == address.capturedStart()) {
-            result += address.captured();
-            position = address.capturedEnd();
-            address = addresses.hasNext() ? addresses.next() : QRegularExpressionMatch();
-            continue;
-        }
+        // An emoticon starts a word: inside a web address or a word, none is looked for.
         const bool startsWord =
             position == 0 || text.at(position - 1).isSpace() || (!result.isEmpty() && isMarker(result.back()));
         const int smiley = startsWord ? matchAt(text, position) : -1;

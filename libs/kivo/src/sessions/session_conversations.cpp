@@ -1,5 +1,6 @@
 // The session's history, executive and classification controllers, and the sub-sessions
 // that follow the service's connections.
+#include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Controllers/ExecutiveHandler.h>
 #include <Kivo/Controllers/SecurityClassificationController.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
@@ -14,6 +15,7 @@ void SessionManagerBase::createConversationControllers()
     m_CallHistory = new Vyx::VyxCallHistoryController(this);
     m_ExecutiveHandler = new Controllers::ExecutiveHandler(this);
     m_SecurityClassification = new Controllers::SecurityClassificationController(this);
+    m_Contacts->setCommsSessionController(m_CommsSessions);
 }
 
 void SessionManagerBase::followLinks()

@@ -12,6 +12,7 @@
 
 #include <Tesk/Core/Logging/RecordCapture.h>
 
+#include <QAction>
 #include <QPointer>
 
 using namespace ConversationFixture;
@@ -321,7 +322,13 @@ void CallsTest::callsMergeIntoAConference()
     QString reason;
     QCOMPARE(first->getConferencingOptions(second, false, reason), 1);
     QCOMPARE(first->getConferencingOptions(first, false, reason), 0);
-    signedIn.comms()->handleCustomAction(Kivo::Actions::Action::Conference, first->uri(), second->uri());
+    // The "Conference with" entry of the menu names both conversations.
+    QAction entry;
+    entry.setData(int(Kivo::Actions::Action::Conference));
+    entry.setProperty(CommsSessionController::getOriginatorKey().toLatin1(), first->uri());
+    entry.setProperty(CommsSessionController::getDestinationKey().toLatin1(), second->uri());
+    QObject::connect(&entry, &QAction::triggered, signedIn.contacts(), &Kivo::Contacts::Contacts::handleCommsCustomActions);
+    entry.trigger();
     QTRY_VERIFY(!second);
     QTRY_VERIFY(first->isGroup());
     QVERIFY(first->getCall()->isConferenceCall());

@@ -19,6 +19,9 @@ struct ContactRecord;
 struct GroupRecord;
 } // namespace Simulation
 
+namespace Controllers {
+class CommsSessionController;
+}
 namespace Models {
 class ContactListModel;
 class Groups;
@@ -88,6 +91,17 @@ public:
     void removeContact(QPointer<IContact> contact);
     void removeGroup(int id);
 
+    // The conversations that the menu entries below act on (contacts_comms_actions.cpp).
+    void setCommsSessionController(Controllers::CommsSessionController* comms);
+
+public slots:
+    // A "Conference with" or "Transfer to" entry was chosen: its data is the engine action,
+    // its properties name the two conversations.
+    void handleCommsCustomActions();
+    // An executive's entry of a call's transfer menu: the call goes to the executive
+    // (the entry's "execaddress").
+    void pushCallToExecutive();
+
 signals:
     void contactAdded(Kivo::Contacts::IContact* contact);
     // The stored contact that the service made for the temporary contact `temporaryId`.
@@ -129,6 +143,7 @@ private:
     void clear();
 
     QPointer<Simulation::Service> m_Service;
+    QPointer<Controllers::CommsSessionController> m_Comms;
     QList<QMetaObject::Connection> m_Connections;
     IContact* m_Own = nullptr;
     QList<IContact*> m_Contacts;

@@ -12,8 +12,9 @@ namespace Models {
 // The emoticon table of the chat: which character sequences are emoticons, and their
 // pictures. A chat text is turned into HTML in two steps around its escaping: first each
 // emoticon becomes a marker character that survives escaping and link detection, then each
-// marker becomes its picture. A sequence counts as an emoticon only as a word of its own,
-// never inside a web address ("http://a/:/" keeps its ":/").
+// marker becomes its picture. A sequence counts as an emoticon only where a word begins and
+// ends (or another emoticon follows), so never inside a web address ("http://a/:/" keeps
+// its ":/").
 class Smileys : public QAbstractListModel
 {
     Q_OBJECT
