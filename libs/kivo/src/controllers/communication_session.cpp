@@ -363,10 +363,17 @@ void CommunicationSession::setShare(bool active)
     if (active == m_Share)
         return;
     m_Share = active;
-    if (active && !m_WebCollab)
+    if (active && !m_WebCollab) {
         m_WebCollab = new Webcollab::WebcollabBase(this);
+        m_WebCollab->setOwner(true);
+    }
     if (active)
         m_Owner = true;
+    // The user's own share shows the desktop as soon as it runs.
+    if (m_WebCollab) {
+        m_WebCollab->setState(active ? Webcollab::WebcollabBase::Sharing : Webcollab::WebcollabBase::None);
+        m_WebCollab->setFloorHolder(active);
+    }
     refreshState(false);
 }
 

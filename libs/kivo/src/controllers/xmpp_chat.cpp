@@ -123,6 +123,9 @@ void XmppChat::applyRoom(const Simulation::RoomRecord& room)
     }
     if (isRoomOwner() != ownerBefore)
         emit roomOwnerChanged();
+    // Alone in a new group chat: the view may say how to bring people in.
+    if (entering && m_Occupants.size() == 1)
+        emit m_Model->showAddUsersInfo();
     setState(room.locked ? Creating : Active);
 }
 

@@ -9,9 +9,57 @@ namespace Webcollab {
 class WebcollabBase : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(int state READ getState NOTIFY stateChanged)
+    Q_PROPERTY(bool floorHolder READ isFloorHolder NOTIFY isFloorHolderChanged)
 
 public:
+    // How far the share has come; above Joined the desktop is shown.
+    enum State
+    {
+        None = 0,
+        Inviting = 1,
+        Connecting = 2,
+        Joining = 3,
+        ConfirmingJoin = 4,
+        Joined = 5,
+        Sharing = 6,
+        Viewing = 9
+    };
+    Q_ENUM(State)
+
     explicit WebcollabBase(QObject* parent = nullptr) : QObject(parent) {}
+
+    int getState() const { return m_State; }
+    // The user shows the desktop (holds the floor) rather than watches.
+    bool isFloorHolder() const { return m_FloorHolder; }
+    // The user started the share.
+    bool isOwner() const { return m_Owner; }
+
+    // What the service reports (engine side).
+    void setState(int state)
+    {
+        if (state == m_State)
+            return;
+        m_State = state;
+        emit stateChanged();
+    }
+    void setFloorHolder(bool floorHolder)
+    {
+        if (floorHolder == m_FloorHolder)
+            return;
+        m_FloorHolder = floorHolder;
+        emit isFloorHolderChanged();
+    }
+    void setOwner(bool owner) { m_Owner = owner; }
+
+signals:
+    void stateChanged();
+    void isFloorHolderChanged();
+
+private:
+    int m_State = None;
+    bool m_FloorHolder = false;
+    bool m_Owner = false;
 };
 
 } // namespace Webcollab
