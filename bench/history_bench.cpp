@@ -17,9 +17,10 @@
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
+#include "peak_memory.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -34,18 +35,6 @@ constexpr int Calls = 10000;
 constexpr int Messages = 10000;
 constexpr int Contacts = 500;
 const QString User = QStringLiteral("alice@bench.example");
-
-long peakResidentKib()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
 
 QByteArray largeAccount()
 {

@@ -6,6 +6,7 @@
 #include <Kivo/Controllers/XmppChat.h>
 #include <Kivo/Controllers/XmppChatController.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
+#include <Kivo/Services/Xmpp/XmppJidValidator.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Simulation/Service.h>
 
@@ -413,10 +414,12 @@ void CommsSessionController::createMyRoomSession(const QString& call, const QStr
     room->setMyRoomChat(true);
     CommunicationSession* session = m_ByKey.value(QStringLiteral("r:") + chat.trimmed().toLower());
     if (session) {
-        const auto record = service().room(chat);
-        session->setMyRoom(true, record && record->owner.compare(ownAddress(), Qt::CaseInsensitive) == 0);
+        using Services::Xmpp::XmppJidValidator;
+        const QString owner = XmppJidValidator::getRoomJidPart(chat, XmppJidValidator::MyRoom);
+        session->setMyRoom(true, owner.compare(ownAddress(), Qt::CaseInsensitive) == 0);
         session->refreshState(false);
     }
+    emit myRoomSessionCreated(call, chat, webcollab);
     if (call.trimmed().isEmpty() || !session)
         return;
     // The room's audio joins the same conversation.

@@ -191,6 +191,7 @@ XmppChat* XmppChatController::chatFor(const QString& conversation) const
 XmppChat* XmppChatController::makeChat(const QString& conversation, bool group, bool outgoing)
 {
     auto* chat = new XmppChat(this, conversation.trimmed(), ownAddress(), group, outgoing);
+    chat->setMyRoomChat(group && service().isMyRoomChat(conversation));
     m_Chats.insert(conversation.trimmed().toLower(), chat);
     if (Databases::Comms* comms = commsDb())
         chat->getChatModel()->setUnreadCount(comms->conversation(conversation).unread);

@@ -1,5 +1,5 @@
-// Calls and chats that the signed-in user starts on the simulated service, and what the user
-// does with a running call.
+// Calls that the signed-in user places on the simulated service, and what the user does
+// with a running call.
 #include <Kivo/Simulation/Service.h>
 
 #include "../kivo_log.h"
@@ -91,17 +91,6 @@ int Service::placeCall(const QStringList& remotes, bool video, const QString& as
         },
         true);
     return callId;
-}
-
-bool Service::startChat(const QStringList& remotes)
-{
-    if (!sessionOpen("chat"))
-        return false;
-    if (!callable(remotes, "chat"))
-        return false;
-    const QStringList participants = trimmed(remotes);
-    post([this, participants] { emit chatStarted(participants); }, true);
-    return true;
 }
 
 void Service::endCall(int callId, CallEnd reason)

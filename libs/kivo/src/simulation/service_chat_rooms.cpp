@@ -1,4 +1,5 @@
 // Group-chat rooms of the simulated service: who may enter, who owns them, who is inside.
+#include <Kivo/Services/Xmpp/XmppJidValidator.h>
 #include <Kivo/Simulation/Service.h>
 
 #include "../kivo_log.h"
@@ -36,6 +37,20 @@ RoomRecord* Service::findRoom(const QString& jid)
         return nullptr;
     auto found = conversationBook().rooms.find(jid.trimmed().toLower());
     return found == conversationBook().rooms.end() ? nullptr : &*found;
+}
+
+RoomRecord* Service::openMyRoomChat(const QString& jid)
+{
+    // Everybody may enter a My Room's chat; its owner holds the room.
+    using Services::Xmpp::XmppJidValidator;
+    const QString owner = XmppJidValidator::getRoomJidPart(jid, XmppJidValidator::MyRoom);
+    const int index = accountIndex(owner);
+    RoomRecord room;
+    room.jid = jid.trimmed();
+    room.owner = index >= 0 ? m_Accounts.at(index).userName : owner;
+    room.name = QStringLiteral("%1's Room").arg(index >= 0 ? m_Accounts.at(index).displayName : owner);
+    room.roles.insert(room.owner.toLower(), RoomRole::Owner);
+    return &*conversationBook().rooms.insert(room.jid.toLower(), room);
 }
 
 std::optional<RoomRecord> Service::room(const QString& jid) const
@@ -115,6 +130,8 @@ bool Service::joinRoom(const QString& jid, const QString& password)
     post(
         [this, jid, password] {
             RoomRecord* room = findRoom(jid);
+            if (!room && isMyRoomChat(jid))
+                room = openMyRoomChat(jid);
             if (!room) {
                 emit roomRequestFailed(jid, QStringLiteral("There is no such room"));
                 return;

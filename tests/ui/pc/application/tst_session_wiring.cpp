@@ -224,7 +224,7 @@ void SessionWiringTest::clientApiRequestsReachTheService()
         return;
     }
     case Request::MyRoom:
-        emit api->createMyRoomSession("+15550150", "room@conference.demo.telvarion.net", "share-7");
+        emit api->createMyRoomSession("+15550150", "alice@myroom.demo.telvarion.net", "share-7");
         QCOMPARE(created.count(), 1);
         QVERIFY(created.first().first().value<CommunicationSession*>()->isMyRoomSession());
         break;

@@ -96,6 +96,8 @@ signals:
     void sessionReady(Kivo::Controllers::CommunicationSession* session);
     void sessionUpdated(Kivo::Controllers::CommunicationSession* session);
     void sessionRemoved(Kivo::Controllers::CommunicationSession* session);
+    // A My Room was asked for and its room is being entered.
+    void myRoomSessionCreated(const QString& call, const QString& chat, const QString& webcollab);
     void preferencesChanged();
     // A conversation asks for a page of the preferences window.
     void preferenceActivated(int page);

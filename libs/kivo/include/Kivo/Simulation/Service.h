@@ -12,8 +12,8 @@
 // are thin faces over one Service. Tests and the demo set the scene through Control.
 
 #include <Kivo/Simulation/ContactRecord.h>
-#include <Kivo/Simulation/MyRoom.h>
 #include <Kivo/Simulation/ConversationTypes.h>
+#include <Kivo/Simulation/MyRoom.h>
 #include <Kivo/Simulation/Types.h>
 #include <Kivo/Utils/Location.h>
 
@@ -98,11 +98,11 @@ public:
     // Asks where the signed-in user is: the located address arrives as a SOAP-action report,
     // the location last published as a pubsub report.
     void requestLocations();
-    // Calls and chats the user starts (service_calls.cpp). Several addresses make a
-    // conference; the remote side answers a ringing call after the latency. Each returns 0
-    // (or false) with a log line when nobody is signed in or an address is not callable.
+    // Calls the user places (service_calls.cpp). Several addresses make a conference; the
+    // remote side answers a ringing call after the latency. Returns 0 with a log line when
+    // nobody is signed in or an address is not callable; `asExecutive` places the call on
+    // behalf of that executive.
     int placeCall(const QStringList& remotes, bool video, const QString& asExecutive = QString());
-    bool startChat(const QStringList& remotes);
     // Addresses as an add-in or a link hands them over: not empty, not overlong, no control
     // characters.
     static bool isCallableAddress(const QString& address);
@@ -220,7 +220,6 @@ signals:
     void soapActionLocationReceived(const Kivo::Utils::Location::Info& location);
     void pubsubLocationReceived(const Kivo::Utils::Location::Info& location);
     void outgoingCall(int callId, const QString& remote, bool video);
-    void chatStarted(const QStringList& remotes);
     // Waiting voice and video messages of the signed-in user.
     void messagesWaiting(int voice, int video);
     // The server asks the client to call `address` (click-to-call).
@@ -335,6 +334,8 @@ private:
     void advanceTransfer(int transferId);
     void announceWaitingMessages();
     RoomRecord* findRoom(const QString& jid);
+    // The room of a My Room's chat, made when somebody first enters it.
+    RoomRecord* openMyRoomChat(const QString& jid);
     QString ownAddress() const;
     QHash<int, ConversationBook> m_ConversationBooks;
     QSet<int> m_DownLinks;
