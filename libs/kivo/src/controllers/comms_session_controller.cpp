@@ -9,6 +9,7 @@
 #include <Kivo/Services/Xmpp/XmppJidValidator.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Simulation/Service.h>
+#include <Kivo/Utils/PhoneNumberParser.h>
 
 #include "../kivo_log.h"
 
@@ -21,6 +22,7 @@ namespace {
 
 using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
+using Utils::PhoneNumberParser;
 
 // The service runs this many conversations of one user at a time; one more asks the
 // program to close a chat.
@@ -29,17 +31,6 @@ constexpr int SessionLimit = 10;
 Simulation::Service& service()
 {
     return Simulation::Service::shared();
-}
-
-// A number as the service compares numbers: its digits, with a leading "+".
-QString digitsOf(const QString& number)
-{
-    QString digits;
-    for (const QChar c : number) {
-        if (c.isDigit() || (c == '+' && digits.isEmpty()))
-            digits.append(c);
-    }
-    return digits;
 }
 
 } // namespace
@@ -143,12 +134,12 @@ Contacts::IContact* CommsSessionController::contactOf(const QString& address) co
     if (Contacts::IContact* contact = list->findByAddress(address))
         return contact;
     // A number reaches the contact that has it, whichever number it is.
-    const QString number = digitsOf(address);
+    const QString number = PhoneNumberParser::normalizePhoneNumber(address);
     if (number.size() < 3 || address.contains('@'))
         return nullptr;
     for (Contacts::IContact* contact : list->contacts()) {
         for (Contacts::Properties::Key key : Contacts::Properties::numberKeys()) {
-            if (digitsOf(contact->getProperty(key).toString()) == number)
+            if (PhoneNumberParser::normalizePhoneNumber(contact->getProperty(key).toString()) == number)
                 return contact;
         }
     }
@@ -342,7 +333,7 @@ CommunicationSession* CommsSessionController::placeConsultationCall(const QStrin
 bool CommsSessionController::isEmergencyNumber(const QString& address) const
 {
     static const QStringList numbers = {QStringLiteral("112"), QStringLiteral("911"), QStringLiteral("999")};
-    return numbers.contains(digitsOf(address));
+    return numbers.contains(PhoneNumberParser::normalizePhoneNumber(address));
 }
 
 void CommsSessionController::createCall(const QStringList& addresses, bool video)

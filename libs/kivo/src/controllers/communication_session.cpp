@@ -204,8 +204,8 @@ void CommunicationSession::updateActions()
     if (!m_Provider)
         return;
     Simulation::Service& service = Simulation::Service::shared();
-    const bool callsUp = service.isSignedIn() && service.isLinkUp(0);
-    const bool chatUp = service.isSignedIn() && service.isLinkUp(1);
+    const bool callsUp = service.isSignedIn() && service.isLinkUp(Simulation::Service::CallsLink);
+    const bool chatUp = service.isSignedIn() && service.isLinkUp(Simulation::Service::ChatLink);
     const bool inProgress = m_Call && m_Call->isInProgress();
     const QList<QPair<int, bool>> states = {
         {Actions::Action::Chat, chatUp && (chatActive() || m_Contact)},

@@ -6,6 +6,7 @@
 #include <Kivo/Simulation/Service.h>
 
 #include "../kivo_log.h"
+#include "room_affiliation.h"
 
 namespace Kivo {
 namespace Controllers {
@@ -19,22 +20,6 @@ using Participant = Data::CommsSessionParticipant;
 Simulation::Service& service()
 {
     return Simulation::Service::shared();
-}
-
-int affiliationOf(Simulation::RoomRole role)
-{
-    switch (role) {
-    case Simulation::RoomRole::Owner:
-        return Participant::Owner;
-    case Simulation::RoomRole::Admin:
-        return Participant::Admin;
-    case Simulation::RoomRole::Outcast:
-        return Participant::Outcast;
-    case Simulation::RoomRole::Member:
-    case Simulation::RoomRole::None:
-        break;
-    }
-    return Participant::Member;
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <Kivo/Simulation/Service.h>
 
 #include "../kivo_log.h"
+#include "room_affiliation.h"
 
 namespace Kivo {
 namespace Controllers {
@@ -17,7 +18,6 @@ namespace {
 
 using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
-using Participant = Data::CommsSessionParticipant;
 
 // Fields of the multi-user chat room configuration form.
 const char* const RoomName = "muc#roomconfig_roomname";
@@ -40,22 +40,6 @@ QXmppDataForm::Field field(QXmppDataForm::Field::Type type, const char* key, con
     result.setValue(value);
     result.setLabel(label);
     return result;
-}
-
-int affiliationOf(Simulation::RoomRole role)
-{
-    switch (role) {
-    case Simulation::RoomRole::Owner:
-        return Participant::Owner;
-    case Simulation::RoomRole::Admin:
-        return Participant::Admin;
-    case Simulation::RoomRole::Outcast:
-        return Participant::Outcast;
-    case Simulation::RoomRole::Member:
-    case Simulation::RoomRole::None:
-        break;
-    }
-    return Participant::Member;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <Kivo/Models/TimelineEntry.h>
 #include <Kivo/Settings.h>
 #include <Kivo/Simulation/Service.h>
+#include <Kivo/Utils/PhoneNumberParser.h>
 #include <Kivo/Vyx/VyxCallHistoryController.h>
 
 #include "../kivo_log.h"
@@ -18,6 +19,7 @@ namespace {
 
 using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
+using Utils::PhoneNumberParser;
 
 // How often a playing voice mail moves on, in milliseconds.
 constexpr int PlayTick = 100;
@@ -26,17 +28,6 @@ const char* const CallLogsVisitedKey = "timeline/lastCallLogsVisited";
 QString chatEntryId(const QString& conversation)
 {
     return QStringLiteral("chat:") + conversation.toLower();
-}
-
-// A number as contacts and call logs compare it: its digits, with a leading "+".
-QString digitsOf(const QString& number)
-{
-    QString digits;
-    for (const QChar c : number) {
-        if (c.isDigit() || (c == '+' && digits.isEmpty()))
-            digits.append(c);
-    }
-    return digits;
 }
 
 bool newerFirst(const TimelineEntry* a, const TimelineEntry* b)
@@ -186,7 +177,7 @@ void Timeline::indexContacts()
         if (!jid.isEmpty())
             m_ContactIndex.insert(jid.toLower(), contact);
         for (Contacts::Properties::Key key : Contacts::Properties::numberKeys()) {
-            const QString number = digitsOf(contact->getProperty(key).toString());
+            const QString number = PhoneNumberParser::normalizePhoneNumber(contact->getProperty(key).toString());
             if (number.size() >= 3 && !m_ContactIndex.contains(number))
                 m_ContactIndex.insert(number, contact);
         }
@@ -200,7 +191,7 @@ Contacts::IContact* Timeline::contactFor(const QString& address)
         indexContacts();
     if (Contacts::IContact* contact = m_ContactIndex.value(address.toLower()))
         return contact;
-    return address.contains('@') ? nullptr : m_ContactIndex.value(digitsOf(address)).data();
+    return address.contains('@') ? nullptr : m_ContactIndex.value(PhoneNumberParser::normalizePhoneNumber(address)).data();
 }
 
 int Timeline::rowOf(const TimelineEntry* entry) const

@@ -35,7 +35,7 @@ int Control::injectIncomingCall(const IncomingCall& incoming)
         return refuse("incoming call", "nobody is signed in");
     if (incoming.from.trimmed().isEmpty())
         return refuse("incoming call", "the caller is empty");
-    if (!m_Service.isLinkUp(0))
+    if (!m_Service.isLinkUp(Service::CallsLink))
         return refuse("incoming call", "the call connection is down");
     const int callId = m_Service.m_NextCallId++;
     Service* service = &m_Service;

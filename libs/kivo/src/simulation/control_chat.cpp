@@ -156,36 +156,29 @@ int Control::injectFileOffer(const QString& from, const QString& fileName, qint6
 
 bool Control::injectFileAccepted(int transferId)
 {
-    const std::optional<FileTransferRecord> transfer = m_Service.fileTransfer(transferId);
-    if (!transfer || transfer->incoming || transfer->state != FileTransferState::Offered)
-        return refuse("file acceptance", "there is no such offer of the user");
-    Service* service = &m_Service;
-    m_Service.post(
-        [service, transferId] {
-            auto found = service->conversationBook().transfers.find(transferId);
-            if (found == service->conversationBook().transfers.end() || found->state != FileTransferState::Offered)
-                return;
-            found->state = FileTransferState::Accepted;
-            emit service->fileTransferChanged(*found);
-            service->advanceTransfer(transferId);
-        },
-        true);
-    return true;
+    return answerOwnOffer(transferId, true);
 }
 
 bool Control::injectFileDeclined(int transferId)
 {
+    return answerOwnOffer(transferId, false);
+}
+
+bool Control::answerOwnOffer(int transferId, bool accepted)
+{
     const std::optional<FileTransferRecord> transfer = m_Service.fileTransfer(transferId);
     if (!transfer || transfer->incoming || transfer->state != FileTransferState::Offered)
-        return refuse("file refusal", "there is no such offer of the user");
+        return refuse(accepted ? "file acceptance" : "file refusal", "there is no such offer of the user");
     Service* service = &m_Service;
     m_Service.post(
-        [service, transferId] {
+        [service, transferId, accepted] {
             auto found = service->conversationBook().transfers.find(transferId);
             if (found == service->conversationBook().transfers.end() || found->state != FileTransferState::Offered)
                 return;
-            found->state = FileTransferState::Declined;
+            found->state = accepted ? FileTransferState::Accepted : FileTransferState::Declined;
             emit service->fileTransferChanged(*found);
+            if (accepted)
+                service->advanceTransfer(transferId);
         },
         true);
     return true;

@@ -5,12 +5,6 @@
 namespace Kivo {
 namespace Simulation {
 
-namespace {
-
-constexpr int Links = 3;
-
-} // namespace
-
 QString Control::injectVoiceMail(const QString& from, VoiceMailKind kind, int seconds)
 {
     if (!m_Service.isSignedIn()) {
@@ -44,7 +38,7 @@ bool Control::injectLinkLost(int link)
 {
     if (!m_Service.isSignedIn())
         return refuse("lost connection", "nobody is signed in");
-    if (link < 0 || link >= Links || !m_Service.isLinkUp(link))
+    if (link < 0 || link >= Service::LinkCount || !m_Service.isLinkUp(link))
         return refuse("lost connection", "there is no such connection up");
     Service* service = &m_Service;
     m_Service.post(
@@ -67,7 +61,7 @@ bool Control::injectLinkRestored(int link)
 {
     if (!m_Service.isSignedIn())
         return refuse("restored connection", "nobody is signed in");
-    if (link < 0 || link >= Links || m_Service.isLinkUp(link))
+    if (link < 0 || link >= Service::LinkCount || m_Service.isLinkUp(link))
         return refuse("restored connection", "there is no such connection down");
     Service* service = &m_Service;
     m_Service.post(

@@ -15,7 +15,6 @@ using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
 
 constexpr int MaxAddressLength = 256;
-constexpr int CallsLink = 0;
 // The code a refused transfer reports, as a SIP server answers an unknown target.
 constexpr int TransferTargetNotFound = 404;
 

@@ -12,7 +12,6 @@ namespace {
 
 using Tesk::Core::Logging::LevelWarning;
 
-constexpr int ChatLink = 1;
 // Longer texts are refused, as an XMPP server limits its stanzas.
 constexpr int MaxMessageLength = 10000;
 

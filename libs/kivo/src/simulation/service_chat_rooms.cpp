@@ -12,7 +12,6 @@ namespace {
 using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
 
-constexpr int ChatLink = 1;
 
 RoomRole roleOf(const RoomRecord& room, const QString& who)
 {

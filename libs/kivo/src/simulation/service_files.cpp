@@ -14,7 +14,6 @@ namespace {
 using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
 
-constexpr int ChatLink = 1;
 // A transfer moves in this many steps, one per latency.
 constexpr int Steps = 4;
 

@@ -18,7 +18,6 @@ namespace {
 using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
 
-constexpr int ServerLink = 2;
 const char* const LinkNames[] = {"call", "chat", "server"};
 
 // A recording as the mailbox hands it out: 8 kHz mono 16-bit PCM with a quiet tone, at

@@ -76,7 +76,7 @@ public:
     // The mailbox and the session's connections (control_history.cpp). Returns the new
     // message's id, empty when refused.
     QString injectVoiceMail(const QString& from, Kivo::Simulation::VoiceMailKind kind, int seconds);
-    // 0 calls, 1 chat, 2 server interface.
+    // `link` is one of Service::Link.
     bool injectLinkLost(int link);
     bool injectLinkRestored(int link);
 
@@ -85,6 +85,8 @@ private:
     static bool refuse(const char* event, const char* why);
     // Whether `callId` is a call of the user that still rings at the far end; logs otherwise.
     bool ringingOutgoing(int callId, const char* event) const;
+    // The peer takes or declines a file the user offered.
+    bool answerOwnOffer(int transferId, bool accepted);
 
     Service& m_Service;
 };

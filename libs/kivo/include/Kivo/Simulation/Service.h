@@ -186,7 +186,14 @@ public:
     // The recording (a WAV file) or the fax (a PDF file) of a message.
     bool requestVoiceMailMedia(const QString& id);
 
-    // Whether a connection of the session is up: 0 calls, 1 chat, 2 server interface.
+    // The session's connections to the server, each of which can be lost on its own.
+    enum Link
+    {
+        CallsLink = 0,
+        ChatLink = 1,
+        ServerLink = 2,
+        LinkCount
+    };
     bool isLinkUp(int link) const { return !m_DownLinks.contains(link); }
 
     bool isSignedIn() const { return m_SignedIn.has_value(); }
