@@ -2,7 +2,8 @@
 // conversations and the mailbox, and the whole of a 10,000-message conversation, loaded
 // into the history list and the chat model; then one more message into each. Prints
 // "timeline_ms=... chat_history_ms=... next_message_ms=... rss_kib=..." and exits. The
-// service answers at once (latency 0), so the figures are the engine's own.
+// account is the large-account generator's; the service answers at once (latency 0), so
+// the figures are the engine's own.
 #include <Kivo/Configuration/Config.h>
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Controllers/CommsSessionController.h>
@@ -21,9 +22,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -32,47 +31,10 @@
 namespace {
 
 constexpr int Calls = 10000;
+constexpr int VoiceMails = 200;
 constexpr int Messages = 10000;
-constexpr int Contacts = 500;
-const QString User = QStringLiteral("alice@bench.example");
-
-QByteArray largeAccount()
-{
-    QJsonArray contacts;
-    for (int i = 1; i <= Contacts; ++i) {
-        contacts.append(QJsonObject{{"id", i},
-                                    {"name", QStringLiteral("Person %1").arg(i)},
-                                    {"address", QStringLiteral("person%1@bench.example").arg(i)},
-                                    {"number", QStringLiteral("+1555%1").arg(i, 6, 10, QChar('0'))}});
-    }
-    QJsonArray history;
-    for (int i = 0; i < Calls; ++i) {
-        history.append(QJsonObject{{"remote", i % 3 ? QStringLiteral("person%1@bench.example").arg(i % Contacts + 1)
-                                                    : QStringLiteral("+1666%1").arg(i, 6, 10, QChar('0'))},
-                                   {"direction", i % 2 ? "in" : "out"},
-                                   {"missed", i % 7 == 0},
-                                   {"minutesAgo", i * 3},
-                                   {"duration", i % 600}});
-    }
-    QJsonArray messages;
-    for (int i = 0; i < Messages; ++i) {
-        messages.append(QJsonObject{{"from", i % 2 ? "me" : "person1@bench.example"},
-                                    {"text", QStringLiteral("Message %1 of a long conversation :)").arg(i)},
-                                    {"minutesAgo", (Messages - i) * 2}});
-    }
-    QJsonArray voiceMails;
-    for (int i = 0; i < 200; ++i)
-        voiceMails.append(QJsonObject{{"id", QStringLiteral("vm-%1").arg(i)},
-                                      {"from", QStringLiteral("person%1@bench.example").arg(i % Contacts + 1)},
-                                      {"minutesAgo", i * 11},
-                                      {"duration", 30}});
-    const QJsonObject account{{"user", User},       {"password", "b"},
-                              {"contacts", contacts}, {"history", history},
-                              {"voiceMails", voiceMails},
-                              {"conversations", QJsonArray{QJsonObject{{"with", "person1@bench.example"},
-                                                                       {"messages", messages}}}}};
-    return QJsonDocument(QJsonObject{{"accounts", QJsonArray{account}}}).toJson(QJsonDocument::Compact);
-}
+const QString User = QStringLiteral("bench@large.telvarion.net");
+const QString Password = QStringLiteral("Bench-1234");
 
 // Runs the event loop until `done` holds; the elapsed milliseconds.
 double timeUntil(const std::function<void()>& start, const std::function<bool()>& done)
@@ -94,19 +56,27 @@ int main(int argc, char** argv)
     Kivo::Settings::setPath(Kivo::Settings::UserSettings, folder.path());
     Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
     service.setLatency(0);
-    if (!service.load(largeAccount()))
+    const QString account = folder.filePath("history.json");
+    const QStringList generated = {"--contacts", "500", "--calls", QString::number(Calls), "--voice-mails",
+                                   QString::number(VoiceMails), "--messages", QString::number(Messages), account};
+    if (QProcess::execute(QStringLiteral(KIVO_ACCOUNT_GENERATOR), generated) != 0 || !service.loadAccountFile(account)) {
+        std::fprintf(stderr, "no generated account\n");
         return 1;
+    }
     bool signedIn = false;
     QObject::connect(&service, &Kivo::Simulation::Service::signedIn, [&signedIn] { signedIn = true; });
-    service.signIn(User, "b");
+    service.signIn(User, Password);
     timeUntil([] {}, [&signedIn] { return signedIn; });
+    // The generator gives the long conversation to the first contact.
+    const QString peer =
+        service.contactRecords().constFirst().properties.value(Kivo::Contacts::Properties::Address).toString();
 
     Kivo::Configuration::Config config("config_bench.xml", Kivo::Configuration::Config::Document());
     Kivo::Sessions::SessionManagerBase session(User, "Alice", &config, nullptr);
     session.contactsManager()->attach(service);
     Kivo::Databases::Comms comms;
     session.xmppChatController()->setCommsDb(&comms);
-    timeUntil([] {}, [&comms] { return comms.contains("person1@bench.example"); });
+    timeUntil([] {}, [&comms, &peer] { return comms.contains(peer); });
 
     std::unique_ptr<Kivo::Models::Timeline> timeline;
     const double timelineMs = timeUntil(
@@ -116,9 +86,9 @@ int main(int argc, char** argv)
                                                                  session.callController(),
                                                                  Kivo::Models::Timeline::AudioVoiceMail, true);
         },
-        [&timeline] { return timeline->rowCount() == Calls + 200 + 1; });
+        [&timeline] { return timeline->rowCount() == Calls + VoiceMails + 1; });
 
-    Kivo::Controllers::XmppChat* chat = session.xmppChatController()->openChat("person1@bench.example");
+    Kivo::Controllers::XmppChat* chat = session.xmppChatController()->openChat(peer);
     Kivo::Models::ChatModel* model = chat->getChatModel();
     bool reset = false;
     QObject::connect(model, &Kivo::Models::ChatModel::modelReset, [&reset] { reset = true; });
@@ -127,7 +97,7 @@ int main(int argc, char** argv)
 
     const int before = model->count();
     const double nextMs = timeUntil(
-        [] { Kivo::Simulation::Control(Kivo::Simulation::Service::shared()).injectChatMessage("person1@bench.example", "One more."); },
+        [&peer] { Kivo::Simulation::Control(Kivo::Simulation::Service::shared()).injectChatMessage(peer, "One more."); },
         [model, before] { return model->count() == before + 1; });
 
     std::printf("timeline_ms=%.1f chat_history_ms=%.1f next_message_ms=%.2f rows=%d messages=%d rss_kib=%ld\n",

@@ -1,7 +1,11 @@
 // Writes a large account of the simulated service for benchmarks and for trying the client on
 // a big contact list:
 //
-//   kivo_account_generator [--contacts N] [--user NAME] [--password TEXT] <account.json>
+//   kivo_account_generator [--contacts N] [--calls N] [--voice-mails N] [--messages N]
+//                          [--user NAME] [--password TEXT] <account.json>
+//
+// Calls, voice mails and the messages of one long conversation go with the first contacts,
+// so that the history list and the chat of a large account can be tried too.
 //
 // The document is the one the service reads (see Kivo/Simulation/AccountData.h); load it by
 // starting the client with TELVARION_ACCOUNT_FILE=<account.json>. The same arguments always
@@ -69,6 +73,51 @@ QJsonObject contact(int index, const QString& domain)
     return object;
 }
 
+QString contactAddress(int index, const QString& domain)
+{
+    return contact(index, domain).value("address").toString();
+}
+
+// Every third call is with a number nobody in the list has; every seventh was missed.
+QJsonArray callLog(int calls, int contacts, const QString& domain)
+{
+    QJsonArray history;
+    for (int i = 0; i < calls; ++i) {
+        const bool known = contacts > 0 && i % 3 != 0;
+        history.append(QJsonObject{
+            {"remote", known ? contactAddress(i % contacts, domain) : QStringLiteral("+1666%1").arg(i, 7, 10, QLatin1Char('0'))},
+            {"direction", i % 2 ? "in" : "out"},
+            {"missed", i % 7 == 0},
+            {"minutesAgo", i * 3},
+            {"duration", i % 600}});
+    }
+    return history;
+}
+
+QJsonArray mailbox(int voiceMails, int contacts, const QString& domain)
+{
+    QJsonArray mails;
+    for (int i = 0; i < voiceMails; ++i) {
+        mails.append(QJsonObject{{"id", QStringLiteral("vm-%1").arg(i)},
+                                 {"from", contacts > 0 ? contactAddress(i % contacts, domain) : QStringLiteral("+16660000000")},
+                                 {"minutesAgo", i * 11},
+                                 {"duration", 30}});
+    }
+    return mails;
+}
+
+// One conversation with the first contact, the user writing every other message.
+QJsonObject conversation(int messages, const QString& peer)
+{
+    QJsonArray list;
+    for (int i = 0; i < messages; ++i) {
+        list.append(QJsonObject{{"from", i % 2 ? QStringLiteral("me") : peer},
+                                {"text", QStringLiteral("Message %1 of a long conversation :)").arg(i)},
+                                {"minutesAgo", (messages - i) * 2}});
+    }
+    return QJsonObject{{"with", peer}, {"messages", list}};
+}
+
 int fail(const QString& text)
 {
     std::fprintf(stderr, "kivo_account_generator: %s\n", qPrintable(text));
@@ -84,18 +133,29 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription("Writes a large account of the simulated service.");
     parser.addHelpOption();
     const QCommandLineOption contactsOption("contacts", "Number of contacts (default 5000).", "N", "5000");
+    const QCommandLineOption callsOption("calls", "Number of calls in the call log (default 0).", "N", "0");
+    const QCommandLineOption voiceMailsOption("voice-mails", "Number of voice mails (default 0).", "N", "0");
+    const QCommandLineOption messagesOption("messages", "Messages of one conversation with the first contact (default 0).",
+                                            "N", "0");
     const QCommandLineOption userOption("user", "User name of the account.", "name", "bench@large.telvarion.net");
     const QCommandLineOption passwordOption("password", "Password of the account.", "text", "Bench-1234");
-    parser.addOptions({contactsOption, userOption, passwordOption});
+    parser.addOptions({contactsOption, callsOption, voiceMailsOption, messagesOption, userOption, passwordOption});
     parser.addPositionalArgument("output", "The account document to write.");
     parser.process(app);
 
     if (parser.positionalArguments().size() != 1)
         return fail("name one output file; see --help");
-    bool isNumber = false;
-    const int contacts = parser.value(contactsOption).toInt(&isNumber);
-    if (!isNumber || contacts < 0 || contacts > 1000000)
-        return fail("--contacts takes a number from 0 to 1000000");
+    int counts[4] = {};
+    const QCommandLineOption* countOptions[4] = {&contactsOption, &callsOption, &voiceMailsOption, &messagesOption};
+    for (int i = 0; i < 4; ++i) {
+        bool isNumber = false;
+        counts[i] = parser.value(*countOptions[i]).toInt(&isNumber);
+        if (!isNumber || counts[i] < 0 || counts[i] > 1000000)
+            return fail(QStringLiteral("--%1 takes a number from 0 to 1000000").arg(countOptions[i]->names().constFirst()));
+    }
+    const int contacts = counts[0];
+    if (counts[3] > 0 && contacts == 0)
+        return fail("--messages needs a contact to talk with");
     const QString user = parser.value(userOption).trimmed();
     if (user.isEmpty() || !user.contains('@'))
         return fail("--user takes a user name of the form name@domain");
@@ -111,6 +171,12 @@ int main(int argc, char* argv[])
     account.insert("domain", domain);
     account.insert("presence", 7);
     account.insert("contacts", list);
+    if (counts[1] > 0)
+        account.insert("history", callLog(counts[1], contacts, domain));
+    if (counts[2] > 0)
+        account.insert("voiceMails", mailbox(counts[2], contacts, domain));
+    if (counts[3] > 0)
+        account.insert("conversations", QJsonArray{conversation(counts[3], contactAddress(0, domain))});
     const QJsonObject document{{"accounts", QJsonArray{account}}};
 
     const QString output = parser.positionalArguments().constFirst();

@@ -3,11 +3,14 @@
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Presence/PresenceData.h>
 #include <Kivo/Simulation/Control.h>
+#include <Kivo/Simulation/ConversationData.h>
 #include <Kivo/Simulation/Service.h>
 
 #include <Tesk/Core/Logging/RecordCapture.h>
 
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace Kivo::Simulation;
 
@@ -32,6 +35,7 @@ private slots:
     void unusableFileFallsBackToTheDemo_data();
     void unusableFileFallsBackToTheDemo();
     void generatorWritesAnAccountToSignInTo();
+    void generatorWritesHistoryMailAndAConversation();
     void generatorRefusesBadArguments_data();
     void generatorRefusesBadArguments();
     void lookupsFollowRemovalsAndAdditions();
@@ -145,6 +149,25 @@ void TestAccountFile::generatorWritesAnAccountToSignInTo()
     QCOMPARE(first.readAll(), second.readAll());
 }
 
+void TestAccountFile::generatorWritesHistoryMailAndAConversation()
+{
+    const QString path = m_Dir->filePath("history.json");
+    QCOMPARE(generate({"--contacts", "4", "--calls", "30", "--voice-mails", "5", "--messages", "12", path}), 0);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonObject account = QJsonDocument::fromJson(file.readAll()).object().value("accounts").toArray().first().toObject();
+    ConversationBook book;
+    ConversationData::read(account, "bench@large.telvarion.net", QDateTime::currentDateTimeUtc(), book);
+
+    // Every entry reads back: none is left out as malformed.
+    QCOMPARE(book.callLog.size(), 30);
+    QCOMPARE(book.voiceMails.size(), 5);
+    QCOMPARE(book.messages.size(), 1);
+    const QString peer = account.value("contacts").toArray().first().toObject().value("address").toString();
+    QCOMPARE(book.messages.value(peer.toLower()).size(), 12);
+    QVERIFY(std::any_of(book.callLog.cbegin(), book.callLog.cend(), [](const CallLogRecord& call) { return call.missed; }));
+}
+
 void TestAccountFile::generatorRefusesBadArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -152,6 +175,8 @@ void TestAccountFile::generatorRefusesBadArguments_data()
     QTest::newRow("not a number") << QStringList({"--contacts", "many", "out.json"});
     QTest::newRow("negative") << QStringList({"--contacts", "-3", "out.json"});
     QTest::newRow("user without domain") << QStringList({"--user", "bench", "out.json"});
+    QTest::newRow("calls not a number") << QStringList({"--calls", "lots", "out.json"});
+    QTest::newRow("messages with nobody") << QStringList({"--contacts", "0", "--messages", "3", "out.json"});
 }
 
 void TestAccountFile::generatorRefusesBadArguments()
