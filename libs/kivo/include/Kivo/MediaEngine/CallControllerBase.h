@@ -76,8 +76,6 @@ private:
     QList<Call> m_Order;
     // Ended calls, kept until the next event-loop turn.
     QList<Call> m_Retired;
-
-private:
     IMediaHandlerAudio* m_Audio = nullptr;
     IMediaHandlerVideo* m_Video = nullptr;
     QSize m_ScreenSize;
