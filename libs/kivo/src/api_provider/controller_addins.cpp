@@ -17,6 +17,7 @@
 
 #include "../kivo_log.h"
 
+#include <QLocalSocket>
 #include <QStandardItemModel>
 
 #include <algorithm>
@@ -25,11 +26,15 @@ namespace Kivo {
 namespace ApiProvider {
 
 using Tesk::Core::Logging::LevelDebug;
+using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
 
 namespace {
 
 const char* const LanguageKey = "settings/language/active";
+// The user's answer to add-ins that connect unasked (the preferences' Add-ins page).
+const char* const NoConfirmationKey = "settings/api_connection_no_confirmation";
+const char* const AcceptByDefaultKey = "settings/api_connection_accept_by_default";
 
 // A row the user accepted or rejected outlives the add-in's link; the add-in finds it again
 // when it connects under the same identity.
@@ -55,6 +60,22 @@ QStringList addressesOf(AddinConnection* connection, const QList<int>& contactId
         addresses.append(ContactLookup::callAddress(*contact));
     }
     return addresses;
+}
+
+// A new add-in is let in unless the user has told the client to reject, without asking,
+// the add-ins that connect.
+ConnectorData::State stateOfNewConnector()
+{
+    const Settings settings(Settings::ApplicationSettings);
+    const bool rejectUnasked =
+        settings.value(NoConfirmationKey, false).toBool() && !settings.value(AcceptByDefaultKey, false).toBool();
+    return rejectUnasked ? ConnectorData::Rejected : ConnectorData::Accepted;
+}
+
+void refuse(AddinConnection* connection, const QString& name)
+{
+    KIVO_LOG(LevelInfo) << "Client API: add-in " << name << " refused, the user rejected it";
+    connection->socket()->disconnectFromServer();
 }
 
 } // namespace
@@ -115,24 +136,41 @@ void Controller::onConnectorIntroduced(AddinConnection* connection)
 {
     const QString uuid = connection->uuid();
     if (QStandardItem* known = uuid.isEmpty() ? nullptr : m_ConnectorsByUuid.value(uuid)) {
+        ConnectorData* const connector = connectorOf(known);
+        if (connector->state() == ConnectorData::Rejected) {
+            refuse(connection, connector->name());
+            return;
+        }
         m_ConnectorsByLink.insert(connection, known);
-        connectorOf(known)->setConnected(true);
+        connector->setConnected(true);
         return;
     }
     auto* connector = new ConnectorData(connection->helloProperty("name"), connection->helloProperty("vendor"),
                                         connection->helloProperty("description"), connection->version(),
                                         m_AllConnectors);
-    connector->setState(ConnectorData::Accepted);
-    connector->setConnected(true);
+    connector->setState(stateOfNewConnector());
     auto* item = new QStandardItem(connector->name());
     item->setData(QVariant::fromValue<QObject*>(connector), ConnectorData::ObjectRole);
     item->setData(uuid, UuidRole);
-    // Only the user changes the state from here on.
-    connect(connector, &ConnectorData::stateChanged, m_AllConnectors, [item] { item->setData(true, DecidedRole); });
+    // Only the user changes the state from here on; a rejection cuts the add-in off at once.
+    connect(connector, &ConnectorData::stateChanged, m_AllConnectors, [this, item, connector] {
+        item->setData(true, DecidedRole);
+        if (connector->state() != ConnectorData::Rejected)
+            return;
+        for (AddinConnection* link : m_ConnectorsByLink.keys(item))
+            refuse(link, connector->name());
+    });
     m_AllConnectors->appendRow(item);
-    m_ConnectorsByLink.insert(connection, item);
     if (!uuid.isEmpty())
         m_ConnectorsByUuid.insert(uuid, item);
+    if (connector->state() == ConnectorData::Rejected) {
+        // Listed, so that the user can let it in later.
+        item->setData(true, DecidedRole);
+        refuse(connection, connector->name());
+        return;
+    }
+    connector->setConnected(true);
+    m_ConnectorsByLink.insert(connection, item);
 }
 
 void Controller::onConnectorLeft(AddinConnection* connection)
@@ -154,6 +192,9 @@ void Controller::onConnectorLeft(AddinConnection* connection)
 
 void Controller::onAddinCommand(AddinConnection* connection, const AddinCommand& command)
 {
+    // A refused add-in's last lines before its link closes.
+    if (!m_ConnectorsByLink.contains(connection))
+        return;
     if (command.kind == AddinCommand::ShowWindow) {
         emit showClientWindowCommand();
         return;

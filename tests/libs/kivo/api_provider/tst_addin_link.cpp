@@ -6,6 +6,7 @@
 #include <Kivo/ApiProvider/Controller.h>
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Settings.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
@@ -138,6 +139,9 @@ private slots:
     void anAddinThatReadsNothingIsCutOff();
     void clientAndAddinAgreeOnTheSocket_data();
     void clientAndAddinAgreeOnTheSocket();
+    void aRejectedAddinIsRefused();
+    void unaskedAddinsFollowThePolicy_data();
+    void unaskedAddinsFollowThePolicy();
 
 private:
     // Processes the add-in's events until `text` has arrived.
@@ -158,6 +162,8 @@ private:
 void AddinLinkTest::initTestCase()
 {
     QVERIFY(m_Folder.isValid());
+    // The add-in policy the controller reads lives in the settings of this test.
+    qputenv("TELVARION_DATA_PATH", m_Folder.filePath("data").toUtf8());
     qputenv("TELVARION_API_SOCKET", m_Folder.filePath("api").toUtf8());
     service().setLatency(1);
 }
@@ -247,7 +253,8 @@ void AddinLinkTest::addinFollowsSignInAndSignOut()
     QCOMPARE(m_Observer.seen.last(), QString("state 1"));
 
     // Decided on by the user, the add-in keeps its row while it is away, and finds it again.
-    connector->setState(ConnectorData::Rejected);
+    connector->setState(ConnectorData::Pending);
+    connector->setState(ConnectorData::Accepted);
     m_Api.reset();
     QTRY_VERIFY(!connector->connected());
     connectAddin();
@@ -586,6 +593,63 @@ void AddinLinkTest::clientAndAddinAgreeOnTheSocket()
         saved[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
     QCOMPARE(addin, client);
     QVERIFY(!client.endsWith(elsewhere));
+}
+
+void AddinLinkTest::aRejectedAddinIsRefused()
+{
+    connectAddin();
+    signIn();
+    QVERIFY(addinSees("state 2"));
+    ConnectorData* connector = listedConnector();
+    QVERIFY(connector && connector->connected());
+    QSignalSpy calls(m_Controller, &Controller::createCall);
+
+    // The user's rejection cuts the add-in off at once, and keeps it off when it comes back.
+    connector->setState(ConnectorData::Rejected);
+    QTRY_VERIFY(!connector->connected());
+    m_Api.reset();
+    m_Api = std::make_unique<TelvarionApi::Api>(&m_Observer);
+    m_Api->connect(phoneInfo());
+    m_Api->startCommunication(2, std::vector<TelvarionApi::String>{"+15550123"});
+    QTest::qWait(200);
+    m_Api->processEvents();
+    QVERIFY(!connector->connected());
+    QCOMPARE(listedConnector(), connector);
+    QCOMPARE(calls.count(), 0);
+
+    // Let in again, it is served again.
+    connector->setState(ConnectorData::Accepted);
+    m_Api.reset();
+    connectAddin();
+    QTRY_VERIFY(connector->connected());
+}
+
+void AddinLinkTest::unaskedAddinsFollowThePolicy_data()
+{
+    QTest::addColumn<bool>("noConfirmation");
+    QTest::addColumn<bool>("acceptByDefault");
+    QTest::addColumn<int>("state");
+    QTest::newRow("nothing stored") << false << false << int(ConnectorData::Accepted);
+    QTest::newRow("accepted without asking") << true << true << int(ConnectorData::Accepted);
+    QTest::newRow("rejected without asking") << true << false << int(ConnectorData::Rejected);
+}
+
+void AddinLinkTest::unaskedAddinsFollowThePolicy()
+{
+    QFETCH(bool, noConfirmation);
+    QFETCH(bool, acceptByDefault);
+    QFETCH(int, state);
+    {
+        Kivo::Settings settings(Kivo::Settings::ApplicationSettings);
+        settings.setValue("settings/api_connection_no_confirmation", noConfirmation);
+        settings.setValue("settings/api_connection_accept_by_default", acceptByDefault);
+    }
+    connectAddin();
+    QTRY_VERIFY(listedConnector());
+    ConnectorData* connector = listedConnector();
+    QCOMPARE(int(connector->state()), state);
+    QTRY_COMPARE(connector->connected(), state == ConnectorData::Accepted);
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).clear();
 }
 
 QTEST_MAIN(AddinLinkTest)
