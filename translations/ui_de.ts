@@ -38,4 +38,28 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
 
 6. Beendigung. Diese Lizenz endet, wenn Sie die Software nicht mehr verwenden und alle Kopien löschen.</translation></message>
 </context>
+<context>
+    <name>Dialogs::PreferencesWindow</name>
+    <message><source>Preferences</source><translation>Einstellungen</translation></message>
+</context>
+<context>
+    <name>Dialogs::SettingsEditor</name>
+    <message><source>OK</source><translation>OK</translation></message>
+    <message><source>Cancel</source><translation>Abbrechen</translation></message>
+</context>
+<context>
+    <name>preferencesForm</name>
+    <message><source>General</source><translation>Allgemein</translation></message>
+    <message><source>Language</source><translation>Sprache</translation></message>
+    <message><source>Log In</source><translation>Anmeldung</translation></message>
+    <message><source>Sign in automatically</source><translation>Automatisch anmelden</translation></message>
+    <message><source>Run this program when the system starts</source><translation>Dieses Programm beim Systemstart ausführen</translation></message>
+    <message><source>Logging</source><translation>Protokollierung</translation></message>
+    <message><source>Enable basic logging</source><translation>Einfache Protokollierung aktivieren</translation></message>
+    <message><source>Enable advanced logging</source><translation>Erweiterte Protokollierung aktivieren</translation></message>
+    <message><source>Clear All Logs</source><translation>Alle Protokolle löschen</translation></message>
+    <message><source>Open Folder</source><translation>Ordner öffnen</translation></message>
+    <message><source>Proxy</source><translation>Proxy</translation></message>
+    <message><source>Credentials</source><translation>Anmeldedaten</translation></message>
+</context>
 </TS>

@@ -33,4 +33,28 @@ Veuillez lire ce contrat avant d’utiliser le logiciel. En choisissant « J’a
 
 6. Résiliation. Cette licence prend fin lorsque vous cessez d’utiliser le logiciel et en supprimez toutes les copies.</translation></message>
 </context>
+<context>
+    <name>Dialogs::PreferencesWindow</name>
+    <message><source>Preferences</source><translation>Préférences</translation></message>
+</context>
+<context>
+    <name>Dialogs::SettingsEditor</name>
+    <message><source>OK</source><translation>OK</translation></message>
+    <message><source>Cancel</source><translation>Annuler</translation></message>
+</context>
+<context>
+    <name>preferencesForm</name>
+    <message><source>General</source><translation>Général</translation></message>
+    <message><source>Language</source><translation>Langue</translation></message>
+    <message><source>Log In</source><translation>Connexion</translation></message>
+    <message><source>Sign in automatically</source><translation>Se connecter automatiquement</translation></message>
+    <message><source>Run this program when the system starts</source><translation>Lancer ce programme au démarrage du système</translation></message>
+    <message><source>Logging</source><translation>Journalisation</translation></message>
+    <message><source>Enable basic logging</source><translation>Activer la journalisation de base</translation></message>
+    <message><source>Enable advanced logging</source><translation>Activer la journalisation avancée</translation></message>
+    <message><source>Clear All Logs</source><translation>Effacer tous les journaux</translation></message>
+    <message><source>Open Folder</source><translation>Ouvrir le dossier</translation></message>
+    <message><source>Proxy</source><translation>Proxy</translation></message>
+    <message><source>Credentials</source><translation>Identifiants</translation></message>
+</context>
 </TS>

@@ -1,5 +1,6 @@
 #include "Utils/url_protocol.h"
 
+#include "Utils/desktop_entry.h"
 #include "Utils/registry.h"
 #include "common/constants.h"
 #include "common/logging.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace Utils {
@@ -24,23 +24,10 @@ QString nativeExecutable(const QString& executable)
     return QDir::toNativeSeparators(executable.isEmpty() ? QCoreApplication::applicationFilePath() : executable);
 }
 
-// The program path as one quoted argument of a desktop entry's Exec line: quoting escapes
-// first, then the value's own backslash escape, and "%" is not a field code.
-QString desktopExecArgument(const QString& path)
-{
-    QString quoted;
-    for (const QChar c : path) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\')
-            quoted += '\\';
-        quoted += c;
-    }
-    quoted.replace('\\', QLatin1String("\\\\"));
-    quoted.replace('%', QLatin1String("%%"));
-    return '"' + quoted + '"';
-}
+} // namespace
 
 // Desktops here look links up through a desktop entry rather than the registry.
-void writeDesktopEntry(bool doRegister, const QString& name, const QString& scheme, const QString& executable)
+void writeSchemeHandlerEntry(bool doRegister, const QString& name, const QString& scheme, const QString& executable)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
     if (folder.isEmpty())
@@ -50,21 +37,10 @@ void writeDesktopEntry(bool doRegister, const QString& name, const QString& sche
         QFile::remove(path);
         return;
     }
-    QDir().mkpath(folder);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        LOG_WARNING << "Cannot write the desktop entry " << path;
-        return;
-    }
-    file.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2 --%u\n"
-                              "NoDisplay=true\nMimeType=x-scheme-handler/%3;\n")
-                   .arg(name, desktopExecArgument(executable), scheme)
-                   .toUtf8());
-    if (!file.commit())
-        LOG_WARNING << "Cannot write the desktop entry " << path;
+    DesktopEntry::write(path, QStringLiteral("Type=Application\nName=%1\nExec=%2 --%u\n"
+                                             "NoDisplay=true\nMimeType=x-scheme-handler/%3;\n")
+                                  .arg(name, DesktopEntry::execArgument(executable), scheme));
 }
-
-} // namespace
 
 void registerUrlProtocol(bool doRegister, const QString& name, const QString& scheme, const QString& executable)
 {
@@ -72,7 +48,7 @@ void registerUrlProtocol(bool doRegister, const QString& name, const QString& sc
     const QString program = nativeExecutable(executable);
     if (!doRegister) {
         Registry(ClassesRoot).remove(scheme);
-        writeDesktopEntry(false, name, scheme, program);
+        writeSchemeHandlerEntry(false, name, scheme, program);
         return;
     }
     {
@@ -82,7 +58,7 @@ void registerUrlProtocol(bool doRegister, const QString& name, const QString& sc
     }
     Registry(key + "\\DefaultIcon").setValue("Default", QFileInfo(program).fileName() + ",1");
     Registry(key + "\\shell\\open\\command").setValue("Default", "\"" + program + "\" --%l");
-    writeDesktopEntry(true, name, scheme, program);
+    writeSchemeHandlerEntry(true, name, scheme, program);
 }
 
 void registerQomxProtocol(bool doRegister)

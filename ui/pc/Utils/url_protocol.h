@@ -15,6 +15,9 @@ constexpr const char* UserEnvironmentKey = "HKEY_CURRENT_USER\\Environment";
 void registerUrlProtocol(bool doRegister, const QString& name, const QString& scheme,
                          const QString& executable = QString());
 void registerQomxProtocol(bool doRegister);
+// The desktop entry that offers the program at `executable` for links of the scheme, or
+// with `doRegister` false its removal.
+void writeSchemeHandlerEntry(bool doRegister, const QString& name, const QString& scheme, const QString& executable);
 
 // Publishes the program's path in the client-path variable of the user's (or, when only
 // that one is set, the machine's) environment.

@@ -219,6 +219,8 @@ constexpr const char* LocationPublishLastReceivedIpAddress =
 constexpr const char* SecurityShowResetWarning = "security/showResetWarning";
 constexpr const char* SecurityMyRoomHostPin = "security/myRoomHostPin";
 constexpr const char* SecurityMyRoomDialInNumber = "security/myRoomDialInNumber";
+constexpr const char* SecurityMyRoomPin1 = "security/myRoomPin1";
+constexpr const char* SecurityMyRoomPin2 = "security/myRoomPin2";
 // proxy_settings/
 constexpr const char* ProxyType = "proxy_settings/type";
 constexpr const char* ProxyHttpServer = "proxy_settings/httpserver";

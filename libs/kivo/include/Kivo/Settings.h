@@ -45,6 +45,7 @@ public:
     // The user name of the last sign-in, as typed, or in its full form when `fullUri`;
     // empty without a credentials manager.
     static QString getLoginUsername(const Utils::Credentials::CredentialsManager* credentials, bool fullUri);
+    static void setLoginUsername(Utils::Credentials::CredentialsManager* credentials, const QString& name);
 
 private:
     SettingsType m_Type;

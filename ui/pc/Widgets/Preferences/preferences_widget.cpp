@@ -3,7 +3,13 @@
 #include "ui_preferences_form.h"
 
 #include "Utils/windowmanager.h"
+#include "Widgets/Preferences/addins_handler.h"
 #include "Widgets/Preferences/audio_handler.h"
+#include "Widgets/Preferences/confirmations_handler.h"
+#include "Widgets/Preferences/credentials_handler.h"
+#include "Widgets/Preferences/general_settings_handler.h"
+#include "Widgets/Preferences/language_handler.h"
+#include "Widgets/Preferences/logging_handler.h"
 #include "Widgets/Preferences/sounds_handler.h"
 #include "Widgets/Preferences/video_handler.h"
 #include "common/config_flag.h"
@@ -61,8 +67,7 @@ bool offersTeamTelephony(const SessionManagerBase& session)
 
 } // namespace
 
-// The translator map is the language page's.
-PreferencesWidget::PreferencesWidget(SessionManagerBase* session, QMap<int, QPointer<QTranslator>>*, int startTab,
+PreferencesWidget::PreferencesWidget(SessionManagerBase* session, QMap<int, QPointer<QTranslator>>* translators, int startTab,
                                      QAbstractItemModel* connectorModel, QWidget* parent)
     : Utils::HelpInterface(parent)
     , m_Form(std::make_unique<Ui::preferencesForm>())
@@ -72,10 +77,15 @@ PreferencesWidget::PreferencesWidget(SessionManagerBase* session, QMap<int, QPoi
     m_Form->setupUi(this);
     retranslate();
 
+    new Preferences::GeneralSettingsHandler(m_Form.get(), this);
+    new Preferences::LanguageHandler(translators, m_Form.get(), this);
+    new Preferences::LoggingHandler(m_Form.get(), this);
     applySignedInState(session != nullptr);
     if (session)
         createSignedInHandlers(*session, startTab);
     loadProxySettings();
+    // Last: it takes the proxy controls over as loaded.
+    new Preferences::ConfirmationsHandler(m_Form.get(), session, this);
 }
 
 PreferencesWidget::~PreferencesWidget()
@@ -165,11 +175,17 @@ void PreferencesWidget::createSignedInHandlers(SessionManagerBase& session, int 
         new Preferences::SoundsHandler(m_Form.get(), calls, teamTelephony, this);
         if (Kivo::MediaEngine::IMediaHandlerAudio* audio = calls->GetMediaHandlerAudio())
             new Preferences::AudioHandler(m_Form.get(), audio, this);
-        if (!teamTelephony)
+        if (teamTelephony) {
+            auto* blf = new Preferences::BlfHandler(m_Form.get(), this);
+            CHECKED_CONNECT(this, SIGNAL(saveSettings()), blf, SLOT(saveSettings()));
+        } else {
             m_Form->teamTelephonyOptionsBox->hide();
+        }
     }
+    new Preferences::CredentialsHandler(m_Form.get(), &session, this);
     if (Kivo::MediaEngine::IMediaHandlerVideo* video = calls ? calls->GetMediaHandlerVideo() : nullptr)
         new Preferences::VideoHandler(m_Form.get(), video, this);
+    new Preferences::AddinsHandler(m_Form.get(), this);
 
     // The credentials page hides the groups that do not apply; a page left empty goes.
     if (m_Form->credentialsTab->childrenRect().height() == 0)

@@ -11,4 +11,10 @@ QString Settings::getLoginUsername(const Utils::Credentials::CredentialsManager*
     return fullUri ? credentials->toFullUri(name) : name;
 }
 
+void Settings::setLoginUsername(Utils::Credentials::CredentialsManager* credentials, const QString& name)
+{
+    if (credentials)
+        credentials->setLastLoginUsername(name);
+}
+
 } // namespace Kivo

@@ -52,7 +52,9 @@ public:
     static constexpr int AddinsEnabled = 302;
     static constexpr int OutlookCalendar = 391;
 
-    explicit SignedInPage(const QHash<int, QVariant>& items = {})
+    // credentials: the store of the signed-in account; none when null.
+    explicit SignedInPage(const QHash<int, QVariant>& items = {},
+                          Kivo::Utils::Credentials::CredentialsManager* credentials = nullptr)
     {
         using Kivo::MediaEngine::AudioDevice;
         using namespace SimulatedDevice;
@@ -61,7 +63,7 @@ public:
                                   {AudioDevice(Speakers, "Speakers (Simulated)"),
                                    AudioDevice(HeadsetEarphones, "Headset Earphones (Simulated)")});
         machine().setCameras({{"sim-camera-0", "Simulated Camera"}});
-        makeSession(items);
+        makeSession(items, credentials);
         QObject::connect(audio(), &Kivo::MediaEngine::IMediaHandlerAudio::soundStarted, audio(),
                          [this](const QString& file) { m_Played << file; });
     }
@@ -91,7 +93,7 @@ public:
     }
 
 private:
-    void makeSession(const QHash<int, QVariant>& items)
+    void makeSession(const QHash<int, QVariant>& items, Kivo::Utils::Credentials::CredentialsManager* credentials)
     {
         Kivo::Configuration::Config::Document document;
         document.name = "Test";
@@ -100,7 +102,7 @@ private:
             document.items.insert(it.key(), it.value());
         m_Config = std::make_unique<Kivo::Configuration::Config>("config_test.xml", document);
         m_Session = std::make_unique<Kivo::Sessions::SessionManagerBase>("alice@demo.telvarion.net", "Alice Carter",
-                                                                         m_Config.get(), nullptr);
+                                                                         m_Config.get(), credentials);
     }
 
     std::unique_ptr<Kivo::Configuration::Config> m_Config;

@@ -53,12 +53,17 @@ public:
     // and everything while no domain is set, are only trimmed.
     QString toFullUri(const QString& name) const;
 
+    // The credentials types the account can hold besides its sign-in, in the order the
+    // preferences list them.
+    QList<int> availableTypes() const { return m_AvailableTypes; }
+    void setAvailableTypes(const QList<int>& types) { m_AvailableTypes = types; }
+    // The full form of the last sign-in's user name.
+    QString getLoginUsername() const { return toFullUri(m_LastLoginUsername); }
+
     // Every user that has credentials of the type, in the order they were first stored.
     QList<UserCredentials> getUserCredentials(int type) const;
     // False, leaving `credentials` as it was, when the user has no credentials of the type.
     bool getCredentials(int type, const QString& name, UserCredentials& credentials) const;
-    // Stores (or replaces) the credential sets of the user the credentials name.
-    void updateCredentials(const UserCredentials& credentials);
     void removeCredentials(const QString& name);
 
     // The user name of the last sign-in, as typed.
@@ -74,16 +79,25 @@ public:
     // the client calls it with savePassword() once the user's session has opened.
     void keepPasswords(const QString& name, bool keep);
     bool keepsPasswords(const QString& name) const;
+    // Writes the credentials file (nothing without one). Every change writes it already;
+    // the preferences' OK asks once more.
+    void save() const;
 
 public slots:
     void setConfiguration(const Kivo::Configuration::Config* config);
+    // Stores (or replaces) the credential sets of the user the credentials name.
+    void updateCredentials(const Kivo::Utils::Credentials::UserCredentials& credentials);
+    void addCredentials(const Kivo::Utils::Credentials::UserCredentials& credentials) { updateCredentials(credentials); }
+    void removeCredentials(const Kivo::Utils::Credentials::UserCredentials& credentials)
+    {
+        removeCredentials(credentials.getUsername());
+    }
 
 signals:
     void credentialsChanged();
 
 private:
     int indexOf(const QString& fullUri) const;
-    void save() const;
     // Writes or removes the user's passwords; false once the store has proved unavailable.
     bool storeSecrets(const UserCredentials& user, bool keep);
     SecretStore* secrets();
@@ -96,6 +110,7 @@ private:
     QList<UserCredentials> m_Users;
     // Full user names whose passwords the secret store keeps.
     QSet<QString> m_KeptPasswords;
+    QList<int> m_AvailableTypes{0, 1, 2, 3, 4};
     QPointer<const Configuration::Config> m_Config;
     QString m_File;
     std::unique_ptr<SecretStore> m_Secrets;

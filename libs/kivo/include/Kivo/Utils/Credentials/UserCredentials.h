@@ -26,6 +26,7 @@ public:
     // Empty data when the user has none of that type.
     CredentialsData getData(int type) const { return m_Data.value(type); }
     void setData(int type, const CredentialsData& data) { m_Data.insert(type, data); }
+    void removeData(int type) { m_Data.remove(type); }
 
 private:
     QString m_Username;
