@@ -2,6 +2,7 @@
 #include "Widgets/Preferences/preferences_widget.h"
 
 #include "../../libqml/scene_items.h"
+#include "Providers/menu_action_provider.h"
 #include "common/constants.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/window/qml_view.h"
@@ -16,7 +17,14 @@
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Settings.h>
 
+#include <Kivo/Client.h>
+#include <Kivo/Utils/Credentials/Type.h>
+#include <Kivo/Utils/Credentials/UserCredentials.h>
+
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMenu>
@@ -73,6 +81,8 @@ private slots:
     void opensFromTheLoginWindowUntilSignIn();
     void opensFromTheTray();
     void okAppliesAtOnce();
+    void changedCredentialServesTheNextSignIn();
+    void languageChangesAtOnce();
 };
 
 void PreferencesApplicationTest::opensFromTheLoginWindowUntilSignIn()
@@ -151,6 +161,61 @@ void PreferencesApplicationTest::okAppliesAtOnce()
     QTRY_VERIFY(!calls->GetMediaHandlerAudio()->automaticGainControl());
     QCOMPARE(calls->GetMediaHandlerVideo()->currentCamera()->selectedProfileLevel(nullptr, nullptr), 30);
     QCOMPARE(TestSupport::userSetting(Constants::SettingsKey::VideoCaptureResolution).toInt(), 30);
+    signOut();
+}
+
+void PreferencesApplicationTest::changedCredentialServesTheNextSignIn()
+{
+    signIn();
+    m_App.openPreferences(Widgets::PreferencesWidget::CredentialsTab);
+    QTRY_VERIFY(shownPreferences());
+    QPointer<PreferencesWindow> window = shownPreferences();
+    QWidget* directory = window->findChild<QGroupBox*>("ldap");
+    QVERIFY(directory && directory->isVisible());
+    for (const char* name : {"username", "password"}) {
+        auto* field = directory->findChild<QLineEdit*>(name);
+        field->selectAll();
+        QTest::keyClicks(field, QString("directory-") + name);
+    }
+    clickButton(window, "Save");
+    clickButton(window, "OK");
+    QTRY_VERIFY(!window);
+
+    signOut();
+    signIn();
+    const Kivo::Utils::Credentials::CredentialsData used =
+        m_App.client()->getUserCredentials().getData(Kivo::Utils::Credentials::Directory);
+    QCOMPARE(used.getDisplayname(), QString("directory-username"));
+    QCOMPARE(used.getPassword(), QString("directory-password"));
+}
+
+void PreferencesApplicationTest::languageChangesAtOnce()
+{
+    QVERIFY(m_App.session());
+    m_App.openPreferences(Widgets::PreferencesWidget::GeneralTab);
+    QTRY_VERIFY(shownPreferences());
+    QPointer<PreferencesWindow> window = shownPreferences();
+    auto* languages = window->findChild<QComboBox*>("languageSelect");
+    QVERIFY(languages->findData("fr") >= 0);
+    languages->setFocus();
+    while (languages->currentData().toString() != "fr")
+        QTest::keyClick(languages, languages->currentIndex() < languages->findData("fr") ? Qt::Key_Down : Qt::Key_Up);
+    clickButton(window, "OK");
+    QTRY_VERIFY(!window);
+    QCOMPARE(Kivo::Settings(Kivo::Settings::ApplicationSettings).value(Constants::SettingsKey::LanguageActive),
+             QVariant("fr"));
+
+    // The open windows speak French at once: the tray's menu and a new preferences window.
+    QAction* preferences = m_App.menuActionProvider()->action(Constants::MenuAction::Preferences);
+    QTRY_COMPARE(preferences->text(), QString("Préférences..."));
+    m_App.openPreferences(Widgets::PreferencesWidget::GeneralTab);
+    QTRY_VERIFY(shownPreferences());
+    window = shownPreferences();
+    QCOMPARE(window->windowTitle(), QString("Préférences"));
+    languages = window->findChild<QComboBox*>("languageSelect");
+    languages->setCurrentIndex(languages->findData("en"));
+    clickButton(window, "OK");
+    QTRY_COMPARE(preferences->text(), QString("Preferences..."));
     signOut();
 }
 
