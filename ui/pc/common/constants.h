@@ -128,11 +128,22 @@ constexpr int VoiceMailNumber = 128;
 // Keeps the communications history; also offers the incoming-message sound.
 constexpr int CommsDatabase = 129;
 constexpr int OfflineMessageIndicatorEnabled = 132;
+constexpr int OutlookContactSearch = 180;
+constexpr int OutlookCalendar = 391;
 constexpr int BannerEnabled = 392;
 constexpr int BannerUrl = 393;
 constexpr int BannerHeight = 394;
 constexpr int LocationEnabled = 395;
 } // namespace ConfigItem
+
+// The stored proxy choice ("proxy_settings/type").
+namespace ProxyType {
+enum Type : int {
+    None = 0,
+    System = 1,
+    Client = 2
+};
+} // namespace ProxyType
 
 // Keys of the settings kept through the engine's settings class.
 namespace SettingsKey {

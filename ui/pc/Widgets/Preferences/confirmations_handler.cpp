@@ -20,20 +20,13 @@ namespace {
 namespace Key = Constants::SettingsKey;
 namespace Item = Constants::ConfigItem;
 
+namespace ProxyType = Constants::ProxyType;
+
 enum ConfigItem
 {
     CallToHandlerOffered = 387,
     DefaultRingDeviceOffered = 388,
-    OutlookCalendar = 391,
-    OutlookContactSearch = 180,
     DirectorySearch = 181
-};
-
-enum ProxyType
-{
-    NoProxy = 0,
-    SystemProxy = 1,
-    ClientProxy = 2
 };
 
 constexpr const char* CallToKey = "HKEY_CLASSES_ROOT\\callto";
@@ -160,7 +153,8 @@ void ConfirmationsHandler::setupConfirmationWidgets(const Kivo::Settings& settin
 void ConfirmationsHandler::setupMiscellaneousWidgets(const Kivo::Settings& settings)
 {
     const Kivo::Configuration::Config* config = m_Session->getConfig();
-    const bool calendarItems = Common::configFlag(config, OutlookCalendar) && Common::configFlag(config, Item::PresenceEnabled);
+    const bool calendarItems =
+        Common::configFlag(config, Item::OutlookCalendar) && Common::configFlag(config, Item::PresenceEnabled);
     LOG_INFO << "OutlookCal: " << calendarItems;
     LOG_INFO << "OutlookCal(Settings): " << settings.contains(Key::OutlookCalendarEnabled);
     m_OutlookCalendarOffered = calendarItems && settings.contains(Key::OutlookCalendarEnabled);
@@ -168,7 +162,7 @@ void ConfirmationsHandler::setupMiscellaneousWidgets(const Kivo::Settings& setti
     m_Form->enableOutlookCalendar->setChecked(settings.value(Key::OutlookCalendarEnabled, false).toBool());
     CHECKED_CONNECT(m_Form->enableOutlookCalendar, SIGNAL(stateChanged(int)), this, SLOT(changed()));
 
-    const bool searchItem = Common::configFlag(config, OutlookContactSearch);
+    const bool searchItem = Common::configFlag(config, Item::OutlookContactSearch);
     LOG_INFO << "OutlookSearch: " << searchItem;
     LOG_INFO << "OutlookSearch(Settings): " << settings.contains(Key::OutlookSearchEnabled);
     m_OutlookSearchOffered = searchItem && settings.contains(Key::OutlookSearchEnabled);
@@ -217,25 +211,26 @@ void ConfirmationsHandler::saveSettings()
 void ConfirmationsHandler::saveProxySettings() const
 {
     Kivo::Settings settings(Kivo::Settings::MediaSettings);
-    int type = NoProxy;
+    int type = ProxyType::None;
     if (m_Form->systemProxy->isChecked())
-        type = SystemProxy;
+        type = ProxyType::System;
     else if (m_Form->qomxProxy->isChecked())
-        type = ClientProxy;
+        type = ProxyType::Client;
     settings.setValue(Key::ProxyType, type);
 
-    const QString host = m_Form->proxyhostfield->text().simplified();
-    if (!host.isEmpty()) {
-        const QString port = m_Form->proxyportfield->text().simplified();
-        settings.setValue(Key::ProxyHttpServer, host);
-        settings.setValue(Key::ProxyHttpPort, port.isEmpty() ? QString(DefaultHttpPort) : port);
-    }
-    const QString secureHost = m_Form->secureproxyhostfield->text().simplified();
-    if (!secureHost.isEmpty()) {
-        const QString port = m_Form->secureproxyportfield->text().simplified();
-        settings.setValue(Key::ProxyHttpsServer, secureHost);
-        settings.setValue(Key::ProxyHttpsPort, port.isEmpty() ? QString(DefaultHttpsPort) : port);
-    }
+    // An empty host leaves its stored pair alone.
+    const auto savePair = [&settings](const QLineEdit* hostField, const QLineEdit* portField, const char* hostKey,
+                                      const char* portKey, const char* defaultPort) {
+        const QString host = hostField->text().simplified();
+        if (host.isEmpty())
+            return;
+        const QString port = portField->text().simplified();
+        settings.setValue(hostKey, host);
+        settings.setValue(portKey, port.isEmpty() ? QString(defaultPort) : port);
+    };
+    savePair(m_Form->proxyhostfield, m_Form->proxyportfield, Key::ProxyHttpServer, Key::ProxyHttpPort, DefaultHttpPort);
+    savePair(m_Form->secureproxyhostfield, m_Form->secureproxyportfield, Key::ProxyHttpsServer, Key::ProxyHttpsPort,
+             DefaultHttpsPort);
 }
 
 void ConfirmationsHandler::changed()

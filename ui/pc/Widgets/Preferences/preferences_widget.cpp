@@ -34,20 +34,15 @@ namespace {
 
 using Kivo::Sessions::SessionManagerBase;
 
+namespace ProxyType = Constants::ProxyType;
+using Constants::ConfigItem::OutlookCalendar;
+using Constants::ConfigItem::OutlookContactSearch;
+
 enum ConfigItem
 {
     AudioEnabled = 85,
     VideoEnabled = 100,
-    OutlookContactSearch = 180,
-    AddinsEnabled = 302,
-    OutlookCalendar = 391
-};
-
-enum ProxyType
-{
-    NoProxy = 0,
-    SystemProxy = 1,
-    ClientProxy = 2
+    AddinsEnabled = 302
 };
 
 constexpr const char* ConnectorListScene = "qrc:/components/ConnectorList.qml";
@@ -232,14 +227,14 @@ void PreferencesWidget::loadProxySettings()
 {
     namespace Key = Constants::SettingsKey;
     const Kivo::Settings settings(Kivo::Settings::MediaSettings);
-    switch (settings.value(Key::ProxyType, NoProxy).toInt()) {
-    case NoProxy:
+    switch (settings.value(Key::ProxyType, ProxyType::None).toInt()) {
+    case ProxyType::None:
         m_Form->noProxy->setChecked(true);
         break;
-    case SystemProxy:
+    case ProxyType::System:
         m_Form->systemProxy->setChecked(true);
         break;
-    case ClientProxy:
+    case ProxyType::Client:
         m_Form->qomxProxy->setChecked(true);
         break;
     default:
