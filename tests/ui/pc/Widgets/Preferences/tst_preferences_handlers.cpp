@@ -579,7 +579,7 @@ void PreferencesHandlersTest::languageList()
     QCOMPARE(applicationSetting(Key::LanguageActive).toString(), storedAfterOk);
     if (listed.isEmpty())
         return;
-    QCOMPARE(translators.program.isEmpty(), storedAfterOk == "en");
+    QVERIFY(!translators.program.isEmpty());
     QTRY_COMPARE(QCoreApplication::translate("Dialogs::PreferencesWindow", "Preferences"),
                  QString(storedAfterOk == "fr" ? "Préférences" : "Preferences"));
     QTRY_VERIFY(form.languageChanges > 0);
