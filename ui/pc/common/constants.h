@@ -38,6 +38,7 @@ constexpr const char* FocusHelper = "focusHelper";
 constexpr const char* PresenceHelper = "presenceHelper";
 constexpr const char* MenuHandler = "menuHandler";
 constexpr const char* TextFieldActionsHandler = "textFieldActionsHandler";
+constexpr const char* RingerModel = "ringerModel";
 } // namespace ContextProperty
 
 namespace QmlModule {

@@ -3,8 +3,10 @@
 #include "common/constants.h"
 #include "common/logging.h"
 #include "Dialogs/message_window.h"
-#include "libqml/components/contactcard/contact_card_fields.h"
+#include "libqml/components/contactcard/contact_card_values.h"
 #include "libqml/window/qml_view.h"
+#include "Models/contact_card_fields_model.h"
+#include "Models/ringer_model.h"
 #include "Providers/factory.h"
 #include "Utils/presence_helper.h"
 #include "Utils/windowmanager.h"
@@ -26,7 +28,7 @@ namespace {
 
 using Kivo::Contacts::IContact;
 namespace Properties = Kivo::Contacts::Properties;
-using Fields = Models::ContactCardFields;
+using Fields = Models::FieldData;
 
 constexpr const char* Scene = "qrc:/windows/ContactCard/ContactCard.qml";
 
@@ -36,7 +38,7 @@ Properties::Key syncKeyOf(int fieldType)
     static constexpr int SyncFields[] = {Fields::WorkPhoneField,     Fields::ExtensionField, Fields::MobilePhoneField,
                                          Fields::PersonalPhoneField, Fields::EmailField,     Fields::JidField};
     const bool syncs = std::find(std::begin(SyncFields), std::end(SyncFields), fieldType) != std::end(SyncFields);
-    return syncs ? Fields::keyOf(fieldType) : Properties::None;
+    return syncs ? ContactCardValues::keyOf(fieldType) : Properties::None;
 }
 
 bool sameValue(const QVariant& a, const QVariant& b)
@@ -62,7 +64,9 @@ ContactCard::ContactCard(bool conference, Kivo::Utils::SharedPointer<Kivo::Conta
     , m_Contacts(contacts)
     , m_Config(config)
     , m_Factory(factory)
-    , m_Fields(new Fields(this))
+    , m_Fields(new Models::ContactCardFieldsModel(config, this))
+    , m_Values(new ContactCardValues(m_Fields, this))
+    , m_RingerModel(new Models::RingerModel(this))
 {
     Kivo::Contacts::Contacts* list = m_Contacts.data();
     IContact* chosen = nullptr;
@@ -122,6 +126,7 @@ bool ContactCard::activate()
 {
     QObject* presenceHelper = m_Factory ? m_Factory->presenceHelper() : nullptr;
     view()->rootContext()->setContextProperty(Constants::ContextProperty::PresenceHelper, presenceHelper);
+    view()->rootContext()->setContextProperty(Constants::ContextProperty::RingerModel, m_RingerModel);
     const bool loaded = loadQML(QLatin1String(Scene));
     if (!loaded)
         LOG_ERROR << "Loading " << Scene << " failed";
@@ -138,7 +143,7 @@ void ContactCard::useContact(IContact* contact)
         connect(contact, &IContact::displayNameChanged, this, &ContactCard::updateTitle);
         connect(contact, &IContact::changed, this, &ContactCard::onContactChanged);
     }
-    m_Fields->load(contact);
+    m_Values->load(contact);
     emit contactChanged();
     emit detailsChanged();
 }
@@ -158,7 +163,7 @@ void ContactCard::setEditMode(bool on)
     }
     m_EditMode = on;
     if (on)
-        m_Fields->load(m_Contact);
+        m_Values->load(m_Contact);
     emit editModeChanged();
     QMetaObject::invokeMethod(this, &ContactCard::groupingsChanged, Qt::QueuedConnection);
 }
@@ -191,6 +196,11 @@ bool ContactCard::alwaysOnTop() const
 QAbstractItemModel* ContactCard::fieldsModel() const
 {
     return m_Fields;
+}
+
+QObject* ContactCard::fieldValues() const
+{
+    return m_Values;
 }
 
 QString ContactCard::groupNames() const
@@ -327,7 +337,7 @@ void ContactCard::clearContactJid()
     if (!m_Contact || m_Contact->isStored())
         return;
     m_Contact->updateProperties({{Properties::Jid, QString()}, {Properties::Address, QString()}});
-    m_Fields->load(m_Contact);
+    m_Values->load(m_Contact);
 }
 
 void ContactCard::save()
@@ -338,7 +348,7 @@ void ContactCard::save()
     }
     if (!m_EditMode || !m_Contact || isBusy())
         return;
-    const Properties::Map changes = m_Fields->changes(*m_Contact);
+    const Properties::Map changes = m_Values->changes(*m_Contact);
     if (readOnlyMode() || changes.isEmpty()) {
         setEditMode(false);
         return;
@@ -362,19 +372,19 @@ void ContactCard::cancel()
     }
     setErrorText(QString());
     setEditMode(false);
-    m_Fields->load(m_Contact);
+    m_Values->load(m_Contact);
 }
 
 void ContactCard::addContact()
 {
     if (!m_Contact || isBusy())
         return;
-    if (!m_Fields->hasText()) {
+    if (!m_Values->hasText()) {
         setErrorText(tr("Enter a name, an address or a number."));
         return;
     }
     setErrorText(QString());
-    Properties::Map values = m_Fields->values();
+    Properties::Map values = m_Values->values();
     // The IM address reaches the contact unless it has an address of its own.
     if (values.value(Properties::Address).toString().isEmpty())
         values.insert(Properties::Address, values.value(Properties::Jid));
@@ -481,7 +491,7 @@ void ContactCard::matchFoundDialogAnswered(bool overwrite)
         return;
     m_Contact->updateProperties(m_Synchronizer->getProperties());
     if (!m_Contact->isStored())
-        m_Fields->load(m_Contact);
+        m_Values->load(m_Contact);
     if (m_ImportFromDirectoryPossible) {
         m_ImportFromDirectoryPossible = false;
         emit importFromDirectoryPossibleChanged();
@@ -496,7 +506,7 @@ void ContactCard::trySyncing(int fieldType)
     const Properties::Key key = syncKeyOf(fieldType);
     if (key == Properties::None)
         return;
-    m_Contact->setProperty(key, m_Fields->valueOf(fieldType).trimmed());
+    m_Contact->setProperty(key, m_Values->valueOf(fieldType).trimmed());
     if (xmppEnabled() && (fieldType != Fields::JidField || checkIfContactExists()))
         return;
     m_Synchronizer->syncWithDirectory(m_Contact, key);
@@ -547,7 +557,7 @@ void ContactCard::onContactChanged()
         }
     }
     if (!m_EditMode && (!m_AddMode || !m_Contact->isTemporary()))
-        m_Fields->load(m_Contact);
+        m_Values->load(m_Contact);
     emit detailsChanged();
 }
 

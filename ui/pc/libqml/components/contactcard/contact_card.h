@@ -22,7 +22,8 @@ class ContactSearchController;
 } // namespace Kivo
 
 namespace Models {
-class ContactCardFields;
+class ContactCardFieldsModel;
+class RingerModel;
 }
 
 namespace Providers {
@@ -30,6 +31,8 @@ class Factory;
 }
 
 namespace QML {
+
+class ContactCardValues;
 
 // Views, adds or edits one contact. Every change goes to the contact list as a request;
 // the card waits for the service's answer and shows a refusal in the card.
@@ -45,6 +48,8 @@ class ContactCard : public Window
     Q_PROPERTY(bool importFromDirectoryPossible READ importFromDirectoryPossible
                    NOTIFY importFromDirectoryPossibleChanged)
     Q_PROPERTY(QAbstractItemModel* fieldsModel READ fieldsModel CONSTANT)
+    // What the fields hold, by field type.
+    Q_PROPERTY(QObject* fieldValues READ fieldValues CONSTANT)
     Q_PROPERTY(QObject* contact READ contactObject NOTIFY contactChanged)
     Q_PROPERTY(bool busy READ isBusy NOTIFY busyChanged)
     Q_PROPERTY(QString errorText READ errorText NOTIFY errorTextChanged)
@@ -83,6 +88,7 @@ public:
     bool syncingPossible() const { return m_SyncingPossible; }
     bool importFromDirectoryPossible() const { return m_ImportFromDirectoryPossible; }
     QAbstractItemModel* fieldsModel() const;
+    QObject* fieldValues() const;
     bool isBusy() const { return m_Pending != Pending::Nothing; }
     QString errorText() const { return m_ErrorText; }
     QString groupNames() const;
@@ -155,7 +161,9 @@ private:
     bool m_AddMode = false;
     bool m_EditMode = false;
     QPointer<Providers::Factory> m_Factory;
-    Models::ContactCardFields* m_Fields;
+    Models::ContactCardFieldsModel* m_Fields;
+    ContactCardValues* m_Values;
+    Models::RingerModel* m_RingerModel;
     bool m_SyncingPossible = false;
     bool m_ImportFromDirectoryPossible = false;
     Kivo::Contacts::ContactSynchronizer* m_Synchronizer = nullptr;

@@ -4,8 +4,10 @@
 #include "../../scene_items.h"
 #include "common/constants.h"
 #include "Dialogs/message_window.h"
-#include "libqml/components/contactcard/contact_card_fields.h"
+#include "libqml/components/contactcard/contact_card_values.h"
 #include "libqml/window/qml_view.h"
+#include "Models/contact_card_fields_model.h"
+#include "Models/ringer_model.h"
 #include "support/shown_windows.h"
 #include "support/test_environment.h"
 
@@ -20,6 +22,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QQmlContext>
 #include <QQuickItem>
 #include <QtTest>
 
@@ -28,7 +31,8 @@ using TestSupport::shownWindows;
 using Kivo::Contacts::IContact;
 using QML::ContactCard;
 namespace Properties = Kivo::Contacts::Properties;
-using Fields = Models::ContactCardFields;
+using Fields = Models::FieldData;
+using Values = QML::ContactCardValues;
 
 namespace {
 
@@ -43,6 +47,18 @@ const QByteArray Accounts = R"({ "accounts": [
 QQuickItem* sceneItem(const ContactCard& card, const char* name)
 {
     return SceneItems::named(card.view()->rootObject(), QLatin1String(name));
+}
+
+// Every field shown and editable, with `more` on top.
+std::unique_ptr<Kivo::Configuration::Config> cardConfig(const QHash<int, QVariant>& more = {})
+{
+    QHash<int, QVariant> items = more;
+    for (int item = 24; item <= 40; ++item) {
+        items.insert(item, items.value(item, true));
+        items.insert(item + 18, items.value(item + 18, true));
+    }
+    return std::make_unique<Kivo::Configuration::Config>(QString(),
+                                                         Kivo::Configuration::Config::Document{QString(), items});
 }
 
 bool shows(const ContactCard& card, const char* name)
@@ -84,6 +100,7 @@ private slots:
     void directoryDetailsAreImportedOnRequest();
     void conferenceCardAsksForDialInDetails_data();
     void conferenceCardAsksForDialInDetails();
+    void cardShowsTheConfiguredFields();
 
 private:
     ContactCard* openCard(IContact* contact, bool withSearch = true);
@@ -112,7 +129,7 @@ void ContactCardTest::init()
     m_Contacts = std::make_unique<Kivo::Contacts::Contacts>();
     m_Contacts->attach(*m_Service);
     m_Search = std::make_unique<Kivo::Controllers::ContactSearchController>(m_Service.get());
-    m_Config = std::make_unique<Kivo::Configuration::Config>(QString(), Kivo::Configuration::Config::Document());
+    m_Config = cardConfig();
 }
 
 void ContactCardTest::cleanup()
@@ -221,8 +238,7 @@ void ContactCardTest::additionWaitsForTheService()
     QFETCH(QString, address);
     QFETCH(QString, storedName);
 
-    m_Config = std::make_unique<Kivo::Configuration::Config>(
-        QString(), Kivo::Configuration::Config::Document{QString(), {{ContactCard::DirectoryMatchItem, "automatic"}}});
+    m_Config = cardConfig({{ContactCard::DirectoryMatchItem, "automatic"}});
     QPointer<ContactCard> card = openCard(nullptr, withSearch);
     QVERIFY(card);
     QVERIFY(!sceneItem(*card, "addButton")->isEnabled());
@@ -235,9 +251,9 @@ void ContactCardTest::additionWaitsForTheService()
     QVERIFY(name);
     name->forceActiveFocus();
     QTest::keyClicks(card->view(), "Zed");
-    QCOMPARE(card->findChild<Fields*>()->valueOf(Fields::DisplayNameField), QString("Zed"));
+    QCOMPARE(card->findChild<Values*>()->valueOf(Fields::DisplayNameField), QString("Zed"));
     QTRY_VERIFY(sceneItem(*card, "addButton")->isEnabled());
-    card->findChild<Fields*>()->setValue(9, address);
+    card->findChild<Values*>()->setValue(Fields::JidField, address);
 
     QSignalSpy added(card.data(), &ContactCard::contactAdded);
     QSignalSpy listAdded(m_Contacts.get(), &Kivo::Contacts::Contacts::contactAdded);
@@ -255,9 +271,9 @@ void ContactCardTest::additionWaitsForTheService()
 void ContactCardTest::additionAsksBeforeImportingAMatch()
 {
     QPointer<ContactCard> card = openCard(nullptr);
-    auto* fields = card->findChild<Fields*>();
-    fields->setValue(0, "Devvy");
-    fields->setValue(9, "dev@test.example");
+    auto* fields = card->findChild<Values*>();
+    fields->setValue(Fields::DisplayNameField, "Devvy");
+    fields->setValue(Fields::JidField, "dev@test.example");
     card->addContact();
     QTRY_COMPARE(shownWindows<MessageWindow>().size(), 1);
     MessageWindow* question = shownWindows<MessageWindow>().first();
@@ -274,7 +290,7 @@ void ContactCardTest::additionAsksBeforeImportingAMatch()
 void ContactCardTest::refusedAdditionStaysOpenWithTheReason()
 {
     QPointer<ContactCard> card = openCard(nullptr, false);
-    card->findChild<Fields*>()->setValue(0, QString("Eve") + QChar(0x7));
+    card->findChild<Values*>()->setValue(Fields::DisplayNameField, QString("Eve") + QChar(0x7));
     QSignalSpy failed(m_Contacts.get(), &Kivo::Contacts::Contacts::requestFailed);
     card->addContact();
     QVERIFY(card->isBusy());
@@ -289,9 +305,9 @@ void ContactCardTest::refusedAdditionStaysOpenWithTheReason()
 void ContactCardTest::duplicateAddressIsRefusedInTheCard()
 {
     QPointer<ContactCard> card = openCard(nullptr);
-    auto* fields = card->findChild<Fields*>();
-    fields->setValue(0, "Another Bob");
-    fields->setValue(9, "bob@test.example");
+    auto* fields = card->findChild<Values*>();
+    fields->setValue(Fields::DisplayNameField, "Another Bob");
+    fields->setValue(Fields::JidField, "bob@test.example");
     card->addContact();
     QTRY_COMPARE(shownWindows<MessageWindow>().size(), 1);
     MessageWindow* box = shownWindows<MessageWindow>().first();
@@ -311,9 +327,9 @@ void ContactCardTest::editSavesThroughTheService()
     card->setEditMode(true);
     QVERIFY(shows(*card, "saveButton"));
     QVERIFY(!sceneItem(*card, "field0")->property("readOnly").toBool());
-    auto* fields = card->findChild<Fields*>();
-    fields->setValue(0, "Chiara R.");
-    fields->setValue(5, "+15550177");
+    auto* fields = card->findChild<Values*>();
+    fields->setValue(Fields::DisplayNameField, "Chiara R.");
+    fields->setValue(Fields::MobilePhoneField, "+15550177");
 
     QSignalSpy editMode(card.data(), &ContactCard::editModeChanged);
     card->save();
@@ -339,8 +355,8 @@ void ContactCardTest::cancelRestoresTheFields()
     QVERIFY(!details.isEmpty());
     QCOMPARE(card->availabilityText(), QString("Available"));
     card->setEditMode(true);
-    auto* fields = card->findChild<Fields*>();
-    fields->setValue(0, "Changed");
+    auto* fields = card->findChild<Values*>();
+    fields->setValue(Fields::DisplayNameField, "Changed");
     card->cancel();
     QVERIFY(!card->editMode());
     QCOMPARE(fields->valueOf(Fields::DisplayNameField), QString("Bob Lind"));
@@ -409,22 +425,29 @@ void ContactCardTest::fieldTextIsCleaned()
 {
     QFETCH(QString, typed);
     QFETCH(QString, kept);
-    Fields fields;
-    fields.setValue(3, typed);
-    QCOMPARE(fields.valueOf(Fields::WorkPhoneField), kept);
+    Values values(nullptr);
+    values.setValue(Fields::WorkPhoneField, typed);
+    QCOMPARE(values.valueOf(Fields::WorkPhoneField), kept);
 }
 
 void ContactCardTest::firstKnownNumberIsEmphasised()
 {
-    Fields fields;
-    const auto emphasised = [&fields](int row) { return fields.index(row).data(Fields::EmphasisedRole).toBool(); };
-    fields.setValue(4, "12");
-    QVERIFY(emphasised(4));
-    fields.setValue(3, "+15550101");
-    QVERIFY(emphasised(3));
-    QVERIFY(!emphasised(4));
-    fields.setValue(3, " ");
-    QVERIFY(emphasised(4));
+    const Models::ContactCardFieldsModel shown(m_Config.get());
+    Values values(&shown);
+    QCOMPARE(values.emphasisedField(), -1);
+    values.setValue(Fields::PersonalPhoneField, "12");
+    QCOMPARE(values.emphasisedField(), int(Fields::PersonalPhoneField));
+    values.setValue(Fields::WorkPhoneField, "+15550101");
+    QCOMPARE(values.emphasisedField(), int(Fields::WorkPhoneField));
+    values.setValue(Fields::WorkPhoneField, " ");
+    QCOMPARE(values.emphasisedField(), int(Fields::PersonalPhoneField));
+    // A number the configuration hides is never the one shown in bold.
+    const auto hidden = cardConfig({{29, false}});
+    const Models::ContactCardFieldsModel withoutPersonal(hidden.get());
+    Values others(&withoutPersonal);
+    others.setValue(Fields::PersonalPhoneField, "12");
+    QCOMPARE(others.emphasisedField(), -1);
+    QVERIFY(!others.hasText());
 }
 
 void ContactCardTest::leavingASyncFieldLooksTheContactUp_data()
@@ -453,14 +476,9 @@ void ContactCardTest::leavingASyncFieldLooksTheContactUp()
     QFETCH(bool, lookUp);
     QFETCH(QString, box);
 
-    m_Config = std::make_unique<Kivo::Configuration::Config>(
-        QString(), Kivo::Configuration::Config::Document{QString(), {{ContactCard::XmppItem, xmpp}}});
+    m_Config = cardConfig({{ContactCard::XmppItem, xmpp}});
     QPointer<ContactCard> card = openCard(nullptr);
-    auto* fields = card->findChild<Fields*>();
-    for (int row = 0; row < fields->rowCount(); ++row) {
-        if (fields->index(row).data(Fields::FieldTypeRole).toInt() == fieldType)
-            fields->setValue(row, value);
-    }
+    card->findChild<Values*>()->setValue(fieldType, value);
     card->trySyncing(fieldType);
     auto* synchronizer = card->findChild<Kivo::Contacts::ContactSynchronizer*>();
     QCOMPARE(synchronizer->isRunning(), lookUp);
@@ -512,7 +530,7 @@ void ContactCardTest::directoryDetailsAreImportedOnRequest()
     QCOMPARE(bob->getProperty(Properties::Email).toString(), QString("bob@test.example"));
     QCOMPARE(bob->getProperty(Properties::Company).toString(), QString("test.example"));
     QVERIFY(!card->importFromDirectoryPossible());
-    QCOMPARE(card->findChild<Fields*>()->valueOf(Fields::EmailField), QString("bob@test.example"));
+    QCOMPARE(card->findChild<Values*>()->valueOf(Fields::EmailField), QString("bob@test.example"));
 
     // Once the contact holds what the directory knows, there is nothing more to import.
     QPointer<ContactCard> again = new ContactCard(m_Contacts.get(), bob, m_Config.get(), nullptr, m_Search.get(), false);
@@ -545,6 +563,32 @@ void ContactCardTest::conferenceCardAsksForDialInDetails()
     for (const char* field : {"field13", "field14", "field15"})
         QCOMPARE(sceneItem(*card, field)->parentItem()->isVisible(), conference);
     QVERIFY(sceneItem(*card, "field0")->parentItem()->isVisible());
+}
+
+void ContactCardTest::cardShowsTheConfiguredFields()
+{
+    // First name hidden, display name shown but not editable.
+    m_Config = cardConfig({{25, false}, {42, false}});
+    IContact* chiara = m_Contacts->getContact(2);
+    QSignalSpy changed(chiara, &IContact::changed);
+    chiara->updateProperties({{Properties::FirstName, "Chiara"}});
+    QVERIFY(changed.wait());
+    QPointer<ContactCard> card = openCard(chiara);
+    card->setEditMode(true);
+    QVERIFY(!sceneItem(*card, "field1"));
+    QVERIFY(sceneItem(*card, "field0")->property("readOnly").toBool());
+    QVERIFY(!sceneItem(*card, "field3")->property("readOnly").toBool());
+    QCOMPARE(sceneItem(*card, "field0")->property("text").toString(), QString("Chiara Rossi"));
+    // A hidden field is neither saved nor cleared.
+    card->findChild<Values*>()->setValue(Fields::WorkPhoneField, "+15550188");
+    card->save();
+    QVERIFY(changed.wait());
+    QTRY_VERIFY(!card->editMode());
+    QCOMPARE(chiara->getProperty(Properties::WorkNumber).toString(), QString("+15550188"));
+    QCOMPARE(chiara->getProperty(Properties::FirstName).toString(), QString("Chiara"));
+
+    QVERIFY(qobject_cast<Models::RingerModel*>(
+        card->view()->rootContext()->contextProperty("ringerModel").value<QObject*>()));
 }
 
 QTEST_MAIN(ContactCardTest)
