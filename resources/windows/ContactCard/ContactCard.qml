@@ -119,7 +119,7 @@ Window {
                 width: parent.width
                 leftPadding: 14
                 topPadding: 14
-                visible: !card.editing && !rootWindow.fieldsModel.hasText
+                visible: !card.editing && !rootWindow.fieldValues.hasText
                 text: qsTr("No details known.") + rootWindow.languageChangeProperty
                 color: qomxStyle.colors["lightText"]
                 font.family: qomxStyle.fontFamily

@@ -6,12 +6,13 @@ Item {
 
     readonly property bool editing: rootWindow.addMode || rootWindow.editMode
     readonly property bool isImAddress: model.fieldType === 12
-    readonly property bool editable: editing && !rootWindow.readOnlyMode
+    readonly property bool editable: editing && model.fieldEditable && !rootWindow.readOnlyMode
                                      && (!isImAddress || !rootWindow.xmppEnabled
                                          || (rootWindow.addMode && rootWindow.contact
                                              && rootWindow.contact.address.length === 0))
-    readonly property bool startsGroup: rootWindow.fieldsModel.revision >= 0
-                                        && rootWindow.fieldsModel.startsGroup(index, editing)
+    readonly property var values: rootWindow.fieldValues
+    readonly property string value: values.revision >= 0 ? values.valueOf(model.fieldType) : ""
+    readonly property bool startsGroup: values.revision >= 0 && values.startsGroup(index, editing)
     // Leaving one of these in add mode looks the contact up in the directory.
     readonly property bool syncField: model.fieldType === 11 || model.fieldType === 3 || model.fieldType === 4
                                       || (isImAddress && rootWindow.xmppEnabled)
@@ -25,7 +26,7 @@ Item {
     }
 
     // Dial-in details belong to conference contacts only.
-    visible: (model.value.length > 0 || editing) && (model.fieldGroup !== 5 || rootWindow.conference)
+    visible: (value.length > 0 || editing) && (model.fieldGroup !== 4 || rootWindow.conference)
     height: visible ? 26 + (startsGroup && index > 0 ? 12 : 2) : 0
 
     Text {
@@ -37,7 +38,7 @@ Item {
         height: 26
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
-        text: model.label
+        text: model.fieldName
         color: qomxStyle.colors["listSecondLineText"]
         font.family: qomxStyle.fontFamily
         font.pixelSize: 12
@@ -65,7 +66,7 @@ Item {
         height: 24
         verticalAlignment: TextInput.AlignVCenter
         clip: true
-        text: model.value
+        text: row.value
         readOnly: !row.editable
         selectByMouse: true
         maximumLength: 100
@@ -73,9 +74,9 @@ Item {
         selectionColor: qomxStyle.colors["loginHighlightText"]
         font.family: qomxStyle.fontFamily
         font.pixelSize: 12
-        font.bold: model.emphasised && !row.editing
+        font.bold: row.values.emphasisedField === model.fieldType && !row.editing
 
-        onTextEdited: rootWindow.fieldsModel.setValue(index, text)
+        onTextEdited: row.values.setValue(model.fieldType, text)
         onActiveFocusChanged: {
             if (!activeFocus && row.syncField && rootWindow.addMode && rootWindow.syncingPossible)
                 rootWindow.trySyncing(model.fieldType)

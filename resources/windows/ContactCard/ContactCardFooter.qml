@@ -47,7 +47,7 @@ Rectangle {
             objectName: "addButton"
             width: 150
             visible: rootWindow.addMode || (footer.contact !== null && footer.contact.temporary && !footer.editing)
-            enabled: rootWindow.fieldsModel.hasText && !rootWindow.busy
+            enabled: rootWindow.fieldValues.hasText && !rootWindow.busy
             text: qsTr("Add to Contact List") + rootWindow.languageChangeProperty
             onClicked: rootWindow.addContact()
         }

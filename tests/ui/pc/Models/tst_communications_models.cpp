@@ -2,6 +2,7 @@
 #include "Models/contact_card_fields_model.h"
 #include "Models/dialpad_buttons_model.h"
 #include "Models/ringer_model.h"
+#include "support/marking_translator.h"
 #include "support/test_environment.h"
 
 #include <Kivo/Actions/Action.h>
@@ -13,7 +14,6 @@
 #include <QResource>
 #include <QStandardItemModel>
 #include <QTemporaryFile>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -63,21 +63,6 @@ Items withCollaborationRoom(Items items)
     items.insert(296, true);
     return items;
 }
-
-// Translates every text of one context by marking it, as a language switch would.
-class MarkingTranslator : public QTranslator
-{
-public:
-    explicit MarkingTranslator(const char* context) : m_Context(context) {}
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* sourceText, const char*, int) const override
-    {
-        return m_Context == context ? QStringLiteral("~") + QString::fromUtf8(sourceText) : QString();
-    }
-
-private:
-    QByteArray m_Context;
-};
 
 // A list model of engine actions as the actions provider offers them.
 class ActionList : public QStandardItemModel
@@ -196,7 +181,7 @@ void CommunicationsModelsTest::fieldRolesAndLanguageChange()
 
     // A new language reaches the labels, and only the labels are reported changed.
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-    MarkingTranslator translator("QObject");
+    TestSupport::MarkingTranslator translator("QObject");
     QCoreApplication::installTranslator(&translator);
     QTRY_COMPARE(changed.count(), 1);
     QCOMPARE(changed.first().at(0).toModelIndex().row(), 0);
