@@ -34,6 +34,8 @@ ActionsProviderFactory::ActionsProviderFactory(Sessions::SessionManagerBase* ses
     , m_Session(session)
     , m_EngineContacts(contacts)
     , m_CommsSessionWatcher(new CommsSessionWatcherEnabler(this))
+    , m_WebcollabEnabler(new WebcollabEnabler(this))
+    , m_CallServicesEnabler(new CallServicesEnabler(this))
 {
     if (Controllers::CommsSessionController* comms = session ? session->commsSessionController() : nullptr) {
         connect(comms, &Controllers::CommsSessionController::commsSessionsLimitExceeded, m_CommsSessionWatcher,

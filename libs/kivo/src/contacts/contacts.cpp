@@ -28,6 +28,8 @@ void Contacts::attach(Simulation::Service& service)
 {
     detach();
     m_Service = &service;
+    if (!isReadOnly())
+        emit readOnlyChanged(false);
     using Simulation::Service;
     m_Connections = {
         connect(&service, &Service::contactAdded, this, &Contacts::cbContactAdded),
@@ -39,6 +41,7 @@ void Contacts::attach(Simulation::Service& service)
         connect(&service, &Service::contactRequestFailed, this, &Contacts::cbRequestFailed),
         connect(&service, &Service::presenceChanged, this, &Contacts::cbPresenceChanged),
         connect(&service, &Service::ownPresenceChanged, this, &Contacts::cbOwnPresenceChanged),
+        connect(&service, &Service::contactListReadOnlyChanged, this, &Contacts::readOnlyChanged),
     };
 
     // The own presence object reads the signed-in account when it is made.
@@ -72,8 +75,11 @@ void Contacts::detach()
     for (const QMetaObject::Connection& connection : qAsConst(m_Connections))
         disconnect(connection);
     m_Connections.clear();
+    const bool wasReadOnly = isReadOnly();
     m_Service = nullptr;
     clear();
+    if (!wasReadOnly)
+        emit readOnlyChanged(true);
 }
 
 void Contacts::clear()
@@ -138,7 +144,7 @@ IGroup* Contacts::getGroup(int id) const
 
 bool Contacts::isReadOnly() const
 {
-    return !m_Service;
+    return !m_Service || m_Service->isContactListReadOnly();
 }
 
 QStringList Contacts::names() const

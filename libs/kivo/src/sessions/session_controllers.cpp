@@ -49,6 +49,7 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
     }
     createFeatureControllers();
     createMyRoomControllers();
+    createSearchControllers();
     m_ContactSearch = new Controllers::ContactSearchController(&Simulation::Service::shared(), this);
     createPresenceControllers();
     createCallControllers();

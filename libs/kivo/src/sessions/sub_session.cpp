@@ -18,12 +18,14 @@ void SubSession::setCurrentHost(const QString& host)
 
 void SubSession::start()
 {
+    m_Started = true;
     if (m_Enabled)
         setState(Connected);
 }
 
 void SubSession::stop()
 {
+    m_Started = false;
     setState(Idle);
 }
 

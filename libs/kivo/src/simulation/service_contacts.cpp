@@ -434,29 +434,8 @@ bool Service::searchDirectory(int requestId, const PropertyMap& criteria)
         return false;
     post(
         [this, requestId, criteria] {
-            // Numbers come from the contact lists, where the directory's users are listed.
-            QHash<QString, QString> numbers;
-            for (const Account& account : qAsConst(m_Accounts)) {
-                for (const Contact& contact : account.contacts) {
-                    if (!contact.number.isEmpty() && !numbers.contains(contact.address.toLower()))
-                        numbers.insert(contact.address.toLower(), contact.number);
-                }
-            }
             QList<PropertyMap> matches;
-            for (const Account& account : qAsConst(m_Accounts)) {
-                PropertyMap entry;
-                entry.insert(Properties::DisplayName, account.displayName);
-                entry.insert(Properties::FirstName, account.displayName.section(' ', 0, 0));
-                entry.insert(Properties::LastName, account.displayName.section(' ', 1));
-                entry.insert(Properties::Address, account.userName);
-                entry.insert(Properties::Email, account.userName);
-                entry.insert(Properties::Jid, account.userName);
-                entry.insert(Properties::Company, account.domain);
-                const QString number = numbers.value(account.userName.toLower());
-                if (!number.isEmpty())
-                    entry.insert(Properties::WorkNumber, number);
-                QString ignored;
-                cleanProperties(entry, &ignored);
+            for (const PropertyMap& entry : directoryEntries()) {
                 for (auto it = criteria.constBegin(); it != criteria.constEnd(); ++it) {
                     const QString wanted = it.value().toString().trimmed();
                     if (!wanted.isEmpty() && criterionMatches(it.key(), wanted, entry)) {
@@ -469,6 +448,18 @@ bool Service::searchDirectory(int requestId, const PropertyMap& criteria)
         },
         true);
     return true;
+}
+
+void Service::setContactListReadOnly(bool readOnly)
+{
+    post(
+        [this, readOnly] {
+            if (readOnly == m_ContactListReadOnly)
+                return;
+            m_ContactListReadOnly = readOnly;
+            emit contactListReadOnlyChanged(readOnly);
+        },
+        false);
 }
 
 } // namespace Simulation

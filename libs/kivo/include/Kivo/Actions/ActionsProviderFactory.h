@@ -1,5 +1,6 @@
 #pragma once
 
+#include <Kivo/Actions/Enabler.h>
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Utils/SharedPointer.h>
 
@@ -15,12 +16,12 @@ namespace Actions {
 class Provider;
 
 // Reports when the user has more conversations open than the service allows.
-class CommsSessionWatcherEnabler : public QObject
+class CommsSessionWatcherEnabler : public Enabler
 {
     Q_OBJECT
 
 public:
-    using QObject::QObject;
+    using Enabler::Enabler;
 
 signals:
     void commsSessionsLimitExceeded();
@@ -41,6 +42,8 @@ public:
     // application rather than a selection.
     virtual Provider* createActionsProvider(QObject* parent, bool global);
     CommsSessionWatcherEnabler* getCommsSessionWatcherEnabler() const { return m_CommsSessionWatcher; }
+    WebcollabEnabler* getWebcollabEnabler() const { return m_WebcollabEnabler; }
+    CallServicesEnabler* getCallServicesEnabler() const { return m_CallServicesEnabler; }
     // Whether the session can carry out the engine action at all.
     virtual bool isActionAvailable(int id) const;
     // Whether activating the action must be confirmed by the user first.
@@ -53,6 +56,8 @@ private:
     QPointer<Sessions::SessionManagerBase> m_Session;
     Utils::SharedPointer<Contacts::Contacts> m_EngineContacts;
     CommsSessionWatcherEnabler* m_CommsSessionWatcher;
+    WebcollabEnabler* m_WebcollabEnabler;
+    CallServicesEnabler* m_CallServicesEnabler;
 };
 
 } // namespace Actions

@@ -69,7 +69,7 @@ public:
     IGroup* getGroup(int id) const;
     // Display names of the stored contacts, in list order.
     QStringList names() const;
-    // Without a service nothing can be changed.
+    // Without a service nothing can be changed, nor while the service refuses changes.
     bool isReadOnly() const;
 
     // The list's model of a kind, owned by the list and the same object on every call; null
@@ -111,6 +111,7 @@ signals:
     void groupAdded(Kivo::Contacts::GroupPtr group);
     void groupRemoved();
     void contactsLoaded();
+    void readOnlyChanged(bool readOnly);
     // A stored contact's details, groups, favourite mark or presence changed.
     void contactChanged(Kivo::Contacts::IContact* contact);
     // Emitted before the contacts are deleted (sign-out, reload).

@@ -10,44 +10,55 @@ namespace Properties {
 
 Q_NAMESPACE
 
-// Contact property types. The numbers are the engine's; they travel in action data and
-// in saved directory look-ups, so existing values never change.
+// Contact property types. The numbers are the engine's; they travel in action data, in
+// saved directory look-ups and in the property maps of directory results.
 enum Key
 {
     None = 0,
     DisplayName = 1,
     Address = 2,
     Company = 3,
-    JobTitle = 4,
+    DirectoryGroup = 4,
     FirstName = 5,
-    Note = 6,
+    HiraganaFirstName = 6,
     LastName = 7,
-    Group = 8,
+    HiraganaLastName = 8,
     Email = 9,
-    Street = 10,
-    City = 11,
-    PostalCode = 12,
-    Country = 13,
+    JobTitle = 10,
+    Location = 11,
+    Department = 12,
+    WebAddress = 13,
+    Street = 14,
+    PostalCode = 15,
+    City = 17,
+    State = 18,
+    Country = 19,
     WorkNumber = 20,
     MobileNumber = 21,
     HomeNumber = 22,
     Extension = 23,
+    Pager = 24,
     Jid = 34,
-    WebAddress = 35,
-    ConferenceNumber = 40,
-    ConferencePin1 = 41,
-    ConferencePin2 = 42,
-    WebCollabRoom = 43,
+    Region = 41,
+    YahooId = 45,
+    DirectoryUid = 47,
     Conference = 48,
+    ConferenceNumber = 49,
+    ConferencePin1 = 50,
+    ConferencePin2 = 51,
+    BridgeId = 52,
+    WebCollabRoom = 54,
+    Note = 60,
+    Group = 61,
     // The owner's My Room: dial-in numbers, conference ID, PINs, web collaboration address
     // and conference chat address. Others see only the chat address of a contact's room.
-    MyRoomQvdDialIn = 52,
-    MyRoomDialIn = 53,
-    MyRoomConferenceId = 54,
-    MyRoomSecurityPin = 55,
-    MyRoomModeratorPin = 56,
-    MyRoomWebCollab = 57,
-    MyRoomChat = 58
+    MyRoomQvdDialIn = 70,
+    MyRoomDialIn = 71,
+    MyRoomConferenceId = 72,
+    MyRoomSecurityPin = 73,
+    MyRoomModeratorPin = 74,
+    MyRoomWebCollab = 75,
+    MyRoomChat = 76
 };
 Q_ENUM_NS(Key)
 

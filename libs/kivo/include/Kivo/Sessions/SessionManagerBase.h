@@ -29,6 +29,13 @@ class XmppChatController;
 class FtController;
 class IPresenceController;
 class MessagesSource;
+class OutlookCalendar;
+namespace Search {
+class LdapContactSearch;
+class OutlookContactSearch;
+class VyxContactFullSearch;
+class VyxContactSearch;
+} // namespace Search
 } // namespace Controllers
 namespace MediaEngine {
 class CallControllerBase;
@@ -136,6 +143,13 @@ public:
     Outlook::OutlookIntegration* outlookContactsIntegration() const { return m_OutlookContacts; }
     Outlook::OutlookIntegration* outlookCalendarIntegration() const { return m_OutlookCalendar; }
     void enableOutlookIntegration();
+    // Directory searches by text (session_searches.cpp); each is null where the
+    // configuration does not offer it. The telephony directory is always there.
+    Controllers::Search::VyxContactSearch* vyxContactSearchController() const { return m_VyxContactSearch; }
+    Controllers::Search::VyxContactFullSearch* contactFullSearchController() const { return m_ContactFullSearch; }
+    Controllers::Search::OutlookContactSearch* outlookContactSearch() const { return m_OutlookContactSearch; }
+    Controllers::Search::LdapContactSearch* ldapContactSearch() const { return m_LdapContactSearch; }
+    Controllers::OutlookCalendar* outlookCalendar() const { return m_OutlookCalendarController; }
     Controllers::IPresenceController* presenceController() const { return m_PresenceController; }
     Presence::LocationSource* locationSource() const { return m_LocationSource; }
     Presence::LocationPublisher* locationPublisher() const { return m_LocationPublisher; }
@@ -173,6 +187,7 @@ signals:
 
 private:
     void createFeatureControllers();
+    void createSearchControllers();
     void createPresenceControllers();
     void createCallControllers();
     void createMyRoomControllers();
@@ -199,6 +214,11 @@ private:
     Vyx::SupplementaryServicesController* m_SupplementaryServices = nullptr;
     Outlook::OutlookIntegration* m_OutlookContacts = nullptr;
     Outlook::OutlookIntegration* m_OutlookCalendar = nullptr;
+    Controllers::Search::VyxContactSearch* m_VyxContactSearch = nullptr;
+    Controllers::Search::VyxContactFullSearch* m_ContactFullSearch = nullptr;
+    Controllers::Search::OutlookContactSearch* m_OutlookContactSearch = nullptr;
+    Controllers::Search::LdapContactSearch* m_LdapContactSearch = nullptr;
+    Controllers::OutlookCalendar* m_OutlookCalendarController = nullptr;
     Controllers::IPresenceController* m_PresenceController = nullptr;
     Presence::LocationSource* m_LocationSource = nullptr;
     Presence::LocationPublisher* m_LocationPublisher = nullptr;

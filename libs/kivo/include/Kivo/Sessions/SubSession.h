@@ -26,6 +26,8 @@ public:
     State getState() const { return m_State; }
     QString getCurrentHost() const { return m_CurrentHost; }
     bool isEnabled() const { return m_Enabled; }
+    // Between start() and stop().
+    bool isStarted() const { return m_Started; }
 
     void setEnabled(bool enabled) { m_Enabled = enabled; }
     void setCurrentHost(const QString& host);
@@ -48,6 +50,7 @@ private:
     State m_State = Idle;
     QString m_CurrentHost;
     bool m_Enabled = true;
+    bool m_Started = false;
 };
 
 } // namespace Sessions

@@ -88,8 +88,19 @@ public:
     bool requestAddGroup(int tag, const QString& name);
     bool requestRenameGroup(int groupId, const QString& name);
     bool requestRemoveGroup(int groupId);
+    // The server takes no changes of the contact list while its version does not match the
+    // client's; the change reaches the client after the latency.
+    void setContactListReadOnly(bool readOnly);
+    bool isContactListReadOnly() const { return m_ContactListReadOnly; }
     // Every account of the service is a directory entry.
     bool searchDirectory(int requestId, const Kivo::Simulation::PropertyMap& criteria);
+    // Directory searches by typed text (service_directory.cpp): every word of a name or an
+    // address that begins with the text matches, and every number that holds it; the text
+    // is taken literally, a final "*" aside. An empty text lists the whole directory. The
+    // Outlook address book is the signed-in user's contacts, present while Outlook is.
+    bool searchDirectoryText(int requestId, Kivo::Simulation::Directory directory, const QString& text);
+    void setOutlookInstalled(bool installed) { m_OutlookInstalled = installed; }
+    bool isOutlookInstalled() const { return m_OutlookInstalled; }
     // Own presence note and published location (service_presence.cpp).
     void setOwnNote(const QString& note);
     QString ownNote() const;
@@ -221,7 +232,9 @@ signals:
     void groupRenamed(int groupId, const QString& name);
     void groupRemoved(int groupId);
     void contactRequestFailed(int subject, const QString& text);
+    void contactListReadOnlyChanged(bool readOnly);
     void directorySearchFinished(int requestId, const QList<Kivo::Simulation::PropertyMap>& matches);
+    void directoryTextSearchFinished(int requestId, const QList<Kivo::Simulation::PropertyMap>& matches);
     void ownNoteChanged(const QString& note);
     void ownLocationChanged(const Kivo::Utils::Location::Info& location);
     void soapActionLocationReceived(const Kivo::Utils::Location::Info& location);
@@ -298,6 +311,8 @@ private:
     ContactBook& contactBook();
     ContactRecord recordOf(const ContactBook& book, int contactId) const;
     void postContactChange(int contactId, std::function<bool(ContactRecord&)> change);
+    // The directory entries made from the accounts, with the numbers their contacts list.
+    QList<PropertyMap> directoryEntries() const;
     // Whether somebody is signed in; logs the refusal of `request` otherwise.
     bool sessionOpen(const char* request) const;
     // Call steps that both the user's requests and the remote side (Control) take: a call
@@ -312,6 +327,8 @@ private:
     int m_NextCallId = 1;
     int m_Latency = DefaultLatency;
     bool m_Reachable = true;
+    bool m_OutlookInstalled = true;
+    bool m_ContactListReadOnly = false;
     // Contact lists by account index, made from the account's contacts on first use.
     QHash<int, ContactBook> m_ContactBooks;
     // Position of each contact of the signed-in account by id; built when first needed.

@@ -44,6 +44,15 @@ enum class SignInError
     ServerUnreachable
 };
 
+// The directories a text search can ask.
+enum class Directory
+{
+    Telephony,
+    Enterprise,
+    Corporate,
+    Outlook
+};
+
 enum class CallState
 {
     Ringing,
@@ -105,3 +114,4 @@ Q_DECLARE_METATYPE(Kivo::Simulation::SignInError)
 Q_DECLARE_METATYPE(Kivo::Simulation::CallState)
 Q_DECLARE_METATYPE(Kivo::Simulation::CallEnd)
 Q_DECLARE_METATYPE(Kivo::Simulation::Call)
+Q_DECLARE_METATYPE(Kivo::Simulation::Directory)

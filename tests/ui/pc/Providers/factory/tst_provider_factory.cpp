@@ -5,7 +5,7 @@
 #include "Utils/session_state_watcher_enabler.h"
 #include "Widgets/group_name_input.h"
 #include "common/constants.h"
-#include "signed_in_session.h"
+#include "support/signed_in_session.h"
 #include "support/shown_windows.h"
 #include "support/test_environment.h"
 #include "support/user_settings.h"

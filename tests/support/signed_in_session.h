@@ -11,19 +11,23 @@
 
 #include <memory>
 
-// A session signed in to a simulated service: alice with two stored contacts in one group,
-// under a configuration with the given items.
+// A session signed in to the simulated service that the engine's controllers use: alice
+// with two stored contacts in one group (or the accounts given, alice among them), under a
+// configuration with the given items.
 class SignedInSession
 {
 public:
-    explicit SignedInSession(const QHash<int, QVariant>& items)
-    {
-        m_Service.setLatency(0);
-        m_Service.load(R"({ "accounts": [
+    static constexpr const char* Accounts = R"({ "accounts": [
           { "user": "alice@test.example", "password": "a", "displayName": "Alice Carter", "domain": "test.example",
             "presence": 7, "contacts": [
               { "id": 1, "name": "Bob Lind", "address": "bob@test.example", "number": "+1 555 0101", "group": "Team" },
-              { "id": 2, "name": "Chiara Rossi", "address": "chiara@test.example", "group": "Team" } ] } ] })");
+              { "id": 2, "name": "Chiara Rossi", "address": "chiara@test.example", "group": "Team" } ] } ] })";
+
+    explicit SignedInSession(const QHash<int, QVariant>& items, const QByteArray& accounts = Accounts)
+        : m_Service(Kivo::Simulation::Service::shared())
+    {
+        m_Service.setLatency(0);
+        m_Service.load(accounts);
         QSignalSpy signedIn(&m_Service, &Kivo::Simulation::Service::signedIn);
         m_Service.signIn("alice@test.example", "a");
         signedIn.wait();
@@ -42,7 +46,7 @@ public:
     Kivo::Simulation::Service& service() { return m_Service; }
 
 private:
-    Kivo::Simulation::Service m_Service;
+    Kivo::Simulation::Service& m_Service;
     std::unique_ptr<Kivo::Configuration::Config> m_Config;
     std::unique_ptr<Kivo::Sessions::SessionManagerBase> m_Session;
 };
