@@ -3,6 +3,7 @@
 #include <Kivo/Simulation/Service.h>
 
 #include "../kivo_log.h"
+#include "digits.h"
 
 #include <algorithm>
 #include <optional>
@@ -31,16 +32,6 @@ bool isNumberKey(int key)
 bool isAddressKey(int key)
 {
     return key == Properties::Address || key == Properties::Email || key == Properties::Jid;
-}
-
-QString digitsOf(const QString& number)
-{
-    QString digits;
-    for (const QChar c : number) {
-        if (c.isDigit())
-            digits.append(c);
-    }
-    return digits;
 }
 
 // Blank texts are dropped; control characters other than blanks make the map unusable.

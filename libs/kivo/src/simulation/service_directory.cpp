@@ -3,6 +3,7 @@
 #include <Kivo/Simulation/Service.h>
 
 #include "../kivo_log.h"
+#include "digits.h"
 
 #include <QHash>
 
@@ -23,16 +24,6 @@ const int NumberKeys[] = {Properties::WorkNumber, Properties::MobileNumber, Prop
 bool isDialMark(QChar c)
 {
     return c.isDigit() || c.isSpace() || QStringLiteral("+-()./").contains(c);
-}
-
-QString digitsOf(const QString& text)
-{
-    QString digits;
-    for (const QChar c : text) {
-        if (c.isDigit())
-            digits.append(c);
-    }
-    return digits;
 }
 
 // Any word of the text, split at blanks and the marks of an address, begins with `wanted`.
