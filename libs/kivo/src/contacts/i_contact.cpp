@@ -26,7 +26,14 @@ IContact::~IContact() = default;
 
 QString IContact::getDisplayName() const
 {
-    return m_Properties.value(Properties::DisplayName).toString();
+    const QString name = m_Properties.value(Properties::DisplayName).toString();
+    if (!name.isEmpty())
+        return name;
+    // Directory matches leave out a name that only joins the first and the last name.
+    return QStringList{m_Properties.value(Properties::FirstName).toString(),
+                       m_Properties.value(Properties::LastName).toString()}
+        .join(QLatin1Char(' '))
+        .trimmed();
 }
 
 QString IContact::getAddress() const

@@ -28,6 +28,7 @@ class IContact : public QObject
     Q_PROPERTY(QString address READ getAddress NOTIFY changed)
     Q_PROPERTY(bool stored READ isStored NOTIFY changed)
     Q_PROPERTY(bool temporary READ isTemporary NOTIFY changed)
+    Q_PROPERTY(QString searchText READ searchText NOTIFY changed)
     Q_PROPERTY(bool favorite READ isFavorite NOTIFY changed)
     Q_PROPERTY(bool subscribed READ isSubscribed NOTIFY changed)
     Q_PROPERTY(int presenceState READ presenceState NOTIFY changed)
@@ -48,6 +49,9 @@ public:
     bool isTemporary() const { return !m_Stored && m_Id != 0; }
     bool isSearchResult() const { return m_SearchResult; }
     void setSearchResult(bool searchResult) { m_SearchResult = searchResult; }
+    // The text a search result was found by, for lists to mark in its names.
+    QString searchText() const { return m_SearchText; }
+    void setSearchText(const QString& text) { m_SearchText = text; }
 
     QVariant getProperty(Properties::Key key) const { return m_Properties.value(key); }
     Properties::Map properties() const { return m_Properties; }
@@ -87,6 +91,7 @@ private:
     Properties::Map m_Properties;
     bool m_Stored = false;
     bool m_SearchResult = false;
+    QString m_SearchText;
     bool m_Favorite = false;
     bool m_Subscribed = false;
     QList<int> m_GroupIds;
