@@ -3,20 +3,10 @@
 #include <Kivo/Outlook/OutlookIntegration.h>
 #include <Kivo/Vyx/SupplementaryServicesController.h>
 
+#include "session_config_items.h"
+
 namespace Kivo {
 namespace Sessions {
-
-namespace {
-
-enum ConfigItem
-{
-    OutlookContactSearch = 180,
-    FirstSupplementaryService = 193,
-    LastSupplementaryService = 201,
-    OutlookCalendar = 391
-};
-
-} // namespace
 
 void SessionManagerBase::createFeatureControllers()
 {

@@ -6,21 +6,10 @@
 #include <Kivo/Controllers/Search/VyxContactSearch.h>
 #include <Kivo/Simulation/Service.h>
 
+#include "session_config_items.h"
+
 namespace Kivo {
 namespace Sessions {
-
-namespace {
-
-// Configuration items that offer the searches.
-enum ConfigItem
-{
-    DirectorySearch = 151,
-    OutlookContactSearch = 180,
-    LdapSearch = 181,
-    OutlookCalendar = 391
-};
-
-} // namespace
 
 void SessionManagerBase::createSearchControllers()
 {
