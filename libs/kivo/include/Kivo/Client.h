@@ -66,6 +66,8 @@ public:
     bool signin(const Utils::Credentials::UserCredentials& credentials, const Configuration::Config* config,
                 QString dmUrl, bool interactive);
     QString programFolder() const { return m_ProgramFolder; }
+    // Whether the session's chat connection is up.
+    bool isXmppConnected() const { return m_XmppConnected; }
 
 public slots:
     // The last window of the signed-out program closed: end unless a session runs.
@@ -79,6 +81,9 @@ signals:
     void sessionStateChange(Kivo::Sessions::SessionManagerBase* session,
                             Kivo::Sessions::SessionManagerBase::State state);
     void quit();
+    // Signing out has begun, asked for or forced; the session relays it.
+    void startingLogout();
+    void xmppConnectStateChanged(bool connected);
     void newVersionFound(bool mandatory, const QUrl& location);
     void ensureUserSettingsDirExists(QDir& folder, const QString& userName);
     void advancedLoggingEnabled(bool on);
@@ -115,6 +120,9 @@ private:
     void setSessionState(int state);
     void closeSession(bool forced);
     void connectService();
+    void setXmppConnected(bool connected);
+
+    bool m_XmppConnected = false;
 };
 
 } // namespace Kivo

@@ -99,6 +99,12 @@ bool Client::signin(const Utils::Credentials::UserCredentials& credentials, cons
 
     m_Session = new SessionManagerBase(name, QString(), config ? config : getConfig(), m_Credentials, this);
     m_SessionOpen = false;
+    connect(this, &Client::startingLogout, m_Session, &SessionManagerBase::startingLogout);
+    connect(m_Session, &SessionManagerBase::subSessionStateChanged, this,
+            [this](SessionManagerBase*, const Sessions::SubSession* sub, Sessions::SubSession::State state) {
+                if (sub->getType() == Sessions::SubSession::Xmpp)
+                    setXmppConnected(state == Sessions::SubSession::Connected);
+            });
     // The first steps are reported from the event loop, never from inside this call.
     QTimer::singleShot(0, m_Session, [this] {
         setSessionState(SessionManagerBase::DetectingProxy);
@@ -167,6 +173,7 @@ void Client::onSignOut()
         return;
     }
     setSessionState(SessionManagerBase::SigningOut);
+    emit startingLogout();
     Simulation::Service::shared().signOut();
 }
 
@@ -184,9 +191,12 @@ void Client::closeSession(bool forced)
     SessionManagerBase* session = m_Session;
     if (!session)
         return;
-    if (forced)
+    if (forced) {
+        emit startingLogout();
         emit session->forceLogout();
+    }
     session->stopSubSessions();
+    setXmppConnected(false);
     setSessionState(SessionManagerBase::SignedOut);
     m_Session = nullptr;
     m_SessionOpen = false;
@@ -195,6 +205,14 @@ void Client::closeSession(bool forced)
     session->deleteLater();
     if (m_QuitAfterSignOut)
         emit quit();
+}
+
+void Client::setXmppConnected(bool connected)
+{
+    if (connected == m_XmppConnected)
+        return;
+    m_XmppConnected = connected;
+    emit xmppConnectStateChanged(connected);
 }
 
 } // namespace Kivo

@@ -50,6 +50,7 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
     createFeatureControllers();
     createMyRoomControllers();
     createSearchControllers();
+    createServiceControllers();
     m_ContactSearch = new Controllers::ContactSearchController(&Simulation::Service::shared(), this);
     createPresenceControllers();
     createCallControllers();

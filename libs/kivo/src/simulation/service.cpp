@@ -84,6 +84,7 @@ bool Service::load(const QByteArray& json, QString* error)
     loadLocations(json);
     loadMyRooms(json);
     loadConversations(json);
+    loadServiceSettings(json);
     KIVO_LOG(LevelInfo) << "Simulated service: " << int(m_Accounts.size()) << " account(s) loaded";
     return true;
 }

@@ -167,6 +167,10 @@ public:
     QVariant localVideoOutput() const { return m_LocalOutput; }
     // The size of the picture the camera sends; leaves `size` as it is without video.
     bool getVideoSize(QSize& size) const;
+    // The media back-end the call runs on (a Spirit or a WebRTC media handler); null while
+    // the call has no media.
+    QObject* getMediaHandler() const { return m_MediaHandler; }
+    void setMediaHandler(QObject* handler) { m_MediaHandler = handler; }
 
     // Applies the service's view of the call (the call controller calls it).
     void update(const Simulation::Call& call);
@@ -250,6 +254,7 @@ private:
     QDateTime m_Answered;
     QVariant m_RemoteOutput;
     QVariant m_LocalOutput;
+    QPointer<QObject> m_MediaHandler;
 };
 
 } // namespace MediaEngine

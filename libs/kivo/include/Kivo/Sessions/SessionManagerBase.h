@@ -19,6 +19,9 @@ namespace Contacts {
 class BlfController;
 }
 namespace Controllers {
+class CorvantiumAnywhereController;
+class SimultaneousRingController;
+class VyxSupplementaryServicesController2;
 class CallRequestSource;
 class ChatController;
 class CommsSessionController;
@@ -54,6 +57,8 @@ class LocationPublisher;
 class LocationSource;
 }
 namespace Services {
+class CallCenterAgentHandler;
+class SessionServices;
 namespace Xmpp {
 class XmppGuestHandler;
 }
@@ -168,6 +173,17 @@ public:
     }
     // The sub-sessions as a list model, for the session debug window.
     Models::SubSessionModel* subSessionModel() const { return m_SubSessionModel; }
+    // The account's settings on the server's REST interface (session_services.cpp); each is
+    // null when the account lacks it.
+    Controllers::VyxSupplementaryServicesController2* vyxSupplementaryServicesController2() const
+    {
+        return m_SupplementaryServices2;
+    }
+    Controllers::CorvantiumAnywhereController* corvantiumAnywhereController() const { return m_Anywhere; }
+    Controllers::SimultaneousRingController* simultaneousRingController() const { return m_SimultaneousRing; }
+    Services::CallCenterAgentHandler* getCallCenterAgentHandler() const { return m_CallCenterAgent; }
+    // Announces the services that become usable once their connection is up.
+    Services::SessionServices* services() const { return m_Services; }
 
     // Steps of the engine client's sign-in and sign-out.
     void setState(State state);
@@ -184,6 +200,8 @@ signals:
     void reconnectingFinished();
     void forceLogout();
     void vyxAuthorizationFailed();
+    // Signing out has begun; the engine client's signal of the same name, relayed.
+    void startingLogout();
 
 private:
     void createFeatureControllers();
@@ -194,6 +212,7 @@ private:
     void createConversationControllers();
     // Sub-sessions go down and come back as the service's connections do.
     void followLinks();
+    void createServiceControllers();
 
     QString m_UserName;
     QString m_DisplayName;
@@ -230,6 +249,11 @@ private:
     Vyx::VyxCallHistoryController* m_CallHistory = nullptr;
     Controllers::ExecutiveHandler* m_ExecutiveHandler = nullptr;
     Controllers::SecurityClassificationController* m_SecurityClassification = nullptr;
+    Controllers::VyxSupplementaryServicesController2* m_SupplementaryServices2 = nullptr;
+    Controllers::CorvantiumAnywhereController* m_Anywhere = nullptr;
+    Controllers::SimultaneousRingController* m_SimultaneousRing = nullptr;
+    Services::CallCenterAgentHandler* m_CallCenterAgent = nullptr;
+    Services::SessionServices* m_Services = nullptr;
 };
 
 } // namespace Sessions

@@ -5,8 +5,9 @@
 namespace Kivo {
 namespace Services {
 namespace Xmpp {
+class XmppClient;
 class XmppContactDataService;
-}
+} // namespace Xmpp
 } // namespace Services
 
 namespace Sessions {
@@ -21,6 +22,8 @@ public:
 
     // Null until the connection first comes up.
     Services::Xmpp::XmppContactDataService* getXmppContactDataService() const { return m_ContactData; }
+    // The connection's XMPP client: its traffic, for the debug console.
+    Services::Xmpp::XmppClient* client() const { return m_Client; }
 
 signals:
     // The connection came up; its services can be used from now on.
@@ -30,6 +33,7 @@ private:
     void onStateChanged(const SubSession* session, SubSession::State state);
 
     Services::Xmpp::XmppContactDataService* m_ContactData = nullptr;
+    Services::Xmpp::XmppClient* m_Client;
 };
 
 } // namespace Sessions

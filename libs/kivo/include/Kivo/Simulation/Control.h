@@ -1,6 +1,7 @@
 #pragma once
 
 #include <Kivo/Simulation/ConversationTypes.h>
+#include <Kivo/Simulation/ServiceSettings.h>
 #include <Kivo/Simulation/Types.h>
 #include <Kivo/Utils/Location.h>
 
@@ -38,6 +39,12 @@ public:
     bool unplugAudioDevice(const QByteArray& identifier);
     bool plugInCamera(const QByteArray& name, const QString& displayName);
     bool unplugCamera(const QByteArray& name);
+    // The REST interface (control_settings.cpp): the next request of `request`'s kind fails
+    // with `failure` (several calls queue up), or a supplementary service changes on the
+    // server's side, as another device of the user would change it; the client learns it at
+    // its next fetch.
+    bool failNextServiceRequest(ServiceRequest request, const ServiceFailure& failure);
+    bool injectSupplementaryService(const SupplementaryServiceRecord& service);
 
     // An incoming call with more to it than a caller (control_calls.cpp).
     struct IncomingCall

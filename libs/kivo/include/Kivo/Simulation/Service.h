@@ -14,6 +14,7 @@
 #include <Kivo/Simulation/ContactRecord.h>
 #include <Kivo/Simulation/ConversationTypes.h>
 #include <Kivo/Simulation/MyRoom.h>
+#include <Kivo/Simulation/ServiceSettings.h>
 #include <Kivo/Simulation/Types.h>
 #include <Kivo/Utils/Location.h>
 
@@ -130,6 +131,25 @@ public:
 
     // The machine's audio devices and cameras (devices.cpp); they outlive sessions and loads.
     Devices& devices();
+    // What an account keeps on the REST interface (service_settings.cpp), known from the
+    // account data without signing in; empty for an account the service does not know.
+    AccountServices servicesOf(const QString& userName) const;
+    // Requests of the signed-in user's settings. Each returns its id, or 0 with a log line
+    // when nobody is signed in; the answer carries that id, or serviceRequestFailed does when
+    // the server refuses the request. A refused change stores nothing.
+    int requestSupplementaryServices();
+    int requestSupplementaryServiceChange(const Kivo::Simulation::SupplementaryServiceRecord& service);
+    int requestAnywhere();
+    int requestAnywhereChange(const Kivo::Simulation::AnywhereRecord& anywhere);
+    int requestSimultaneousRing();
+    int requestSimultaneousRingChange(const Kivo::Simulation::SimultaneousRingRecord& ring);
+    int requestCallCenterAgent();
+    int requestCallCenterQueueName(const QString& serviceUserId);
+    // `queues` carries the memberships to keep; a state of -1 leaves the agent's state.
+    int requestCallCenterAgentChange(int state, const QString& reason,
+                                     const QList<Kivo::Simulation::AgentQueueRecord>& queues);
+    int requestPresenceRules();
+    int requestPresenceRulesChange(const QList<Kivo::Simulation::PresenceRuleRecord>& rules);
 
     // What the user does with a running call (service_calls.cpp). Each returns false with a
     // log line when the call is not there or not in a state that allows it; the change
@@ -292,6 +312,15 @@ signals:
     void voiceMailMediaReady(const QString& id, const QByteArray& media);
     // A connection of the session went down or came back (0 calls, 1 chat, 2 server).
     void linkChanged(int link, bool up);
+    // Answers about the user's settings on the REST interface (service_settings.cpp).
+    void supplementaryServicesReceived(int requestId, const QList<Kivo::Simulation::SupplementaryServiceRecord>& services);
+    void supplementaryServiceChanged(int requestId, const Kivo::Simulation::SupplementaryServiceRecord& service);
+    void anywhereReceived(int requestId, const Kivo::Simulation::AnywhereRecord& anywhere);
+    void simultaneousRingReceived(int requestId, const Kivo::Simulation::SimultaneousRingRecord& ring);
+    void callCenterAgentReceived(int requestId, const Kivo::Simulation::CallCenterAgentRecord& agent);
+    void callCenterQueueNameReceived(int requestId, const QString& serviceUserId, const QString& name);
+    void presenceRulesReceived(int requestId, const QList<Kivo::Simulation::PresenceRuleRecord>& rules);
+    void serviceRequestFailed(int requestId, const Kivo::Simulation::ServiceFailure& failure);
 
 private:
     friend class Control;
@@ -381,6 +410,17 @@ private:
     QHash<QString, MyRoom> m_MyRooms;
     QHash<QString, int> m_GuestLinkGenerations;
     Devices* m_Devices = nullptr;
+
+    // Per user name, in lower case (service_settings.cpp).
+    void loadServiceSettings(const QByteArray& json);
+    // Runs `answer` with a new request id after the latency, unless a failure of `kind` is
+    // due: then that failure arrives instead.
+    int postServiceRequest(ServiceRequest kind, const char* name, std::function<void(int)> answer);
+    void refuseRequest(int requestId, int code, const QString& message);
+    AccountServices& ownServices();
+    QHash<QString, AccountServices> m_ServiceSettings;
+    QHash<int, QQueue<ServiceFailure>> m_DueFailures;
+    int m_NextServiceRequest = 1;
 };
 
 } // namespace Simulation

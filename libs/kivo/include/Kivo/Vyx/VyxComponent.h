@@ -15,6 +15,7 @@ public:
         CredentialsMissing = 1,
         AuthenticationFailed = 2,
         NetworkError = 3,
+        // The server refused the request; the error info carries its code and text.
         ServerError = 4
     };
 };
