@@ -10,8 +10,17 @@ Rectangle {
     property alias message: messageText.text
     property alias firstButtonText: firstButton.text
     property alias secondButtonText: secondButton.text
+    // A box with one answer shows only the second button, in the colour of a first one.
+    property alias firstButtonVisible: firstButton.visible
+    property alias secondButtonColor: secondButton.normalColor
+    property alias secondButtonHoverColor: secondButton.hoverColor
 
     signal buttonClicked(int button)
+
+    // Return then answers with the second button.
+    function focusSecondButton() {
+        secondButton.forceActiveFocus()
+    }
 
     width: 320
     height: 150

@@ -44,6 +44,7 @@ class MenuActionProvider;
 }
 namespace QML {
 class About;
+class CallSettings;
 class MainWindow;
 class PresenceRequestDialog;
 class ConnectorNotification;
@@ -215,6 +216,8 @@ private:
     QPointer<QML::About> m_AboutWindow;
     QPointer<Dialogs::PreferencesWindow> m_PreferencesWindow;
     QPointer<QML::PresenceRequestDialog> m_PresenceRequestDialog;
+    // Hidden: it has the session's service list fetched at sign-in.
+    QPointer<QML::CallSettings> m_CallSettingsWindow;
     QPointer<QML::ConnectorNotification> m_ConnectorNotification;
     QPointer<QML::SessionDebugWindow> m_SessionDebugWindow;
     Preferences::WatcherImpl* m_PreferencesWatcher = nullptr;

@@ -103,7 +103,7 @@ void Application::cbSessionOpened(SessionManagerBase& session)
 
     const Kivo::Configuration::Config* const config = opened->getConfig();
     if (configFlag(config, CallSettingsOnly)) {
-        auto* callSettings = new QML::CallSettings(opened, nullptr, nullptr);
+        auto* callSettings = new QML::CallSettings(opened, false, nullptr);
         CHECKED_CONNECT(callSettings, SIGNAL(destroyed(QObject*)), signOut, SLOT(trigger()));
         callSettings->show();
         // Hidden, not closed: closing would delete it, and it is shown again when the session ends.
@@ -124,6 +124,7 @@ void Application::cbSessionOpened(SessionManagerBase& session)
     }
 
     m_Session = opened;
+    m_CallSettingsWindow = new QML::CallSettings(opened, false, nullptr);
     initExternalServiceVerification();
 
     const Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> contacts = opened->contactsManager();
@@ -432,6 +433,10 @@ void Application::releaseSessionObjects()
     if (QML::ConnectorNotification* addIns = m_ConnectorNotification) {
         m_ConnectorNotification = nullptr;
         addIns->hideAndDeleteLater();
+    }
+    if (QML::CallSettings* callSettings = m_CallSettingsWindow) {
+        m_CallSettingsWindow = nullptr;
+        callSettings->hideAndDeleteLater();
     }
 }
 

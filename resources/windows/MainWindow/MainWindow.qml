@@ -10,9 +10,42 @@ Rectangle {
     // Waiting voice messages; the window's onMessages sets it.
     property int voiceMailMessagesCount: 0
 
+    // The application menu: availability, call settings, queues, preferences, sign out.
+    Rectangle {
+        id: menuButton
+        objectName: "menuButton"
+        anchors { right: parent.right; top: parent.top; margins: 12 }
+        width: 30
+        height: 30
+        radius: 3
+        color: menuArea.containsMouse ? qomxStyle.colors.lightDivider : "transparent"
+
+        Column {
+            anchors.centerIn: parent
+            spacing: 3
+            Repeater {
+                model: 3
+                Rectangle {
+                    width: 16
+                    height: 2
+                    radius: 1
+                    color: menuArea.containsMouse ? qomxStyle.colors.highlightText : qomxStyle.colors.darkText
+                }
+            }
+        }
+
+        MouseArea {
+            id: menuArea
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onClicked: rootWindow.openApplicationMenu()
+        }
+    }
+
     Column {
         id: header
-        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 16 }
+        anchors { left: parent.left; right: menuButton.left; top: parent.top; margins: 16 }
         spacing: 4
 
         Text {

@@ -25,7 +25,7 @@ QMenu* MenuActionProviderWin::createMenus(QWidget*)
     if (!sort->actions().isEmpty())
         menu->addMenu(sort);
 
-    for (int id : {CallSettings, Preferences, UpdateEmergencyAddress}) {
+    for (int id : {CallSettings, Queues, TestCall, Preferences, UpdateEmergencyAddress}) {
         if (QAction* found = action(id))
             menu->addAction(found);
     }

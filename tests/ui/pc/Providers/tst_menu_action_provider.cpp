@@ -100,7 +100,8 @@ void MenuActionProviderTest::applicationMenuOrder()
              QStringList({"Pull Call", "Retrieve Parked Call", "Retrieve Parked Call", "-",
                           "Sort Contacts[Sort by First Name, Sort by Last Name, -, Show Offline Contacts, "
                           "Show Profile Photos, Show Status]",
-                          "Call Settings...", "Preferences...", "Update Emergency Address", "-", "Always on Top", "-",
+                          "Call Settings...", "Queues", "Test Call", "Preferences...", "Update Emergency Address", "-",
+                          "Always on Top", "-",
                           "About", "Help", "-", "Sign Out", "Exit"}));
     QVERIFY(!menu->parent());
 }

@@ -3,8 +3,11 @@
 // Finding items of a loaded scene from a test. Delegates and repeated rows belong to the
 // visual tree only, so QObject::findChild misses them; these walk the item tree.
 
+#include <QCoreApplication>
 #include <QQuickItem>
+#include <QQuickWidget>
 #include <QString>
+#include <QTest>
 
 namespace SceneItems {
 
@@ -38,6 +41,27 @@ inline QQuickItem* ofClass(QQuickItem* root, const char* className)
     return find(root, [className](const QQuickItem* item) {
         return qstrcmp(item->metaObject()->className(), className) == 0;
     });
+}
+
+// A left click at the item's centre, delivered to the view as the user's mouse would be,
+// once the scene has handled what the last gesture left to do, as it has between two of a
+// user's gestures.
+inline void click(QQuickWidget* view, const QQuickItem* item)
+{
+    QCoreApplication::processEvents();
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+}
+
+// The window in front with the keyboard in its scene, as after the user clicked into it;
+// false when the window never became active.
+inline bool takeKeyboard(QWidget* window, QQuickWidget* view)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    view->setFocus();
+    return true;
 }
 
 } // namespace SceneItems

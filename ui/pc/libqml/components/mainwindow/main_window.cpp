@@ -1,6 +1,9 @@
 #include "libqml/components/mainwindow/main_window.h"
 
+#include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
+#include "Utils/main_window_services.h"
+#include "Utils/presence_helper.h"
 #include "common/constants.h"
 #include "common/logging.h"
 #include "libqml/window/qml_view.h"
@@ -10,15 +13,18 @@
 #include <Kivo/Sessions/SessionManagerBase.h>
 
 #include <QAction>
+#include <QMenu>
 #include <QCoreApplication>
 #include <QQuickItem>
 
 namespace QML {
 
-MainWindow::MainWindow(Kivo::Client* client, Providers::Factory*, Providers::MenuActionProvider* menuActions,
+MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Providers::MenuActionProvider* menuActions,
                        Kivo::Databases::Comms*, Utils::CommunicationsWindowManager*, bool alwaysOnTop)
     : Window(alwaysOnTop, nullptr)
     , m_MenuActions(menuActions)
+    , m_Factory(factory)
+    , m_Services(new Utils::MainWindowServices(client, factory, this))
 {
     if (const Kivo::Sessions::SessionManagerBase* session = client ? client->getSession() : nullptr) {
         m_Session = session;
@@ -35,6 +41,9 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory*, Providers::Men
         m_ContactNames = m_Contacts->names();
     }
     setTitle(QCoreApplication::applicationName());
+    m_Services->connectMenuActions(menuActions);
+    m_Services->connectSession();
+    connect(this, &Window::windowFrameIconClicked, this, &MainWindow::openApplicationMenu);
 }
 
 bool MainWindow::activate()
@@ -64,6 +73,22 @@ void MainWindow::triggerMenuAction(int id)
 
 void MainWindow::preferencesChanged()
 {
+    m_Services->preferencesChanged();
+}
+
+void MainWindow::openApplicationMenu()
+{
+    QMenu* menu = m_MenuActions ? m_MenuActions->createMenus(this) : nullptr;
+    if (!menu)
+        return;
+    // The user's availability comes first, as in the tray.
+    Utils::PresenceHelper* presence = m_Factory ? m_Factory->presenceHelper() : nullptr;
+    if (presence && presence->menu()) {
+        QAction* first = menu->actions().value(0);
+        menu->insertMenu(first, presence->menu());
+        menu->insertSeparator(first);
+    }
+    openMenu(menu);
 }
 
 void MainWindow::createBlfWindow()

@@ -25,7 +25,8 @@ class MenuActionProvider;
 } // namespace Providers
 namespace Utils {
 class CommunicationsWindowManager;
-}
+class MainWindowServices;
+} // namespace Utils
 
 namespace QML {
 
@@ -58,6 +59,9 @@ public:
 
     Q_INVOKABLE void signOut();
     Q_INVOKABLE void exitApplication();
+    // The application menu at the cursor: preferences, call settings, queues, sign out ...
+    Q_INVOKABLE void openApplicationMenu();
+    Utils::MainWindowServices* services() const { return m_Services; }
 
     // Help opens on the page of the view shown: the contact list is the only one yet.
     QString helpContext() const override;
@@ -88,6 +92,8 @@ private:
     void updateContactNames();
 
     QPointer<Providers::MenuActionProvider> m_MenuActions;
+    QPointer<Providers::Factory> m_Factory;
+    Utils::MainWindowServices* m_Services;
     QPointer<const Kivo::Sessions::SessionManagerBase> m_Session;
     QPointer<const Kivo::Contacts::Contacts> m_Contacts;
     QString m_UserName;

@@ -1,0 +1,9 @@
+import QtQuick 2.15
+
+// A heading inside a call-settings page.
+Text {
+    color: qomxStyle.colors["darkText"]
+    font.family: qomxStyle.fontFamily
+    font.pixelSize: 13
+    font.bold: true
+}
