@@ -20,6 +20,7 @@
 #include <Kivo/Actions/Source.h>
 #include <Kivo/Contacts/IContact.h>
 #include <Kivo/Services/PresenceRulesHandler.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
 
 #include <QAction>
 #include <QMenu>
@@ -45,6 +46,8 @@ private slots:
     void presenceRulesComeWithTheChatConnection();
     void consoleClosesAtSignOut();
     void testCallAndTeamTelephony();
+    void sessionStateReachesTheScene();
+    void sessionClosedDeletesTheWindowLater();
 
 private:
     void ensureSignedIn();
@@ -176,6 +179,51 @@ void MainWindowServicesTest::testCallAndTeamTelephony()
     QSignalSpy shown(main, &QML::MainWindow::teamTelephonyShownChanged);
     main->createBlfWindow();
     QCOMPARE(shown.size(), 0);
+}
+
+void MainWindowServicesTest::sessionStateReachesTheScene()
+{
+    ensureSignedIn();
+    QML::MainWindow* main = m_App.mainWindow();
+    QTRY_VERIFY(main->isXmppConnected());
+    QVERIFY(main->isRosterReceived());
+    QVERIFY(!main->isXmppError());
+    QVERIFY(!main->isOfflineMode());
+    QVERIFY(main->hasMyRoom());
+
+    QSignalSpy expanded(main, &QML::MainWindow::ownPresenceExpandedChanged);
+    QVERIFY(main->setProperty("ownPresenceExpanded", true));
+    QVERIFY(main->setProperty("ownPresenceExpanded", true));
+    QCOMPARE(expanded.size(), 1);
+
+    QSignalSpy ready(main, &QML::MainWindow::myRoomReadyChanged);
+    main->myRoomReady();
+    QCOMPARE(ready.size(), 1);
+    QVERIFY(main->property("myRoomReady").toBool());
+    // The demo room's dial-in details, for the tool tip.
+    QVERIFY(!main->getMyRoomToolTip().isEmpty());
+
+    // The chat connection drops and comes back: the scene hears of both.
+    QSignalSpy connection(main, &QML::MainWindow::xmppConnectStateChanged);
+    Kivo::Sessions::XmppSession* xmpp = m_App.session()->xmppSubSession();
+    xmpp->stop();
+    QTRY_COMPARE(connection.size(), 1);
+    QVERIFY(!main->isXmppConnected());
+    QVERIFY(!main->isRosterReceived());
+    xmpp->start();
+    QTRY_COMPARE(connection.size(), 2);
+    QVERIFY(main->isXmppConnected());
+}
+
+void MainWindowServicesTest::sessionClosedDeletesTheWindowLater()
+{
+    ensureSignedIn();
+    QPointer<QML::MainWindow> main = m_App.mainWindow();
+    // Inside the session's signal the window must outlive the slot: others release it too.
+    main->cbSessionClosed();
+    QVERIFY(main);
+    QTRY_VERIFY(!main);
+    signOut();
 }
 
 int main(int argc, char** argv)

@@ -3,13 +3,18 @@
 #include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
 #include "Utils/main_window_services.h"
+#include "Utils/myroom_helper.h"
 #include "Utils/presence_helper.h"
+#include "Utils/windowmanager.h"
 #include "common/constants.h"
 #include "common/logging.h"
 #include "libqml/window/qml_view.h"
 
 #include <Kivo/Client.h>
+#include <Kivo/Configuration/Config.h>
 #include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Contacts/IContact.h>
+#include <Kivo/Presence/IPresenceController.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 
 #include <QAction>
@@ -22,11 +27,12 @@ namespace QML {
 MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Providers::MenuActionProvider* menuActions,
                        Kivo::Databases::Comms*, Utils::CommunicationsWindowManager*, bool alwaysOnTop)
     : Window(alwaysOnTop, nullptr)
+    , m_Client(client)
     , m_MenuActions(menuActions)
     , m_Factory(factory)
     , m_Services(new Utils::MainWindowServices(client, factory, this))
 {
-    if (const Kivo::Sessions::SessionManagerBase* session = client ? client->getSession() : nullptr) {
+    if (Kivo::Sessions::SessionManagerBase* session = client ? client->getSession() : nullptr) {
         m_Session = session;
         m_UserName = session->userName();
         m_DisplayName = session->objectName().isEmpty() ? m_UserName : session->objectName();
@@ -43,6 +49,8 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Provid
     setTitle(QCoreApplication::applicationName());
     m_Services->connectMenuActions(menuActions);
     m_Services->connectSession();
+    if (client)
+        connect(client, &Kivo::Client::xmppConnectStateChanged, this, &MainWindow::onXmppConnectStateChanged);
     connect(this, &Window::windowFrameIconClicked, this, &MainWindow::openApplicationMenu);
 }
 
@@ -118,6 +126,91 @@ void MainWindow::updateContactNames()
 void MainWindow::myRoomReady()
 {
     LOG_INFO << "My Room is ready";
+    m_MyRoomReady = true;
+    emit myRoomReadyChanged();
+}
+
+bool MainWindow::isXmppConnected() const
+{
+    return m_Client && m_Client->isXmppConnected();
+}
+
+bool MainWindow::isXmppError() const
+{
+    const Kivo::Sessions::XmppSession* xmpp = m_Session ? m_Session->xmppSubSession() : nullptr;
+    return xmpp && xmpp->isEnabled() && xmpp->getState() == Kivo::Sessions::SubSession::Failed;
+}
+
+bool MainWindow::isRosterReceived() const
+{
+    if (!m_Session)
+        return false;
+    const Kivo::Sessions::XmppSession* xmpp = m_Session->xmppSubSession();
+    if (!xmpp || !xmpp->isEnabled() || m_OfflineMode)
+        return true;
+    // The roster is the contact list the service delivered over the chat connection.
+    return isXmppConnected() && m_Contacts && !m_Contacts->isReadOnly();
+}
+
+bool MainWindow::hasMyRoom() const
+{
+    return m_Session && m_Session->myroomController();
+}
+
+void MainWindow::setOwnPresenceExpanded(bool expanded)
+{
+    if (expanded == m_OwnPresenceExpanded)
+        return;
+    m_OwnPresenceExpanded = expanded;
+    emit ownPresenceExpandedChanged();
+}
+
+void MainWindow::onXmppConnectStateChanged(bool connected)
+{
+    if (!m_Session)
+        return;
+    const Kivo::Controllers::IPresenceController* presence = m_Session->presenceController();
+    const bool offline = presence && presence->getOfflineMode();
+    if (offline != m_OfflineMode) {
+        m_OfflineMode = offline;
+        emit offlineModeChanged();
+    }
+    LOG_INFO << "Chat connection " << (connected ? "up" : "down");
+    emit xmppConnectStateChanged();
+    emit xmppRosterReceivedChanged();
+}
+
+void MainWindow::handleBackgroundActivation()
+{
+    LOG_TRACE << "Main window activated from the background";
+    Utils::WindowManager::activateWindow(this);
+}
+
+Utils::MyRoomHelper* MainWindow::myRoomHelper()
+{
+    if (!m_MyRoomHelper)
+        m_MyRoomHelper = new Utils::MyRoomHelper(m_Session, this);
+    return m_MyRoomHelper;
+}
+
+void MainWindow::copyInvitation()
+{
+    myRoomHelper()->copyInvitation();
+}
+
+void MainWindow::sendInvitation()
+{
+    myRoomHelper()->sendInvitation();
+}
+
+QString MainWindow::getMyRoomToolTip() const
+{
+    const Kivo::Configuration::Config* config = m_Session ? m_Session->getConfig() : nullptr;
+    const Kivo::Contacts::IContact* own = m_Contacts ? m_Contacts->getContact(0) : nullptr;
+    if (!config)
+        return QString();
+    return Utils::MyRoomHelper::myRoomInfoText(own, config->value(Constants::ConfigItem::RoomsUseQvd).toBool(),
+                                               config->value(Constants::ConfigItem::ProjectRoomsEnabled).toBool());
 }
 
 void MainWindow::onMessages(QVariant count, QVariant)
@@ -148,6 +241,9 @@ bool MainWindow::canClose()
 
 void MainWindow::cbSessionClosed()
 {
+    LOG_INFO << "Session closed: the main window goes";
+    // Inside the session's signal: deleted from the event loop, once the handlers that are
+    // running have returned; the guarded pointers read null by then.
     hideAndDeleteLater();
 }
 
