@@ -44,11 +44,14 @@ inline QQuickItem* ofClass(QQuickItem* root, const char* className)
 }
 
 // A left click at the item's centre, delivered to the view as the user's mouse would be,
-// once the scene has handled what the last gesture left to do, as it has between two of a
-// user's gestures.
+// once the scene has handled what the last gesture left to do and is drawn, as it is
+// between two of a user's gestures.
 inline void click(QQuickWidget* view, const QQuickItem* item)
 {
     QCoreApplication::processEvents();
+    // Positioners place their items when the next frame is drawn; the user clicks on what
+    // was drawn, so draw it.
+    static_cast<void>(view->grabFramebuffer());
     const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
     QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
 }

@@ -185,6 +185,8 @@ void CallSettingsTest::forwardingChangeRoundTrips()
     QCOMPARE(window->currentPage(), QString("callForwarding"));
     QQuickItem* always = SceneItems::named(root, "forwardAlways");
     QTRY_VERIFY(always->isVisible());
+    // The page asks the server for the service's state first; until then it cannot be edited.
+    QTRY_VERIFY(!SceneItems::named(always, "serviceStatus")->isVisible());
 
     // Switched on with a number typed in: the service stores both.
     SceneItems::click(view, SceneItems::named(always, "editButton"));
