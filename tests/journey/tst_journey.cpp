@@ -1,26 +1,31 @@
 #include "journey/user.h"
 
+#include "Dialogs/call_center_agent_dialog.h"
 #include "Dialogs/message_window.h"
 #include "Dialogs/preferences_window.h"
 #include "common/constants.h"
+#include "libqml/components/Xmpp/xmpp_debug_console.h"
+#include "libqml/components/callsettings/call_settings.h"
 #include "libqml/components/eula/eula_dialog.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
+#include "libqml/components/presence_rules_window/presence_rules_window.h"
 #include "libqml/window/qml_view.h"
 #include "support/application_test.h"
 #include "support/shown_windows.h"
 #include "support/url_catcher.h"
 #include "support/user_settings.h"
 #include "tray.h"
+#include "ui/pc/libqml/scene_items.h"
 
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Simulation/Service.h>
 
-#include <QDesktopServices>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
@@ -34,6 +39,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <algorithm>
 
 using Journey::User;
 using TestSupport::UrlCatcher;
@@ -76,11 +83,7 @@ protected:
         return nullptr;
     }
 
-    static Dialogs::PreferencesWindow* shownPreferences()
-    {
-        const QList<Dialogs::PreferencesWindow*> windows = TestSupport::shownWindows<Dialogs::PreferencesWindow>();
-        return windows.size() == 1 ? windows.first() : nullptr;
-    }
+    static Dialogs::PreferencesWindow* shownPreferences() { return shownWindow<Dialogs::PreferencesWindow>(); }
 
     // The tray icon's menu, opened, and a click on its entry.
     bool clickTrayEntry(const QString& text)
@@ -123,6 +126,25 @@ protected:
         }
         qWarning() << "No button reads" << text;
         return false;
+    }
+
+    // The one shown window of that kind, or null.
+    template <typename T>
+    static T* shownWindow()
+    {
+        const QList<T*> windows = TestSupport::shownWindows<T>();
+        return windows.size() == 1 ? windows.first() : nullptr;
+    }
+
+    // The signed-in user's supplementary service as the service keeps it.
+    static Kivo::Simulation::SupplementaryServiceRecord supplementaryService(int id)
+    {
+        const Kivo::Simulation::AccountServices account = service().servicesOf(DemoUser);
+        for (const auto& record : *account.supplementary) {
+            if (record.id == id)
+                return record;
+        }
+        return {};
     }
 
     // The item has the caret and the keys go to it.
@@ -172,6 +194,7 @@ private slots:
     void closedMainWindowComesBackWithASecondStart();
     void f1OpensTheHelpOfTheView();
     void choosesARingSignalInPreferencesFromTheTray();
+    void changesServiceSettingsFromTheMenu();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -377,6 +400,77 @@ void JourneyTest::choosesARingSignalInPreferencesFromTheTray()
     QCOMPARE(window->findChild<QComboBox*>("ringSignalSelect")->currentText(), QString("Chime"));
     QVERIFY(clickButton(window, "Cancel"));
     QTRY_VERIFY(!window);
+}
+
+void JourneyTest::changesServiceSettingsFromTheMenu()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+
+    // "Call Settings..." of the application menu: every call forwarded to a number typed in.
+    QVERIFY(User::click(main, "menuButton"));
+    QVERIFY(User::choose({"Call Settings..."}));
+    QML::CallSettings* settings = nullptr;
+    QTRY_VERIFY((settings = shownWindow<QML::CallSettings>()));
+    QTRY_VERIFY(!User::item(settings, "shade"));
+    QVERIFY(User::click(settings, "tab_2"));
+    QTRY_VERIFY(User::item(settings, "forwardAlways"));
+    // The page asks the service for the state first; the pen works once it is shown.
+    QTRY_VERIFY(!User::item(settings, "serviceStatus"));
+    QVERIFY(User::click(settings, "editButton"));
+    QVERIFY(User::click(settings, "enableServiceBox"));
+    QVERIFY(User::click(settings, "numberField"));
+    QVERIFY(User::type("+1 555 0177"));
+    QVERIFY(User::click(settings, "saveButton"));
+    QTRY_COMPARE(supplementaryService(0).target, QString("+1 555 0177"));
+    QVERIFY(supplementaryService(0).active);
+    QPointer<QML::CallSettings> closing = settings;
+    QVERIFY(User::closeFromFrame(settings));
+    QTRY_VERIFY(!closing);
+
+    // "Queues": the agent joins the billing queue; Save sends it and closes the dialog.
+    QVERIFY(User::click(main, "menuButton"));
+    QVERIFY(User::choose({"Queues"}));
+    QPointer<Dialogs::CallCenterAgentDialog> agent;
+    QTRY_VERIFY((agent = shownWindow<Dialogs::CallCenterAgentDialog>()));
+    auto* billing = agent->findChild<QComboBox*>("membership_billing@demo.telvarion.net");
+    QVERIFY(billing && billing->currentText() == "Out");
+    QVERIFY(User::activate(agent));
+    QTest::mouseClick(billing, Qt::LeftButton);
+    QTRY_VERIFY(billing->view()->isVisible());
+    // The open list has the keys: up to "In", Return takes it.
+    QTest::keyClick(billing->view(), Qt::Key_Up);
+    QTest::keyClick(billing->view(), Qt::Key_Return);
+    QTRY_COMPARE(billing->currentText(), QString("In"));
+    QTest::mouseClick(agent->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save), Qt::LeftButton);
+    QTRY_VERIFY(!agent);
+    const auto queues = service().servicesOf(DemoUser).agent->queues;
+    QVERIFY(std::any_of(queues.cbegin(), queues.cend(), [](const auto& queue) {
+        return queue.serviceUserId == "billing@demo.telvarion.net" && queue.joined;
+    }));
+
+    // "Configure" under the availability: silent alerts for the first state, saved with OK.
+    QVERIFY(User::click(main, "menuButton"));
+    QVERIFY(User::choose({"Availability", "Configure"}));
+    QPointer<QML::PresenceRulesWindow> rules;
+    QTRY_VERIFY((rules = shownWindow<QML::PresenceRulesWindow>()));
+    QQuickWidget* rulesView = rules->rulesView();
+    auto* ok = rules->findChild<QPushButton*>("okButton");
+    QTRY_VERIFY(ok->isEnabled());
+    QVERIFY(User::activate(rules));
+    SceneItems::click(rulesView, SceneItems::named(rulesView->rootObject(), "action2"));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QTRY_VERIFY(!rules);
+    QCOMPARE(service().servicesOf(DemoUser).presenceRules->first().action, 2);
+
+    // The XMPP console comes with Ctrl+Shift+X and goes with Ctrl+Shift+W.
+    QVERIFY(User::activate(main));
+    QVERIFY(User::press(Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier));
+    QPointer<QML::XmppDebugConsole> console;
+    QTRY_VERIFY((console = shownWindow<QML::XmppDebugConsole>()));
+    QVERIFY(User::activate(console));
+    QVERIFY(User::press(Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier));
+    QTRY_VERIFY(!console);
 }
 
 void JourneyTest::exitsWithCtrlQ()

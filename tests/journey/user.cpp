@@ -4,7 +4,9 @@
 #include "libqml/window/qml_window.h"
 #include "ui/pc/libqml/scene_items.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QCloseEvent>
 #include <QQuickItem>
 #include <QWindow>
@@ -57,6 +59,10 @@ bool User::activate(QWidget* window)
 
 bool User::click(QML::Window* window, const QString& name)
 {
+    // Positioners place their rows when the next frame is drawn; the user clicks on what
+    // was drawn, so draw it first.
+    if (window && window->view())
+        static_cast<void>(window->view()->grabFramebuffer());
     const QQuickItem* target = item(window, name);
     if (!target) {
         qWarning() << "Nothing named" << name << "is shown to click";
@@ -73,6 +79,35 @@ bool User::click(QML::Window* window, const QString& name)
     const QPoint position = receiver->mapFrom(view, centre);
     QTest::mouseMove(receiver, position);
     QTest::mouseClick(receiver, Qt::LeftButton, Qt::NoModifier, position);
+    return true;
+}
+
+bool User::choose(const QStringList& entries)
+{
+    for (const QString& entry : entries) {
+        QMenu* menu = nullptr;
+        if (!QTest::qWaitFor([&menu] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); })) {
+            qWarning() << "No menu is open to choose" << entry;
+            return false;
+        }
+        QAction* found = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->isVisible() && action->text().remove('&') == entry)
+                found = action;
+        }
+        if (!found || !found->isEnabled()) {
+            qWarning() << "The menu offers no" << entry;
+            return false;
+        }
+        const QPoint centre = menu->actionGeometry(found).center();
+        QTest::mouseMove(menu, centre);
+        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, centre);
+        QMenu* submenu = found->menu();
+        if (submenu && !QTest::qWaitFor([submenu] { return QApplication::activePopupWidget() == submenu; })) {
+            qWarning() << "The submenu" << entry << "did not open";
+            return false;
+        }
+    }
     return true;
 }
 

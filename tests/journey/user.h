@@ -9,6 +9,7 @@
 //     QVERIFY(Journey::User::type("alice"));
 
 #include <QString>
+#include <QStringList>
 #include <Qt>
 
 class QQuickItem;
@@ -33,6 +34,9 @@ public:
     // A left click on the middle of the named item, as drawn; a widget shown over the scene
     // there (a combo box) receives it, as it would from the mouse.
     static bool click(QML::Window* window, const QString& name);
+    // Picks the entries of the open pop-up menu by their texts, a submenu's title first and
+    // then the entry in it.
+    static bool choose(const QStringList& entries);
     // Keys go where the keyboard focus is, whatever the test expects.
     static bool type(const QString& text);
     static bool press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
