@@ -2,31 +2,17 @@
 """Draws the images that scenes of the program carry in its own resources, in the brand's
 orange, at 1x and 2x: the call-settings window's edit pen.
 
-Pure Python (zlib, struct); writes beside the scenes under resources/windows/.
+Pure Python, with the theme's PNG writer; writes beside the scenes under resources/windows/.
 """
 import math
-import struct
-import zlib
+import sys
 from pathlib import Path
 
-WINDOWS = Path(__file__).resolve().parent.parent / "resources" / "windows"
-BRAND = (0xf7, 0x8f, 0x1e)
-
-
-def png(width, height, pixel):
-    rows = bytearray()
-    for y in range(height):
-        rows.append(0)
-        for x in range(width):
-            rows.extend(pixel(x, y))
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(bytes(rows), 9)) + chunk(b"IEND", b""))
+ROOT = Path(__file__).resolve().parent.parent
+WINDOWS = ROOT / "resources" / "windows"
+# The theme's PNG writer and brand colour.
+sys.path.insert(0, str(ROOT / "themes" / "default"))
+from generate_assets import BRAND, png  # noqa: E402
 
 
 def pen_pixel(size):

@@ -50,3 +50,40 @@ private:
     std::unique_ptr<Kivo::Configuration::Config> m_Config;
     std::unique_ptr<Kivo::Sessions::SessionManagerBase> m_Session;
 };
+namespace TestSupport {
+
+// A user of `accounts` signed in on the shared simulated service, with a session over a
+// configuration named `name` that holds `items`; the test brings up the session's
+// connections itself. The demo account is back once it goes.
+class SignedInSession
+{
+public:
+    SignedInSession(const QByteArray& accounts, const QString& user, const QHash<int, QVariant>& items,
+                    const QString& name)
+    {
+        Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
+        service.setLatency(1);
+        QVERIFY(service.load(accounts));
+        QSignalSpy signedIn(&service, &Kivo::Simulation::Service::signedIn);
+        service.signIn(user, QStringLiteral("pw"));
+        QVERIFY(signedIn.wait());
+        Kivo::Configuration::Config::Document document;
+        document.name = name;
+        document.items = items;
+        config = std::make_unique<Kivo::Configuration::Config>(QStringLiteral("config_%1.xml").arg(name.toLower()),
+                                                               document);
+        session = std::make_unique<Kivo::Sessions::SessionManagerBase>(user, QString(), config.get(), nullptr);
+        session->contactsManager()->attach(service);
+    }
+
+    ~SignedInSession()
+    {
+        session.reset();
+        Kivo::Simulation::Service::shared().loadDemoAccount();
+    }
+
+    std::unique_ptr<Kivo::Configuration::Config> config;
+    std::unique_ptr<Kivo::Sessions::SessionManagerBase> session;
+};
+
+} // namespace TestSupport

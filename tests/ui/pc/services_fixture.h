@@ -8,15 +8,7 @@
 //   basic: a basic call-centre agent; codes: an agent who must give a reason, away for an
 //   unknown one; lunch: an agent away for lunch, no queues.   none: nothing at all.
 
-#include <Kivo/Configuration/Config.h>
-#include <Kivo/Contacts/Contacts.h>
-#include <Kivo/Sessions/SessionManagerBase.h>
-#include <Kivo/Simulation/Service.h>
-
-#include <QSignalSpy>
-#include <QtTest>
-
-#include <memory>
+#include "support/signed_in_session.h"
 
 namespace ServicesFixture {
 
@@ -52,36 +44,16 @@ inline const QByteArray Accounts = R"({ "accounts": [
 
 // A user signed in on the shared service, with a session whose controllers the account's
 // settings decide; the chat connection comes up when asked.
-class SignedIn
+class SignedIn : public TestSupport::SignedInSession
 {
 public:
     explicit SignedIn(const QString& user = QStringLiteral("ada@services.example"),
                       const QHash<int, QVariant>& items = {})
+        : TestSupport::SignedInSession(Accounts, user, items, QStringLiteral("Services"))
     {
-        Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
-        service.setLatency(1);
-        QVERIFY(service.load(Accounts));
-        QSignalSpy signedIn(&service, &Kivo::Simulation::Service::signedIn);
-        service.signIn(user, QStringLiteral("pw"));
-        QVERIFY(signedIn.wait());
-        Kivo::Configuration::Config::Document document;
-        document.name = QStringLiteral("Services");
-        document.items = items;
-        config = std::make_unique<Kivo::Configuration::Config>(QStringLiteral("config_services.xml"), document);
-        session = std::make_unique<Kivo::Sessions::SessionManagerBase>(user, QString(), config.get(), nullptr);
-        session->contactsManager()->attach(service);
-    }
-
-    ~SignedIn()
-    {
-        session.reset();
-        Kivo::Simulation::Service::shared().loadDemoAccount();
     }
 
     void connectChat() { session->xmppSubSession()->start(); }
-
-    std::unique_ptr<Kivo::Configuration::Config> config;
-    std::unique_ptr<Kivo::Sessions::SessionManagerBase> session;
 };
 
 } // namespace ServicesFixture

@@ -36,6 +36,14 @@ Kivo::Simulation::SupplementaryServiceRecord stored(Kivo::Simulation::Service& s
     return {};
 }
 
+// Asks for the list of services and waits for the server's answer.
+bool listFetched(VyxSupplementaryServicesController2& controller)
+{
+    QSignalSpy ready(&controller, &VyxSupplementaryServicesController2::servicesReady);
+    controller.fetchServicesList();
+    return ready.wait();
+}
+
 using FetchFailedInfo = void (VyxSupplementaryServicesController2::*)(VyxComponent::Error, const Kivo::Vyx::VyxErrorInfo&);
 using FetchFailedText = void (VyxSupplementaryServicesController2::*)(VyxComponent::Error, QString);
 
@@ -100,9 +108,7 @@ void ServiceSettingsTest::pushedServiceRoundTrips()
 {
     SignedInService ada;
     VyxSupplementaryServicesController2 controller(&ada.service);
-    QSignalSpy ready(&controller, &VyxSupplementaryServicesController2::servicesReady);
-    controller.fetchServicesList();
-    QVERIFY(ready.wait());
+    QVERIFY(listFetched(controller));
     VyxServiceObject* always = controller.getService(SupplementaryService::CallForwardingAlways);
     QSignalSpy answered(always, &VyxServiceObject::ready);
     QSignalSpy changed(&controller, &VyxSupplementaryServicesController2::supplementaryServiceChanged);
@@ -144,9 +150,7 @@ void ServiceSettingsTest::badNumbersAreRefusedAndNothingStored()
     QFETCH(QString, reason);
     SignedInService ada;
     VyxSupplementaryServicesController2 controller(&ada.service);
-    QSignalSpy ready(&controller, &VyxSupplementaryServicesController2::servicesReady);
-    controller.fetchServicesList();
-    QVERIFY(ready.wait());
+    QVERIFY(listFetched(controller));
     VyxServiceObject* busy = controller.getService(SupplementaryService::CallForwardingBusy);
     QSignalSpy error(busy, &VyxServiceObject::error);
     busy->setState(active ? 1 : 0);
@@ -161,9 +165,7 @@ void ServiceSettingsTest::rollbackShowsTheServerStateAgain()
 {
     SignedInService ada;
     VyxSupplementaryServicesController2 controller(&ada.service);
-    QSignalSpy ready(&controller, &VyxSupplementaryServicesController2::servicesReady);
-    controller.fetchServicesList();
-    QVERIFY(ready.wait());
+    QVERIFY(listFetched(controller));
     VyxServiceObject* busy = controller.getService(SupplementaryService::CallForwardingBusy);
     busy->setState(0);
     busy->setValue("+15550999", "forwardToPhoneNumber");

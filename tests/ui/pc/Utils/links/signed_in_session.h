@@ -1,14 +1,6 @@
 #pragma once
 
-#include <Kivo/Configuration/Config.h>
-#include <Kivo/Contacts/Contacts.h>
-#include <Kivo/Sessions/SessionManagerBase.h>
-#include <Kivo/Simulation/Service.h>
-
-#include <QSignalSpy>
-#include <QtTest>
-
-#include <memory>
+#include "support/signed_in_session.h"
 
 // Users of the simulated service with their My Rooms. Bob and Frank are in Alice's contact
 // list, Carol and Dev are not. Alice's and Carol's rooms take guests; Frank's room chat is an
@@ -37,34 +29,14 @@ inline const QByteArray Accounts = R"({ "accounts": [
 
 // A user (Alice unless told) signed in on the shared service, with a session whose
 // connections the test brings up itself. Items of the configuration as given.
-class SignedInSession
+class SignedInSession : public TestSupport::SignedInSession
 {
 public:
     explicit SignedInSession(const QHash<int, QVariant>& items = {},
                              const QString& user = QStringLiteral("alice@links.example"))
+        : TestSupport::SignedInSession(Accounts, user, items, QStringLiteral("Links"))
     {
-        Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
-        service.setLatency(1);
-        QVERIFY(service.load(Accounts));
-        QSignalSpy signedIn(&service, &Kivo::Simulation::Service::signedIn);
-        service.signIn(user, QStringLiteral("pw"));
-        QVERIFY(signedIn.wait());
-        Kivo::Configuration::Config::Document document;
-        document.name = QStringLiteral("Links");
-        document.items = items;
-        config = std::make_unique<Kivo::Configuration::Config>(QStringLiteral("config_links.xml"), document);
-        session = std::make_unique<Kivo::Sessions::SessionManagerBase>(user, QString(), config.get(), nullptr);
-        session->contactsManager()->attach(service);
     }
-
-    ~SignedInSession()
-    {
-        session.reset();
-        Kivo::Simulation::Service::shared().loadDemoAccount();
-    }
-
-    std::unique_ptr<Kivo::Configuration::Config> config;
-    std::unique_ptr<Kivo::Sessions::SessionManagerBase> session;
 };
 
 } // namespace LinksFixture
