@@ -5,7 +5,6 @@
 #include "Utils/main_window_services.h"
 #include "Utils/myroom_helper.h"
 #include "Utils/presence_helper.h"
-#include "Utils/windowmanager.h"
 #include "common/constants.h"
 #include "common/logging.h"
 #include "libqml/window/qml_view.h"
@@ -178,12 +177,6 @@ void MainWindow::onXmppConnectStateChanged(bool connected)
     LOG_INFO << "Chat connection " << (connected ? "up" : "down");
     emit xmppConnectStateChanged();
     emit xmppRosterReceivedChanged();
-}
-
-void MainWindow::handleBackgroundActivation()
-{
-    LOG_TRACE << "Main window activated from the background";
-    Utils::WindowManager::activateWindow(this);
 }
 
 Utils::MyRoomHelper* MainWindow::myRoomHelper()

@@ -97,7 +97,6 @@ public slots:
     void myRoomReady();
     void onMessages(QVariant, QVariant);
     void cbSessionClosed();
-    void handleBackgroundActivation();
     void onXmppConnectStateChanged(bool connected);
     void copyInvitation();
     void sendInvitation();
