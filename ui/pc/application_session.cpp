@@ -434,10 +434,8 @@ void Application::releaseSessionObjects()
         m_ConnectorNotification = nullptr;
         addIns->hideAndDeleteLater();
     }
-    if (QML::CallSettings* callSettings = m_CallSettingsWindow) {
-        m_CallSettingsWindow = nullptr;
-        callSettings->hideAndDeleteLater();
-    }
+    // Now, not later: its scene binds to the session's controllers, which go with the session.
+    delete m_CallSettingsWindow.data();
 }
 
 void Application::cbQomxLinkClicked(const QString& link)
