@@ -23,7 +23,7 @@ Rectangle {
     Text {
         anchors { left: parent.left; right: parent.right; leftMargin: 16; rightMargin: 8; verticalCenter: parent.verticalCenter }
         elide: Text.ElideRight
-        text: tabTitle
+        text: tabTitle !== undefined ? tabTitle : ""
         color: qomxStyle.colors["darkText"]
         font.family: qomxStyle.fontFamily
         font.pixelSize: 13

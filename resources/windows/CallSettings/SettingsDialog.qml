@@ -131,7 +131,7 @@ Window {
             model: menuHeaders
             delegate: MenuItem {
                 objectName: "tab_" + tabType
-                readonly property int tabType: model.tabType
+                readonly property int tabType: model.tabType !== undefined ? model.tabType : -1
                 onClicked: root.changeTab(tabType, index)
                 Component.onCompleted: {
                     if (root.state === "" && index === 0)

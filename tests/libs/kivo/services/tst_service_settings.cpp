@@ -396,7 +396,7 @@ void ServiceSettingsTest::presenceRulesLoadAndSave()
 
 void ServiceSettingsTest::callDebugInfoReadsAndChangesTheMedia()
 {
-    Kivo::MediaEngine::CallBasePtr call;
+    Kivo::MediaEngine::CallBasePtr call(nullptr, 1, QStringLiteral("bob@test.example"), false, false, false);
     Kivo::MediaEngine::Spirit::MediaHandler media;
     call.setMediaHandler(&media);
     Kivo::MediaEngine::Spirit::CallDebugInfo spirit(&call);

@@ -208,9 +208,10 @@ void ServiceDialogsTest::fetchFailuresMakeOneReport_data()
     QTest::addColumn<int>("error");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("report");
-    QTest::newRow("server") << 5 << "Maintenance" << "Supplementary services fetch failed:\nMaintenance";
+    QTest::newRow("server") << int(Kivo::Vyx::VyxComponent::ServerError) << "Maintenance"
+                            << "Supplementary services fetch failed:\nMaintenance";
     QTest::newRow("network") << 3 << "ignored" << "Supplementary services fetch failed:\nNetwork error";
-    QTest::newRow("unknown kind") << 4 << "ignored" << "Supplementary services fetch failed:";
+    QTest::newRow("unknown kind") << 6 << "ignored" << "Supplementary services fetch failed:";
 }
 
 void ServiceDialogsTest::fetchFailuresMakeOneReport()

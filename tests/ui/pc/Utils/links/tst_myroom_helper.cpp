@@ -11,8 +11,6 @@
 #include <QUrl>
 #include <QUrlQuery>
 
-using LinksFixture::SignedInSession;
-
 namespace {
 
 using ConfigItems = QHash<int, QVariant>;
@@ -102,7 +100,7 @@ void MyRoomHelperTest::invitationFollowsConfiguration()
     QFETCH(QString, link);
     QFETCH(QString, text);
     TestSupport::Environment environment;
-    SignedInSession fixture(items);
+    LinksFixture::SignedInSession fixture(items);
     Utils::MyRoomHelper helper(fixture.session.get(), nullptr);
 
     QCOMPARE(helper.invitation(false, QString()), text);
@@ -134,7 +132,7 @@ void MyRoomHelperTest::audioSectionKeysTheCodesOnce()
     QFETCH(bool, qvd);
     QFETCH(QString, audio);
     TestSupport::Environment environment;
-    SignedInSession fixture({{61, qvd}}, user);
+    LinksFixture::SignedInSession fixture({{61, qvd}}, user);
     const QString text = Utils::MyRoomHelper(fixture.session.get(), nullptr).invitation(false, QString());
     const QStringList sections = text.split(QStringLiteral("\r\n\r\n"));
     QCOMPARE(sections.last().startsWith(QLatin1String("Audio Only: ")) ? sections.last() : QString(), audio);
@@ -145,14 +143,14 @@ void MyRoomHelperTest::guestLinkIsAskedForWhenTheRoomTakesGuests()
     TestSupport::Environment environment;
     {
         // Bob's room takes no guests: copied at once, without a guest section.
-        SignedInSession fixture(AllItems, QStringLiteral("bob@links.example"));
+        LinksFixture::SignedInSession fixture(AllItems, QStringLiteral("bob@links.example"));
         QVERIFY(!fixture.session->guestHandler());
         Utils::MyRoomHelper(fixture.session.get(), nullptr).copyInvitation();
         const QString copied = QGuiApplication::clipboard()->text();
         QVERIFY(copied.startsWith(QLatin1String("You have been invited to join Bob Lind's Session.")));
         QVERIFY(!copied.contains(QLatin1String("Guest Participants: ")));
     }
-    SignedInSession fixture(AllItems);
+    LinksFixture::SignedInSession fixture(AllItems);
     fixture.session->xmppSubSession()->start();
     Utils::MyRoomHelper helper(fixture.session.get(), nullptr);
     QGuiApplication::clipboard()->clear();
@@ -171,7 +169,7 @@ void MyRoomHelperTest::guestLinkIsAskedForWhenTheRoomTakesGuests()
 void MyRoomHelperTest::userDataIsNeverMarkup()
 {
     TestSupport::Environment environment;
-    SignedInSession fixture(AllItems, QStringLiteral("eve@links.example"));
+    LinksFixture::SignedInSession fixture(AllItems, QStringLiteral("eve@links.example"));
     const QString html = Utils::MyRoomHelper(fixture.session.get(), nullptr).invitation(true, "https://x/\"><i>g</i>");
 
     QVERIFY(html.contains(QLatin1String("join &lt;b&gt;Eve&lt;/b&gt;&nbsp;&amp;&nbsp;&quot;Co&quot;'s Session.")));
@@ -183,7 +181,7 @@ void MyRoomHelperTest::userDataIsNeverMarkup()
 void MyRoomHelperTest::mailHasNoRecipientAndTheWholeInvitation()
 {
     TestSupport::Environment environment;
-    SignedInSession fixture(AllItems);
+    LinksFixture::SignedInSession fixture(AllItems);
     fixture.session->xmppSubSession()->start();
     MailProgram mail;
     Utils::MyRoomHelper helper(fixture.session.get(), nullptr);
@@ -232,7 +230,7 @@ void MyRoomHelperTest::infoText()
     QFETCH(bool, noHeading);
     QFETCH(QString, text);
     TestSupport::Environment environment;
-    SignedInSession fixture({}, user);
+    LinksFixture::SignedInSession fixture({}, user);
     const Kivo::Contacts::IContact* own = fixture.session->contactsManager()->getContact(0);
     QCOMPARE(Utils::MyRoomHelper::myRoomInfoText(own, withoutHeadingWhenEmpty, hideModeratorPin, noHeading), text);
 }

@@ -16,7 +16,6 @@
 #include <functional>
 
 using Kivo::Simulation::Service;
-using LinksFixture::SignedInSession;
 
 namespace {
 
@@ -91,7 +90,7 @@ void QomxUrlHandlerTest::joinsOnceWhatTheRoomNeedsIsUp()
     QFETCH(bool, callsEnabled);
     QFETCH(int, joinedAfter);
     TestSupport::Environment environment;
-    SignedInSession fixture;
+    LinksFixture::SignedInSession fixture;
     Kivo::Sessions::SessionManagerBase& session = *fixture.session;
     session.sipSubSession()->setEnabled(callsEnabled);
     Utils::QomxUrlHandler handler(link(items));
@@ -137,7 +136,7 @@ void QomxUrlHandlerTest::itemsAreReadAsWritten()
     QFETCH(QString, items);
     QFETCH(QStringList, joined);
     TestSupport::Environment environment;
-    SignedInSession fixture;
+    LinksFixture::SignedInSession fixture;
     for (Kivo::Sessions::SubSession* part : fixture.session->subSessions())
         part->start();
     fixture.session->myroomController()->setReady(true);
@@ -155,7 +154,7 @@ void QomxUrlHandlerTest::itemsAreReadAsWritten()
 void QomxUrlHandlerTest::ownerInContactListNeedsNoVCard()
 {
     TestSupport::Environment environment;
-    SignedInSession fixture;
+    LinksFixture::SignedInSession fixture;
     for (Kivo::Sessions::SubSession* part : fixture.session->subSessions())
         part->start();
     QSignalSpy vCards(&Service::shared(), &Service::vCardReady);
@@ -175,7 +174,7 @@ void QomxUrlHandlerTest::ownerInContactListNeedsNoVCard()
 void QomxUrlHandlerTest::unknownOwnerIsAskedOnceXmppConnects()
 {
     TestSupport::Environment environment;
-    SignedInSession fixture;
+    LinksFixture::SignedInSession fixture;
     Kivo::Sessions::XmppSession* xmpp = fixture.session->xmppSubSession();
     QVERIFY(!xmpp->getXmppContactDataService());
     // Somebody else's vCard is asked for first, and arrives first.
@@ -222,7 +221,7 @@ void QomxUrlHandlerTest::timeoutShowsOneMessageNamingTheRoom()
     QFETCH(QString, chat);
     QFETCH(QString, name);
     TestSupport::Environment environment;
-    SignedInSession fixture;
+    LinksFixture::SignedInSession fixture;
     Kivo::Sessions::SessionManagerBase& session = *fixture.session;
     Utils::QomxUrlHandler handler(link("call=\"sip:+15550190@links.example\";chat=\"" + chat + '"'));
     QSignalSpy created(&handler, &Utils::QomxUrlHandler::createMyRoomSession);

@@ -38,7 +38,7 @@ void CallDebugWindowTest::sceneOfTheBackEndLoads()
     QFETCH(bool, webRtc);
     QFETCH(QString, line);
     TestSupport::Environment env;
-    Kivo::MediaEngine::CallBasePtr call;
+    Kivo::MediaEngine::CallBasePtr call(nullptr, 1, QStringLiteral("bob@test.example"), false, false, false);
     std::unique_ptr<QObject> media(webRtc ? static_cast<QObject*>(new Kivo::MediaEngine::WebRTC::MediaHandler)
                                           : new Kivo::MediaEngine::Spirit::MediaHandler);
     call.setMediaHandler(media.get());
@@ -55,7 +55,7 @@ void CallDebugWindowTest::sceneOfTheBackEndLoads()
 void CallDebugWindowTest::sceneChangesTheBackEnd()
 {
     TestSupport::Environment env;
-    Kivo::MediaEngine::CallBasePtr call;
+    Kivo::MediaEngine::CallBasePtr call(nullptr, 1, QStringLiteral("bob@test.example"), false, false, false);
     Kivo::MediaEngine::Spirit::MediaHandler media;
     call.setMediaHandler(&media);
     QML::CallDebugWindow window(&call, nullptr);
@@ -85,7 +85,7 @@ void CallDebugWindowTest::sceneChangesTheBackEnd()
 void CallDebugWindowTest::refusedChangeShowsWhy()
 {
     TestSupport::Environment env;
-    Kivo::MediaEngine::CallBasePtr call;
+    Kivo::MediaEngine::CallBasePtr call(nullptr, 1, QStringLiteral("bob@test.example"), false, false, false);
     Kivo::MediaEngine::WebRTC::MediaHandler media;
     call.setMediaHandler(&media);
     QML::CallDebugWindow window(&call, nullptr);
