@@ -4,6 +4,8 @@ telvarion_add_qtest(tst_selection_handlers LABEL mainmodels SOURCES ${CMAKE_CURR
   LIBS telvarion_testsupport)
 telvarion_add_qtest(tst_search_manager LABEL mainmodels SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_search_manager.cpp
   LIBS telvarion_testsupport)
+telvarion_add_qtest(tst_session_helpers LABEL mainmodels SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_session_helpers.cpp
+  LIBS telvarion_testsupport)
 
 # The main window's search on a large account (not a test: see bench/).
 add_executable(search_bench ${PROJECT_SOURCE_DIR}/bench/search_bench.cpp)
