@@ -5,6 +5,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 namespace Kivo {
 namespace Services {
 
@@ -81,12 +83,15 @@ void CallCenterAgentHandler::putCallCenterAgentDetails(const QString& status, co
 {
     int state = -1;
     if (!status.isEmpty()) {
-        state = getACDStatusMap().key(status, static_cast<ACDStates>(-1));
-        if (state == -1) {
+        // Looked up by value: the enum has no invalid state to stand for a missing name.
+        const QMap<ACDStates, QString> states = getACDStatusMap();
+        const auto found = std::find(states.cbegin(), states.cend(), status);
+        if (found == states.cend()) {
             KIVO_LOG(LevelWarning) << "Call-centre agent: no state named " << status;
             QTimer::singleShot(0, this, [this] { emit callCenterAgentDataPublished(false); });
             return;
         }
+        state = found.key();
     }
     QList<Simulation::AgentQueueRecord> memberships;
     for (const CallCenterAgentQueue* queue : queues) {
