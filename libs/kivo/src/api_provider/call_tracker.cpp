@@ -14,15 +14,6 @@ namespace ApiProvider {
 using Tesk::Core::Logging::LevelDebug;
 using Tesk::Core::Logging::LevelWarning;
 
-namespace {
-
-Simulation::Service& service()
-{
-    return Simulation::Service::shared();
-}
-
-} // namespace
-
 CallTracker::CallTracker(AddinServer* server, QObject* parent)
     : QObject(parent)
     , m_Server(server)
@@ -34,14 +25,14 @@ void CallTracker::start()
     if (m_Started)
         return;
     m_Started = true;
-    connect(&service(), &Simulation::Service::incomingCall, this, &CallTracker::onIncomingCall);
-    connect(&service(), &Simulation::Service::callStateChanged, this, &CallTracker::onCallStateChanged);
+    connect(&Simulation::Service::shared(), &Simulation::Service::incomingCall, this, &CallTracker::onIncomingCall);
+    connect(&Simulation::Service::shared(), &Simulation::Service::callStateChanged, this, &CallTracker::onCallStateChanged);
 }
 
 void CallTracker::stop()
 {
     m_Started = false;
-    disconnect(&service(), nullptr, this, nullptr);
+    disconnect(&Simulation::Service::shared(), nullptr, this, nullptr);
     m_Calls.clear();
 }
 
@@ -108,7 +99,7 @@ void CallTracker::onCallStateChanged(int callId, Simulation::CallState state)
     }
     if (index < 0) {
         // A call the user placed: the add-ins first hear of it now.
-        const std::optional<Simulation::Call> placed = service().call(callId);
+        const std::optional<Simulation::Call> placed = Simulation::Service::shared().call(callId);
         if (!placed)
             return;
         track(callId, placed->remote, placed->video, placed->incoming);
@@ -122,7 +113,7 @@ bool CallTracker::answer()
     for (int i = m_Calls.size() - 1; i >= 0; --i) {
         const Tracked& call = m_Calls.at(i);
         if (call.state == AddinEvents::CallRinging && call.info.direction == AddinEvents::CallIncoming)
-            return service().answerCall(call.callId);
+            return Simulation::Service::shared().answerCall(call.callId);
     }
     KIVO_LOG(LevelWarning) << "Client API: no ringing call to answer";
     return false;
@@ -135,7 +126,7 @@ bool CallTracker::hangup()
         KIVO_LOG(LevelWarning) << "Client API: no call to hang up";
         return false;
     }
-    return service().endCall(m_Calls.at(index).callId);
+    return Simulation::Service::shared().endCall(m_Calls.at(index).callId);
 }
 
 bool CallTracker::hold(bool hold)

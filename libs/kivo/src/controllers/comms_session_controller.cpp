@@ -28,11 +28,6 @@ using Utils::PhoneNumberParser;
 // program to close a chat.
 constexpr int SessionLimit = 10;
 
-Simulation::Service& service()
-{
-    return Simulation::Service::shared();
-}
-
 } // namespace
 
 CommsSessionController::CommsSessionController(Sessions::SessionManagerBase* session)
@@ -93,7 +88,7 @@ FtController* CommsSessionController::fileTransfers() const
 
 QString CommsSessionController::ownAddress() const
 {
-    const auto account = service().signedInAccount();
+    const auto account = Simulation::Service::shared().signedInAccount();
     return account ? account->userName : (m_SessionManager ? m_SessionManager->userName() : QString());
 }
 
@@ -478,7 +473,7 @@ void CommsSessionController::handleCustomAction(int actionId, const QString& ori
     if (actionId == Actions::Action::Conference) {
         const int options = from->getConferencingOptions(to, true, reason);
         if (options & 1)
-            service().mergeCalls(from->getCall()->getCallId(), to->getCall()->getCallId());
+            Simulation::Service::shared().mergeCalls(from->getCall()->getCallId(), to->getCall()->getCallId());
         if ((options & 2) && to->getContact())
             from->addParticipants(to->getContact()->getAddress(), QString());
         if (options == 0)
@@ -491,7 +486,7 @@ void CommsSessionController::handleCustomAction(int actionId, const QString& ori
             return;
         }
         if (to->callActive())
-            service().transferCallTo(from->getCall()->getCallId(), to->getCall()->getCallId());
+            Simulation::Service::shared().transferCallTo(from->getCall()->getCallId(), to->getCall()->getCallId());
         else
             from->transferCall(to->uri());
     }

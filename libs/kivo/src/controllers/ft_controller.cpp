@@ -22,11 +22,6 @@ using Tesk::Core::Logging::LevelWarning;
 // The file types that may not be exchanged.
 constexpr int ProhibitedFileTypes = 172;
 
-Simulation::Service& service()
-{
-    return Simulation::Service::shared();
-}
-
 QString extensionOf(const QString& fileName)
 {
     return QFileInfo(fileName).suffix().toLower();
@@ -42,7 +37,7 @@ FtController::FtController(const Configuration::Config* config, const QString& o
     qRegisterMetaType<Kivo::Data::FTAdapter::State>("Kivo::Data::FTAdapter::State");
     qRegisterMetaType<Kivo::Data::FTAdapter::RejectReason>("Kivo::Data::FTAdapter::RejectReason");
     qRegisterMetaType<Kivo::Data::FTAdapter*>("Kivo::Data::FTAdapter*");
-    connect(&service(), &Simulation::Service::fileTransferChanged, this, &FtController::onTransferChanged);
+    connect(&Simulation::Service::shared(), &Simulation::Service::fileTransferChanged, this, &FtController::onTransferChanged);
 }
 
 QStringList FtController::prohibitedExtensions() const
@@ -101,7 +96,7 @@ void FtController::startFileTransfer(ChatInterface* chat, const QString& path)
         return;
     }
     Models::FTModel* model = modelOf(chat->conversation());
-    const int id = service().offerFile(chat->conversation(), path);
+    const int id = Simulation::Service::shared().offerFile(chat->conversation(), path);
     auto* transfer = new Data::FTAdapter(id, chat->conversation().toLower(), m_OwnAddress, model);
     const QFileInfo file(path);
     Simulation::FileTransferRecord offered;

@@ -17,11 +17,6 @@ using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
 using Participant = Data::CommsSessionParticipant;
 
-Simulation::Service& service()
-{
-    return Simulation::Service::shared();
-}
-
 } // namespace
 
 QObject* ChatInterface::chatModelObject() const
@@ -225,7 +220,7 @@ void XmppChat::sendMessage(const QString& text)
         emit messageSendingFailed();
         return;
     }
-    if (service().sendChatMessage(m_Conversation, text) == 0)
+    if (Simulation::Service::shared().sendChatMessage(m_Conversation, text) == 0)
         emit messageSendingFailed();
     m_Accepted = true;
 }
@@ -240,13 +235,13 @@ void XmppChat::accept()
 {
     m_Accepted = true;
     if (m_Group && m_State == Joining && !m_Outgoing)
-        service().joinRoom(m_Conversation, QString());
+        Simulation::Service::shared().joinRoom(m_Conversation, QString());
 }
 
 void XmppChat::close()
 {
     if (m_Group && m_State != Closed)
-        service().leaveRoom(m_Conversation);
+        Simulation::Service::shared().leaveRoom(m_Conversation);
     end(0);
 }
 
@@ -258,13 +253,13 @@ void XmppChat::leave()
 void XmppChat::requestRoomConfiguration()
 {
     if (m_Group && !m_AdHoc)
-        service().requestRoomConfig(m_Conversation);
+        Simulation::Service::shared().requestRoomConfig(m_Conversation);
 }
 
 void XmppChat::setSubject(const QString& subject)
 {
     if (m_Group)
-        service().setRoomSubject(m_Conversation, subject);
+        Simulation::Service::shared().setRoomSubject(m_Conversation, subject);
 }
 
 } // namespace Controllers

@@ -28,11 +28,6 @@ const char* const Persistent = "muc#roomconfig_persistentroom";
 const char* const PasswordProtected = "muc#roomconfig_passwordprotectedroom";
 const char* const Secret = "muc#roomconfig_roomsecret";
 
-Simulation::Service& service()
-{
-    return Simulation::Service::shared();
-}
-
 QXmppDataForm::Field field(QXmppDataForm::Field::Type type, const char* key, const QVariant& value, const QString& label)
 {
     QXmppDataForm::Field result(type);
@@ -66,13 +61,13 @@ Contacts::Contacts* XmppChatController::contacts() const
 
 QString XmppChatController::ownAddress() const
 {
-    const auto account = service().signedInAccount();
+    const auto account = Simulation::Service::shared().signedInAccount();
     return account ? account->userName : QString();
 }
 
 void XmppChatController::connectService()
 {
-    Simulation::Service* source = &service();
+    Simulation::Service* source = &Simulation::Service::shared();
     using Simulation::Service;
     connect(source, &Service::chatMessageStored, this, &XmppChatController::onMessageStored);
     connect(source, &Service::typingChanged, this, [this](const QString& conversation, const QString& from, bool typing) {
@@ -164,7 +159,7 @@ void XmppChatController::setCommsDb(Databases::Comms* database)
         return;
     // The history of this account, not of whoever used the database before.
     database->clearConversations();
-    service().requestConversations(0);
+    Simulation::Service::shared().requestConversations(0);
 }
 
 XmppChat* XmppChatController::chatFor(const QString& conversation) const
@@ -175,7 +170,7 @@ XmppChat* XmppChatController::chatFor(const QString& conversation) const
 XmppChat* XmppChatController::makeChat(const QString& conversation, bool group, bool outgoing)
 {
     auto* chat = new XmppChat(this, conversation.trimmed(), ownAddress(), group, outgoing);
-    chat->setMyRoomChat(group && service().isMyRoomChat(conversation));
+    chat->setMyRoomChat(group && Simulation::Service::shared().isMyRoomChat(conversation));
     m_Chats.insert(conversation.trimmed().toLower(), chat);
     if (Databases::Comms* comms = commsDb())
         chat->getChatModel()->setUnreadCount(comms->conversation(conversation).unread);
@@ -192,7 +187,7 @@ void XmppChatController::forget(XmppChat* chat)
 
 XmppChat* XmppChatController::openChat(const QString& peer)
 {
-    if (!Simulation::Service::isCallableAddress(peer) || !service().isSignedIn()) {
+    if (!Simulation::Service::isCallableAddress(peer) || !Simulation::Service::shared().isSignedIn()) {
         KIVO_LOG(LevelWarning) << "Chat refused: no session or an address that cannot be reached";
         return nullptr;
     }
@@ -205,7 +200,7 @@ XmppChat* XmppChatController::openChat(const QString& peer)
 
 XmppChat* XmppChatController::createRoom(bool adHoc, const QStringList& invitees)
 {
-    const QString jid = service().createRoom(adHoc, invitees);
+    const QString jid = Simulation::Service::shared().createRoom(adHoc, invitees);
     if (jid.isEmpty())
         return nullptr;
     XmppChat* chat = makeChat(jid, true, true);
@@ -218,7 +213,7 @@ XmppChat* XmppChatController::joinRoom(const QString& roomJid, const QString& pa
 {
     if (XmppChat* chat = chatFor(roomJid))
         return chat;
-    if (!service().joinRoom(roomJid, password))
+    if (!Simulation::Service::shared().joinRoom(roomJid, password))
         return nullptr;
     XmppChat* chat = makeChat(roomJid, true, true);
     emit chatOpened(chat, false);
@@ -227,7 +222,7 @@ XmppChat* XmppChatController::joinRoom(const QString& roomJid, const QString& pa
 
 void XmppChatController::inviteToRoom(const QString& roomJid, const QStringList& invitees)
 {
-    service().inviteToRoom(roomJid, invitees);
+    Simulation::Service::shared().inviteToRoom(roomJid, invitees);
 }
 
 void XmppChatController::onMessageStored(const Simulation::ChatMessageRecord& message)
@@ -235,7 +230,7 @@ void XmppChatController::onMessageStored(const Simulation::ChatMessageRecord& me
     if (Databases::Comms* comms = commsDb()) {
         Databases::Comms::Conversation entry;
         entry.conversation = message.conversation;
-        entry.room = service().room(message.conversation).has_value();
+        entry.room = Simulation::Service::shared().room(message.conversation).has_value();
         entry.lastSender = message.from;
         entry.lastText = message.text;
         entry.lastTime = message.time;
@@ -246,7 +241,7 @@ void XmppChatController::onMessageStored(const Simulation::ChatMessageRecord& me
     if (!chat) {
         // Somebody writes the user: a new conversation. Room traffic is for rooms the user
         // is in, which have their chat already.
-        if (message.outgoing || service().room(message.conversation))
+        if (message.outgoing || Simulation::Service::shared().room(message.conversation))
             return;
         chat = makeChat(message.conversation, false, false);
         chat->addMessage(message);
@@ -317,7 +312,7 @@ Simulation::RoomConfig XmppChatController::configOf(const QXmppDataForm& form)
 
 void XmppChatController::fetchRooms()
 {
-    m_RoomsFilter->setFetchingRooms(service().requestRooms(0));
+    m_RoomsFilter->setFetchingRooms(Simulation::Service::shared().requestRooms(0));
 }
 
 void XmppChatController::passwordEntered(const QString& roomJid, const QString& password)
@@ -327,7 +322,7 @@ void XmppChatController::passwordEntered(const QString& roomJid, const QString& 
         KIVO_LOG(LevelWarning) << "Password for " << roomJid << " without a chat entering it";
         return;
     }
-    service().joinRoom(roomJid, password);
+    Simulation::Service::shared().joinRoom(roomJid, password);
 }
 
 void XmppChatController::passwordEnterCanceled(const QString& roomJid)
@@ -340,37 +335,37 @@ void XmppChatController::passwordEnterCanceled(const QString& roomJid)
 
 void XmppChatController::roomConfigured(const QString& roomJid, const QXmppDataForm& form)
 {
-    service().configureRoom(roomJid, configOf(form));
+    Simulation::Service::shared().configureRoom(roomJid, configOf(form));
 }
 
 void XmppChatController::destroyRoom(const QString& roomJid)
 {
-    service().destroyRoom(roomJid);
+    Simulation::Service::shared().destroyRoom(roomJid);
 }
 
 void XmppChatController::requestRoomMembers(const QString& roomJid)
 {
-    service().requestRoomMembers(roomJid);
+    Simulation::Service::shared().requestRoomMembers(roomJid);
 }
 
 void XmppChatController::removeParticipantsFromChat(const QString& roomJid, const QStringList& members)
 {
-    service().removeRoomMembers(roomJid, members);
+    Simulation::Service::shared().removeRoomMembers(roomJid, members);
 }
 
 void XmppChatController::kickParticipant(const QString& roomJid, const QString& userId)
 {
-    service().kickFromRoom(roomJid, userId);
+    Simulation::Service::shared().kickFromRoom(roomJid, userId);
 }
 
 void XmppChatController::promoteParticipant(const QString& roomJid, const QString& address)
 {
-    service().setRoomRole(roomJid, address, Simulation::RoomRole::Admin);
+    Simulation::Service::shared().setRoomRole(roomJid, address, Simulation::RoomRole::Admin);
 }
 
 void XmppChatController::demoteParticipant(const QString& roomJid, const QString& address)
 {
-    service().setRoomRole(roomJid, address, Simulation::RoomRole::Member);
+    Simulation::Service::shared().setRoomRole(roomJid, address, Simulation::RoomRole::Member);
 }
 
 } // namespace Controllers

@@ -14,11 +14,6 @@ namespace {
 constexpr int MaxOutgoingFileKilobytes = 173;
 constexpr int MaxIncomingFileKilobytes = 174;
 
-Simulation::Service& service()
-{
-    return Simulation::Service::shared();
-}
-
 } // namespace
 
 FTAdapter::FTAdapter(int transferId, const QString& partyId, const QString& ownAddress, QObject* parent)
@@ -99,7 +94,7 @@ void FTAdapter::refuse(RejectReason reason)
 {
     m_Forbidden = reason == ForbiddenType;
     if (m_State == IncomingOffer)
-        service().declineFile(m_TransferId);
+        Simulation::Service::shared().declineFile(m_TransferId);
     setState(Cancelled);
     emit transferRejected(reason);
 }
@@ -117,16 +112,16 @@ void FTAdapter::accept(const QString& path)
         return;
     }
     m_FilePath = path;
-    service().acceptFile(m_TransferId, path);
+    Simulation::Service::shared().acceptFile(m_TransferId, path);
 }
 
 void FTAdapter::cancel(int reason)
 {
     KIVO_LOG(Tesk::Core::Logging::LevelInfo) << "Transfer " << m_TransferId << " cancelled (" << reason << ")";
     if (m_State == IncomingOffer)
-        service().declineFile(m_TransferId);
+        Simulation::Service::shared().declineFile(m_TransferId);
     else if (m_State != Sent && m_State != Received && m_State != Cancelled && m_State != Failed)
-        service().cancelFile(m_TransferId);
+        Simulation::Service::shared().cancelFile(m_TransferId);
 }
 
 } // namespace Data

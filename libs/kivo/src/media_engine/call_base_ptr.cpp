@@ -16,11 +16,6 @@ using Tesk::Core::Logging::LevelWarning;
 // The picture the simulated camera sends.
 const QSize CameraPicture(640, 480);
 
-Simulation::Service& service()
-{
-    return Simulation::Service::shared();
-}
-
 bool isPhoneNumber(const QString& address)
 {
     if (address.isEmpty() || address.contains('@'))
@@ -248,7 +243,7 @@ void CallBasePtr::update(const Simulation::Call& call)
     m_ServiceKnows = true;
     if (firstReport && m_State == Disconnecting) {
         // Closed before the service started it: end it now that it exists.
-        service().endCall(m_CallId);
+        Simulation::Service::shared().endCall(m_CallId);
         return;
     }
 
@@ -328,7 +323,7 @@ bool CallBasePtr::canTalk(const char* what) const
 void CallBasePtr::accept()
 {
     if (m_VideoRequested && isInProgress()) {
-        service().setCallVideo(m_CallId, true);
+        Simulation::Service::shared().setCallVideo(m_CallId, true);
         return;
     }
     if (m_Controller)
@@ -339,7 +334,7 @@ void CallBasePtr::acceptAudioOnly()
 {
     if (m_VideoRequested && isInProgress()) {
         // The offer of video is refused; the call goes on as it was.
-        service().setCallVideo(m_CallId, false);
+        Simulation::Service::shared().setCallVideo(m_CallId, false);
         return;
     }
     if (m_Controller)
@@ -354,11 +349,11 @@ void CallBasePtr::close()
         return;
     case Incoming:
     case WaitingForUs:
-        service().rejectCall(m_CallId);
+        Simulation::Service::shared().rejectCall(m_CallId);
         break;
     default:
         if (m_ServiceKnows)
-            service().endCall(m_CallId);
+            Simulation::Service::shared().endCall(m_CallId);
         break;
     }
     setState(Disconnecting);
@@ -372,7 +367,7 @@ void CallBasePtr::end(int reason)
 
 void CallBasePtr::hold()
 {
-    if (m_State != InCall || !service().holdCall(m_CallId, true))
+    if (m_State != InCall || !Simulation::Service::shared().holdCall(m_CallId, true))
         return;
     m_HoldRequested = true;
     setState(HoldPending);
@@ -381,7 +376,7 @@ void CallBasePtr::hold()
 void CallBasePtr::unhold()
 {
     if (m_State == OnHold || m_State == BothHold)
-        service().holdCall(m_CallId, false);
+        Simulation::Service::shared().holdCall(m_CallId, false);
 }
 
 void CallBasePtr::toggleHold()
@@ -419,7 +414,7 @@ void CallBasePtr::sendDTMF(int code)
     if (!canTalk("a tone"))
         return;
     const QString tone = code == 10 ? QStringLiteral("*") : code == 11 ? QStringLiteral("#") : QString::number(code);
-    service().sendTones(m_CallId, tone);
+    Simulation::Service::shared().sendTones(m_CallId, tone);
 }
 
 void CallBasePtr::appendDTMFSequence(const QString& sequence)
@@ -431,7 +426,7 @@ void CallBasePtr::appendDTMFSequence(const QString& sequence)
     }
     if (tones.isEmpty() || !canTalk("tones"))
         return;
-    service().sendTones(m_CallId, tones);
+    Simulation::Service::shared().sendTones(m_CallId, tones);
 }
 
 void CallBasePtr::addVideo()
@@ -440,13 +435,13 @@ void CallBasePtr::addVideo()
         return;
     if (m_Controller && !m_Controller->videoAvailable())
         return;
-    service().setCallVideo(m_CallId, true);
+    Simulation::Service::shared().setCallVideo(m_CallId, true);
 }
 
 void CallBasePtr::removeVideo()
 {
     if (m_Video && canTalk("video"))
-        service().setCallVideo(m_CallId, false);
+        Simulation::Service::shared().setCallVideo(m_CallId, false);
 }
 
 void CallBasePtr::cbCallConfirmed()
@@ -462,42 +457,42 @@ void CallBasePtr::pushToExecutive()
         return;
     }
     if (canTalk("handing over"))
-        service().transferCall(m_CallId, m_Executive);
+        Simulation::Service::shared().transferCall(m_CallId, m_Executive);
 }
 
 void CallBasePtr::startRecording()
 {
     if (canTalk("recording"))
-        service().setRecording(m_CallId, Recording);
+        Simulation::Service::shared().setRecording(m_CallId, Recording);
 }
 
 void CallBasePtr::pauseRecording()
 {
     if (m_Recording == Recording)
-        service().setRecording(m_CallId, RecordingPaused);
+        Simulation::Service::shared().setRecording(m_CallId, RecordingPaused);
 }
 
 void CallBasePtr::resumeRecording()
 {
     if (m_Recording == RecordingPaused)
-        service().setRecording(m_CallId, Recording);
+        Simulation::Service::shared().setRecording(m_CallId, Recording);
 }
 
 void CallBasePtr::stopRecording()
 {
     if (m_Recording == Recording || m_Recording == RecordingPaused)
-        service().setRecording(m_CallId, NotRecording);
+        Simulation::Service::shared().setRecording(m_CallId, NotRecording);
 }
 
 void CallBasePtr::transfer(const QString& target)
 {
-    if (canTalk("transfer") && !service().transferCall(m_CallId, target))
+    if (canTalk("transfer") && !Simulation::Service::shared().transferCall(m_CallId, target))
         emit transferFailed(0);
 }
 
 void CallBasePtr::park(const QString& orbit)
 {
-    if (canTalk("parking") && service().parkCall(m_CallId, orbit).isEmpty())
+    if (canTalk("parking") && Simulation::Service::shared().parkCall(m_CallId, orbit).isEmpty())
         emit transferFailed(0);
 }
 

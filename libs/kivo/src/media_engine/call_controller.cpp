@@ -18,23 +18,18 @@ namespace {
 using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
 
-Simulation::Service& service()
-{
-    return Simulation::Service::shared();
-}
-
 } // namespace
 
 void CallControllerBase::connectService()
 {
     qRegisterMetaType<Kivo::MediaEngine::Call>("Kivo::MediaEngine::Call");
     qRegisterMetaType<Kivo::MediaEngine::CallBasePtr::CallState>("Kivo::MediaEngine::CallBasePtr::CallState");
-    connect(&service(), &Simulation::Service::callUpdated, this, &CallControllerBase::onCallUpdated);
-    connect(&service(), &Simulation::Service::callTransferFailed, this, [this](int callId, int code) {
+    connect(&Simulation::Service::shared(), &Simulation::Service::callUpdated, this, &CallControllerBase::onCallUpdated);
+    connect(&Simulation::Service::shared(), &Simulation::Service::callTransferFailed, this, [this](int callId, int code) {
         if (const Call call = getCall(callId))
             emit call->transferFailed(code);
     });
-    connect(&service(), &Simulation::Service::callParked, this, [this](int callId, const QString& orbit) {
+    connect(&Simulation::Service::shared(), &Simulation::Service::callParked, this, [this](int callId, const QString& orbit) {
         if (const Call call = getCall(callId))
             emit call->parked(orbit);
     });
@@ -76,7 +71,7 @@ Call CallControllerBase::placeCall(const QStringList& typed, bool video, bool fr
             return nullptr;
         }
     }
-    const int callId = service().placeCall(addresses, video, asExecutive);
+    const int callId = Simulation::Service::shared().placeCall(addresses, video, asExecutive);
     if (callId == 0)
         return nullptr;
     if (active)
@@ -87,8 +82,8 @@ Call CallControllerBase::placeCall(const QStringList& typed, bool video, bool fr
 Call CallControllerBase::retrieveParkedCall(const QString& orbit)
 {
     const Call active = activeCall();
-    const QString party = service().parkedParty(orbit);
-    const int callId = service().retrieveParkedCall(orbit);
+    const QString party = Simulation::Service::shared().parkedParty(orbit);
+    const int callId = Simulation::Service::shared().retrieveParkedCall(orbit);
     if (callId == 0)
         return nullptr;
     if (active)
@@ -115,7 +110,7 @@ void CallControllerBase::answer(CallBasePtr* call, bool video)
     if (video && !videoAvailable())
         video = false;
     if (!video && call->isVideoCall())
-        service().setCallVideo(call->getCallId(), false);
+        Simulation::Service::shared().setCallVideo(call->getCallId(), false);
     const Call active = activeCall();
     if (active && active.get() != call && isSignalConnected(QMetaMethod::fromSignal(&CallControllerBase::confirmIncomingCall))) {
         emit confirmIncomingCall(Call(call), active);
@@ -129,7 +124,7 @@ void CallControllerBase::confirmed(CallBasePtr* call)
     if (!call || (call->getCallState() != CallBasePtr::Incoming && call->getCallState() != CallBasePtr::WaitingForUs))
         return;
     holdOthers(call);
-    service().answerCall(call->getCallId());
+    Simulation::Service::shared().answerCall(call->getCallId());
 }
 
 void CallControllerBase::holdOthers(const CallBasePtr* call)
@@ -180,7 +175,7 @@ void CallControllerBase::retire(int callId)
     // A call that waited for the one that ended now simply rings.
     const QList<Call> remaining = m_Order;
     for (const Call& other : remaining) {
-        const std::optional<Simulation::Call> current = service().call(other->getCallId());
+        const std::optional<Simulation::Call> current = Simulation::Service::shared().call(other->getCallId());
         if (other->getCallState() == CallBasePtr::WaitingForUs && current)
             other->update(*current);
     }

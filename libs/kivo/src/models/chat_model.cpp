@@ -14,11 +14,6 @@ using Kivo::Data::Message::Data;
 // Messages of one sender this close together form one group under one sender line.
 constexpr qint64 GroupGapSeconds = 5 * 60;
 
-Simulation::Service& service()
-{
-    return Simulation::Service::shared();
-}
-
 int nextRequest()
 {
     static int request = 0;
@@ -33,7 +28,7 @@ ChatModel::ChatModel(const QString& conversation, const QString& ownAddress, QOb
     , m_OwnAddress(ownAddress)
 {
     qRegisterMetaType<Kivo::Data::Message::Data>();
-    connect(&service(), &Simulation::Service::chatHistoryReceived, this, &ChatModel::onHistory);
+    connect(&Simulation::Service::shared(), &Simulation::Service::chatHistoryReceived, this, &ChatModel::onHistory);
 }
 
 QString ChatModel::getLastMessage() const
@@ -77,7 +72,7 @@ void ChatModel::getMessagesFrom(int age)
 {
     m_Since = startOf(age);
     m_Request = nextRequest();
-    if (!service().requestChatHistory(m_Request, m_Conversation, m_Since.toUTC()))
+    if (!Simulation::Service::shared().requestChatHistory(m_Request, m_Conversation, m_Since.toUTC()))
         KIVO_LOG(Tesk::Core::Logging::LevelWarning) << "History of " << m_Conversation << " not available";
 }
 
@@ -132,13 +127,13 @@ void ChatModel::setMessagesRead(bool group)
     if (m_Unread == 0)
         return;
     m_Unread = 0;
-    service().markConversationRead(m_Conversation);
+    Simulation::Service::shared().markConversationRead(m_Conversation);
     emit unreadCountChanged();
 }
 
 void ChatModel::deleteHistory()
 {
-    if (!service().deleteChatHistory(m_Conversation))
+    if (!Simulation::Service::shared().deleteChatHistory(m_Conversation))
         return;
     m_Messages.clear();
     m_Unread = 0;

@@ -7,11 +7,6 @@ namespace Vyx {
 
 namespace {
 
-Simulation::Service& service()
-{
-    return Simulation::Service::shared();
-}
-
 VyxErrorInfo unreachable(const QString& text)
 {
     VyxErrorInfo info;
@@ -30,7 +25,7 @@ VyxCallHistoryController::VyxCallHistoryController(QObject* parent)
     qRegisterMetaType<Kivo::Vyx::VyxComponent::Error>("Kivo::Vyx::VyxComponent::Error");
     qRegisterMetaType<Kivo::Vyx::VyxErrorInfo>("Kivo::Vyx::VyxErrorInfo");
     using Simulation::Service;
-    Service* source = &service();
+    Service* source = &Simulation::Service::shared();
     connect(source, &Service::callLogReceived, this, [this](int request, const QList<Simulation::CallLogRecord>& records) {
         if (request != m_LogRequest)
             return;
@@ -110,32 +105,32 @@ TimeLineInfo VyxCallHistoryController::infoOf(const Simulation::VoiceMailRecord&
 void VyxCallHistoryController::fetchCallLogs()
 {
     m_LogRequest = ++m_Request;
-    if (!service().requestCallLog(m_LogRequest))
+    if (!Simulation::Service::shared().requestCallLog(m_LogRequest))
         emit vyxCallLogsRetrievalFailed(VyxComponent::CredentialsMissing, unreachable(QStringLiteral("Not signed in")));
 }
 
 void VyxCallHistoryController::fetchVoiceMails()
 {
     m_MailRequest = ++m_Request;
-    if (!service().requestVoiceMails(m_MailRequest))
+    if (!Simulation::Service::shared().requestVoiceMails(m_MailRequest))
         emit voiceMailsRetrievalFailed(VyxComponent::CredentialsMissing, unreachable(QStringLiteral("Not signed in")));
 }
 
 void VyxCallHistoryController::deleteVoiceMail(const QString& id)
 {
-    if (!service().deleteVoiceMail(id))
+    if (!Simulation::Service::shared().deleteVoiceMail(id))
         emit voiceMailDeleteFailed(id);
 }
 
 void VyxCallHistoryController::setVoiceMailRead(const QString& id, bool read)
 {
-    if (!service().setVoiceMailRead(id, read))
+    if (!Simulation::Service::shared().setVoiceMailRead(id, read))
         emit voiceMailReadStatusFailed(id);
 }
 
 void VyxCallHistoryController::fetchVoiceMailMedia(const QString& id)
 {
-    if (!service().requestVoiceMailMedia(id))
+    if (!Simulation::Service::shared().requestVoiceMailMedia(id))
         emit voiceMailMediaFailed(id);
 }
 
