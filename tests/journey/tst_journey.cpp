@@ -6,10 +6,13 @@
 #include "common/constants.h"
 #include "libqml/components/Xmpp/xmpp_debug_console.h"
 #include "libqml/components/callsettings/call_settings.h"
+#include "libqml/components/contactcard/contact_card.h"
 #include "libqml/components/eula/eula_dialog.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/components/presence_rules_window/presence_rules_window.h"
+#include "libqml/components/presencerequest/presence_request_dialog.h"
+#include "Providers/factory.h"
 #include "libqml/window/qml_view.h"
 #include "support/application_test.h"
 #include "support/shown_windows.h"
@@ -21,6 +24,8 @@
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
 #include <QAbstractItemView>
@@ -195,6 +200,7 @@ private slots:
     void f1OpensTheHelpOfTheView();
     void choosesARingSignalInPreferencesFromTheTray();
     void changesServiceSettingsFromTheMenu();
+    void addsCallsAndEditsContactsAndAnswersPresenceRequests();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -471,6 +477,74 @@ void JourneyTest::changesServiceSettingsFromTheMenu()
     QVERIFY(User::activate(console));
     QVERIFY(User::press(Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier));
     QTRY_VERIFY(!console);
+}
+
+void JourneyTest::addsCallsAndEditsContactsAndAnswersPresenceRequests()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    Kivo::Contacts::Contacts* contacts = m_App.session()->contactsManager().data();
+
+    // "Add Contact" of the application menu: a new card, typed into with Tab between fields.
+    QVERIFY(User::click(main, "menuButton"));
+    QVERIFY(User::choose({"Add Contact"}));
+    QPointer<QML::ContactCard> card;
+    QTRY_VERIFY((card = shownWindow<QML::ContactCard>()));
+    QVERIFY(card->addMode());
+    QVERIFY(User::activate(card));
+    QVERIFY(User::click(card, "field0"));
+    QVERIFY(User::type("Grace Hopper"));
+    for (int field = 0; field < 3; ++field)
+        QVERIFY(User::press(Qt::Key_Tab));
+    QVERIFY(User::type("+1 555 0142"));
+    QTRY_VERIFY(User::item(card, "addButton")->isEnabled());
+    QVERIFY(User::click(card, "addButton"));
+    QTRY_VERIFY(!card);
+    QTRY_VERIFY(main->contactNames().contains("Grace Hopper"));
+    QCOMPARE(contacts->names().count("Grace Hopper"), 1);
+
+    // Two people ask to see the user's presence at once: one is accepted, one declined.
+    QVERIFY(Kivo::Simulation::Control(service()).injectPresenceRequests(
+        {"hiro@elsewhere.example", "ines@elsewhere.example"}));
+    QML::PresenceRequestDialog* requests = m_App.presenceRequestDialog();
+    QVERIFY(requests);
+    QTRY_VERIFY(requests->isVisible());
+    QTRY_VERIFY(User::item(requests, "acceptButton1"));
+    QVERIFY(User::activate(requests));
+    QVERIFY(User::click(requests, "acceptButton0"));
+    QTRY_COMPARE(requests->model()->rowCount(), 1);
+    QVERIFY(User::click(requests, "declineButton0"));
+    QTRY_VERIFY(!requests->isVisible());
+    QTRY_VERIFY(contacts->findByAddress("hiro@elsewhere.example"));
+    QVERIFY(!contacts->findByAddress("ines@elsewhere.example"));
+
+    // A listed contact's card, as the contact list's view-profile action opens it: a call
+    // from its footer, then an edit saved to the service.
+    Kivo::Contacts::IContact* bob = contacts->findByAddress("bob@demo.telvarion.net");
+    QVERIFY(bob);
+    m_App.providerFactory()->showContactCard(false, bob);
+    QTRY_VERIFY((card = shownWindow<QML::ContactCard>()));
+    QVERIFY(!card->addMode());
+    QVERIFY(User::activate(card));
+    QTRY_VERIFY(User::item(card, "actionButton4"));
+    QVERIFY(User::click(card, "actionButton4"));
+    QTRY_COMPARE(service().calls().size(), 1);
+    const Kivo::Simulation::Call call = service().calls().first();
+    QCOMPARE(call.remote, QString("bob@demo.telvarion.net"));
+    QVERIFY(Kivo::Simulation::Control(service()).injectRemoteHangUp(call.id));
+    QTRY_VERIFY(service().calls().isEmpty());
+
+    QVERIFY(User::activate(card));
+    QVERIFY(User::click(card, "editButton"));
+    QTRY_VERIFY(User::item(card, "saveButton"));
+    QVERIFY(User::click(card, "field3"));
+    QVERIFY(User::press(Qt::Key_A, Qt::ControlModifier));
+    QVERIFY(User::type("+1 555 0111"));
+    QVERIFY(User::click(card, "saveButton"));
+    QTRY_VERIFY(!card->editMode());
+    QCOMPARE(bob->getProperty(Kivo::Contacts::Properties::WorkNumber).toString(), QString("+1 555 0111"));
+    QVERIFY(User::closeFromFrame(card));
+    QTRY_VERIFY(!card);
 }
 
 void JourneyTest::exitsWithCtrlQ()

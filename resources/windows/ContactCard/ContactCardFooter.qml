@@ -8,8 +8,12 @@ Rectangle {
     readonly property bool editing: rootWindow.addMode || rootWindow.editMode
     readonly property var contact: rootWindow.contact
     readonly property bool viewing: !editing && contact !== null && !contact.temporary && !rootWindow.readOnlyMode
+    // The contact's calls and chats: not while editing, and for a new contact only once it
+    // has an address to reach.
+    readonly property bool offersActions: !rootWindow.editMode && contact !== null && contact.address.length > 0
+                                          && (!rootWindow.addMode || contact.temporary)
 
-    height: 52
+    height: 52 + (actionRow.visible ? actionRow.height + 8 : 0)
     color: qomxStyle.colors["lightBackground"]
 
     Rectangle {
@@ -19,10 +23,50 @@ Rectangle {
         color: qomxStyle.colors["mediumDivider"]
     }
 
+    Row {
+        id: actionRow
+        objectName: "actionRow"
+        anchors.top: parent.top
+        anchors.topMargin: 10
+        anchors.left: parent.left
+        anchors.leftMargin: 12
+        spacing: 6
+        visible: footer.offersActions && actionButtons.count > 0
+
+        Repeater {
+            id: actionButtons
+            model: rootWindow.actionsProvider
+
+            delegate: TextButton {
+                id: actionButton
+
+                // Chat, call, call from phone and video; adding has a button of its own.
+                readonly property int actionId: model.action.id
+
+                objectName: "actionButton" + actionId
+                visible: actionId !== 17
+                width: visible ? Math.max(56, textWidth.width + 20) : 0
+                height: 28
+                fontPixelSize: 12
+                enabled: model.action.enabled && !rootWindow.busy
+                text: qmlHelper.getTooltip(actionId, rootWindow.actionsProvider) + rootWindow.languageChangeProperty
+                onClicked: rootWindow.actionsProvider.triggerAction(actionId)
+
+                TextMetrics {
+                    id: textWidth
+                    font.family: qomxStyle.fontFamily
+                    font.pixelSize: actionButton.fontPixelSize
+                    font.bold: true
+                    text: actionButton.text
+                }
+            }
+        }
+    }
+
     Text {
         anchors.left: parent.left
         anchors.leftMargin: 14
-        anchors.verticalCenter: parent.verticalCenter
+        anchors.verticalCenter: buttonRow.verticalCenter
         visible: rootWindow.busy
         text: qsTr("Waiting for the server...") + rootWindow.languageChangeProperty
         color: qomxStyle.colors["listSecondLineText"]
@@ -31,9 +75,11 @@ Rectangle {
     }
 
     Row {
+        id: buttonRow
         anchors.right: parent.right
         anchors.rightMargin: 12
-        anchors.verticalCenter: parent.verticalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 11
         spacing: 8
 
         TextButton {

@@ -10,10 +10,10 @@
 namespace Kivo {
 namespace Actions {
 
-Provider::Provider(QObject* parent) : QObject(parent) {}
+Provider::Provider(QObject* parent) : QAbstractListModel(parent) {}
 
 Provider::Provider(ActionsProviderFactory* factory, bool global, QObject* parent)
-    : QObject(parent), m_Factory(factory), m_Global(global)
+    : QAbstractListModel(parent), m_Factory(factory), m_Global(global)
 {
 }
 
@@ -67,6 +67,7 @@ void Provider::rebuild()
         }
     }
 
+    beginResetModel();
     QList<Action*> kept;
     for (int id : qAsConst(wanted)) {
         if (id == Action::None || !isAvailable(id))
@@ -84,7 +85,25 @@ void Provider::rebuild()
             delete action;
     }
     m_Actions = kept;
+    endResetModel();
     emit actionsChanged();
+}
+
+int Provider::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_Actions.size());
+}
+
+QVariant Provider::data(const QModelIndex& index, int role) const
+{
+    if (role != ActionRole || !index.isValid() || index.row() >= m_Actions.size())
+        return QVariant();
+    return QVariant::fromValue<QObject*>(m_Actions.at(index.row()));
+}
+
+QHash<int, QByteArray> Provider::roleNames() const
+{
+    return {{ActionRole, "action"}};
 }
 
 Action* Provider::getActionById(int id) const

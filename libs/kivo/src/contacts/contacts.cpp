@@ -42,6 +42,8 @@ void Contacts::attach(Simulation::Service& service)
         connect(&service, &Service::presenceChanged, this, &Contacts::cbPresenceChanged),
         connect(&service, &Service::ownPresenceChanged, this, &Contacts::cbOwnPresenceChanged),
         connect(&service, &Service::contactListReadOnlyChanged, this, &Contacts::readOnlyChanged),
+        connect(&service, &Service::presenceRequestsReceived, this, &Contacts::cbPresenceRequestsReceived),
+        connect(&service, &Service::presenceRequestAnswered, this, &Contacts::cbPresenceRequestAnswered),
     };
 
     // The own presence object reads the signed-in account when it is made.
@@ -68,6 +70,7 @@ void Contacts::attach(Simulation::Service& service)
     KIVO_LOG(LevelInfo) << "Contact list loaded: " << int(m_Contacts.size()) << " contact(s), "
                         << int(m_Groups.size()) << " group(s)";
     emit contactsLoaded();
+    loadPresenceRequests(service.presenceRequests());
 }
 
 void Contacts::detach()
@@ -90,6 +93,8 @@ void Contacts::clear()
     m_ById.clear();
     qDeleteAll(m_Groups);
     m_Groups.clear();
+    qDeleteAll(m_Requests);
+    m_Requests.clear();
     for (const QPointer<IGroup>& pending : qAsConst(m_PendingGroups))
         delete pending.data();
     m_PendingGroups.clear();

@@ -23,7 +23,7 @@ QAbstractItemModel* Contacts::getModel(int kind, bool recursive)
     Q_UNUSED(recursive)
     if (kind == StoredContacts)
         return groupsModel();
-    if ((kind & ~KnownKinds) || !(kind & (StoredContacts | Executives))) {
+    if (kind != PresenceRequests && ((kind & ~KnownKinds) || !(kind & (StoredContacts | Executives)))) {
         KIVO_LOG(LevelWarning) << "No contact model of kind " << kind;
         return nullptr;
     }

@@ -120,6 +120,27 @@ void IContact::removeFromGroup(int groupId)
         KIVO_LOG(LevelWarning) << "Only a stored contact can leave a group: " << getIdentity();
 }
 
+void IContact::setRequestGroup(int groupId)
+{
+    m_RequestGroup = groupId;
+}
+
+void IContact::acceptPresenceRequest()
+{
+    if (m_PresenceRequest && m_List)
+        m_List->answerPresenceRequest(*this, true);
+    else
+        KIVO_LOG(LevelWarning) << "Not a presence request: " << getIdentity();
+}
+
+void IContact::declinePresenceRequest()
+{
+    if (m_PresenceRequest && m_List)
+        m_List->answerPresenceRequest(*this, false);
+    else
+        KIVO_LOG(LevelWarning) << "Not a presence request: " << getIdentity();
+}
+
 void IContact::applyProperties(const Properties::Map& properties)
 {
     if (properties == m_Properties)

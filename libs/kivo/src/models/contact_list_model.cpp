@@ -16,22 +16,58 @@ ContactListModel::ContactListModel(Contacts::Contacts& list, int kind, QObject* 
 {
     connect(&list, &Contacts::Contacts::contactsLoaded, this, &ContactListModel::reload);
     connect(&list, &Contacts::Contacts::contactsAboutToBeCleared, this, &ContactListModel::clear);
+    if (kind == Contacts::Contacts::PresenceRequests)
+        followPresenceRequests(list);
+    else
+        followContacts(list);
+    reload();
+}
+
+void ContactListModel::followContacts(Contacts::Contacts& list)
+{
     connect(&list, &Contacts::Contacts::contactAdded, this, [this](IContact* contact) {
         if (accepts(*contact))
             insert(contact);
     });
-    connect(&list, &Contacts::Contacts::contactRemoved, this, [this](int id) {
-        const int row = m_RowOf.value(id, -1);
-        if (row >= 0)
-            remove(row);
-    });
+    connect(&list, &Contacts::Contacts::contactRemoved, this, &ContactListModel::removeContact);
     connect(&list, &Contacts::Contacts::contactChanged, this, &ContactListModel::contactChanged);
-    reload();
+}
+
+void ContactListModel::followPresenceRequests(Contacts::Contacts& list)
+{
+    // Requests that arrive together come in as one insertion.
+    connect(&list, &Contacts::Contacts::presenceRequestsAdded, this, [this](const QList<IContact*>& requests) {
+        const int first = int(m_Rows.size());
+        beginInsertRows(QModelIndex(), first, first + int(requests.size()) - 1);
+        for (IContact* request : requests) {
+            m_RowOf.insert(request->getId(), int(m_Rows.size()));
+            m_Rows.append(request);
+            watchRequest(request);
+        }
+        endInsertRows();
+        emit countChanged();
+    });
+    connect(&list, &Contacts::Contacts::presenceRequestRemoved, this, &ContactListModel::removeContact);
+}
+
+void ContactListModel::watchRequest(IContact* request)
+{
+    // Requests are in no list: their details change on the object only.
+    connect(request, &IContact::changed, this, [this, request] { contactChanged(request); });
+}
+
+void ContactListModel::removeContact(int id)
+{
+    const int row = m_RowOf.value(id, -1);
+    if (row >= 0)
+        remove(row);
 }
 
 bool ContactListModel::accepts(const IContact& contact) const
 {
     using Kind = Contacts::Contacts::ModelKind;
+    if (m_Kind == Kind::PresenceRequests)
+        return contact.isPresenceRequest();
     if (!contact.isStored())
         return false;
     // The simulated service has no executives who let the user call for them.
@@ -53,11 +89,14 @@ void ContactListModel::reload()
     m_Rows.clear();
     m_RowOf.clear();
     if (m_List) {
-        const QList<IContact*> contacts = m_List->contacts();
+        const bool requests = m_Kind == Contacts::Contacts::PresenceRequests;
+        const QList<IContact*> contacts = requests ? m_List->presenceRequests() : m_List->contacts();
         for (IContact* contact : contacts) {
             if (accepts(*contact)) {
                 m_RowOf.insert(contact->getId(), int(m_Rows.size()));
                 m_Rows.append(contact);
+                if (requests)
+                    watchRequest(contact);
             }
         }
     }

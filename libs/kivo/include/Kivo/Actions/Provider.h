@@ -3,8 +3,8 @@
 #include <Kivo/Actions/Action.h>
 #include <Kivo/Actions/ActionData.h>
 
+#include <QAbstractListModel>
 #include <QList>
-#include <QObject>
 #include <QPointer>
 
 class QAction;
@@ -16,12 +16,15 @@ class ActionsProviderFactory;
 class Source;
 
 // Offers the engine actions that apply to one source (a contact, a selection, the
-// application menu) and reports what the user triggers on them.
-class Provider : public QObject
+// application menu) and reports what the user triggers on them. As a list model it has one
+// row per offered action, in the order accepted, its Action object under ActionRole.
+class Provider : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
+    static constexpr int ActionRole = 346;
+
     // Without a factory every accepted action is offered.
     explicit Provider(QObject* parent = nullptr);
     Provider(ActionsProviderFactory* factory, bool global, QObject* parent);
@@ -42,7 +45,11 @@ public:
     // provider has no such action.
     bool linkQAction(QAction* qAction, int id);
     // Activates the action as a user's gesture would; false when there is none.
-    bool triggerAction(int id);
+    Q_INVOKABLE bool triggerAction(int id);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
 
 signals:
     void actionTriggered(Kivo::Actions::ActionData& data, Kivo::Actions::Source& source);

@@ -47,7 +47,9 @@ public:
         OnlineOnly = 0x0010,
         Reachable = 0x0100,
         FavoritesOnly = 0x1000,
-        Executives = 0x8000
+        Executives = 0x8000,
+        // Not a filter: the presence requests waiting for an answer, oldest first.
+        PresenceRequests = 0x0084
     };
 
     explicit Contacts(QObject* parent = nullptr);
@@ -69,6 +71,10 @@ public:
     IGroup* getGroup(int id) const;
     // Display names of the stored contacts, in list order.
     QStringList names() const;
+    // Other users' requests to see the signed-in user's presence, oldest first: contacts in
+    // no list, each deleted when its answer is confirmed.
+    QList<IContact*> presenceRequests() const { return m_Requests; }
+    IContact* getPresenceRequest(int id) const;
     // Without a service nothing can be changed, nor while the service refuses changes.
     bool isReadOnly() const;
 
@@ -119,6 +125,9 @@ signals:
     // The service refused a request about the contact or group `id` (a temporary id for an
     // addition); `text` says why.
     void requestFailed(int id, const QString& text);
+    // Presence requests that arrived together, and the end of one (before it is deleted).
+    void presenceRequestsAdded(const QList<Kivo::Contacts::IContact*>& requests);
+    void presenceRequestRemoved(int id);
 
 private:
     friend class IContact;
@@ -128,6 +137,7 @@ private:
     void requestMembership(IContact& contact, int groupId, bool member);
     void requestUpdate(IContact& contact, const Properties::Map& properties);
     void requestRename(IGroup& group, const QString& name);
+    void answerPresenceRequest(IContact& request, bool accept);
     bool canRequest(const char* what) const;
 
     void cbContactAdded(int tag, const Simulation::ContactRecord& record);
@@ -139,6 +149,10 @@ private:
     void cbRequestFailed(int id, const QString& text);
     void cbPresenceChanged(int id, int presence, const QString& note);
     void cbOwnPresenceChanged(int presence);
+    void cbPresenceRequestsReceived(const QList<Simulation::ContactRecord>& requesters);
+    void cbPresenceRequestAnswered(const QString& address);
+    // Takes the service's waiting requests; emits presenceRequestsAdded() for them.
+    void loadPresenceRequests(const QList<Simulation::ContactRecord>& requesters);
 
     IContact* makeStored(const Simulation::ContactRecord& record);
     void clear();
@@ -151,6 +165,7 @@ private:
     // The stored contacts by id, for look-ups in constant time.
     QHash<int, IContact*> m_ById;
     QList<IGroup*> m_Groups;
+    QList<IContact*> m_Requests;
     QHash<int, QPointer<IGroup>> m_PendingGroups;
     QHash<int, Models::ContactListModel*> m_Models;
     Models::Groups* m_GroupsModel = nullptr;

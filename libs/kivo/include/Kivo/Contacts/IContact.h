@@ -48,6 +48,8 @@ public:
     // Neither stored nor the user's own contact.
     bool isTemporary() const { return !m_Stored && m_Id != 0; }
     bool isSearchResult() const { return m_SearchResult; }
+    // Another user's request to see the signed-in user's presence (Contacts::presenceRequests).
+    bool isPresenceRequest() const { return m_PresenceRequest; }
     void setSearchResult(bool searchResult) { m_SearchResult = searchResult; }
     // The text a search result was found by, for lists to mark in its names.
     QString searchText() const { return m_SearchText; }
@@ -73,6 +75,11 @@ public slots:
     void unsubscribe();
     void addToGroup(int groupId);
     void removeFromGroup(int groupId);
+    // The group that the requester of an accepted presence request joins; 0 for none.
+    void setRequestGroup(int groupId);
+    // Answers a presence request; the list drops the request when the service confirms.
+    void acceptPresenceRequest();
+    void declinePresenceRequest();
 
 signals:
     void changed();
@@ -91,6 +98,8 @@ private:
     Properties::Map m_Properties;
     bool m_Stored = false;
     bool m_SearchResult = false;
+    bool m_PresenceRequest = false;
+    int m_RequestGroup = 0;
     QString m_SearchText;
     bool m_Favorite = false;
     bool m_Subscribed = false;

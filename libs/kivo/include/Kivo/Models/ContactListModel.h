@@ -15,7 +15,8 @@ namespace Models {
 // A flat list of the contact list's contacts of one kind (Contacts::ModelKind): one row per
 // contact that passes the kind's filters, in the order the contacts were listed. It follows
 // the list: contacts come and go as they are added, removed or change (a contact that comes
-// online joins the online list). Rows carry the contact roles of Models::Roles.
+// online joins the online list). Rows carry the contact roles of Models::Roles. The kind
+// Contacts::PresenceRequests lists the waiting presence requests instead.
 class ContactListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -36,6 +37,10 @@ signals:
     void countChanged();
 
 private:
+    void followContacts(Contacts::Contacts& list);
+    void followPresenceRequests(Contacts::Contacts& list);
+    void watchRequest(Contacts::IContact* request);
+    void removeContact(int id);
     bool accepts(const Contacts::IContact& contact) const;
     void reload();
     void clear();

@@ -37,6 +37,9 @@ struct ContactBook
 {
     QHash<int, ContactRecord> records;
     QList<GroupRecord> groups;
+    // Other users waiting to see the account's presence, oldest first: id 0, their address
+    // and IM address.
+    QList<ContactRecord> presenceRequests;
     int nextContactId = 1;
     int nextGroupId = 1;
 };

@@ -6,6 +6,7 @@
 #include <Kivo/Utils/Location.h>
 
 #include <QString>
+#include <QStringList>
 
 namespace Kivo {
 namespace Simulation {
@@ -25,6 +26,10 @@ public:
     bool injectRemoteHangUp(int callId);
     bool injectChatMessage(const QString& from, const QString& text);
     bool injectPresenceChange(int contactId, int presence, const QString& note = QString());
+    // Other users ask to see the signed-in user's presence, all in one delivery
+    // (service_presence_requests.cpp); refused for an empty, the user's own or an already
+    // waiting address.
+    bool injectPresenceRequests(const QStringList& from);
     bool injectServerError(int code, const QString& text);
     bool forceSignOut(const QString& reason);
     // Where the service says the signed-in user is (service_presence.cpp).

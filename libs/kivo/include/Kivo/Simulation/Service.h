@@ -89,6 +89,11 @@ public:
     bool requestAddGroup(int tag, const QString& name);
     bool requestRenameGroup(int groupId, const QString& name);
     bool requestRemoveGroup(int groupId);
+    // Other users' requests to see the signed-in user's presence (service_presence_requests.cpp),
+    // oldest first. Accepting one puts the requester in the contact list (in `groupId` when
+    // not 0) unless it is there already; either answer ends the request.
+    QList<ContactRecord> presenceRequests();
+    bool answerPresenceRequest(const QString& address, bool accept, int groupId);
     // The server takes no changes of the contact list while its version does not match the
     // client's; the change reaches the client after the latency.
     void setContactListReadOnly(bool readOnly);
@@ -253,6 +258,9 @@ signals:
     void groupRemoved(int groupId);
     void contactRequestFailed(int subject, const QString& text);
     void contactListReadOnlyChanged(bool readOnly);
+    // Requests that arrived together, in arrival order; and the end of one request.
+    void presenceRequestsReceived(const QList<Kivo::Simulation::ContactRecord>& requesters);
+    void presenceRequestAnswered(const QString& address);
     void directorySearchFinished(int requestId, const QList<Kivo::Simulation::PropertyMap>& matches);
     void directoryTextSearchFinished(int requestId, const QList<Kivo::Simulation::PropertyMap>& matches);
     void ownNoteChanged(const QString& note);

@@ -11,6 +11,9 @@
 #include "Utils/presence_helper.h"
 #include "Utils/windowmanager.h"
 
+#include <Kivo/Actions/Action.h>
+#include <Kivo/Actions/ActionData.h>
+#include <Kivo/Actions/Provider.h>
 #include <Kivo/Configuration/Config.h>
 #include <Kivo/Contacts/ContactSynchronizer.h>
 #include <Kivo/Settings.h>
@@ -69,6 +72,8 @@ ContactCard::ContactCard(bool conference, Kivo::Utils::SharedPointer<Kivo::Conta
     , m_RingerModel(new Models::RingerModel(this))
 {
     Kivo::Contacts::Contacts* list = m_Contacts.data();
+    using Action = Kivo::Actions::Action;
+    QList<int> accepted{Action::Chat, Action::Call, Action::CallFromPhone, Action::VideoCall};
     IContact* chosen = nullptr;
     bool syncable = true;
     if (contact && !contact->isTemporary() && !contact->isSearchResult()) {
@@ -86,6 +91,13 @@ ContactCard::ContactCard(bool conference, Kivo::Utils::SharedPointer<Kivo::Conta
         }
         if (conference)
             chosen->setProperty(Properties::Conference, true);
+        accepted.append(Action::AddContact);
+    }
+    if (m_Factory) {
+        m_ActionsProvider = m_Factory->createActionsProvider(this, true);
+        m_ActionsProvider->setAcceptedActions(accepted, true);
+        connect(m_ActionsProvider, &Kivo::Actions::Provider::actionTriggered, this,
+                &ContactCard::contactActionTriggered);
     }
     useContact(chosen);
 
@@ -139,6 +151,8 @@ void ContactCard::useContact(IContact* contact)
     if (m_Contact)
         m_Contact->disconnect(this);
     m_Contact = contact;
+    if (m_ActionsProvider)
+        m_ActionsProvider->setActionSource(contact);
     if (contact) {
         connect(contact, &IContact::displayNameChanged, this, &ContactCard::updateTitle);
         connect(contact, &IContact::changed, this, &ContactCard::onContactChanged);
@@ -196,6 +210,11 @@ bool ContactCard::alwaysOnTop() const
 QAbstractItemModel* ContactCard::fieldsModel() const
 {
     return m_Fields;
+}
+
+QAbstractItemModel* ContactCard::actionsProvider() const
+{
+    return m_ActionsProvider;
 }
 
 QObject* ContactCard::fieldValues() const
@@ -416,8 +435,16 @@ void ContactCard::addToList()
         close();
         return;
     }
-    setPending(Pending::Adding);
-    m_Contacts->addContact(m_Contact, true, false);
+    if (!m_ActionsProvider || !m_ActionsProvider->triggerAction(Kivo::Actions::Action::AddContact))
+        setErrorText(tr("The contact cannot be added."));
+}
+
+void ContactCard::contactActionTriggered(Kivo::Actions::ActionData& data, Kivo::Actions::Source&)
+{
+    // The engine asked the service to store the contact: the card waits for its answer and
+    // announces the addition once the contact is stored.
+    if (data.getId() == Kivo::Actions::Action::AddContact && m_Contact && m_Contact->isTemporary())
+        setPending(Pending::Adding);
 }
 
 void ContactCard::toggleFavorite()

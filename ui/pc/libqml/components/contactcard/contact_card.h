@@ -10,6 +10,11 @@
 class QAbstractItemModel;
 
 namespace Kivo {
+namespace Actions {
+class ActionData;
+class Provider;
+class Source;
+} // namespace Actions
 namespace Configuration {
 class Config;
 }
@@ -35,7 +40,10 @@ namespace QML {
 class ContactCardValues;
 
 // Views, adds or edits one contact. Every change goes to the contact list as a request;
-// the card waits for the service's answer and shows a refusal in the card.
+// the card waits for the service's answer and shows a refusal in the card. A new contact
+// is added through the engine's Add Contact action of the card's actions provider, which
+// needs the provider factory. The card deletes only the temporary contact it made itself,
+// never a contact of the engine that it shows.
 class ContactCard : public Window
 {
     Q_OBJECT
@@ -48,6 +56,8 @@ class ContactCard : public Window
     Q_PROPERTY(bool importFromDirectoryPossible READ importFromDirectoryPossible
                    NOTIFY importFromDirectoryPossibleChanged)
     Q_PROPERTY(QAbstractItemModel* fieldsModel READ fieldsModel CONSTANT)
+    // The contact's engine actions (chat, call, call from phone, video; add for a new contact).
+    Q_PROPERTY(QAbstractItemModel* actionsProvider READ actionsProvider CONSTANT)
     // What the fields hold, by field type.
     Q_PROPERTY(QObject* fieldValues READ fieldValues CONSTANT)
     Q_PROPERTY(QObject* contact READ contactObject NOTIFY contactChanged)
@@ -88,6 +98,7 @@ public:
     bool syncingPossible() const { return m_SyncingPossible; }
     bool importFromDirectoryPossible() const { return m_ImportFromDirectoryPossible; }
     QAbstractItemModel* fieldsModel() const;
+    QAbstractItemModel* actionsProvider() const;
     QObject* fieldValues() const;
     bool isBusy() const { return m_Pending != Pending::Nothing; }
     QString errorText() const { return m_ErrorText; }
@@ -129,6 +140,7 @@ signals:
 
 protected slots:
     void updateTitle();
+    void contactActionTriggered(Kivo::Actions::ActionData& data, Kivo::Actions::Source& source);
     void onSyncDone();
     void matchFoundDialogAnswered(bool overwrite);
     void clearContactJid();
@@ -164,6 +176,7 @@ private:
     Models::ContactCardFieldsModel* m_Fields;
     ContactCardValues* m_Values;
     Models::RingerModel* m_RingerModel;
+    Kivo::Actions::Provider* m_ActionsProvider = nullptr;
     bool m_SyncingPossible = false;
     bool m_ImportFromDirectoryPossible = false;
     Kivo::Contacts::ContactSynchronizer* m_Synchronizer = nullptr;

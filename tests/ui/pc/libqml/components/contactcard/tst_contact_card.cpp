@@ -8,6 +8,7 @@
 #include "libqml/window/qml_view.h"
 #include "Models/contact_card_fields_model.h"
 #include "Models/ringer_model.h"
+#include "Providers/factory.h"
 #include "support/shown_windows.h"
 #include "support/test_environment.h"
 
@@ -110,6 +111,8 @@ private:
     std::unique_ptr<Kivo::Contacts::Contacts> m_Contacts;
     std::unique_ptr<Kivo::Controllers::ContactSearchController> m_Search;
     std::unique_ptr<Kivo::Configuration::Config> m_Config;
+    // Carries out the card's Add Contact action.
+    std::unique_ptr<Providers::Factory> m_Factory;
 };
 
 void ContactCardTest::initTestCase()
@@ -130,6 +133,7 @@ void ContactCardTest::init()
     m_Contacts->attach(*m_Service);
     m_Search = std::make_unique<Kivo::Controllers::ContactSearchController>(m_Service.get());
     m_Config = cardConfig();
+    m_Factory = std::make_unique<Providers::Factory>(nullptr, m_Contacts.get(), nullptr, nullptr);
 }
 
 void ContactCardTest::cleanup()
@@ -138,6 +142,7 @@ void ContactCardTest::cleanup()
         if (qobject_cast<MessageWindow*>(widget) || qobject_cast<ContactCard*>(widget))
             delete widget;
     }
+    m_Factory.reset();
     m_Search.reset();
     m_Contacts.reset();
     m_Service.reset();
@@ -147,7 +152,7 @@ void ContactCardTest::cleanup()
 
 ContactCard* ContactCardTest::openCard(IContact* contact, bool withSearch)
 {
-    auto* card = new ContactCard(m_Contacts.get(), contact, m_Config.get(), nullptr,
+    auto* card = new ContactCard(m_Contacts.get(), contact, m_Config.get(), m_Factory.get(),
                                  withSearch ? m_Search.get() : nullptr, false);
     if (contact && !contact->isStored() && contact->getId() != 0)
         card->setAddMode(true);

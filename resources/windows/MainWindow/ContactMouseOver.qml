@@ -1,0 +1,170 @@
+import QtQuick 2.9
+
+// The hover card of a contact, a participant or a history entry: picture, presence, name,
+// chat role, the entry's time and kind or the contact's location and status, and in the
+// extended form the address and the presence of each device.
+Rectangle {
+    id: card
+
+    readonly property var contact: rootView.contact
+    readonly property var entry: rootView.timelineEntry
+    readonly property var presence: contact && contact.presence ? contact.presence : null
+    readonly property string name: {
+        var text = contact && contact.displayName ? contact.displayName : ""
+        if (text.length === 0)
+            return qsTr("Unknown") + rootView.languageChangeProperty
+        return text.length > 150 ? text.substring(0, 150) + "..." : text
+    }
+    readonly property string affiliationText: {
+        switch (rootView.affiliation) {
+        case 1: return qsTr("pending chat") + rootView.languageChangeProperty
+        case 6: return qsTr("owner") + rootView.languageChangeProperty
+        case 5: return qsTr("moderator") + rootView.languageChangeProperty
+        default: return ""
+        }
+    }
+    readonly property string entryKind: {
+        if (!entry)
+            return ""
+        if (entry.subType === 3 || entry.subType === 4)
+            return entry.message
+        if (entry.type === 2) {
+            if (entry.subType === 0)
+                return qsTr("Voice, %1").arg(qmlHelper.formatHistoryEntryDuration(entry.duration))
+            if (entry.subType === 1)
+                return qsTr("Video, %1").arg(qmlHelper.formatHistoryEntryDuration(entry.duration))
+            return entry.fileSize > 0 ? qsTr("Fax, %1").arg(qmlHelper.formatSize(entry.fileSize)) : qsTr("Fax")
+        }
+        var kind = entry.missed ? qsTr("Missed Call") : (entry.direction === 0 ? qsTr("Outgoing Call")
+                                                                              : qsTr("Incoming Call"))
+        return kind + " " + entry.remoteAddress
+    }
+    readonly property string statusText: presence ? presence.statusText : (contact && contact.statusText ? contact.statusText : "")
+
+    width: Math.max(200, avatar.width + presenceIcon.width + details.widest + 20 + 14)
+    height: Math.max(avatar.height, details.height) + 14
+    color: qomxStyle.colors["whiteBackground"]
+    border.width: 2
+    border.color: qomxStyle.colors["mediumDivider"]
+
+    Rectangle {
+        id: avatar
+        anchors.left: parent.left
+        anchors.top: parent.top
+        anchors.margins: 7
+        width: 50
+        height: 50
+        color: qomxStyle.colors["mediumText"]
+        border.width: 1
+        border.color: qomxStyle.colors["mediumDivider"]
+        clip: true
+
+        Text {
+            anchors.centerIn: parent
+            text: card.name.charAt(0).toUpperCase()
+            color: qomxStyle.colors["whiteText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 22
+            font.bold: true
+        }
+    }
+
+    Image {
+        id: presenceIcon
+        objectName: "presenceIcon"
+        anchors.left: avatar.right
+        anchors.leftMargin: 2
+        anchors.top: avatar.top
+        width: source.toString().length > 0 ? 16 : 0
+        height: 16
+        source: card.presence ? qmlHelper.getPresenceIcon(card.presence.internalPresence, true) : ""
+    }
+
+    Column {
+        id: details
+
+        // The width the texts want, for the card's width.
+        readonly property real widest: {
+            var w = 0
+            for (var i = 0; i < children.length; ++i) {
+                var child = children[i]
+                if (child.visible && child.implicitWidth > w)
+                    w = child.implicitWidth
+            }
+            return Math.min(w, 400)
+        }
+
+        anchors.left: presenceIcon.right
+        anchors.leftMargin: 6
+        anchors.right: parent.right
+        anchors.rightMargin: 7
+        anchors.top: parent.top
+        anchors.topMargin: 7
+        spacing: 4
+
+        Text {
+            objectName: "affiliationText"
+            width: parent.width
+            visible: card.affiliationText.length > 0
+            text: card.affiliationText
+            color: qomxStyle.colors["mediumText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 10
+            font.bold: true
+        }
+        Text {
+            objectName: "nameText"
+            width: parent.width
+            elide: Text.ElideRight
+            text: card.name
+            color: qomxStyle.colors["darkText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 12
+            font.bold: true
+        }
+        Text {
+            objectName: "entryTime"
+            width: parent.width
+            visible: card.entry !== null && card.entry !== undefined
+            text: visible ? qmlHelper.formatDateTime(card.entry.time) : ""
+            color: qomxStyle.colors["mediumText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+        }
+        Text {
+            objectName: "entryKind"
+            width: parent.width
+            visible: text.length > 0
+            text: card.entryKind
+            wrapMode: Text.Wrap
+            maximumLineCount: 2
+            elide: Text.ElideRight
+            color: qomxStyle.colors["darkText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+        }
+        Text {
+            objectName: "statusText"
+            width: parent.width
+            visible: !card.entry && text.length > 0
+            text: card.statusText
+            wrapMode: Text.Wrap
+            maximumLineCount: 2
+            elide: Text.ElideRight
+            color: qomxStyle.colors["mediumText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+        }
+        Text {
+            objectName: "addressText"
+            width: parent.width
+            visible: rootView.isExtended && text.length > 0
+            text: card.contact && card.contact.address ? card.contact.address : ""
+            elide: Text.ElideRight
+            color: qomxStyle.colors["darkText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+            font.bold: true
+        }
+    }
+}
