@@ -12,6 +12,9 @@
 #include "support/shown_windows.h"
 #include "support/test_environment.h"
 
+#include <Kivo/Actions/Action.h>
+#include <Kivo/Actions/ActionData.h>
+#include <Kivo/Actions/Provider.h>
 #include <Kivo/Configuration/Config.h>
 #include <Kivo/Contacts/ContactSynchronizer.h>
 #include <Kivo/Contacts/Contacts.h>
@@ -36,6 +39,8 @@ using Fields = Models::FieldData;
 using Values = QML::ContactCardValues;
 
 namespace {
+
+const QString LongName = "Maximiliane Adelheid Kortenbach"; // 31 characters
 
 const QByteArray Accounts = R"({ "accounts": [
   { "user": "alice@test.example", "password": "a", "displayName": "Alice Carter", "domain": "test.example",
@@ -102,9 +107,17 @@ private slots:
     void conferenceCardAsksForDialInDetails_data();
     void conferenceCardAsksForDialInDetails();
     void cardShowsTheConfiguredFields();
+    void footerButtonsTriggerTheContactsActions();
+    void addingGoesThroughTheAddContactAction();
+    void deletionAsksWithTheNameCut_data();
+    void deletionAsksWithTheNameCut();
+    void closingDeletesOnlyTheCardsOwnContact_data();
+    void closingDeletesOnlyTheCardsOwnContact();
 
 private:
     ContactCard* openCard(IContact* contact, bool withSearch = true);
+    // Records in m_Triggered the ids of the actions that the card's provider reports triggered.
+    void recordTriggered(ContactCard* card);
 
     std::unique_ptr<TestSupport::Environment> m_Environment;
     std::unique_ptr<Kivo::Simulation::Service> m_Service;
@@ -113,6 +126,7 @@ private:
     std::unique_ptr<Kivo::Configuration::Config> m_Config;
     // Carries out the card's Add Contact action.
     std::unique_ptr<Providers::Factory> m_Factory;
+    std::shared_ptr<QList<int>> m_Triggered;
 };
 
 void ContactCardTest::initTestCase()
@@ -134,6 +148,7 @@ void ContactCardTest::init()
     m_Search = std::make_unique<Kivo::Controllers::ContactSearchController>(m_Service.get());
     m_Config = cardConfig();
     m_Factory = std::make_unique<Providers::Factory>(nullptr, m_Contacts.get(), nullptr, nullptr);
+    m_Triggered = std::make_shared<QList<int>>();
 }
 
 void ContactCardTest::cleanup()
@@ -594,6 +609,147 @@ void ContactCardTest::cardShowsTheConfiguredFields()
 
     QVERIFY(qobject_cast<Models::RingerModel*>(
         card->view()->rootContext()->contextProperty("ringerModel").value<QObject*>()));
+}
+
+void ContactCardTest::recordTriggered(ContactCard* card)
+{
+    auto* provider = qobject_cast<Kivo::Actions::Provider*>(card->actionsProvider());
+    QVERIFY(provider);
+    std::shared_ptr<QList<int>> triggered = m_Triggered;
+    connect(provider, &Kivo::Actions::Provider::actionTriggered, this,
+            [triggered](Kivo::Actions::ActionData& data, Kivo::Actions::Source&) { triggered->append(data.getId()); });
+}
+
+void ContactCardTest::footerButtonsTriggerTheContactsActions()
+{
+    QPointer<ContactCard> card = openCard(m_Contacts->getContact(1), false);
+    QVERIFY(card);
+    recordTriggered(card);
+    QCOMPARE(card->actionsProvider()->rowCount(), 4);
+    for (const char* button : {"actionButton3", "actionButton4", "actionButton5", "actionButton6"}) {
+        QQuickItem* item = sceneItem(*card, button);
+        QVERIFY2(item && item->isVisible(), button);
+    }
+    QCOMPARE(sceneItem(*card, "actionButton4")->property("text").toString(), QString("Call"));
+    QCOMPARE(sceneItem(*card, "actionButton3")->property("text").toString(), QString("Chat"));
+    QCOMPARE(sceneItem(*card, "actionButton6")->property("text").toString(), QString("Video Call"));
+
+    SceneItems::click(card->view(), sceneItem(*card, "actionButton4"));
+    SceneItems::click(card->view(), sceneItem(*card, "actionButton3"));
+    SceneItems::click(card->view(), sceneItem(*card, "actionButton6"));
+    QCOMPARE(*m_Triggered, QList<int>({4, 3, 6}));
+
+    // Editing leaves no room for calls.
+    card->setEditMode(true);
+    QTRY_VERIFY(!sceneItem(*card, "actionRow")->isVisible());
+}
+
+void ContactCardTest::addingGoesThroughTheAddContactAction()
+{
+    QPointer<ContactCard> card = openCard(nullptr, false);
+    QVERIFY(card);
+    QVERIFY(card->addMode());
+    recordTriggered(card);
+    auto* values = card->findChild<QML::ContactCardValues*>();
+    values->setValue(Fields::DisplayNameField, "Zed Quinn");
+    values->setValue(Fields::JidField, "zed@elsewhere.example");
+    QTRY_VERIFY(sceneItem(*card, "addButton")->isEnabled());
+
+    QSignalSpy added(card.data(), &ContactCard::contactAdded);
+    SceneItems::click(card->view(), sceneItem(*card, "addButton"));
+    QCOMPARE(*m_Triggered, QList<int>({17}));
+    QVERIFY(card->isBusy());
+    QVERIFY(added.isEmpty());
+    QVERIFY(added.wait());
+    QTRY_VERIFY(!card);
+    const IContact* stored = m_Contacts->findByAddress("zed@elsewhere.example");
+    QVERIFY(stored);
+    QCOMPARE(stored->getDisplayName(), QString("Zed Quinn"));
+}
+
+void ContactCardTest::deletionAsksWithTheNameCut_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("removed");
+
+    QTest::newRow("asked, the user says no")
+        << true << "Are you sure you want to remove " + LongName.left(30) + "... from your contact list?" << false;
+    QTest::newRow("confirmation switched off") << false << QString() << true;
+}
+
+void ContactCardTest::deletionAsksWithTheNameCut()
+{
+    QFETCH(bool, confirm);
+    QFETCH(QString, question);
+    QFETCH(bool, removed);
+
+    Kivo::Settings(Kivo::Settings::UserSettings).setValue(Constants::SettingsKey::ConfirmRemoveContact, confirm);
+    IContact* chiara = m_Contacts->getContact(2);
+    QSignalSpy renamed(chiara, &IContact::displayNameChanged);
+    chiara->setProperty(Properties::DisplayName, LongName);
+    QVERIFY(renamed.wait());
+    QPointer<ContactCard> card = openCard(chiara);
+    QVERIFY(card);
+    QSignalSpy removals(m_Contacts.get(), &Kivo::Contacts::Contacts::contactRemoved);
+
+    // The question waits in its own event loop: it is read and answered from there.
+    QString asked;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&asked, &answerer] {
+        const QList<MessageWindow*> boxes = shownWindows<MessageWindow>();
+        if (boxes.isEmpty())
+            return;
+        answerer.stop();
+        asked = boxes.first()->findChild<QLabel*>("messageText")->text();
+        boxes.first()->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::No)->click();
+    });
+    answerer.start(20);
+    SceneItems::click(card->view(), sceneItem(*card, "deleteButton"));
+    QCOMPARE(asked, question);
+    if (removed) {
+        QVERIFY(removals.wait());
+        QTRY_VERIFY(!card);
+        QVERIFY(!m_Contacts->getContact(2));
+    } else {
+        QVERIFY(!removals.wait(100));
+        QVERIFY(card);
+        QVERIFY(m_Contacts->getContact(2));
+    }
+}
+
+void ContactCardTest::closingDeletesOnlyTheCardsOwnContact_data()
+{
+    QTest::addColumn<int>("contactId");
+    QTest::addColumn<bool>("cardsOwn");
+
+    // -1: a brand-new contact; -2: a directory match the card copies; 0: the user's own.
+    QTest::newRow("new contact") << -1 << true;
+    QTest::newRow("directory match") << -2 << true;
+    QTest::newRow("own contact") << 0 << false;
+    QTest::newRow("listed contact") << 1 << false;
+}
+
+void ContactCardTest::closingDeletesOnlyTheCardsOwnContact()
+{
+    QFETCH(int, contactId);
+    QFETCH(bool, cardsOwn);
+
+    IContact match(-5, "Dev Patel");
+    match.setSearchResult(true);
+    match.setProperty(Properties::Address, "dev@test.example");
+    IContact* given = contactId >= 0 ? m_Contacts->getContact(contactId) : (contactId == -2 ? &match : nullptr);
+
+    QPointer<ContactCard> card = openCard(given, false);
+    QVERIFY(card);
+    QPointer<IContact> shown = card->contact();
+    QPointer<IContact> guardedGiven = given;
+    QCOMPARE(shown.data() == given, !cardsOwn);
+    card->close();
+    QTRY_VERIFY(!card);
+    QCOMPARE(shown.isNull(), cardsOwn);
+    if (given)
+        QVERIFY(guardedGiven);
 }
 
 QTEST_MAIN(ContactCardTest)
