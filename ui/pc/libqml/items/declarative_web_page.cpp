@@ -20,6 +20,13 @@ void QDeclarativeWebPage::linkClicked(const QUrl& url)
     QUrl target = url;
     if (url.scheme().isEmpty())
         target = QUrl(QStringLiteral("http://") + url.toString());
+    // A page may show links that strangers wrote: only these schemes reach the desktop.
+    static const QStringList openable = {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("ftp"),
+                                         QStringLiteral("mailto")};
+    if (!openable.contains(target.scheme().toLower())) {
+        LOG_WARNING << "Refused to open a link of scheme " << target.scheme();
+        return;
+    }
     LOG_INFO << "Opening " << target.toString() << " in the system browser";
     QDesktopServices::openUrl(target);
 }

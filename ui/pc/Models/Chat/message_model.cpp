@@ -1,0 +1,831 @@
+#include "Models/Chat/message_model.h"
+
+#include "Utils/string_helper.h"
+#include "common/logging.h"
+#include "libqml/utils/style.h"
+
+#include <Kivo/Configuration/Config.h>
+#include <Kivo/Contacts/IContact.h>
+#include <Kivo/Models/ChatModel.h>
+#include <Kivo/Models/CommsSessionParticipants.h>
+#include <Kivo/Models/FTModel.h>
+#include <Kivo/Settings.h>
+#include <Kivo/Webcollab/WebcollabControllerBase.h>
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegExp>
+#include <QUrl>
+
+namespace Models {
+namespace Chat {
+
+namespace {
+
+using Kivo::Data::FTAdapter;
+using Kivo::Data::Message::Data;
+
+const QString StyleTemplate = QStringLiteral(":/windows/CommunicationsWindow/Chat/chatstyle.css.in");
+const QString PageHead = QStringLiteral(
+    "<html><head><style type='text/css'><!--%1--></style>"
+    "<script language='javascript' type='text/javascript' "
+    "src='qrc:/windows/CommunicationsWindow/Chat/progressbar.js'></script>"
+    "<script language='javascript' type='text/javascript' "
+    "src='qrc:/windows/CommunicationsWindow/Chat/chat.js'></script></head>\n");
+const QString BodyStart = QStringLiteral("<body><div id='messagelist'>");
+const QString BodyEnd = QStringLiteral("</div></body>");
+
+const QString ContentTemplate = QStringLiteral("<div class='%1_content'>%2</div>");
+const QString DateTemplate = QStringLiteral("<div class='date'>%1</div>");
+const QString LocalSenderTemplate =
+    QStringLiteral("<span class='local_sender'><span class='sender %1'>%2</span> %3</span>");
+const QString RemoteSenderTemplate = QStringLiteral(
+    "<div class ='remote_sender_bg'><span class='remote_sender'><span class='sender %1'>%2</span> %3</span></div>");
+const QString SystemMessageTemplate = QStringLiteral("<div class='system_msg'>%1</div>");
+const QString FtBlockTemplate = QStringLiteral("<div class='filetransfer' id='filetransfer-%1'>%2</div>");
+const QString FtNameTemplate =
+    QStringLiteral("<div class='filename'><span>%1</span><span>%2</span></div><div class='filedetails'>%3</div>");
+const QString FtAnswerButtonsTemplate = QStringLiteral(
+    "<div class='ft_buttons'><span class='ft_button' onclick='window.qml.acceptClicked(\"%1\"); return false;'>%2</span>"
+    " | <span class='ft_button' onclick='window.qml.cancelClicked(\"%1\"); return false;'>%3</span></div>");
+const QString FtCancelTemplate = QStringLiteral(
+    "%2 | <span class='ft_button' onclick='window.qml.cancelClicked(\"%1\"); return false;'>%3</span>");
+const QString FtOpenButtonsTemplate = QStringLiteral(
+    "<span class='ft_button' onclick='window.qml.openFileClicked(\"%1\"); return false;'>%2</span>"
+    " | <span class='ft_button' onclick='window.qml.showInFolderClicked(\"%1\"); return false;'>%3</span>");
+const QString FtProhibitedTemplate = QStringLiteral(
+    "%1 <span class='ft_button' onclick='window.qml.showProhibitedExtensionsClicked(); return false;'>%2</span>");
+const QString FtProgressTemplate = QStringLiteral(
+    "<img class='progressbar' id='progressbar-%1' src='qrc:/windows/CommunicationsWindow/Chat/progressbar_stroke.png' "
+    "style='background-position: %2px 0px;' />");
+
+const QString MailPattern = QStringLiteral(R"(\b([a-z0-9.\-+_]+@[a-z0-9.\-]+[.][a-z]{1,5}[^\s/`!()\[\]{};:'".,<>?]))");
+const QString WebLinkPattern = QStringLiteral(
+    R"(\b((?:(?:([a-z][\w-]+:/{1,3})|www\d{0,3}[.]|[a-z0-9.\-]+[.][a-z]{2,4}/))"
+    R"((?:[^\s()<>]+|\(([^\s()<>]+|(\([^\s()<>]+\)))*\))+)"
+    R"((?:\(([^\s()<>]+|(\([^\s()<>]+\)))*\)|\}\]|[^\s`!()\[\]{};:'".,<>?%1%2%3%4%5%6]))))");
+const QString IdFilter = QStringLiteral("[^a-zA-Z0-9_\\-]");
+
+// A link or address taken out of a text stands in it as these two characters around its
+// number while the rest is escaped; typed copies of them are neutralised first.
+const QChar KeyOpen(0xF8F0);
+const QChar KeyClose(0xF8F1);
+
+// The schemes a click may hand to the desktop; any other link stays text.
+bool isLiveScheme(const QString& scheme)
+{
+    const QString lower = scheme.toLower();
+    return lower == QLatin1String("http") || lower == QLatin1String("https") || lower == QLatin1String("ftp");
+}
+
+// An attribute value between double quotes: nothing in it may end the attribute or open
+// a tag; "&" stays so that a link's query reaches the browser as written.
+QString escapeHref(QString link)
+{
+    link.replace(QLatin1Char('"'), QLatin1String("&quot;"));
+    link.replace(QLatin1Char('<'), QLatin1String("&lt;"));
+    link.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    return link;
+}
+
+const QRegExp& webLinkExpression()
+{
+    static const QRegExp expression(WebLinkPattern.arg(QChar(0x00AB))
+                                        .arg(QChar(0x00BB))
+                                        .arg(QChar(0x201C))
+                                        .arg(QChar(0x201D))
+                                        .arg(QChar(0x2018))
+                                        .arg(QChar(0x2019)),
+                                    Qt::CaseSensitive, QRegExp::RegExp);
+    return expression;
+}
+
+const QRegExp& mailExpression()
+{
+    static const QRegExp expression(MailPattern, Qt::CaseInsensitive, QRegExp::RegExp);
+    return expression;
+}
+
+QString keyOf(int index)
+{
+    return KeyOpen + QString::number(index) + KeyClose;
+}
+
+// Replaces every web link and then every mail address of `text` by a key and returns the
+// HTML of each key: a live link, or the escaped text of a link whose scheme may not open.
+QStringList extractLinks(QString& text)
+{
+    QStringList links;
+    QRegExp web = webLinkExpression();
+    int position = 0;
+    while ((position = web.indexIn(text, position)) >= 0) {
+        const QString link = web.cap(0);
+        const QString scheme = web.cap(2).section(QLatin1Char(':'), 0, 0);
+        if (scheme.isEmpty())
+            links.append(QStringLiteral("<a href=\"%1\">%2</a>").arg(escapeHref(QStringLiteral("http://") + link),
+                                                                       link.toHtmlEscaped()));
+        else if (isLiveScheme(scheme))
+            links.append(QStringLiteral("<a href=\"%1\">%2</a>").arg(escapeHref(link), link.toHtmlEscaped()));
+        else
+            links.append(link.toHtmlEscaped());
+        text.replace(link, keyOf(links.size() - 1), Qt::CaseSensitive);
+    }
+    QRegExp mail = mailExpression();
+    position = 0;
+    while ((position = mail.indexIn(text, position)) >= 0) {
+        const QString address = mail.cap(1);
+        if (address.contains(KeyOpen) || address.contains(KeyClose)) {
+            position += mail.matchedLength();
+            continue;
+        }
+        links.append(QStringLiteral("<a href=\"mailto:%1\">%2</a>").arg(escapeHref(address), address.toHtmlEscaped()));
+        const QString key = keyOf(links.size() - 1);
+        text.replace(position, mail.matchedLength(), key);
+        position += key.size();
+    }
+    return links;
+}
+
+void insertLinks(QString& html, const QStringList& links)
+{
+    QString result;
+    result.reserve(html.size());
+    int from = 0;
+    for (int open = html.indexOf(KeyOpen); open >= 0; open = html.indexOf(KeyOpen, from)) {
+        const int close = html.indexOf(KeyClose, open);
+        bool ok = false;
+        const int index = close < 0 ? -1 : html.midRef(open + 1, close - open - 1).toInt(&ok);
+        result += html.midRef(from, open - from);
+        if (!ok || index < 0 || index >= links.size()) {
+            from = open + 1;
+            continue;
+        }
+        result += links.at(index);
+        from = close + 1;
+    }
+    result += html.midRef(from);
+    html = result;
+}
+
+bool isUnfinished(int state)
+{
+    switch (state) {
+    case FTAdapter::Offered:
+    case FTAdapter::Accepted:
+    case FTAdapter::Connecting:
+    case FTAdapter::Transferring:
+    case FTAdapter::IncomingOffer:
+    case 14:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isOffer(int state)
+{
+    return state == FTAdapter::Created || state == FTAdapter::Offered || state == FTAdapter::IncomingOffer;
+}
+
+QString localDate(const QDateTime& time)
+{
+    return QLocale::system().toString(time.date(), QLocale::ShortFormat);
+}
+
+} // namespace
+
+MessageModel::MessageModel(Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> contacts, bool linksEnabled,
+                           QObject* parent)
+    : QObject(parent)
+    , m_Contacts(contacts)
+    , m_LinksEnabled(linksEnabled)
+    , m_MaxMessageLength(Kivo::Settings(Kivo::Settings::DefaultSettings).value("chat/maxMessageLength", 0).toInt())
+    , m_OwnDisplayName(tr("Me"))
+{
+    if (QML::Style* style = QML::Style::instance()) {
+        connect(style, &QML::Style::colorsChanged, this, &MessageModel::cssChanged);
+        connect(style, &QML::Style::fontFamilyChanged, this, &MessageModel::cssChanged);
+        generateCss();
+    }
+    m_HtmlContent = pageHead() + BodyStart + BodyEnd;
+    emit htmlChanged();
+}
+
+QString MessageModel::pageHead() const
+{
+    return PageHead.arg(m_StyleSheet);
+}
+
+void MessageModel::generateCss()
+{
+    QFile file(StyleTemplate);
+    QString css;
+    if (file.open(QIODevice::ReadOnly))
+        css = QString::fromUtf8(file.readAll());
+    const QML::Style* style = QML::Style::instance();
+    if (style && style->replaceCssWithStyle(css))
+        m_StyleSheet = css;
+    else
+        LOG_WARNING << "FAIL: invalid template date in .css.in";
+}
+
+void MessageModel::cssChanged()
+{
+    generateCss();
+    modelReset();
+}
+
+void MessageModel::setParticipants(Kivo::Models::CommsSessionParticipants* participants)
+{
+    m_Participants = participants;
+    if (!participants)
+        return;
+    using Participants = Kivo::Models::CommsSessionParticipants;
+    const auto check = [](const QMetaObject::Connection& connection) {
+        if (!connection)
+            LOG_ERROR << "___connect4_check___" << " failed";
+    };
+    check(connect(participants, &Participants::participantNameChanged, this, &MessageModel::participantNameChanged));
+    check(connect(participants, &Participants::participantAdded, this, &MessageModel::participantAdded));
+    check(connect(participants, &Participants::participantGuestPending, this, &MessageModel::participantGuestPending));
+    check(connect(participants, &Participants::participantRemoved, this, &MessageModel::participantRemoved));
+    check(connect(participants, &Participants::guestParticipantAccepted, this, &MessageModel::guestParticipantAccepted));
+    loadParticipantNames();
+}
+
+void MessageModel::loadParticipantNames()
+{
+    for (const Kivo::Data::CommsSessionParticipant* participant : m_Participants->getParticipantsExcludeSelf()) {
+        if (const Kivo::Contacts::IContact* contact = participant->getContact())
+            participantNameChanged(participant->getAddress(), contact->getDisplayName());
+    }
+}
+
+void MessageModel::setSmileys(Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> smileys)
+{
+    m_Smileys = smileys;
+}
+
+void MessageModel::setSourceModel(Kivo::Models::ChatModel* model)
+{
+    m_ChatModel = model;
+    if (!model)
+        return;
+    using Kivo::Models::ChatModel;
+    connect(model, &ChatModel::messageAdded, this, qOverload<int, Data&>(&MessageModel::messageAdded));
+    connect(model, &ChatModel::messageRemoved, this, &MessageModel::messageRemoved);
+    connect(model, &ChatModel::messageUpdated, this, &MessageModel::messageUpdated);
+    connect(model, &ChatModel::modelReset, this, &MessageModel::modelReset);
+    connect(model, &ChatModel::showAddUsersInfo, this, &MessageModel::onShowAddUsersInfo);
+}
+
+void MessageModel::setOwnDisplayName(const QString& name)
+{
+    LOG_DEBUG << "Own: " << name;
+    m_OwnDisplayName = name;
+}
+
+void MessageModel::setFtModel(Kivo::Models::FTModel* model)
+{
+    m_FtModel = model;
+    if (!model)
+        return;
+    connect(model, &Kivo::Models::FTModel::newFTAdded, this, &MessageModel::addFiletransfer);
+    connect(this, &MessageModel::cancelFt, model, &Kivo::Models::FTModel::cancelFtClicked);
+    connect(this, &MessageModel::acceptFt, model, &Kivo::Models::FTModel::acceptFtClicked);
+    modelReset();
+}
+
+void MessageModel::detachFtModel()
+{
+    if (!m_FtModel)
+        return;
+    disconnect(m_FtModel, &Kivo::Models::FTModel::newFTAdded, this, &MessageModel::addFiletransfer);
+    disconnect(this, &MessageModel::cancelFt, m_FtModel, &Kivo::Models::FTModel::cancelFtClicked);
+    disconnect(this, &MessageModel::acceptFt, m_FtModel, &Kivo::Models::FTModel::acceptFtClicked);
+    m_FtModel = nullptr;
+}
+
+void MessageModel::setMessagesRead(bool group)
+{
+    if (m_ChatModel)
+        m_ChatModel->setMessagesRead(group);
+}
+
+bool MessageModel::hasPendingFtOffer() const
+{
+    if (!m_ChatModel || !m_FtModel)
+        return false;
+    const FTAdapter* last = m_FtModel->getLastFt();
+    if (!last || !last->isValid() || last->getState() != FTAdapter::IncomingOffer)
+        return false;
+    return m_ChatModel->count() == 0 || m_ChatModel->lastMessageTime() < last->getDateTime();
+}
+
+void MessageModel::updateMessagesFrom(int age)
+{
+    m_HistoryAge = age;
+    m_PageLoaded = false;
+    m_ChatModel->getMessagesFrom(age);
+}
+
+void MessageModel::deleteHistory()
+{
+    if (m_FtModel)
+        m_FtModel->deleteHistory();
+    if (m_ChatModel)
+        m_ChatModel->deleteHistory();
+}
+
+void MessageModel::acceptFtClicked(QVariant id)
+{
+    emit acceptFt(id);
+}
+
+void MessageModel::cancelFtClicked(QVariant id)
+{
+    emit cancelFt(id);
+}
+
+// ---- delivery -------------------------------------------------------------------------
+
+void MessageModel::addHtml(const QString& html, bool incoming, bool prepend)
+{
+    if (m_PageLoaded)
+        emit messageAdded(QVariant(html), QVariant(prepend));
+    else if (prepend)
+        m_Pending.prepend(html);
+    else
+        m_Pending.append(html);
+    if (incoming)
+        emit incomingMessage();
+}
+
+void MessageModel::addSystemMessage(const QString& text)
+{
+    addHtml(SystemMessageTemplate.arg(text), false, false);
+}
+
+void MessageModel::pageLoadFinished()
+{
+    QMetaObject::invokeMethod(this, "pageLoadFinishedDelayed", Qt::QueuedConnection);
+}
+
+void MessageModel::pageLoadFinishedDelayed()
+{
+    m_PageLoaded = true;
+    while (!m_Pending.isEmpty())
+        emit messageAdded(QVariant(m_Pending.takeFirst()), QVariant(false));
+    for (auto it = m_ParticipantNames.constBegin(); it != m_ParticipantNames.constEnd(); ++it)
+        emit contactNameChanged(cleanId(it.key()), it.value());
+}
+
+void MessageModel::messageAdded(int, Data& message)
+{
+    if (Kivo::Webcollab::WebcollabControllerBase::containsShareTags(message.getBody()) != 0)
+        return;
+    addHtml(createHtml(message), message.getDirection() == Data::Received, false);
+}
+
+void MessageModel::messageRemoved(int, Data&)
+{
+    modelReset();
+}
+
+void MessageModel::messageUpdated(int, Data&) {}
+
+void MessageModel::modelReset()
+{
+    TRACE_SCOPE;
+    m_LastSenderId.clear();
+    m_LastItemTime = QDateTime();
+    m_Pending.clear();
+
+    const QList<FTAdapter*> transfers = m_FtModel ? m_FtModel->getTransfersFrom(m_HistoryAge) : QList<FTAdapter*>();
+    const QList<Data> messages = m_ChatModel ? m_ChatModel->getMessages() : QList<Data>();
+
+    QStringList fragments;
+    fragments.reserve(transfers.size() + messages.size());
+    auto ft = transfers.cbegin();
+    auto message = messages.cbegin();
+    const auto renderMessage = [this](const Data& data) {
+        return Kivo::Webcollab::WebcollabControllerBase::containsShareTags(data.getBody()) != 0 ? QString()
+                                                                                                : createHtml(data);
+    };
+    while (ft != transfers.cend() && message != messages.cend()) {
+        if ((*ft)->getDateTime() < message->getDateTime()) {
+            connectFt(*ft);
+            fragments.append(createFtHtml(*ft++));
+        } else {
+            fragments.append(renderMessage(*message++));
+        }
+    }
+    for (; ft != transfers.cend(); ++ft) {
+        connectFt(*ft);
+        fragments.append(createFtHtml(*ft));
+    }
+    for (; message != messages.cend(); ++message) {
+        if (Kivo::Webcollab::WebcollabControllerBase::containsShareTags(message->getBody()) == 0)
+            fragments.append(createHtml(*message));
+    }
+
+    m_HtmlContent = pageHead() + BodyStart + fragments.join(QLatin1Char('\n')) + BodyEnd;
+    emit htmlChanged();
+}
+
+// ---- messages -------------------------------------------------------------------------
+
+QString MessageModel::cleanId(const QString& id)
+{
+    static const QRegExp filter(IdFilter, Qt::CaseSensitive);
+    return QString(id).remove(filter);
+}
+
+QString MessageModel::nameOf(const QString& senderId) const
+{
+    const QString name = m_ParticipantNames.value(senderId);
+    return name.isEmpty() ? senderId : name;
+}
+
+QString MessageModel::senderLine(bool local, const QString& cleanSender, const QString& name, const QTime& time) const
+{
+    return (local ? LocalSenderTemplate : RemoteSenderTemplate)
+        .arg(cleanSender, name.toHtmlEscaped(), Utils::StringHelper::timeToString(time));
+}
+
+QString MessageModel::createHtml(const Data& message)
+{
+    QString html;
+    const QDateTime time = message.getDateTime();
+    if (!m_LastItemTime.isValid() || m_LastItemTime.daysTo(time) != 0)
+        html = DateTemplate.arg(localDate(time));
+
+    const bool local = message.getDirection() == Data::Sent;
+    if (message.getIsFirstMessage()) {
+        const QString name = local ? m_OwnDisplayName : nameOf(message.getSenderId());
+        html += senderLine(local, cleanId(message.getSenderId()), name, time.time());
+    }
+
+    QString body = ContentTemplate.arg(local ? QStringLiteral("local") : QStringLiteral("remote"),
+                                       formatMessageText(message.getBody()));
+    if (message.getFlags() & Data::TimedOut)
+        body += QLatin1Char('\n') + tr("Request timed out, message wasn't sent.");
+    html += body;
+
+    m_LastSenderId = message.getSenderId();
+    m_LastItemTime = time;
+    if (message.getDirection() == Data::Received) {
+        m_LastMessageReceived = time;
+        emit lastMessageReceivedChanged();
+    }
+    return html;
+}
+
+QString MessageModel::formatMessageText(const QString& text) const
+{
+    QString result = text;
+    result.replace(KeyOpen, QChar::ReplacementCharacter).replace(KeyClose, QChar::ReplacementCharacter);
+    // Links leave the text before emoticons are looked for, so that no emoticon is ever
+    // found inside an address.
+    const QStringList links = m_LinksEnabled ? extractLinks(result) : QStringList();
+    result = m_Smileys->replaceSmileysWithUid(result).toHtmlEscaped();
+    insertLinks(result, links);
+    result.replace(QLatin1String("\n"), QLatin1String("<br/>"));
+    return m_Smileys->replaceUidsWithImgs(result, 16, 16);
+}
+
+// ---- file transfers -------------------------------------------------------------------
+
+int MessageModel::progressOffset(int percent)
+{
+    return int(percent * 0.51 - 51);
+}
+
+QString MessageModel::ftNameLine(FTAdapter* ft, const QString& second, const QString& details) const
+{
+    return FtNameTemplate.arg(ft->getFileName().toHtmlEscaped(), second, details);
+}
+
+QString MessageModel::ftDetails(FTAdapter* ft, bool live) const
+{
+    const QString size = Utils::StringHelper::sizeText(ft->getFileSize());
+    const bool sent = ft->getDirection() == FTAdapter::Outgoing;
+    switch (ft->getState()) {
+    case FTAdapter::Transferring:
+        return FtCancelTemplate.arg(ft->getId().toHtmlEscaped(),
+                                    (sent ? tr("Sending file %1 of %2") : tr("Receiving file %1 of %2"))
+                                        .arg(QStringLiteral("<span id='ft_loaded-%1'>0</span>")
+                                                 .arg(ft->getId().toHtmlEscaped()),
+                                             size),
+                                    tr("Cancel Transfer"));
+    case FTAdapter::Sent:
+        return tr("File sent");
+    case FTAdapter::Cancelled:
+        if (ft->isValid() && !sent && FTAdapter::isFileSizeTooLarge(m_Config, ft->getFileSize(), false))
+            return tr("File Size %1. The incoming file is too large. The transfer has been cancelled.").arg(size);
+        if (sent && FTAdapter::isFileSizeTooLarge(m_Config, ft->getFileSize(), true))
+            return tr("File Size %1. The outgoing file is too large. The transfer has been cancelled.").arg(size);
+        if (ft->isForbiddenType()) {
+            if (!live)
+                return FtProhibitedTemplate.arg(tr("Transfer cancelled, file type not allowed."), tr("Read more..."));
+            LOG_INFO << "File transfer of " << ft->getFileName() << " was rejected because of its forbidden file extension.";
+            return sent ? tr("Transfer cancelled, file type not allowed.") : QString();
+        }
+        return tr("Transfer cancelled");
+    case FTAdapter::Failed:
+        return tr("Transfer failed");
+    case FTAdapter::TimedOut:
+        return tr("Transfer timed out");
+    case FTAdapter::EncryptionMismatch:
+        return tr("Transfer failed. Incompatible encryption level.");
+    default:
+        return QString();
+    }
+}
+
+QString MessageModel::createFtHtml(FTAdapter* ft)
+{
+    const int state = ft->getState();
+    const QString id = ft->getId().toHtmlEscaped();
+    const bool sent = ft->getDirection() == FTAdapter::Outgoing;
+    QString nameLine;
+    if (isOffer(state)) {
+        if (!ft->isValid())
+            nameLine = ftNameLine(ft, QString(), tr("Transfer failed"));
+        else if (!sent)
+            nameLine = ftNameLine(ft, FtAnswerButtonsTemplate.arg(id, tr("Accept"), tr("Decline")),
+                                  tr("File Size %1").arg(Utils::StringHelper::sizeText(ft->getFileSize())));
+        else
+            nameLine = ftNameLine(ft, FtCancelTemplate.arg(id, tr("Waiting..."), tr("Cancel Transfer")), QString());
+        if (sent && FTAdapter::isFileSizeTooLarge(m_Config, ft->getFileSize(), true))
+            ft->cancel(0);
+    } else if (state == FTAdapter::Transferring) {
+        nameLine = ftNameLine(ft, FtProgressTemplate.arg(id).arg(progressOffset(ft->getPercent())), ftDetails(ft, false));
+    } else if (state == FTAdapter::Received) {
+        nameLine = ftNameLine(ft, QString(),
+                              QFileInfo::exists(ft->getFilePath())
+                                  ? FtOpenButtonsTemplate.arg(id, tr("File received, click to open"), tr("Show in Folder"))
+                                  : tr("The file does not exist"));
+    } else if (state == FTAdapter::Sent || state == FTAdapter::Cancelled || state == FTAdapter::Failed
+               || state == FTAdapter::TimedOut || state == FTAdapter::EncryptionMismatch) {
+        nameLine = ftNameLine(ft, QString(), ftDetails(ft, false));
+    } else {
+        return QString();
+    }
+
+    QString html;
+    const QDateTime time = ft->getDateTime();
+    if (!m_LastItemTime.isValid() || m_LastItemTime.daysTo(time) != 0)
+        html = DateTemplate.arg(localDate(time));
+    const QString party = cleanId(ft->getPartyId());
+    if (party != m_LastSenderId) {
+        m_LastSenderId = party;
+        html += senderLine(sent, party, sent ? m_OwnDisplayName : nameOf(ft->getSenderId()), time.time());
+    }
+    if (!time.isNull())
+        m_LastItemTime = time;
+    return html + FtBlockTemplate.arg(id, nameLine);
+}
+
+void MessageModel::connectFt(FTAdapter* ft)
+{
+    if (!isUnfinished(ft->getState()))
+        return;
+    disconnect(ft, nullptr, this, nullptr);
+    connect(ft, &FTAdapter::stateChanged, this, &MessageModel::ftStateChanged);
+    connect(ft, &FTAdapter::progressChanged, this, &MessageModel::ftProgressChanged);
+    connect(ft, &FTAdapter::transferRejected, this, &MessageModel::onFileTransferRejected);
+}
+
+void MessageModel::addFiletransfer(FTAdapter* ft)
+{
+    addHtml(createFtHtml(ft), ft->getDirection() != FTAdapter::Outgoing, false);
+    connectFt(ft);
+}
+
+void MessageModel::ftStateChanged(FTAdapter::State state)
+{
+    auto* ft = qobject_cast<FTAdapter*>(sender());
+    if (!ft)
+        return;
+    QString nameLine;
+    switch (state) {
+    case FTAdapter::Transferring:
+        nameLine = ftNameLine(ft, FtProgressTemplate.arg(ft->getId().toHtmlEscaped()).arg(progressOffset(0)),
+                              ftDetails(ft, true));
+        break;
+    case FTAdapter::Received:
+        nameLine = ftNameLine(ft, QString(),
+                              FtOpenButtonsTemplate.arg(ft->getId().toHtmlEscaped(), tr("File received, click to open"),
+                                                        tr("Show in Folder")));
+        break;
+    case FTAdapter::Sent:
+    case FTAdapter::Cancelled:
+    case FTAdapter::Failed:
+    case FTAdapter::TimedOut:
+    case FTAdapter::EncryptionMismatch:
+        nameLine = ftNameLine(ft, QString(), ftDetails(ft, true));
+        break;
+    default:
+        return;
+    }
+    emit stateChanged(ft->getId(), nameLine);
+    emit progressChanged(ft->getId(), ft->getPercent(), ft->getFileSize());
+}
+
+void MessageModel::ftProgressChanged(const QString& id, int percent, qint64 bytes)
+{
+    emit progressChanged(id, percent, Utils::StringHelper::sizeText(bytes));
+}
+
+void MessageModel::openFileClicked(QVariant id)
+{
+    FTAdapter* ft = m_FtModel ? m_FtModel->getFt(id.toString()) : nullptr;
+    if (!ft)
+        return;
+    const QString path = ft->getFilePath();
+    LOG_INFO << "File: " << path;
+    if (QFileInfo::exists(path)) {
+        const bool opened = QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        LOG_INFO << "Opening file " << path << (opened ? " succeeded." : " failed.");
+    } else {
+        emit stateChanged(id, ftNameLine(ft, QString(), tr("The file does not exist")));
+    }
+}
+
+void MessageModel::showFileInFolderClicked(QVariant id)
+{
+    LOG_DEBUG << "id: " << id.toString() << " model: " << static_cast<const void*>(m_FtModel.data());
+    FTAdapter* ft = m_FtModel ? m_FtModel->getFt(id.toString()) : nullptr;
+    if (!ft) {
+        LOG_WARNING << "ft is NULL";
+        return;
+    }
+    QString path = ft->getFilePath();
+    LOG_DEBUG << "filePath: " << path;
+    if (QFileInfo::exists(path)) {
+        path.truncate(path.lastIndexOf(QLatin1Char('/')));
+        LOG_DEBUG << "filePath truncated: " << path;
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    } else {
+        const QString html = ftNameLine(ft, QString(), tr("The file does not exist"));
+        LOG_DEBUG << "html: " << html;
+        emit stateChanged(id, html);
+    }
+}
+
+void MessageModel::onFileTransferRejected(FTAdapter::RejectReason reason)
+{
+    auto* ft = qobject_cast<FTAdapter*>(sender());
+    if (!ft || reason != FTAdapter::ForbiddenType)
+        return;
+    addHtml(SystemMessageTemplate.arg(tr("%1 tried to send a type of file that you are not allowed to receive.")
+                                          .arg(nameOf(ft->getSenderId()).toHtmlEscaped())),
+            false, false);
+}
+
+void MessageModel::onFtRejectedByExtension()
+{
+    addHtml(SystemMessageTemplate.arg(
+                FtProhibitedTemplate.arg(tr("Type of selected file(s) is not allowed to be sent."), tr("Read more..."))),
+            false, false);
+}
+
+// ---- system lines ---------------------------------------------------------------------
+
+namespace {
+
+QString now()
+{
+    return Utils::StringHelper::timeToString(QTime::currentTime());
+}
+
+} // namespace
+
+void MessageModel::participantAdded(const QStringList& names, bool initial)
+{
+    if (initial) {
+        QStringList escaped;
+        for (const QString& name : names)
+            escaped.append(name.toHtmlEscaped());
+        addSystemMessage(tr("In chat: %1").arg(escaped.join(QStringLiteral(", "))));
+    } else if (!names.isEmpty()) {
+        addSystemMessage(tr("%1 joined chat %2").arg(names.first().toHtmlEscaped(), now()));
+    }
+}
+
+void MessageModel::participantGuestPending(const QString& id, const QString& name)
+{
+    LOG_INFO << "Guest id: " << id << ", name: " << name;
+    addSystemMessage(tr("%1 has requested to join your room %2").arg(name.toHtmlEscaped(), now()));
+}
+
+void MessageModel::guestParticipantAccepted(const QString& name)
+{
+    LOG_INFO << "Name: " << name;
+    addSystemMessage(tr("%1 has joined your room %2").arg(name.toHtmlEscaped(), now()));
+}
+
+void MessageModel::participantRemoved(const QString& name,
+                                      const Kivo::Data::CommsSessionParticipant::ChatAffiliation affiliation,
+                                      const Kivo::Data::CommsSessionParticipant::ParticipantLeaveReason reason)
+{
+    using Participant = Kivo::Data::CommsSessionParticipant;
+    QString text;
+    if (affiliation == Participant::Pending)
+        text = tr("%1's request to join your room has been declined %2");
+    else if (affiliation == Participant::Guest)
+        text = reason == Participant::Left ? tr("%1 has left the room %2") : tr("%1 has been dismissed %2");
+    else
+        text = tr("%1 has left chat %2");
+    addSystemMessage(text.arg(name.toHtmlEscaped(), now()));
+}
+
+void MessageModel::participantJoinedShare(const QString& id)
+{
+    addSystemMessage(tr("%1 joined Desktop Share %2").arg(getDesktopShareDisplayName(id).toHtmlEscaped(), now()));
+}
+
+void MessageModel::participantLeftShare(const QString& id)
+{
+    addSystemMessage(tr("%1 left Desktop Share %2").arg(getDesktopShareDisplayName(id).toHtmlEscaped(), now()));
+}
+
+void MessageModel::onCurrentSharerChanged(const QString& previous, const QString& current)
+{
+    const QString before = getDesktopShareDisplayName(previous);
+    if (!before.isEmpty())
+        addSystemMessage(tr("%1's share stopped %2").arg(before.toHtmlEscaped(), now()));
+    const QString after = getDesktopShareDisplayName(current);
+    if (!after.isEmpty())
+        addSystemMessage(tr("%1's share started %2").arg(after.toHtmlEscaped(), now()));
+}
+
+void MessageModel::onRoomIsClosing(uint seconds)
+{
+    addSystemMessage(tr("Your share will close in %1 minute(s) due to inactivity unless you continue using the share "
+                        "before that.")
+                         .arg(seconds / 60));
+}
+
+void MessageModel::onRoomClosed()
+{
+    addSystemMessage(tr("Your share has been closed."));
+}
+
+void MessageModel::onShowAddUsersInfo()
+{
+    addHtml(SystemMessageTemplate.arg(
+                tr("Drag and drop contacts from the contact list to add them as participants to this chat.")),
+            false, true);
+}
+
+QString MessageModel::getDesktopShareDisplayName(const QString& participant) const
+{
+    if (participant.contains(QLatin1Char('@'))) {
+        LOG_DEBUG << "Evaluating jid: " << participant;
+        const QString bare = participant.section(QLatin1Char('/'), 0, 0);
+        if (m_Contacts) {
+            if (const Kivo::Contacts::IContact* contact = m_Contacts->findByAddress(bare);
+                contact && !contact->getDisplayName().isEmpty())
+                return contact->getDisplayName();
+        }
+    } else if (!participant.isEmpty()) {
+        LOG_DEBUG << "Evaluating names: " << participant;
+        const QStringList parts = participant.split(QLatin1Char(' '));
+        if (parts.size() == 2 && parts.first().compare(parts.last(), Qt::CaseInsensitive) == 0)
+            return parts.first();
+    }
+    return participant;
+}
+
+void MessageModel::typersChanged(const QStringList& ids)
+{
+    LOG_DEBUG << " Typers: " << ids.join(QStringLiteral(", "));
+    QStringList names;
+    for (const QString& id : ids) {
+        const QString lower = id.toLower();
+        const QString name = m_ParticipantNames.value(lower);
+        names.append(name.isEmpty() ? lower : name);
+    }
+    if (names.isEmpty())
+        m_TypingNotification.clear();
+    else if (names.size() == 1)
+        m_TypingNotification = tr("%1 is typing...").arg(names.first());
+    else
+        m_TypingNotification = tr("%1 are typing...").arg(names.join(QStringLiteral(", ")));
+    emit typingNotificationChanged();
+}
+
+void MessageModel::participantNameChanged(const QString& id, const QString& name)
+{
+    m_ParticipantNames.insert(id, name);
+    const QString clean = cleanId(id);
+    LOG_DEBUG << "Participant id " << id << " cleaned " << clean;
+    emit contactNameChanged(clean, name);
+}
+
+} // namespace Chat
+} // namespace Models
