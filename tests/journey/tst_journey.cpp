@@ -6,6 +6,7 @@
 #include "common/constants.h"
 #include "libqml/components/Xmpp/xmpp_debug_console.h"
 #include "libqml/components/callsettings/call_settings.h"
+#include "libqml/components/chat/chat_window.h"
 #include "libqml/components/contactcard/contact_card.h"
 #include "libqml/components/eula/eula_dialog.h"
 #include "libqml/components/loginwindow/login_window.h"
@@ -14,6 +15,7 @@
 #include "libqml/components/presencerequest/presence_request_dialog.h"
 #include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
+#include "libqml/items/webview.h"
 #include "libqml/window/qml_view.h"
 #include "support/application_test.h"
 #include "support/shown_windows.h"
@@ -34,6 +36,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -45,6 +48,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWebFrame>
 #include <QtTest>
 
 #include <algorithm>
@@ -179,6 +183,39 @@ protected:
         QVERIFY(!m_App.session());
         QVERIFY(!m_App.mainWindow());
     }
+
+    // The chat window's page, as the user sees it.
+    static QDeclarativeWebView2* chatPage(QML::ChatWindow* window)
+    {
+        return window->view()->rootObject()->findChild<QDeclarativeWebView2*>("chatView");
+    }
+
+    static QString chatPageText(QML::ChatWindow* window)
+    {
+        return chatPage(window)->page()->mainFrame()->evaluateJavaScript("document.body.innerText").toString();
+    }
+
+    // A click on the first element of the page that the selector finds, where it is drawn.
+    static bool clickInChatPage(QML::ChatWindow* window, const QString& selector)
+    {
+        QDeclarativeWebView2* page = chatPage(window);
+        const QString script = QStringLiteral(
+            "(function() { var e = document.querySelector('%1'); if (!e) return null; e.scrollIntoView(false);"
+            " var r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+                                   .arg(selector);
+        const QVariantList centre = page->page()->mainFrame()->evaluateJavaScript(script).toList();
+        if (centre.size() != 2) {
+            qWarning() << "The chat page shows nothing like" << selector;
+            return false;
+        }
+        if (!User::activate(window))
+            return false;
+        static_cast<void>(window->view()->grabFramebuffer());
+        const QPoint position = page->mapToScene(QPointF(centre.at(0).toDouble(), centre.at(1).toDouble())).toPoint();
+        QTest::mouseMove(window->view(), position);
+        QTest::mouseClick(window->view(), Qt::LeftButton, Qt::NoModifier, position);
+        return true;
+    }
 };
 
 // A new user's first session, as issue after issue extends it: each step starts where the
@@ -203,6 +240,7 @@ private slots:
     void choosesARingSignalInPreferencesFromTheTray();
     void changesServiceSettingsFromTheMenu();
     void addsCallsAndEditsContactsAndAnswersPresenceRequests();
+    void chatsWithAContactBothWays();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -549,6 +587,70 @@ void JourneyTest::addsCallsAndEditsContactsAndAnswersPresenceRequests()
     QCOMPARE(bob->getProperty(Kivo::Contacts::Properties::WorkNumber).toString(), QString("+1 555 0111"));
     QVERIFY(User::closeFromFrame(card));
     QTRY_VERIFY(!card);
+}
+
+void JourneyTest::chatsWithAContactBothWays()
+{
+    QVERIFY(shownMainWindow());
+    UrlCatcher desktop;
+    QDesktopServices::setUrlHandler("https", &desktop, "open");
+    QDesktopServices::setUrlHandler("file", &desktop, "open");
+    QDesktopServices::setUrlHandler("javascript", &desktop, "open");
+
+    // Bob writes: his conversation opens with its history and his new message, escaped.
+    Kivo::Simulation::Control control(service());
+    QVERIFY(control.injectChatMessage("bob@demo.telvarion.net",
+                                      "Plan: https://example.com/plan?a=1&b=2 :-) <b>not bold</b> javascript://x"));
+    QPointer<QML::ChatWindow> chat;
+    QTRY_VERIFY((chat = shownWindow<QML::ChatWindow>()));
+    QTRY_VERIFY(chatPageText(chat).contains("Plan: https://example.com/plan?a=1&b=2"));
+    QVERIFY(chatPageText(chat).contains("<b>not bold</b>"));
+    QVERIFY(chatPageText(chat).contains("Bob Lindqvist"));
+    QDeclarativeWebView2* page = chatPage(chat);
+    // In Bob's new message: one emoticon picture, one live link, the script link as text.
+    const QString last = "var c = document.getElementsByClassName('remote_content'); c[c.length - 1]";
+    QCOMPARE(page->page()->mainFrame()->evaluateJavaScript(last + ".querySelectorAll('img.smiley').length").toInt(), 1);
+    QCOMPARE(page->page()->mainFrame()->evaluateJavaScript(last + ".querySelectorAll('a').length").toInt(), 1);
+    QVERIFY(chatPageText(chat).contains("javascript://x"));
+
+    // The link opens in the desktop's browser; the page stays.
+    QVERIFY(clickInChatPage(chat, "a[href^=\\'https://example.com/plan\\']"));
+    QTRY_COMPARE(desktop.urls.size(), 1);
+    QCOMPARE(desktop.urls.first(), QUrl("https://example.com/plan?a=1&b=2"));
+    QVERIFY(chatPageText(chat).contains("Plan:"));
+
+    // The user answers with Return; the message reaches the service and the page.
+    QVERIFY(User::click(chat, "messageInput"));
+    QVERIFY(User::type("Thanks Bob"));
+    QVERIFY(User::press(Qt::Key_Return));
+    // The page shows only what the service stored for the conversation: it went out.
+    QTRY_VERIFY(chatPageText(chat).contains("Thanks Bob"));
+    QCOMPARE(User::text(chat, "messageInput"), QString());
+
+    // Bob offers a file: Accept receives it with progress, and the user opens it. Received
+    // files go to the desktop's download folder, here one of the test's own.
+    QTemporaryDir downloads;
+    QVERIFY(QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME")));
+    QFile userDirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
+    QVERIFY(userDirs.open(QIODevice::WriteOnly));
+    userDirs.write("XDG_DOWNLOAD_DIR=\"" + downloads.path().toUtf8() + "\"\n");
+    userDirs.close();
+    QVERIFY(control.injectFileOffer("bob@demo.telvarion.net", "agenda.txt", 4096));
+    QTRY_VERIFY(chatPageText(chat).contains("agenda.txt"));
+    QVERIFY(chatPageText(chat).contains("File Size 4.0 KB"));
+    QVERIFY(clickInChatPage(chat, "div.ft_buttons span.ft_button"));
+    QTRY_VERIFY_WITH_TIMEOUT(chatPageText(chat).contains("File received, click to open"), 10000);
+    QVERIFY(clickInChatPage(chat, "div.filedetails span.ft_button"));
+    QTRY_COMPARE(desktop.urls.size(), 2);
+    QVERIFY(desktop.urls.last().isLocalFile());
+    QCOMPARE(desktop.urls.last().toLocalFile(), downloads.filePath("agenda.txt"));
+    QVERIFY(QFileInfo::exists(desktop.urls.last().toLocalFile()));
+
+    QDesktopServices::unsetUrlHandler("https");
+    QDesktopServices::unsetUrlHandler("file");
+    QDesktopServices::unsetUrlHandler("javascript");
+    QVERIFY(User::closeFromFrame(chat));
+    QTRY_VERIFY(!chat || !chat->isVisible());
 }
 
 void JourneyTest::exitsWithCtrlQ()

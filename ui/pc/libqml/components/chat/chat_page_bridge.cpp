@@ -2,6 +2,7 @@
 
 #include "Models/Chat/message_model.h"
 #include "common/logging.h"
+#include "libqml/items/declarative_web_page.h"
 #include "libqml/items/webview.h"
 
 #include <QJsonArray>
@@ -29,6 +30,8 @@ void ChatPageBridge::setView(QDeclarativeWebView2* view)
     m_View = view;
     if (!view)
         return;
+    // Lines wrap: the page only ever scrolls down.
+    view->page()->mainFrame()->setScrollBarPolicy(Qt::Horizontal, Qt::ScrollBarAlwaysOff);
     connect(view->page()->mainFrame(), &QWebFrame::javaScriptWindowObjectCleared, this, &ChatPageBridge::publish);
     connect(view, &QDeclarativeWebView2::loadFinished, this, &ChatPageBridge::onLoadFinished);
     publish();
@@ -59,8 +62,12 @@ void ChatPageBridge::publish()
 
 void ChatPageBridge::loadPage()
 {
-    if (m_View && m_Model)
-        m_View->page()->mainFrame()->setHtml(m_Model->htmlContent(), PageBase);
+    if (!m_View || !m_Model)
+        return;
+    // The page is the program's own: the view lets it load, and nothing else.
+    if (auto* page = qobject_cast<QDeclarativeWebPage*>(m_View->page()))
+        page->setRequestedUrl(PageBase);
+    m_View->page()->mainFrame()->setHtml(m_Model->htmlContent(), PageBase);
 }
 
 void ChatPageBridge::onLoadFinished()

@@ -66,6 +66,11 @@ bool ChatWindow::activate()
     return loaded;
 }
 
+Kivo::Controllers::CommunicationSession* ChatWindow::session() const
+{
+    return m_Session;
+}
+
 QObject* ChatWindow::sessionObject() const
 {
     return m_Session.data();

@@ -46,7 +46,7 @@ public:
     // Loads the pane's scene; the window stays hidden.
     bool activate();
 
-    Kivo::Controllers::CommunicationSession* session() const { return m_Session; }
+    Kivo::Controllers::CommunicationSession* session() const;
     QObject* messageModel() const { return m_MessageModel; }
     void setMessageModel(QObject* model);
     void setSmileys(Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> smileys);
