@@ -42,8 +42,11 @@ ChatWindowHost::ChatWindowHost(NotificationManager* notifications, Kivo::Session
 ChatWindowHost::~ChatWindowHost()
 {
     const auto windows = m_Windows;
-    for (const QPointer<QML::ChatWindow>& window : windows)
+    for (const QPointer<QML::ChatWindow>& window : windows) {
+        if (window)
+            disconnect(window, nullptr, this, nullptr);
         delete window.data();
+    }
 }
 
 QML::ChatWindow* ChatWindowHost::windowOf(CommunicationSession* session) const
@@ -68,8 +71,10 @@ void ChatWindowHost::onSessionStateChanged(CommunicationSession* session, unsign
 
 void ChatWindowHost::onSessionRemoved(CommunicationSession* session)
 {
-    if (QML::ChatWindow* window = m_Windows.take(session))
+    if (QML::ChatWindow* window = m_Windows.take(session)) {
+        disconnect(window, nullptr, this, nullptr);
         window->hideAndDeleteLater();
+    }
 }
 
 void ChatWindowHost::openChat(CommunicationSession* session, bool incoming)
@@ -78,6 +83,13 @@ void ChatWindowHost::openChat(CommunicationSession* session, bool incoming)
         return;
     auto* window = new QML::ChatWindow(session, false);
     m_Windows.insert(session, window);
+    // Closing the window ends the chat; the next message starts a new one with a new window.
+    connect(window, &QObject::destroyed, this, [this, session = QPointer<CommunicationSession>(session)] {
+        if (!session)
+            return;
+        m_Windows.remove(session);
+        session->closeChat();
+    });
     window->activate();
     if (!m_Helper->setupChat(session, window))
         LOG_WARNING << "Chat of " << session->key() << " has no contact for its page";

@@ -1,4 +1,5 @@
 #include "Models/Chat/message_model.h"
+#include "support/test_environment.h"
 
 #include <Kivo/Data/FTAdapter.h>
 #include <Kivo/Models/ChatModel.h>
@@ -98,6 +99,9 @@ private slots:
     void typingLine_data();
     void typingLine();
     void remoteNamesAreEscaped();
+
+private:
+    TestSupport::Environment m_Environment;
 };
 
 void MessageModelTest::fragmentsBeforeTheLoadArriveOnceInOrder()
