@@ -118,9 +118,12 @@ QString keyOf(int index)
 QStringList extractLinks(QString& text)
 {
     QStringList links;
+    // Every web link has a slash or "www", every address an "@": most messages have neither,
+    // and the patterns are dear.
+    const bool mayHaveLinks = text.contains(QLatin1Char('/')) || text.contains(QLatin1String("www"));
     QRegExp web = webLinkExpression();
     int position = 0;
-    while ((position = web.indexIn(text, position)) >= 0) {
+    while (mayHaveLinks && (position = web.indexIn(text, position)) >= 0) {
         const QString link = web.cap(0);
         const QString scheme = web.cap(2).section(QLatin1Char(':'), 0, 0);
         if (scheme.isEmpty())
@@ -134,7 +137,7 @@ QStringList extractLinks(QString& text)
     }
     QRegExp mail = mailExpression();
     position = 0;
-    while ((position = mail.indexIn(text, position)) >= 0) {
+    while (text.contains(QLatin1Char('@')) && (position = mail.indexIn(text, position)) >= 0) {
         const QString address = mail.cap(1);
         if (address.contains(KeyOpen) || address.contains(KeyClose)) {
             position += mail.matchedLength();
