@@ -19,6 +19,7 @@
 #include <Kivo/Simulation/Service.h>
 
 #include "peak_memory.h"
+#include "time_until.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -35,17 +36,6 @@ constexpr int VoiceMails = 200;
 constexpr int Messages = 10000;
 const QString User = QStringLiteral("bench@large.telvarion.net");
 const QString Password = QStringLiteral("Bench-1234");
-
-// Runs the event loop until `done` holds; the elapsed milliseconds.
-double timeUntil(const std::function<void()>& start, const std::function<bool()>& done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    start();
-    while (!done())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    return clock.nsecsElapsed() / 1e6;
-}
 
 } // namespace
 
