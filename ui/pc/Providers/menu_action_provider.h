@@ -59,16 +59,16 @@ public:
     virtual QMenu* createMenus(QWidget* parent) = 0;
     // The menu into which other menus are inserted; none on this platform.
     virtual QMenu* insertionMenu() const;
-
-protected:
-    explicit MenuActionProvider(QObject* parent);
-
     // Fills `menu` (or a new "Sort Contacts" menu) with the sort and display actions, check
     // states from the user's settings; returns the menu.
     QMenu* createSortMenu(QMenu* menu);
     // Adds the parked-call actions to `menu`, inside `submenu` (created when null) when
     // both exist and are visible.
     void addParkedCallActions(QMenu* menu, QMenu* submenu);
+
+protected:
+    explicit MenuActionProvider(QObject* parent);
+
     bool bothParkedCallActionsVisible() const;
 
 protected slots:

@@ -1,5 +1,6 @@
 #include "Utils/communications_window_manager.h"
 
+#include "Utils/Actions/communications_window_menu_actions.h"
 #include "Widgets/Notifications/notification_manager.h"
 #include "common/logging.h"
 
@@ -35,6 +36,21 @@ void CommunicationsWindowManager::closeLastSessionWithChatOnly()
 void CommunicationsWindowManager::checkVoiceMails()
 {
     LOG_INFO << "Voice mail requested";
+}
+
+Actions::CommunicationsWindowMenuActions*
+CommunicationsWindowManager::getMenuActions(Kivo::Controllers::CommunicationSession* session) const
+{
+    return m_MenuActions.value(session);
+}
+
+void CommunicationsWindowManager::setMenuActions(Kivo::Controllers::CommunicationSession* session,
+                                                 Actions::CommunicationsWindowMenuActions* actions)
+{
+    if (!session)
+        return;
+    m_MenuActions.insert(session, actions);
+    connect(session, &QObject::destroyed, this, [this, session] { m_MenuActions.remove(session); });
 }
 
 } // namespace Utils

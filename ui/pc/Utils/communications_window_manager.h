@@ -5,12 +5,16 @@
 #include <Kivo/Utils/SharedPointer.h>
 #include <Tesk/Core/Refcounting/SmartPtr.h>
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 
 class NotificationManager;
 
 namespace Kivo {
+namespace Controllers {
+class CommunicationSession;
+}
 namespace Databases {
 class Comms;
 }
@@ -27,6 +31,10 @@ class Factory;
 
 namespace Utils {
 
+namespace Actions {
+class CommunicationsWindowMenuActions;
+}
+
 // Keeps one communications window per conversation of the signed-in session.
 class CommunicationsWindowManager : public QObject
 {
@@ -41,6 +49,12 @@ public:
                     Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> smileys);
     bool isInitialized() const { return m_Session != nullptr; }
     bool isAnyWindowAlwaysOnTop() const { return false; }
+    // The menu actions of the window that shows `session`; null when no window shows it.
+    Actions::CommunicationsWindowMenuActions* getMenuActions(Kivo::Controllers::CommunicationSession* session) const;
+    // A window announces its menu actions for its conversation; they are forgotten when
+    // either goes.
+    void setMenuActions(Kivo::Controllers::CommunicationSession* session,
+                        Actions::CommunicationsWindowMenuActions* actions);
 
 public slots:
     void closeLastSessionWithChatOnly();
@@ -53,6 +67,7 @@ private:
     QPointer<Kivo::Sessions::SessionManagerBase> m_Session;
     QPointer<Providers::Factory> m_Factory;
     Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> m_Smileys;
+    QHash<const QObject*, QPointer<Actions::CommunicationsWindowMenuActions>> m_MenuActions;
 };
 
 } // namespace Utils

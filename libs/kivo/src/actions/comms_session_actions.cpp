@@ -21,6 +21,8 @@ QList<Contacts::IContact*> contactsOf(Actions::Source& source)
         return composite->contacts();
     if (auto* composite = qobject_cast<Actions::ActiveCommsSourceComposite*>(&source))
         return composite->contacts();
+    if (auto* composite = qobject_cast<Actions::MixedSourceComposite*>(&source))
+        return composite->contacts();
     if (auto* contact = qobject_cast<Contacts::IContact*>(source.sourceObject()))
         return {contact};
     return {};
@@ -87,9 +89,15 @@ void CommsSessionController::actionTriggered(Actions::ActionData& data, Actions:
         return;
     }
     QStringList addresses;
+    // One contact's number picked from the action's choices is called as it is.
+    const auto picked = static_cast<Contacts::Properties::Key>(data.getPropertyType());
     for (const Contacts::IContact* contact : contacts) {
         // A contact without an address (a dialled number, say) is reached by its number.
-        QString target = contact->getAddress();
+        QString target = contacts.size() == 1 && Contacts::Properties::numberKeys().contains(picked)
+                             ? contact->getProperty(picked).toString().trimmed()
+                             : QString();
+        if (target.isEmpty())
+            target = contact->getAddress();
         for (Contacts::Properties::Key key : Contacts::Properties::numberKeys()) {
             if (target.isEmpty())
                 target = contact->getProperty(key).toString().trimmed();

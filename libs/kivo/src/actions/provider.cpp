@@ -2,6 +2,8 @@
 
 #include <Kivo/Actions/ActionsProviderFactory.h>
 #include <Kivo/Actions/Source.h>
+#include <Kivo/Contacts/IContact.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
 
 #include "../kivo_log.h"
 
@@ -18,6 +20,12 @@ Provider::Provider(ActionsProviderFactory* factory, bool global, QObject* parent
 }
 
 Provider::~Provider() = default;
+
+const Configuration::Config* Provider::getConfig() const
+{
+    const Sessions::SessionManagerBase* session = m_Factory ? m_Factory->session() : nullptr;
+    return session ? session->getConfig() : nullptr;
+}
 
 void Provider::setAcceptedActions(const QList<int>& ids, bool exclusive)
 {
@@ -37,6 +45,32 @@ void Provider::setActionSource(QObject* source)
         m_Wrapper = new ObjectSource(source, this);
     if (!m_Exclusive)
         rebuild();
+    else
+        refreshSubActions();
+}
+
+void Provider::refreshSubActions()
+{
+    QObject* object = m_Source;
+    if (auto* composite = qobject_cast<SourceComposite*>(object)) {
+        const QList<QObject*> sources = composite->sources();
+        object = sources.size() == 1 ? sources.first() : nullptr;
+        if (object && !qobject_cast<Contacts::IContact*>(object))
+            object = object->property("contact").value<QObject*>();
+    }
+    const auto* contact = qobject_cast<const Contacts::IContact*>(object);
+    QList<int> numbers;
+    if (contact) {
+        for (Contacts::Properties::Key key : Contacts::Properties::numberKeys()) {
+            if (!contact->getProperty(key).toString().trimmed().isEmpty())
+                numbers.append(key);
+        }
+    }
+    for (Action* action : qAsConst(m_Actions)) {
+        const bool reachesNumber = action->getId() == Action::Call || action->getId() == Action::CallFromPhone ||
+                                   action->getId() == Action::CopyPhoneNumber;
+        action->setSubActions(reachesNumber ? numbers : QList<int>());
+    }
 }
 
 Source* Provider::resolvedSource()
@@ -85,6 +119,7 @@ void Provider::rebuild()
             delete action;
     }
     m_Actions = kept;
+    refreshSubActions();
     endResetModel();
     emit actionsChanged();
 }
@@ -122,7 +157,14 @@ bool Provider::linkQAction(QAction* qAction, int id)
         return false;
     qAction->setEnabled(action->isEnabled());
     connect(action, &Action::enabledChanged, qAction, [qAction, action] { qAction->setEnabled(action->isEnabled()); });
-    connect(qAction, &QAction::triggered, action, [this, id] { triggerAction(id); });
+    connect(qAction, &QAction::triggered, action, [this, id, qAction, action] {
+        bool chosen = false;
+        const int position = qAction->property("SUBMENU_ACTION").toInt(&chosen);
+        const QList<int> choices = action->getSubActions();
+        if (chosen && position >= 0 && position < choices.size())
+            action->setPropertyType(choices.at(position));
+        triggerAction(id);
+    });
     return true;
 }
 

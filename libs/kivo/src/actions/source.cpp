@@ -19,8 +19,22 @@ Contacts::IContact* contactOf(QObject* object)
 SourceComposite::SourceComposite(const QList<QObject*>& sources, int type, QObject* parent)
     : Source(parent), m_Type(type)
 {
-    for (QObject* source : sources)
+    setSources(sources);
+}
+
+void SourceComposite::setSources(const QList<QObject*>& sources)
+{
+    for (const QPointer<QObject>& old : qAsConst(m_Sources)) {
+        if (old)
+            disconnect(old, &QObject::destroyed, this, &SourceComposite::sourceDestroyed);
+    }
+    m_Sources.clear();
+    for (QObject* source : sources) {
+        if (!source)
+            continue;
         m_Sources.append(source);
+        connect(source, &QObject::destroyed, this, &SourceComposite::sourceDestroyed);
+    }
 }
 
 QList<QObject*> SourceComposite::sources() const
@@ -49,6 +63,30 @@ QList<Contacts::IContact*> ActiveCommsSourceComposite::contacts() const
     for (QObject* session : sources()) {
         if (auto* contact = qobject_cast<Contacts::IContact*>(session->property("contact").value<QObject*>()))
             found.append(contact);
+    }
+    return found;
+}
+
+MixedSourceComposite::MixedSourceComposite(const Configuration::Config*, ContactSourceComposite* contacts,
+                                           ActiveCommsSourceComposite* comms, QObject* parent)
+    : SourceComposite((contacts ? contacts->sources() : QList<QObject*>()) +
+                          (comms ? comms->sources() : QList<QObject*>()),
+                      MixedComposite, parent)
+    , m_Contacts(contacts)
+    , m_Comms(comms)
+{
+}
+
+QList<Contacts::IContact*> MixedSourceComposite::contacts() const
+{
+    QList<Contacts::IContact*> found;
+    if (m_Contacts)
+        found = m_Contacts->contacts();
+    if (m_Comms) {
+        for (Contacts::IContact* contact : m_Comms->contacts()) {
+            if (!found.contains(contact))
+                found.append(contact);
+        }
     }
     return found;
 }

@@ -16,6 +16,11 @@ void Contacts::setCommsSessionController(Controllers::CommsSessionController* co
     m_Comms = comms;
 }
 
+Controllers::CommsSessionController* Contacts::commsSessionController() const
+{
+    return m_Comms;
+}
+
 void Contacts::handleCommsCustomActions()
 {
     const auto* entry = qobject_cast<const QAction*>(sender());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 namespace Kivo {
@@ -60,6 +61,10 @@ public:
     // The property (phone number kind, address ...) the action applies to; 0 for none.
     int getPropertyType() const { return m_PropertyType; }
     void setPropertyType(int type) { m_PropertyType = type; }
+    // The choices the action offers for its source (which of a contact's numbers, say),
+    // each with its property type; empty when there is nothing to choose.
+    QList<int> getSubActions() const { return m_SubActions; }
+    void setSubActions(const QList<int>& propertyTypes) { m_SubActions = propertyTypes; }
     bool isConfirmationRequired() const { return m_ConfirmationRequired; }
     void setConfirmationRequired(bool required) { m_ConfirmationRequired = required; }
 
@@ -84,6 +89,7 @@ private:
     Id m_Id;
     bool m_Enabled = true;
     int m_PropertyType = 0;
+    QList<int> m_SubActions;
     bool m_ConfirmationRequired = false;
 };
 

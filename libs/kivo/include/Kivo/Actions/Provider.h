@@ -14,6 +14,11 @@ namespace Actions {
 
 class ActionsProviderFactory;
 class Source;
+}
+namespace Configuration {
+class Config;
+}
+namespace Actions {
 
 // Offers the engine actions that apply to one source (a contact, a selection, the
 // application menu) and reports what the user triggers on them. As a list model it has one
@@ -37,6 +42,8 @@ public:
     QObject* getActionSource() const { return m_Source; }
     // Whether the provider serves the whole application rather than one selection.
     bool isGlobal() const { return m_Global; }
+    // The configuration of the session the provider serves; null without one.
+    const Configuration::Config* getConfig() const;
 
     Action* getActionById(int id) const;
     QList<Action*> getActions() const { return m_Actions; }
@@ -44,7 +51,9 @@ public:
     // QAction, and triggering the QAction activates the engine action. False when the
     // provider has no such action.
     bool linkQAction(QAction* qAction, int id);
-    // Activates the action as a user's gesture would; false when there is none.
+    // Activates the action as a user's gesture would; false when there is none. A linked
+    // QAction that stands for one choice of the action (its "SUBMENU_ACTION" position)
+    // applies the action to that choice's property.
     Q_INVOKABLE bool triggerAction(int id);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -62,6 +71,8 @@ private slots:
 
 private:
     void rebuild();
+    // The numbers of a single selected contact, for the actions that reach a number.
+    void refreshSubActions();
     bool isAvailable(int id) const;
     Source* resolvedSource();
 

@@ -7,6 +7,9 @@
 #include <QPointer>
 
 namespace Kivo {
+namespace Configuration {
+class Config;
+}
 namespace Contacts {
 class IContact;
 }
@@ -64,6 +67,13 @@ public:
     int sourceType() const override { return m_Type; }
     // The sources still alive, in selection order.
     QList<QObject*> sources() const;
+    QList<QObject*> getSources() const { return sources(); }
+    // A new selection replaces the old one.
+    void setSources(const QList<QObject*>& sources);
+
+signals:
+    // One of the selected objects went away.
+    void sourceDestroyed();
 
 private:
     QList<QPointer<QObject>> m_Sources;
@@ -95,6 +105,25 @@ public:
 
     // The contact of each conversation that has one.
     QList<Contacts::IContact*> contacts() const;
+};
+
+// Contacts and ongoing conversations selected together: the actions that apply to both
+// kinds of selection, over the contacts of both.
+class MixedSourceComposite : public SourceComposite
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MixedComposite = 7;
+
+    MixedSourceComposite(const Configuration::Config* config, ContactSourceComposite* contacts, ActiveCommsSourceComposite* comms,
+                         QObject* parent = nullptr);
+
+    QList<Contacts::IContact*> contacts() const;
+
+private:
+    QPointer<ContactSourceComposite> m_Contacts;
+    QPointer<ActiveCommsSourceComposite> m_Comms;
 };
 
 } // namespace Actions

@@ -99,6 +99,7 @@ public:
 
     // The conversations that the menu entries below act on (contacts_comms_actions.cpp).
     void setCommsSessionController(Controllers::CommsSessionController* comms);
+    Controllers::CommsSessionController* commsSessionController() const;
 
 public slots:
     // A "Conference with" or "Transfer to" entry was chosen: its data is the engine action,

@@ -1,0 +1,143 @@
+#include "menu_fixture.h"
+
+#include "Utils/actions_helper.h"
+
+#include <Kivo/Actions/Provider.h>
+#include <Kivo/Contacts/IGroup.h>
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace MenuFixture;
+using Kivo::Actions::Action;
+using Utils::ActionsHelper;
+
+class ActionsHelperTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textsFollowTheConversation();
+    void contactMenuDropsWhatMakesNoSense();
+    void choicesOfAnActionBecomeASubmenu();
+    void groupEntries();
+};
+
+void ActionsHelperTest::textsFollowTheConversation()
+{
+    Handler fixture;
+    QVERIFY(fixture.isReady());
+    Kivo::Actions::Provider* provider = fixture.handler->provider();
+    QCOMPARE(ActionsHelper::actionText(Action::CallFromPhone, provider, true), QString("Call from Phone"));
+    QCOMPARE(ActionsHelper::actionText(Action::Call, provider, true), QString("Add Call"));
+    QCOMPARE(ActionsHelper::actionText(21, provider, false), QString());
+    QCOMPARE(ActionsHelper::actionText(30, provider, false), QString());
+
+    QSignalSpy created(fixture.signedIn.comms(), &Kivo::Controllers::CommsSessionController::sessionCreated);
+    fixture.signedIn.comms()->createCall({QString::fromLatin1(Bob)}, false);
+    QTRY_COMPARE(created.size(), 1);
+    Kivo::Controllers::CommunicationSession* session = nextSession(created);
+    QTRY_VERIFY(session->callActive());
+
+    // One selected conversation with its call up: the call is what the action ends.
+    fixture.activeSelection.setSources({session});
+    provider->setActionSource(&fixture.activeSelection);
+    QCOMPARE(ActionsHelper::actionText(Action::Call, provider, true), QString("Hang Up"));
+    QCOMPARE(ActionsHelper::actionText(Action::Chat, provider, false), QString("Chat"));
+    QCOMPARE(ActionsHelper::actionText(Action::Chat, provider, true), QString("Add Chat"));
+    provider->setActionSource(session);
+    QCOMPARE(ActionsHelper::actionText(Action::Call, provider, false), QString("Hang Up"));
+
+    // Bob, in that call, gets no way to call him again; Chiara does.
+    fixture.activeSelection.setSources({});
+    fixture.contactSelection.setSources({fixture.contact(Bob)});
+    fixture.handler->showPopupMenu();
+    QStringList entries = layout(fixture.last());
+    QVERIFY2(!entries.contains("Call") && !entries.contains("Video Call") && entries.contains("Chat"),
+             qPrintable(entries.join(" | ")));
+    fixture.contactSelection.setSources({fixture.contact(Chiara)});
+    fixture.handler->showPopupMenu();
+    QVERIFY(layout(fixture.last()).contains("Call"));
+
+    // The selected conversation's own menu ends what runs.
+    fixture.activeSelection.setSources({session});
+    fixture.handler->showActiveCommsPopupMenu(true);
+    entries = layout(fixture.last());
+    QVERIFY2(!entries.contains("Call") && !entries.contains("Hang Up"), qPrintable(entries.join(" | ")));
+}
+
+void ActionsHelperTest::contactMenuDropsWhatMakesNoSense()
+{
+    Handler fixture;
+    QVERIFY(fixture.isReady());
+    fixture.contactSelection.setSources({fixture.contact(Bob)});
+    fixture.handler->showPopupMenu();
+    const QStringList stored = layout(fixture.last());
+    QVERIFY2(!stored.contains("Add Contact") && stored.contains("View Profile"), qPrintable(stored.join(" | ")));
+    // Copying a number belongs to the history menu.
+    QVERIFY(!stored.contains("Copy Phone Number"));
+    QVERIFY(!stored.contains("Answer Call"));
+
+    Kivo::Contacts::IContact* stranger = fixture.signedIn.contacts()->createTemporaryContact(&fixture.owner);
+    stranger->setProperty(Kivo::Contacts::Properties::Address, "eve@test.example");
+    fixture.contactSelection.setSources({stranger});
+    fixture.handler->showPopupMenu();
+    QVERIFY(layout(fixture.last()).contains("Add Contact"));
+}
+
+void ActionsHelperTest::choicesOfAnActionBecomeASubmenu()
+{
+    Handler fixture;
+    QVERIFY(fixture.isReady());
+    Kivo::Contacts::IContact* dev = fixture.contact(Dev);
+    dev->setProperty(Kivo::Contacts::Properties::MobileNumber, "+15550199");
+    QTRY_COMPARE(dev->getProperty(Kivo::Contacts::Properties::MobileNumber).toString(), QString("+15550199"));
+    fixture.contactSelection.setSources({dev});
+    fixture.handler->showPopupMenu(true);
+    QAction* copy = entry(fixture.last(), "Copy Phone Number");
+    QVERIFY(copy);
+    QVERIFY(copy->menu());
+    QCOMPARE(layout(copy->menu()), QStringList({"Work: +15550103", "Mobile: +15550199"}));
+
+    QList<int> picked;
+    QObject::connect(fixture.handler->provider(), &Kivo::Actions::Provider::actionTriggered,
+                     [&picked](Kivo::Actions::ActionData& data, Kivo::Actions::Source&) {
+                         picked << data.getPropertyType();
+                     });
+    copy->menu()->actions().at(1)->trigger();
+    QCOMPARE(picked, QList<int>({Kivo::Contacts::Properties::MobileNumber}));
+    QCOMPARE(ActionsHelper::propertyActionText(Kivo::Contacts::Properties::HomeNumber, dev), QString("Personal: "));
+}
+
+void ActionsHelperTest::groupEntries()
+{
+    Handler fixture;
+    QVERIFY(fixture.isReady());
+    ActionsHelper helper(fixture.signedIn.session()->contactsManager(), fixture.factory.get());
+    QObject parent;
+    Kivo::Contacts::IGroup favorites(Kivo::Contacts::IGroup::FavoritesId, "Favorites");
+    QVERIFY(helper.groupActions(&favorites, &parent).isEmpty());
+    Kivo::Contacts::IGroup* team = nullptr;
+    for (Kivo::Contacts::IGroup* group : fixture.signedIn.contacts()->groups()) {
+        if (group->getName() == "Team")
+            team = group;
+    }
+    QVERIFY(team);
+    const QList<QAction*> entries = helper.groupActions(team, &parent);
+    QCOMPARE(entries.size(), 3);
+    QCOMPARE(entries.at(0)->text(), QString("Edit Team"));
+    QCOMPARE(entries.at(1)->text(), QString("Remove Team"));
+    QCOMPARE(entries.at(1)->data().toInt(), team->getId());
+    QVERIFY(entries.at(2)->isSeparator());
+
+    fixture.handler->popupGroupMenu(QVariant::fromValue<QObject*>(team));
+    QVERIFY(layout(fixture.last()).contains("Edit Team"));
+    Kivo::Contacts::IGroup all(Kivo::Contacts::IGroup::AllContactsId, "All");
+    const int menus = fixture.menus.size();
+    fixture.handler->popupGroupMenu(QVariant::fromValue<QObject*>(&all));
+    fixture.handler->popupGroupMenu(QVariant::fromValue<QObject*>(&parent));
+    QCOMPARE(fixture.menus.size(), menus);
+}
+
+QTEST_MAIN(ActionsHelperTest)
+#include "tst_actions_helper.moc"
