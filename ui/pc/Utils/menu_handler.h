@@ -138,6 +138,8 @@ private:
     void hand(QMenu* menu);
 
     // The selection menus' parts (menu_handler_popups.cpp).
+    // Contacts and conversations are selected together.
+    bool isMixedSelection() const;
     void addCustomTimeLineActionsToMenu(QMenu* menu, bool hasMissed, QAction* before);
     void addGroupEntries(QMenu* menu, QAction* before, int kind);
     void addSingleContactGroupEntries(QMenu* menu, QAction* before, const Kivo::Contacts::IContact* contact);

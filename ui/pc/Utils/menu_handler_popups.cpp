@@ -71,11 +71,16 @@ QAction* insertSeparator(QMenu* menu, QAction* before)
 
 } // namespace
 
+bool MenuHandler::isMixedSelection() const
+{
+    return m_ContactSelection && m_ActiveComms && !m_ContactSelection->sources().isEmpty() &&
+           !m_ActiveComms->sources().isEmpty();
+}
+
 void MenuHandler::showPopupMenu(bool fromHistory, bool hasMissed)
 {
     LOG_DEBUG << "showPopupMenu " << fromHistory << " " << hasMissed;
-    if (!fromHistory && m_ContactSelection && m_ActiveComms && !m_ContactSelection->sources().isEmpty() &&
-        !m_ActiveComms->sources().isEmpty()) {
+    if (!fromHistory && isMixedSelection()) {
         showMixedPopupMenu();
         return;
     }
@@ -268,8 +273,7 @@ void MenuHandler::showMixedPopupMenu()
 void MenuHandler::showActiveCommsPopupMenu(bool fromButton)
 {
     LOG_DEBUG << "showActiveCommsPopupMenu " << fromButton;
-    if (!fromButton && m_ContactSelection && m_ActiveComms && !m_ContactSelection->sources().isEmpty() &&
-        !m_ActiveComms->sources().isEmpty()) {
+    if (!fromButton && isMixedSelection()) {
         showMixedPopupMenu();
         return;
     }

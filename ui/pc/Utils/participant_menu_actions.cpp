@@ -354,22 +354,28 @@ void ParticipantMenuActions::dismissTriggered()
     }
 }
 
-void ParticipantMenuActions::promoteTriggered()
+void ParticipantMenuActions::changeModerator(bool promote)
 {
     const auto* entry = qobject_cast<const QAction*>(sender());
     const QList<CommsSessionParticipant*> selected = entry ? selectedOf(entry) : QList<CommsSessionParticipant*>();
     const Kivo::Contacts::IContact* contact = selected.isEmpty() ? nullptr : selected.first()->getContact();
-    if (contact && m_ChatController)
-        m_ChatController->promoteParticipant(entry->property(Property::RoomJid).toString(), contact->getAddress());
+    if (!contact || !m_ChatController)
+        return;
+    const QString room = entry->property(Property::RoomJid).toString();
+    if (promote)
+        m_ChatController->promoteParticipant(room, contact->getAddress());
+    else
+        m_ChatController->demoteParticipant(room, contact->getAddress());
+}
+
+void ParticipantMenuActions::promoteTriggered()
+{
+    changeModerator(true);
 }
 
 void ParticipantMenuActions::demoteTriggered()
 {
-    const auto* entry = qobject_cast<const QAction*>(sender());
-    const QList<CommsSessionParticipant*> selected = entry ? selectedOf(entry) : QList<CommsSessionParticipant*>();
-    const Kivo::Contacts::IContact* contact = selected.isEmpty() ? nullptr : selected.first()->getContact();
-    if (contact && m_ChatController)
-        m_ChatController->demoteParticipant(entry->property(Property::RoomJid).toString(), contact->getAddress());
+    changeModerator(false);
 }
 
 void ParticipantMenuActions::privateGroupChatTriggered()

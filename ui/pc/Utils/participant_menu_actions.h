@@ -82,6 +82,8 @@ private:
     // The participants an entry names by its "participantids".
     QList<Kivo::Data::CommsSessionParticipant*> selectedOf(const QAction* entry) const;
     QList<Kivo::Data::CommsSessionParticipant*> othersThanSelf() const;
+    // The sender entry's participant becomes a moderator, or stops being one.
+    void changeModerator(bool promote);
     MyRoomHelper* myRoomHelper();
 
     QPointer<Kivo::Sessions::SessionManagerBase> m_Session;
