@@ -162,7 +162,9 @@ void MenuHandler::addCustomTimeLineActionsToMenu(QMenu* menu, bool hasMissed, QA
                 connect(viewed, &QAction::triggered, entry, &TimelineEntry::resetMissedCalls);
         }
     }
-    insertSeparator(menu, before);
+    // Between these entries and the engine's; a menu does not open with a separator.
+    if (menu->actions().value(0) != before)
+        insertSeparator(menu, before);
 }
 
 void MenuHandler::addGroupEntries(QMenu* menu, QAction* before, int kind)

@@ -77,6 +77,7 @@ void ActionsHelperTest::contactMenuDropsWhatMakesNoSense()
     // Copying a number belongs to the history menu.
     QVERIFY(!stored.contains("Copy Phone Number"));
     QVERIFY(!stored.contains("Answer Call"));
+    QCOMPARE(stored.first(), QString("Call[Work: +15550101]"));
 
     Kivo::Contacts::IContact* stranger = fixture.signedIn.contacts()->createTemporaryContact(&fixture.owner);
     stranger->setProperty(Kivo::Contacts::Properties::Address, "eve@test.example");
