@@ -78,6 +78,19 @@ void CommsSessionController::actionTriggered(Actions::ActionData& data, Actions:
         handleSessionAction(session, id);
         return;
     }
+    // One selected conversation: what goes on in it is ended or added to there ("End Chat",
+    // "Add Video"), not started again with its party.
+    if (auto* selected = qobject_cast<Actions::ActiveCommsSourceComposite*>(&source)) {
+        const QList<QObject*> sessions = selected->sources();
+        auto* session = sessions.size() == 1 ? qobject_cast<CommunicationSession*>(sessions.first()) : nullptr;
+        const bool ownAction = id == Actions::Action::Chat || id == Actions::Action::Call ||
+                               id == Actions::Action::CallFromPhone || id == Actions::Action::VideoCall ||
+                               id == Actions::Action::ShareDesktop;
+        if (session && ownAction) {
+            handleSessionAction(session, id);
+            return;
+        }
+    }
     if (!Actions::Action::isCommunicationAction(id))
         return;
     const QList<Contacts::IContact*> contacts = contactsOf(source);

@@ -275,6 +275,17 @@ void WindowMenusTest::conversationMenuOffersTheWindowsActions()
     QVERIFY2(!more.join(",").contains("Transfer to") && !more.join(",").contains("Conference with"),
              qPrintable(more.join(" | ")));
     QVERIFY(more.join(",").contains("Record Call"));
+
+    // With a chat going on too, the "More" menu offers to end it; the entry goes with the menu.
+    fixture.signedIn.comms()->createChat(QStringList{QString::fromLatin1(Bob)});
+    QTRY_VERIFY(session->chatActive());
+    fixture.handler->showActiveCommsPopupMenu(true);
+    QAction* endChat = fixture.last()->actions().value(0);
+    QVERIFY(endChat);
+    QCOMPARE(endChat->text(), QString("End Chat"));
+    QCOMPARE(endChat->parent(), fixture.last());
+    endChat->trigger();
+    QTRY_VERIFY(!session->chatActive());
 }
 
 namespace {
