@@ -29,7 +29,7 @@ Q_DECLARE_METATYPE(ConfigItems)
 namespace {
 
 // Alice with the services the toolbar switches: forwarding always without a number yet,
-// forwarding busy with one, do not disturb and remote office.
+// forwarding busy with one, do not disturb and remote office; and a room she is a member of.
 const QByteArray ServiceAccounts = R"({ "accounts": [
   { "user": "alice@test.example", "password": "a", "displayName": "Alice Carter", "domain": "test.example",
     "contacts": [
@@ -39,7 +39,11 @@ const QByteArray ServiceAccounts = R"({ "accounts": [
       "supplementary": [ { "id": 0, "active": false, "target": "" },
                          { "id": 2, "active": true, "target": "+15550111" },
                          { "id": 18, "active": false },
-                         { "id": 19, "active": false, "target": "" } ] } } ] })";
+                         { "id": 19, "active": false, "target": "" } ] },
+    "rooms": [
+      { "jid": "lobby@conference.test.example", "name": "Lobby", "owner": "dev@test.example",
+        "admins": ["bob@test.example"], "members": ["alice@test.example", "chiara@test.example"],
+        "occupants": ["bob@test.example"] } ] } ] })";
 
 QHash<int, QVariant> toolbarItems(bool toolbar)
 {
@@ -124,6 +128,7 @@ private slots:
     void conversationMenuOffersTheWindowsActions();
     void participantMenusByAffiliation();
     void dismissAllSparesTheOwner();
+    void windowMenusLeaveNoActionsBehind();
 };
 
 void WindowMenusTest::toolbarFollowsItsItems_data()
@@ -397,6 +402,36 @@ void WindowMenusTest::dismissAllSparesTheOwner()
         QCOMPARE(room.participant(Bob)->getParticipantLeaveReason(), int(CommsSessionParticipant::Dismissed));
         QCOMPARE(room.participant(Chiara)->getParticipantLeaveReason(), int(CommsSessionParticipant::Left));
     }
+}
+
+void WindowMenusTest::windowMenusLeaveNoActionsBehind()
+{
+    Handler fixture({{70, true}, {74, true}, {77, true}, {85, true}, {129, true}, {399, true}, {404, true},
+                     {405, true}, {406, true}, {409, true}},
+                    ServiceAccounts);
+    QVERIFY(fixture.isReady());
+    CallSettingsToolbarHelper toolbar(fixture.signedIn.session());
+    QVERIFY(servicesReported(fixture.signedIn));
+    Kivo::Controllers::CommunicationSession* session = start(fixture, true);
+    QVERIFY(session);
+    CommsWindow window(fixture, session);
+    Room room(fixture, "lobby@conference.test.example");
+    QVERIFY(room.ready);
+    const auto openAll = [&] {
+        delete window.actions->createOptionsMenu();
+        delete toolbar.buildCallSettingsMenu();
+        delete room.actions->addParticipantMenuActions(room.session, {room.participant(Bob)});
+        delete room.actions->addParticipantMenuActions(room.session, {room.participant(Bob), room.participant(Chiara)});
+        QMenu own;
+        room.actions->addOwnParticipantMenuActions(&own, room.session, "My Room");
+        fixture.closeAll();
+    };
+    openAll();
+    const QList<QObject*> roots{&window.window, window.actions.get(), &toolbar, &room.owner, room.actions.get(), fixture.handler.get()};
+    const int before = liveActions(roots);
+    for (int round = 0; round < 1000; ++round)
+        openAll();
+    QCOMPARE(liveActions(roots), before);
 }
 
 QTEST_MAIN(WindowMenusTest)
