@@ -8,6 +8,10 @@
 #include "libqml/components/callsettings/call_settings.h"
 #include "libqml/components/chat/chat_window.h"
 #include "libqml/components/contactcard/contact_card.h"
+#include "libqml/components/communications_window/communication_window_dialpad.h"
+#include "libqml/components/communications_window/communications_window.h"
+#include "libqml/components/notifications/communication_notification.h"
+#include "libqml/components/notifications/notifications_widget.h"
 #include "libqml/components/eula/eula_dialog.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
@@ -258,6 +262,7 @@ private slots:
     void changesServiceSettingsFromTheMenu();
     void addsCallsAndEditsContactsAndAnswersPresenceRequests();
     void chatsWithAContactBothWays();
+    void takesIncomingCallsFromThePopup();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -674,6 +679,80 @@ void JourneyTest::chatsWithAContactBothWays()
     QTRY_VERIFY(chatPageText(chat).contains("Did you get it?"));
     QVERIFY(User::closeFromFrame(chat));
     QTRY_VERIFY(!chat);
+}
+
+void JourneyTest::takesIncomingCallsFromThePopup()
+{
+    QVERIFY(shownMainWindow());
+    Kivo::Simulation::Control control(service());
+    Kivo::MediaEngine::IMediaHandlerAudio* audio = m_App.session()->callController()->GetMediaHandlerAudio();
+    // The ring signal chosen in the preferences earlier on.
+    const auto ringing = [audio] { return audio->playingSounds().contains(":/sounds/ring_chime.wav"); };
+    const auto popup = [] { return shownWindow<QML::CommunicationNotification>(); };
+    const auto clickInPopup = [](QML::CommunicationNotification* shown, const QString& name) {
+        QQuickItem* item = SceneItems::named(shown->rootObject(), name);
+        if (!item || !item->isVisible())
+            return false;
+        SceneItems::click(shown, item);
+        return true;
+    };
+    constexpr const char* Bob = "bob@demo.telvarion.net";
+
+    // Bob calls: the pop-up names him and rings. The corner's cross only silences it; Bob
+    // gives up and the call is logged as missed.
+    QSignalSpy logged(&service(), &Kivo::Simulation::Service::callLogAdded);
+    const int unanswered = control.injectIncomingCall(Bob);
+    QVERIFY(unanswered);
+    QTRY_VERIFY(popup());
+    QCOMPARE(SceneItems::named(popup()->rootObject(), "header")->property("text").toString(),
+             QString("Bob Lindqvist"));
+    QTRY_VERIFY(ringing());
+    QVERIFY(clickInPopup(popup(), "ignoreButton"));
+    QTRY_VERIFY(!popup());
+    QTRY_VERIFY(!ringing());
+    QVERIFY(control.injectRemoteHangUp(unanswered));
+    QTRY_COMPARE(logged.count(), 1);
+    QVERIFY(logged.first().first().value<Kivo::Simulation::CallLogRecord>().missed);
+
+    // Declined: the ringing stops with the call.
+    QVERIFY(control.injectIncomingCall(Bob));
+    QTRY_VERIFY(popup() && ringing());
+    QVERIFY(clickInPopup(popup(), "declineButton"));
+    QTRY_VERIFY(!popup());
+    QTRY_VERIFY(!ringing());
+    QTRY_VERIFY(m_App.session()->callController()->getCalls().isEmpty());
+
+    // Answered: the call's window comes up with Bob in it.
+    QVERIFY(control.injectIncomingCall(Bob));
+    QTRY_VERIFY(popup() && ringing());
+    QVERIFY(clickInPopup(popup(), "answerAudioButton"));
+    QML::CommunicationsWindow* window = nullptr;
+    QTRY_VERIFY((window = shownWindow<QML::CommunicationsWindow>()));
+    QVERIFY(!ringing());
+    QCOMPARE(User::text(window, "callerName"), QString("Bob Lindqvist"));
+    QTRY_COMPARE(User::text(window, "callStatus"), QString("In call"));
+    const Kivo::MediaEngine::Call call = m_App.session()->callController()->getCalls().first();
+
+    // The keypad sends what is clicked on it into the call.
+    QVERIFY(User::click(window, "dialpadButton"));
+    QML::CommunicationWindowDialpad* pad = window->dialpad();
+    QTRY_VERIFY(pad->isVisible());
+    SceneItems::click(pad, SceneItems::named(pad->rootObject(), "dialpadKey_4"));
+    SceneItems::click(pad, SceneItems::named(pad->rootObject(), "dialpadKey_2"));
+    QTRY_COMPARE(call->getTones(), QString("42"));
+    QTest::keyClick(pad, Qt::Key_Escape);
+    QVERIFY(!pad->isVisible());
+
+    // Parked on the user's own extension from the bar: the call and its window go.
+    QPointer<QML::CommunicationsWindow> closing = window;
+    QVERIFY(User::click(window, "parkButton"));
+    QML::NotificationsWidget* bar = window->notifications();
+    QTRY_VERIFY(bar->isVisible());
+    QQuickItem* park = SceneItems::named(SceneItems::named(bar->rootObject(), "parkPanel"), "parkButton");
+    QVERIFY(park && park->isVisible());
+    SceneItems::click(bar, park);
+    QTRY_COMPARE(call->getEndReason(), Kivo::MediaEngine::CallBasePtr::Parked);
+    QTRY_VERIFY(!closing);
 }
 
 void JourneyTest::exitsWithCtrlQ()

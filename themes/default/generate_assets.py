@@ -100,9 +100,31 @@ def tone(path, parts, rate=16000):
         out.writeframes(bytes(frames))
 
 
+def avatar_pixel(size, people):
+    """A grey silhouette (or a few side by side) on a light square: the picture of a caller,
+    a guest or a group that has none of its own."""
+    grey = (0x9a, 0xa4, 0xae)
+    back = (0xe8, 0xec, 0xf0)
+    centres = [size * (i + 1) / (people + 1) for i in range(people)]
+    scale = 1.0 if people == 1 else 0.7
+
+    def pixel(x, y):
+        for cx in centres:
+            head = math.hypot(x - cx, y - size * 0.38) <= size * 0.17 * scale
+            body = (y >= size * (0.6 if people == 1 else 0.58)
+                    and math.hypot((x - cx) / 1.2, y - size * 0.95) <= size * 0.33 * scale)
+            if head or body:
+                return grey + (255,)
+        return back + (255,)
+    return pixel
+
+
 def main():
     (HERE / "images").mkdir(parents=True, exist_ok=True)
     (HERE / "sounds").mkdir(parents=True, exist_ok=True)
+    (HERE / "presence").mkdir(parents=True, exist_ok=True)
+    for name, people in (("avatar", 1), ("avatar_group", 3), ("avatar_myroom", 2)):
+        (HERE / "presence" / (name + ".png")).write_bytes(png(80, 80, avatar_pixel(80, people)))
     (HERE / "app_icon.ico").write_bytes(ico([16, 32, 48]))
     (HERE / "images" / "app_icon.png").write_bytes(png(64, 64, icon_pixel(64)))
     tone(HERE / "sounds" / "ring.wav", [(440, 0.4), (0, 0.2), (480, 0.4), (0, 1.0)])
@@ -110,6 +132,8 @@ def main():
     tone(HERE / "sounds" / "ring_pulse.wav", [(620, 0.12), (0, 0.08)] * 4 + [(0, 1.0)])
     tone(HERE / "sounds" / "team_alert.wav", [(988, 0.15), (0, 0.1), (988, 0.15), (0, 1.2)])
     tone(HERE / "sounds" / "ringback.wav", [(425, 1.0), (0, 3.0)])
+    tone(HERE / "sounds" / "calling.wav", [(425, 1.0), (0, 3.0)])
+    tone(HERE / "sounds" / "call_waiting.wav", [(440, 0.2), (0, 0.1), (440, 0.2), (0, 3.0)])
     tone(HERE / "sounds" / "incoming_message.wav", [(880, 0.08), (0, 0.04), (1320, 0.1)])
     tone(HERE / "sounds" / "contact_online.wav", [(660, 0.08), (990, 0.1)])
     tone(HERE / "sounds" / "contact_offline.wav", [(990, 0.08), (660, 0.1)])

@@ -1,41 +1,90 @@
 #include "Utils/communications_window_manager.h"
 
-#include "Utils/Actions/communications_window_menu_actions.h"
-#include "Widgets/Notifications/notification_manager.h"
-#include "common/logging.h"
-
-#include <Kivo/Contacts/Contacts.h>
-#include <Kivo/Sessions/SessionManagerBase.h>
-
 #include "Providers/factory.h"
+#include "Utils/Actions/communications_window_menu_actions.h"
+#include "Utils/preferences_watcher.h"
+#include "Utils/window_manager_call_helper.h"
+#include "Widgets/Notifications/notification_manager.h"
+#include "common/connect_check.h"
+#include "common/logging.h"
+#include "libqml/components/communications_window/communications_window.h"
+#include "libqml/components/notifications/communication_notification.h"
+
+#include <Kivo/Actions/Action.h>
+#include <Kivo/Actions/Provider.h>
+#include <Kivo/Contacts/Properties.h>
+#include <Kivo/Controllers/ChatInterface.h>
+#include <Kivo/Controllers/CommsSessionController.h>
+#include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
 
 namespace Utils {
 
+using Kivo::Controllers::CommunicationSession;
+
 CommunicationsWindowManager::CommunicationsWindowManager(NotificationManager* notifications,
                                                          Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> contacts,
-                                                         Preferences::Watcher*, Kivo::Databases::Comms* commsDatabase)
+                                                         Preferences::Watcher* preferencesWatcher,
+                                                         Kivo::Databases::Comms* commsDatabase)
     : m_Notifications(notifications)
     , m_Contacts(contacts)
     , m_CommsDatabase(commsDatabase)
+    , m_CallHelper(new WindowManagerCallHelper(this))
 {
+    if (preferencesWatcher)
+        CHECKED_CONNECT(preferencesWatcher, SIGNAL(preferencesChanged()), m_CallHelper, SLOT(onPreferencesChanged()));
 }
 
-void CommunicationsWindowManager::Initialize(Kivo::Sessions::SessionManagerBase* session, Providers::Factory* factory,
-                                             Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> smileys)
+CommunicationsWindowManager::~CommunicationsWindowManager()
 {
-    m_Session = session;
+    // Each deletion takes its window off the list: walk a copy, last first.
+    const QList<QML::CommunicationsWindow*> windows = m_Windows;
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
+        delete *it;
+    delete m_VoiceMailContact;
+}
+
+bool CommunicationsWindowManager::Initialize(Kivo::Sessions::SessionManagerBase* sessionManager,
+                                             Providers::Factory* factory,
+                                             Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr>)
+{
+    m_SessionManager = sessionManager;
     m_Factory = factory;
-    m_Smileys = smileys;
+    if (!sessionManager)
+        return false;
+    m_CallHelper->Initialize(m_Contacts, sessionManager, factory, this, m_Notifications);
+    if (Kivo::Controllers::CommsSessionController* sessions = sessionManager->commsSessionController()) {
+        CHECKED_CONNECT(sessions, SIGNAL(sessionCreated(Kivo::Controllers::CommunicationSession*, bool)), this,
+                        SLOT(sessionCreated(Kivo::Controllers::CommunicationSession*, bool)));
+        CHECKED_CONNECT(sessions, SIGNAL(sessionReady(Kivo::Controllers::CommunicationSession*)), this,
+                        SLOT(showCommsWindow(Kivo::Controllers::CommunicationSession*)));
+    }
+    setupVoiceMail();
+    return true;
 }
 
-void CommunicationsWindowManager::closeLastSessionWithChatOnly()
+bool CommunicationsWindowManager::configItem(int item) const
 {
-    LOG_INFO << "Conversation limit reached; no chat-only conversation is open";
+    const Kivo::Configuration::Config* config = m_SessionManager ? m_SessionManager->getConfig() : nullptr;
+    return config && config->value(item).toBool();
 }
 
-void CommunicationsWindowManager::checkVoiceMails()
+QML::CommunicationsWindow* CommunicationsWindowManager::getWindow(CommunicationSession* session) const
 {
-    LOG_INFO << "Voice mail requested";
+    for (QML::CommunicationsWindow* window : m_Windows) {
+        if (window->session() == session)
+            return window;
+    }
+    return nullptr;
+}
+
+bool CommunicationsWindowManager::isAnyWindowAlwaysOnTop() const
+{
+    for (const QML::CommunicationsWindow* window : m_Windows) {
+        if (window->isAlwaysOnTop())
+            return true;
+    }
+    return false;
 }
 
 Actions::CommunicationsWindowMenuActions*
@@ -51,6 +100,208 @@ void CommunicationsWindowManager::setMenuActions(Kivo::Controllers::Communicatio
         return;
     m_MenuActions.insert(session, actions);
     connect(session, &QObject::destroyed, this, [this, session] { m_MenuActions.remove(session); });
+}
+
+void CommunicationsWindowManager::connectWindow(QML::CommunicationsWindow* window)
+{
+    CHECKED_CONNECT(window, SIGNAL(destroyed(QObject*)), this, SLOT(comWindowDestroyed(QObject*)));
+    CHECKED_CONNECT(window, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)), this,
+                    SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)));
+    CHECKED_CONNECT(window, SIGNAL(addParticipant(Kivo::Controllers::CommunicationSession*, const QString&, const int)),
+                    this, SLOT(addParticipant(Kivo::Controllers::CommunicationSession*, const QString&, const int)));
+}
+
+void CommunicationsWindowManager::createCommsWindow(CommunicationSession* session)
+{
+    if (!session || getWindow(session))
+        return;
+    const bool alwaysOnTop = m_Factory && m_Factory->isAlwaysOnTop();
+    auto* window = new QML::CommunicationsWindow(m_SessionManager, session, m_Factory, alwaysOnTop);
+    connectWindow(window);
+    m_Windows.append(window);
+    window->Activate();
+    m_CallHelper->connectSession(session);
+    if (session->getChat())
+        setupChat(session, window);
+    if (session->getCall()) {
+        m_CallHelper->connectCall(session, window);
+        window->ActivateCall();
+    }
+}
+
+void CommunicationsWindowManager::setupChat(CommunicationSession*, QML::CommunicationsWindow* window)
+{
+    window->ActivateChat();
+}
+
+void CommunicationsWindowManager::showChatNotification(CommunicationSession* session)
+{
+    if (m_Notifications)
+        m_Notifications->showCommunicationNotification(session, QML::CommunicationNotification::ChatNotification);
+}
+
+void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, bool incoming)
+{
+    if (!session)
+        return;
+    LOG_INFO << "Conversation created, " << (incoming ? "incoming" : "outgoing");
+    CHECKED_CONNECT(session,
+                    SIGNAL(sessionStateChanged(Kivo::Controllers::CommunicationSession*, unsigned int, unsigned int, bool)),
+                    this,
+                    SLOT(sessionStateChanged(Kivo::Controllers::CommunicationSession*, unsigned int, unsigned int, bool)));
+    const bool showAudioOnly = configItem(ShowAudioOnlyWindowItem);
+    if (!showAudioOnly)
+        CHECKED_CONNECT(session, SIGNAL(hasAssociatedFirstCallChanged()), this, SLOT(onAssociatedFirstCallChanged()));
+
+    createCommsWindow(session);
+    if (incoming) {
+        showNotification(session);
+        return;
+    }
+    const bool wanted = showAudioOnly || (!session->isOnlyAudioCall() && configItem(ShowStartedSessionItem));
+    const Kivo::Controllers::ChatInterface* chat = session->getChat();
+    // A group chat waits until it has something to show.
+    const bool hiddenGroup = chat && chat->isGroup() && !session->chatActive();
+    if (wanted && !hiddenGroup)
+        showCommsWindow(session);
+}
+
+void CommunicationsWindowManager::showNotification(CommunicationSession* session)
+{
+    if (session->callActive()) {
+        if (session->getCall())
+            m_CallHelper->showCallNotification(session);
+    } else if (session->chatActive()) {
+        showChatNotification(session);
+    }
+}
+
+void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* session, unsigned int previous,
+                                                      unsigned int current, bool incoming)
+{
+    QML::CommunicationsWindow* window = getWindow(session);
+    if (!window)
+        return;
+    const auto newlySet = [previous, current](unsigned int flag) { return !(previous & flag) && (current & flag); };
+    const auto newlyCleared = [previous, current](unsigned int flag) { return (previous & flag) && !(current & flag); };
+
+    if (newlySet(CommunicationSession::Chat)) {
+        setupChat(session, window);
+        if (!window->isVisible() && incoming)
+            showChatNotification(session);
+    }
+    if (session->getWebCollab()) {
+        if (newlySet(CommunicationSession::Share))
+            window->AddShareNotifications(session->isSessionOwner());
+        else if (newlyCleared(CommunicationSession::Share))
+            window->RemoveShareNotifications();
+    }
+    if (session->getCall()) {
+        const bool callStarted = newlySet(CommunicationSession::CallFlag);
+        const bool becameConference = (previous & CommunicationSession::CallFlag)
+                                      && (current & CommunicationSession::CallFlag)
+                                      && newlySet(CommunicationSession::Conference);
+        if (callStarted || becameConference) {
+            m_CallHelper->connectCall(session, window);
+            if (incoming) {
+                // A call joining a conversation already on screen: its window shows and rings.
+                if (m_Notifications)
+                    m_Notifications->closeNotification(session, QML::CommunicationNotification::ChatNotification);
+                window->showAndActivate();
+                m_CallHelper->startIncomingRinger(session->getCall());
+            }
+            window->ActivateCall();
+        }
+    }
+    window->updateSession();
+    if (!incoming && current != CommunicationSession::Empty && current != CommunicationSession::Conference)
+        showCommsWindow(session);
+}
+
+void CommunicationsWindowManager::showCommsWindow(CommunicationSession* session)
+{
+    if (QML::CommunicationsWindow* window = getWindow(session))
+        window->showAndActivate();
+}
+
+void CommunicationsWindowManager::onAssociatedFirstCallChanged()
+{
+    auto* session = qobject_cast<CommunicationSession*>(sender());
+    if (session && session->getHasAssociatedFirstCall())
+        showCommsWindow(session);
+}
+
+void CommunicationsWindowManager::closeLastSessionWithChatOnly()
+{
+    LOG_INFO << "Max amount of comms sessions reached, trying to close existing";
+    for (const QML::CommunicationsWindow* window : qAsConst(m_Windows)) {
+        CommunicationSession* session = window->session();
+        if (session && !session->callActive() && !session->vyxCallActive() && !session->webCollabActive()) {
+            session->close();
+            return;
+        }
+    }
+}
+
+void CommunicationsWindowManager::comWindowDestroyed(QObject* window)
+{
+    if (window)
+        m_Windows.removeAll(static_cast<QML::CommunicationsWindow*>(window));
+}
+
+void CommunicationsWindowManager::showCommsWindowsWithPendingAlert()
+{
+    for (QML::CommunicationsWindow* window : qAsConst(m_Windows)) {
+        if (window->hasPendingAlert()) {
+            window->showAndActivate();
+            window->setPendingAlert(false);
+        }
+    }
+}
+
+void CommunicationsWindowManager::setupVoiceMail()
+{
+    const Kivo::Configuration::Config* config = m_SessionManager ? m_SessionManager->getConfig() : nullptr;
+    const QString number = config ? config->value(VoiceMailNumberItem).toString() : QString();
+    if (number.isEmpty() || !m_Contacts || !m_Factory)
+        return;
+    Kivo::Contacts::IContact* contact = m_Contacts->createTemporaryContact(nullptr);
+    if (contact != m_VoiceMailContact)
+        delete m_VoiceMailContact;
+    m_VoiceMailContact = contact;
+    m_VoiceMailContact->setProperty(Kivo::Contacts::Properties::WorkNumber, number);
+    m_VoiceMailProvider = m_Factory->createActionsProvider(this, true);
+    m_VoiceMailProvider->setActionSource(m_VoiceMailContact);
+}
+
+void CommunicationsWindowManager::checkVoiceMails()
+{
+    if (!m_VoiceMailProvider)
+        return;
+    if (configItem(VoiceMailOverOwnCallItem)) {
+        const Kivo::Actions::Action* video = m_VoiceMailProvider->getActionById(Kivo::Actions::Action::VideoCall);
+        m_VoiceMailProvider->triggerAction(video && video->isEnabled() ? Kivo::Actions::Action::VideoCall
+                                                                       : Kivo::Actions::Action::Call);
+    } else {
+        m_VoiceMailProvider->triggerAction(Kivo::Actions::Action::CallFromPhone);
+    }
+}
+
+void CommunicationsWindowManager::addParticipant(CommunicationSession* session, const QString& address, const int id)
+{
+    if (!session)
+        return;
+    int contactId = id;
+    if (contactId == -1 && m_Contacts) {
+        if (Kivo::Contacts::IContact* contact = m_Contacts->findByAddress(address)) {
+            if (contact->isTemporary())
+                contact->setProperty(Kivo::Contacts::Properties::WorkNumber, address);
+            contactId = contact->getId();
+        }
+    }
+    if (contactId == -1)
+        return;
+    session->addParticipants(QString::number(contactId), address);
 }
 
 } // namespace Utils

@@ -1,17 +1,22 @@
 #pragma once
 
-#include <Kivo/Models/Smileys.h>
 #include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Contacts/IContact.h>
+#include <Kivo/Models/Smileys.h>
 #include <Kivo/Utils/SharedPointer.h>
 #include <Tesk/Core/Refcounting/SmartPtr.h>
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
 class NotificationManager;
 
 namespace Kivo {
+namespace Actions {
+class Provider;
+}
 namespace Controllers {
 class CommunicationSession;
 }
@@ -28,27 +33,45 @@ class Watcher;
 namespace Providers {
 class Factory;
 }
+namespace QML {
+class CommunicationsWindow;
+}
 
 namespace Utils {
+
+class WindowManagerCallHelper;
 
 namespace Actions {
 class CommunicationsWindowMenuActions;
 }
 
-// Keeps one communications window per conversation of the signed-in session.
+// Keeps one communications window per conversation of the signed-in session, decides when
+// it shows, and is the only way the rest of the program reaches those windows.
 class CommunicationsWindowManager : public QObject
 {
     Q_OBJECT
 
 public:
+    // Configuration items: show the window of an audio-only call; voice mail over the
+    // program's own calling; the voice-mail number; show a started session with more than
+    // audio.
+    static constexpr int ShowAudioOnlyWindowItem = 81;
+    static constexpr int VoiceMailOverOwnCallItem = 85;
+    static constexpr int VoiceMailNumberItem = 128;
+    static constexpr int ShowStartedSessionItem = 361;
+
     CommunicationsWindowManager(NotificationManager* notifications,
                                 Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> contacts,
-                                Preferences::Watcher* watcher, Kivo::Databases::Comms* commsDatabase);
+                                Preferences::Watcher* preferencesWatcher, Kivo::Databases::Comms* commsDatabase);
+    ~CommunicationsWindowManager() override;
 
-    void Initialize(Kivo::Sessions::SessionManagerBase* session, Providers::Factory* factory,
+    bool Initialize(Kivo::Sessions::SessionManagerBase* sessionManager, Providers::Factory* factory,
                     Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> smileys);
-    bool isInitialized() const { return m_Session != nullptr; }
-    bool isAnyWindowAlwaysOnTop() const { return false; }
+
+    QML::CommunicationsWindow* getWindow(Kivo::Controllers::CommunicationSession* session) const;
+    QList<QML::CommunicationsWindow*> windows() const { return m_Windows; }
+    WindowManagerCallHelper* getCallHelper() const { return m_CallHelper; }
+    bool isAnyWindowAlwaysOnTop() const;
     // The menu actions of the window that shows `session`; null when no window shows it.
     Actions::CommunicationsWindowMenuActions* getMenuActions(Kivo::Controllers::CommunicationSession* session) const;
     // A window announces its menu actions for its conversation; they are forgotten when
@@ -59,14 +82,41 @@ public:
 public slots:
     void closeLastSessionWithChatOnly();
     void checkVoiceMails();
+    void showCommsWindowsWithPendingAlert();
+
+signals:
+    void primarySortFieldChanged();
+    void windowVisible(bool visible, const QML::CommunicationsWindow* window);
+
+protected slots:
+    void sessionCreated(Kivo::Controllers::CommunicationSession* session, bool incoming);
+    void sessionStateChanged(Kivo::Controllers::CommunicationSession* session, unsigned int previous,
+                             unsigned int current, bool incoming);
+    void createCommsWindow(Kivo::Controllers::CommunicationSession* session);
+    void showCommsWindow(Kivo::Controllers::CommunicationSession* session);
+    void onAssociatedFirstCallChanged();
+    void comWindowDestroyed(QObject* window);
+    void addParticipant(Kivo::Controllers::CommunicationSession* session, const QString& address, const int id);
 
 private:
+    void showNotification(Kivo::Controllers::CommunicationSession* session);
+    // The chat side of a window: the chat helper's, once there is one; until then the
+    // window's own activation and the plain chat pop-up.
+    void setupChat(Kivo::Controllers::CommunicationSession* session, QML::CommunicationsWindow* window);
+    void showChatNotification(Kivo::Controllers::CommunicationSession* session);
+    void connectWindow(QML::CommunicationsWindow* window);
+    void setupVoiceMail();
+    bool configItem(int item) const;
+
+    QList<QML::CommunicationsWindow*> m_Windows;
+    QPointer<Providers::Factory> m_Factory;
     QPointer<NotificationManager> m_Notifications;
+    Kivo::Contacts::IContact* m_VoiceMailContact = nullptr;
+    QPointer<Kivo::Sessions::SessionManagerBase> m_SessionManager;
     Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> m_Contacts;
     Kivo::Databases::Comms* m_CommsDatabase;
-    QPointer<Kivo::Sessions::SessionManagerBase> m_Session;
-    QPointer<Providers::Factory> m_Factory;
-    Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> m_Smileys;
+    WindowManagerCallHelper* m_CallHelper;
+    Kivo::Actions::Provider* m_VoiceMailProvider = nullptr;
     QHash<const QObject*, QPointer<Actions::CommunicationsWindowMenuActions>> m_MenuActions;
 };
 

@@ -1,6 +1,9 @@
 #include "Utils/sounds_player.h"
 
+#include "common/constants.h"
 #include "common/logging.h"
+
+#include <Kivo/Settings.h>
 
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/MediaEngine/MediaHandlerBase.h>
@@ -69,6 +72,90 @@ void TemporaryFilePlayer::stop()
 {
     if (m_Sound)
         m_Sound->stop();
+}
+
+SettingsBoolPlayer::SettingsBoolPlayer(const QString& settingsKey, const QString& file, QObject* parent)
+    : TemporaryFilePlayer(file, parent)
+    , m_SettingsKey(settingsKey)
+{
+}
+
+void SettingsBoolPlayer::play()
+{
+    Kivo::Settings settings(Kivo::Settings::UserSettings);
+    if (settings.value(m_SettingsKey, true).toBool())
+        TemporaryFilePlayer::play();
+}
+
+namespace {
+
+// The chosen ring signal of `key`, else the list's default of that kind.
+QString chosenRinger(const char* key, QString (*fallback)(Kivo::Settings&))
+{
+    Kivo::Settings settings(Kivo::Settings::UserSettings);
+    const QString chosen = settings.value(key).toString();
+    return chosen.isEmpty() ? fallback(settings) : chosen;
+}
+
+QString markedRinger(Kivo::Settings& settings, bool RingSignal::*marked, const char* key)
+{
+    QString result;
+    for (const RingSignal& entry : ringSignals()) {
+        if (entry.*marked) {
+            result = entry.file;
+            settings.setValue(key, result);
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+IncomingCallPlayer::IncomingCallPlayer(QObject* parent)
+    : SettingsBoolPlayer(Constants::SettingsKey::SoundsIncomingCallEnabled,
+                         chosenRinger(Constants::SettingsKey::SoundsDefaultRinger, defaultRinger), parent)
+{
+}
+
+void IncomingCallPlayer::onPreferencesChanged(bool callWaiting)
+{
+    QString wanted = QString::fromLatin1(CallWaitingSound);
+    if (!callWaiting) {
+        // An empty setting would leave the call-waiting sound in place for the calls that
+        // follow: the list's default rings instead.
+        wanted = chosenRinger(Constants::SettingsKey::SoundsDefaultRinger, defaultRinger);
+    }
+    if (wanted != file())
+        setFile(wanted);
+}
+
+IncomingMessagePlayer::IncomingMessagePlayer(QObject* parent)
+    : SettingsBoolPlayer(Constants::SettingsKey::SoundsIncomingMessageEnabled, ":/sounds/incoming_message.wav", parent)
+{
+}
+
+BlfRingPlayer::BlfRingPlayer(QObject* parent)
+    : TemporaryFilePlayer(chosenRinger(Constants::SettingsKey::SoundsDefaultTeamTelephony, defaultTeamTelephonyRinger),
+                          parent)
+{
+}
+
+void BlfRingPlayer::onPreferencesChanged()
+{
+    Kivo::Settings settings(Kivo::Settings::UserSettings);
+    const QString wanted = settings.value(Constants::SettingsKey::SoundsDefaultTeamTelephony).toString();
+    if (wanted != file())
+        setFile(wanted);
+}
+
+QString defaultRinger(Kivo::Settings& settings)
+{
+    return markedRinger(settings, &RingSignal::isDefault, Constants::SettingsKey::SoundsDefaultRinger);
+}
+
+QString defaultTeamTelephonyRinger(Kivo::Settings& settings)
+{
+    return markedRinger(settings, &RingSignal::isDefaultTeamTelephony, Constants::SettingsKey::SoundsDefaultTeamTelephony);
 }
 
 QList<RingSignal> ringSignals(const QString& list)

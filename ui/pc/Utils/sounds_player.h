@@ -6,6 +6,7 @@
 #include <QString>
 
 namespace Kivo {
+class Settings;
 namespace MediaEngine {
 class Sound;
 }
@@ -40,6 +41,63 @@ private:
     int m_Loops = 1;
     QString m_File;
 };
+
+// A player gated by a boolean user setting (default true), read each time it plays.
+class SettingsBoolPlayer : public TemporaryFilePlayer
+{
+    Q_OBJECT
+
+public:
+    SettingsBoolPlayer(const QString& settingsKey, const QString& file, QObject* parent = nullptr);
+
+    QString settingsKey() const { return m_SettingsKey; }
+
+public slots:
+    void play() override;
+
+private:
+    QString m_SettingsKey;
+};
+
+// The incoming-call ringer: the chosen ring signal, else the list's default one; the
+// call-waiting sound while another call runs.
+class IncomingCallPlayer : public SettingsBoolPlayer
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char* CallWaitingSound = ":/sounds/call_waiting.wav";
+
+    explicit IncomingCallPlayer(QObject* parent = nullptr);
+
+private slots:
+    void onPreferencesChanged(bool callWaiting);
+};
+
+class IncomingMessagePlayer : public SettingsBoolPlayer
+{
+    Q_OBJECT
+
+public:
+    explicit IncomingMessagePlayer(QObject* parent = nullptr);
+};
+
+// The alert of a watched team member's line; always heard.
+class BlfRingPlayer : public TemporaryFilePlayer
+{
+    Q_OBJECT
+
+public:
+    explicit BlfRingPlayer(QObject* parent = nullptr);
+
+public slots:
+    void onPreferencesChanged();
+};
+
+// The ring signal the list marks as default (the last marked one), stored under the
+// default-ringer setting; empty when the list has none or cannot be read.
+QString defaultRinger(Kivo::Settings& settings);
+QString defaultTeamTelephonyRinger(Kivo::Settings& settings);
 
 // One entry of the theme's list of ring signals.
 struct RingSignal

@@ -2,6 +2,7 @@
 
 #include "common/logging.h"
 
+#include <QCursor>
 #include <QFile>
 #include <QQmlContext>
 #include <QUrl>
@@ -16,6 +17,9 @@ CommunicationNotification::CommunicationNotification(Kivo::Controllers::Communic
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // The scene's rectangle is the whole look: nothing is drawn around its rounded frame.
+    setAttribute(Qt::WA_TranslucentBackground);
+    setClearColor(Qt::transparent);
     setResizeMode(QQuickWidget::SizeViewToRootObject);
     rootContext()->setContextProperty("rootWindow", this);
 }
@@ -43,6 +47,11 @@ void CommunicationNotification::loadSource()
         return;
     }
     setSource(QUrl(scene));
+}
+
+QPoint CommunicationNotification::mousePos() const
+{
+    return mapFromGlobal(QCursor::pos());
 }
 
 void CommunicationNotification::setContact(const Kivo::Utils::SharedPointer<Kivo::Contacts::IContact>& contact)

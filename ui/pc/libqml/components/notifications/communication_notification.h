@@ -6,6 +6,7 @@
 #include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/Utils/SharedPointer.h>
 
+#include <QPoint>
 #include <QPointer>
 
 namespace QML {
@@ -16,6 +17,7 @@ class CommunicationNotification : public View
     Q_OBJECT
     Q_PROPERTY(QObject* session READ sessionObject CONSTANT)
     Q_PROPERTY(NotificationType type READ type CONSTANT)
+    Q_PROPERTY(QPoint mousePos READ mousePos)
     Q_PROPERTY(QObject* contact READ contactObject NOTIFY guestContactChanged)
 
 public:
@@ -36,6 +38,8 @@ public:
 
     Kivo::Controllers::CommunicationSession* session() const { return m_Session; }
     NotificationType type() const { return m_Type; }
+    // Where the mouse cursor is, in the pop-up's coordinates, as of this read.
+    QPoint mousePos() const;
     Kivo::Utils::SharedPointer<Kivo::Contacts::IContact> contact() const { return m_Contact; }
     void setContact(const Kivo::Utils::SharedPointer<Kivo::Contacts::IContact>& contact);
 

@@ -1,0 +1,566 @@
+#include "Dialogs/message_window.h"
+#include "Utils/ContactNotification/contact_online_player.h"
+#include "Utils/communications_window_manager.h"
+#include "Utils/sounds_player.h"
+#include "Utils/window_manager_call_helper.h"
+#include "common/constants.h"
+#include "libqml/components/communications_window/communications_window.h"
+#include "libqml/components/mainwindow/main_window.h"
+#include "libqml/components/notifications/communication_notification.h"
+#include "support/application_test.h"
+#include "support/config_patch.h"
+#include "support/shown_windows.h"
+#include "support/user_settings.h"
+#include "ui/pc/libqml/scene_items.h"
+
+#include <Kivo/Configuration/Config.h>
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Controllers/CommsSessionController.h>
+#include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/Controllers/ExecutiveHandler.h>
+#include <Kivo/MediaEngine/CallControllerBase.h>
+#include <Kivo/MediaEngine/IMediaHandlerAudio.h>
+#include <Kivo/Models/Groups.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Simulation/Control.h>
+#include <Kivo/Simulation/Service.h>
+#include <Kivo/Settings.h>
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QtTest>
+
+using Kivo::Controllers::CommunicationSession;
+using Kivo::MediaEngine::CallBasePtr;
+using Kivo::Simulation::Control;
+
+namespace Key = Constants::SettingsKey;
+
+namespace {
+
+constexpr const char* Bob = "bob@demo.telvarion.net";
+constexpr const char* Chiara = "chiara@demo.telvarion.net";
+constexpr const char* Ring = ":/sounds/ring.wav";
+constexpr const char* RingBack = ":/sounds/calling.wav";
+
+} // namespace
+
+class CallsTest : public TestSupport::ApplicationTest
+{
+    Q_OBJECT
+
+public:
+    using ApplicationTest::ApplicationTest;
+
+private:
+    Kivo::Sessions::SessionManagerBase* session() const { return m_App.session(); }
+    Kivo::Controllers::CommsSessionController* sessions() const { return session()->commsSessionController(); }
+    Kivo::MediaEngine::IMediaHandlerAudio* audio() const
+    {
+        return session()->callController()->GetMediaHandlerAudio();
+    }
+    Utils::CommunicationsWindowManager* manager() const { return m_App.communicationsWindowManager(); }
+    Kivo::Configuration::Config* config() const
+    {
+        return const_cast<Kivo::Configuration::Config*>(session()->getConfig());
+    }
+
+    static QList<QML::CommunicationNotification*> popups()
+    {
+        return TestSupport::shownWindows<QML::CommunicationNotification>();
+    }
+
+    static Dialogs::MessageWindow* shownMessage()
+    {
+        const QList<Dialogs::MessageWindow*> shown = TestSupport::shownWindows<Dialogs::MessageWindow>();
+        return shown.isEmpty() ? nullptr : shown.first();
+    }
+
+    static QString messageText(const Dialogs::MessageWindow* message)
+    {
+        return message->findChild<QLabel*>("messageText")->text();
+    }
+
+    static void closeMessages()
+    {
+        for (Dialogs::MessageWindow* message : TestSupport::shownWindows<Dialogs::MessageWindow>())
+            message->close();
+        QTRY_VERIFY(!shownMessage());
+    }
+
+    // The conversation of the one call running now.
+    CommunicationSession* ringingSession() const
+    {
+        const QList<Kivo::MediaEngine::Call> calls = session()->callController()->getCalls();
+        return calls.isEmpty() ? nullptr : sessions()->getSession(calls.last());
+    }
+
+    // A call from `from` until its pop-up shows; null when none did.
+    QML::CommunicationNotification* incomingCall(const QString& from, bool video = false,
+                                                 const QString& executive = QString())
+    {
+        Control::IncomingCall call;
+        call.from = from;
+        call.video = video;
+        call.executive = executive;
+        if (!Control(service()).injectIncomingCall(call))
+            return nullptr;
+        QML::CommunicationNotification* popup = nullptr;
+        const bool shown = QTest::qWaitFor([&popup] { return (popup = popups().isEmpty() ? nullptr : popups().first()); });
+        return shown ? popup : nullptr;
+    }
+
+    static bool clickInPopup(QML::CommunicationNotification* popup, const QString& name)
+    {
+        QQuickItem* item = SceneItems::named(popup->rootObject(), name);
+        if (!item || !item->isVisible())
+            return false;
+        SceneItems::click(popup, item);
+        return true;
+    }
+
+    void hangUpAll()
+    {
+        for (const Kivo::MediaEngine::Call& call : session()->callController()->getCalls())
+            call->close();
+        QTRY_VERIFY(session()->callController()->getCalls().isEmpty());
+        QTRY_VERIFY(popups().isEmpty());
+        closeMessages();
+    }
+
+    bool ringsWith(const QString& file) const { return audio()->playingSounds().contains(file); }
+
+private slots:
+    void initTestCase()
+    {
+        ApplicationTest::initTestCase();
+        signIn();
+    }
+
+    void cleanup() { hangUpAll(); }
+
+    void incomingCallShowsOnePopupThatRings()
+    {
+        QSignalSpy started(audio(), &Kivo::MediaEngine::IMediaHandlerAudio::soundStarted);
+        QSignalSpy alerts(manager()->getCallHelper(), &Utils::WindowManagerCallHelper::playingIncomingCallAlert);
+        QML::CommunicationNotification* popup = incomingCall(Bob);
+        QVERIFY(popup);
+        QCOMPARE(SceneItems::named(popup->rootObject(), "header")->property("text").toString(),
+                 QString("Bob Lindqvist"));
+        QTRY_VERIFY(ringsWith(Ring));
+        QCOMPARE(started.count(), 1);
+        QVERIFY(started.first().at(1).toBool());
+        // The window of the call waits, hidden, for an answer.
+        CommunicationSession* ringing = ringingSession();
+        QVERIFY(manager()->getWindow(ringing) && !manager()->getWindow(ringing)->isVisible());
+
+        // Asked again for the same call: no second pop-up, no second ringer.
+        manager()->getCallHelper()->showCallNotification(ringing);
+        QCoreApplication::processEvents();
+        QCOMPARE(popups().size(), 1);
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(alerts.count(), 1);
+
+        // The pop-up draws only its own rounded frame.
+        QVERIFY(popup->testAttribute(Qt::WA_TranslucentBackground));
+        QVERIFY(popup->windowFlags().testFlag(Qt::FramelessWindowHint));
+    }
+
+    void declineEndsTheCallAndTheRinging()
+    {
+        QML::CommunicationNotification* popup = incomingCall(Bob);
+        QVERIFY(popup);
+        QTRY_VERIFY(ringsWith(Ring));
+        QPointer<QML::CommunicationNotification> guard(popup);
+        QVERIFY(clickInPopup(popup, "declineButton"));
+        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!ringsWith(Ring));
+        QTRY_VERIFY(session()->callController()->getCalls().isEmpty());
+    }
+
+    void ignoreStopsTheRingerAndLeavesTheCall()
+    {
+        QML::CommunicationNotification* popup = incomingCall(Bob);
+        QVERIFY(popup);
+        QTRY_VERIFY(ringsWith(Ring));
+        QVERIFY(clickInPopup(popup, "ignoreButton"));
+        QTRY_VERIFY(popups().isEmpty());
+        QTRY_VERIFY(!ringsWith(Ring));
+        QCOMPARE(session()->callController()->getCalls().size(), 1);
+    }
+
+    void answerShowsWhatTheConfigurationAsks_data()
+    {
+        QTest::addColumn<bool>("showAudioOnly");
+        QTest::addColumn<bool>("video");
+        QTest::addColumn<bool>("windowShown");
+        QTest::newRow("audio, item 81 off: the main window") << false << false << false;
+        QTest::newRow("audio, item 81 on") << true << false << true;
+        QTest::newRow("video, item 81 off") << false << true << true;
+    }
+
+    void answerShowsWhatTheConfigurationAsks()
+    {
+        QFETCH(bool, showAudioOnly);
+        QFETCH(bool, video);
+        QFETCH(bool, windowShown);
+        ConfigPatch patch(config(), {{Utils::CommunicationsWindowManager::ShowAudioOnlyWindowItem, showAudioOnly}});
+        QML::CommunicationNotification* popup = incomingCall(Bob, video);
+        QVERIFY(popup);
+        QTRY_VERIFY(ringsWith(Ring));
+        QML::CommunicationsWindow* window = manager()->getWindow(ringingSession());
+        QVERIFY(window);
+        QVERIFY(clickInPopup(popup, video ? "answerVideoButton" : "answerAudioButton"));
+        QTRY_VERIFY(popups().isEmpty());
+        QTRY_COMPARE(ringingSession()->getCall()->getCallState(), CallBasePtr::InCall);
+        QVERIFY(!ringsWith(Ring));
+        QCOMPARE(window->isVisible(), windowShown);
+    }
+
+    void placedCallRingsBackUntilAnswered()
+    {
+        Control control(service());
+        control.setAutoAnswer(false);
+        QSignalSpy created(sessions(), &Kivo::Controllers::CommsSessionController::sessionCreated);
+        sessions()->createCall({Bob}, false);
+        QTRY_COMPARE(created.count(), 1);
+        auto* placed = created.first().first().value<CommunicationSession*>();
+        QML::CommunicationsWindow* window = manager()->getWindow(placed);
+        QTRY_VERIFY(window && window->isVisible());
+        QTRY_VERIFY(ringsWith(RingBack));
+        QVERIFY(control.injectRemoteAnswer(placed->getCall()->getCallId()));
+        QTRY_VERIFY(!ringsWith(RingBack));
+        control.setAutoAnswer(true);
+    }
+
+    void ringBackOnlyWhileTheCallRings_data()
+    {
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<bool>("ringBack");
+        QTest::newRow("calling (1)") << false << true;
+        QTest::newRow("in a call (3)") << true << false;
+    }
+
+    void ringBackOnlyWhileTheCallRings()
+    {
+        QFETCH(bool, answered);
+        QFETCH(bool, ringBack);
+        Control control(service());
+        control.setAutoAnswer(answered);
+        QSignalSpy created(sessions(), &Kivo::Controllers::CommsSessionController::sessionCreated);
+        sessions()->createCall({Chiara}, false);
+        QTRY_COMPARE(created.count(), 1);
+        auto* placed = created.first().first().value<CommunicationSession*>();
+        if (answered)
+            QTRY_COMPARE(placed->getCall()->getCallState(), CallBasePtr::InCall);
+        Utils::Sounds::TemporaryFilePlayer* player = manager()->getCallHelper()->ringBackPlayer();
+        player->stop();
+        // The service repeats that the call rings: only a ringing call plays the tone.
+        emit placed->ringing(placed->getCallRef());
+        QCOMPARE(!player->isFinished(), ringBack);
+        control.setAutoAnswer(true);
+    }
+
+    void enabledSettingGatesTheRingerNotTheRingBack()
+    {
+        TestSupport::writeUserSettings({{Key::SoundsIncomingCallEnabled, false}});
+        Utils::WindowManagerCallHelper* helper = manager()->getCallHelper();
+        helper->incomingCallPlayer()->play();
+        QVERIFY(helper->incomingCallPlayer()->isFinished());
+        helper->ringBackPlayer()->play();
+        QVERIFY(!helper->ringBackPlayer()->isFinished());
+        helper->ringBackPlayer()->stop();
+        TestSupport::writeUserSettings({{Key::SoundsIncomingCallEnabled, true}});
+    }
+
+    void ringerFallsBackToTheDefaultAfterCallWaiting()
+    {
+        // No ring signal chosen: after a call-waiting sound the list's default rings again.
+        TestSupport::writeUserSettings({{Key::SoundsDefaultRinger, QString()}});
+        Utils::Sounds::IncomingCallPlayer player;
+        QCOMPARE(player.file(), QString(Ring));
+        QVERIFY(QMetaObject::invokeMethod(&player, "onPreferencesChanged", Q_ARG(bool, true)));
+        QCOMPARE(player.file(), QString(Utils::Sounds::IncomingCallPlayer::CallWaitingSound));
+        QVERIFY(QMetaObject::invokeMethod(&player, "onPreferencesChanged", Q_ARG(bool, false)));
+        QCOMPARE(player.file(), QString(Ring));
+    }
+
+    void displayNames_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a contact") << Bob << "Bob Lindqvist";
+        QTest::newRow("anonymous") << "anonymous@demo.telvarion.net"
+                                   << "Unknown";
+        QTest::newRow("unavailable") << "Unavailable@demo.telvarion.net"
+                                     << "Unknown";
+        QTest::newRow("a stranger") << "zoe@elsewhere.example"
+                                    << "zoe";
+    }
+
+    void displayNames()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, shown);
+        QVERIFY(incomingCall(from));
+        QCOMPARE(ringingSession()->getCall()->getDisplayName(), shown);
+    }
+
+    void executiveCallNamesTheExecutiveWithoutADoubleBlank_data()
+    {
+        QTest::addColumn<QString>("numberMode");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("number shown") << "Originator"
+                                      << "zoe (zoe) is calling for Dev Patel";
+        QTest::newRow("number hidden") << "Executive"
+                                       << "zoe is calling for Dev Patel";
+    }
+
+    void executiveCallNamesTheExecutiveWithoutADoubleBlank()
+    {
+        QFETCH(QString, numberMode);
+        QFETCH(QString, shown);
+        Kivo::Controllers::ExecutiveHandler* executives = session()->getExecutiveHandler();
+        QVERIFY(executives);
+        executives->setModes(3, "Originator", numberMode);
+        QVERIFY(incomingCall("zoe@elsewhere.example", false, "dev@demo.telvarion.net"));
+        QCOMPARE(ringingSession()->getCall()->getDisplayName(), shown);
+    }
+
+    void errorBoxes_data()
+    {
+        QTest::addColumn<int>("trigger");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("emergency") << 0 << "Call Failed"
+                                   << "Emergency calls are not supported. Please use another phone.";
+        QTest::newRow("room") << 1 << "Error Joining Room"
+                              << "Dev's room is not available.";
+        QTest::newRow("403") << 2 << "Call Failed"
+                             << "Action failed: frank";
+        QTest::newRow("no audio device") << 3 << "Audio Device Error"
+                                         << "Could not detect a working audio device. Please confirm that your audio "
+                                            "device is connected and working.";
+        QTest::newRow("video") << 4 << "Video Call Failed"
+                               << "Unable to start video, please check that other applications are not using the "
+                                  "camera. Please also ensure that your web-camera drivers are up to date.";
+    }
+
+    void errorBoxes()
+    {
+        QFETCH(int, trigger);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        switch (trigger) {
+        case 0:
+            emit sessions()->emergencyCallNotification();
+            break;
+        case 1:
+            emit sessions()->errorJoiningRoom("Dev");
+            break;
+        case 2:
+            emit session()->callController()->addingParticipantCallToConferenceFailed(404, "frank");
+            QCoreApplication::processEvents();
+            QVERIFY(!shownMessage());
+            emit session()->callController()->addingParticipantCallToConferenceFailed(403, "frank");
+            break;
+        case 3:
+            emit audio()->audioDeviceAvailabilityChanged(false);
+            break;
+        case 4:
+            emit session()->callController()->failedToStartVideo();
+            break;
+        }
+        Dialogs::MessageWindow* message = nullptr;
+        QTRY_VERIFY((message = shownMessage()));
+        QCOMPARE(message->windowTitle(), title);
+        QCOMPARE(messageText(message), text);
+    }
+
+    void confirmationAnswersOnlyItsOwnCall()
+    {
+        QVERIFY(incomingCall(Bob));
+        const Kivo::MediaEngine::Call first = session()->callController()->getCalls().last();
+        QVERIFY(Control(service()).injectIncomingCall(Chiara));
+        QTRY_COMPARE(session()->callController()->getCalls().size(), 2);
+        const Kivo::MediaEngine::Call second = session()->callController()->getCalls().last();
+        Kivo::MediaEngine::CallControllerBase* calls = session()->callController();
+
+        emit calls->confirmIncomingCall(first, second);
+        QPointer<Dialogs::MessageWindow> box = manager()->getCallHelper()->confirmBox();
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QString("Confirm Call"));
+        // Another call asking meanwhile leaves the open box unanswered.
+        emit calls->confirmIncomingCall(second, first);
+        QCoreApplication::processEvents();
+        QVERIFY(box && box->isVisible());
+        QVERIFY(first->getCallState() != CallBasePtr::InCall);
+        // The same call asked again takes the answer it waits for.
+        emit calls->confirmIncomingCall(first, second);
+        QTRY_VERIFY(!box || !box->isVisible());
+    }
+
+    void visibilityOfPlacedSessions_data()
+    {
+        QTest::addColumn<bool>("item81");
+        QTest::addColumn<bool>("item361");
+        QTest::addColumn<bool>("video");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("audio, 81 off") << false << true << false << false;
+        QTest::newRow("audio, 81 on") << true << false << false << true;
+        QTest::newRow("video, 361 on") << false << true << true << true;
+        QTest::newRow("video, 361 off") << false << false << true << false;
+    }
+
+    void visibilityOfPlacedSessions()
+    {
+        QFETCH(bool, item81);
+        QFETCH(bool, item361);
+        QFETCH(bool, video);
+        QFETCH(bool, shown);
+        ConfigPatch patch(config(), {{Utils::CommunicationsWindowManager::ShowAudioOnlyWindowItem, item81},
+                                     {Utils::CommunicationsWindowManager::ShowStartedSessionItem, item361}});
+        Control control(service());
+        control.setAutoAnswer(false);
+        QSignalSpy created(sessions(), &Kivo::Controllers::CommsSessionController::sessionCreated);
+        // Straight to the manager's rule: sessionReady would show any window the user asked for.
+        disconnect(sessions(), SIGNAL(sessionReady(Kivo::Controllers::CommunicationSession*)), manager(), nullptr);
+        sessions()->createCall({Bob}, video);
+        QTRY_COMPARE(created.count(), 1);
+        QML::CommunicationsWindow* window = manager()->getWindow(created.first().first().value<CommunicationSession*>());
+        QVERIFY(window);
+        QCoreApplication::processEvents();
+        QCOMPARE(window->isVisible(), shown);
+        connect(sessions(), SIGNAL(sessionReady(Kivo::Controllers::CommunicationSession*)), manager(),
+                SLOT(showCommsWindow(Kivo::Controllers::CommunicationSession*)));
+        control.setAutoAnswer(true);
+    }
+
+    void sessionLimitClosesTheOldestChatOnlySession()
+    {
+        Control control(service());
+        control.setAutoAnswer(false);
+        QSignalSpy created(sessions(), &Kivo::Controllers::CommsSessionController::sessionCreated);
+        sessions()->createCall({Bob}, false);
+        sessions()->createChat(QStringList{Chiara});
+        sessions()->createChat(QStringList{"dev@demo.telvarion.net"});
+        QTRY_COMPARE(created.count(), 3);
+        QPointer<CommunicationSession> call = created.at(0).first().value<CommunicationSession*>();
+        QPointer<CommunicationSession> oldestChat = created.at(1).first().value<CommunicationSession*>();
+        QPointer<CommunicationSession> newerChat = created.at(2).first().value<CommunicationSession*>();
+        QTRY_VERIFY(oldestChat->chatActive() && newerChat->chatActive());
+
+        manager()->closeLastSessionWithChatOnly();
+        QTRY_VERIFY(!oldestChat || !oldestChat->chatActive());
+        QVERIFY(newerChat && newerChat->chatActive());
+        QVERIFY(call && call->callActive());
+        if (newerChat)
+            newerChat->close();
+        control.setAutoAnswer(true);
+    }
+
+    void destroyingTheManagerDeletesItsWindows()
+    {
+        auto* own = new Utils::CommunicationsWindowManager(nullptr, session()->contactsManager(), nullptr, nullptr);
+        QVERIFY(own->Initialize(session(), m_App.providerFactory(), {}));
+        sessions()->createCall({Bob}, false);
+        sessions()->createCall({Chiara}, false);
+        QTRY_COMPARE(own->windows().size(), 2);
+        QPointer<QML::CommunicationsWindow> first = own->windows().first();
+        QPointer<QML::CommunicationsWindow> second = own->windows().last();
+        // Each window leaves the list as it goes: the walk must not trip over that.
+        delete own;
+        QVERIFY(!first && !second);
+    }
+
+    void contactSounds()
+    {
+        // Signed in with contacts online: what is known at the start is heard as nothing.
+        QSignalSpy started(audio(), &Kivo::MediaEngine::IMediaHandlerAudio::soundStarted);
+        {
+            Utils::ContactNotification::ContactOnlinePlayer online(session()->contactsManager());
+            QCOMPARE(started.count(), 0);
+        }
+
+        // A group opened again brings its online contacts in one batch: the program's player
+        // plays one sound.
+        QVERIFY(m_App.contactOnlinePlayer());
+        auto* groups = qobject_cast<Kivo::Models::Groups*>(session()->contactsManager()->getModel(1));
+        QVERIFY(groups);
+        const QList<Kivo::Contacts::IGroup*> all = session()->contactsManager()->groups();
+        QVERIFY(!all.isEmpty());
+        const int group = all.first()->getId();
+        groups->setGroupOpen(group, false);
+        groups->setGroupOpen(group, true);
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(started.first().first().toString(), QString(":/sounds/contact_online.wav"));
+
+        // Switched off: still followed, never heard.
+        TestSupport::writeUserSettings({{Key::SoundsContactOnlineEnabled, false}});
+        groups->setGroupOpen(group, false);
+        groups->setGroupOpen(group, true);
+        QCOMPARE(started.count(), 1);
+        TestSupport::writeUserSettings({{Key::SoundsContactOnlineEnabled, true}});
+    }
+
+    void popupScenesByType_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("shownItem");
+        QTest::newRow("call") << int(QML::CommunicationNotification::CallNotification) << "answerAudioButton";
+        QTest::newRow("chat") << int(QML::CommunicationNotification::ChatNotification) << "message";
+        QTest::newRow("file") << int(QML::CommunicationNotification::FiletransferNotification) << "message";
+        QTest::newRow("guest") << int(QML::CommunicationNotification::GuestNotification) << "guestText";
+    }
+
+    void popupScenesByType()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, shownItem);
+        CommunicationSession conversation;
+        QML::CommunicationNotification popup(&conversation, QML::CommunicationNotification::NotificationType(type));
+        popup.loadSource();
+        QVERIFY(popup.rootObject());
+        QVERIFY(SceneItems::named(popup.rootObject(), shownItem));
+        if (type == QML::CommunicationNotification::FiletransferNotification)
+            QCOMPARE(SceneItems::named(popup.rootObject(), "message")->property("text").toString(),
+                     QString("Incoming file transfer"));
+    }
+
+    void guestRules_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("acceptOffered");
+        QTest::newRow("a name") << "Ada Moss"
+                                << "Ada Moss (guest) requests to join your room." << true;
+        QTest::newRow("two letters") << "Al"
+                                     << "Unknown (guest) requests to join your room." << false;
+    }
+
+    void guestRules()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(bool, acceptOffered);
+        CommunicationSession room;
+        Kivo::Contacts::IContact* guest = session()->contactsManager()->createTemporaryContact(&room);
+        guest->setProperty(Kivo::Contacts::Properties::DisplayName, name);
+        QML::CommunicationNotification popup(&room, QML::CommunicationNotification::GuestNotification);
+        popup.setContact(Kivo::Utils::SharedPointer<Kivo::Contacts::IContact>(guest));
+        popup.loadSource();
+        QCOMPARE(SceneItems::named(popup.rootObject(), "guestText")->property("text").toString(), text);
+        QCOMPARE(SceneItems::named(popup.rootObject(), "acceptGuestButton")->isVisible(), acceptOffered);
+        QVERIFY(SceneItems::named(popup.rootObject(), "declineGuestButton")->isVisible());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    return TestSupport::execApplicationTest<CallsTest>(argc, argv);
+}
+
+#include "tst_calls.moc"
