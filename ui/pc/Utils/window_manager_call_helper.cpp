@@ -114,8 +114,9 @@ bool WindowManagerCallHelper::Initialize(Kivo::Utils::SharedPointer<Kivo::Contac
                         this,
                         SLOT(confirmIncomingCall(const Kivo::MediaEngine::Call&, const Kivo::MediaEngine::Call&)));
         CHECKED_CONNECT(calls, SIGNAL(failedToStartVideo()), this, SLOT(failedToStartVideo()), Qt::QueuedConnection);
-        CHECKED_CONNECT(calls, SIGNAL(activeCalls(bool)), m_IncomingCallPlayer, SLOT(onPreferencesChanged(bool)),
-                        Qt::QueuedConnection);
+        // The engine reports a ringing call as active too: the helper decides what counts as
+        // a call to wait behind, else the first call's ringer would turn to the waiting tone.
+        CHECKED_CONNECT(calls, SIGNAL(activeCalls(bool)), this, SLOT(onPreferencesChanged()), Qt::QueuedConnection);
         CHECKED_CONNECT(calls, SIGNAL(addingParticipantCallToConferenceFailed(int, const QString&)), this,
                         SLOT(handleSipCallError(int, const QString&)));
         if (Kivo::MediaEngine::IMediaHandlerAudio* audio = calls->GetMediaHandlerAudio())
@@ -196,6 +197,7 @@ void WindowManagerCallHelper::startIncomingRinger(CallBasePtr* call)
         return;
     CHECKED_CONNECT(call, SIGNAL(closed()), this, SLOT(stopIncomingRinger()), Qt::UniqueConnection);
     CHECKED_CONNECT(call, SIGNAL(opened()), this, SLOT(stopIncomingRinger()), Qt::UniqueConnection);
+    onPreferencesChanged();
     m_PlayIncomingAction->activate(QAction::Trigger);
     emit playingIncomingCallAlert();
 }
@@ -474,8 +476,15 @@ void WindowManagerCallHelper::onTransferFailed(const Kivo::MediaEngine::Call& ca
 
 void WindowManagerCallHelper::onPreferencesChanged()
 {
-    const Kivo::MediaEngine::CallControllerBase* calls = m_SessionManager ? m_SessionManager->callController() : nullptr;
-    emit preferencesChanged(calls && !calls->getCalls().isEmpty());
+    // A call waits behind another one that is answered (talking or held), not behind one
+    // that only rings.
+    bool waiting = false;
+    if (const Kivo::MediaEngine::CallControllerBase* calls =
+            m_SessionManager ? m_SessionManager->callController() : nullptr) {
+        for (const Kivo::MediaEngine::Call& call : calls->getCalls())
+            waiting = waiting || call->isInProgress();
+    }
+    emit preferencesChanged(waiting);
 }
 
 Kivo::Contacts::IContact* WindowManagerCallHelper::lookUp(const QString& uriText) const

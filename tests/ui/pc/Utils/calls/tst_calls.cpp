@@ -153,6 +153,9 @@ private slots:
         QTRY_VERIFY(ringsWith(Ring));
         QCOMPARE(started.count(), 1);
         QVERIFY(started.first().at(1).toBool());
+        // It goes on ringing: the call itself is no call to wait behind.
+        QTest::qWait(100);
+        QVERIFY(ringsWith(Ring));
         // The window of the call waits, hidden, for an answer.
         CommunicationSession* ringing = ringingSession();
         QVERIFY(manager()->getWindow(ringing) && !manager()->getWindow(ringing)->isVisible());
@@ -218,6 +221,17 @@ private slots:
         QTRY_COMPARE(ringingSession()->getCall()->getCallState(), CallBasePtr::InCall);
         QVERIFY(!ringsWith(Ring));
         QCOMPARE(window->isVisible(), windowShown);
+    }
+
+    void callDuringACallRingsTheWaitingTone()
+    {
+        QML::CommunicationNotification* popup = incomingCall(Bob);
+        QVERIFY(popup);
+        QVERIFY(clickInPopup(popup, "answerAudioButton"));
+        QTRY_COMPARE(ringingSession()->getCall()->getCallState(), CallBasePtr::InCall);
+        QVERIFY(Control(service()).injectIncomingCall(Chiara));
+        QTRY_VERIFY(ringsWith(Utils::Sounds::IncomingCallPlayer::CallWaitingSound));
+        QVERIFY(!ringsWith(Ring));
     }
 
     void placedCallRingsBackUntilAnswered()
