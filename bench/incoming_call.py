@@ -14,16 +14,12 @@ import sys
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-from startup import cli, measure  # noqa: E402
+from startup import cli, measure, returning_user  # noqa: E402
 
 
 def runner(idle):
     def one_run(program: Path, root: Path, env: dict, arguments=()) -> tuple:
-        data = root / "data"
-        data.mkdir()
-        (data / "application_setting.ini").write_text("[General]\neulaAccepted=true\n")
-        run_env = dict(env, TELVARION_DATA_PATH=str(data), TELVARION_REGISTRY_FILE=str(root / "registry.ini"),
-                       TMPDIR=str(root), XDG_DATA_HOME=str(root / "share"), XDG_CONFIG_HOME=str(root / "config"))
+        _, run_env = returning_user(root, env)
         result = subprocess.run([str(program), str(idle), *arguments], env=run_env, capture_output=True,
                                 timeout=idle + 180)
         if result.returncode != 0:

@@ -19,7 +19,7 @@ import tempfile
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-from startup import cli, measure, report  # noqa: E402
+from startup import cli, measure, report, returning_user  # noqa: E402
 
 DEMO = ("alice@demo.telvarion.net", "Demo-1234")
 GENERATED = ("bench@large.telvarion.net", "Bench-1234")
@@ -27,11 +27,7 @@ GENERATED = ("bench@large.telvarion.net", "Bench-1234")
 
 def runner(account_file, credentials):
     def one_run(program: Path, root: Path, env: dict, arguments=()) -> tuple:
-        data = root / "data"
-        data.mkdir()
-        (data / "application_setting.ini").write_text("[General]\neulaAccepted=true\n")
-        run_env = dict(env, TELVARION_DATA_PATH=str(data), TELVARION_REGISTRY_FILE=str(root / "registry.ini"),
-                       TMPDIR=str(root), XDG_DATA_HOME=str(root / "share"), XDG_CONFIG_HOME=str(root / "config"))
+        _, run_env = returning_user(root, env)
         run_env.pop("TELVARION_ACCOUNT_FILE", None)
         if account_file:
             run_env["TELVARION_ACCOUNT_FILE"] = str(account_file)

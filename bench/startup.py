@@ -64,13 +64,20 @@ def peak_rss_kib(pid: int) -> int:
     return 0
 
 
-def one_run(program: Path, root: Path, env: dict, arguments=()) -> tuple:
+def returning_user(root: Path, env: dict, settings: str = "") -> tuple:
+    """A data folder under `root` of a returning user, who accepted the end-user agreement
+    before (the login window shows), with `settings` lines added; returns the folder and the
+    environment that points the program's folders under `root`."""
     data = root / "data"
     data.mkdir()
-    # A returning user, who accepted the end-user agreement before: the login window shows.
-    (data / "application_setting.ini").write_text("[General]\neulaAccepted=true\n[settings]\nloggingenabled=true\n")
+    (data / "application_setting.ini").write_text("[General]\neulaAccepted=true\n" + settings)
     run_env = dict(env, TELVARION_DATA_PATH=str(data), TELVARION_REGISTRY_FILE=str(root / "registry.ini"),
                    TMPDIR=str(root), XDG_DATA_HOME=str(root / "share"), XDG_CONFIG_HOME=str(root / "config"))
+    return data, run_env
+
+
+def one_run(program: Path, root: Path, env: dict, arguments=()) -> tuple:
+    data, run_env = returning_user(root, env, "[settings]\nloggingenabled=true\n")
     started = time.perf_counter()
     process = subprocess.Popen([str(program), *arguments], env=run_env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:

@@ -18,6 +18,7 @@
 #include <Kivo/Controllers/ExecutiveHandler.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
+#include <Kivo/MediaEngine/IMediaHandlerVideo.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Utils/PhoneNumberParser.h>
 
@@ -364,8 +365,17 @@ void WindowManagerCallHelper::showVideo(QML::CommunicationsWindow* window, CallB
     if (Widgets::Custom::VideoCall* video = window->videoWidget()) {
         call->setLocalVideoOutput(video->previewHandle());
         call->setRemoteVideoOutput(video->surfaceHandle());
+        // The own picture is the camera's preview, drawn by the engine.
+        if (Kivo::MediaEngine::IMediaHandlerVideo* camera = videoHandler())
+            camera->startPreview(video->previewHandle());
     }
     window->setVideoUpdatesEnabled(false);
+}
+
+Kivo::MediaEngine::IMediaHandlerVideo* WindowManagerCallHelper::videoHandler() const
+{
+    const Kivo::MediaEngine::CallControllerBase* calls = m_SessionManager ? m_SessionManager->callController() : nullptr;
+    return calls ? calls->GetMediaHandlerVideo() : nullptr;
 }
 
 void WindowManagerCallHelper::videoStateChanged(CallBasePtr* call)
@@ -382,6 +392,8 @@ void WindowManagerCallHelper::videoStateChanged(CallBasePtr* call)
     case CallBasePtr::NoVideo:
         window->setVideoUpdatesEnabled(true);
         window->setVideoShown(false);
+        if (Kivo::MediaEngine::IMediaHandlerVideo* camera = videoHandler())
+            camera->stopPreview();
         break;
     default:
         break;

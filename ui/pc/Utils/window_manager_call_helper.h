@@ -19,6 +19,9 @@ namespace Kivo {
 namespace Controllers {
 class CommunicationSession;
 }
+namespace MediaEngine {
+class IMediaHandlerVideo;
+}
 namespace Sessions {
 class SessionManagerBase;
 }
@@ -126,6 +129,7 @@ private:
     bool showsWindowOf(const Kivo::Controllers::CommunicationSession* session) const;
     void raiseMainWindow() const;
     void showVideo(QML::CommunicationsWindow* window, Kivo::MediaEngine::CallBasePtr* call);
+    Kivo::MediaEngine::IMediaHandlerVideo* videoHandler() const;
     Dialogs::MessageWindow* showBox(ErrorBox box, const QString& argument = QString());
     Kivo::Contacts::IContact* getContact(Kivo::MediaEngine::CallBasePtr* call) const;
     Kivo::Contacts::IContact* lookUp(const QString& uriText) const;

@@ -20,6 +20,7 @@
 #include <Kivo/Controllers/ExecutiveHandler.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
+#include <Kivo/MediaEngine/IMediaHandlerVideo.h>
 #include <Kivo/Models/Groups.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Simulation/Control.h>
@@ -221,6 +222,11 @@ private slots:
         QTRY_COMPARE(ringingSession()->getCall()->getCallState(), CallBasePtr::InCall);
         QVERIFY(!ringsWith(Ring));
         QCOMPARE(window->isVisible(), windowShown);
+        // A video call shows its surfaces, the own picture drawn by the camera's preview.
+        if (video) {
+            QTRY_VERIFY(window->videoShown());
+            QVERIFY(session()->callController()->GetMediaHandlerVideo()->isPreviewRunning());
+        }
     }
 
     void callDuringACallRingsTheWaitingTone()
