@@ -389,7 +389,8 @@ Window {
                 anchors.centerIn: parent
                 visible: spinner.themed
                 source: spinner.themed ? spinner.themeAnimation : ""
-                playing: visible && waitArea.visible
+                // The window stays, hidden, while the user is signed in: no frames for nobody.
+                playing: visible && waitArea.visible && rootView.visible
             }
 
             Image {
@@ -397,7 +398,8 @@ Window {
                 visible: !spinner.themed
                 source: "qrc:/windows/LoginWindow/loading_icon.png"
                 RotationAnimation on rotation {
-                    running: waitArea.visible && !spinner.themed
+                    objectName: "spinnerAnimation"
+                    running: waitArea.visible && !spinner.themed && rootView.visible
                     from: 0
                     to: 360
                     duration: 1000

@@ -5,7 +5,9 @@
 #include "Utils/window_manager_call_helper.h"
 #include "common/constants.h"
 #include "libqml/components/communications_window/communications_window.h"
+#include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
+#include "libqml/window/qml_view.h"
 #include "libqml/components/notifications/communication_notification.h"
 #include "support/application_test.h"
 #include "support/config_patch.h"
@@ -142,6 +144,16 @@ private slots:
     }
 
     void cleanup() { hangUpAll(); }
+
+    void signedInClientAnimatesNothingHidden()
+    {
+        // The login window stays, hidden, while the user is signed in: its spinner stops.
+        const QML::LoginWindow* login = m_App.loginWindow();
+        QVERIFY(login && !login->isVisible());
+        const QObject* spinner = login->view()->rootObject()->findChild<QObject*>("spinnerAnimation");
+        QVERIFY(spinner);
+        QVERIFY(!spinner->property("running").toBool());
+    }
 
     void incomingCallShowsOnePopupThatRings()
     {
