@@ -134,12 +134,6 @@ void CommunicationsWindowManager::setupChat(CommunicationSession*, QML::Communic
     window->ActivateChat();
 }
 
-void CommunicationsWindowManager::showChatNotification(CommunicationSession* session)
-{
-    if (m_Notifications)
-        m_Notifications->showCommunicationNotification(session, QML::CommunicationNotification::ChatNotification);
-}
-
 void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, bool incoming)
 {
     if (!session)
@@ -153,6 +147,10 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
     if (!showAudioOnly)
         CHECKED_CONNECT(session, SIGNAL(hasAssociatedFirstCallChanged()), this, SLOT(onAssociatedFirstCallChanged()));
 
+    // Chat windows are the chat host's until this window hosts the chat pane: a session
+    // gets its window here once it has a call.
+    if (!session->getCall())
+        return;
     createCommsWindow(session);
     if (incoming) {
         showNotification(session);
@@ -168,28 +166,29 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
 
 void CommunicationsWindowManager::showNotification(CommunicationSession* session)
 {
-    if (session->callActive()) {
-        if (session->getCall())
-            m_CallHelper->showCallNotification(session);
-    } else if (session->chatActive()) {
-        showChatNotification(session);
-    }
+    if (session->callActive() && session->getCall())
+        m_CallHelper->showCallNotification(session);
 }
 
 void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* session, unsigned int previous,
                                                       unsigned int current, bool incoming)
 {
-    QML::CommunicationsWindow* window = getWindow(session);
-    if (!window)
-        return;
     const auto newlySet = [previous, current](unsigned int flag) { return !(previous & flag) && (current & flag); };
     const auto newlyCleared = [previous, current](unsigned int flag) { return (previous & flag) && !(current & flag); };
-
-    if (newlySet(CommunicationSession::Chat)) {
-        setupChat(session, window);
-        if (!window->isVisible() && incoming)
-            showChatNotification(session);
+    QML::CommunicationsWindow* window = getWindow(session);
+    if (!window && session && session->getCall() && newlySet(CommunicationSession::CallFlag)) {
+        // A call joins a chat of the chat host's: the call gets its window now, and an
+        // incoming one its pop-up, as a call of its own would.
+        createCommsWindow(session);
+        if (incoming)
+            showNotification(session);
+        return;
     }
+    if (!window)
+        return;
+
+    if (newlySet(CommunicationSession::Chat))
+        setupChat(session, window);
     if (session->getWebCollab()) {
         if (newlySet(CommunicationSession::Share))
             window->AddShareNotifications(session->isSessionOwner());
@@ -234,8 +233,13 @@ void CommunicationsWindowManager::onAssociatedFirstCallChanged()
 void CommunicationsWindowManager::closeLastSessionWithChatOnly()
 {
     LOG_INFO << "Max amount of comms sessions reached, trying to close existing";
-    for (const QML::CommunicationsWindow* window : qAsConst(m_Windows)) {
-        CommunicationSession* session = window->session();
+    // Oldest first; chat-only sessions have their windows with the chat host, so the
+    // sessions themselves are walked.
+    Kivo::Controllers::CommsSessionController* sessions =
+        m_SessionManager ? m_SessionManager->commsSessionController() : nullptr;
+    if (!sessions)
+        return;
+    for (CommunicationSession* session : sessions->commsList()) {
         if (session && !session->callActive() && !session->vyxCallActive() && !session->webCollabActive()) {
             session->close();
             return;

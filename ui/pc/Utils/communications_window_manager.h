@@ -100,10 +100,9 @@ protected slots:
 
 private:
     void showNotification(Kivo::Controllers::CommunicationSession* session);
-    // The chat side of a window: the chat helper's, once there is one; until then the
-    // window's own activation and the plain chat pop-up.
+    // The chat side of a window that has a call: the window's own activation, until the
+    // window hosts the chat pane that the chat host shows in chat windows today.
     void setupChat(Kivo::Controllers::CommunicationSession* session, QML::CommunicationsWindow* window);
-    void showChatNotification(Kivo::Controllers::CommunicationSession* session);
     void connectWindow(QML::CommunicationsWindow* window);
     void setupVoiceMail();
     bool configItem(int item) const;
