@@ -40,9 +40,12 @@ public:
     static constexpr int SceneHeight = 150;
     static constexpr int VideoHeight = 300;
 
-    CommunicationsWindow(Kivo::Sessions::SessionManagerBase* sessionManager,
-                         Kivo::Controllers::CommunicationSession* session, Providers::Factory* factory,
-                         bool alwaysOnTop, QWidget* parent = nullptr);
+    // Without a session the window has nothing to show: what the menus' tests hand their
+    // actions as a window.
+    explicit CommunicationsWindow(Kivo::Sessions::SessionManagerBase* sessionManager = nullptr,
+                                  Kivo::Controllers::CommunicationSession* session = nullptr,
+                                  Providers::Factory* factory = nullptr, bool alwaysOnTop = false,
+                                  QWidget* parent = nullptr);
     ~CommunicationsWindow() override;
 
     Kivo::Controllers::CommunicationSession* session() const { return m_Session; }
