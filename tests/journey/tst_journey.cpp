@@ -263,6 +263,7 @@ private slots:
     void addsCallsAndEditsContactsAndAnswersPresenceRequests();
     void chatsWithAContactBothWays();
     void takesIncomingCallsFromThePopup();
+    void findsCallsAndJoinsContactsInTheMainWindow();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -325,7 +326,9 @@ void JourneyTest::signsOutWithTheMainWindowsButton()
 {
     QPointer<QML::MainWindow> main = shownMainWindow();
     QVERIFY(main);
-    QVERIFY(User::click(main, "signOutButton"));
+    // Sign Out is in the main window's menu.
+    QVERIFY(User::click(main, "menuButton"));
+    QVERIFY(User::choose({"Sign Out"}));
     // Still running: the window went after its button's handler had returned.
     QTRY_VERIFY(!main);
     QTRY_VERIFY(!service().isSignedIn() && !m_App.session());
@@ -753,6 +756,51 @@ void JourneyTest::takesIncomingCallsFromThePopup()
     SceneItems::click(bar, park);
     QTRY_COMPARE(call->getEndReason(), Kivo::MediaEngine::CallBasePtr::Parked);
     QTRY_VERIFY(!closing);
+void JourneyTest::findsCallsAndJoinsContactsInTheMainWindow()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::activate(main));
+    QTRY_VERIFY(User::item(main, "contact_Chiara Rossi"));
+
+    // Typing a name keeps only who matches, after a pause.
+    QVERIFY(User::click(main, "searchField"));
+    QVERIFY(User::type("Bob"));
+    QTRY_VERIFY_WITH_TIMEOUT(!User::item(main, "contact_Chiara Rossi"), 3000);
+    QVERIFY(User::item(main, "contact_Bob Lindqvist"));
+    QVERIFY(User::click(main, "clearSearchButton"));
+    QTRY_VERIFY(User::item(main, "contact_Chiara Rossi"));
+
+    // A right click asks for the contact's menu.
+    QSignalSpy menu(main, &QML::MainWindow::contactMenuRequested);
+    QVERIFY(User::rightClick(main, "contact_Dev Patel"));
+    QCOMPARE(menu.count(), 1);
+
+    // A double click calls.
+    QSignalSpy placed(&service(), &Kivo::Simulation::Service::outgoingCall);
+    QVERIFY(User::doubleClick(main, "contact_Chiara Rossi"));
+    QTRY_COMPARE(placed.count(), 1);
+    QTRY_VERIFY(User::item(main, "activeComm0"));
+    QTRY_COMPARE(User::text(main, "activeCommTitle"), QString("Chiara Rossi"));
+
+    // A contact dropped on the call offers a conference (transfer by drag is off here).
+    QVERIFY(User::drag(main, "contact_Dev Patel", "activeComm0"));
+    QTRY_VERIFY(shownMessage());
+    QCOMPARE(shownMessage()->windowTitle(), QString("Conference"));
+    QVERIFY(clickButton(shownMessage(), "Cancel"));
+    QTRY_VERIFY(!shownMessage());
+
+    // The history, then the dial pad with the call going on, then the call ends.
+    QVERIFY(User::click(main, "historyViewButton"));
+    QTRY_VERIFY(User::item(main, "historyEntry0"));
+    QVERIFY(User::click(main, "dialpadViewButton"));
+    QVERIFY(User::click(main, "dialpadKey5"));
+    QVERIFY(User::click(main, "dialpadKey0"));
+    QCOMPARE(User::text(main, "dialpadField"), QString("50"));
+    QVERIFY(User::click(main, "hangUpButton"));
+    QTRY_VERIFY(!User::item(main, "activeComm0"));
+    QVERIFY(User::click(main, "contactsViewButton"));
+    QTRY_VERIFY(User::item(main, "contact_Chiara Rossi"));
 }
 
 void JourneyTest::exitsWithCtrlQ()

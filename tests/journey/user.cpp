@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QCloseEvent>
 #include <QQuickItem>
 #include <QWindow>
@@ -79,6 +80,70 @@ bool User::click(QML::Window* window, const QString& name)
     const QPoint position = receiver->mapFrom(view, centre);
     QTest::mouseMove(receiver, position);
     QTest::mouseClick(receiver, Qt::LeftButton, Qt::NoModifier, position);
+    return true;
+}
+
+namespace {
+
+// Where the named item is drawn in the window's view, once the window is in front; null
+// point and a warning when it is not shown.
+bool centreOf(QML::Window* window, const QString& name, QPoint* centre)
+{
+    if (window && window->view())
+        static_cast<void>(window->view()->grabFramebuffer());
+    const QQuickItem* target = User::item(window, name);
+    if (!target) {
+        qWarning() << "Nothing named" << name << "is shown";
+        return false;
+    }
+    if (!User::activate(window))
+        return false;
+    *centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    return true;
+}
+
+} // namespace
+
+bool User::doubleClick(QML::Window* window, const QString& name)
+{
+    QPoint centre;
+    if (!centreOf(window, name, &centre))
+        return false;
+    QWidget* view = window->view();
+    QTest::mouseMove(view, centre);
+    QTest::mouseDClick(view, Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, centre);
+    return true;
+}
+
+bool User::rightClick(QML::Window* window, const QString& name)
+{
+    QPoint centre;
+    if (!centreOf(window, name, &centre))
+        return false;
+    QTest::mouseMove(window->view(), centre);
+    QTest::mouseClick(window->view(), Qt::RightButton, Qt::NoModifier, centre);
+    return true;
+}
+
+bool User::drag(QML::Window* window, const QString& from, const QString& to)
+{
+    QPoint start;
+    QPoint end;
+    if (!centreOf(window, from, &start) || !centreOf(window, to, &end))
+        return false;
+    QWidget* view = window->view();
+    QTest::mouseMove(view, start);
+    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, start);
+    constexpr int Steps = 10;
+    for (int step = 1; step <= Steps; ++step) {
+        const QPoint at = start + (end - start) * step / Steps;
+        // A move with the button held, as the window system reports a drag.
+        QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &move);
+        QTest::qWait(15);
+    }
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, end);
     return true;
 }
 

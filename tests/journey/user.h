@@ -34,6 +34,11 @@ public:
     // A left click on the middle of the named item, as drawn; a widget shown over the scene
     // there (a combo box) receives it, as it would from the mouse.
     static bool click(QML::Window* window, const QString& name);
+    // A double click (each press released) and a right click on the middle of the named item.
+    static bool doubleClick(QML::Window* window, const QString& name);
+    static bool rightClick(QML::Window* window, const QString& name);
+    // Presses on one item, moves the mouse in steps as a hand would, and lets go on the other.
+    static bool drag(QML::Window* window, const QString& from, const QString& to);
     // Picks the entries of the open pop-up menu by their texts, a submenu's title first and
     // then the entry in it.
     static bool choose(const QStringList& entries);

@@ -1,5 +1,8 @@
 #include "application.h"
 
+#include "libqml/components/mainwindow/main_window.h"
+#include "libqml/window/qml_view.h"
+
 #include "Dialogs/message_window.h"
 #include "Dialogs/preferences_window.h"
 #include "Providers/default_call_action_provider.h"
@@ -46,6 +49,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDesktopWidget>
+#include <QScreen>
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
@@ -793,6 +797,12 @@ void Application::cbQuit()
 void Application::screenResized(int)
 {
     // The main window follows the screen size; signed out there is nothing to resize.
+    QML::MainWindow* main = mainWindow();
+    if (!main || !main->view() || !main->view()->rootObject())
+        return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->size() : QSize();
+    main->screenResized(size.width(), size.height());
 }
 
 void Application::ensureUserSettingsDirExists(QDir& dir, const QString& name)

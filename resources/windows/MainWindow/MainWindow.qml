@@ -1,135 +1,235 @@
 import QtQuick 2.15
+import ".."
+import "ErrorInfo"
+import "LeftPane"
+import "Presence"
+import "ActiveCommunications"
+import "Contacts"
+import "History"
+import "Rooms"
+import "Dialpad"
+import "BottomBar"
 
-// The signed-in window: who is signed in, the contact list, Sign Out and Exit.
-Rectangle {
+// The signed-in window: warning banner, own presence, the conversations going on, the search
+// field, one view at a time (contacts, rooms, history, dial pad, directory) chosen in the left
+// pane, and the communication buttons below.
+Window {
     id: root
-    width: 320
-    height: 480
-    color: qomxStyle.colors.whiteBackground
 
     // Waiting voice messages; the window's onMessages sets it.
     property int voiceMailMessagesCount: 0
 
-    // The application menu: availability, call settings, queues, preferences, sign out.
-    Rectangle {
-        id: menuButton
-        objectName: "menuButton"
-        anchors { right: parent.right; top: parent.top; margins: 12 }
-        width: 30
-        height: 30
-        radius: 3
-        color: menuArea.containsMouse ? qomxStyle.colors.lightDivider : "transparent"
+    function clearSearchField() {
+        searchField.text = ""
+    }
+    function windowResized() {
+        tooltip.visible = false
+    }
+    function showTooltip(text, item) {
+        if (!text)
+            return
+        tooltipText.text = text
+        var point = item.mapToItem(root, item.width + 4, 0)
+        tooltip.x = Math.min(point.x, root.width - tooltip.width - 2)
+        tooltip.y = point.y + (item.height - tooltip.height) / 2
+        tooltip.visible = true
+    }
 
-        Column {
-            anchors.centerIn: parent
-            spacing: 3
-            Repeater {
-                model: 3
-                Rectangle {
-                    width: 16
-                    height: 2
-                    radius: 1
-                    color: menuArea.containsMouse ? qomxStyle.colors.highlightText : qomxStyle.colors.darkText
+    width: 320
+    height: 600
+    color: qomxStyle.colors["whiteBackground"]
+
+    ErrorInfo {
+        id: banner
+        objectName: "errorInfo"
+        anchors { top: parent.top; left: parent.left; right: parent.right }
+        Behavior on height { NumberAnimation { duration: 300 } }
+    }
+
+    LeftPane {
+        id: leftPane
+        objectName: "leftPane"
+        anchors { top: banner.bottom; topMargin: banner.height > 0 ? 2 : 0; left: parent.left; bottom: bottomBar.top }
+        currentView: views.state
+        onViewChosen: {
+            // History is never where the next sign-in starts.
+            if (type !== 2)
+                rootWindow.leftpaneButtonsModel.lastActiveView = type
+            views.state = view
+        }
+        onShowTooltip: root.showTooltip(text, item)
+        onHideTooltip: tooltip.visible = false
+    }
+
+    Item {
+        id: main
+        anchors { top: banner.bottom; left: leftPane.right; right: parent.right; bottom: bottomBar.top }
+
+        OwnPresence {
+            id: ownPresence
+            objectName: "ownPresence"
+            anchors { top: parent.top; left: parent.left; right: parent.right }
+        }
+
+        ActiveCommunications {
+            id: activeComms
+            objectName: "activeCommunications"
+            anchors { top: ownPresence.bottom; left: parent.left; right: parent.right }
+            maximumHeight: main.height * 0.75
+            onDropped: rootWindow.clearSearchField()
+        }
+
+        // The search field: filters the contacts and the rooms, and a number typed here is
+        // called with Enter.
+        Rectangle {
+            id: searchBar
+            anchors { top: activeComms.bottom; left: parent.left; right: parent.right }
+            height: views.state === "dialpadView" || views.state === "historyView" || views.state === "webButtonView" ? 0 : 36
+            visible: height > 0
+            color: qomxStyle.colors["whiteBackground"]
+
+            Rectangle {
+                anchors { fill: parent; leftMargin: 8; rightMargin: 8; topMargin: 6; bottomMargin: 6 }
+                radius: 12
+                color: qomxStyle.colors["lightBackground"]
+                border.width: 1
+                border.color: searchField.activeFocus ? qomxStyle.colors["loginHighlightText"] : qomxStyle.colors["lightDivider"]
+
+                Item {
+                    id: magnifier
+                    anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
+                    width: 12; height: 12
+                    Rectangle { width: 9; height: 9; radius: 4.5; color: "transparent"; border.width: 1.5; border.color: qomxStyle.colors["mediumText"] }
+                    Rectangle { x: 7; y: 8; width: 5; height: 2; rotation: 45; color: qomxStyle.colors["mediumText"] }
                 }
-            }
-        }
-
-        MouseArea {
-            id: menuArea
-            anchors.fill: parent
-            hoverEnabled: true
-            cursorShape: Qt.PointingHandCursor
-            onClicked: rootWindow.openApplicationMenu()
-        }
-    }
-
-    Column {
-        id: header
-        anchors { left: parent.left; right: menuButton.left; top: parent.top; margins: 16 }
-        spacing: 4
-
-        Text {
-            objectName: "signedInName"
-            width: parent.width
-            elide: Text.ElideRight
-            color: qomxStyle.colors.darkText
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 18
-            font.bold: true
-            text: rootWindow.displayName
-        }
-        Text {
-            width: parent.width
-            elide: Text.ElideRight
-            color: qomxStyle.colors.darkText
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 12
-            text: qsTr("Signed in as %1").arg(rootWindow.userName)
-        }
-        Text {
-            objectName: "newMessages"
-            visible: root.voiceMailMessagesCount > 0
-            color: qomxStyle.colors.darkText
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 12
-            text: qsTr("New messages: %1").arg(root.voiceMailMessagesCount)
-        }
-        Text {
-            objectName: "teamTelephony"
-            visible: rootWindow.teamTelephonyShown
-            color: qomxStyle.colors.darkText
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 12
-            font.bold: true
-            text: qsTr("Team Telephony")
-        }
-    }
-
-    ListView {
-        id: contacts
-        anchors { left: parent.left; right: parent.right; top: header.bottom; bottom: buttons.top; margins: 16 }
-        clip: true
-        spacing: 2
-        model: rootWindow.contactNames
-        delegate: Rectangle {
-            width: ListView.view.width
-            height: 28
-            color: qomxStyle.colors.lightBackground
-            Text {
-                anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
-                color: qomxStyle.colors.darkText
-                font.family: qomxStyle.fontFamily
-                text: modelData
-            }
-        }
-    }
-
-    Row {
-        id: buttons
-        anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: 16 }
-        spacing: 12
-
-        Repeater {
-            model: [ { label: qsTr("Sign Out"), exit: false }, { label: qsTr("Exit"), exit: true } ]
-            delegate: Rectangle {
-                objectName: modelData.exit ? "exitButton" : "signOutButton"
-                width: 110
-                height: 30
-                radius: 3
-                color: area.containsMouse ? qomxStyle.colors.hoverButton : qomxStyle.colors.defaultButton
-                Text {
-                    anchors.centerIn: parent
-                    color: qomxStyle.colors.whiteText
+                TextInput {
+                    id: searchField
+                    objectName: "searchField"
+                    anchors { left: magnifier.right; leftMargin: 6; right: clearButton.left; rightMargin: 4; verticalCenter: parent.verticalCenter }
+                    clip: true
+                    maximumLength: 50
+                    selectByMouse: true
+                    color: qomxStyle.colors["darkText"]
                     font.family: qomxStyle.fontFamily
-                    text: modelData.label
+                    font.pixelSize: 12
+                    onTextChanged: rootWindow.searchTextChanged(text)
+                    onActiveFocusChanged: {
+                        if (activeFocus) {
+                            selectionHandler.clearSelection()
+                            activeSelectionHandler.clearSelection()
+                        }
+                    }
+                    Keys.onPressed: {
+                        if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && views.state !== "roomsView") {
+                            rootWindow.triggerDefaultAction(text, true)
+                            event.accepted = true
+                        } else if (event.key === Qt.Key_Down || event.key === Qt.Key_Tab) {
+                            rootWindow.moveSelection(false)
+                            event.accepted = true
+                        } else if (event.key === Qt.Key_Up || event.key === Qt.Key_Backtab) {
+                            rootWindow.moveSelection(true)
+                            event.accepted = true
+                        }
+                    }
+                    Text {
+                        anchors.verticalCenter: parent.verticalCenter
+                        visible: searchField.text.length === 0
+                        text: views.state === "roomsView" ? qsTr("Search Rooms") : qsTr("Search and Dial")
+                        color: qomxStyle.colors["inputFieldPlaceholder"]
+                        font: searchField.font
+                    }
                 }
-                MouseArea {
-                    id: area
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    onClicked: modelData.exit ? rootWindow.exitApplication() : rootWindow.signOut()
+                Text {
+                    id: clearButton
+                    objectName: "clearSearchButton"
+                    anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
+                    visible: searchField.text.length > 0
+                    text: "\u2715"
+                    color: qomxStyle.colors["mediumText"]
+                    font.pixelSize: 11
+                    MouseArea {
+                        anchors.fill: parent
+                        anchors.margins: -4
+                        onClicked: searchField.text = ""
+                    }
                 }
             }
+        }
+
+        // The view area: its state names the view shown.
+        Item {
+            id: views
+            objectName: "activeView"
+            anchors { top: searchBar.bottom; left: parent.left; right: parent.right; bottom: parent.bottom }
+            // The view shown last, restored once at start.
+            Component.onCompleted: state = leftPane.viewOfType[rootWindow.leftpaneButtonsModel.lastActiveView] || "contactsView"
+
+            states: [
+                State { name: "contactsView" },
+                State { name: "roomsView" },
+                State { name: "historyView" },
+                State { name: "directoryView" },
+                State { name: "dialpadView" },
+                State { name: "webButtonView" }
+            ]
+            onStateChanged: {
+                console.log("State changed: " + state)
+                if (state === "historyView" && rootWindow.timelinefilterflag === 1)
+                    rootWindow.fetchCallLogs()
+                if (state === "roomsView" && chatRoomsFilter)
+                    chatRoomsFilter.clearAndFetchRooms()
+            }
+
+            ContactList {
+                objectName: "contactsPane"
+                anchors.fill: parent
+                visible: views.state === "contactsView" || views.state === "directoryView"
+                onShowTooltip: root.showTooltip(text, item)
+                onHideTooltip: tooltip.visible = false
+            }
+            Loader {
+                objectName: "roomsPane"
+                anchors.fill: parent
+                active: chatRoomsFilter !== null
+                visible: views.state === "roomsView"
+                sourceComponent: Rooms {}
+            }
+            History {
+                objectName: "historyPane"
+                anchors.fill: parent
+                visible: views.state === "historyView"
+                voiceMailMessagesCount: root.voiceMailMessagesCount
+            }
+            Dialpad {
+                objectName: "dialpadPane"
+                anchors.fill: parent
+                visible: views.state === "dialpadView"
+            }
+        }
+    }
+
+    BottomBar {
+        id: bottomBar
+        objectName: "bottomBar"
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        showActions: views.state !== "dialpadView"
+    }
+
+    // The one tool tip of the window.
+    Rectangle {
+        id: tooltip
+        visible: false
+        z: 100
+        width: tooltipText.implicitWidth + 12
+        height: tooltipText.implicitHeight + 8
+        radius: 3
+        color: qomxStyle.colors["darkBackground"]
+        Text {
+            id: tooltipText
+            anchors.centerIn: parent
+            color: qomxStyle.colors["whiteText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
         }
     }
 }

@@ -206,7 +206,8 @@ void WindowManager::centerOnPrimaryScreen(QWidget* window, const QRect& saved,
         return;
 
     for (const QRect& area : areas) {
-        if (area.contains(saved, true)) {
+        // Touching the screen's edge counts as inside: a window saved at 0,0 fills the corner.
+        if (area.contains(saved)) {
             if (saved.topLeft() != QPoint(0, 0))
                 window->move(saved.topLeft());
             if (!saved.isNull())

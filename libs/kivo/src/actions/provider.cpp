@@ -150,6 +150,12 @@ Action* Provider::getActionById(int id) const
     return nullptr;
 }
 
+QVariant Provider::getActionAsVariant(int id) const
+{
+    Action* action = getActionById(id);
+    return action ? QVariant::fromValue<QObject*>(action) : QVariant();
+}
+
 bool Provider::linkQAction(QAction* qAction, int id)
 {
     Action* action = getActionById(id);

@@ -47,6 +47,33 @@ QList<QObject*> SourceComposite::sources() const
     return alive;
 }
 
+void SourceComposite::addSource(QObject* source)
+{
+    QList<QObject*> held = sources();
+    if (!source || held.contains(source))
+        return;
+    held.append(source);
+    setSources(held);
+    emit sourcesChanged();
+}
+
+void SourceComposite::removeSource(QObject* source)
+{
+    QList<QObject*> held = sources();
+    if (held.removeAll(source) == 0)
+        return;
+    setSources(held);
+    emit sourcesChanged();
+}
+
+void SourceComposite::reset()
+{
+    if (m_Sources.isEmpty())
+        return;
+    setSources({});
+    emit sourcesChanged();
+}
+
 QList<Contacts::IContact*> ContactSourceComposite::contacts() const
 {
     QList<Contacts::IContact*> found;

@@ -213,6 +213,8 @@ void TestWindowManager::restoreSavedGeometry_data()
     // Too large for the primary screen: centred, and the size is kept.
     QTest::newRow("straddling, too large") << QRect(500, 0, 1000, 900) << QRect(-1, -51, 200, 100);
     QTest::newRow("nothing saved") << QRect() << QRect(333, 266, 200, 100);
+    // At the primary screen's corner: resized where the window is, not moved.
+    QTest::newRow("at 0,0") << QRect(0, 0, 300, 200) << QRect(0, 0, 300, 200);
 }
 
 void TestWindowManager::restoreSavedGeometry()

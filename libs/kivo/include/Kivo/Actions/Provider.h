@@ -6,6 +6,7 @@
 #include <QAbstractListModel>
 #include <QList>
 #include <QPointer>
+#include <QVariant>
 
 class QAction;
 
@@ -55,6 +56,13 @@ public:
     // QAction that stands for one choice of the action (its "SUBMENU_ACTION" position)
     // applies the action to that choice's property.
     Q_INVOKABLE bool triggerAction(int id);
+    // The action a plain gesture (a double click, Enter) starts: a call unless the user chose
+    // another kind of call.
+    void setDefaultAction(int id) { m_DefaultAction = id; }
+    int defaultAction() const { return m_DefaultAction; }
+    Q_INVOKABLE bool triggerDefaultAction() { return triggerAction(m_DefaultAction); }
+    // The action for QML (its id and enabled state), or an invalid value.
+    Q_INVOKABLE QVariant getActionAsVariant(int id) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -84,6 +92,7 @@ private:
     // Stands in for a source object that is not a Source itself.
     Source* m_Wrapper = nullptr;
     QList<Action*> m_Actions;
+    int m_DefaultAction = Action::Call;
 };
 
 } // namespace Actions

@@ -70,10 +70,16 @@ public:
     QList<QObject*> getSources() const { return sources(); }
     // A new selection replaces the old one.
     void setSources(const QList<QObject*>& sources);
+    // The selection changes one source at a time; a source is held once.
+    void addSource(QObject* source);
+    void removeSource(QObject* source);
+    void reset();
 
 signals:
     // One of the selected objects went away.
     void sourceDestroyed();
+    // A source was added or removed, or the sources were reset.
+    void sourcesChanged();
 
 private:
     QList<QPointer<QObject>> m_Sources;

@@ -1,71 +1,404 @@
 #include "libqml/components/mainwindow/main_window.h"
 
+#include "Models/dialpad_buttons_model.h"
+#include "Models/error_info_model.h"
+#include "Models/left_pane_buttons_model.h"
+#include "Models/timeline_tabs_model.h"
 #include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
+#include "Utils/active_comms_drag_drop_handler.h"
+#include "Dialogs/message_window.h"
+#include "Utils/active_selection_handler.h"
+#include "Utils/badge_handler.h"
+#include "Utils/communication_session_ui_helper.h"
+#include "Utils/communications_window_manager.h"
+#include "Utils/contact_selection_handler.h"
 #include "Utils/main_window_services.h"
 #include "Utils/myroom_helper.h"
 #include "Utils/presence_helper.h"
+#include "Utils/Search/search_manager.h"
+#include "Utils/timeline_selection_handler.h"
+#include "Utils/windowmanager.h"
+#include "common/connect_check.h"
 #include "common/constants.h"
 #include "common/logging.h"
+#include "libqml/items/focus_helper.h"
 #include "libqml/window/qml_view.h"
+#include "Providers/profile_picture_helper.h"
+#include "Widgets/group_name_input.h"
 
+#include <Kivo/Actions/Provider.h>
+#include <Kivo/Actions/Source.h>
 #include <Kivo/Client.h>
 #include <Kivo/Configuration/Config.h>
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Contacts/IContact.h>
+#include <Kivo/Contacts/IGroup.h>
+#include <Kivo/Controllers/CommsSessionController.h>
+#include <Kivo/Controllers/ExecutiveHandler.h>
+#include <Kivo/Controllers/MessagesSource.h>
+#include <Kivo/Controllers/XmppChatController.h>
+#include <Kivo/MediaEngine/CallControllerBase.h>
+#include <Kivo/Models/ActiveCommsFilter.h>
+#include <Kivo/Models/ActiveCommsModel.h>
+#include <Kivo/Models/ChatRoomsFilter.h>
+#include <Kivo/Models/ContactGroupSortProxy.h>
+#include <Kivo/Models/ObjectListModel.h>
+#include <Kivo/Models/SearchGroups.h>
+#include <Kivo/Models/SelectionHandler.h>
+#include <Kivo/Models/Timeline.h>
+#include <Kivo/Models/TimelineFilter.h>
 #include <Kivo/Presence/IPresenceController.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Settings.h>
 
 #include <QAction>
-#include <QMenu>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickItem>
+#include <QShortcut>
 
 namespace QML {
 
+namespace {
+
+using Kivo::Actions::Action;
+namespace MenuAction = Constants::MenuAction;
+namespace SettingsKey = Constants::SettingsKey;
+
+// The engine actions the main window's buttons offer for a selection or a typed number.
+const QList<int> CommunicationActionIds = {Action::Chat,        Action::Call,        Action::CallFromPhone,
+                                           Action::VideoCall,   Action::ViewProfile, Action::EditProfile};
+
+} // namespace
+
 MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Providers::MenuActionProvider* menuActions,
-                       Kivo::Databases::Comms*, Utils::CommunicationsWindowManager*, bool alwaysOnTop)
+                       Kivo::Databases::Comms* commsDatabase, Utils::CommunicationsWindowManager* windowManager,
+                       bool alwaysOnTop)
     : Window(alwaysOnTop, nullptr)
     , m_Client(client)
     , m_MenuActions(menuActions)
     , m_Factory(factory)
+    , m_CommsDatabase(commsDatabase)
+    , m_WindowManager(windowManager)
     , m_Services(new Utils::MainWindowServices(client, factory, this))
 {
     if (Kivo::Sessions::SessionManagerBase* session = client ? client->getSession() : nullptr) {
         m_Session = session;
         m_UserName = session->userName();
         m_DisplayName = session->objectName().isEmpty() ? m_UserName : session->objectName();
-        m_Contacts = session->contactsManager().data();
+        m_Contacts = session->contactsManager();
     }
+    m_SessionTexts = new Utils::CommunicationSessionUiHelper(m_Contacts, this);
     if (m_Contacts) {
         // The list arrives from the service after sign-in and changes while signed in.
-        const Kivo::Contacts::Contacts* contacts = m_Contacts;
+        const Kivo::Contacts::Contacts* contacts = m_Contacts.data();
         connect(contacts, &Kivo::Contacts::Contacts::contactsLoaded, this, &MainWindow::updateContactNames);
         connect(contacts, &Kivo::Contacts::Contacts::contactAdded, this, &MainWindow::updateContactNames);
         connect(contacts, &Kivo::Contacts::Contacts::contactRemoved, this, &MainWindow::updateContactNames);
         m_ContactNames = m_Contacts->names();
     }
+    createShortcuts();
+    setSuppressSystemMenu(true);
+    m_ShowStatus = Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::ContactListShowPresenceStatus, false).toBool();
+    m_OwnPresenceExpanded = configItem(ExtendedContactsItem)
+                            && Kivo::Settings(Kivo::Settings::UserSettings)
+                                   .value(SettingsKey::MainWindowOwnPresenceExpanded, false)
+                                   .toBool();
     setTitle(QCoreApplication::applicationName());
+
+    createActiveCommunications();
+    if (m_WindowManager) {
+        connect(this, SIGNAL(checkVoiceMails()), m_WindowManager, SLOT(checkVoiceMails()));
+        connect(this, SIGNAL(primarySortFieldChanged()), m_WindowManager, SIGNAL(primarySortFieldChanged()));
+    }
+    if (client) {
+        connect(client, &Kivo::Client::xmppConnectStateChanged, this, &MainWindow::onXmppConnectStateChanged);
+    }
+    createContactModels();
+    createActions();
+    createHistory();
+
+    m_ErrorInfoModel = new Models::ErrorInfoModel(m_Session, factory ? factory->getWebcollabEnabler() : nullptr, this);
+    if (factory && factory->getCommsSessionWatcherEnabler()) {
+        CHECKED_CONNECT(factory->getCommsSessionWatcherEnabler(), SIGNAL(enable(const Kivo::Actions::Enabler*)),
+                        m_ErrorInfoModel, SLOT(allowedToStartNewCommsSessionChanged()));
+    }
+    const Kivo::Configuration::Config* sessionConfig = m_Session ? m_Session->getConfig() : nullptr;
+    m_LeftPaneButtons = new Models::LeftPaneButtonsModel(sessionConfig, this);
+    m_LeftPaneButtonsSorted = new QSortFilterProxyModel(this);
+    m_LeftPaneButtonsSorted->setSourceModel(m_LeftPaneButtons);
+    m_LeftPaneButtonsSorted->setSortRole(Models::LeftPaneButtonsModel::PositionRole);
+    m_LeftPaneButtonsSorted->sort(0, Qt::AscendingOrder);
+    if (m_LeftPaneButtons->lastActiveView() == Models::LeftPaneButtonsModel::DirectoryButton && m_DirectoryGroups)
+        setContactListSource(m_DirectoryGroups);
+
+    connectMenuActions();
     m_Services->connectMenuActions(menuActions);
     m_Services->connectSession();
-    if (client)
-        connect(client, &Kivo::Client::xmppConnectStateChanged, this, &MainWindow::onXmppConnectStateChanged);
+    if (factory)
+        m_SessionTexts->setCallServicesEnabler(factory->getCallServicesEnabler());
+    if (configItem(ExecutivesItem) && m_Contacts) {
+        LOG_INFO << "Creating executives model";
+        m_ExecutivesModel = m_Contacts->getModel(Kivo::Contacts::Contacts::Executives);
+    }
+    if (Kivo::Controllers::CommsSessionController* comms = m_Session ? m_Session->commsSessionController() : nullptr)
+        CHECKED_CONNECT(comms, SIGNAL(droppedOnCommunication()), this, SLOT(clearSearchField()));
+
+    m_SearchTimer.setSingleShot(true);
+    m_SearchTimer.setInterval(SearchDelayMs);
+    connect(&m_SearchTimer, &QTimer::timeout, this, &MainWindow::searchTextChangedDelayed);
     connect(this, &Window::windowFrameIconClicked, this, &MainWindow::openApplicationMenu);
+}
+
+MainWindow::~MainWindow()
+{
+    Kivo::Settings application(Kivo::Settings::ApplicationSettings);
+    application.setValue(SettingsKey::MainWindowPosX, pos().x());
+    application.setValue(SettingsKey::MainWindowPosY, pos().y());
+    application.setValue(SettingsKey::MainWindowSizeW, geometry().width());
+    application.setValue(SettingsKey::MainWindowSizeH, geometry().height());
+    Kivo::Settings(Kivo::Settings::UserSettings).setValue(SettingsKey::MainWindowOwnPresenceExpanded, m_OwnPresenceExpanded);
+    if (m_SearchManager)
+        m_SearchManager->clearSearch();
+    delete m_GroupDialog.data();
+}
+
+void MainWindow::createShortcuts()
+{
+    if (Kivo::Settings(Kivo::Settings::ApplicationSettings).value(SettingsKey::CrashingEnabled, false).toBool()) {
+        auto* crash = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F10), this);
+        crash->setContext(Qt::ApplicationShortcut);
+        // A deliberate crash, for checking the crash reports, is an abort the handler catches.
+        connect(crash, &QShortcut::activated, this, [] {
+            LOG_ERROR << "Crash asked for with Ctrl+Shift+F10";
+            std::abort();
+        });
+    }
+    auto* debug = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), this);
+    debug->setContext(Qt::ApplicationShortcut);
+    connect(debug, &QShortcut::activated, this, &MainWindow::showSessionDebugWindow);
+}
+
+void MainWindow::createActiveCommunications()
+{
+    Kivo::Controllers::CommsSessionController* comms = m_Session ? m_Session->commsSessionController() : nullptr;
+    m_ActiveCommsModel = new Kivo::Models::ActiveCommsModel(comms, this);
+    m_ActiveCommsFilter = new Kivo::Models::ActiveCommsFilter(this);
+    m_ActiveCommsFilter->setSourceModel(m_ActiveCommsModel);
+    m_ActiveCommsFilter->sort(0, Qt::AscendingOrder);
+    m_ActiveCommExpanded = m_ActiveCommsFilter->getOpen();
+    m_ActiveModel = new Kivo::Models::SelectionHandler(m_ActiveCommsFilter, Kivo::Models::SelectionHandler::ActiveCommunicationItem, this);
+    auto* selection = new QItemSelectionModel(m_ActiveModel, this);
+    m_ActiveSelectionHandler = new Utils::ActiveSelectionHandler(m_ActiveModel, selection, this);
+    connect(selection, &QItemSelectionModel::selectionChanged, this, &MainWindow::activeSelectionChanged);
+    m_ActiveModel->setSelectionModel(selection);
+    connect(m_ActiveCommsModel, &Kivo::Models::ActiveCommsModel::selectActiveSession, m_ActiveSelectionHandler,
+            &Utils::ActiveSelectionHandler::activeSelectionSessionLookup);
+    connect(this, &MainWindow::selectActiveSession, m_ActiveSelectionHandler,
+            &Utils::ActiveSelectionHandler::activeSelectionSessionLookup);
+}
+
+void MainWindow::createContactModels()
+{
+    const Kivo::Configuration::Config* config = m_Client ? m_Client->getConfig() : nullptr;
+    QAbstractItemModel* ownContacts = m_Contacts ? m_Contacts->getModel(3, true) : nullptr;
+    m_OwnContactsFilter = new Kivo::Models::SearchFilter(ownContacts, this);
+    m_OwnContactsFilter->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_OwnContactsGroups = new Kivo::Models::SearchGroups(config, this);
+    m_OwnContactsGroup = m_OwnContactsGroups->addSearchModel(m_OwnContactsFilter);
+    if (m_OwnContactsGroup)
+        m_OwnContactsGroup->setName(tr("Own Contacts"));
+    m_OwnContactsProxy = new Kivo::Models::ContactGroupSortProxy(m_OwnContactsGroups, this);
+    m_OwnContactsProxy->sort(0, Qt::AscendingOrder);
+    m_ContactListProxy = new Kivo::Models::ContactGroupSortProxy(m_Contacts ? m_Contacts->getModel(1) : nullptr, this);
+    m_ContactListProxy->sort(0, Qt::AscendingOrder);
+
+    if (QAbstractItemModel* online = m_Contacts ? m_Contacts->getModel(17) : nullptr) {
+        connect(online, &QAbstractItemModel::rowsInserted, this, &MainWindow::onlineContactsCountChanged);
+        connect(online, &QAbstractItemModel::rowsRemoved, this, &MainWindow::onlineContactsCountChanged);
+    }
+
+    m_ContactModel = new Kivo::Models::SelectionHandler(m_ContactListProxy, Kivo::Models::SelectionHandler::ContactItem, this);
+    auto* selection = new QItemSelectionModel(m_ContactModel, this);
+    m_ContactSelectionHandler = new Utils::ContactSelectionHandler(m_ContactModel, selection, m_Contacts, this);
+    connect(selection, &QItemSelectionModel::selectionChanged, this, &MainWindow::contactSelectionChanged);
+    m_ContactModel->setSelectionModel(selection);
+
+    m_SearchManager = new Utils::Search::SearchManager(m_OwnContactsGroups, m_Session, this);
+    if (QAbstractItemModel* directory = m_SearchManager->createEnterpriseSearch()) {
+        m_DirectoryProxy = new Kivo::Models::ContactGroupSortProxy(directory, this);
+        m_DirectoryProxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+        m_DirectoryProxy->sort(0, Qt::AscendingOrder);
+        m_DirectoryGroups = new Kivo::Models::SearchGroups(config, this);
+        m_DirectoryGroup = m_DirectoryGroups->addSearchModel(m_DirectoryProxy);
+        if (m_DirectoryGroup) {
+            m_DirectoryGroup->setName(tr("Directory"));
+            connect(m_SearchManager, SIGNAL(enterpriseSearching(bool)), m_DirectoryGroup, SLOT(setSearching(bool)));
+        }
+    }
+    m_FavoriteModel = m_Contacts ? m_Contacts->getModel(0x1003) : nullptr;
+}
+
+void MainWindow::createActions()
+{
+    m_ActiveSources = new Kivo::Actions::ActiveCommsSourceComposite({}, this);
+    m_ContactSources = new Kivo::Actions::ContactSourceComposite({}, this);
+    connect(m_ContactSources, &Kivo::Actions::SourceComposite::sourcesChanged, this, &MainWindow::actionTargetChanged);
+    connect(m_ActiveSources, &Kivo::Actions::SourceComposite::sourcesChanged, this, &MainWindow::actionTargetChanged);
+    m_ActionsProvider = m_Factory ? m_Factory->createActionsProvider(this, true) : new Kivo::Actions::Provider(this);
+    m_ActionsProvider->setAcceptedActions(CommunicationActionIds, false);
+    m_ActionsProvider->setActionSource(m_ContactSources);
+    connect(m_ActionsProvider, SIGNAL(actionTriggered(Kivo::Actions::ActionData&, Kivo::Actions::Source&)), this,
+            SLOT(commActionTriggered(Kivo::Actions::ActionData&)));
+    if (m_Contacts) {
+        m_NumberContact = m_Contacts->createTemporaryContact(this);
+        m_NumberContact->setSearchResult(true);
+    }
+    m_CommunicationActions = new Kivo::Models::ObjectListModel(Models::DialpadButtonsModel::ActionRole, "action", this);
+    auto updateActions = [this] {
+        QList<QObject*> actions;
+        for (Action* action : m_ActionsProvider->getActions())
+            actions.append(action);
+        m_CommunicationActions->setObjects(actions);
+    };
+    updateActions();
+    connect(m_ActionsProvider, &Kivo::Actions::Provider::actionsChanged, this, updateActions);
+    m_DialpadButtons = new Models::DialpadButtonsModel(this);
+    m_DialpadButtons->setSourceModel(m_CommunicationActions);
+    m_DialpadButtons->sort(0, Qt::AscendingOrder);
+}
+
+void MainWindow::createHistory()
+{
+    const Kivo::Configuration::Config* sessionConfig = m_Session ? m_Session->getConfig() : nullptr;
+    int voiceMailType = Kivo::Models::Timeline::NoVoiceMail;
+    if (sessionConfigItem(Constants::ConfigItem::VisualVoiceMailEnabled))
+        voiceMailType = sessionConfigItem(VoiceMailWithVideoItem) ? Kivo::Models::Timeline::VideoVoiceMail
+                                                                   : Kivo::Models::Timeline::AudioVoiceMail;
+    Kivo::MediaEngine::CallControllerBase* calls = m_Session ? m_Session->callController() : nullptr;
+    m_Timeline = new Kivo::Models::Timeline(m_Contacts, m_CommsDatabase,
+                                            m_Session ? m_Session->vyxCallHistoryController() : nullptr, calls,
+                                            voiceMailType, sessionConfigItem(Constants::ConfigItem::CommsDatabase), this);
+    if (calls) {
+        CHECKED_CONNECT(calls, SIGNAL(outgoingCall(Kivo::MediaEngine::Call)), m_Timeline, SLOT(pauseMedia()));
+        CHECKED_CONNECT(calls, SIGNAL(incomingCall(Kivo::MediaEngine::Call)), m_Timeline, SLOT(pauseMedia()));
+    }
+    CHECKED_CONNECT(this, SIGNAL(fetchCallLogs()), m_Timeline, SLOT(fetchCallLogs()));
+    m_TimelineTabs = new Models::TimeLineTabsModel(sessionConfig, this);
+    m_TimelineTabsSorted = new QSortFilterProxyModel(this);
+    m_TimelineTabsSorted->setSourceModel(m_TimelineTabs);
+    m_TimelineTabsSorted->setSortRole(Models::TimeLineTabsModel::PositionRole);
+    m_TimelineTabsSorted->sort(0, Qt::AscendingOrder);
+    const int initial = m_TimelineTabs->initialFilterType();
+    setTimelineFilter(initial >= 0 && initial <= 2 ? initial : 0);
+    showOfflineContactsTriggered(
+        Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::ContactListShowOfflineContacts, true).toBool());
+
+    m_TimelineModel = new Kivo::Models::SelectionHandler(m_TimelineFilter, Kivo::Models::SelectionHandler::TimelineEntryItem, this);
+    auto* selection = new QItemSelectionModel(m_TimelineModel, this);
+    m_TimelineSelectionHandler = new Utils::TimelineSelectionHandler(m_TimelineModel, selection, this);
+    connect(selection, &QItemSelectionModel::selectionChanged, this, &MainWindow::timelineSelectionChanged);
+    m_TimelineModel->setSelectionModel(selection);
+
+    QObject* messages = m_Session ? m_Session->messagesSource() : nullptr;
+    m_BadgeHandler = new Utils::BadgeHandler(m_Timeline, messages, this);
+}
+
+void MainWindow::connectMenuActions()
+{
+    if (!m_MenuActions)
+        return;
+    auto connectAction = [this](int id, const char* signal, const char* slot) {
+        if (QAction* action = m_MenuActions->action(id))
+            connect(action, signal, this, slot);
+    };
+    connectAction(MenuAction::AlwaysOnTop, SIGNAL(triggered()), SLOT(alwaysOnTopTriggered()));
+    connectAction(MenuAction::SortByFirstName, SIGNAL(triggered()), SLOT(contactSortByFirstNameTriggered()));
+    connectAction(MenuAction::SortByLastName, SIGNAL(triggered()), SLOT(contactSortByLastNameTriggered()));
+    if (configItem(ExtendedContactsItem)) {
+        connectAction(MenuAction::ShowOfflineContacts, SIGNAL(triggered(bool)), SLOT(showOfflineContactsTriggered(bool)));
+        connectAction(MenuAction::ShowStatus, SIGNAL(triggered(bool)), SLOT(showStatusTriggered(bool)));
+        if (QAction* photos = m_MenuActions->action(MenuAction::ShowProfilePhotos); photos && m_Factory)
+            connect(photos, SIGNAL(triggered(bool)), m_Factory, SLOT(showProfilePhotosTriggered(bool)));
+    }
+    if (QAction* onTop = m_MenuActions->action(MenuAction::AlwaysOnTop)) {
+        onTop->setCheckable(true);
+        onTop->setChecked(Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::MainWindowAlwaysOnTop, false).toBool());
+    }
 }
 
 bool MainWindow::activate()
 {
-    return loadQML(Scene);
+    QQmlContext* context = view() ? view()->rootContext() : nullptr;
+    Kivo::Controllers::CommsSessionController* comms = m_Session ? m_Session->commsSessionController() : nullptr;
+    m_DragDropHandler = new Utils::ActiveCommsDragDropHandler(
+        comms, m_Contacts, configItem(Constants::ConfigItem::TransferByDragAllowed), this);
+    m_FocusHelper = new FocusHelper(this);
+    if (context) {
+        context->setContextProperty("activeModel", m_ActiveModel);
+        context->setContextProperty("activeSelectionHandler", m_ActiveSelectionHandler);
+        context->setContextProperty("contactModel", m_ContactModel);
+        context->setContextProperty("selectionHandler", m_ContactSelectionHandler);
+        context->setContextProperty("actionsProvider", m_ActionsProvider);
+        context->setContextProperty("timelineSelectionHandler", m_TimelineSelectionHandler);
+        context->setContextProperty("timelineModel", m_Timeline);
+        context->setContextProperty("proxyTimelineModel", m_TimelineModel);
+        context->setContextProperty("badgeHandler", m_BadgeHandler);
+        context->setContextProperty("errorInfoModel", m_ErrorInfoModel);
+        Kivo::Controllers::XmppChatController* chat = m_Session ? m_Session->xmppChatController() : nullptr;
+        context->setContextProperty("chatRoomsFilter", QVariant::fromValue<QObject*>(chat ? chat->getChatRoomsFilter() : nullptr));
+        context->setContextProperty("favoriteModel", QVariant::fromValue<QObject*>(m_FavoriteModel));
+        context->setContextProperty("profilePictureHelper", QVariant::fromValue<QObject*>(m_Factory ? m_Factory->profilePictureHelper() : nullptr));
+        context->setContextProperty("guestHelper", QVariant::fromValue<QObject*>(nullptr));
+        context->setContextProperty("activeCommsDragDropHandler", m_DragDropHandler);
+        context->setContextProperty(Constants::ContextProperty::PresenceHelper,
+                                    QVariant::fromValue<QObject*>(m_Factory ? m_Factory->presenceHelper() : nullptr));
+        context->setContextProperty(Constants::ContextProperty::FocusHelper, QVariant::fromValue<QObject*>(m_FocusHelper));
+        view()->engine()->addImageProvider(QStringLiteral("badge"), new Utils::BadgeImageProvider(m_BadgeHandler));
+    }
+    // Pop-ups and windows open on the screen of the window the user works in.
+    Utils::WindowManager::setMainWindow(this);
+
+    bool result = loadQML(Scene);
+    QObject* root = sceneRoot();
+    if (auto* area = root ? root->findChild<QQuickItem*>(QStringLiteral("activeView")) : nullptr) {
+        m_ActiveView = area->state();
+        m_ActiveViewEntered = QDateTime::currentDateTimeUtc();
+        result = connect(area, SIGNAL(stateChanged(const QString&)), this, SLOT(activeViewChanged(const QString&)));
+    }
+    restoreGeometry();
+    return result;
+}
+
+void MainWindow::restoreGeometry()
+{
+    const Kivo::Settings application(Kivo::Settings::ApplicationSettings);
+    const int x = application.value(SettingsKey::MainWindowPosX, 0).toInt();
+    const int y = application.value(SettingsKey::MainWindowPosY, 0).toInt();
+    const int w = application.value(SettingsKey::MainWindowSizeW, 0).toInt();
+    const int h = application.value(SettingsKey::MainWindowSizeH, 0).toInt();
+    LOG_INFO << "x:" << x << ", y:" << y << ", w:" << w << ", h:" << h;
+    Utils::WindowManager::centerOnPrimaryScreen(this, QRect(x, y, w, h));
+}
+
+QObject* MainWindow::sceneRoot() const
+{
+    return view() ? view()->rootObject() : nullptr;
 }
 
 void MainWindow::signOut()
 {
-    triggerMenuAction(Constants::MenuAction::SignOut);
+    triggerMenuAction(MenuAction::SignOut);
 }
 
 void MainWindow::exitApplication()
 {
-    triggerMenuAction(Constants::MenuAction::Exit);
+    triggerMenuAction(MenuAction::Exit);
 }
 
 void MainWindow::triggerMenuAction(int id)
@@ -98,10 +431,22 @@ void MainWindow::openApplicationMenu()
     openMenu(menu);
 }
 
+void MainWindow::openPresenceMenu()
+{
+    Utils::PresenceHelper* presence = m_Factory ? m_Factory->presenceHelper() : nullptr;
+    if (presence && presence->menu())
+        presence->menu()->popup(QCursor::pos());
+}
+
+void MainWindow::openContactMenu()
+{
+    LOG_INFO << "Contact menu asked for " << m_ContactSelectionHandler->selection().size() << " contacts";
+    emit contactMenuRequested();
+}
+
 void MainWindow::createBlfWindow()
 {
-    const Kivo::Configuration::Config* config = m_Session ? m_Session->getConfig() : nullptr;
-    if (m_TeamTelephonyShown || !config || !config->value(TeamTelephonyItem).toBool())
+    if (m_TeamTelephonyShown || !sessionConfigItem(TeamTelephonyItem))
         return;
     m_TeamTelephonyShown = true;
     LOG_INFO << "Team Telephony shown";
@@ -110,7 +455,19 @@ void MainWindow::createBlfWindow()
 
 void MainWindow::showContactList()
 {
+    if (QObject* root = sceneRoot()) {
+        if (QObject* area = root->findChild<QObject*>(QStringLiteral("activeView")))
+            area->setProperty("state", QStringLiteral("contactsView"));
+    }
     showAndActivate();
+}
+
+void MainWindow::showRoomsList()
+{
+    if (QObject* root = sceneRoot()) {
+        if (QObject* area = root->findChild<QObject*>(QStringLiteral("activeView")))
+            area->setProperty("state", QStringLiteral("roomsView"));
+    }
 }
 
 void MainWindow::updateContactNames()
@@ -127,6 +484,22 @@ void MainWindow::myRoomReady()
     LOG_INFO << "My Room is ready";
     m_MyRoomReady = true;
     emit myRoomReadyChanged();
+}
+
+QObject* MainWindow::ownContact() const
+{
+    return m_Contacts ? m_Contacts->getContact(0) : nullptr;
+}
+
+bool MainWindow::isSearching() const
+{
+    const QAbstractItemModel* source = contactListSource();
+    return source && (source == m_OwnContactsProxy || source == m_DirectoryGroups);
+}
+
+QAbstractItemModel* MainWindow::contactListSource() const
+{
+    return m_ContactModel ? m_ContactModel->sourceModel() : nullptr;
 }
 
 bool MainWindow::isXmppConnected() const
@@ -154,6 +527,44 @@ bool MainWindow::isRosterReceived() const
 bool MainWindow::hasMyRoom() const
 {
     return m_Session && m_Session->myroomController();
+}
+
+bool MainWindow::hasGroups() const
+{
+    return m_Session && m_Contacts && m_Contacts->groups().size() >= 2;
+}
+
+QString MainWindow::lastDialedNumber() const
+{
+    const Kivo::Controllers::CommsSessionController* comms = m_Session ? m_Session->commsSessionController() : nullptr;
+    return comms ? comms->getLastDialedNumber() : QString();
+}
+
+QObject* MainWindow::executiveCallContact() const
+{
+    const Kivo::Controllers::ExecutiveHandler* executives = m_Session ? m_Session->getExecutiveHandler() : nullptr;
+    return executives ? executives->getExecutiveCallContact() : nullptr;
+}
+
+int MainWindow::onlineContactsCount() const
+{
+    const QAbstractItemModel* online = m_Session && m_Contacts ? m_Contacts->getModel(17) : nullptr;
+    return online ? online->rowCount() : 0;
+}
+
+QAbstractItemModel* MainWindow::activeCommsModel() const { return m_ActiveCommsModel; }
+QAbstractItemModel* MainWindow::activeCommsFilter() const { return m_ActiveCommsFilter; }
+QAbstractItemModel* MainWindow::leftpaneButtonsSorted() const { return m_LeftPaneButtonsSorted; }
+QAbstractItemModel* MainWindow::leftpaneButtonsModel() const { return m_LeftPaneButtons; }
+QAbstractItemModel* MainWindow::timelinetabsSorted() const { return m_TimelineTabsSorted; }
+QAbstractItemModel* MainWindow::timelinetabsModel() const { return m_TimelineTabs; }
+QAbstractItemModel* MainWindow::dialpadButtonsModel() const { return m_DialpadButtons; }
+QObject* MainWindow::commsSessionUiHelper() const { return m_SessionTexts; }
+QAbstractItemModel* MainWindow::communicationActions() const { return m_CommunicationActions; }
+
+bool MainWindow::hasActionTarget() const
+{
+    return !m_ContactSources->sources().isEmpty() || !m_ActiveSources->sources().isEmpty();
 }
 
 void MainWindow::setOwnPresenceExpanded(bool expanded)
@@ -208,7 +619,7 @@ QString MainWindow::getMyRoomToolTip() const
 
 void MainWindow::onMessages(QVariant count, QVariant)
 {
-    QObject* scene = view() ? view()->rootObject() : nullptr;
+    QObject* scene = sceneRoot();
     if (!scene)
         return;
     bool isNumber = false;
@@ -219,17 +630,6 @@ void MainWindow::onMessages(QVariant count, QVariant)
     }
     LOG_INFO << "Waiting voice messages: " << messages;
     scene->setProperty("voiceMailMessagesCount", messages);
-}
-
-QString MainWindow::helpContext() const
-{
-    return QStringLiteral("contactsView");
-}
-
-bool MainWindow::canClose()
-{
-    hide();
-    return false;
 }
 
 void MainWindow::cbSessionClosed()
@@ -243,7 +643,26 @@ void MainWindow::cbSessionClosed()
 void MainWindow::setDefaultAction(Kivo::Actions::Action::Id id)
 {
     m_DefaultAction = id;
+    if (m_ActionsProvider && id != Action::None)
+        m_ActionsProvider->setDefaultAction(id);
     LOG_INFO << "Default call action " << int(id);
+}
+
+bool MainWindow::configItem(int item) const
+{
+    const Kivo::Configuration::Config* config = m_Client ? m_Client->getConfig() : nullptr;
+    return config && config->value(item).toBool();
+}
+
+bool MainWindow::sessionConfigItem(int item) const
+{
+    const Kivo::Configuration::Config* config = m_Session ? m_Session->getConfig() : nullptr;
+    return config && config->value(item).toBool();
+}
+
+bool MainWindow::alwaysOnTop() const
+{
+    return m_Factory && m_Factory->isAlwaysOnTop();
 }
 
 } // namespace QML

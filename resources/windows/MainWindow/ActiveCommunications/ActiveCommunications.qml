@@ -1,0 +1,233 @@
+import QtQuick 2.15
+
+// The conversations going on: a header that opens and closes the list, then one row each
+// with its title, state and buttons. Rows select, take keys as tones while in a call and
+// take dropped contacts and conversations (transfer, conference).
+Item {
+    id: pane
+
+    readonly property int rowHeight: 44
+    readonly property int headerHeight: 23
+    readonly property int total: rootWindow.activeCommsModel.count
+    readonly property int shown: rootWindow.activeCommsFilter.count
+    readonly property bool open: rootWindow.activeCommsFilter.open
+    property int maximumHeight: 300
+    signal dropped()
+
+    height: total === 0 ? 0 : Math.min(maximumHeight, headerHeight + shown * rowHeight + 1)
+    clip: true
+    visible: height > 0
+    Behavior on height { NumberAnimation { duration: 200 } }
+
+    // One conversation with a call opens the list by itself.
+    Connections {
+        target: rootWindow.activeCommsModel
+        function onCountChanged() {
+            if (pane.total === 1 && rootWindow.activeCommsModel.hasCall)
+                rootWindow.activeCommsFilter.open = true
+        }
+    }
+
+    Rectangle {
+        id: header
+        objectName: "activeCommsHeader"
+        width: parent.width
+        height: pane.headerHeight
+        color: qomxStyle.colors["lightBackground"]
+        Text {
+            anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
+            text: (pane.open ? "\u25BC " : "\u25BA ")
+                  + ((pane.total === 1 || pane.open) ? qsTr("Active (%1)").arg(pane.total)
+                                                     : qsTr("Active (%1 of %2)").arg(pane.shown).arg(pane.total))
+            color: qomxStyle.colors["darkText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+            font.bold: true
+        }
+        MouseArea {
+            anchors.fill: parent
+            enabled: pane.total > 1 || !rootWindow.activeCommsModel.hasCall
+            onClicked: {
+                rootWindow.activeCommsFilter.open = !pane.open
+                rootWindow.setActiveCommExpanded(rootWindow.activeCommsFilter.open)
+            }
+        }
+    }
+
+    ListView {
+        id: list
+        objectName: "activeCommsList"
+        anchors { top: header.bottom; left: parent.left; right: parent.right; bottom: divider.top }
+        model: activeModel
+        interactive: false
+        currentIndex: activeSelectionHandler.currentIndex
+        keyNavigationEnabled: false
+
+        delegate: Rectangle {
+            id: row
+
+            readonly property var session: model.activecomm
+            readonly property var call: model.call
+            readonly property bool talking: row.call !== null && row.call !== undefined && model.callState === 3
+            // The drag text: the selected conversations and contacts, or this row's party.
+            property string dragText: ""
+
+            objectName: "activeComm" + index
+            width: list.width
+            height: pane.rowHeight
+            color: model.selected ? qomxStyle.colors["lightActiveBackground"]
+                                  : (rowArea.containsMouse ? qomxStyle.colors["lightBackground"] : qomxStyle.colors["whiteBackground"])
+            border.width: drop.containsDrag ? 2 : 0
+            border.color: drop.accepted ? qomxStyle.colors["activeBackground"] : qomxStyle.colors["errorText"]
+            focus: model.selected
+
+            Rectangle {
+                id: kind
+                anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
+                width: 28
+                height: 28
+                radius: 14
+                color: model.hasCall ? qomxStyle.colors["activeBackground"] : qomxStyle.colors["mediumDivider"]
+                Text {
+                    anchors.centerIn: parent
+                    text: model.hasCall ? "\u260E" : "\u2709"
+                    color: qomxStyle.colors["whiteText"]
+                    font.pixelSize: 14
+                }
+            }
+            Column {
+                anchors { left: kind.right; leftMargin: 8; right: buttons.left; rightMargin: 4; verticalCenter: parent.verticalCenter }
+                Text {
+                    objectName: "activeCommTitle"
+                    width: parent.width
+                    elide: Text.ElideRight
+                    text: rootWindow.commsSessionUiHelper.getFormCommunicationTitle(row.session)
+                    color: qomxStyle.colors["darkText"]
+                    font.family: qomxStyle.fontFamily
+                    font.pixelSize: 12
+                    font.bold: true
+                }
+                Text {
+                    objectName: "activeCommState"
+                    width: parent.width
+                    elide: Text.ElideRight
+                    text: model.hasCall ? rootWindow.commsSessionUiHelper.getCallStateText(model.callState)
+                                        : rootWindow.commsSessionUiHelper.getCommunicationStatusTip(row.session)
+                    color: qomxStyle.colors["listSecondLineText"]
+                    font.family: qomxStyle.fontFamily
+                    font.pixelSize: 11
+                }
+            }
+            Row {
+                id: buttons
+                anchors { right: parent.right; rightMargin: 6; verticalCenter: parent.verticalCenter }
+                spacing: 4
+                Rectangle {
+                    objectName: "unreadBadge"
+                    visible: model.unread > 0
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 18; height: 18; radius: 9
+                    color: qomxStyle.colors["infoBadgeActive"]
+                    Text { anchors.centerIn: parent; text: model.unread > 9 ? "9+" : model.unread; color: "white"; font.pixelSize: 9; font.bold: true }
+                }
+                Rectangle {
+                    objectName: "hangUpButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 26; height: 26; radius: 13
+                    color: hangArea.containsMouse ? "#e0443e" : qomxStyle.colors["declineButton"]
+                    Text { anchors.centerIn: parent; text: "\u2715"; color: "white"; font.pixelSize: 12; font.bold: true }
+                    MouseArea {
+                        id: hangArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: row.session.close()
+                    }
+                }
+            }
+
+            // The drag that carries this row's selection to another row.
+            Item {
+                id: dragProxy
+                width: 1; height: 1
+                property string text: row.dragText
+                Drag.keys: ["application/qomx.activecomm.contact"]
+                Drag.active: rowArea.drag.active
+                Drag.hotSpot.x: 0
+                Drag.hotSpot.y: 0
+            }
+
+            MouseArea {
+                id: rowArea
+                anchors { left: parent.left; top: parent.top; bottom: parent.bottom; right: buttons.left }
+                hoverEnabled: true
+                preventStealing: true
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
+                drag.target: dragProxy
+                drag.threshold: 8
+                onPressed: {
+                    activeSelectionHandler.select(index, mouse.modifiers)
+                    focusHelper.activeCommsItemSelected()
+                    row.forceActiveFocus()
+                    row.dragText = activeCommsDragDropHandler.mergeSelections(activeSelectionHandler.selectionAsString(),
+                                                                              selectionHandler.selectionAsString())
+                }
+                onReleased: {
+                    if (drag.active)
+                        dragProxy.Drag.drop()
+                    dragProxy.x = 0
+                    dragProxy.y = 0
+                }
+                onDoubleClicked: rootWindow.triggerDefaultAction()
+            }
+
+            DropArea {
+                id: drop
+                property bool accepted: false
+                anchors.fill: parent
+                keys: ["application/qomx.contact", "application/qomx.activecomm.contact"]
+                onEntered: {
+                    var contacts = selectionHandler.selection.length > 0 || drag.keys.indexOf("application/qomx.contact") >= 0
+                    accepted = activeCommsDragDropHandler.checkDropAllowed(row.session, drag.source.text, contacts)
+                    drag.accepted = accepted
+                }
+                onDropped: {
+                    var contacts = selectionHandler.selection.length > 0 || drop.keys.indexOf("application/qomx.contact") >= 0
+                    if (!accepted)
+                        return
+                    activeCommsDragDropHandler.handleDropOnActiveComm(row.session, drop.source.text, contacts)
+                    pane.dropped()
+                }
+            }
+
+            // Keys of a call in progress are tones.
+            Keys.onPressed: {
+                if (!row.talking)
+                    return
+                var tone = ""
+                if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+                    tone = "#"
+                else if ("0123456789*#,".indexOf(event.text) >= 0 && event.text.length === 1)
+                    tone = event.text
+                if (tone.length > 0) {
+                    row.call.appendDTMFSequence(tone)
+                    event.accepted = true
+                }
+            }
+            Keys.onUpPressed: rootWindow.moveSelection(true, false)
+            Keys.onDownPressed: rootWindow.moveSelection(false, false)
+
+            Rectangle {
+                anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+                height: 1
+                color: qomxStyle.colors["contactListDivider"]
+            }
+        }
+    }
+
+    Rectangle {
+        id: divider
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        height: 1
+        color: qomxStyle.colors["mediumDivider"]
+    }
+}

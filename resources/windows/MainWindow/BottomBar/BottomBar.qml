@@ -1,0 +1,89 @@
+import QtQuick 2.15
+
+// The communication buttons for what is selected or typed (chat, call, video call) and the
+// options menu.
+Rectangle {
+    id: bar
+
+    property bool showActions: true
+
+    height: 35
+    color: qomxStyle.colors["bottomBarBackground"]
+
+    function symbolOf(id) {
+        switch (id) {
+        case 3: return "\u2709"
+        case 4: return "\u260E"
+        case 5: return "\u2706"
+        case 6: return "\u25B6"
+        }
+        return ""
+    }
+    function nameOf(id) {
+        switch (id) {
+        case 3: return qsTr("Chat")
+        case 4: return qsTr("Call")
+        case 5: return qsTr("Call from Phone")
+        case 6: return qsTr("Video Call")
+        }
+        return ""
+    }
+
+    Row {
+        anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
+        spacing: 6
+        visible: bar.showActions
+        Repeater {
+            model: rootWindow.communicationActions
+            delegate: Rectangle {
+                readonly property var action: model.action
+                readonly property bool usable: rootWindow.hasActionTarget && action.enabled
+                objectName: "actionButton" + action.id
+                visible: bar.symbolOf(action.id).length > 0
+                width: 30
+                height: 26
+                radius: 4
+                opacity: usable ? 1 : 0.4
+                color: buttonArea.containsMouse && usable ? qomxStyle.colors["bottomBarHoverButtonBackground"] : "transparent"
+                border.width: buttonArea.containsMouse && usable ? 1 : 0
+                border.color: qomxStyle.colors["mediumDivider"]
+                Text {
+                    anchors.centerIn: parent
+                    text: bar.symbolOf(action.id)
+                    color: usable ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"]
+                    font.pixelSize: 16
+                }
+                MouseArea {
+                    id: buttonArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    enabled: parent.usable
+                    onClicked: actionsProvider.triggerAction(action.id)
+                }
+            }
+        }
+    }
+
+    Rectangle {
+        objectName: "optionsButton"
+        anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
+        width: optionsText.implicitWidth + 16
+        height: 24
+        radius: 4
+        color: optionsArea.containsMouse ? qomxStyle.colors["whiteBackground"] : "transparent"
+        Text {
+            id: optionsText
+            anchors.centerIn: parent
+            text: qsTr("Options")
+            color: qomxStyle.colors["darkText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 12
+        }
+        MouseArea {
+            id: optionsArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: rootWindow.openApplicationMenu()
+        }
+    }
+}

@@ -1,0 +1,238 @@
+import QtQuick 2.15
+
+// The history: the tabs of its kinds (calls, chats, voice mail), the voice-mail box, and the
+// entries of the chosen kind. A double click calls back or reopens the chat; a voice mail
+// opens its player.
+Item {
+    id: pane
+
+    readonly property int filter: rootWindow.timelinefilterflag
+    property int voiceMailMessagesCount: 0
+
+    function emptyText() {
+        if (filter === 2)
+            return timelineModel.voicemailRetrievalFailed ? qsTr("Voicemail list failed to load") : qsTr("You have no voicemails")
+        if (filter === 1)
+            return timelineModel.calllogsRetrievalFailed ? qsTr("Call Logs list failed to load") : qsTr("Your call history is empty")
+        return qsTr("Your chat history is empty")
+    }
+    function tabTitle(type) {
+        return type === 1 ? qsTr("Calls") : (type === 2 ? qsTr("Voice Mail") : qsTr("Chats"))
+    }
+
+    Row {
+        id: tabs
+        anchors { top: parent.top; left: parent.left; right: parent.right }
+        height: 30
+        Repeater {
+            id: tabRepeater
+            model: rootWindow.timelinetabsSorted
+            delegate: Rectangle {
+                readonly property bool active: model.filterType === pane.filter
+                objectName: "historyTab" + model.filterType
+                width: tabs.width / Math.max(1, tabRepeater.count)
+                height: tabs.height
+                color: active ? qomxStyle.colors["whiteBackground"]
+                              : (tabArea.containsMouse ? qomxStyle.colors["historyTabHover"] : qomxStyle.colors["historyTab"])
+                Text {
+                    anchors.centerIn: parent
+                    text: pane.tabTitle(model.filterType)
+                    color: active ? qomxStyle.colors["historyTabActive"] : qomxStyle.colors["darkText"]
+                    font.family: qomxStyle.fontFamily
+                    font.pixelSize: 12
+                    font.bold: active
+                }
+                Rectangle {
+                    anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+                    height: 2
+                    visible: active
+                    color: qomxStyle.colors["historyTabActive"]
+                }
+                MouseArea {
+                    id: tabArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onClicked: rootWindow.showHistoryOf(model.filterType)
+                }
+            }
+        }
+    }
+
+    // The mailbox: what waits, and a press calls it.
+    Rectangle {
+        id: voiceMailBox
+        objectName: "voiceMailBox"
+        anchors { top: tabs.bottom; left: parent.left; right: parent.right }
+        height: pane.filter === 2 ? 30 : 0
+        visible: height > 0
+        color: boxArea.containsMouse ? qomxStyle.colors["lightActiveBackground"] : qomxStyle.colors["lightBackground"]
+        Text {
+            anchors { left: parent.left; leftMargin: 10; verticalCenter: parent.verticalCenter }
+            text: qsTr("Voice Mail")
+            color: qomxStyle.colors["darkText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 12
+            font.bold: true
+        }
+        Text {
+            objectName: "voiceMailCount"
+            anchors { right: parent.right; rightMargin: 10; verticalCenter: parent.verticalCenter }
+            text: pane.voiceMailMessagesCount > 0 ? qsTr("New messages: %1").arg(pane.voiceMailMessagesCount)
+                                                  : qsTr("No new messages")
+            color: qomxStyle.colors["listSecondLineText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+        }
+        MouseArea {
+            id: boxArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onPressed: rootWindow.checkVoiceMails()
+        }
+    }
+
+    Text {
+        objectName: "historyEmptyText"
+        visible: list.count === 0
+        anchors { top: voiceMailBox.bottom; left: parent.left; right: parent.right; topMargin: 30; leftMargin: 20; rightMargin: 20 }
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.Wrap
+        color: qomxStyle.colors["mediumText"]
+        font.family: qomxStyle.fontFamily
+        font.pixelSize: 12
+        text: pane.emptyText()
+    }
+
+    ListView {
+        id: list
+        objectName: "historyList"
+        anchors { top: voiceMailBox.bottom; left: parent.left; right: parent.right; bottom: parent.bottom }
+        clip: true
+        model: proxyTimelineModel
+        boundsBehavior: Flickable.StopAtBounds
+        currentIndex: timelineSelectionHandler.currentIndex
+        keyNavigationEnabled: false
+        Keys.onPressed: {
+            if (event.key === Qt.Key_Tab) {
+                rootWindow.moveSelection(false, false, true)
+                event.accepted = true
+            } else if (event.key === Qt.Key_Backtab) {
+                rootWindow.moveSelection(true, false, true)
+                event.accepted = true
+            } else {
+                rootWindow.handleVoicemailDeleteKeyAction(event.key)
+            }
+        }
+
+        delegate: Rectangle {
+            id: row
+
+            readonly property var entry: model.entry
+            readonly property bool voiceMail: model.type === 2
+            readonly property bool missed: entry && entry.missed
+            property bool expanded: false
+
+            objectName: "historyEntry" + index
+            width: list.width
+            height: 40 + (expanded ? 30 : 0)
+            color: model.selected ? qomxStyle.colors["lightActiveBackground"]
+                                  : (area.containsMouse ? qomxStyle.colors["lightBackground"] : qomxStyle.colors["whiteBackground"])
+
+            Text {
+                id: direction
+                anchors { left: parent.left; leftMargin: 10; top: parent.top; topMargin: 11 }
+                width: 16
+                text: row.voiceMail ? "\u2709" : (row.entry && row.entry.direction === 1 ? "\u2199" : "\u2197")
+                color: row.missed ? qomxStyle.colors["errorText"] : qomxStyle.colors["listSecondLineText"]
+                font.pixelSize: 14
+            }
+            Column {
+                anchors { left: direction.right; leftMargin: 6; right: time.left; rightMargin: 6; top: parent.top; topMargin: 4 }
+                Text {
+                    width: parent.width
+                    elide: Text.ElideRight
+                    text: model.name
+                    color: row.missed ? qomxStyle.colors["errorText"] : qomxStyle.colors["darkText"]
+                    font.family: qomxStyle.fontFamily
+                    font.pixelSize: 12
+                    font.bold: model.newComms
+                }
+                Text {
+                    width: parent.width
+                    elide: Text.ElideRight
+                    text: row.entry ? (row.entry.message.length > 0 ? qmlHelper.stripWhiteSpaceChars(row.entry.message)
+                                                                    : qmlHelper.getHistoryEntrySubTypeString(row.entry.subType)) : ""
+                    color: qomxStyle.colors["listSecondLineText"]
+                    font.family: qomxStyle.fontFamily
+                    font.pixelSize: 10
+                }
+            }
+            Text {
+                id: time
+                anchors { right: parent.right; rightMargin: 10; top: parent.top; topMargin: 6 }
+                text: qmlHelper.formatHistoryEntryTime(model.time)
+                color: qomxStyle.colors["mediumText"]
+                font.family: qomxStyle.fontFamily
+                font.pixelSize: 10
+            }
+
+            // The player of an expanded voice mail.
+            Row {
+                objectName: "voiceMailPlayer"
+                visible: row.expanded
+                anchors { left: parent.left; leftMargin: 32; bottom: parent.bottom; bottomMargin: 6 }
+                spacing: 8
+                Rectangle {
+                    objectName: "playButton"
+                    readonly property bool playing: row.voiceMail && row.entry !== null && row.entry.mediaState === 9
+                    width: 60; height: 20; radius: 3
+                    color: qomxStyle.colors["defaultButton"]
+                    Text {
+                        anchors.centerIn: parent
+                        text: parent.playing ? qsTr("Pause") : qsTr("Play")
+                        color: qomxStyle.colors["whiteText"]
+                        font.family: qomxStyle.fontFamily
+                        font.pixelSize: 11
+                    }
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: parent.playing ? row.entry.pauseMedia() : row.entry.playMedia()
+                    }
+                }
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: row.voiceMail && row.entry ? qsTr("%1 / %2").arg(qmlHelper.formatHistoryEntryDurationinMsecs(row.entry.position))
+                                                         .arg(qmlHelper.formatHistoryEntryDurationinMsecs(row.entry.mediaDuration)) : ""
+                    color: qomxStyle.colors["listSecondLineText"]
+                    font.family: qomxStyle.fontFamily
+                    font.pixelSize: 10
+                }
+            }
+
+            MouseArea {
+                id: area
+                anchors.fill: parent
+                hoverEnabled: true
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
+                onPressed: {
+                    list.forceActiveFocus()
+                    timelineSelectionHandler.select(index, mouse.modifiers)
+                }
+                onDoubleClicked: {
+                    if (row.voiceMail) {
+                        row.expanded = !row.expanded
+                        if (row.expanded)
+                            row.entry.playMedia()
+                    } else {
+                        actionsProvider.triggerAction(row.entry.type === 0 ? 4 : 3)
+                    }
+                }
+            }
+            Rectangle {
+                anchors { left: parent.left; leftMargin: 32; right: parent.right; bottom: parent.bottom }
+                height: 1
+                color: qomxStyle.colors["contactListDivider"]
+            }
+        }
+    }
+}

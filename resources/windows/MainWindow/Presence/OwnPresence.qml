@@ -1,0 +1,129 @@
+import QtQuick 2.15
+
+// The signed-in user at the top: picture, name and availability (a click opens the presence
+// menu), and the options menu; expanded, the status note below.
+Rectangle {
+    id: pane
+
+    readonly property var own: rootWindow.ownContact
+    readonly property int presence: own ? own.presenceState : 0
+    readonly property bool expanded: rootWindow.ownPresenceExpanded
+
+    height: 52 + (expanded ? note.height + 8 : 0)
+    color: qomxStyle.colors["whiteBackground"]
+    clip: true
+    Behavior on height { NumberAnimation { duration: 300 } }
+
+    Rectangle {
+        id: picture
+        objectName: "ownPicture"
+        anchors { left: parent.left; leftMargin: 10; top: parent.top; topMargin: 8 }
+        width: 36
+        height: 36
+        radius: 18
+        color: qomxStyle.colors["activeBackground"]
+        Text {
+            anchors.centerIn: parent
+            text: (rootWindow.displayName || "?").charAt(0).toUpperCase()
+            color: qomxStyle.colors["whiteText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 17
+            font.bold: true
+        }
+        PresenceDot {
+            anchors { right: parent.right; bottom: parent.bottom }
+            width: 12
+            height: 12
+            presence: pane.presence
+        }
+        MouseArea {
+            anchors.fill: parent
+            cursorShape: Qt.PointingHandCursor
+            onClicked: rootWindow.ownPresenceExpanded = !rootWindow.ownPresenceExpanded
+        }
+    }
+
+    Column {
+        anchors { left: picture.right; leftMargin: 10; right: menuButton.left; rightMargin: 6; verticalCenter: picture.verticalCenter }
+        spacing: 2
+        Text {
+            objectName: "signedInName"
+            width: parent.width
+            elide: Text.ElideRight
+            color: qomxStyle.colors["darkText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 14
+            font.bold: true
+            text: rootWindow.displayName
+        }
+        Text {
+            id: availability
+            objectName: "ownAvailability"
+            width: Math.min(parent.width, implicitWidth)
+            elide: Text.ElideRight
+            color: availabilityArea.containsMouse ? qomxStyle.colors["highlightText"] : qomxStyle.colors["listSecondLineText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+            text: (presenceHelper ? presenceHelper.availabilityText(pane.presence) : "") + "  \u25BE"
+            MouseArea {
+                id: availabilityArea
+                anchors.fill: parent
+                hoverEnabled: true
+                cursorShape: Qt.PointingHandCursor
+                onClicked: rootWindow.openPresenceMenu()
+            }
+        }
+    }
+
+    // The options menu: availability, call settings, queues, preferences, sign out, exit.
+    Rectangle {
+        id: menuButton
+        objectName: "menuButton"
+        anchors { right: parent.right; rightMargin: 8; verticalCenter: picture.verticalCenter }
+        width: 30
+        height: 30
+        radius: 4
+        color: menuArea.containsMouse ? qomxStyle.colors["lightDivider"] : "transparent"
+        Column {
+            anchors.centerIn: parent
+            spacing: 3
+            Repeater {
+                model: 3
+                Rectangle {
+                    width: 16
+                    height: 2
+                    radius: 1
+                    color: menuArea.containsMouse ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"]
+                }
+            }
+        }
+        MouseArea {
+            id: menuArea
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onClicked: rootWindow.openApplicationMenu()
+        }
+    }
+
+    Text {
+        id: note
+        objectName: "ownStatusNote"
+        anchors { left: picture.right; leftMargin: 10; right: parent.right; rightMargin: 10; top: picture.bottom; topMargin: 4 }
+        visible: pane.expanded
+        wrapMode: Text.Wrap
+        maximumLineCount: 2
+        elide: Text.ElideRight
+        color: qomxStyle.colors["mediumText"]
+        font.family: qomxStyle.fontFamily
+        font.pixelSize: 11
+        font.italic: !(pane.own && pane.own.statusText)
+        text: pane.own && pane.own.statusText ? pane.own.statusText : qsTr("What's on your mind?")
+    }
+
+    Rectangle {
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        height: 1
+        color: qomxStyle.colors["lightDivider"]
+    }
+}

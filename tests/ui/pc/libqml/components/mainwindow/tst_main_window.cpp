@@ -1,0 +1,616 @@
+// The signed-in main window on the demo account, driven as the user drives it: the lists it
+// shows, search and dial pad, selections, the history filter and voice mail, contact
+// operations, the frame, and drops on a conversation.
+#include "Dialogs/message_window.h"
+#include "Utils/active_comms_drag_drop_handler.h"
+#include "Providers/menu_action_provider.h"
+#include "Utils/active_selection_handler.h"
+#include "Utils/contact_selection_handler.h"
+#include "common/constants.h"
+#include "libqml/components/mainwindow/main_window.h"
+#include "libqml/window/qml_view.h"
+#include "support/application_test.h"
+#include "support/config_patch.h"
+#include "ui/pc/libqml/scene_items.h"
+
+#include <Kivo/Actions/Provider.h>
+#include <Kivo/Actions/Source.h>
+#include <Kivo/Client.h>
+#include <Kivo/ConfigContainer.h>
+#include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Contacts/IContact.h>
+#include <Kivo/Controllers/CommsSessionController.h>
+#include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/Models/ActiveCommsFilter.h>
+#include <Kivo/Models/ActiveCommsModel.h>
+#include <Kivo/Models/Roles.h>
+#include <Kivo/Models/SelectionHandler.h>
+#include <Kivo/Models/Timeline.h>
+#include <Kivo/Models/TimelineEntry.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Settings.h>
+#include <Kivo/Simulation/Service.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QQuickItem>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTimer>
+#include <QtTest>
+
+namespace SettingsKey = Constants::SettingsKey;
+using Kivo::Controllers::CommunicationSession;
+
+class MainWindowTest : public TestSupport::ApplicationTest
+{
+    Q_OBJECT
+
+public:
+    using ApplicationTest::ApplicationTest;
+
+private slots:
+    void cleanup();
+    void showsTheAccountAtSignIn();
+    void shortcutsFollowTheSettings();
+    void typingSearchesOncePerPause();
+    void searchTextIsTextNotAPattern_data();
+    void searchTextIsTextNotAPattern();
+    void doubleClickOnAContactCalls();
+    void ctrlKeepsTheContactSelection();
+    void dialpadViewRules();
+    void historyFilterRules();
+    void deleteKeyDeletesOnlyVoiceMails();
+    void removingTakesOnlyTheNamedContacts();
+    void addContactForAnExistingContact();
+    void alwaysOnTopTwiceIsUnchanged();
+    void minimumSizeFollowsTheConfiguration_data();
+    void minimumSizeFollowsTheConfiguration();
+    void closingHides();
+    void dropRules();
+    void geometryRestore_data();
+    void geometryRestore();
+
+private:
+    QML::MainWindow* main();
+    QQuickItem* item(const QString& name);
+    bool click(const QString& name);
+    Kivo::Contacts::IContact* contactNamed(const QString& name);
+    CommunicationSession* call(const QString& name);
+    // The row of the active communications that shows `session`.
+    QQuickItem* activeRow(const QObject* session);
+    void endConversations();
+    void selectContacts(const QStringList& names, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    static Dialogs::MessageWindow* shownMessage();
+    // The message's texts, and a click on its button that reads `text`.
+    static QString messageText(const Dialogs::MessageWindow* message);
+    static bool answer(Dialogs::MessageWindow* message, const QString& text);
+};
+
+QString MainWindowTest::messageText(const Dialogs::MessageWindow* message)
+{
+    QStringList texts;
+    for (const QLabel* label : message->findChildren<QLabel*>())
+        texts.append(label->text());
+    return texts.join('\n');
+}
+
+bool MainWindowTest::answer(Dialogs::MessageWindow* message, const QString& text)
+{
+    for (QPushButton* button : message->findChildren<QPushButton*>()) {
+        if (button->text().remove('&') == text && button->isVisible()) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return true;
+        }
+    }
+    qWarning() << "No button reads" << text;
+    return false;
+}
+
+QML::MainWindow* MainWindowTest::main()
+{
+    if (!m_App.session())
+        signIn();
+    return m_App.mainWindow();
+}
+
+QQuickItem* MainWindowTest::item(const QString& name)
+{
+    QQuickItem* root = main()->view()->rootObject();
+    QQuickItem* found = SceneItems::named(root, name);
+    if (!found)
+        qWarning() << "No item" << name;
+    return found;
+}
+
+bool MainWindowTest::click(const QString& name)
+{
+    QQuickItem* target = item(name);
+    if (!target || !target->isVisible())
+        return false;
+    SceneItems::click(main()->view(), target);
+    return true;
+}
+
+Kivo::Contacts::IContact* MainWindowTest::contactNamed(const QString& name)
+{
+    for (Kivo::Contacts::IContact* contact : m_App.session()->contactsManager()->contacts()) {
+        if (contact->getDisplayName() == name)
+            return contact;
+    }
+    return nullptr;
+}
+
+// Selects the contacts' rows of the shown list as clicks with `modifiers` would.
+void MainWindowTest::selectContacts(const QStringList& names, Qt::KeyboardModifiers modifiers)
+{
+    Kivo::Models::SelectionHandler* model = main()->contactSelectionModel();
+    auto* handler = main()->findChild<Utils::ContactSelectionHandler*>();
+    handler->clearSelection();
+    for (const QString& name : names) {
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const auto* contact = qobject_cast<Kivo::Contacts::IContact*>(model->objectAt(row));
+            if (contact && contact->getDisplayName() == name) {
+                handler->select(row, int(name == names.first() ? modifiers : Qt::ControlModifier | modifiers));
+                break;
+            }
+        }
+    }
+}
+
+// Places a call to the contact through the main window's call button, and waits until
+// the service's side has answered it.
+CommunicationSession* MainWindowTest::call(const QString& name)
+{
+    selectContacts({name});
+    if (!main()->actionsProvider()->triggerAction(Kivo::Actions::Action::Call)) {
+        fprintf(stderr, "No call action for %s\n", qPrintable(name));
+        return nullptr;
+    }
+    Kivo::Controllers::CommsSessionController* comms = m_App.session()->commsSessionController();
+    const int id = contactNamed(name)->getId();
+    if (!QTest::qWaitFor([&] {
+            CommunicationSession* session = comms->getSession(id);
+            return session && session->getCall() && session->getCall()->getCallState() == 3;
+        })) {
+        CommunicationSession* session = comms->getSession(id);
+        fprintf(stderr, "No call to %s: session %p state %d sources %d\n", qPrintable(name), static_cast<void*>(session),
+                session && session->getCall() ? int(session->getCall()->getCallState()) : -1,
+                int(main()->contactSources()->sources().size()));
+        return nullptr;
+    }
+    return comms->getSession(id);
+}
+
+QQuickItem* MainWindowTest::activeRow(const QObject* session)
+{
+    return SceneItems::find(main()->view()->rootObject(), [session](const QQuickItem* item) {
+        return item->objectName().startsWith("activeComm") && item->property("session").value<QObject*>() == session
+               && item->isVisible();
+    });
+}
+
+// Every test leaves no conversation and no message behind.
+void MainWindowTest::cleanup()
+{
+    if (!m_App.session())
+        return;
+    endConversations();
+    while (Dialogs::MessageWindow* message = shownMessage())
+        message->close();
+}
+
+void MainWindowTest::endConversations()
+{
+    auto* model = qobject_cast<Kivo::Models::ActiveCommsModel*>(main()->activeCommsModel());
+    for (int row = model->rowCount() - 1; row >= 0; --row)
+        model->session(row)->close();
+    QTRY_COMPARE(model->rowCount(), 0);
+}
+
+Dialogs::MessageWindow* MainWindowTest::shownMessage()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* message = qobject_cast<Dialogs::MessageWindow*>(widget); message && message->isVisible())
+            return message;
+    }
+    return nullptr;
+}
+
+void MainWindowTest::showsTheAccountAtSignIn()
+{
+    QML::MainWindow* window = main();
+    QTRY_VERIFY(item("contact_Bob Lindqvist"));
+    QTRY_VERIFY(item("contact_Chiara Rossi")->isVisible());
+    QCOMPARE(window->activeView(), QString("contactsView"));
+    QVERIFY(click("historyViewButton"));
+    QCOMPARE(window->activeView(), QString("historyView"));
+    QTRY_VERIFY(window->historySelectionModel()->rowCount() > 0);
+    QVERIFY(click("historyTab2"));
+    QTRY_VERIFY(window->historySelectionModel()->rowCount() > 0);
+    QCOMPARE(window->getTimelineFilterFlag(), 2);
+    QTRY_VERIFY(window->isXmppConnected());
+    QVERIFY(click("roomsViewButton"));
+    QCOMPARE(window->activeView(), QString("roomsView"));
+    QTRY_VERIFY(item("room_Design Reviews"));
+    QVERIFY(click("dialpadViewButton"));
+    QVERIFY(item("dialpadKey5")->isVisible());
+    QVERIFY(click("contactsViewButton"));
+    QCOMPARE(window->activeView(), QString("contactsView"));
+}
+
+void MainWindowTest::shortcutsFollowTheSettings()
+{
+    QML::MainWindow* window = main();
+    QStringList keys;
+    for (const QShortcut* shortcut : window->findChildren<QShortcut*>())
+        keys.append(shortcut->key().toString());
+    // Crashing on purpose is for those who switched it on.
+    QVERIFY(!keys.contains("Ctrl+Shift+F10"));
+    QVERIFY(keys.contains("Ctrl+Shift+N"));
+    QVERIFY(keys.contains("Ctrl+Shift+X"));
+    QSignalSpy debug(window, &QML::MainWindow::showSessionDebugWindow);
+    QVERIFY(SceneItems::takeKeyboard(window, window->view()));
+    QTest::keyClick(window->view(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_COMPARE(debug.count(), 1);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget != window && widget->isVisible() && widget->windowTitle().contains("Debug"))
+            widget->close();
+    }
+}
+
+void MainWindowTest::typingSearchesOncePerPause()
+{
+    QML::MainWindow* window = main();
+    QSignalSpy searching(window, &QML::MainWindow::searchingChanged);
+    for (const char* text : {"B", "Bo", "Bob"})
+        window->searchTextChanged(text);
+    QVERIFY(window->isSearchPending());
+    QVERIFY(!window->isSearching());
+    QTRY_VERIFY_WITH_TIMEOUT(window->isSearching(), 3000);
+    QTest::qWait(200);
+    QCOMPARE(searching.count(), 1);
+    // Emptied, the list is back at once.
+    window->searchTextChanged(QString());
+    QVERIFY(!window->isSearchPending());
+    QVERIFY(!window->isSearching());
+}
+
+void MainWindowTest::searchTextIsTextNotAPattern_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("number with plus") << "+15550101" << QStringList{"Bob Lindqvist"};
+    QTest::newRow("bracket") << "(" << QStringList();
+    QTest::newRow("pattern characters") << "Bob.*" << QStringList();
+    QTest::newRow("name part") << "ross" << QStringList{"Chiara Rossi"};
+}
+
+void MainWindowTest::searchTextIsTextNotAPattern()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, found);
+    QML::MainWindow* window = main();
+    window->searchTextChanged(text);
+    window->searchTextChangedDelayed();
+    QStringList shown;
+    Kivo::Models::SelectionHandler* model = window->contactSelectionModel();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (const auto* contact = qobject_cast<Kivo::Contacts::IContact*>(model->objectAt(row)); contact && contact->isStored())
+            shown.append(contact->getDisplayName());
+    }
+    QCOMPARE(shown, found);
+    window->searchTextChanged(QString());
+}
+
+void MainWindowTest::doubleClickOnAContactCalls()
+{
+    QML::MainWindow* window = main();
+    QSignalSpy placed(&service(), &Kivo::Simulation::Service::outgoingCall);
+    QQuickItem* row = item("contact_Dev Patel");
+    QVERIFY(row);
+    static_cast<void>(window->view()->grabFramebuffer());
+    const QPoint centre = row->mapToScene(QPointF(row->width() * 0.7, row->height() / 2)).toPoint();
+    QTest::mouseDClick(window->view(), Qt::LeftButton, Qt::NoModifier, centre);
+    // The second press of a double click is released as well.
+    QTest::mouseRelease(window->view(), Qt::LeftButton, Qt::NoModifier, centre);
+    QTRY_COMPARE(placed.count(), 1);
+    QTRY_COMPARE(window->activeCommsModel()->rowCount(), 1);
+    QTRY_VERIFY(item("activeComm0") && item("activeComm0")->isVisible());
+    endConversations();
+}
+
+void MainWindowTest::ctrlKeepsTheContactSelection()
+{
+    QML::MainWindow* window = main();
+    CommunicationSession* bob = call("Bob Lindqvist");
+    QVERIFY(bob);
+    auto* contacts = window->findChild<Utils::ContactSelectionHandler*>();
+
+    struct Case { Qt::KeyboardModifiers modifiers; bool contactsKept; };
+    for (const Case& c : {Case{Qt::NoModifier, false}, Case{Qt::ControlModifier, true}}) {
+        selectContacts({"Chiara Rossi"});
+        window->historySelectionModel()->selectionModel()->select(window->historySelectionModel()->index(0, 0),
+                                                                   QItemSelectionModel::Select);
+        QTRY_VERIFY(activeRow(bob));
+        QTest::qWait(300);
+        QVERIFY(!window->activeSelectionModel()->selectionModel()->hasSelection());
+        QQuickItem* row = activeRow(bob);
+        static_cast<void>(window->view()->grabFramebuffer());
+        QTest::mouseClick(window->view(), Qt::LeftButton, c.modifiers,
+                          row->mapToScene(QPointF(20, row->height() / 2)).toPoint());
+
+        QCOMPARE(!contacts->selection().isEmpty(), c.contactsKept);
+        QVERIFY(!window->historySelectionModel()->selectionModel()->hasSelection());
+        QCOMPARE(window->activeSources()->sources(), QList<QObject*>{bob});
+        QCOMPARE(!window->contactSources()->sources().isEmpty(), c.contactsKept);
+        window->findChild<Utils::ActiveSelectionHandler*>()->clearSelection();
+    }
+    endConversations();
+}
+
+void MainWindowTest::dialpadViewRules()
+{
+    QML::MainWindow* window = main();
+    CommunicationSession* bob = call("Bob Lindqvist");
+    QVERIFY(bob);
+    bob->getCall()->close();
+    QTRY_VERIFY(!window->findChild<Kivo::Models::ActiveCommsModel*>()->hasCall());
+    endConversations();
+
+    auto* filter = qobject_cast<Kivo::Models::ActiveCommsFilter*>(window->activeCommsFilter());
+    QVERIFY(filter->getOpen());
+    window->dialpadTextChanged("123");
+    QSignalSpy resent(window, &QML::MainWindow::dialpadText);
+    QVERIFY(click("dialpadViewButton"));
+    QVERIFY(!filter->getOpen());
+    QCOMPARE(resent.count(), 1);
+    QCOMPARE(resent.first().first().toString(), QString("123"));
+    // The typed number is what the call buttons call.
+    QVERIFY(window->contactSources()->sources().size() == 1);
+
+    // Enter on an empty field brings back the last number dialled, without calling.
+    QQuickItem* field = item("dialpadField");
+    field->setProperty("text", QString());
+    QSignalSpy placed(&service(), &Kivo::Simulation::Service::outgoingCall);
+    QVERIFY(SceneItems::takeKeyboard(window, window->view()));
+    field->forceActiveFocus();
+    QTest::keyClick(window->view(), Qt::Key_Return);
+    QVERIFY(!window->lastDialedNumber().isEmpty());
+    QCOMPARE(field->property("text").toString(), window->lastDialedNumber());
+    QTest::qWait(100);
+    QCOMPARE(placed.count(), 0);
+
+    field->setProperty("text", QString());
+    QVERIFY(click("contactsViewButton"));
+    QVERIFY(filter->getOpen());
+}
+
+void MainWindowTest::historyFilterRules()
+{
+    QML::MainWindow* window = main();
+    Kivo::Models::Timeline* timeline = window->timeline();
+    QSignalSpy fetches(window, &QML::MainWindow::fetchCallLogs);
+    window->showHistoryOf(1);
+    window->showHistoryOf(1);
+    // Every choice of the calls fetches them again.
+    QCOMPARE(fetches.count(), 2);
+    QCOMPARE(Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::TimelineFilterFlag).toString(),
+             QString("calls"));
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    window->showHistoryOf(0);
+    QVERIFY(timeline->lastCallLogsVisitedTime() >= before);
+    QCOMPARE(timeline->missedCallCount(), 0);
+    QCOMPARE(Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::TimelineFilterFlag).toString(),
+             QString("chat"));
+    const QDateTime visited = timeline->lastCallLogsVisitedTime();
+    QTest::qWait(20);
+    window->showHistoryOf(2);
+    QCOMPARE(timeline->lastCallLogsVisitedTime(), visited);
+    QCOMPARE(fetches.count(), 2);
+}
+
+void MainWindowTest::deleteKeyDeletesOnlyVoiceMails()
+{
+    QML::MainWindow* window = main();
+    QVERIFY(click("historyViewButton"));
+    Kivo::Models::SelectionHandler* history = window->historySelectionModel();
+
+    // In the calls, Delete asks nothing and deletes nothing.
+    QVERIFY(click("historyTab1"));
+    QTRY_VERIFY(history->rowCount() > 0);
+    QTRY_VERIFY(item("historyEntry0") && item("historyEntry0")->isVisible());
+    QVERIFY(click("historyEntry0"));
+    QVERIFY(history->selectionModel()->hasSelection());
+    const int entries = window->timeline()->rowCount();
+    QVERIFY(SceneItems::takeKeyboard(window, window->view()));
+    QTest::keyClick(window->view(), Qt::Key_Delete);
+    QTest::qWait(100);
+    QVERIFY(!shownMessage());
+    QCOMPARE(window->timeline()->rowCount(), entries);
+
+    // In the voice mails it asks, and Yes deletes the one selected.
+    QVERIFY(click("historyTab2"));
+    QTRY_VERIFY(history->rowCount() > 0);
+    const int voiceMails = history->rowCount();
+    QTRY_VERIFY(item("historyEntry0") && item("historyEntry0")->isVisible());
+    QVERIFY(click("historyEntry0"));
+    QVERIFY(SceneItems::takeKeyboard(window, window->view()));
+    QTest::keyClick(window->view(), Qt::Key_Delete);
+    QTRY_VERIFY(shownMessage());
+    Dialogs::MessageWindow* question = shownMessage();
+    QVERIFY(messageText(question).contains("Are you sure you want to delete this message?"));
+    QVERIFY(answer(question, "Yes"));
+    QTRY_COMPARE(history->rowCount(), voiceMails - 1);
+    QVERIFY(click("contactsViewButton"));
+}
+
+void MainWindowTest::removingTakesOnlyTheNamedContacts()
+{
+    QML::MainWindow* window = main();
+    auto* handler = window->findChild<Utils::ContactSelectionHandler*>();
+    selectContacts({"Front Desk"});
+    // While the question waits, the selection moves on; the answer is about the contact named.
+    QString asked;
+    QTimer::singleShot(300, this, [&] {
+        Dialogs::MessageWindow* question = shownMessage();
+        QVERIFY(question);
+        asked = messageText(question);
+        selectContacts({"Eun-ji Park"});
+        answer(question, "Yes");
+    });
+    window->triggerDeleteAction(Qt::Key_Delete);
+    QVERIFY(asked.contains("Are you sure you want to remove Front Desk from your contact list?"));
+    QTRY_VERIFY(!contactNamed("Front Desk"));
+    QTest::qWait(200);
+    QVERIFY(contactNamed("Eun-ji Park"));
+    handler->clearSelection();
+    // Nothing selected: no question.
+    window->removeContactsTriggered();
+    QVERIFY(!shownMessage());
+}
+
+void MainWindowTest::addContactForAnExistingContact()
+{
+    QML::MainWindow* window = main();
+    // A directory's match of someone already in the list, as the list shows it.
+    Kivo::Contacts::IContact* match = m_App.session()->contactsManager()->createTemporaryContact(this);
+    match->setProperty(Kivo::Contacts::Properties::DisplayName, "Chiara R.");
+    match->setProperty(Kivo::Contacts::Properties::Address, "chiara@demo.telvarion.net");
+    QStandardItemModel directory;
+    auto* row = new QStandardItem("Chiara R.");
+    row->setData(QVariant::fromValue<QObject*>(match), Kivo::Models::Roles::Contact);
+    directory.appendRow(row);
+    Kivo::Models::SelectionHandler* model = window->contactSelectionModel();
+    QAbstractItemModel* list = model->sourceModel();
+    model->setSourceModel(&directory);
+    auto* handler = window->findChild<Utils::ContactSelectionHandler*>();
+    handler->select(0, 0);
+    window->addContactTriggered();
+    QTRY_VERIFY(shownMessage());
+    QCOMPARE(shownMessage()->windowTitle(), QString("Contact Already Exists"));
+    QVERIFY(messageText(shownMessage()).contains("under display name Chiara Rossi"));
+    shownMessage()->close();
+    handler->clearSelection();
+    model->setSourceModel(list);
+}
+
+void MainWindowTest::alwaysOnTopTwiceIsUnchanged()
+{
+    QML::MainWindow* window = main();
+    QAction* action = m_App.menuActionProvider()->action(Constants::MenuAction::AlwaysOnTop);
+    const bool before = Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::MainWindowAlwaysOnTop, false).toBool();
+    window->alwaysOnTopTriggered();
+    QCOMPARE(Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::MainWindowAlwaysOnTop).toBool(), !before);
+    QCOMPARE(action->isChecked(), !before);
+    QCOMPARE(bool(window->windowFlags() & Qt::WindowStaysOnTopHint), !before);
+    window->alwaysOnTopTriggered();
+    QCOMPARE(Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::MainWindowAlwaysOnTop).toBool(), before);
+    QCOMPARE(action->isChecked(), before);
+    QTRY_VERIFY(main()->isVisible() || (main()->show(), true));
+}
+
+void MainWindowTest::minimumSizeFollowsTheConfiguration_data()
+{
+    QTest::addColumn<bool>("banner");
+    QTest::addColumn<QSize>("minimum");
+    QTest::newRow("plain") << false << QSize(245, 425);
+    QTest::newRow("with banner") << true << QSize(245, 425 + 60);
+}
+
+void MainWindowTest::minimumSizeFollowsTheConfiguration()
+{
+    QFETCH(bool, banner);
+    QFETCH(QSize, minimum);
+    QML::MainWindow* window = main();
+    const ConfigPatch patch(m_App.client()->getConfigContainer()->currentConfig(),
+                            {{Constants::ConfigItem::BannerEnabled, banner}, {Constants::ConfigItem::BannerHeight, 60}});
+    QCOMPARE(window->minimumWindowSize(), minimum);
+    QCOMPARE(window->maximumWindowSize().width(), 400);
+}
+
+void MainWindowTest::closingHides()
+{
+    QPointer<QML::MainWindow> window = main();
+    window->close();
+    QVERIFY(window);
+    QVERIFY(!window->isVisible());
+    QVERIFY(m_App.session());
+    window->showAndActivate();
+    QTRY_VERIFY(window->isVisible());
+}
+
+void MainWindowTest::dropRules()
+{
+    QML::MainWindow* window = main();
+    CommunicationSession* bob = call("Bob Lindqvist");
+    QVERIFY(bob);
+    CommunicationSession* chiara = call("Chiara Rossi");
+    QVERIFY(chiara);
+    Kivo::Controllers::CommsSessionController* comms = m_App.session()->commsSessionController();
+    const QString bobId = QString::number(contactNamed("Bob Lindqvist")->getId());
+    const QString devId = QString::number(contactNamed("Dev Patel")->getId());
+
+    Utils::ActiveCommsDragDropHandler* handler = window->dragDropHandler();
+    // A conversation dropped on itself goes nowhere.
+    QVERIFY(!handler->checkDropAllowed(bob, bobId, false));
+    QVERIFY(handler->checkDropAllowed(chiara, devId, true));
+    QVERIFY(!handler->checkDropAllowed(nullptr, devId, true));
+    QVERIFY(!handler->checkDropAllowed(chiara, QString(), true));
+
+    // Whether a drop of one call on another offers a transfer is the configuration's.
+    for (const bool transfer : {false, true}) {
+        Utils::ActiveCommsDragDropHandler local(comms, m_App.session()->contactsManager(), transfer);
+        local.handleDropOnActiveComm(chiara, bobId, false);
+        QTRY_VERIFY(local.openQuestion());
+        const QString title = local.openQuestion()->windowTitle();
+        QCOMPARE(title.contains("Transfer"), transfer);
+        local.openQuestion()->close();
+    }
+    endConversations();
+}
+
+void MainWindowTest::geometryRestore_data()
+{
+    QTest::addColumn<QRect>("saved");
+    QTest::addColumn<bool>("moved");
+    QTest::addColumn<bool>("resized");
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QTest::newRow("inside") << QRect(screen.left() + 40, screen.top() + 30, 300, 450) << true << true;
+    // Where a new window is anyway: only the size changes.
+    QTest::newRow("at 0,0: resized") << QRect(0, 0, 310, 460) << true << true;
+    QTest::newRow("partly off-screen") << QRect(screen.right() - 100, screen.top() + 10, 300, 450) << false << false;
+}
+
+void MainWindowTest::geometryRestore()
+{
+    QFETCH(QRect, saved);
+    QFETCH(bool, moved);
+    QFETCH(bool, resized);
+    main();
+    signOut();
+    Kivo::Settings application(Kivo::Settings::ApplicationSettings);
+    application.setValue(SettingsKey::MainWindowPosX, saved.x());
+    application.setValue(SettingsKey::MainWindowPosY, saved.y());
+    application.setValue(SettingsKey::MainWindowSizeW, saved.width());
+    application.setValue(SettingsKey::MainWindowSizeH, saved.height());
+    application.sync();
+    QML::MainWindow* window = main();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(screen.intersects(window->frameGeometry()), qPrintable(QString("%1,%2").arg(window->x()).arg(window->y())));
+    QCOMPARE(window->pos() == saved.topLeft(), moved);
+    QCOMPARE(window->size() == saved.size(), resized);
+}
+
+int main(int argc, char** argv)
+{
+    return TestSupport::execApplicationTest<MainWindowTest>(argc, argv);
+}
+
+#include "tst_main_window.moc"
