@@ -6,12 +6,13 @@ clean data folder, offscreen and under a virtual X display. Each run starts the 
 Sign In on the login window and measures the time until the main window is shown ("Sign In to
 main window"). Prints the median of those times and the peak resident memory, per account:
 the demo account of the simulated service, and accounts of N contacts written by the build's
-tools/kivo_account_generator and loaded through TELVARION_ACCOUNT_FILE. The simulated service
+tools/kivo_account_generator (with HISTORY calls in their call logs) and loaded through
+TELVARION_ACCOUNT_FILE. The simulated service
 answers after its latency (100 ms by default), which is part of the figure, as a server's answer
 would be.
 
     bench/signin.py [--build build] [--runs 10] [--platforms offscreen,xvfb-software,xvfb-opengl]
-                    [--contacts 50,5000]
+                    [--contacts 50,5000] [--history 10000]
 """
 import subprocess
 import sys
@@ -40,13 +41,13 @@ def runner(account_file, credentials):
     return one_run
 
 
-def generate(build: Path, contacts: int, folder: Path) -> Path:
+def generate(build: Path, contacts: int, history: int, folder: Path) -> Path:
     generator = build / "tools" / "kivo_account_generator"
     if not generator.exists():
         sys.exit(f"no generator at {generator}: build the target kivo_account_generator first")
     account = folder / f"account_{contacts}.json"
-    subprocess.run([str(generator), "--contacts", str(contacts), "--user", GENERATED[0], "--password", GENERATED[1],
-                    str(account)], check=True)
+    subprocess.run([str(generator), "--contacts", str(contacts), "--calls", str(history), "--user", GENERATED[0],
+                    "--password", GENERATED[1], str(account)], check=True)
     return account
 
 
@@ -57,7 +58,8 @@ def bench(build: Path, runs: int, platform: str, args):
     with tempfile.TemporaryDirectory() as folder:
         accounts = [("demo account", None, DEMO)]
         for contacts in (int(n) for n in args.contacts.split(",") if n):
-            accounts.append((f"{contacts} contacts", generate(build, contacts, Path(folder)), GENERATED))
+            accounts.append((f"{contacts} contacts, {args.history} history entries",
+                             generate(build, contacts, args.history, Path(folder)), GENERATED))
         for name, account_file, credentials in accounts:
             times, peaks = measure(build, runs, platform, "signin_bench", runner(account_file, credentials),
                                    extra_files=[bench_program])
@@ -67,6 +69,8 @@ def bench(build: Path, runs: int, platform: str, args):
 def add_arguments(parser):
     parser.add_argument("--contacts", default="50,5000",
                         help="contact counts of the generated accounts, separated by commas")
+    parser.add_argument("--history", type=int, default=10000,
+                        help="calls in the call log of each generated account")
 
 
 if __name__ == "__main__":

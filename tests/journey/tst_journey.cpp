@@ -756,6 +756,8 @@ void JourneyTest::takesIncomingCallsFromThePopup()
     SceneItems::click(bar, park);
     QTRY_COMPARE(call->getEndReason(), Kivo::MediaEngine::CallBasePtr::Parked);
     QTRY_VERIFY(!closing);
+}
+
 void JourneyTest::findsCallsAndJoinsContactsInTheMainWindow()
 {
     QML::MainWindow* main = shownMainWindow();

@@ -68,6 +68,7 @@ Window {
         OwnPresence {
             id: ownPresence
             objectName: "ownPresence"
+            voiceMailMessagesCount: root.voiceMailMessagesCount
             anchors { top: parent.top; left: parent.left; right: parent.right }
         }
 

@@ -64,7 +64,20 @@ Rectangle {
         }
     }
 
+    // The busy lamp field of the team is there; its window comes with a later version.
+    Text {
+        objectName: "teamTelephony"
+        anchors { right: options.left; rightMargin: 8; verticalCenter: parent.verticalCenter }
+        visible: rootWindow.teamTelephonyShown
+        text: qsTr("Team Telephony")
+        color: qomxStyle.colors["darkText"]
+        font.family: qomxStyle.fontFamily
+        font.pixelSize: 11
+        font.bold: true
+    }
+
     Rectangle {
+        id: options
         objectName: "optionsButton"
         anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
         width: optionsText.implicitWidth + 16

@@ -10,7 +10,7 @@ Item {
     signal showTooltip(string text, Item item)
     signal hideTooltip()
 
-    readonly property bool empty: !contactModel.hasItems && favoriteModel.count === 0 && !rootWindow.searching
+    readonly property bool empty: !contactModel.hasItems && (!favoriteModel || favoriteModel.count === 0) && !rootWindow.searching
 
     function emptyText() {
         if (rootWindow.xmppError)

@@ -8,6 +8,7 @@ Rectangle {
     readonly property var own: rootWindow.ownContact
     readonly property int presence: own ? own.presenceState : 0
     readonly property bool expanded: rootWindow.ownPresenceExpanded
+    property int voiceMailMessagesCount: 0
 
     height: 52 + (expanded ? note.height + 8 : 0)
     color: qomxStyle.colors["whiteBackground"]
@@ -72,6 +73,23 @@ Rectangle {
                 cursorShape: Qt.PointingHandCursor
                 onClicked: rootWindow.openPresenceMenu()
             }
+        }
+    }
+
+    // Waiting voice messages, whatever the view: a click calls the mailbox.
+    Text {
+        objectName: "newMessages"
+        anchors { right: menuButton.left; rightMargin: 6; bottom: picture.bottom }
+        visible: pane.voiceMailMessagesCount > 0
+        text: qsTr("New messages: %1").arg(pane.voiceMailMessagesCount)
+        color: qomxStyle.colors["highlightText"]
+        font.family: qomxStyle.fontFamily
+        font.pixelSize: 10
+        font.bold: true
+        MouseArea {
+            anchors.fill: parent
+            cursorShape: Qt.PointingHandCursor
+            onClicked: rootWindow.checkVoiceMails()
         }
     }
 

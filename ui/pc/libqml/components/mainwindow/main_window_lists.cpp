@@ -77,7 +77,11 @@ void MainWindow::searchTextChangedDelayed()
     if (m_NumberContact) {
         m_NumberContact->setProperty(Kivo::Contacts::Properties::WorkNumber,
                                      Kivo::Utils::PhoneNumberParser::getCallableAddress(m_SearchText));
-        m_ContactSources->addSource(m_NumberContact);
+        // An empty field leaves nothing to call.
+        if (m_SearchText.isEmpty())
+            m_ContactSources->removeSource(m_NumberContact);
+        else
+            m_ContactSources->addSource(m_NumberContact);
     }
     // What the user typed is a text to find, never a pattern: "+4930" and "(" find contacts.
     m_OwnContactsFilter->setSearchText(m_SearchText);

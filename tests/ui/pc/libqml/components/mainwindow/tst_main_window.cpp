@@ -6,6 +6,7 @@
 #include "Providers/menu_action_provider.h"
 #include "Utils/active_selection_handler.h"
 #include "Utils/contact_selection_handler.h"
+#include "Utils/windowmanager.h"
 #include "common/constants.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/window/qml_view.h"
@@ -33,6 +34,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopWidget>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPointer>
@@ -226,6 +228,8 @@ Dialogs::MessageWindow* MainWindowTest::shownMessage()
 void MainWindowTest::showsTheAccountAtSignIn()
 {
     QML::MainWindow* window = main();
+    // Windows and pop-ups open on the screen of the window the user works in.
+    QCOMPARE(Utils::WindowManager::mainWindow(), static_cast<QWidget*>(window));
     QTRY_VERIFY(item("contact_Bob Lindqvist"));
     QTRY_VERIFY(item("contact_Chiara Rossi")->isVisible());
     QCOMPARE(window->activeView(), QString("contactsView"));
@@ -533,6 +537,11 @@ void MainWindowTest::minimumSizeFollowsTheConfiguration()
                             {{Constants::ConfigItem::BannerEnabled, banner}, {Constants::ConfigItem::BannerHeight, 60}});
     QCOMPARE(window->minimumWindowSize(), minimum);
     QCOMPARE(window->maximumWindowSize().width(), 400);
+    // A change of the desktop's size applies the limits again: the tallest is the desktop's height.
+    window->setMaximumSize(400, 100);
+    QVERIFY(QMetaObject::invokeMethod(&m_App, "screenResized", Q_ARG(int, 0)));
+    QCOMPARE(window->minimumSize(), minimum);
+    QCOMPARE(window->maximumHeight(), QApplication::desktop()->height());
 }
 
 void MainWindowTest::closingHides()
