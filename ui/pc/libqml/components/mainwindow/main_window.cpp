@@ -43,7 +43,6 @@
 #include <Kivo/Models/ActiveCommsModel.h>
 #include <Kivo/Models/ChatRoomsFilter.h>
 #include <Kivo/Models/ContactGroupSortProxy.h>
-#include <Kivo/Models/ObjectListModel.h>
 #include <Kivo/Models/SearchGroups.h>
 #include <Kivo/Models/SelectionHandler.h>
 #include <Kivo/Models/Timeline.h>
@@ -259,17 +258,8 @@ void MainWindow::createActions()
         m_NumberContact = m_Contacts->createTemporaryContact(this);
         m_NumberContact->setSearchResult(true);
     }
-    m_CommunicationActions = new Kivo::Models::ObjectListModel(Models::DialpadButtonsModel::ActionRole, "action", this);
-    auto updateActions = [this] {
-        QList<QObject*> actions;
-        for (Action* action : m_ActionsProvider->getActions())
-            actions.append(action);
-        m_CommunicationActions->setObjects(actions);
-    };
-    updateActions();
-    connect(m_ActionsProvider, &Kivo::Actions::Provider::actionsChanged, this, updateActions);
     m_DialpadButtons = new Models::DialpadButtonsModel(this);
-    m_DialpadButtons->setSourceModel(m_CommunicationActions);
+    m_DialpadButtons->setSourceModel(m_ActionsProvider);
     m_DialpadButtons->sort(0, Qt::AscendingOrder);
 }
 
@@ -560,7 +550,7 @@ QAbstractItemModel* MainWindow::timelinetabsSorted() const { return m_TimelineTa
 QAbstractItemModel* MainWindow::timelinetabsModel() const { return m_TimelineTabs; }
 QAbstractItemModel* MainWindow::dialpadButtonsModel() const { return m_DialpadButtons; }
 QObject* MainWindow::commsSessionUiHelper() const { return m_SessionTexts; }
-QAbstractItemModel* MainWindow::communicationActions() const { return m_CommunicationActions; }
+QAbstractItemModel* MainWindow::communicationActions() const { return m_ActionsProvider; }
 
 bool MainWindow::hasActionTarget() const
 {

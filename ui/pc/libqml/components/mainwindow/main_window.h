@@ -38,7 +38,6 @@ namespace Models {
 class ActiveCommsFilter;
 class ActiveCommsModel;
 class ContactGroupSortProxy;
-class ObjectListModel;
 class SearchFilter;
 class SearchGroups;
 class SelectionHandler;
@@ -342,7 +341,6 @@ private:
     Kivo::Contacts::IGroup* m_OwnContactsGroup = nullptr;
     Kivo::Models::ContactGroupSortProxy* m_OwnContactsProxy = nullptr;
     Kivo::Models::ContactGroupSortProxy* m_ContactListProxy = nullptr;
-    Kivo::Models::ObjectListModel* m_CommunicationActions = nullptr;
     Kivo::Models::SelectionHandler* m_ContactModel = nullptr;
     Utils::ContactSelectionHandler* m_ContactSelectionHandler = nullptr;
     Utils::Search::SearchManager* m_SearchManager = nullptr;
