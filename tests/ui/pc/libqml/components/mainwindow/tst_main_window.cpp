@@ -12,6 +12,7 @@
 #include "libqml/window/qml_view.h"
 #include "support/application_test.h"
 #include "support/config_patch.h"
+#include "support/shown_windows.h"
 #include "ui/pc/libqml/scene_items.h"
 
 #include <Kivo/Actions/Provider.h>
@@ -34,6 +35,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QDesktopWidget>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -171,6 +174,21 @@ void MainWindowTest::selectContacts(const QStringList& names, Qt::KeyboardModifi
 CommunicationSession* MainWindowTest::call(const QString& name)
 {
     selectContacts({name});
+    // A call placed while another runs asks first whether to hold that one: the user goes on.
+    QTimer confirm;
+    connect(&confirm, &QTimer::timeout, [] {
+        for (Dialogs::MessageWindow* box : TestSupport::shownWindows<Dialogs::MessageWindow>()) {
+            if (box->windowTitle() != "Confirm Call")
+                continue;
+            const auto* buttons = box->findChild<QDialogButtonBox*>("buttonBox");
+            for (QAbstractButton* button : buttons->buttons()) {
+                const QDialogButtonBox::ButtonRole role = buttons->buttonRole(button);
+                if (role == QDialogButtonBox::YesRole || role == QDialogButtonBox::AcceptRole)
+                    button->click();
+            }
+        }
+    });
+    confirm.start(20);
     if (!main()->actionsProvider()->triggerAction(Kivo::Actions::Action::Call)) {
         fprintf(stderr, "No call action for %s\n", qPrintable(name));
         return nullptr;
