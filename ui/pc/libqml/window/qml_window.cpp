@@ -168,9 +168,10 @@ int Window::calcTextWidth(const QString& text, const QFont& font) const
 
 void Window::openMenu(QMenu* menu)
 {
-    LOG_ERROR << "openMenu: " << (menu ? "menu" : "null");
-    if (!menu)
+    if (!menu) {
+        LOG_ERROR << "openMenu: no menu to open";
         return;
+    }
     // Nothing to show: the caller handed the menu over, so it goes unseen.
     if (menu->isEmpty()) {
         menu->deleteLater();
