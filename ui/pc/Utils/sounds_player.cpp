@@ -138,6 +138,8 @@ BlfRingPlayer::BlfRingPlayer(QObject* parent)
     : TemporaryFilePlayer(chosenRinger(Constants::SettingsKey::SoundsDefaultTeamTelephony, defaultTeamTelephonyRinger),
                           parent)
 {
+    // A colleague's line rings until it is answered or stops.
+    setLoops(-1);
 }
 
 void BlfRingPlayer::onPreferencesChanged()

@@ -27,6 +27,7 @@ bool Action::isCommunicationAction(Id id)
     case JoinHangout:
     case Conference:
     case Transfer:
+    case BargeIn:
         return true;
     default:
         return false;

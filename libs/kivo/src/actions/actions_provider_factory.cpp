@@ -68,6 +68,7 @@ bool ActionsProviderFactory::isActionAvailable(int id) const
     const MediaEngine::CallControllerBase* calls = m_Session->callController();
     switch (id) {
     case Action::AnswerCall:
+    case Action::BargeIn:
     case Action::Call:
     case Action::Conference:
     case Action::Transfer:

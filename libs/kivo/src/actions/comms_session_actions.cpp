@@ -4,6 +4,7 @@
 #include <Kivo/Actions/Source.h>
 #include <Kivo/Contacts/IContact.h>
 #include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/Simulation/Service.h>
 
 #include "../kivo_log.h"
 
@@ -71,6 +72,25 @@ void CommsSessionController::handleSessionAction(CommunicationSession* session, 
     }
 }
 
+void CommsSessionController::handleMonitoredLineAction(const QList<Contacts::IContact*>& contacts, int id)
+{
+    // Answering a contact means taking the call that rings on the contact's monitored line;
+    // the service delivers it as the user's own call, answered.
+    Simulation::Service& service = Simulation::Service::shared();
+    for (const Contacts::IContact* contact : contacts) {
+        const QString line = contact->getProperty(Contacts::Properties::MonitoredLine).toString();
+        const Contacts::IContact::BlfState state = contact->getBlfState();
+        if (id == Actions::Action::BargeIn) {
+            if (state == Contacts::IContact::BlfBusy || state == Contacts::IContact::BlfOutgoingCall)
+                service.bargeInMonitoredCall(line);
+        } else if (state == Contacts::IContact::BlfIncomingCall) {
+            service.pickupMonitoredCall(line);
+        } else {
+            KIVO_LOG(Tesk::Core::Logging::LevelInfo) << "No call rings for " << contact->getIdentity();
+        }
+    }
+}
+
 void CommsSessionController::actionTriggered(Actions::ActionData& data, Actions::Source& source)
 {
     const int id = data.getId();
@@ -99,6 +119,11 @@ void CommsSessionController::actionTriggered(Actions::ActionData& data, Actions:
         KIVO_LOG(Tesk::Core::Logging::LevelWarning)
             << "Group communication of " << contacts.size() << " contacts refused";
         emit groupCommunicationError(GroupCommunicationLimit, adding);
+        return;
+    }
+    if (id == Actions::Action::AnswerCall || id == Actions::Action::AnswerCallFromPhone
+        || id == Actions::Action::BargeIn) {
+        handleMonitoredLineAction(contacts, id);
         return;
     }
     QStringList addresses;

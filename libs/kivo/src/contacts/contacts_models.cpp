@@ -13,7 +13,7 @@ namespace {
 using Tesk::Core::Logging::LevelWarning;
 
 constexpr int KnownKinds = Contacts::StoredContacts | Contacts::Flat | Contacts::OnlineOnly | Contacts::Reachable
-                           | Contacts::FavoritesOnly | Contacts::Executives;
+                           | Contacts::FavoritesOnly | Contacts::Executives | Contacts::Monitored;
 
 } // namespace
 
@@ -23,7 +23,7 @@ QAbstractItemModel* Contacts::getModel(int kind, bool recursive)
     Q_UNUSED(recursive)
     if (kind == StoredContacts)
         return groupsModel();
-    if (kind != PresenceRequests && ((kind & ~KnownKinds) || !(kind & (StoredContacts | Executives)))) {
+    if (kind != PresenceRequests && ((kind & ~KnownKinds) || !(kind & (StoredContacts | Executives | Monitored)))) {
         KIVO_LOG(LevelWarning) << "No contact model of kind " << kind;
         return nullptr;
     }

@@ -141,6 +141,21 @@ void IContact::declinePresenceRequest()
         KIVO_LOG(LevelWarning) << "Not a presence request: " << getIdentity();
 }
 
+void IContact::setBlfState(const QString& line, BlfState state, const QString& remoteCaller)
+{
+    const QString address = state == BlfNone ? QString() : line.trimmed();
+    const QString caller = state == BlfNone ? QString() : remoteCaller.trimmed();
+    if (state == m_BlfState && address == m_MonitoredLine && caller == m_BlfRemoteCaller)
+        return;
+    const bool monitoringChanged = (state == BlfNone) != (m_BlfState == BlfNone) || address != m_MonitoredLine;
+    m_BlfState = state;
+    m_MonitoredLine = address;
+    m_BlfRemoteCaller = caller;
+    emit blfStateChanged(state);
+    if (monitoringChanged && m_Stored && m_List)
+        emit m_List->contactChanged(this);
+}
+
 void IContact::applyProperties(const Properties::Map& properties)
 {
     if (properties == m_Properties)

@@ -26,7 +26,8 @@ ContactListModel::ContactListModel(Contacts::Contacts& list, int kind, QObject* 
 void ContactListModel::followContacts(Contacts::Contacts& list)
 {
     connect(&list, &Contacts::Contacts::contactAdded, this, [this](IContact* contact) {
-        if (accepts(*contact))
+        // A change reported while the contact was being added may have listed it already.
+        if (accepts(*contact) && !m_RowOf.contains(contact->getId()))
             insert(contact);
     });
     connect(&list, &Contacts::Contacts::contactRemoved, this, &ContactListModel::removeContact);
@@ -74,6 +75,8 @@ bool ContactListModel::accepts(const IContact& contact) const
     if (m_Kind & Kind::Executives)
         return false;
     if ((m_Kind & Kind::OnlineOnly) && !ContactRows::isAvailable(contact.presenceState()))
+        return false;
+    if ((m_Kind & Kind::Monitored) && !contact.isMonitored())
         return false;
     if ((m_Kind & Kind::FavoritesOnly) && !contact.isFavorite())
         return false;

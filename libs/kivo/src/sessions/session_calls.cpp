@@ -14,7 +14,7 @@ void SessionManagerBase::createCallControllers()
         if (sub->getType() == SubSession::Sip)
             callConnection = sub;
     }
-    m_BlfController = new Contacts::BlfController(m_Config, callConnection, this);
+    m_BlfController = new Contacts::BlfController(m_Config, callConnection, m_Contacts, this);
     m_MessagesSource = new Controllers::MessagesSource(this);
     m_CallRequestSource = new Controllers::CallRequestSource(m_Contacts, m_CommsSessions, this);
 }

@@ -98,6 +98,14 @@ bool readAccount(const QJsonValue& value, Account& account, QString& problem)
         ids.insert(contact.id);
         account.contacts.append(contact);
     }
+    const QJsonArray monitored = object.value(QStringLiteral("monitored")).toArray();
+    for (const QJsonValue& user : monitored) {
+        const QString address = user.toString().trimmed();
+        if (address.isEmpty() || account.monitored.contains(address, Qt::CaseInsensitive))
+            KIVO_LOG(LevelWarning) << "Demo data: a monitored user of " << account.userName << " left out";
+        else
+            account.monitored.append(address);
+    }
     return true;
 }
 

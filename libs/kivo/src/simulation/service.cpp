@@ -71,6 +71,7 @@ bool Service::load(const QByteArray& json, QString* error)
     m_ContactBooks.clear();
     m_ConversationBooks.clear();
     m_Parked.clear();
+    m_BlfLines.clear();
     m_DownLinks.clear();
     contactsReordered();
 

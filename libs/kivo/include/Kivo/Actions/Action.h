@@ -49,7 +49,9 @@ public:
         Transfer = 29,
         CopyGuestJoinLink = 30,
         ResetGuestJoinLink = 31,
-        Queues = 32
+        Queues = 32,
+        // Joins the call of a monitored user's busy line (busy lamp field).
+        BargeIn = 33
     };
     Q_ENUM(Id)
 

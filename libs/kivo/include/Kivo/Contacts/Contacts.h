@@ -47,6 +47,8 @@ public:
         OnlineOnly = 0x0010,
         Reachable = 0x0100,
         FavoritesOnly = 0x1000,
+        // The contacts whose lines the user monitors (busy lamp field).
+        Monitored = 0x4000,
         Executives = 0x8000,
         // Not a filter: the presence requests waiting for an answer, oldest first.
         PresenceRequests = 0x0084

@@ -34,8 +34,25 @@ class IContact : public QObject
     Q_PROPERTY(int presenceState READ presenceState NOTIFY changed)
     Q_PROPERTY(QString statusText READ statusText NOTIFY changed)
     Q_PROPERTY(QObject* presence READ presenceObject CONSTANT)
+    // The name lists show.
+    Q_PROPERTY(QString uiName READ getDisplayName NOTIFY displayNameChanged)
+    Q_PROPERTY(Kivo::Contacts::IContact::BlfState blfState READ getBlfState NOTIFY blfStateChanged)
 
 public:
+    // The state of a monitored user's line (busy lamp field); BlfNone for a contact whose
+    // line the user does not monitor.
+    enum BlfState
+    {
+        BlfNone = 0,
+        BlfOffline = 1,
+        BlfAvailable = 2,
+        BlfIncomingCall = 3,
+        BlfOutgoingCall = 4,
+        BlfBusy = 5,
+        BlfHeld = 6
+    };
+    Q_ENUM(BlfState)
+
     explicit IContact(int id, const QString& displayName = QString(), QObject* parent = nullptr);
     ~IContact() override;
 
@@ -55,7 +72,11 @@ public:
     QString searchText() const { return m_SearchText; }
     void setSearchText(const QString& text) { m_SearchText = text; }
 
-    QVariant getProperty(Properties::Key key) const { return m_Properties.value(key); }
+    // The monitored line is the busy-lamp-field controller's, not a detail the service stores.
+    QVariant getProperty(Properties::Key key) const
+    {
+        return key == Properties::MonitoredLine ? monitoredLine() : m_Properties.value(key);
+    }
     Properties::Map properties() const { return m_Properties; }
     void setProperty(Properties::Key key, const QVariant& value);
     void updateProperties(const Properties::Map& properties);
@@ -69,6 +90,14 @@ public:
     // What the contact sorts by in lists (Models::Helper::sortKey), kept until its
     // properties change: sorting a long list asks for it many times.
     QString sortKey(Models::Helper::PrimarySortField field) const;
+
+    BlfState getBlfState() const { return m_BlfState; }
+    bool isMonitored() const { return m_BlfState != BlfNone; }
+    // Who calls or talks to the monitored user; empty while the line is free.
+    QString blfRemoteCaller() const { return m_BlfRemoteCaller; }
+    // The busy-lamp-field controller reports the line (its address and state); a stored
+    // contact that becomes or stops being monitored is reported to its list as changed.
+    void setBlfState(const QString& line, BlfState state, const QString& remoteCaller = QString());
 
 public slots:
     void subscribe();
@@ -84,11 +113,13 @@ public slots:
 signals:
     void changed();
     void displayNameChanged();
+    void blfStateChanged(Kivo::Contacts::IContact::BlfState state);
 
 private:
     friend class Contacts;
 
     QObject* presenceObject() const;
+    QVariant monitoredLine() const { return m_MonitoredLine.isEmpty() ? QVariant() : QVariant(m_MonitoredLine); }
     // Applies what the service reports; emits the change signals when something differs.
     void apply(const Properties::Map& properties, bool favorite, bool subscribed, const QList<int>& groupIds);
     void applyPresence(int state, const QString& statusText);
@@ -109,6 +140,9 @@ private:
     Presence::PresenceData* m_Presence = nullptr;
     QPointer<Contacts> m_List;
     mutable QString m_SortKeys[2];
+    BlfState m_BlfState = BlfNone;
+    QString m_MonitoredLine;
+    QString m_BlfRemoteCaller;
 };
 
 using ContactPtr = IContact*;

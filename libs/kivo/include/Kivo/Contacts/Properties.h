@@ -38,6 +38,10 @@ enum Key
     HomeNumber = 22,
     Extension = 23,
     Pager = 24,
+    // The line under which the service monitors a team member (busy lamp field): the address
+    // that calls dragged onto the member go to. Set only for a monitored contact, and never
+    // to an empty text: a contact without it is reached at its own call address.
+    MonitoredLine = 25,
     Jid = 34,
     Region = 41,
     YahooId = 45,

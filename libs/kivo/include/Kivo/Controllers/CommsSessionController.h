@@ -129,6 +129,8 @@ private:
     CommunicationSession* placeConsultationCall(const QString& number, bool video);
     bool isEmergencyNumber(const QString& address) const;
     void handleSessionAction(CommunicationSession* session, int id);
+    // Pick-up and barge-in on the monitored lines of the contacts (busy lamp field).
+    void handleMonitoredLineAction(const QList<Contacts::IContact*>& contacts, int id);
 
     QPointer<Sessions::SessionManagerBase> m_SessionManager;
     QList<CommunicationSession*> m_Sessions;

@@ -88,6 +88,10 @@ public:
     // The mailbox and the session's connections (control_history.cpp). Returns the new
     // message's id, empty when refused.
     QString injectVoiceMail(const QString& from, Kivo::Simulation::VoiceMailKind kind, int seconds);
+    // A monitored user's line changes (control_blf.cpp): `state` is a BlfLineState and
+    // `caller` who calls or talks to the monitored user. Refused for a user the signed-in
+    // user does not monitor or a state out of range.
+    bool injectBlfLineState(const QString& address, int state, const QString& caller = QString());
     // `link` is one of Service::Link.
     bool injectLinkLost(int link);
     bool injectLinkRestored(int link);

@@ -179,6 +179,15 @@ public:
     // Calls `address` into a running call, which becomes a conference once it answers.
     bool addCallParty(int callId, const QString& address);
 
+    // The busy lamp field (service_blf.cpp): the lines of the users the signed-in user
+    // monitors, in the account's order; empty while nobody is signed in.
+    QList<Kivo::Simulation::BlfLine> monitoredLines() const;
+    // The user takes the call that rings on a monitored line (pick-up), or joins the call of
+    // a busy one (barge-in); either way the call becomes the user's own and is answered at
+    // once. Returns the new call's id, 0 with a log line when the line does not allow it.
+    int pickupMonitoredCall(const QString& address);
+    int bargeInMonitoredCall(const QString& address);
+
     // Chat (service_chat.cpp). A conversation is the peer's or the room's address. Sending
     // returns the message's id, 0 when nothing could be sent; the message arrives in the
     // archive as chatMessageStored, marked failed when the chat connection is down.
@@ -329,6 +338,8 @@ signals:
     void callCenterQueueNameReceived(int requestId, const QString& serviceUserId, const QString& name);
     void presenceRulesReceived(int requestId, const QList<Kivo::Simulation::PresenceRuleRecord>& rules);
     void serviceRequestFailed(int requestId, const Kivo::Simulation::ServiceFailure& failure);
+    // A monitored user's line changed (service_blf.cpp).
+    void blfLineChanged(const Kivo::Simulation::BlfLine& line);
 
 private:
     friend class Control;
@@ -426,6 +437,15 @@ private:
     int postServiceRequest(ServiceRequest kind, const char* name, std::function<void(int)> answer);
     void refuseRequest(int requestId, int code, const QString& message);
     AccountServices& ownServices();
+
+    // Lines of monitored users that are not idle, by address in lower case; a line not
+    // listed is idle (service_blf.cpp).
+    BlfLine blfLine(const QString& address) const;
+    bool isMonitored(const QString& address) const;
+    void setBlfLine(const BlfLine& line);
+    // A call of the user that is answered as soon as it arrives.
+    int postAnsweredCall(Call call);
+    QHash<QString, BlfLine> m_BlfLines;
     QHash<QString, AccountServices> m_ServiceSettings;
     QHash<int, QQueue<ServiceFailure>> m_DueFailures;
     int m_NextServiceRequest = 1;

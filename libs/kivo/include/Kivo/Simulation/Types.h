@@ -33,6 +33,28 @@ struct Account
     QString domain;
     int presence = AvailablePresence;
     QList<Contact> contacts;
+    // Addresses of the users whose lines this user monitors (busy lamp field).
+    QStringList monitored;
+};
+
+// The line state of a monitored user, in the engine's numbering of busy-lamp-field states.
+enum BlfLineState
+{
+    BlfUnknown = 0,
+    BlfOffline = 1,
+    BlfIdle = 2,
+    BlfRinging = 3,
+    BlfOutgoing = 4,
+    BlfBusy = 5,
+    BlfHeld = 6
+};
+
+struct BlfLine
+{
+    QString address;
+    int state = BlfIdle;
+    // Who calls the monitored user while the line rings, or talks to them while it is busy.
+    QString caller;
 };
 
 enum class SignInError
@@ -115,3 +137,4 @@ Q_DECLARE_METATYPE(Kivo::Simulation::CallState)
 Q_DECLARE_METATYPE(Kivo::Simulation::CallEnd)
 Q_DECLARE_METATYPE(Kivo::Simulation::Call)
 Q_DECLARE_METATYPE(Kivo::Simulation::Directory)
+Q_DECLARE_METATYPE(Kivo::Simulation::BlfLine)
