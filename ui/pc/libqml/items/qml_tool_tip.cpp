@@ -30,7 +30,11 @@ QmlToolTip::QmlToolTip(QQuickItem* parent)
 
 QmlToolTip::~QmlToolTip()
 {
-    delete m_View;
+    // The item goes while its own scene is being torn down, possibly from inside another
+    // view's teardown (a style leaving at exit unloads every scene): deleting a second quick
+    // view's render control there crashes, so the tip's window goes from the event loop.
+    m_View->hide();
+    m_View->deleteLater();
 }
 
 void QmlToolTip::showToolTip(const QString& text, int delay, int duration)

@@ -1,4 +1,5 @@
 #include "libqml/components/mainwindow/main_window.h"
+#include "libqml/components/blf_window/blf_window.h"
 
 #include "Models/dialpad_buttons_model.h"
 #include "Models/error_info_model.h"
@@ -441,6 +442,7 @@ void MainWindow::createBlfWindow()
     m_TeamTelephonyShown = true;
     LOG_INFO << "Team Telephony shown";
     emit teamTelephonyShownChanged();
+    m_BlfWindow = BlfWindow::createBeside(this, m_Session, nullptr, m_Factory, m_WindowManager);
 }
 
 void MainWindow::showContactList()

@@ -77,6 +77,7 @@ class SearchManager;
 } // namespace Utils
 
 namespace QML {
+class BlfWindow;
 
 // The window the signed-in user works in: own presence, the conversations going on, the
 // contacts with search, the history, the rooms and the dial pad, one view at a time, with the
@@ -379,6 +380,7 @@ private:
     Kivo::Actions::Action::Id m_DefaultAction = Kivo::Actions::Action::None;
     int m_TimelineFilterType = 0;
     bool m_TeamTelephonyShown = false;
+    BlfWindow* m_BlfWindow = nullptr;
     bool m_OfflineMode = false;
     bool m_MyRoomReady = false;
     bool m_ShowOfflineContacts = true;
