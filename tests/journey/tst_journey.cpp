@@ -3,8 +3,10 @@
 #include "Dialogs/call_center_agent_dialog.h"
 #include "Dialogs/message_window.h"
 #include "Dialogs/preferences_window.h"
+#include "Dialogs/team_telephony_close_dialog.h"
 #include "common/constants.h"
 #include "libqml/components/Xmpp/xmpp_debug_console.h"
+#include "libqml/components/blf_window/blf_window.h"
 #include "libqml/components/callsettings/call_settings.h"
 #include "libqml/components/chat/chat_window.h"
 #include "libqml/components/contactcard/contact_card.h"
@@ -39,12 +41,14 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QFile>
 #include <QProcess>
 #include <QQuickItem>
@@ -264,6 +268,7 @@ private slots:
     void chatsWithAContactBothWays();
     void takesIncomingCallsFromThePopup();
     void findsCallsAndJoinsContactsInTheMainWindow();
+    void picksUpATeamMembersCallFromTheTeamTelephonyWindow();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -803,6 +808,68 @@ void JourneyTest::findsCallsAndJoinsContactsInTheMainWindow()
     QTRY_VERIFY(!User::item(main, "activeComm0"));
     QVERIFY(User::click(main, "contactsViewButton"));
     QTRY_VERIFY(User::item(main, "contact_Chiara Rossi"));
+}
+
+void JourneyTest::picksUpATeamMembersCallFromTheTeamTelephonyWindow()
+{
+    namespace Key = Constants::SettingsKey;
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QPointer<QML::BlfWindow> team;
+    QTRY_VERIFY((team = shownWindow<QML::BlfWindow>()));
+    QCOMPARE(team->windowTitle(), QString("Team Telephony"));
+    // On the main window's screen, inside its free area (beside the main window where the
+    // screen has room: this test's screen has none on either side).
+    const QRect area = main->screen()->availableGeometry();
+    QVERIFY(area.contains(team->frameGeometry()));
+
+    // The service rings Bob's line: his lamp rings and the team alert sounds.
+    const auto sounds = [this] {
+        return m_App.session()->callController()->GetMediaHandlerAudio()->playingSounds();
+    };
+    Kivo::Simulation::Control control(service());
+    QVERIFY(control.injectBlfLineState("bob@demo.telvarion.net", 3, "+15550177"));
+    QTRY_VERIFY(User::item(team, "answerButton"));
+    QTRY_VERIFY(sounds().contains(TestSupport::userSetting(Key::SoundsDefaultTeamTelephony).toString()));
+
+    // Picked up from the window: the call is the user's, the lamp and the alert go quiet.
+    QVERIFY(User::activate(team));
+    QVERIFY(User::click(team, "answerButton"));
+    const auto pickedUp = [] {
+        const QList<Kivo::Simulation::Call> calls = service().calls();
+        return std::find_if(calls.cbegin(), calls.cend(), [](const Kivo::Simulation::Call& call) {
+            return call.remote == "+15550177" && call.state == Kivo::Simulation::CallState::Active;
+        }) != calls.cend();
+    };
+    QTRY_VERIFY(pickedUp());
+    QTRY_VERIFY(!User::item(team, "answerButton"));
+    QTRY_VERIFY(sounds().isEmpty());
+    for (const Kivo::Simulation::Call& call : service().calls())
+        QVERIFY(control.injectRemoteHangUp(call.id));
+    QTRY_VERIFY(service().calls().isEmpty());
+
+    // Closing asks first; "Yes" with the box cleared hides the window and never asks again.
+    QVERIFY(User::closeFromFrame(team));
+    QPointer<Dialogs::TeamTelephonyCloseDialog> ask;
+    QTRY_VERIFY((ask = shownWindow<Dialogs::TeamTelephonyCloseDialog>()));
+    QVERIFY(team->isVisible());
+    auto* alwaysAsk = ask->findChild<QCheckBox*>("alwaysAskCheckBox");
+    QTest::mouseClick(alwaysAsk, Qt::LeftButton, Qt::NoModifier, QPoint(5, alwaysAsk->height() / 2));
+    QVERIFY(!alwaysAsk->isChecked());
+    QTest::mouseClick(ask->findChild<QPushButton*>("yesButton"), Qt::LeftButton);
+    QTRY_VERIFY(!ask);
+    QVERIFY(team && !team->isVisible());
+    QCOMPARE(TestSupport::userSetting(Key::CloseTeamTelephonyWindow), QVariant(false));
+
+    // A ringing line opens it again; closing it now hides it without a question.
+    QVERIFY(control.injectBlfLineState("dev@demo.telvarion.net", 3, "+15550178"));
+    QTRY_VERIFY(team->isVisible());
+    QVERIFY(User::closeFromFrame(team));
+    QTRY_VERIFY(!team->isVisible());
+    QVERIFY(!shownWindow<Dialogs::TeamTelephonyCloseDialog>());
+    QVERIFY(control.injectBlfLineState("dev@demo.telvarion.net", 2));
+    QTRY_VERIFY(sounds().isEmpty());
+    QVERIFY(!team->isVisible());
 }
 
 void JourneyTest::exitsWithCtrlQ()
