@@ -782,6 +782,16 @@ void JourneyTest::findsCallsAndJoinsContactsInTheMainWindow()
     QSignalSpy menu(main, &QML::MainWindow::contactMenuRequested);
     QVERIFY(User::rightClick(main, "contact_Dev Patel"));
     QCOMPARE(menu.count(), 1);
+    // ...and the contact's menu opens, with the ways to reach the contact.
+    const auto shownMenu = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+    QTRY_VERIFY(shownMenu());
+    QMenu* contactMenu = shownMenu();
+    QStringList entries;
+    for (const QAction* action : contactMenu->actions())
+        entries << action->text().remove('&');
+    QVERIFY2(entries.contains("Call") && entries.contains("Chat"), qPrintable(entries.join(", ")));
+    QTest::keyClick(contactMenu, Qt::Key_Escape);
+    QTRY_VERIFY(!shownMenu());
 
     // A double click calls.
     QSignalSpy placed(&service(), &Kivo::Simulation::Service::outgoingCall);

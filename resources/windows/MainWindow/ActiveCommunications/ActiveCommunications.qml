@@ -177,6 +177,10 @@ Item {
                     dragProxy.x = 0
                     dragProxy.y = 0
                 }
+                onClicked: {
+                    if (mouse.button === Qt.RightButton)
+                        menuHandler.showActiveCommsPopupMenu()
+                }
                 onDoubleClicked: rootWindow.triggerDefaultAction()
             }
 

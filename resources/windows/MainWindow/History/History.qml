@@ -216,7 +216,13 @@ Item {
                 acceptedButtons: Qt.LeftButton | Qt.RightButton
                 onPressed: {
                     list.forceActiveFocus()
+                    if (mouse.button === Qt.RightButton && model.selected)
+                        return
                     timelineSelectionHandler.select(index, mouse.modifiers)
+                }
+                onClicked: {
+                    if (mouse.button === Qt.RightButton)
+                        menuHandler.showPopupMenu(true, timelineSelectionHandler.selectionHasAnyMissedEntries())
                 }
                 onDoubleClicked: {
                     if (row.voiceMail) {

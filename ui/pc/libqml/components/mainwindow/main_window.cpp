@@ -14,7 +14,9 @@
 #include "Utils/communication_session_ui_helper.h"
 #include "Utils/communications_window_manager.h"
 #include "Utils/contact_selection_handler.h"
+#include "Utils/call_settings_toolbar_helper.h"
 #include "Utils/main_window_services.h"
+#include "Utils/menu_handler.h"
 #include "Utils/myroom_helper.h"
 #include "Utils/presence_helper.h"
 #include "Utils/Search/search_manager.h"
@@ -23,6 +25,7 @@
 #include "common/connect_check.h"
 #include "common/constants.h"
 #include "common/logging.h"
+#include "libqml/components/contactmouseover/contact_mouse_over.h"
 #include "libqml/items/focus_helper.h"
 #include "libqml/window/qml_view.h"
 #include "Providers/profile_picture_helper.h"
@@ -55,6 +58,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QQmlContext>
@@ -138,6 +142,7 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Provid
         setContactListSource(m_DirectoryGroups);
 
     connectMenuActions();
+    createMenuHandler();
     m_Services->connectMenuActions(menuActions);
     m_Services->connectSession();
     if (factory)
@@ -166,6 +171,7 @@ MainWindow::~MainWindow()
     if (m_SearchManager)
         m_SearchManager->clearSearch();
     delete m_GroupDialog.data();
+    delete m_ContactMouseOver;
 }
 
 void MainWindow::createShortcuts()
@@ -300,6 +306,56 @@ void MainWindow::createHistory()
     m_BadgeHandler = new Utils::BadgeHandler(m_Timeline, messages, this);
 }
 
+void MainWindow::createMenuHandler()
+{
+    if (!m_Session)
+        return;
+    m_MenuHandler = new Utils::MenuHandler(m_Session, m_Factory, m_MenuActions, m_Session->getConfig(), m_ActiveSources,
+                                           m_ContactSources, nullptr, m_WindowManager, this);
+    m_MenuHandler->setActionChecked(
+        MenuAction::AlwaysOnTop,
+        Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::MainWindowAlwaysOnTop, false).toBool());
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(openMenu(QMenu*)), this, SLOT(openMenu(QMenu*)));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(commActionTriggered(Kivo::Actions::ActionData&)), this,
+                    SLOT(commActionTriggered(Kivo::Actions::ActionData&)));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(startMyRoom()), this, SIGNAL(startMyRoom()));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(copyMyRoomInvitation()), this, SLOT(copyInvitation()));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(emailMyRoomInvitation()), this, SLOT(sendInvitation()));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(addContactTriggered()), this, SLOT(addContactTriggered()));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(addGroupTriggered()), this, SLOT(displayAddGroup()));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(addContactsToGroup(int)), this, SLOT(addContactsToGroupTriggered(int)));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(removeContactsFromGroup(int)), this,
+                    SLOT(removeContactsFromGroupTriggered(int)));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(removeContactsTriggered()), this, SLOT(removeContactsTriggered()));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(deleteVoiceMails()), this, SLOT(deleteVoiceMails()));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(clearMissedHistory()), m_Timeline, SLOT(clearMissedHistory()));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(clearMissedChats()), m_Timeline, SLOT(clearMissedChatItems()));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(clearMissedCalls()), m_Timeline, SLOT(clearMissedCalls()));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(clearUnreadVoiceMails()), m_Timeline, SLOT(clearUnreadVoiceMails()));
+    // A right click in the contact list opens the selection's menu.
+    CHECKED_CONNECT(this, SIGNAL(contactMenuRequested()), m_MenuHandler, SLOT(showPopupMenu()));
+
+    if (m_Factory) {
+        // A top-level tool tip: no parent, deleted with the window.
+        m_ContactMouseOver = new ContactMouseOver(m_Factory);
+        m_ContactMouseOver->activate();
+        m_ContactMouseOver->setOwner(this);
+    }
+}
+
+void MainWindow::showContactMouseOver(const QVariant& item)
+{
+    if (m_ContactMouseOver)
+        m_ContactMouseOver->showItem(item, QCursor::pos(),
+                                     QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+}
+
+void MainWindow::hideContactMouseOver()
+{
+    if (m_ContactMouseOver)
+        m_ContactMouseOver->hide();
+}
+
 void MainWindow::connectMenuActions()
 {
     if (!m_MenuActions)
@@ -347,6 +403,8 @@ bool MainWindow::activate()
         context->setContextProperty("profilePictureHelper", QVariant::fromValue<QObject*>(m_Factory ? m_Factory->profilePictureHelper() : nullptr));
         context->setContextProperty("guestHelper", QVariant::fromValue<QObject*>(nullptr));
         context->setContextProperty("activeCommsDragDropHandler", m_DragDropHandler);
+        context->setContextProperty(Constants::ContextProperty::MenuHandler, QVariant::fromValue<QObject*>(m_MenuHandler));
+        context->setContextProperty("callSettingsToolbarHelper", new Utils::CallSettingsToolbarHelper(m_Session, this));
         context->setContextProperty(Constants::ContextProperty::PresenceHelper,
                                     QVariant::fromValue<QObject*>(m_Factory ? m_Factory->presenceHelper() : nullptr));
         context->setContextProperty(Constants::ContextProperty::FocusHelper, QVariant::fromValue<QObject*>(m_FocusHelper));

@@ -69,6 +69,7 @@ class CommunicationSessionUiHelper;
 class CommunicationsWindowManager;
 class ContactSelectionHandler;
 class MainWindowServices;
+class MenuHandler;
 class MyRoomHelper;
 class TimelineSelectionHandler;
 namespace Search {
@@ -78,6 +79,8 @@ class SearchManager;
 
 namespace QML {
 class BlfWindow;
+
+class ContactMouseOver;
 
 // The window the signed-in user works in: own presence, the conversations going on, the
 // contacts with search, the history, the rooms and the dial pad, one view at a time, with the
@@ -194,6 +197,8 @@ public:
     Utils::ActiveCommsDragDropHandler* dragDropHandler() const { return m_DragDropHandler; }
     bool isSearchPending() const { return m_SearchTimer.isActive(); }
     Utils::MainWindowServices* services() const { return m_Services; }
+    Utils::MenuHandler* menuHandler() const { return m_MenuHandler; }
+    ContactMouseOver* contactMouseOver() const { return m_ContactMouseOver; }
 
     Q_INVOKABLE void setActiveCommExpanded(bool expanded) { m_ActiveCommExpanded = expanded; }
     // The room's dial-in details for the tool tip of My Room.
@@ -218,6 +223,9 @@ public:
     Q_INVOKABLE void showHistoryOf(int filterType) { setTimelineFilter(filterType); }
     // A double click on a contact: its card (the view-profile action) or the default action.
     Q_INVOKABLE void showContactCard(QObject* contact);
+    // The hover card of a contact or history entry at the cursor, and its hiding.
+    Q_INVOKABLE void showContactMouseOver(const QVariant& item);
+    Q_INVOKABLE void hideContactMouseOver();
 
     // Help opens on the page of the view shown.
     QString helpContext() const override;
@@ -303,6 +311,7 @@ private:
     void createContactModels();
     void createActions();
     void createHistory();
+    void createMenuHandler();
     void connectMenuActions();
     void createShortcuts();
     void publishToScene();
@@ -328,6 +337,8 @@ private:
     Kivo::Databases::Comms* m_CommsDatabase;
     QPointer<Utils::CommunicationsWindowManager> m_WindowManager;
     Utils::MainWindowServices* m_Services;
+    Utils::MenuHandler* m_MenuHandler = nullptr;
+    ContactMouseOver* m_ContactMouseOver = nullptr;
     QPointer<Kivo::Sessions::SessionManagerBase> m_Session;
     Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> m_Contacts;
     QPointer<Utils::MyRoomHelper> m_MyRoomHelper;

@@ -54,6 +54,7 @@ const char* const EntryIdsProperty = "entryIds";
 
 void MainWindow::searchTextChanged(const QString& text, bool clearContactSelection)
 {
+    hideContactMouseOver();
     m_SearchText = text;
     if (m_ActiveView == RoomsView) {
         Kivo::Controllers::XmppChatController* chat = m_Session ? m_Session->xmppChatController() : nullptr;
