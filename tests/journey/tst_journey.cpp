@@ -10,6 +10,7 @@
 #include "libqml/components/callsettings/call_settings.h"
 #include "libqml/components/chat/chat_window.h"
 #include "libqml/components/contactcard/contact_card.h"
+#include "libqml/components/contactmouseover/contact_mouse_over.h"
 #include "libqml/components/communications_window/communication_window_dialpad.h"
 #include "libqml/components/communications_window/communications_window.h"
 #include "libqml/components/notifications/communication_notification.h"
@@ -792,6 +793,16 @@ void JourneyTest::findsCallsAndJoinsContactsInTheMainWindow()
     QVERIFY2(entries.contains("Call") && entries.contains("Chat"), qPrintable(entries.join(", ")));
     QTest::keyClick(contactMenu, Qt::Key_Escape);
     QTRY_VERIFY(!shownMenu());
+
+    // Resting the pointer on a contact shows its hover card; pressing on the row hides it.
+    QVERIFY(User::hover(main, "contact_Bob Lindqvist"));
+    QPointer<QML::ContactMouseOver> card;
+    QTRY_VERIFY((card = shownWindow<QML::ContactMouseOver>()));
+    const auto* shownContact = qobject_cast<const Kivo::Contacts::IContact*>(card->contact());
+    QVERIFY(shownContact);
+    QCOMPARE(shownContact->getDisplayName(), QString("Bob Lindqvist"));
+    QVERIFY(User::click(main, "contact_Bob Lindqvist"));
+    QTRY_VERIFY(!shownWindow<QML::ContactMouseOver>());
 
     // A double click calls.
     QSignalSpy placed(&service(), &Kivo::Simulation::Service::outgoingCall);

@@ -126,6 +126,15 @@ bool User::rightClick(QML::Window* window, const QString& name)
     return true;
 }
 
+bool User::hover(QML::Window* window, const QString& name)
+{
+    QPoint centre;
+    if (!centreOf(window, name, &centre))
+        return false;
+    QTest::mouseMove(window->view(), centre);
+    return true;
+}
+
 bool User::drag(QML::Window* window, const QString& from, const QString& to)
 {
     QPoint start;

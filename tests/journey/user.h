@@ -37,6 +37,8 @@ public:
     // A double click (each press released) and a right click on the middle of the named item.
     static bool doubleClick(QML::Window* window, const QString& name);
     static bool rightClick(QML::Window* window, const QString& name);
+    // Rests the pointer on the item's centre.
+    static bool hover(QML::Window* window, const QString& name);
     // Presses on one item, moves the mouse in steps as a hand would, and lets go on the other.
     static bool drag(QML::Window* window, const QString& from, const QString& to);
     // Picks the entries of the open pop-up menu by their texts, a submenu's title first and

@@ -77,7 +77,7 @@ Rectangle {
         anchors.top: avatar.top
         width: source.toString().length > 0 ? 16 : 0
         height: 16
-        source: card.presence ? qmlHelper.getPresenceIcon(card.presence.internalPresence, true) : ""
+        source: card.presence ? qmlHelper.getPresenceIcon(card.presence.internalPresence, false) : ""
     }
 
     Column {

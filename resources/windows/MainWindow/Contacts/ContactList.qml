@@ -137,6 +137,13 @@ Item {
                     Drag.active: area.drag.active
                 }
 
+                // The contact's card shows when the pointer rests on the row, not while it passes.
+                Timer {
+                    id: hoverTimer
+                    interval: 200
+                    onTriggered: if (contactRow.contact) rootWindow.showContactMouseOver(contactRow.contact)
+                }
+
                 MouseArea {
                     id: area
                     anchors.fill: parent
@@ -145,7 +152,14 @@ Item {
                     acceptedButtons: Qt.LeftButton | Qt.RightButton
                     drag.target: dragProxy
                     drag.threshold: 8
+                    onEntered: hoverTimer.restart()
+                    onExited: {
+                        hoverTimer.stop()
+                        rootWindow.hideContactMouseOver()
+                    }
                     onPressed: {
+                        hoverTimer.stop()
+                        rootWindow.hideContactMouseOver()
                         pane.hideTooltip()
                         list.forceActiveFocus()
                         if (mouse.button === Qt.RightButton) {
