@@ -1,4 +1,5 @@
 import QtQuick 2.9
+import "Presence"
 
 // The hover card of a contact, a participant or a history entry: picture, presence, name,
 // chat role, the entry's time and kind or the contact's location and status, and in the
@@ -69,15 +70,17 @@ Rectangle {
         }
     }
 
-    Image {
+    // The same mark as the contact list's, so a presence reads alike in both.
+    PresenceDot {
         id: presenceIcon
         objectName: "presenceIcon"
         anchors.left: avatar.right
         anchors.leftMargin: 2
         anchors.top: avatar.top
-        width: source.toString().length > 0 ? 16 : 0
-        height: 16
-        source: card.presence ? qmlHelper.getPresenceIcon(card.presence.internalPresence, false) : ""
+        visible: card.presence !== null && card.presence !== undefined
+        width: visible ? 12 : 0
+        height: 12
+        presence: visible ? card.presence.internalPresence : 0
     }
 
     Column {
