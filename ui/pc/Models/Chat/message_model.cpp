@@ -119,24 +119,27 @@ QStringList extractLinks(QString& text)
 {
     QStringList links;
     // Every web link has a slash or "www", every address an "@": most messages have neither,
-    // and the patterns are dear.
-    const bool mayHaveLinks = text.contains(QLatin1Char('/')) || text.contains(QLatin1String("www"));
-    QRegExp web = webLinkExpression();
-    int position = 0;
-    while (mayHaveLinks && (position = web.indexIn(text, position)) >= 0) {
-        const QString link = web.cap(0);
-        const QString scheme = web.cap(2).section(QLatin1Char(':'), 0, 0);
-        if (scheme.isEmpty())
-            links.append(QStringLiteral("<a href=\"%1\">%2</a>").arg(escapeHref(QStringLiteral("http://") + link),
-                                                                       link.toHtmlEscaped()));
-        else if (isLiveScheme(scheme))
-            links.append(QStringLiteral("<a href=\"%1\">%2</a>").arg(escapeHref(link), link.toHtmlEscaped()));
-        else
-            links.append(link.toHtmlEscaped());
-        text.replace(link, keyOf(links.size() - 1), Qt::CaseSensitive);
+    // and the patterns are dear, even to copy.
+    if (text.contains(QLatin1Char('/')) || text.contains(QLatin1String("www"))) {
+        QRegExp web = webLinkExpression();
+        int position = 0;
+        while ((position = web.indexIn(text, position)) >= 0) {
+            const QString link = web.cap(0);
+            const QString scheme = web.cap(2).section(QLatin1Char(':'), 0, 0);
+            if (scheme.isEmpty())
+                links.append(QStringLiteral("<a href=\"%1\">%2</a>").arg(escapeHref(QStringLiteral("http://") + link),
+                                                                           link.toHtmlEscaped()));
+            else if (isLiveScheme(scheme))
+                links.append(QStringLiteral("<a href=\"%1\">%2</a>").arg(escapeHref(link), link.toHtmlEscaped()));
+            else
+                links.append(link.toHtmlEscaped());
+            text.replace(link, keyOf(links.size() - 1), Qt::CaseSensitive);
+        }
     }
+    if (!text.contains(QLatin1Char('@')))
+        return links;
     QRegExp mail = mailExpression();
-    position = 0;
+    int position = 0;
     while (text.contains(QLatin1Char('@')) && (position = mail.indexIn(text, position)) >= 0) {
         const QString address = mail.cap(1);
         if (address.contains(KeyOpen) || address.contains(KeyClose)) {
@@ -356,7 +359,10 @@ void MessageModel::cancelFtClicked(QVariant id)
 
 void MessageModel::addHtml(const QString& html, bool incoming, bool prepend)
 {
-    if (m_PageLoaded)
+    // An item for the top goes before the whole history, also before the part not shown.
+    if (prepend && !m_Older.isEmpty())
+        m_Older.prepend(html);
+    else if (m_PageLoaded)
         emit messageAdded(QVariant(html), QVariant(prepend));
     else if (prepend)
         m_Pending.prepend(html);
@@ -369,6 +375,14 @@ void MessageModel::addHtml(const QString& html, bool incoming, bool prepend)
 void MessageModel::addSystemMessage(const QString& text)
 {
     addHtml(SystemMessageTemplate.arg(text), false, false);
+}
+
+QString MessageModel::takeOlder()
+{
+    const int from = qMax(0, int(m_Older.size()) - OlderChunk);
+    const QString html = m_Older.mid(from).join(QLatin1Char('\n'));
+    m_Older.erase(m_Older.begin() + from, m_Older.end());
+    return html;
 }
 
 void MessageModel::pageLoadFinished()
@@ -405,6 +419,7 @@ void MessageModel::modelReset()
     m_LastSenderId.clear();
     m_LastItemTime = QDateTime();
     m_Pending.clear();
+    m_Older.clear();
 
     const QList<FTAdapter*> transfers = m_FtModel ? m_FtModel->getTransfersFrom(m_HistoryAge) : QList<FTAdapter*>();
     const QList<Data> messages = m_ChatModel ? m_ChatModel->getMessages() : QList<Data>();
@@ -413,28 +428,32 @@ void MessageModel::modelReset()
     fragments.reserve(transfers.size() + messages.size());
     auto ft = transfers.cbegin();
     auto message = messages.cbegin();
-    const auto renderMessage = [this](const Data& data) {
-        return Kivo::Webcollab::WebcollabControllerBase::containsShareTags(data.getBody()) != 0 ? QString()
-                                                                                                : createHtml(data);
+    const auto addMessage = [this, &fragments](const Data& data) {
+        if (Kivo::Webcollab::WebcollabControllerBase::containsShareTags(data.getBody()) == 0)
+            fragments.append(createHtml(data));
+    };
+    const auto addTransfer = [this, &fragments](FTAdapter* transfer) {
+        connectFt(transfer);
+        const QString html = createFtHtml(transfer);
+        if (!html.isEmpty())
+            fragments.append(html);
     };
     while (ft != transfers.cend() && message != messages.cend()) {
-        if ((*ft)->getDateTime() < message->getDateTime()) {
-            connectFt(*ft);
-            fragments.append(createFtHtml(*ft++));
-        } else {
-            fragments.append(renderMessage(*message++));
-        }
+        if ((*ft)->getDateTime() < message->getDateTime())
+            addTransfer(*ft++);
+        else
+            addMessage(*message++);
     }
-    for (; ft != transfers.cend(); ++ft) {
-        connectFt(*ft);
-        fragments.append(createFtHtml(*ft));
-    }
-    for (; message != messages.cend(); ++message) {
-        if (Kivo::Webcollab::WebcollabControllerBase::containsShareTags(message->getBody()) == 0)
-            fragments.append(createHtml(*message));
-    }
+    for (; ft != transfers.cend(); ++ft)
+        addTransfer(*ft);
+    for (; message != messages.cend(); ++message)
+        addMessage(*message);
 
-    m_HtmlContent = pageHead() + BodyStart + fragments.join(QLatin1Char('\n')) + BodyEnd;
+    // A page of thousands of items opens slowly and makes every later item dear to place:
+    // the page starts with the newest ones and takes the rest as the user scrolls up.
+    const int waiting = qMax(0, int(fragments.size()) - ShownItems);
+    m_Older = fragments.mid(0, waiting);
+    m_HtmlContent = pageHead() + BodyStart + fragments.mid(waiting).join(QLatin1Char('\n')) + BodyEnd;
     emit htmlChanged();
 }
 

@@ -29,9 +29,11 @@ class FTModel;
 namespace Models {
 namespace Chat {
 
-// One conversation as one HTML page: the page is built whole when the engine delivers a
-// range of history, and every later item reaches the shown page as a fragment, so the
-// page never grows by rebuilding. Everything a remote party typed or named is escaped;
+// One conversation as one HTML page: the page is built when the engine delivers a range of
+// history, and every later item reaches the shown page as a fragment, so the page never
+// grows by rebuilding. A long history opens with only its newest items on the page; the
+// older ones wait here, whole fragments with their date and sender lines, until the page
+// scrolls up to them and takes them in chunks (takeOlder()). Everything a remote party typed or named is escaped;
 // only web, FTP and mail links become live. Free of any view: the chat pane connects its
 // signals to the page's scripts.
 class MessageModel : public QObject
@@ -63,6 +65,15 @@ public:
     void setMessagesRead(bool group);
     // Whether the newest item is an incoming file offer still awaiting the user's answer.
     bool hasPendingFtOffer() const;
+
+    // How many items a rebuilt page holds at most; older ones wait for takeOlder().
+    static constexpr int ShownItems = 150;
+    // How many waiting items one takeOlder() hands over.
+    static constexpr int OlderChunk = 100;
+    bool hasOlder() const { return !m_Older.isEmpty(); }
+    // The HTML of the newest waiting items, oldest first, for the top of the page; each
+    // item keeps the date and sender lines it was built with.
+    QString takeOlder();
 
     QString createHtml(const Kivo::Data::Message::Data& message);
     QString formatMessageText(const QString& text) const;
@@ -137,6 +148,8 @@ private:
     QPointer<Kivo::Models::ChatModel> m_ChatModel;
     QPointer<Kivo::Models::FTModel> m_FtModel;
     QStringList m_Pending;
+    // Items of the history not on the page yet, oldest first.
+    QStringList m_Older;
     bool m_PageLoaded = false;
     Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> m_Smileys;
     QString m_HtmlContent;

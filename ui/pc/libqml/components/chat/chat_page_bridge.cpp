@@ -109,6 +109,16 @@ void ChatPageBridge::ftProgressChanged(const QVariant& id, const QVariant& perce
     run(QStringLiteral("setFtProgress"), {id.toString(), percent.toInt(), transferred.toString()});
 }
 
+bool ChatPageBridge::hasOlder() const
+{
+    return m_Model && m_Model->hasOlder();
+}
+
+QString ChatPageBridge::takeOlder()
+{
+    return m_Model ? m_Model->takeOlder() : QString();
+}
+
 void ChatPageBridge::acceptClicked(const QString& id)
 {
     if (m_Model)

@@ -33,6 +33,9 @@ public:
     Models::Chat::MessageModel* model() const { return m_Model; }
 
     Q_INVOKABLE QString getLatestMessage() const { return m_LastMessage; }
+    // The page's top asks for the history it does not hold yet, a chunk at a time.
+    Q_INVOKABLE bool hasOlder() const;
+    Q_INVOKABLE QString takeOlder();
     Q_INVOKABLE void acceptClicked(const QString& id);
     Q_INVOKABLE void cancelClicked(const QString& id);
     Q_INVOKABLE void openFileClicked(const QString& id);

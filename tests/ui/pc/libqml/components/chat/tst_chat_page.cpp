@@ -1,0 +1,189 @@
+#include "Models/Chat/message_model.h"
+#include "libqml/components/chat/chat_page_bridge.h"
+#include "libqml/items/webview.h"
+#include "libqml/window/qml_view.h"
+
+#include "../../qml_test_setup.h"
+#include "support/test_environment.h"
+
+#include <Kivo/Models/ChatModel.h>
+#include <Kivo/Models/Smileys.h>
+#include <Kivo/Simulation/ConversationTypes.h>
+
+#include <QQuickItem>
+#include <QWebFrame>
+#include <QtTest>
+
+using Models::Chat::MessageModel;
+
+namespace {
+
+const QString Peer = QStringLiteral("bob@test.example");
+const QString Own = QStringLiteral("alice@test.example");
+// A long history over three days: the days change at these items, one of them the first
+// item the page opens with, one the first of the first older chunk.
+constexpr int Total = 400;
+constexpr int SecondDay = Total - MessageModel::ShownItems - MessageModel::OlderChunk;
+constexpr int ThirdDay = Total - MessageModel::ShownItems;
+// Items that arrive while the page is shown, later today.
+constexpr int Appended = 300;
+
+QDateTime timeOf(int index)
+{
+    const QDateTime early(QDate::currentDate(), QTime(0, 10));
+    const int day = index >= ThirdDay ? 0 : index >= SecondDay ? -1 : -2;
+    return early.addDays(day).addSecs(60 * index);
+}
+
+// The page's list as words: "D" a date line, "S" a sender line, else an item's text.
+const QString ListScript = QStringLiteral(
+    "Array.prototype.map.call(document.getElementById('messagelist').children, function(e) {"
+    "  if (e.className == 'date') return 'D';"
+    "  if (e.className.indexOf('sender') >= 0) return 'S';"
+    "  return e.textContent; }).join(' ')");
+
+} // namespace
+
+class ChatPageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void scrollingUpBringsTheWholeHistoryInOrder();
+    void olderItemsTakeNewsTheyMissed();
+
+private:
+    void openPage(int messages);
+    QVariant run(const QString& script) { return m_Web->page()->mainFrame()->evaluateJavaScript(script); }
+    int items() { return run(QStringLiteral("document.querySelectorAll('.remote_content').length")).toInt(); }
+    bool hasOlder() { return run(QStringLiteral("shelf.firstChild != null || window.qml.hasOlder()")).toBool(); }
+    void add(int index);
+    // Scrolls to the top as the user would and waits for the page to take older items.
+    void scrollToTop();
+
+    TestSupport::Environment m_Environment;
+    QObject m_Owner;
+    QScopedPointer<Kivo::Models::ChatModel> m_Chat;
+    QScopedPointer<MessageModel> m_Model;
+    QScopedPointer<QML::View> m_View;
+    QScopedPointer<QML::ChatPageBridge> m_Bridge;
+    QDeclarativeWebView2* m_Web = nullptr;
+};
+
+void ChatPageTest::initTestCase()
+{
+    QmlTestSetup::prepare();
+    Q_INIT_RESOURCE(chat_page);
+}
+
+void ChatPageTest::openPage(int messages)
+{
+    m_Bridge.reset();
+    m_View.reset(new QML::View);
+    m_View->setSource(QUrl(QStringLiteral("qrc:/chatpagetest/chat_page.qml")));
+    m_Web = qobject_cast<QDeclarativeWebView2*>(m_View->rootObject()->property("web").value<QObject*>());
+    QVERIFY(m_Web);
+    m_View->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_View.data()));
+
+    m_Chat.reset(new Kivo::Models::ChatModel(Peer, Own));
+    m_Model.reset(new MessageModel(Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts>(), true));
+    m_Model->setSmileys(Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr>(
+        new Kivo::Models::SmileysPtr(&m_Owner)));
+    m_Model->setSourceModel(m_Chat.data());
+    for (int i = 0; i < messages; ++i)
+        add(i);
+    emit m_Chat->modelReset();
+
+    m_Bridge.reset(new QML::ChatPageBridge);
+    QSignalSpy loaded(m_Web, &QDeclarativeWebView2::loadFinished);
+    m_Bridge->setModel(m_Model.data());
+    m_Bridge->setView(m_Web);
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, 10000);
+    QTRY_COMPARE(items(), qMin(messages, int(MessageModel::ShownItems)));
+}
+
+void ChatPageTest::add(int index)
+{
+    Kivo::Simulation::ChatMessageRecord record;
+    record.id = index + 1;
+    record.conversation = Peer;
+    record.from = Peer;
+    record.text = QStringLiteral("m%1").arg(index);
+    record.time = timeOf(index);
+    m_Chat->addMessage(record);
+}
+
+void ChatPageTest::scrollToTop()
+{
+    const int before = items();
+    run(QStringLiteral("window.scrollTo(0, 0)"));
+    QTRY_VERIFY(items() > before);
+}
+
+void ChatPageTest::scrollingUpBringsTheWholeHistoryInOrder()
+{
+    openPage(Total);
+    // The page opens with the newest items only, showing the last one.
+    QCOMPARE(items(), MessageModel::ShownItems);
+    QTRY_VERIFY(run(QStringLiteral("window.pageYOffset")).toInt() > 0);
+    QVERIFY(run(QStringLiteral("window.innerHeight + window.pageYOffset >= document.body.scrollHeight - 1")).toBool());
+
+    // What the user reads stays put while older items go in above it.
+    const QString oldest = QStringLiteral("document.getElementsByClassName('remote_content')[0]");
+    const QString topOf = oldest + QStringLiteral(".getBoundingClientRect().top");
+    run(QStringLiteral("window.scrollTo(0, 0); window.reading = %1;").arg(oldest));
+    const int reading = run(topOf).toInt();
+    QTRY_COMPARE(items(), MessageModel::ShownItems + MessageModel::OlderChunk);
+    QVERIFY(run(QStringLiteral("window.reading.getBoundingClientRect().top")).toInt() == reading);
+    QVERIFY(run(QStringLiteral("window.pageYOffset")).toInt() > 0);
+
+    while (hasOlder())
+        scrollToTop();
+    QCOMPARE(items(), Total);
+
+    // New items while the page follows them: the oldest go off the page, and come back.
+    run(QStringLiteral("window.scrollTo(0, document.body.scrollHeight)"));
+    for (int i = Total; i < Total + Appended; ++i)
+        add(i);
+    QVERIFY(items() < Total);
+    QVERIFY(run(QStringLiteral("window.innerHeight + window.pageYOffset >= document.body.scrollHeight - 1")).toBool());
+    while (hasOlder())
+        scrollToTop();
+    QCOMPARE(items(), Total + Appended);
+
+    // Every item once, in order, with a date and a sender line where a day begins and
+    // nowhere else, also where one chunk met the next.
+    QStringList expected;
+    for (int i = 0; i < Total + Appended; ++i) {
+        if (i == 0 || i == SecondDay || i == ThirdDay)
+            expected << QStringLiteral("D") << QStringLiteral("S");
+        expected << QStringLiteral("m%1").arg(i);
+    }
+    QCOMPARE(run(ListScript).toString(), expected.join(QLatin1Char(' ')));
+}
+
+void ChatPageTest::olderItemsTakeNewsTheyMissed()
+{
+    openPage(Total);
+    // A name told while the participant's first lines are not on the page yet.
+    emit m_Model->contactNameChanged(MessageModel::cleanId(Peer), QStringLiteral("Bob <b>Stone</b>"));
+    // A message placed first goes before the whole history, not amid it.
+    emit m_Chat->showAddUsersInfo();
+    QCOMPARE(items(), MessageModel::ShownItems);
+    while (hasOlder())
+        scrollToTop();
+    QCOMPARE(run(QStringLiteral("document.getElementById('messagelist').children[0].className")).toString(),
+             QStringLiteral("system_msg"));
+    const QStringList senders =
+        run(QStringLiteral("Array.prototype.map.call(document.getElementsByClassName('sender'),"
+                           " function(e) { return e.textContent; })"))
+            .toStringList();
+    const QString bob = QStringLiteral("Bob <b>Stone</b>");
+    QCOMPARE(senders, QStringList({bob, bob, bob}));
+    QCOMPARE(run(QStringLiteral("document.getElementsByTagName('b').length")).toInt(), 0);
+}
+
+QTEST_MAIN(ChatPageTest)
+#include "tst_chat_page.moc"
