@@ -26,6 +26,7 @@
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
+#include "generated_account.h"
 #include "peak_memory.h"
 #include "time_until.h"
 
@@ -59,16 +60,9 @@ int main(int argc, char** argv)
     Kivo::Settings::setPath(Kivo::Settings::UserSettings, folder.path());
     Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
     service.setLatency(0);
-    const QString account = folder.filePath("chat.json");
-    const QStringList generated = {"--contacts", "50", "--messages", QString::number(Messages), account};
-    if (QProcess::execute(QStringLiteral(KIVO_ACCOUNT_GENERATOR), generated) != 0 || !service.loadAccountFile(account)) {
-        std::fprintf(stderr, "no generated account\n");
+    const QStringList generated = {"--contacts", "50", "--messages", QString::number(Messages)};
+    if (!signInGeneratedAccount(service, generated, folder.filePath("chat.json"), User, Password))
         return 1;
-    }
-    bool signedIn = false;
-    QObject::connect(&service, &Kivo::Simulation::Service::signedIn, [&signedIn] { signedIn = true; });
-    service.signIn(User, Password);
-    timeUntil([] {}, [&signedIn] { return signedIn; });
     const QString peer =
         service.contactRecords().constFirst().properties.value(Kivo::Contacts::Properties::Address).toString();
 
