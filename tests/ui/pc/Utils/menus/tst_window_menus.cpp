@@ -92,7 +92,7 @@ struct CommsWindow
     QString text(int id) const { return actions->action(id) ? actions->action(id)->text() : QString("absent"); }
     bool enabled(int id) const { return actions->action(id) && actions->action(id)->isEnabled(); }
 
-    QML::CommunicationsWindow window;
+    QWidget window;
     QObject notifications;
     std::unique_ptr<MenuActions> actions;
 };

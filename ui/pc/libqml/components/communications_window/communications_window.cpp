@@ -9,7 +9,9 @@
 #include "libqml/components/notifications/webcollab_sharing_notification.h"
 #include "libqml/window/qml_view.h"
 
+#include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Controllers/CommsSessionController.h>
+#include <Kivo/Models/Smileys.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 
 #include <QCursor>
@@ -21,14 +23,16 @@
 namespace QML {
 
 CommunicationsWindow::CommunicationsWindow(Kivo::Sessions::SessionManagerBase* sessionManager,
-                                           Kivo::Controllers::CommunicationSession* session, Providers::Factory*,
-                                           bool alwaysOnTop, QWidget* parent)
+                                           Kivo::Controllers::CommunicationSession* session,
+                                           Providers::Factory* factory, bool alwaysOnTop, QWidget* parent)
     : Window(alwaysOnTop, parent)
     , m_SessionManager(sessionManager)
     , m_Session(session)
+    , m_Factory(factory)
     , m_AlwaysOnTop(alwaysOnTop)
 {
     setObjectName("CommunicationsWindow");
+    createPanes();
     // The session goes when nothing is left in it: so does its window.
     if (m_Session)
         connect(m_Session, &QObject::destroyed, this, &CommunicationsWindow::hideAndDeleteLater);
@@ -38,23 +42,162 @@ CommunicationsWindow::~CommunicationsWindow()
 {
     // The bar's scene binds to this window: it goes while the window is whole. The dial pad
     // is a pop-up of its own, no child that the window would take along.
-    delete m_Notifications;
+    delete m_NotificationsWidget;
     delete m_Dialpad;
+}
+
+void CommunicationsWindow::createPanes()
+{
+    const auto pane = [this](const char* name) {
+        auto* view = new View(this);
+        view->setObjectName(QLatin1String(name));
+        view->hide();
+        return view;
+    };
+    m_CallWidget = pane("CallWidget");
+    m_ChatWidget = pane("ChatWidget");
+    m_Footer = pane("Footer");
+    m_DetailsPane = pane("DetailsPane");
+    m_ShareControlsPane = pane("ShareControlsPane");
+    m_ParticipantsPane = pane("ParticipantsPane");
+    m_VideoHeader = pane("VideoHeader");
+    m_ChatHeader = pane("ChatHeader");
+    m_SecurityBar = pane("SecurityBar");
+    m_WebCollabWidget = pane("WebCollabWidget");
+}
+
+void CommunicationsWindow::buildLayouts()
+{
+}
+
+Kivo::Contacts::IContact* CommunicationsWindow::sessionContact() const
+{
+    return m_Session ? m_Session->getContact() : nullptr;
+}
+
+bool CommunicationsWindow::hasActiveCall() const
+{
+    return m_Session && m_Session->callActive();
+}
+
+QObject* CommunicationsWindow::ownContact() const
+{
+    return nullptr;
+}
+
+QAbstractItemModel* CommunicationsWindow::actionsProviderModel() const
+{
+    return nullptr;
+}
+
+QObject* CommunicationsWindow::configXmlObject() const
+{
+    return nullptr;
+}
+
+QAbstractItemModel* CommunicationsWindow::contactModel() const
+{
+    return nullptr;
+}
+
+QObject* CommunicationsWindow::messageModelObject() const
+{
+    return nullptr;
+}
+
+QAbstractItemModel* CommunicationsWindow::smileysModel() const
+{
+    return nullptr;
+}
+
+QAbstractItemModel* CommunicationsWindow::participantsModel() const
+{
+    return nullptr;
+}
+
+QObject* CommunicationsWindow::textFieldActionsHandlerObject() const
+{
+    return nullptr;
+}
+
+QObject* CommunicationsWindow::commsSessionUiHelperObject() const
+{
+    return nullptr;
+}
+
+QObject* CommunicationsWindow::dialpadObject() const
+{
+    return nullptr;
+}
+
+QObject* CommunicationsWindow::participantActionsProviderObject() const
+{
+    return nullptr;
+}
+
+bool CommunicationsWindow::showOwnVideo() const
+{
+    return false;
+}
+
+void CommunicationsWindow::setShowOwnVideo(bool)
+{
+}
+
+bool CommunicationsWindow::audioEnabled() const
+{
+    return false;
+}
+
+bool CommunicationsWindow::xmppConnected() const
+{
+    return false;
+}
+
+QString CommunicationsWindow::ownName() const
+{
+    return QString();
+}
+
+QString CommunicationsWindow::meetMeError() const
+{
+    return meetMeErrorText(m_MeetMeError);
+}
+
+void CommunicationsWindow::setMeetMeError(const QVariant&)
+{
+}
+
+QString CommunicationsWindow::meetMeErrorText(const QVariant&)
+{
+    return QString();
+}
+
+void CommunicationsWindow::setVideoPanelVisible(bool)
+{
+}
+
+void CommunicationsWindow::setSharePanelVisible(bool)
+{
+}
+
+void CommunicationsWindow::setLeftPaneVisible(bool)
+{
 }
 
 QObject* CommunicationsWindow::notificationsObject() const
 {
-    return m_Notifications;
+    return m_NotificationsWidget;
 }
 
 bool CommunicationsWindow::Activate()
 {
-    if (m_Notifications)
+    if (m_NotificationsWidget)
         return true;
-    m_Notifications = new NotificationsWidget(m_Session, this);
-    connect(m_Notifications, &NotificationsWidget::resizeWindow, this, &CommunicationsWindow::layoutPanes);
+    m_NotificationsWidget = new NotificationsWidget(m_Session, this);
+    connect(m_NotificationsWidget, &NotificationsWidget::resizeWindow, this, &CommunicationsWindow::layoutPanes);
     const bool loaded = loadQML(QLatin1String(Scene));
-    m_Notifications->setSource(QUrl(QString::fromLatin1(NotificationsWidget::Scene)));
+    m_NotificationsWidget->setSource(QUrl(QString::fromLatin1(NotificationsWidget::Scene)));
     updateTitle();
     if (m_Session)
         connect(m_Session, &Kivo::Controllers::CommunicationSession::contactChanged, this,
@@ -64,63 +207,12 @@ bool CommunicationsWindow::Activate()
     return loaded;
 }
 
-void CommunicationsWindow::ActivateCall()
-{
-    if (m_Dialpad || !m_Session)
-        return;
-    m_Dialpad = new CommunicationWindowDialpad(m_Session);
-    m_Dialpad->setSource(QUrl(QString::fromLatin1(CommunicationWindowDialpad::Scene)));
-    CHECKED_CONNECT(m_Dialpad, SIGNAL(dialpadVisibleChanged()), this, SIGNAL(dialpadVisibleChanged()));
 
-    m_Video = new Widgets::Custom::VideoCall(m_SessionManager ? m_SessionManager->getConfig() : nullptr, this);
-    m_Video->setObjectName("VideoCallWidget");
-    m_Video->hide();
-    connect(m_Session, &Kivo::Controllers::CommunicationSession::callChanged, this,
-            &CommunicationsWindow::onCallChanged);
-    layoutPanes();
-}
 
-bool CommunicationsWindow::ActivateChat()
-{
-    return true;
-}
 
-void CommunicationsWindow::AddShareNotifications(bool)
-{
-    if (m_Notifications)
-        m_Notifications->checkIfNeedsToBeVisible();
-}
 
-void CommunicationsWindow::RemoveShareNotifications()
-{
-    if (m_Notifications)
-        m_Notifications->checkIfNeedsToBeVisible();
-}
 
-void CommunicationsWindow::onCallChanged()
-{
-    if (!m_Session || !m_Session->getCall()) {
-        setDialpadVisible(false);
-        setVideoShown(false);
-    }
-}
 
-void CommunicationsWindow::updateTitle()
-{
-    QString name;
-    if (const Kivo::Contacts::IContact* contact = m_Session ? m_Session->getContact() : nullptr)
-        name = contact->getDisplayName();
-    else if (const Kivo::MediaEngine::CallBasePtr* call = m_Session ? m_Session->getCall() : nullptr)
-        name = call->getDisplayName();
-    setTitle(name.isEmpty() ? tr("Conversation") : name);
-}
-
-void CommunicationsWindow::updateSession()
-{
-    if (!m_SessionManager || !m_SessionManager->commsSessionController())
-        return;
-    m_SessionManager->commsSessionController()->updateSession(m_Session);
-}
 
 bool CommunicationsWindow::dialpadVisible() const
 {
@@ -150,18 +242,18 @@ void CommunicationsWindow::setDialpadVisible(bool visible)
 
 void CommunicationsWindow::setVideoShown(bool shown)
 {
-    if (!m_Video || shown == m_VideoShown)
+    if (!m_VideoCall || shown == m_VideoShown)
         return;
     m_VideoShown = shown;
-    m_Video->setVisible(shown);
+    m_VideoCall->setVisible(shown);
     layoutPanes();
     emit videoShownChanged();
 }
 
 void CommunicationsWindow::setVideoUpdatesEnabled(bool enabled)
 {
-    if (m_Video)
-        m_Video->setUpdatesEnabled(enabled);
+    if (m_VideoCall)
+        m_VideoCall->setUpdatesEnabled(enabled);
 }
 
 void CommunicationsWindow::showSharingNotification()
@@ -169,32 +261,28 @@ void CommunicationsWindow::showSharingNotification()
     WebcollabSharingNotification::showCentred(Utils::WindowManager::availableGeometry());
 }
 
-void CommunicationsWindow::addParticipantClicked(const QString& number, int contactId)
-{
-    emit addParticipant(m_Session, number, contactId);
-}
 
 void CommunicationsWindow::openTransferPanel()
 {
-    if (m_Notifications)
-        m_Notifications->transferCallTriggered();
+    if (m_NotificationsWidget)
+        m_NotificationsWidget->transferCallTriggered();
 }
 
 void CommunicationsWindow::openParkPanel()
 {
-    if (m_Notifications)
-        m_Notifications->callParkTriggered();
+    if (m_NotificationsWidget)
+        m_NotificationsWidget->callParkTriggered();
 }
 
 void CommunicationsWindow::openAddParticipantPanel()
 {
-    if (m_Notifications)
-        m_Notifications->addParticipantsTriggered();
+    if (m_NotificationsWidget)
+        m_NotificationsWidget->addParticipantsTriggered();
 }
 
 QSize CommunicationsWindow::minimumWindowSize() const
 {
-    const int bar = m_Notifications && m_Notifications->isVisibleTo(this) ? m_Notifications->height() : 0;
+    const int bar = m_NotificationsWidget && m_NotificationsWidget->isVisibleTo(this) ? m_NotificationsWidget->height() : 0;
     const int video = m_VideoShown ? VideoHeight : 0;
     return QSize(420, SceneHeight + bar + video);
 }
@@ -206,12 +294,12 @@ void CommunicationsWindow::layoutPanes()
     int top = 0;
     view()->setGeometry(0, top, width(), SceneHeight);
     top += SceneHeight;
-    if (m_Notifications && m_Notifications->isVisibleTo(this)) {
-        m_Notifications->setGeometry(0, top, width(), m_Notifications->height());
-        top += m_Notifications->height();
+    if (m_NotificationsWidget && m_NotificationsWidget->isVisibleTo(this)) {
+        m_NotificationsWidget->setGeometry(0, top, width(), m_NotificationsWidget->height());
+        top += m_NotificationsWidget->height();
     }
-    if (m_Video && m_VideoShown)
-        m_Video->setGeometry(0, top, width(), qMax(0, height() - top));
+    if (m_VideoCall && m_VideoShown)
+        m_VideoCall->setGeometry(0, top, width(), qMax(0, height() - top));
 }
 
 void CommunicationsWindow::resizeEvent(QResizeEvent* event)
@@ -220,33 +308,8 @@ void CommunicationsWindow::resizeEvent(QResizeEvent* event)
     layoutPanes();
 }
 
-void CommunicationsWindow::keyPressEvent(QKeyEvent* event)
-{
-    // Digits typed in the window go into the call as well.
-    if (m_Dialpad && m_Dialpad->handleKey(event))
-        return;
-    Window::keyPressEvent(event);
-}
 
-void CommunicationsWindow::showEvent(QShowEvent* event)
-{
-    Window::showEvent(event);
-    if (m_Notifications)
-        m_Notifications->checkIfNeedsToBeVisible();
-    emit windowVisible(true, this);
-}
 
-void CommunicationsWindow::hideEvent(QHideEvent* event)
-{
-    Window::hideEvent(event);
-    emit windowVisible(false, this);
-}
 
-void CommunicationsWindow::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::WindowStateChange && m_Dialpad && m_Dialpad->isVisible())
-        setDialpadVisible(false);
-    Window::changeEvent(event);
-}
 
 } // namespace QML

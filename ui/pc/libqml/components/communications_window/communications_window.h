@@ -3,17 +3,65 @@
 #include "libqml/window/qml_window.h"
 
 #include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/Models/Smileys.h>
+#include <Kivo/MyRoom/MeetMeError.h>
+#include <Kivo/Webcollab/ZynClient.h>
+#include <Tesk/Core/Refcounting/SmartPtr.h>
 
+#include <QList>
 #include <QPointer>
+#include <QUrl>
+#include <QVariant>
+
+class QAbstractButton;
+class QAction;
+class QBoxLayout;
+class QMenu;
+class QMessageBox;
 
 namespace Kivo {
+namespace Actions {
+class Provider;
+}
+namespace Contacts {
+class IContact;
+}
+namespace Controllers {
+class ChatInterface;
+}
+namespace Data {
+class FTAdapter;
+}
+namespace Models {
+class CommsSessionParticipants;
+class CommsSessionParticipantsSort;
+class SearchFilter;
+class SelectionHandler;
+} // namespace Models
 namespace Sessions {
 class SessionManagerBase;
 }
-} // namespace Kivo
-namespace Providers {
-class Factory;
+namespace Utils {
+class SipUriParser;
 }
+} // namespace Kivo
+namespace Models {
+namespace Chat {
+class MessageModel;
+}
+} // namespace Models
+namespace Providers {
+class ConfigXML;
+class Factory;
+} // namespace Providers
+namespace Utils {
+class CommunicationSessionUiHelper;
+class ParticipantMenuActions;
+class TextFieldActionsHandler;
+namespace Actions {
+class CommunicationsWindowMenuActions;
+}
+} // namespace Utils
 namespace Widgets {
 namespace Custom {
 class VideoCall;
@@ -22,97 +70,345 @@ class VideoCall;
 
 namespace QML {
 
+class BorderWidgetHandler;
 class CommunicationWindowDialpad;
+class ContactMouseOver;
 class NotificationsWidget;
+class View;
 
-// The window of one communication session (call, chat, conference, share): the call's
-// state and controls, the bar that asks for attention, the dial pad and the video.
+// The window of one conversation of the engine: a call, a chat, a group chat, a My Room
+// conference, a share, or any mix of them. It is a widget window of QML panes laid out in
+// boxes; as the conversation changes it shows, hides, sizes and moves the panes. The panes
+// read the window through "rootWindow".
 class CommunicationsWindow : public Window
 {
     Q_OBJECT
-    Q_PROPERTY(QObject* session READ sessionObject CONSTANT)
-    Q_PROPERTY(bool dialpadVisible READ dialpadVisible WRITE setDialpadVisible NOTIFY dialpadVisibleChanged)
+    Q_PROPERTY(QObject* ownContact READ ownContact CONSTANT)
+    Q_PROPERTY(QAbstractItemModel* actionsProvider READ actionsProviderModel CONSTANT)
+    Q_PROPERTY(QObject* session READ sessionObject NOTIFY sessionChanged)
+    Q_PROPERTY(QObject* configXML READ configXmlObject CONSTANT)
+    Q_PROPERTY(QAbstractItemModel* contactModel READ contactModel NOTIFY contactModelChanged)
+    Q_PROPERTY(QObject* messageModel READ messageModelObject NOTIFY messageModelChanged)
+    Q_PROPERTY(QAbstractItemModel* smileys READ smileysModel NOTIFY smileysChanged)
+    Q_PROPERTY(QAbstractItemModel* participants READ participantsModel NOTIFY participantsChanged)
+    Q_PROPERTY(QObject* textFieldActionsHandler READ textFieldActionsHandlerObject CONSTANT)
+    Q_PROPERTY(QObject* participantSelectionHandler READ participantSelectionHandler CONSTANT)
+    Q_PROPERTY(QObject* commsSessionUiHelper READ commsSessionUiHelperObject CONSTANT)
+    Q_PROPERTY(int newMessageCount READ newMessageCount NOTIFY newMessageCountChanged)
+    Q_PROPERTY(bool showOwnVideo READ showOwnVideo WRITE setShowOwnVideo NOTIFY showOwnVideoChanged)
+    Q_PROPERTY(bool audioEnabled READ audioEnabled CONSTANT)
+    Q_PROPERTY(bool optionsMenuVisible READ optionsMenuVisible NOTIFY optionsMenuVisibleChanged)
+    Q_PROPERTY(bool ownParticipantMenuVisible READ ownParticipantMenuVisible NOTIFY ownParticipantMenuVisibleChanged)
     Q_PROPERTY(QObject* notificationswidget READ notificationsObject CONSTANT)
-    Q_PROPERTY(bool videoShown READ videoShown NOTIFY videoShownChanged)
+    Q_PROPERTY(QObject* dialpad READ dialpadObject CONSTANT)
+    Q_PROPERTY(bool dialpadVisible READ dialpadVisible WRITE setDialpadVisible NOTIFY dialpadVisibleChanged)
+    Q_PROPERTY(QString zynError READ zynError NOTIFY zynErrorChanged)
+    Q_PROPERTY(bool xmppConnected READ xmppConnected NOTIFY xmppConnectedChanged)
+    Q_PROPERTY(QString ownName READ ownName NOTIFY ownNameChanged)
+    Q_PROPERTY(QString meetMeError READ meetMeError WRITE setMeetMeError NOTIFY meetMeErrorChanged)
+    Q_PROPERTY(bool videoPanelVisible READ videoPanelVisible WRITE setVideoPanelVisible NOTIFY videoPanelVisibleChanged)
+    Q_PROPERTY(bool sharePanelVisible READ sharePanelVisible WRITE setSharePanelVisible NOTIFY sharePanelVisibleChanged)
+    Q_PROPERTY(bool leftPaneVisible READ leftPaneVisible WRITE setLeftPaneVisible NOTIFY leftPaneVisibleChanged)
+    // Read by the window's menu actions besides the properties above.
+    Q_PROPERTY(QObject* participantActionsProvider READ participantActionsProviderObject CONSTANT)
 
 public:
-    static constexpr const char* Scene = "qrc:/windows/CommunicationsWindow/CommunicationsWindow.qml";
-    static constexpr int SceneHeight = 150;
-    static constexpr int VideoHeight = 300;
-
-    // Without a session the window has nothing to show: what the menus' tests hand their
-    // actions as a window.
-    explicit CommunicationsWindow(Kivo::Sessions::SessionManagerBase* sessionManager = nullptr,
-                                  Kivo::Controllers::CommunicationSession* session = nullptr,
-                                  Providers::Factory* factory = nullptr, bool alwaysOnTop = false,
-                                  QWidget* parent = nullptr);
+    CommunicationsWindow(Kivo::Sessions::SessionManagerBase* sessionManager,
+                         Kivo::Controllers::CommunicationSession* session, Providers::Factory* factory,
+                         bool alwaysOnTop, QWidget* parent = nullptr);
     ~CommunicationsWindow() override;
 
+    // ---- Structure, panes and properties --------------------------------------------------
+    // Loads the panes' scenes, wires them and places the window; the window stays hidden.
+    bool Activate();
+
     Kivo::Controllers::CommunicationSession* session() const { return m_Session; }
+    Kivo::Contacts::IContact* sessionContact() const;
+    bool hasActiveCall() const;
+    Utils::Actions::CommunicationsWindowMenuActions* getMenuActions() const { return m_MenuActions; }
+    Kivo::Actions::Provider* participantActionsProvider() const { return m_ParticipantActionsProvider; }
+    Widgets::Custom::VideoCall* videoWidget() const { return m_VideoCall; }
+    NotificationsWidget* notifications() const { return m_NotificationsWidget; }
+    CommunicationWindowDialpad* dialpad() const { return m_Dialpad; }
     bool isAlwaysOnTop() const { return m_AlwaysOnTop; }
     bool hasPendingAlert() const { return m_PendingAlert; }
     void setPendingAlert(bool pending) { m_PendingAlert = pending; }
+
+    QObject* ownContact() const;
+    QAbstractItemModel* contactModel() const;
+    QAbstractItemModel* participantsModel() const;
+    QObject* participantSelectionHandler() const { return m_ParticipantSelectionHandler; }
+    int newMessageCount() const { return m_NewMessageCount; }
+    bool showOwnVideo() const;
+    void setShowOwnVideo(bool show);
+    bool audioEnabled() const;
+    bool optionsMenuVisible() const { return !m_OptionsMenu.isNull(); }
+    bool ownParticipantMenuVisible() const { return !m_OwnParticipantMenu.isNull(); }
     bool dialpadVisible() const;
     void setDialpadVisible(bool visible);
-    NotificationsWidget* notifications() const { return m_Notifications; }
-    CommunicationWindowDialpad* dialpad() const { return m_Dialpad; }
-    Widgets::Custom::VideoCall* videoWidget() const { return m_Video; }
-    bool videoShown() const { return m_VideoShown; }
-    // While the engine draws video the window holds its own updates of the video area.
-    void setVideoUpdatesEnabled(bool enabled);
-    void setVideoShown(bool shown);
+    QString zynError() const { return m_ZynError; }
+    bool xmppConnected() const;
+    QString ownName() const;
+    QString meetMeError() const;
+    void setMeetMeError(const QVariant& value);
+    bool videoPanelVisible() const { return m_VideoPanelVisible; }
+    void setVideoPanelVisible(bool visible);
+    bool sharePanelVisible() const { return m_SharePanelVisible; }
+    void setSharePanelVisible(bool visible);
+    bool leftPaneVisible() const { return m_LeftPaneVisible; }
+    void setLeftPaneVisible(bool visible);
 
-    // Loads the scene and the bar; the window stays hidden.
-    bool Activate();
-    // The call's panes: the dial pad and the video area.
+    // Until the panes are laid out by the window's states, one scene shows the call and the
+    // video area sits under it.
+    static constexpr const char* Scene = "qrc:/windows/CommunicationsWindow/AudioCall/CallWidget.qml";
+    static constexpr int SceneHeight = 150;
+    static constexpr int VideoHeight = 300;
+    bool videoShown() const { return m_VideoShown; }
+    void setVideoShown(bool shown);
+    void setVideoUpdatesEnabled(bool enabled);
+
+    // The text of a My Room error value; empty for none and for values the window does not know.
+    static QString meetMeErrorText(const QVariant& error);
+
+    // ---- States and pane layout -------------------------------------------------------------
+    QSize getLayoutMinimumSize(QBoxLayout* layout) const;
+    QSize minimumWindowSize() const override;
+
+    // ---- Closing and activation -------------------------------------------------------------
+    bool canClose() override;
+    QString helpContext() const override;
+
+    // ---- Conversation wiring ----------------------------------------------------------------
     void ActivateCall();
-    // The chat's side of the window belongs to the chat helper; nothing to set up here yet.
     bool ActivateChat();
+    void DeactivateChat();
     void AddShareNotifications(bool owner);
     void RemoveShareNotifications();
+    void setMessageModel(Models::Chat::MessageModel* model);
+    void setSmileys(Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> smileys);
+
+    // ---- Participants, search and pop-up menus ----------------------------------------------
+    void setParticipants(Kivo::Models::CommsSessionParticipants* model);
+
+    // ---- File transfer and drop -------------------------------------------------------------
+    QList<QUrl> acceptedFilesToTransfer(const QList<QUrl>& urls) const;
+
+signals:
+    void startFileTransfer(Kivo::Controllers::ChatInterface* chat, const QString& path);
+    void addFileClicked();
+    void transferCall(Kivo::Controllers::CommunicationSession* session, const QString& target);
+    void addParticipant(Kivo::Controllers::CommunicationSession* session, const QString& address, const int id);
+    void startPlayingFileIntoCall(const QString& path);
+    void playIncomingMessageSound();
+    void sessionChanged();
+    void contactModelChanged();
+    void ftModelChanged();
+    void messageModelChanged();
+    void smileysChanged();
+    void participantsChanged();
+    void newMessageCountChanged();
+    void windowVisible(bool visible, const QML::CommunicationsWindow* window);
+    void chatNotificationAccepted();
+    void callNotificationAccepted();
+    void webcollabNotificationAccepted();
+    void callNotificationIgnored();
+    void webcollabNotificationIgnored();
+    void showOwnVideoChanged();
+    void optionsMenuVisibleChanged();
+    void ownParticipantMenuVisibleChanged();
+    void dialpadVisibleChanged();
+    void zynErrorChanged();
+    void preferenceActivated(int page);
+    void preferenceActivated();
+    void xmppConnectedChanged();
+    void meetMeErrorChanged();
+    void ownNameChanged();
+    void dropped();
+    void videoPanelVisibleChanged(bool visible);
+    void sharePanelVisibleChanged(bool visible);
+    void leftPaneVisibleChanged(bool visible);
+    void videoShownChanged();
+
+    // ---- Slots, grouped by concern ------------------------------------------------------------
+protected slots:
+    // Participants, search and pop-up menus.
+    void primarySortFieldChanged();
+    void callClassificationsMenuTriggered(QAction* action);
+    QString getMyRoomInfo();
+    void openTextFieldMenu();
+
+    // Closing and activation.
+    void cbCloseConfirmed();
+    void cbCloseRejected();
+    void alwaysOnTopTriggered();
+    void openPreferences();
+    void backgroundActivateWindow();
+
+    // Conversation wiring.
+    void sessionStateChanged(Kivo::Controllers::CommunicationSession* session, unsigned int oldState,
+                             unsigned int newState, bool flag);
+    void contactChanged();
+    void contactNameOrPresenceChanged();
+    void setRoomTitle();
+    void callChanged();
+    void videoStateChanged(Kivo::MediaEngine::CallBasePtr* call);
+    void incomingMessage();
+    void chatActiveChanged();
+    void showDebugWindow();
+    void webcollabStateChanged();
+    void messageSendingFailed();
+    void onKickedFromChat(const QString& by);
+    void onKickedFromShare();
+    void shareActiveInWindow();
+
+    // States and pane layout.
+    void toggleFullScreen();
+    void exitFullScreen();
+    void onUpdateWindowState();
+
+    // File transfer and drop.
+    void openFileSelectDialog();
+    void fileSelected(const QString& path);
+    void askSaveLocation(Kivo::Data::FTAdapter* adapter);
+    void saveAcceptedFolder(const QString& path);
+
+    // The desktop-sharing notice.
+    void showSharingNotification();
 
 public slots:
+    // Conversation wiring.
     void updateSession();
-    // The user started sharing the desktop: a notice tells so for a moment.
-    void showSharingNotification();
-    void addParticipantClicked(const QString& number, int contactId);
+    void toggleShowOwnVideo();
+    void onZYNerror(ZynClient::ZYNLIBERROR error, ZynClient::ErrorType type);
+    void onMeetMeErrorReceived(Kivo::MyRoom::MeetMeErrorType error);
+    void onShareInvitationChanged();
+
+    // File transfer and drop.
+    void insertFileIntoCall(const QString& path);
+    void fileSelectedToInsert(const QString& path);
+    void showProhibitedExtensionsClicked();
+
+    // Participants, search and pop-up menus.
+    void showParticipantPopupMenu(const QList<QObject*>& participants);
+    void showOwnParticipantPopupMenu(const QString& selectedText);
+
+    // Closing and activation.
+    void showAndActivate() override;
+
+    // The in-window bar's panels, for the call pane's buttons.
     void openTransferPanel();
     void openParkPanel();
     void openAddParticipantPanel();
 
-signals:
-    void windowVisible(bool visible, const QML::CommunicationsWindow* window);
-    void addParticipant(Kivo::Controllers::CommunicationSession* session, const QString& address, const int id);
-    void callNotificationAccepted();
-    void callNotificationIgnored();
-    void webcollabNotificationAccepted();
-    void webcollabNotificationIgnored();
-    void dialpadVisibleChanged();
-    void videoShownChanged();
+private:
+    Q_INVOKABLE void setWindowState();
+
+protected:
+    Q_INVOKABLE void showOptionsMenu();
+    Q_INVOKABLE void showParticipantMouseOver(const QVariant& participant);
+    Q_INVOKABLE void hideParticipantMouseOver();
+    Q_INVOKABLE void triggerParticipantAction(const QVariant& participant, int actionId);
+
+public:
+    Q_INVOKABLE void searchTextChanged(const QString& text);
+    Q_INVOKABLE void addParticipantClicked(const QString& number, int contactId);
+    Q_INVOKABLE QMenu* callClassificationsMenu();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
-    QSize minimumWindowSize() const override;
 
 private:
-    QObject* sessionObject() const { return m_Session; }
+    // ---- Structure (the property readers the scenes need as QObject pointers) ---------------
+    QObject* sessionObject() const { return m_Session.data(); }
+    QAbstractItemModel* actionsProviderModel() const;
+    QObject* configXmlObject() const;
+    QObject* messageModelObject() const;
+    QAbstractItemModel* smileysModel() const;
+    QObject* textFieldActionsHandlerObject() const;
+    QObject* commsSessionUiHelperObject() const;
     QObject* notificationsObject() const;
+    QObject* dialpadObject() const;
+    QObject* participantActionsProviderObject() const;
+    void createPanes();
+    void buildLayouts();
     void layoutPanes();
     void updateTitle();
     void onCallChanged();
+    bool m_VideoShown = false;
 
-    QPointer<Kivo::Sessions::SessionManagerBase> m_SessionManager;
+    // ---- States and pane layout -------------------------------------------------------------
+
+    // ---- Closing and activation -------------------------------------------------------------
+    void openCloseConfirmation();
+
+    // ---- Conversation wiring ----------------------------------------------------------------
+    void connectCommSessionSignals();
+    void disconnectDialogSignaling();
+    void markMessagesRead();
+    void focusChat();
+    void alertUser();
+    void refreshVideoSize();
+
+    // ---- Participants, search and pop-up menus ----------------------------------------------
+
+    // ---- File transfer and drop -------------------------------------------------------------
+
+    // ---- Fields, in the order the window declares them ----------------------------------------
+    Kivo::Sessions::SessionManagerBase* m_SessionManager;
     QPointer<Kivo::Controllers::CommunicationSession> m_Session;
+    Kivo::Actions::Provider* m_ActionsProvider = nullptr;
+    Kivo::Actions::Provider* m_ParticipantActionsProvider = nullptr;
+    Kivo::Models::CommsSessionParticipantsSort* m_ParticipantsSort = nullptr;
+    Kivo::Models::SelectionHandler* m_Participants = nullptr;
+    QObject* m_ParticipantSelectionHandler = nullptr;
+    Providers::ConfigXML* m_ConfigXml = nullptr;
+    Kivo::Models::SearchFilter* m_ContactModel = nullptr;
+    QPointer<Models::Chat::MessageModel> m_MessageModel;
+    Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> m_Smileys;
+    Kivo::Utils::SipUriParser* m_SipUriParser = nullptr;
+    Utils::Actions::CommunicationsWindowMenuActions* m_MenuActions = nullptr;
+    Utils::ParticipantMenuActions* m_ParticipantMenuActions = nullptr;
+    Providers::Factory* m_Factory;
+    QString m_LastSaveFolder;
+    int m_NewMessageCount = 0;
+    bool m_CloseConfirmationOpen = false;
+    bool m_CloseConfirmed = false;
+    Utils::TextFieldActionsHandler* m_TextFieldActionsHandler = nullptr;
+    QPointer<QMenu> m_OptionsMenu;
+    QPointer<QMenu> m_OwnParticipantMenu;
+    QString m_ZynError;
     bool m_AlwaysOnTop;
     bool m_PendingAlert = false;
-    bool m_VideoShown = false;
-    NotificationsWidget* m_Notifications = nullptr;
+    View* m_CallWidget = nullptr;
+    View* m_ChatWidget = nullptr;
+    View* m_Footer = nullptr;
+    View* m_DetailsPane = nullptr;
+    View* m_ShareControlsPane = nullptr;
+    View* m_ParticipantsPane = nullptr;
+    View* m_VideoHeader = nullptr;
+    View* m_ChatHeader = nullptr;
+    View* m_SecurityBar = nullptr;
+    Widgets::Custom::VideoCall* m_VideoCall = nullptr;
+    View* m_WebCollabWidget = nullptr;
+    NotificationsWidget* m_NotificationsWidget = nullptr;
+    BorderWidgetHandler* m_BorderHandler = nullptr;
     CommunicationWindowDialpad* m_Dialpad = nullptr;
-    Widgets::Custom::VideoCall* m_Video = nullptr;
+    QPointer<ContactMouseOver> m_ParticipantMouseOver;
+    QPointer<QMessageBox> m_DismissalBox;
+    Utils::CommunicationSessionUiHelper* m_CommsSessionUiHelper = nullptr;
+    QVariant m_MeetMeError;
+    bool m_VideoPanelVisible = true;
+    bool m_SharePanelVisible = false;
+    bool m_LeftPaneVisible = false;
+    bool m_WindowMaximized = false;
+    bool m_RestorePending = false;
 };
 
 } // namespace QML

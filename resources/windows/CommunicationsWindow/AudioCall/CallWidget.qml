@@ -1,6 +1,6 @@
 import QtQuick 2.15
 import Torvex 1.0
-import "../../controls"
+import "../../../controls"
 
 // The call's side of a conversation: who, how far the call is, and what can be done with it.
 Rectangle {
