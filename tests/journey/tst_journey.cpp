@@ -211,6 +211,17 @@ protected:
     }
 
     // The chat window's page, as the user sees it.
+    // The object name of the team window's row that shows the named member.
+    static QString blfRowOf(QML::BlfWindow* team, const QString& name)
+    {
+        const QQuickItem* row = SceneItems::find(team->view()->rootObject(), [&name](const QQuickItem* item) {
+            const QObject* contact = item->property("rowContact").value<QObject*>();
+            return item->objectName().startsWith("blfRow") && contact
+                   && contact->property("displayName").toString() == name;
+        });
+        return row ? row->objectName() : QString();
+    }
+
     static QDeclarativeWebView2* chatPage(QML::ChatWindow* window)
     {
         return window->view()->rootObject()->findChild<QDeclarativeWebView2*>("chatView");
@@ -843,6 +854,20 @@ void JourneyTest::picksUpATeamMembersCallFromTheTeamTelephonyWindow()
     // screen has room: this test's screen has none on either side).
     const QRect area = main->screen()->availableGeometry();
     QVERIFY(area.contains(team->frameGeometry()));
+
+    // A right click on a team member's line offers the ways to reach them.
+    QString bobRow;
+    QTRY_VERIFY(!(bobRow = blfRowOf(team, "Bob Lindqvist")).isEmpty());
+    QVERIFY(User::activate(team));
+    QVERIFY(User::rightClick(team, bobRow));
+    const auto shownMenu = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+    QTRY_VERIFY(shownMenu());
+    QStringList entries;
+    for (const QAction* action : shownMenu()->actions())
+        entries << action->text().remove('&');
+    QVERIFY2(entries.contains("Call") && entries.contains("Chat"), qPrintable(entries.join(", ")));
+    QTest::keyClick(shownMenu(), Qt::Key_Escape);
+    QTRY_VERIFY(!shownMenu());
 
     // The service rings Bob's line: his lamp rings and the team alert sounds.
     const auto sounds = [this] {

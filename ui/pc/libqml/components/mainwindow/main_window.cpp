@@ -500,17 +500,21 @@ void MainWindow::createBlfWindow()
     m_TeamTelephonyShown = true;
     LOG_INFO << "Team Telephony shown";
     emit teamTelephonyShownChanged();
+    placeBlfWindowBeside();
+}
+
+void MainWindow::placeBlfWindowBeside()
+{
     // The team's window stands beside the main window as the user sees it: one not shown yet
     // has no place, so the first showing makes it.
-    if (isVisible())
-        m_BlfWindow = BlfWindow::createBeside(this, m_Session, nullptr, m_Factory, m_WindowManager);
+    if (m_TeamTelephonyShown && !m_BlfWindow && isVisible())
+        m_BlfWindow = BlfWindow::createBeside(this, m_Session, m_MenuHandler, m_Factory, m_WindowManager);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
 {
     Window::showEvent(event);
-    if (m_TeamTelephonyShown && !m_BlfWindow)
-        m_BlfWindow = BlfWindow::createBeside(this, m_Session, nullptr, m_Factory, m_WindowManager);
+    placeBlfWindowBeside();
 }
 
 void MainWindow::showContactList()

@@ -316,6 +316,7 @@ private:
     void createShortcuts();
     void publishToScene();
     void restoreGeometry();
+    void placeBlfWindowBeside();
     void setTimelineFilter(int type);
     void setContactListSource(QAbstractItemModel* source);
     void updatePrimarySortField(bool firstName);
