@@ -832,6 +832,12 @@ void JourneyTest::findsCallsAndJoinsContactsInTheMainWindow()
     // The history, then the dial pad with the call going on, then the call ends.
     QVERIFY(User::click(main, "historyViewButton"));
     QTRY_VERIFY(User::item(main, "historyEntry0"));
+    // Resting on an entry shows the card of the entry's contact.
+    QVERIFY(User::hover(main, "historyEntry0"));
+    QTRY_VERIFY((card = shownWindow<QML::ContactMouseOver>()));
+    QVERIFY(card->timelineEntry());
+    QVERIFY(User::click(main, "historyEntry0"));
+    QTRY_VERIFY(!shownWindow<QML::ContactMouseOver>());
     QVERIFY(User::click(main, "dialpadViewButton"));
     QVERIFY(User::click(main, "dialpadKey5"));
     QVERIFY(User::click(main, "dialpadKey0"));

@@ -209,12 +209,26 @@ Item {
                 }
             }
 
+            // The entry's card shows when the pointer rests on the row, not while it passes.
+            Timer {
+                id: hoverTimer
+                interval: 200
+                onTriggered: if (row.entry) rootWindow.showContactMouseOver(row.entry)
+            }
+
             MouseArea {
                 id: area
                 anchors.fill: parent
                 hoverEnabled: true
                 acceptedButtons: Qt.LeftButton | Qt.RightButton
+                onEntered: hoverTimer.restart()
+                onExited: {
+                    hoverTimer.stop()
+                    rootWindow.hideContactMouseOver()
+                }
                 onPressed: {
+                    hoverTimer.stop()
+                    rootWindow.hideContactMouseOver()
                     list.forceActiveFocus()
                     if (mouse.button === Qt.RightButton && model.selected)
                         return
