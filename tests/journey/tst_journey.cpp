@@ -51,6 +51,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
 #include <QProcess>
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -277,6 +280,7 @@ private slots:
     void choosesARingSignalInPreferencesFromTheTray();
     void changesServiceSettingsFromTheMenu();
     void addsCallsAndEditsContactsAndAnswersPresenceRequests();
+    void changesAndClearsTheProfilePhoto();
     void chatsWithAContactBothWays();
     void takesIncomingCallsFromThePopup();
     void findsCallsAndJoinsContactsInTheMainWindow();
@@ -629,6 +633,45 @@ void JourneyTest::addsCallsAndEditsContactsAndAnswersPresenceRequests()
     QCOMPARE(bob->getProperty(Kivo::Contacts::Properties::WorkNumber).toString(), QString("+1 555 0111"));
     QVERIFY(User::closeFromFrame(card));
     QTRY_VERIFY(!card);
+}
+
+void JourneyTest::changesAndClearsTheProfilePhoto()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::activate(main));
+    QTemporaryDir folder;
+    QImage photo(120, 80, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    QVERIFY(photo.save(folder.filePath("me.png")));
+    QVERIFY(!User::item(main, "ownPhoto"));
+
+    const auto shownMenu = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+    const auto chooseFromOwnMenu = [&](const QString& entry) {
+        if (!User::rightClick(main, "ownPicture") || !QTest::qWaitFor([&] { return shownMenu(); }))
+            return false;
+        QMenu* menu = shownMenu();
+        for (QAction* action : menu->actions()) {
+            if (action->text().remove('&') == entry && action->isEnabled()) {
+                QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
+                return true;
+            }
+        }
+        return false;
+    };
+
+    // The own picture's menu offers a photo; the user picks the file in the chooser.
+    QVERIFY(chooseFromOwnMenu("Change Profile Photo"));
+    QFileDialog* chooser = nullptr;
+    QTRY_VERIFY((chooser = shownWindow<QFileDialog>()));
+    chooser->setDirectory(folder.path());
+    chooser->findChild<QLineEdit*>("fileNameEdit")->setText("me.png");
+    QTest::keyClick(chooser->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+    QTRY_VERIFY(User::item(main, "ownPhoto"));
+
+    // ...and takes it away again: the initial comes back.
+    QVERIFY(chooseFromOwnMenu("Clear Profile Photo"));
+    QTRY_VERIFY(!User::item(main, "ownPhoto"));
 }
 
 void JourneyTest::chatsWithAContactBothWays()

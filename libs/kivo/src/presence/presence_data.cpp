@@ -3,6 +3,9 @@
 
 #include "../kivo_log.h"
 
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
 #include <QMultiHash>
 #include <QPointer>
 
@@ -65,6 +68,13 @@ PresenceData::PresenceData(int contactId, QObject* parent)
             }
         });
         connect(&service, &Simulation::Service::ownLocationChanged, this, &PresenceData::cbOwnLocationChanged);
+        m_Avatar = service.ownPicture();
+        connect(&service, &Simulation::Service::ownPictureChanged, this, [this](const QByteArray& png) {
+            if (png != m_Avatar) {
+                m_Avatar = png;
+                emit avatarChanged();
+            }
+        });
     } else {
         if (const auto contact = service.contact(contactId)) {
             m_Presence = contact->presence;
@@ -110,6 +120,46 @@ void PresenceData::setLocation(const Kivo::Utils::Location::Info& location)
     }
     // The session's location publisher sends it on when told the own location changed.
     cbOwnLocationChanged(location);
+}
+
+QString PresenceData::avatarUrl() const
+{
+    if (m_Avatar.isEmpty())
+        return QString();
+    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(m_Avatar.toBase64());
+}
+
+void PresenceData::setAvatarPath(const QString& path)
+{
+    if (!isOwn()) {
+        KIVO_LOG(LevelWarning) << "Profile picture of contact " << m_ContactId << " cannot be set";
+        return;
+    }
+    if (path.isEmpty()) {
+        Simulation::Service::shared().setOwnPicture(QByteArray());
+        return;
+    }
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    // A huge image would cost its full size in memory before being cut down.
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > 64LL * 1024 * 1024) {
+        KIVO_LOG(LevelWarning) << "Profile picture " << path << " is too large";
+        return;
+    }
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        KIVO_LOG(LevelWarning) << "Profile picture " << path << " could not be read: " << reader.errorString();
+        return;
+    }
+    const int side = qMin(image.width(), image.height());
+    const QImage square = image.copy((image.width() - side) / 2, (image.height() - side) / 2, side, side)
+                              .scaled(AvatarSize, AvatarSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    square.save(&buffer, "PNG");
+    Simulation::Service::shared().setOwnPicture(png);
 }
 
 void PresenceData::cbOwnPresenceChanged(int presence)

@@ -100,6 +100,27 @@ QString Service::ownNote() const
     return m_OwnNotes.value(ownKey());
 }
 
+void Service::setOwnPicture(const QByteArray& png)
+{
+    if (!m_SignedIn) {
+        KIVO_LOG(LevelWarning) << "Simulated service: profile picture refused, nobody is signed in";
+        return;
+    }
+    post(
+        [this, png] {
+            m_OwnPictures.insert(ownKey(), png);
+            emit ownPictureChanged(png);
+        },
+        true);
+}
+
+QByteArray Service::ownPicture() const
+{
+    if (!m_SignedIn)
+        return QByteArray();
+    return m_OwnPictures.value(ownKey());
+}
+
 Utils::Location::Info Service::ownLocation() const
 {
     if (!m_SignedIn)

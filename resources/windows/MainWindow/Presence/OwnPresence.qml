@@ -25,11 +25,32 @@ Rectangle {
         color: qomxStyle.colors["activeBackground"]
         Text {
             anchors.centerIn: parent
+            visible: photo.status !== Image.Ready
             text: (rootWindow.displayName || "?").charAt(0).toUpperCase()
             color: qomxStyle.colors["whiteText"]
             font.family: qomxStyle.fontFamily
             font.pixelSize: 17
             font.bold: true
+        }
+        Image {
+            id: photo
+            objectName: "ownPhoto"
+            anchors.fill: parent
+            fillMode: Image.PreserveAspectCrop
+            smooth: true
+            source: pane.own && pane.own.presence ? pane.own.presence.avatarUrl : ""
+            visible: status === Image.Ready
+        }
+        // A ring of the pane's colour rounds the photo off like the initial's circle.
+        Rectangle {
+            visible: photo.visible
+            anchors.centerIn: parent
+            width: parent.width + 16
+            height: width
+            radius: width / 2
+            color: "transparent"
+            border.width: 8
+            border.color: pane.color
         }
         PresenceDot {
             anchors { right: parent.right; bottom: parent.bottom }
@@ -40,7 +61,14 @@ Rectangle {
         MouseArea {
             anchors.fill: parent
             cursorShape: Qt.PointingHandCursor
-            onClicked: rootWindow.ownPresenceExpanded = !rootWindow.ownPresenceExpanded
+            acceptedButtons: Qt.LeftButton | Qt.RightButton
+            onClicked: {
+                if (mouse.button === Qt.RightButton)
+                    menuHandler.showOwnContactMenu(false)
+                else
+                    rootWindow.ownPresenceExpanded = !rootWindow.ownPresenceExpanded
+            }
+            onDoubleClicked: if (mouse.button === Qt.LeftButton) rootWindow.changeAvatar()
         }
     }
 

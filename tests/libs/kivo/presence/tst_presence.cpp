@@ -14,6 +14,8 @@
 #include <Tesk/Core/Logging/RecordCapture.h>
 
 #include <QAction>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -55,6 +57,7 @@ private slots:
     void offlineModeFollowsTheOwnPresence();
     void contactPresenceFollowsTheService();
     void ownPresenceIsPublishedOnlyWhenNew();
+    void ownPictureIsCutToASquareAndUnreadableFilesChangeNothing();
 
 private:
     void signIn();
@@ -296,6 +299,48 @@ void TestPresence::ownPresenceIsPublishedOnlyWhenNew()
     own.setStatusText(QStringLiteral("At lunch"));
     QVERIFY(noteChanged.wait());
     QCOMPARE(own.statusText(), QString("At lunch"));
+}
+
+void TestPresence::ownPictureIsCutToASquareAndUnreadableFilesChangeNothing()
+{
+    signIn();
+    QTemporaryDir folder;
+    QImage wide(300, 150, QImage::Format_RGB32);
+    wide.fill(Qt::red);
+    const QString picture = folder.filePath("wide.png");
+    QVERIFY(wide.save(picture));
+    const QString garbage = folder.filePath("garbage.png");
+    QFile file(garbage);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\x89PNG not really");
+    file.close();
+
+    Kivo::Presence::PresenceData own(0);
+    QVERIFY(own.avatarUrl().isEmpty());
+    QSignalSpy changed(&own, &Kivo::Presence::PresenceData::avatarChanged);
+    own.setAvatarPath(picture);
+    QVERIFY(changed.wait());
+    const QString url = own.avatarUrl();
+    QVERIFY(url.startsWith("data:image/png;base64,"));
+    const QImage shown = QImage::fromData(QByteArray::fromBase64(url.mid(url.indexOf(',') + 1).toLatin1()), "PNG");
+    QCOMPARE(shown.size(), QSize(Kivo::Presence::PresenceData::AvatarSize, Kivo::Presence::PresenceData::AvatarSize));
+
+    // A file that is no image, and one that is gone, are logged and leave the picture as it is.
+    Tesk::Core::Logging::RecordCapture logs;
+    own.setAvatarPath(garbage);
+    own.setAvatarPath(folder.filePath("gone.png"));
+    QTest::qWait(50);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(own.avatarUrl(), url);
+    QCOMPARE(logs.count("could not be read"), 2);
+
+    // Another object of the user's presence sees the picture; clearing removes it for both.
+    Kivo::Presence::PresenceData again(0);
+    QCOMPARE(again.avatarUrl(), url);
+    own.setAvatarPath(QString());
+    QVERIFY(changed.wait());
+    QVERIFY(own.avatarUrl().isEmpty());
+    QVERIFY(again.avatarUrl().isEmpty());
 }
 
 QTEST_MAIN(TestPresence)

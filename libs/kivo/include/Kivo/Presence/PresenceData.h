@@ -2,6 +2,7 @@
 
 #include <Kivo/Utils/Location.h>
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -17,6 +18,7 @@ class PresenceData : public QObject
     Q_OBJECT
     Q_PROPERTY(int internalPresence READ internalPresence NOTIFY presenceChanged)
     Q_PROPERTY(QString statusText READ statusText NOTIFY presenceChanged)
+    Q_PROPERTY(QString avatarUrl READ avatarUrl NOTIFY avatarChanged)
 
 public:
     explicit PresenceData(int contactId, QObject* parent = nullptr);
@@ -28,6 +30,10 @@ public:
     int internalPresence() const { return m_Presence; }
     QString statusText() const { return m_StatusText; }
     Utils::Location::Info getLocationInfo() const { return m_Location; }
+    // The profile picture as an image address the scenes can show; empty for none.
+    QString avatarUrl() const;
+    // The longest side of a published picture.
+    static constexpr int AvatarSize = 96;
 
 public slots:
     // Own presence only: asks the service to publish it; a value the service already has is
@@ -37,9 +43,13 @@ public slots:
     void setStatusText(const QString& text);
     // Own presence only: the location to publish next.
     void setLocation(const Kivo::Utils::Location::Info& location);
+    // Own presence only: publishes the picture in the file, cut to a square; an empty path
+    // removes the picture. A file that is no readable image changes nothing.
+    void setAvatarPath(const QString& path);
 
 signals:
     void presenceChanged();
+    void avatarChanged();
     void locationChanged();
 
 private:
@@ -54,6 +64,7 @@ private:
     int m_Presence = 0;
     QString m_StatusText;
     Utils::Location::Info m_Location;
+    QByteArray m_Avatar;
 };
 
 } // namespace Presence

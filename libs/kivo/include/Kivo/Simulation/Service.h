@@ -110,6 +110,9 @@ public:
     // Own presence note and published location (service_presence.cpp).
     void setOwnNote(const QString& note);
     QString ownNote() const;
+    // The user's profile picture as PNG data; empty for none.
+    void setOwnPicture(const QByteArray& png);
+    QByteArray ownPicture() const;
     void setOwnLocation(const Kivo::Utils::Location::Info& location);
     Kivo::Utils::Location::Info ownLocation() const;
     // Asks where the signed-in user is: the located address arrives as a SOAP-action report,
@@ -273,6 +276,7 @@ signals:
     void directorySearchFinished(int requestId, const QList<Kivo::Simulation::PropertyMap>& matches);
     void directoryTextSearchFinished(int requestId, const QList<Kivo::Simulation::PropertyMap>& matches);
     void ownNoteChanged(const QString& note);
+    void ownPictureChanged(const QByteArray& png);
     void ownLocationChanged(const Kivo::Utils::Location::Info& location);
     void soapActionLocationReceived(const Kivo::Utils::Location::Info& location);
     void pubsubLocationReceived(const Kivo::Utils::Location::Info& location);
@@ -423,6 +427,7 @@ private:
     QHash<QString, Kivo::Utils::Location::Info> m_LocatedAt;
     QHash<QString, Kivo::Utils::Location::Info> m_PublishedLocations;
     QHash<QString, QString> m_OwnNotes;
+    QHash<QString, QByteArray> m_OwnPictures;
 
     // Per owner's user name, in lower case.
     void loadMyRooms(const QByteArray& json);

@@ -29,6 +29,7 @@
 #include "libqml/items/focus_helper.h"
 #include "libqml/window/qml_view.h"
 #include "Providers/profile_picture_helper.h"
+#include "Dialogs/file_dialog.h"
 #include "Widgets/group_name_input.h"
 
 #include <Kivo/Actions/Provider.h>
@@ -50,6 +51,7 @@
 #include <Kivo/Models/SearchGroups.h>
 #include <Kivo/Models/SelectionHandler.h>
 #include <Kivo/Models/Timeline.h>
+#include <Kivo/Presence/PresenceData.h>
 #include <Kivo/Models/TimelineFilter.h>
 #include <Kivo/Presence/IPresenceController.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
@@ -321,6 +323,8 @@ void MainWindow::createMenuHandler()
     CHECKED_CONNECT(m_MenuHandler, SIGNAL(startMyRoom()), this, SIGNAL(startMyRoom()));
     CHECKED_CONNECT(m_MenuHandler, SIGNAL(copyMyRoomInvitation()), this, SLOT(copyInvitation()));
     CHECKED_CONNECT(m_MenuHandler, SIGNAL(emailMyRoomInvitation()), this, SLOT(sendInvitation()));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(changeAvatarTriggered()), this, SLOT(changeAvatar()));
+    CHECKED_CONNECT(m_MenuHandler, SIGNAL(clearAvatarTriggered()), this, SLOT(clearAvatar()));
     CHECKED_CONNECT(m_MenuHandler, SIGNAL(addContactTriggered()), this, SLOT(addContactTriggered()));
     CHECKED_CONNECT(m_MenuHandler, SIGNAL(addGroupTriggered()), this, SLOT(displayAddGroup()));
     CHECKED_CONNECT(m_MenuHandler, SIGNAL(addContactsToGroup(int)), this, SLOT(addContactsToGroupTriggered(int)));
@@ -553,6 +557,35 @@ void MainWindow::myRoomReady()
 QObject* MainWindow::ownContact() const
 {
     return m_Contacts ? m_Contacts->getContact(0) : nullptr;
+}
+
+Kivo::Presence::PresenceData* MainWindow::ownPresenceData() const
+{
+    const Kivo::Contacts::IContact* own = m_Contacts ? m_Contacts->getContact(0) : nullptr;
+    Kivo::Presence::PresenceData* presence = own ? own->getPresence() : nullptr;
+    if (presence)
+        LOG_INFO << "Contact obj ok.";
+    else
+        LOG_ERROR << "No own contact with presence: the profile picture stays as it is";
+    return presence;
+}
+
+void MainWindow::changeAvatar()
+{
+    LOG_INFO << "Change profile picture";
+    Kivo::Presence::PresenceData* presence = ownPresenceData();
+    if (!presence)
+        return;
+    auto* chooser = new Dialogs::FileDialog(this, Dialogs::FileDialog::OpenImage);
+    CHECKED_CONNECT(chooser, SIGNAL(fileSelected(const QString&)), presence, SLOT(setAvatarPath(const QString&)));
+    chooser->open();
+}
+
+void MainWindow::clearAvatar()
+{
+    LOG_INFO << "Clear profile picture";
+    if (Kivo::Presence::PresenceData* presence = ownPresenceData())
+        presence->setAvatarPath(QString());
 }
 
 bool MainWindow::isSearching() const

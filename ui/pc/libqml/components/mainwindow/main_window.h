@@ -44,6 +44,9 @@ class SelectionHandler;
 class Timeline;
 class TimelineFilter;
 } // namespace Models
+namespace Presence {
+class PresenceData;
+}
 namespace Sessions {
 class SessionManagerBase;
 }
@@ -258,6 +261,9 @@ public slots:
     void removeContactsTriggered();
     void displayAddGroup();
     void groupDialogAccepted(const QString& name);
+    // The user's own picture: a file chosen from the disk, or none.
+    void changeAvatar();
+    void clearAvatar();
     void alwaysOnTopTriggered();
     void contactSortByFirstNameTriggered();
     void contactSortByLastNameTriggered();
@@ -317,6 +323,7 @@ private:
     void publishToScene();
     void restoreGeometry();
     void placeBlfWindowBeside();
+    Kivo::Presence::PresenceData* ownPresenceData() const;
     void setTimelineFilter(int type);
     void setContactListSource(QAbstractItemModel* source);
     void updatePrimarySortField(bool firstName);
