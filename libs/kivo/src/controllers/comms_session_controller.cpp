@@ -437,7 +437,7 @@ void CommsSessionController::createWebCollabSession(const QStringList& addresses
     emit sessionReady(session);
 }
 
-void CommsSessionController::joinRoom(const QString& roomJid)
+void CommsSessionController::createGroupChat(const QString& roomJid)
 {
     if (XmppChatController* chats = xmppChats())
         chats->joinRoom(roomJid);

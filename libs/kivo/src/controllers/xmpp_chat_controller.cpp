@@ -333,6 +333,11 @@ void XmppChatController::passwordEnterCanceled(const QString& roomJid)
     }
 }
 
+void XmppChatController::requestRoomConfiguration(const QString& roomJid)
+{
+    Simulation::Service::shared().requestRoomConfig(roomJid);
+}
+
 void XmppChatController::roomConfigured(const QString& roomJid, const QXmppDataForm& form)
 {
     Simulation::Service::shared().configureRoom(roomJid, configOf(form));

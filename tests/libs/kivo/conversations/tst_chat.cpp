@@ -74,6 +74,7 @@ private slots:
     void roomEntryNeedsTheRightToEnter_data();
     void roomEntryNeedsTheRightToEnter();
     void newRoomIsConfiguredThenDestroyed();
+    void listedRoomsAreConfiguredByTheirOwnerOnly();
     void fileOfferIsAcceptedOrRefused_data();
     void fileOfferIsAcceptedOrRefused();
     void ownFileOfferIsTakenOrDeclined_data();
@@ -188,7 +189,7 @@ void ChatTest::roomShowsAffiliationsAndDismissals()
     QVERIFY(signedIn.isReady());
     QSignalSpy created(signedIn.comms(), &CommsSessionController::sessionCreated);
     QSignalSpy ready(signedIn.comms(), &CommsSessionController::sessionReady);
-    signedIn.comms()->joinRoom(Design);
+    signedIn.comms()->createGroupChat(Design);
     QCOMPARE(created.size(), 1);
     QPointer<CommunicationSession> session = nextSession(created);
     ChatInterface* chat = session->getChat();
@@ -262,7 +263,7 @@ void ChatTest::roomEntryNeedsTheRightToEnter()
     SignedIn signedIn;
     QVERIFY(signedIn.isReady());
     QSignalSpy created(signedIn.comms(), &CommsSessionController::sessionCreated);
-    signedIn.comms()->joinRoom(room);
+    signedIn.comms()->createGroupChat(room);
     QPointer<CommunicationSession> session = nextSession(created);
     QVERIFY(session);
     ChatInterface* chat = session->getChat();
@@ -285,6 +286,23 @@ void ChatTest::roomEntryNeedsTheRightToEnter()
     } else {
         QTRY_VERIFY(!session);
     }
+}
+
+void ChatTest::listedRoomsAreConfiguredByTheirOwnerOnly()
+{
+    SignedIn signedIn;
+    QVERIFY(signedIn.isReady());
+    QSignalSpy form(chats(signedIn), &XmppChatController::xmppRoomConfigReceived);
+    QSignalSpy forbidden(chats(signedIn), &XmppChatController::roomConfigurationForbidden);
+    // The user's own room, not entered: its form comes without a chat.
+    chats(signedIn)->requestRoomConfiguration(Design);
+    QTRY_COMPARE(form.size(), 1);
+    QCOMPARE(form.first().at(0).toString(), QString(Design));
+    QVERIFY(!form.first().at(2).value<Kivo::Controllers::XmppChat*>());
+    // Someone else's room is refused.
+    chats(signedIn)->requestRoomConfiguration(Board);
+    QTRY_COMPARE(forbidden.size(), 1);
+    QCOMPARE(form.size(), 1);
 }
 
 void ChatTest::newRoomIsConfiguredThenDestroyed()

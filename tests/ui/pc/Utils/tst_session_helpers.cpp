@@ -137,7 +137,7 @@ void SessionHelpersTest::titlesOfRooms()
     SignedIn signedIn;
     QVERIFY(signedIn.isReady());
     Utils::CommunicationSessionUiHelper helper(signedIn.session()->contactsManager(), nullptr);
-    QPointer<CommunicationSession> design = newSession(signedIn, [&] { signedIn.comms()->joinRoom(Design); });
+    QPointer<CommunicationSession> design = newSession(signedIn, [&] { signedIn.comms()->createGroupChat(Design); });
     QVERIFY(design);
     QTRY_COMPARE(design->getChat()->getState(), int(Kivo::Controllers::ChatInterface::Active));
     QCOMPARE(helper.getCommunicationTitle(design), QStringLiteral("Design (Owner)"));

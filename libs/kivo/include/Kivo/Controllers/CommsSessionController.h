@@ -77,7 +77,8 @@ public slots:
     void createChat(const QList<Kivo::Contacts::IContact*>& contacts, bool adHoc);
     void createMyRoomSession(const QString& call, const QString& chat, const QString& webcollab);
     void createWebCollabSession(const QStringList& addresses);
-    void joinRoom(const QString& roomJid);
+    // Enters the group chat of a listed room.
+    void createGroupChat(const QString& roomJid);
     // Brings the conversation of `call` to the front; a call the service does not run is
     // refused with a log line.
     void handleActivateSessionOfCall(const Kivo::MediaEngine::Call& call);

@@ -65,6 +65,9 @@ public slots:
     void fetchRooms();
     void passwordEntered(const QString& roomJid, const QString& password);
     void passwordEnterCanceled(const QString& roomJid);
+    // Asks for the configuration of a room the user owns, joined or not: it arrives as
+    // xmppRoomConfigReceived, a refusal as roomConfigurationForbidden.
+    void requestRoomConfiguration(const QString& roomJid);
     void roomConfigured(const QString& roomJid, const QXmppDataForm& form);
     void destroyRoom(const QString& roomJid);
     void requestRoomMembers(const QString& roomJid);
