@@ -41,6 +41,46 @@ QString User::text(const QML::Window* window, const QString& name)
     return found ? found->property("text").toString() : QString();
 }
 
+QQuickItem* User::paneItem(const QWidget* window, const QString& name, QQuickWidget** pane)
+{
+    if (!window)
+        return nullptr;
+    const auto panes = window->findChildren<QQuickWidget*>();
+    for (QQuickWidget* candidate : panes) {
+        if (!candidate->isVisibleTo(window) || candidate->isWindow())
+            continue;
+        QQuickItem* found = SceneItems::find(candidate->rootObject(), [&name](const QQuickItem* item) {
+            return item->objectName() == name && shown(item);
+        });
+        if (found) {
+            if (pane)
+                *pane = candidate;
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+QString User::paneText(const QWidget* window, const QString& name)
+{
+    const QQuickItem* found = paneItem(window, name);
+    return found ? found->property("text").toString() : QString();
+}
+
+bool User::clickInPane(QWidget* window, const QString& name)
+{
+    QQuickWidget* pane = nullptr;
+    const QQuickItem* target = paneItem(window, name, &pane);
+    if (!target) {
+        qWarning() << "No pane shows anything named" << name << "to click";
+        return false;
+    }
+    if (!activate(window))
+        return false;
+    SceneItems::click(pane, target);
+    return true;
+}
+
 bool User::activate(QWidget* window)
 {
     if (!window || !window->isVisible()) {

@@ -13,6 +13,7 @@
 #include <Qt>
 
 class QQuickItem;
+class QQuickWidget;
 class QWidget;
 
 namespace QML {
@@ -28,6 +29,13 @@ public:
     static QQuickItem* item(const QML::Window* window, const QString& name);
     // The text an item of the scene shows or holds.
     static QString text(const QML::Window* window, const QString& name);
+
+    // A window made of several scenes (the panes of a communications window): the shown item
+    // with that name in whichever of its shown panes holds it, and the pane; null when none.
+    static QQuickItem* paneItem(const QWidget* window, const QString& name, QQuickWidget** pane = nullptr);
+    static QString paneText(const QWidget* window, const QString& name);
+    // A left click on the middle of the named item in the pane that shows it.
+    static bool clickInPane(QWidget* window, const QString& name);
 
     // Brings the window to the front and makes it the active one, as a click on it would.
     static bool activate(QWidget* window);
