@@ -792,12 +792,12 @@ void JourneyTest::takesIncomingCallsFromThePopup()
     QML::CommunicationsWindow* window = nullptr;
     QTRY_VERIFY((window = shownWindow<QML::CommunicationsWindow>()));
     QVERIFY(!ringing());
-    QCOMPARE(User::text(window, "callerName"), QString("Bob Lindqvist"));
-    QTRY_COMPARE(User::text(window, "callStatus"), QString("In call"));
+    QCOMPARE(User::paneText(window, "callerName"), QString("Bob Lindqvist"));
+    QTRY_COMPARE(User::paneText(window, "callStatus"), QString("In call"));
     const Kivo::MediaEngine::Call call = m_App.session()->callController()->getCalls().first();
 
     // The keypad sends what is clicked on it into the call.
-    QVERIFY(User::click(window, "dialpadButton"));
+    QVERIFY(User::clickInPane(window, "dialpadButton"));
     QML::CommunicationWindowDialpad* pad = window->dialpad();
     QTRY_VERIFY(pad->isVisible());
     SceneItems::click(pad, SceneItems::named(pad->rootObject(), "dialpadKey_4"));
@@ -808,7 +808,7 @@ void JourneyTest::takesIncomingCallsFromThePopup()
 
     // Parked on the user's own extension from the bar: the call and its window go.
     QPointer<QML::CommunicationsWindow> closing = window;
-    QVERIFY(User::click(window, "parkButton"));
+    QVERIFY(User::clickInPane(window, "parkButton"));
     QML::NotificationsWidget* bar = window->notifications();
     QTRY_VERIFY(bar->isVisible());
     QQuickItem* park = SceneItems::named(SceneItems::named(bar->rootObject(), "parkPanel"), "parkButton");

@@ -360,8 +360,8 @@ void WindowManagerCallHelper::cbCallClosed()
 
 void WindowManagerCallHelper::showVideo(QML::CommunicationsWindow* window, CallBasePtr* call)
 {
+    // The window shows the video surface itself once the call's video state says so.
     window->showAndActivate();
-    window->setVideoShown(true);
     if (Widgets::Custom::VideoCall* video = window->videoWidget()) {
         call->setLocalVideoOutput(video->previewHandle());
         call->setRemoteVideoOutput(video->surfaceHandle());
@@ -391,7 +391,6 @@ void WindowManagerCallHelper::videoStateChanged(CallBasePtr* call)
         break;
     case CallBasePtr::NoVideo:
         window->setVideoUpdatesEnabled(true);
-        window->setVideoShown(false);
         if (Kivo::MediaEngine::IMediaHandlerVideo* camera = videoHandler())
             camera->stopPreview();
         break;

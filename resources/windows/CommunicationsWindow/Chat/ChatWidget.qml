@@ -10,14 +10,14 @@ Rectangle {
     height: 460
     color: qomxStyle.colors.whiteBackground
 
-    readonly property var model: chatWindow.messageModel
+    readonly property var model: rootWindow.messageModel
     readonly property int maxLength: model ? model.maxMessageLength : 0
 
     function send() {
         var text = input.text
         if (text.trim().length === 0)
             return
-        chatWindow.sendMessage(text)
+        rootWindow.sendMessage(text)
         input.text = ""
     }
 
@@ -42,7 +42,7 @@ Rectangle {
                     anchors.fill: parent
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: chatWindow.showHistory(modelData.age)
+                    onClicked: rootWindow.showHistory(modelData.age)
                 }
             }
         }
@@ -87,7 +87,7 @@ Rectangle {
             color: qomxStyle.colors.errorText
             font.family: qomxStyle.fontFamily
             font.pixelSize: 11
-            text: chatWindow.sendingError
+            text: rootWindow.sendingError || ""
         }
     }
 
@@ -122,7 +122,7 @@ Rectangle {
                         text = text.substring(0, pane.maxLength)
                         cursorPosition = text.length
                     }
-                    chatWindow.setTyping(text.length > 0)
+                    rootWindow.setTyping(text.length > 0)
                 }
                 onCursorRectangleChanged: {
                     if (cursorRectangle.y + cursorRectangle.height > inputFlick.contentY + inputFlick.height)

@@ -69,7 +69,7 @@ CommunicationsWindowMenuActions::CommunicationsWindowMenuActions(
     Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> contacts, QWidget* window, QObject* parent)
     : QObject(parent)
     , m_Window(window)
-    , m_Session(window ? qobject_cast<CommunicationSession*>(window->property("commsSession").value<QObject*>())
+    , m_Session(window ? qobject_cast<CommunicationSession*>(window->property("session").value<QObject*>())
                        : nullptr)
     , m_Contacts(contacts)
 {
@@ -98,7 +98,7 @@ QObject* CommunicationsWindowMenuActions::windowObject(const char* name) const
 
 bool CommunicationsWindowMenuActions::configItem(int item) const
 {
-    for (const char* name : {"callActionsProvider", "participantActionsProvider"}) {
+    for (const char* name : {"actionsProvider", "participantActionsProvider"}) {
         if (const auto* provider = qobject_cast<const Kivo::Actions::Provider*>(windowObject(name)))
             return Common::configFlag(provider->getConfig(), item);
     }
@@ -139,8 +139,8 @@ void CommunicationsWindowMenuActions::createActions()
                 &CommunicationsWindowMenuActions::holdTriggered);
         addAction(ActionShowOwnVideo, SLOT(toggleShowOwnVideo()));
     }
-    if (QObject* notifications = windowObject("notificationsWidget")) {
-        const auto* calls = qobject_cast<const Kivo::Actions::Provider*>(windowObject("callActionsProvider"));
+    if (QObject* notifications = windowObject("notificationswidget")) {
+        const auto* calls = qobject_cast<const Kivo::Actions::Provider*>(windowObject("actionsProvider"));
         const bool canConference = calls && (calls->getActionById(Kivo::Actions::Action::Call) ||
                                              calls->getActionById(Kivo::Actions::Action::CallFromPhone));
         if (canConference)
@@ -253,7 +253,7 @@ QString CommunicationsWindowMenuActions::actionText(int id) const
     case ActionCallRecordStop:
         return tr("Stop Recording");
     case ActionShowOwnVideo:
-        return m_Window && m_Window->property("ownVideoShown").toBool() ? tr("Hide My Video") : tr("Show My Video");
+        return m_Window && m_Window->property("showOwnVideo").toBool() ? tr("Hide My Video") : tr("Show My Video");
     case ActionDeleteChatHistory:
         return tr("Delete Chat History");
     case ActionEditRoom:

@@ -22,9 +22,9 @@ namespace Actions {
 // recording, own video, chat history, room, the contact entries, the window entries), kept
 // in step with the window's conversation and its call.
 //
-// The window is reached through its meta-object: its properties "commsSession" (the
-// conversation), "notificationsWidget", "callActionsProvider", "participantActionsProvider",
-// "executivesModel" and "ownVideoShown", and its slots showAndActivate(), hide(),
+// The window is reached through its meta-object: its properties "session" (the
+// conversation), "notificationswidget", "actionsProvider", "participantActionsProvider",
+// "executivesModel" and "showOwnVideo", and its slots showAndActivate(), hide(),
 // alwaysOnTopTriggered() and toggleShowOwnVideo(); what it lacks is left out.
 class CommunicationsWindowMenuActions : public QObject
 {

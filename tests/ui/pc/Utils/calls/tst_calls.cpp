@@ -3,6 +3,7 @@
 #include "Utils/communications_window_manager.h"
 #include "Utils/sounds_player.h"
 #include "Utils/window_manager_call_helper.h"
+#include "Widgets/Custom/video_call.h"
 #include "common/constants.h"
 #include "libqml/components/communications_window/communications_window.h"
 #include "libqml/components/loginwindow/login_window.h"
@@ -236,7 +237,7 @@ private slots:
         QCOMPARE(window->isVisible(), windowShown);
         // A video call shows its surfaces, the own picture drawn by the camera's preview.
         if (video) {
-            QTRY_VERIFY(window->videoShown());
+            QTRY_VERIFY(window->videoWidget()->isVisibleTo(window));
             QVERIFY(session()->callController()->GetMediaHandlerVideo()->isPreviewRunning());
         }
     }

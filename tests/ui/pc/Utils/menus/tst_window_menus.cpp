@@ -71,19 +71,13 @@ bool servicesReported(SignedIn& signedIn)
     });
 }
 
-// A communications window as the menu actions see it: its conversation and providers.
+// A real communications window of the conversation, and menu actions that read it.
 struct CommsWindow
 {
     CommsWindow(Handler& fixture, Kivo::Controllers::CommunicationSession* session)
+        : window(new QML::CommunicationsWindow(fixture.signedIn.session(), session, fixture.factory.get(), false))
     {
-        window.setProperty("commsSession", QVariant::fromValue<QObject*>(session));
-        window.setProperty("callActionsProvider",
-                           QVariant::fromValue<QObject*>(fixture.factory->createActionsProvider(&window, false)));
-        Kivo::Actions::Provider* participantActions = fixture.factory->createActionsProvider(&window, false);
-        participantActions->setAcceptedActions({8, 9, 17, 15, 16}, true);
-        window.setProperty("participantActionsProvider", QVariant::fromValue<QObject*>(participantActions));
-        window.setProperty("notificationsWidget", QVariant::fromValue<QObject*>(&notifications));
-        actions = std::make_unique<MenuActions>(fixture.signedIn.session()->contactsManager(), &window);
+        actions = std::make_unique<MenuActions>(fixture.signedIn.session()->contactsManager(), window);
         fixture.windows.setMenuActions(session, actions.get());
         actions->connectCallSignals();
         actions->refreshCallSpecificActions();
@@ -92,8 +86,10 @@ struct CommsWindow
     QString text(int id) const { return actions->action(id) ? actions->action(id)->text() : QString("absent"); }
     bool enabled(int id) const { return actions->action(id) && actions->action(id)->isEnabled(); }
 
-    QWidget window;
-    QObject notifications;
+    // The window goes by itself when its conversation ends.
+    ~CommsWindow() { delete window.data(); }
+
+    QPointer<QML::CommunicationsWindow> window;
     std::unique_ptr<MenuActions> actions;
 };
 
@@ -427,7 +423,7 @@ void WindowMenusTest::windowMenusLeaveNoActionsBehind()
         fixture.closeAll();
     };
     openAll();
-    const QList<QObject*> roots{&window.window, window.actions.get(), &toolbar, &room.owner, room.actions.get(), fixture.handler.get()};
+    const QList<QObject*> roots{window.window.data(), window.actions.get(), &toolbar, &room.owner, room.actions.get(), fixture.handler.get()};
     const int before = liveActions(roots);
     for (int round = 0; round < 1000; ++round)
         openAll();

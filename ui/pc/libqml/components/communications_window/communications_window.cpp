@@ -1,26 +1,73 @@
 #include "libqml/components/communications_window/communications_window.h"
 
+#include "Models/Chat/message_model.h"
+#include "Providers/config_xml.h"
+#include "Providers/factory.h"
+#include "Providers/media_volume_helper.h"
+#include "Providers/profile_picture_helper.h"
+#include "Utils/Actions/communications_window_menu_actions.h"
+#include "Utils/communication_session_ui_helper.h"
+#include "Utils/participant_menu_actions.h"
+#include "Utils/text_field_actions_handler.h"
 #include "Utils/windowmanager.h"
 #include "Widgets/Custom/video_call.h"
 #include "common/connect_check.h"
+#include "common/constants.h"
 #include "common/logging.h"
+#include "libqml/components/communications_window/border_widget_handler.h"
 #include "libqml/components/communications_window/communication_window_dialpad.h"
+#include "libqml/components/contactmouseover/contact_mouse_over.h"
 #include "libqml/components/notifications/notifications_widget.h"
 #include "libqml/components/notifications/webcollab_sharing_notification.h"
 #include "libqml/window/qml_view.h"
 
+#include <Kivo/Actions/Provider.h>
+#include <Kivo/Configuration/Config.h>
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Controllers/CommsSessionController.h>
+#include <Kivo/Controllers/SecurityClassificationController.h>
+#include <Kivo/Models/CommsSessionParticipantsSort.h>
+#include <Kivo/Models/SearchFilter.h>
+#include <Kivo/Models/SelectionHandler.h>
 #include <Kivo/Models/Smileys.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Settings.h>
+#include <Kivo/Utils/SipUriParser.h>
 
+#include <QBoxLayout>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QKeyEvent>
+#include <QQmlContext>
 #include <QQuickItem>
 #include <QScreen>
+#include <QShortcut>
 
 namespace QML {
+
+namespace {
+
+constexpr const char* PaneFolder = "qrc:/windows/CommunicationsWindow/";
+constexpr const char* DividerStyle = "background-color:%%colors:mediumDivider%%;";
+
+// Configuration items the window reads.
+constexpr int AudioItem = 85;
+constexpr int RoomConferenceItem = 422;
+constexpr int RoomConferenceNumberItem = 424;
+
+// The actions the session's providers offer in the window.
+constexpr int ScreenShareOnlyAction = 7;
+const QList<int> SessionActions = {3, 4, 5, 6, 10, 21};
+const QList<int> ParticipantActions = {8, 9, 15, 16, 17, 3, 4};
+
+constexpr int PrimarySortFirstName = 0;
+constexpr int PrimarySortLastName = 1;
+
+QUrl paneUrl(const char* file)
+{
+    return QUrl(QLatin1String(PaneFolder) + QLatin1String(file));
+}
+
+} // namespace
 
 CommunicationsWindow::CommunicationsWindow(Kivo::Sessions::SessionManagerBase* sessionManager,
                                            Kivo::Controllers::CommunicationSession* session,
@@ -32,18 +79,98 @@ CommunicationsWindow::CommunicationsWindow(Kivo::Sessions::SessionManagerBase* s
     , m_AlwaysOnTop(alwaysOnTop)
 {
     setObjectName("CommunicationsWindow");
+    const Kivo::Configuration::Config* config = m_SessionManager ? m_SessionManager->getConfig() : nullptr;
+    m_SipUriParser = new Kivo::Utils::SipUriParser(config);
+    // The base view only carries what the whole window publishes; the panes are the content.
+    view()->hide();
+
     createPanes();
-    // The session goes when nothing is left in it: so does its window.
+    setAcceptDrops(true);
+    setContentsMargins(0, 0, 0, 0);
+    buildLayouts();
+
+    CHECKED_CONNECT(m_VideoCall, &Widgets::Custom::VideoCall::videoDoubleClicked, this,
+                    &CommunicationsWindow::toggleFullScreen);
+    CHECKED_CONNECT(m_VideoCall, &Widgets::Custom::VideoCall::videoEscapePressed, this,
+                    &CommunicationsWindow::exitFullScreen);
+
+    const bool firstName = Kivo::Settings(Kivo::Settings::UserSettings)
+                               .value(QStringLiteral("contactlist/sort"))
+                               .toString()
+                               .compare(QLatin1String("first name"), Qt::CaseInsensitive)
+                           == 0;
+    const bool roomConference = config && config->value(RoomConferenceItem).toBool()
+                                && !config->value(RoomConferenceNumberItem).toString().isEmpty();
+    // The engine offers no screen-share handler, so no session of it can share that way.
+    constexpr bool screenShareEnabled = false;
+    m_ParticipantsSort = new Kivo::Models::CommsSessionParticipantsSort(
+        firstName ? PrimarySortFirstName : PrimarySortLastName, roomConference, screenShareEnabled, this);
+    m_Participants =
+        new Kivo::Models::SelectionHandler(m_ParticipantsSort, Kivo::Models::SelectionHandler::ParticipantItem, this);
+
+    if (m_Factory) {
+        m_ActionsProvider = m_Factory->createActionsProvider(this, false);
+        m_ParticipantActionsProvider = m_Factory->createActionsProvider(this, true);
+    }
+    if (m_ActionsProvider) {
+        QList<int> accepted = SessionActions;
+        if (!m_Session || !m_Session->getZynHandler())
+            accepted << ScreenShareOnlyAction;
+        m_ActionsProvider->setAcceptedActions(accepted, false);
+        m_ActionsProvider->setActionSource(m_Session);
+    }
+    if (m_ParticipantActionsProvider)
+        m_ParticipantActionsProvider->setAcceptedActions(ParticipantActions, true);
+
     if (m_Session)
-        connect(m_Session, &QObject::destroyed, this, &CommunicationsWindow::hideAndDeleteLater);
+        m_Session->setActionsProvider(m_ActionsProvider);
+    callChanged();
+    connectCommSessionSignals();
+    if (m_Session) {
+        setWindowState();
+        if (m_Session->getState() & Kivo::Controllers::CommunicationSession::Conference)
+            setRoomTitle();
+        else
+            contactChanged();
+    }
+
+    const auto contacts = m_SessionManager ? m_SessionManager->contactsManager()
+                                           : Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts>();
+    m_MenuActions = new Utils::Actions::CommunicationsWindowMenuActions(contacts, this);
+    CHECKED_CONNECT(this, SIGNAL(showOwnVideoChanged()), m_MenuActions, SLOT(refreshCallSpecificActions()));
+
+    m_ParticipantMenuActions = new Utils::Actions::ParticipantMenuActions(
+        m_SessionManager, m_Factory ? m_Factory->createActionsProvider(this, true) : nullptr);
+    m_TextFieldActionsHandler = new Utils::TextFieldActionsHandler(this);
+    m_ConfigXml = m_Factory ? m_Factory->configXml() : nullptr;
+
+    if (Kivo::Sessions::XmppSession* xmpp = m_SessionManager ? m_SessionManager->xmppSubSession() : nullptr)
+        CHECKED_CONNECT(xmpp, &Kivo::Sessions::SubSession::stateChanged, this,
+                        &CommunicationsWindow::xmppConnectedChanged);
+
+    auto* closeShortcut = new QShortcut(QKeySequence::Close, this);
+    closeShortcut->setContext(Qt::WindowShortcut);
+    connect(closeShortcut, &QShortcut::activated, this, &QWidget::close);
+
+    CHECKED_CONNECT(this, SIGNAL(videoPanelVisibleChanged(bool)), this, SLOT(onUpdateWindowState()));
+    CHECKED_CONNECT(this, SIGNAL(leftPaneVisibleChanged(bool)), this, SLOT(onUpdateWindowState()));
 }
 
 CommunicationsWindow::~CommunicationsWindow()
 {
-    // The bar's scene binds to this window: it goes while the window is whole. The dial pad
-    // is a pop-up of its own, no child that the window would take along.
-    delete m_NotificationsWidget;
-    delete m_Dialpad;
+    // The scenes bind to this window: they go while it is whole. The dial pad and the hover
+    // card are pop-ups of their own, no children that the window would take along.
+    for (QWidget* pane : std::initializer_list<QWidget*>{m_CallWidget, m_ChatWidget, m_Footer, m_DetailsPane,
+                                                         m_ShareControlsPane, m_ParticipantsPane, m_VideoHeader,
+                                                         m_ChatHeader, m_SecurityBar, m_WebCollabWidget, m_VideoCall,
+                                                         m_NotificationsWidget, m_Dialpad})
+        delete pane;
+    delete m_ParticipantMouseOver.data();
+    delete m_SipUriParser;
+    delete m_MenuActions;
+    delete m_ParticipantMenuActions;
+    delete m_CommsSessionUiHelper;
+    emit windowVisible(false, this);
 }
 
 void CommunicationsWindow::createPanes()
@@ -51,7 +178,6 @@ void CommunicationsWindow::createPanes()
     const auto pane = [this](const char* name) {
         auto* view = new View(this);
         view->setObjectName(QLatin1String(name));
-        view->hide();
         return view;
     };
     m_CallWidget = pane("CallWidget");
@@ -63,11 +189,142 @@ void CommunicationsWindow::createPanes()
     m_VideoHeader = pane("VideoHeader");
     m_ChatHeader = pane("ChatHeader");
     m_SecurityBar = pane("SecurityBar");
+    m_VideoCall = new Widgets::Custom::VideoCall(m_SessionManager ? m_SessionManager->getConfig() : nullptr, this);
+    m_VideoCall->setObjectName("VideoCallWidget");
     m_WebCollabWidget = pane("WebCollabWidget");
+    m_NotificationsWidget = new NotificationsWidget(m_Session, this);
+    m_NotificationsWidget->setObjectName("NotificationsWidget");
+    m_BorderHandler = new BorderWidgetHandler(QLatin1String(DividerStyle), this);
+    m_Dialpad = new CommunicationWindowDialpad(m_Session);
+    m_CommsSessionUiHelper = new Utils::CommunicationSessionUiHelper(
+        m_SessionManager ? m_SessionManager->contactsManager() : Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts>(),
+        this);
+
+    m_VideoPanelVisible = true;
+    m_SharePanelVisible = false;
+    m_LeftPaneVisible = false;
+    m_WindowMaximized = false;
+    m_RestorePending = false;
+
+    const QSizePolicy expanding(QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
+    const QSizePolicy header(QSizePolicy::MinimumExpanding, QSizePolicy::Minimum);
+    for (View* view : {m_CallWidget, m_ChatWidget, m_Footer, m_DetailsPane, m_ShareControlsPane, m_ParticipantsPane,
+                       m_VideoHeader, m_ChatHeader, m_SecurityBar, m_WebCollabWidget}) {
+        view->setResizeMode(QQuickWidget::SizeRootObjectToView);
+        view->setSizePolicy(expanding);
+        view->rootContext()->setContextProperty(Constants::ContextProperty::RootWindow, this);
+        view->setAcceptDrops(false);
+        view->hide();
+    }
+    for (View* view : {m_DetailsPane, m_ShareControlsPane, m_VideoHeader, m_ChatHeader})
+        view->setSizePolicy(header);
+
+    m_CallWidget->setMinimumSize(CallPaneMinimumSize);
+    m_CallWidget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_Footer->setFixedHeight(FooterHeight);
+    m_SecurityBar->setFixedHeight(SecurityBarHeight);
+
+    QObject* pictures = m_Factory ? static_cast<QObject*>(m_Factory->profilePictureHelper()) : nullptr;
+    m_CallWidget->rootContext()->setContextProperty(QStringLiteral("profilePictureHelper"), pictures);
+    m_ParticipantsPane->rootContext()->setContextProperty(QStringLiteral("profilePictureHelper"), pictures);
+    m_Footer->rootContext()->setContextProperty(
+        QStringLiteral("mediaVolumeHelper"),
+        m_Factory ? static_cast<QObject*>(m_Factory->mediaVolumeHelper()) : nullptr);
+    const Kivo::Controllers::SecurityClassificationController* classifications =
+        m_SessionManager ? m_SessionManager->securityClassificationController() : nullptr;
+    m_SecurityBar->rootContext()->setContextProperty(
+        QStringLiteral("callClassificationsModel"),
+        classifications ? classifications->getCallClassificationsModel() : nullptr);
+
+    m_VideoCall->setSizePolicy(expanding);
+    m_VideoCall->setAcceptDrops(false);
+    m_VideoCall->hide();
+    m_WebCollabWidget->setAcceptDrops(false);
 }
 
 void CommunicationsWindow::buildLayouts()
 {
+    const auto box = [](QBoxLayout::Direction direction) {
+        auto* layout = new QBoxLayout(direction);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        return layout;
+    };
+    QBoxLayout* leftPane = box(QBoxLayout::TopToBottom);
+    leftPane->setAlignment(Qt::AlignTop);
+    leftPane->addWidget(m_DetailsPane);
+    leftPane->addWidget(m_ShareControlsPane);
+    leftPane->addWidget(m_ParticipantsPane);
+    leftPane->addWidget(m_ChatWidget);
+
+    QBoxLayout* content = box(QBoxLayout::LeftToRight);
+    content->setAlignment(Qt::AlignLeft);
+    content->addLayout(leftPane);
+    content->addWidget(m_CallWidget);
+    content->addWidget(m_WebCollabWidget);
+
+    QBoxLayout* window = box(QBoxLayout::TopToBottom);
+    window->addWidget(m_NotificationsWidget);
+    window->addWidget(m_SecurityBar);
+    window->addLayout(content);
+    window->addWidget(m_Footer);
+
+    setProperty("contentLayout", QVariant::fromValue<QObject*>(content));
+    setProperty("leftPaneLayout", QVariant::fromValue<QObject*>(leftPane));
+    setLayout(window);
+}
+
+QBoxLayout* CommunicationsWindow::contentLayout() const
+{
+    return qobject_cast<QBoxLayout*>(property("contentLayout").value<QObject*>());
+}
+
+QBoxLayout* CommunicationsWindow::leftPaneLayout() const
+{
+    return qobject_cast<QBoxLayout*>(property("leftPaneLayout").value<QObject*>());
+}
+
+bool CommunicationsWindow::Activate()
+{
+    LOG_INFO << "CommunicationsWindow::Activate";
+    m_Dialpad->setSource(QUrl(QLatin1String(CommunicationWindowDialpad::Scene)));
+    m_CallWidget->setSource(paneUrl("AudioCall/CallWidget.qml"));
+    m_ChatWidget->setSource(paneUrl("Chat/ChatWidget.qml"));
+    view()->rootContext()->setContextProperty(Constants::ContextProperty::TextFieldActionsHandler,
+                                              m_TextFieldActionsHandler);
+    m_Footer->setSource(paneUrl("Footer.qml"));
+    m_SecurityBar->setSource(paneUrl("SecurityBar.qml"));
+    m_WebCollabWidget->setSource(paneUrl("WebCollab/WebCollabWidget.qml"));
+    m_DetailsPane->setSource(paneUrl("LeftPane/DetailsPane.qml"));
+    m_ShareControlsPane->setSource(paneUrl("WebCollab/ZynShareControls.qml"));
+    m_VideoHeader->setSource(paneUrl("LeftPane/VideoHeader.qml"));
+    m_ChatHeader->setSource(paneUrl("LeftPane/ChatHeader.qml"));
+    m_NotificationsWidget->setSource(QUrl(QLatin1String(NotificationsWidget::Scene)));
+
+    m_NotificationsWidget->checkIfNeedsToBeVisible();
+    CHECKED_CONNECT(this, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)), m_NotificationsWidget,
+                    SLOT(checkIfNeedsToBeVisible()), Qt::QueuedConnection);
+    CHECKED_CONNECT(m_NotificationsWidget, SIGNAL(resizeWindow()), this, SLOT(onUpdateWindowState()));
+
+    // Scenes that lack a signal only lose that one way in; the connection check logs it.
+    if (QQuickItem* chat = m_ChatWidget->rootObject()) {
+        if (chat->metaObject()->indexOfSignal("preferenceActivated()") >= 0)
+            CHECKED_CONNECT(chat, SIGNAL(preferenceActivated()), this, SLOT(openPreferences()));
+    }
+    if (Kivo::Controllers::CommsSessionController* relay =
+            m_SessionManager ? m_SessionManager->commsSessionController() : nullptr) {
+        CHECKED_CONNECT(this, SIGNAL(preferenceActivated(int)), relay, SIGNAL(preferenceActivated(int)));
+        CHECKED_CONNECT(relay, SIGNAL(droppedOnCommunication()), this, SIGNAL(dropped()));
+    }
+    CHECKED_CONNECT(m_Dialpad, SIGNAL(dialpadVisibleChanged()), this, SIGNAL(dialpadVisibleChanged()));
+    if (QQuickItem* share = m_WebCollabWidget->rootObject()) {
+        if (share->metaObject()->indexOfSignal("doubleClicked()") >= 0)
+            CHECKED_CONNECT(share, SIGNAL(doubleClicked()), this, SLOT(toggleFullScreen()));
+    }
+
+    onUpdateWindowState();
+    Utils::WindowManager::positionCascadingWindow(this);
+    return true;
 }
 
 Kivo::Contacts::IContact* CommunicationsWindow::sessionContact() const
@@ -82,81 +339,98 @@ bool CommunicationsWindow::hasActiveCall() const
 
 QObject* CommunicationsWindow::ownContact() const
 {
-    return nullptr;
+    if (!m_SessionManager)
+        return nullptr;
+    const auto contacts = m_SessionManager->contactsManager();
+    return contacts ? contacts->getContact(0) : nullptr;
 }
 
 QAbstractItemModel* CommunicationsWindow::actionsProviderModel() const
 {
-    return nullptr;
+    return m_ActionsProvider;
 }
 
 QObject* CommunicationsWindow::configXmlObject() const
 {
-    return nullptr;
+    return m_ConfigXml;
 }
 
 QAbstractItemModel* CommunicationsWindow::contactModel() const
 {
-    return nullptr;
+    return m_ContactModel;
 }
 
 QObject* CommunicationsWindow::messageModelObject() const
 {
-    return nullptr;
+    return m_MessageModel.data();
 }
 
 QAbstractItemModel* CommunicationsWindow::smileysModel() const
 {
-    return nullptr;
+    return m_Smileys.get();
 }
 
 QAbstractItemModel* CommunicationsWindow::participantsModel() const
 {
-    return nullptr;
+    return m_Participants;
 }
 
 QObject* CommunicationsWindow::textFieldActionsHandlerObject() const
 {
-    return nullptr;
+    return m_TextFieldActionsHandler;
 }
 
 QObject* CommunicationsWindow::commsSessionUiHelperObject() const
 {
-    return nullptr;
+    return m_CommsSessionUiHelper;
 }
 
 QObject* CommunicationsWindow::dialpadObject() const
 {
-    return nullptr;
+    return m_Dialpad ? m_Dialpad->rootObject() : nullptr;
 }
 
 QObject* CommunicationsWindow::participantActionsProviderObject() const
 {
-    return nullptr;
+    return m_ParticipantActionsProvider;
+}
+
+QObject* CommunicationsWindow::notificationsObject() const
+{
+    return m_NotificationsWidget;
 }
 
 bool CommunicationsWindow::showOwnVideo() const
 {
-    return false;
+    return m_VideoCall && m_VideoCall->isPreviewVisible();
 }
 
-void CommunicationsWindow::setShowOwnVideo(bool)
+void CommunicationsWindow::setShowOwnVideo(bool show)
 {
+    if (!m_VideoCall)
+        return;
+    m_VideoCall->setPreviewVisible(show);
+    emit showOwnVideoChanged();
+    if (show && m_Session)
+        videoStateChanged(m_Session->getCall());
 }
 
 bool CommunicationsWindow::audioEnabled() const
 {
-    return false;
+    const Kivo::Configuration::Config* config = m_SessionManager ? m_SessionManager->getConfig() : nullptr;
+    return config && config->value(AudioItem).toBool();
 }
 
 bool CommunicationsWindow::xmppConnected() const
 {
-    return false;
+    const Kivo::Sessions::XmppSession* xmpp = m_SessionManager ? m_SessionManager->xmppSubSession() : nullptr;
+    return xmpp && xmpp->getState() == Kivo::Sessions::SubSession::Connected;
 }
 
 QString CommunicationsWindow::ownName() const
 {
-    return QString();
+    const auto* contact = qobject_cast<const Kivo::Contacts::IContact*>(ownContact());
+    return contact ? contact->getDisplayName() : QString();
 }
 
 QString CommunicationsWindow::meetMeError() const
@@ -166,53 +440,53 @@ QString CommunicationsWindow::meetMeError() const
 
 void CommunicationsWindow::setMeetMeError(const QVariant&)
 {
+    // The scene only ever dismisses the error: whatever it writes clears it.
+    m_MeetMeError = QVariant();
+    emit meetMeErrorChanged();
 }
 
-QString CommunicationsWindow::meetMeErrorText(const QVariant&)
+QString CommunicationsWindow::meetMeErrorText(const QVariant& error)
 {
+    if (!error.isValid())
+        return QString();
+    switch (error.value<Kivo::MyRoom::MeetMeErrorType>()) {
+    case Kivo::MyRoom::DismissParticipantFailed:
+        return tr("Dismiss participant failed");
+    case Kivo::MyRoom::LockConferenceFailed:
+        return tr("Lock conference failed");
+    case Kivo::MyRoom::UnlockConferenceFailed:
+        return tr("Unlock conference failed");
+    case Kivo::MyRoom::MuteParticipantFailed:
+        return tr("Mute participant failed");
+    case Kivo::MyRoom::UnmuteParticipantFailed:
+        return tr("Unmute participant failed");
+    }
     return QString();
 }
 
-void CommunicationsWindow::setVideoPanelVisible(bool)
+void CommunicationsWindow::setVideoPanelVisible(bool visible)
 {
+    if (visible == m_VideoPanelVisible)
+        return;
+    m_VideoPanelVisible = visible;
+    emit videoPanelVisibleChanged(visible);
 }
 
-void CommunicationsWindow::setSharePanelVisible(bool)
+void CommunicationsWindow::setSharePanelVisible(bool visible)
 {
+    if (visible == m_SharePanelVisible)
+        return;
+    m_SharePanelVisible = visible;
+    emit sharePanelVisibleChanged(visible);
 }
 
-void CommunicationsWindow::setLeftPaneVisible(bool)
+void CommunicationsWindow::setLeftPaneVisible(bool visible)
 {
+    if (visible == m_LeftPaneVisible)
+        return;
+    m_LeftPaneVisible = visible;
+    emit leftPaneVisibleChanged(visible);
 }
-
-QObject* CommunicationsWindow::notificationsObject() const
-{
-    return m_NotificationsWidget;
-}
-
-bool CommunicationsWindow::Activate()
-{
-    if (m_NotificationsWidget)
-        return true;
-    m_NotificationsWidget = new NotificationsWidget(m_Session, this);
-    connect(m_NotificationsWidget, &NotificationsWidget::resizeWindow, this, &CommunicationsWindow::layoutPanes);
-    const bool loaded = loadQML(QLatin1String(Scene));
-    m_NotificationsWidget->setSource(QUrl(QString::fromLatin1(NotificationsWidget::Scene)));
-    updateTitle();
-    if (m_Session)
-        connect(m_Session, &Kivo::Controllers::CommunicationSession::contactChanged, this,
-                &CommunicationsWindow::updateTitle);
-    resize(minimumWindowSize());
-    Utils::WindowManager::positionCascadingWindow(this);
-    return loaded;
-}
-
-
-
-
-
-
-
 
 bool CommunicationsWindow::dialpadVisible() const
 {
@@ -240,16 +514,6 @@ void CommunicationsWindow::setDialpadVisible(bool visible)
     emit dialpadVisibleChanged();
 }
 
-void CommunicationsWindow::setVideoShown(bool shown)
-{
-    if (!m_VideoCall || shown == m_VideoShown)
-        return;
-    m_VideoShown = shown;
-    m_VideoCall->setVisible(shown);
-    layoutPanes();
-    emit videoShownChanged();
-}
-
 void CommunicationsWindow::setVideoUpdatesEnabled(bool enabled)
 {
     if (m_VideoCall)
@@ -260,7 +524,6 @@ void CommunicationsWindow::showSharingNotification()
 {
     WebcollabSharingNotification::showCentred(Utils::WindowManager::availableGeometry());
 }
-
 
 void CommunicationsWindow::openTransferPanel()
 {
@@ -279,37 +542,5 @@ void CommunicationsWindow::openAddParticipantPanel()
     if (m_NotificationsWidget)
         m_NotificationsWidget->addParticipantsTriggered();
 }
-
-QSize CommunicationsWindow::minimumWindowSize() const
-{
-    const int bar = m_NotificationsWidget && m_NotificationsWidget->isVisibleTo(this) ? m_NotificationsWidget->height() : 0;
-    const int video = m_VideoShown ? VideoHeight : 0;
-    return QSize(420, SceneHeight + bar + video);
-}
-
-void CommunicationsWindow::layoutPanes()
-{
-    setMinimumSize(minimumWindowSize());
-    // The scene on top, the bar under it, the video filling the rest.
-    int top = 0;
-    view()->setGeometry(0, top, width(), SceneHeight);
-    top += SceneHeight;
-    if (m_NotificationsWidget && m_NotificationsWidget->isVisibleTo(this)) {
-        m_NotificationsWidget->setGeometry(0, top, width(), m_NotificationsWidget->height());
-        top += m_NotificationsWidget->height();
-    }
-    if (m_VideoCall && m_VideoShown)
-        m_VideoCall->setGeometry(0, top, width(), qMax(0, height() - top));
-}
-
-void CommunicationsWindow::resizeEvent(QResizeEvent* event)
-{
-    Window::resizeEvent(event);
-    layoutPanes();
-}
-
-
-
-
 
 } // namespace QML

@@ -56,11 +56,11 @@ class Factory;
 } // namespace Providers
 namespace Utils {
 class CommunicationSessionUiHelper;
-class ParticipantMenuActions;
 class TextFieldActionsHandler;
 namespace Actions {
 class CommunicationsWindowMenuActions;
-}
+class ParticipantMenuActions;
+} // namespace Actions
 } // namespace Utils
 namespace Widgets {
 namespace Custom {
@@ -158,21 +158,22 @@ public:
     bool leftPaneVisible() const { return m_LeftPaneVisible; }
     void setLeftPaneVisible(bool visible);
 
-    // Until the panes are laid out by the window's states, one scene shows the call and the
-    // video area sits under it.
-    static constexpr const char* Scene = "qrc:/windows/CommunicationsWindow/AudioCall/CallWidget.qml";
-    static constexpr int SceneHeight = 150;
-    static constexpr int VideoHeight = 300;
-    bool videoShown() const { return m_VideoShown; }
-    void setVideoShown(bool shown);
+    // The engine draws into the video surface; Qt must not paint over it meanwhile.
     void setVideoUpdatesEnabled(bool enabled);
 
     // The text of a My Room error value; empty for none and for values the window does not know.
     static QString meetMeErrorText(const QVariant& error);
 
     // ---- States and pane layout -------------------------------------------------------------
+    static constexpr QSize MinimumSize{420, 310};
+    static constexpr QSize CallPaneMinimumSize{480, 115};
+    static constexpr int FooterHeight = 35;
+    static constexpr int SecurityBarHeight = 20;
     QSize getLayoutMinimumSize(QBoxLayout* layout) const;
     QSize minimumWindowSize() const override;
+    // The box the panes sit in side by side, and the column of the left pane inside it.
+    QBoxLayout* contentLayout() const;
+    QBoxLayout* leftPaneLayout() const;
 
     // ---- Closing and activation -------------------------------------------------------------
     bool canClose() override;
@@ -227,7 +228,6 @@ signals:
     void videoPanelVisibleChanged(bool visible);
     void sharePanelVisibleChanged(bool visible);
     void leftPaneVisibleChanged(bool visible);
-    void videoShownChanged();
 
     // ---- Slots, grouped by concern ------------------------------------------------------------
 protected slots:
@@ -338,12 +338,18 @@ private:
     QObject* participantActionsProviderObject() const;
     void createPanes();
     void buildLayouts();
-    void layoutPanes();
     void updateTitle();
     void onCallChanged();
-    bool m_VideoShown = false;
 
     // ---- States and pane layout -------------------------------------------------------------
+    struct Facts;
+    Facts stateFacts() const;
+    void sizePanes(const Facts& facts);
+    void placePanes(const Facts& facts);
+    void placeDividers(const Facts& facts);
+    void sizeWindow(const Facts& facts);
+    // Follows the user's maximizing and restoring, which the layout must not fight.
+    void trackWindowState(const QEvent* event);
 
     // ---- Closing and activation -------------------------------------------------------------
     void openCloseConfirmation();
@@ -374,7 +380,7 @@ private:
     Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> m_Smileys;
     Kivo::Utils::SipUriParser* m_SipUriParser = nullptr;
     Utils::Actions::CommunicationsWindowMenuActions* m_MenuActions = nullptr;
-    Utils::ParticipantMenuActions* m_ParticipantMenuActions = nullptr;
+    Utils::Actions::ParticipantMenuActions* m_ParticipantMenuActions = nullptr;
     Providers::Factory* m_Factory;
     QString m_LastSaveFolder;
     int m_NewMessageCount = 0;

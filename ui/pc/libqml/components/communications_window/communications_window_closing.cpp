@@ -23,6 +23,7 @@ void CommunicationsWindow::hideEvent(QHideEvent* event)
 
 void CommunicationsWindow::changeEvent(QEvent* event)
 {
+    trackWindowState(event);
     if (event->type() == QEvent::WindowStateChange && m_Dialpad && m_Dialpad->isVisible())
         setDialpadVisible(false);
     Window::changeEvent(event);

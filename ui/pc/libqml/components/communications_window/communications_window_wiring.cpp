@@ -12,18 +12,11 @@ namespace QML {
 
 void CommunicationsWindow::ActivateCall()
 {
-    if (m_Dialpad || !m_Session)
+    if (!m_Session)
         return;
-    m_Dialpad = new CommunicationWindowDialpad(m_Session);
-    m_Dialpad->setSource(QUrl(QString::fromLatin1(CommunicationWindowDialpad::Scene)));
-    CHECKED_CONNECT(m_Dialpad, SIGNAL(dialpadVisibleChanged()), this, SIGNAL(dialpadVisibleChanged()));
-
-    m_VideoCall = new Widgets::Custom::VideoCall(m_SessionManager ? m_SessionManager->getConfig() : nullptr, this);
-    m_VideoCall->setObjectName("VideoCallWidget");
-    m_VideoCall->hide();
     connect(m_Session, &Kivo::Controllers::CommunicationSession::callChanged, this,
-            &CommunicationsWindow::onCallChanged);
-    layoutPanes();
+            &CommunicationsWindow::onCallChanged, Qt::UniqueConnection);
+    setWindowState();
 }
 
 bool CommunicationsWindow::ActivateChat()
@@ -45,10 +38,8 @@ void CommunicationsWindow::RemoveShareNotifications()
 
 void CommunicationsWindow::onCallChanged()
 {
-    if (!m_Session || !m_Session->getCall()) {
+    if (!m_Session || !m_Session->getCall())
         setDialpadVisible(false);
-        setVideoShown(false);
-    }
 }
 
 void CommunicationsWindow::updateTitle()
@@ -149,6 +140,22 @@ void CommunicationsWindow::onMeetMeErrorReceived(Kivo::MyRoom::MeetMeErrorType)
 }
 
 void CommunicationsWindow::onShareInvitationChanged()
+{
+}
+
+void CommunicationsWindow::connectCommSessionSignals()
+{
+    if (!m_Session)
+        return;
+    // The session goes when nothing is left in it: so does its window.
+    connect(m_Session, &QObject::destroyed, this, &CommunicationsWindow::hideAndDeleteLater);
+    for (const char* change : {SIGNAL(stateChanged()), SIGNAL(callChanged()), SIGNAL(chatActiveChanged()),
+                               SIGNAL(videoStateChanged(Kivo::MediaEngine::CallBasePtr*,
+                                                        Kivo::MediaEngine::CallBasePtr::CallState))})
+        CHECKED_CONNECT(m_Session, change, this, SLOT(onUpdateWindowState()));
+}
+
+void CommunicationsWindow::refreshVideoSize()
 {
 }
 
