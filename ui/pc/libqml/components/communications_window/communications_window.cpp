@@ -222,6 +222,7 @@ void CommunicationsWindow::createPanes()
     m_CallWidget->setMinimumSize(CallPaneMinimumSize);
     m_CallWidget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     m_Footer->setFixedHeight(FooterHeight);
+    m_Footer->show();
     m_SecurityBar->setFixedHeight(SecurityBarHeight);
 
     QObject* pictures = m_Factory ? static_cast<QObject*>(m_Factory->profilePictureHelper()) : nullptr;
