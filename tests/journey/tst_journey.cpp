@@ -285,6 +285,7 @@ private slots:
     void takesIncomingCallsFromThePopup();
     void findsCallsAndJoinsContactsInTheMainWindow();
     void picksUpATeamMembersCallFromTheTeamTelephonyWindow();
+    void callOpensItsWindowWithItsPanes();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -965,6 +966,36 @@ void JourneyTest::picksUpATeamMembersCallFromTheTeamTelephonyWindow()
     QVERIFY(control.injectBlfLineState("dev@demo.telvarion.net", 2));
     QTRY_VERIFY(sounds().isEmpty());
     QVERIFY(!team->isVisible());
+}
+
+void JourneyTest::callOpensItsWindowWithItsPanes()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "contactsViewButton"));
+    QTRY_VERIFY(User::item(main, "contact_Bob Lindqvist"));
+
+    // A double click calls Bob; the call's window comes up with the call pane over the footer.
+    QVERIFY(User::doubleClick(main, "contact_Bob Lindqvist"));
+    QPointer<QML::CommunicationsWindow> window;
+    QTRY_VERIFY((window = shownWindow<QML::CommunicationsWindow>()));
+    QTRY_COMPARE(User::paneText(window, "callStatus"), QString("In call"));
+    QCOMPARE(User::paneText(window, "callerName"), QString("Bob Lindqvist"));
+    const auto* callPane = window->findChild<QWidget*>("CallWidget");
+    const auto* footer = window->findChild<QWidget*>("Footer");
+    QVERIFY(callPane && callPane->isVisible() && footer && footer->isVisible());
+    QCOMPARE(window->minimumSize(), QSize(480, 150));
+    QVERIFY(callPane->width() >= 480 && callPane->height() >= 115);
+    QCOMPARE(footer->height(), 35);
+    QCOMPARE(footer->y(), callPane->geometry().bottom() + 1);
+    QCOMPARE(footer->geometry().bottom() + 1, window->height());
+    QVERIFY(!window->findChild<QWidget*>("ChatWidget")->isVisible());
+
+    // Hanging up in the window ends the call, and the window goes with it.
+    QVERIFY(User::clickInPane(window, "hangUpButton"));
+    QTRY_VERIFY(!window);
+    QTRY_VERIFY(m_App.session()->callController()->getCalls().isEmpty());
 }
 
 void JourneyTest::exitsWithCtrlQ()

@@ -54,7 +54,7 @@ public:
             signedIn.comms()->createCall({ConversationFixture::Bob}, start == VideoCall);
             break;
         case Room:
-            signedIn.comms()->joinRoom(ConversationFixture::Design);
+            signedIn.comms()->createGroupChat(ConversationFixture::Design);
             break;
         }
         if (!created.wait() && created.isEmpty())
