@@ -77,6 +77,7 @@ void CommunicationsWindow::sessionStateChanged(Kivo::Controllers::CommunicationS
 
 void CommunicationsWindow::contactChanged()
 {
+    updateTitle();
 }
 
 void CommunicationsWindow::contactNameOrPresenceChanged()
@@ -85,6 +86,7 @@ void CommunicationsWindow::contactNameOrPresenceChanged()
 
 void CommunicationsWindow::setRoomTitle()
 {
+    updateTitle();
 }
 
 void CommunicationsWindow::callChanged()
@@ -149,6 +151,8 @@ void CommunicationsWindow::connectCommSessionSignals()
         return;
     // The session goes when nothing is left in it: so does its window.
     connect(m_Session, &QObject::destroyed, this, &CommunicationsWindow::hideAndDeleteLater);
+    connect(m_Session, &Kivo::Controllers::CommunicationSession::contactChanged, this,
+            &CommunicationsWindow::contactChanged);
     for (const char* change : {SIGNAL(stateChanged()), SIGNAL(callChanged()), SIGNAL(chatActiveChanged()),
                                SIGNAL(videoStateChanged(Kivo::MediaEngine::CallBasePtr*,
                                                         Kivo::MediaEngine::CallBasePtr::CallState))})

@@ -79,6 +79,12 @@ public:
 
     bool isReady() const { return window && session; }
 
+    bool showWindow() const
+    {
+        window->show();
+        return QTest::qWaitForWindowExposed(window);
+    }
+
     bool callStarted(bool video) const
     {
         return QTest::qWaitFor([this, video] {
@@ -254,8 +260,7 @@ private slots:
         QVERIFY(!conversation.shows("ParticipantsPane"));
 
         // Shown, the panes fill the window: the footer at the bottom, the content above it.
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(conversation.showWindow());
         const QWidget* footer = conversation.pane("Footer");
         QCOMPARE(footer->geometry(), QRect(0, minimum.height() - 35, minimum.width(), 35));
         const QWidget* content = conversation.pane(qPrintable(columns.first()));
@@ -281,8 +286,7 @@ private slots:
         Conversation conversation(Conversation::Chat);
         QVERIFY(conversation.isReady());
         CommunicationsWindow* window = conversation.window;
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(conversation.showWindow());
         if (userSize.isValid())
             window->resize(userSize);
         QTRY_COMPARE(window->size(), userSize.isValid() ? userSize : QSize(420, 290));
@@ -342,8 +346,7 @@ private slots:
         Conversation conversation(Conversation::Chat);
         QVERIFY(conversation.isReady());
         CommunicationsWindow* window = conversation.window;
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(conversation.showWindow());
         window->showMaximized();
         QTRY_VERIFY(window->isMaximized());
         window->showNormal();
@@ -366,8 +369,7 @@ private slots:
         Conversation conversation(Conversation::AudioCall);
         QVERIFY(conversation.isReady());
         CommunicationsWindow* window = conversation.window;
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(conversation.showWindow());
         conversation.session->setShare(true);
         QTRY_VERIFY(conversation.shows("WebCollabWidget"));
         QVERIFY(QMetaObject::invokeMethod(window, "toggleFullScreen"));
