@@ -57,7 +57,7 @@ public:
             signedIn.comms()->createGroupChat(ConversationFixture::Design);
             break;
         }
-        if (!created.wait() && created.isEmpty())
+        if (created.isEmpty() && !created.wait())
             return;
         session = ConversationFixture::nextSession(created);
         if (start == Chat || start == Room) {
