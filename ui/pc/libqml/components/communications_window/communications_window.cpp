@@ -160,11 +160,16 @@ CommunicationsWindow::~CommunicationsWindow()
 {
     // The scenes bind to this window: they go while it is whole. The dial pad and the hover
     // card are pop-ups of their own, no children that the window would take along.
-    for (QWidget* pane : std::initializer_list<QWidget*>{m_CallWidget, m_ChatWidget, m_Footer, m_DetailsPane,
-                                                         m_ShareControlsPane, m_ParticipantsPane, m_VideoHeader,
-                                                         m_ChatHeader, m_SecurityBar, m_WebCollabWidget, m_VideoCall,
-                                                         m_NotificationsWidget, m_Dialpad})
+    const auto drop = [](auto*& pane) {
         delete pane;
+        pane = nullptr;
+    };
+    for (View** pane : {&m_CallWidget, &m_ChatWidget, &m_Footer, &m_DetailsPane, &m_ShareControlsPane,
+                        &m_ParticipantsPane, &m_VideoHeader, &m_ChatHeader, &m_SecurityBar, &m_WebCollabWidget})
+        drop(*pane);
+    drop(m_VideoCall);
+    drop(m_NotificationsWidget);
+    drop(m_Dialpad);
     delete m_ParticipantMouseOver.data();
     delete m_SipUriParser;
     delete m_MenuActions;

@@ -440,7 +440,7 @@ void CommunicationsWindow::resizeEvent(QResizeEvent* event)
     LOG_DEBUG << "event->size(): (" << event->size().width() << ", " << event->size().height() << ")";
     refreshVideoSize();
     Window::resizeEvent(event);
-    if (QQuickItem* footer = m_Footer->rootObject()) {
+    if (QQuickItem* footer = m_Footer ? m_Footer->rootObject() : nullptr) {
         if (footer->metaObject()->indexOfMethod("parentResized()") >= 0)
             QMetaObject::invokeMethod(footer, "parentResized");
     }
