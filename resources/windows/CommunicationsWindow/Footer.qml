@@ -1,8 +1,164 @@
 import QtQuick 2.15
+import Torvex 1.0
+import "Call"
 
-// The window's tool bar: the conversation's actions, call info, chat, mute, volume, dial pad and options.
+// The window's tool bar: the conversation's actions, how the call goes, the left pane of
+// participants and sharing, mute, the loudspeaker's volume, the dial pad and the options.
 Rectangle {
-    width: 420
+    id: footer
+
+    property QtObject session: rootWindow.session
+    property QtObject call: session ? session.call : null
+    readonly property bool inCall: call !== null && call.callState !== Call.NotInACall
+    readonly property bool talking: call !== null && (call.callState === Call.InCall || call.callState === Call.OnHold
+                                                      || call.callState === Call.RemoteHold || call.callState === Call.BothHold)
+    readonly property var volume: typeof mediaVolumeHelper !== "undefined" ? mediaVolumeHelper : null
+    // Below this width the buttons keep their symbols only.
+    readonly property int compactWidth: 560
+    property bool compact: false
+
+    // The window calls this whenever it is resized.
+    function parentResized() {
+        compact = width < compactWidth
+    }
+    // The left pane holds the participants and the share's controls. In a one-to-one
+    // conversation without a share it is only there while the user asks for it.
+    function toggleSharePanel() {
+        var show = !rootWindow.sharePanelVisible
+        rootWindow.sharePanelVisible = show
+        if (session && !session.group && !session.webCollabActive)
+            rootWindow.leftPaneVisible = show
+    }
+
+    width: 480
     height: 35
-    color: qomxStyle.colors["whiteBackground"]
+    color: qomxStyle.colors["bottomBarBackground"]
+
+    onWidthChanged: parentResized()
+
+    Toolbar {
+        id: toolbar
+        objectName: "toolbar"
+        anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
+        showLabels: !footer.compact
+    }
+
+    CallInfo {
+        id: callInfo
+        objectName: "footerCallInfoBox"
+        compact: true
+        anchors { left: toolbar.right; leftMargin: 10; right: controls.left; rightMargin: 10; verticalCenter: parent.verticalCenter }
+        height: parent.height
+        session: footer.session
+    }
+
+    Row {
+        id: controls
+        anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
+        spacing: 4
+
+        FooterButton {
+            objectName: "sharePanelButton"
+            anchors.verticalCenter: parent.verticalCenter
+            visible: footer.session !== null
+            symbol: "\u2630"
+            label: qsTr("Participants") + rootView.languageChangeProperty
+            toolTip: (rootWindow.sharePanelVisible ? qsTr("Hide participants and sharing")
+                                                   : qsTr("Show participants and sharing")) + rootView.languageChangeProperty
+            showLabel: false
+            checked: rootWindow.sharePanelVisible
+            onClicked: footer.toggleSharePanel()
+        }
+        FooterButton {
+            objectName: "muteButton"
+            anchors.verticalCenter: parent.verticalCenter
+            visible: footer.inCall
+            enabled: footer.talking
+            symbol: footer.call && footer.call.microphoneMuted ? "\u2298" : "\u25CF"
+            symbolColor: footer.call && footer.call.microphoneMuted ? qomxStyle.colors["declineButton"] : qomxStyle.colors["darkText"]
+            label: (footer.call && footer.call.microphoneMuted ? qsTr("Unmute") : qsTr("Mute")) + rootView.languageChangeProperty
+            toolTip: (footer.call && footer.call.microphoneMuted ? qsTr("Turn the microphone on")
+                                                                 : qsTr("Turn the microphone off")) + rootView.languageChangeProperty
+            showLabel: !footer.compact
+            checked: footer.call !== null && footer.call.microphoneMuted
+            onClicked: footer.call.microphoneMuted ? footer.call.unmute() : footer.call.mute()
+        }
+        // The loudspeaker: a click mutes it, the bar beside it sets its volume.
+        FooterButton {
+            id: speaker
+            objectName: "speakerButton"
+            anchors.verticalCenter: parent.verticalCenter
+            visible: footer.volume !== null && footer.inCall
+            symbol: footer.volume && footer.volume.systemMute ? "\u2715" : "\u266B"
+            toolTip: (footer.volume && footer.volume.systemMute ? qsTr("Turn the sound on")
+                                                                : qsTr("Turn the sound off")) + rootView.languageChangeProperty
+            showLabel: false
+            checked: footer.volume !== null && footer.volume.systemMute
+            onClicked: footer.volume.setSystemMute(!footer.volume.systemMute)
+        }
+        Item {
+            id: volumeBar
+            objectName: "volumeSlider"
+            anchors.verticalCenter: parent.verticalCenter
+            visible: speaker.visible && !footer.compact
+            width: 64
+            height: 20
+            readonly property int value: footer.volume ? footer.volume.systemVolume : 0
+
+            function setFromX(x) {
+                var value = Math.round(Math.max(0, Math.min(1, x / width)) * 100)
+                footer.volume.setSystemVolume(value)
+            }
+
+            Rectangle {
+                anchors.verticalCenter: parent.verticalCenter
+                width: parent.width
+                height: 4
+                radius: 2
+                color: qomxStyle.colors["mediumDivider"]
+                Rectangle {
+                    width: parent.width * volumeBar.value / 100
+                    height: parent.height
+                    radius: 2
+                    color: footer.volume && footer.volume.systemMute ? qomxStyle.colors["mediumText"]
+                                                                    : qomxStyle.colors["highlightText"]
+                }
+            }
+            Rectangle {
+                x: (volumeBar.width - width) * volumeBar.value / 100
+                anchors.verticalCenter: parent.verticalCenter
+                width: 10
+                height: 10
+                radius: 5
+                color: qomxStyle.colors["whiteBackground"]
+                border.color: qomxStyle.colors["darkText"]
+            }
+            MouseArea {
+                anchors.fill: parent
+                cursorShape: Qt.PointingHandCursor
+                onPressed: volumeBar.setFromX(mouse.x)
+                onPositionChanged: if (pressed) volumeBar.setFromX(mouse.x)
+                onWheel: footer.volume.setSystemVolume(Math.max(0, Math.min(100, volumeBar.value + (wheel.angleDelta.y > 0 ? 5 : -5))))
+            }
+        }
+        FooterButton {
+            objectName: "dialpadButton"
+            anchors.verticalCenter: parent.verticalCenter
+            visible: footer.inCall
+            enabled: footer.talking
+            symbol: "\u2317"
+            label: qsTr("Dialpad") + rootView.languageChangeProperty
+            toolTip: (rootWindow.dialpadVisible ? qsTr("Hide the dial pad") : qsTr("Show the dial pad")) + rootView.languageChangeProperty
+            showLabel: !footer.compact
+            checked: rootWindow.dialpadVisible
+            onClicked: rootWindow.dialpadVisible = !rootWindow.dialpadVisible
+        }
+        FooterButton {
+            objectName: "optionsButton"
+            anchors.verticalCenter: parent.verticalCenter
+            label: qsTr("Options") + rootView.languageChangeProperty
+            checked: rootWindow.optionsMenuVisible
+            onClicked: rootWindow.showOptionsMenu()
+        }
+    }
 }

@@ -4,10 +4,13 @@
 #include "../kivo_log.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QImage>
 #include <QImageReader>
 #include <QMultiHash>
 #include <QPointer>
+#include <QStringList>
+#include <QTimeZone>
 
 namespace Kivo {
 namespace Presence {
@@ -184,6 +187,26 @@ void PresenceData::cbOwnLocationChanged(const Kivo::Utils::Location::Info& locat
     // The published record is kept whole: the address and numbers travel with it.
     m_Location = location;
     emit locationChanged();
+}
+
+QString PresenceData::locationText() const
+{
+    if (!m_Location.manualLocation.trimmed().isEmpty())
+        return m_Location.manualLocation.trimmed();
+    QStringList parts;
+    for (const QString& part : {m_Location.city, m_Location.state, m_Location.country}) {
+        if (!part.trimmed().isEmpty())
+            parts.append(part.trimmed());
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString PresenceData::localTime() const
+{
+    const QTimeZone zone(m_Location.timeZone.trimmed().toUtf8());
+    if (m_Location.timeZone.trimmed().isEmpty() || !zone.isValid())
+        return QString();
+    return QDateTime::currentDateTimeUtc().toTimeZone(zone).toString(QStringLiteral("HH:mm"));
 }
 
 } // namespace Presence

@@ -50,6 +50,7 @@ class CommunicationSession : public Actions::Source
                    NOTIFY shareInvitationChanged)
     Q_PROPERTY(QString chatSecurityClassification READ getChatSecurityClassification NOTIFY securityChanged)
     Q_PROPERTY(QString callSecurityClassification READ getCurrentCallSecurityClassification NOTIFY securityChanged)
+    Q_PROPERTY(int callRecordMode READ getCallRecordMode NOTIFY callRecordingStateChanged)
 
 public:
     // Bits of getState().

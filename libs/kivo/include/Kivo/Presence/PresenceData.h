@@ -19,6 +19,7 @@ class PresenceData : public QObject
     Q_PROPERTY(int internalPresence READ internalPresence NOTIFY presenceChanged)
     Q_PROPERTY(QString statusText READ statusText NOTIFY presenceChanged)
     Q_PROPERTY(QString avatarUrl READ avatarUrl NOTIFY avatarChanged)
+    Q_PROPERTY(QString locationText READ locationText NOTIFY locationChanged)
 
 public:
     explicit PresenceData(int contactId, QObject* parent = nullptr);
@@ -34,6 +35,10 @@ public:
     QString avatarUrl() const;
     // The longest side of a published picture.
     static constexpr int AvatarSize = 96;
+    // The place as a person reads it: the typed-in location, else city and country.
+    QString locationText() const;
+    // The time of day where the contact is ("14:05"); empty without a known time zone.
+    Q_INVOKABLE QString localTime() const;
 
 public slots:
     // Own presence only: asks the service to publish it; a value the service already has is

@@ -1,0 +1,63 @@
+import QtQuick 2.15
+import Marlowane 1.0
+
+// A button of the window's footer: a symbol, a label when there is room, a tool tip, and a
+// pressed look while what it stands for is on.
+Rectangle {
+    id: button
+
+    property string symbol: ""
+    property string label: ""
+    property string toolTip: label
+    property bool checked: false
+    property bool showLabel: true
+    property color symbolColor: qomxStyle.colors["darkText"]
+
+    signal clicked()
+
+    width: Math.max(30, row.implicitWidth + 14)
+    height: 26
+    radius: 4
+    opacity: enabled ? 1 : 0.4
+    color: checked ? qomxStyle.colors["whiteBackground"]
+                   : (area.containsMouse && enabled ? qomxStyle.colors["bottomBarHoverButtonBackground"] : "transparent")
+    border.width: checked || (area.containsMouse && enabled) ? 1 : 0
+    border.color: qomxStyle.colors["mediumDivider"]
+
+    Row {
+        id: row
+        anchors.centerIn: parent
+        spacing: 5
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            visible: button.symbol.length > 0
+            text: button.symbol
+            color: button.checked ? qomxStyle.colors["highlightText"] : button.symbolColor
+            font.pixelSize: 15
+        }
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            visible: button.showLabel && button.label.length > 0
+            text: button.label
+            color: qomxStyle.colors["darkText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 12
+        }
+    }
+
+    ToolTip { id: tip }
+
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        hoverEnabled: true
+        enabled: button.enabled
+        cursorShape: Qt.PointingHandCursor
+        onEntered: if (button.toolTip.length > 0) tip.showToolTip(button.toolTip)
+        onExited: tip.hideToolTip()
+        onClicked: {
+            tip.hideToolTip()
+            button.clicked()
+        }
+    }
+}

@@ -1,0 +1,48 @@
+import QtQuick 2.15
+
+// The title line of a section of the left pane; a click folds the section or opens it.
+Rectangle {
+    id: header
+
+    property string title: ""
+    property bool expanded: true
+    property bool foldable: true
+
+    signal clicked()
+
+    height: 26
+    color: area.containsMouse && foldable ? qomxStyle.colors["bottomBarHoverButtonBackground"] : qomxStyle.colors["lightBackground"]
+
+    Text {
+        id: chevron
+        anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
+        visible: header.foldable
+        text: header.expanded ? "\u25BE" : "\u25B8"
+        color: qomxStyle.colors["mediumText"]
+        font.pixelSize: 11
+    }
+    Text {
+        objectName: "headerTitle"
+        anchors { left: header.foldable ? chevron.right : parent.left; leftMargin: header.foldable ? 6 : 8
+                  right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
+        elide: Text.ElideRight
+        text: header.title
+        color: qomxStyle.colors["darkText"]
+        font.family: qomxStyle.fontFamily
+        font.pixelSize: 12
+        font.bold: true
+    }
+    Rectangle {
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        height: 1
+        color: qomxStyle.colors["lightDivider"]
+    }
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        enabled: header.foldable
+        hoverEnabled: true
+        cursorShape: Qt.PointingHandCursor
+        onClicked: header.clicked()
+    }
+}

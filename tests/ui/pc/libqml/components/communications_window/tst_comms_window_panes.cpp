@@ -1,0 +1,197 @@
+#include "../../qml_test_setup.h"
+#include "../../../../../libs/kivo/conversations/conversation_fixture.h"
+#include "Providers/factory.h"
+#include "Providers/media_volume_helper.h"
+#include "Providers/profile_picture_helper.h"
+#include "libqml/components/communications_window/communication_window_dialpad.h"
+#include "libqml/components/communications_window/communications_window.h"
+#include "libqml/window/qml_view.h"
+#include "support/test_environment.h"
+#include "ui/pc/libqml/scene_items.h"
+
+#include <Kivo/Controllers/CommsSessionController.h>
+#include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/MediaEngine/CallBasePtr.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using Kivo::Controllers::CommunicationSession;
+using Kivo::MediaEngine::CallBasePtr;
+
+namespace {
+
+const char* const Scenes[] = {"AudioCall/CallWidget.qml",   "Footer.qml",
+                              "SecurityBar.qml",            "LeftPane/DetailsPane.qml",
+                              "LeftPane/VideoHeader.qml",   "LeftPane/ChatHeader.qml",
+                              "WebCollab/ZynShareControls.qml", "WebCollab/WebCollabWidget.qml"};
+
+QUrl sceneUrl(const QString& file)
+{
+    return QUrl(QStringLiteral("qrc:/windows/CommunicationsWindow/") + file);
+}
+
+// A conversation of the signed-in user in a window of its own, as the window manager makes
+// it: a call to Bob, a chat with him, or a group chat with Bob and Chiara.
+class Conversation
+{
+public:
+    enum Kind { Call, Chat, Group };
+
+    explicit Conversation(Kind kind)
+    {
+        if (!signedIn.isReady())
+            return;
+        factory = std::make_unique<Providers::Factory>(signedIn.session(), signedIn.session()->contactsManager(),
+                                                       nullptr, nullptr);
+        QSignalSpy created(signedIn.comms(), &Kivo::Controllers::CommsSessionController::sessionCreated);
+        if (kind == Call)
+            signedIn.comms()->createCall({ConversationFixture::Bob}, false);
+        else if (kind == Chat)
+            signedIn.comms()->createChat({ConversationFixture::Bob});
+        else
+            signedIn.comms()->createChat({ConversationFixture::Bob, ConversationFixture::Chiara});
+        if (created.isEmpty() && !created.wait())
+            return;
+        session = ConversationFixture::nextSession(created);
+        if (kind == Call && !QTest::qWaitFor([this] {
+                return session && session->getCall() && session->getCall()->getCallState() == CallBasePtr::InCall;
+            }))
+            return;
+        window = new QML::CommunicationsWindow(signedIn.session(), session, factory.get(), false);
+        window->Activate();
+        // A session that ends takes its window along; its scenes go first, as the window's own.
+        QObject::connect(session, &QObject::destroyed, window, [this] { qDeleteAll(panes); });
+        if (kind == Call)
+            window->ActivateCall();
+        else
+            window->ActivateChat();
+    }
+    ~Conversation()
+    {
+        // The scenes bind to the window: they go while it is whole, as the window's own do.
+        qDeleteAll(panes);
+        delete window;
+        if (session)
+            session->close();
+    }
+
+    bool isReady() const { return window != nullptr; }
+
+    // The scene of a pane as the window shows it, with what the window publishes to it.
+    QML::View* pane(const QString& file)
+    {
+        auto* view = new QML::View;
+        panes.append(view);
+        view->setResizeMode(QQuickWidget::SizeRootObjectToView);
+        QQmlContext* context = view->rootContext();
+        context->setContextProperty("rootWindow", window.data());
+        context->setContextProperty("profilePictureHelper", static_cast<QObject*>(factory->profilePictureHelper()));
+        context->setContextProperty("mediaVolumeHelper", static_cast<QObject*>(factory->mediaVolumeHelper()));
+        context->setContextProperty("callClassificationsModel", static_cast<QObject*>(nullptr));
+        view->setSource(sceneUrl(file));
+        if (view->rootObject())
+            view->resize(file == "Footer.qml" ? 640 : 480, int(view->rootObject()->height()));
+        view->show();
+        return view;
+    }
+
+    TestSupport::Environment env;
+    ConversationFixture::SignedIn signedIn;
+    std::unique_ptr<Providers::Factory> factory;
+    QPointer<CommunicationSession> session;
+    QPointer<QML::CommunicationsWindow> window;
+    QList<QPointer<QML::View>> panes;
+};
+
+QQuickItem* shown(QML::View* view, const QString& name)
+{
+    QQuickItem* item = SceneItems::named(view->rootObject(), name);
+    return item && item->isVisible() ? item : nullptr;
+}
+
+bool click(QML::View* view, const QString& name)
+{
+    QQuickItem* item = shown(view, name);
+    if (!item)
+        return false;
+    SceneItems::click(view, item);
+    return true;
+}
+
+} // namespace
+
+class CommsWindowPanesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QmlTestSetup::prepare(); }
+
+    // Every scene of the panes loads over a call, a chat and a group without a warning (the
+    // environment fails the test on one), with the heights the window gives its bars.
+    void scenesLoadOverEveryConversation_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("call") << int(Conversation::Call);
+        QTest::newRow("chat") << int(Conversation::Chat);
+        QTest::newRow("group") << int(Conversation::Group);
+    }
+
+    void scenesLoadOverEveryConversation()
+    {
+        QFETCH(int, kind);
+        Conversation conversation{Conversation::Kind(kind)};
+        QVERIFY(conversation.isReady());
+        for (const char* file : Scenes) {
+            QML::View* view = conversation.pane(QLatin1String(file));
+            QVERIFY2(view->status() == QQuickWidget::Ready && view->rootObject(), file);
+            delete view;
+        }
+        // The bars are as high as the window's layout keeps them.
+        QCOMPARE(conversation.pane("SecurityBar.qml")->rootObject()->height(), 20.0);
+        QCOMPARE(conversation.pane("Footer.qml")->rootObject()->height(), 35.0);
+    }
+
+    // The footer's dial pad button shows the dial pad and hides it again; mute turns the
+    // microphone off and on.
+    void footerTogglesTheDialPadAndMute()
+    {
+        Conversation conversation(Conversation::Call);
+        QVERIFY(conversation.isReady());
+        QML::View* footer = conversation.pane("Footer.qml");
+        QSignalSpy dialpad(conversation.window.data(), &QML::CommunicationsWindow::dialpadVisibleChanged);
+        QVERIFY(click(footer, "dialpadButton"));
+        QTRY_VERIFY(conversation.window->dialpadVisible());
+        QVERIFY(shown(footer, "dialpadButton")->property("checked").toBool());
+        QVERIFY(click(footer, "dialpadButton"));
+        QTRY_VERIFY(!conversation.window->dialpadVisible());
+        QCOMPARE(dialpad.count(), 2);
+
+        CallBasePtr* call = conversation.session->getCall();
+        QVERIFY(click(footer, "muteButton"));
+        QTRY_VERIFY(call->isMicrophoneMuted());
+        QVERIFY(click(footer, "muteButton"));
+        QTRY_VERIFY(!call->isMicrophoneMuted());
+    }
+
+    // Without a call there is nothing to mute or dial into.
+    void footerOffersNoCallButtonsInAChat()
+    {
+        Conversation conversation(Conversation::Chat);
+        QVERIFY(conversation.isReady());
+        QML::View* footer = conversation.pane("Footer.qml");
+        QVERIFY(!shown(footer, "dialpadButton"));
+        QVERIFY(!shown(footer, "muteButton"));
+        QVERIFY(shown(footer, "optionsButton"));
+    }
+};
+
+QTEST_MAIN(CommsWindowPanesTest)
+#include "tst_comms_window_panes.moc"
