@@ -146,7 +146,7 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             visible: footer.inCall
             enabled: footer.talking
-            symbol: "\u2317"
+            keypadIcon: true
             label: qsTr("Dialpad") + rootView.languageChangeProperty
             toolTip: (rootWindow.dialpadVisible ? qsTr("Hide the dial pad") : qsTr("Show the dial pad")) + rootView.languageChangeProperty
             showLabel: !footer.compact

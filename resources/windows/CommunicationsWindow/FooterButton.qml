@@ -12,6 +12,8 @@ Rectangle {
     property bool checked: false
     property bool showLabel: true
     property color symbolColor: qomxStyle.colors["darkText"]
+    // Three rows of keys instead of a symbol, for the dial pad.
+    property bool keypadIcon: false
 
     signal clicked()
 
@@ -28,6 +30,20 @@ Rectangle {
         id: row
         anchors.centerIn: parent
         spacing: 5
+        Grid {
+            anchors.verticalCenter: parent.verticalCenter
+            visible: button.keypadIcon
+            columns: 3
+            spacing: 2
+            Repeater {
+                model: 9
+                Rectangle {
+                    width: 3
+                    height: 3
+                    color: button.checked ? qomxStyle.colors["highlightText"] : button.symbolColor
+                }
+            }
+        }
         Text {
             anchors.verticalCenter: parent.verticalCenter
             visible: button.symbol.length > 0

@@ -11,6 +11,8 @@
 
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/Controllers/SecurityClassificationController.h>
+#include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/MediaEngine/CallBasePtr.h>
 
 #include <QApplication>
@@ -44,7 +46,8 @@ class Conversation
 public:
     enum Kind { Call, Chat, Group };
 
-    explicit Conversation(Kind kind)
+    explicit Conversation(Kind kind, const QHash<int, QVariant>& items = {})
+        : signedIn(items)
     {
         if (!signedIn.isReady())
             return;
@@ -94,7 +97,9 @@ public:
         context->setContextProperty("rootWindow", window.data());
         context->setContextProperty("profilePictureHelper", static_cast<QObject*>(factory->profilePictureHelper()));
         context->setContextProperty("mediaVolumeHelper", static_cast<QObject*>(factory->mediaVolumeHelper()));
-        context->setContextProperty("callClassificationsModel", static_cast<QObject*>(nullptr));
+        const auto* classifications = signedIn.session()->securityClassificationController();
+        context->setContextProperty("callClassificationsModel",
+                                    classifications ? classifications->getCallClassificationsModel() : nullptr);
         view->setSource(sceneUrl(file));
         if (view->rootObject())
             view->resize(file == "Footer.qml" ? 640 : 480, int(view->rootObject()->height()));
@@ -190,6 +195,49 @@ private slots:
         QVERIFY(!shown(footer, "dialpadButton"));
         QVERIFY(!shown(footer, "muteButton"));
         QVERIFY(shown(footer, "optionsButton"));
+    }
+
+    // Where the service records calls on request, the bar starts, pauses and stops the
+    // recording; classifications show for the call and the chat.
+    void securityBarRecordsAndClassifies()
+    {
+        Conversation conversation(Conversation::Call, {{77, true}});
+        QVERIFY(conversation.isReady());
+        conversation.signedIn.session()->securityClassificationController()->setClassifications(
+            {"Restricted", "Secret"}, "Internal");
+        QML::View* bar = conversation.pane("SecurityBar.qml");
+        CallBasePtr* call = conversation.session->getCall();
+        QCOMPARE(shown(bar, "recordingState")->property("text").toString(), QString("Not recording"));
+        QVERIFY(!shown(bar, "recordStopButton"));
+        QVERIFY(click(bar, "recordButton"));
+        QTRY_COMPARE(call->getCallRecordingState(), int(CallBasePtr::Recording));
+        QTRY_COMPARE(shown(bar, "recordingState")->property("text").toString(), QString("Recording"));
+        QCOMPARE(shown(bar, "recordButton")->property("text").toString(), QString("Pause"));
+        QVERIFY(click(bar, "recordButton"));
+        QTRY_COMPARE(call->getCallRecordingState(), int(CallBasePtr::RecordingPaused));
+        QVERIFY(click(bar, "recordStopButton"));
+        QTRY_COMPARE(call->getCallRecordingState(), int(CallBasePtr::NotRecording));
+        QTRY_VERIFY(!shown(bar, "recordStopButton"));
+
+        QTRY_VERIFY(shown(bar, "callSecurityClassification"));
+        QCOMPARE(shown(bar, "callSecurityClassification")->property("text").toString(), QString("Call Security: None  \u25BE"));
+        conversation.session->setCurrentCallSecurityClassification("Secret");
+        QTRY_COMPARE(shown(bar, "callSecurityClassification")->property("text").toString(),
+                     QString("Call Security: Secret  \u25BE"));
+        // No chat in this conversation: no chat classification.
+        QVERIFY(!shown(bar, "chatSecurity"));
+    }
+
+    void securityBarTellsTheChatsClassification()
+    {
+        Conversation conversation(Conversation::Chat);
+        QVERIFY(conversation.isReady());
+        conversation.signedIn.session()->securityClassificationController()->setClassifications({}, "Internal");
+        QML::View* bar = conversation.pane("SecurityBar.qml");
+        QVERIFY(shown(bar, "chatSecurity"));
+        QCOMPARE(shown(bar, "chatSecurity")->property("text").toString(), QString("Chat Security: Internal"));
+        // Without a call there is nothing to record or classify.
+        QVERIFY(!shown(bar, "callSecurityBar"));
     }
 };
 
