@@ -1,131 +1,202 @@
 import QtQuick 2.15
 import Torvex 1.0
 import "../../../controls"
+import "../../MainWindow/Presence"
+import "../Call"
 
-// The call's side of a conversation: who, how far the call is, and what can be done with it.
+// The call's side of a conversation: who is on the other end (picture, presence, where they
+// are and their local time, their status), how far the call is, and what can be done with it.
 Rectangle {
-    id: window
+    id: pane
 
     property QtObject session: rootWindow.session
     property QtObject call: session ? session.call : null
     property QtObject contact: session ? session.contact : null
+    readonly property var presence: contact && contact.presence ? contact.presence : null
     readonly property bool inCall: call !== null && call.callState !== Call.NotInACall
-    readonly property bool talking: call !== null && (call.callState === Call.InCall || call.callState === Call.OnHold
-                                                      || call.callState === Call.RemoteHold || call.callState === Call.BothHold)
+    readonly property bool showPicture: typeof profilePictureHelper !== "undefined" && profilePictureHelper !== null
+                                        && profilePictureHelper.showProfilePictures
+    readonly property string name: {
+        var title = rootWindow.commsSessionUiHelper && session
+                ? rootWindow.commsSessionUiHelper.getFormCommunicationTitle(session) : ""
+        if (contact && contact.displayName)
+            return contact.displayName
+        if (title.length > 0)
+            return title
+        return call ? call.displayName : ""
+    }
+    // Where the contact is and what time it is there, as far as their presence tells.
+    property string localTime: ""
+    readonly property string whereAndWhen: {
+        var parts = []
+        if (presence && presence.locationText.length > 0)
+            parts.push(presence.locationText)
+        if (localTime.length > 0)
+            parts.push(localTime)
+        return parts.join("  \u00B7  ")
+    }
 
-    width: 420
-    height: 150
+    function refreshLocalTime() {
+        localTime = presence ? presence.localTime() : ""
+    }
+
+    width: 480
+    height: 115
     color: qomxStyle.colors["whiteBackground"]
 
-    function stateText() {
-        if (!call)
-            return session && session.chatActive ? qsTr("Chat") : qsTr("Call ended")
-        switch (call.callState) {
-        case Call.Calling:
-            return qsTr("Calling...")
-        case Call.RemoteRinging:
-        case Call.EarlyMedia:
-            return qsTr("Ringing...")
-        case Call.Incoming:
-        case Call.WaitingForUs:
-            return qsTr("Incoming call")
-        case Call.InCall:
-            return qsTr("In call")
-        case Call.OnHold:
-        case Call.BothHold:
-        case Call.HoldPending:
-            return qsTr("On hold")
-        case Call.RemoteHold:
-            return qsTr("Held by the other party")
-        case Call.Disconnecting:
-        case Call.Failed:
-        case Call.NotInACall:
-            return qsTr("Call ended")
+    onPresenceChanged: refreshLocalTime()
+    Component.onCompleted: refreshLocalTime()
+
+    Connections {
+        target: pane.presence
+        ignoreUnknownSignals: true
+        function onLocationChanged() { pane.refreshLocalTime() }
+    }
+    Timer {
+        interval: 30000
+        repeat: true
+        running: pane.presence !== null && pane.visible
+        onTriggered: pane.refreshLocalTime()
+    }
+
+    Rectangle {
+        id: avatar
+        objectName: "callAvatar"
+        x: 16
+        y: 12
+        width: visible ? 50 : 0
+        height: 50
+        visible: pane.showPicture && pane.name.length > 0
+        color: qomxStyle.colors["mediumText"]
+        border.width: 1
+        border.color: qomxStyle.colors["mediumDivider"]
+        clip: true
+
+        Text {
+            anchors.centerIn: parent
+            visible: photo.status !== Image.Ready
+            text: pane.name.charAt(0).toUpperCase()
+            color: qomxStyle.colors["whiteText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 22
+            font.bold: true
         }
-        return ""
+        Image {
+            id: photo
+            objectName: "callPhoto"
+            anchors.fill: parent
+            fillMode: Image.PreserveAspectCrop
+            smooth: true
+            source: pane.presence ? pane.presence.avatarUrl : ""
+            visible: status === Image.Ready
+        }
+    }
+
+    PresenceDot {
+        id: presenceIcon
+        objectName: "callPresenceIcon"
+        anchors { left: avatar.right; leftMargin: avatar.visible ? 4 : 0; verticalCenter: callerName.verticalCenter }
+        visible: pane.presence !== null
+        width: visible ? 12 : 0
+        height: 12
+        presence: visible ? pane.presence.internalPresence : 0
+    }
+
+    CallInfo {
+        id: callInfo
+        objectName: "callInfo"
+        anchors { right: parent.right; rightMargin: 16; top: parent.top; topMargin: 12 }
+        width: implicitWidth
+        height: implicitHeight
+        session: pane.session
     }
 
     Text {
-        id: name
+        id: callerName
         objectName: "callerName"
-        x: 16
-        y: 14
-        width: parent.width - 32
+        anchors { left: presenceIcon.right; leftMargin: 6; top: parent.top; topMargin: 10 }
+        width: callInfo.x - x - 12
         elide: Text.ElideRight
+        textFormat: Text.PlainText
         font.family: qomxStyle.fontFamily
         font.pixelSize: 18
         font.bold: true
         color: qomxStyle.colors["darkText"]
-        text: window.contact ? window.contact.displayName : (window.call ? window.call.displayName : "")
+        text: pane.name
     }
 
-    Text {
-        objectName: "callStatus"
-        x: 16
-        anchors.top: name.bottom
-        anchors.topMargin: 4
-        font.family: qomxStyle.fontFamily
-        font.pixelSize: 13
-        color: qomxStyle.colors["mediumText"]
-        text: window.stateText() + rootView.languageChangeProperty
+    Column {
+        anchors { left: callerName.left; right: callerName.right; top: callerName.bottom; topMargin: 2 }
+        spacing: 1
+        Text {
+            objectName: "contactLocation"
+            width: parent.width
+            visible: text.length > 0
+            elide: Text.ElideRight
+            textFormat: Text.PlainText
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+            color: qomxStyle.colors["listSecondLineText"]
+            text: pane.whereAndWhen
+        }
+        Text {
+            objectName: "contactStatusText"
+            width: parent.width
+            visible: text.length > 0
+            elide: Text.ElideRight
+            textFormat: Text.PlainText
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+            font.italic: true
+            color: qomxStyle.colors["mediumText"]
+            text: pane.presence ? pane.presence.statusText : ""
+        }
     }
 
     Row {
         x: 16
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 16
+        anchors.bottomMargin: 10
         spacing: 6
-        visible: window.inCall
+        visible: pane.inCall
 
         TextButton {
-            objectName: "dialpadButton"
-            width: 62
-            text: (rootWindow.dialpadVisible ? qsTr("Hide keys") : qsTr("Keypad")) + rootView.languageChangeProperty
-            fontPixelSize: 11
-            enabled: window.talking
-            onClicked: rootWindow.dialpadVisible = !rootWindow.dialpadVisible
-        }
-        TextButton {
             objectName: "holdButton"
-            width: 56
+            width: 62
+            height: 26
             fontPixelSize: 11
-            text: (window.call && window.call.callState === Call.OnHold ? qsTr("Resume") : qsTr("Hold"))
+            text: (pane.call && pane.call.callState === Call.OnHold ? qsTr("Resume") : qsTr("Hold"))
                   + rootView.languageChangeProperty
-            enabled: window.talking
-            onClicked: window.call.toggleHold()
-        }
-        TextButton {
-            objectName: "muteButton"
-            width: 56
-            fontPixelSize: 11
-            text: (window.call && window.call.microphoneMuted ? qsTr("Unmute") : qsTr("Mute")) + rootView.languageChangeProperty
-            enabled: window.talking
-            onClicked: window.call.microphoneMuted ? window.call.unmute() : window.call.mute()
+            enabled: callInfo.talking
+            onClicked: pane.call.toggleHold()
         }
         TextButton {
             objectName: "transferButton"
-            width: 62
+            width: 70
+            height: 26
             fontPixelSize: 11
             text: qsTr("Transfer") + rootView.languageChangeProperty
-            enabled: window.talking
+            enabled: callInfo.talking
             onClicked: rootWindow.openTransferPanel()
         }
         TextButton {
             objectName: "parkButton"
-            width: 48
+            width: 56
+            height: 26
             fontPixelSize: 11
             text: qsTr("Park") + rootView.languageChangeProperty
-            enabled: window.talking
+            enabled: callInfo.talking
             onClicked: rootWindow.openParkPanel()
         }
         TextButton {
             objectName: "hangUpButton"
-            width: 70
+            width: 76
+            height: 26
             fontPixelSize: 11
             normalColor: qomxStyle.colors["declineButton"]
             hoverColor: qomxStyle.colors["declineButton"]
             text: qsTr("Hang Up") + rootView.languageChangeProperty
-            onClicked: window.call.close()
+            onClicked: pane.call.close()
         }
     }
 }

@@ -164,6 +164,31 @@ private slots:
         QCOMPARE(conversation.pane("Footer.qml")->rootObject()->height(), 35.0);
     }
 
+    // The call pane names the other party, tells how far the call is, and its buttons act on
+    // the call.
+    void callPaneShowsTheCall()
+    {
+        Conversation conversation(Conversation::Call);
+        QVERIFY(conversation.isReady());
+        QML::View* pane = conversation.pane("AudioCall/CallWidget.qml");
+        QCOMPARE(shown(pane, "callerName")->property("text").toString(), QString("Bob Lind"));
+        QTRY_COMPARE(shown(pane, "callStatus")->property("text").toString(), QString("In call"));
+        QVERIFY(shown(pane, "callPresenceIcon"));
+        QVERIFY(shown(pane, "callAvatar"));
+        // Pictures off: no avatar, the name moves left.
+        const qreal nameX = shown(pane, "callerName")->x();
+        conversation.factory->profilePictureHelper()->setShowProfilePictures(false);
+        QTRY_VERIFY(!shown(pane, "callAvatar"));
+        QVERIFY(shown(pane, "callerName")->x() < nameX);
+
+        CallBasePtr* call = conversation.session->getCall();
+        QVERIFY(click(pane, "holdButton"));
+        QTRY_COMPARE(call->getCallState(), CallBasePtr::OnHold);
+        QTRY_COMPARE(shown(pane, "callStatus")->property("text").toString(), QString("On hold"));
+        QVERIFY(click(pane, "hangUpButton"));
+        QTRY_VERIFY(!conversation.session || !conversation.session->callActive());
+    }
+
     // The footer's dial pad button shows the dial pad and hides it again; mute turns the
     // microphone off and on.
     void footerTogglesTheDialPadAndMute()
@@ -238,6 +263,112 @@ private slots:
         QCOMPARE(shown(bar, "chatSecurity")->property("text").toString(), QString("Chat Security: Internal"));
         // Without a call there is nothing to record or classify.
         QVERIFY(!shown(bar, "callSecurityBar"));
+    }
+
+    // A double click on the share's pane asks the window for full screen.
+    void sharePaneAsksForFullScreenOnADoubleClick()
+    {
+        Conversation conversation(Conversation::Call);
+        QVERIFY(conversation.isReady());
+        QML::View* pane = conversation.pane("WebCollab/WebCollabWidget.qml");
+        QSignalSpy asked(pane->rootObject(), SIGNAL(doubleClicked()));
+        QTest::mouseDClick(pane, Qt::LeftButton, Qt::NoModifier, QPoint(pane->width() / 2, pane->height() / 2));
+        QTRY_COMPARE(asked.count(), 1);
+        QCOMPARE(shown(pane, "shareStateText")->property("text").toString(), QString("No desktop is shared"));
+        QVERIFY(!shown(pane, "stopSharingButton"));
+    }
+
+    // The tool bar offers the conversation's actions; a click triggers the action on the
+    // conversation (here: the call's button ends the call).
+    void toolbarTriggersTheConversationsActions()
+    {
+        Conversation conversation(Conversation::Call);
+        QVERIFY(conversation.isReady());
+        QML::View* footer = conversation.pane("Footer.qml");
+        for (const char* name : {"actionButton3", "actionButton4", "actionButton6"})
+            QVERIFY2(shown(footer, name), name);
+        QVERIFY(click(footer, "actionButton4"));
+        QTRY_VERIFY(!conversation.session || !conversation.session->callActive());
+    }
+
+    // The chat's button counts the messages that came unseen, up to "9+".
+    void badgeCapsTheMissedCount_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << 0 << QString();
+        QTest::newRow("one") << 1 << QString("1");
+        QTest::newRow("nine") << 9 << QString("9");
+        QTest::newRow("ten") << 10 << QString("9+");
+        QTest::newRow("many") << 120 << QString("9+");
+    }
+
+    void badgeCapsTheMissedCount()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, text);
+        Conversation conversation(Conversation::Chat);
+        QVERIFY(conversation.isReady());
+        QML::View* footer = conversation.pane("Footer.qml");
+        QQuickItem* toolbar = shown(footer, "toolbar");
+        QVERIFY(toolbar);
+        toolbar->setProperty("missedCount", count);
+        QQuickItem* badge = shown(footer, "newMessageBadge");
+        QCOMPARE(badge != nullptr, count > 0);
+        if (badge)
+            QCOMPARE(SceneItems::named(badge, "newMessageBadgeText")->property("text").toString(), text);
+    }
+
+    // The participants button opens and closes the share's panel; in a one-to-one
+    // conversation without a share the left pane follows it, a group keeps its left pane
+    // (which its window opened with the share's panel on its first layout).
+    void sharePanelButtonWritesTheFlags_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("leftPaneFollows");
+        QTest::newRow("call") << int(Conversation::Call) << true;
+        QTest::newRow("group") << int(Conversation::Group) << false;
+    }
+
+    void sharePanelButtonWritesTheFlags()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, leftPaneFollows);
+        Conversation conversation{Conversation::Kind(kind)};
+        QVERIFY(conversation.isReady());
+        QML::CommunicationsWindow* window = conversation.window;
+        const bool shareBefore = window->sharePanelVisible();
+        const bool leftPaneBefore = window->leftPaneVisible();
+        QML::View* footer = conversation.pane("Footer.qml");
+        for (const bool shown : {!shareBefore, shareBefore}) {
+            QVERIFY(click(footer, "sharePanelButton"));
+            QCOMPARE(window->sharePanelVisible(), shown);
+            QCOMPARE(window->leftPaneVisible(), leftPaneFollows ? shown : leftPaneBefore);
+        }
+    }
+
+    // The video header folds the video away (the window unfolds it again while it shows no
+    // video header); the share's header opens its panel; the chat header ends the chat.
+    void headersToggleWhatTheyHead()
+    {
+        Conversation conversation(Conversation::Chat);
+        QVERIFY(conversation.isReady());
+        QML::View* video = conversation.pane("LeftPane/VideoHeader.qml");
+        QVERIFY(conversation.window->videoPanelVisible());
+        QSignalSpy folded(conversation.window.data(), &QML::CommunicationsWindow::videoPanelVisibleChanged);
+        SceneItems::click(video, video->rootObject());
+        QVERIFY(!folded.isEmpty());
+        QCOMPARE(folded.first().first().toBool(), false);
+
+        QML::View* share = conversation.pane("WebCollab/ZynShareControls.qml");
+        QVERIFY(click(share, "shareHeader"));
+        QCOMPARE(conversation.window->sharePanelVisible(), true);
+        QVERIFY(shown(share, "shareState"));
+
+        QML::View* chat = conversation.pane("LeftPane/ChatHeader.qml");
+        QVERIFY(conversation.session->chatActive());
+        SceneItems::click(chat, chat->rootObject());
+        QTRY_VERIFY(!conversation.session || !conversation.session->chatActive());
     }
 };
 
