@@ -286,6 +286,7 @@ private slots:
     void findsCallsAndJoinsContactsInTheMainWindow();
     void picksUpATeamMembersCallFromTheTeamTelephonyWindow();
     void callOpensItsWindowWithItsPanes();
+    void usesTheFooterDuringACall();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -997,6 +998,44 @@ void JourneyTest::callOpensItsWindowWithItsPanes()
     QVERIFY(User::clickInPane(window, "hangUpButton"));
     QTRY_VERIFY(!window);
     QTRY_VERIFY(m_App.session()->callController()->getCalls().isEmpty());
+}
+
+void JourneyTest::usesTheFooterDuringACall()
+{
+    QVERIFY(shownMainWindow());
+    Kivo::Simulation::Control control(service());
+    const auto popup = [] { return shownWindow<QML::CommunicationNotification>(); };
+
+    // Bob calls and the user answers: the window's footer carries the call's controls.
+    QVERIFY(control.injectIncomingCall("bob@demo.telvarion.net"));
+    QTRY_VERIFY(popup());
+    QQuickItem* answer = SceneItems::named(popup()->rootObject(), "answerAudioButton");
+    QVERIFY(answer);
+    SceneItems::click(popup(), answer);
+    QML::CommunicationsWindow* window = nullptr;
+    QTRY_VERIFY((window = shownWindow<QML::CommunicationsWindow>()));
+    QTRY_COMPARE(User::paneText(window, "callStatus"), QString("In call"));
+    const Kivo::MediaEngine::Call call = m_App.session()->callController()->getCalls().first();
+
+    // The footer's Dialpad shows the dial pad; a digit typed on it goes into the call.
+    QVERIFY(User::clickInPane(window, "dialpadButton"));
+    QML::CommunicationWindowDialpad* pad = window->dialpad();
+    QTRY_VERIFY(pad->isVisible());
+    SceneItems::click(pad, SceneItems::named(pad->rootObject(), "dialpadKey_7"));
+    QTRY_COMPARE(call->getTones(), QString("7"));
+    QVERIFY(User::clickInPane(window, "dialpadButton"));
+    QTRY_VERIFY(!pad->isVisible());
+
+    // Mute turns the microphone off, and on again.
+    QVERIFY(User::clickInPane(window, "muteButton"));
+    QTRY_VERIFY(call->isMicrophoneMuted());
+    QVERIFY(User::clickInPane(window, "muteButton"));
+    QTRY_VERIFY(!call->isMicrophoneMuted());
+
+    // The call pane's Hang Up ends the call, and the window goes with it.
+    QPointer<QML::CommunicationsWindow> closing = window;
+    QVERIFY(User::clickInPane(window, "hangUpButton"));
+    QTRY_VERIFY(!closing);
 }
 
 void JourneyTest::exitsWithCtrlQ()

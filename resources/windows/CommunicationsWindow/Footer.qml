@@ -17,6 +17,17 @@ Rectangle {
     readonly property int compactWidth: 560
     property bool compact: false
 
+    // When the dial pad was open, the click on its button first activates this window, which
+    // hides the pad: that click closes it and must not open it again.
+    property double dialpadHiddenAt: 0
+    readonly property int dialpadReopenDelay: 600
+
+    function toggleDialpad() {
+        if (!rootWindow.dialpadVisible && Date.now() - dialpadHiddenAt < dialpadReopenDelay)
+            return
+        rootWindow.dialpadVisible = !rootWindow.dialpadVisible
+    }
+
     // The window calls this whenever it is resized.
     function parentResized() {
         compact = width < compactWidth
@@ -35,6 +46,14 @@ Rectangle {
     color: qomxStyle.colors["bottomBarBackground"]
 
     onWidthChanged: parentResized()
+
+    Connections {
+        target: rootWindow
+        function onDialpadVisibleChanged() {
+            if (!rootWindow.dialpadVisible)
+                footer.dialpadHiddenAt = Date.now()
+        }
+    }
 
     Toolbar {
         id: toolbar
@@ -151,7 +170,7 @@ Rectangle {
             toolTip: (rootWindow.dialpadVisible ? qsTr("Hide the dial pad") : qsTr("Show the dial pad")) + rootView.languageChangeProperty
             showLabel: !footer.compact
             checked: rootWindow.dialpadVisible
-            onClicked: rootWindow.dialpadVisible = !rootWindow.dialpadVisible
+            onClicked: footer.toggleDialpad()
         }
         FooterButton {
             objectName: "optionsButton"
