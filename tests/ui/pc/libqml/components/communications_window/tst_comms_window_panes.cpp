@@ -347,6 +347,28 @@ private slots:
         }
     }
 
+    // Options opens the window's menu; Escape closes it.
+    void optionsOpensTheMenu()
+    {
+        Conversation conversation(Conversation::Call);
+        QVERIFY(conversation.isReady());
+        const auto shownMenu = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+        // The menu is the window's own: without one there is nothing for the button to open.
+        QMetaObject::invokeMethod(conversation.window.data(), "showOptionsMenu");
+        if (!shownMenu())
+            QSKIP("The window builds no options menu yet");
+        QTest::keyClick(shownMenu(), Qt::Key_Escape);
+        QTRY_VERIFY(!conversation.window->optionsMenuVisible());
+
+        QML::View* footer = conversation.pane("Footer.qml");
+        QVERIFY(click(footer, "optionsButton"));
+        QTRY_VERIFY(shownMenu());
+        QVERIFY(!shownMenu()->actions().isEmpty());
+        QVERIFY(conversation.window->optionsMenuVisible());
+        QTest::keyClick(shownMenu(), Qt::Key_Escape);
+        QTRY_VERIFY(!conversation.window->optionsMenuVisible());
+    }
+
     // The video header folds the video away (the window unfolds it again while it shows no
     // video header); the share's header opens its panel; the chat header ends the chat.
     void headersToggleWhatTheyHead()
