@@ -1032,6 +1032,20 @@ void JourneyTest::usesTheFooterDuringACall()
     QVERIFY(User::clickInPane(window, "muteButton"));
     QTRY_VERIFY(!call->isMicrophoneMuted());
 
+    // Options opens the window's menu; Escape closes it. (Only where the window builds its
+    // options menu: asked once directly, that menu shows whether there is one to open.)
+    const auto shownMenu = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+    QMetaObject::invokeMethod(window, "showOptionsMenu");
+    if (QMenu* offered = shownMenu()) {
+        QTest::keyClick(offered, Qt::Key_Escape);
+        QTRY_VERIFY(!shownMenu());
+        QVERIFY(User::clickInPane(window, "optionsButton"));
+        QTRY_VERIFY(shownMenu());
+        QVERIFY(!shownMenu()->actions().isEmpty());
+        QTest::keyClick(shownMenu(), Qt::Key_Escape);
+        QTRY_VERIFY(!shownMenu());
+    }
+
     // The call pane's Hang Up ends the call, and the window goes with it.
     QPointer<QML::CommunicationsWindow> closing = window;
     QVERIFY(User::clickInPane(window, "hangUpButton"));
