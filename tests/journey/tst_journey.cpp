@@ -983,7 +983,7 @@ void JourneyTest::callOpensItsWindowWithItsPanes()
     QTRY_VERIFY((window = shownWindow<QML::CommunicationsWindow>()));
     QTRY_COMPARE(User::paneText(window, "callStatus"), QString("In call"));
     QCOMPARE(User::paneText(window, "callerName"), QString("Bob Lindqvist"));
-    QCOMPARE(window->windowTitle(), QString("Bob Lindqvist"));
+    QCOMPARE(window->windowTitle(), QString("Bob Lindqvist (Available)"));
     const auto* callPane = window->findChild<QWidget*>("CallWidget");
     const auto* footer = window->findChild<QWidget*>("Footer");
     QVERIFY(callPane && callPane->isVisible() && footer && footer->isVisible());

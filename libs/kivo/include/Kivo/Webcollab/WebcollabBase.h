@@ -1,6 +1,9 @@
 #pragma once
 
+#include <Kivo/Webcollab/ZynClient.h>
+
 #include <QObject>
+#include <QString>
 
 namespace Kivo {
 namespace Webcollab {
@@ -52,9 +55,23 @@ public:
     }
     void setOwner(bool owner) { m_Owner = owner; }
 
+public slots:
+    // The user's answer to an invitation into the share.
+    void acceptParticipantSession() { setState(Joining); }
+    void rejectParticipantSession() { setState(None); }
+
 signals:
     void stateChanged();
     void isFloorHolderChanged();
+    // The share's host took the user out of it.
+    void kicked();
+    void zynError(ZynClient::ZYNLIBERROR error, ZynClient::ErrorType type);
+    void notifyUserJoined(const QString id);
+    void notifyUserLeft(const QString id);
+    void roomClosed();
+    // The share's room closes after the given number of seconds.
+    void roomIsClosing(unsigned seconds);
+    void currentSharerChanged(const QString& previous, const QString& current);
 
 private:
     int m_State = None;

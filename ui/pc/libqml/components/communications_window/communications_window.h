@@ -71,6 +71,7 @@ class VideoCall;
 namespace QML {
 
 class BorderWidgetHandler;
+class ChatPageBridge;
 class CommunicationWindowDialpad;
 class ContactMouseOver;
 class NotificationsWidget;
@@ -187,6 +188,13 @@ public:
     void RemoveShareNotifications();
     void setMessageModel(Models::Chat::MessageModel* model);
     void setSmileys(Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> smileys);
+    // The chat pane's page: the message model's fragments go through it to the page.
+    ChatPageBridge* chatPageBridge() const { return m_ChatPageBridge; }
+    // The chat pane's input: what the user types goes to the conversation's chat.
+    Q_INVOKABLE void sendMessage(const QString& text);
+    Q_INVOKABLE void setTyping(bool typing);
+    // The history selector: the engine's message ages.
+    Q_INVOKABLE void showHistory(int age);
 
     // ---- Participants, search and pop-up menus ----------------------------------------------
     void setParticipants(Kivo::Models::CommsSessionParticipants* model);
@@ -338,8 +346,6 @@ private:
     QObject* participantActionsProviderObject() const;
     void createPanes();
     void buildLayouts();
-    void updateTitle();
-    void onCallChanged();
 
     // ---- States and pane layout -------------------------------------------------------------
     struct Facts;
@@ -361,6 +367,10 @@ private:
     void focusChat();
     void alertUser();
     void refreshVideoSize();
+    void attachChatPage();
+    void showDismissal(const QString& title, const QString& text);
+    Kivo::Controllers::ChatInterface* chat() const;
+    ChatPageBridge* m_ChatPageBridge = nullptr;
 
     // ---- Participants, search and pop-up menus ----------------------------------------------
 
