@@ -1,6 +1,6 @@
 // Times the chat page on a large conversation: the 10,000 messages of the large-account
 // generator's first conversation opened in a chat window (the whole history asked for and
-// rendered, the page built with its newest items and loaded by the web view), then 1,000
+// rendered, the page built with its newest items and loaded by the chat pane's web view), then 1,000
 // more messages arriving one by one, each rendered and placed into the shown page, which
 // follows them. Prints "open_ms=... first_append_ms=... last_append_ms=... messages=...
 // page_items=... rss_kib=..." where the append figures are the means of the first and the
@@ -10,7 +10,7 @@
 // engine). The service answers at once (latency 0).
 #include "Utils/window_manager_chat_helper.h"
 #include "libqml/register_qml_types.h"
-#include "libqml/components/chat/chat_window.h"
+#include "libqml/components/communications_window/communications_window.h"
 #include "libqml/items/webview.h"
 #include "libqml/utils/style.h"
 #include "libqml/window/qml_view.h"
@@ -34,6 +34,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QQuickItem>
+#include <QQuickWidget>
 #include <QTemporaryDir>
 #include <QWebFrame>
 
@@ -79,11 +80,12 @@ int main(int argc, char** argv)
     timeUntil([&] { session.commsSessionController()->createChat(QStringList{peer}); },
               [&conversation] { return conversation && conversation->getChat(); });
 
-    QML::ChatWindow window(conversation, false);
-    window.activate();
+    QML::CommunicationsWindow window(&session, conversation, nullptr, false);
+    window.Activate();
     helper.setupChat(conversation, &window);
     window.show();
-    auto* page = window.view()->rootObject()->findChild<QDeclarativeWebView2*>("chatView");
+    auto* pane = window.findChild<QQuickWidget*>("ChatWidget");
+    auto* page = pane->rootObject()->findChild<QDeclarativeWebView2*>("chatView");
     Kivo::Models::ChatModel* model = conversation->getChat()->getChatModel();
     const auto shownItems = [page] {
         return page->page()->mainFrame()->evaluateJavaScript("document.querySelectorAll('.local_content, "

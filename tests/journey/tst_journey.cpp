@@ -8,7 +8,6 @@
 #include "libqml/components/Xmpp/xmpp_debug_console.h"
 #include "libqml/components/blf_window/blf_window.h"
 #include "libqml/components/callsettings/call_settings.h"
-#include "libqml/components/chat/chat_window.h"
 #include "libqml/components/contactcard/contact_card.h"
 #include "libqml/components/contactmouseover/contact_mouse_over.h"
 #include "libqml/components/communications_window/communication_window_dialpad.h"
@@ -199,16 +198,16 @@ protected:
 
     // The chat that just arrived, as the user takes it: a click on its pop-up, or its window
     // when it came without one. Null when neither shows.
-    static QML::ChatWindow* answeredChat()
+    static QML::CommunicationsWindow* answeredChat()
     {
-        QML::ChatWindow* chat = nullptr;
+        QML::CommunicationsWindow* chat = nullptr;
         const auto popups = [] { return TestSupport::shownWindows<QML::CommunicationNotification>(); };
-        if (!QTest::qWaitFor([&chat, &popups] { return (chat = shownWindow<QML::ChatWindow>()) || !popups().isEmpty(); }))
+        if (!QTest::qWaitFor([&chat, &popups] { return (chat = shownWindow<QML::CommunicationsWindow>()) || !popups().isEmpty(); }))
             return nullptr;
         if (!chat) {
             QML::CommunicationNotification* popup = popups().first();
             SceneItems::click(popup, popup->rootObject());
-            static_cast<void>(QTest::qWaitFor([&chat] { return (chat = shownWindow<QML::ChatWindow>()); }));
+            static_cast<void>(QTest::qWaitFor([&chat] { return (chat = shownWindow<QML::CommunicationsWindow>()); }));
         }
         return chat;
     }
@@ -225,18 +224,23 @@ protected:
         return row ? row->objectName() : QString();
     }
 
-    static QDeclarativeWebView2* chatPage(QML::ChatWindow* window)
+    static QQuickWidget* chatPane(QML::CommunicationsWindow* window)
     {
-        return window->view()->rootObject()->findChild<QDeclarativeWebView2*>("chatView");
+        return window->findChild<QQuickWidget*>("ChatWidget");
     }
 
-    static QString chatPageText(QML::ChatWindow* window)
+    static QDeclarativeWebView2* chatPage(QML::CommunicationsWindow* window)
+    {
+        return chatPane(window)->rootObject()->findChild<QDeclarativeWebView2*>("chatView");
+    }
+
+    static QString chatPageText(QML::CommunicationsWindow* window)
     {
         return chatPage(window)->page()->mainFrame()->evaluateJavaScript("document.body.innerText").toString();
     }
 
     // A click on the first element of the page that the selector finds, where it is drawn.
-    static bool clickInChatPage(QML::ChatWindow* window, const QString& selector)
+    static bool clickInChatPage(QML::CommunicationsWindow* window, const QString& selector)
     {
         QDeclarativeWebView2* page = chatPage(window);
         const QString script = QStringLiteral(
@@ -250,10 +254,11 @@ protected:
         }
         if (!User::activate(window))
             return false;
-        static_cast<void>(window->view()->grabFramebuffer());
+        QQuickWidget* pane = chatPane(window);
+        static_cast<void>(pane->grabFramebuffer());
         const QPoint position = page->mapToScene(QPointF(centre.at(0).toDouble(), centre.at(1).toDouble())).toPoint();
-        QTest::mouseMove(window->view(), position);
-        QTest::mouseClick(window->view(), Qt::LeftButton, Qt::NoModifier, position);
+        QTest::mouseMove(pane, position);
+        QTest::mouseClick(pane, Qt::LeftButton, Qt::NoModifier, position);
         return true;
     }
 };
@@ -688,11 +693,14 @@ void JourneyTest::chatsWithAContactBothWays()
     Kivo::Simulation::Control control(service());
     QVERIFY(control.injectChatMessage("bob@demo.telvarion.net",
                                       "Plan: https://example.com/plan?a=1&b=2 :-) <b>not bold</b> javascript://x"));
-    QPointer<QML::ChatWindow> chat = answeredChat();
+    QPointer<QML::CommunicationsWindow> chat = answeredChat();
     QVERIFY(chat);
     QTRY_VERIFY(chatPageText(chat).contains("Plan: https://example.com/plan?a=1&b=2"));
     QVERIFY(chatPageText(chat).contains("<b>not bold</b>"));
     QVERIFY(chatPageText(chat).contains("Bob Lindqvist"));
+    // The window opens at its least size; the user gives the conversation more room.
+    chat->resize(520, 520);
+    QTRY_COMPARE(chatPage(chat)->height() > 300, true);
     QDeclarativeWebView2* page = chatPage(chat);
     // In Bob's new message: one emoticon picture, one live link, the script link as text.
     const QString last = "var c = document.getElementsByClassName('remote_content'); c[c.length - 1]";
@@ -707,12 +715,12 @@ void JourneyTest::chatsWithAContactBothWays()
     QVERIFY(chatPageText(chat).contains("Plan:"));
 
     // The user answers with Return; the message reaches the service and the page.
-    QVERIFY(User::click(chat, "messageInput"));
+    QVERIFY(User::clickInPane(chat, "messageInput"));
     QVERIFY(User::type("Thanks Bob"));
     QVERIFY(User::press(Qt::Key_Return));
     // The page shows only what the service stored for the conversation: it went out.
     QTRY_VERIFY(chatPageText(chat).contains("Thanks Bob"));
-    QCOMPARE(User::text(chat, "messageInput"), QString());
+    QCOMPARE(User::paneText(chat, "messageInput"), QString());
 
     // Bob offers a file: Accept receives it with progress, and the user opens it. Received
     // files go to the desktop's download folder, here one of the test's own.

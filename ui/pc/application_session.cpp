@@ -8,7 +8,6 @@
 #include "Providers/menu_action_provider.h"
 #include "Utils/ContactNotification/contact_online_player.h"
 #include "Utils/aggregation_enabler.h"
-#include "Utils/chat_window_host.h"
 #include "Utils/communications_window_manager.h"
 #include "Utils/external_service_verification.h"
 #include "Utils/presence_helper.h"
@@ -192,9 +191,6 @@ void Application::cbSessionOpened(SessionManagerBase& session)
     }
 
     m_CommunicationsWindowManager->Initialize(opened, m_ProviderFactory, m_Smileys);
-    // Chat windows live with the manager, until its conversation windows host the chat pane.
-    new Utils::ChatWindowHost(m_NotificationManager, opened, m_ProviderFactory, contacts, m_Smileys,
-                              m_CommunicationsWindowManager);
 
     auto* mainWindow = new QML::MainWindow(m_Client, m_ProviderFactory, m_MenuActionProvider, &m_CommsDatabase,
                                            m_CommunicationsWindowManager, isAlwaysOnTop());

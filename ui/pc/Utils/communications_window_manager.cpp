@@ -4,6 +4,7 @@
 #include "Utils/Actions/communications_window_menu_actions.h"
 #include "Utils/preferences_watcher.h"
 #include "Utils/window_manager_call_helper.h"
+#include "Utils/window_manager_chat_helper.h"
 #include "Widgets/Notifications/notification_manager.h"
 #include "common/connect_check.h"
 #include "common/logging.h"
@@ -16,6 +17,7 @@
 #include <Kivo/Controllers/ChatInterface.h>
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/Controllers/FtController.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 
 namespace Utils {
@@ -30,7 +32,9 @@ CommunicationsWindowManager::CommunicationsWindowManager(NotificationManager* no
     , m_Contacts(contacts)
     , m_CommsDatabase(commsDatabase)
     , m_CallHelper(new WindowManagerCallHelper(this))
+    , m_ChatHelper(new WindowManagerChatHelper(notifications, this))
 {
+    connect(m_ChatHelper, &WindowManagerChatHelper::chatAccepted, this, &CommunicationsWindowManager::showCommsWindow);
     if (preferencesWatcher)
         CHECKED_CONNECT(preferencesWatcher, SIGNAL(preferencesChanged()), m_CallHelper, SLOT(onPreferencesChanged()));
 }
@@ -46,14 +50,17 @@ CommunicationsWindowManager::~CommunicationsWindowManager()
 
 bool CommunicationsWindowManager::Initialize(Kivo::Sessions::SessionManagerBase* sessionManager,
                                              Providers::Factory* factory,
-                                             Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr>)
+                                             Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> smileys)
 {
     m_SessionManager = sessionManager;
     m_Factory = factory;
     if (!sessionManager)
         return false;
     m_CallHelper->Initialize(m_Contacts, sessionManager, factory, this, m_Notifications);
+    m_ChatHelper->Initialize(m_Contacts, sessionManager, factory, smileys);
     if (Kivo::Controllers::CommsSessionController* sessions = sessionManager->commsSessionController()) {
+        CHECKED_CONNECT(sessions, SIGNAL(failedToAddContacts(const QStringList&)), m_ChatHelper,
+                        SLOT(failedToAddContacts(const QStringList&)));
         CHECKED_CONNECT(sessions, SIGNAL(sessionCreated(Kivo::Controllers::CommunicationSession*, bool)), this,
                         SLOT(sessionCreated(Kivo::Controllers::CommunicationSession*, bool)));
         CHECKED_CONNECT(sessions, SIGNAL(sessionReady(Kivo::Controllers::CommunicationSession*)), this,
@@ -90,6 +97,8 @@ bool CommunicationsWindowManager::isAnyWindowAlwaysOnTop() const
 Actions::CommunicationsWindowMenuActions*
 CommunicationsWindowManager::getMenuActions(Kivo::Controllers::CommunicationSession* session) const
 {
+    if (const QML::CommunicationsWindow* window = getWindow(session))
+        return window->getMenuActions();
     return m_MenuActions.value(session);
 }
 
@@ -109,6 +118,10 @@ void CommunicationsWindowManager::connectWindow(QML::CommunicationsWindow* windo
                     SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)));
     CHECKED_CONNECT(window, SIGNAL(addParticipant(Kivo::Controllers::CommunicationSession*, const QString&, const int)),
                     this, SLOT(addParticipant(Kivo::Controllers::CommunicationSession*, const QString&, const int)));
+    CHECKED_CONNECT(this, SIGNAL(primarySortFieldChanged()), window, SLOT(primarySortFieldChanged()));
+    if (Kivo::Controllers::FtController* transfers = m_SessionManager ? m_SessionManager->fileTransferController() : nullptr)
+        CHECKED_CONNECT(window, SIGNAL(startFileTransfer(Kivo::Controllers::ChatInterface*, const QString&)), transfers,
+                        SLOT(startFileTransfer(Kivo::Controllers::ChatInterface*, const QString&)));
 }
 
 void CommunicationsWindowManager::createCommsWindow(CommunicationSession* session)
@@ -120,18 +133,33 @@ void CommunicationsWindowManager::createCommsWindow(CommunicationSession* sessio
     connectWindow(window);
     m_Windows.append(window);
     window->Activate();
+    if (session->getParticipants())
+        window->setParticipants(session->getParticipants());
     m_CallHelper->connectSession(session);
-    if (session->getChat())
-        setupChat(session, window);
     if (session->getCall()) {
         m_CallHelper->connectCall(session, window);
         window->ActivateCall();
     }
 }
 
-void CommunicationsWindowManager::setupChat(CommunicationSession*, QML::CommunicationsWindow* window)
+void CommunicationsWindowManager::setupChat(CommunicationSession* session, QML::CommunicationsWindow* window,
+                                            bool incoming)
 {
+    if (!m_ChatHelper->setupChat(session, window))
+        LOG_WARNING << "Chat of " << session->key() << " has no contact for its page";
     window->ActivateChat();
+    const Kivo::Controllers::ChatInterface* chat = session->getChat();
+    // A chat the user started shows with its window; one that arrives asks first.
+    if (!incoming || !chat || chat->isAccepted() || session->getCall())
+        return;
+    m_ChatHelper->showChatNotification(session, m_Notifications, window);
+    const QML::CommunicationNotification* popup =
+        m_Notifications ? m_Notifications->findNotification(session, WindowManagerChatHelper::ChatNotification) : nullptr;
+    if (!popup && m_Notifications)
+        popup = m_Notifications->findNotification(session, WindowManagerChatHelper::FileOfferNotification);
+    // Without a pop-up to answer, the conversation must not stay out of sight.
+    if (!popup || !popup->rootObject())
+        window->show();
 }
 
 void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, bool incoming)
@@ -147,11 +175,15 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
     if (!showAudioOnly)
         CHECKED_CONNECT(session, SIGNAL(hasAssociatedFirstCallChanged()), this, SLOT(onAssociatedFirstCallChanged()));
 
-    // Chat windows are the chat host's until this window hosts the chat pane: a session
-    // gets its window here once it has a call.
-    if (!session->getCall())
-        return;
     createCommsWindow(session);
+    if (session->getChat() && !session->getCall()) {
+        setupChat(session, getWindow(session), incoming);
+        if (!incoming)
+            showCommsWindow(session);
+        return;
+    }
+    if (session->getChat())
+        setupChat(session, getWindow(session), incoming);
     if (incoming) {
         showNotification(session);
         return;
@@ -176,19 +208,15 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
     const auto newlySet = [previous, current](unsigned int flag) { return !(previous & flag) && (current & flag); };
     const auto newlyCleared = [previous, current](unsigned int flag) { return (previous & flag) && !(current & flag); };
     QML::CommunicationsWindow* window = getWindow(session);
-    if (!window && session && session->getCall() && newlySet(CommunicationSession::CallFlag)) {
-        // A call joins a chat of the chat host's: the call gets its window now, and an
-        // incoming one its pop-up, as a call of its own would.
-        createCommsWindow(session);
-        if (incoming)
-            showNotification(session);
-        return;
-    }
     if (!window)
         return;
 
     if (newlySet(CommunicationSession::Chat))
-        setupChat(session, window);
+        setupChat(session, window, incoming);
+    else if (newlyCleared(CommunicationSession::Chat)) {
+        window->DeactivateChat();
+        m_ChatHelper->detachFileTransfers(window);
+    }
     if (session->getWebCollab()) {
         if (newlySet(CommunicationSession::Share))
             window->AddShareNotifications(session->isSessionOwner());
@@ -233,8 +261,7 @@ void CommunicationsWindowManager::onAssociatedFirstCallChanged()
 void CommunicationsWindowManager::closeLastSessionWithChatOnly()
 {
     LOG_INFO << "Max amount of comms sessions reached, trying to close existing";
-    // Oldest first; chat-only sessions have their windows with the chat host, so the
-    // sessions themselves are walked.
+    // Oldest first.
     Kivo::Controllers::CommsSessionController* sessions =
         m_SessionManager ? m_SessionManager->commsSessionController() : nullptr;
     if (!sessions)

@@ -40,6 +40,7 @@ class CommunicationsWindow;
 namespace Utils {
 
 class WindowManagerCallHelper;
+class WindowManagerChatHelper;
 
 namespace Actions {
 class CommunicationsWindowMenuActions;
@@ -71,6 +72,7 @@ public:
     QML::CommunicationsWindow* getWindow(Kivo::Controllers::CommunicationSession* session) const;
     QList<QML::CommunicationsWindow*> windows() const { return m_Windows; }
     WindowManagerCallHelper* getCallHelper() const { return m_CallHelper; }
+    WindowManagerChatHelper* getChatHelper() const { return m_ChatHelper; }
     bool isAnyWindowAlwaysOnTop() const;
     // The menu actions of the window that shows `session`; null when no window shows it.
     Actions::CommunicationsWindowMenuActions* getMenuActions(Kivo::Controllers::CommunicationSession* session) const;
@@ -100,9 +102,9 @@ protected slots:
 
 private:
     void showNotification(Kivo::Controllers::CommunicationSession* session);
-    // The chat side of a window that has a call: the window's own activation, until the
-    // window hosts the chat pane that the chat host shows in chat windows today.
-    void setupChat(Kivo::Controllers::CommunicationSession* session, QML::CommunicationsWindow* window);
+    // The chat side of a window: its page model and the chat's activation; a chat that
+    // arrives asks with a pop-up first, `incoming` tells.
+    void setupChat(Kivo::Controllers::CommunicationSession* session, QML::CommunicationsWindow* window, bool incoming);
     void connectWindow(QML::CommunicationsWindow* window);
     void setupVoiceMail();
     bool configItem(int item) const;
@@ -115,6 +117,7 @@ private:
     Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> m_Contacts;
     Kivo::Databases::Comms* m_CommsDatabase;
     WindowManagerCallHelper* m_CallHelper;
+    WindowManagerChatHelper* m_ChatHelper;
     Kivo::Actions::Provider* m_VoiceMailProvider = nullptr;
     QHash<const QObject*, QPointer<Actions::CommunicationsWindowMenuActions>> m_MenuActions;
 };

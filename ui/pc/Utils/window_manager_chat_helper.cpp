@@ -10,7 +10,7 @@
 #include "common/connect_check.h"
 #include "common/constants.h"
 #include "common/logging.h"
-#include "libqml/components/chat/chat_window.h"
+#include "libqml/components/communications_window/communications_window.h"
 #include "libqml/components/notifications/communication_notification.h"
 
 #include <Kivo/Configuration/Config.h>
@@ -73,7 +73,7 @@ bool WindowManagerChatHelper::Initialize(Kivo::Utils::SharedPointer<Kivo::Contac
     return true;
 }
 
-bool WindowManagerChatHelper::setupChat(Kivo::Controllers::CommunicationSession* session, QML::ChatWindow* window)
+bool WindowManagerChatHelper::setupChat(Kivo::Controllers::CommunicationSession* session, QML::CommunicationsWindow* window)
 {
     Kivo::Controllers::ChatInterface* chat = session->getChat();
     window->setParticipants(session->getParticipants());
@@ -101,7 +101,6 @@ bool WindowManagerChatHelper::setupChat(Kivo::Controllers::CommunicationSession*
         if (transfers) {
             Kivo::Models::FTModel* ftModel = transfers->getCreateFTModel(contact);
             model->setFtModel(ftModel);
-            window->setFtModel(ftModel);
         }
     }
 
@@ -117,7 +116,7 @@ bool WindowManagerChatHelper::setupChat(Kivo::Controllers::CommunicationSession*
 }
 
 void WindowManagerChatHelper::showChatNotification(Kivo::Controllers::CommunicationSession* session,
-                                                   NotificationManager* notifications, QML::ChatWindow* window)
+                                                   NotificationManager* notifications, QML::CommunicationsWindow* window)
 {
     Kivo::Controllers::ChatInterface* chat = session ? session->getChat() : nullptr;
     if (!chat || !notifications || !window) {
@@ -127,7 +126,7 @@ void WindowManagerChatHelper::showChatNotification(Kivo::Controllers::Communicat
     const QString pending = chat->getPendingMessage();
     if (Kivo::Webcollab::WebcollabControllerBase::containsShareTags(pending) != 0)
         return;
-    auto* model = qobject_cast<Models::Chat::MessageModel*>(window->messageModel());
+    const Models::Chat::MessageModel* model = window->messageModel();
     const bool offer = model && model->hasPendingFtOffer();
     if (!chat->isGroup() && pending.isEmpty() && !offer && !session->getWebCollab())
         return;
@@ -139,7 +138,7 @@ void WindowManagerChatHelper::showChatNotification(Kivo::Controllers::Communicat
     emit playIncomingMessageSound();
     CHECKED_CONNECT(popup, SIGNAL(chatNotificationAccepted()), this, SLOT(chatNotificationAccepted()));
     CHECKED_CONNECT(popup, SIGNAL(chatNotificationIgnored()), session, SLOT(closeChat()));
-    CHECKED_CONNECT(window, SIGNAL(windowVisible(bool)), popup, SLOT(close()));
+    CHECKED_CONNECT(window, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)), popup, SLOT(close()));
     CHECKED_CONNECT(chat, SIGNAL(closed(Kivo::Controllers::ChatInterface*, int)), popup, SLOT(close()));
     CHECKED_CONNECT(chat,
                     SIGNAL(authorizationFailed(const QString&, Kivo::Controllers::ChatError::ChatRoomJoinError)),
@@ -147,7 +146,7 @@ void WindowManagerChatHelper::showChatNotification(Kivo::Controllers::Communicat
 }
 
 void WindowManagerChatHelper::showGuestNotification(Kivo::Controllers::CommunicationSession* session,
-                                                    NotificationManager* notifications, QML::ChatWindow* window,
+                                                    NotificationManager* notifications, QML::CommunicationsWindow* window,
                                                     Kivo::Utils::SharedPointer<Kivo::Contacts::IContact> guest)
 {
     if (!session || !notifications)
@@ -161,12 +160,12 @@ void WindowManagerChatHelper::showGuestNotification(Kivo::Controllers::Communica
     if (chat)
         CHECKED_CONNECT(chat, SIGNAL(closed(Kivo::Controllers::ChatInterface*, int)), popup, SLOT(close()));
     if (window)
-        CHECKED_CONNECT(window, SIGNAL(windowVisible(bool)), popup, SLOT(close()));
+        CHECKED_CONNECT(window, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)), popup, SLOT(close()));
 }
 
-void WindowManagerChatHelper::detachFileTransfers(QML::ChatWindow* window)
+void WindowManagerChatHelper::detachFileTransfers(QML::CommunicationsWindow* window)
 {
-    if (auto* model = window ? qobject_cast<Models::Chat::MessageModel*>(window->messageModel()) : nullptr)
+    if (Models::Chat::MessageModel* model = window ? window->messageModel() : nullptr)
         model->detachFtModel();
 }
 

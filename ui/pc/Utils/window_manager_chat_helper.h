@@ -33,7 +33,7 @@ namespace Providers {
 class Factory;
 }
 namespace QML {
-class ChatWindow;
+class CommunicationsWindow;
 }
 
 namespace Utils {
@@ -62,12 +62,12 @@ public:
     bool Initialize(Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> contacts,
                     Kivo::Sessions::SessionManagerBase* sessionManager, Providers::Factory* factory,
                     Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> smileys);
-    bool setupChat(Kivo::Controllers::CommunicationSession* session, QML::ChatWindow* window);
+    bool setupChat(Kivo::Controllers::CommunicationSession* session, QML::CommunicationsWindow* window);
     void showChatNotification(Kivo::Controllers::CommunicationSession* session, NotificationManager* notifications,
-                              QML::ChatWindow* window);
+                              QML::CommunicationsWindow* window);
     void showGuestNotification(Kivo::Controllers::CommunicationSession* session, NotificationManager* notifications,
-                               QML::ChatWindow* window, Kivo::Utils::SharedPointer<Kivo::Contacts::IContact> guest);
-    void detachFileTransfers(QML::ChatWindow* window);
+                               QML::CommunicationsWindow* window, Kivo::Utils::SharedPointer<Kivo::Contacts::IContact> guest);
+    void detachFileTransfers(QML::CommunicationsWindow* window);
 
     // The open configuration dialog of a room, or null.
     Dialogs::ConfigureRoom* roomConfigDialog(const QString& roomJid) const { return m_RoomConfigDialogs.value(roomJid); }

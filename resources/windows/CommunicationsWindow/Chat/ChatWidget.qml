@@ -79,16 +79,6 @@ Rectangle {
             font.italic: true
             text: pane.model ? pane.model.typingNotification : ""
         }
-        Text {
-            objectName: "sendingError"
-            visible: text.length > 0
-            width: parent.width
-            textFormat: Text.PlainText
-            color: qomxStyle.colors.errorText
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 11
-            text: rootWindow.sendingError || ""
-        }
     }
 
     Rectangle {

@@ -188,6 +188,7 @@ public:
     void RemoveShareNotifications();
     void setMessageModel(Models::Chat::MessageModel* model);
     void setSmileys(Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> smileys);
+    Models::Chat::MessageModel* messageModel() const;
     // The chat pane's page: the message model's fragments go through it to the page.
     ChatPageBridge* chatPageBridge() const { return m_ChatPageBridge; }
     // The chat pane's input: what the user types goes to the conversation's chat.

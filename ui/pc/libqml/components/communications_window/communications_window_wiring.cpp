@@ -416,6 +416,11 @@ void CommunicationsWindow::setMessageModel(Models::Chat::MessageModel* model)
     markMessagesRead();
 }
 
+Models::Chat::MessageModel* CommunicationsWindow::messageModel() const
+{
+    return m_MessageModel;
+}
+
 void CommunicationsWindow::setSmileys(Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> smileys)
 {
     if (smileys.get() == m_Smileys.get())
