@@ -333,6 +333,9 @@ bool MessageModel::hasPendingFtOffer() const
 void MessageModel::updateMessagesFrom(int age)
 {
     m_HistoryAge = age;
+    // Without a conversation's messages there is no page to build yet.
+    if (!m_ChatModel)
+        return;
     m_PageLoaded = false;
     m_ChatModel->getMessagesFrom(age);
 }
