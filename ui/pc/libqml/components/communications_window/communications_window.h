@@ -324,7 +324,6 @@ public:
     Q_INVOKABLE QMenu* callClassificationsMenu();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -360,6 +359,7 @@ private:
 
     // ---- Closing and activation -------------------------------------------------------------
     void openCloseConfirmation();
+    QPointer<QWidget> m_CloseQuestion;
 
     // ---- Conversation wiring ----------------------------------------------------------------
     void connectCommSessionSignals();
