@@ -199,6 +199,10 @@ public:
 
     // ---- Participants, search and pop-up menus ----------------------------------------------
     void setParticipants(Kivo::Models::CommsSessionParticipants* model);
+    // Where the participant hover card of `card` size goes for the cursor at `cursor` in the
+    // screen area `area`: right of the cursor at its height, left of it when it would pass
+    // the area's right edge, above it when it would pass the bottom edge.
+    static QPoint participantCardPosition(const QSize& card, const QPoint& cursor, const QRect& area);
 
     // ---- File transfer and drop -------------------------------------------------------------
     QList<QUrl> acceptedFilesToTransfer(const QList<QUrl>& urls) const;
