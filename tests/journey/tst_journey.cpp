@@ -31,6 +31,7 @@
 #include "tray.h"
 #include "ui/pc/libqml/scene_items.h"
 
+#include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
@@ -45,8 +46,10 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QFile>
@@ -55,6 +58,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QQuickItem>
+#include <QQuickWidget>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -292,6 +296,7 @@ private slots:
     void picksUpATeamMembersCallFromTheTeamTelephonyWindow();
     void callOpensItsWindowWithItsPanes();
     void usesTheFooterDuringACall();
+    void groupChatShowsParticipantsAndTakesADroppedFile();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -1058,6 +1063,87 @@ void JourneyTest::usesTheFooterDuringACall()
     QPointer<QML::CommunicationsWindow> closing = window;
     QVERIFY(User::clickInPane(window, "hangUpButton"));
     QTRY_VERIFY(!closing);
+}
+
+void JourneyTest::groupChatShowsParticipantsAndTakesADroppedFile()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "contactsViewButton"));
+    QTRY_VERIFY(User::item(main, "contact_Bob Lindqvist"));
+    // What the user drags onto the window from the desktop or the contact list: a real drag
+    // entering the window and dropped on it.
+    const auto dropOn = [](QWidget* window, const QMimeData& data) {
+        const QPoint centre = window->rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window, &drop);
+        return drop.isAccepted();
+    };
+
+    // A chat with Bob from his menu, in its window.
+    QVERIFY(User::rightClick(main, "contact_Bob Lindqvist"));
+    QVERIFY(User::choose({"Chat"}));
+    QPointer<QML::CommunicationsWindow> chat;
+    QTRY_VERIFY((chat = shownWindow<QML::CommunicationsWindow>()));
+    QTRY_VERIFY(chat->session() && chat->session()->chatActive());
+
+    // A file dropped on the window is offered to Bob on the chat page.
+    QTemporaryDir folder;
+    QFile file(folder.filePath("agenda.pdf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("plan");
+    file.close();
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(file.fileName())});
+    QSignalSpy dropped(chat.data(), &QML::CommunicationsWindow::dropped);
+    QTRY_VERIFY(dropOn(chat, files));
+    QCOMPARE(dropped.count(), 1);
+    QQuickWidget* pane = nullptr;
+    QQuickItem* page = nullptr;
+    QTRY_VERIFY((page = User::paneItem(chat, "chatView", &pane)));
+    auto* web = qobject_cast<QDeclarativeWebView2*>(page);
+    QVERIFY(web);
+    QTRY_VERIFY(web->page()->mainFrame()->evaluateJavaScript("document.body.innerText").toString().contains("agenda.pdf"));
+
+    // Chiara dragged onto the chat makes a group chat of the three, in a window of its own
+    // whose participants pane lists them.
+    QMimeData chiara;
+    chiara.setData("application/qomx.contact", "2");
+    QVERIFY(dropOn(chat, chiara));
+    QPointer<QML::CommunicationsWindow> group;
+    const auto groupWindow = [chat]() -> QML::CommunicationsWindow* {
+        for (QML::CommunicationsWindow* window : TestSupport::shownWindows<QML::CommunicationsWindow>()) {
+            if (window != chat && window->session() && window->session()->isGroup())
+                return window;
+        }
+        return nullptr;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT((group = groupWindow()), 10000);
+    QTRY_VERIFY(User::paneItem(group, "participant_Chiara Rossi", &pane));
+    QVERIFY(User::paneItem(group, "participant_Bob Lindqvist", &pane));
+
+    // A right click on Chiara opens her menu.
+    QQuickItem* row = User::paneItem(group, "participant_Chiara Rossi", &pane);
+    QVERIFY(User::activate(group));
+    static_cast<void>(pane->grabFramebuffer());
+    const QPoint centre = row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint();
+    QTest::mouseMove(pane, centre);
+    QTest::mouseClick(pane, Qt::RightButton, Qt::NoModifier, centre);
+    const auto shownMenu = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+    QTRY_VERIFY(shownMenu());
+    QVERIFY(!shownMenu()->actions().isEmpty());
+    QTest::keyClick(shownMenu(), Qt::Key_Escape);
+    QTRY_VERIFY(!shownMenu());
+
+    QVERIFY(User::closeFromFrame(group));
+    QTRY_VERIFY(!group);
+    QVERIFY(User::closeFromFrame(chat));
+    QTRY_VERIFY(!chat);
 }
 
 void JourneyTest::exitsWithCtrlQ()
