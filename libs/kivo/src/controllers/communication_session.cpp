@@ -11,6 +11,7 @@
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/Models/ChatModel.h>
 #include <Kivo/Models/CommsSessionParticipants.h>
+#include <Kivo/MyRoom/MeetMeVyxActionsHandler.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Simulation/Service.h>
 #include <Kivo/Webcollab/WebcollabBase.h>
@@ -356,6 +357,9 @@ void CommunicationSession::setMyRoom(bool myRoom, bool own)
 {
     m_MyRoom = myRoom;
     m_OwnMyRoom = own;
+    // The owner moderates the room's audio conference.
+    if (myRoom && own && !m_Participants->getMeetMeVyxActionsHandler())
+        m_Participants->setMeetMeVyxActionsHandler(new MyRoom::MeetMeVyxActionsHandler(m_Participants));
 }
 
 void CommunicationSession::setShare(bool active)
@@ -399,6 +403,8 @@ void CommunicationSession::refreshState(bool incoming)
     const bool group = (m_Chat && m_Chat->isGroup()) || (m_Call && m_Call->isConferenceCall()) || m_MyRoom;
     if (state != Empty && group)
         state |= Conference;
+    if (MyRoom::MeetMeVyxActionsHandler* conference = m_Participants->getMeetMeVyxActionsHandler())
+        conference->setConferenceStarted(state & CallFlag);
     if (state == m_State)
         return;
     const uint previous = m_State;

@@ -2,6 +2,7 @@
 #include <Kivo/Models/CommsSessionParticipantsSort.h>
 
 #include <Kivo/Contacts/Contacts.h>
+#include <Kivo/MyRoom/MeetMeVyxActionsHandler.h>
 
 namespace Kivo {
 namespace Models {
@@ -21,6 +22,7 @@ CommsSessionParticipants::CommsSessionParticipants(Contacts::Contacts* contacts,
         "Kivo::Data::CommsSessionParticipant::ChatAffiliation");
     qRegisterMetaType<Kivo::Data::CommsSessionParticipant::ParticipantLeaveReason>(
         "Kivo::Data::CommsSessionParticipant::ParticipantLeaveReason");
+    qRegisterMetaType<Kivo::MyRoom::MeetMeErrorType>("Kivo::MyRoom::MeetMeErrorType");
     Participant* own = make(ownAddress, Participant::Member, 0);
     if (m_Contacts)
         own->setContact(m_Contacts->getContact(0));
@@ -191,6 +193,23 @@ void CommsSessionParticipants::setStateBits(const QString& address, int bits, bo
     changed->setState(state);
     if (state == 0 && !changed->isSelf())
         removeParticipant(address, Participant::Left);
+}
+
+MyRoom::MeetMeVyxActionsHandler* CommsSessionParticipants::getMeetMeVyxActionsHandler() const
+{
+    return m_VyxActions;
+}
+
+void CommsSessionParticipants::setMeetMeVyxActionsHandler(MyRoom::MeetMeVyxActionsHandler* handler)
+{
+    if (handler == m_VyxActions)
+        return;
+    if (m_VyxActions)
+        disconnect(m_VyxActions, nullptr, this, nullptr);
+    m_VyxActions = handler;
+    if (handler)
+        connect(handler, &MyRoom::MeetMeVyxActionsHandler::actionFailed, this, &CommsSessionParticipants::errorReceived);
+    emit vyxActionsHandlerChanged(handler);
 }
 
 void CommsSessionParticipants::emitRowChanged(Participant* participant)

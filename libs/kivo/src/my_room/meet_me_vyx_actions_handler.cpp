@@ -2,6 +2,7 @@
 
 #include <Kivo/Contacts/IContact.h>
 #include <Kivo/Data/CommsSessionParticipant.h>
+#include <Kivo/Simulation/Service.h>
 
 namespace Kivo {
 namespace MyRoom {
@@ -16,15 +17,27 @@ void MeetMeVyxActionsHandler::setConferenceStarted(bool started)
     emit conferenceChanged();
 }
 
+bool MeetMeVyxActionsHandler::refused(MeetMeErrorType error)
+{
+    if (!Simulation::Service::shared().takeDueFailure(Simulation::ServiceRequest::MeetMeAction))
+        return false;
+    emit actionFailed(error);
+    return true;
+}
+
 void MeetMeVyxActionsHandler::muteParticipant(Data::CommsSessionParticipant* participant)
 {
-    if (participant && participant->isInAudioConference())
+    if (!participant || !participant->isInAudioConference())
+        return;
+    if (!refused(participant->isMuted() ? UnmuteParticipantFailed : MuteParticipantFailed))
         participant->setMuted(!participant->isMuted());
 }
 
 void MeetMeVyxActionsHandler::setParticipantsMute(const QList<Data::CommsSessionParticipant*>& participants,
                                                   bool unmute)
 {
+    if (refused(unmute ? UnmuteParticipantFailed : MuteParticipantFailed))
+        return;
     for (Data::CommsSessionParticipant* participant : participants) {
         if (participant && participant->isInAudioConference())
             participant->setMuted(!unmute);
@@ -33,7 +46,7 @@ void MeetMeVyxActionsHandler::setParticipantsMute(const QList<Data::CommsSession
 
 void MeetMeVyxActionsHandler::lockConference(bool lock)
 {
-    if (!m_Started || lock == m_Locked)
+    if (!m_Started || lock == m_Locked || refused(lock ? LockConferenceFailed : UnlockConferenceFailed))
         return;
     m_Locked = lock;
     emit conferenceChanged();
@@ -41,6 +54,8 @@ void MeetMeVyxActionsHandler::lockConference(bool lock)
 
 void MeetMeVyxActionsHandler::dismiss(const QList<Data::CommsSessionParticipant*>& participants)
 {
+    if (participants.isEmpty() || refused(DismissParticipantFailed))
+        return;
     for (Data::CommsSessionParticipant* participant : participants) {
         if (participant)
             participant->closeCall();

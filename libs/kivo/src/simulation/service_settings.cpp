@@ -328,6 +328,15 @@ int Service::postServiceRequest(ServiceRequest kind, const char* name, std::func
     return requestId;
 }
 
+bool Service::takeDueFailure(ServiceRequest kind)
+{
+    QQueue<ServiceFailure>& due = m_DueFailures[int(kind)];
+    if (due.isEmpty())
+        return false;
+    due.dequeue();
+    return true;
+}
+
 void Service::refuseRequest(int requestId, int code, const QString& message)
 {
     KIVO_LOG(LevelInfo) << "Simulated service: request " << requestId << " refused: " << code << " " << message;

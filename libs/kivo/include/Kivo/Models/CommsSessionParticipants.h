@@ -1,6 +1,7 @@
 #pragma once
 
 #include <Kivo/Data/CommsSessionParticipant.h>
+#include <Kivo/MyRoom/MeetMeError.h>
 
 #include <QAbstractListModel>
 #include <QHash>
@@ -11,6 +12,9 @@
 namespace Kivo {
 namespace Contacts {
 class Contacts;
+}
+namespace MyRoom {
+class MeetMeVyxActionsHandler;
 }
 namespace Models {
 
@@ -57,6 +61,11 @@ public:
     // Adds or removes the state bits of a participant; one that has none left leaves.
     void setStateBits(const QString& address, int bits, bool on);
 
+    // The moderator's controls of the conversation's My Room audio conference, null where
+    // the user has none; their refusals arrive as errorReceived.
+    MyRoom::MeetMeVyxActionsHandler* getMeetMeVyxActionsHandler() const;
+    void setMeetMeVyxActionsHandler(MyRoom::MeetMeVyxActionsHandler* handler);
+
 signals:
     void countChanged();
     void participantNameChanged(const QString& id, const QString& name);
@@ -65,6 +74,8 @@ signals:
     void participantRemoved(const QString& name, const Kivo::Data::CommsSessionParticipant::ChatAffiliation affiliation,
                             const Kivo::Data::CommsSessionParticipant::ParticipantLeaveReason reason);
     void guestParticipantAccepted(const QString& name);
+    void errorReceived(Kivo::MyRoom::MeetMeErrorType error);
+    void vyxActionsHandlerChanged(Kivo::MyRoom::MeetMeVyxActionsHandler* handler);
 
 private:
     Data::CommsSessionParticipant* make(const QString& address, int affiliation, int state);
@@ -76,6 +87,7 @@ private:
     // Participants by address in lower case.
     QHash<QString, Data::CommsSessionParticipant*> m_ByAddress;
     int m_NextId = 0;
+    QPointer<MyRoom::MeetMeVyxActionsHandler> m_VyxActions;
 };
 
 } // namespace Models

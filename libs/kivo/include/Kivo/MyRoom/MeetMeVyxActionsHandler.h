@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Kivo/MyRoom/MeetMeError.h>
+
 #include <QList>
 #include <QObject>
 
@@ -10,7 +12,8 @@ class CommsSessionParticipant;
 namespace MyRoom {
 
 // The moderator's controls of a My Room audio conference: mute, lock and dismiss. The
-// service answers at once; the participants show the outcome.
+// service answers at once: the participants show the outcome, or actionFailed says which
+// action it refused.
 class MeetMeVyxActionsHandler : public QObject
 {
     Q_OBJECT
@@ -33,8 +36,12 @@ public slots:
 
 signals:
     void conferenceChanged();
+    void actionFailed(Kivo::MyRoom::MeetMeErrorType error);
 
 private:
+    // Whether the service refuses the action; a refusal is reported as `error`.
+    bool refused(MeetMeErrorType error);
+
     bool m_Started = false;
     bool m_Locked = false;
 };

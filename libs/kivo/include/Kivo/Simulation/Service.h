@@ -129,6 +129,9 @@ public:
     // The accounts' My Rooms and what their owners publish (service_rooms.cpp). A room's
     // owner sees every detail of it; anybody else sees its conference chat address only.
     std::optional<MyRoom> myRoom(const QString& owner) const;
+    // Whether the next request of `kind` is to fail (Control::failNextServiceRequest), for
+    // requests answered at once; takes the failure when it is.
+    bool takeDueFailure(ServiceRequest kind);
     bool isMyRoomChat(const QString& chat) const;
     PropertyMap myRoomProperties(const QString& owner, bool ownerView) const;
     // The vCard of `jid` arrives as vCardReady, an empty one for an address the service does

@@ -126,7 +126,9 @@ enum class ServiceRequest
     CallCenterQueueName,
     CallCenterAgentChange,
     PresenceRules,
-    PresenceRulesChange
+    PresenceRulesChange,
+    // A moderator's action on a My Room audio conference (mute, lock, dismiss).
+    MeetMeAction
 };
 
 // Why the service refused a request: `error` is the engine's Vyx error kind (3 the network,
