@@ -727,18 +727,19 @@ void JourneyTest::chatsWithAContactBothWays()
     QTRY_VERIFY(chatPageText(chat).contains("Thanks Bob"));
     QCOMPARE(User::paneText(chat, "messageInput"), QString());
 
-    // Bob offers a file: Accept receives it with progress, and the user opens it. Received
-    // files go to the desktop's download folder, here one of the test's own.
+    // Bob offers a file: Accept asks where to save it, the file arrives with progress, and
+    // the user opens it.
     QTemporaryDir downloads;
-    QVERIFY(QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME")));
-    QFile userDirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
-    QVERIFY(userDirs.open(QIODevice::WriteOnly));
-    userDirs.write("XDG_DOWNLOAD_DIR=\"" + downloads.path().toUtf8() + "\"\n");
-    userDirs.close();
     QVERIFY(control.injectFileOffer("bob@demo.telvarion.net", "agenda.txt", 4096));
     QTRY_VERIFY(chatPageText(chat).contains("agenda.txt"));
     QVERIFY(chatPageText(chat).contains("File Size 4.0 KB"));
     QVERIFY(clickInChatPage(chat, "div.ft_buttons span.ft_button"));
+    QFileDialog* saveAs = nullptr;
+    QTRY_VERIFY((saveAs = shownWindow<QFileDialog>()));
+    QCOMPARE(saveAs->acceptMode(), QFileDialog::AcceptSave);
+    saveAs->setDirectory(downloads.path());
+    saveAs->findChild<QLineEdit*>("fileNameEdit")->setText("agenda.txt");
+    QTest::keyClick(saveAs->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(chatPageText(chat).contains("File received, click to open"), 10000);
     QVERIFY(clickInChatPage(chat, "div.filedetails span.ft_button"));
     QTRY_COMPARE(desktop.urls.size(), 2);
@@ -1074,15 +1075,18 @@ void JourneyTest::groupChatShowsParticipantsAndTakesADroppedFile()
     QTRY_VERIFY(User::item(main, "contact_Bob Lindqvist"));
     // What the user drags onto the window from the desktop or the contact list: a real drag
     // entering the window and dropped on it.
-    const auto dropOn = [](QWidget* window, const QMimeData& data) {
-        const QPoint centre = window->rect().center();
-        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // The window takes the drag once the conversation can take what it carries.
+    const auto takesDrag = [](QWidget* window, const QMimeData& data) {
+        QDragEnterEvent enter(window->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window, &enter);
-        if (!enter.isAccepted())
+        return enter.isAccepted();
+    };
+    const auto dropOn = [&takesDrag](QWidget* window, const QMimeData& data) {
+        if (!QTest::qWaitFor([&] { return takesDrag(window, data); }))
             return false;
-        QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(window->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window, &drop);
-        return drop.isAccepted();
+        return true;
     };
 
     // A chat with Bob from his menu, in its window.
@@ -1101,7 +1105,7 @@ void JourneyTest::groupChatShowsParticipantsAndTakesADroppedFile()
     QMimeData files;
     files.setUrls({QUrl::fromLocalFile(file.fileName())});
     QSignalSpy dropped(chat.data(), &QML::CommunicationsWindow::dropped);
-    QTRY_VERIFY(dropOn(chat, files));
+    QVERIFY(dropOn(chat, files));
     QCOMPARE(dropped.count(), 1);
     QQuickWidget* pane = nullptr;
     QQuickItem* page = nullptr;
