@@ -35,6 +35,14 @@ int shownBoxes(const QWidget* window)
     return count;
 }
 
+// The chat helper as the window manager uses it: the window gets its chat's page model.
+bool giveChatPage(const Conversation& conversation, Utils::WindowManagerChatHelper& helper)
+{
+    helper.Initialize(conversation.signedIn.session()->contactsManager(), conversation.signedIn.session(), nullptr,
+                      new Kivo::Models::SmileysPtr(conversation.window));
+    return helper.setupChat(conversation.session, conversation.window);
+}
+
 } // namespace
 
 class CommsWindowWiringTest : public QObject
@@ -58,9 +66,7 @@ private slots:
         Conversation chat(Conversation::Chat);
         QVERIFY(chat.isReady());
         Utils::WindowManagerChatHelper helper(nullptr);
-        helper.Initialize(chat.signedIn.session()->contactsManager(), chat.signedIn.session(), nullptr,
-                          new Kivo::Models::SmileysPtr(chat.window));
-        QVERIFY(helper.setupChat(chat.session, chat.window));
+        QVERIFY(giveChatPage(chat, helper));
         QPointer<Models::Chat::MessageModel> first = chat.window->messageModel();
         QVERIFY(first);
         QSignalSpy changed(chat.window.data(), &CommunicationsWindow::messageModelChanged);
@@ -90,9 +96,7 @@ private slots:
         Conversation chat(Conversation::Chat);
         QVERIFY(chat.isReady());
         Utils::WindowManagerChatHelper helper(nullptr);
-        helper.Initialize(chat.signedIn.session()->contactsManager(), chat.signedIn.session(), nullptr,
-                          new Kivo::Models::SmileysPtr(chat.window));
-        QVERIFY(helper.setupChat(chat.session, chat.window));
+        QVERIFY(giveChatPage(chat, helper));
         QVERIFY(chat.showWindow());
         chat.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(chat.window));
@@ -118,9 +122,7 @@ private slots:
         Conversation room(Conversation::Room);
         QVERIFY(room.isReady());
         Utils::WindowManagerChatHelper helper(nullptr);
-        helper.Initialize(room.signedIn.session()->contactsManager(), room.signedIn.session(), nullptr,
-                          new Kivo::Models::SmileysPtr(room.window));
-        QVERIFY(helper.setupChat(room.session, room.window));
+        QVERIFY(giveChatPage(room, helper));
         QVERIFY(room.showWindow());
 
         QVERIFY(QMetaObject::invokeMethod(room.window, "onKickedFromChat", Q_ARG(QString, "Bob Lind")));
@@ -161,9 +163,7 @@ private slots:
         Conversation chat(Conversation::Chat);
         QVERIFY(chat.isReady());
         Utils::WindowManagerChatHelper helper(nullptr);
-        helper.Initialize(chat.signedIn.session()->contactsManager(), chat.signedIn.session(), nullptr,
-                          new Kivo::Models::SmileysPtr(chat.window));
-        QVERIFY(helper.setupChat(chat.session, chat.window));
+        QVERIFY(giveChatPage(chat, helper));
         chat.session->setShare(true);
         auto* share = chat.session->getWebCollab();
         QVERIFY(share);
