@@ -100,6 +100,14 @@ QRect WindowManager::availableGeometry(int* screenOut)
     return screenArea(screen);
 }
 
+QRect WindowManager::availableGeometryAt(const QPoint& point)
+{
+    const QScreen* screen = QGuiApplication::screenAt(point);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
 QPoint WindowManager::centredBox(const QRect& area, const QSize& frameSize, const QRect& wanted,
                                  QSize* sizeOut)
 {

@@ -33,6 +33,9 @@ public:
     void registerWindow(QWidget* window);
 
     static QRect availableGeometry(int* screenOut = nullptr);
+    // The available area of the screen at `point` (a pop-up placed at the cursor), the
+    // primary screen's when no screen holds it; empty without screens.
+    static QRect availableGeometryAt(const QPoint& point);
     static QPoint centredBox(const QRect& area, const QSize& frameSize, const QRect& wanted,
                              QSize* sizeOut = nullptr);
     static void placeWindow(QWidget* window);

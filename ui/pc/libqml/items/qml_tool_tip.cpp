@@ -1,10 +1,9 @@
 #include "libqml/items/qml_tool_tip.h"
 
+#include "Utils/windowmanager.h"
 #include "libqml/items/tool_tip_view.h"
 
 #include <QCursor>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 namespace QML {
@@ -88,10 +87,7 @@ QPoint QmlToolTip::placement(const QPoint& cursor, const QRect& available, const
 void QmlToolTip::showTimerTimeout()
 {
     const QPoint cursor = QCursor::pos();
-    const QScreen* screen = QGuiApplication::screenAt(cursor);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->availableGeometry() : QRect();
+    const QRect available = Utils::WindowManager::availableGeometryAt(cursor);
     m_View->move(placement(cursor, available, m_View->size()));
     m_View->show();
     m_HideTimer->start(displayDuration(m_View->text().length(), m_Duration));

@@ -8,6 +8,7 @@
 #include "Utils/participant_menu_actions.h"
 #include "Utils/participant_selection_handler.h"
 #include "Utils/text_field_actions_handler.h"
+#include "Utils/windowmanager.h"
 #include "common/assertions.h"
 #include "common/config_flag.h"
 #include "common/connect_check.h"
@@ -32,7 +33,6 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QQmlContext>
-#include <QScreen>
 
 namespace QML {
 
@@ -187,10 +187,7 @@ void CommunicationsWindow::showParticipantMouseOver(const QVariant& participant)
     if (!shown)
         return;
     const QPoint cursor = QCursor::pos();
-    const QScreen* screen = QGuiApplication::screenAt(cursor);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const QRect area = Utils::WindowManager::availableGeometryAt(cursor);
 
     if (m_ParticipantMouseOver)
         m_ParticipantMouseOver->deleteLater();

@@ -5,6 +5,7 @@
 #include "common/logging.h"
 #include "Providers/factory.h"
 #include "Utils/presence_helper.h"
+#include "Utils/windowmanager.h"
 
 #include <Kivo/Models/TimelineEntry.h>
 
@@ -12,7 +13,6 @@
 #include <QEvent>
 #include <QQmlContext>
 #include <QQuickItem>
-#include <QScreen>
 #include <QTimer>
 #include <QtMath>
 
@@ -113,10 +113,9 @@ void ContactMouseOver::showItem(const QVariant& item, const QPoint& cursor, bool
     setContact(entry ? entry->property("contact").value<QObject*>() : object);
     setExtended(extended);
     adjustSizeToContent();
-    const QScreen* screen = QGuiApplication::screenAt(cursor);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
+    QRect available = Utils::WindowManager::availableGeometryAt(cursor);
+    if (available.isEmpty())
+        available = QRect(QPoint(0, 0), size());
     move(placement(size(), cursor, available));
     show();
 }
