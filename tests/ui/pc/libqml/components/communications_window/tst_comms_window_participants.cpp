@@ -98,7 +98,7 @@ public:
             signedIn.comms()->createMyRoomSession(QString(), "alice@myroom.test.example", QString());
             break;
         }
-        if (!created.wait(2000) && created.isEmpty())
+        if (created.isEmpty() && !created.wait(2000))
             return;
         session = Fixture::nextSession(created);
         const bool ready = QTest::qWaitFor([this, kind] {
@@ -298,7 +298,7 @@ private slots:
         if (!showsMeetMeErrors(room.window))
             QSKIP("The window shows My Room errors once the conversation wiring is in.");
         room.window->setParticipants(people);
-        QVERIFY(Fixture::control().injectRoomJoin("alice@myroom.test.example", Fixture::Bob));
+        QTRY_VERIFY(Fixture::control().injectRoomJoin("alice@myroom.test.example", Fixture::Bob));
         QTRY_VERIFY(people->participant(Fixture::Bob));
         QVERIFY(Fixture::control().failNextServiceRequest(Kivo::Simulation::ServiceRequest::MeetMeAction, {5, 403, "no"}));
         people->getMeetMeVyxActionsHandler()->dismiss({people->participant(Fixture::Bob)});
