@@ -297,6 +297,7 @@ private slots:
     void callOpensItsWindowWithItsPanes();
     void usesTheFooterDuringACall();
     void groupChatShowsParticipantsAndTakesADroppedFile();
+    void entersARoomFromTheRoomsList();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -1148,6 +1149,28 @@ void JourneyTest::groupChatShowsParticipantsAndTakesADroppedFile()
     QTRY_VERIFY(!group);
     QVERIFY(User::closeFromFrame(chat));
     QTRY_VERIFY(!chat);
+}
+
+void JourneyTest::entersARoomFromTheRoomsList()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "roomsViewButton"));
+    QTRY_VERIFY(User::item(main, "room_Design Reviews"));
+
+    // The room's menu enters it: its group chat opens in a window listing who is there.
+    QVERIFY(User::rightClick(main, "room_Design Reviews"));
+    QVERIFY(User::choose({"Join Room"}));
+    QPointer<QML::CommunicationsWindow> room;
+    QTRY_VERIFY((room = shownWindow<QML::CommunicationsWindow>()));
+    QTRY_VERIFY(room->session() && room->session()->isGroup());
+    QTRY_VERIFY(User::paneItem(room, "participant_Bob Lindqvist"));
+    QVERIFY(room->windowTitle().contains("Design Reviews"));
+
+    QVERIFY(User::closeFromFrame(room));
+    QTRY_VERIFY(!room);
+    QVERIFY(User::click(main, "contactsViewButton"));
 }
 
 void JourneyTest::exitsWithCtrlQ()

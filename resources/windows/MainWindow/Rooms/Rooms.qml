@@ -68,9 +68,12 @@ Item {
                 id: area
                 anchors.fill: parent
                 hoverEnabled: true
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
                 onClicked: {
                     list.currentIndex = index
                     rootWindow.roomsSelectionChanged(index)
+                    if (mouse.button === Qt.RightButton)
+                        menuHandler.showChatRoomMenu(model.jid, model.name)
                 }
             }
             Rectangle {

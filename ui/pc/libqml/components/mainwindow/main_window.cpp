@@ -15,6 +15,8 @@
 #include "Utils/communications_window_manager.h"
 #include "Utils/contact_selection_handler.h"
 #include "Utils/call_settings_toolbar_helper.h"
+#include "Utils/chat_room_actions.h"
+#include "Utils/window_manager_chat_helper.h"
 #include "Utils/main_window_services.h"
 #include "Utils/menu_handler.h"
 #include "Utils/myroom_helper.h"
@@ -312,8 +314,13 @@ void MainWindow::createMenuHandler()
 {
     if (!m_Session)
         return;
+    // The rooms list's menu: entering, configuring and deleting rooms of the chat service.
+    Utils::ChatRoomActions* roomActions = nullptr;
+    if (Kivo::Controllers::XmppChatController* chats = m_Session->xmppChatController())
+        roomActions = new Utils::ChatRoomActions(m_Session->commsSessionController(), chats,
+                                                 m_WindowManager ? m_WindowManager->getChatHelper() : nullptr, this);
     m_MenuHandler = new Utils::MenuHandler(m_Session, m_Factory, m_MenuActions, m_Session->getConfig(), m_ActiveSources,
-                                           m_ContactSources, nullptr, m_WindowManager, this);
+                                           m_ContactSources, roomActions, m_WindowManager, this);
     m_MenuHandler->setActionChecked(
         MenuAction::AlwaysOnTop,
         Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::MainWindowAlwaysOnTop, false).toBool());
