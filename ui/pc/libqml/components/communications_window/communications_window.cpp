@@ -36,10 +36,8 @@
 
 #include <QBoxLayout>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QQmlContext>
 #include <QQuickItem>
-#include <QScreen>
 #include <QShortcut>
 
 namespace QML {
@@ -504,10 +502,7 @@ void CommunicationsWindow::setDialpadVisible(bool visible)
     if (!m_Dialpad)
         return;
     const QPoint cursor = QCursor::pos();
-    const QScreen* screen = QGuiApplication::screenAt(cursor);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const QRect area = Utils::WindowManager::availableGeometryAt(cursor);
     const QSize size = m_Dialpad->rootObject() ? m_Dialpad->rootObject()->size().toSize() : m_Dialpad->size();
     m_Dialpad->resize(size);
     m_Dialpad->move(CommunicationWindowDialpad::placeAt(cursor, size, area));
