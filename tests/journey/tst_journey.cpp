@@ -4,6 +4,7 @@
 #include "Dialogs/message_window.h"
 #include "Dialogs/preferences_window.h"
 #include "Dialogs/team_telephony_close_dialog.h"
+#include "Widgets/group_name_input.h"
 #include "common/constants.h"
 #include "libqml/components/Xmpp/xmpp_debug_console.h"
 #include "libqml/components/blf_window/blf_window.h"
@@ -36,11 +37,16 @@
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Contacts/IGroup.h>
+#include <Kivo/Controllers/CommsSessionController.h>
+#include <Kivo/MediaEngine/CallBasePtr.h>
+#include <Kivo/Models/Timeline.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -298,6 +304,7 @@ private slots:
     void usesTheFooterDuringACall();
     void groupChatShowsParticipantsAndTakesADroppedFile();
     void entersARoomFromTheRoomsList();
+    void usesTheMainWindowsMenus();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -554,8 +561,9 @@ void JourneyTest::changesServiceSettingsFromTheMenu()
         return queue.serviceUserId == "billing@demo.telvarion.net" && queue.joined;
     }));
 
-    // "Configure" under the availability: silent alerts for the first state, saved with OK.
-    QVERIFY(User::click(main, "menuButton"));
+    // "Configure" under the availability of the own presence's menu: silent alerts for the
+    // first state, saved with OK.
+    QVERIFY(User::rightClick(main, "ownPresenceFlag"));
     QVERIFY(User::choose({"Availability", "Configure"}));
     QPointer<QML::PresenceRulesWindow> rules;
     QTRY_VERIFY((rules = shownWindow<QML::PresenceRulesWindow>()));
@@ -850,11 +858,8 @@ void JourneyTest::findsCallsAndJoinsContactsInTheMainWindow()
     QVERIFY(User::click(main, "clearSearchButton"));
     QTRY_VERIFY(User::item(main, "contact_Chiara Rossi"));
 
-    // A right click asks for the contact's menu.
-    QSignalSpy menu(main, &QML::MainWindow::contactMenuRequested);
+    // A right click opens the contact's menu, with the ways to reach the contact.
     QVERIFY(User::rightClick(main, "contact_Dev Patel"));
-    QCOMPARE(menu.count(), 1);
-    // ...and the contact's menu opens, with the ways to reach the contact.
     const auto shownMenu = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
     QTRY_VERIFY(shownMenu());
     QMenu* contactMenu = shownMenu();
@@ -1171,6 +1176,90 @@ void JourneyTest::entersARoomFromTheRoomsList()
     QVERIFY(User::closeFromFrame(room));
     QTRY_VERIFY(!room);
     QVERIFY(User::click(main, "contactsViewButton"));
+}
+
+void JourneyTest::usesTheMainWindowsMenus()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "contactsViewButton"));
+    Kivo::Contacts::Contacts* contacts = m_App.session()->contactsManager().data();
+    const auto groupNames = [contacts] {
+        QStringList names;
+        for (const Kivo::Contacts::IGroup* group : contacts->groups())
+            names << group->getName();
+        return names;
+    };
+
+    // "+" adds a group, named in its dialog; the group's own menu puts it first.
+    QVERIFY(User::click(main, "addButton"));
+    QVERIFY(User::choose({"Add Group"}));
+    QPointer<Widgets::GroupNameInput> dialog;
+    QTRY_VERIFY((dialog = shownWindow<Widgets::GroupNameInput>()));
+    QVERIFY(User::activate(dialog));
+    QVERIFY(User::type("Projects"));
+    QVERIFY(User::press(Qt::Key_Return));
+    QTRY_VERIFY(!dialog);
+    QTRY_COMPARE(groupNames().last(), QString("Projects"));
+    QTRY_VERIFY(User::item(main, "group_Projects"));
+    QVERIFY(User::rightClick(main, "group_Projects"));
+    QVERIFY(User::choose({"Move First"}));
+    QTRY_COMPARE(groupNames().first(), QString("Projects"));
+    QCOMPARE(service().groupRecords().first().name, QString("Projects"));
+
+    // The history button's menu marks everything new as seen; the view stays.
+    QTRY_VERIFY(main->timeline()->newCommsCount() > 0);
+    QVERIFY(User::rightClick(main, "historyViewButton"));
+    QVERIFY(User::choose({"Mark All as Viewed"}));
+    QTRY_COMPARE(main->timeline()->newCommsCount(), 0);
+    QTRY_VERIFY(!User::item(main, "historyBadge"));
+    QCOMPARE(main->activeView(), QString("contactsView"));
+
+    // The rooms button's menu puts the My Room invitation on the clipboard.
+    QGuiApplication::clipboard()->clear();
+    QTRY_VERIFY(User::item(main, "roomsViewButton")->opacity() == 1);
+    QVERIFY(User::rightClick(main, "roomsViewButton"));
+    QVERIFY(User::choose({"Copy My Room Invitation"}));
+    QTRY_VERIFY(QGuiApplication::clipboard()->text().contains("Join Alice Carter's room"));
+
+    // A call's row mutes and holds it with its own buttons.
+    QVERIFY(User::activate(main));
+    QVERIFY(User::doubleClick(main, "contact_Bob Lindqvist"));
+    QTRY_VERIFY(shownWindow<QML::CommunicationsWindow>());
+    Kivo::Controllers::CommunicationSession* session = nullptr;
+    QTRY_VERIFY((session = m_App.session()->commsSessionController()->commsList().value(0)) && session->callActive()
+                && session->getCall()->getCallState() == 3);
+    QVERIFY(User::activate(main));
+    QTRY_VERIFY(User::item(main, "muteButton") && User::item(main, "muteButton")->opacity() == 1);
+    QVERIFY(User::click(main, "muteButton"));
+    QTRY_VERIFY(session->getCall()->isMicrophoneMuted());
+    QVERIFY(User::click(main, "holdButton"));
+    QTRY_COMPARE(int(session->getCall()->getCallState()), 7);
+    QVERIFY(User::click(main, "hangUpButton"));
+    QTRY_VERIFY(m_App.session()->commsSessionController()->commsList().isEmpty());
+
+    // The call-settings button switches Do Not Disturb on at the service; its dash shows it.
+    QVERIFY(User::activate(main));
+    QVERIFY(!supplementaryService(18).active);
+    QVERIFY(User::click(main, "callSettingsButton"));
+    QVERIFY(User::choose({"Do Not Disturb"}));
+    QTRY_VERIFY(supplementaryService(18).active);
+    QTRY_VERIFY(User::item(main, "callSettingsBadge"));
+
+    // The search field's menu cuts the text typed and pastes it back.
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "searchField"));
+    QVERIFY(User::type("Chiara"));
+    QVERIFY(User::press(Qt::Key_A, Qt::ControlModifier));
+    QVERIFY(User::rightClick(main, "searchFieldMenuArea"));
+    QVERIFY(User::choose({"Cut"}));
+    QTRY_COMPARE(User::text(main, "searchField"), QString());
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("Chiara"));
+    QVERIFY(User::rightClick(main, "searchFieldMenuArea"));
+    QVERIFY(User::choose({"Paste"}));
+    QTRY_COMPARE(User::text(main, "searchField"), QString("Chiara"));
+    QVERIFY(User::click(main, "clearSearchButton"));
 }
 
 void JourneyTest::exitsWithCtrlQ()

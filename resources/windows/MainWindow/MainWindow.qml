@@ -9,6 +9,7 @@ import "History"
 import "Rooms"
 import "Dialpad"
 import "BottomBar"
+import "Executives"
 
 // The signed-in window: warning banner, own presence, the conversations going on, the search
 // field, one view at a time (contacts, rooms, history, dial pad, directory) chosen in the left
@@ -18,6 +19,17 @@ Window {
 
     // Waiting voice messages; the window's onMessages sets it.
     property int voiceMailMessagesCount: 0
+    // The text field whose menu (cut, copy, paste, select all) is open.
+    property Item textMenuField: null
+
+    function openTextFieldMenu(field, withActions) {
+        root.textMenuField = field
+        menuHandler.textfieldActionsHandler.selectedText = field.selectedText
+        if (withActions)
+            menuHandler.openSearchFieldMenu()
+        else
+            menuHandler.openTextFieldMenu()
+    }
 
     function clearSearchField() {
         searchField.text = ""
@@ -44,6 +56,15 @@ Window {
         objectName: "errorInfo"
         anchors { top: parent.top; left: parent.left; right: parent.right }
         Behavior on height { NumberAnimation { duration: 300 } }
+    }
+
+    // The text-field menu's entries act on the field that opened it.
+    Connections {
+        target: menuHandler.textfieldActionsHandler
+        function onCut() { if (root.textMenuField) root.textMenuField.cut() }
+        function onCopy() { if (root.textMenuField) root.textMenuField.copy() }
+        function onPaste() { if (root.textMenuField) root.textMenuField.paste() }
+        function onSelectAll() { if (root.textMenuField) root.textMenuField.selectAll() }
     }
 
     LeftPane {
@@ -110,10 +131,13 @@ Window {
                     clip: true
                     maximumLength: 50
                     selectByMouse: true
+                    // The selection outlives the menu that acts on it.
+                    persistentSelection: true
                     color: qomxStyle.colors["darkText"]
                     font.family: qomxStyle.fontFamily
                     font.pixelSize: 12
                     onTextChanged: rootWindow.searchTextChanged(text)
+                    onSelectedTextChanged: if (activeFocus) menuHandler.textfieldActionsHandler.selectedText = selectedText
                     onActiveFocusChanged: {
                         if (activeFocus) {
                             selectionHandler.clearSelection()
@@ -131,6 +155,12 @@ Window {
                             rootWindow.moveSelection(true)
                             event.accepted = true
                         }
+                    }
+                    MouseArea {
+                        objectName: "searchFieldMenuArea"
+                        anchors.fill: parent
+                        acceptedButtons: Qt.RightButton
+                        onClicked: root.openTextFieldMenu(searchField, true)
                     }
                     Text {
                         anchors.verticalCenter: parent.verticalCenter
@@ -161,7 +191,7 @@ Window {
         Item {
             id: views
             objectName: "activeView"
-            anchors { top: searchBar.bottom; left: parent.left; right: parent.right; bottom: parent.bottom }
+            anchors { top: searchBar.bottom; left: parent.left; right: parent.right; bottom: executives.top }
             // The view shown last, restored once at start.
             Component.onCompleted: state = leftPane.viewOfType[rootWindow.leftpaneButtonsModel.lastActiveView] || "contactsView"
 
@@ -205,7 +235,18 @@ Window {
                 objectName: "dialpadPane"
                 anchors.fill: parent
                 visible: views.state === "dialpadView"
+                onTextMenuRequested: root.openTextFieldMenu(field, false)
             }
+        }
+
+        // "Call As:" the executive the user calls for, where the account has several.
+        ExecutiveSelector {
+            id: executives
+            objectName: "executiveSelector"
+            anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+            height: visible ? 20 : 0
+            visible: rootWindow.executivesModel !== null && rootWindow.executivesModel.rowCount() > 1
+                     && (views.state === "contactsView" || views.state === "dialpadView")
         }
     }
 

@@ -57,7 +57,8 @@ MenuActionProvider* MenuActionProvider::create(QObject* parent)
 
 MenuActionProvider::MenuActionProvider(QObject* parent)
     : Kivo::Actions::Source(parent)
-    , m_AcceptedActions({22, 23, 24, 17, 25, 32})
+    // The guest join links (30, 31) are among them, or their entries would link to nothing.
+    , m_AcceptedActions({22, 23, 24, 17, 25, 32, 30, 31})
 {
     for (int id = 0; id < Count; ++id)
         setUpAction(id, new QAction(this));

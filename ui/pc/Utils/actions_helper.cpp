@@ -368,7 +368,38 @@ QList<QAction*> ActionsHelper::groupActions(Kivo::Contacts::IGroup* group, QObje
     auto* separator = new QAction(parent);
     separator->setSeparator(true);
     entries.append(separator);
+    // The other contacts stay where they are: after every group of the list.
+    if (group->getId() == Kivo::Contacts::IGroup::AllContactsId)
+        return entries;
+    const struct
+    {
+        const char* text;
+        const char* slot;
+        bool shown;
+    } moves[] = {
+        {QT_TRANSLATE_NOOP("Utils::ActionsHelper", "Move First"), SLOT(moveFirst()), !isFirstGroup(group)},
+        {QT_TRANSLATE_NOOP("Utils::ActionsHelper", "Move Up"), SLOT(moveUp()), !isFirstGroup(group)},
+        {QT_TRANSLATE_NOOP("Utils::ActionsHelper", "Move Down"), SLOT(moveDown()), !isLastGroup(group)},
+        {QT_TRANSLATE_NOOP("Utils::ActionsHelper", "Move Last"), SLOT(moveLast()), !isLastGroup(group)},
+    };
+    for (const auto& move : moves) {
+        if (!move.shown)
+            continue;
+        auto* entry = new QAction(translated(move.text), parent);
+        CHECKED_CONNECT(entry, SIGNAL(triggered()), group, move.slot);
+        entries.append(entry);
+    }
     return entries;
+}
+
+bool ActionsHelper::isFirstGroup(const Kivo::Contacts::IGroup* group) const
+{
+    return m_Contacts && m_Contacts->isFirstGroup(group);
+}
+
+bool ActionsHelper::isLastGroup(const Kivo::Contacts::IGroup* group) const
+{
+    return m_Contacts && m_Contacts->isLastGroup(group);
 }
 
 QMenu* ActionsHelper::createGroupMenu(Kivo::Actions::Provider* provider, int menuType)

@@ -77,6 +77,9 @@ public:
     static void addSubActionMenu(QAction* qAction, Kivo::Actions::Action* action, Kivo::Actions::Provider* provider);
 
 private:
+    // The group's place in the contact list's order, as the list reports it.
+    bool isFirstGroup(const Kivo::Contacts::IGroup* group) const;
+    bool isLastGroup(const Kivo::Contacts::IGroup* group) const;
     Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> m_Contacts;
     QPointer<Kivo::Controllers::CommsSessionController> m_CommsSessionController;
     QPointer<Providers::Factory> m_ProviderFactory;

@@ -169,7 +169,7 @@ QAction* MenuHandler::createRoomEntry(QMenu* menu)
     auto* room = new QAction(tr("Add Room"), menu);
     const Action* chat = m_Provider->getActionById(Action::Chat);
     const Kivo::Sessions::XmppSession* xmpp = m_Session ? m_Session->xmppSubSession() : nullptr;
-    room->setEnabled(chat && chat->isEnabled() && xmpp &&
+    room->setEnabled(chat && chat->isEnabledByEnablers() && xmpp &&
                      xmpp->getState() == Kivo::Sessions::SubSession::Connected);
     if (m_CommsSessionController)
         CHECKED_CONNECT(room, SIGNAL(triggered()), m_CommsSessionController.data(), SLOT(createChat()));
@@ -193,7 +193,7 @@ void MenuHandler::showAddMenu()
     }
     connect(menu, &QMenu::aboutToHide, this, &MenuHandler::addMenuAboutToHide);
     const Action* add = m_Provider->getActionById(Action::AddContact);
-    if (!add || !add->isEnabled()) {
+    if (!add || !add->isEnabledByEnablers()) {
         for (QAction* entry : {addContact, addConference, addGroup})
             entry->setEnabled(false);
     }
@@ -336,8 +336,9 @@ void MenuHandler::showBlfContactMenu(QObject* contact)
 void MenuHandler::popupGroupMenu(const QVariant& group)
 {
     auto* found = qobject_cast<Kivo::Contacts::IGroup*>(group.value<QObject*>());
-    // The all-contacts group has no menu; favourites has its own.
-    if (!found || found->getId() == Kivo::Contacts::IGroup::AllContactsId)
+    // A group the user cannot change (the other contacts, a search's results) has no menu;
+    // favourites has its own.
+    if (!found || (found->isSpecial() && found->getId() != Kivo::Contacts::IGroup::FavoritesId))
         return;
     prepareProvider();
     m_Provider->setActionSource(found);

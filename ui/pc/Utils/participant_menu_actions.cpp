@@ -351,6 +351,8 @@ void ParticipantMenuActions::dismissTriggered()
         const QString user = participant->getChatUserId().isEmpty() ? contact->getAddress()
                                                                     : participant->getChatUserId();
         m_ChatController->kickParticipant(room, user);
+        if (auto* share = qobject_cast<Kivo::Webcollab::WebcollabBase*>(entry->property(Property::WebCollab).value<QObject*>()))
+            share->removeParticipant(contact->getAddress());
     }
 }
 

@@ -9,6 +9,7 @@
 #include <Kivo/Settings.h>
 
 #include <QEvent>
+#include <QActionGroup>
 #include <QIcon>
 #include <QMenu>
 
@@ -85,14 +86,33 @@ QString PresenceHelper::availabilityText(int presence) const
 void PresenceHelper::createMenu()
 {
     m_Menu = new QMenu();
+    auto* choices = new QActionGroup(m_Menu);
+    // None is marked while the user is offline or in a state the menu does not offer.
+    choices->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const MenuEntry& entry : PresenceMenuEntries) {
         auto* action = new PresenceAction(m_Menu);
         action->setData(entry.presence);
         action->setIcon(QIcon(QString::fromLatin1(entry.icon)));
+        action->setCheckable(true);
+        choices->addAction(action);
         m_Menu->addAction(action);
     }
     retranslate();
     connect(m_Menu, &QMenu::triggered, this, &PresenceHelper::actionTriggered);
+    // The menu marks the availability the user has now, however it was set.
+    connect(m_Menu, &QMenu::aboutToShow, this, &PresenceHelper::markCurrentPresence);
+    if (m_Presence)
+        connect(m_Presence, &Kivo::Presence::PresenceData::presenceChanged, this, &PresenceHelper::markCurrentPresence);
+    markCurrentPresence();
+}
+
+void PresenceHelper::markCurrentPresence()
+{
+    const QString current = m_Presence ? availabilityText(m_Presence->internalPresence()) : QString();
+    for (QAction* action : m_Menu->actions()) {
+        if (action->data().isValid() && action != m_ConfigureAction)
+            action->setChecked(!current.isEmpty() && availabilityText(action->data().toInt()) == current);
+    }
 }
 
 void PresenceHelper::retranslate()

@@ -65,6 +65,7 @@ public slots:
     void sessionReconnectionStateChanged(Kivo::Sessions::SessionManagerBase* session, bool reconnecting);
 
 private slots:
+    void markCurrentPresence();
     void cbSoapActionLocationReceived(const Kivo::Utils::Location::Info& location);
     void cbXmppLocationReceived(const Kivo::Utils::Location::Info& location);
     void cbSetLocation(const Kivo::Utils::Location::Info& location, bool dontAskAgain, bool accepted);

@@ -13,6 +13,14 @@ void Action::setEnabled(bool enabled)
     emit enabledChanged();
 }
 
+void Action::setApplicable(bool applicable)
+{
+    if (applicable == m_Applicable)
+        return;
+    m_Applicable = applicable;
+    emit enabledChanged();
+}
+
 bool Action::isCommunicationAction(Id id)
 {
     switch (id) {
@@ -36,7 +44,7 @@ bool Action::isCommunicationAction(Id id)
 
 void Action::activate()
 {
-    if (!m_Enabled)
+    if (!isEnabled())
         return;
     if (m_ConfirmationRequired) {
         emit confirmationRequired();
@@ -47,7 +55,7 @@ void Action::activate()
 
 void Action::trigger()
 {
-    if (m_Enabled)
+    if (isEnabled())
         emit triggered();
 }
 

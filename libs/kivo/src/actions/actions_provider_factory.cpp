@@ -91,8 +91,7 @@ bool ActionsProviderFactory::isActionAvailable(int id) const
         return configItem(QueuesEnabled);
     case Action::CopyGuestJoinLink:
     case Action::ResetGuestJoinLink:
-        // This service has no guest access.
-        return false;
+        return m_Session->guestHandler() && m_Session->myroomController();
     default:
         return id != Action::None && QMetaEnum::fromType<Action::Id>().valueToKey(id);
     }

@@ -91,6 +91,39 @@ void CommsSessionController::handleMonitoredLineAction(const QList<Contacts::ICo
     }
 }
 
+void CommsSessionController::endAll(bool calls)
+{
+    // Ending one may end its session and change the list.
+    const QList<QPointer<CommunicationSession>> sessions(m_Sessions.cbegin(), m_Sessions.cend());
+    for (const QPointer<CommunicationSession>& session : sessions) {
+        if (!session)
+            continue;
+        if (calls && session->callActive())
+            session->getCall()->close();
+        else if (!calls && session->chatActive())
+            session->closeChat();
+    }
+}
+
+void CommsSessionController::transferActiveCall(const QStringList& addresses)
+{
+    CommunicationSession* active = nullptr;
+    for (CommunicationSession* session : qAsConst(m_Sessions)) {
+        if (!session->callActive())
+            continue;
+        if (active) {
+            KIVO_LOG(Tesk::Core::Logging::LevelWarning) << "Transfer refused: more than one call goes on";
+            return;
+        }
+        active = session;
+    }
+    if (!active || addresses.size() != 1) {
+        KIVO_LOG(Tesk::Core::Logging::LevelWarning) << "Transfer refused: no call or no single target";
+        return;
+    }
+    active->transferCall(addresses.first());
+}
+
 void CommsSessionController::actionTriggered(Actions::ActionData& data, Actions::Source& source)
 {
     const int id = data.getId();
@@ -110,6 +143,10 @@ void CommsSessionController::actionTriggered(Actions::ActionData& data, Actions:
             handleSessionAction(session, id);
             return;
         }
+    }
+    if (id == Actions::Action::EndAllCalls || id == Actions::Action::EndAllChats) {
+        endAll(id == Actions::Action::EndAllCalls);
+        return;
     }
     if (!Actions::Action::isCommunicationAction(id))
         return;
@@ -159,6 +196,9 @@ void CommsSessionController::actionTriggered(Actions::ActionData& data, Actions:
         break;
     case Actions::Action::ShareDesktop:
         createWebCollabSession(addresses);
+        break;
+    case Actions::Action::Transfer:
+        transferActiveCall(addresses);
         break;
     default:
         KIVO_LOG(Tesk::Core::Logging::LevelInfo)

@@ -6,6 +6,7 @@
 #include <Kivo/Sessions/SessionManagerBase.h>
 
 #include "../kivo_log.h"
+#include "applicability.h"
 
 #include <QAction>
 
@@ -36,17 +37,35 @@ void Provider::setAcceptedActions(const QList<int>& ids, bool exclusive)
 
 void Provider::setActionSource(QObject* source)
 {
-    if (source == m_Source)
+    if (source == m_Source) {
+        // The same selection may hold other objects than when it was set.
+        refreshApplicable();
         return;
+    }
+    if (auto* composite = qobject_cast<SourceComposite*>(m_Source.data()))
+        disconnect(composite, &SourceComposite::sourcesChanged, this, &Provider::refreshApplicable);
     m_Source = source;
     delete m_Wrapper;
     m_Wrapper = nullptr;
     if (source && !qobject_cast<Source*>(source))
         m_Wrapper = new ObjectSource(source, this);
-    if (!m_Exclusive)
+    if (auto* composite = qobject_cast<SourceComposite*>(source))
+        connect(composite, &SourceComposite::sourcesChanged, this, &Provider::refreshApplicable);
+    if (!m_Exclusive) {
         rebuild();
-    else
+    } else {
         refreshSubActions();
+        refreshApplicable();
+    }
+}
+
+void Provider::refreshApplicable()
+{
+    const Sessions::SessionManagerBase* session = m_Factory ? m_Factory->session() : nullptr;
+    const Controllers::CommsSessionController* comms = session ? session->commsSessionController() : nullptr;
+    Source* source = resolvedSource();
+    for (Action* action : qAsConst(m_Actions))
+        action->setApplicable(appliesTo(action->getId(), source, comms));
 }
 
 void Provider::refreshSubActions()
@@ -120,6 +139,7 @@ void Provider::rebuild()
     }
     m_Actions = kept;
     refreshSubActions();
+    refreshApplicable();
     endResetModel();
     emit actionsChanged();
 }

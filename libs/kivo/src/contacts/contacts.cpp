@@ -38,6 +38,7 @@ void Contacts::attach(Simulation::Service& service)
         connect(&service, &Service::groupAdded, this, &Contacts::cbGroupAdded),
         connect(&service, &Service::groupRenamed, this, &Contacts::cbGroupRenamed),
         connect(&service, &Service::groupRemoved, this, &Contacts::cbGroupRemoved),
+        connect(&service, &Service::groupsReordered, this, &Contacts::cbGroupsReordered),
         connect(&service, &Service::contactRequestFailed, this, &Contacts::cbRequestFailed),
         connect(&service, &Service::presenceChanged, this, &Contacts::cbPresenceChanged),
         connect(&service, &Service::ownPresenceChanged, this, &Contacts::cbOwnPresenceChanged),

@@ -1,11 +1,9 @@
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Models/Groups.h>
-#include <Kivo/Models/Helper.h>
 #include <Kivo/Models/Roles.h>
 
 #include "contact_rows.h"
 
-#include <algorithm>
 
 namespace Kivo {
 namespace Models {
@@ -27,6 +25,7 @@ Groups::Groups(Contacts::Contacts& list, QObject* parent)
     // Groups come and go rarely; the list is laid out again for them.
     connect(&list, &List::groupAdded, this, &Groups::reload);
     connect(&list, &List::groupRemoved, this, &Groups::reload);
+    connect(&list, &List::groupsReordered, this, &Groups::reload);
     connect(m_Others, &IGroup::openChanged, this, [this] { groupOpenChanged(m_Others); });
     reload();
 }
@@ -88,11 +87,9 @@ void Groups::reload()
     }
     m_Sections.clear();
     if (m_List) {
-        QList<IGroup*> groups = m_List->groups();
-        std::stable_sort(groups.begin(), groups.end(), [](const IGroup* left, const IGroup* right) {
-            return Helper::lessByName(left->getName().toCaseFolded(), right->getName().toCaseFolded());
-        });
-        for (IGroup* group : qAsConst(groups)) {
+        // The groups in the list's order, which the user arranges; the others last.
+        const QList<IGroup*> groups = m_List->groups();
+        for (IGroup* group : groups) {
             m_Sections.append({group, group->isOpen(), {}});
             connect(group, &IGroup::openChanged, this, [this, group] { groupOpenChanged(group); });
             connect(group, &IGroup::nameChanged, this, &Groups::reload);
@@ -242,6 +239,8 @@ QVariant Groups::data(const QModelIndex& index, int role) const
             return group ? group->getName() : QString();
         case Roles::GroupOrder:
             return section;
+        case Roles::Group:
+            return row == 0 ? QVariant::fromValue<QObject*>(const_cast<IGroup*>(group)) : QVariant();
         case Roles::GroupOpen:
             return current.open;
         default:

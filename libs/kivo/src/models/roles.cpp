@@ -22,6 +22,7 @@ QHash<int, QByteArray> names()
             {GroupSearching, "groupSearching"},
             {GroupCount, "groupCount"},
             {GroupOrder, "groupOrder"},
+            {Group, "group"},
             {Available, "available"},
             {ItemKind, "itemKind"},
             {Selected, "selected"},

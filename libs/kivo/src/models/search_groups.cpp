@@ -224,6 +224,8 @@ QVariant SearchGroups::data(const QModelIndex& index, int role) const
             return current.group->getName();
         case Roles::GroupOrder:
             return entry;
+        case Roles::Group:
+            return row == 0 ? QVariant::fromValue<QObject*>(current.group) : QVariant();
         case Roles::GroupOpen:
             return current.open;
         case Roles::GroupSearching:

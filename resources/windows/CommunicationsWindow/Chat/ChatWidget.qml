@@ -104,6 +104,8 @@ Rectangle {
                 wrapMode: TextEdit.Wrap
                 textFormat: TextEdit.PlainText
                 selectByMouse: true
+                // The selection outlives the menu that acts on it.
+                persistentSelection: true
                 color: qomxStyle.colors.darkText
                 font.family: qomxStyle.fontFamily
                 font.pixelSize: 13
@@ -129,10 +131,23 @@ Rectangle {
                 }
             }
         }
+        // A right click opens the field's menu: cut, copy, paste, select all.
         MouseArea {
+            objectName: "messageInputMenuArea"
             anchors.fill: parent
-            acceptedButtons: Qt.NoButton
+            acceptedButtons: Qt.RightButton
             cursorShape: Qt.IBeamCursor
+            onClicked: {
+                rootWindow.textFieldActionsHandler.selectedText = input.selectedText
+                rootWindow.openTextFieldMenu()
+            }
+        }
+        Connections {
+            target: rootWindow.textFieldActionsHandler
+            function onCut() { input.cut() }
+            function onCopy() { input.copy() }
+            function onPaste() { input.paste() }
+            function onSelectAll() { input.selectAll() }
         }
     }
 

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Torvex 1.0
 
 // The conversations going on: a header that opens and closes the list, then one row each
 // with its title, state and buttons. Rows select, take keys as tones while in a call and
@@ -6,7 +7,7 @@ import QtQuick 2.15
 Item {
     id: pane
 
-    readonly property int rowHeight: 44
+    readonly property int rowHeight: 52
     readonly property int headerHeight: 23
     readonly property int total: rootWindow.activeCommsModel.count
     readonly property int shown: rootWindow.activeCommsFilter.count
@@ -142,6 +143,80 @@ Item {
                         hoverEnabled: true
                         onClicked: row.session.close()
                     }
+                }
+                // "More": the conversation's menu with what the buttons do not offer.
+                Rectangle {
+                    objectName: "moreButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 18; height: 22; radius: 3
+                    color: menuHandler.activeCommsMenuVisible && model.selected || moreArea.containsMouse
+                           ? qomxStyle.colors["lightDivider"] : "transparent"
+                    Text { anchors.centerIn: parent; text: "\u22EE"; color: qomxStyle.colors["darkText"]; font.pixelSize: 14; font.bold: true }
+                    MouseArea {
+                        id: moreArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: {
+                            activeSelectionHandler.select(index, 0)
+                            menuHandler.showActiveCommsPopupMenu(true)
+                        }
+                    }
+                }
+            }
+
+            // The buttons of a call, below its title: mute, hold, transfer, add people, park.
+            Row {
+                id: callButtons
+                objectName: "callButtons"
+                // Above the row's own mouse area.
+                z: 1
+                visible: model.hasCall
+                anchors { right: parent.right; rightMargin: 6; bottom: parent.bottom; bottomMargin: 3 }
+                spacing: 4
+                // The actions belong to the conversation's window, which comes with its call.
+                readonly property var window: row.call ? row.session : null
+                function actionOf(id) { return callButtons.window ? menuHandler.getCommsWindowAction(callButtons.window, id) : null }
+
+                CallButton {
+                    objectName: "muteButton"
+                    action: callButtons.actionOf(CommunicationsWindowMenuActions.ActionMuteMic)
+                    symbol: row.call && row.call.microphoneMuted ? "\u2205" : "\u266A"
+                    onActivated: action.trigger()
+                }
+                CallButton {
+                    objectName: "holdButton"
+                    action: callButtons.actionOf(CommunicationsWindowMenuActions.ActionHoldCall)
+                    symbol: model.callState === 7 ? "\u25B6" : "\u2016"
+                    onActivated: action.trigger()
+                }
+                CallButton {
+                    objectName: "transferButton"
+                    visible: menuHandler.getButtonEnabled(CommunicationsWindowMenuActions.ActionTransferCallNew)
+                    action: callButtons.actionOf(CommunicationsWindowMenuActions.ActionTransferCallNew)
+                    toolTip: qsTr("Click to Transfer Call")
+                    symbol: "\u21AA"
+                    onActivated: {
+                        if (row.call.executiveCall)
+                            menuHandler.showExecutiveCallTransferMenu(row.session)
+                        else
+                            action.trigger()
+                    }
+                }
+                CallButton {
+                    objectName: "addPeopleButton"
+                    visible: menuHandler.getButtonEnabled(CommunicationsWindowMenuActions.ActionAddParticipantsNew)
+                    action: callButtons.actionOf(CommunicationsWindowMenuActions.ActionAddParticipantsNew)
+                    toolTip: qsTr("Add People")
+                    symbol: "+"
+                    onActivated: action.trigger()
+                }
+                CallButton {
+                    objectName: "parkButton"
+                    visible: menuHandler.getButtonEnabled(CommunicationsWindowMenuActions.ActionCallPark)
+                    action: callButtons.actionOf(CommunicationsWindowMenuActions.ActionCallPark)
+                    toolTip: qsTr("Click to Park Call")
+                    symbol: "P"
+                    onActivated: action.trigger()
                 }
             }
 

@@ -67,13 +67,38 @@ Rectangle {
     // The busy lamp field of the team is there; its window comes with a later version.
     Text {
         objectName: "teamTelephony"
-        anchors { right: options.left; rightMargin: 8; verticalCenter: parent.verticalCenter }
+        anchors { right: add.left; rightMargin: 8; verticalCenter: parent.verticalCenter }
         visible: rootWindow.teamTelephonyShown
         text: qsTr("Team Telephony")
         color: qomxStyle.colors["darkText"]
         font.family: qomxStyle.fontFamily
         font.pixelSize: 11
         font.bold: true
+    }
+
+    // "+": adding contacts, groups and rooms.
+    Rectangle {
+        id: add
+        objectName: "addButton"
+        anchors { right: options.left; rightMargin: 6; verticalCenter: parent.verticalCenter }
+        width: 26
+        height: 24
+        radius: 4
+        color: menuHandler.addMenuVisible || addArea.containsMouse ? qomxStyle.colors["whiteBackground"] : "transparent"
+        Text {
+            anchors.centerIn: parent
+            text: "+"
+            color: menuHandler.addMenuVisible ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 18
+            font.bold: true
+        }
+        MouseArea {
+            id: addArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: menuHandler.showAddMenu()
+        }
     }
 
     Rectangle {
@@ -83,12 +108,12 @@ Rectangle {
         width: optionsText.implicitWidth + 16
         height: 24
         radius: 4
-        color: optionsArea.containsMouse ? qomxStyle.colors["whiteBackground"] : "transparent"
+        color: menuHandler.optionsMenuVisible || optionsArea.containsMouse ? qomxStyle.colors["whiteBackground"] : "transparent"
         Text {
             id: optionsText
             anchors.centerIn: parent
             text: qsTr("Options")
-            color: qomxStyle.colors["darkText"]
+            color: menuHandler.optionsMenuVisible ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"]
             font.family: qomxStyle.fontFamily
             font.pixelSize: 12
         }
@@ -96,7 +121,7 @@ Rectangle {
             id: optionsArea
             anchors.fill: parent
             hoverEnabled: true
-            onClicked: rootWindow.openApplicationMenu()
+            onClicked: menuHandler.showOptionsMenu()
         }
     }
 }

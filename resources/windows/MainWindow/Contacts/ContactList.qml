@@ -64,6 +64,15 @@ Item {
                     font.pixelSize: 11
                     font.bold: true
                 }
+                // A right click on the header opens the group's menu (rename, remove, move).
+                MouseArea {
+                    anchors.fill: parent
+                    acceptedButtons: Qt.RightButton
+                    onClicked: {
+                        pane.hideTooltip()
+                        menuHandler.popupGroupMenu(model.group)
+                    }
+                }
                 Text {
                     id: empty
                     objectName: "groupEmptyText"
@@ -122,8 +131,13 @@ Item {
                         width: parent.width
                         visible: text.length > 0
                         elide: Text.ElideRight
-                        text: model.statusText || model.number || ""
-                        color: qomxStyle.colors["listSecondLineText"]
+                        textFormat: Text.PlainText
+                        // A search result the user added to the list says so.
+                        readonly property bool added: contactRow.contact !== null && contactRow.contact !== undefined
+                                                      && contactRow.contact.temporary
+                                                      && rootWindow.addedContacts.indexOf(contactRow.contact.identifier) >= 0
+                        text: added ? qsTr("Contact Added") : (model.statusText || model.number || "")
+                        color: added ? qomxStyle.colors["highlightText"] : qomxStyle.colors["listSecondLineText"]
                         font.family: qomxStyle.fontFamily
                         font.pixelSize: 10
                     }
@@ -179,7 +193,7 @@ Item {
                     }
                     onClicked: {
                         if (mouse.button === Qt.RightButton)
-                            rootWindow.openContactMenu()
+                            menuHandler.showPopupMenu()
                     }
                     onDoubleClicked: {
                         if (mouse.button !== Qt.LeftButton)

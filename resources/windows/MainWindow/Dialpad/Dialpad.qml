@@ -8,6 +8,8 @@ Item {
 
     readonly property bool inCall: rootWindow.activeCommsFilter.activeCallCommsSession !== null
     property alias text: field.text
+    // A right click on the field asks for its menu (cut, copy, paste, select all).
+    signal textMenuRequested(Item field)
 
     function insert(character) {
         field.remove(field.selectionStart, field.selectionEnd)
@@ -50,9 +52,17 @@ Item {
             font.family: qomxStyle.fontFamily
             font.pixelSize: Math.max(14, parent.height / 2.2)
             validator: RegExpValidator { regExp: /[0-9*#+,pw ()\-.]*/ }
+            selectByMouse: true
+            persistentSelection: true
             onTextChanged: rootWindow.dialpadTextChanged(text)
             Keys.onReturnPressed: pane.enter()
             Keys.onEnterPressed: pane.enter()
+            MouseArea {
+                objectName: "dialpadFieldMenuArea"
+                anchors.fill: parent
+                acceptedButtons: Qt.RightButton
+                onClicked: pane.textMenuRequested(field)
+            }
         }
         Text {
             anchors.centerIn: parent

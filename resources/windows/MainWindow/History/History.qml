@@ -169,11 +169,39 @@ Item {
             }
             Text {
                 id: time
-                anchors { right: parent.right; rightMargin: 10; top: parent.top; topMargin: 6 }
+                anchors { right: status.left; rightMargin: 4; top: parent.top; topMargin: 6 }
                 text: qmlHelper.formatHistoryEntryTime(model.time)
                 color: qomxStyle.colors["mediumText"]
                 font.family: qomxStyle.fontFamily
                 font.pixelSize: 10
+            }
+
+            // The entry's status: its menu (play, mark, save, delete ...), marked while new.
+            Rectangle {
+                id: status
+                objectName: "historyStatusButton"
+                // Above the row's own mouse area.
+                z: 1
+                anchors { right: parent.right; rightMargin: 6; top: parent.top; topMargin: 5 }
+                width: 16; height: 16; radius: 8
+                color: statusArea.containsMouse ? qomxStyle.colors["lightDivider"] : "transparent"
+                Text {
+                    anchors.centerIn: parent
+                    text: "\u22EF"
+                    color: model.newComms ? qomxStyle.colors["highlightText"] : qomxStyle.colors["mediumText"]
+                    font.pixelSize: 12
+                    font.bold: true
+                }
+                MouseArea {
+                    id: statusArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onClicked: {
+                        if (!model.selected)
+                            timelineSelectionHandler.select(index, 0)
+                        menuHandler.showPopupMenu(true, model.newComms === true)
+                    }
+                }
             }
 
             // The player of an expanded voice mail.

@@ -1,7 +1,9 @@
 import QtQuick 2.15
+import "../Presence"
 
-// The column of view buttons on the left edge: one per row of leftpaneButtonsSorted, the
-// shown view marked, history with the count of what is new.
+// The column on the left edge: the own presence on top, one view button per row of
+// leftpaneButtonsSorted (the shown view marked, history with the count of what is new), and
+// the call-settings button at the bottom. Right clicks open the buttons' menus.
 Rectangle {
     id: pane
 
@@ -12,6 +14,17 @@ Rectangle {
     signal hideTooltip()
 
     readonly property var viewOfType: ["contactsView", "roomsView", "historyView", "dialpadView", "directoryView", "webButtonView"]
+    readonly property var own: rootWindow.ownContact
+    readonly property bool presenceUsable: rootWindow.xmppConnected || rootWindow.offlineMode
+    readonly property bool projectRooms: rootWindow.configXml !== null && rootWindow.configXml.projectRoomsEnabled
+    readonly property var toolbar: rootWindow.callSettingsToolbarHelper
+
+    function roomsToolTip() {
+        var text = pane.projectRooms ? qsTr("Rooms") : ""
+        if (rootWindow.myRoomReady)
+            text += "\n" + rootWindow.getMyRoomToolTip()
+        return text.trim()
+    }
 
     width: 33
     color: qomxStyle.colors["leftBarBackground"]
@@ -22,8 +35,39 @@ Rectangle {
         color: qomxStyle.colors["lightDivider"]
     }
 
-    Column {
+    // The own presence: a click shows or hides the presence pane, a right click its menu.
+    Item {
+        id: ownPresence
+        objectName: "ownPresenceFlag"
         anchors { top: parent.top; topMargin: 6; left: parent.left; right: parent.right; rightMargin: 1 }
+        height: visible ? 24 : 0
+        visible: pane.own !== null && pane.own.presence !== null
+        PresenceDot {
+            anchors.centerIn: parent
+            width: 14
+            height: 14
+            presence: pane.own ? pane.own.presenceState : 0
+        }
+        MouseArea {
+            anchors.fill: parent
+            hoverEnabled: true
+            acceptedButtons: Qt.LeftButton | Qt.RightButton
+            cursorShape: Qt.PointingHandCursor
+            onEntered: pane.showTooltip(pane.presenceUsable ? qsTr("My Presence Info")
+                                                            : qsTr("Presence disabled due to connectivity issues"), ownPresence)
+            onExited: pane.hideTooltip()
+            onClicked: {
+                pane.hideTooltip()
+                if (mouse.button === Qt.RightButton)
+                    menuHandler.showOwnContactMenu(pane.presenceUsable)
+                else
+                    rootWindow.ownPresenceExpanded = !rootWindow.ownPresenceExpanded
+            }
+        }
+    }
+
+    Column {
+        anchors { top: ownPresence.bottom; topMargin: 3; left: parent.left; right: parent.right; rightMargin: 1 }
         spacing: 3
 
         Repeater {
@@ -35,7 +79,7 @@ Rectangle {
                 readonly property int type: model.buttonType
                 readonly property string view: pane.viewOfType[type] || "contactsView"
                 readonly property bool active: pane.currentView === view
-                readonly property bool usable: type !== 1 || rootWindow.xmppConnected
+                readonly property bool usable: type !== 1 || (rootWindow.xmppConnected && (pane.projectRooms || rootWindow.myRoomReady))
                 readonly property int badge: type === 2 ? badgeHandler.badgeCount : 0
 
                 objectName: view + "Button"
@@ -83,16 +127,110 @@ Rectangle {
                     hoverEnabled: true
                     acceptedButtons: Qt.LeftButton | Qt.RightButton
                     cursorShape: Qt.PointingHandCursor
-                    onEntered: pane.showTooltip(rootWindow.leftpaneButtonsModel.getToolTip(button.type), button)
+                    onEntered: pane.showTooltip(button.type === 1 ? pane.roomsToolTip()
+                                                                  : rootWindow.leftpaneButtonsModel.getToolTip(button.type), button)
                     onExited: pane.hideTooltip()
                     onClicked: {
-                        if (mouse.button !== Qt.LeftButton || !button.usable)
+                        pane.hideTooltip()
+                        // A right click opens the button's menu and leaves the view as it is.
+                        if (mouse.button === Qt.RightButton) {
+                            if (button.type === 0)
+                                menuHandler.showContactsMenu()
+                            else if (button.type === 2)
+                                menuHandler.showHistoryMenu()
+                            else if (button.type === 1 && button.usable)
+                                menuHandler.showMyRoomMenu(true)
                             return
-                        if (button.type === 1 && !rootWindow.myRoomReady && !rootWindow.xmppConnected)
+                        }
+                        if (!button.usable)
                             return
-                        pane.viewChosen(button.view, button.type)
+                        if (button.type === 1 && !pane.projectRooms)
+                            rootWindow.startMyRoom()
+                        else
+                            pane.viewChosen(button.view, button.type)
                     }
                 }
+                // Without project rooms a contact dropped on the rooms button joins My Room.
+                DropArea {
+                    anchors.fill: parent
+                    enabled: button.type === 1 && !pane.projectRooms && button.usable
+                    keys: ["application/qomx.contact"]
+                    onDropped: rootWindow.startMyRoom(drop.source.text)
+                }
+            }
+        }
+    }
+
+    // The call-settings button: the quick switches of the service (Do Not Disturb,
+    // forwarding ...); the dash tells that one of them diverts calls.
+    Item {
+        id: callSettings
+        objectName: "callSettingsButton"
+        anchors { bottom: parent.bottom; bottomMargin: 6; left: parent.left; right: parent.right; rightMargin: 1 }
+        height: 32
+        visible: pane.toolbar !== null && pane.toolbar.toolbarEnabled
+        enabled: visible && !pane.toolbar.sessionOffline
+        opacity: enabled ? 1 : 0.4
+        readonly property bool diverting: pane.toolbar !== null
+                                          && (pane.toolbar.callForwardAlwaysActive || pane.toolbar.doNotDisturbActive
+                                              || pane.toolbar.remoteOfficeActive)
+
+        Rectangle {
+            anchors.fill: parent
+            color: pane.toolbar !== null && pane.toolbar.callSettingsMenuVisible ? qomxStyle.colors["whiteBackground"]
+                   : (settingsArea.containsMouse ? qomxStyle.colors["lightDivider"] : "transparent")
+        }
+        // A gear: a ring with four teeth.
+        Item {
+            anchors.centerIn: parent
+            width: 18
+            height: 18
+            Repeater {
+                model: 4
+                Rectangle {
+                    anchors.centerIn: parent
+                    width: 4
+                    height: 18
+                    rotation: index * 45
+                    color: qomxStyle.colors["darkText"]
+                }
+            }
+            Rectangle {
+                anchors.centerIn: parent
+                width: 13; height: 13; radius: 6.5
+                color: qomxStyle.colors["darkText"]
+            }
+            Rectangle {
+                anchors.centerIn: parent
+                width: 5; height: 5; radius: 2.5
+                color: qomxStyle.colors["leftBarBackground"]
+            }
+        }
+        Rectangle {
+            objectName: "callSettingsBadge"
+            visible: callSettings.diverting
+            anchors { right: parent.right; rightMargin: 2; top: parent.top; topMargin: 1 }
+            width: 12; height: 12; radius: 6
+            color: qomxStyle.colors["errorText"]
+            Text {
+                anchors.centerIn: parent
+                text: "-"
+                color: qomxStyle.colors["whiteText"]
+                font.family: qomxStyle.fontFamily
+                font.pixelSize: 10
+                font.bold: true
+            }
+        }
+        MouseArea {
+            id: settingsArea
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onEntered: pane.showTooltip(pane.toolbar.getCallSettingsTooltip(), callSettings)
+            onExited: pane.hideTooltip()
+            onClicked: {
+                pane.hideTooltip()
+                pane.toolbar.showCallSettingsMenu()
             }
         }
     }

@@ -101,6 +101,27 @@ Rectangle {
                 cursorShape: Qt.PointingHandCursor
                 onClicked: rootWindow.openPresenceMenu()
             }
+        }        // Where the user is, as published; "Set Location" until it is set.
+        Text {
+            objectName: "ownLocation"
+            width: Math.min(parent.width, implicitWidth)
+            visible: rootWindow.configXml !== null && rootWindow.configXml.locationEnabled
+            elide: Text.ElideRight
+            textFormat: Text.PlainText
+            readonly property string location: pane.own && pane.own.presence ? pane.own.presence.locationText : ""
+            text: location.length > 0 ? location : qsTr("Set Location")
+            color: locationArea.containsMouse && rootWindow.xmppConnected ? qomxStyle.colors["highlightText"]
+                                                                        : qomxStyle.colors["mediumText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 10
+            MouseArea {
+                id: locationArea
+                anchors.fill: parent
+                hoverEnabled: true
+                enabled: rootWindow.xmppConnected
+                cursorShape: Qt.PointingHandCursor
+                onClicked: presenceHelper.showLocationPublish()
+            }
         }
     }
 
@@ -121,7 +142,7 @@ Rectangle {
         }
     }
 
-    // The options menu: availability, call settings, queues, preferences, sign out, exit.
+    // The options menu: call settings, queues, preferences, sign out, exit.
     Rectangle {
         id: menuButton
         objectName: "menuButton"
@@ -129,7 +150,7 @@ Rectangle {
         width: 30
         height: 30
         radius: 4
-        color: menuArea.containsMouse ? qomxStyle.colors["lightDivider"] : "transparent"
+        color: menuArea.containsMouse || menuHandler.optionsMenuVisible ? qomxStyle.colors["lightDivider"] : "transparent"
         Column {
             anchors.centerIn: parent
             spacing: 3
@@ -148,7 +169,7 @@ Rectangle {
             anchors.fill: parent
             hoverEnabled: true
             cursorShape: Qt.PointingHandCursor
-            onClicked: rootWindow.openApplicationMenu()
+            onClicked: menuHandler.showOptionsMenu()
         }
     }
 

@@ -7,6 +7,7 @@
 #include "common/constants.h"
 
 #include <Kivo/Actions/Action.h>
+#include <Kivo/Actions/Helper.h>
 #include <Kivo/Actions/Provider.h>
 #include <Kivo/Contacts/IContact.h>
 #include <Kivo/Controllers/ChatInterface.h>
@@ -96,13 +97,18 @@ QObject* CommunicationsWindowMenuActions::windowObject(const char* name) const
     return m_Window ? m_Window->property(name).value<QObject*>() : nullptr;
 }
 
-bool CommunicationsWindowMenuActions::configItem(int item) const
+const Kivo::Configuration::Config* CommunicationsWindowMenuActions::config() const
 {
     for (const char* name : {"actionsProvider", "participantActionsProvider"}) {
         if (const auto* provider = qobject_cast<const Kivo::Actions::Provider*>(windowObject(name)))
-            return Common::configFlag(provider->getConfig(), item);
+            return provider->getConfig();
     }
-    return false;
+    return nullptr;
+}
+
+bool CommunicationsWindowMenuActions::configItem(int item) const
+{
+    return Common::configFlag(config(), item);
 }
 
 CallBasePtr* CommunicationsWindowMenuActions::call() const
@@ -141,9 +147,9 @@ void CommunicationsWindowMenuActions::createActions()
     }
     if (QObject* notifications = windowObject("notificationswidget")) {
         const auto* calls = qobject_cast<const Kivo::Actions::Provider*>(windowObject("actionsProvider"));
-        const bool canConference = calls && (calls->getActionById(Kivo::Actions::Action::Call) ||
-                                             calls->getActionById(Kivo::Actions::Action::CallFromPhone));
-        if (canConference)
+        const Kivo::Actions::Helper groups(config());
+        if (groups.isEnabledForGroup(Kivo::Actions::Action::Call, true, false) ||
+            groups.isEnabledForGroup(Kivo::Actions::Action::CallFromPhone, true, false))
             addAction(ActionAddParticipants);
         QAction* conferenceNew = addAction(ActionAddParticipantsNew);
         CHECKED_CONNECT(conferenceNew, SIGNAL(triggered()), notifications, SLOT(addParticipantsTriggered()));
@@ -422,12 +428,12 @@ QMenu* CommunicationsWindowMenuActions::createOptionsMenu()
     if (QAction* hold = action(ActionHoldCall))
         menu->addAction(hold);
     menu->addActions(appendSessionMenus(menu, m_Session, BothKinds, true));
+    // The walk in the order of the ids moves Hold and the two sub-menus to their places.
     const bool recordingSubmenu = action(ActionCallRecordSubmenu);
     for (auto it = m_Actions.cbegin(); it != m_Actions.cend(); ++it) {
         const int id = it.key();
         if (id == ActionEndCommunications || id == ActionMuteMic || id == ActionTransferCallNew ||
-            id == ActionAddParticipantsNew || id == ActionOpenWindow || id == ActionHoldCall ||
-            id == ActionTransferCall || id == ActionAddParticipants)
+            id == ActionAddParticipantsNew || id == ActionOpenWindow)
             continue;
         if (recordingSubmenu && (id == ActionCallRecordStart || id == ActionCallRecordStop))
             continue;
@@ -464,21 +470,22 @@ QList<QAction*> CommunicationsWindowMenuActions::appendSessionMenus(QMenu* holde
         QAction* fresh = action(current == Transfer ? ActionTransferCallNew : ActionAddParticipantsNew);
         if (fresh && fresh->isEnabled())
             menu->addAction(fresh);
-        if (menu->isEmpty()) {
-            delete menu;
-            continue;
-        }
         if (asSubMenu) {
             QAction* holderAction = action(current == Transfer ? ActionTransferCall : ActionAddParticipants);
             if (holderAction) {
-                // The sub-menu of an earlier build goes with the new one's arrival.
+                // The sub-menu of an earlier build goes with the new one's arrival; an empty one
+                // shows its entry disabled rather than an old list.
                 if (QMenu* old = holderAction->menu(); old && old != menu)
                     old->deleteLater();
                 holderAction->setMenu(menu);
+                if (menu->isEmpty())
+                    holderAction->setEnabled(false);
                 result.append(holderAction);
             } else {
                 delete menu;
             }
+        } else if (menu->isEmpty()) {
+            delete menu;
         } else {
             for (QAction* entry : menu->actions()) {
                 entry->setParent(holder);

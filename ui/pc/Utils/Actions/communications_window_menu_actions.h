@@ -15,6 +15,12 @@ class QEvent;
 class QMenu;
 class QWidget;
 
+namespace Kivo {
+namespace Configuration {
+class Config;
+}
+} // namespace Kivo
+
 namespace Utils {
 namespace Actions {
 
@@ -104,6 +110,7 @@ private:
     void retranslate();
     void setEnabled(int id, bool enabled);
     void refreshText(int id);
+    const Kivo::Configuration::Config* config() const;
     bool configItem(int item) const;
     QObject* windowObject(const char* name) const;
     bool connectToWindow(QAction* action, const char* slot);

@@ -58,8 +58,14 @@ public:
     explicit Action(Id id, QObject* parent = nullptr);
 
     Id getId() const { return m_Id; }
-    bool isEnabled() const { return m_Enabled; }
+    // Usable: allowed by the session's state and applying to what it would act on.
+    bool isEnabled() const { return m_Enabled && m_Applicable; }
+    // Allowed by the session's state, whatever is selected.
+    bool isEnabledByEnablers() const { return m_Enabled; }
     void setEnabled(bool enabled);
+    // Whether the action applies to its provider's source (a favourite cannot be set again);
+    // its provider keeps it up to date.
+    void setApplicable(bool applicable);
     // The property (phone number kind, address ...) the action applies to; 0 for none.
     int getPropertyType() const { return m_PropertyType; }
     void setPropertyType(int type) { m_PropertyType = type; }
@@ -90,6 +96,7 @@ signals:
 private:
     Id m_Id;
     bool m_Enabled = true;
+    bool m_Applicable = true;
     int m_PropertyType = 0;
     QList<int> m_SubActions;
     bool m_ConfirmationRequired = false;

@@ -75,6 +75,8 @@ signals:
 
 private slots:
     void onActionTriggered();
+    // Each action follows whether it applies to the source (Action::setApplicable).
+    void refreshApplicable();
     void onConfirmationRequired();
 
 private:

@@ -98,6 +98,10 @@ public:
     void addContact(IContact* contact, bool subscribe, bool favorite);
     void removeContact(QPointer<IContact> contact);
     void removeGroup(int id);
+    // The group order is the service's (contacts_groups.cpp); a move is a request to it and
+    // groupsReordered() follows its answer.
+    bool isFirstGroup(const IGroup* group) const;
+    bool isLastGroup(const IGroup* group) const;
 
     // The conversations that the menu entries below act on (contacts_comms_actions.cpp).
     void setCommsSessionController(Controllers::CommsSessionController* comms);
@@ -119,6 +123,7 @@ signals:
     void favoritesChanged();
     void groupAdded(Kivo::Contacts::GroupPtr group);
     void groupRemoved();
+    void groupsReordered();
     void contactsLoaded();
     void readOnlyChanged(bool readOnly);
     // A stored contact's details, groups, favourite mark or presence changed.
@@ -140,6 +145,7 @@ private:
     void requestMembership(IContact& contact, int groupId, bool member);
     void requestUpdate(IContact& contact, const Properties::Map& properties);
     void requestRename(IGroup& group, const QString& name);
+    void requestMove(IGroup& group, int position);
     void answerPresenceRequest(IContact& request, bool accept);
     bool canRequest(const char* what) const;
 
@@ -149,6 +155,7 @@ private:
     void cbGroupAdded(int tag, const Simulation::GroupRecord& record);
     void cbGroupRenamed(int id, const QString& name);
     void cbGroupRemoved(int id);
+    void cbGroupsReordered(const QList<int>& groupIds);
     void cbRequestFailed(int id, const QString& text);
     void cbPresenceChanged(int id, int presence, const QString& note);
     void cbOwnPresenceChanged(int presence);

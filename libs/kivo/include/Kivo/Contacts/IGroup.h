@@ -34,12 +34,20 @@ public:
     bool isSearching() const { return m_Searching; }
     // Whether the group's row shows how many members it has.
     bool isCountShown() const { return m_CountShown; }
+    // A group the user cannot change: not one of the contact list's own groups (the other
+    // contacts, favourites, a search's results).
+    bool isSpecial() const { return m_List.isNull(); }
 
 public slots:
     void setName(const QString& name);
     void setOpen(bool open);
     void setSearching(bool searching);
     void setCountShown(bool shown);
+    // Requests to the list's group order; a special group does not move.
+    void moveFirst();
+    void moveUp();
+    void moveDown();
+    void moveLast();
 
 signals:
     void nameChanged();
@@ -54,6 +62,9 @@ private:
 
     void applyName(const QString& name);
     void applyId(int id);
+    // The group's place in the list's group order; -1 for a special group.
+    int position() const;
+    void moveTo(int position);
 
     int m_Id;
     QString m_Name;

@@ -132,6 +132,10 @@ private:
     void handleSessionAction(CommunicationSession* session, int id);
     // Pick-up and barge-in on the monitored lines of the contacts (busy lamp field).
     void handleMonitoredLineAction(const QList<Contacts::IContact*>& contacts, int id);
+    // "End All Calls" and "End All Chats".
+    void endAll(bool calls);
+    // A blind transfer of the one call going on.
+    void transferActiveCall(const QStringList& addresses);
 
     QPointer<Sessions::SessionManagerBase> m_SessionManager;
     QList<CommunicationSession*> m_Sessions;

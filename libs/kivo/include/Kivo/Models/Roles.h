@@ -30,6 +30,8 @@ enum Role : int
     GroupCount = 308,
     // Position of the row's group among the groups of its model, for sorting.
     GroupOrder = 309,
+    // The group object of a group row.
+    Group = 310,
     // The contact is available (online).
     Available = 313,
     // Selection proxy: the row's item kind (0 for a row that is no item) and its selection.

@@ -89,6 +89,9 @@ public:
     bool requestAddGroup(int tag, const QString& name);
     bool requestRenameGroup(int groupId, const QString& name);
     bool requestRemoveGroup(int groupId);
+    // Puts the group at `position` of the list's group order (service_groups.cpp): the order
+    // is the account's, kept from one sign-in to the next.
+    bool requestMoveGroup(int groupId, int position);
     // Other users' requests to see the signed-in user's presence (service_presence_requests.cpp),
     // oldest first. Accepting one puts the requester in the contact list (in `groupId` when
     // not 0) unless it is there already; either answer ends the request.
@@ -271,6 +274,8 @@ signals:
     void groupAdded(int tag, const Kivo::Simulation::GroupRecord& group);
     void groupRenamed(int groupId, const QString& name);
     void groupRemoved(int groupId);
+    // The group order changed: the groups' identifiers, first to last.
+    void groupsReordered(const QList<int>& groupIds);
     void contactRequestFailed(int subject, const QString& text);
     void contactListReadOnlyChanged(bool readOnly);
     // Requests that arrived together, in arrival order; and the end of one request.

@@ -4,6 +4,9 @@
 
 #include <Kivo/Actions/Provider.h>
 #include <Kivo/Contacts/IGroup.h>
+#include <Kivo/Models/Groups.h>
+#include <Kivo/Models/Roles.h>
+#include <Kivo/Simulation/Service.h>
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -20,7 +23,9 @@ private slots:
     void textsFollowTheConversation();
     void contactMenuDropsWhatMakesNoSense();
     void choicesOfAnActionBecomeASubmenu();
+    void groupEntries_data();
     void groupEntries();
+    void groupMenusAndMoves();
 };
 
 void ActionsHelperTest::textsFollowTheConversation()
@@ -110,34 +115,77 @@ void ActionsHelperTest::choicesOfAnActionBecomeASubmenu()
     QCOMPARE(ActionsHelper::propertyActionText(Kivo::Contacts::Properties::HomeNumber, dev), QString("Personal: "));
 }
 
+void ActionsHelperTest::groupEntries_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QStringList>("expected");
+    // Team is the list's first group, Ops its last.
+    QTest::newRow("first") << "Team" << QStringList{"Edit Team", "Remove Team", "-", "Move Down", "Move Last"};
+    QTest::newRow("last") << "Ops" << QStringList{"Edit Ops", "Remove Ops", "-", "Move First", "Move Up"};
+    QTest::newRow("0xFFFFF3") << "all" << QStringList{"Edit All", "Remove All", "-"};
+    QTest::newRow("0xFFFFF4") << "favorites" << QStringList();
+}
+
 void ActionsHelperTest::groupEntries()
 {
+    QFETCH(QString, group);
+    QFETCH(QStringList, expected);
     Handler fixture;
     QVERIFY(fixture.isReady());
     ActionsHelper helper(fixture.signedIn.session()->contactsManager(), fixture.factory.get());
     QObject parent;
-    Kivo::Contacts::IGroup favorites(Kivo::Contacts::IGroup::FavoritesId, "Favorites");
-    QVERIFY(helper.groupActions(&favorites, &parent).isEmpty());
-    Kivo::Contacts::IGroup* team = nullptr;
-    for (Kivo::Contacts::IGroup* group : fixture.signedIn.contacts()->groups()) {
-        if (group->getName() == "Team")
-            team = group;
-    }
-    QVERIFY(team);
-    const QList<QAction*> entries = helper.groupActions(team, &parent);
-    QCOMPARE(entries.size(), 3);
-    QCOMPARE(entries.at(0)->text(), QString("Edit Team"));
-    QCOMPARE(entries.at(1)->text(), QString("Remove Team"));
-    QCOMPARE(entries.at(1)->data().toInt(), team->getId());
-    QVERIFY(entries.at(2)->isSeparator());
-
-    fixture.handler->popupGroupMenu(QVariant::fromValue<QObject*>(team));
-    QVERIFY(layout(fixture.last()).contains("Edit Team"));
     Kivo::Contacts::IGroup all(Kivo::Contacts::IGroup::AllContactsId, "All");
+    Kivo::Contacts::IGroup favorites(Kivo::Contacts::IGroup::FavoritesId, "Favorites");
+    Kivo::Contacts::IGroup* target = group == "all" ? &all : group == "favorites" ? &favorites : nullptr;
+    for (Kivo::Contacts::IGroup* listed : fixture.signedIn.contacts()->groups()) {
+        if (listed->getName() == group)
+            target = listed;
+    }
+    QVERIFY(target);
+    QStringList texts;
+    for (const QAction* entry : helper.groupActions(target, &parent)) {
+        texts << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+        if (!entry->isSeparator() && entry->text().startsWith("Edit"))
+            QCOMPARE(entry->data().toInt(), target->getId());
+    }
+    QCOMPARE(texts, expected);
+}
+
+void ActionsHelperTest::groupMenusAndMoves()
+{
+    Handler fixture;
+    QVERIFY(fixture.isReady());
+    Kivo::Contacts::Contacts* contacts = fixture.signedIn.contacts();
+    const auto names = [contacts] {
+        QStringList order;
+        for (const Kivo::Contacts::IGroup* group : contacts->groups())
+            order << group->getName();
+        return order;
+    };
+    QCOMPARE(names(), QStringList({"Team", "Ops"}));
+    Kivo::Contacts::IGroup* team = contacts->groups().first();
+
+    // The group's own menu moves it; the service keeps the order and the list follows.
+    fixture.handler->popupGroupMenu(QVariant::fromValue<QObject*>(team));
+    QAction* down = entry(fixture.last(), "Move Down");
+    QVERIFY(down);
+    down->trigger();
+    QTRY_COMPARE(names(), QStringList({"Ops", "Team"}));
+    QCOMPARE(contacts->groupsModel()->index(0).data(Kivo::Models::Roles::GroupName).toString(), QString("Ops"));
+    const QList<Kivo::Simulation::GroupRecord> kept = service().groupRecords();
+    QCOMPARE(kept.first().name, QString("Ops"));
+
+    // Groups the user cannot change have no menu; favourites has its engine entries only.
     const int menus = fixture.menus.size();
+    Kivo::Contacts::IGroup all(Kivo::Contacts::IGroup::AllContactsId, "All");
+    QObject notAGroup;
     fixture.handler->popupGroupMenu(QVariant::fromValue<QObject*>(&all));
-    fixture.handler->popupGroupMenu(QVariant::fromValue<QObject*>(&parent));
+    fixture.handler->popupGroupMenu(QVariant::fromValue<QObject*>(&notAGroup));
     QCOMPARE(fixture.menus.size(), menus);
+    Kivo::Contacts::IGroup favorites(Kivo::Contacts::IGroup::FavoritesId, "Favorites");
+    fixture.handler->popupGroupMenu(QVariant::fromValue<QObject*>(&favorites));
+    QCOMPARE(fixture.menus.size(), menus + 1);
+    QVERIFY(!layout(fixture.last()).join(" ").contains("Favorites"));
 }
 
 QTEST_MAIN(ActionsHelperTest)

@@ -54,6 +54,10 @@ private slots:
     void emptyMenuIsDeletedUnseen();
     void oneCommActionPerTriggerAfterManyOpenings();
     void contactsWithConversationsGetTheMixedMenu();
+    void historyMenuMarksWhatItNames_data();
+    void historyMenuMarksWhatItNames();
+    void contactMenuShowsWhatApplies_data();
+    void contactMenuShowsWhatApplies();
     void voiceMailEntries_data();
     void voiceMailEntries();
     void groupEntries();
@@ -214,6 +218,96 @@ void MenuHandlerTest::contactsWithConversationsGetTheMixedMenu()
     QCOMPARE(fixture.handler->provider()->getActionSource(), &fixture.activeSelection);
     // A conversation that is active offers to end it, not to start it again.
     QVERIFY(layout(fixture.last()).contains("End Chat") || !layout(fixture.last()).contains("Chat"));
+}
+
+void MenuHandlerTest::historyMenuMarksWhatItNames_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("signal");
+    enum { All, Chats, Calls, VoiceMails };
+    QTest::newRow("all") << "Mark All as Viewed" << int(All);
+    QTest::newRow("chats") << "Mark Chats as Viewed" << int(Chats);
+    QTest::newRow("calls") << "Mark Calls as Viewed" << int(Calls);
+    QTest::newRow("voice mails") << "Mark Voicemails as Viewed" << int(VoiceMails);
+}
+
+void MenuHandlerTest::historyMenuMarksWhatItNames()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, signal);
+    Handler fixture;
+    QVERIFY(fixture.isReady());
+    Utils::MenuHandler* handler = fixture.handler.get();
+    QList<QSignalSpy*> spies{new QSignalSpy(handler, &Utils::MenuHandler::clearMissedHistory),
+                             new QSignalSpy(handler, &Utils::MenuHandler::clearMissedChats),
+                             new QSignalSpy(handler, &Utils::MenuHandler::clearMissedCalls),
+                             new QSignalSpy(handler, &Utils::MenuHandler::clearUnreadVoiceMails)};
+    handler->showHistoryMenu();
+    QCOMPARE(layout(fixture.last()), QStringList({"Mark All as Viewed", "-", "Mark Chats as Viewed",
+                                                  "Mark Calls as Viewed", "Mark Voicemails as Viewed"}));
+    QAction* chosen = MenuFixture::entry(fixture.last(), entry);
+    QVERIFY(chosen);
+    chosen->trigger();
+    for (int i = 0; i < spies.size(); ++i)
+        QCOMPARE(spies.at(i)->size(), i == signal ? 1 : 0);
+    qDeleteAll(spies);
+}
+
+void MenuHandlerTest::contactMenuShowsWhatApplies_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("hidden");
+    const QStringList callEntries{"Transfer", "Conference", "End All Calls"};
+    QTest::newRow("listed contact") << "bob" << ""
+                                    << QStringList{"Set as Favorite", "Unsubscribe", "Delete Contact"}
+                                    << QStringList{"Remove from Favorites", "Subscribe", "Add Contact"} + callEntries;
+    QTest::newRow("favourite") << "bob" << "favourite" << QStringList{"Remove from Favorites"}
+                               << QStringList{"Set as Favorite"};
+    QTest::newRow("unsubscribed") << "bob" << "unsubscribed" << QStringList{"Subscribe"}
+                                  << QStringList{"Unsubscribe"};
+    QTest::newRow("stranger") << "stranger" << "" << QStringList{"Add Contact"}
+                              << QStringList{"Set as Favorite", "Unsubscribe", "Delete Contact"} + callEntries;
+    QTest::newRow("someone else during a call") << "chiara" << "call with bob" << callEntries << QStringList();
+    QTest::newRow("the caller during the call") << "bob" << "call with bob" << QStringList{"End All Calls"}
+                                                << QStringList{"Transfer", "Conference"};
+}
+
+void MenuHandlerTest::contactMenuShowsWhatApplies()
+{
+    QFETCH(QString, selected);
+    QFETCH(QString, situation);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, hidden);
+    Handler fixture;
+    QVERIFY(fixture.isReady());
+    Kivo::Contacts::IContact* bob = fixture.contact(Bob);
+    if (situation == "favourite") {
+        fixture.signedIn.contacts()->addFavorite(bob->getId());
+        QTRY_VERIFY(bob->isFavorite());
+    } else if (situation == "unsubscribed") {
+        bob->unsubscribe();
+        QTRY_VERIFY(!bob->isSubscribed());
+    } else if (situation == "call with bob") {
+        QSignalSpy created(fixture.signedIn.comms(), &Kivo::Controllers::CommsSessionController::sessionCreated);
+        fixture.signedIn.comms()->createCall({QString::fromLatin1(Bob)}, false);
+        QTRY_COMPARE(created.size(), 1);
+        QTRY_VERIFY(nextSession(created)->callActive());
+    }
+    QObject* target = selected == "bob" ? static_cast<QObject*>(bob) : fixture.contact(Chiara);
+    if (selected == "stranger") {
+        Kivo::Contacts::IContact* stranger = fixture.signedIn.contacts()->createTemporaryContact(&fixture.owner);
+        stranger->setProperty(Kivo::Contacts::Properties::Address, "eve@test.example");
+        target = stranger;
+    }
+    fixture.contactSelection.setSources({target});
+    fixture.handler->showPopupMenu();
+    const QStringList entries = layout(fixture.last());
+    for (const QString& entry : shown)
+        QVERIFY2(entries.contains(entry), qPrintable(entry + " missing from " + entries.join(" | ")));
+    for (const QString& entry : hidden)
+        QVERIFY2(!entries.contains(entry), qPrintable(entry + " wrongly in " + entries.join(" | ")));
 }
 
 void MenuHandlerTest::voiceMailEntries_data()

@@ -248,7 +248,6 @@ protected slots:
     void primarySortFieldChanged();
     void callClassificationsMenuTriggered(QAction* action);
     QString getMyRoomInfo();
-    void openTextFieldMenu();
 
     // Closing and activation.
     void cbCloseConfirmed();
@@ -318,6 +317,8 @@ private:
 
 protected:
     Q_INVOKABLE void showOptionsMenu();
+    // The menu of the chat input: cut, copy, paste, select all.
+    Q_INVOKABLE void openTextFieldMenu();
     Q_INVOKABLE void showParticipantMouseOver(const QVariant& participant);
     Q_INVOKABLE void hideParticipantMouseOver();
     Q_INVOKABLE void triggerParticipantAction(const QVariant& participant, int actionId);

@@ -5,6 +5,7 @@
 #include "Models/error_info_model.h"
 #include "Models/left_pane_buttons_model.h"
 #include "Models/timeline_tabs_model.h"
+#include "Providers/config_xml.h"
 #include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
 #include "Utils/active_comms_drag_drop_handler.h"
@@ -55,11 +56,14 @@
 #include <Kivo/Models/Timeline.h>
 #include <Kivo/Presence/PresenceData.h>
 #include <Kivo/Models/TimelineFilter.h>
+#include <Kivo/MyRoom/Controller.h>
+#include <Kivo/Services/Xmpp/XmppGuestHandler.h>
 #include <Kivo/Presence/IPresenceController.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Settings.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
@@ -69,6 +73,8 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QShortcut>
+
+#include <memory>
 
 namespace QML {
 
@@ -108,6 +114,13 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Provid
         connect(contacts, &Kivo::Contacts::Contacts::contactsLoaded, this, &MainWindow::updateContactNames);
         connect(contacts, &Kivo::Contacts::Contacts::contactAdded, this, &MainWindow::updateContactNames);
         connect(contacts, &Kivo::Contacts::Contacts::contactRemoved, this, &MainWindow::updateContactNames);
+        // A search result the user added stays in the results, marked as added.
+        connect(contacts, &Kivo::Contacts::Contacts::contactStored, this, [this](int temporaryId) {
+            if (m_AddedContacts.contains(temporaryId))
+                return;
+            m_AddedContacts.append(temporaryId);
+            emit addedContactsChanged();
+        });
         m_ContactNames = m_Contacts->names();
     }
     createShortcuts();
@@ -147,6 +160,10 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Provid
 
     connectMenuActions();
     createMenuHandler();
+    connectGuestActions();
+    m_CallSettingsToolbar = new Utils::CallSettingsToolbarHelper(m_Session, this);
+    CHECKED_CONNECT(m_CallSettingsToolbar, SIGNAL(openCallSettings(Utils::CallSettingsPage)), m_Services,
+                    SLOT(openCallSettings(Utils::CallSettingsPage)));
     m_Services->connectMenuActions(menuActions);
     m_Services->connectSession();
     if (factory)
@@ -161,7 +178,8 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Provid
     m_SearchTimer.setSingleShot(true);
     m_SearchTimer.setInterval(SearchDelayMs);
     connect(&m_SearchTimer, &QTimer::timeout, this, &MainWindow::searchTextChangedDelayed);
-    connect(this, &Window::windowFrameIconClicked, this, &MainWindow::openApplicationMenu);
+    if (m_MenuHandler)
+        connect(this, &Window::windowFrameIconClicked, m_MenuHandler, &Utils::MenuHandler::openApplicationMenu);
 }
 
 MainWindow::~MainWindow()
@@ -176,6 +194,40 @@ MainWindow::~MainWindow()
         m_SearchManager->clearSearch();
     delete m_GroupDialog.data();
     delete m_ContactMouseOver;
+}
+
+void MainWindow::connectGuestActions()
+{
+    // The guest join links of My Room: the menu actions only name the request, My Room
+    // carries it out.
+    Kivo::MyRoom::Controller* myRoom = m_Session ? m_Session->myroomController() : nullptr;
+    if (!m_MenuActions || !myRoom || !m_Session->guestHandler())
+        return;
+    if (QAction* copy = m_MenuActions->action(MenuAction::CopyGuestJoinLink))
+        connect(copy, &QAction::triggered, this, &MainWindow::copyGuestJoinLink);
+    if (QAction* reset = m_MenuActions->action(MenuAction::ResetGuestJoinLink))
+        CHECKED_CONNECT(reset, SIGNAL(triggered()), myRoom, SLOT(resetInvitation()));
+}
+
+void MainWindow::copyGuestJoinLink()
+{
+    Kivo::MyRoom::Controller* myRoom = m_Session ? m_Session->myroomController() : nullptr;
+    Kivo::Services::Xmpp::XmppGuestHandler* guests = m_Session ? m_Session->guestHandler() : nullptr;
+    if (!myRoom || !guests)
+        return;
+    // Only the answer to this request goes to the clipboard; an invitation's own request
+    // copies the whole invitation.
+    auto answer = std::make_shared<QMetaObject::Connection>();
+    *answer = connect(guests, &Kivo::Services::Xmpp::XmppGuestHandler::invitationGenerated, this,
+                      [answer](const QString&, const QString& link) {
+                          QObject::disconnect(*answer);
+                          if (link.isEmpty()) {
+                              LOG_WARNING << "The room gave no guest link";
+                              return;
+                          }
+                          QGuiApplication::clipboard()->setText(link, QClipboard::Clipboard);
+                      });
+    myRoom->copyInvitation();
 }
 
 void MainWindow::createShortcuts()
@@ -343,8 +395,6 @@ void MainWindow::createMenuHandler()
     CHECKED_CONNECT(m_MenuHandler, SIGNAL(clearMissedChats()), m_Timeline, SLOT(clearMissedChatItems()));
     CHECKED_CONNECT(m_MenuHandler, SIGNAL(clearMissedCalls()), m_Timeline, SLOT(clearMissedCalls()));
     CHECKED_CONNECT(m_MenuHandler, SIGNAL(clearUnreadVoiceMails()), m_Timeline, SLOT(clearUnreadVoiceMails()));
-    // A right click in the contact list opens the selection's menu.
-    CHECKED_CONNECT(this, SIGNAL(contactMenuRequested()), m_MenuHandler, SLOT(showPopupMenu()));
 
     if (m_Factory) {
         // A top-level tool tip: no parent, deleted with the window.
@@ -415,7 +465,7 @@ bool MainWindow::activate()
         context->setContextProperty("guestHelper", QVariant::fromValue<QObject*>(nullptr));
         context->setContextProperty("activeCommsDragDropHandler", m_DragDropHandler);
         context->setContextProperty(Constants::ContextProperty::MenuHandler, QVariant::fromValue<QObject*>(m_MenuHandler));
-        context->setContextProperty("callSettingsToolbarHelper", new Utils::CallSettingsToolbarHelper(m_Session, this));
+        context->setContextProperty("callSettingsToolbarHelper", m_CallSettingsToolbar);
         context->setContextProperty(Constants::ContextProperty::PresenceHelper,
                                     QVariant::fromValue<QObject*>(m_Factory ? m_Factory->presenceHelper() : nullptr));
         context->setContextProperty(Constants::ContextProperty::FocusHelper, QVariant::fromValue<QObject*>(m_FocusHelper));
@@ -476,32 +526,11 @@ void MainWindow::preferencesChanged()
     m_Services->preferencesChanged();
 }
 
-void MainWindow::openApplicationMenu()
-{
-    QMenu* menu = m_MenuActions ? m_MenuActions->createMenus(this) : nullptr;
-    if (!menu)
-        return;
-    // The user's availability comes first, as in the tray.
-    Utils::PresenceHelper* presence = m_Factory ? m_Factory->presenceHelper() : nullptr;
-    if (presence && presence->menu()) {
-        QAction* first = menu->actions().value(0);
-        menu->insertMenu(first, presence->menu());
-        menu->insertSeparator(first);
-    }
-    openMenu(menu);
-}
-
 void MainWindow::openPresenceMenu()
 {
     Utils::PresenceHelper* presence = m_Factory ? m_Factory->presenceHelper() : nullptr;
     if (presence && presence->menu())
         presence->menu()->popup(QCursor::pos());
-}
-
-void MainWindow::openContactMenu()
-{
-    LOG_INFO << "Contact menu asked for " << m_ContactSelectionHandler->selection().size() << " contacts";
-    emit contactMenuRequested();
 }
 
 void MainWindow::createBlfWindow()
@@ -665,6 +694,12 @@ QAbstractItemModel* MainWindow::timelinetabsModel() const { return m_TimelineTab
 QAbstractItemModel* MainWindow::dialpadButtonsModel() const { return m_DialpadButtons; }
 QObject* MainWindow::commsSessionUiHelper() const { return m_SessionTexts; }
 QAbstractItemModel* MainWindow::communicationActions() const { return m_ActionsProvider; }
+QObject* MainWindow::callSettingsToolbarHelper() const { return m_CallSettingsToolbar; }
+
+QObject* MainWindow::configXml() const
+{
+    return m_Factory ? m_Factory->configXml() : nullptr;
+}
 
 bool MainWindow::hasActionTarget() const
 {
@@ -690,6 +725,7 @@ void MainWindow::onXmppConnectStateChanged(bool connected)
         emit offlineModeChanged();
     }
     LOG_INFO << "Chat connection " << (connected ? "up" : "down");
+    updateGroupDialogAcceptance();
     emit xmppConnectStateChanged();
     emit xmppRosterReceivedChanged();
 }

@@ -14,6 +14,8 @@
 #include <QVariant>
 
 class QAbstractItemModel;
+class QAction;
+class QMenu;
 class QItemSelectionModel;
 class QSortFilterProxyModel;
 class FocusHelper;
@@ -68,6 +70,7 @@ namespace Utils {
 class ActiveCommsDragDropHandler;
 class ActiveSelectionHandler;
 class BadgeHandler;
+class CallSettingsToolbarHelper;
 class CommunicationSessionUiHelper;
 class CommunicationsWindowManager;
 class ContactSelectionHandler;
@@ -127,6 +130,10 @@ class MainWindow : public Window
     Q_PROPERTY(bool hasActionTarget READ hasActionTarget NOTIFY actionTargetChanged)
     Q_PROPERTY(bool ownPresenceExpanded READ isOwnPresenceExpanded WRITE setOwnPresenceExpanded NOTIFY
                    ownPresenceExpandedChanged)
+    Q_PROPERTY(QObject* callSettingsToolbarHelper READ callSettingsToolbarHelper CONSTANT)
+    Q_PROPERTY(QObject* configXml READ configXml CONSTANT)
+    // The search results the user added to the contact list, by their contact ids.
+    Q_PROPERTY(QVariantList addedContacts READ addedContacts NOTIFY addedContactsChanged)
 
 public:
     static constexpr const char* Scene = "qrc:/windows/MainWindow/MainWindow.qml";
@@ -185,6 +192,9 @@ public:
     QAbstractItemModel* dialpadButtonsModel() const;
     QObject* commsSessionUiHelper() const;
     QAbstractItemModel* communicationActions() const;
+    QObject* callSettingsToolbarHelper() const;
+    QObject* configXml() const;
+    QVariantList addedContacts() const { return m_AddedContacts; }
     bool hasActionTarget() const;
     QString activeView() const { return m_ActiveView; }
     QString searchText() const { return m_SearchText; }
@@ -209,12 +219,10 @@ public:
 
     Q_INVOKABLE void signOut();
     Q_INVOKABLE void exitApplication();
-    // The application menu at the cursor: availability, preferences, call settings, queues ...
-    Q_INVOKABLE void openApplicationMenu();
-    // The menu of the contact list's selection at the cursor; the menu handler takes this over.
-    Q_INVOKABLE void openContactMenu();
     // The user's availability choices at the cursor.
     Q_INVOKABLE void openPresenceMenu();
+    // "Call As:": the executives the user may call for; choosing one makes the calls theirs.
+    Q_INVOKABLE QMenu* callAsExecutiveMenu();
 
     Q_INVOKABLE void searchTextChanged(const QString& text, bool clearContactSelection = true);
     Q_INVOKABLE void dialpadTextChanged(const QString& text);
@@ -278,6 +286,7 @@ public slots:
     void deleteVoicemailsConfirmed();
     void handleVoicemailDeleteKeyAction(int key);
     void searchTextChangedDelayed();
+    void callAsExecutiveMenuTriggered(QAction* action);
 
 signals:
     void qomxLinkClicked(const QString& link);
@@ -303,9 +312,8 @@ signals:
     void ownPresenceExpandedChanged();
     void teamTelephonyShownChanged();
     void contactNamesChanged();
-    // The user asked for the menu of the selected contacts (a right click in the list).
-    void contactMenuRequested();
     void actionTargetChanged();
+    void addedContactsChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -318,6 +326,9 @@ private:
     void createActions();
     void createHistory();
     void createMenuHandler();
+    void connectGuestActions();
+    void copyGuestJoinLink();
+    void updateGroupDialogAcceptance();
     void connectMenuActions();
     void createShortcuts();
     void publishToScene();
@@ -351,6 +362,7 @@ private:
     Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> m_Contacts;
     QPointer<Utils::MyRoomHelper> m_MyRoomHelper;
     QPointer<Widgets::GroupNameInput> m_GroupDialog;
+    Utils::CallSettingsToolbarHelper* m_CallSettingsToolbar = nullptr;
 
     Kivo::Models::ActiveCommsModel* m_ActiveCommsModel = nullptr;
     Kivo::Models::ActiveCommsFilter* m_ActiveCommsFilter = nullptr;
@@ -394,6 +406,7 @@ private:
     QString m_UserName;
     QString m_DisplayName;
     QStringList m_ContactNames;
+    QVariantList m_AddedContacts;
     QString m_ActiveView;
     QDateTime m_ActiveViewEntered;
     QString m_SearchText;

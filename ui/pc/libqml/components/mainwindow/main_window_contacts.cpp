@@ -11,7 +11,10 @@
 #include "Widgets/group_name_input.h"
 #include "common/constants.h"
 #include "common/logging.h"
+#include "libqml/components/blf_window/blf_window.h"
 #include "libqml/window/qml_view.h"
+#include "common/assertions.h"
+#include "common/connect_check.h"
 
 #include <Kivo/Configuration/Config.h>
 #include <Kivo/Contacts/Contacts.h>
@@ -29,6 +32,7 @@
 #include <QDesktopWidget>
 #include <QEvent>
 #include <QImage>
+#include <QMenu>
 #include <QQuickItem>
 
 namespace QML {
@@ -122,11 +126,19 @@ void MainWindow::displayAddGroup()
 {
     if (!m_GroupDialog) {
         m_GroupDialog = new Widgets::GroupNameInput(QString(), alwaysOnTop());
-        connect(m_GroupDialog, SIGNAL(accepted(QString)), this, SLOT(groupDialogAccepted(QString)));
+        CHECKED_CONNECT(m_GroupDialog, SIGNAL(accepted(QString)), this, SLOT(groupDialogAccepted(QString)));
     }
+    updateGroupDialogAcceptance();
     m_GroupDialog->show();
     m_GroupDialog->raise();
     m_GroupDialog->activateWindow();
+}
+
+void MainWindow::updateGroupDialogAcceptance()
+{
+    // A group is stored on the service: offline, the dialog keeps its name but takes no OK.
+    if (m_GroupDialog)
+        m_GroupDialog->setAcceptAllowed(isXmppConnected() && !m_OfflineMode);
 }
 
 void MainWindow::addNewGroup(const QString& name)
@@ -167,6 +179,8 @@ void MainWindow::updatePrimarySortField(bool firstName)
             }
         }
     }
+    if (m_BlfWindow)
+        m_BlfWindow->changePrimarySortField(firstName ? 0 : 1);
     if (m_Session && m_Session->getExecutiveHandler())
         emit executiveCallContactChanged();
     emit primarySortFieldChanged();
@@ -264,6 +278,28 @@ void MainWindow::changeEvent(QEvent* event)
             m_SearchManager->retranslate();
     }
     Window::changeEvent(event);
+}
+
+QMenu* MainWindow::callAsExecutiveMenu()
+{
+    auto* menu = new QMenu();
+    connect(menu, &QMenu::triggered, this, &MainWindow::callAsExecutiveMenuTriggered);
+    // The scene keeps the menu; it goes with the window.
+    connect(this, &QObject::destroyed, menu, &QObject::deleteLater);
+    return menu;
+}
+
+void MainWindow::callAsExecutiveMenuTriggered(QAction* action)
+{
+    ASSERT_RETURN(m_Session);
+    Kivo::Controllers::ExecutiveHandler* executives = m_Session->getExecutiveHandler();
+    ASSERT_RETURN(executives);
+    if (!action || !m_Contacts)
+        return;
+    if (Kivo::Contacts::IContact* contact = m_Contacts->getContact(action->data().toInt())) {
+        executives->setExecutiveCallContact(contact);
+        emit executiveCallContactChanged();
+    }
 }
 
 } // namespace QML

@@ -25,12 +25,14 @@
 #include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/Models/ActiveCommsFilter.h>
 #include <Kivo/Models/ActiveCommsModel.h>
+#include <Kivo/Models/Groups.h>
 #include <Kivo/Models/Roles.h>
 #include <Kivo/Models/SelectionHandler.h>
 #include <Kivo/Models/Timeline.h>
 #include <Kivo/Models/TimelineEntry.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Settings.h>
+#include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
 #include <QAction>
@@ -40,6 +42,7 @@
 #include <QDesktopWidget>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QQuickItem>
@@ -70,6 +73,9 @@ private slots:
     void doubleClickOnAContactCalls();
     void ctrlKeepsTheContactSelection();
     void dialpadViewRules();
+    void enteringHistoryKeepsTheMissedCalls();
+    void historyMenuMarksWhatItNames();
+    void showOfflineContactsFromTheContactsMenu();
     void historyFilterRules();
     void deleteKeyDeletesOnlyVoiceMails();
     void removingTakesOnlyTheNamedContacts();
@@ -86,6 +92,10 @@ private:
     QML::MainWindow* main();
     QQuickItem* item(const QString& name);
     bool click(const QString& name);
+    // A right click on the named item, then a click on the menu's entry of that text.
+    bool chooseFromMenuOf(const QString& name, const QString& entry);
+    // A call from `from` that rings and ends unanswered: one more missed call.
+    void missACall(const QString& from);
     Kivo::Contacts::IContact* contactNamed(const QString& name);
     CommunicationSession* call(const QString& name);
     // The row of the active communications that shows `session`.
@@ -141,6 +151,42 @@ bool MainWindowTest::click(const QString& name)
         return false;
     SceneItems::click(main()->view(), target);
     return true;
+}
+
+bool MainWindowTest::chooseFromMenuOf(const QString& name, const QString& text)
+{
+    QQuickItem* target = item(name);
+    if (!target || !target->isVisible())
+        return false;
+    QQuickWidget* view = main()->view();
+    static_cast<void>(view->grabFramebuffer());
+    const QPoint centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    QTest::mouseClick(view, Qt::RightButton, Qt::NoModifier, centre);
+    QMenu* menu = nullptr;
+    if (!QTest::qWaitFor([&menu] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); }))
+        return false;
+    for (QAction* action : menu->actions()) {
+        if (action->isVisible() && action->isEnabled() && action->text() == text) {
+            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
+            return true;
+        }
+    }
+    qWarning() << "The menu of" << name << "offers no" << text;
+    menu->close();
+    return false;
+}
+
+void MainWindowTest::missACall(const QString& from)
+{
+    Kivo::Simulation::Control control(Kivo::Simulation::Service::shared());
+    const int before = main()->timeline()->missedCallCount();
+    const int id = control.injectIncomingCall(from);
+    QVERIFY(id != 0);
+    QTRY_VERIFY(main()->activeCommsModel()->rowCount() > 0);
+    QVERIFY(control.injectRemoteHangUp(id));
+    QTRY_COMPARE(main()->activeCommsModel()->rowCount(), 0);
+    main()->timeline()->fetchCallLogs();
+    QTRY_VERIFY(main()->timeline()->missedCallCount() > before);
 }
 
 Kivo::Contacts::IContact* MainWindowTest::contactNamed(const QString& name)
@@ -414,6 +460,74 @@ void MainWindowTest::dialpadViewRules()
     QVERIFY(filter->getOpen());
 }
 
+void MainWindowTest::enteringHistoryKeepsTheMissedCalls()
+{
+    QML::MainWindow* window = main();
+    QVERIFY(click("contactsViewButton"));
+    window->showHistoryOf(1);
+    missACall("+15550188");
+    const int missed = window->timeline()->missedCallCount();
+
+    // Looking at the calls leaves them new; leaving the history marks them seen.
+    QVERIFY(click("historyViewButton"));
+    QTRY_COMPARE(window->activeView(), QString("historyView"));
+    QCOMPARE(window->timeline()->missedCallCount(), missed);
+    QVERIFY(click("contactsViewButton"));
+    QTRY_COMPARE(window->activeView(), QString("contactsView"));
+    QCOMPARE(window->timeline()->missedCallCount(), 0);
+}
+
+void MainWindowTest::historyMenuMarksWhatItNames()
+{
+    QML::MainWindow* window = main();
+    Kivo::Models::Timeline* timeline = window->timeline();
+    QVERIFY(click("contactsViewButton"));
+    // Chats are what is new now: the calls stay as they are.
+    window->showHistoryOf(0);
+    missACall("+15550189");
+    QVERIFY(Kivo::Simulation::Control(Kivo::Simulation::Service::shared())
+                .injectChatMessage("bob@demo.telvarion.net", "Are you there?"));
+    QTRY_VERIFY(timeline->missedChatCount() > 0);
+    endConversations();
+    const int calls = timeline->missedCallCount();
+    QVERIFY(chooseFromMenuOf("historyViewButton", "Mark Chats as Viewed"));
+    QTRY_COMPARE(timeline->missedChatCount(), 0);
+    QCOMPARE(timeline->missedCallCount(), calls);
+    // The right click opened a menu and left the view alone.
+    QCOMPARE(window->activeView(), QString("contactsView"));
+
+    QVERIFY(timeline->unreadVoiceMailCount() > 0);
+    const int voiceMails = timeline->unreadVoiceMailCount();
+    QVERIFY(chooseFromMenuOf("historyViewButton", "Mark Calls as Viewed"));
+    QTRY_COMPARE(timeline->missedCallCount(), 0);
+    QCOMPARE(timeline->unreadVoiceMailCount(), voiceMails);
+    QVERIFY(chooseFromMenuOf("historyViewButton", "Mark Voicemails as Viewed"));
+    QTRY_COMPARE(timeline->unreadVoiceMailCount(), 0);
+}
+
+void MainWindowTest::showOfflineContactsFromTheContactsMenu()
+{
+    QML::MainWindow* window = main();
+    Kivo::Models::Groups* groups = m_App.session()->contactsManager()->groupsModel();
+    QAction* entry = m_App.menuActionProvider()->action(Constants::MenuAction::ShowOfflineContacts);
+    QVERIFY(window->showOfflineContacts());
+    QCOMPARE(groups->filter(), int(Kivo::Models::Groups::AllContacts));
+
+    // The contacts menu's entry is checked while offline contacts show; choosing it hides them.
+    QVERIFY(entry->isChecked());
+    QVERIFY(chooseFromMenuOf("contactsViewButton", "Show Offline Contacts"));
+    QTRY_VERIFY(!window->showOfflineContacts());
+    QCOMPARE(groups->filter(), int(Kivo::Models::Groups::OnlineContacts));
+    QCOMPARE(Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::ContactListShowOfflineContacts).toBool(),
+             false);
+    QVERIFY(!entry->isChecked());
+    QVERIFY(chooseFromMenuOf("contactsViewButton", "Show Offline Contacts"));
+    QTRY_VERIFY(window->showOfflineContacts());
+    QCOMPARE(groups->filter(), int(Kivo::Models::Groups::AllContacts));
+    QCOMPARE(Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::ContactListShowOfflineContacts).toBool(),
+             true);
+}
+
 void MainWindowTest::historyFilterRules()
 {
     QML::MainWindow* window = main();
@@ -468,6 +582,10 @@ void MainWindowTest::deleteKeyDeletesOnlyVoiceMails()
     QTRY_VERIFY(shownMessage());
     Dialogs::MessageWindow* question = shownMessage();
     QVERIFY(messageText(question).contains("Are you sure you want to delete this message?"));
+    // Deleting is never the answer a stray Return gives.
+    auto* buttons = question->findChild<QDialogButtonBox*>();
+    QVERIFY(buttons);
+    QCOMPARE(question->focusWidget(), buttons->button(QDialogButtonBox::No));
     QVERIFY(answer(question, "Yes"));
     QTRY_COMPARE(history->rowCount(), voiceMails - 1);
     QVERIFY(click("contactsViewButton"));
