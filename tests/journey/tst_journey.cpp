@@ -1232,6 +1232,9 @@ void JourneyTest::usesTheMainWindowsMenus()
                 && session->getCall()->getCallState() == 3);
     QVERIFY(User::activate(main));
     QTRY_VERIFY(User::item(main, "muteButton") && User::item(main, "muteButton")->opacity() == 1);
+    // The list opens for the call; the buttons are there once it stands open.
+    QQuickItem* active = User::item(main, "activeCommunications");
+    QTRY_VERIFY(User::item(main, "muteButton")->mapToItem(active, QPointF(0, 22)).y() <= active->height());
     QVERIFY(User::click(main, "muteButton"));
     QTRY_VERIFY(session->getCall()->isMicrophoneMuted());
     QVERIFY(User::click(main, "holdButton"));

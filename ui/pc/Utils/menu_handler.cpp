@@ -79,6 +79,8 @@ MenuHandler::MenuHandler(Kivo::Sessions::SessionManagerBase* session, Providers:
     , m_MenuActions(menuActions)
     , m_WindowManager(windowManager)
 {
+    // The scenes bind their call buttons to the actions getCommsWindowAction() returns.
+    qRegisterMetaType<QAction*>();
 }
 
 MenuHandler::~MenuHandler() = default;

@@ -76,9 +76,11 @@ bool appliesTo(int id, Source* source, const Controllers::CommsSessionController
                || std::any_of(contacts.cbegin(), contacts.cend(), [](const IContact* c) { return !c->isStored(); });
     case Action::EndAllCalls:
         return !callsOf(comms).isEmpty();
-    case Action::EndAllChats:
-        return comms && std::any_of(comms->commsList().cbegin(), comms->commsList().cend(),
-                                    [](const CommunicationSession* session) { return session->chatActive(); });
+    case Action::EndAllChats: {
+        const QList<CommunicationSession*> sessions = comms ? comms->commsList() : QList<CommunicationSession*>();
+        return std::any_of(sessions.cbegin(), sessions.cend(),
+                           [](const CommunicationSession* session) { return session->chatActive(); });
+    }
     case Action::Conference: {
         // Someone to bring into the calls going on who is not in one of them yet.
         const QList<CommunicationSession*> calls = callsOf(comms);

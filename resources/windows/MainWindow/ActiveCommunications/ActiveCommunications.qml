@@ -1,5 +1,5 @@
 import QtQuick 2.15
-import Torvex 1.0
+import Torvex 1.0 as Torvex
 
 // The conversations going on: a header that opens and closes the list, then one row each
 // with its title, state and buttons. Rows select, take keys as tones while in a call and
@@ -97,7 +97,7 @@ Item {
                 }
             }
             Column {
-                anchors { left: kind.right; leftMargin: 8; right: buttons.left; rightMargin: 4; verticalCenter: parent.verticalCenter }
+                anchors { left: kind.right; leftMargin: 8; right: model.hasCall ? callButtons.left : buttons.left; rightMargin: 4; verticalCenter: parent.verticalCenter }
                 Text {
                     objectName: "activeCommTitle"
                     width: parent.width
@@ -121,7 +121,7 @@ Item {
             }
             Row {
                 id: buttons
-                anchors { right: parent.right; rightMargin: 6; verticalCenter: parent.verticalCenter }
+                anchors { right: parent.right; rightMargin: 6; top: parent.top; topMargin: 3 }
                 spacing: 4
                 Rectangle {
                     objectName: "unreadBadge"
@@ -179,20 +179,20 @@ Item {
 
                 CallButton {
                     objectName: "muteButton"
-                    action: callButtons.actionOf(CommunicationsWindowMenuActions.ActionMuteMic)
+                    action: callButtons.actionOf(Torvex.CommunicationsWindowMenuActions.ActionMuteMic)
                     symbol: row.call && row.call.microphoneMuted ? "\u2205" : "\u266A"
                     onActivated: action.trigger()
                 }
                 CallButton {
                     objectName: "holdButton"
-                    action: callButtons.actionOf(CommunicationsWindowMenuActions.ActionHoldCall)
+                    action: callButtons.actionOf(Torvex.CommunicationsWindowMenuActions.ActionHoldCall)
                     symbol: model.callState === 7 ? "\u25B6" : "\u2016"
                     onActivated: action.trigger()
                 }
                 CallButton {
                     objectName: "transferButton"
-                    visible: menuHandler.getButtonEnabled(CommunicationsWindowMenuActions.ActionTransferCallNew)
-                    action: callButtons.actionOf(CommunicationsWindowMenuActions.ActionTransferCallNew)
+                    visible: menuHandler.getButtonEnabled(Torvex.CommunicationsWindowMenuActions.ActionTransferCallNew)
+                    action: callButtons.actionOf(Torvex.CommunicationsWindowMenuActions.ActionTransferCallNew)
                     toolTip: qsTr("Click to Transfer Call")
                     symbol: "\u21AA"
                     onActivated: {
@@ -204,16 +204,16 @@ Item {
                 }
                 CallButton {
                     objectName: "addPeopleButton"
-                    visible: menuHandler.getButtonEnabled(CommunicationsWindowMenuActions.ActionAddParticipantsNew)
-                    action: callButtons.actionOf(CommunicationsWindowMenuActions.ActionAddParticipantsNew)
+                    visible: menuHandler.getButtonEnabled(Torvex.CommunicationsWindowMenuActions.ActionAddParticipantsNew)
+                    action: callButtons.actionOf(Torvex.CommunicationsWindowMenuActions.ActionAddParticipantsNew)
                     toolTip: qsTr("Add People")
                     symbol: "+"
                     onActivated: action.trigger()
                 }
                 CallButton {
                     objectName: "parkButton"
-                    visible: menuHandler.getButtonEnabled(CommunicationsWindowMenuActions.ActionCallPark)
-                    action: callButtons.actionOf(CommunicationsWindowMenuActions.ActionCallPark)
+                    visible: menuHandler.getButtonEnabled(Torvex.CommunicationsWindowMenuActions.ActionCallPark)
+                    action: callButtons.actionOf(Torvex.CommunicationsWindowMenuActions.ActionCallPark)
                     toolTip: qsTr("Click to Park Call")
                     symbol: "P"
                     onActivated: action.trigger()

@@ -72,7 +72,8 @@ Item {
                 onClicked: {
                     list.currentIndex = index
                     rootWindow.roomsSelectionChanged(index)
-                    if (mouse.button === Qt.RightButton)
+                    // A room's menu acts on the chat service: only while it is reachable.
+                    if (mouse.button === Qt.RightButton && rootWindow.xmppConnected && !rootWindow.offlineMode)
                         menuHandler.showChatRoomMenu(model.jid, model.name)
                 }
             }

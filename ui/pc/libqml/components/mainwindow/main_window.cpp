@@ -123,6 +123,8 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Provid
         });
         m_ContactNames = m_Contacts->names();
     }
+    // The scene fills and shows the menu callAsExecutiveMenu() returns.
+    qRegisterMetaType<QMenu*>();
     createShortcuts();
     setSuppressSystemMenu(true);
     m_ShowStatus = Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::ContactListShowPresenceStatus, false).toBool();

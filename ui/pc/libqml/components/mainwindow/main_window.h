@@ -9,13 +9,13 @@
 
 #include <QDateTime>
 #include <QItemSelection>
+#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 #include <QVariant>
 
 class QAbstractItemModel;
 class QAction;
-class QMenu;
 class QItemSelectionModel;
 class QSortFilterProxyModel;
 class FocusHelper;
