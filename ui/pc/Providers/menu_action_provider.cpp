@@ -253,6 +253,11 @@ void MenuActionProvider::linkProviderActions(Factory* factory)
             m_Provider->linkQAction(found, link.engineId);
     }
     m_Provider->setActionSource(this);
+    // Linking gave the guest links the engine action's state; they still wait for the
+    // guest handler to offer the feature.
+    const Kivo::Sessions::SessionManagerBase* session = factory->session();
+    if (const Kivo::Services::Xmpp::XmppGuestHandler* guests = session ? session->guestHandler() : nullptr)
+        enableGuestActions(guests->isFeatureEnabled());
 }
 
 void MenuActionProvider::retranslate()

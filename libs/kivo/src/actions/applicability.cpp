@@ -3,6 +3,7 @@
 #include <Kivo/Actions/Action.h>
 #include <Kivo/Actions/Source.h>
 #include <Kivo/Contacts/IContact.h>
+#include <Kivo/Contacts/IGroup.h>
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/CommunicationSession.h>
 
@@ -56,6 +57,9 @@ const IContact* storedContact(const QList<IContact*>& contacts)
 
 bool appliesTo(int id, Source* source, const Controllers::CommsSessionController* comms)
 {
+    // A contact group offers its own entries, none of a person's.
+    if (source && qobject_cast<const Contacts::IGroup*>(source->sourceObject()))
+        return false;
     const QList<IContact*> contacts = contactsOf(source);
     const IContact* stored = storedContact(contacts);
     switch (id) {
@@ -70,6 +74,11 @@ bool appliesTo(int id, Source* source, const Controllers::CommsSessionController
     case Action::EditProfile:
     case Action::DeleteContact:
         return stored;
+    case Action::ViewProfile:
+    case Action::CopyPhoneNumber:
+    case Action::Email:
+        // One person's details.
+        return contacts.size() == 1;
     case Action::AddContact:
         // The program's own "Add Contact" names nobody and opens an empty card.
         return contacts.isEmpty()

@@ -134,7 +134,7 @@ Item {
                 Rectangle {
                     objectName: "hangUpButton"
                     anchors.verticalCenter: parent.verticalCenter
-                    width: 26; height: 26; radius: 13
+                    width: 22; height: 22; radius: 11
                     color: hangArea.containsMouse ? "#e0443e" : qomxStyle.colors["declineButton"]
                     Text { anchors.centerIn: parent; text: "\u2715"; color: "white"; font.pixelSize: 12; font.bold: true }
                     MouseArea {
@@ -171,7 +171,7 @@ Item {
                 // Above the row's own mouse area.
                 z: 1
                 visible: model.hasCall
-                anchors { right: parent.right; rightMargin: 6; bottom: parent.bottom; bottomMargin: 3 }
+                anchors { right: parent.right; rightMargin: 6; bottom: parent.bottom; bottomMargin: 2 }
                 spacing: 4
                 // The actions belong to the conversation's window, which comes with its call.
                 readonly property var window: row.call ? row.session : null

@@ -30,6 +30,7 @@ Rectangle {
     }
 
     Row {
+        id: actions
         anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
         spacing: 6
         visible: bar.showActions
@@ -67,7 +68,9 @@ Rectangle {
     // The busy lamp field of the team is there; its window comes with a later version.
     Text {
         objectName: "teamTelephony"
-        anchors { right: add.left; rightMargin: 8; verticalCenter: parent.verticalCenter }
+        anchors { left: actions.right; leftMargin: 6; right: add.left; rightMargin: 6; verticalCenter: parent.verticalCenter }
+        horizontalAlignment: Text.AlignRight
+        elide: Text.ElideRight
         visible: rootWindow.teamTelephonyShown
         text: qsTr("Team Telephony")
         color: qomxStyle.colors["darkText"]

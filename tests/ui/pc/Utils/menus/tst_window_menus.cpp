@@ -251,6 +251,18 @@ void WindowMenusTest::optionsMenuListsOnlyWhatBelongsThere()
     }
     // The contact entries of earlier builds do not pile up.
     QCOMPARE(window.actions->findChildren<QAction*>().size(), actionsBefore + 5);
+    // In the order of the actions: hold, then transferring, then conferencing.
+    std::unique_ptr<QMenu> menu(window.actions->createOptionsMenu());
+    QCOMPARE(layout(menu.get()).mid(0, 3), QStringList({"Hold Call", "Transfer to[New]", "Conference with[New]"}));
+
+    // Without a call there is nobody to transfer or add: both show, disabled and empty.
+    Kivo::Controllers::CommunicationSession* chat = start(fixture, false);
+    QVERIFY(chat);
+    CommsWindow chatWindow(fixture, chat);
+    std::unique_ptr<QMenu> chatMenu(chatWindow.actions->createOptionsMenu());
+    const QStringList entries = layout(chatMenu.get());
+    QVERIFY2(entries.contains("Transfer to[](off)") && entries.contains("Conference with[](off)"),
+             qPrintable(entries.join(" | ")));
 }
 
 void WindowMenusTest::conversationMenuOffersTheWindowsActions()

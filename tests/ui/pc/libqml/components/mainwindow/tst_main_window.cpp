@@ -8,6 +8,8 @@
 #include "Utils/contact_selection_handler.h"
 #include "Utils/windowmanager.h"
 #include "common/constants.h"
+#include "Utils/main_window_services.h"
+#include "libqml/components/callsettings/call_settings.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/window/qml_view.h"
 #include "support/application_test.h"
@@ -41,6 +43,8 @@
 #include <QDialogButtonBox>
 #include <QDesktopWidget>
 #include <QItemSelectionModel>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -76,6 +80,8 @@ private slots:
     void enteringHistoryKeepsTheMissedCalls();
     void historyMenuMarksWhatItNames();
     void showOfflineContactsFromTheContactsMenu();
+    void myRoomMenuCopiesAndResetsTheGuestLink();
+    void callSettingsButtonOpensTheServicesPage();
     void historyFilterRules();
     void deleteKeyDeletesOnlyVoiceMails();
     void removingTakesOnlyTheNamedContacts();
@@ -526,6 +532,54 @@ void MainWindowTest::showOfflineContactsFromTheContactsMenu()
     QCOMPARE(Kivo::Settings(Kivo::Settings::UserSettings).value(SettingsKey::ContactListShowOfflineContacts).toBool(),
              true);
     QVERIFY(entry->isChecked());
+}
+
+void MainWindowTest::myRoomMenuCopiesAndResetsTheGuestLink()
+{
+    main();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    QTRY_VERIFY(item("roomsViewButton")->opacity() == 1);
+    QTRY_VERIFY(m_App.menuActionProvider()->action(Constants::MenuAction::CopyGuestJoinLink)->isEnabled());
+    QVERIFY(chooseFromMenuOf("roomsViewButton", "Copy Guest Join Link"));
+    QTRY_VERIFY(!clipboard->text().isEmpty());
+    const QString link = clipboard->text();
+    // Only the link: an invitation is the other entry's.
+    QVERIFY2(!link.contains('\n') && !link.contains(' '), qPrintable(link));
+
+    // A reset ends that link; the next copy gives a new one.
+    QTRY_VERIFY(m_App.menuActionProvider()->action(Constants::MenuAction::ResetGuestJoinLink)->isEnabled());
+    QVERIFY(chooseFromMenuOf("roomsViewButton", "Reset Guest Join Link"));
+    clipboard->clear();
+    QTRY_VERIFY(m_App.menuActionProvider()->action(Constants::MenuAction::CopyGuestJoinLink)->isEnabled());
+    QVERIFY(chooseFromMenuOf("roomsViewButton", "Copy Guest Join Link"));
+    QTRY_VERIFY(!clipboard->text().isEmpty());
+    QVERIFY(clipboard->text() != link);
+}
+
+void MainWindowTest::callSettingsButtonOpensTheServicesPage()
+{
+    main();
+    QTRY_VERIFY(item("callSettingsButton") && item("callSettingsButton")->isVisible());
+    QVERIFY(click("callSettingsButton"));
+    QMenu* menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    QAction* forwarding = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->text() == "Call Forwarding")
+            forwarding = action;
+    }
+    QVERIFY(forwarding && forwarding->menu());
+    // "Configure" of the forwarding opens the call settings on their forwarding page.
+    QAction* configure = forwarding->menu()->actions().last();
+    QCOMPARE(configure->text(), QString("Configure"));
+    menu->close();
+    configure->trigger();
+    QPointer<QML::CallSettings> window;
+    QTRY_VERIFY((window = main()->services()->callSettings()) && window->isVisible());
+    QTRY_COMPARE(window->currentPage(), QString("callForwarding"));
+    window->close();
+    QTRY_VERIFY(!window);
 }
 
 void MainWindowTest::historyFilterRules()
