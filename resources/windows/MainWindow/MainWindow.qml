@@ -60,7 +60,8 @@ Window {
 
     // The text-field menu's entries act on the field that opened it.
     Connections {
-        target: menuHandler.textfieldActionsHandler
+        target: menuHandler ? menuHandler.textfieldActionsHandler : null
+        ignoreUnknownSignals: true
         function onCut() { if (root.textMenuField) root.textMenuField.cut() }
         function onCopy() { if (root.textMenuField) root.textMenuField.copy() }
         function onPaste() { if (root.textMenuField) root.textMenuField.paste() }

@@ -163,6 +163,10 @@ ContactBook& Service::contactBook()
         book.records.insert(record.id, record);
         book.nextContactId = qMax(book.nextContactId, contact.id + 1);
     }
+    // An account's groups start in the order of their names; the user rearranges them.
+    std::stable_sort(book.groups.begin(), book.groups.end(), [](const GroupRecord& left, const GroupRecord& right) {
+        return left.name.compare(right.name, Qt::CaseInsensitive) < 0;
+    });
     return *m_ContactBooks.insert(account, book);
 }
 

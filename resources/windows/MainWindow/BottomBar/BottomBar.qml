@@ -79,6 +79,9 @@ Rectangle {
         font.bold: true
     }
 
+    readonly property bool addMenuShown: menuHandler !== null && menuHandler.addMenuVisible
+    readonly property bool optionsMenuShown: menuHandler !== null && menuHandler.optionsMenuVisible
+
     // "+": adding contacts, groups and rooms.
     Rectangle {
         id: add
@@ -87,11 +90,11 @@ Rectangle {
         width: 26
         height: 24
         radius: 4
-        color: menuHandler.addMenuVisible || addArea.containsMouse ? qomxStyle.colors["whiteBackground"] : "transparent"
+        color: bar.addMenuShown || addArea.containsMouse ? qomxStyle.colors["whiteBackground"] : "transparent"
         Text {
             anchors.centerIn: parent
             text: "+"
-            color: menuHandler.addMenuVisible ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"]
+            color: bar.addMenuShown ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"]
             font.family: qomxStyle.fontFamily
             font.pixelSize: 18
             font.bold: true
@@ -111,12 +114,12 @@ Rectangle {
         width: optionsText.implicitWidth + 16
         height: 24
         radius: 4
-        color: menuHandler.optionsMenuVisible || optionsArea.containsMouse ? qomxStyle.colors["whiteBackground"] : "transparent"
+        color: bar.optionsMenuShown || optionsArea.containsMouse ? qomxStyle.colors["whiteBackground"] : "transparent"
         Text {
             id: optionsText
             anchors.centerIn: parent
             text: qsTr("Options")
-            color: menuHandler.optionsMenuVisible ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"]
+            color: bar.optionsMenuShown ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"]
             font.family: qomxStyle.fontFamily
             font.pixelSize: 12
         }

@@ -150,7 +150,7 @@ Rectangle {
         width: 30
         height: 30
         radius: 4
-        color: menuArea.containsMouse || menuHandler.optionsMenuVisible ? qomxStyle.colors["lightDivider"] : "transparent"
+        color: menuArea.containsMouse || (menuHandler !== null && menuHandler.optionsMenuVisible) ? qomxStyle.colors["lightDivider"] : "transparent"
         Column {
             anchors.centerIn: parent
             spacing: 3

@@ -119,9 +119,9 @@ void ActionsHelperTest::groupEntries_data()
 {
     QTest::addColumn<QString>("group");
     QTest::addColumn<QStringList>("expected");
-    // Team is the list's first group, Ops its last.
-    QTest::newRow("first") << "Team" << QStringList{"Edit Team", "Remove Team", "-", "Move Down", "Move Last"};
-    QTest::newRow("last") << "Ops" << QStringList{"Edit Ops", "Remove Ops", "-", "Move First", "Move Up"};
+    // Groups start by name: Ops is the list's first group, Team its last.
+    QTest::newRow("first") << "Ops" << QStringList{"Edit Ops", "Remove Ops", "-", "Move Down", "Move Last"};
+    QTest::newRow("last") << "Team" << QStringList{"Edit Team", "Remove Team", "-", "Move First", "Move Up"};
     QTest::newRow("0xFFFFF3") << "all" << QStringList{"Edit All", "Remove All", "-"};
     QTest::newRow("0xFFFFF4") << "favorites" << QStringList();
 }
@@ -162,20 +162,20 @@ void ActionsHelperTest::groupMenusAndMoves()
             order << group->getName();
         return order;
     };
-    QCOMPARE(names(), QStringList({"Team", "Ops"}));
-    Kivo::Contacts::IGroup* team = contacts->groups().first();
+    QCOMPARE(names(), QStringList({"Ops", "Team"}));
+    Kivo::Contacts::IGroup* ops = contacts->groups().first();
 
     // The group's own menu moves it; the service keeps the order and the list follows.
-    fixture.handler->popupGroupMenu(QVariant::fromValue<QObject*>(team));
+    fixture.handler->popupGroupMenu(QVariant::fromValue<QObject*>(ops));
     QAction* down = entry(fixture.last(), "Move Down");
     QVERIFY(down);
     down->trigger();
-    QTRY_COMPARE(names(), QStringList({"Ops", "Team"}));
-    QCOMPARE(contacts->groupsModel()->index(0).data(Kivo::Models::Roles::GroupName).toString(), QString("Ops"));
+    QTRY_COMPARE(names(), QStringList({"Team", "Ops"}));
+    QCOMPARE(contacts->groupsModel()->index(0).data(Kivo::Models::Roles::GroupName).toString(), QString("Team"));
     // The order is the account's: the list loaded again has it.
     contacts->detach();
     contacts->attach(service());
-    QCOMPARE(names(), QStringList({"Ops", "Team"}));
+    QCOMPARE(names(), QStringList({"Team", "Ops"}));
 
     // Groups the user cannot change have no menu; favourites has its engine entries only.
     const int menus = fixture.menus.size();

@@ -9,6 +9,7 @@
 #include "Utils/windowmanager.h"
 #include "common/constants.h"
 #include "Utils/main_window_services.h"
+#include "Widgets/group_name_input.h"
 #include "libqml/components/callsettings/call_settings.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/window/qml_view.h"
@@ -46,6 +47,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -82,6 +84,7 @@ private slots:
     void showOfflineContactsFromTheContactsMenu();
     void myRoomMenuCopiesAndResetsTheGuestLink();
     void callSettingsButtonOpensTheServicesPage();
+    void addGroupTakesNoNameWhileOffline();
     void historyFilterRules();
     void deleteKeyDeletesOnlyVoiceMails();
     void removingTakesOnlyTheNamedContacts();
@@ -580,6 +583,37 @@ void MainWindowTest::callSettingsButtonOpensTheServicesPage()
     QTRY_COMPARE(window->currentPage(), QString("callForwarding"));
     window->close();
     QTRY_VERIFY(!window);
+}
+
+void MainWindowTest::addGroupTakesNoNameWhileOffline()
+{
+    QML::MainWindow* window = main();
+    QTRY_VERIFY(window->isXmppConnected());
+    QVERIFY(click("addButton"));
+    QMenu* menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    for (QAction* action : menu->actions()) {
+        if (action->text() == "Add Group")
+            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
+    }
+    QPointer<Widgets::GroupNameInput> dialog;
+    QTRY_VERIFY((dialog = TestSupport::shownWindows<Widgets::GroupNameInput>().value(0)));
+    auto* name = dialog->findChild<QLineEdit*>("nameEdit");
+    QPushButton* ok = dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok);
+    QTest::keyClicks(name, "Later");
+    QVERIFY(ok->isEnabled());
+
+    // Without the chat service the group cannot be stored: OK waits for it to come back.
+    Kivo::Simulation::Control control(Kivo::Simulation::Service::shared());
+    QVERIFY(control.injectLinkLost(Kivo::Simulation::Service::ChatLink));
+    QTRY_VERIFY(!window->isXmppConnected());
+    QVERIFY(!ok->isEnabled());
+    QTest::keyClick(name, Qt::Key_Return);
+    QVERIFY(dialog);
+    QVERIFY(control.injectLinkRestored(Kivo::Simulation::Service::ChatLink));
+    QTRY_VERIFY(ok->isEnabled());
+    dialog->close();
+    QTRY_VERIFY(!dialog);
 }
 
 void MainWindowTest::historyFilterRules()
