@@ -22,7 +22,7 @@ void declareDpiUnaware(QLibrary& user32)
 
 int main(int argc, char* argv[])
 {
-    // The scenes live in the core library's resources, which a static library must name.
+    // The scenes live in the core library's resources.
     Q_INIT_RESOURCE(telvarion_ui);
     QLibrary user32;
     declareDpiUnaware(user32);
