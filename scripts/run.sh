@@ -8,13 +8,48 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TELVARION_BUILD_DIR:-$root/build}"
 program="$build/bin/Telvarion"
 stamp="$build/.telvarion_run_stamp"
+log="$build/run_build.log"
 changed() {
   [[ ! -x "$program" || ! -f "$stamp" ]] && return 0
   [[ -n "$(find "$root/CMakeLists.txt" "$root/cmake" "$root/ui" "$root/libs" "$root/resources" "$root/themes" \
     "$root/translations" "$root/program" -newer "$stamp" -print -quit)" ]]
 }
+# The build's progress from its step lines (Ninja's "[12/345]", Make's "[ 42%]"): one line
+# redrawn on a terminal, a line every tenth otherwise.
+show_progress() {
+  local line percent last=-1
+  while IFS= read -r line; do
+    if [[ $line =~ ^\[\ *([0-9]+)/([0-9]+)\] ]]; then
+      percent=$((BASH_REMATCH[1] * 100 / BASH_REMATCH[2]))
+    elif [[ $line =~ ^\[\ *([0-9]+)%\] ]]; then
+      percent=${BASH_REMATCH[1]}
+    else
+      continue
+    fi
+    if [[ -t 1 ]]; then
+      ((percent != last)) && printf '\r  %3d %%' "$percent"
+    elif ((percent / 10 != last / 10)); then
+      echo "  $percent %"
+    fi
+    last=$percent
+  done
+  if [[ -t 1 ]]; then echo; fi
+}
 if changed; then
-  "$root/scripts/build.sh" Telvarion
+  if [[ -x "$program" ]]; then
+    echo "Rebuilding what changed since the last start (the compiler's lines go to $log)."
+  else
+    echo "Building Telvarion for its first start, without the tests: this takes some minutes (the compiler's lines go to $log)."
+  fi
+  mkdir -p "$build"
+  started=$SECONDS
+  if ! "$root/scripts/build.sh" Telvarion 2>&1 | tee "$log" | show_progress; then
+    echo "The build failed; its last lines, from $log:" >&2
+    tail -n 30 "$log" >&2
+    exit 1
+  fi
+  elapsed=$((SECONDS - started))
+  printf 'Built in %d min %02d s.\n' $((elapsed / 60)) $((elapsed % 60))
   touch "$stamp"
 fi
 exec "$program" "$@"
