@@ -22,6 +22,9 @@ if(TELVARION_HAS_LLD)
   add_link_options(-fuse-ld=lld)
 endif()
 
+# The program and the libraries it shares with the tests lie in one folder once installed.
+set(CMAKE_INSTALL_RPATH "$ORIGIN")
+
 if(TELVARION_SANITIZE)
   set(_tv_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
   add_compile_options(${_tv_sanitizers} -fno-omit-frame-pointer)

@@ -5,7 +5,6 @@
 #   themes/default/                resources.rcc (icon, images, presence icons, sounds, language list, time zones) and description.xml
 #   translations/                  ui_<lang>.qm from translations/*.ts, qt_<lang>.qm when the system has them
 # `cmake --install` puts the same tree under ${TELVARION_INSTALL_DIR}.
-set(TELVARION_INSTALL_DIR lib/telvarion CACHE STRING "Program folder under the install prefix")
 set(_tv_program_src ${PROJECT_SOURCE_DIR}/program)
 set(_tv_outputs)
 
@@ -84,7 +83,8 @@ if(TARGET kivo_demo_config)
   add_dependencies(Telvarion kivo_demo_config)
   install(FILES ${TELVARION_PROGRAM_DIR}/config_demo.xml DESTINATION ${TELVARION_INSTALL_DIR})
 endif()
-install(TARGETS Telvarion RUNTIME DESTINATION ${TELVARION_INSTALL_DIR})
+install(TARGETS Telvarion telvarion_core kivo tesk local_server
+  RUNTIME DESTINATION ${TELVARION_INSTALL_DIR} LIBRARY DESTINATION ${TELVARION_INSTALL_DIR})
 # The one place the build's version is set; the program reads it through QML::BuildInfo.
 set(TELVARION_BUILD_TAG dev CACHE STRING "Tag after the version numbers, as the About window shows it")
 set_property(SOURCE ${PROJECT_SOURCE_DIR}/ui/pc/libqml/components/about/build_info.cpp APPEND PROPERTY

@@ -5,8 +5,9 @@
 #   scripts/test.sh --sanitize [...]    the whole suite built with AddressSanitizer and
 #                                       UndefinedBehaviorSanitizer in build-sanitize/ (or
 #                                       $TELVARION_SANITIZE_BUILD_DIR); any report fails its test
-#   scripts/test.sh --ci                the whole suite, then the libraries under libs/ and
-#                                       their tests under both sanitizers in build-sanitize-libs/
+#   scripts/test.sh --ci                the whole suite and the Debian package (cpack), then the
+#                                       libraries under libs/ and their tests under both
+#                                       sanitizers in build-sanitize-libs/
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -61,6 +62,7 @@ case "$mode" in
     build="${TELVARION_BUILD_DIR:-$root/build}"
     build_tree "$build"
     run_tests "$build"
+    (cd "$build" && cpack -G DEB)
     libs="$root/build-sanitize-libs"
     build_tree "$libs" -DTELVARION_SANITIZE=ON -DTELVARION_LIBS_ONLY=ON
     run_tests "$libs"

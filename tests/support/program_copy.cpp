@@ -7,9 +7,15 @@
 
 namespace TestSupport {
 
+ProgramHome::ProgramHome()
+{
+    m_Valid = m_Root.isValid() && QDir().mkpath(path("tmp"));
+}
+
 ProgramCopy::ProgramCopy(const QString& programFolder, const QString& program, const QString& shippedSettings)
 {
-    m_Valid = m_Root.isValid() && copy(programFolder, program, shippedSettings) && QDir().mkpath(path("tmp"));
+    if (!isValid() || !copy(programFolder, program, shippedSettings))
+        invalidate();
 }
 
 bool ProgramCopy::copy(const QString& programFolder, const QString& program, const QString& shippedSettings)
@@ -38,12 +44,12 @@ QString ProgramCopy::program() const
     return path("program/Telvarion");
 }
 
-QString ProgramCopy::path(const QString& relative) const
+QString ProgramHome::path(const QString& relative) const
 {
     return m_Root.filePath(relative);
 }
 
-QProcessEnvironment ProgramCopy::environment() const
+QProcessEnvironment ProgramHome::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("TELVARION_DATA_PATH", path("data"));
@@ -57,14 +63,14 @@ QProcessEnvironment ProgramCopy::environment() const
     return env;
 }
 
-bool ProgramCopy::enableLogging()
+bool ProgramHome::enableLogging()
 {
     QDir().mkpath(path("data"));
     QFile settings(path("data/application_setting.ini"));
     return settings.open(QIODevice::WriteOnly) && settings.write("[settings]\nloggingenabled=true\n") > 0;
 }
 
-QString ProgramCopy::logText() const
+QString ProgramHome::logText() const
 {
     QString text;
     QDirIterator logs(path("data/logs"), {"*.log"}, QDir::Files, QDirIterator::Subdirectories);

@@ -15,16 +15,16 @@
 
 namespace TestSupport {
 
-class ProgramCopy
+// The folders of a started program's own that a user's home would hold: data folder,
+// registry file, socket folder, add-in socket and the desktop's folders, all under one
+// temporary root; for a program wherever it is, a copy or an installed one.
+class ProgramHome
 {
 public:
-    // The program folder of the build, the program in it and the shipped settings folder
-    // (a start from the build's own folder may have moved the shipped copy away).
-    ProgramCopy(const QString& programFolder, const QString& program, const QString& shippedSettings);
+    ProgramHome();
 
     bool isValid() const { return m_Valid; }
-    QString program() const;
-    // A path under the copy's root folder.
+    // A path under the root folder.
     QString path(const QString& relative) const;
     QProcessEnvironment environment() const;
     // Switches the program's logging on before its first start.
@@ -32,11 +32,25 @@ public:
     // Every log file the program wrote so far.
     QString logText() const;
 
-private:
-    bool copy(const QString& programFolder, const QString& program, const QString& shippedSettings);
+protected:
+    void invalidate() { m_Valid = false; }
 
+private:
     QTemporaryDir m_Root;
     bool m_Valid = false;
+};
+
+class ProgramCopy : public ProgramHome
+{
+public:
+    // The program folder of the build, the program in it and the shipped settings folder
+    // (a start from the build's own folder may have moved the shipped copy away).
+    ProgramCopy(const QString& programFolder, const QString& program, const QString& shippedSettings);
+
+    QString program() const;
+
+private:
+    bool copy(const QString& programFolder, const QString& program, const QString& shippedSettings);
 };
 
 } // namespace TestSupport

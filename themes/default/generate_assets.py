@@ -11,6 +11,10 @@ import zlib
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent / "resources"
+# The program's icon for the desktop's menus, in the freedesktop icon theme's layout.
+DESKTOP_ICONS = Path(__file__).resolve().parent / "icons" / "hicolor"
+DESKTOP_ICON_NAME = "com.marlowane.Telvarion"
+DESKTOP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 # The brand's colours, as the style table names them: "defaultButton" and "hoverButton".
 BRAND = (0xf7, 0x8f, 0x1e)
@@ -73,6 +77,27 @@ def icon_pixel(size):
     return pixel
 
 
+def smoothed(pixel_at, size, factor=4):
+    """The picture drawn factor times larger and averaged down: smooth edges at large sizes."""
+    big = pixel_at(size * factor)
+
+    def pixel(x, y):
+        total = [0, 0, 0, 0]
+        for sy in range(factor):
+            for sx in range(factor):
+                r, g, b, a = big(x * factor + sx, y * factor + sy)
+                total[0] += r * a
+                total[1] += g * a
+                total[2] += b * a
+                total[3] += a
+        if total[3] == 0:
+            return (0, 0, 0, 0)
+        return (round(total[0] / total[3]), round(total[1] / total[3]), round(total[2] / total[3]),
+                round(total[3] / (factor * factor)))
+
+    return pixel
+
+
 def ico(sizes):
     images = [png(s, s, icon_pixel(s)) for s in sizes]
     header = struct.pack("<HHH", 0, 1, len(images))
@@ -127,6 +152,10 @@ def main():
         (HERE / "presence" / (name + ".png")).write_bytes(png(80, 80, avatar_pixel(80, people)))
     (HERE / "app_icon.ico").write_bytes(ico([16, 32, 48]))
     (HERE / "images" / "app_icon.png").write_bytes(png(64, 64, icon_pixel(64)))
+    for size in DESKTOP_ICON_SIZES:
+        folder = DESKTOP_ICONS / f"{size}x{size}" / "apps"
+        folder.mkdir(parents=True, exist_ok=True)
+        (folder / (DESKTOP_ICON_NAME + ".png")).write_bytes(png(size, size, smoothed(icon_pixel, size)))
     tone(HERE / "sounds" / "ring.wav", [(440, 0.4), (0, 0.2), (480, 0.4), (0, 1.0)])
     tone(HERE / "sounds" / "ring_chime.wav", [(784, 0.25), (659, 0.25), (523, 0.45), (0, 1.0)])
     tone(HERE / "sounds" / "ring_pulse.wav", [(620, 0.12), (0, 0.08)] * 4 + [(0, 1.0)])

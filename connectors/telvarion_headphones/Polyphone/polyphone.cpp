@@ -4,6 +4,7 @@
 #include "Polyphone/polyphone_communication.h"
 #include "Polyphone/polyphone_time_text.h"
 #include "Polyphone/sound_resource.h"
+#include "Polyphone/supported_phones.h"
 #include "Polyphone/user_locale.h"
 #include "Polyphone/wav_player_ex.h"
 #include "telvarion_headphones/api_communications.h"
@@ -11,14 +12,15 @@
 
 #include "Platform/system_error.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
+#include <vector>
 
 namespace Connector {
 
 namespace {
 
-constexpr std::uint16_t PolycomVendorId = 0x095D;
-constexpr std::uint16_t PhoneProductIds[] = {0x9201, 0x9300};
 constexpr const char* ConnectorUuid = "5D2E7A91-3B4C-4F6E-9A1D-C07B28E4F3A5";
 constexpr const char* ConnectorVersion = "1.0.0";
 constexpr const char* KeyCharacters = "0123456789*#A";
@@ -89,8 +91,12 @@ bool Polyphone::Initialize(ApiCommunications* owner)
                       orEmpty(text(ConnectorNameText)), orEmpty(text(VendorText)));
     if (!Hid::Initialize(owner))
         return false;
-    if (!m_AudioBackend)
-        m_AudioBackend = Audio::createSystemBackend({{PolycomVendorId, PhoneProductIds[0]}, {PolycomVendorId, PhoneProductIds[1]}});
+    if (!m_AudioBackend) {
+        std::vector<Audio::UsbId> phones;
+        for (const SupportedPhone& phone : SupportedPhones)
+            phones.push_back({phone.vendorId, phone.productId});
+        m_AudioBackend = Audio::createSystemBackend(phones);
+    }
     m_Player = std::make_unique<WavPlayerEx>(m_AudioBackend);
     return true;
 }
@@ -128,7 +134,9 @@ bool Polyphone::GetConnectionInfo(TelvarionApi::ConnectionInfo& info)
 
 bool Polyphone::IsSupportedDevice(std::uint16_t vendorId, std::uint16_t productId) const
 {
-    return vendorId == PolycomVendorId && (productId == PhoneProductIds[0] || productId == PhoneProductIds[1]);
+    return std::any_of(std::begin(SupportedPhones), std::end(SupportedPhones), [&](const SupportedPhone& phone) {
+        return phone.vendorId == vendorId && phone.productId == productId;
+    });
 }
 
 bool Polyphone::IsSupportedUsagePage(std::uint16_t usagePage) const
