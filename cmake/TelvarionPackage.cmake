@@ -6,10 +6,9 @@ set(CPACK_PACKAGE_NAME telvarion)
 set(CPACK_PACKAGE_VENDOR Marlowane)
 set(CPACK_PACKAGE_CONTACT Marlowane)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Desktop client for a unified-communications service")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Desktop client for a unified-communications service
- Sign-in, contacts and presence, voice and video calls, one-to-one and group chat,
- conferences in a personal My Room, call history and voice mail, with a companion
- plug-in for a USB desk phone.")
+set(CPACK_PACKAGE_DESCRIPTION "Sign-in, contacts and presence, voice and video calls, one-to-one and group chat,
+conferences in a personal My Room, call history and voice mail, with a companion
+plug-in for a USB desk phone.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -44,10 +44,54 @@ function(_telvarion_register_test name label)
     ENVIRONMENT "${env}")
 endfunction()
 
+# Test programs cost the build most of its time, nearly all of it in the compiler: their own
+# code is compiled unoptimised (what they test keeps the build's optimisation in its
+# libraries), and the Qt headers that every test over the core, or over the engine, parses
+# are compiled once for all of them. A precompiled header the compiler cannot take is
+# reported (-Winvalid-pch) rather than silently parsed again.
+set(TELVARION_TEST_COMPILE_OPTIONS -O0 -Winvalid-pch)
+set(_tv_test_pch_core <QtTest> <QSignalSpy> <QApplication> <QWidget> <QPushButton> <QLabel> <QAction> <QMenu>
+  <QLineEdit> <QQuickItem> <QQuickWidget> <QQmlContext> <QQmlEngine>)
+set(_tv_test_pch_kivo <QtTest> <QSignalSpy> <QStandardItemModel>)
+
+# The target whose precompiled headers the tests over <library> share: made at first use.
+function(_telvarion_test_pch_donor library out)
+  set(donor telvarion_test_pch_${library})
+  if(NOT TARGET ${donor})
+    set(source ${CMAKE_BINARY_DIR}/tests/test_pch.cpp)
+    file(CONFIGURE OUTPUT ${source} CONTENT "// The precompiled headers of the test programs are made here.\n")
+    add_library(${donor} OBJECT ${source})
+    target_link_libraries(${donor} PRIVATE Qt5::Test ${library})
+    target_compile_options(${donor} PRIVATE ${TELVARION_TEST_COMPILE_OPTIONS})
+    if(library STREQUAL "kivo")
+      target_precompile_headers(${donor} PRIVATE ${_tv_test_pch_kivo})
+    else()
+      target_precompile_headers(${donor} PRIVATE ${_tv_test_pch_core})
+    endif()
+  endif()
+  set(${out} ${donor} PARENT_SCOPE)
+endfunction()
+
+function(_telvarion_test_compile name libs)
+  target_compile_options(${name} PRIVATE ${TELVARION_TEST_COMPILE_OPTIONS})
+  if("telvarion_testsupport" IN_LIST libs OR "telvarion_core" IN_LIST libs)
+    _telvarion_test_pch_donor(telvarion_testsupport donor)
+  elseif("kivo" IN_LIST libs)
+    _telvarion_test_pch_donor(kivo donor)
+  else()
+    return()
+  endif()
+  target_precompile_headers(${name} REUSE_FROM ${donor})
+  # Mostly empty: not worth loading the headers for.
+  set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/mocs_compilation.cpp
+    PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+endfunction()
+
 function(telvarion_add_qtest name)
   cmake_parse_arguments(T "" "LABEL" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
+  _telvarion_test_compile(${name} "${T_LIBS}")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   _telvarion_register_test(${name} ${T_LABEL})
 endfunction()
@@ -57,6 +101,7 @@ function(telvarion_add_gtest name)
   find_package(GTest REQUIRED)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main ${T_LIBS})
+  target_compile_options(${name} PRIVATE ${TELVARION_TEST_COMPILE_OPTIONS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   _telvarion_register_test(${name} ${T_LABEL})
 endfunction()
