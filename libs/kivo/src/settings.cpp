@@ -73,6 +73,13 @@ Settings::Settings(SettingsType type, QObject* parent)
 {
 }
 
+Settings::~Settings()
+{
+    sync();
+    if (status() == QSettings::AccessError && !fileName().isEmpty())
+        KIVO_LOG(LevelError) << "Settings file " << fileName() << " not written or not read; the file there is kept as it was";
+}
+
 bool Settings::isValidType(int type)
 {
     return type >= 0 && type < SettingsTypeCount;

@@ -22,6 +22,7 @@
 
 #include <csignal>
 #include <functional>
+#include <memory>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -32,13 +33,6 @@ QByteArray contentsOf(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& contents)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
 }
 
 // Files may grow no further than `bytes` while it lives: what a nearly full disk does to a
@@ -67,13 +61,16 @@ private:
     void (*m_PreviousHandler)(int) = SIG_DFL;
 };
 
-// One kind of stored file: where it lives, how the program writes a value into it and how
-// it reads the value back.
+// One kind of stored file: where it lives, how the program writes a value into it (made
+// ready first, then done) and how it reads the value back.
 struct StoredKind
 {
+    using Write = std::function<bool()>;
     std::function<QString(const QString& dataPath)> file;
-    std::function<bool(const QString& file, const QString& value)> write;
+    std::function<Write(const QString& file, const QString& value)> prepareWrite;
     std::function<QString(const QString& file)> read;
+
+    bool write(const QString& path, const QString& value) const { return prepareWrite(path, value)(); }
 };
 
 QString configurationDocument(const QString& value)
@@ -85,10 +82,12 @@ StoredKind settingsKind(Kivo::Settings::SettingsType type)
 {
     return {[type](const QString&) { return Kivo::Settings::filePathFor(type); },
             [type](const QString&, const QString& value) {
-                Kivo::Settings settings(type);
-                settings.setValue("settings/note", value);
-                settings.sync();
-                return settings.status() == QSettings::NoError;
+                return [type, value] {
+                    Kivo::Settings settings(type);
+                    settings.setValue("settings/note", value);
+                    settings.sync();
+                    return settings.status() == QSettings::NoError;
+                };
             },
             [type](const QString&) { return Kivo::Settings(type).value("settings/note").toString(); }};
 }
@@ -97,10 +96,12 @@ StoredKind credentialsKind()
 {
     return {[](const QString& dataPath) { return dataPath + "/credentials.dat"; },
             [](const QString& file, const QString& value) {
-                Kivo::Utils::Credentials::CredentialsManager credentials;
-                credentials.load(file);
-                credentials.setLastLoginUsername(value);
-                return true;
+                return [file, value] {
+                    Kivo::Utils::Credentials::CredentialsManager credentials;
+                    credentials.load(file);
+                    credentials.setLastLoginUsername(value);
+                    return true;
+                };
             },
             [](const QString& file) {
                 Kivo::Utils::Credentials::CredentialsManager credentials;
@@ -113,7 +114,7 @@ StoredKind registryKind()
 {
     return {[](const QString&) { return Utils::Registry::filePath(); },
             [](const QString&, const QString& value) {
-                return Utils::Registry("HKEY_CURRENT_USER\\Software\\Telvarion").setValue("Note", value);
+                return [value] { return Utils::Registry("HKEY_CURRENT_USER\\Software\\Telvarion").setValue("Note", value); };
             },
             [](const QString&) { return Utils::Registry("HKEY_CURRENT_USER\\Software\\Telvarion").value("Note"); }};
 }
@@ -121,14 +122,17 @@ StoredKind registryKind()
 StoredKind configurationKind()
 {
     return {[](const QString& dataPath) { return dataPath + "/config_test.xml"; },
-            [](const QString& file, const QString& value) {
-                QTemporaryFile source;
-                if (!source.open() || source.write(configurationDocument(value).toUtf8()) < 0 || !source.flush())
-                    return false;
-                QFile target(file);
-                bool ok = false;
-                Kivo::Configuration::Config::FileConfig(target, source, false, &ok);
-                return ok;
+            [](const QString& file, const QString& value) -> StoredKind::Write {
+                // The document comes in a file of its own, written while there is room.
+                auto source = std::make_shared<QTemporaryFile>();
+                if (!source->open() || source->write(configurationDocument(value).toUtf8()) < 0 || !source->flush())
+                    return [] { return false; };
+                return [file, source] {
+                    QFile target(file);
+                    bool ok = false;
+                    Kivo::Configuration::Config::FileConfig(target, *source, false, &ok);
+                    return ok;
+                };
             },
             [](const QString& file) {
                 Tesk::Crypto::Blowfish decryptor;
@@ -212,12 +216,13 @@ void StoredFilesTest::aFullDiskLosesNothing()
     const QByteArray whole = contentsOf(file);
     QVERIFY(!whole.isEmpty());
 
-    // No room at all, then room for a part of the new file.
+    // No room at all, then room for a part of the new file, then for most of it.
     const QString longer = QString("a much longer note ").repeated(40);
-    for (const rlim_t room : {rlim_t(0), rlim_t(whole.size() / 2)}) {
+    for (const rlim_t room : {rlim_t(0), rlim_t(whole.size() / 2), rlim_t(whole.size() + longer.size() / 2)}) {
+        const StoredKind::Write write = stored.prepareWrite(file, longer);
         {
             FileSizeLimit limit(room);
-            stored.write(file, longer);
+            write();
         }
         QCOMPARE(contentsOf(file), whole);
         QVERIFY2(m_Environment->logs().contains("not written", 4), qPrintable(QString("room for %1 bytes").arg(room)));

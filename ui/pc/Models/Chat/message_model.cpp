@@ -400,7 +400,7 @@ QString MessageModel::createHtml(const Data& message)
 
 QString MessageModel::formatMessageText(const QString& text) const
 {
-    return messageTextToHtml(text, *m_Smileys, m_LinksEnabled);
+    return messageTextToHtml(text, *m_Smileys.get(), m_LinksEnabled);
 }
 
 // ---- file transfers -------------------------------------------------------------------
