@@ -73,20 +73,14 @@ namespace {
 // item can take a gesture (shown, enabled, laid out); false and a warning when it never is.
 bool centreOf(QML::Window* window, const QString& name, QPoint* centre)
 {
-    // Positioners place their rows when the next frame is drawn; the user looks at what was
-    // drawn, so draw it while looking.
-    const QQuickItem* target = nullptr;
-    const bool found = QTest::qWaitFor([&] {
-        if (window && window->view())
-            static_cast<void>(window->view()->grabFramebuffer());
-        return (target = User::item(window, name));
-    });
-    if (!found) {
-        qWarning() << "Nothing named" << name << "is shown";
+    if (!window || !window->view() || !User::activate(window))
+        return false;
+    const QQuickItem* target =
+        SceneItems::waitForClickable(window->view(), [window, &name] { return User::item(window, name); });
+    if (!target) {
+        qWarning() << "Nothing named" << name << "is shown ready for the pointer";
         return false;
     }
-    if (!User::activate(window) || !SceneItems::waitUntilClickable(window->view(), target))
-        return false;
     *centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
     return true;
 }

@@ -146,7 +146,7 @@ void TestConfigContainer::corruptFileIsSkippedWithLogLine()
 
     QCOMPARE(m_Container->configNames(), QStringList({"Good"}));
     const QString badPath = QFileInfo(m_Root->filePath("top/bin/config_bad.xml")).canonicalFilePath();
-    QVERIFY2(capture.contains("Configuration file " + badPath + " " + logText, Tesk::Core::Logging::LevelError),
+    QVERIFY2(capture.contains(badPath + " " + logText, Tesk::Core::Logging::LevelError),
              qPrintable(logText));
 }
 

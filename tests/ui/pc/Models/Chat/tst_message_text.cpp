@@ -24,7 +24,7 @@ void MessageTextTest::othersTextIsNeverMarkup_data()
     QTest::addColumn<int>("pictures");
     QTest::newRow("emoticon marker inside a link") << QString("see http://x.org/") + QChar(0xE000) + "a now" << 1 << 0;
     QTest::newRow("emoticon after a link") << "see http://x.org/a :-)" << 1 << 1;
-    QTest::newRow("tags") << "<img src=\"http://127.0.0.1:1/x\"> <b>b</b>" << 0 << 0;
+    QTest::newRow("tags") << "<img src=\"http://127.0.0.1:1/x\"> <b>b</b>" << 1 << 0;
     QTest::newRow("quote in a link") << "https://x.org/?q=\"><script>" << 1 << 0;
     QTest::newRow("typed link keys") << QString(QChar(0xF8F0)) + "0" + QChar(0xF8F1) + " www.x.org/" << 1 << 0;
 }
