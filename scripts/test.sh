@@ -7,7 +7,8 @@
 #                                       $TELVARION_SANITIZE_BUILD_DIR); any report fails its test
 #   scripts/test.sh --ci                the whole suite and the Debian package (cpack), then the
 #                                       libraries under libs/ and their tests under both
-#                                       sanitizers in build-sanitize-libs/
+#                                       sanitizers in build-sanitize-libs/, then each fuzz target
+#                                       for a few seconds (scripts/fuzz.sh)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -66,5 +67,6 @@ case "$mode" in
     libs="$root/build-sanitize-libs"
     build_tree "$libs" -DTELVARION_SANITIZE=ON -DTELVARION_LIBS_ONLY=ON
     run_tests "$libs"
+    "$root/scripts/fuzz.sh" --all "${TELVARION_FUZZ_SECONDS:-10}"
     ;;
 esac

@@ -1152,8 +1152,7 @@ void JourneyTest::groupChatShowsParticipantsAndTakesADroppedFile()
 
     // A right click on Chiara opens her menu.
     QQuickItem* row = User::paneItem(group, "participant_Chiara Rossi", &pane);
-    QVERIFY(User::activate(group));
-    static_cast<void>(pane->grabFramebuffer());
+    QVERIFY(User::activate(group) && SceneItems::waitUntilClickable(pane, row));
     const QPoint centre = row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint();
     QTest::mouseMove(pane, centre);
     QTest::mouseClick(pane, Qt::RightButton, Qt::NoModifier, centre);

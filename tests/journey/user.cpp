@@ -67,18 +67,35 @@ QString User::paneText(const QWidget* window, const QString& name)
     return found ? found->property("text").toString() : QString();
 }
 
+namespace {
+
+// Where the named item is drawn in the window's view, once the window is in front and the
+// item can take a gesture (shown, enabled, laid out); false and a warning when it never is.
+bool centreOf(QML::Window* window, const QString& name, QPoint* centre)
+{
+    if (!window || !window->view() || !User::activate(window))
+        return false;
+    const QQuickItem* target =
+        SceneItems::waitForClickable(window->view(), [window, &name] { return User::item(window, name); });
+    if (!target) {
+        qWarning() << "Nothing named" << name << "is shown ready for the pointer";
+        return false;
+    }
+    *centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    return true;
+}
+
+} // namespace
+
 bool User::clickInPane(QWidget* window, const QString& name)
 {
     QQuickWidget* pane = nullptr;
-    const QQuickItem* target = paneItem(window, name, &pane);
-    if (!target) {
+    const QQuickItem* target = nullptr;
+    if (!QTest::qWaitFor([&] { return (target = paneItem(window, name, &pane)); })) {
         qWarning() << "No pane shows anything named" << name << "to click";
         return false;
     }
-    if (!activate(window))
-        return false;
-    SceneItems::click(pane, target);
-    return true;
+    return activate(window) && SceneItems::click(pane, target);
 }
 
 bool User::activate(QWidget* window)
@@ -100,20 +117,10 @@ bool User::activate(QWidget* window)
 
 bool User::click(QML::Window* window, const QString& name)
 {
-    // Positioners place their rows when the next frame is drawn; the user clicks on what
-    // was drawn, so draw it first.
-    if (window && window->view())
-        static_cast<void>(window->view()->grabFramebuffer());
-    const QQuickItem* target = item(window, name);
-    if (!target) {
-        qWarning() << "Nothing named" << name << "is shown to click";
-        return false;
-    }
-    if (!activate(window))
+    QPoint centre;
+    if (!centreOf(window, name, &centre))
         return false;
     QWidget* view = window->view();
-    const QPoint centre =
-        target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
     QWidget* receiver = view->childAt(centre);
     if (!receiver)
         receiver = view;
@@ -122,27 +129,6 @@ bool User::click(QML::Window* window, const QString& name)
     QTest::mouseClick(receiver, Qt::LeftButton, Qt::NoModifier, position);
     return true;
 }
-
-namespace {
-
-// Where the named item is drawn in the window's view, once the window is in front; null
-// point and a warning when it is not shown.
-bool centreOf(QML::Window* window, const QString& name, QPoint* centre)
-{
-    if (window && window->view())
-        static_cast<void>(window->view()->grabFramebuffer());
-    const QQuickItem* target = User::item(window, name);
-    if (!target) {
-        qWarning() << "Nothing named" << name << "is shown";
-        return false;
-    }
-    if (!User::activate(window))
-        return false;
-    *centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
-    return true;
-}
-
-} // namespace
 
 bool User::doubleClick(QML::Window* window, const QString& name)
 {

@@ -44,6 +44,8 @@
 #include <Kivo/Utils/SystemInfo.h>
 #include <Tesk/Bytes.h>
 #include <Tesk/Core/Logging/ApacheLogger.h>
+#include <Tesk/IniFormat.h>
+#include <Tesk/StoredFile.h>
 
 #include <QAction>
 #include <QDateTime>
@@ -217,20 +219,22 @@ Application::~Application()
 
 void Application::setupApplicationInfo()
 {
-    QFile file(programFolder() + "/application_name.txt");
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    // Three short lines.
+    constexpr qint64 MaxIdentitySize = 64 * 1024;
+    QByteArray identity;
+    if (Tesk::StoredFile::read(programFolder() + "/application_name.txt", MaxIdentitySize, identity)
+        != Tesk::StoredFile::ReadResult::Read) {
         qDebug("Error opening application_name.txt: Using macros instead");
         QCoreApplication::setOrganizationName(BuiltinOrganizationName);
         QCoreApplication::setOrganizationDomain(BuiltinOrganizationDomain);
         QCoreApplication::setApplicationName(BuiltinApplicationName);
         return;
     }
-    QTextStream stream(&file);
+    QTextStream stream(&identity, QIODevice::ReadOnly);
     stream.setCodec("UTF-8");
     const QString name = stream.readLine().trimmed();
     const QString organization = stream.readLine().trimmed();
     const QString domain = stream.readLine().trimmed();
-    file.close();
     QCoreApplication::setOrganizationName(organization);
     QCoreApplication::setOrganizationDomain(domain);
     QCoreApplication::setApplicationName(name);
@@ -263,19 +267,30 @@ void Application::prepareLogFolders(const QString& dataPath)
 
 void Application::prepareUiSettingsFile(const QString& shippedFile, const QString& userFile, const QString& dataPath)
 {
-    if (!QFile::exists(shippedFile))
+    using Tesk::StoredFile::ReadResult;
+    QByteArray shipped;
+    if (Tesk::StoredFile::read(shippedFile, Tesk::IniFormat::MaxFileSize, shipped) != ReadResult::Read)
         return;
-    if (QFile::exists(userFile)) {
-        const QSettings shipped(shippedFile, QSettings::IniFormat);
-        QSettings user(userFile, QSettings::IniFormat);
-        if (!user.contains(Key::SimplifiedSslHandling) && shipped.value(Key::SimplifiedSslHandling, false).toBool())
-            user.setValue(Key::SimplifiedSslHandling, true);
+    QByteArray user;
+    const ReadResult userRead = Tesk::StoredFile::read(userFile, Tesk::IniFormat::MaxFileSize, user);
+    if (userRead == ReadResult::Refused)
+        return;
+    if (userRead == ReadResult::Read) {
+        QSettings::SettingsMap shippedValues;
+        QSettings::SettingsMap userValues;
+        Tesk::IniFormat::decode(shipped, shippedValues);
+        Tesk::IniFormat::decode(user, userValues);
+        if (!userValues.contains(Key::SimplifiedSslHandling)
+            && shippedValues.value(Key::SimplifiedSslHandling, false).toBool()) {
+            userValues.insert(Key::SimplifiedSslHandling, true);
+            Tesk::StoredFile::write(userFile, Tesk::IniFormat::encode(userValues));
+        }
         return;
     }
     QDir().mkdir(dataPath);
     // The shipped copy goes only once the user's copy exists: a failed copy keeps it for
     // the next start.
-    if (!QFile::copy(shippedFile, userFile)) {
+    if (!Tesk::StoredFile::write(userFile, shipped)) {
         LOG_ERROR << "Cannot copy " << shippedFile << " to " << userFile;
         return;
     }

@@ -5,6 +5,8 @@
 
 #include <QLibrary>
 
+#include <cstdio>
+
 #include <memory>
 
 namespace {
@@ -39,7 +41,11 @@ int main(int argc, char* argv[])
                 for (int i = 2; i < argc; ++i)
                     message += ' ' + QString::fromLocal8Bit(argv[i]);
             }
-            application.sendMessage(message, Constants::SingleInstance::MessageTimeoutMs);
+            if (!application.sendMessage(message, Constants::SingleInstance::MessageTimeoutMs)) {
+                std::fprintf(stderr, "An instance of the program is running but did not take \"%s\" within %d ms\n",
+                             message.toLocal8Bit().constData(), Constants::SingleInstance::MessageTimeoutMs);
+                exitCode = 1;
+            }
         } else {
             style = std::make_unique<QML::Style>(nullptr);
             exitCode = application.initialize() ? QApplication::exec() : 1;

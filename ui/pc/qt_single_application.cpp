@@ -1,20 +1,17 @@
 #include "qt_single_application.h"
 
 #include "common/logging.h"
+#include "single_instance_frame.h"
 
 #include <LocalServer/exclusive_server.h>
 
 #include <QCryptographicHash>
-#include <QDataStream>
 #include <QDeadlineTimer>
 #include <QLocalSocket>
 #include <QThread>
-#include <QtEndian>
 
 namespace {
 
-// A message is one length-prefixed QString; anything longer than this is not ours.
-constexpr quint32 MaxMessageBytes = 1024 * 1024;
 // A second start writes its message at once; a connection that has not within this time
 // is not one, and only so many may wait at once.
 constexpr LocalServer::ExclusiveServer::Limits ConnectionLimits{32, 2000};
@@ -31,24 +28,21 @@ QString userName()
 
 bool readMessage(QLocalSocket* socket, QString* message)
 {
-    if (socket->bytesAvailable() < qint64(sizeof(quint32)))
+    const qint64 wanted = qMin<qint64>(socket->bytesAvailable(), sizeof(quint32) + SingleInstanceFrame::MaxMessageBytes);
+    int frameSize = 0;
+    QString error;
+    switch (SingleInstanceFrame::decode(socket->peek(wanted), *message, frameSize, &error)) {
+    case SingleInstanceFrame::Result::Incomplete:
         return false;
-    quint32 size = 0;
-    socket->peek(reinterpret_cast<char*>(&size), sizeof(size));
-    size = qFromBigEndian(size);
-    if (size == 0xffffffffu) // a null text
-        size = 0;
-    if (size > MaxMessageBytes) {
-        LOG_ERROR << "Dropping a single-instance message of " << size << " bytes";
+    case SingleInstanceFrame::Result::Refused:
+        LOG_ERROR << "Dropping " << error;
         socket->abort();
         return false;
+    case SingleInstanceFrame::Result::Message:
+        break;
     }
-    if (socket->bytesAvailable() < qint64(sizeof(quint32) + size))
-        return false;
-    QDataStream stream(socket);
-    stream.setVersion(QDataStream::Qt_5_15);
-    stream >> *message;
-    return stream.status() == QDataStream::Ok;
+    socket->read(frameSize);
+    return true;
 }
 
 } // namespace
@@ -90,16 +84,13 @@ bool QtSingleApplication::sendMessage(const QString& message, int timeout)
             return false;
         QThread::msleep(ConnectRetryMs);
     }
-    QByteArray block;
-    QDataStream stream(&block, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_5_15);
-    stream << message;
-    socket.write(block);
+    socket.write(SingleInstanceFrame::encode(message));
     if (!socket.waitForBytesWritten(timeout))
         return false;
-    // The receiver closes once it has the whole message.
-    socket.waitForDisconnected(timeout);
-    return true;
+    // The receiver closes once it has the whole message: bytes in the socket of an instance
+    // that never reads them were handed to nobody.
+    return socket.state() == QLocalSocket::UnconnectedState
+           || socket.waitForDisconnected(timeout);
 }
 
 void QtSingleApplication::onNewConnection(QLocalSocket* socket)

@@ -5,6 +5,7 @@
 
 #include <Tesk/Bytes.h>
 #include <Tesk/Crypto/Blowfish.h>
+#include <Tesk/StoredFile.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,13 +13,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-
-#include <cerrno>
-#include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace Kivo {
 
@@ -100,27 +94,10 @@ bool ConfigContainer::setCurrentConfig(const QString& name)
 
 bool ConfigContainer::readFile(const QString& path, Configuration::Config::Document& document) const
 {
-    // Opened without waiting, and looked at through the open handle: a pipe would hold the
-    // start-up in open() and a device would never end, whatever the name said a moment ago.
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) {
-        KIVO_LOG(LevelError) << "Configuration file " << path << " skipped: " << QString::fromLocal8Bit(strerror(errno));
+    // Logged when refused: a pipe, a device, a link to one, or too large.
+    QByteArray encrypted;
+    if (Tesk::StoredFile::read(path, MaxFileSize, encrypted) != Tesk::StoredFile::ReadResult::Read)
         return false;
-    }
-    QFile file;
-    struct stat status = {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
-        || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        KIVO_LOG(LevelError) << "Configuration file " << path << " skipped: it is not a regular file";
-        return false;
-    }
-    const QByteArray encrypted = file.read(MaxFileSize + 1);
-    if (encrypted.size() > MaxFileSize) {
-        KIVO_LOG(LevelError) << "Configuration file " << path << " skipped: it is larger than "
-                             << MaxFileSize << " bytes";
-        return false;
-    }
     const Tesk::Bytes plain = m_Decryptor->Decrypt(Tesk::Bytes(encrypted));
     if (plain.isNull()) {
         KIVO_LOG(LevelError) << "Configuration file " << path << " skipped: it does not decrypt";

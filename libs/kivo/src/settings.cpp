@@ -3,6 +3,9 @@
 
 #include "kivo_log.h"
 
+#include <Tesk/IniFormat.h>
+#include <Tesk/StoredFile.h>
+
 #include <QCoreApplication>
 #include <QMutex>
 #include <QMutexLocker>
@@ -50,12 +53,31 @@ Settings::SettingsType checkedType(Settings::SettingsType type)
     return Settings::UserSettings;
 }
 
+// QSettings opens the file by its name: a pipe there would hold it, and a link would be
+// written through. Without a file the settings of this once live in memory.
+QString openableFile(Settings::SettingsType type)
+{
+    const QString file = Settings::filePathFor(type);
+    if (type == Settings::StyleSettings)
+        return file;
+    const auto use = type == Settings::DefaultSettings ? Tesk::StoredFile::Use::ReadOnly
+                                                       : Tesk::StoredFile::Use::ReadWrite;
+    return Tesk::StoredFile::makeOpenable(file, use, Tesk::IniFormat::MaxFileSize) ? file : QString();
+}
+
 } // namespace
 
 Settings::Settings(SettingsType type, QObject* parent)
-    : QSettings(filePathFor(checkedType(type)), QSettings::IniFormat, parent)
+    : QSettings(openableFile(checkedType(type)), Tesk::IniFormat::format(), parent)
     , m_Type(checkedType(type))
 {
+}
+
+Settings::~Settings()
+{
+    sync();
+    if (status() == QSettings::AccessError && !fileName().isEmpty())
+        KIVO_LOG(LevelError) << "Settings file " << fileName() << " not written or not read; the file there is kept as it was";
 }
 
 bool Settings::isValidType(int type)

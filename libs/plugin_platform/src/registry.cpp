@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
+#include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Platform {
 
@@ -38,6 +42,29 @@ std::string unquoted(const std::string& value)
     return result;
 }
 
+// The file the client writes, read only when it is a regular file (a pipe in its place
+// would hold the plug-in for ever, a device feed it for ever) and of a registry's size.
+std::optional<std::string> readRegistryFile(const std::string& path)
+{
+    constexpr std::size_t MaxBytes = 1024 * 1024;
+    struct stat status = {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    const int file = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (file < 0)
+        return std::nullopt;
+    std::string contents;
+    char buffer[16384];
+    ssize_t got = 0;
+    const bool regular = ::fstat(file, &status) == 0 && S_ISREG(status.st_mode);
+    while (regular && contents.size() <= MaxBytes && (got = ::read(file, buffer, sizeof buffer)) > 0)
+        contents.append(buffer, std::size_t(got));
+    ::close(file);
+    if (!regular || got < 0 || contents.size() > MaxBytes)
+        return std::nullopt;
+    return contents;
+}
+
 const char* rootName(Registry::Root root)
 {
     return root == Registry::Root::LocalMachine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER";
@@ -64,9 +91,10 @@ std::optional<std::string> Registry::readString(Root root, const std::string& ke
     const std::string path = filePath();
     if (path.empty())
         return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    const std::optional<std::string> contents = readRegistryFile(path);
+    if (!contents)
         return std::nullopt;
+    std::istringstream file(*contents);
 
     std::string wantedKey = std::string(rootName(root)) + "\\" + keyPath;
     while (!wantedKey.empty() && wantedKey.back() == '\\')

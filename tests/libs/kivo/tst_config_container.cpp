@@ -131,7 +131,7 @@ void TestConfigContainer::corruptFileIsSkippedWithLogLine_data()
     QTest::newRow("not xml") << encrypt("just some words") << noConfiguration;
     QTest::newRow("broken xml") << encrypt(document("Broken").left(30)) << noConfiguration;
     QTest::newRow("too large") << encrypt(QByteArray(ConfigContainer::MaxFileSize + 1, ' ') + document("Big"))
-                               << "skipped: it is larger than";
+                               << "refused: it is larger than";
 }
 
 void TestConfigContainer::corruptFileIsSkippedWithLogLine()
@@ -146,7 +146,7 @@ void TestConfigContainer::corruptFileIsSkippedWithLogLine()
 
     QCOMPARE(m_Container->configNames(), QStringList({"Good"}));
     const QString badPath = QFileInfo(m_Root->filePath("top/bin/config_bad.xml")).canonicalFilePath();
-    QVERIFY2(capture.contains("Configuration file " + badPath + " " + logText, Tesk::Core::Logging::LevelError),
+    QVERIFY2(capture.contains(badPath + " " + logText, Tesk::Core::Logging::LevelError),
              qPrintable(logText));
 }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -46,6 +47,17 @@ TEST_F(RegistryTest, MissingFileOrGarbageGivesNothing)
     write("\x01\x02 not an ini file [\n=\n[unterminated\nCompanyName=x\n");
     EXPECT_EQ(Registry::readString(Registry::Root::LocalMachine, "unterminated", "CompanyName"), std::nullopt);
     std::remove(m_Path.c_str());
+    EXPECT_EQ(Registry::readString(Registry::Root::LocalMachine, "K", "V"), std::nullopt);
+}
+
+TEST_F(RegistryTest, APipeOrADeviceInPlaceOfTheFileGivesNothing)
+{
+    // Neither waits for a writer nor reads for ever.
+    std::remove(m_Path.c_str());
+    ASSERT_EQ(mkfifo(m_Path.c_str(), 0600), 0);
+    EXPECT_EQ(Registry::readString(Registry::Root::LocalMachine, "K", "V"), std::nullopt);
+    std::remove(m_Path.c_str());
+    ASSERT_EQ(symlink("/dev/zero", m_Path.c_str()), 0);
     EXPECT_EQ(Registry::readString(Registry::Root::LocalMachine, "K", "V"), std::nullopt);
 }
 

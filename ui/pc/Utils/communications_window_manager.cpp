@@ -20,6 +20,8 @@
 #include <Kivo/Controllers/FtController.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 
+#include <algorithm>
+
 namespace Utils {
 
 using Kivo::Controllers::CommunicationSession;
@@ -276,8 +278,13 @@ void CommunicationsWindowManager::closeLastSessionWithChatOnly()
 
 void CommunicationsWindowManager::comWindowDestroyed(QObject* window)
 {
-    if (window)
-        m_Windows.removeAll(static_cast<QML::CommunicationsWindow*>(window));
+    // Half destroyed by now, so no longer a communications window: found by its address
+    // (QObject is its first base), never cast.
+    m_Windows.erase(std::remove_if(m_Windows.begin(), m_Windows.end(),
+                                   [window](const QML::CommunicationsWindow* known) {
+                                       return static_cast<const void*>(known) == static_cast<const void*>(window);
+                                   }),
+                    m_Windows.end());
 }
 
 void CommunicationsWindowManager::showCommsWindowsWithPendingAlert()

@@ -1,6 +1,7 @@
 #include "Utils/qomx_url_handler.h"
 
 #include "Dialogs/message_window.h"
+#include "Utils/qomx_link.h"
 #include "common/connect_check.h"
 #include "common/logging.h"
 
@@ -12,18 +13,11 @@
 
 #include <QTextDocument>
 
-#include <algorithm>
-
 namespace Utils {
 
 namespace {
 
 using Kivo::Sessions::SubSession;
-
-bool hasControlCharacters(const QString& text)
-{
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
-}
 
 // The text as the message window shows it: a name from a link or a contact is never markup.
 QString plainMessage(const QString& text)
@@ -46,7 +40,7 @@ QomxUrlHandler::QomxUrlHandler(const QString& link, QObject* parent)
 void QomxUrlHandler::initialize(Kivo::Sessions::SessionManagerBase* session)
 {
     if (!session) {
-        if (m_Uri.size() <= MaxLinkLength && !hasControlCharacters(m_Uri))
+        if (m_Uri.size() <= MaxLinkLength && !QomxLink::hasControlCharacters(m_Uri))
             LOG_INFO << "Keeping the link until signed in: " << m_Uri;
         else
             LOG_WARNING << "Link of " << m_Uri.size() << " characters kept until signed in";
@@ -103,42 +97,16 @@ void QomxUrlHandler::initialize(Kivo::Sessions::SessionManagerBase* session)
 
 QString QomxUrlHandler::value(const QString& text, const QString& name)
 {
-    const QString opening = name + QStringLiteral("=\"");
-    const int start = text.indexOf(opening);
-    if (start < 0)
-        return QString();
-    const int from = start + opening.size();
-    const int end = text.indexOf('"', from);
-    return end < 0 ? QString() : text.mid(from, end - from);
+    return QomxLink::value(text, name);
 }
 
 bool QomxUrlHandler::readLink(QString& text) const
 {
-    if (m_Uri.size() > MaxLinkLength) {
-        LOG_WARNING << "Link refused: " << m_Uri.size() << " characters, more than " << MaxLinkLength;
+    QString error;
+    if (!QomxLink::decode(m_Uri, MaxLinkLength, text, &error)) {
+        LOG_WARNING << "Link refused: " << error;
         return false;
     }
-    const QByteArray::FromBase64Result decoded =
-        QByteArray::fromBase64Encoding(m_Uri.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded || decoded.decoded.isEmpty()) {
-        LOG_WARNING << "Link refused: it is not Base64";
-        return false;
-    }
-    const QString read = QString::fromLatin1(decoded.decoded);
-    if (hasControlCharacters(read)) {
-        LOG_WARNING << "Link refused: it holds control characters";
-        return false;
-    }
-    // Every item closes its value with a quote: an odd count is a link cut short.
-    if (read.count('"') % 2 != 0) {
-        LOG_WARNING << "Link refused: it is cut short";
-        return false;
-    }
-    if (value(read, QStringLiteral("chat")).isEmpty() && value(read, QStringLiteral("jid")).isEmpty()) {
-        LOG_WARNING << "Link refused: it names no room and no room owner";
-        return false;
-    }
-    text = read;
     return true;
 }
 
@@ -224,7 +192,7 @@ void QomxUrlHandler::vCardReceived(const QString& jid, const QXmppVCardIq& vcard
         return;
     const QString chat = QString::fromUtf8(
         QByteArray::fromBase64(Kivo::Services::Xmpp::vCardConfChat(vcard).toUtf8()));
-    m_Chat = hasControlCharacters(chat) ? QString() : chat;
+    m_Chat = QomxLink::hasControlCharacters(chat) ? QString() : chat;
     LOG_INFO << "m_Chat: " << m_Chat;
     if (m_Chat.isEmpty())
         LOG_WARNING << "No room of " << m_ContactJid << " to join";

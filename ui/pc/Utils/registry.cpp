@@ -2,10 +2,10 @@
 
 #include "common/logging.h"
 
+#include <Tesk/StoredFile.h>
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <algorithm>
@@ -16,6 +16,8 @@ namespace {
 
 constexpr const char* DefaultValueName = "Default";
 constexpr const char* StoredDefaultName = "@";
+// A few keys of a few values each: anything near this is not the registry file.
+constexpr qint64 MaxFileSize = 1024 * 1024;
 
 struct Value
 {
@@ -81,10 +83,10 @@ QString quoted(QString text)
 QList<Key> readKeys()
 {
     QList<Key> keys;
-    QFile file(Registry::filePath());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QByteArray contents;
+    if (Tesk::StoredFile::read(Registry::filePath(), MaxFileSize, contents) != Tesk::StoredFile::ReadResult::Read)
         return keys;
-    QTextStream stream(&file);
+    QTextStream stream(&contents, QIODevice::ReadOnly);
     stream.setCodec("UTF-8");
     Key* current = nullptr;
     while (!stream.atEnd()) {
@@ -118,12 +120,8 @@ bool writeKeys(const QList<Key>& keys)
         LOG_ERROR << "Cannot create the folder of the registry file " << path;
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        LOG_ERROR << "Cannot write the registry file " << path << ": " << file.errorString();
-        return false;
-    }
-    QTextStream stream(&file);
+    QByteArray contents;
+    QTextStream stream(&contents, QIODevice::WriteOnly);
     stream.setCodec("UTF-8");
     for (const Key& key : keys) {
         stream << '[' << key.path << "]\n";
@@ -132,11 +130,8 @@ bool writeKeys(const QList<Key>& keys)
         stream << '\n';
     }
     stream.flush();
-    if (!file.commit()) {
-        LOG_ERROR << "Cannot write the registry file " << path << ": " << file.errorString();
-        return false;
-    }
-    return true;
+    // A failure is logged, and the previous file stays whole.
+    return Tesk::StoredFile::write(path, contents);
 }
 
 bool isAtOrBelow(const QString& path, const QString& key)

@@ -32,6 +32,8 @@ public:
     static constexpr int SettingsTypeCount = 5;
 
     explicit Settings(SettingsType type, QObject* parent = nullptr);
+    // Writes what changed; a file that could not be written is logged.
+    ~Settings() override;
 
     SettingsType type() const { return m_Type; }
 

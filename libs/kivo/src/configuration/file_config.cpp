@@ -5,9 +5,9 @@
 
 #include <Tesk/Bytes.h>
 #include <Tesk/Crypto/Blowfish.h>
+#include <Tesk/StoredFile.h>
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace Kivo {
 namespace Configuration {
@@ -73,13 +73,13 @@ std::unique_ptr<Config> Config::FileConfig(QFile& target, QFile& source, bool so
     }
 
     const Tesk::Bytes encrypted = cipher.Encrypt(Tesk::Bytes(plain));
-    QSaveFile out(target.fileName());
-    if (encrypted.isNull() || !out.open(QIODevice::WriteOnly)
-        || out.write(encrypted.toByteArray()) != encrypted.Length() || !out.commit()) {
-        KIVO_LOG(LevelError) << "Configuration document not installed: " << target.fileName() << ": "
-                             << out.errorString();
+    if (encrypted.isNull()) {
+        KIVO_LOG(LevelError) << "Configuration document " << source.fileName() << " not installed: it does not encrypt";
         return nullptr;
     }
+    // A failure is logged, and the file there before stays whole.
+    if (!Tesk::StoredFile::write(target.fileName(), encrypted.toByteArray()))
+        return nullptr;
     if (ok)
         *ok = true;
     return std::make_unique<Config>(target.fileName(), document);

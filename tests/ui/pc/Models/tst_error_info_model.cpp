@@ -364,8 +364,7 @@ void ErrorInfoModelTest::bannerShowsTheRows()
     QVERIFY(more->isVisible());
     QCOMPARE(more->property("text").toString(), QString("More"));
 
-    const QPointF centre = more->mapToScene(QPointF(more->width() / 2, more->height() / 2));
-    QTest::mouseClick(window.view(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    QVERIFY(SceneItems::click(window.view(), more));
     QTRY_COMPARE(shownWindows<MessageWindow>().size(), 1);
     QCOMPARE(shownWindows<MessageWindow>().first()->windowTitle(), QString("Corporate directory credential error"));
 

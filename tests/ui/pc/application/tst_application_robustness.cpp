@@ -5,6 +5,7 @@
 #include "Utils/ContactNotification/contact_online_player.h"
 #include "Utils/communications_window_manager.h"
 #include "Utils/scene_graph_backend.h"
+#include "common/constants.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/components/presencerequest/presence_request_dialog.h"
 #include "qt_single_application.h"
@@ -103,6 +104,7 @@ private slots:
     void startsAtOnceLeaveOneInstance();
     void aFirstInstanceThatDoesNotAnswerKeepsItsPlace();
     void idleConnectionsDoNotStopTheHandOver();
+    void aSecondStartThatHandsOverNothingSaysSo();
     void programStartsAtOnceLeaveOneThatAddinsReach();
     void sceneGraphBackendChoice_data();
     void sceneGraphBackendChoice();
@@ -187,6 +189,31 @@ void ApplicationRobustnessTest::idleConnectionsDoNotStopTheHandOver()
     QVERIFY2(idle.size() == 1024, qPrintable(QString("%1 idle connections made").arg(idle.size())));
     first.kill();
     first.waitForFinished(30000);
+}
+
+void ApplicationRobustnessTest::aSecondStartThatHandsOverNothingSaysSo()
+{
+    // The first instance owns the program's name but reads nothing: stopped.
+    TestSupport::ProgramCopy copy(TEST_PROGRAM_DIR, TEST_PROGRAM, TEST_SHIPPED_SETTINGS);
+    QVERIFY(copy.isValid());
+    QProcess first;
+    first.setProcessEnvironment(copy.environment());
+    first.start(PEER_PROGRAM, {Constants::SingleInstance::Id, "--start"});
+    QVERIFY(first.waitForReadyRead(30000));
+    QCOMPARE(first.readLine(), QByteArray("instance\n"));
+    QCOMPARE(::kill(pid_t(first.processId()), SIGSTOP), 0);
+
+    QProcess second;
+    second.setProcessEnvironment(copy.environment());
+    second.start(copy.program(), {"--qomx:bG9zdA=="});
+    const bool ended = second.waitForFinished(30000);
+    ::kill(pid_t(first.processId()), SIGCONT);
+    first.kill();
+    first.waitForFinished(30000);
+    QVERIFY(ended);
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QVERIFY(second.exitCode() != 0);
+    QVERIFY2(second.readAllStandardError().contains("did not take \"--qomx:bG9zdA==\""), "nothing said on stderr");
 }
 
 void ApplicationRobustnessTest::programStartsAtOnceLeaveOneThatAddinsReach()

@@ -43,7 +43,12 @@ View::View(QWidget* parent)
     context->setContextProperty(Constants::ContextProperty::QmlHelper, m_Helper);
 }
 
-View::~View() = default;
+View::~View()
+{
+    // The scene outlives this part of the widget: while ~QQuickWidget takes it down, its
+    // focus changes must not reach a view that is gone.
+    disconnect(quickWindow(), &QQuickWindow::activeFocusItemChanged, this, &View::followSceneFocus);
+}
 
 void View::setIdle(bool idle)
 {

@@ -5,11 +5,12 @@
 
 #include "../../kivo_log.h"
 
+#include <Tesk/StoredFile.h>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace Kivo {
 namespace Utils {
@@ -20,6 +21,9 @@ namespace {
 using Tesk::Core::Logging::LevelError;
 using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
+
+// Far more than the user names of any machine.
+constexpr qint64 MaxFileSize = 1024 * 1024;
 
 namespace Field {
 constexpr const char* LastUser = "lastUser";
@@ -79,13 +83,18 @@ CredentialsManager::~CredentialsManager() = default;
 bool CredentialsManager::load(const QString& file)
 {
     m_File = file;
-    QFile input(file);
-    if (!input.exists())
+    QByteArray contents;
+    switch (Tesk::StoredFile::read(file, MaxFileSize, contents)) {
+    case Tesk::StoredFile::ReadResult::Missing:
         return true;
+    case Tesk::StoredFile::ReadResult::Refused:
+        // Logged; the next save puts a file of ours in its place.
+        return false;
+    case Tesk::StoredFile::ReadResult::Read:
+        break;
+    }
     QJsonParseError error{};
-    const QJsonDocument document =
-        input.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(input.readAll(), &error) : QJsonDocument();
-    input.close();
+    const QJsonDocument document = QJsonDocument::fromJson(contents, &error);
     if (!document.isObject()) {
         // Kept aside rather than overwritten: it may be another program's or a later version's.
         const QString aside = file + QStringLiteral(".unreadable");
@@ -241,9 +250,8 @@ void CredentialsManager::save() const
     for (const UserCredentials& user : m_Users)
         users.append(toJson(user, m_KeptPasswords.contains(folded(user.getUsername()))));
     const QJsonObject root{{Field::LastUser, m_LastLoginUsername}, {Field::Users, users}};
-    QSaveFile output(m_File);
-    if (!output.open(QIODevice::WriteOnly) || output.write(QJsonDocument(root).toJson()) < 0 || !output.commit())
-        KIVO_LOG(LevelError) << "Credentials file " << m_File << " not written: " << output.errorString();
+    // A failure is logged, and the previous file stays whole.
+    Tesk::StoredFile::write(m_File, QJsonDocument(root).toJson());
 }
 
 bool CredentialsManager::storeSecrets(const UserCredentials& user, bool keep)

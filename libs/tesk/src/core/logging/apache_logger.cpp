@@ -2,10 +2,10 @@
 
 #include "log_core.h"
 
+#include <Tesk/IniFormat.h>
+#include <Tesk/StoredFile.h>
+
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSettings>
 
 namespace Tesk {
 namespace Core {
@@ -83,13 +83,17 @@ QString ApacheLogger::configurationFileName()
 
 bool ApacheLogger::CopyLogConfiguration(const QString& from, const QString& to)
 {
+    // A few lines; read as every stored file is, never waiting on a pipe.
+    constexpr qint64 MaxConfigurationSize = 64 * 1024;
     const QDir target(to);
     const QString source = QDir(from).filePath(configurationFileName());
     const QString copy = target.filePath(configurationFileName());
     bool copied = true;
-    if (QFileInfo::exists(source) && !QFileInfo::exists(copy)) {
+    QByteArray configuration;
+    if (StoredFile::read(copy, MaxConfigurationSize, configuration) == StoredFile::ReadResult::Missing
+        && StoredFile::read(source, MaxConfigurationSize, configuration) == StoredFile::ReadResult::Read) {
         QDir().mkpath(target.absolutePath());
-        copied = QFile::copy(source, copy);
+        copied = StoredFile::write(copy, configuration);
         if (!copied)
             ApacheLogger(ThisSource, __LINE__, "Tesk::Core::Logging::ApacheLogger::CopyLogConfiguration",
                          LevelError, "AppLogger")
@@ -97,17 +101,16 @@ bool ApacheLogger::CopyLogConfiguration(const QString& from, const QString& to)
     }
 
     QString folder = QStringLiteral("logs");
-    if (QFileInfo::exists(copy)) {
-        const QSettings configuration(copy, QSettings::IniFormat);
-        folder = configuration.value(QStringLiteral("folder"), folder).toString();
-        bool valid = false;
-        const qint64 size = configuration.value(QStringLiteral("maxFileSize")).toLongLong(&valid);
-        if (valid)
-            setMaxFileSize(size);
-        const int files = configuration.value(QStringLiteral("maxFiles")).toInt(&valid);
-        if (valid)
-            setMaxFiles(files);
-    }
+    QSettings::SettingsMap values;
+    IniFormat::decode(configuration, values);
+    folder = values.value(QStringLiteral("folder"), folder).toString();
+    bool valid = false;
+    const qint64 size = values.value(QStringLiteral("maxFileSize")).toLongLong(&valid);
+    if (valid)
+        setMaxFileSize(size);
+    const int files = values.value(QStringLiteral("maxFiles")).toInt(&valid);
+    if (valid)
+        setMaxFiles(files);
     setLogFolder(QDir::isAbsolutePath(folder) ? folder : target.absoluteFilePath(folder));
     return copied;
 }

@@ -91,8 +91,7 @@ void PreferencesApplicationTest::opensFromTheLoginWindowUntilSignIn()
     QTRY_VERIFY(login->isVisible());
     QQuickItem* link = SceneItems::withText(login->view()->rootObject(), "Preferences");
     QVERIFY(link);
-    const QPointF centre = link->mapToScene(QPointF(link->width() / 2, link->height() / 2));
-    QTest::mouseClick(login->view(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    QVERIFY(SceneItems::click(login->view(), link));
     QTRY_VERIFY(shownPreferences());
     QPointer<PreferencesWindow> window = shownPreferences();
     QCOMPARE(currentTab(window), QString("proxyTab"));

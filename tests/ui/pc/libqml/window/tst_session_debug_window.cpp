@@ -18,8 +18,7 @@ void click(QML::View* view, const QString& text)
 {
     QQuickItem* label = SceneItems::withText(view->rootObject(), text);
     QVERIFY2(label, qPrintable(text));
-    const QPointF centre = label->mapToScene(QPointF(label->width() / 2, label->height() / 2));
-    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    QVERIFY(SceneItems::click(view, label));
 }
 
 } // namespace

@@ -338,7 +338,7 @@ void BlfWindowTest::callDroppedOnARowAsksToTransfer()
     std::unique_ptr<QML::BlfWindow> window = shownWindow(team.monitored(), team.session.get());
     QQuickWidget* view = window->view();
     QQuickItem* row = SceneItems::named(view->rootObject(), "blfRow3");
-    static_cast<void>(view->grabFramebuffer());
+    QVERIFY(row && SceneItems::waitUntilClickable(view, row));
     const QPoint at = row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint();
 
     // What the active communications drag: the call's contact id.

@@ -402,8 +402,7 @@ void ContactCardTest::favouriteStarGoesThroughTheService()
     QPointer<ContactCard> card = openCard(bob);
     QSignalSpy favourites(m_Contacts.get(), &Kivo::Contacts::Contacts::favoritesChanged);
     QQuickItem* star = sceneItem(*card, "favoriteStar");
-    const QPointF centre = star->mapToScene(QPointF(star->width() / 2, star->height() / 2));
-    QTest::mouseClick(card->view(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    QVERIFY(SceneItems::click(card->view(), star));
     QVERIFY(favourites.wait());
     QVERIFY(bob->isFavorite());
 }

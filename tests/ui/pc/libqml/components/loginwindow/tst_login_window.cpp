@@ -783,6 +783,7 @@ void LoginWindowTest::rightClickOpensTheTextFieldMenu()
         QVERIFY(item);
         item->forceActiveFocus();
         QVERIFY(QMetaObject::invokeMethod(item, "selectAll"));
+        QVERIFY(SceneItems::waitUntilClickable(m_Window->view(), item));
         const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
         QTest::mouseClick(m_Window->view(), Qt::RightButton, Qt::NoModifier, centre.toPoint());
     }
