@@ -79,16 +79,19 @@ public:
                     return NoClient;
                 }
             }
-            const QString line = QString::fromUtf8(m_Socket.readLine()).trimmed();
-            if (line.startsWith(QLatin1String(Wire::OkPrefix).trimmed())) {
+            QString line = QString::fromUtf8(m_Socket.readLine());
+            line.chop(1);
+            if (line.startsWith(QLatin1String(Wire::OkPrefix))) {
                 print(stdout, line);
                 return Done;
             }
-            if (line.startsWith(QLatin1String(Wire::ErrorPrefix).trimmed())) {
+            if (line.startsWith(QLatin1String(Wire::ErrorPrefix))) {
                 print(stderr, line);
                 return Refused;
             }
-            print(stdout, QLatin1String(Wire::DetailPrefix) + line);
+            // Only lines of detail come before the result; anything else is not shown as one.
+            if (line.startsWith(QLatin1String(Wire::DetailPrefix)))
+                print(stdout, line);
         }
     }
 

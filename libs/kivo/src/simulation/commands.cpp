@@ -46,18 +46,18 @@ Commands::Commands(Service& service)
 const QList<Commands::Command>& Commands::table()
 {
     static const QList<Command> commands{
-        {"call", "<contact or number> [video]", "the incoming-call pop-up, ringing", 1, 2, &Commands::call},
+        {"call", "<contact or number> [video]", "the incoming-call pop-up rings", 1, 2, &Commands::call},
         {"hangup", "[<contact, number or call id>]",
-         "the caller gives up: the pop-up or the call's window closes (the newest ringing call without an argument)",
+         "the pop-up or the call's window closes (without an argument: the newest ringing call)",
          0, 1, &Commands::hangUp},
-        {"calls", "", "nothing: lists the calls of the service", 0, 0, &Commands::calls},
+        {"calls", "", "nothing in the client: the calls of the service, here", 0, 0, &Commands::calls},
         {"chat", "<contact> <text>", "the message in the chat's window, or its pop-up, with the message sound", 2, -1,
          &Commands::chat},
         {"room", "<room> <contact> <text>", "the message in the room's window", 3, -1, &Commands::roomMessage},
         {"file", "<contact> <file name> [bytes]", "the offered file in the chat's window, or its pop-up", 2, 3,
          &Commands::file},
         {"line", "<colleague> ringing|answered|held|idle|offline [<caller>]",
-         "the colleague's line in the Team Telephony window; ringing blinks and sounds the team alert", 2, 3,
+         "the colleague's line in the Team Telephony window; a ringing one blinks and sounds the team alert", 2, 3,
          &Commands::line},
         {"presence", "<contact> <available|away|busy|dnd|meeting|call|mobile|deskphone|offline|0-19> [note]",
          "the contact's presence (and note) in the contact list", 2, -1, &Commands::presence},
@@ -69,17 +69,17 @@ const QList<Commands::Command>& Commands::table()
          &Commands::password},
         {"proxy", "[http|https]", "the proxy's credentials window", 0, 1, &Commands::proxy},
         {"fail", "calllog|voicemail-delete|voicemail-read",
-         "the next such request fails: \"Error retrieving history\" above the main window's panes, or \"Action "
-         "failed\"",
+         "at the next such request: \"Error retrieving history\" above the main window's panes, or "
+         "\"Action failed\"",
          1, 1, &Commands::fail},
         {"lose", "chat|calls|server", "the connection's warning above the main window's panes", 1, 1,
          [](Commands& commands, const Words& words) { return commands.connection(words, true); }},
-        {"restore", "chat|calls|server", "the warning goes", 1, 1,
+        {"restore", "chat|calls|server", "the connection's warning goes", 1, 1,
          [](Commands& commands, const Words& words) { return commands.connection(words, false); }},
         {"divert", "<contact or number> [<to>]", "\"a call was diverted\" at the corner of the screen", 1, 2,
          &Commands::divert},
         {"audio-fail", "input|output|both", "the audio device's error box", 1, 1, &Commands::audioFailure},
-        {"help", "[command]", "nothing: lists the commands", 0, 1,
+        {"help", "[command]", "nothing in the client: the commands, here", 0, 1,
          [](Commands& commands, const Words& words) { return commands.help(words); }},
     };
     return commands;
@@ -145,7 +145,7 @@ Commands::Answer Commands::help(const Words& words) const
             continue;
         answer.details.append(QStringLiteral("%1 %2").arg(QLatin1String(command.name), QLatin1String(command.arguments))
                                   .trimmed());
-        answer.details.append(QStringLiteral("    shows %1").arg(QLatin1String(command.shows)));
+        answer.details.append(QStringLiteral("    => %1").arg(QLatin1String(command.shows)));
     }
     if (answer.details.isEmpty())
         return failed(QStringLiteral("unknown command \"%1\"").arg(words.first().left(40)));

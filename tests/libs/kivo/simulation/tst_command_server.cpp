@@ -90,7 +90,7 @@ void TestCommandServer::answersEachLineInOrder()
 
     // Details first, the result last; the connection stays for the next command.
     const QStringList help = exchange(socket, "help guest\n");
-    QCOMPARE(help, (QStringList{"  guest <name>", "      shows the guest pop-up of My Room (join My Room first)",
+    QCOMPARE(help, (QStringList{"  guest <name>", "      => the guest pop-up of My Room (join My Room first)",
                                 "ok: usage of guest"}));
     QCOMPARE(exchange(socket, "call zed\n"),
              QStringList{"error: no contact \"zed\" in the contact list, and not a number or an address"});

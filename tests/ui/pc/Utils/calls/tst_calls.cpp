@@ -623,6 +623,26 @@ private slots:
         TestSupport::writeUserSettings({{Key::SoundsContactOnlineEnabled, true}});
     }
 
+    // Somebody offers a file outside any conversation: it opens one, announced by the
+    // file-transfer pop-up, whose click shows the offer in the conversation's window.
+    void fileOfferedOutsideAConversationAsksInAPopup()
+    {
+        QVERIFY(Control(service()).injectFileOffer(Chiara, "Q3 plan.pdf", 2048));
+        QTRY_COMPARE(popups().size(), 1);
+        QML::CommunicationNotification* popup = popups().first();
+        QCOMPARE(popup->type(), QML::CommunicationNotification::FiletransferNotification);
+        QCOMPARE(SceneItems::named(popup->rootObject(), "message")->property("text").toString(),
+                 QString("Incoming file transfer"));
+        CommunicationSession* conversation = popup->session();
+        QVERIFY(conversation && conversation->getChat());
+        QCOMPARE(conversation->getChat()->conversation(), QString(Chiara));
+        SceneItems::click(popup, popup->rootObject());
+        QTRY_VERIFY(manager()->getWindow(conversation) && manager()->getWindow(conversation)->isVisible());
+        QTRY_VERIFY(popups().isEmpty());
+        conversation->closeChat();
+        QTRY_VERIFY(!manager()->getWindow(conversation) || !manager()->getWindow(conversation)->isVisible());
+    }
+
     void popupScenesByType_data()
     {
         QTest::addColumn<int>("type");
