@@ -224,6 +224,19 @@ protected:
         QVERIFY(!m_App.mainWindow());
     }
 
+    // The one pop-up shown, or null.
+    static QML::CommunicationNotification* popup() { return shownWindow<QML::CommunicationNotification>(); }
+
+    // A click on the named item of a pop-up, where it shows.
+    static bool clickInPopup(QML::CommunicationNotification* shown, const QString& name)
+    {
+        QQuickItem* item = SceneItems::named(shown->rootObject(), name);
+        if (!item || !item->isVisible())
+            return false;
+        SceneItems::click(shown, item);
+        return true;
+    }
+
     // The chat that just arrived, as the user takes it: a click on its pop-up, or its window
     // when it came without one. Null when neither shows.
     static QML::CommunicationsWindow* answeredChat()
@@ -795,14 +808,6 @@ void JourneyTest::takesIncomingCallsFromThePopup()
     Kivo::MediaEngine::IMediaHandlerAudio* audio = m_App.session()->callController()->GetMediaHandlerAudio();
     // The ring signal chosen in the preferences earlier on.
     const auto ringing = [audio] { return audio->playingSounds().contains(":/sounds/ring_chime.wav"); };
-    const auto popup = [] { return shownWindow<QML::CommunicationNotification>(); };
-    const auto clickInPopup = [](QML::CommunicationNotification* shown, const QString& name) {
-        QQuickItem* item = SceneItems::named(shown->rootObject(), name);
-        if (!item || !item->isVisible())
-            return false;
-        SceneItems::click(shown, item);
-        return true;
-    };
     constexpr const char* Bob = "bob@demo.telvarion.net";
 
     // Bob calls: the pop-up names him and rings. The corner's cross only silences it; Bob
@@ -1310,14 +1315,6 @@ void JourneyTest::takesWhatTheSimulatedServiceIsToldToSend()
 {
     QML::MainWindow* main = shownMainWindow();
     QVERIFY(main);
-    const auto popup = [] { return shownWindow<QML::CommunicationNotification>(); };
-    const auto clickInPopup = [](QML::CommunicationNotification* shown, const QString& name) {
-        QQuickItem* item = SceneItems::named(shown->rootObject(), name);
-        if (!item || !item->isVisible())
-            return false;
-        SceneItems::click(shown, item);
-        return true;
-    };
     const auto answered = [](const QString& remote) {
         const QList<Kivo::Simulation::Call> calls = service().calls();
         return std::any_of(calls.cbegin(), calls.cend(), [&remote](const Kivo::Simulation::Call& call) {
