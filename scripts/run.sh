@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what the build needs, builds the client and what it loads (not the tests), and
-# starts it on its simulated service. When nothing it is built from changed since the last
-# start, it starts at once. Without a display: xvfb-run -a scripts/run.sh
+# Installs what the build needs, builds the client, what it loads and the command that drives
+# its simulated service (not the tests), and starts it on its simulated service. When nothing
+# it is built from changed since the last start, it starts at once. Without a display:
+# xvfb-run -a scripts/run.sh
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install_deps.sh"
@@ -10,7 +11,7 @@ program="$build/bin/Telvarion"
 stamp="$build/.telvarion_run_stamp"
 log="$build/run_build.log"
 changed() {
-  [[ ! -x "$program" || ! -f "$stamp" ]] && return 0
+  [[ ! -x "$program" || ! -x "$build/bin/TelvarionSimulate" || ! -f "$stamp" ]] && return 0
   [[ -n "$(find "$root/CMakeLists.txt" "$root/cmake" "$root/ui" "$root/libs" "$root/resources" "$root/themes" \
     "$root/translations" "$root/program" -newer "$stamp" -print -quit)" ]]
 }
@@ -41,9 +42,10 @@ if changed; then
   else
     echo "Building Telvarion for its first start, without the tests: this takes some minutes (the compiler's lines go to $log)."
   fi
+  # The client, and the command that drives its simulated service (README).
   mkdir -p "$build"
   started=$SECONDS
-  if ! "$root/scripts/build.sh" Telvarion 2>&1 | tee "$log" | show_progress; then
+  if ! "$root/scripts/build.sh" Telvarion TelvarionSimulate 2>&1 | tee "$log" | show_progress; then
     echo "The build failed; its last lines, from $log:" >&2
     tail -n 30 "$log" >&2
     exit 1

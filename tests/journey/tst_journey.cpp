@@ -2,6 +2,7 @@
 
 #include "Dialogs/call_center_agent_dialog.h"
 #include "Dialogs/message_window.h"
+#include "Dialogs/password_change_notification.h"
 #include "Dialogs/preferences_window.h"
 #include "Dialogs/team_telephony_close_dialog.h"
 #include "Widgets/group_name_input.h"
@@ -32,6 +33,7 @@
 #include "tray.h"
 #include "ui/pc/libqml/scene_items.h"
 
+#include <Kivo/Controllers/ChatInterface.h>
 #include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
@@ -41,6 +43,9 @@
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/MediaEngine/CallBasePtr.h>
 #include <Kivo/Models/Timeline.h>
+#include <Kivo/Data/CommsSessionParticipant.h>
+#include <Kivo/Models/CommsSessionParticipants.h>
+#include <Kivo/Simulation/CommandSocket.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
@@ -62,6 +67,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QQuickItem>
 #include <QQuickWidget>
@@ -218,6 +224,19 @@ protected:
         QVERIFY(!m_App.mainWindow());
     }
 
+    // The one pop-up shown, or null.
+    static QML::CommunicationNotification* popup() { return shownWindow<QML::CommunicationNotification>(); }
+
+    // A click on the named item of a pop-up, where it shows.
+    static bool clickInPopup(QML::CommunicationNotification* shown, const QString& name)
+    {
+        QQuickItem* item = SceneItems::named(shown->rootObject(), name);
+        if (!item || !item->isVisible())
+            return false;
+        SceneItems::click(shown, item);
+        return true;
+    }
+
     // The chat that just arrived, as the user takes it: a click on its pop-up, or its window
     // when it came without one. Null when neither shows.
     static QML::CommunicationsWindow* answeredChat()
@@ -317,6 +336,7 @@ private slots:
     void groupChatShowsParticipantsAndTakesADroppedFile();
     void entersARoomFromTheRoomsList();
     void usesTheMainWindowsMenus();
+    void takesWhatTheSimulatedServiceIsToldToSend();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -788,14 +808,6 @@ void JourneyTest::takesIncomingCallsFromThePopup()
     Kivo::MediaEngine::IMediaHandlerAudio* audio = m_App.session()->callController()->GetMediaHandlerAudio();
     // The ring signal chosen in the preferences earlier on.
     const auto ringing = [audio] { return audio->playingSounds().contains(":/sounds/ring_chime.wav"); };
-    const auto popup = [] { return shownWindow<QML::CommunicationNotification>(); };
-    const auto clickInPopup = [](QML::CommunicationNotification* shown, const QString& name) {
-        QQuickItem* item = SceneItems::named(shown->rootObject(), name);
-        if (!item || !item->isVisible())
-            return false;
-        SceneItems::click(shown, item);
-        return true;
-    };
     constexpr const char* Bob = "bob@demo.telvarion.net";
 
     // Bob calls: the pop-up names him and rings. The corner's cross only silences it; Bob
@@ -1274,6 +1286,107 @@ void JourneyTest::usesTheMainWindowsMenus()
     QVERIFY(User::choose({"Paste"}));
     QTRY_COMPARE(User::text(main, "searchField"), QString("Chiara"));
     QVERIFY(User::click(main, "clearSearchButton"));
+}
+
+// One command to the client's simulated service, as TelvarionSimulate sends it from a shell;
+// the answer's result line.
+static QString simulate(const QString& command)
+{
+    QLocalSocket socket;
+    socket.connectToServer(Kivo::Simulation::CommandSocket::defaultName());
+    if (!socket.waitForConnected(2000))
+        return QStringLiteral("no client: ") + socket.errorString();
+    socket.write(command.toUtf8() + '\n');
+    QString result;
+    // The server answers in this process's event loop.
+    static_cast<void>(QTest::qWaitFor([&socket, &result] {
+        while (result.isEmpty() && socket.canReadLine()) {
+            const QString line = QString::fromUtf8(socket.readLine()).trimmed();
+            if (line.startsWith("ok: ") || line.startsWith("error: "))
+                result = line;
+        }
+        return !result.isEmpty();
+    }));
+    return result;
+}
+
+void JourneyTest::takesWhatTheSimulatedServiceIsToldToSend()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    const auto answered = [](const QString& remote) {
+        const QList<Kivo::Simulation::Call> calls = service().calls();
+        return std::any_of(calls.cbegin(), calls.cend(), [&remote](const Kivo::Simulation::Call& call) {
+            return call.remote == remote && call.state == Kivo::Simulation::CallState::Active;
+        });
+    };
+
+    // Bob calls: answered from the pop-up, his call's window comes up.
+    QVERIFY(simulate("call bob").startsWith("ok: Bob Lindqvist calls"));
+    QTRY_VERIFY(popup());
+    QVERIFY(clickInPopup(popup(), "answerAudioButton"));
+    QPointer<QML::CommunicationsWindow> bobsCall;
+    QTRY_VERIFY((bobsCall = shownWindow<QML::CommunicationsWindow>()));
+    QTRY_COMPARE(User::paneText(bobsCall, "callStatus"), QString("In call"));
+    // A number calls meanwhile: declined from its pop-up, Bob's call goes on.
+    QVERIFY(simulate("call +15550177").startsWith("ok: +15550177 calls"));
+    QTRY_VERIFY(popup());
+    QVERIFY(clickInPopup(popup(), "declineButton"));
+    QTRY_VERIFY(!popup());
+    QTRY_COMPARE(service().calls().size(), 1);
+    QVERIFY(answered("bob@demo.telvarion.net"));
+    // Bob hangs up; his window goes with the call.
+    QVERIFY(simulate("hangup bob").startsWith("ok: Bob Lindqvist hung up"));
+    QTRY_VERIFY(!bobsCall);
+
+    // Dev's line rings: the Team Telephony window shows it, and its button picks the call up.
+    QVERIFY(simulate("line dev ringing +15550188").startsWith("ok: "));
+    QPointer<QML::BlfWindow> team;
+    QTRY_VERIFY((team = shownWindow<QML::BlfWindow>()));
+    QTRY_VERIFY(User::item(team, "answerButton"));
+    QVERIFY(User::activate(team));
+    QVERIFY(User::click(team, "answerButton"));
+    QTRY_VERIFY(answered("+15550188"));
+    QVERIFY(simulate("hangup +15550188").startsWith("ok: "));
+    QTRY_VERIFY(service().calls().isEmpty());
+    QTRY_VERIFY(!shownWindow<QML::CommunicationsWindow>());
+
+    // Alice joins her My Room from the rooms button's menu; a guest knocks and is let in from
+    // the pop-up.
+    QVERIFY(User::activate(main));
+    QTRY_VERIFY(User::item(main, "roomsViewButton")->opacity() == 1);
+    QVERIFY(User::rightClick(main, "roomsViewButton"));
+    QVERIFY(User::choose({"Join My Room"}));
+    QPointer<QML::CommunicationsWindow> myRoom;
+    QTRY_VERIFY((myRoom = shownWindow<QML::CommunicationsWindow>()));
+    QVERIFY(myRoom->session()->isOwnMyRoomSession());
+    QTRY_COMPARE(myRoom->session()->getChat()->getState(), Kivo::Controllers::ChatInterface::Active);
+    QVERIFY(simulate("guest Ada Moss").startsWith("ok: Ada Moss asks to join My Room"));
+    QTRY_VERIFY(popup());
+    QCOMPARE(SceneItems::named(popup()->rootObject(), "guestText")->property("text").toString(),
+             QString("Ada Moss (guest) requests to join your room."));
+    QVERIFY(clickInPopup(popup(), "acceptGuestButton"));
+    QTRY_VERIFY(!popup());
+    const auto guestIn = [&myRoom] {
+        const Kivo::Data::CommsSessionParticipant* ada = nullptr;
+        for (const Kivo::Data::CommsSessionParticipant* one : myRoom->session()->getParticipants()->getParticipantsExcludeSelf())
+            ada = one->getName() == "Ada Moss" ? one : ada;
+        return ada && ada->getChatAffiliation() == Kivo::Data::CommsSessionParticipant::Guest;
+    };
+    QTRY_VERIFY(guestIn());
+    // The room's call ends at the bridge; the room's window then closes at once.
+    QVERIFY(simulate("hangup").startsWith("ok: "));
+    QTRY_VERIFY(service().calls().isEmpty());
+    QVERIFY(User::closeFromFrame(myRoom));
+    QTRY_VERIFY(!myRoom);
+
+    // The server says the password expires in two days: the password-change window tells it.
+    QVERIFY(simulate("password 2").startsWith("ok: "));
+    Dialogs::PasswordChangeNotification* notice = nullptr;
+    QTRY_VERIFY((notice = shownWindow<Dialogs::PasswordChangeNotification>()));
+    QCOMPARE(notice->text(), QString("Vyx account password expires in 2 days. Please consider changing it."));
+    QVERIFY(clickButton(notice, "Cancel"));
+    QTRY_VERIFY(!shownWindow<Dialogs::PasswordChangeNotification>());
 }
 
 void JourneyTest::exitsWithCtrlQ()

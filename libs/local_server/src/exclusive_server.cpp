@@ -22,8 +22,6 @@ using Tesk::Core::Logging::LevelError;
 using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
 
-// Qt closes a server whose accept fails and says nothing; this is how soon we notice.
-constexpr int ListeningCheckMs = 2000;
 // Closed idle connections are summed up in one line per this period.
 constexpr int ClosedSummaryMs = 1000;
 
@@ -38,7 +36,8 @@ ExclusiveServer::ExclusiveServer(const QString& purpose, const Limits& limits, Q
 {
     m_OverdueTimer->setSingleShot(true);
     connect(m_OverdueTimer, &QTimer::timeout, this, &ExclusiveServer::closeOverdue);
-    m_ListeningCheck->setInterval(ListeningCheckMs);
+    // Qt closes a server whose accept fails and says nothing; this is how soon we notice.
+    m_ListeningCheck->setInterval(m_Limits.listeningCheckMs);
     connect(m_ListeningCheck, &QTimer::timeout, this, &ExclusiveServer::checkListening);
 }
 
@@ -74,7 +73,8 @@ ExclusiveServer::ListenResult ExclusiveServer::listen(const QString& name)
     // Whatever socket file is there was left by an owner that died: the lock is ours now.
     QLocalServer::removeServer(name);
     // A name that cannot be listened on stays ours: the check retries it.
-    m_ListeningCheck->start();
+    if (m_Limits.listeningCheckMs > 0)
+        m_ListeningCheck->start();
     if (openSocket())
         return Listening;
     SERVER_LOG(LevelError) << m_Purpose << ": cannot listen on " << name << ": " << m_Server->errorString();
@@ -118,6 +118,8 @@ void ExclusiveServer::confirm(QLocalSocket* socket)
     for (int i = 0; i < m_Waiting.size(); ++i) {
         if (m_Waiting.at(i).socket == socket) {
             m_Waiting.removeAt(i);
+            // Nobody left waiting: nothing to watch.
+            scheduleOverdueCheck();
             return;
         }
     }

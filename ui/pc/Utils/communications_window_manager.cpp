@@ -18,6 +18,7 @@
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/Controllers/FtController.h>
+#include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 
 #include <algorithm>
@@ -68,6 +69,8 @@ bool CommunicationsWindowManager::Initialize(Kivo::Sessions::SessionManagerBase*
         CHECKED_CONNECT(sessions, SIGNAL(sessionReady(Kivo::Controllers::CommunicationSession*)), this,
                         SLOT(showCommsWindow(Kivo::Controllers::CommunicationSession*)));
     }
+    if (Kivo::MediaEngine::CallControllerBase* calls = sessionManager->callController())
+        CHECKED_CONNECT(calls, SIGNAL(callDiverted(const QString&, const QString&)), this, SLOT(cbCallDiverted()));
     setupVoiceMail();
     return true;
 }
@@ -173,6 +176,14 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
                     SIGNAL(sessionStateChanged(Kivo::Controllers::CommunicationSession*, unsigned int, unsigned int, bool)),
                     this,
                     SLOT(sessionStateChanged(Kivo::Controllers::CommunicationSession*, unsigned int, unsigned int, bool)));
+    CHECKED_CONNECT(session,
+                    SIGNAL(showGuestNotification(Kivo::Controllers::CommunicationSession*, Kivo::Contacts::ContactPtr)),
+                    this,
+                    SLOT(displayGuestNotification(Kivo::Controllers::CommunicationSession*, Kivo::Contacts::ContactPtr)));
+    CHECKED_CONNECT(session,
+                    SIGNAL(hideGuestNotification(Kivo::Controllers::CommunicationSession*, Kivo::Contacts::ContactPtr)),
+                    this,
+                    SLOT(destroyGuestNotification(Kivo::Controllers::CommunicationSession*, Kivo::Contacts::ContactPtr)));
     const bool showAudioOnly = configItem(ShowAudioOnlyWindowItem);
     if (!showAudioOnly)
         CHECKED_CONNECT(session, SIGNAL(hasAssociatedFirstCallChanged()), this, SLOT(onAssociatedFirstCallChanged()));
@@ -323,6 +334,35 @@ void CommunicationsWindowManager::checkVoiceMails()
     } else {
         m_VoiceMailProvider->triggerAction(Kivo::Actions::Action::CallFromPhone);
     }
+}
+
+void CommunicationsWindowManager::cbCallDiverted()
+{
+    if (m_Notifications)
+        m_Notifications->addNotification(tr("a call was diverted"));
+}
+
+void CommunicationsWindowManager::displayGuestNotification(CommunicationSession* session,
+                                                           Kivo::Contacts::ContactPtr guest)
+{
+    LOG_INFO << "Guest asks to join";
+    QML::CommunicationsWindow* window = session ? getWindow(session) : nullptr;
+    if (window && session->chatActive())
+        m_ChatHelper->showGuestNotification(session, m_Notifications, window,
+                                            Kivo::Utils::SharedPointer<Kivo::Contacts::IContact>(guest));
+}
+
+void CommunicationsWindowManager::destroyGuestNotification(CommunicationSession* session,
+                                                           Kivo::Contacts::ContactPtr guest)
+{
+    LOG_INFO << "Guest answered";
+    if (!m_Notifications)
+        return;
+    // Each guest has a pop-up of its own: the one of this guest goes, where it is known.
+    if (guest)
+        m_Notifications->closeContactNotification(Kivo::Utils::SharedPointer<Kivo::Contacts::IContact>(guest));
+    else
+        m_Notifications->closeNotification(session, QML::CommunicationNotification::GuestNotification);
 }
 
 void CommunicationsWindowManager::addParticipant(CommunicationSession* session, const QString& address, const int id)

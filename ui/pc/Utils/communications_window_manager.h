@@ -99,6 +99,11 @@ protected slots:
     void onAssociatedFirstCallChanged();
     void comWindowDestroyed(QObject* window);
     void addParticipant(Kivo::Controllers::CommunicationSession* session, const QString& address, const int id);
+    // The engine reports a call that the user's forwarding diverted.
+    void cbCallDiverted();
+    // A guest waits at the door of the user's room, or no longer does.
+    void displayGuestNotification(Kivo::Controllers::CommunicationSession* session, Kivo::Contacts::ContactPtr guest);
+    void destroyGuestNotification(Kivo::Controllers::CommunicationSession* session, Kivo::Contacts::ContactPtr guest);
 
 private:
     void showNotification(Kivo::Controllers::CommunicationSession* session);

@@ -120,9 +120,10 @@ bool WindowManagerCallHelper::Initialize(Kivo::Utils::SharedPointer<Kivo::Contac
         CHECKED_CONNECT(calls, SIGNAL(activeCalls(bool)), this, SLOT(onPreferencesChanged()), Qt::QueuedConnection);
         CHECKED_CONNECT(calls, SIGNAL(addingParticipantCallToConferenceFailed(int, const QString&)), this,
                         SLOT(handleSipCallError(int, const QString&)));
+        CHECKED_CONNECT(calls, SIGNAL(audioDeviceError(Kivo::MediaEngine::IMediaHandlerAudio::AvailableAudioDevices)),
+                        this, SLOT(onAudioDeviceError(Kivo::MediaEngine::IMediaHandlerAudio::AvailableAudioDevices)));
         if (Kivo::MediaEngine::IMediaHandlerAudio* audio = calls->GetMediaHandlerAudio())
-            CHECKED_CONNECT(audio, SIGNAL(audioDeviceAvailabilityChanged(bool)), this,
-                            SLOT(onAudioDeviceAvailabilityChanged(bool)));
+            CHECKED_CONNECT(audio, SIGNAL(audioDeviceError()), this, SLOT(onAudioDeviceError()));
     }
     if (Kivo::Controllers::CommsSessionController* sessions = sessionManager->commsSessionController()) {
         CHECKED_CONNECT(sessions, SIGNAL(emergencyCallNotification()), this, SLOT(emergencyCallNotification()));
@@ -450,19 +451,18 @@ void WindowManagerCallHelper::handleSipCallError(int code, const QString& user)
         showBox(SipCallError, user);
 }
 
-void WindowManagerCallHelper::onAudioDeviceError(int devices)
+void WindowManagerCallHelper::onAudioDeviceError(Kivo::MediaEngine::IMediaHandlerAudio::AvailableAudioDevices available)
 {
-    switch (devices) {
-    case 0:
+    using Audio = Kivo::MediaEngine::IMediaHandlerAudio;
+    switch (available) {
+    case Audio::NoAudioDevices:
         showBox(AudioDevice);
         break;
-    case 1:
+    case Audio::InputDevicesOnly:
         showBox(OutputDevice);
         break;
-    case 2:
+    case Audio::OutputDevicesOnly:
         showBox(InputDevice);
-        break;
-    default:
         break;
     }
 }
@@ -470,12 +470,6 @@ void WindowManagerCallHelper::onAudioDeviceError(int devices)
 void WindowManagerCallHelper::onAudioDeviceError()
 {
     showBox(AudioDevice);
-}
-
-void WindowManagerCallHelper::onAudioDeviceAvailabilityChanged(bool available)
-{
-    if (!available)
-        onAudioDeviceError();
 }
 
 void WindowManagerCallHelper::onTransferFailed(const Kivo::MediaEngine::Call& call, int)

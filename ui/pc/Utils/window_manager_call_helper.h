@@ -2,6 +2,7 @@
 
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/MediaEngine/Call.h>
+#include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/Utils/SharedPointer.h>
 #include <Kivo/Utils/SipUriParser.h>
 
@@ -116,9 +117,8 @@ protected slots:
     void handleCallAccepted();
     void stopIncomingRinger();
     void callTransferredTo(Kivo::Controllers::CommunicationSession* session);
-    void onAudioDeviceError(int devices);
+    void onAudioDeviceError(Kivo::MediaEngine::IMediaHandlerAudio::AvailableAudioDevices available);
     void onAudioDeviceError();
-    void onAudioDeviceAvailabilityChanged(bool available);
     void handleSipCallError(int code, const QString& user);
 
 private:

@@ -28,6 +28,9 @@ class Config;
 namespace Sessions {
 class SessionManagerBase;
 }
+namespace Simulation {
+class CommandServer;
+}
 namespace Utils {
 namespace Credentials {
 class CredentialsManager;
@@ -98,6 +101,8 @@ signals:
                                  QObject* receiver, const QString& method);
 
 private slots:
+    // The answer to requestProxyCredentials.
+    void onProxyCredentials(const QString& userName, const QString& password);
     void onExit();
     void onSignOut();
     void onServiceSignedIn(const QString& userName);
@@ -123,6 +128,11 @@ private:
     void setXmppConnected(bool connected);
 
     bool m_XmppConnected = false;
+    // The proxy credentials the user gave last, offered again at the proxy's next request.
+    QString m_ProxyUserName;
+    QString m_ProxyPassword;
+    // Where TelvarionSimulate drives the simulated service.
+    Simulation::CommandServer* m_Commands = nullptr;
 };
 
 } // namespace Kivo

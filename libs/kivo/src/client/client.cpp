@@ -1,5 +1,8 @@
 #include <Kivo/Client.h>
 #include <Kivo/ConfigContainer.h>
+#include <Kivo/Simulation/CommandServer.h>
+#include <Kivo/Simulation/CommandSocket.h>
+#include <Kivo/Simulation/Service.h>
 #include <Kivo/Utils/Credentials/CredentialsManager.h>
 #include <Kivo/Utils/Credentials/UserCredentials.h>
 
@@ -44,6 +47,11 @@ bool Client::Initialize(ConfigContainer* container, const QString& credentialsFi
     container->reloadConfigFiles();
     KIVO_LOG(LevelInfo) << "Client initialised with " << container->configNames().size() << " configurations";
     m_Initialized = true;
+    // The simulated service takes commands from this client's user while the client runs.
+    if (!m_Commands) {
+        m_Commands = new Simulation::CommandServer(Simulation::Service::shared(), this);
+        m_Commands->listen(Simulation::CommandSocket::defaultName());
+    }
     return true;
 }
 

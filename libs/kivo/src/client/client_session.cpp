@@ -59,6 +59,10 @@ void Client::connectService()
                 onServiceSignInFailed(userName, static_cast<int>(error));
             });
     connect(&service, &Simulation::Service::signedOut, this, &Client::onServiceSignedOut);
+    connect(&service, &Simulation::Service::proxyCredentialsRequested, this, [this](bool https) {
+        emit requestProxyCredentials(false, m_ProxyUserName, m_ProxyPassword, https, this,
+                                     QString::fromLatin1(SLOT(onProxyCredentials(QString, QString))));
+    });
     // A new service password stored for the signed-in user is the one its later requests use.
     connect(m_Credentials, &Utils::Credentials::CredentialsManager::credentialsChanged, this, [this] {
         Utils::Credentials::UserCredentials stored;
@@ -66,6 +70,15 @@ void Client::connectService()
                                           m_UserCredentials->getUsername(), stored))
             *m_UserCredentials = stored;
     });
+}
+
+void Client::onProxyCredentials(const QString& userName, const QString& password)
+{
+    if (!userName.isEmpty() || !password.isEmpty()) {
+        m_ProxyUserName = userName;
+        m_ProxyPassword = password;
+    }
+    Simulation::Service::shared().answerProxyCredentials(userName, password);
 }
 
 const Utils::Credentials::UserCredentials& Client::getUserCredentials() const

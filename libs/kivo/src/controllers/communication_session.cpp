@@ -41,6 +41,8 @@ CommunicationSession::CommunicationSession(CommsSessionController* controller, c
     , m_Participants(new Models::CommsSessionParticipants(controller ? controller->contacts() : nullptr,
                                                           controller ? controller->ownAddress() : QString(), this))
 {
+    connect(m_Participants, &Models::CommsSessionParticipants::participantGuestPending, this,
+            &CommunicationSession::onGuestWaiting);
 }
 
 CommunicationSession::~CommunicationSession() = default;
@@ -304,7 +306,7 @@ void CommunicationSession::attachChat(XmppChat* chat)
         connect(chat, &QObject::destroyed, this, &CommunicationSession::onChatStateChanged);
         connect(chat, &ChatInterface::roomChanged, this, &CommunicationSession::participantUpdated);
         connect(chat, &XmppChat::occupantAdded, this, [this](const QString& address, int affiliation, bool initial) {
-            m_Participants->addParticipant(address, affiliation, Participant::InChat, initial);
+            m_Participants->addParticipant(address, affiliation, Participant::InChat, initial, guestName(address));
             emit participantUpdated();
         });
         connect(chat, &XmppChat::occupantRemoved, this, [this](const QString& address, int, int reason) {
@@ -578,9 +580,25 @@ void CommunicationSession::setCurrentCallSecurityClassification(const QString& c
     emit securityChanged();
 }
 
+QString CommunicationSession::guestName(const QString& address) const
+{
+    // A guest has no contact of the user's: the name given at the door is all there is.
+    const std::optional<Simulation::RoomRecord> room =
+        m_Chat ? Simulation::Service::shared().room(m_Chat->conversation()) : std::nullopt;
+    return room ? room->guestNames.value(address.toLower()) : QString();
+}
+
+void CommunicationSession::onGuestWaiting(const QString& jid)
+{
+    if (Participant* guest = m_Participants->participant(jid))
+        emit showGuestNotification(this, guest->getContact());
+}
+
 void CommunicationSession::handleNewGuestRequestAccepted(const QString& jid)
 {
     m_Participants->setAffiliation(jid, Participant::Guest);
+    if (m_Chat)
+        Simulation::Service::shared().answerGuest(m_Chat->conversation(), jid, true);
     if (Participant* guest = m_Participants->participant(jid))
         emit hideGuestNotification(this, guest->getContact());
 }
@@ -589,6 +607,8 @@ void CommunicationSession::handleNewGuestRequestRejected(const QString& jid)
 {
     Participant* guest = m_Participants->participant(jid);
     Contacts::IContact* contact = guest ? guest->getContact() : nullptr;
+    if (m_Chat)
+        Simulation::Service::shared().answerGuest(m_Chat->conversation(), jid, false);
     m_Participants->removeParticipant(jid, Participant::Dismissed);
     emit hideGuestNotification(this, contact);
 }

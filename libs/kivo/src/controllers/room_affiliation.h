@@ -17,6 +17,10 @@ inline int affiliationOf(Simulation::RoomRole role)
         return Participant::Admin;
     case Simulation::RoomRole::Outcast:
         return Participant::Outcast;
+    case Simulation::RoomRole::Waiting:
+        return Participant::Pending;
+    case Simulation::RoomRole::Guest:
+        return Participant::Guest;
     case Simulation::RoomRole::Member:
     case Simulation::RoomRole::None:
         break;

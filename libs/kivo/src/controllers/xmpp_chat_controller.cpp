@@ -70,6 +70,9 @@ void XmppChatController::connectService()
     Simulation::Service* source = &Simulation::Service::shared();
     using Simulation::Service;
     connect(source, &Service::chatMessageStored, this, &XmppChatController::onMessageStored);
+    // Queued: the file-transfer controller takes the offer first, so that the conversation
+    // opens with it.
+    connect(source, &Service::fileTransferChanged, this, &XmppChatController::onFileOffered, Qt::QueuedConnection);
     connect(source, &Service::typingChanged, this, [this](const QString& conversation, const QString& from, bool typing) {
         if (XmppChat* chat = chatFor(conversation))
             chat->setTypist(from, typing);
@@ -249,6 +252,15 @@ void XmppChatController::onMessageStored(const Simulation::ChatMessageRecord& me
         return;
     }
     chat->addMessage(message);
+}
+
+void XmppChatController::onFileOffered(const Simulation::FileTransferRecord& transfer)
+{
+    // Somebody offers the user a file outside any conversation: a new one, as a message opens.
+    if (!transfer.incoming || transfer.state != Simulation::FileTransferState::Offered || chatFor(transfer.peer)
+        || Simulation::Service::shared().room(transfer.peer) || !Simulation::Service::shared().isSignedIn())
+        return;
+    emit chatOpened(makeChat(transfer.peer, false, false), true);
 }
 
 void XmppChatController::onRoomJoined(const Simulation::RoomRecord& room)

@@ -114,7 +114,10 @@ void IMediaHandlerAudio::devicesChanged()
     const AudioDevices outputs = outputDevices();
     m_InputDevice = usable(inputs, m_InputDevice, "Input", " went away");
     m_OutputDevice = usable(outputs, m_OutputDevice, "Output", " went away");
-    emit audioDeviceAvailabilityChanged(!inputs.isEmpty() && !outputs.isEmpty());
+    const bool available = !inputs.isEmpty() && !outputs.isEmpty();
+    emit audioDeviceAvailabilityChanged(available);
+    if (!available)
+        emit audioDeviceError();
 }
 
 void IMediaHandlerAudio::startLevelTest(bool microphone)

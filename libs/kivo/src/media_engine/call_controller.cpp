@@ -3,6 +3,7 @@
 #include <Kivo/MediaEngine/CallControllerBase.h>
 
 #include <Kivo/MediaEngine/IMediaHandlerVideo.h>
+#include <Kivo/Simulation/Devices.h>
 #include <Kivo/Simulation/Service.h>
 
 #include "../kivo_log.h"
@@ -33,6 +34,16 @@ void CallControllerBase::connectService()
         if (const Call call = getCall(callId))
             emit call->parked(orbit);
     });
+    connect(&Simulation::Service::shared(), &Simulation::Service::callDiverted, this, &CallControllerBase::callDiverted);
+    qRegisterMetaType<Kivo::MediaEngine::IMediaHandlerAudio::AvailableAudioDevices>(
+        "Kivo::MediaEngine::IMediaHandlerAudio::AvailableAudioDevices");
+    connect(&Simulation::Service::shared().devices(), &Simulation::Devices::audioDevicesFailed, this,
+            [this](bool input, bool output) {
+                KIVO_LOG(LevelWarning) << "Audio devices failed:" << (input ? " input" : "") << (output ? " output" : "");
+                emit audioDeviceError(input && output ? IMediaHandlerAudio::NoAudioDevices
+                                      : input         ? IMediaHandlerAudio::OutputDevicesOnly
+                                                      : IMediaHandlerAudio::InputDevicesOnly);
+            });
 }
 
 Call CallControllerBase::activeCall() const

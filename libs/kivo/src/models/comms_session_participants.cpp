@@ -23,7 +23,7 @@ CommsSessionParticipants::CommsSessionParticipants(Contacts::Contacts* contacts,
     qRegisterMetaType<Kivo::Data::CommsSessionParticipant::ParticipantLeaveReason>(
         "Kivo::Data::CommsSessionParticipant::ParticipantLeaveReason");
     qRegisterMetaType<Kivo::MyRoom::MeetMeErrorType>("Kivo::MyRoom::MeetMeErrorType");
-    Participant* own = make(ownAddress, Participant::Member, 0);
+    Participant* own = make(ownAddress, Participant::Member, 0, QString());
     if (m_Contacts)
         own->setContact(m_Contacts->getContact(0));
     m_Participants.append(own);
@@ -90,7 +90,7 @@ Participant* CommsSessionParticipants::participant(const QString& address) const
     return m_ByAddress.value(address.toLower());
 }
 
-Participant* CommsSessionParticipants::make(const QString& address, int affiliation, int state)
+Participant* CommsSessionParticipants::make(const QString& address, int affiliation, int state, const QString& name)
 {
     auto* participant = new Participant(m_NextId++, address, m_Participants.isEmpty(), this);
     participant->setChatAffiliation(affiliation);
@@ -102,7 +102,7 @@ Participant* CommsSessionParticipants::make(const QString& address, int affiliat
             contact = m_Contacts->createTemporaryContact(participant);
             contact->setProperty(Contacts::Properties::Address, address);
             contact->setProperty(Contacts::Properties::Jid, address);
-            contact->setProperty(Contacts::Properties::DisplayName, address.section('@', 0, 0));
+            contact->setProperty(Contacts::Properties::DisplayName, name.isEmpty() ? address.section('@', 0, 0) : name);
         }
         participant->setContact(contact);
     }
@@ -111,7 +111,8 @@ Participant* CommsSessionParticipants::make(const QString& address, int affiliat
     return participant;
 }
 
-Participant* CommsSessionParticipants::addParticipant(const QString& address, int affiliation, int state, bool initial)
+Participant* CommsSessionParticipants::addParticipant(const QString& address, int affiliation, int state, bool initial,
+                                                      const QString& name)
 {
     if (Participant* known = participant(address)) {
         known->setState(known->getState() | state);
@@ -119,7 +120,7 @@ Participant* CommsSessionParticipants::addParticipant(const QString& address, in
         return known;
     }
     beginInsertRows(QModelIndex(), m_Participants.size(), m_Participants.size());
-    Participant* added = make(address, affiliation, state);
+    Participant* added = make(address, affiliation, state, name);
     m_Participants.append(added);
     m_ByAddress.insert(address.toLower(), added);
     endInsertRows();

@@ -31,7 +31,7 @@ SessionManagerBase::SessionManagerBase(const QString& userName, const QString& d
     , m_XmppChat(new Controllers::XmppChatController(m_Contacts, this))
     , m_FileTransfer(new Controllers::FtController(config, userName, this))
     , m_CommsSessions(new Controllers::CommsSessionController(this))
-    , m_CredentialsControl(new Vyx::VyxCredentialsControl(this))
+    , m_CredentialsControl(new Vyx::VyxCredentialsControl(userName, this))
     , m_SubSessionModel(new Models::SubSessionModel(this))
 {
     connect(this, &SessionManagerBase::stateChanged, this, [this](State state) { emit stateChange(this, state); });

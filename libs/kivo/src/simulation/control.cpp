@@ -13,9 +13,10 @@ Control::Control(Service& service)
 {
 }
 
-bool Control::refuse(const char* event, const char* why)
+bool Control::refuse(const char* event, const char* why) const
 {
     KIVO_LOG(LevelWarning) << "Simulated service: " << event << " not injected: " << why;
+    m_LastRefusal = QStringLiteral("%1: %2").arg(QLatin1String(event), QLatin1String(why));
     return false;
 }
 

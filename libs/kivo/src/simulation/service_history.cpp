@@ -120,9 +120,11 @@ bool Service::requestCallLog(int requestId)
 {
     if (!sessionOpen("call log"))
         return false;
+    // A failure asked for (Control::failNextServiceRequest) is taken with the request.
+    const bool failing = takeDueFailure(ServiceRequest::CallLog);
     post(
-        [this, requestId] {
-            if (m_DownLinks.contains(ServerLink)) {
+        [this, requestId, failing] {
+            if (failing || m_DownLinks.contains(ServerLink)) {
                 emit callLogFailed(requestId, QStringLiteral("The server interface is not reachable"));
                 return;
             }
@@ -154,11 +156,12 @@ bool Service::deleteVoiceMail(const QString& id)
 {
     if (!sessionOpen("voice mail deletion"))
         return false;
+    const bool failing = takeDueFailure(ServiceRequest::VoiceMailDeletion);
     post(
-        [this, id] {
+        [this, id, failing] {
             QVector<VoiceMailRecord>& mails = conversationBook().voiceMails;
             const int index = indexOfMail(mails, id);
-            if (index < 0 || m_DownLinks.contains(ServerLink)) {
+            if (failing || index < 0 || m_DownLinks.contains(ServerLink)) {
                 emit voiceMailRequestFailed(id, QStringLiteral("delete"));
                 return;
             }
@@ -174,11 +177,12 @@ bool Service::setVoiceMailRead(const QString& id, bool read)
 {
     if (!sessionOpen("voice mail state"))
         return false;
+    const bool failing = takeDueFailure(ServiceRequest::VoiceMailReadStatus);
     post(
-        [this, id, read] {
+        [this, id, read, failing] {
             QVector<VoiceMailRecord>& mails = conversationBook().voiceMails;
             const int index = indexOfMail(mails, id);
-            if (index < 0 || m_DownLinks.contains(ServerLink)) {
+            if (failing || index < 0 || m_DownLinks.contains(ServerLink)) {
                 emit voiceMailRequestFailed(id, QStringLiteral("read"));
                 return;
             }

@@ -36,6 +36,9 @@ public:
     {
         int maxWaiting;       // connections that have not delivered a whole message yet
         int firstMessageMs;   // how long such a connection may stay
+        // How often the server checks that it still listens; 0 for never, for a server
+        // that must cost nothing while nobody uses it.
+        int listeningCheckMs = 2000;
     };
 
     // `purpose` names the server in log lines ("Single-instance hand-off").

@@ -15,7 +15,10 @@
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/Search/LdapContactSearch.h>
 #include <Kivo/Outlook/OutlookIntegration.h>
+#include <Kivo/Simulation/Control.h>
+#include <Kivo/Simulation/Service.h>
 #include <Kivo/Utils/Credentials/CredentialsManager.h>
+#include <Kivo/Vyx/VyxCallHistoryController.h>
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -83,6 +86,7 @@ private slots:
     void desktopShareFollowsItsEnabler();
     void outlookThatIsNotThere();
     void readOnlyContactList();
+    void callLogThatCannotBeFetched();
     void conversationLimit();
     void existingWarningIsNeverReplaced();
     void moreShowsOneWindowAndOpensPreferencesOnce();
@@ -243,6 +247,25 @@ void ErrorInfoModelTest::readOnlyContactList()
     recompute(signedIn.session());
     QCOMPARE(model.rowCount(), 1);
     signedIn.service().setContactListReadOnly(false);
+    QTRY_COMPARE(model.rowCount(), 0);
+}
+
+void ErrorInfoModelTest::callLogThatCannotBeFetched()
+{
+    TestSupport::Environment env;
+    SignedInSession signedIn({});
+    signedIn.session()->setState(Kivo::Sessions::SessionManagerBase::SignedIn);
+    ErrorInfoModel model(signedIn.session(), nullptr);
+    Kivo::Vyx::VyxCallHistoryController* history = signedIn.session()->vyxCallHistoryController();
+    const Kivo::Simulation::ServiceFailure unavailable{5, 503, "Service Unavailable"};
+    QVERIFY(Kivo::Simulation::Control(signedIn.service())
+                .failNextServiceRequest(Kivo::Simulation::ServiceRequest::CallLog, unavailable));
+    history->fetchCallLogs();
+    QTRY_COMPARE(titles(model), QStringList{"Error retrieving history"});
+    QCOMPARE(model.index(0).data(Qt::StatusTipRole).toString(),
+             QString("Unable to retrieve updated call logs. Please check your network connection."));
+    // The next fetch that comes through takes the warning away.
+    history->fetchCallLogs();
     QTRY_COMPARE(model.rowCount(), 0);
 }
 

@@ -205,6 +205,7 @@ private slots:
     void preferencesPage_data();
     void preferencesPage();
     void proxyCredentialsRequests();
+    void proxyOfTheServiceAsksTheUser();
     // Last: the exit mode quits the application, after which no nested event loop runs.
     void disclaimerModes_data();
     void disclaimerModes();
@@ -721,6 +722,42 @@ public:
 public slots:
     void open(const QUrl& url) { opened.append(url); }
 };
+
+void ApplicationSessionTest::proxyOfTheServiceAsksTheUser()
+{
+    logs().clear();
+    const auto shownDialog = []() -> Dialogs::SimpleCredentialsDialog* {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<Dialogs::SimpleCredentialsDialog*>(widget); dialog && dialog->isVisible())
+                return dialog;
+        }
+        return nullptr;
+    };
+    // The service's connectivity test meets a proxy that wants credentials: the user is asked
+    // and the answer goes back to the service.
+    QVERIFY(Kivo::Simulation::Control(service()).injectProxyCredentialsRequest(false));
+    QTRY_VERIFY(shownDialog());
+    QCOMPARE(shownDialog()->windowTitle(), QString("HTTP Connectivity"));
+    QList<QLineEdit*> fields = shownDialog()->findChildren<QLineEdit*>();
+    QCOMPARE(fields.size(), 2);
+    QVERIFY(fields.at(0)->text().isEmpty() && fields.at(1)->text().isEmpty());
+    fields.at(0)->setText("proxyuser");
+    fields.at(1)->setText("secret");
+    shownDialog()->findChild<QPushButton*>("okButton")->click();
+    QTRY_VERIFY(!shownDialog());
+    QVERIFY(logs().contains("the proxy takes the credentials of proxyuser"));
+
+    // The next request starts from that answer; a cancelled one leaves the proxy without.
+    QVERIFY(Kivo::Simulation::Control(service()).injectProxyCredentialsRequest(true));
+    QTRY_VERIFY(shownDialog());
+    QCOMPARE(shownDialog()->windowTitle(), QString("HTTPS Connectivity"));
+    fields = shownDialog()->findChildren<QLineEdit*>();
+    QCOMPARE(fields.at(0)->text(), QString("proxyuser"));
+    QCOMPARE(fields.at(1)->text(), QString("secret"));
+    shownDialog()->findChild<QPushButton*>("cancelButton")->click();
+    QTRY_VERIFY(!shownDialog());
+    QVERIFY(logs().contains("the proxy got no credentials"));
+}
 
 void ApplicationSessionTest::disclaimerModes_data()
 {

@@ -205,6 +205,9 @@ signals:
     void hideGuestNotification(Kivo::Controllers::CommunicationSession* session, Kivo::Contacts::ContactPtr guest);
 
 private:
+    // A guest waits at the door of the user's room: the owner is asked.
+    void onGuestWaiting(const QString& jid);
+    QString guestName(const QString& address) const;
     QObject* callObject() const;
     QObject* chatObject() const;
     QObject* contactObject() const;

@@ -19,6 +19,7 @@ class ChatRoomsModel;
 } // namespace Models
 namespace Simulation {
 struct ChatMessageRecord;
+struct FileTransferRecord;
 struct RoomRecord;
 struct RoomConfig;
 } // namespace Simulation
@@ -90,6 +91,7 @@ private:
     void connectService();
     XmppChat* makeChat(const QString& conversation, bool group, bool outgoing);
     void onMessageStored(const Simulation::ChatMessageRecord& message);
+    void onFileOffered(const Simulation::FileTransferRecord& transfer);
     void onRoomJoined(const Simulation::RoomRecord& room);
     void onRoomGone(const QString& roomJid);
 

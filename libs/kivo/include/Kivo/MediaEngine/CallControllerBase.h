@@ -1,6 +1,7 @@
 #pragma once
 
 #include <Kivo/MediaEngine/Call.h>
+#include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 
 #include <QHash>
 #include <QList>
@@ -14,7 +15,6 @@ struct Call;
 }
 namespace MediaEngine {
 
-class IMediaHandlerAudio;
 class IMediaHandlerVideo;
 
 // The session's calls and their media; each handler is absent when its medium is off.
@@ -64,6 +64,10 @@ signals:
     // Whether any call runs; sent when that changes.
     void activeCalls(bool active);
     void addingParticipantCallToConferenceFailed(int code, const QString& user);
+    // Audio devices stopped working; `available` says which kind still works.
+    void audioDeviceError(Kivo::MediaEngine::IMediaHandlerAudio::AvailableAudioDevices available);
+    // The user's forwarding diverted a call from `from` (to `to`, when known) before it rang.
+    void callDiverted(const QString& from, const QString& to);
 
 private:
     void connectService();

@@ -28,6 +28,15 @@ public:
     // The absolute level scale of signalLevel: 16-bit samples.
     static constexpr long MaxAbsoluteLevel = 32768;
 
+    // Which audio devices still work when some fail (CallControllerBase::audioDeviceError).
+    enum AvailableAudioDevices
+    {
+        NoAudioDevices = 0,
+        InputDevicesOnly = 1,
+        OutputDevicesOnly = 2
+    };
+    Q_ENUM(AvailableAudioDevices)
+
     explicit IMediaHandlerAudio(QObject* parent = nullptr);
     ~IMediaHandlerAudio() override;
 
@@ -83,6 +92,8 @@ signals:
     void outputMuteChanged();
     // The device lists changed; `available` is false when no input or no output is left.
     void audioDeviceAvailabilityChanged(bool available);
+    // A change of the device lists left no input or no output.
+    void audioDeviceError();
     void soundStarted(const QString& file, bool loop);
     void soundStopped(const QString& file);
 

@@ -54,7 +54,10 @@ public:
 
     // What the conversation reports (engine side). `initial` marks the people found on
     // entering, reported together.
-    Data::CommsSessionParticipant* addParticipant(const QString& address, int affiliation, int state, bool initial);
+    // `name` names somebody the contact list does not know (a My Room guest); empty for the
+    // part of the address before "@".
+    Data::CommsSessionParticipant* addParticipant(const QString& address, int affiliation, int state, bool initial,
+                                                  const QString& name = QString());
     void addInitialParticipants(const QList<QPair<QString, int>>& people, int state);
     void removeParticipant(const QString& address, int reason);
     void setAffiliation(const QString& address, int affiliation);
@@ -78,7 +81,7 @@ signals:
     void vyxActionsHandlerChanged(Kivo::MyRoom::MeetMeVyxActionsHandler* handler);
 
 private:
-    Data::CommsSessionParticipant* make(const QString& address, int affiliation, int state);
+    Data::CommsSessionParticipant* make(const QString& address, int affiliation, int state, const QString& name);
     void emitRowChanged(Data::CommsSessionParticipant* participant);
     int rowOf(const Data::CommsSessionParticipant* participant) const;
 

@@ -95,16 +95,40 @@ public:
     // `link` is one of Service::Link.
     bool injectLinkLost(int link);
     bool injectLinkRestored(int link);
+    // The server's account and the network around the client (service_credentials.cpp):
+    // the days until the user's password expires (below 0 when it has, within
+    // MaxPasswordDays either way), told by the server at once; and a proxy of the
+    // connectivity test asking for credentials, with or without a session.
+    static constexpr int MaxPasswordDays = 10000;
+    bool setPasswordDaysLeft(int days);
+    bool injectProxyCredentialsRequest(bool https);
+    // A guest asks at the door of the signed-in user's My Room (service_guests.cpp), which
+    // must take guests and have the user inside. Returns the guest's address, empty when
+    // refused.
+    static constexpr int MaxGuestNameLength = 64;
+    QString injectGuestRequest(const QString& name);
+    // The user's forwarding diverted a call from `from` (to `to`, when known) before it rang
+    // (control_events.cpp).
+    bool injectCallDiverted(const QString& from, const QString& to = QString());
+    // The machine's audio input, output or both stop working while plugged in.
+    bool injectAudioDeviceFailure(bool input, bool output);
+
+    // The rooms the signed-in user knows, for naming one (control_events.cpp).
+    QList<RoomRecord> rooms() const;
+
+    // Why the last refused event could not happen ("incoming call: nobody is signed in").
+    QString lastRefusal() const { return m_LastRefusal; }
 
 private:
-    // Logs why `event` cannot happen; returns false (0 for a call id).
-    static bool refuse(const char* event, const char* why);
+    // Logs why `event` cannot happen and keeps it; returns false (0 for a call id).
+    bool refuse(const char* event, const char* why) const;
     // Whether `callId` is a call of the user that still rings at the far end; logs otherwise.
     bool ringingOutgoing(int callId, const char* event) const;
     // The peer takes or declines a file the user offered.
     bool answerOwnOffer(int transferId, bool accepted);
 
     Service& m_Service;
+    mutable QString m_LastRefusal;
 };
 
 } // namespace Simulation

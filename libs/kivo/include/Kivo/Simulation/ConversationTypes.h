@@ -65,6 +65,9 @@ enum class RoomRole
 {
     None,
     Outcast,
+    // A guest of a My Room who waits for its owner, and one the owner let in.
+    Waiting,
+    Guest,
     Member,
     Admin,
     Owner
@@ -88,6 +91,8 @@ struct RoomRecord
     QHash<QString, RoomRole> roles;
     // Who is in the room now, in the order they came.
     QStringList occupants;
+    // The names guests gave at a My Room's door, by address in lower case.
+    QHash<QString, QString> guestNames;
 };
 
 // What a room's configuration form carries.

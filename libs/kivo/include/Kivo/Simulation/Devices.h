@@ -41,10 +41,13 @@ public:
     bool unplugAudioDevice(const QByteArray& identifier);
     bool plugInCamera(const CameraRecord& camera);
     bool unplugCamera(const QByteArray& name);
+    // The input, the output or both stop working, though still plugged in.
+    void reportFailure(bool input, bool output) { emit audioDevicesFailed(input, output); }
 
 signals:
     void audioDevicesChanged();
     void camerasChanged();
+    void audioDevicesFailed(bool input, bool output);
 
 private:
     void readSystemDevices() const;

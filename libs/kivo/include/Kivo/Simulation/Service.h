@@ -250,6 +250,19 @@ public:
     };
     bool isLinkUp(int link) const { return !m_DownLinks.contains(link); }
 
+    // A user's password of the server interface (service_credentials.cpp), at first the
+    // sign-in password and kept apart from it: the days until it expires arrive as
+    // passwordStatusReceived; a change is checked against it and answered with
+    // passwordChangeFinished. The server interface asks for no session, only the password.
+    void requestPasswordStatus(const QString& userName);
+    void changePassword(const QString& userName, const QString& oldPassword, const QString& newPassword);
+    // A proxy that asked for credentials (proxyCredentialsRequested) gets the user's answer;
+    // empty ones leave the service's connectivity test without it.
+    void answerProxyCredentials(const QString& userName, const QString& password);
+    // The owner of a My Room admits a guest who waits at its door, or turns the guest away
+    // (service_guests.cpp). False with a log line when nobody is signed in.
+    bool answerGuest(const QString& room, const QString& guest, bool admit);
+
     bool isSignedIn() const { return m_SignedIn.has_value(); }
     std::optional<Account> signedInAccount() const;
     QList<Contact> contacts() const;
@@ -352,6 +365,14 @@ signals:
     void serviceRequestFailed(int requestId, const Kivo::Simulation::ServiceFailure& failure);
     // A monitored user's line changed (service_blf.cpp).
     void blfLineChanged(const Kivo::Simulation::BlfLine& line);
+    // The days until the user's password expires, asked for or told by the server of its
+    // own accord; below 0 when it has expired (service_credentials.cpp).
+    void passwordStatusReceived(const QString& userName, int daysLeft);
+    void passwordChangeFinished(const QString& userName, bool success, int code, const QString& message);
+    // The connectivity test met a proxy that wants credentials (answerProxyCredentials).
+    void proxyCredentialsRequested(bool https);
+    // A call to the user was diverted elsewhere by the user's forwarding, before it rang.
+    void callDiverted(const QString& from, const QString& to);
 
 private:
     friend class Control;
@@ -459,6 +480,12 @@ private:
     // A call of the user that is answered as soon as it arrives.
     int postAnsweredCall(Call call);
     QHash<QString, BlfLine> m_BlfLines;
+    // Days until each account's password of the server interface expires, and the ones
+    // changed there, by user name in lower case; absent are a fresh password's days and the
+    // sign-in password (service_credentials.cpp).
+    QHash<QString, int> m_PasswordDaysLeft;
+    QHash<QString, QString> m_InterfacePasswords;
+    int m_NextGuest = 1;
     QHash<QString, AccountServices> m_ServiceSettings;
     QHash<int, QQueue<ServiceFailure>> m_DueFailures;
     int m_NextServiceRequest = 1;

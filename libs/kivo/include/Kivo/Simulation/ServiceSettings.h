@@ -128,7 +128,11 @@ enum class ServiceRequest
     PresenceRules,
     PresenceRulesChange,
     // A moderator's action on a My Room audio conference (mute, lock, dismiss).
-    MeetMeAction
+    MeetMeAction,
+    // The call log, and the mailbox's deletions and read states (service_history.cpp).
+    CallLog,
+    VoiceMailDeletion,
+    VoiceMailReadStatus
 };
 
 // Why the service refused a request: `error` is the engine's Vyx error kind (3 the network,

@@ -8,17 +8,15 @@
 namespace Kivo {
 namespace Vyx {
 
-// The service password's life: days until it expires and the change of it.
+// The life of a user's password of the service's REST interface, as the server keeps it:
+// days until it expires (asked for, or told by the server when they change) and the change
+// of it.
 class VyxCredentialsControl : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit VyxCredentialsControl(QObject* parent = nullptr);
-
-    // The days reported by the next status update.
-    void setDaysLeft(int days) { m_DaysLeft = days; }
-    int daysLeft() const { return m_DaysLeft; }
+    explicit VyxCredentialsControl(const QString& userName, QObject* parent = nullptr);
 
 public slots:
     void updateCredentialsStatus();
@@ -29,7 +27,7 @@ signals:
     void passwordChangeResult(bool success, const Kivo::Vyx::VyxErrorInfo& info);
 
 private:
-    int m_DaysLeft = 90;
+    QString m_UserName;
 };
 
 } // namespace Vyx

@@ -4,6 +4,7 @@
 #include "Utils/sounds_player.h"
 #include "Utils/window_manager_call_helper.h"
 #include "Widgets/Custom/video_call.h"
+#include "Widgets/Notifications/notification.h"
 #include "common/constants.h"
 #include "libqml/components/communications_window/communications_window.h"
 #include "libqml/components/loginwindow/login_window.h"
@@ -18,12 +19,15 @@
 
 #include <Kivo/Configuration/Config.h>
 #include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Controllers/ChatInterface.h>
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/Controllers/ExecutiveHandler.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/MediaEngine/IMediaHandlerVideo.h>
+#include <Kivo/Models/CommsSessionParticipants.h>
+#include <Kivo/MyRoom/Controller.h>
 #include <Kivo/Models/Groups.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Simulation/Control.h>
@@ -377,6 +381,15 @@ private slots:
         QTest::newRow("no audio device") << 3 << "Audio Device Error"
                                          << "Could not detect a working audio device. Please confirm that your audio "
                                             "device is connected and working.";
+        QTest::newRow("output fails") << 5 << "Output Device Error"
+                                      << "Could not detect a working output device. Please confirm that your audio "
+                                         "device is connected and working.";
+        QTest::newRow("input fails") << 6 << "Input Device Error"
+                                     << "Could not detect a working input device. Please confirm that your audio "
+                                        "device is connected and working.";
+        QTest::newRow("both fail") << 7 << "Audio Device Error"
+                                   << "Could not detect a working audio device. Please confirm that your audio "
+                                      "device is connected and working.";
         QTest::newRow("video") << 4 << "Video Call Failed"
                                << "Unable to start video, please check that other applications are not using the "
                                   "camera. Please also ensure that your web-camera drivers are up to date.";
@@ -387,6 +400,11 @@ private slots:
         QFETCH(int, trigger);
         QFETCH(QString, title);
         QFETCH(QString, text);
+        Kivo::MediaEngine::AudioDevices unplugged;
+        const auto plugBackIn = qScopeGuard([this, &unplugged] {
+            for (const Kivo::MediaEngine::AudioDevice& device : qAsConst(unplugged))
+                Control(service()).plugInAudioDevice(device.identifier(), device.displayName(), false);
+        });
         switch (trigger) {
         case 0:
             emit sessions()->emergencyCallNotification();
@@ -401,16 +419,82 @@ private slots:
             emit session()->callController()->addingParticipantCallToConferenceFailed(403, "frank");
             break;
         case 3:
-            emit audio()->audioDeviceAvailabilityChanged(false);
+            // The machine's last output device goes away.
+            unplugged = audio()->outputDevices();
+            for (const Kivo::MediaEngine::AudioDevice& device : qAsConst(unplugged))
+                QVERIFY(Control(service()).unplugAudioDevice(device.identifier()));
             break;
         case 4:
             emit session()->callController()->failedToStartVideo();
+            break;
+        case 5:
+        case 6:
+        case 7:
+            QVERIFY(Control(service()).injectAudioDeviceFailure(trigger != 5, trigger != 6));
             break;
         }
         Dialogs::MessageWindow* message = nullptr;
         QTRY_VERIFY((message = shownMessage()));
         QCOMPARE(message->windowTitle(), title);
         QCOMPARE(messageText(message), text);
+    }
+
+    void divertedCallIsToldAtTheCorner()
+    {
+        QVERIFY(Control(service()).injectCallDiverted("+15550177"));
+        const auto told = [] {
+            for (const auto* notification : TestSupport::shownWindows<Widgets::Notifications::Notification>()) {
+                if (notification->text() == "a call was diverted")
+                    return true;
+            }
+            return false;
+        };
+        QTRY_VERIFY(told());
+    }
+
+    // A guest knocks while the user is in My Room: the pop-up asks, and the answer reaches the
+    // room; a second guest gets a pop-up of its own.
+    void guestAtTheDoorOfMyRoomIsAskedAbout()
+    {
+        QTRY_VERIFY(session()->myroomController()->isReady());
+        emit m_App.mainWindow()->startMyRoom();
+        const auto myRoom = [this]() -> CommunicationSession* {
+            for (CommunicationSession* found : sessions()->commsList()) {
+                if (found->isOwnMyRoomSession() && found->getChat()
+                    && found->getChat()->getState() == Kivo::Controllers::ChatInterface::Active)
+                    return found;
+            }
+            return nullptr;
+        };
+        QTRY_VERIFY(myRoom());
+        QTRY_VERIFY(manager()->getWindow(myRoom()));
+        const QString room = service().myRoom(DemoUser)->chat;
+
+        Control control(service());
+        const QString ada = control.injectGuestRequest("Ada Moss");
+        QVERIFY2(!ada.isEmpty(), qPrintable(control.lastRefusal()));
+        QTRY_COMPARE(popups().size(), 1);
+        QML::CommunicationNotification* adaPopup = popups().first();
+        QCOMPARE(adaPopup->type(), QML::CommunicationNotification::GuestNotification);
+        QCOMPARE(SceneItems::named(adaPopup->rootObject(), "guestText")->property("text").toString(),
+                 QString("Ada Moss (guest) requests to join your room."));
+        const QString ben = control.injectGuestRequest("Bo");
+        QTRY_COMPARE(popups().size(), 2);
+
+        QVERIFY(clickInPopup(adaPopup, "acceptGuestButton"));
+        QTRY_COMPARE(service().room(room)->roles.value(ada), Kivo::Simulation::RoomRole::Guest);
+        QTRY_COMPARE(popups().size(), 1);
+        // A name of 2 letters or fewer is shown as "Unknown" and can only be turned away.
+        QML::CommunicationNotification* benPopup = popups().first();
+        QCOMPARE(SceneItems::named(benPopup->rootObject(), "guestText")->property("text").toString(),
+                 QString("Unknown (guest) requests to join your room."));
+        QVERIFY(clickInPopup(benPopup, "declineGuestButton"));
+        QTRY_VERIFY(!service().room(room)->occupants.contains(ben, Qt::CaseInsensitive));
+        QTRY_VERIFY(popups().isEmpty());
+        QVERIFY(myRoom()->getParticipants()->participant(ada));
+        QVERIFY(!myRoom()->getParticipants()->participant(ben));
+        myRoom()->close();
+        QTRY_VERIFY(!myRoom());
     }
 
     void confirmationAnswersOnlyItsOwnCall()
@@ -537,6 +621,26 @@ private slots:
         groups->setGroupOpen(group, true);
         QCOMPARE(started.count(), 1);
         TestSupport::writeUserSettings({{Key::SoundsContactOnlineEnabled, true}});
+    }
+
+    // Somebody offers a file outside any conversation: it opens one, announced by the
+    // file-transfer pop-up, whose click shows the offer in the conversation's window.
+    void fileOfferedOutsideAConversationAsksInAPopup()
+    {
+        QVERIFY(Control(service()).injectFileOffer(Chiara, "Q3 plan.pdf", 2048));
+        QTRY_COMPARE(popups().size(), 1);
+        QML::CommunicationNotification* popup = popups().first();
+        QCOMPARE(popup->type(), QML::CommunicationNotification::FiletransferNotification);
+        QCOMPARE(SceneItems::named(popup->rootObject(), "message")->property("text").toString(),
+                 QString("Incoming file transfer"));
+        CommunicationSession* conversation = popup->session();
+        QVERIFY(conversation && conversation->getChat());
+        QCOMPARE(conversation->getChat()->conversation(), QString(Chiara));
+        SceneItems::click(popup, popup->rootObject());
+        QTRY_VERIFY(manager()->getWindow(conversation) && manager()->getWindow(conversation)->isVisible());
+        QTRY_VERIFY(popups().isEmpty());
+        conversation->closeChat();
+        QTRY_VERIFY(!manager()->getWindow(conversation) || !manager()->getWindow(conversation)->isVisible());
     }
 
     void popupScenesByType_data()

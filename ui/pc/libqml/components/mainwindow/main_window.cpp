@@ -24,6 +24,7 @@
 #include "Utils/presence_helper.h"
 #include "Utils/Search/search_manager.h"
 #include "Utils/timeline_selection_handler.h"
+#include "Utils/timeline_ui_helper.h"
 #include "Utils/windowmanager.h"
 #include "common/connect_check.h"
 #include "common/constants.h"
@@ -344,6 +345,11 @@ void MainWindow::createHistory()
         CHECKED_CONNECT(calls, SIGNAL(incomingCall(Kivo::MediaEngine::Call)), m_Timeline, SLOT(pauseMedia()));
     }
     CHECKED_CONNECT(this, SIGNAL(fetchCallLogs()), m_Timeline, SLOT(fetchCallLogs()));
+    if (voiceMailType != Kivo::Models::Timeline::NoVoiceMail) {
+        CHECKED_CONNECT(m_Timeline, SIGNAL(voicemailDeleteFailed()), this, SLOT(deleteVoicemailsFailed()));
+        CHECKED_CONNECT(m_Timeline, SIGNAL(voicemailSetReadStatusFailed()), this, SLOT(settingVoicemailsReadStatusFailed()));
+        m_TimelineUiHelper = new Utils::TimelineUiHelper(this);
+    }
     m_TimelineTabs = new Models::TimeLineTabsModel(sessionConfig, this);
     m_TimelineTabsSorted = new QSortFilterProxyModel(this);
     m_TimelineTabsSorted->setSourceModel(m_TimelineTabs);
@@ -800,6 +806,18 @@ bool MainWindow::sessionConfigItem(int item) const
 {
     const Kivo::Configuration::Config* config = m_Session ? m_Session->getConfig() : nullptr;
     return config && config->value(item).toBool();
+}
+
+void MainWindow::deleteVoicemailsFailed()
+{
+    if (m_TimelineUiHelper)
+        m_TimelineUiHelper->showDeleteMessagesFailed(alwaysOnTop());
+}
+
+void MainWindow::settingVoicemailsReadStatusFailed()
+{
+    if (m_TimelineUiHelper)
+        m_TimelineUiHelper->showSetMessagesStateFailed(alwaysOnTop());
 }
 
 bool MainWindow::alwaysOnTop() const

@@ -78,6 +78,7 @@ class MainWindowServices;
 class MenuHandler;
 class MyRoomHelper;
 class TimelineSelectionHandler;
+class TimelineUiHelper;
 namespace Search {
 class SearchManager;
 }
@@ -284,6 +285,9 @@ public slots:
     void roomsSelectionChanged(int row);
     void deleteVoiceMails();
     void deleteVoicemailsConfirmed();
+    // The service refused to delete voice mails or to change their read state.
+    void deleteVoicemailsFailed();
+    void settingVoicemailsReadStatusFailed();
     void handleVoicemailDeleteKeyAction(int key);
     void searchTextChangedDelayed();
     void callAsExecutiveMenuTriggered(QAction* action);
@@ -293,8 +297,9 @@ signals:
     void timelineFilterFlagChanged();
     void myRoomReadyChanged();
     void searchingChanged();
-    void startMyRoom(const QString invitees);
-    void startMyRoom();
+    // One signal under both signatures: "Join My Room" (none) reaches the room's controller,
+    // which the application connects to the one with invitees.
+    void startMyRoom(const QString invitees = QString());
     void fetchCallLogs();
     void xmppConnectStateChanged();
     void xmppRosterReceivedChanged();
@@ -361,6 +366,8 @@ private:
     QPointer<Kivo::Sessions::SessionManagerBase> m_Session;
     Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> m_Contacts;
     QPointer<Utils::MyRoomHelper> m_MyRoomHelper;
+    // Made only where visual voice mail is on.
+    Utils::TimelineUiHelper* m_TimelineUiHelper = nullptr;
     QPointer<Widgets::GroupNameInput> m_GroupDialog;
     Utils::CallSettingsToolbarHelper* m_CallSettingsToolbar = nullptr;
 
