@@ -53,7 +53,6 @@ Sessions::SessionManagerBase* Controller::session() const
 
 QAbstractItemModel* Controller::getModel(ConnectorModelType type) const
 {
-    // Every add-in is let in at once here, so none waits for the user's decision for long.
     return type == AllConnectors ? static_cast<QAbstractItemModel*>(m_AllConnectors) : m_NewConnectors;
 }
 
