@@ -133,7 +133,6 @@ void Controller::startAddinServer()
 {
     if (m_AddinServer)
         return;
-    m_AllConnectors->setItemRoleNames({{ConnectorData::ObjectRole, "connector"}});
     m_AddinServer = new AddinServer(this);
     m_Calls = new CallTracker(m_AddinServer, this);
     m_SessionEvents = new SessionEvents(m_AddinServer, this);
