@@ -220,6 +220,24 @@ protected:
         QVERIFY(!m_App.mainWindow());
     }
 
+    // The chat with a contact opened from the contact's menu in the main window, once its
+    // window shows the chat; null when it does not come.
+    QML::CommunicationsWindow* chatFromContactMenu(const QString& name)
+    {
+        QML::MainWindow* main = shownMainWindow();
+        const QString contact = "contact_" + name;
+        if (!main || !User::activate(main) || !User::click(main, "contactsViewButton")
+            || !QTest::qWaitFor([&] { return User::item(main, contact) != nullptr; }) || !User::rightClick(main, contact)
+            || !User::choose({"Chat"}))
+            return nullptr;
+        QML::CommunicationsWindow* chat = nullptr;
+        const bool shown = QTest::qWaitFor([&chat] {
+            chat = shownWindow<QML::CommunicationsWindow>();
+            return chat && chat->session() && chat->session()->chatActive();
+        });
+        return shown ? chat : nullptr;
+    }
+
     // The chat that just arrived, as the user takes it: a click on its pop-up, or its window
     // when it came without one. Null when neither shows.
     static QML::CommunicationsWindow* answeredChat()
@@ -1124,11 +1142,8 @@ void JourneyTest::groupChatShowsParticipantsAndTakesADroppedFile()
     };
 
     // A chat with Bob from his menu, in its window.
-    QVERIFY(User::rightClick(main, "contact_Bob Lindqvist"));
-    QVERIFY(User::choose({"Chat"}));
-    QPointer<QML::CommunicationsWindow> chat;
-    QTRY_VERIFY((chat = shownWindow<QML::CommunicationsWindow>()));
-    QTRY_VERIFY(chat->session() && chat->session()->chatActive());
+    QPointer<QML::CommunicationsWindow> chat = chatFromContactMenu("Bob Lindqvist");
+    QVERIFY(chat);
 
     // A file dropped on the window is offered to Bob on the chat page.
     QTemporaryDir folder;
@@ -1296,16 +1311,8 @@ void JourneyTest::getsAnAnswerFromAColleagueInAChat()
 {
     // From here on the demo's colleagues answer the user as they do in the program.
     Kivo::Simulation::Control(service()).setColleaguesActive(true);
-    QML::MainWindow* main = shownMainWindow();
-    QVERIFY(main);
-    QVERIFY(User::activate(main));
-    QVERIFY(User::click(main, "contactsViewButton"));
-    QTRY_VERIFY(User::item(main, "contact_Bob Lindqvist"));
-    QVERIFY(User::rightClick(main, "contact_Bob Lindqvist"));
-    QVERIFY(User::choose({"Chat"}));
-    QPointer<QML::CommunicationsWindow> chat;
-    QTRY_VERIFY((chat = shownWindow<QML::CommunicationsWindow>()));
-    QTRY_VERIFY(chat->session() && chat->session()->chatActive());
+    QPointer<QML::CommunicationsWindow> chat = chatFromContactMenu("Bob Lindqvist");
+    QVERIFY(chat);
     const auto bobsLines = [&chat] {
         return chatPage(chat)->page()->mainFrame()
             ->evaluateJavaScript("document.getElementsByClassName('remote_content').length")
@@ -1322,7 +1329,7 @@ void JourneyTest::getsAnAnswerFromAColleagueInAChat()
     const int before = bobsLines();
     QSignalSpy heard(m_App.session()->callController()->GetMediaHandlerAudio(),
                      &Kivo::MediaEngine::IMediaHandlerAudio::soundStarted);
-    QVERIFY(User::activate(main));
+    QVERIFY(User::activate(shownMainWindow()));
     QTRY_COMPARE_WITH_TIMEOUT(bobsLines(), before + 1, 10000);
     QTRY_VERIFY(std::any_of(heard.cbegin(), heard.cend(), [](const QList<QVariant>& sound) {
         return sound.first().toString() == ":/sounds/incoming_message.wav";
@@ -1374,16 +1381,8 @@ void JourneyTest::viewsAColleaguesDesktopShare()
 
 void JourneyTest::sendsAFileWithSendFile()
 {
-    QML::MainWindow* main = shownMainWindow();
-    QVERIFY(main);
-    QVERIFY(User::activate(main));
-    QVERIFY(User::click(main, "contactsViewButton"));
-    QTRY_VERIFY(User::item(main, "contact_Bob Lindqvist"));
-    QVERIFY(User::rightClick(main, "contact_Bob Lindqvist"));
-    QVERIFY(User::choose({"Chat"}));
-    QPointer<QML::CommunicationsWindow> chat;
-    QTRY_VERIFY((chat = shownWindow<QML::CommunicationsWindow>()));
-    QTRY_VERIFY(chat->session() && chat->session()->chatActive());
+    QPointer<QML::CommunicationsWindow> chat = chatFromContactMenu("Bob Lindqvist");
+    QVERIFY(chat);
 
     // "Send File" in the footer asks for the file, and the file goes to Bob.
     QTemporaryDir folder;
