@@ -8,6 +8,7 @@
 #include "peak_memory.h"
 
 #include <Kivo/ApiProvider/Controller.h>
+#include <Kivo/Settings.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -108,6 +109,14 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     const QString socketPath = folder.filePath("api");
     qputenv("TELVARION_API_SOCKET", socketPath.toUtf8());
+    // The bursting add-in is let in without asking; the policy stays in this run's folder.
+    qputenv("TELVARION_DATA_PATH", folder.filePath("data").toUtf8());
+    {
+        Kivo::Settings settings(Kivo::Settings::ApplicationSettings);
+        settings.setValue("settings/api_provider_allow_connectors", "all");
+        settings.setValue("settings/api_connection_no_confirmation", true);
+        settings.setValue("settings/api_connection_accept_by_default", true);
+    }
 
     for (const auto& [name, line] : {std::pair<const char*, QByteArray>{"empty lines", "\n"},
                                      std::pair<const char*, QByteArray>{"show commands", "show\n"}}) {

@@ -66,7 +66,7 @@ Rectangle {
 
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
-                    width: row.width - 12 - (connectorList.useAcceptanceButtons ? 0 : 20)
+                    width: row.width - 12 - answer.width - (connectorList.useAcceptanceButtons ? 0 : 20)
                     elide: Text.ElideRight
                     text: row.connector ? row.connector.name : ""
                     opacity: connectorList.useAcceptanceButtons || row.accepted ? 1.0 : 0.5
@@ -74,6 +74,55 @@ Rectangle {
                     font.family: qomxStyle.fontFamily
                     font.pixelSize: 11
                     font.bold: true
+                }
+            }
+
+            // The answer, always in sight at the row's right: Enable and Disable while the user
+            // is asked, else the check box.
+            Item {
+                id: answer
+                anchors.right: parent.right
+                anchors.rightMargin: 4
+                y: 1
+                width: 140
+                height: 24
+                visible: !!row.connector
+
+                Row {
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    spacing: 8
+                    visible: connectorList.useAcceptanceButtons
+
+                    TextButton {
+                        objectName: "enableButton"
+                        width: 66
+                        height: 22
+                        fontPixelSize: 11
+                        text: qsTr("Enable") + rootWindow.languageChangeProperty
+                        onClicked: row.connector.state = ConnectorData.Accepted
+                    }
+
+                    TextButton {
+                        objectName: "disableButton"
+                        width: 66
+                        height: 22
+                        fontPixelSize: 11
+                        normalColor: qomxStyle.colors["listSecondLineText"]
+                        hoverColor: qomxStyle.colors["darkText"]
+                        text: qsTr("Disable") + rootWindow.languageChangeProperty
+                        onClicked: row.connector.state = ConnectorData.Rejected
+                    }
+                }
+
+                Checkbox {
+                    objectName: "enabledBox"
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: !connectorList.useAcceptanceButtons
+                    checked: row.accepted
+                    text: qsTr("Enabled") + rootWindow.languageChangeProperty
+                    onToggled: row.connector.state = checked ? ConnectorData.Accepted : ConnectorData.Rejected
                 }
             }
 
@@ -85,6 +134,7 @@ Rectangle {
                 width: row.width - 32
                 spacing: 2
                 visible: row.expanded
+                opacity: connectorList.useAcceptanceButtons || row.accepted ? 1.0 : 0.5
 
                 Repeater {
                     model: !row.connector ? [] : (connectorList.useAcceptanceButtons ? [] : [
@@ -103,40 +153,6 @@ Rectangle {
                         font.family: qomxStyle.fontFamily
                         font.pixelSize: 11
                     }
-                }
-
-                Row {
-                    spacing: 8
-                    // A row without a connector has nothing to answer.
-                    visible: connectorList.useAcceptanceButtons && !!row.connector
-                    height: 26
-
-                    TextButton {
-                        objectName: "enableButton"
-                        width: 80
-                        height: 22
-                        fontPixelSize: 11
-                        text: qsTr("Enable") + rootWindow.languageChangeProperty
-                        onClicked: row.connector.state = ConnectorData.Accepted
-                    }
-
-                    TextButton {
-                        objectName: "disableButton"
-                        width: 80
-                        height: 22
-                        fontPixelSize: 11
-                        normalColor: qomxStyle.colors["listSecondLineText"]
-                        hoverColor: qomxStyle.colors["darkText"]
-                        text: qsTr("Disable") + rootWindow.languageChangeProperty
-                        onClicked: row.connector.state = ConnectorData.Rejected
-                    }
-                }
-
-                Checkbox {
-                    visible: !connectorList.useAcceptanceButtons && !!row.connector
-                    checked: row.accepted
-                    text: qsTr("Enabled") + rootWindow.languageChangeProperty
-                    onToggled: row.connector.state = checked ? ConnectorData.Accepted : ConnectorData.Rejected
                 }
             }
         }

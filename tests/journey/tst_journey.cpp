@@ -24,6 +24,7 @@
 #include "libqml/components/presencerequest/presence_request_dialog.h"
 #include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
+#include "libqml/items/viewsharezyn.h"
 #include "libqml/items/webview.h"
 #include "libqml/window/qml_view.h"
 #include "support/application_test.h"
@@ -39,6 +40,7 @@
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Contacts/IContact.h>
 #include <Kivo/Contacts/IGroup.h>
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/MediaEngine/CallBasePtr.h>
@@ -237,6 +239,24 @@ protected:
         return true;
     }
 
+    // The chat with a contact opened from the contact's menu in the main window, once its
+    // window shows the chat; null when it does not come.
+    QML::CommunicationsWindow* chatFromContactMenu(const QString& name)
+    {
+        QML::MainWindow* main = shownMainWindow();
+        const QString contact = "contact_" + name;
+        if (!main || !User::activate(main) || !User::click(main, "contactsViewButton")
+            || !QTest::qWaitFor([&] { return User::item(main, contact) != nullptr; }) || !User::rightClick(main, contact)
+            || !User::choose({"Chat"}))
+            return nullptr;
+        QML::CommunicationsWindow* chat = nullptr;
+        const bool shown = QTest::qWaitFor([&chat] {
+            chat = shownWindow<QML::CommunicationsWindow>();
+            return chat && chat->session() && chat->session()->chatActive();
+        });
+        return shown ? chat : nullptr;
+    }
+
     // The chat that just arrived, as the user takes it: a click on its pop-up, or its window
     // when it came without one. Null when neither shows.
     static QML::CommunicationsWindow* answeredChat()
@@ -337,6 +357,10 @@ private slots:
     void entersARoomFromTheRoomsList();
     void usesTheMainWindowsMenus();
     void takesWhatTheSimulatedServiceIsToldToSend();
+    void getsAnAnswerFromAColleagueInAChat();
+    void viewsAColleaguesDesktopShare();
+    void sendsAFileWithSendFile();
+    void aColleaguePicksUpTheUsersCall();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -393,6 +417,15 @@ void JourneyTest::signsInWithTabBetweenTheFields()
     QCOMPARE(User::text(main, "signedInName"), QString("Alice Carter"));
     QVERIFY(!main->contactNames().isEmpty());
     QVERIFY(service().isSignedIn());
+
+    // The service offers the Outlook integration: the first sign-in asks, and the user
+    // declines (the preferences keep the choice).
+    Dialogs::MessageWindow* outlook = nullptr;
+    QTRY_VERIFY((outlook = shownMessage()));
+    QCOMPARE(outlook->windowTitle(), QString("Outlook integration"));
+    QVERIFY(User::activate(outlook));
+    QTest::mouseClick(outlook->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::No), Qt::LeftButton);
+    QTRY_VERIFY(!shownMessage());
 }
 
 void JourneyTest::signsOutWithTheMainWindowsButton()
@@ -1121,11 +1154,8 @@ void JourneyTest::groupChatShowsParticipantsAndTakesADroppedFile()
     };
 
     // A chat with Bob from his menu, in its window.
-    QVERIFY(User::rightClick(main, "contact_Bob Lindqvist"));
-    QVERIFY(User::choose({"Chat"}));
-    QPointer<QML::CommunicationsWindow> chat;
-    QTRY_VERIFY((chat = shownWindow<QML::CommunicationsWindow>()));
-    QTRY_VERIFY(chat->session() && chat->session()->chatActive());
+    QPointer<QML::CommunicationsWindow> chat = chatFromContactMenu("Bob Lindqvist");
+    QVERIFY(chat);
 
     // A file dropped on the window is offered to Bob on the chat page.
     QTemporaryDir folder;
@@ -1387,6 +1417,139 @@ void JourneyTest::takesWhatTheSimulatedServiceIsToldToSend()
     QCOMPARE(notice->text(), QString("Vyx account password expires in 2 days. Please consider changing it."));
     QVERIFY(clickButton(notice, "Cancel"));
     QTRY_VERIFY(!shownWindow<Dialogs::PasswordChangeNotification>());
+}
+
+void JourneyTest::getsAnAnswerFromAColleagueInAChat()
+{
+    // From here on the demo's colleagues answer the user as they do in the program.
+    Kivo::Simulation::Control(service()).setColleaguesActive(true);
+    QPointer<QML::CommunicationsWindow> chat = chatFromContactMenu("Bob Lindqvist");
+    QVERIFY(chat);
+    const auto bobsLines = [&chat] {
+        return chatPage(chat)->page()->mainFrame()
+            ->evaluateJavaScript("document.getElementsByClassName('remote_content').length")
+            .toInt();
+    };
+    QTRY_VERIFY(User::paneItem(chat, "messageInput"));
+
+    // The user asks Bob and turns to the main window; Bob answers after a moment, and the
+    // message is heard since the chat is not the window in front.
+    QVERIFY(User::clickInPane(chat, "messageInput"));
+    QVERIFY(User::type("Do you have a minute?"));
+    QVERIFY(User::press(Qt::Key_Return));
+    QTRY_VERIFY(chatPageText(chat).contains("Do you have a minute?"));
+    const int before = bobsLines();
+    QSignalSpy heard(m_App.session()->callController()->GetMediaHandlerAudio(),
+                     &Kivo::MediaEngine::IMediaHandlerAudio::soundStarted);
+    QVERIFY(User::activate(shownMainWindow()));
+    QTRY_COMPARE_WITH_TIMEOUT(bobsLines(), before + 1, 10000);
+    QTRY_VERIFY(std::any_of(heard.cbegin(), heard.cend(), [](const QList<QVariant>& sound) {
+        return sound.first().toString() == ":/sounds/incoming_message.wav";
+    }));
+    // (An emoticon is a picture on the page: only the words are looked for.)
+    const QStringList lines = {"Sure, give me a minute.", "Sounds good to me!", "On it",
+                               "Let me check and get back to you.", "Can we talk about it after lunch?"};
+    const QString text = chatPageText(chat);
+    QVERIFY2(std::any_of(lines.cbegin(), lines.cend(), [&text](const QString& line) { return text.contains(line); }),
+             qPrintable(text));
+    QVERIFY(chat->hasPendingAlert());
+
+    QVERIFY(User::closeFromFrame(chat));
+    QTRY_VERIFY(!chat);
+}
+
+void JourneyTest::viewsAColleaguesDesktopShare()
+{
+    QVERIFY(shownMainWindow());
+    // Bob shares his desktop: his conversation asks whether the user wants to watch it.
+    Kivo::Simulation::Control control(service());
+    QVERIFY(control.injectShareStarted("bob@demo.telvarion.net") > 0);
+    QPointer<QML::CommunicationsWindow> window = answeredChat();
+    QVERIFY(window);
+    QTRY_VERIFY(User::paneItem(window, "shareYesButton"));
+    QCOMPARE(User::paneText(window, "shareText"), QString("Would you like to view Bob Lindqvist's desktop share?"));
+    QVERIFY(User::activate(window));
+    QVERIFY(User::clickInPane(window, "shareYesButton"));
+
+    // Yes: Bob's desktop moves in the share pane, and the share's controls say what goes on.
+    QTRY_VERIFY(User::paneItem(window, "shareViewer"));
+    auto* viewer = qobject_cast<QML::ViewShareZyn*>(User::paneItem(window, "shareViewer"));
+    QVERIFY(viewer);
+    QTRY_VERIFY(!viewer->frame().isNull());
+    const QImage first = viewer->frame();
+    QTRY_VERIFY(viewer->frame() != first);
+    QTRY_COMPARE(User::paneText(window, "shareState"), QString("Viewing the shared desktop"));
+    QVERIFY(window->findChild<QWidget*>("WebCollabWidget")->isVisible());
+
+    // Bob holds it still for a moment; then the user leaves it.
+    QVERIFY(control.injectSharePaused("bob@demo.telvarion.net", true));
+    QTRY_COMPARE(User::paneText(window, "shareStateText"), QString("The shared desktop is paused"));
+    QVERIFY(User::clickInPane(window, "stopSharingButton"));
+    QTRY_VERIFY(!window->findChild<QWidget*>("WebCollabWidget")->isVisible());
+    QVERIFY(!window->session()->webCollabActive());
+    QVERIFY(User::closeFromFrame(window));
+    QTRY_VERIFY(!window);
+}
+
+void JourneyTest::sendsAFileWithSendFile()
+{
+    QPointer<QML::CommunicationsWindow> chat = chatFromContactMenu("Bob Lindqvist");
+    QVERIFY(chat);
+
+    // "Send File" in the footer asks for the file, and the file goes to Bob.
+    QTemporaryDir folder;
+    QFile file(folder.filePath("minutes.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Decisions of the design review");
+    file.close();
+    QTRY_VERIFY(User::paneItem(chat, "actionButton10"));
+    QVERIFY(User::activate(chat));
+    QVERIFY(User::clickInPane(chat, "actionButton10"));
+    QFileDialog* chooser = nullptr;
+    QTRY_VERIFY((chooser = shownWindow<QFileDialog>()));
+    QCOMPARE(chooser->acceptMode(), QFileDialog::AcceptOpen);
+    chooser->setDirectory(folder.path());
+    auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
+    QTest::keyClicks(name, "minutes.txt");
+    QTest::keyClick(name, Qt::Key_Return);
+    QTRY_VERIFY(!shownWindow<QFileDialog>());
+    QTRY_VERIFY(chatPageText(chat).contains("minutes.txt"));
+    // Bob takes it.
+    QTRY_VERIFY_WITH_TIMEOUT(chatPageText(chat).contains("File sent"), 10000);
+
+    QVERIFY(User::closeFromFrame(chat));
+    QTRY_VERIFY(!chat);
+}
+
+void JourneyTest::aColleaguePicksUpTheUsersCall()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "contactsViewButton"));
+    QTRY_VERIFY(User::item(main, "contact_Chiara Rossi"));
+    const Kivo::Contacts::IContact* chiara = nullptr;
+    for (Kivo::Contacts::IContact* contact : m_App.session()->contactsManager()->contacts()) {
+        if (contact->getDisplayName() == "Chiara Rossi")
+            chiara = contact;
+    }
+    QVERIFY(chiara);
+    QCOMPARE(chiara->getBlfState(), Kivo::Contacts::IContact::BlfAvailable);
+
+    // The user calls Chiara: her phone rings a few times before she picks up, and then her
+    // team line says that she is on the phone.
+    QVERIFY(User::doubleClick(main, "contact_Chiara Rossi"));
+    QPointer<QML::CommunicationsWindow> window;
+    QTRY_VERIFY((window = shownWindow<QML::CommunicationsWindow>()));
+    QTRY_VERIFY(!User::paneText(window, "callStatus").isEmpty());
+    QVERIFY(User::paneText(window, "callStatus") != "In call");
+    QTRY_COMPARE_WITH_TIMEOUT(User::paneText(window, "callStatus"), QString("In call"), 15000);
+    QTRY_COMPARE(chiara->getBlfState(), Kivo::Contacts::IContact::BlfBusy);
+
+    // Hung up: her line is free again.
+    QVERIFY(User::clickInPane(window, "hangUpButton"));
+    QTRY_VERIFY(!window);
+    QTRY_COMPARE(chiara->getBlfState(), Kivo::Contacts::IContact::BlfAvailable);
 }
 
 void JourneyTest::exitsWithCtrlQ()

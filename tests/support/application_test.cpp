@@ -9,6 +9,7 @@
 #include "support/fake_secret_store.h"
 
 #include <Kivo/Settings.h>
+#include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
 #include <QAction>
@@ -33,6 +34,9 @@ ApplicationTest::~ApplicationTest() = default;
 void ApplicationTest::initTestCase()
 {
     QVERIFY(m_App.initialize());
+    // The demo's colleagues take their time to answer; a test that follows them (the
+    // journey) lets them, the others have the far end answer at once.
+    Kivo::Simulation::Control(service()).setColleaguesActive(false);
     // The test framework and the application install their own message handlers after the
     // environment's guard: guard again on top of both so QML warnings still fail the run.
     m_QmlWarnings = std::make_unique<QmlWarningGuard>();

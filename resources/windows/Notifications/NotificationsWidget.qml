@@ -14,7 +14,7 @@ Rectangle {
     property QtObject share: session ? session.webcollab : null
     property QtObject widget: rootWindow.notificationswidget
     readonly property bool answerShown: call !== null && call.callState === Call.WaitingForUs
-    readonly property bool shareShown: !answerShown && ((share !== null && share.state === 4)
+    readonly property bool shareShown: !answerShown && ((share !== null && (share.state === 4 || share.mismatchedTags === true))
                                                         || (session !== null && session.shareInvitationOrphan))
     readonly property bool notificationShown: answerShown || shareShown
 

@@ -7,7 +7,8 @@ Rectangle {
 
     property QtObject session: null
     property QtObject share: session ? session.webcollab : null
-    readonly property bool mismatch: session !== null && session.shareInvitationOrphan
+    readonly property bool mismatch: (session !== null && session.shareInvitationOrphan)
+                                     || (share !== null && share.mismatchedTags === true)
     readonly property string inviter: {
         if (!session)
             return ""

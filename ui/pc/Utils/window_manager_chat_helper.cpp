@@ -5,6 +5,7 @@
 #include "Dialogs/message_window.h"
 #include "Models/Chat/message_model.h"
 #include "Providers/factory.h"
+#include "Utils/sounds_player.h"
 #include "Widgets/Conference/xmpp_password_dialog.h"
 #include "Widgets/Notifications/notification_manager.h"
 #include "common/connect_check.h"
@@ -40,6 +41,7 @@ constexpr int MaxRoomHistoryItem = 65;
 
 WindowManagerChatHelper::WindowManagerChatHelper(NotificationManager*, QObject* parent)
     : QObject(parent)
+    , m_MessagePlayer(new Sounds::IncomingMessagePlayer(this))
 {
 }
 
@@ -111,7 +113,7 @@ bool WindowManagerChatHelper::setupChat(Kivo::Controllers::CommunicationSession*
                     SIGNAL(authorizationFailed(const QString&, Kivo::Controllers::ChatError::ChatRoomJoinError)),
                     this, SLOT(handleAuthFailError(const QString&, Kivo::Controllers::ChatError::ChatRoomJoinError)));
     CHECKED_CONNECT(chat, SIGNAL(messageSendingFailed()), window, SLOT(messageSendingFailed()));
-    CHECKED_CONNECT(window, SIGNAL(playIncomingMessageSound()), this, SIGNAL(playIncomingMessageSound()));
+    CHECKED_CONNECT(window, SIGNAL(playIncomingMessageSound()), m_MessagePlayer, SLOT(play()));
     return true;
 }
 
@@ -135,7 +137,7 @@ void WindowManagerChatHelper::showChatNotification(Kivo::Controllers::Communicat
         notifications->showCommunicationNotification(session, offer ? FileOfferNotification : ChatNotification);
     if (!popup)
         return;
-    emit playIncomingMessageSound();
+    m_MessagePlayer->play();
     CHECKED_CONNECT(popup, SIGNAL(chatNotificationAccepted()), this, SLOT(chatNotificationAccepted()));
     CHECKED_CONNECT(popup, SIGNAL(chatNotificationIgnored()), session, SLOT(closeChat()));
     CHECKED_CONNECT(window, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)), popup, SLOT(close()));
@@ -156,7 +158,7 @@ void WindowManagerChatHelper::showGuestNotification(Kivo::Controllers::Communica
     if (!popup)
         return;
     popup->setContact(guest);
-    emit playIncomingMessageSound();
+    m_MessagePlayer->play();
     if (chat)
         CHECKED_CONNECT(chat, SIGNAL(closed(Kivo::Controllers::ChatInterface*, int)), popup, SLOT(close()));
     if (window)

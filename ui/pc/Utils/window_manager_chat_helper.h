@@ -35,6 +35,11 @@ class Factory;
 namespace QML {
 class CommunicationsWindow;
 }
+namespace Utils {
+namespace Sounds {
+class IncomingMessagePlayer;
+}
+} // namespace Utils
 
 namespace Utils {
 
@@ -78,8 +83,6 @@ signals:
     void roomConfigured(const QString& roomJid, const QXmppDataForm& form);
     void projectRoomCreated();
     void chatAccepted(Kivo::Controllers::CommunicationSession* session);
-    // A pop-up appeared, or a window got a received message: the incoming-message sound.
-    void playIncomingMessageSound();
 
 public slots:
     void roomConfigAccepted(const QString& roomJid, const QXmppDataForm& form, bool create);
@@ -102,6 +105,8 @@ private:
     QHash<QString, Dialogs::ConfigureRoom*> m_RoomConfigDialogs;
     Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> m_Contacts;
     QPointer<Kivo::Sessions::SessionManagerBase> m_SessionManager;
+    // Heard for a pop-up and for a message that reaches a window in the background.
+    Sounds::IncomingMessagePlayer* m_MessagePlayer;
     Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> m_Smileys;
     QPointer<Providers::Factory> m_Factory;
 };

@@ -66,6 +66,13 @@ void CommsSessionController::handleSessionAction(CommunicationSession* session, 
     case Actions::Action::CallPark:
         session->parkCall(QString());
         break;
+    case Actions::Action::FileTransfer:
+        // The file is the user's choice: the conversation's window asks for it.
+        if (session->chatActive() && !session->isGroup())
+            emit session->fileSelectionRequested();
+        else
+            KIVO_LOG(Tesk::Core::Logging::LevelInfo) << "No one-to-one chat to send a file in";
+        break;
     default:
         KIVO_LOG(Tesk::Core::Logging::LevelInfo) << "Action " << id << " has nothing to do on a conversation";
         break;

@@ -39,6 +39,11 @@ public:
     QString version() const { return m_Hello.version; }
     QString helloProperty(const QString& name) const { return m_Hello.properties.value(name); }
     bool wants(quint32 events) const { return (m_EventMask & events) != 0; }
+    // Whether it asked for any event stream.
+    bool wantsEvents() const { return m_EventMask != 0; }
+    // Served: the client's events reach it. An add-in waiting for the user's decision is not.
+    bool isAdmitted() const { return m_Admitted; }
+    void setAdmitted(bool admitted) { m_Admitted = admitted; }
 
     void send(const QByteArray& line);
     // Writes what is queued without waiting for the event loop.
@@ -70,6 +75,7 @@ private:
     AddinCommand m_Hello;
     bool m_Introduced = false;
     quint32 m_EventMask = 0;
+    bool m_Admitted = false;
     bool m_SliceScheduled = false;
     bool m_SocketGone = false;
     bool m_ReportedGone = false;

@@ -93,7 +93,7 @@ void AddinServer::broadcast(AddinEvents::Stream stream, const QByteArray& line)
     // A send may cut an add-in off, which takes it out of the list.
     const QList<AddinConnection*> connections = m_Connections;
     for (AddinConnection* connection : connections) {
-        if (connection->isIntroduced() && (stream == AddinEvents::Always || connection->wants(stream)))
+        if (connection->isAdmitted() && (stream == AddinEvents::Always || connection->wants(stream)))
             connection->send(line);
     }
 }
@@ -116,8 +116,11 @@ void AddinServer::onNewConnection(QLocalSocket* socket)
 void AddinServer::onIntroduced(AddinConnection* connection)
 {
     m_Server->confirm(connection->socket());
-    connection->send(AddinEvents::connectionState(m_State));
+    // The controller admits the add-in, lets it wait for the user or refuses it; one that
+    // waits hears that the client is not serving it yet.
     emit connectorIntroduced(connection);
+    if (m_Connections.contains(connection) && connection->socket()->state() == QLocalSocket::ConnectedState)
+        connection->send(AddinEvents::connectionState(connection->isAdmitted() ? m_State : AddinEvents::Connecting));
 }
 
 void AddinServer::onDisconnected(AddinConnection* connection)

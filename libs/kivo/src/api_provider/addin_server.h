@@ -40,7 +40,7 @@ public:
 
     AddinEvents::State state() const { return m_State; }
     void setState(AddinEvents::State state);
-    // To every introduced add-in that asked for the stream.
+    // To every admitted add-in that asked for the stream.
     void broadcast(AddinEvents::Stream stream, const QByteArray& line);
 
 signals:

@@ -1,5 +1,6 @@
 #include <Kivo/ApiProvider/Controller.h>
 
+#include <Kivo/ApiProvider/ConnectorData.h>
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 
@@ -13,9 +14,21 @@ namespace ApiProvider {
 
 using Tesk::Core::Logging::LevelDebug;
 
+namespace {
+
+QStandardItemModel* connectorList(QObject* parent)
+{
+    auto* list = new QStandardItemModel(parent);
+    // Named before any view or proxy asks the list for its roles.
+    list->setItemRoleNames({{ConnectorData::ObjectRole, "connector"}});
+    return list;
+}
+
+} // namespace
+
 Controller::Controller(QObject* parent)
     : QObject(parent)
-    , m_AllConnectors(new QStandardItemModel(this))
+    , m_AllConnectors(connectorList(this))
     , m_NewConnectors(new PendingConnectors(m_AllConnectors, this))
 {
 }
@@ -53,7 +66,6 @@ Sessions::SessionManagerBase* Controller::session() const
 
 QAbstractItemModel* Controller::getModel(ConnectorModelType type) const
 {
-    // Every add-in is let in at once here, so none waits for the user's decision for long.
     return type == AllConnectors ? static_cast<QAbstractItemModel*>(m_AllConnectors) : m_NewConnectors;
 }
 

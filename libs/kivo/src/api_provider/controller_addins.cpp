@@ -32,9 +32,18 @@ using Tesk::Core::Logging::LevelWarning;
 namespace {
 
 const char* const LanguageKey = "settings/language/active";
-// The user's answer to add-ins that connect unasked (the preferences' Add-ins page).
+// The user's policy towards add-ins (the preferences' Add-ins page): whether others than
+// the maker's own may connect at all, and what happens to an add-in that connects unasked.
+const char* const AllowConnectorsKey = "settings/api_provider_allow_connectors";
+const char* const AllConnectors = "all";
 const char* const NoConfirmationKey = "settings/api_connection_no_confirmation";
 const char* const AcceptByDefaultKey = "settings/api_connection_accept_by_default";
+// The user's answer to each add-in, by the identity it gives, kept for the next start.
+const char* const DecisionsGroup = "api_connectors/decisions/";
+const char* const AcceptedDecision = "accepted";
+const char* const RejectedDecision = "rejected";
+// The vendor the maker's own add-ins (the desk-phone connector, the add-in console) give.
+const char* const MakerVendor = "Marlowane Inc";
 
 // A row the user accepted or rejected outlives the add-in's link; the add-in finds it again
 // when it connects under the same identity.
@@ -62,20 +71,60 @@ QStringList addressesOf(AddinConnection* connection, const QList<int>& contactId
     return addresses;
 }
 
-// A new add-in is let in unless the user has told the client to reject, without asking,
-// the add-ins that connect.
-ConnectorData::State stateOfNewConnector()
+bool isThirdParty(const AddinConnection* connection)
 {
-    const Settings settings(Settings::ApplicationSettings);
-    const bool rejectUnasked =
-        settings.value(NoConfirmationKey, false).toBool() && !settings.value(AcceptByDefaultKey, false).toBool();
-    return rejectUnasked ? ConnectorData::Rejected : ConnectorData::Accepted;
+    return connection->helloProperty("vendor") != QLatin1String(MakerVendor);
 }
 
-void refuse(AddinConnection* connection, const QString& name)
+bool thirdPartyAllowed()
+{
+    return Settings(Settings::ApplicationSettings).value(AllowConnectorsKey).toString() == QLatin1String(AllConnectors);
+}
+
+// What the user answered for the add-in of `uuid` before; Pending when nothing was kept.
+ConnectorData::State keptDecision(const QString& uuid)
+{
+    if (uuid.isEmpty())
+        return ConnectorData::Pending;
+    const QString decision = Settings(Settings::ApplicationSettings).value(DecisionsGroup + uuid).toString();
+    if (decision == QLatin1String(AcceptedDecision))
+        return ConnectorData::Accepted;
+    if (decision == QLatin1String(RejectedDecision))
+        return ConnectorData::Rejected;
+    return ConnectorData::Pending;
+}
+
+void keepDecision(const QString& uuid, ConnectorData::State state)
+{
+    if (uuid.isEmpty() || state == ConnectorData::Pending)
+        return;
+    Settings(Settings::ApplicationSettings)
+        .setValue(DecisionsGroup + uuid, state == ConnectorData::Accepted ? AcceptedDecision : RejectedDecision);
+}
+
+// How the policy answers for the user a new add-in the user has not answered for: Pending
+// leaves the answer to the user.
+ConnectorData::State policyFor()
+{
+    const Settings settings(Settings::ApplicationSettings);
+    if (!settings.value(NoConfirmationKey, false).toBool())
+        return ConnectorData::Pending;
+    return settings.value(AcceptByDefaultKey, false).toBool() ? ConnectorData::Accepted : ConnectorData::Rejected;
+}
+
+// The add-in is told that this client will not serve it, so that it stops coming back.
+void refuse(AddinConnection* connection)
+{
+    connection->setAdmitted(false);
+    connection->send(AddinEvents::connectionState(AddinEvents::NotConnected));
+    connection->flush();
+    connection->socket()->disconnectFromServer();
+}
+
+void refuseRejected(AddinConnection* connection, const QString& name)
 {
     KIVO_LOG(LevelInfo) << "Client API: add-in " << name << " refused, the user rejected it";
-    connection->socket()->disconnectFromServer();
+    refuse(connection);
 }
 
 } // namespace
@@ -84,7 +133,6 @@ void Controller::startAddinServer()
 {
     if (m_AddinServer)
         return;
-    m_AllConnectors->setItemRoleNames({{ConnectorData::ObjectRole, "connector"}});
     m_AddinServer = new AddinServer(this);
     m_Calls = new CallTracker(m_AddinServer, this);
     m_SessionEvents = new SessionEvents(m_AddinServer, this);
@@ -134,55 +182,100 @@ void Controller::tellClearLogs()
 
 void Controller::onConnectorIntroduced(AddinConnection* connection)
 {
+    const QString name = connection->helloProperty("name");
+    if (isThirdParty(connection) && !thirdPartyAllowed()) {
+        KIVO_LOG(LevelInfo) << "Client API: add-in " << name << " of " << connection->helloProperty("vendor")
+                            << " refused, only the maker's add-ins may connect";
+        refuse(connection);
+        return;
+    }
     const QString uuid = connection->uuid();
-    if (QStandardItem* known = uuid.isEmpty() ? nullptr : m_ConnectorsByUuid.value(uuid)) {
-        ConnectorData* const connector = connectorOf(known);
-        if (connector->state() == ConnectorData::Rejected) {
-            refuse(connection, connector->name());
-            return;
-        }
-        m_ConnectorsByLink.insert(connection, known);
-        connector->setConnected(true);
-        return;
+    QStandardItem* item = uuid.isEmpty() ? nullptr : m_ConnectorsByUuid.value(uuid);
+    if (!item) {
+        auto* connector = new ConnectorData(name, connection->helloProperty("vendor"),
+                                            connection->helloProperty("description"), connection->version(),
+                                            m_AllConnectors);
+        const ConnectorData::State kept = keptDecision(uuid);
+        connector->setState(kept != ConnectorData::Pending ? kept : policyFor());
+        item = new QStandardItem(connector->name());
+        item->setData(QVariant::fromValue<QObject*>(connector), ConnectorData::ObjectRole);
+        item->setData(uuid, UuidRole);
+        // The user's answer, and a refusal (which the user may undo), keep the add-in listed
+        // while it is away.
+        item->setData(kept != ConnectorData::Pending || connector->state() == ConnectorData::Rejected, DecidedRole);
+        // Only the user changes the state from here on, and the answer is kept.
+        connect(connector, &ConnectorData::stateChanged, m_AllConnectors,
+                [this, item, connector] { onConnectorDecided(item, connector); });
+        m_AllConnectors->appendRow(item);
+        if (!uuid.isEmpty())
+            m_ConnectorsByUuid.insert(uuid, item);
     }
-    auto* connector = new ConnectorData(connection->helloProperty("name"), connection->helloProperty("vendor"),
-                                        connection->helloProperty("description"), connection->version(),
-                                        m_AllConnectors);
-    connector->setState(stateOfNewConnector());
-    auto* item = new QStandardItem(connector->name());
-    item->setData(QVariant::fromValue<QObject*>(connector), ConnectorData::ObjectRole);
-    item->setData(uuid, UuidRole);
-    // Only the user changes the state from here on; a rejection cuts the add-in off at once.
-    connect(connector, &ConnectorData::stateChanged, m_AllConnectors, [this, item, connector] {
-        item->setData(true, DecidedRole);
-        if (connector->state() != ConnectorData::Rejected)
-            return;
-        for (AddinConnection* link : m_ConnectorsByLink.keys(item))
-            refuse(link, connector->name());
-    });
-    m_AllConnectors->appendRow(item);
-    if (!uuid.isEmpty())
-        m_ConnectorsByUuid.insert(uuid, item);
+    ConnectorData* const connector = connectorOf(item);
+    switch (connector->state()) {
+    case ConnectorData::Rejected:
+        refuseRejected(connection, connector->name());
+        break;
+    case ConnectorData::Pending:
+        KIVO_LOG(LevelInfo) << "Client API: add-in " << connector->name() << " waits for the user's decision";
+        m_WaitingLinks.insert(connection, item);
+        break;
+    case ConnectorData::Accepted:
+        admit(connection, item);
+        break;
+    }
+}
+
+void Controller::onConnectorDecided(QStandardItem* item, ConnectorData* connector)
+{
+    item->setData(true, DecidedRole);
+    keepDecision(item->data(UuidRole).toString(), connector->state());
     if (connector->state() == ConnectorData::Rejected) {
-        // Listed, so that the user can let it in later.
-        item->setData(true, DecidedRole);
-        refuse(connection, connector->name());
+        for (AddinConnection* link : m_ConnectorsByLink.keys(item) + m_WaitingLinks.keys(item))
+            refuseRejected(link, connector->name());
         return;
     }
-    connector->setConnected(true);
+    if (connector->state() == ConnectorData::Accepted) {
+        for (AddinConnection* link : m_WaitingLinks.keys(item)) {
+            m_WaitingLinks.remove(link);
+            admit(link, item);
+            // What the add-in missed while it waited: where the client stands and, when it
+            // asked for them, the events so far.
+            link->send(AddinEvents::connectionState(m_AddinServer->state()));
+            if (!link->wantsEvents())
+                continue;
+            tellLanguage(link);
+            if (m_Session) {
+                if (link->wants(AddinEvents::Calls))
+                    m_Calls->replayTo(link);
+                m_SessionEvents->replayTo(link);
+            }
+        }
+    }
+}
+
+void Controller::admit(AddinConnection* connection, QStandardItem* item)
+{
     m_ConnectorsByLink.insert(connection, item);
+    connectorOf(item)->setConnected(true);
+    connection->setAdmitted(true);
 }
 
 void Controller::onConnectorLeft(AddinConnection* connection)
 {
-    QStandardItem* const item = m_ConnectorsByLink.take(connection);
+    QStandardItem* item = m_ConnectorsByLink.take(connection);
+    if (!item)
+        item = m_WaitingLinks.take(connection);
     if (!item)
         return;
     // Another link of the same identity may still be up.
-    if (std::find(m_ConnectorsByLink.cbegin(), m_ConnectorsByLink.cend(), item) != m_ConnectorsByLink.cend())
+    const auto linked = [item](const QHash<AddinConnection*, QStandardItem*>& links) {
+        return std::find(links.cbegin(), links.cend(), item) != links.cend();
+    };
+    if (linked(m_ConnectorsByLink) || linked(m_WaitingLinks))
         return;
     ConnectorData* const connector = connectorOf(item);
     connector->setConnected(false);
+    // An add-in that leaves before the user decided waits no longer.
     if (item->data(DecidedRole).toBool())
         return;
     m_ConnectorsByUuid.remove(item->data(UuidRole).toString());

@@ -2,12 +2,14 @@
 
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/Controllers/ZynHandler.h>
 #include <Kivo/Controllers/ExecutiveHandler.h>
 #include <Kivo/Controllers/XmppChat.h>
 #include <Kivo/Controllers/XmppChatController.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/Services/Xmpp/XmppJidValidator.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Settings.h>
 #include <Kivo/Simulation/Service.h>
 #include <Kivo/Utils/PhoneNumberParser.h>
 
@@ -27,6 +29,8 @@ using Utils::PhoneNumberParser;
 // The service runs this many conversations of one user at a time; one more asks the
 // program to close a chat.
 constexpr int SessionLimit = 10;
+// The device the service rings for the user's calls: "PC", "MOBILE", "DESKPHONE" or "ALL".
+const char* const DefaultRingDeviceKey = "settings/actions/defaultRingDevice";
 
 } // namespace
 
@@ -51,6 +55,8 @@ void CommsSessionController::connectEngine()
         connect(calls, &MediaEngine::CallControllerBase::incomingCall, this,
                 [this](const MediaEngine::Call& call) { onCall(call, true); });
     }
+    connect(&Simulation::Service::shared(), &Simulation::Service::shareUpdated, this,
+            &CommsSessionController::onShareUpdated);
     if (XmppChatController* chats = xmppChats()) {
         connect(chats, &XmppChatController::chatOpened, this, &CommsSessionController::onChat);
         // A My Room that is not there is reported by the name of its room.
@@ -338,6 +344,11 @@ void CommsSessionController::createCall(const QStringList& addresses, bool video
 
 void CommsSessionController::createCallFromPhone(const QStringList& addresses)
 {
+    // The desk phone the user has rung becomes the default ring device, unless the user has
+    // chosen (or cleared) one already; the preferences offer to clear it.
+    Settings settings(Settings::UserSettings);
+    if (!settings.contains(DefaultRingDeviceKey))
+        settings.setValue(DefaultRingDeviceKey, QStringLiteral("DESKPHONE"));
     placeCall(addresses, false, true);
 }
 
@@ -431,7 +442,12 @@ void CommsSessionController::createWebCollabSession(const QStringList& addresses
         session = makeSession(key);
         session->setContact(contact);
     }
-    session->setShare(true);
+    // The screen-sharing service starts the share through the conversation's handler; it
+    // joins the conversation once the service reports it.
+    if (ZynHandler* zyn = session->zynHandler())
+        zyn->startShare();
+    else
+        session->setShare(true);
     if (created)
         add(session, false);
     emit sessionReady(session);

@@ -14,7 +14,8 @@
 #include <Kivo/MyRoom/MeetMeVyxActionsHandler.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Simulation/Service.h>
-#include <Kivo/Webcollab/WebcollabBase.h>
+#include <Kivo/Controllers/ZynHandler.h>
+#include <Kivo/Webcollab/WebcollabZyn.h>
 
 #include "../kivo_log.h"
 
@@ -43,6 +44,9 @@ CommunicationSession::CommunicationSession(CommsSessionController* controller, c
 {
     connect(m_Participants, &Models::CommsSessionParticipants::participantGuestPending, this,
             &CommunicationSession::onGuestWaiting);
+    const Sessions::SessionManagerBase* manager = controller ? controller->sessionManager() : nullptr;
+    if (manager && ZynHandler::isEnabled(manager->getConfig()))
+        m_ZynHandler = new ZynHandler(this);
 }
 
 CommunicationSession::~CommunicationSession() = default;
@@ -443,6 +447,11 @@ void CommunicationSession::close()
 
 void CommunicationSession::closeWebcollab()
 {
+    // A share of the screen-sharing service ends when the service says so.
+    if (auto* share = qobject_cast<Webcollab::WebcollabZyn*>(getWebCollab())) {
+        Simulation::Service::shared().endShare(share->shareId());
+        return;
+    }
     setShare(false);
 }
 
@@ -636,6 +645,11 @@ QObject* CommunicationSession::participantsObject() const
 Webcollab::WebcollabBase* CommunicationSession::getWebCollab() const
 {
     return m_Share ? m_WebCollab.data() : nullptr;
+}
+
+QObject* CommunicationSession::getZynHandler() const
+{
+    return m_ZynHandler;
 }
 
 QObject* CommunicationSession::webcollabObject() const

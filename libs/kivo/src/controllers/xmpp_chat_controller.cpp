@@ -201,6 +201,17 @@ XmppChat* XmppChatController::openChat(const QString& peer)
     return chat;
 }
 
+XmppChat* XmppChatController::openIncomingChat(const QString& peer)
+{
+    if (!Simulation::Service::isCallableAddress(peer) || !Simulation::Service::shared().isSignedIn())
+        return nullptr;
+    if (XmppChat* chat = chatFor(peer))
+        return chat;
+    XmppChat* chat = makeChat(peer, false, false);
+    emit chatOpened(chat, true);
+    return chat;
+}
+
 XmppChat* XmppChatController::createRoom(bool adHoc, const QStringList& invitees)
 {
     const QString jid = Simulation::Service::shared().createRoom(adHoc, invitees);

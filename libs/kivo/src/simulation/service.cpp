@@ -1,4 +1,5 @@
 #include <Kivo/Simulation/AccountData.h>
+#include <Kivo/Simulation/Colleagues.h>
 #include <Kivo/Simulation/Service.h>
 
 #include "../kivo_log.h"
@@ -35,6 +36,7 @@ bool isPresence(int presence)
 
 Service::Service(QObject* parent)
     : QObject(parent)
+    , m_Colleagues(new Colleagues(*this))
 {
     qRegisterMetaType<Kivo::Simulation::SignInError>();
     qRegisterMetaType<Kivo::Simulation::CallState>();
@@ -49,6 +51,7 @@ Service::Service(QObject* parent)
     qRegisterMetaType<Kivo::Simulation::RoomConfig>();
     qRegisterMetaType<Kivo::Simulation::RoomJoinError>();
     qRegisterMetaType<Kivo::Simulation::FileTransferRecord>();
+    qRegisterMetaType<Kivo::Simulation::ShareRecord>();
 }
 
 Service& Service::shared()
@@ -71,9 +74,11 @@ bool Service::load(const QByteArray& json, QString* error)
     m_ContactBooks.clear();
     m_ConversationBooks.clear();
     m_Parked.clear();
+    m_Shares.clear();
     m_BlfLines.clear();
     m_DownLinks.clear();
     contactsReordered();
+    m_Colleagues->load(json);
 
     QString problem;
     if (!AccountData::parse(json, m_Accounts, &problem)) {
@@ -327,6 +332,7 @@ void Service::endSession(const QString& reason)
         logCall(call);
     }
     m_Calls.clear();
+    m_Shares.clear();
     m_DownLinks.clear();
     m_SignedIn.reset();
     contactsReordered();

@@ -1,5 +1,6 @@
 // Calls that the signed-in user places on the simulated service, and what the user does
 // with a running call.
+#include <Kivo/Simulation/Colleagues.h>
 #include <Kivo/Simulation/Service.h>
 
 #include "../kivo_log.h"
@@ -84,8 +85,9 @@ int Service::placeCall(const QStringList& remotes, bool video, const QString& as
             emit outgoingCall(callId, remote, video);
             emit callStateChanged(callId, CallState::Ringing);
             emit callUpdated(call);
-            // The remote side picks up after one more latency, unless the call went meanwhile.
-            if (m_AutoAnswer)
+            // The remote side picks up after one more latency, unless the call went meanwhile;
+            // a colleague takes a few rings.
+            if (m_AutoAnswer && !m_Colleagues->takeCall(call))
                 postAnswer(callId);
         },
         true);

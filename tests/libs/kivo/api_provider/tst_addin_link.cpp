@@ -142,6 +142,7 @@ private slots:
     void aRejectedAddinIsRefused();
     void unaskedAddinsFollowThePolicy_data();
     void unaskedAddinsFollowThePolicy();
+    void aWaitingAddinIsServedOnceTheUserAccepts();
 
 private:
     // Processes the add-in's events until `text` has arrived.
@@ -170,7 +171,16 @@ void AddinLinkTest::initTestCase()
 
 void AddinLinkTest::init()
 {
+    // The user lets any add-in in without being asked; the policy's own tests say otherwise.
+    {
+        Kivo::Settings settings(Kivo::Settings::ApplicationSettings);
+        settings.setValue("settings/api_provider_allow_connectors", "all");
+        settings.setValue("settings/api_connection_no_confirmation", true);
+        settings.setValue("settings/api_connection_accept_by_default", true);
+    }
     service().loadDemoAccount();
+    // The far end answers the add-in's calls at once.
+    Kivo::Simulation::Control(service()).setColleaguesActive(false);
     m_Observer.seen.clear();
     m_Controller = new Controller(this);
     m_Controller->InitializeController();
@@ -184,6 +194,7 @@ void AddinLinkTest::cleanup()
     delete m_Controller;
     delete m_Session;
     delete m_Contacts;
+    Kivo::Settings(Kivo::Settings::ApplicationSettings).clear();
 }
 
 bool AddinLinkTest::addinSees(const QString& text)
@@ -304,7 +315,7 @@ void AddinLinkTest::newConnectorsHoldOnlyThoseAwaitingADecision()
     QVERIFY(addinSees("state 1"));
     ConnectorData* connector = listedConnector();
     QVERIFY(connector);
-    // Every add-in is let in: none waits.
+    // The policy lets the add-in in: it does not wait.
     QCOMPARE(connector->state(), ConnectorData::Accepted);
     QCOMPARE(waiting->rowCount(), 0);
 
@@ -626,30 +637,122 @@ void AddinLinkTest::aRejectedAddinIsRefused()
 
 void AddinLinkTest::unaskedAddinsFollowThePolicy_data()
 {
-    QTest::addColumn<bool>("noConfirmation");
-    QTest::addColumn<bool>("acceptByDefault");
+    QTest::addColumn<QString>("allowed");
+    QTest::addColumn<QVariant>("noConfirmation");
+    QTest::addColumn<QVariant>("acceptByDefault");
+    QTest::addColumn<QString>("vendor");
+    // -1: not even listed.
     QTest::addColumn<int>("state");
-    QTest::newRow("nothing stored") << false << false << int(ConnectorData::Accepted);
-    QTest::newRow("accepted without asking") << true << true << int(ConnectorData::Accepted);
-    QTest::newRow("rejected without asking") << true << false << int(ConnectorData::Rejected);
+    QTest::newRow("nothing stored: the user is asked") << "" << QVariant() << QVariant() << "Marlowane Inc"
+                                                       << int(ConnectorData::Pending);
+    QTest::newRow("accepted without asking") << "" << QVariant(true) << QVariant(true) << "Marlowane Inc"
+                                             << int(ConnectorData::Accepted);
+    QTest::newRow("rejected without asking") << "" << QVariant(true) << QVariant(false) << "Marlowane Inc"
+                                             << int(ConnectorData::Rejected);
+    QTest::newRow("another maker's, only the maker's allowed") << "first-party" << QVariant(true) << QVariant(true)
+                                                               << "Acme Phones" << -1;
+    QTest::newRow("another maker's, nothing stored") << "" << QVariant() << QVariant() << "Acme Phones" << -1;
+    QTest::newRow("another maker's, all allowed") << "all" << QVariant(true) << QVariant(true) << "Acme Phones"
+                                                  << int(ConnectorData::Accepted);
+    QTest::newRow("another maker's, written in another case") << "All" << QVariant(true) << QVariant(true)
+                                                              << "Acme Phones" << -1;
 }
 
 void AddinLinkTest::unaskedAddinsFollowThePolicy()
 {
-    QFETCH(bool, noConfirmation);
-    QFETCH(bool, acceptByDefault);
+    QFETCH(QString, allowed);
+    QFETCH(QVariant, noConfirmation);
+    QFETCH(QVariant, acceptByDefault);
+    QFETCH(QString, vendor);
     QFETCH(int, state);
     {
         Kivo::Settings settings(Kivo::Settings::ApplicationSettings);
-        settings.setValue("settings/api_connection_no_confirmation", noConfirmation);
-        settings.setValue("settings/api_connection_accept_by_default", acceptByDefault);
+        settings.clear();
+        if (!allowed.isEmpty())
+            settings.setValue("settings/api_provider_allow_connectors", allowed);
+        if (noConfirmation.isValid())
+            settings.setValue("settings/api_connection_no_confirmation", noConfirmation);
+        if (acceptByDefault.isValid())
+            settings.setValue("settings/api_connection_accept_by_default", acceptByDefault);
     }
-    connectAddin();
+    TelvarionApi::ConnectionInfo info = phoneInfo();
+    info.setProperty("vendor", "en-US", vendor.toStdString());
+    m_Api = std::make_unique<TelvarionApi::Api>(&m_Observer);
+    m_Api->connect(info);
+    QVERIFY(addinSeesOne([](const QString& seen) { return seen.startsWith("state "); }, "a state"));
+    // Whoever is not served hears that the client will not serve it, and stops coming back.
+    const bool refused = state < 0 || state == ConnectorData::Rejected;
+    QVERIFY(addinSees(refused ? "state 0" : "state 1"));
+    if (state < 0) {
+        // Refused at its hello: unlisted, and what it asks for goes nowhere.
+        QSignalSpy shown(m_Controller, &Controller::showClientWindowCommand);
+        m_Api->showClientWindow();
+        QTest::qWait(200);
+        m_Api->processEvents();
+        QCOMPARE(shown.count(), 0);
+        QCOMPARE(m_Controller->getModel(Kivo::ApiProvider::AllConnectors)->rowCount(), 0);
+        return;
+    }
     QTRY_VERIFY(listedConnector());
     ConnectorData* connector = listedConnector();
     QCOMPARE(int(connector->state()), state);
     QTRY_COMPARE(connector->connected(), state == ConnectorData::Accepted);
+    QCOMPARE(m_Controller->getModel(Kivo::ApiProvider::NewConnectors)->rowCount(),
+             state == ConnectorData::Pending ? 1 : 0);
+}
+
+void AddinLinkTest::aWaitingAddinIsServedOnceTheUserAccepts()
+{
     Kivo::Settings(Kivo::Settings::ApplicationSettings).clear();
+    signIn();
+    connectAddin();
+    QCOMPARE(m_Api->receiveEvents(TelvarionApi::EventContacts | TelvarionApi::EventCalls), TelvarionApi::ResultOk);
+    QAbstractItemModel* waiting = m_Controller->getModel(Kivo::ApiProvider::NewConnectors);
+    QTRY_COMPARE(waiting->rowCount(), 1);
+    ConnectorData* connector = listedConnector();
+    QVERIFY(connector && !connector->connected());
+
+    // While it waits, it learns nothing and drives nothing.
+    QSignalSpy calls(m_Controller, &Controller::createCall);
+    m_Api->startCommunication(2, std::vector<TelvarionApi::String>{"+15550123"});
+    Kivo::Simulation::Control(service()).injectPresenceChange(2, 14, "On a call");
+    QTest::qWait(200);
+    m_Api->processEvents();
+    QCOMPARE(calls.count(), 0);
+    QVERIFY(!m_Observer.seen.contains("state 2"));
+    QVERIFY(!m_Observer.seen.contains("presence 2 6 On a call"));
+
+    // Accepted, it hears where the client stands and is served from then on.
+    connector->setState(ConnectorData::Accepted);
+    QCOMPARE(waiting->rowCount(), 0);
+    QVERIFY(addinSees("state 2"));
+    QVERIFY(connector->connected());
+    m_Api->startCommunication(2, std::vector<TelvarionApi::String>{"+15550123"});
+    QTRY_COMPARE(calls.count(), 1);
+
+    // The answer is kept: a client started again lets the add-in in without asking.
+    m_Api.reset();
+    delete m_Controller;
+    m_Controller = new Controller(this);
+    m_Controller->InitializeController();
+    m_Observer.seen.clear();
+    connectAddin();
+    QTRY_VERIFY(listedConnector() && listedConnector()->connected());
+    QCOMPARE(listedConnector()->state(), ConnectorData::Accepted);
+    QCOMPARE(m_Controller->getModel(Kivo::ApiProvider::NewConnectors)->rowCount(), 0);
+
+    // So is a rejection.
+    listedConnector()->setState(ConnectorData::Rejected);
+    QTRY_VERIFY(!listedConnector()->connected());
+    m_Api.reset();
+    delete m_Controller;
+    m_Controller = new Controller(this);
+    m_Controller->InitializeController();
+    connectAddin();
+    QTRY_VERIFY(listedConnector());
+    QCOMPARE(listedConnector()->state(), ConnectorData::Rejected);
+    QTest::qWait(100);
+    QVERIFY(!listedConnector()->connected());
 }
 
 QTEST_MAIN(AddinLinkTest)

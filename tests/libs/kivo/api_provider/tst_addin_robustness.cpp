@@ -3,6 +3,7 @@
 
 #include <Kivo/ApiProvider/ConnectorData.h>
 #include <Kivo/ApiProvider/Controller.h>
+#include <Kivo/Settings.h>
 
 #include "api_provider/addin_command.h"
 #include "api_provider/addin_connection.h"
@@ -102,6 +103,13 @@ void AddinRobustnessTest::init()
     m_Folder.reset(new QTemporaryDir);
     QVERIFY(m_Folder->isValid());
     qputenv("TELVARION_API_SOCKET", socketPath().toUtf8());
+    // These add-ins are nobody's in particular: the user lets any add-in in unasked, and
+    // what this test's client keeps stays in its folder.
+    qputenv("TELVARION_DATA_PATH", m_Folder->filePath("data").toUtf8());
+    Kivo::Settings settings(Kivo::Settings::ApplicationSettings);
+    settings.setValue("settings/api_provider_allow_connectors", "all");
+    settings.setValue("settings/api_connection_no_confirmation", true);
+    settings.setValue("settings/api_connection_accept_by_default", true);
 }
 
 void AddinRobustnessTest::aSecondClientLeavesTheAddinsToTheFirst()

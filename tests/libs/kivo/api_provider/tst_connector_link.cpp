@@ -1,6 +1,7 @@
 // The shipped desk-phone plug-in, run by its host, against the client's controller: it
 // connects, follows a call of the session and stops when the user signs out.
 
+#include <Kivo/ApiProvider/ConnectorData.h>
 #include <Kivo/ApiProvider/Controller.h>
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
@@ -27,8 +28,11 @@ void ConnectorLinkTest::pluginFollowsACallUntilSignOut()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     qputenv("TELVARION_API_SOCKET", folder.filePath("api").toUtf8());
+    // The user's answer to the plug-in is kept in this test's folder.
+    qputenv("TELVARION_DATA_PATH", folder.filePath("data").toUtf8());
     Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
     service.setLatency(1);
+    Kivo::Simulation::Control(service).setColleaguesActive(false);
 
     Controller controller;
     controller.InitializeController();
@@ -57,6 +61,14 @@ void ConnectorLinkTest::pluginFollowsACallUntilSignOut()
         return output.contains(text);
     };
 
+    // The plug-in is new to the client: it waits until the user lets it in, as the "New
+    // Add-ins" window does.
+    QAbstractItemModel* waiting = controller.getModel(Kivo::ApiProvider::NewConnectors);
+    QTRY_VERIFY_WITH_TIMEOUT(waiting->rowCount() == 1, 10000);
+    auto* plugin = qobject_cast<Kivo::ApiProvider::ConnectorData*>(
+        waiting->index(0, 0).data(Kivo::ApiProvider::ConnectorData::ObjectRole).value<QObject*>());
+    QVERIFY(plugin && !plugin->connected());
+    plugin->setState(Kivo::ApiProvider::ConnectorData::Accepted);
     QTRY_VERIFY_WITH_TIMEOUT(hostSaid("connectionStateChange, Connected"), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(hostSaid("Display name: Alice Carter"), 10000);
 

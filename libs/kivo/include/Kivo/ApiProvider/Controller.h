@@ -27,6 +27,7 @@ namespace ApiProvider {
 
 class AddinConnection;
 class AddinServer;
+class ConnectorData;
 class CallTracker;
 class SessionEvents;
 struct AddinCommand;
@@ -38,9 +39,11 @@ enum ConnectorModelType
 };
 
 // The client API through which add-ins (such as the desk-phone connector) drive the client.
-// Add-ins connect to a per-user local socket; every add-in that said hello is listed among
-// all connectors while it is connected, and afterwards only when the user accepted or
-// rejected it. There is never a list of new ones: every add-in is let in.
+// Add-ins connect to a per-user local socket. The user's policy decides who is served: only
+// the maker's own add-ins unless others are allowed, and a new add-in waits among the new
+// connectors until the user accepts or rejects it, unless the policy answers for the user.
+// Every add-in let in is listed among all connectors while it is connected, and afterwards
+// when the user has answered for it; the answer is kept for the next start.
 class Controller : public QObject
 {
     Q_OBJECT
@@ -91,6 +94,9 @@ private:
     void onAddinCommand(AddinConnection* connection, const AddinCommand& command);
     void onConnectorIntroduced(AddinConnection* connection);
     void onConnectorLeft(AddinConnection* connection);
+    void onConnectorDecided(QStandardItem* item, ConnectorData* connector);
+    // Serves an add-in from now on.
+    void admit(AddinConnection* connection, QStandardItem* item);
     void startCommunication(AddinConnection* connection, const AddinCommand& command);
     void serveSession(bool serve);
     // To one add-in, or to all when null.
@@ -98,9 +104,11 @@ private:
     void tellClearLogs();
 
     QStandardItemModel* m_AllConnectors;
-    // The rows of all connectors by the identity the add-in gave, and by its live link.
+    // The rows of all connectors by the identity the add-in gave, and by its live link: the
+    // links served, and those waiting for the user's decision.
     QHash<QString, QStandardItem*> m_ConnectorsByUuid;
     QHash<AddinConnection*, QStandardItem*> m_ConnectorsByLink;
+    QHash<AddinConnection*, QStandardItem*> m_WaitingLinks;
     // The connectors still waiting for the user's decision.
     QAbstractItemModel* m_NewConnectors;
     AddinServer* m_AddinServer = nullptr;

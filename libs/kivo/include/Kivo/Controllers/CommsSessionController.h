@@ -23,6 +23,9 @@ class CallControllerBase;
 namespace Sessions {
 class SessionManagerBase;
 }
+namespace Simulation {
+struct ShareRecord;
+}
 namespace Controllers {
 
 class CommunicationSession;
@@ -118,6 +121,8 @@ private:
     void connectEngine();
     void onCall(const MediaEngine::Call& call, bool incoming);
     void onChat(XmppChat* chat, bool incoming);
+    // A desktop share of the screen-sharing service (comms_session_shares.cpp).
+    void onShareUpdated(const Simulation::ShareRecord& share);
     CommunicationSession* makeSession(const QString& key);
     void add(CommunicationSession* session, bool incoming);
     // The session's chat reached the active state: a session the user began is ready.

@@ -23,6 +23,7 @@ namespace Controllers {
 class ChatInterface;
 class CommsSessionController;
 class XmppChat;
+class ZynHandler;
 
 // One conversation: a call, a chat, a share, or several of them together, with one party
 // or with a group. Its state is a set of flags; every change of it is reported with the
@@ -42,6 +43,7 @@ class CommunicationSession : public Actions::Source
     Q_PROPERTY(QObject* contact READ contactObject NOTIFY contactChanged)
     Q_PROPERTY(QObject* participants READ participantsObject CONSTANT)
     Q_PROPERTY(QObject* webcollab READ webcollabObject NOTIFY stateChanged)
+    Q_PROPERTY(QObject* zynHandler READ getZynHandler CONSTANT)
     Q_PROPERTY(int unreadMessages READ unreadMessages NOTIFY unreadMessagesChanged)
     Q_PROPERTY(bool hasAssociatedFirstCall READ getHasAssociatedFirstCall NOTIFY hasAssociatedFirstCallChanged)
     Q_PROPERTY(bool hasAssociatedSecondCall READ hasAssociatedSecondCall NOTIFY hasAssociatedFirstCallChanged)
@@ -116,8 +118,10 @@ public:
     Contacts::IContact* getContact() const;
     Models::CommsSessionParticipants* getParticipants() const { return m_Participants; }
     Webcollab::WebcollabBase* getWebCollab() const;
-    // The screen-share handler of the newer share service; this service has none.
-    QObject* getZynHandler() const { return nullptr; }
+    // The screen-share handler of the screen-sharing service, when the configuration offers
+    // that service; null otherwise.
+    QObject* getZynHandler() const;
+    ZynHandler* zynHandler() const { return m_ZynHandler; }
     int getCallRecordMode() const;
 
     // Which other session this one could join with (for "Conference with") and whether its
@@ -144,6 +148,10 @@ public:
     void setContact(Contacts::IContact* contact);
     void setMyRoom(bool myRoom, bool own);
     void setShare(bool active);
+    // A share of the screen-sharing service runs in the conversation (the session takes it
+    // over), or the one of `shareId` ended (communication_session_shares.cpp).
+    void attachShare(Webcollab::WebcollabBase* share, bool incoming);
+    void detachShare(int shareId);
     void setAssociatedSession(CommunicationSession* session, bool first);
     // Recomputes the state; `incoming` marks a change the far end caused.
     void refreshState(bool incoming);
@@ -201,6 +209,8 @@ signals:
     void earlymediaReceived();
     void transferFailed(const Kivo::MediaEngine::Call& call, int code);
     void transferDone();
+    // "Send File" on the conversation: the user is to choose the file to send in its chat.
+    void fileSelectionRequested();
     void showGuestNotification(Kivo::Controllers::CommunicationSession* session, Kivo::Contacts::ContactPtr guest);
     void hideGuestNotification(Kivo::Controllers::CommunicationSession* session, Kivo::Contacts::ContactPtr guest);
 
@@ -226,6 +236,7 @@ private:
     QPointer<Contacts::IContact> m_Contact;
     Models::CommsSessionParticipants* m_Participants;
     QPointer<Webcollab::WebcollabBase> m_WebCollab;
+    ZynHandler* m_ZynHandler = nullptr;
     QPointer<Actions::Provider> m_Provider;
     QPointer<CommunicationSession> m_Associated;
     bool m_AssociatedFirst = false;

@@ -46,6 +46,9 @@ public:
     XmppChat* chatFor(const QString& conversation) const;
     // The chat with `peer`, opened by the user when there is none yet.
     XmppChat* openChat(const QString& peer);
+    // The chat with `peer`, which addresses the user without a message (a share invitation):
+    // opened as one that arrives when there is none yet.
+    XmppChat* openIncomingChat(const QString& peer);
     // A new room owned by the user; an ad-hoc room invites `invitees` and needs no
     // configuration. Null when the service refused.
     XmppChat* createRoom(bool adHoc, const QStringList& invitees = QStringList());

@@ -66,6 +66,10 @@ public:
     // Whether the far end answers the user's calls and takes offered files by itself (the
     // default); when it does not, the calls ring until one of the events below.
     void setAutoAnswer(bool autoAnswer);
+    // Whether the account's colleagues answer chats and take calls at their own pace and their
+    // lines follow their calls (the default); when they do not, the far end answers calls
+    // at once and nobody replies (colleagues.cpp).
+    void setColleaguesActive(bool active);
     bool injectRemoteAnswer(int callId);
     bool injectRemoteReject(int callId);
     bool injectRemoteBusy(int callId);
@@ -118,6 +122,14 @@ public:
 
     // Why the last refused event could not happen ("incoming call: nobody is signed in").
     QString lastRefusal() const { return m_LastRefusal; }
+
+    // A peer's desktop share (control_shares.cpp): `from` invites the user to watch it (a
+    // mismatched share comes from a share component this client cannot work with), holds
+    // the picture or lets it move again, and ends it. Returns the share's id, 0 when
+    // refused; the others are refused while `from` shows the user nothing.
+    int injectShareStarted(const QString& from, bool mismatched = false);
+    bool injectSharePaused(const QString& from, bool paused);
+    bool injectShareStopped(const QString& from);
 
 private:
     // Logs why `event` cannot happen and keeps it; returns false (0 for a call id).

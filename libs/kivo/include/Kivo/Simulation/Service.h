@@ -15,6 +15,7 @@
 #include <Kivo/Simulation/ConversationTypes.h>
 #include <Kivo/Simulation/MyRoom.h>
 #include <Kivo/Simulation/ServiceSettings.h>
+#include <Kivo/Simulation/ShareTypes.h>
 #include <Kivo/Simulation/Types.h>
 #include <Kivo/Utils/Location.h>
 
@@ -30,6 +31,7 @@
 namespace Kivo {
 namespace Simulation {
 
+class Colleagues;
 class Devices;
 
 class Service : public QObject
@@ -145,6 +147,8 @@ public:
 
     // The machine's audio devices and cameras (devices.cpp); they outlive sessions and loads.
     Devices& devices();
+    // The people on the other side of the user's chats and calls (colleagues.cpp).
+    Colleagues& colleagues() { return *m_Colleagues; }
     // What an account keeps on the REST interface (service_settings.cpp), known from the
     // account data without signing in; empty for an account the service does not know.
     AccountServices servicesOf(const QString& userName) const;
@@ -230,6 +234,18 @@ public:
     bool declineFile(int transferId);
     bool cancelFile(int transferId);
     std::optional<Kivo::Simulation::FileTransferRecord> fileTransfer(int transferId) const;
+
+    // Desktop shares of the screen-sharing service (service_shares.cpp), one per peer at a
+    // time. Starting the user's share returns its id, 0 with a log line when it cannot start;
+    // the others return false with a log line when the share is not there or not in a state
+    // that allows the request. Every change arrives as shareUpdated.
+    int startShare(const QString& peer);
+    bool pauseShare(int shareId, bool paused);
+    // The user's answer to an invitation: watch the peer's desktop, or not.
+    bool joinShare(int shareId);
+    bool declineShare(int shareId);
+    bool endShare(int shareId);
+    std::optional<Kivo::Simulation::ShareRecord> share(int shareId) const;
 
     // The call log and the mailbox (service_history.cpp); failures arrive when the server
     // interface is down.
@@ -341,6 +357,8 @@ signals:
     void roomRequestFailed(const QString& jid, const QString& text);
     // File transfers (service_files.cpp).
     void fileTransferChanged(const Kivo::Simulation::FileTransferRecord& transfer);
+    // Desktop shares (service_shares.cpp): every change of one, its end included.
+    void shareUpdated(const Kivo::Simulation::ShareRecord& share);
     // The call log and the mailbox (service_history.cpp).
     void callLogReceived(int requestId, const QList<Kivo::Simulation::CallLogRecord>& records);
     void callLogFailed(int requestId, const QString& text);
@@ -375,6 +393,7 @@ signals:
     void callDiverted(const QString& from, const QString& to);
 
 private:
+    friend class Colleagues;
     friend class Control;
 
     // Runs `event` after the latency, unless the service was reloaded meanwhile or, for a
@@ -448,6 +467,13 @@ private:
     bool m_AutoAnswer = true;
     QHash<QString, Call> m_Parked;
     int m_NextTransferId = 1;
+    // Desktop shares (service_shares.cpp): the share of a peer, by the peer's address in
+    // lower case.
+    std::optional<ShareRecord> shareOf(const QString& peer) const;
+    // Records and reports a change of a share; an ended one is forgotten.
+    void updateShare(ShareRecord share);
+    QHash<int, ShareRecord> m_Shares;
+    int m_NextShareId = 1;
 
     // Per user name, in lower case: where the account is located and what it last published.
     void loadLocations(const QByteArray& json);
@@ -463,6 +489,7 @@ private:
     QHash<QString, MyRoom> m_MyRooms;
     QHash<QString, int> m_GuestLinkGenerations;
     Devices* m_Devices = nullptr;
+    Colleagues* m_Colleagues;
 
     // Per user name, in lower case (service_settings.cpp).
     void loadServiceSettings(const QByteArray& json);

@@ -57,8 +57,8 @@ public:
 
 public slots:
     // The user's answer to an invitation into the share.
-    void acceptParticipantSession() { setState(Joining); }
-    void rejectParticipantSession() { setState(None); }
+    virtual void acceptParticipantSession() { setState(Joining); }
+    virtual void rejectParticipantSession() { setState(None); }
     // The share's host takes a user out of it. The service keeps no share of its own, so
     // the user leaves at once.
     void removeParticipant(const QString& address) { emit notifyUserLeft(address); }

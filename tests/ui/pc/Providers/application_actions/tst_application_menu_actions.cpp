@@ -155,10 +155,14 @@ void ApplicationMenuActionsTest::failedAddressUpdateSignsOutOnlyAtSignIn()
     }
     enum { AtSignIn = 418, OnRequest = 419, Address = 420, Enabled = 421 };
     // Nobody listens on port 1: the verification's requests fail at once.
+    // The only question at sign-in is the address's: no Outlook to ask about.
+    enum { OutlookSearch = 180, OutlookCalendar = 391 };
     const ConfigPatch patch(m_App.client()->getConfigContainer()->currentConfig(),
                             {{fromMenu ? OnRequest : AtSignIn, true},
                              {Address, QStringLiteral("http://127.0.0.1:1/verify")},
-                             {Enabled, true}});
+                             {Enabled, true},
+                             {OutlookSearch, false},
+                             {OutlookCalendar, false}});
     ensureSignedIn();
     QSignalSpy signedOut(action(MenuAction::SignOut), &QAction::triggered);
     if (fromMenu) {

@@ -4,6 +4,7 @@
 #include "Utils/preferences_watcher.h"
 #include "common/constants.h"
 #include "preferences_fixture.h"
+#include "ui/pc/libqml/scene_items.h"
 #include "support/test_environment.h"
 #include "support/user_settings.h"
 
@@ -364,6 +365,24 @@ void PreferencesWindowTest::addinsListFollowsTheConnectors()
     QCOMPARE(view->status(), QQuickWidget::Ready);
     QCOMPARE(view->rootObject()->property("useAcceptanceButtons").toBool(), false);
     QCOMPARE(page->property("addinsModel").value<QAbstractItemModel*>(), &connectors);
+
+    // Each row's "Enabled" box is in sight at the row's right without opening the row, and
+    // a click on it answers for the add-in.
+    auto* connector = qobject_cast<ConnectorData*>(
+        connectors.index(0, 0).data(ConnectorData::ObjectRole).value<QObject*>());
+    connector->setState(ConnectorData::Accepted);
+    QQuickItem* enabled = nullptr;
+    QTRY_VERIFY((enabled = SceneItems::named(view->rootObject(), "enabledBox")));
+    QVERIFY(enabled->isVisible());
+    QVERIFY(enabled->property("checked").toBool());
+    const QPointF corner = enabled->mapToScene(QPointF(enabled->width(), 0));
+    QVERIFY(corner.x() > view->width() / 2);
+    QVERIFY(corner.x() <= view->width());
+    SceneItems::click(view, enabled);
+    QCOMPARE(connector->state(), ConnectorData::Rejected);
+    QVERIFY(!enabled->property("checked").toBool());
+    SceneItems::click(view, enabled);
+    QCOMPARE(connector->state(), ConnectorData::Accepted);
 
     connectors.removeRow(0);
     QVERIFY(box->isHidden());

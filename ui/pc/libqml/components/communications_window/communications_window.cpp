@@ -26,6 +26,7 @@
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/SecurityClassificationController.h>
+#include <Kivo/Controllers/ZynHandler.h>
 #include <Kivo/Models/CommsSessionParticipantsSort.h>
 #include <Kivo/Models/SearchFilter.h>
 #include <Kivo/Models/SelectionHandler.h>
@@ -99,8 +100,7 @@ CommunicationsWindow::CommunicationsWindow(Kivo::Sessions::SessionManagerBase* s
                            == 0;
     const bool roomConference = config && config->value(RoomConferenceItem).toBool()
                                 && !config->value(RoomConferenceNumberItem).toString().isEmpty();
-    // The engine offers no screen-share handler, so no session of it can share that way.
-    constexpr bool screenShareEnabled = false;
+    const bool screenShareEnabled = Kivo::Controllers::ZynHandler::isEnabled(config);
     m_ParticipantsSort = new Kivo::Models::CommsSessionParticipantsSort(
         firstName ? PrimarySortFirstName : PrimarySortLastName, roomConference, screenShareEnabled, this);
     m_Participants =

@@ -368,6 +368,9 @@ private:
 
     // ---- Conversation wiring ----------------------------------------------------------------
     void connectCommSessionSignals();
+    // Connects the conversation's share, once for each share it gets.
+    void connectShareSignals();
+    QPointer<Kivo::Webcollab::WebcollabBase> m_WiredShare;
     void disconnectDialogSignaling();
     void markMessagesRead();
     void focusChat();

@@ -85,8 +85,28 @@ void CommunicationsWindow::connectCommSessionSignals()
     connect(session, &CommunicationSession::participantUpdated, this, &CommunicationsWindow::setRoomTitle);
     connect(session, &CommunicationSession::videoStateChanged, this,
             [this](CallBasePtr* call, CallBasePtr::CallState) { videoStateChanged(call); });
+    // The engine's "Send File" (the footer's, a menu's) asks this window for the file.
+    connect(session, &CommunicationSession::fileSelectionRequested, this, &CommunicationsWindow::openFileSelectDialog);
 
-    if (WebcollabBase* share = shareOf(session)) {
+    connectShareSignals();
+    // The user's share starts through the handler, which reports what keeps it from starting.
+    if (QObject* handler = session->getZynHandler())
+        CHECKED_CONNECT(handler, SIGNAL(zynError(ZynClient::ZYNLIBERROR, ZynClient::ErrorType)), this,
+                        SLOT(onZYNerror(ZynClient::ZYNLIBERROR, ZynClient::ErrorType)));
+    CHECKED_CONNECT(session, SIGNAL(shareInvitationChanged()), this, SLOT(onShareInvitationChanged()));
+    CHECKED_CONNECT(session, SIGNAL(hasAssociatedFirstCallChanged()), this, SLOT(contactNameOrPresenceChanged()));
+}
+
+void CommunicationsWindow::connectShareSignals()
+{
+    WebcollabBase* share = shareOf(m_Session);
+    if (share == m_WiredShare)
+        return;
+    // The window answers and follows one share at a time: the conversation's current one.
+    if (m_WiredShare)
+        disconnect(this, nullptr, m_WiredShare, nullptr);
+    m_WiredShare = share;
+    if (share) {
         CHECKED_CONNECT(this, SIGNAL(webcollabNotificationAccepted()), share, SLOT(acceptParticipantSession()));
         CHECKED_CONNECT(this, SIGNAL(webcollabNotificationIgnored()), share, SLOT(rejectParticipantSession()));
         CHECKED_CONNECT(share, SIGNAL(stateChanged()), this, SLOT(webcollabStateChanged()));
@@ -94,14 +114,20 @@ void CommunicationsWindow::connectCommSessionSignals()
         CHECKED_CONNECT(share, SIGNAL(kicked()), this, SLOT(onKickedFromShare()));
         CHECKED_CONNECT(share, SIGNAL(zynError(ZynClient::ZYNLIBERROR, ZynClient::ErrorType)), this,
                         SLOT(onZYNerror(ZynClient::ZYNLIBERROR, ZynClient::ErrorType)));
+        if (m_NotificationsWidget)
+            m_NotificationsWidget->watchShare(share);
     }
-    CHECKED_CONNECT(session, SIGNAL(shareInvitationChanged()), this, SLOT(onShareInvitationChanged()));
-    CHECKED_CONNECT(session, SIGNAL(hasAssociatedFirstCallChanged()), this, SLOT(contactNameOrPresenceChanged()));
+    // A share that arrives asking for the user's answer asks at once; one that goes takes
+    // its question with it.
+    if (m_NotificationsWidget)
+        m_NotificationsWidget->checkIfNeedsToBeVisible();
 }
 
 void CommunicationsWindow::sessionStateChanged(CommunicationSession* session, unsigned int oldState,
                                                unsigned int newState, bool flag)
 {
+    // A share that starts after the window was made is answered and followed as well.
+    connectShareSignals();
     if (newState == CommunicationSession::Empty)
         return;
     if (newState & CommunicationSession::Conference)

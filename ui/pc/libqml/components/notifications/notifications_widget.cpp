@@ -5,6 +5,7 @@
 
 #include <Kivo/MediaEngine/CallBasePtr.h>
 #include <Kivo/Webcollab/WebcollabBase.h>
+#include <Kivo/Webcollab/WebcollabZyn.h>
 
 #include <QApplication>
 #include <QQmlContext>
@@ -34,7 +35,7 @@ NotificationsWidget::NotificationsWidget(Kivo::Controllers::CommunicationSession
         CHECKED_CONNECT(m_Session, SIGNAL(hasAssociatedFirstCallChanged()), this, SLOT(checkIfNeedsToBeVisible()));
         // The share's state decides whether a join waits for the user's answer.
         if (Kivo::Webcollab::WebcollabBase* share = m_Session->getWebCollab())
-            CHECKED_CONNECT(share, SIGNAL(stateChanged()), this, SLOT(checkIfNeedsToBeVisible()));
+            watchShare(share);
     }
     CHECKED_CONNECT(this, SIGNAL(addParticipantsVisibleChanged()), this, SLOT(checkIfNeedsToBeVisible()));
     CHECKED_CONNECT(this, SIGNAL(callTransferVisibleChanged()), this, SLOT(checkIfNeedsToBeVisible()));
@@ -97,6 +98,17 @@ int NotificationsWidget::callState() const
 {
     const Kivo::MediaEngine::CallBasePtr* call = m_Session ? m_Session->getCall() : nullptr;
     return call ? call->getCallState() : Kivo::MediaEngine::CallBasePtr::NotInACall;
+}
+
+void NotificationsWidget::watchShare(Kivo::Webcollab::WebcollabBase* share)
+{
+    if (!share || share == m_Share)
+        return;
+    m_Share = share;
+    CHECKED_CONNECT(share, SIGNAL(stateChanged()), this, SLOT(checkIfNeedsToBeVisible()));
+    // Only a share of the screen-sharing service can come from an incompatible component.
+    if (qobject_cast<Kivo::Webcollab::WebcollabZyn*>(share))
+        CHECKED_CONNECT(share, SIGNAL(mismatchChanged()), this, SLOT(checkIfNeedsToBeVisible()));
 }
 
 bool NotificationsWidget::shareMismatched() const

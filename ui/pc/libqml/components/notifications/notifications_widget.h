@@ -42,6 +42,8 @@ public:
 
     // The height the bar takes for what it shows now.
     int wantedHeight() const;
+    // Follows the conversation's share, which may come after the bar was made.
+    void watchShare(Kivo::Webcollab::WebcollabBase* share);
 
 public slots:
     void checkIfNeedsToBeVisible();
@@ -64,6 +66,7 @@ private:
     bool shareMismatched() const;
 
     QPointer<Kivo::Controllers::CommunicationSession> m_Session;
+    QPointer<Kivo::Webcollab::WebcollabBase> m_Share;
     bool m_AddParticipants = false;
     bool m_Transfer = false;
     bool m_Park = false;

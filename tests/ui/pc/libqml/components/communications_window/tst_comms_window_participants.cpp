@@ -11,6 +11,9 @@
 #include "support/test_environment.h"
 #include "ui/pc/libqml/scene_items.h"
 
+#include <Kivo/Actions/Action.h>
+#include <Kivo/Actions/Provider.h>
+#include <Kivo/Controllers/ChatInterface.h>
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/FtController.h>
 #include <Kivo/Data/FTAdapter.h>
@@ -23,6 +26,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -535,6 +539,41 @@ private slots:
         QTRY_COMPARE(created.count(), 1);
         CommunicationSession* group = Fixture::nextSession(created);
         QTRY_VERIFY(group->getParticipants()->participant(Fixture::Chiara));
+    }
+
+    void sendFileChoosesTheFileToOffer()
+    {
+        TestSupport::Environment env;
+        Conversation chat(Kind::Chat);
+        QVERIFY(chat.isReady());
+        QTemporaryDir folder;
+        QFile file(folder.filePath("notes.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("minutes") > 0);
+        file.close();
+        QSignalSpy offered(chat.window.data(), &CommunicationsWindow::startFileTransfer);
+
+        // The engine's "Send File", as the footer's button triggers it, asks for the file.
+        auto* actions = qobject_cast<Kivo::Actions::Provider*>(chat.window->property("actionsProvider").value<QAbstractItemModel*>());
+        QVERIFY(actions);
+        Kivo::Actions::Action* sendFile = actions->getActionById(Kivo::Actions::Action::FileTransfer);
+        QVERIFY(sendFile && sendFile->isEnabled());
+        sendFile->activate();
+        QTRY_VERIFY(openChooser());
+        QFileDialog* chooser = openChooser();
+        QCOMPARE(chooser->acceptMode(), QFileDialog::AcceptOpen);
+        chooser->setDirectory(folder.path());
+        chooser->findChild<QLineEdit*>("fileNameEdit")->setText("notes.txt");
+        static_cast<QDialog*>(chooser)->accept();
+        QTRY_COMPARE(offered.count(), 1);
+        QCOMPARE(offered.first().at(0).value<Kivo::Controllers::ChatInterface*>(), chat.session->getChat());
+        QCOMPARE(offered.first().at(1).toString(), file.fileName());
+
+        // A cancelled choice sends nothing.
+        sendFile->activate();
+        QTRY_VERIFY(openChooser());
+        openChooser()->reject();
+        QTRY_VERIFY(!openChooser());
+        QCOMPARE(offered.count(), 1);
     }
 
     void saveDialogOpensInTheLastFolder()

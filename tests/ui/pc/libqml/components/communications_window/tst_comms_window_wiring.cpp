@@ -5,11 +5,14 @@
 #include "Utils/window_manager_chat_helper.h"
 
 #include <Kivo/Controllers/ChatInterface.h>
+#include <Kivo/MediaEngine/CallControllerBase.h>
+#include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Webcollab/WebcollabBase.h>
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QResource>
 #include <QtTest>
 
 using Kivo::Controllers::CommunicationSession;
@@ -115,6 +118,21 @@ private slots:
         QVERIFY(ConversationFixture::control().injectChatMessage(ConversationFixture::Bob, "Later"));
         QTRY_COMPARE(sound.count(), 1);
         QVERIFY(chat.window->hasPendingAlert());
+    }
+
+    void aMessageForAWindowInTheBackgroundIsHeard()
+    {
+        QVERIFY(QResource::registerResource(QStringLiteral(TEST_THEME_RESOURCES)));
+        Conversation chat(Conversation::Chat);
+        QVERIFY(chat.isReady());
+        Utils::WindowManagerChatHelper helper(nullptr);
+        QVERIFY(giveChatPage(chat, helper));
+        QSignalSpy started(chat.signedIn.session()->callController()->GetMediaHandlerAudio(),
+                           &Kivo::MediaEngine::IMediaHandlerAudio::soundStarted);
+        QVERIFY(ConversationFixture::control().injectChatMessage(ConversationFixture::Bob, "Still there?"));
+        QTRY_COMPARE(started.count(), 1);
+        QCOMPARE(started.first().at(0).toString(), QString(":/sounds/incoming_message.wav"));
+        QCOMPARE(started.first().at(1).toBool(), false);
     }
 
     void twoDismissalsShowOneBoxNamingTheSecond()

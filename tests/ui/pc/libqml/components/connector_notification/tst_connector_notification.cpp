@@ -6,7 +6,9 @@
 #include "support/test_environment.h"
 
 #include <Kivo/ApiProvider/ConnectorData.h>
+#include <Kivo/ApiProvider/Controller.h>
 
+#include <QLocalSocket>
 #include <QQuickItem>
 #include <QStandardItemModel>
 #include <QtTest>
@@ -53,6 +55,7 @@ private slots:
     void buttonsAnswerTheirConnector();
     void noModel();
     void rowWithoutConnector();
+    void aNewAddinIsAskedAboutAndLetInByEnable();
 };
 
 void ConnectorNotificationTest::initTestCase()
@@ -154,6 +157,41 @@ void ConnectorNotificationTest::rowWithoutConnector()
     QQuickItem* enable = nullptr;
     QTRY_VERIFY((enable = SceneItems::named(window.view()->rootObject(), QStringLiteral("enableButton"))));
     QVERIFY(!enable->isVisible());
+}
+
+// The client API's own list of add-ins waiting for the user, as the session gives the
+// window: an add-in that connects is named in it, and Enable lets it in.
+void ConnectorNotificationTest::aNewAddinIsAskedAboutAndLetInByEnable()
+{
+    TestSupport::Environment env;
+    Kivo::ApiProvider::Controller controller;
+    controller.InitializeController();
+    QML::ConnectorNotification window(controller.getModel(Kivo::ApiProvider::NewConnectors));
+    QVERIFY(!window.isVisible());
+
+    // The socket the test runs the client API on (its environment names it).
+    const QString socket = QString::fromUtf8(qgetenv("TELVARION_API_SOCKET"));
+    QVERIFY(!socket.isEmpty());
+    QLocalSocket addin;
+    addin.connectToServer(socket);
+    QVERIFY(addin.waitForConnected(5000));
+    addin.write("hello 1 :{console} :1.0 2 :name :en :Add-in%20console :vendor :en :Marlowane%20Inc\n");
+    QTRY_VERIFY(window.isVisible());
+    QQuickItem* name = nullptr;
+    QTRY_VERIFY((name = SceneItems::withText(window.view()->rootObject(), QStringLiteral("Add-in console"))));
+    QVERIFY(name->isVisible());
+    // It waits: the client tells it that it is not served yet.
+    QTRY_VERIFY(addin.canReadLine());
+    QCOMPARE(addin.readLine(), QByteArray("state 1\n"));
+
+    QQuickItem* enable = SceneItems::named(window.view()->rootObject(), QStringLiteral("enableButton"));
+    QVERIFY(enable && enable->isVisible());
+    SceneItems::click(window.view(), enable);
+    QTRY_VERIFY(!window.isVisible());
+    const QAbstractItemModel* all = controller.getModel(Kivo::ApiProvider::AllConnectors);
+    QCOMPARE(all->rowCount(), 1);
+    QCOMPARE(qobject_cast<ConnectorData*>(all->index(0, 0).data(ConnectorData::ObjectRole).value<QObject*>())->state(),
+             ConnectorData::Accepted);
 }
 
 QTEST_MAIN(ConnectorNotificationTest)
