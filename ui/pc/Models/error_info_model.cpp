@@ -14,6 +14,7 @@
 #include <Kivo/Controllers/Search/LdapContactSearch.h>
 #include <Kivo/Controllers/Search/OutlookContactSearch.h>
 #include <Kivo/Presence/IPresenceController.h>
+#include <Kivo/Vyx/VyxCallHistoryController.h>
 
 #include <QEvent>
 
@@ -40,6 +41,16 @@ ErrorInfoModel::ErrorInfoModel(Kivo::Sessions::SessionManagerBase* session,
                         this, SLOT(updateSessionStatuses()));
         CHECKED_CONNECT(session, SIGNAL(reconnectionStateChanged(Kivo::Sessions::SessionManagerBase*, bool)), this,
                         SLOT(reconnectionStateChanged(Kivo::Sessions::SessionManagerBase*, bool)));
+        if (Kivo::Vyx::VyxCallHistoryController* history = session->vyxCallHistoryController()) {
+            CHECKED_CONNECT(history, SIGNAL(vyxCallLogsReceived(const Kivo::Vyx::TimeLineInfoList&)), this,
+                            SLOT(vyxCallLogsReceived()));
+            CHECKED_CONNECT(history,
+                            SIGNAL(vyxCallLogsRetrievalFailed(Kivo::Vyx::VyxComponent::Error,
+                                                              const Kivo::Vyx::VyxErrorInfo&)),
+                            this,
+                            SLOT(vyxCallLogsRetrievalFailed(Kivo::Vyx::VyxComponent::Error,
+                                                            const Kivo::Vyx::VyxErrorInfo&)));
+        }
         connectLdapSignals();
         if (Kivo::Controllers::OutlookCalendar* calendar = session->outlookCalendar()) {
             CHECKED_CONNECT(calendar, SIGNAL(outlookDetectionFinished()), this, SLOT(outlookFeatureChanged()));
@@ -221,6 +232,8 @@ bool ErrorInfoModel::subSessionAvailable(const SubSession* subSession)
 {
     if (!subSession->isStarted())
         return true;
+    if (subSession->isReconnecting())
+        return false;
     switch (subSession->getState()) {
     case SubSession::Idle:
     case SubSession::Connecting:
@@ -383,6 +396,16 @@ void ErrorInfoModel::contactsReadOnlyChanged(bool readOnly)
         addData(filled(ContactListReadOnly));
     else
         removeData(ContactListReadOnly);
+}
+
+void ErrorInfoModel::vyxCallLogsReceived()
+{
+    removeData(HistoryRetrievalFailed);
+}
+
+void ErrorInfoModel::vyxCallLogsRetrievalFailed(Kivo::Vyx::VyxComponent::Error, const Kivo::Vyx::VyxErrorInfo&)
+{
+    addData(filled(HistoryRetrievalFailed));
 }
 
 void ErrorInfoModel::ldapQueryAuthenticationFailed()

@@ -2,6 +2,8 @@
 
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Sessions/SubSession.h>
+#include <Kivo/Vyx/VyxComponent.h>
+#include <Kivo/Vyx/VyxErrorInfo.h>
 
 #include <QAbstractListModel>
 #include <QList>
@@ -68,6 +70,8 @@ protected slots:
     void updateSessionStatuses();
     void reconnectionStateChanged(Kivo::Sessions::SessionManagerBase* session, bool reconnecting);
     void contactsReadOnlyChanged(bool readOnly);
+    void vyxCallLogsReceived();
+    void vyxCallLogsRetrievalFailed(Kivo::Vyx::VyxComponent::Error error, const Kivo::Vyx::VyxErrorInfo& info);
     void ldapQueryAuthenticationFailed();
     void ldapQueryAuthenticationFixed();
     void outlookFeatureChanged();
