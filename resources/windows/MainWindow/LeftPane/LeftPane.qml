@@ -69,7 +69,14 @@ Rectangle {
         }
     }
 
+    // Guests waiting to enter the user's My Room.
+    readonly property int pendingGuests: typeof guestHelper !== "undefined" && guestHelper !== null
+                                         ? guestHelper.myroomPendingGuestsCount : 0
+
     function roomsToolTip() {
+        if (pane.pendingGuests > 0)
+            return pane.pendingGuests + (pane.pendingGuests === 1 ? qsTr(" Pending Request to Join")
+                                                                  : qsTr(" Pending Requests to Join"))
         var text = pane.projectRooms ? qsTr("Rooms") : ""
         if (rootWindow.myRoomReady)
             text += "\n" + rootWindow.getMyRoomToolTip()
@@ -175,6 +182,24 @@ Rectangle {
                         id: badgeText
                         anchors.centerIn: parent
                         text: button.badge > 9 ? "9+" : button.badge
+                        color: qomxStyle.colors["whiteText"]
+                        font.family: qomxStyle.fontFamily
+                        font.pixelSize: 9
+                        font.bold: true
+                    }
+                }
+                Rectangle {
+                    objectName: "guestsBadge"
+                    visible: button.type === 1 && pane.pendingGuests > 0 && !button.active
+                    anchors { right: parent.right; rightMargin: 2; top: parent.top; topMargin: 3 }
+                    width: Math.max(14, guestsText.implicitWidth + 6)
+                    height: 14
+                    radius: 7
+                    color: qomxStyle.colors["infoBadgeActive"]
+                    Text {
+                        id: guestsText
+                        anchors.centerIn: parent
+                        text: visible ? guestHelper.myroomPendingGuestsCountText : ""
                         color: qomxStyle.colors["whiteText"]
                         font.family: qomxStyle.fontFamily
                         font.pixelSize: 9
