@@ -447,6 +447,9 @@ void MainWindow::createMenuHandler()
     if (m_Factory) {
         // A top-level tool tip: no parent, deleted with the window.
         m_ContactMouseOver = new ContactMouseOver(m_Factory);
+        // The card's picture follows "Show Profile Photos" like the lists.
+        m_ContactMouseOver->rootContext()->setContextProperty(
+            QStringLiteral("profilePictureHelper"), QVariant::fromValue<QObject*>(m_Factory->profilePictureHelper()));
         m_ContactMouseOver->activate();
         m_ContactMouseOver->setOwner(this);
     }

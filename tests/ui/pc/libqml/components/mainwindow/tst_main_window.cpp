@@ -870,6 +870,10 @@ void MainWindowTest::voiceMailFailuresAreReported()
 {
     QML::MainWindow* window = main();
     Kivo::Models::Timeline* timeline = window->timeline();
+    Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
+    Kivo::Simulation::Control control(service);
+    // A message nobody listened to yet.
+    QVERIFY(!control.injectVoiceMail("+15550123", Kivo::Simulation::VoiceMailKind::Audio, 12).isEmpty());
     QTRY_VERIFY(timeline->unreadVoiceMailCount() > 0);
     QString mailId;
     for (int row = 0; row < timeline->rowCount() && mailId.isEmpty(); ++row) {
@@ -878,8 +882,6 @@ void MainWindowTest::voiceMailFailuresAreReported()
             mailId = entry->getEntryId();
     }
     QVERIFY(!mailId.isEmpty());
-    Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
-    Kivo::Simulation::Control control(service);
     QVERIFY(control.injectLinkLost(Kivo::Simulation::Service::ServerLink));
     QTRY_VERIFY(!service.isLinkUp(Kivo::Simulation::Service::ServerLink));
 
@@ -985,11 +987,15 @@ void MainWindowTest::draggingTheVolumeTakesTheMuteOff()
     const QPoint from = bar->mapToScene(QPointF(bar->width() * 0.8, bar->height() / 2)).toPoint();
     const QPoint to = bar->mapToScene(QPointF(bar->width() * 0.5, bar->height() / 2)).toPoint();
     QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, from);
-    for (int step = 1; step <= 5; ++step)
-        QTest::mouseMove(view, from + (to - from) * step / 5);
+    for (int step = 1; step <= 5; ++step) {
+        // A move with the button held, as the window system reports a drag.
+        const QPoint at = from + (to - from) * step / 5;
+        QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &move);
+    }
     // While the hand moves nothing is sent; once it rests, the volume it points at is.
     QCOMPARE(volume->systemVolume(), 20);
-    QTRY_VERIFY(qAbs(volume->systemVolume() - 50) <= 3);
+    QTRY_VERIFY2(qAbs(volume->systemVolume() - 50) <= 3, qPrintable(QString::number(volume->systemVolume())));
     QVERIFY(!volume->systemMute());
     QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, to);
     QVERIFY(qAbs(volume->systemVolume() - 50) <= 3);
@@ -1019,14 +1025,14 @@ void MainWindowTest::profilePhotosFollowTheMenuInEveryList()
     const QString location = SceneItems::named(card->rootObject(), "locationText")->property("text").toString();
     QVERIFY2(QRegularExpression("^Stockholm, SWEDEN \\d\\d:\\d\\d$").match(location).hasMatch(), qPrintable(location));
 
+    // Unticked in the contacts menu, where a new user finds it ticked.
     QAction* photos = m_App.menuActionProvider()->action(Constants::MenuAction::ShowProfilePhotos);
-    QVERIFY(photos);
-    photos->trigger();
+    QVERIFY(chooseFromMenuOf("contactsViewButton", "Show Profile Photos"));
     QCOMPARE(photos->isChecked(), false);
     QTRY_VERIFY(!photoShown());
     QVERIFY(!cardAvatar->property("showsPhoto").toBool());
     QCOMPARE(Kivo::Settings(Kivo::Settings::UserSettings).value("contactlist/showProfilePhotos").toBool(), false);
-    photos->trigger();
+    QVERIFY(chooseFromMenuOf("contactsViewButton", "Show Profile Photos"));
     QTRY_VERIFY(photoShown());
     QVERIFY(cardAvatar->property("showsPhoto").toBool());
     card->hide();
@@ -1076,6 +1082,8 @@ void MainWindowTest::voiceMailCountFollowsTheMailbox()
 {
     QML::MainWindow* window = main();
     Kivo::Models::Timeline* timeline = window->timeline();
+    Kivo::Simulation::Control control(Kivo::Simulation::Service::shared());
+    QVERIFY(!control.injectVoiceMail("+15550124", Kivo::Simulation::VoiceMailKind::Audio, 20).isEmpty());
     QTRY_VERIFY(timeline->unreadVoiceMailCount() > 0);
     // What the mailbox announces matches the unread voice messages listed.
     QTRY_COMPARE(window->view()->rootObject()->property("voiceMailMessagesCount").toInt(),
