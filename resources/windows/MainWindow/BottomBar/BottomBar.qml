@@ -70,9 +70,9 @@ Rectangle {
     VolumeSlider {
         id: volume
         objectName: "mainVolume"
-        anchors { left: bar.showActions ? actions.right : parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
+        anchors { left: bar.showActions ? actions.right : parent.left; leftMargin: 6; verticalCenter: parent.verticalCenter }
         helper: typeof mediaVolumeHelper !== "undefined" ? mediaVolumeHelper : null
-        barWidth: 50
+        barWidth: 36
     }
 
     // The team's lines are watched: their window opens beside this one.
