@@ -114,6 +114,8 @@ private slots:
     void teamTelephonyFollowsThePreferences();
     void teamAlertWaitsForTheOwnRinger();
     void voiceMailCountFollowsTheMailbox();
+    void callBroughtForwardRaisesTheWindow_data();
+    void callBroughtForwardRaisesTheWindow();
 
 private:
     QML::MainWindow* main();
@@ -1095,6 +1097,46 @@ void MainWindowTest::voiceMailCountFollowsTheMailbox()
     QTRY_VERIFY(item("historyTabBadge2")->isVisible());
     QCOMPARE(item("historyTabBadge2")->property("count").toString(), QString::number(timeline->unreadVoiceMailCount()));
     QVERIFY(click("contactsViewButton"));
+}
+
+void MainWindowTest::callBroughtForwardRaisesTheWindow_data()
+{
+    // Configuration item 81 on: an audio call shows its own window, and the main window stays
+    // where it is.
+    QTest::addColumn<bool>("ownWindowForCalls");
+    QTest::newRow("calls without a window of their own") << false;
+    QTest::newRow("calls in their own window") << true;
+}
+
+void MainWindowTest::callBroughtForwardRaisesTheWindow()
+{
+    QFETCH(bool, ownWindowForCalls);
+    // The wiring is made when the window is: a session of its own under the configuration.
+    if (m_App.session()) {
+        main()->signOut();
+        QTRY_VERIFY(!m_App.session() && !m_App.mainWindow());
+    }
+    const ConfigPatch patch(m_App.client()->getConfigContainer()->currentConfig(),
+                            {{Constants::ConfigItem::ShowWindowForAudioOnlyCall, ownWindowForCalls}});
+    QML::MainWindow* window = main();
+    CommunicationSession* bob = call("Bob Lindqvist");
+    QVERIFY(bob);
+    // Another window of the program is the active one when the call is brought forward.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &other);
+    m_App.session()->commsSessionController()->handleActivateSessionOfCall(Kivo::MediaEngine::Call(bob->getCall()));
+    if (ownWindowForCalls) {
+        // The call's own window may come forward; the main window does not.
+        QTest::qWait(100);
+        QVERIFY(QApplication::activeWindow() != window);
+    } else {
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(window));
+    }
+    endConversations();
+    window->signOut();
+    QTRY_VERIFY(!m_App.session() && !m_App.mainWindow());
 }
 
 #include "tst_main_window.moc"
