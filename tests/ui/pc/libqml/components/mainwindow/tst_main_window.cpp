@@ -38,6 +38,8 @@
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/Models/ActiveCommsFilter.h>
 #include <Kivo/Models/ActiveCommsModel.h>
+#include <Kivo/Controllers/XmppChatController.h>
+#include <Kivo/Models/ChatRoomsFilter.h>
 #include <Kivo/Models/Groups.h>
 #include <Kivo/Models/Roles.h>
 #include <Kivo/Models/SelectionHandler.h>
@@ -114,6 +116,7 @@ private slots:
     void teamTelephonyFollowsThePreferences();
     void teamAlertWaitsForTheOwnRinger();
     void voiceMailCountFollowsTheMailbox();
+    void roomsAreFetchedAgainWhenTheChatServiceReturns();
     void callBroughtForwardRaisesTheWindow_data();
     void callBroughtForwardRaisesTheWindow();
 
@@ -1096,6 +1099,35 @@ void MainWindowTest::voiceMailCountFollowsTheMailbox()
                  QString("New messages: %1").arg(timeline->unreadVoiceMailCount()));
     QTRY_VERIFY(item("historyTabBadge2")->isVisible());
     QCOMPARE(item("historyTabBadge2")->property("count").toString(), QString::number(timeline->unreadVoiceMailCount()));
+    QVERIFY(click("contactsViewButton"));
+}
+
+void MainWindowTest::roomsAreFetchedAgainWhenTheChatServiceReturns()
+{
+    QML::MainWindow* window = main();
+    QTRY_VERIFY(window->isXmppConnected());
+    Kivo::Models::ChatRoomsFilter* rooms = m_App.session()->xmppChatController()->getChatRoomsFilter();
+    QVERIFY(rooms);
+    QSignalSpy fetching(rooms, &Kivo::Models::ChatRoomsFilter::fetchingRoomsChanged);
+    Kivo::Simulation::Control control(Kivo::Simulation::Service::shared());
+    const auto reconnectChat = [&control, window] {
+        QVERIFY(control.injectLinkLost(Kivo::Simulation::Service::ChatLink));
+        QTRY_VERIFY(!window->isXmppConnected());
+        QVERIFY(control.injectLinkRestored(Kivo::Simulation::Service::ChatLink));
+        QTRY_VERIFY(window->isXmppConnected());
+    };
+    // Away from the rooms the list waits until it is shown.
+    QVERIFY(click("contactsViewButton"));
+    reconnectChat();
+    QTest::qWait(100);
+    QCOMPARE(fetching.count(), 0);
+    // While the rooms show, the chat service's rooms are asked for again.
+    QVERIFY(click("roomsViewButton"));
+    QTRY_VERIFY(!rooms->isFetchingRooms());
+    fetching.clear();
+    reconnectChat();
+    QTRY_VERIFY(!fetching.isEmpty());
+    QTRY_VERIFY(item("room_Design Reviews"));
     QVERIFY(click("contactsViewButton"));
 }
 
