@@ -46,6 +46,7 @@
 #include <Kivo/Models/Timeline.h>
 #include <Kivo/Models/TimelineEntry.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Services/WebButtonHandler.h>
 #include <Kivo/Settings.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
@@ -117,6 +118,7 @@ private slots:
     void teamAlertWaitsForTheOwnRinger();
     void voiceMailCountFollowsTheMailbox();
     void roomsAreFetchedAgainWhenTheChatServiceReturns();
+    void webButtonShowsItsPageAndGivesWayWhenItFails();
     void callBroughtForwardRaisesTheWindow_data();
     void callBroughtForwardRaisesTheWindow();
 
@@ -1129,6 +1131,34 @@ void MainWindowTest::roomsAreFetchedAgainWhenTheChatServiceReturns()
     QTRY_VERIFY(!fetching.isEmpty());
     QTRY_VERIFY(item("room_Design Reviews"));
     QVERIFY(click("contactsViewButton"));
+}
+
+void MainWindowTest::webButtonShowsItsPageAndGivesWayWhenItFails()
+{
+    // A web button whose page shows in the window; nothing answers at its address.
+    if (m_App.session()) {
+        main()->signOut();
+        QTRY_VERIFY(!m_App.session() && !m_App.mainWindow());
+    }
+    const ConfigPatch patch(m_App.client()->getConfigContainer()->currentConfig(),
+                            {{QML::MainWindow::WebButtonItem, true},
+                             {Kivo::Services::WebButtonHandler::LinkItem, "http://127.0.0.1:9/portal?user=%USER%"},
+                             {Kivo::Services::WebButtonHandler::TargetMainItem, true}});
+    QML::MainWindow* window = main();
+    QVERIFY(window->webButtonHandler());
+    QTRY_VERIFY(item("webButtonViewButton") && item("webButtonViewButton")->isVisible());
+    QCOMPARE(item("webButtonViewButton")->opacity(), 1.0);
+    QVERIFY(click("webButtonViewButton"));
+    QCOMPARE(window->activeView(), QString("webButtonView"));
+    QCOMPARE(window->webButtonUiHelper()->property("url").toString(),
+             QString("http://127.0.0.1:9/portal?user=alice%40demo.telvarion.net"));
+    // The page does not load: the button fails and the configured default view comes back.
+    QTRY_VERIFY_WITH_TIMEOUT(window->activeView() == "contactsView", 20000);
+    QCOMPARE(window->webButtonHandler()->property("error").toInt(), 2);
+    QCOMPARE(window->leftpaneButtonsModel()->property("lastActiveView").toInt(), 0);
+    QVERIFY(item("webButtonViewButton")->opacity() < 1);
+    window->signOut();
+    QTRY_VERIFY(!m_App.session() && !m_App.mainWindow());
 }
 
 void MainWindowTest::callBroughtForwardRaisesTheWindow_data()
