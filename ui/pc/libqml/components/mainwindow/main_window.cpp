@@ -94,6 +94,13 @@ namespace SettingsKey = Constants::SettingsKey;
 const QList<int> CommunicationActionIds = {Action::Chat,        Action::Call,        Action::CallFromPhone,
                                            Action::VideoCall,   Action::ViewProfile, Action::EditProfile};
 
+QString activeLanguage()
+{
+    return Kivo::Settings(Kivo::Settings::ApplicationSettings)
+        .value(SettingsKey::LanguageActive, QStringLiteral("en"))
+        .toString();
+}
+
 } // namespace
 
 MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Providers::MenuActionProvider* menuActions,
@@ -210,9 +217,7 @@ void MainWindow::createWebButton()
         return;
     m_WebButtonHandler = new Kivo::Services::WebButtonHandler(m_Session, m_Client ? m_Client->getConfig() : nullptr,
                                                               m_Contacts, QStringLiteral("en"), this);
-    m_WebButtonHandler->setActiveLanguage(Kivo::Settings(Kivo::Settings::ApplicationSettings)
-                                              .value(SettingsKey::LanguageActive, QStringLiteral("en"))
-                                              .toString());
+    m_WebButtonHandler->setActiveLanguage(activeLanguage());
     m_WebButtonUiHelper = new Utils::WebButtonUiHelper(m_WebButtonHandler, this);
     CHECKED_CONNECT(m_WebButtonUiHelper, SIGNAL(qomxLinkClicked(const QString&)), this,
                     SIGNAL(qomxLinkClicked(const QString&)));
@@ -577,11 +582,8 @@ void MainWindow::triggerMenuAction(int id)
 void MainWindow::preferencesChanged()
 {
     m_Services->preferencesChanged();
-    if (m_WebButtonHandler) {
-        m_WebButtonHandler->setActiveLanguage(Kivo::Settings(Kivo::Settings::ApplicationSettings)
-                                                  .value(SettingsKey::LanguageActive, QStringLiteral("en"))
-                                                  .toString());
-    }
+    if (m_WebButtonHandler)
+        m_WebButtonHandler->setActiveLanguage(activeLanguage());
     // The team's window follows its switches at once ("Show window" off hides it).
     if (m_BlfWindow && !configItem(TeamTelephonyKeepsPlaceItem)) {
         m_BlfWindow->placeBeside(frameGeometry());
