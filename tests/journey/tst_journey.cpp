@@ -1,6 +1,7 @@
 #include "journey/user.h"
 
 #include "Dialogs/call_center_agent_dialog.h"
+#include "Dialogs/location_publish.h"
 #include "Dialogs/message_window.h"
 #include "Dialogs/password_change_notification.h"
 #include "Dialogs/preferences_window.h"
@@ -71,6 +72,8 @@
 #include <QLineEdit>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QSignalSpy>
@@ -361,6 +364,8 @@ private slots:
     void viewsAColleaguesDesktopShare();
     void sendsAFileWithSendFile();
     void aColleaguePicksUpTheUsersCall();
+    void setsTheStatusNoteAndLocationAndHoversAContact();
+    void seesAFailedDeletionAndSwitchesTheTeamWindowOff();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -1550,6 +1555,125 @@ void JourneyTest::aColleaguePicksUpTheUsersCall()
     QVERIFY(User::clickInPane(window, "hangUpButton"));
     QTRY_VERIFY(!window);
     QTRY_COMPARE(chiara->getBlfState(), Kivo::Contacts::IContact::BlfAvailable);
+}
+
+void JourneyTest::setsTheStatusNoteAndLocationAndHoversAContact()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "contactsViewButton"));
+    // A contact is selected: Return in the note must still call nobody.
+    QVERIFY(User::click(main, "contact_Bob Lindqvist"));
+    QTRY_VERIFY(main->hasActionTarget());
+
+    // The own presence opens below the name; the note takes what the user types.
+    if (!main->isOwnPresenceExpanded())
+        QVERIFY(User::click(main, "ownPresenceFlag"));
+    QTRY_VERIFY(User::item(main, "ownStatusNote") && User::item(main, "ownPresence")->height() > 60);
+    QVERIFY(User::click(main, "ownStatusNote"));
+    QVERIFY(User::type("Working on the release"));
+    QVERIFY(User::press(Qt::Key_Return));
+    QTRY_COMPARE(service().ownNote(), QString("Working on the release"));
+    QTRY_COMPARE(User::text(main, "ownStatusNote"), QString("Working on the release"));
+    QVERIFY(service().calls().isEmpty());
+    QVERIFY(m_App.session()->commsSessionController()->commsList().isEmpty());
+
+    // The location line ("Set Location" while none is published): a place typed by hand goes
+    // out with the presence and shows in the pane.
+    QTRY_VERIFY(!User::text(main, "ownLocation").isEmpty());
+    QVERIFY(User::click(main, "ownLocation"));
+    QPointer<Dialogs::LocationPublish> location;
+    QTRY_VERIFY((location = shownWindow<Dialogs::LocationPublish>()));
+    QVERIFY(User::activate(location));
+    auto* manual = location->findChild<QRadioButton*>("manualLocation");
+    QTest::mouseClick(manual, Qt::LeftButton, Qt::NoModifier, QPoint(5, manual->height() / 2));
+    QVERIFY(manual->isChecked());
+    auto* region = location->findChild<QLineEdit*>("regionEdit");
+    QTest::mouseClick(region, Qt::LeftButton);
+    QVERIFY(User::type("Lisbon studio"));
+    auto* publish = location->findChild<QPushButton*>("setLocationButton");
+    QTRY_VERIFY(publish->isEnabled());
+    QTest::mouseClick(publish, Qt::LeftButton);
+    QTRY_VERIFY(!location || !location->isVisible());
+    QTRY_COMPARE(service().ownLocation().manualLocation, QString("Lisbon studio"));
+    QTRY_COMPARE(User::text(main, "ownLocation"), QString("Lisbon studio"));
+
+    // Resting on a contact shows the card: Bob's picture, where he is and the time there.
+    QVERIFY(User::activate(main));
+    QVERIFY(User::hover(main, "contact_Chiara Rossi"));
+    QVERIFY(User::hover(main, "contact_Bob Lindqvist"));
+    QML::ContactMouseOver* card = main->contactMouseOver();
+    QTRY_VERIFY(card->isVisible() && card->contact()
+                && card->contact()->property("displayName").toString() == "Bob Lindqvist");
+    QVERIFY(SceneItems::named(card->rootObject(), "cardAvatar")->property("showsPhoto").toBool());
+    const QString where = SceneItems::named(card->rootObject(), "locationText")->property("text").toString();
+    QVERIFY2(QRegularExpression("^Stockholm, SWEDEN \\d\\d:\\d\\d$").match(where).hasMatch(), qPrintable(where));
+    QVERIFY(User::hover(main, "searchField"));
+    QTRY_VERIFY(!card->isVisible());
+}
+
+void JourneyTest::seesAFailedDeletionAndSwitchesTheTeamWindowOff()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "historyViewButton"));
+    QVERIFY(User::click(main, "historyTab2"));
+    QTRY_VERIFY(User::item(main, "historyEntry0"));
+    const int entries = main->timeline()->rowCount();
+
+    // The server interface is gone while the user deletes a voice mail: the user is told.
+    Kivo::Simulation::Control control(service());
+    QVERIFY(control.injectLinkLost(Kivo::Simulation::Service::ServerLink));
+    QTRY_VERIFY(!service().isLinkUp(Kivo::Simulation::Service::ServerLink));
+    QVERIFY(User::click(main, "historyEntry0"));
+    QVERIFY(User::press(Qt::Key_Delete));
+    QPointer<Dialogs::MessageWindow> message;
+    QTRY_VERIFY((message = shownMessage()));
+    QCOMPARE(message->windowTitle(), QString("Confirm Deletion"));
+    const auto clickAnswer = [](QWidget* box, const QString& text) {
+        for (QPushButton* button : box->findChildren<QPushButton*>()) {
+            if (button->isVisible() && button->text().remove('&') == text) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                return true;
+            }
+        }
+        return false;
+    };
+    QVERIFY(clickAnswer(message, "Yes"));
+    QTRY_VERIFY((message = shownMessage()) && message->windowTitle() == "Action failed");
+    QVERIFY(message->findChild<QLabel*>("messageText")->text().contains(
+        "Unable to delete selected message(s). Please try again later or contact your administrator."));
+    QVERIFY(clickAnswer(message, "OK"));
+    QTRY_VERIFY(!shownMessage());
+    QCOMPARE(main->timeline()->rowCount(), entries);
+    QVERIFY(control.injectLinkRestored(Kivo::Simulation::Service::ServerLink));
+    QTRY_VERIFY(service().isLinkUp(Kivo::Simulation::Service::ServerLink));
+    QVERIFY(User::click(main, "contactsViewButton"));
+
+    // "Show window" of team telephony in the preferences: ticked the window comes, unticked
+    // it goes at once.
+    QPointer<QML::BlfWindow> team = main->blfWindow();
+    QVERIFY(team);
+    const auto switchTeamWindow = [this](bool shown) {
+        QVERIFY(clickTrayEntry("Preferences..."));
+        QPointer<Dialogs::PreferencesWindow> window;
+        QTRY_VERIFY((window = shownPreferences()));
+        QVERIFY(User::activate(window));
+        QVERIFY(clickTab(window, "General"));
+        auto* show = window->findChild<QCheckBox*>("showTeamTelephonyWindow");
+        if (show->isChecked() != shown)
+            QTest::mouseClick(show, Qt::LeftButton, Qt::NoModifier, QPoint(5, show->height() / 2));
+        QCOMPARE(show->isChecked(), shown);
+        QVERIFY(clickButton(window, "OK"));
+        QTRY_VERIFY(!window);
+    };
+    switchTeamWindow(true);
+    QTRY_VERIFY(team->isVisible());
+    switchTeamWindow(false);
+    QTRY_VERIFY(!team->isVisible());
+    QCOMPARE(TestSupport::userSetting(Constants::SettingsKey::ShowTeamTelephonyWindow), QVariant(false));
 }
 
 void JourneyTest::exitsWithCtrlQ()

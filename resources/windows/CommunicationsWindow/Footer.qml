@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import Torvex 1.0
 import "Call"
+import "../../components"
 
 // The window's tool bar: the conversation's actions, how the call goes, the left pane of
 // participants and sharing, mute, the loudspeaker's volume, the dial pad and the options.
@@ -115,50 +116,12 @@ Rectangle {
             checked: footer.volume !== null && footer.volume.systemMute
             onClicked: footer.volume.setSystemMute(!footer.volume.systemMute)
         }
-        Item {
-            id: volumeBar
+        VolumeSlider {
             objectName: "volumeSlider"
             anchors.verticalCenter: parent.verticalCenter
+            helper: footer.volume
+            showSpeaker: false
             visible: speaker.visible && !footer.compact
-            width: 64
-            height: 20
-            readonly property int value: footer.volume ? footer.volume.systemVolume : 0
-
-            function setFromX(x) {
-                var value = Math.round(Math.max(0, Math.min(1, x / width)) * 100)
-                footer.volume.setSystemVolume(value)
-            }
-
-            Rectangle {
-                anchors.verticalCenter: parent.verticalCenter
-                width: parent.width
-                height: 4
-                radius: 2
-                color: qomxStyle.colors["mediumDivider"]
-                Rectangle {
-                    width: parent.width * volumeBar.value / 100
-                    height: parent.height
-                    radius: 2
-                    color: footer.volume && footer.volume.systemMute ? qomxStyle.colors["mediumText"]
-                                                                    : qomxStyle.colors["highlightText"]
-                }
-            }
-            Rectangle {
-                x: (volumeBar.width - width) * volumeBar.value / 100
-                anchors.verticalCenter: parent.verticalCenter
-                width: 10
-                height: 10
-                radius: 5
-                color: qomxStyle.colors["whiteBackground"]
-                border.color: qomxStyle.colors["darkText"]
-            }
-            MouseArea {
-                anchors.fill: parent
-                cursorShape: Qt.PointingHandCursor
-                onPressed: volumeBar.setFromX(mouse.x)
-                onPositionChanged: if (pressed) volumeBar.setFromX(mouse.x)
-                onWheel: footer.volume.setSystemVolume(Math.max(0, Math.min(100, volumeBar.value + (wheel.angleDelta.y > 0 ? 5 : -5))))
-            }
         }
         FooterButton {
             objectName: "dialpadButton"

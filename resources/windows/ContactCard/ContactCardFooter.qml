@@ -82,52 +82,52 @@ Rectangle {
         anchors.bottomMargin: 11
         spacing: 8
 
-        TextButton {
+        IconButton {
             objectName: "importButton"
-            width: 80
             visible: rootWindow.importFromDirectoryPossible && !footer.editing
-            text: qsTr("Import") + rootWindow.languageChangeProperty
+            symbol: "\u21E9"
+            toolTip: qsTr("Import The Directory Information to Profile") + rootWindow.languageChangeProperty
             onClicked: rootWindow.importFromDirectory()
         }
-        TextButton {
+        IconButton {
             objectName: "addButton"
-            width: 150
             visible: rootWindow.addMode || (footer.contact !== null && footer.contact.temporary && !footer.editing)
             enabled: rootWindow.fieldValues.hasText && !rootWindow.busy
-            text: qsTr("Add to Contact List") + rootWindow.languageChangeProperty
+            symbol: "+"
+            toolTip: qsTr("Add to Contact List") + rootWindow.languageChangeProperty
             onClicked: rootWindow.addContact()
         }
-        TextButton {
+        IconButton {
             objectName: "saveButton"
-            width: 80
             visible: rootWindow.editMode && !rootWindow.addMode
             enabled: !rootWindow.busy
-            text: qsTr("Save") + rootWindow.languageChangeProperty
+            symbol: "\u2713"
+            toolTip: qsTr("Save") + rootWindow.languageChangeProperty
             onClicked: rootWindow.save()
         }
-        TextButton {
+        IconButton {
             objectName: "cancelButton"
-            width: 80
             visible: footer.editing
             enabled: !rootWindow.busy
-            text: qsTr("Cancel") + rootWindow.languageChangeProperty
+            symbol: "\u2715"
+            toolTip: qsTr("Cancel") + rootWindow.languageChangeProperty
             onClicked: rootWindow.cancel()
         }
-        TextButton {
+        IconButton {
             objectName: "editButton"
-            width: 100
             visible: footer.viewing
             enabled: !rootWindow.busy
-            text: qsTr("Edit Contact") + rootWindow.languageChangeProperty
+            symbol: "\u270E"
+            toolTip: qsTr("Edit Contact") + rootWindow.languageChangeProperty
             onClicked: rootWindow.editMode = true
         }
-        TextButton {
+        IconButton {
             objectName: "deleteButton"
-            width: 110
             visible: footer.viewing
             enabled: !rootWindow.busy
             normalColor: qomxStyle.colors["declineButton"]
-            text: qsTr("Delete Contact") + rootWindow.languageChangeProperty
+            symbol: "\u2212"
+            toolTip: qsTr("Delete Contact") + rootWindow.languageChangeProperty
             onClicked: rootWindow.deleteContact()
         }
     }

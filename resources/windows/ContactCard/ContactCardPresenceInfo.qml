@@ -1,13 +1,25 @@
 import QtQuick 2.9
+import "../../components"
 
-// The card's head in view mode: initials, presence, name, availability, status text,
-// groups and the favourite star.
+// The card's head in view mode: picture, presence, name, availability, where the contact is
+// and the time there, status text, groups and the favourite star.
 Item {
     id: info
 
     readonly property var contact: rootWindow.contact
     readonly property bool known: contact !== null && !contact.temporary
     readonly property int presence: contact ? contact.presenceState : 0
+    readonly property var presenceData: contact ? contact.presence : null
+    // The place and the time there, as the chat service publishes them.
+    readonly property string locationLine: {
+        if (!rootWindow.xmppEnabled || !presenceData)
+            return ""
+        var time = presenceData.localTime()
+        var place = presenceData.locationText
+        if (place.length === 0)
+            return time
+        return time.length > 0 ? qsTr("%1, local time %2").arg(place).arg(time) : place
+    }
 
     function presenceColor(state) {
         if (state === 7 || state === 8 || state === 9 || state === 10)
@@ -19,34 +31,22 @@ Item {
         return qomxStyle.colors["lightText"]
     }
 
-    function initials(name) {
-        var parts = name.trim().split(/\s+/)
-        var text = parts.length > 0 && parts[0].length > 0 ? parts[0].charAt(0) : "?"
-        if (parts.length > 1)
-            text += parts[parts.length - 1].charAt(0)
-        return text.toUpperCase()
-    }
-
     implicitHeight: Math.max(avatar.height, details.height) + 28
 
-    Rectangle {
+    Avatar {
         id: avatar
+        objectName: "cardAvatar"
         anchors.left: parent.left
         anchors.top: parent.top
         anchors.margins: 14
         width: 64
         height: 64
-        radius: 32
         color: qomxStyle.colors["mediumText"]
-
-        Text {
-            anchors.centerIn: parent
-            text: info.initials(info.contact ? info.contact.displayName : "")
-            color: qomxStyle.colors["whiteText"]
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 24
-            font.bold: true
-        }
+        name: info.contact ? info.contact.uiName : ""
+        presence: info.presenceData
+    }
+    Item {
+        anchors.fill: avatar
 
         Rectangle {
             id: presenceDot
@@ -78,7 +78,8 @@ Item {
             objectName: "nameText"
             width: parent.width
             elide: Text.ElideRight
-            text: info.contact ? info.contact.displayName : ""
+            text: info.contact ? info.contact.uiName : ""
+            textFormat: Text.PlainText
             color: qomxStyle.colors["darkText"]
             font.family: qomxStyle.fontFamily
             font.pixelSize: 16
@@ -97,10 +98,23 @@ Item {
         }
 
         Text {
+            objectName: "locationText"
             width: parent.width
             elide: Text.ElideRight
             visible: text.length > 0
-            text: info.contact ? info.contact.statusText : ""
+            text: info.locationLine + rootWindow.languageChangeProperty
+            textFormat: Text.PlainText
+            color: qomxStyle.colors["listSecondLineText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+        }
+
+        Text {
+            width: parent.width
+            elide: Text.ElideRight
+            visible: text.length > 0
+            textFormat: Text.PlainText
+            text: info.contact && rootWindow.xmppEnabled ? info.contact.statusText : ""
             color: qomxStyle.colors["listSecondLineText"]
             font.family: qomxStyle.fontFamily
             font.pixelSize: 12

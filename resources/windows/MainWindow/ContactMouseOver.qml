@@ -1,5 +1,6 @@
 import QtQuick 2.9
 import "Presence"
+import "../../components"
 
 // The hover card of a contact, a participant or a history entry: picture, presence, name,
 // chat role, the entry's time and kind or the contact's location and status, and in the
@@ -11,7 +12,7 @@ Rectangle {
     readonly property var entry: rootView.timelineEntry
     readonly property var presence: contact && contact.presence ? contact.presence : null
     readonly property string name: {
-        var text = contact && contact.displayName ? contact.displayName : ""
+        var text = contact && contact.uiName ? contact.uiName : ""
         if (text.length === 0)
             return qsTr("Unknown") + rootView.languageChangeProperty
         return text.length > 150 ? text.substring(0, 150) + "..." : text
@@ -41,6 +42,15 @@ Rectangle {
         return kind + " " + entry.remoteAddress
     }
     readonly property string statusText: presence ? presence.statusText : (contact && contact.statusText ? contact.statusText : "")
+    // Where the contact is and the time there; only the time when no place is known.
+    readonly property string locationLine: {
+        if (!presence || presence.locationText === undefined)
+            return ""
+        var time = presence.localTime()
+        var place = presence.locationText
+        return place.length > 0 ? (time.length > 0 ? place + " " + time : place) : time
+    }
+    readonly property var devices: presence && presence.devices ? presence.devices : []
 
     width: Math.max(200, avatar.width + presenceIcon.width + details.widest + 20 + 14)
     height: Math.max(avatar.height, details.height) + 14
@@ -48,26 +58,20 @@ Rectangle {
     border.width: 2
     border.color: qomxStyle.colors["mediumDivider"]
 
-    Rectangle {
+    Avatar {
         id: avatar
+        objectName: "cardAvatar"
         anchors.left: parent.left
         anchors.top: parent.top
         anchors.margins: 7
         width: 50
         height: 50
+        round: false
+        name: card.name
+        presence: card.presence
         color: qomxStyle.colors["mediumText"]
         border.width: 1
         border.color: qomxStyle.colors["mediumDivider"]
-        clip: true
-
-        Text {
-            anchors.centerIn: parent
-            text: card.name.charAt(0).toUpperCase()
-            color: qomxStyle.colors["whiteText"]
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 22
-            font.bold: true
-        }
     }
 
     // The same mark as the contact list's, so a presence reads alike in both.
@@ -120,6 +124,7 @@ Rectangle {
             width: parent.width
             elide: Text.ElideRight
             text: card.name
+            textFormat: Text.PlainText
             color: qomxStyle.colors["darkText"]
             font.family: qomxStyle.fontFamily
             font.pixelSize: 12
@@ -139,6 +144,7 @@ Rectangle {
             width: parent.width
             visible: text.length > 0
             text: card.entryKind
+            textFormat: Text.PlainText
             wrapMode: Text.Wrap
             maximumLineCount: 2
             elide: Text.ElideRight
@@ -147,10 +153,22 @@ Rectangle {
             font.pixelSize: 11
         }
         Text {
+            objectName: "locationText"
+            width: parent.width
+            visible: !card.entry && text.length > 0
+            text: card.locationLine
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            color: qomxStyle.colors["mediumText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+        }
+        Text {
             objectName: "statusText"
             width: parent.width
             visible: !card.entry && text.length > 0
             text: card.statusText
+            textFormat: Text.PlainText
             wrapMode: Text.Wrap
             maximumLineCount: 2
             elide: Text.ElideRight
@@ -162,12 +180,29 @@ Rectangle {
             objectName: "addressText"
             width: parent.width
             visible: rootView.isExtended && text.length > 0
-            text: card.contact && card.contact.address ? card.contact.address : ""
+            text: card.contact && card.contact.jid ? card.contact.jid : ""
+            textFormat: Text.PlainText
             elide: Text.ElideRight
             color: qomxStyle.colors["darkText"]
             font.family: qomxStyle.fontFamily
             font.pixelSize: 11
             font.bold: true
+        }
+        // Each device the contact is signed in with, and its own presence.
+        Repeater {
+            model: rootView.isExtended ? card.devices : []
+            Text {
+                objectName: "deviceLine" + index
+                width: details.width
+                elide: Text.ElideRight
+                textFormat: Text.PlainText
+                text: qsTr("%1: %2 (%3)").arg(modelData.resource)
+                      .arg(presenceHelper ? presenceHelper.availabilityText(modelData.presence) : "")
+                      .arg(modelData.statusText) + rootView.languageChangeProperty
+                color: qomxStyle.colors["darkText"]
+                font.family: qomxStyle.fontFamily
+                font.pixelSize: 11
+            }
         }
     }
 }

@@ -10,10 +10,11 @@ import "Rooms"
 import "Dialpad"
 import "BottomBar"
 import "Executives"
+import "WebButton"
 
 // The signed-in window: warning banner, own presence, the conversations going on, the search
-// field, one view at a time (contacts, rooms, history, dial pad, directory) chosen in the left
-// pane, and the communication buttons below.
+// field, one view at a time (contacts, rooms, history, dial pad, directory, web button) chosen
+// in the left pane, and the communication buttons and volume below.
 Window {
     id: root
 
@@ -194,7 +195,7 @@ Window {
             objectName: "activeView"
             anchors { top: searchBar.bottom; left: parent.left; right: parent.right; bottom: executives.top }
             // The view shown last, restored once at start.
-            Component.onCompleted: state = leftPane.viewOfType[rootWindow.leftpaneButtonsModel.lastActiveView] || "contactsView"
+            Component.onCompleted: state = leftPane.startView()
 
             states: [
                 State { name: "contactsView" },
@@ -231,6 +232,15 @@ Window {
                 anchors.fill: parent
                 visible: views.state === "historyView"
                 voiceMailMessagesCount: root.voiceMailMessagesCount
+                onShowTooltip: root.showTooltip(text, item)
+                onHideTooltip: tooltip.visible = false
+            }
+            Loader {
+                objectName: "webButtonPane"
+                anchors.fill: parent
+                active: views.state === "webButtonView" && rootWindow.webButtonUiHelper !== null
+                visible: active
+                sourceComponent: WebButton {}
             }
             Dialpad {
                 objectName: "dialpadPane"

@@ -232,6 +232,8 @@ bool ErrorInfoModel::subSessionAvailable(const SubSession* subSession)
 {
     if (!subSession->isStarted())
         return true;
+    if (subSession->isReconnecting())
+        return false;
     switch (subSession->getState()) {
     case SubSession::Idle:
     case SubSession::Connecting:

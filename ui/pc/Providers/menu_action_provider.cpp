@@ -328,7 +328,7 @@ QMenu* MenuActionProvider::createSortMenu(QMenu* menu)
         {SortByFirstName, byFirstName},
         {SortByLastName, !byFirstName},
         {ShowOfflineContacts, settings.value(Constants::SettingsKey::ContactListShowOfflineContacts, true).toBool()},
-        {ShowProfilePhotos, settings.value(Constants::SettingsKey::ContactListShowProfilePhotos, false).toBool()},
+        {ShowProfilePhotos, settings.value(Constants::SettingsKey::ContactListShowProfilePhotos, true).toBool()},
         {ShowStatus, settings.value(Constants::SettingsKey::ContactListShowPresenceStatus, false).toBool()},
     };
     for (const auto& entry : entries) {

@@ -41,6 +41,12 @@ QString IContact::getAddress() const
     return m_Properties.value(Properties::Address).toString();
 }
 
+QString IContact::getJid() const
+{
+    const QString jid = m_Properties.value(Properties::Jid).toString();
+    return jid.isEmpty() ? getAddress() : jid;
+}
+
 QString IContact::getIdentity() const
 {
     const QString name = getDisplayName();

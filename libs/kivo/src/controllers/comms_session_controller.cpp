@@ -1,4 +1,5 @@
 #include <Kivo/Controllers/CommsSessionController.h>
+#include <Kivo/Controllers/GuestHelper.h>
 
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Controllers/CommunicationSession.h>
@@ -37,6 +38,7 @@ const char* const DefaultRingDeviceKey = "settings/actions/defaultRingDevice";
 CommsSessionController::CommsSessionController(Sessions::SessionManagerBase* session)
     : QObject(session)
     , m_SessionManager(session)
+    , m_GuestHelper(new GuestHelper(this))
 {
     qRegisterMetaType<Kivo::MediaEngine::Call>("Kivo::MediaEngine::Call");
     qRegisterMetaType<Kivo::Controllers::CommunicationSession*>("Kivo::Controllers::CommunicationSession*");
@@ -185,6 +187,7 @@ CommunicationSession* CommsSessionController::makeSession(const QString& key)
 void CommsSessionController::add(CommunicationSession* session, bool incoming)
 {
     KIVO_LOG(LevelInfo) << "Conversation " << session->key() << (incoming ? " from the far end" : " of the user");
+    m_GuestHelper->watch(session);
     emit sessionCreated(session, incoming);
     if (m_Sessions.size() > SessionLimit)
         emit commsSessionsLimitExceeded();

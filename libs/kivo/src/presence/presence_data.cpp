@@ -10,6 +10,7 @@
 #include <QMultiHash>
 #include <QPointer>
 #include <QStringList>
+#include <QRegularExpression>
 #include <QTimeZone>
 
 namespace Kivo {
@@ -82,6 +83,13 @@ PresenceData::PresenceData(int contactId, QObject* parent)
         if (const auto contact = service.contact(contactId)) {
             m_Presence = contact->presence;
             m_StatusText = contact->note;
+            m_Avatar = contact->picture;
+            m_Location = contact->location;
+            for (const Simulation::DevicePresence& device : contact->devices) {
+                m_Devices.append(QVariantMap{{QStringLiteral("resource"), device.resource},
+                                             {QStringLiteral("presence"), device.presence},
+                                             {QStringLiteral("statusText"), device.note}});
+            }
         }
         PresenceRouter::instance().add(m_ContactId, this);
     }
@@ -203,10 +211,23 @@ QString PresenceData::locationText() const
 
 QString PresenceData::localTime() const
 {
-    const QTimeZone zone(m_Location.timeZone.trimmed().toUtf8());
-    if (m_Location.timeZone.trimmed().isEmpty() || !zone.isValid())
+    const QString name = m_Location.timeZone.trimmed();
+    if (name.isEmpty())
         return QString();
-    return QDateTime::currentDateTimeUtc().toTimeZone(zone).toString(QStringLiteral("HH:mm"));
+    // An offset as the service publishes it: a sign, two hour digits, ":" and two minute digits.
+    static const QRegularExpression offset(QStringLiteral("^([+-])(\\d{2}):(\\d{2})$"));
+    const QRegularExpressionMatch match = offset.match(name);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (match.hasMatch()) {
+        const int hours = match.captured(2).toInt();
+        const int minutes = match.captured(3).toInt();
+        if (hours > 14 || minutes > 59)
+            return QString();
+        const int seconds = (match.captured(1) == QLatin1String("-") ? -1 : 1) * (hours * 3600 + minutes * 60);
+        return now.toOffsetFromUtc(seconds).toString(QStringLiteral("HH:mm"));
+    }
+    const QTimeZone zone(name.toUtf8());
+    return zone.isValid() ? now.toTimeZone(zone).toString(QStringLiteral("HH:mm")) : QString();
 }
 
 } // namespace Presence

@@ -57,6 +57,31 @@ bool WebButtonHandler::getDirect() const
     return m_Config && m_Config->value(DirectItem).toBool();
 }
 
+bool WebButtonHandler::isTargetMain() const
+{
+    return m_Config && m_Config->value(TargetMainItem).toBool();
+}
+
+int WebButtonHandler::error() const
+{
+    if (ConfigurationUrl().isEmpty())
+        return ConfigurationError;
+    return m_LoadFailed ? LoadError : NoError;
+}
+
+QString WebButtonHandler::tooltip() const
+{
+    return m_Config ? textIn(m_Config->value(TooltipItem), m_Language).trimmed() : QString();
+}
+
+void WebButtonHandler::setContentLoaded(bool loaded)
+{
+    if (loaded == !m_LoadFailed)
+        return;
+    m_LoadFailed = !loaded;
+    emit errorChanged();
+}
+
 void WebButtonHandler::resolveUrl(QString& url) const
 {
     const Contacts::IContact* own = m_Contacts ? m_Contacts->getContact(0) : nullptr;
@@ -67,7 +92,13 @@ void WebButtonHandler::resolveUrl(QString& url) const
 
 void WebButtonHandler::setActiveLanguage(const QString& language)
 {
+    if (language == m_Language)
+        return;
+    const int before = error();
     m_Language = language;
+    emit languageChanged();
+    if (error() != before)
+        emit errorChanged();
 }
 
 } // namespace Services

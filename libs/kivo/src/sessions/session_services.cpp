@@ -25,10 +25,12 @@ void SessionManagerBase::createServiceControllers()
         m_CallCenterAgent = new Services::CallCenterAgentHandler(service, m_UserName, this);
     m_Services = new Services::SessionServices(account.presenceRules.has_value(), this);
     if (XmppSession* xmpp = xmppSubSession()) {
-        connect(xmpp, &SubSession::stateChanged, m_Services, [services = m_Services](const SubSession*, SubSession::State state) {
-            if (state == SubSession::Connected)
-                services->chatConnected();
-        });
+        const QString mucServer = QStringLiteral("conference.") + m_UserName.section(QLatin1Char('@'), 1);
+        connect(xmpp, &SubSession::stateChanged, m_Services,
+                [services = m_Services, mucServer](const SubSession*, SubSession::State state) {
+                    if (state == SubSession::Connected)
+                        services->chatConnected(mucServer);
+                });
     }
 }
 

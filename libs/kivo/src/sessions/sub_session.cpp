@@ -19,6 +19,7 @@ void SubSession::setCurrentHost(const QString& host)
 void SubSession::start()
 {
     m_Started = true;
+    m_Reconnecting = false;
     if (m_Enabled)
         setState(Connected);
 }
@@ -26,13 +27,16 @@ void SubSession::start()
 void SubSession::stop()
 {
     m_Started = false;
+    m_Reconnecting = false;
     setState(Idle);
 }
 
 void SubSession::fail()
 {
-    if (m_State == Connected)
-        setState(Failed);
+    if (m_State != Connected)
+        return;
+    m_Reconnecting = m_Started;
+    setState(Failed);
 }
 
 void SubSession::setState(State state)

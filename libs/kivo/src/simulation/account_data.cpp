@@ -30,6 +30,36 @@ bool readPresence(const QJsonObject& object, int fallback, int& presence)
     return true;
 }
 
+// The presence a contact publishes besides its availability: anything of the wrong kind is
+// left out, with a line in the log, and the contact stays.
+void readPublished(const QJsonObject& object, Contact& contact)
+{
+    const QJsonValue picture = object.value(QStringLiteral("picture"));
+    if (picture.isString()) {
+        const QByteArray png = QByteArray::fromBase64(picture.toString().toLatin1());
+        if (png.startsWith("\x89PNG"))
+            contact.picture = png;
+        else
+            KIVO_LOG(LevelWarning) << "Simulated service: picture of contact " << contact.id << " is no PNG image";
+    }
+    const QJsonObject location = object.value(QStringLiteral("location")).toObject();
+    contact.location.timeZone = location.value(QStringLiteral("timeZone")).toString();
+    contact.location.manualLocation = location.value(QStringLiteral("manualLocation")).toString();
+    contact.location.city = location.value(QStringLiteral("city")).toString();
+    contact.location.country = location.value(QStringLiteral("country")).toString();
+    for (const QJsonValue& entry : object.value(QStringLiteral("devices")).toArray()) {
+        const QJsonObject device = entry.toObject();
+        DevicePresence read;
+        read.resource = device.value(QStringLiteral("resource")).toString().trimmed();
+        read.note = device.value(QStringLiteral("note")).toString();
+        if (read.resource.isEmpty() || !readPresence(device, 0, read.presence)) {
+            KIVO_LOG(LevelWarning) << "Simulated service: a device of contact " << contact.id << " left out";
+            continue;
+        }
+        contact.devices.append(read);
+    }
+}
+
 bool readContact(const QJsonValue& value, Contact& contact, QString& problem)
 {
     if (!value.isObject()) {
@@ -52,6 +82,7 @@ bool readContact(const QJsonValue& value, Contact& contact, QString& problem)
         problem = QStringLiteral("its presence is not a whole number from 0 to 19");
         return false;
     }
+    readPublished(object, contact);
     return true;
 }
 

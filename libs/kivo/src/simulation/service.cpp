@@ -162,6 +162,9 @@ void Service::signIn(const QString& userName, const QString& password)
             ++m_Session;
             KIVO_LOG(LevelInfo) << "Simulated service: " << userName << " signed in";
             emit signedIn(m_Accounts.at(*m_SignedIn).userName);
+            // The mailbox tells what waits as soon as the session is there, as it does on
+            // every change later.
+            post([this] { announceWaitingMessages(); }, true);
         },
         false);
 }

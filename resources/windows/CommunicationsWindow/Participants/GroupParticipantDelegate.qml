@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import Torvex 1.0
 import "../../MainWindow/Presence"
+import "../../../components"
 
 // One participant: a press selects, the name opens the contact card, the chat button starts
 // a private chat, a right click opens the participant menu (the own menu on the own row),
@@ -28,23 +29,17 @@ Rectangle {
         }
     }
 
-    Rectangle {
+    Avatar {
         id: avatar
+        objectName: "participantAvatar"
         anchors { left: parent.left; leftMargin: 10; verticalCenter: parent.verticalCenter }
-        width: 26; height: 26; radius: 13
-        color: qomxStyle.colors["mediumDivider"]
-        Text {
-            anchors.centerIn: parent
-            text: row.name.charAt(0).toUpperCase()
-            color: qomxStyle.colors["whiteText"]
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 12
-            font.bold: true
-        }
-        PresenceDot {
-            anchors { right: parent.right; bottom: parent.bottom; rightMargin: -2; bottomMargin: -1 }
-            presence: row.contact ? row.contact.presenceState : 0
-        }
+        width: 26; height: 26
+        name: row.name
+        presence: row.contact ? row.contact.presence : null
+    }
+    PresenceDot {
+        anchors { right: avatar.right; bottom: avatar.bottom; rightMargin: -2; bottomMargin: -1 }
+        presence: row.contact ? row.contact.presenceState : 0
     }
 
     // The pointer rests on the row, not only passes it, before the card shows.

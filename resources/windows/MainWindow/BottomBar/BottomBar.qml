@@ -1,7 +1,8 @@
 import QtQuick 2.15
+import "../../../components"
 
-// The communication buttons for what is selected or typed (chat, call, video call) and the
-// options menu.
+// The communication buttons for what is selected or typed (chat, call, video call), the
+// volume, and the add and options menus.
 Rectangle {
     id: bar
 
@@ -65,10 +66,19 @@ Rectangle {
         }
     }
 
-    // The busy lamp field of the team is there; its window comes with a later version.
+    // The loudspeaker's volume of calls and voice mails.
+    VolumeSlider {
+        id: volume
+        objectName: "mainVolume"
+        anchors { left: bar.showActions ? actions.right : parent.left; leftMargin: 6; verticalCenter: parent.verticalCenter }
+        helper: typeof mediaVolumeHelper !== "undefined" ? mediaVolumeHelper : null
+        barWidth: 36
+    }
+
+    // The team's lines are watched: their window opens beside this one.
     Text {
         objectName: "teamTelephony"
-        anchors { left: actions.right; leftMargin: 6; right: add.left; rightMargin: 6; verticalCenter: parent.verticalCenter }
+        anchors { left: volume.visible ? volume.right : actions.right; leftMargin: 6; right: add.left; rightMargin: 6; verticalCenter: parent.verticalCenter }
         horizontalAlignment: Text.AlignRight
         elide: Text.ElideRight
         visible: rootWindow.teamTelephonyShown

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "../Presence"
+import "../../../components"
 
 // The contacts (and the directory's and searches' results) by group: a press selects, a
 // double click calls, a right click asks for the contact menu, a drag carries the selected
@@ -98,23 +99,17 @@ Item {
                 color: model.selected ? qomxStyle.colors["lightActiveBackground"]
                                          : (area.containsMouse ? qomxStyle.colors["lightBackground"] : qomxStyle.colors["whiteBackground"])
 
-                Rectangle {
+                Avatar {
                     id: avatar
+                    objectName: "contactAvatar"
                     anchors { left: parent.left; leftMargin: 10; verticalCenter: parent.verticalCenter }
-                    width: 26; height: 26; radius: 13
-                    color: qomxStyle.colors["mediumDivider"]
-                    Text {
-                        anchors.centerIn: parent
-                        text: contactRow.name.charAt(0).toUpperCase()
-                        color: qomxStyle.colors["whiteText"]
-                        font.family: qomxStyle.fontFamily
-                        font.pixelSize: 12
-                        font.bold: true
-                    }
-                    PresenceDot {
-                        anchors { right: parent.right; bottom: parent.bottom; rightMargin: -2; bottomMargin: -1 }
-                        presence: model.presence || 0
-                    }
+                    width: 26; height: 26
+                    name: contactRow.name
+                    presence: contactRow.contact ? contactRow.contact.presence : null
+                }
+                PresenceDot {
+                    anchors { right: avatar.right; bottom: avatar.bottom; rightMargin: -2; bottomMargin: -1 }
+                    presence: model.presence || 0
                 }
                 Column {
                     anchors { left: avatar.right; leftMargin: 9; right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../../../components"
 
 // The history: the tabs of its kinds (calls, chats, voice mail), the voice-mail box, and the
 // entries of the chosen kind. A double click calls back or reopens the chat; a voice mail
@@ -8,6 +9,8 @@ Item {
 
     readonly property int filter: rootWindow.timelinefilterflag
     property int voiceMailMessagesCount: 0
+    signal showTooltip(string text, Item item)
+    signal hideTooltip()
 
     function emptyText() {
         if (filter === 2)
@@ -20,27 +23,56 @@ Item {
         return type === 1 ? qsTr("Calls") : (type === 2 ? qsTr("Voice Mail") : qsTr("Chats"))
     }
 
+    // The kinds of history, one tab each, with what is new in each; a single kind needs no tabs.
     Row {
         id: tabs
+        objectName: "historyTabs"
         anchors { top: parent.top; left: parent.left; right: parent.right }
-        height: 30
+        visible: tabRepeater.count > 1
+        height: visible ? 27 : 0
         Repeater {
             id: tabRepeater
             model: rootWindow.timelinetabsSorted
             delegate: Rectangle {
+                id: tab
                 readonly property bool active: model.filterType === pane.filter
+                readonly property int fresh: model.filterType === 0 ? timelineModel.missedChatCount
+                                             : (model.filterType === 1 ? timelineModel.missedCallCount
+                                                                       : timelineModel.unreadVoiceMailCount)
                 objectName: "historyTab" + model.filterType
                 width: tabs.width / Math.max(1, tabRepeater.count)
                 height: tabs.height
                 color: active ? qomxStyle.colors["whiteBackground"]
                               : (tabArea.containsMouse ? qomxStyle.colors["historyTabHover"] : qomxStyle.colors["historyTab"])
                 Text {
+                    id: tabTitle
                     anchors.centerIn: parent
+                    anchors.horizontalCenterOffset: badge.visible ? -badge.width / 2 : 0
                     text: pane.tabTitle(model.filterType)
                     color: active ? qomxStyle.colors["historyTabActive"] : qomxStyle.colors["darkText"]
                     font.family: qomxStyle.fontFamily
                     font.pixelSize: 12
                     font.bold: active
+                }
+                Rectangle {
+                    id: badge
+                    objectName: "historyTabBadge" + model.filterType
+                    readonly property string count: String(tab.fresh)
+                    visible: count !== "0"
+                    anchors { left: tabTitle.right; leftMargin: 4; verticalCenter: parent.verticalCenter }
+                    width: Math.max(14, badgeText.implicitWidth + 6)
+                    height: 14
+                    radius: 7
+                    color: qomxStyle.colors["infoBadgeActive"]
+                    Text {
+                        id: badgeText
+                        anchors.centerIn: parent
+                        text: badge.count
+                        color: qomxStyle.colors["whiteText"]
+                        font.family: qomxStyle.fontFamily
+                        font.pixelSize: 9
+                        font.bold: true
+                    }
                 }
                 Rectangle {
                     anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
@@ -52,7 +84,12 @@ Item {
                     id: tabArea
                     anchors.fill: parent
                     hoverEnabled: true
-                    onClicked: rootWindow.showHistoryOf(model.filterType)
+                    onEntered: pane.showTooltip(rootWindow.timelinetabsModel.getToolTip(index), tab)
+                    onExited: pane.hideTooltip()
+                    onClicked: {
+                        pane.hideTooltip()
+                        rootWindow.setFilterForTimelineTab(index)
+                    }
                 }
             }
         }
@@ -138,13 +175,21 @@ Item {
             color: model.selected ? qomxStyle.colors["lightActiveBackground"]
                                   : (area.containsMouse ? qomxStyle.colors["lightBackground"] : qomxStyle.colors["whiteBackground"])
 
+            Avatar {
+                id: avatar
+                objectName: "historyAvatar"
+                anchors { left: parent.left; leftMargin: 8; top: parent.top; topMargin: 7 }
+                width: 26; height: 26
+                name: model.name
+                presence: row.entry && row.entry.contact ? row.entry.contact.presence : null
+            }
             Text {
                 id: direction
-                anchors { left: parent.left; leftMargin: 10; top: parent.top; topMargin: 11 }
-                width: 16
+                anchors { left: avatar.right; leftMargin: 4; top: parent.top; topMargin: 11 }
+                width: 14
                 text: row.voiceMail ? "\u2709" : (row.entry && row.entry.direction === 1 ? "\u2199" : "\u2197")
                 color: row.missed ? qomxStyle.colors["errorText"] : qomxStyle.colors["listSecondLineText"]
-                font.pixelSize: 14
+                font.pixelSize: 12
             }
             Column {
                 anchors { left: direction.right; leftMargin: 6; right: time.left; rightMargin: 6; top: parent.top; topMargin: 4 }

@@ -18,8 +18,65 @@ Rectangle {
     readonly property bool presenceUsable: rootWindow.xmppConnected || rootWindow.offlineMode
     readonly property bool projectRooms: rootWindow.configXml !== null && rootWindow.configXml.projectRoomsEnabled
     readonly property var toolbar: rootWindow.callSettingsToolbarHelper
+    readonly property var buttons: rootWindow.leftpaneButtonsModel
+    // The configured web button: its page shows in the web view, or a direct link opens
+    // outside when it is not for this window or may not be shown here.
+    readonly property var webHandler: rootWindow.webButtonHandler
+    readonly property var webHelper: rootWindow.webButtonUiHelper
+    readonly property bool webReady: webHandler !== null && webHelper !== null && webHandler.isReady
+    readonly property bool webDirectExternal: webHandler !== null && webHelper !== null && webHandler.direct
+                                              && (!webHandler.targetMain
+                                                  || !webHelper.delegatesLocallyAllowed(webHandler.ConfigurationUrl()))
+
+    // The configured default view in place of the web button, which cannot be it.
+    function defaultButtonType() {
+        var name = buttons.getConfDefaultButtonAsString()
+        var type = name.length > 0 ? buttons.confNameToButtonType(name) : 0
+        return type === 5 ? 0 : type
+    }
+    function fallBackFromWebButton() {
+        var type = defaultButtonType()
+        buttons.lastActiveView = type
+        return viewOfType[type] || "contactsView"
+    }
+    // The view to show at start: the one shown last, unless that is a web button whose link
+    // opens outside (it opens now) or that cannot be run.
+    function startView() {
+        var type = buttons.lastActiveView
+        if (type !== 5)
+            return viewOfType[type] || "contactsView"
+        if (webReady && webDirectExternal)
+            webHelper.openLink(webHandler.ConfigurationUrl(), webHandler.targetMain)
+        if (!webReady || webDirectExternal)
+            return fallBackFromWebButton()
+        webHelper.openLink(webHandler.ConfigurationUrl(), true)
+        return "webButtonView"
+    }
+    function webButtonTooltip() {
+        if (webHandler === null)
+            return ""
+        return webHandler.error === 0 && webHandler.tooltip.length > 0 ? webHandler.tooltip
+                                                                        : webHelper.getTooltip(webHandler.error)
+    }
+
+    // A web button that fails while it is the view shown gives way to the default view.
+    Connections {
+        target: pane.webHandler
+        ignoreUnknownSignals: true
+        function onErrorChanged() {
+            if (pane.webHandler.error !== 0 && pane.buttons.lastActiveView === 5)
+                pane.viewChosen(pane.fallBackFromWebButton(), pane.buttons.lastActiveView)
+        }
+    }
+
+    // Guests waiting to enter the user's My Room.
+    readonly property int pendingGuests: typeof guestHelper !== "undefined" && guestHelper !== null
+                                         ? guestHelper.myroomPendingGuestsCount : 0
 
     function roomsToolTip() {
+        if (pane.pendingGuests > 0)
+            return pane.pendingGuests + (pane.pendingGuests === 1 ? qsTr(" Pending Request to Join")
+                                                                  : qsTr(" Pending Requests to Join"))
         var text = pane.projectRooms ? qsTr("Rooms") : ""
         if (rootWindow.myRoomReady)
             text += "\n" + rootWindow.getMyRoomToolTip()
@@ -79,7 +136,11 @@ Rectangle {
                 readonly property int type: model.buttonType
                 readonly property string view: pane.viewOfType[type] || "contactsView"
                 readonly property bool active: pane.currentView === view
-                readonly property bool usable: type !== 1 || (rootWindow.xmppConnected && (pane.projectRooms || rootWindow.myRoomReady))
+                readonly property bool usable: type === 5 ? pane.webReady
+                                               : type !== 1 || (rootWindow.xmppConnected && (pane.projectRooms || rootWindow.myRoomReady))
+                // The theme's picture of the button when it has one, else the drawn one.
+                readonly property string image: model.display ? model.display + (active ? "_active.png" : "_normal.png") : ""
+                readonly property bool hasImage: image.length > 0 && qmlHelper.checkResource(image)
                 readonly property int badge: type === 2 ? badgeHandler.badgeCount : 0
 
                 objectName: view + "Button"
@@ -98,8 +159,14 @@ Rectangle {
                     visible: button.active
                     color: qomxStyle.colors["activeBackground"]
                 }
+                Image {
+                    anchors.centerIn: parent
+                    visible: button.hasImage
+                    source: button.hasImage ? button.image : ""
+                }
                 ViewIcon {
                     anchors.centerIn: parent
+                    visible: !button.hasImage
                     kind: button.type
                     color: button.active ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"]
                 }
@@ -121,6 +188,24 @@ Rectangle {
                         font.bold: true
                     }
                 }
+                Rectangle {
+                    objectName: "guestsBadge"
+                    visible: button.type === 1 && pane.pendingGuests > 0 && !button.active
+                    anchors { right: parent.right; rightMargin: 2; top: parent.top; topMargin: 3 }
+                    width: Math.max(14, guestsText.implicitWidth + 6)
+                    height: 14
+                    radius: 7
+                    color: qomxStyle.colors["infoBadgeActive"]
+                    Text {
+                        id: guestsText
+                        anchors.centerIn: parent
+                        text: visible ? guestHelper.myroomPendingGuestsCountText : ""
+                        color: qomxStyle.colors["whiteText"]
+                        font.family: qomxStyle.fontFamily
+                        font.pixelSize: 9
+                        font.bold: true
+                    }
+                }
                 MouseArea {
                     id: area
                     anchors.fill: parent
@@ -128,7 +213,8 @@ Rectangle {
                     acceptedButtons: Qt.LeftButton | Qt.RightButton
                     cursorShape: Qt.PointingHandCursor
                     onEntered: pane.showTooltip(button.type === 1 ? pane.roomsToolTip()
-                                                                  : rootWindow.leftpaneButtonsModel.getToolTip(button.type), button)
+                                                : button.type === 5 ? pane.webButtonTooltip()
+                                                                    : pane.buttons.getToolTip(button.type), button)
                     onExited: pane.hideTooltip()
                     onClicked: {
                         pane.hideTooltip()
@@ -144,10 +230,20 @@ Rectangle {
                         }
                         if (!button.usable)
                             return
-                        if (button.type === 1 && !pane.projectRooms)
+                        if (button.type === 1 && !pane.projectRooms) {
                             rootWindow.startMyRoom()
-                        else
+                        } else if (button.type === 5) {
+                            var url = pane.webHandler.ConfigurationUrl()
+                            if (pane.webDirectExternal) {
+                                pane.webHelper.openLink(url, pane.webHandler.targetMain)
+                                return
+                            }
+                            pane.webHelper.openLink(url, true)
+                            if (!pane.webHelper.isQomx(url))
+                                pane.viewChosen(button.view, button.type)
+                        } else {
                             pane.viewChosen(button.view, button.type)
+                        }
                     }
                 }
                 // Without project rooms a contact dropped on the rooms button joins My Room.

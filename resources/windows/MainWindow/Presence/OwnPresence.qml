@@ -173,19 +173,75 @@ Rectangle {
         }
     }
 
-    Text {
+    // The status note others see beside the presence: typed here while the chat service is
+    // there; Return publishes it, Escape gives up what was typed.
+    Item {
         id: note
-        objectName: "ownStatusNote"
-        anchors { left: picture.right; leftMargin: 10; right: parent.right; rightMargin: 10; top: picture.bottom; topMargin: 4 }
+        anchors { left: picture.right; leftMargin: 6; right: parent.right; rightMargin: 10; top: picture.bottom; topMargin: 4 }
+        height: 22
         visible: pane.expanded
-        wrapMode: Text.Wrap
-        maximumLineCount: 2
-        elide: Text.ElideRight
-        color: qomxStyle.colors["mediumText"]
-        font.family: qomxStyle.fontFamily
-        font.pixelSize: 11
-        font.italic: !(pane.own && pane.own.statusText)
-        text: pane.own && pane.own.statusText ? pane.own.statusText : qsTr("What's on your mind?")
+        readonly property string published: pane.own && pane.own.presence ? pane.own.presence.statusText : ""
+        onPublishedChanged: if (!noteInput.activeFocus) noteInput.text = published
+
+        function publish() {
+            var text = noteInput.text.trim()
+            if (text !== note.published && pane.own && pane.own.presence)
+                pane.own.presence.setStatusText(text)
+        }
+
+        Rectangle {
+            anchors.fill: parent
+            radius: 3
+            color: noteInput.activeFocus ? qomxStyle.colors["whiteBackground"] : "transparent"
+            border.width: noteInput.activeFocus || noteArea.containsMouse && !noteInput.readOnly ? 1 : 0
+            border.color: noteInput.activeFocus ? qomxStyle.colors["loginHighlightText"] : qomxStyle.colors["lightDivider"]
+        }
+        TextInput {
+            id: noteInput
+            objectName: "ownStatusNote"
+            anchors { left: parent.left; leftMargin: 4; right: parent.right; rightMargin: 4; verticalCenter: parent.verticalCenter }
+            clip: true
+            readOnly: !rootWindow.xmppConnected
+            maximumLength: 200
+            selectByMouse: true
+            color: qomxStyle.colors["darkText"]
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+            text: note.published
+            // A pasted line break would make a note of several lines: blanks instead.
+            onTextChanged: if (/[\r\n]/.test(text)) text = text.replace(/\r\n|[\r\n]/g, " ")
+            onActiveFocusChanged: if (!activeFocus) text = note.published
+            // The note's own keys: Return ends here and never reaches the lists below.
+            Keys.onReturnPressed: {
+                note.publish()
+                focus = false
+                event.accepted = true
+            }
+            Keys.onEnterPressed: {
+                note.publish()
+                focus = false
+                event.accepted = true
+            }
+            Keys.onEscapePressed: {
+                text = note.published
+                focus = false
+                event.accepted = true
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                visible: noteInput.text.length === 0
+                text: qsTr("What's on your mind?")
+                color: qomxStyle.colors["inputFieldPlaceholder"]
+                font: noteInput.font
+            }
+            MouseArea {
+                id: noteArea
+                anchors.fill: parent
+                hoverEnabled: true
+                acceptedButtons: Qt.NoButton
+                cursorShape: noteInput.readOnly ? Qt.ArrowCursor : Qt.IBeamCursor
+            }
+        }
     }
 
     Rectangle {

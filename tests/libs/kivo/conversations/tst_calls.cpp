@@ -2,6 +2,7 @@
 #include "conversation_fixture.h"
 
 #include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/Controllers/GuestHelper.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/Models/ActiveCommsFilter.h>
 #include <Kivo/Models/ActiveCommsModel.h>
@@ -63,6 +64,7 @@ private slots:
     void lostCallConnectionMarksTheCallAndComesBack();
     void activeCommunicationsListTheConversations();
     void emergencyNumbersAreNotCalled();
+    void waitingGuestsAreCountedUntilAnswered();
 
 private:
     // Calls Bob and waits until he talks.
@@ -466,6 +468,35 @@ void CallsTest::emergencyNumbersAreNotCalled()
     QCOMPARE(emergency.size(), 1);
     QVERIFY(created.isEmpty());
     QVERIFY(signedIn.session()->callController()->getCalls().isEmpty());
+}
+
+void CallsTest::waitingGuestsAreCountedUntilAnswered()
+{
+    SignedIn signedIn;
+    QVERIFY(signedIn.isReady());
+    Kivo::Controllers::GuestHelper* guests = signedIn.comms()->guestHelper();
+    QVERIFY(guests);
+    QCOMPARE(guests->pendingGuestsCount(), 0);
+    QCOMPARE(guests->pendingGuestsCountText(), QString());
+    QPointer<CommunicationSession> session = callBob(signedIn);
+    QVERIFY(session);
+    QSignalSpy changed(guests, &Kivo::Controllers::GuestHelper::pendingGuestsChanged);
+    Kivo::Contacts::IContact ann(101, "Ann");
+    Kivo::Contacts::IContact ben(102, "Ben");
+    // Two guests ask to enter the room; asking twice counts once.
+    emit session->showGuestNotification(session, &ann);
+    emit session->showGuestNotification(session, &ben);
+    emit session->showGuestNotification(session, &ann);
+    QCOMPARE(guests->pendingGuestsCount(), 2);
+    QCOMPARE(guests->pendingGuestsCountText(), QString("2"));
+    QCOMPARE(changed.count(), 2);
+    // An answer takes one off; a session that goes takes its guests along.
+    emit session->hideGuestNotification(session, &ann);
+    QCOMPARE(guests->pendingGuestsCount(), 1);
+    session->close();
+    QTRY_VERIFY(!session);
+    QCOMPARE(guests->pendingGuestsCount(), 0);
+    QCOMPARE(guests->pendingGuestsCountText(), QString());
 }
 
 QTEST_MAIN(CallsTest)

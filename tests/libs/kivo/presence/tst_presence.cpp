@@ -57,6 +57,8 @@ private slots:
     void offlineModeFollowsTheOwnPresence();
     void contactPresenceFollowsTheService();
     void ownPresenceIsPublishedOnlyWhenNew();
+    void localTimeOfTheTimeZone_data();
+    void localTimeOfTheTimeZone();
     void ownPictureIsCutToASquareAndUnreadableFilesChangeNothing();
 
 private:
@@ -267,12 +269,54 @@ void TestPresence::contactPresenceFollowsTheService()
     QCOMPARE(chiara.statusText(), QString("Back"));
     QCOMPARE(bobChanged.count(), 0);
 
+    // What the contact publishes with the presence: the place (here typed by hand) and the
+    // picture.
+    QCOMPARE(chiara.locationText(), QString("Milan office"));
+    QVERIFY(chiara.avatarUrl().startsWith("data:image/png;base64,"));
+    QVERIFY(chiara.devices().isEmpty());
+    QCOMPARE(bob.devices().size(), 2);
+    QCOMPARE(bob.devices().at(1).toMap().value("statusText").toString(), QString("On the road"));
+
     // A contact's presence is the service's to change, not the program's.
     Tesk::Core::Logging::RecordCapture logs;
+    const Kivo::Utils::Location::Info published = chiara.getLocationInfo();
     chiara.publishInternalPresence(17);
     chiara.setLocation(place("Lab", "Espoo"));
     QVERIFY(logs.contains("cannot be published"));
-    QVERIFY(chiara.getLocationInfo().isEmpty());
+    QVERIFY(chiara.getLocationInfo() == published);
+}
+
+void TestPresence::localTimeOfTheTimeZone_data()
+{
+    // The zone as the location dialog publishes it (an offset) or by its name; the expected
+    // offset in minutes, or none for no time.
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QVariant>("offsetMinutes");
+    QTest::newRow("ahead") << "+02:00" << QVariant(120);
+    QTest::newRow("behind, half hours") << "-05:30" << QVariant(-330);
+    QTest::newRow("zone name") << "UTC" << QVariant(0);
+    QTest::newRow("no zone") << "" << QVariant();
+    QTest::newRow("offset out of range") << "+25:00" << QVariant();
+    QTest::newRow("garbage") << "two hours ahead" << QVariant();
+}
+
+void TestPresence::localTimeOfTheTimeZone()
+{
+    QFETCH(QString, zone);
+    QFETCH(QVariant, offsetMinutes);
+    signIn();
+    Kivo::Presence::PresenceData own(0);
+    Kivo::Utils::Location::Info location;
+    location.timeZone = zone;
+    own.setLocation(location);
+    const QString shown = own.localTime();
+    if (!offsetMinutes.isValid()) {
+        QCOMPARE(shown, QString());
+        return;
+    }
+    // The minute may turn between the two readings.
+    const QDateTime now = QDateTime::currentDateTimeUtc().toOffsetFromUtc(offsetMinutes.toInt() * 60);
+    QVERIFY2(shown == now.toString("HH:mm") || shown == now.addSecs(-60).toString("HH:mm"), qPrintable(shown));
 }
 
 void TestPresence::ownPresenceIsPublishedOnlyWhenNew()

@@ -27,6 +27,8 @@
 #include <QPushButton>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <Kivo/Simulation/Control.h>
+#include <Kivo/Vyx/VyxCallHistoryController.h>
 #include <QtTest>
 
 using Dialogs::MessageWindow;
@@ -87,6 +89,8 @@ private slots:
     void outlookThatIsNotThere();
     void readOnlyContactList();
     void callLogThatCannotBeFetched();
+    void historyRetrievalFollowsTheCallLog();
+    void brokenConnectionIsUnavailableWhileItReconnects();
     void conversationLimit();
     void existingWarningIsNeverReplaced();
     void moreShowsOneWindowAndOpensPreferencesOnce();
@@ -267,6 +271,56 @@ void ErrorInfoModelTest::callLogThatCannotBeFetched()
     // The next fetch that comes through takes the warning away.
     history->fetchCallLogs();
     QTRY_COMPARE(model.rowCount(), 0);
+}
+
+void ErrorInfoModelTest::historyRetrievalFollowsTheCallLog()
+{
+    TestSupport::Environment env;
+    SignedInSession signedIn({});
+    signedIn.session()->setState(Kivo::Sessions::SessionManagerBase::SignedIn);
+    ErrorInfoModel model(signedIn.session(), nullptr);
+    Kivo::Vyx::VyxCallHistoryController* history = signedIn.session()->vyxCallHistoryController();
+    QVERIFY(history);
+    Kivo::Simulation::Control control(signedIn.service());
+    signedIn.session()->startSubSessions(0);
+    QVERIFY(control.injectLinkLost(Kivo::Simulation::Service::ServerLink));
+    QTRY_VERIFY(!signedIn.service().isLinkUp(Kivo::Simulation::Service::ServerLink));
+    history->fetchCallLogs();
+    QTRY_VERIFY(titles(model).contains("Error retrieving history"));
+    const int row = titles(model).indexOf("Error retrieving history");
+    QCOMPARE(model.index(row).data(Qt::StatusTipRole).toString(),
+             QString("Unable to retrieve updated call logs. Please check your network connection."));
+    // The next call log that arrives takes the warning away.
+    QVERIFY(control.injectLinkRestored(Kivo::Simulation::Service::ServerLink));
+    QTRY_VERIFY(signedIn.service().isLinkUp(Kivo::Simulation::Service::ServerLink));
+    history->fetchCallLogs();
+    QTRY_VERIFY(!titles(model).contains("Error retrieving history"));
+}
+
+void ErrorInfoModelTest::brokenConnectionIsUnavailableWhileItReconnects()
+{
+    TestSupport::Environment env;
+    SignedInSession signedIn({});
+    signedIn.session()->setState(Kivo::Sessions::SessionManagerBase::SignedIn);
+    ErrorInfoModel model(signedIn.session(), nullptr);
+    Kivo::Sessions::SubSession calls(Kivo::Sessions::SubSession::Sip, "sip.test.example");
+    // The model's own question, as its slot answers it.
+    const auto available = [&model, &calls] {
+        bool answer = false;
+        const Kivo::Sessions::SubSession* asked = &calls;
+        QMetaObject::invokeMethod(&model, "isSessionAvailable", Qt::DirectConnection, Q_RETURN_ARG(bool, answer),
+                                  Q_ARG(const Kivo::Sessions::SubSession*, asked));
+        return answer;
+    };
+    QVERIFY(available());
+    calls.start();
+    QVERIFY(available());
+    calls.fail();
+    QVERIFY(calls.isReconnecting());
+    QVERIFY(!available());
+    calls.start();
+    QVERIFY(!calls.isReconnecting());
+    QVERIFY(available());
 }
 
 void ErrorInfoModelTest::conversationLimit()

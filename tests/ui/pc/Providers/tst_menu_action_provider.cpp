@@ -206,7 +206,8 @@ void MenuActionProviderTest::sortChecksFollowSettings()
         QVERIFY(!provider->action(SortByFirstName)->isChecked());
         QVERIFY(provider->action(SortByLastName)->isChecked());
         QVERIFY(provider->action(ShowOfflineContacts)->isChecked());
-        QVERIFY(!provider->action(ShowProfilePhotos)->isChecked());
+        // Photos show until the user hides them: the entry says so from the start.
+        QVERIFY(provider->action(ShowProfilePhotos)->isChecked());
         QVERIFY(!provider->action(ShowStatus)->isChecked());
     }
     {
@@ -214,11 +215,13 @@ void MenuActionProviderTest::sortChecksFollowSettings()
         settings.setValue(Constants::SettingsKey::ContactListSort, "first name");
         settings.setValue(Constants::SettingsKey::ContactListShowOfflineContacts, false);
         settings.setValue(Constants::SettingsKey::ContactListShowPresenceStatus, true);
+        settings.setValue(Constants::SettingsKey::ContactListShowProfilePhotos, false);
     }
     QScopedPointer<QMenu> menu(provider->createMenus(nullptr));
     QVERIFY(provider->action(SortByFirstName)->isChecked());
     QVERIFY(!provider->action(SortByLastName)->isChecked());
     QVERIFY(!provider->action(ShowOfflineContacts)->isChecked());
+    QVERIFY(!provider->action(ShowProfilePhotos)->isChecked());
     QVERIFY(provider->action(ShowStatus)->isChecked());
 }
 

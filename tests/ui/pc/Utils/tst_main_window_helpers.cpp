@@ -66,6 +66,7 @@ private slots:
     void linksOpenWhereTheyBelong();
     void directButtonShowsItsConfiguredLink();
     void webButtonToolTips();
+    void webButtonStateFollowsItsLinkAndPage();
 };
 
 void MainWindowHelpersTest::cleanup()
@@ -217,4 +218,38 @@ void MainWindowHelpersTest::webButtonToolTips()
 }
 
 QTEST_MAIN(MainWindowHelpersTest)
+void MainWindowHelpersTest::webButtonStateFollowsItsLinkAndPage()
+{
+    TestSupport::Environment env;
+    using Kivo::Services::WebButtonHandler;
+    Kivo::Configuration::Config config(
+        QString(), {"Test", {{WebButtonHandler::LinkItem, QVariantList{QVariantMap{{"language", "fr"}, {"value", "https://portal.example/fr"}}}},
+                             {WebButtonHandler::TargetMainItem, true},
+                             {WebButtonHandler::TooltipItem, "Portal"}}});
+    WebButtonHandler handler(nullptr, &config, nullptr, "fr", nullptr);
+    QSignalSpy changed(&handler, &WebButtonHandler::errorChanged);
+    QVERIFY(handler.isTargetMain());
+    QCOMPARE(handler.tooltip(), QString("Portal"));
+    QCOMPARE(handler.error(), int(WebButtonHandler::NoError));
+    QVERIFY(handler.isReady());
+    // The page that does not load makes the button fail until a page loads again.
+    handler.setContentLoaded(false);
+    QCOMPARE(handler.error(), int(WebButtonHandler::LoadError));
+    QVERIFY(!handler.isReady());
+    handler.setContentLoaded(false);
+    QCOMPARE(changed.count(), 1);
+    handler.setContentLoaded(true);
+    QVERIFY(handler.isReady());
+    QCOMPARE(changed.count(), 2);
+    // A language with no link at all (the only one is French) is no configuration error: the
+    // first link stands in; an empty configuration is.
+    handler.setActiveLanguage("de");
+    QVERIFY(handler.isReady());
+    const Kivo::Configuration::Config empty(QString(), {"Test", {}});
+    const WebButtonHandler unconfigured(nullptr, &empty, nullptr, "en", nullptr);
+    QCOMPARE(unconfigured.error(), int(WebButtonHandler::ConfigurationError));
+    QVERIFY(!unconfigured.isReady());
+    QVERIFY(!unconfigured.isTargetMain());
+}
+
 #include "tst_main_window_helpers.moc"

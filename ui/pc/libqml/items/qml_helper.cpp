@@ -146,9 +146,17 @@ QString QmlHelper::formatDateTime(const QDateTime& dateTime) const
 
 QString QmlHelper::formatHistoryEntryTime(const QDateTime& dateTime) const
 {
-    if (dateTime.date() == QDate::currentDate())
-        return tr("Today, %1").arg(formatTime(dateTime));
-    return QLocale::system().toString(dateTime, QLocale::NarrowFormat);
+    if (!dateTime.isValid())
+        return QString();
+    // The day as the user's clock has it, whatever zone the service gave the time in.
+    const QDateTime local = dateTime.toLocalTime();
+    const QDate today = QDate::currentDate();
+    if (local.date() == today)
+        return tr("Today, %1").arg(formatTime(local));
+    if (local.date() == today.addDays(-1))
+        return tr("Yesterday, %1").arg(formatTime(local));
+    return tr("%1, %2", "History date and time")
+        .arg(QLocale::system().toString(local.date(), QLocale::NarrowFormat), formatTime(local));
 }
 
 QString QmlHelper::formatSize(qlonglong bytes) const

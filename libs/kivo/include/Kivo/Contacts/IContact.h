@@ -26,6 +26,8 @@ class IContact : public QObject
     Q_PROPERTY(int identifier READ getId CONSTANT)
     Q_PROPERTY(QString displayName READ getDisplayName NOTIFY displayNameChanged)
     Q_PROPERTY(QString address READ getAddress NOTIFY changed)
+    // The chat address: the one stored for chat, else the contact's address.
+    Q_PROPERTY(QString jid READ getJid NOTIFY changed)
     Q_PROPERTY(bool stored READ isStored NOTIFY changed)
     Q_PROPERTY(bool temporary READ isTemporary NOTIFY changed)
     Q_PROPERTY(QString searchText READ searchText NOTIFY changed)
@@ -59,6 +61,7 @@ public:
     int getId() const { return m_Id; }
     QString getDisplayName() const;
     QString getAddress() const;
+    QString getJid() const;
     // Name and address for log lines.
     QString getIdentity() const;
     bool isStored() const { return m_Stored; }

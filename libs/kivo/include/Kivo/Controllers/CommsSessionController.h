@@ -30,6 +30,7 @@ namespace Controllers {
 
 class CommunicationSession;
 class FtController;
+class GuestHelper;
 class XmppChat;
 class XmppChatController;
 
@@ -63,6 +64,8 @@ public:
     MediaEngine::CallControllerBase* callController() const;
     XmppChatController* xmppChats() const;
     FtController* fileTransfers() const;
+    // The guests waiting to enter the user's My Room.
+    GuestHelper* guestHelper() const { return m_GuestHelper; }
     QString ownAddress() const;
     // The address a participant text names: a contact id's address, or the text itself when
     // it can be called; empty when it names nobody who can be reached.
@@ -152,6 +155,7 @@ private:
     // The session the next call placed belongs to, when not its party's (a room's call).
     QString m_NextCallTarget;
     QString m_LastDialed;
+    GuestHelper* m_GuestHelper;
 
     friend class CommunicationSession;
 };

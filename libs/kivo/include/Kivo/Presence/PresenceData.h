@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QVariantList>
 
 namespace Kivo {
 namespace Presence {
@@ -20,6 +21,8 @@ class PresenceData : public QObject
     Q_PROPERTY(QString statusText READ statusText NOTIFY presenceChanged)
     Q_PROPERTY(QString avatarUrl READ avatarUrl NOTIFY avatarChanged)
     Q_PROPERTY(QString locationText READ locationText NOTIFY locationChanged)
+    // The devices signed in, each a map of "resource", "presence" and "statusText".
+    Q_PROPERTY(QVariantList devices READ devices NOTIFY presenceChanged)
 
 public:
     explicit PresenceData(int contactId, QObject* parent = nullptr);
@@ -37,8 +40,10 @@ public:
     static constexpr int AvatarSize = 96;
     // The place as a person reads it: the typed-in location, else city and country.
     QString locationText() const;
-    // The time of day where the contact is ("14:05"); empty without a known time zone.
+    // The time of day where the contact is ("14:05"); empty without a known time zone. The
+    // zone is an offset from UTC ("+02:00", "-05:30") or a zone's name.
     Q_INVOKABLE QString localTime() const;
+    QVariantList devices() const { return m_Devices; }
 
 public slots:
     // Own presence only: asks the service to publish it; a value the service already has is
@@ -70,6 +75,7 @@ private:
     QString m_StatusText;
     Utils::Location::Info m_Location;
     QByteArray m_Avatar;
+    QVariantList m_Devices;
 };
 
 } // namespace Presence

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 namespace Kivo {
 namespace Services {
@@ -20,9 +21,12 @@ public:
 
     bool hasPresenceRules() const { return m_PresenceRules; }
 
-    // The chat connection came up: the services that ride on it are announced, once.
-    void chatConnected()
+    // The chat connection came up: the services that ride on it are announced, the presence
+    // rules once; the group-chat server `mucServer` is discovered again on every connection,
+    // and its rooms may have changed meanwhile.
+    void chatConnected(const QString& mucServer)
     {
+        emit mucServerChanged(mucServer);
         if (!m_PresenceRules || m_PresenceRulesAnnounced)
             return;
         m_PresenceRulesAnnounced = true;
@@ -31,6 +35,7 @@ public:
 
 signals:
     void presenceRulesEnabled();
+    void mucServerChanged(const QString& mucServer);
 
 private:
     bool m_PresenceRules;

@@ -28,6 +28,8 @@ public:
     bool isEnabled() const { return m_Enabled; }
     // Between start() and stop().
     bool isStarted() const { return m_Started; }
+    // The connection broke while started and the engine tries to bring it back.
+    bool isReconnecting() const { return m_Reconnecting; }
 
     void setEnabled(bool enabled) { m_Enabled = enabled; }
     void setCurrentHost(const QString& host);
@@ -51,6 +53,7 @@ private:
     QString m_CurrentHost;
     bool m_Enabled = true;
     bool m_Started = false;
+    bool m_Reconnecting = false;
 };
 
 } // namespace Sessions

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <Kivo/Utils/Location.h>
+
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QMetaType>
@@ -14,6 +17,14 @@ constexpr int MinPresence = 0;
 constexpr int MaxPresence = 19;
 constexpr int AvailablePresence = 7;
 
+// One device of a contact signed in to the chat service, with the presence it reports.
+struct DevicePresence
+{
+    QString resource;
+    int presence = 0;
+    QString note;
+};
+
 struct Contact
 {
     int id = 0;
@@ -23,6 +34,11 @@ struct Contact
     QString group;
     int presence = 0;
     QString note;
+    // What the contact publishes with the presence: a profile picture (PNG data, empty for
+    // none), where the contact is and the devices signed in.
+    QByteArray picture;
+    Kivo::Utils::Location::Info location;
+    QList<DevicePresence> devices;
 };
 
 struct Account

@@ -160,8 +160,8 @@ void BlfHandlersTest::alertFollowsEveryLine_data()
 {
     // Steps: "b3" bob's line rings, "b2" it is free again, likewise "c" for cleo and "g" for
     // gus (no contact yet); "gus" makes gus a contact; "+" and "-" the user's own ringer
-    // starts and stops; "off" the alert switched off; "hidden" the window neither shown nor
-    // opened on a ring.
+    // starts and stops; "off" the alert switched off; "noshow" the window not shown, "noopen"
+    // not opened on a ring, "hidden" neither.
     QTest::addColumn<QString>("steps");
     QTest::addColumn<bool>("playing");
     QTest::addColumn<bool>("alert");
@@ -176,6 +176,9 @@ void BlfHandlersTest::alertFollowsEveryLine_data()
     QTest::newRow("switched off while ringing") << "b3 off" << true << true;
     QTest::newRow("switched off, next change") << "b3 off c3" << false << true;
     QTest::newRow("window never comes") << "hidden b3" << false << true;
+    // Either way of seeing the window is enough for the alert.
+    QTest::newRow("window shown, not opened on a ring") << "noopen b3" << true << true;
+    QTest::newRow("window opened on a ring, not shown") << "noshow b3" << true << true;
     QTest::newRow("member added later rings") << "g3 gus" << true << true;
     QTest::newRow("member added later stops") << "g3 gus g2" << false << false;
 }
@@ -200,10 +203,13 @@ void BlfHandlersTest::alertFollowsEveryLine()
             handler.incomingCallRingerPlaying();
         } else if (step == "-") {
             handler.incomingCallRingerStopped();
-        } else if (step == "off" || step == "hidden") {
-            const QStringList keys = step == "off" ? QStringList{Key::PlayTeamTelephonyAlert}
-                                                   : QStringList{Key::ShowTeamTelephonyWindow,
-                                                                 Key::OpenTeamTelephonyWindowWhenLineRings};
+        } else if (step == "off" || step == "hidden" || step == "noshow" || step == "noopen") {
+            const QHash<QString, QStringList> switchedOff = {
+                {"off", {Key::PlayTeamTelephonyAlert}},
+                {"noshow", {Key::ShowTeamTelephonyWindow}},
+                {"noopen", {Key::OpenTeamTelephonyWindowWhenLineRings}},
+                {"hidden", {Key::ShowTeamTelephonyWindow, Key::OpenTeamTelephonyWindowWhenLineRings}}};
+            const QStringList keys = switchedOff.value(step);
             for (const QString& key : keys)
                 settings.setValue(key, false);
             settings.sync();

@@ -21,6 +21,8 @@ private slots:
     void modifyStyle();
     void durations_data();
     void durations();
+    void historyDatesReadAsDays_data();
+    void historyDatesReadAsDays();
     void stripsWhiteSpace();
     void presenceIcons_data();
     void presenceIcons();
@@ -92,6 +94,33 @@ void QmlHelperTest::durations()
     QCOMPARE(m_Helper.formatActiveCommsEntryTime(time), expected);
     QCOMPARE(m_Helper.formatHistoryEntryDurationinMsecs(90000), QStringLiteral("01:30"));
     QCOMPARE(m_Helper.formatHistoryEntryDurationinMsecs(25LL * 3600 * 1000 + 1000), QStringLiteral("01:00:01"));
+}
+
+void QmlHelperTest::historyDatesReadAsDays_data()
+{
+    // Times a second after midnight and at noon of each day: the day is the user's, also for
+    // a time the service gives in UTC.
+    QTest::addColumn<QDateTime>("time");
+    QTest::addColumn<QString>("day");
+    const QDate today = QDate::currentDate();
+    const QDateTime todayNoon(today, QTime(12, 0));
+    QTest::newRow("today") << todayNoon << "Today, ";
+    QTest::newRow("today, given in UTC") << todayNoon.toUTC() << "Today, ";
+    QTest::newRow("just after midnight") << QDateTime(today, QTime(0, 0, 1)) << "Today, ";
+    QTest::newRow("yesterday") << QDateTime(today.addDays(-1), QTime(23, 59)) << "Yesterday, ";
+    QTest::newRow("yesterday, given in UTC") << QDateTime(today.addDays(-1), QTime(12, 0)).toUTC() << "Yesterday, ";
+    const QDate older = today.addDays(-2);
+    QTest::newRow("the day before") << QDateTime(older, QTime(9, 30))
+                                    << QLocale::system().toString(older, QLocale::NarrowFormat) + ", ";
+}
+
+void QmlHelperTest::historyDatesReadAsDays()
+{
+    QFETCH(QDateTime, time);
+    QFETCH(QString, day);
+    // One format for every day: the day, then the time as the other times show it.
+    QCOMPARE(m_Helper.formatHistoryEntryTime(time), day + m_Helper.formatTime(time.toLocalTime()));
+    QCOMPARE(m_Helper.formatHistoryEntryTime(QDateTime()), QString());
 }
 
 void QmlHelperTest::stripsWhiteSpace()

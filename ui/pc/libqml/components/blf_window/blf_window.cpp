@@ -4,6 +4,8 @@
 #include "Utils/blf_call_alert_handler.h"
 #include "Utils/blf_contacts_drag_drop_handler.h"
 #include "Utils/blf_selection_handler.h"
+#include "Utils/communications_window_manager.h"
+#include "Utils/window_manager_call_helper.h"
 #include "common/assertions.h"
 #include "common/connect_check.h"
 #include "common/constants.h"
@@ -57,8 +59,6 @@ BlfWindow::BlfWindow(QAbstractItemModel* monitoredContacts, Kivo::Sessions::Sess
     , m_Sort(new Kivo::Models::BlfContactsSort(this))
     , m_AllowPickup(configItem(session, PickupItem))
 {
-    // The call helper of the communications manager is wired by followIncomingRinger.
-    Q_UNUSED(commsManager)
     retranslate();
 
     const bool byFirstName =
@@ -79,6 +79,8 @@ BlfWindow::BlfWindow(QAbstractItemModel* monitoredContacts, Kivo::Sessions::Sess
     m_AlertHandler = new Utils::BlfCallAlertHandler(monitoredContacts, this);
     m_AlertHandler->initialize();
 
+    // The team ring keeps quiet while the user's own ringer sounds.
+    followIncomingRinger(commsManager ? commsManager->getCallHelper() : nullptr);
     CHECKED_CONNECT(m_AlertHandler, SIGNAL(blfAlert(bool)), this, SLOT(onAlertWindow(bool)));
     const auto followScreen = [this](QScreen* screen) {
         connect(screen, &QScreen::availableGeometryChanged, this, &BlfWindow::repositionOnDesktopResized);

@@ -25,6 +25,8 @@
 #include "Utils/Search/search_manager.h"
 #include "Utils/timeline_selection_handler.h"
 #include "Utils/timeline_ui_helper.h"
+#include "Utils/web_button_ui_helper.h"
+#include "Providers/media_volume_helper.h"
 #include "Utils/windowmanager.h"
 #include "common/connect_check.h"
 #include "common/constants.h"
@@ -45,6 +47,7 @@
 #include <Kivo/Contacts/IGroup.h>
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/ExecutiveHandler.h>
+#include <Kivo/Controllers/GuestHelper.h>
 #include <Kivo/Controllers/MessagesSource.h>
 #include <Kivo/Controllers/XmppChatController.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
@@ -58,6 +61,8 @@
 #include <Kivo/Presence/PresenceData.h>
 #include <Kivo/Models/TimelineFilter.h>
 #include <Kivo/MyRoom/Controller.h>
+#include <Kivo/Services/SessionServices.h>
+#include <Kivo/Services/WebButtonHandler.h>
 #include <Kivo/Services/Xmpp/XmppGuestHandler.h>
 #include <Kivo/Presence/IPresenceController.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
@@ -88,6 +93,13 @@ namespace SettingsKey = Constants::SettingsKey;
 // The engine actions the main window's buttons offer for a selection or a typed number.
 const QList<int> CommunicationActionIds = {Action::Chat,        Action::Call,        Action::CallFromPhone,
                                            Action::VideoCall,   Action::ViewProfile, Action::EditProfile};
+
+QString activeLanguage()
+{
+    return Kivo::Settings(Kivo::Settings::ApplicationSettings)
+        .value(SettingsKey::LanguageActive, QStringLiteral("en"))
+        .toString();
+}
 
 } // namespace
 
@@ -134,6 +146,7 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Provid
                                    .value(SettingsKey::MainWindowOwnPresenceExpanded, false)
                                    .toBool();
     setTitle(QCoreApplication::applicationName());
+    createWebButton();
 
     createActiveCommunications();
     if (m_WindowManager) {
@@ -175,8 +188,7 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Provid
         LOG_INFO << "Creating executives model";
         m_ExecutivesModel = m_Contacts->getModel(Kivo::Contacts::Contacts::Executives);
     }
-    if (Kivo::Controllers::CommsSessionController* comms = m_Session ? m_Session->commsSessionController() : nullptr)
-        CHECKED_CONNECT(comms, SIGNAL(droppedOnCommunication()), this, SLOT(clearSearchField()));
+    connectSessionEvents();
 
     m_SearchTimer.setSingleShot(true);
     m_SearchTimer.setInterval(SearchDelayMs);
@@ -197,6 +209,33 @@ MainWindow::~MainWindow()
         m_SearchManager->clearSearch();
     delete m_GroupDialog.data();
     delete m_ContactMouseOver;
+}
+
+void MainWindow::createWebButton()
+{
+    if (!configItem(WebButtonItem))
+        return;
+    m_WebButtonHandler = new Kivo::Services::WebButtonHandler(m_Session, m_Client ? m_Client->getConfig() : nullptr,
+                                                              m_Contacts, QStringLiteral("en"), this);
+    m_WebButtonHandler->setActiveLanguage(activeLanguage());
+    m_WebButtonUiHelper = new Utils::WebButtonUiHelper(m_WebButtonHandler, this);
+    CHECKED_CONNECT(m_WebButtonUiHelper, SIGNAL(qomxLinkClicked(const QString&)), this,
+                    SIGNAL(qomxLinkClicked(const QString&)));
+}
+
+void MainWindow::connectSessionEvents()
+{
+    Kivo::Services::SessionServices* services = m_Session ? m_Session->services() : nullptr;
+    if (services && sessionConfigItem(Constants::ConfigItem::ProjectRoomsEnabled))
+        CHECKED_CONNECT(services, SIGNAL(mucServerChanged(QString)), this, SLOT(clearAndFetchRooms()));
+    Kivo::Controllers::CommsSessionController* comms = m_Session ? m_Session->commsSessionController() : nullptr;
+    if (!comms)
+        return;
+    if (!configItem(Constants::ConfigItem::ShowWindowForAudioOnlyCall)) {
+        LOG_TRACE << "Connect signaling for background activation.";
+        CHECKED_CONNECT(comms, SIGNAL(handleBackgroundActivationChange()), this, SLOT(handleBackgroundActivation()));
+    }
+    CHECKED_CONNECT(comms, SIGNAL(droppedOnCommunication()), this, SLOT(clearSearchField()));
 }
 
 void MainWindow::connectGuestActions()
@@ -340,14 +379,20 @@ void MainWindow::createHistory()
     m_Timeline = new Kivo::Models::Timeline(m_Contacts, m_CommsDatabase,
                                             m_Session ? m_Session->vyxCallHistoryController() : nullptr, calls,
                                             voiceMailType, sessionConfigItem(Constants::ConfigItem::CommsDatabase), this);
+    // Voice mails play at the volume the user gives calls, and not while the output is mute.
+    if (Providers::MediaVolumeHelper* volume = m_Factory ? m_Factory->mediaVolumeHelper() : nullptr) {
+        CHECKED_CONNECT(volume, SIGNAL(systemMuteChanged(bool)), m_Timeline, SLOT(mediaMuteChanged(bool)));
+        CHECKED_CONNECT(volume, SIGNAL(systemVolumeChanged(int)), m_Timeline, SLOT(mediaVolumeChanged(int)));
+    }
     if (calls) {
         CHECKED_CONNECT(calls, SIGNAL(outgoingCall(Kivo::MediaEngine::Call)), m_Timeline, SLOT(pauseMedia()));
         CHECKED_CONNECT(calls, SIGNAL(incomingCall(Kivo::MediaEngine::Call)), m_Timeline, SLOT(pauseMedia()));
     }
     CHECKED_CONNECT(this, SIGNAL(fetchCallLogs()), m_Timeline, SLOT(fetchCallLogs()));
-    if (voiceMailType != Kivo::Models::Timeline::NoVoiceMail) {
+    if (sessionConfigItem(Constants::ConfigItem::VisualVoiceMailEnabled)) {
         CHECKED_CONNECT(m_Timeline, SIGNAL(voicemailDeleteFailed()), this, SLOT(deleteVoicemailsFailed()));
-        CHECKED_CONNECT(m_Timeline, SIGNAL(voicemailSetReadStatusFailed()), this, SLOT(settingVoicemailsReadStatusFailed()));
+        CHECKED_CONNECT(m_Timeline, SIGNAL(voicemailSetReadStatusFailed()), this,
+                        SLOT(settingVoicemailsReadStatusFailed()));
         m_TimelineUiHelper = new Utils::TimelineUiHelper(this);
     }
     m_TimelineTabs = new Models::TimeLineTabsModel(sessionConfig, this);
@@ -407,6 +452,9 @@ void MainWindow::createMenuHandler()
     if (m_Factory) {
         // A top-level tool tip: no parent, deleted with the window.
         m_ContactMouseOver = new ContactMouseOver(m_Factory);
+        // The card's picture follows "Show Profile Photos" like the lists.
+        m_ContactMouseOver->rootContext()->setContextProperty(
+            QStringLiteral("profilePictureHelper"), QVariant::fromValue<QObject*>(m_Factory->profilePictureHelper()));
         m_ContactMouseOver->activate();
         m_ContactMouseOver->setOwner(this);
     }
@@ -470,7 +518,9 @@ bool MainWindow::activate()
         context->setContextProperty("chatRoomsFilter", QVariant::fromValue<QObject*>(chat ? chat->getChatRoomsFilter() : nullptr));
         context->setContextProperty("favoriteModel", QVariant::fromValue<QObject*>(m_FavoriteModel));
         context->setContextProperty("profilePictureHelper", QVariant::fromValue<QObject*>(m_Factory ? m_Factory->profilePictureHelper() : nullptr));
-        context->setContextProperty("guestHelper", QVariant::fromValue<QObject*>(nullptr));
+        context->setContextProperty("mediaVolumeHelper",
+                                    QVariant::fromValue<QObject*>(m_Factory ? m_Factory->mediaVolumeHelper() : nullptr));
+        context->setContextProperty("guestHelper", QVariant::fromValue<QObject*>(comms ? comms->guestHelper() : nullptr));
         context->setContextProperty("activeCommsDragDropHandler", m_DragDropHandler);
         context->setContextProperty(Constants::ContextProperty::MenuHandler, QVariant::fromValue<QObject*>(m_MenuHandler));
         context->setContextProperty("callSettingsToolbarHelper", m_CallSettingsToolbar);
@@ -532,6 +582,39 @@ void MainWindow::triggerMenuAction(int id)
 void MainWindow::preferencesChanged()
 {
     m_Services->preferencesChanged();
+    if (m_WebButtonHandler)
+        m_WebButtonHandler->setActiveLanguage(activeLanguage());
+    // The team's window follows its switches at once ("Show window" off hides it).
+    if (m_BlfWindow && !configItem(TeamTelephonyKeepsPlaceItem)) {
+        m_BlfWindow->placeBeside(frameGeometry());
+        m_BlfWindow->applySettings();
+    }
+}
+
+void MainWindow::handleBackgroundActivation()
+{
+    LOG_TRACE << "Activation from the background";
+    Utils::WindowManager::activateWindow(this);
+}
+
+void MainWindow::clearAndFetchRooms()
+{
+    Kivo::Controllers::XmppChatController* chat = m_Session ? m_Session->xmppChatController() : nullptr;
+    Kivo::Models::ChatRoomsFilter* rooms = chat ? chat->getChatRoomsFilter() : nullptr;
+    if (m_ActiveView == QLatin1String("roomsView") && rooms)
+        rooms->clearAndFetchRooms();
+}
+
+void MainWindow::deleteVoicemailsFailed()
+{
+    if (m_TimelineUiHelper)
+        m_TimelineUiHelper->showDeleteMessagesFailed(alwaysOnTop());
+}
+
+void MainWindow::settingVoicemailsReadStatusFailed()
+{
+    if (m_TimelineUiHelper)
+        m_TimelineUiHelper->showSetMessagesStateFailed(alwaysOnTop());
 }
 
 void MainWindow::openPresenceMenu()
@@ -704,6 +787,21 @@ QObject* MainWindow::commsSessionUiHelper() const { return m_SessionTexts; }
 QAbstractItemModel* MainWindow::communicationActions() const { return m_ActionsProvider; }
 QObject* MainWindow::callSettingsToolbarHelper() const { return m_CallSettingsToolbar; }
 
+BlfWindow* MainWindow::blfWindow() const
+{
+    return m_BlfWindow;
+}
+
+QObject* MainWindow::webButtonHandler() const
+{
+    return m_WebButtonHandler;
+}
+
+QObject* MainWindow::webButtonUiHelper() const
+{
+    return m_WebButtonUiHelper;
+}
+
 QObject* MainWindow::configXml() const
 {
     return m_Factory ? m_Factory->configXml() : nullptr;
@@ -806,18 +904,6 @@ bool MainWindow::sessionConfigItem(int item) const
 {
     const Kivo::Configuration::Config* config = m_Session ? m_Session->getConfig() : nullptr;
     return config && config->value(item).toBool();
-}
-
-void MainWindow::deleteVoicemailsFailed()
-{
-    if (m_TimelineUiHelper)
-        m_TimelineUiHelper->showDeleteMessagesFailed(alwaysOnTop());
-}
-
-void MainWindow::settingVoicemailsReadStatusFailed()
-{
-    if (m_TimelineUiHelper)
-        m_TimelineUiHelper->showSetMessagesStateFailed(alwaysOnTop());
 }
 
 bool MainWindow::alwaysOnTop() const

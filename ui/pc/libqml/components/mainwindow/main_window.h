@@ -49,6 +49,9 @@ class TimelineFilter;
 namespace Presence {
 class PresenceData;
 }
+namespace Services {
+class WebButtonHandler;
+}
 namespace Sessions {
 class SessionManagerBase;
 }
@@ -79,6 +82,7 @@ class MenuHandler;
 class MyRoomHelper;
 class TimelineSelectionHandler;
 class TimelineUiHelper;
+class WebButtonUiHelper;
 namespace Search {
 class SearchManager;
 }
@@ -133,6 +137,9 @@ class MainWindow : public Window
                    ownPresenceExpandedChanged)
     Q_PROPERTY(QObject* callSettingsToolbarHelper READ callSettingsToolbarHelper CONSTANT)
     Q_PROPERTY(QObject* configXml READ configXml CONSTANT)
+    // The configured web button of the left pane and its page; null without one.
+    Q_PROPERTY(QObject* webButtonHandler READ webButtonHandler CONSTANT)
+    Q_PROPERTY(QObject* webButtonUiHelper READ webButtonUiHelper CONSTANT)
     // The search results the user added to the contact list, by their contact ids.
     Q_PROPERTY(QVariantList addedContacts READ addedContacts NOTIFY addedContactsChanged)
 
@@ -146,6 +153,9 @@ public:
     static constexpr int ConferenceButtonItem = 157;
     static constexpr int ParkButtonItem = 158;
     static constexpr int VoiceMailWithVideoItem = 127;
+    static constexpr int WebButtonItem = 411;
+    // On, the team-telephony window keeps the place the user gave it when preferences change.
+    static constexpr int TeamTelephonyKeepsPlaceItem = 4;
     // The narrowest and widest the window may be; the tallest is the desktop's height.
     static constexpr int MinimumWidth = 245;
     static constexpr int MinimumHeight = 425;
@@ -195,6 +205,10 @@ public:
     QAbstractItemModel* communicationActions() const;
     QObject* callSettingsToolbarHelper() const;
     QObject* configXml() const;
+    QObject* webButtonHandler() const;
+    QObject* webButtonUiHelper() const;
+    BlfWindow* blfWindow() const;
+    Utils::TimelineUiHelper* timelineUiHelper() const { return m_TimelineUiHelper; }
     QVariantList addedContacts() const { return m_AddedContacts; }
     bool hasActionTarget() const;
     QString activeView() const { return m_ActiveView; }
@@ -285,10 +299,14 @@ public slots:
     void roomsSelectionChanged(int row);
     void deleteVoiceMails();
     void deleteVoicemailsConfirmed();
-    // The service refused to delete voice mails or to change their read state.
+    void handleVoicemailDeleteKeyAction(int key);
+    // The service refused to delete voice mails or to mark them read.
     void deleteVoicemailsFailed();
     void settingVoicemailsReadStatusFailed();
-    void handleVoicemailDeleteKeyAction(int key);
+    // The chat service's rooms may have changed: the rooms list, while shown, asks again.
+    void clearAndFetchRooms();
+    // A conversation came to the front while the program was in the background.
+    void handleBackgroundActivation();
     void searchTextChangedDelayed();
     void callAsExecutiveMenuTriggered(QAction* action);
 
@@ -331,6 +349,8 @@ private:
     void createActions();
     void createHistory();
     void createMenuHandler();
+    void createWebButton();
+    void connectSessionEvents();
     void connectGuestActions();
     void copyGuestJoinLink();
     void updateGroupDialogAcceptance();
@@ -366,10 +386,11 @@ private:
     QPointer<Kivo::Sessions::SessionManagerBase> m_Session;
     Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> m_Contacts;
     QPointer<Utils::MyRoomHelper> m_MyRoomHelper;
-    // Made only where visual voice mail is on.
-    Utils::TimelineUiHelper* m_TimelineUiHelper = nullptr;
     QPointer<Widgets::GroupNameInput> m_GroupDialog;
     Utils::CallSettingsToolbarHelper* m_CallSettingsToolbar = nullptr;
+    Kivo::Services::WebButtonHandler* m_WebButtonHandler = nullptr;
+    Utils::WebButtonUiHelper* m_WebButtonUiHelper = nullptr;
+    Utils::TimelineUiHelper* m_TimelineUiHelper = nullptr;
 
     Kivo::Models::ActiveCommsModel* m_ActiveCommsModel = nullptr;
     Kivo::Models::ActiveCommsFilter* m_ActiveCommsFilter = nullptr;
@@ -420,7 +441,7 @@ private:
     Kivo::Actions::Action::Id m_DefaultAction = Kivo::Actions::Action::None;
     int m_TimelineFilterType = 0;
     bool m_TeamTelephonyShown = false;
-    BlfWindow* m_BlfWindow = nullptr;
+    QPointer<BlfWindow> m_BlfWindow;
     bool m_OfflineMode = false;
     bool m_MyRoomReady = false;
     bool m_ShowOfflineContacts = true;

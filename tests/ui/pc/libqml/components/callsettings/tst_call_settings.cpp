@@ -70,6 +70,8 @@ private slots:
     void failuresBecomeOneText_data();
     void failuresBecomeOneText();
     void forwardingChangeRoundTrips();
+    void saveSlotsChangeTheirOwnService_data();
+    void saveSlotsChangeTheirOwnService();
     void signingOutClosesTheWindow();
     void allServicesOpensTheDialogOnce();
 };
@@ -214,6 +216,48 @@ void CallSettingsTest::forwardingChangeRoundTrips()
                  QString("Enabled to +1 555 0177"));
     QTest::keyClick(view, Qt::Key_Return);
     QTRY_VERIFY(!errorBox->isVisible());
+}
+
+void CallSettingsTest::saveSlotsChangeTheirOwnService_data()
+{
+    using Kivo::Controllers::SupplementaryService;
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<bool>("withNumber");
+    QTest::addColumn<int>("service");
+    QTest::newRow("remote office") << "onSaveBWROServiceData" << true << int(SupplementaryService::RemoteOffice);
+    QTest::newRow("always") << "onSaveCFUServiceData" << true << int(SupplementaryService::CallForwardingAlways);
+    QTest::newRow("busy") << "onSaveCFBServiceData" << true << int(SupplementaryService::CallForwardingBusy);
+    QTest::newRow("not reachable") << "onSaveCFNRcServiceData" << true
+                                   << int(SupplementaryService::CallForwardingNotReachable);
+    QTest::newRow("no reply") << "onSaveCFNRServiceData" << true << int(SupplementaryService::CallForwardingNoReply);
+    QTest::newRow("do not disturb") << "onSaveDNDServiceData" << false << int(SupplementaryService::DoNotDisturb);
+    QTest::newRow("line id blocking") << "onSaveCLIDBlockData" << false
+                                      << int(SupplementaryService::CallingLineIdBlocking);
+}
+
+void CallSettingsTest::saveSlotsChangeTheirOwnService()
+{
+    QFETCH(QString, slot);
+    QFETCH(bool, withNumber);
+    QFETCH(int, service);
+    TestSupport::Environment env;
+    ServicesFixture::SignedIn signedIn;
+    std::unique_ptr<CallSettings> opened = openWindow(signedIn.session.get());
+    CallSettings& window = *opened;
+    QList<Kivo::Controllers::SupplementaryService> changes;
+    connect(&window, &CallSettings::changeSupplementaryService, this,
+            [&changes](const Kivo::Controllers::SupplementaryService& change) { changes.append(change); });
+
+    const QByteArray name = slot.toLatin1();
+    const QString number = withNumber ? QStringLiteral("+15550177") : QString();
+    const bool invoked = withNumber ? QMetaObject::invokeMethod(&window, name.constData(), Q_ARG(bool, true),
+                                                                Q_ARG(QString, number))
+                                    : QMetaObject::invokeMethod(&window, name.constData(), Q_ARG(bool, true));
+    QVERIFY(invoked);
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(int(changes.first().id()), service);
+    QVERIFY(changes.first().active());
+    QCOMPARE(changes.first().target(), number);
 }
 
 void CallSettingsTest::signingOutClosesTheWindow()

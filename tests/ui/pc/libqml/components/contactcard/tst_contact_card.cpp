@@ -668,22 +668,29 @@ void ContactCardTest::addingGoesThroughTheAddContactAction()
 
 void ContactCardTest::deletionAsksWithTheNameCut_data()
 {
-    QTest::addColumn<bool>("confirm");
+    // The stored confirmation choice; none stored means a new user's, who is asked.
+    QTest::addColumn<QVariant>("confirm");
     QTest::addColumn<QString>("question");
     QTest::addColumn<bool>("removed");
 
-    QTest::newRow("asked, the user says no")
-        << true << "Are you sure you want to remove " + LongName.left(30) + "... from your contact list?" << false;
-    QTest::newRow("confirmation switched off") << false << QString() << true;
+    const QString asked = "Are you sure you want to remove " + LongName.left(30) + "... from your contact list?";
+    QTest::newRow("asked, the user says no") << QVariant(true) << asked << false;
+    QTest::newRow("nothing stored: asked") << QVariant() << asked << false;
+    QTest::newRow("confirmation switched off") << QVariant(false) << QString() << true;
 }
 
 void ContactCardTest::deletionAsksWithTheNameCut()
 {
-    QFETCH(bool, confirm);
+    QFETCH(QVariant, confirm);
     QFETCH(QString, question);
     QFETCH(bool, removed);
 
-    Kivo::Settings(Kivo::Settings::UserSettings).setValue(Constants::SettingsKey::ConfirmRemoveContact, confirm);
+    Kivo::Settings settings(Kivo::Settings::UserSettings);
+    if (confirm.isValid())
+        settings.setValue(Constants::SettingsKey::ConfirmRemoveContact, confirm);
+    else
+        settings.remove(Constants::SettingsKey::ConfirmRemoveContact);
+    settings.sync();
     IContact* chiara = m_Contacts->getContact(2);
     QSignalSpy renamed(chiara, &IContact::displayNameChanged);
     chiara->setProperty(Properties::DisplayName, LongName);

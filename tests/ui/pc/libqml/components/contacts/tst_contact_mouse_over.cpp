@@ -3,7 +3,9 @@
 #include "../../qml_test_setup.h"
 #include "../../scene_items.h"
 #include "Providers/factory.h"
+#include "support/signed_in_session.h"
 #include "support/test_environment.h"
+#include "Utils/presence_helper.h"
 
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Contacts/IContact.h>
@@ -38,6 +40,7 @@ private slots:
     void nameAndChatRoleAsShown_data();
     void nameAndChatRoleAsShown();
     void withoutFactoryNothingLoads();
+    void presenceOfTheContactAsPublished();
 
 private:
     std::unique_ptr<TestSupport::Environment> m_Environment;
@@ -161,6 +164,40 @@ void ContactMouseOverTest::withoutFactoryNothingLoads()
     ContactMouseOver card(nullptr);
     QVERIFY(!card.activate());
     QVERIFY(!card.rootObject());
+}
+
+void ContactMouseOverTest::presenceOfTheContactAsPublished()
+{
+    // Bob publishes where he is and the two devices he is signed in with.
+    const QByteArray accounts = R"({ "accounts": [
+          { "user": "alice@test.example", "password": "a", "displayName": "Alice Carter", "presence": 7,
+            "contacts": [
+              { "id": 1, "name": "Bob Lind", "address": "bob@test.example", "group": "Team", "presence": 7,
+                "note": "Lunch",
+                "location": { "city": "Oslo", "country": "NORWAY", "timeZone": "-01:30" },
+                "devices": [ { "resource": "desktop", "presence": 7, "note": "" },
+                             { "resource": "mobile", "presence": 4, "note": "On the road" } ] } ] } ] })";
+    SignedInSession signedIn({}, accounts);
+    IContact* bob = signedIn.contact(1);
+    QVERIFY(bob);
+    m_Card->showItem(QVariant::fromValue<QObject*>(bob), QPoint(10, 10), false);
+    QCOMPARE(sceneText(*m_Card, "nameText"), QString("Bob Lind"));
+    QCOMPARE(sceneText(*m_Card, "statusText"), QString("Lunch"));
+    const QString localTime = QDateTime::currentDateTimeUtc().toOffsetFromUtc(-90 * 60).toString("HH:mm");
+    const QString location = sceneText(*m_Card, "locationText");
+    QVERIFY2(location == "Oslo, NORWAY " + localTime
+                 || location == "Oslo, NORWAY " + QDateTime::currentDateTimeUtc().addSecs(-60).toOffsetFromUtc(-90 * 60).toString("HH:mm"),
+             qPrintable(location));
+    QCOMPARE(sceneText(*m_Card, "addressText"), QString());
+    QCOMPARE(sceneText(*m_Card, "deviceLine0"), QString());
+
+    // With Ctrl: the chat address and each device's presence.
+    m_Card->showItem(QVariant::fromValue<QObject*>(bob), QPoint(10, 10), true);
+    QCOMPARE(sceneText(*m_Card, "addressText"), QString("bob@test.example"));
+    const Utils::PresenceHelper* presence = m_Factory->presenceHelper();
+    const auto availability = [presence](int state) { return presence ? presence->availabilityText(state) : QString(); };
+    QCOMPARE(sceneText(*m_Card, "deviceLine0"), QString("desktop: %1 ()").arg(availability(7)));
+    QCOMPARE(sceneText(*m_Card, "deviceLine1"), QString("mobile: %1 (On the road)").arg(availability(4)));
 }
 
 QTEST_MAIN(ContactMouseOverTest)

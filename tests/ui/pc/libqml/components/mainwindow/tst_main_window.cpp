@@ -9,6 +9,14 @@
 #include "Utils/windowmanager.h"
 #include "common/constants.h"
 #include "Utils/main_window_services.h"
+#include "Utils/preferences_watcher.h"
+#include "Utils/blf_call_alert_handler.h"
+#include "Models/error_info_model.h"
+#include "Providers/factory.h"
+#include "Providers/media_volume_helper.h"
+#include "Providers/profile_picture_helper.h"
+#include "libqml/components/blf_window/blf_window.h"
+#include "libqml/components/contactmouseover/contact_mouse_over.h"
 #include "Widgets/group_name_input.h"
 #include "libqml/components/callsettings/call_settings.h"
 #include "libqml/components/mainwindow/main_window.h"
@@ -26,14 +34,19 @@
 #include <Kivo/Contacts/IContact.h>
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/MediaEngine/CallControllerBase.h>
+#include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/Models/ActiveCommsFilter.h>
 #include <Kivo/Models/ActiveCommsModel.h>
+#include <Kivo/Controllers/XmppChatController.h>
+#include <Kivo/Models/ChatRoomsFilter.h>
 #include <Kivo/Models/Groups.h>
 #include <Kivo/Models/Roles.h>
 #include <Kivo/Models/SelectionHandler.h>
 #include <Kivo/Models/Timeline.h>
 #include <Kivo/Models/TimelineEntry.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Services/WebButtonHandler.h>
 #include <Kivo/Settings.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
@@ -96,6 +109,18 @@ private slots:
     void dropRules();
     void geometryRestore_data();
     void geometryRestore();
+    void voiceMailFailuresAreReported();
+    void historyRetrievalFailureShowsInTheBanner();
+    void statusNoteIsTypedAndReturnNeverCalls();
+    void draggingTheVolumeTakesTheMuteOff();
+    void profilePhotosFollowTheMenuInEveryList();
+    void teamTelephonyFollowsThePreferences();
+    void teamAlertWaitsForTheOwnRinger();
+    void voiceMailCountFollowsTheMailbox();
+    void roomsAreFetchedAgainWhenTheChatServiceReturns();
+    void webButtonShowsItsPageAndGivesWayWhenItFails();
+    void callBroughtForwardRaisesTheWindow_data();
+    void callBroughtForwardRaisesTheWindow();
 
 private:
     QML::MainWindow* main();
@@ -845,6 +870,336 @@ void MainWindowTest::geometryRestore()
 int main(int argc, char** argv)
 {
     return TestSupport::execApplicationTest<MainWindowTest>(argc, argv);
+}
+
+// A voice mail that the service will not delete, or not mark read, is reported once each,
+// under "Action failed".
+void MainWindowTest::voiceMailFailuresAreReported()
+{
+    QML::MainWindow* window = main();
+    Kivo::Models::Timeline* timeline = window->timeline();
+    Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
+    Kivo::Simulation::Control control(service);
+    // A message nobody listened to yet.
+    QVERIFY(!control.injectVoiceMail("+15550123", Kivo::Simulation::VoiceMailKind::Audio, 12).isEmpty());
+    QTRY_VERIFY(timeline->unreadVoiceMailCount() > 0);
+    QString mailId;
+    for (int row = 0; row < timeline->rowCount() && mailId.isEmpty(); ++row) {
+        const auto* entry = timeline->index(row).data(Kivo::Models::Timeline::EntryRole).value<Kivo::Models::TimelineEntry*>();
+        if (entry && entry->getType() == Kivo::Models::TimelineEntry::VoiceMail)
+            mailId = entry->getEntryId();
+    }
+    QVERIFY(!mailId.isEmpty());
+    QVERIFY(control.injectLinkLost(Kivo::Simulation::Service::ServerLink));
+    QTRY_VERIFY(!service.isLinkUp(Kivo::Simulation::Service::ServerLink));
+
+    timeline->deleteVoiceMail(mailId);
+    timeline->deleteVoiceMail(mailId);
+    QTRY_VERIFY(shownMessage());
+    Dialogs::MessageWindow* failure = shownMessage();
+    QCOMPARE(failure->windowTitle(), QString("Action failed"));
+    QVERIFY(messageText(failure).contains(
+        "Unable to delete selected message(s). Please try again later or contact your administrator."));
+    // Both refusals come to one message.
+    int shown = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        shown += qobject_cast<Dialogs::MessageWindow*>(widget) && widget->isVisible() ? 1 : 0;
+    QCOMPARE(shown, 1);
+    QVERIFY(timeline->entry(mailId));
+    QVERIFY(answer(failure, "OK"));
+    QTRY_VERIFY(!shownMessage());
+
+    timeline->clearUnreadVoiceMails();
+    QTRY_VERIFY(shownMessage());
+    QVERIFY(messageText(shownMessage()).contains(
+        "Unable to set selected state for message(s). Please try again later or contact your administrator."));
+    QVERIFY(control.injectLinkRestored(Kivo::Simulation::Service::ServerLink));
+    QTRY_VERIFY(service.isLinkUp(Kivo::Simulation::Service::ServerLink));
+}
+
+void MainWindowTest::historyRetrievalFailureShowsInTheBanner()
+{
+    QML::MainWindow* window = main();
+    auto* banner = window->findChild<Models::ErrorInfoModel*>();
+    QVERIFY(banner);
+    const auto warns = [banner] {
+        for (int row = 0; row < banner->rowCount(); ++row) {
+            if (banner->index(row).data().toString() == "Error retrieving history")
+                return true;
+        }
+        return false;
+    };
+    Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
+    Kivo::Simulation::Control control(service);
+    QVERIFY(control.injectLinkLost(Kivo::Simulation::Service::ServerLink));
+    QTRY_VERIFY(!service.isLinkUp(Kivo::Simulation::Service::ServerLink));
+    // The calls tab asks for the call log again; the server interface does not answer.
+    window->showHistoryOf(1);
+    QTRY_VERIFY(warns());
+    QTRY_VERIFY(SceneItems::withText(window->view()->rootObject(), "Error retrieving history"));
+    QVERIFY(control.injectLinkRestored(Kivo::Simulation::Service::ServerLink));
+    QTRY_VERIFY(service.isLinkUp(Kivo::Simulation::Service::ServerLink));
+    window->showHistoryOf(1);
+    QTRY_VERIFY(!warns());
+    window->showHistoryOf(0);
+}
+
+void MainWindowTest::statusNoteIsTypedAndReturnNeverCalls()
+{
+    QML::MainWindow* window = main();
+    Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
+    QTRY_VERIFY(window->isXmppConnected());
+    selectContacts({"Bob Lindqvist"});
+    QVERIFY(window->hasActionTarget());
+    window->setOwnPresenceExpanded(true);
+    QTRY_VERIFY(item("ownStatusNote") && item("ownStatusNote")->isVisible() && item("ownStatusNote")->height() > 0);
+    QTRY_VERIFY(item("ownPresence")->height() > 60);
+    QVERIFY(SceneItems::takeKeyboard(window, window->view()));
+    QVERIFY(click("ownStatusNote"));
+    QTRY_VERIFY(item("ownStatusNote")->hasActiveFocus());
+    // A note of two lines pasted in becomes one line.
+    QGuiApplication::clipboard()->setText("Out\nfor lunch");
+    QTest::keyClick(window->view(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(item("ownStatusNote")->property("text").toString(), QString("Out for lunch"));
+    QTest::keyClick(window->view(), Qt::Key_Return);
+    QTRY_COMPARE(service.ownNote(), QString("Out for lunch"));
+    QTRY_COMPARE(item("ownStatusNote")->property("text").toString(), QString("Out for lunch"));
+    // Return published the note; it called nobody.
+    QTest::qWait(200);
+    QVERIFY(service.calls().isEmpty());
+    QVERIFY(m_App.session()->commsSessionController()->commsList().isEmpty());
+
+    // Without the chat service the note cannot change.
+    Kivo::Simulation::Control control(service);
+    QVERIFY(control.injectLinkLost(Kivo::Simulation::Service::ChatLink));
+    QTRY_VERIFY(!window->isXmppConnected());
+    QVERIFY(item("ownStatusNote")->property("readOnly").toBool());
+    QVERIFY(control.injectLinkRestored(Kivo::Simulation::Service::ChatLink));
+    QTRY_VERIFY(window->isXmppConnected());
+    QVERIFY(!item("ownStatusNote")->property("readOnly").toBool());
+    window->setOwnPresenceExpanded(false);
+}
+
+void MainWindowTest::draggingTheVolumeTakesTheMuteOff()
+{
+    QML::MainWindow* window = main();
+    Providers::MediaVolumeHelper* volume = m_App.providerFactory()->mediaVolumeHelper();
+    QVERIFY(volume);
+    volume->setSystemVolume(20);
+    volume->setSystemMute(true);
+    QTRY_VERIFY(volume->systemMute());
+    QQuickItem* bar = item("volumeBar");
+    QTRY_VERIFY(bar && bar->isVisible() && bar->width() > 0);
+    QQuickWidget* view = window->view();
+    static_cast<void>(view->grabFramebuffer());
+    const QPoint from = bar->mapToScene(QPointF(bar->width() * 0.8, bar->height() / 2)).toPoint();
+    const QPoint to = bar->mapToScene(QPointF(bar->width() * 0.5, bar->height() / 2)).toPoint();
+    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, from);
+    for (int step = 1; step <= 5; ++step) {
+        // A move with the button held, as the window system reports a drag.
+        const QPoint at = from + (to - from) * step / 5;
+        QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &move);
+    }
+    // While the hand moves nothing is sent; once it rests, the volume it points at is.
+    QCOMPARE(volume->systemVolume(), 20);
+    QTRY_VERIFY2(qAbs(volume->systemVolume() - 50) <= 3, qPrintable(QString::number(volume->systemVolume())));
+    QVERIFY(!volume->systemMute());
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, to);
+    QVERIFY(qAbs(volume->systemVolume() - 50) <= 3);
+    // The speaker mutes, and a muted slider says so.
+    QVERIFY(click("volumeSpeaker"));
+    QTRY_VERIFY(volume->systemMute());
+    QVERIFY(item("mainVolume")->property("muted").toBool());
+    QVERIFY(click("volumeSpeaker"));
+    QTRY_VERIFY(!volume->systemMute());
+}
+
+void MainWindowTest::profilePhotosFollowTheMenuInEveryList()
+{
+    QML::MainWindow* window = main();
+    QVERIFY(click("contactsViewButton"));
+    QTRY_VERIFY(item("contact_Bob Lindqvist") && item("contact_Bob Lindqvist")->isVisible());
+    const auto photoShown = [this] {
+        QQuickItem* avatar = SceneItems::named(item("contact_Bob Lindqvist"), "contactAvatar");
+        return avatar && avatar->property("showsPhoto").toBool();
+    };
+    QTRY_VERIFY(photoShown());
+    // The hover card shows the same picture, with where Bob is and the time there.
+    QML::ContactMouseOver* card = window->contactMouseOver();
+    card->setContact(contactNamed("Bob Lindqvist"));
+    QQuickItem* cardAvatar = SceneItems::named(card->rootObject(), "cardAvatar");
+    QTRY_VERIFY(cardAvatar->property("showsPhoto").toBool());
+    const QString location = SceneItems::named(card->rootObject(), "locationText")->property("text").toString();
+    QVERIFY2(QRegularExpression("^Stockholm, SWEDEN \\d\\d:\\d\\d$").match(location).hasMatch(), qPrintable(location));
+
+    // Unticked in the contacts menu, where a new user finds it ticked.
+    QAction* photos = m_App.menuActionProvider()->action(Constants::MenuAction::ShowProfilePhotos);
+    QVERIFY(chooseFromMenuOf("contactsViewButton", "Show Profile Photos"));
+    QCOMPARE(photos->isChecked(), false);
+    QTRY_VERIFY(!photoShown());
+    QVERIFY(!cardAvatar->property("showsPhoto").toBool());
+    QCOMPARE(Kivo::Settings(Kivo::Settings::UserSettings).value("contactlist/showProfilePhotos").toBool(), false);
+    QVERIFY(chooseFromMenuOf("contactsViewButton", "Show Profile Photos"));
+    QTRY_VERIFY(photoShown());
+    QVERIFY(cardAvatar->property("showsPhoto").toBool());
+    card->hide();
+}
+
+void MainWindowTest::teamTelephonyFollowsThePreferences()
+{
+    namespace Key = Constants::SettingsKey;
+    QML::MainWindow* window = main();
+    QPointer<QML::BlfWindow> team;
+    QTRY_VERIFY((team = window->blfWindow()) && team->isVisible());
+    auto* watcher = m_App.findChild<Preferences::Watcher*>();
+    QVERIFY(watcher);
+    // "Show window" unticked in the preferences: the window goes at once.
+    Kivo::Settings(Kivo::Settings::UserSettings).setValue(Key::ShowTeamTelephonyWindow, false);
+    watcher->changed();
+    QTRY_VERIFY(!team->isVisible());
+    Kivo::Settings(Kivo::Settings::UserSettings).setValue(Key::ShowTeamTelephonyWindow, true);
+    watcher->changed();
+    QTRY_VERIFY(team->isVisible());
+}
+
+void MainWindowTest::teamAlertWaitsForTheOwnRinger()
+{
+    QML::MainWindow* window = main();
+    QPointer<QML::BlfWindow> team;
+    QTRY_VERIFY((team = window->blfWindow()));
+    Utils::BlfCallAlertHandler* alert = team->alertHandler();
+    Kivo::Simulation::Control control(Kivo::Simulation::Service::shared());
+    // The user's own call rings first: the team's line that rings then stays quiet.
+    const int call = control.injectIncomingCall("+15550150");
+    QVERIFY(call != 0);
+    QTRY_VERIFY(window->activeCommsModel()->rowCount() > 0);
+    QVERIFY(control.injectBlfLineState("bob@demo.telvarion.net", 3, "+15550177"));
+    QTRY_VERIFY(team->isVisible());
+    QTRY_COMPARE(contactNamed("Bob Lindqvist")->getBlfState(), Kivo::Contacts::IContact::BlfIncomingCall);
+    QVERIFY(!alert->isAlertPlaying());
+    // Once the own call stops ringing, the team's ring sounds.
+    QVERIFY(control.injectRemoteHangUp(call));
+    QTRY_VERIFY(alert->isAlertPlaying());
+    QVERIFY(control.injectBlfLineState("bob@demo.telvarion.net", 2));
+    QTRY_VERIFY(!alert->isAlertPlaying());
+    Kivo::Settings(Kivo::Settings::UserSettings).setValue(Constants::SettingsKey::ShowTeamTelephonyWindow, true);
+}
+
+void MainWindowTest::voiceMailCountFollowsTheMailbox()
+{
+    QML::MainWindow* window = main();
+    Kivo::Models::Timeline* timeline = window->timeline();
+    Kivo::Simulation::Control control(Kivo::Simulation::Service::shared());
+    QVERIFY(!control.injectVoiceMail("+15550124", Kivo::Simulation::VoiceMailKind::Audio, 20).isEmpty());
+    QTRY_VERIFY(timeline->unreadVoiceMailCount() > 0);
+    // What the mailbox announces matches the unread voice messages listed.
+    QTRY_COMPARE(window->view()->rootObject()->property("voiceMailMessagesCount").toInt(),
+                 timeline->unreadVoiceMailCount());
+    QVERIFY(click("historyViewButton"));
+    QVERIFY(click("historyTab2"));
+    QTRY_COMPARE(item("voiceMailCount")->property("text").toString(),
+                 QString("New messages: %1").arg(timeline->unreadVoiceMailCount()));
+    QTRY_VERIFY(item("historyTabBadge2")->isVisible());
+    QCOMPARE(item("historyTabBadge2")->property("count").toString(), QString::number(timeline->unreadVoiceMailCount()));
+    QVERIFY(click("contactsViewButton"));
+}
+
+void MainWindowTest::roomsAreFetchedAgainWhenTheChatServiceReturns()
+{
+    QML::MainWindow* window = main();
+    QTRY_VERIFY(window->isXmppConnected());
+    Kivo::Models::ChatRoomsFilter* rooms = m_App.session()->xmppChatController()->getChatRoomsFilter();
+    QVERIFY(rooms);
+    QSignalSpy fetching(rooms, &Kivo::Models::ChatRoomsFilter::fetchingRoomsChanged);
+    Kivo::Simulation::Control control(Kivo::Simulation::Service::shared());
+    const auto reconnectChat = [&control, window] {
+        QVERIFY(control.injectLinkLost(Kivo::Simulation::Service::ChatLink));
+        QTRY_VERIFY(!window->isXmppConnected());
+        QVERIFY(control.injectLinkRestored(Kivo::Simulation::Service::ChatLink));
+        QTRY_VERIFY(window->isXmppConnected());
+    };
+    // Away from the rooms the list waits until it is shown.
+    QVERIFY(click("contactsViewButton"));
+    reconnectChat();
+    QTest::qWait(100);
+    QCOMPARE(fetching.count(), 0);
+    // While the rooms show, the chat service's rooms are asked for again.
+    QVERIFY(click("roomsViewButton"));
+    QTRY_VERIFY(!rooms->isFetchingRooms());
+    fetching.clear();
+    reconnectChat();
+    QTRY_VERIFY(!fetching.isEmpty());
+    QTRY_VERIFY(item("room_Design Reviews"));
+    QVERIFY(click("contactsViewButton"));
+}
+
+void MainWindowTest::webButtonShowsItsPageAndGivesWayWhenItFails()
+{
+    // A web button whose page shows in the window; nothing answers at its address.
+    if (m_App.session()) {
+        main()->signOut();
+        QTRY_VERIFY(!m_App.session() && !m_App.mainWindow());
+    }
+    const ConfigPatch patch(m_App.client()->getConfigContainer()->currentConfig(),
+                            {{QML::MainWindow::WebButtonItem, true},
+                             {Kivo::Services::WebButtonHandler::LinkItem, "http://127.0.0.1:9/portal?user=%USER%"},
+                             {Kivo::Services::WebButtonHandler::TargetMainItem, true}});
+    QML::MainWindow* window = main();
+    QVERIFY(window->webButtonHandler());
+    QTRY_VERIFY(item("webButtonViewButton") && item("webButtonViewButton")->isVisible());
+    QCOMPARE(item("webButtonViewButton")->opacity(), 1.0);
+    QVERIFY(click("webButtonViewButton"));
+    QCOMPARE(window->activeView(), QString("webButtonView"));
+    QCOMPARE(window->webButtonUiHelper()->property("url").toString(),
+             QString("http://127.0.0.1:9/portal?user=alice%40demo.telvarion.net"));
+    // The page does not load: the button fails and the configured default view comes back.
+    QTRY_VERIFY_WITH_TIMEOUT(window->activeView() == "contactsView", 20000);
+    QCOMPARE(window->webButtonHandler()->property("error").toInt(), 2);
+    QCOMPARE(window->leftpaneButtonsModel()->property("lastActiveView").toInt(), 0);
+    QVERIFY(item("webButtonViewButton")->opacity() < 1);
+    window->signOut();
+    QTRY_VERIFY(!m_App.session() && !m_App.mainWindow());
+}
+
+void MainWindowTest::callBroughtForwardRaisesTheWindow_data()
+{
+    // Configuration item 81 on: an audio call shows its own window, and the main window stays
+    // where it is.
+    QTest::addColumn<bool>("ownWindowForCalls");
+    QTest::newRow("calls without a window of their own") << false;
+    QTest::newRow("calls in their own window") << true;
+}
+
+void MainWindowTest::callBroughtForwardRaisesTheWindow()
+{
+    QFETCH(bool, ownWindowForCalls);
+    // The wiring is made when the window is: a session of its own under the configuration.
+    if (m_App.session()) {
+        main()->signOut();
+        QTRY_VERIFY(!m_App.session() && !m_App.mainWindow());
+    }
+    const ConfigPatch patch(m_App.client()->getConfigContainer()->currentConfig(),
+                            {{Constants::ConfigItem::ShowWindowForAudioOnlyCall, ownWindowForCalls}});
+    QML::MainWindow* window = main();
+    CommunicationSession* bob = call("Bob Lindqvist");
+    QVERIFY(bob);
+    // Another window of the program is the active one when the call is brought forward.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &other);
+    m_App.session()->commsSessionController()->handleActivateSessionOfCall(Kivo::MediaEngine::Call(bob->getCall()));
+    if (ownWindowForCalls) {
+        // The call's own window may come forward; the main window does not.
+        QTest::qWait(100);
+        QVERIFY(QApplication::activeWindow() != window);
+    } else {
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(window));
+    }
+    endConversations();
+    window->signOut();
+    QTRY_VERIFY(!m_App.session() && !m_App.mainWindow());
 }
 
 #include "tst_main_window.moc"
