@@ -1311,8 +1311,12 @@ void JourneyTest::usesTheMainWindowsMenus()
     // The search field's menu cuts the text typed and pastes it back.
     QVERIFY(User::activate(main));
     QVERIFY(User::click(main, "searchField"));
+    QTRY_VERIFY(User::item(main, "searchField")->hasActiveFocus());
     QVERIFY(User::type("Chiara"));
+    QTRY_COMPARE(User::text(main, "searchField"), QString("Chiara"));
     QVERIFY(User::press(Qt::Key_A, Qt::ControlModifier));
+    // The menu offers Cut for what is selected when it opens.
+    QTRY_COMPARE(User::item(main, "searchField")->property("selectedText").toString(), QString("Chiara"));
     QVERIFY(User::rightClick(main, "searchFieldMenuArea"));
     QVERIFY(User::choose({"Cut"}));
     QTRY_COMPARE(User::text(main, "searchField"), QString());

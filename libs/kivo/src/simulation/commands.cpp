@@ -78,6 +78,10 @@ const QList<Commands::Command>& Commands::table()
          [](Commands& commands, const Words& words) { return commands.connection(words, false); }},
         {"divert", "<contact or number> [<to>]", "\"a call was diverted\" at the corner of the screen", 1, 2,
          &Commands::divert},
+        {"share", "<contact> start|mismatched|pause|resume|stop",
+         "the share's question in the contact's chat window, then its picture moving in the share pane; "
+         "a mismatched share cannot be watched",
+         2, 2, &Commands::share},
         {"audio-fail", "input|output|both", "the audio device's error box", 1, 1, &Commands::audioFailure},
         {"help", "[command]", "nothing in the client: the commands, here", 0, 1,
          [](Commands& commands, const Words& words) { return commands.help(words); }},

@@ -324,5 +324,39 @@ Commands::Answer Commands::audioFailure(const Words& words)
     return done(QStringLiteral("the audio %1 stopped working").arg(words.at(0).toLower()));
 }
 
+Commands::Answer Commands::share(const Words& words)
+{
+    QString problem;
+    const std::optional<Contact> presenter = contact(words.at(0), &problem);
+    if (!presenter)
+        return failed(problem);
+    const QString name = nameOf(presenter, presenter->address);
+    switch (choice(words.at(1), {QStringLiteral("start"), QStringLiteral("mismatched"), QStringLiteral("pause"),
+                                 QStringLiteral("resume"), QStringLiteral("stop")})) {
+    case 0:
+    case 1: {
+        const bool mismatched = words.at(1).compare(QLatin1String("mismatched"), Qt::CaseInsensitive) == 0;
+        const int shareId = m_Control.injectShareStarted(presenter->address, mismatched);
+        if (!shareId)
+            return refused();
+        return done(QStringLiteral("%1 shares the desktop (share %2)").arg(name).arg(shareId));
+    }
+    case 2:
+    case 3: {
+        const bool pausing = words.at(1).compare(QLatin1String("pause"), Qt::CaseInsensitive) == 0;
+        if (!m_Control.injectSharePaused(presenter->address, pausing))
+            return refused();
+        return done(QStringLiteral("%1's share %2").arg(name, pausing ? QStringLiteral("holds its picture")
+                                                                       : QStringLiteral("moves again")));
+    }
+    case 4:
+        if (!m_Control.injectShareStopped(presenter->address))
+            return refused();
+        return done(QStringLiteral("%1's share ended").arg(name));
+    default:
+        return failed(QStringLiteral("usage: share <contact> start|mismatched|pause|resume|stop"));
+    }
+}
+
 } // namespace Simulation
 } // namespace Kivo

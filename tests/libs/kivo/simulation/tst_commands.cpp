@@ -111,6 +111,8 @@ void TestCommands::badInputIsAnsweredWithAnError_data()
     QTest::newRow("file name that is a path") << "file bob .." << "the file name is a path";
     QTest::newRow("no call to hang up") << "hangup bob" << "no call with bob";
     QTest::newRow("unknown room") << "room Nowhere bob hi" << "no room \"Nowhere\"";
+    QTest::newRow("unknown share step") << "share bob dance" << "usage: share";
+    QTest::newRow("pause without a share") << "share bob pause" << "shows the user nothing";
 }
 
 void TestCommands::badInputIsAnsweredWithAnError()
@@ -208,6 +210,21 @@ void TestCommands::eventsReachTheService()
     QVERIFY(run("audio-fail output").ok);
     QVERIFY(audio.wait());
     QCOMPARE(audio.first(), (QVariantList{false, true}));
+
+    QSignalSpy shares(m_Service.get(), &Service::shareUpdated);
+    QVERIFY(run("share chiara start").ok);
+    QVERIFY(!run("share chiara start").ok);
+    QVERIFY(run("share chiara pause").ok);
+    QTRY_COMPARE(shares.count(), 2);
+    QVERIFY(run("share chiara stop").ok);
+    QTRY_COMPARE(shares.count(), 3);
+    const auto share = [&shares](int i) { return shares.at(i).first().value<ShareRecord>(); };
+    QCOMPARE(share(0).peer, QString("chiara@demo.telvarion.net"));
+    QVERIFY(!share(0).mismatched);
+    QVERIFY(share(1).paused);
+    QCOMPARE(share(2).state, ShareState::Ended);
+    QVERIFY(run("share dev mismatched").ok);
+    QTRY_VERIFY(shares.count() == 4 && share(3).mismatched);
 
     QSignalSpy links(m_Service.get(), &Service::linkChanged);
     QVERIFY(run("lose chat").ok);
@@ -309,7 +326,7 @@ void TestCommands::helpListsTheCommands()
     const Commands::Answer all = run("help");
     QVERIFY(all.ok);
     for (const QString name : {"call", "hangup", "chat", "room", "file", "line", "presence", "note", "guest",
-                                "voicemail", "password", "proxy", "fail", "lose", "restore", "divert", "audio-fail"}) {
+                                "voicemail", "password", "proxy", "fail", "lose", "restore", "divert", "audio-fail", "share"}) {
         QVERIFY2(std::any_of(all.details.cbegin(), all.details.cend(),
                              [&name](const QString& line) { return line.startsWith(name + ' ') || line == name; }),
                  qPrintable(name));

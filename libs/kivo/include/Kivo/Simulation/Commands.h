@@ -65,6 +65,7 @@ private:
     Answer connection(const Words& words, bool lost);
     Answer divert(const Words& words);
     Answer audioFailure(const Words& words);
+    Answer share(const Words& words);
     Answer calls(const Words& words) const;
 
     Service& m_Service;
