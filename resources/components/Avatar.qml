@@ -17,6 +17,7 @@ Rectangle {
     clip: true
 
     Text {
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         visible: !photo.visible
         text: (avatar.name || "?").charAt(0).toUpperCase()

@@ -50,6 +50,7 @@ Rectangle {
                     border.color: qomxStyle.colors["mediumDivider"]
 
                     Text {
+                        textFormat: Text.PlainText
                         anchors.centerIn: parent
                         text: row.expanded ? "-" : "+"
                         color: qomxStyle.colors["darkText"]
@@ -65,6 +66,7 @@ Rectangle {
                 }
 
                 Text {
+                    textFormat: Text.PlainText
                     anchors.verticalCenter: parent.verticalCenter
                     width: row.width - 12 - answer.width - (connectorList.useAcceptanceButtons ? 0 : 20)
                     elide: Text.ElideRight
@@ -146,6 +148,7 @@ Rectangle {
                     ])
 
                     Text {
+                        textFormat: Text.PlainText
                         width: details.width
                         wrapMode: Text.Wrap
                         text: modelData + rootWindow.languageChangeProperty

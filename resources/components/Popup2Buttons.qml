@@ -41,6 +41,7 @@ Rectangle {
 
         Text {
             id: titleText
+            textFormat: Text.PlainText
             anchors.verticalCenter: parent.verticalCenter
             anchors.left: parent.left
             anchors.leftMargin: 12
@@ -53,6 +54,7 @@ Rectangle {
 
     Text {
         id: messageText
+        textFormat: Text.PlainText
         anchors.top: titleBar.bottom
         anchors.bottom: firstButton.top
         anchors.left: parent.left

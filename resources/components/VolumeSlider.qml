@@ -49,6 +49,7 @@ Row {
         Rectangle { x: 1; y: 6; width: 4; height: 6; color: speakerArea.containsMouse ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"] }
         Rectangle { x: 5; y: 3; width: 4; height: 12; color: speakerArea.containsMouse ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"] }
         Text {
+            textFormat: Text.PlainText
             x: 10
             anchors.verticalCenter: parent.verticalCenter
             text: slider.muted ? "\u2715" : ")"

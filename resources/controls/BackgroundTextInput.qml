@@ -36,6 +36,7 @@ FocusScope {
     }
 
     Text {
+        textFormat: Text.PlainText
         anchors.fill: input
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight

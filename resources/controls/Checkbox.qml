@@ -43,6 +43,7 @@ FocusScope {
 
     Text {
         id: label
+        textFormat: Text.PlainText
         anchors.left: box.right
         anchors.leftMargin: 6
         anchors.verticalCenter: parent.verticalCenter

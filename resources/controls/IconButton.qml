@@ -25,6 +25,7 @@ FocusScope {
         Behavior on color { ColorAnimation { duration: 120 } }
     }
     Text {
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         text: button.symbol
         color: qomxStyle.colors["whiteText"]
@@ -56,6 +57,7 @@ FocusScope {
         color: qomxStyle.colors["darkBackground"]
         Text {
             id: tipText
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             text: button.toolTip
             color: qomxStyle.colors["whiteText"]

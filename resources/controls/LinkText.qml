@@ -3,6 +3,7 @@ import QtQuick 2.0
 // An underlined text that acts as a link.
 Text {
     id: link
+    textFormat: Text.PlainText
 
     signal clicked()
 

@@ -27,6 +27,7 @@ FocusScope {
 
     Text {
         id: label
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         width: parent.width - 8
         horizontalAlignment: Text.AlignHCenter

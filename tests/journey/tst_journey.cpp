@@ -366,6 +366,7 @@ private slots:
     void aColleaguePicksUpTheUsersCall();
     void setsTheStatusNoteAndLocationAndHoversAContact();
     void seesAFailedDeletionAndSwitchesTheTeamWindowOff();
+    void aLinkThatWouldCallAsksFirst();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -1678,6 +1679,47 @@ void JourneyTest::seesAFailedDeletionAndSwitchesTheTeamWindowOff()
     switchTeamWindow(false);
     QTRY_VERIFY(!team->isVisible());
     QCOMPARE(TestSupport::userSetting(Constants::SettingsKey::ShowTeamTelephonyWindow), QVariant(false));
+}
+
+void JourneyTest::aLinkThatWouldCallAsksFirst()
+{
+    QVERIFY(shownMainWindow());
+    QSignalSpy calls(&service(), &Kivo::Simulation::Service::outgoingCall);
+    // A web page's link into Bob's room that dials a number of its choosing.
+    const QString number = QStringLiteral("sip:+19005550123@demo.telvarion.net");
+    const QString items = "call=\"" + number + "\";chat=\"bob@myroom.demo.telvarion.net\"";
+    const QString link = QString::fromLatin1(items.toLatin1().toBase64());
+
+    // The desktop starts the program for the clicked link; this one is asked before anything is dialled.
+    QProcess second;
+    second.start(TEST_PROGRAM, {"--qomx:" + link});
+    QVERIFY(second.waitForStarted(30000));
+    while (second.state() == QProcess::Running)
+        QTest::qWait(20);
+    QCOMPARE(second.exitCode(), 0);
+    QTRY_VERIFY(shownMessage());
+    Dialogs::MessageWindow* question = shownMessage();
+    QCOMPARE(question->windowTitle(), QString("Place a Call?"));
+    const QLabel* text = question->findChild<QLabel*>("messageText");
+    QVERIFY(text->text().contains(number) && text->text().contains("Bob Lindqvist"));
+    QTest::qWait(3 * service().latency());
+    QCOMPARE(calls.count(), 0);
+
+    // Call: the room opens with the call the user agreed to.
+    QVERIFY(User::activate(question));
+    QVERIFY(clickButton(question, "Call"));
+    QTRY_VERIFY(!shownMessage());
+    QTRY_COMPARE(calls.count(), 1);
+    QCOMPARE(calls.first().at(1).toString(), number);
+    QPointer<QML::CommunicationsWindow> room;
+    QTRY_VERIFY((room = shownWindow<QML::CommunicationsWindow>()));
+    QTRY_COMPARE(service().calls().size(), 1);
+    QVERIFY(Kivo::Simulation::Control(service()).injectRemoteHangUp(service().calls().first().id));
+    QTRY_VERIFY(service().calls().isEmpty());
+    QTRY_VERIFY(!room || (room->session() && !room->session()->getCall()));
+    if (room)
+        QVERIFY(User::closeFromFrame(room));
+    QTRY_VERIFY(!room);
 }
 
 void JourneyTest::exitsWithCtrlQ()

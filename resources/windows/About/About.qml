@@ -25,6 +25,7 @@ Window {
         spacing: 3
 
         Text {
+            textFormat: Text.PlainText
             anchors.horizontalCenter: parent.horizontalCenter
             text: rootWindow.productName
             color: qomxStyle.colors["darkText"]
@@ -34,6 +35,7 @@ Window {
         }
 
         Text {
+            textFormat: Text.PlainText
             anchors.horizontalCenter: parent.horizontalCenter
             text: rootWindow.versionInfo
             color: qomxStyle.colors["darkText"]
@@ -42,6 +44,7 @@ Window {
         }
 
         Text {
+            textFormat: Text.PlainText
             anchors.horizontalCenter: parent.horizontalCenter
             text: about.rightsText
             color: qomxStyle.colors["listSecondLineText"]
@@ -50,6 +53,7 @@ Window {
         }
 
         Text {
+            textFormat: Text.PlainText
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Built with Qt %1").arg(rootWindow.qtversionInfo) + rootWindow.languageChangeProperty
             color: qomxStyle.colors["listSecondLineText"]

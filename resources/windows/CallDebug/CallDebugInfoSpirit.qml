@@ -20,6 +20,7 @@ Rectangle {
     Text {
         id: lastError
         objectName: "lastError"
+        textFormat: Text.PlainText
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: 8 }
         wrapMode: Text.WordWrap
         text: debugInfo.lastError

@@ -12,6 +12,7 @@ Item {
 
     Text {
         id: labelText
+        textFormat: Text.PlainText
         width: parent.width * 0.6
         wrapMode: Text.WordWrap
         text: line.label
@@ -22,6 +23,7 @@ Item {
 
     Text {
         id: valueText
+        textFormat: Text.PlainText
         anchors { left: labelText.right; leftMargin: 6; right: parent.right }
         wrapMode: Text.WrapAnywhere
         text: line.value === undefined || line.value === null ? "-" : String(line.value)

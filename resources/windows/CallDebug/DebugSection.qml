@@ -15,6 +15,7 @@ Rectangle {
 
     Text {
         id: heading
+        textFormat: Text.PlainText
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: 8 }
         wrapMode: Text.WordWrap
         color: qomxStyle.colors["darkText"]

@@ -18,6 +18,7 @@ Item {
     }
 
     Text {
+        textFormat: Text.PlainText
         anchors { left: parent.left; right: field.left; rightMargin: 6; verticalCenter: parent.verticalCenter }
         elide: Text.ElideRight
         text: line.label

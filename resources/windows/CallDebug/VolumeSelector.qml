@@ -12,6 +12,7 @@ Item {
     height: 18
 
     Text {
+        textFormat: Text.PlainText
         anchors { left: parent.left; right: bar.left; rightMargin: 6; verticalCenter: parent.verticalCenter }
         elide: Text.ElideRight
         text: line.label + " (" + (line.value === undefined ? "-" : line.value) + ")"

@@ -13,6 +13,7 @@ Item {
     height: 24
 
     Text {
+        textFormat: Text.PlainText
         anchors { left: parent.left; verticalCenter: parent.verticalCenter }
         width: 200
         elide: Text.ElideRight

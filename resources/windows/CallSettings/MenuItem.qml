@@ -21,6 +21,7 @@ Rectangle {
     }
 
     Text {
+        textFormat: Text.PlainText
         anchors { left: parent.left; right: parent.right; leftMargin: 16; rightMargin: 8; verticalCenter: parent.verticalCenter }
         elide: Text.ElideRight
         text: tabTitle !== undefined ? tabTitle : ""

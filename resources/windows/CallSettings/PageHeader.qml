@@ -10,6 +10,7 @@ Column {
 
     Text {
         id: titleText
+        textFormat: Text.PlainText
         width: parent.width
         elide: Text.ElideRight
         color: qomxStyle.colors["darkText"]
@@ -20,6 +21,7 @@ Column {
 
     Text {
         id: descriptionText
+        textFormat: Text.PlainText
         width: parent.width
         visible: text.length > 0
         wrapMode: Text.WordWrap

@@ -97,6 +97,7 @@ Item {
 
     Text {
         id: caption
+        textFormat: Text.PlainText
         anchors { left: parent.left; top: parent.top }
         height: 30
         verticalAlignment: Text.AlignVCenter
@@ -109,6 +110,7 @@ Item {
 
     Text {
         objectName: "serviceSummary"
+        textFormat: Text.PlainText
         anchors { left: caption.right; right: editButton.left; rightMargin: 8; top: parent.top }
         height: 30
         verticalAlignment: Text.AlignVCenter
@@ -219,6 +221,7 @@ Item {
 
     Text {
         objectName: "serviceStatus"
+        textFormat: Text.PlainText
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
         height: 18
         visible: item.status.length > 0

@@ -82,6 +82,7 @@ Item {
 
     Text {
         objectName: "serviceStatus"
+        textFormat: Text.PlainText
         anchors { left: parent.left; right: parent.right; top: header.bottom; topMargin: box.visible ? 44 : 16 }
         wrapMode: Text.WordWrap
         text: page.lookedUp && !page.service ? qsTr("Service is not available for this account") : page.status

@@ -124,6 +124,7 @@ Item {
         height: 28
 
         Text {
+            textFormat: Text.PlainText
             anchors { left: parent.left; verticalCenter: parent.verticalCenter }
             text: page.status
             color: qomxStyle.colors["replyButton"]

@@ -96,6 +96,7 @@ Item {
                         model: [ { x: 0, text: qsTr("Number") }, { x: 230, text: qsTr("Enabled") },
                                  { x: 310, text: qsTr("Configure") } ]
                         Text {
+                            textFormat: Text.PlainText
                             x: modelData.x
                             text: modelData.text
                             color: qomxStyle.colors["mediumText"]
@@ -188,6 +189,7 @@ Item {
                 visible: page.details !== null
 
                 Text {
+                    textFormat: Text.PlainText
                     text: qsTr("Location:") + " " + (page.details ? page.details.phoneNumber : "")
                     color: qomxStyle.colors["darkText"]
                     font.family: qomxStyle.fontFamily

@@ -45,6 +45,7 @@ Rectangle {
             }
         }
         Text {
+            textFormat: Text.PlainText
             anchors.verticalCenter: parent.verticalCenter
             visible: button.symbol.length > 0
             text: button.symbol
@@ -52,6 +53,7 @@ Rectangle {
             font.pixelSize: 15
         }
         Text {
+            textFormat: Text.PlainText
             anchors.verticalCenter: parent.verticalCenter
             visible: button.showLabel && button.label.length > 0
             text: button.label

@@ -85,6 +85,7 @@ Row {
                 Text {
                     id: badgeLabel
                     objectName: parent.parent.actionId === 3 ? "newMessageBadgeText" : ""
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: toolbar.badgeText(toolbar.missedCount)
                     color: qomxStyle.colors["infoBadgeActiveText"]

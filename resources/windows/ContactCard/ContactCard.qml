@@ -37,6 +37,7 @@ Window {
 
     Text {
         id: modeTitle
+        textFormat: Text.PlainText
         anchors.top: parent.top
         anchors.left: parent.left
         anchors.right: parent.right
@@ -74,6 +75,7 @@ Window {
 
         Text {
             id: errorLabel
+            textFormat: Text.PlainText
             anchors.verticalCenter: parent.verticalCenter
             anchors.left: parent.left
             anchors.right: parent.right

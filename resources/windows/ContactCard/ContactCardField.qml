@@ -31,6 +31,7 @@ Item {
 
     Text {
         id: label
+        textFormat: Text.PlainText
         anchors.left: parent.left
         anchors.leftMargin: 14
         anchors.bottom: parent.bottom

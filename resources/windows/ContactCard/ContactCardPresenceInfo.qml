@@ -88,6 +88,7 @@ Item {
 
         Text {
             objectName: "availabilityText"
+            textFormat: Text.PlainText
             width: parent.width
             elide: Text.ElideRight
             visible: text.length > 0
@@ -123,6 +124,7 @@ Item {
 
         Text {
             objectName: "groupsText"
+            textFormat: Text.PlainText
             width: parent.width
             elide: Text.ElideRight
             visible: rootWindow.groupNames.length > 0
@@ -147,6 +149,7 @@ Item {
         opacity: enabled ? 1 : 0.4
 
         Text {
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             text: info.contact && info.contact.favorite ? "\u2605" : "\u2606"
             color: starArea.containsMouse ? qomxStyle.colors["hoverButton"] : qomxStyle.colors["defaultButton"]
@@ -162,6 +165,7 @@ Item {
         }
 
         Text {
+            textFormat: Text.PlainText
             anchors.top: parent.bottom
             anchors.right: parent.right
             visible: starArea.containsMouse

@@ -219,6 +219,7 @@ Window {
             visible: opacity > 0
 
             Text {
+                textFormat: Text.PlainText
                 anchors.fill: parent
                 anchors.leftMargin: 8
                 verticalAlignment: Text.AlignVCenter
@@ -410,6 +411,7 @@ Window {
 
         Text {
             id: waitText
+            textFormat: Text.PlainText
             anchors.horizontalCenter: parent.horizontalCenter
             y: 220
             color: qomxStyle.colors["loginDarkText"]
@@ -438,6 +440,7 @@ Window {
         spacing: 6
 
         Text {
+            textFormat: Text.PlainText
             anchors.verticalCenter: parent.verticalCenter
             text: rootItem.versionInfo
             color: qomxStyle.colors["loginDarkText"]

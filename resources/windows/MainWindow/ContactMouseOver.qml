@@ -111,6 +111,7 @@ Rectangle {
 
         Text {
             objectName: "affiliationText"
+            textFormat: Text.PlainText
             width: parent.width
             visible: card.affiliationText.length > 0
             text: card.affiliationText
@@ -132,6 +133,7 @@ Rectangle {
         }
         Text {
             objectName: "entryTime"
+            textFormat: Text.PlainText
             width: parent.width
             visible: card.entry !== null && card.entry !== undefined
             text: visible ? qmlHelper.formatDateTime(card.entry.time) : ""

@@ -165,6 +165,7 @@ Window {
                         onClicked: root.openTextFieldMenu(searchField, true)
                     }
                     Text {
+                        textFormat: Text.PlainText
                         anchors.verticalCenter: parent.verticalCenter
                         visible: searchField.text.length === 0
                         text: views.state === "roomsView" ? qsTr("Search Rooms") : qsTr("Search and Dial")
@@ -279,6 +280,7 @@ Window {
         color: qomxStyle.colors["darkBackground"]
         Text {
             id: tooltipText
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             color: qomxStyle.colors["whiteText"]
             font.family: qomxStyle.fontFamily

@@ -25,6 +25,7 @@ Rectangle {
     }
 
     Text {
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         visible: button.textLabel
         text: button.label

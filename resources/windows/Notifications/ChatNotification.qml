@@ -23,6 +23,7 @@ CommunicationNotification {
 
     Text {
         objectName: "message"
+        textFormat: Text.PlainText
         x: popup.textLeft
         y: 52
         width: popup.width - x - 34

@@ -67,6 +67,7 @@ Rectangle {
     Text {
         id: headerText
         objectName: "header"
+        textFormat: Text.PlainText
         x: frame.textLeft
         y: 12
         font.family: qomxStyle.fontFamily
@@ -79,6 +80,7 @@ Rectangle {
     Text {
         id: secondRowText
         objectName: "secondRow"
+        textFormat: Text.PlainText
         x: frame.textLeft
         anchors.top: headerText.bottom
         anchors.topMargin: 2
@@ -144,6 +146,7 @@ Rectangle {
 
         Text {
             id: tooltipText
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             font.family: qomxStyle.fontFamily
             font.pixelSize: 11

@@ -45,6 +45,7 @@ CommunicationNotification {
                 color: qomxStyle.colors[modelData.colour]
 
                 Text {
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: modelData.label + rootView.languageChangeProperty
                     color: qomxStyle.colors["whiteText"]

@@ -23,6 +23,7 @@ Rectangle {
 
     Text {
         objectName: "shareText"
+        textFormat: Text.PlainText
         x: 10
         y: 8
         width: parent.width - 20

@@ -21,6 +21,7 @@ Window {
     Text {
         id: heading
         objectName: "heading"
+        textFormat: Text.PlainText
         anchors.top: parent.top
         anchors.topMargin: 3
         anchors.left: parent.left

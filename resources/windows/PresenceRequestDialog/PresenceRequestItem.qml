@@ -33,6 +33,7 @@ Item {
 
         Text {
             objectName: "requestName"
+            textFormat: Text.PlainText
             width: parent.width
             elide: Text.ElideRight
             text: item.name
@@ -43,6 +44,7 @@ Item {
         }
         Text {
             objectName: "requestAddress"
+            textFormat: Text.PlainText
             width: parent.width
             elide: Text.ElideRight
             text: item.address

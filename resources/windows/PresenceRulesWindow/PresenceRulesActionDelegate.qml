@@ -37,6 +37,7 @@ Item {
     Text {
         id: label
         objectName: "action" + row.action
+        textFormat: Text.PlainText
         anchors { left: dot.right; leftMargin: 6; verticalCenter: parent.verticalCenter }
         text: row.helper ? row.helper.getTextForPresnceRulesAction(row.action) : ""
         color: qomxStyle.colors["loginDarkText"]

@@ -72,6 +72,7 @@ Rectangle {
 
             Text {
                 objectName: "stateName"
+                textFormat: Text.PlainText
                 text: root.selected ? rootWindow.getPresenceStateAsString(root.selected.state) : ""
                 color: qomxStyle.colors["darkText"]
                 font.family: qomxStyle.fontFamily

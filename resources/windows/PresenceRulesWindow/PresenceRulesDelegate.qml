@@ -21,6 +21,7 @@ Rectangle {
     }
 
     Text {
+        textFormat: Text.PlainText
         anchors { left: icon.right; leftMargin: 6; right: parent.right; verticalCenter: parent.verticalCenter }
         elide: Text.ElideRight
         text: rootWindow.getPresenceStateAsString(state)

@@ -196,6 +196,7 @@ Window {
             TextEdit {
                 id: input
                 objectName: "stanzaInput"
+                textFormat: TextEdit.PlainText
                 width: inputFlick.width
                 wrapMode: TextEdit.WrapAnywhere
                 selectByMouse: true

@@ -285,8 +285,12 @@ void CallCenterAgentDialog::createQueueList()
         grid->setHorizontalSpacing(QueueSpacing);
         auto* labels = new QVBoxLayout();
         const QString name = queue->getQueueName().isEmpty() ? queue->getServiceUserId() : queue->getQueueName();
-        labels->addWidget(new Widgets::CuttingLabel(name));
-        labels->addWidget(new Widgets::CuttingLabel(queue->getPhoneNumber()));
+        for (const QString& text : {name, queue->getPhoneNumber()}) {
+            auto* label = new Widgets::CuttingLabel();
+            label->setTextFormat(Qt::PlainText);
+            label->setText(text);
+            labels->addWidget(label);
+        }
         grid->addLayout(labels, 0, 0);
         auto* membership = new QComboBox();
         membership->setObjectName("membership_" + queue->getServiceUserId());

@@ -163,6 +163,8 @@ void MessageWindow::setupForm()
     textColumn->setContentsMargins(0, -1, -1, -1);
     m_MessageText = new QLabel(m_Dialog);
     m_MessageText->setObjectName("messageText");
+    // Names, rooms and numbers from others are placed into these texts: never markup.
+    m_MessageText->setTextFormat(Qt::PlainText);
     m_MessageText->setScaledContents(false);
     m_MessageText->setWordWrap(true);
     m_MessageText->setIndent(0);

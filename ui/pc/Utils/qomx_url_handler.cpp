@@ -11,19 +11,13 @@
 #include <Kivo/Services/Xmpp/XmppJidValidator.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 
-#include <QTextDocument>
+#include <QPushButton>
 
 namespace Utils {
 
 namespace {
 
 using Kivo::Sessions::SubSession;
-
-// The text as the message window shows it: a name from a link or a contact is never markup.
-QString plainMessage(const QString& text)
-{
-    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
-}
 
 } // namespace
 
@@ -37,6 +31,12 @@ QomxUrlHandler::QomxUrlHandler(const QString& link, QObject* parent)
     CHECKED_CONNECT(&m_Timer, SIGNAL(timeout()), this, SLOT(onTimeout()));
 }
 
+QomxUrlHandler::~QomxUrlHandler()
+{
+    // A question left open would place the call of a link that was replaced or signed out.
+    delete m_CallQuestion.data();
+}
+
 void QomxUrlHandler::initialize(Kivo::Sessions::SessionManagerBase* session)
 {
     if (!session) {
@@ -47,6 +47,7 @@ void QomxUrlHandler::initialize(Kivo::Sessions::SessionManagerBase* session)
         return;
     }
     stopWaiting();
+    delete m_CallQuestion.data();
     m_SipReady = m_XmppReady = m_MyRoomReady = QVariant();
     m_Contacts = session->contactsManager().data();
     m_XmppSession = session->xmppSubSession();
@@ -136,8 +137,47 @@ void QomxUrlHandler::tryCreateSession()
             return;
     }
     stopWaiting();
+    if (!m_Call.isEmpty()) {
+        askBeforeCalling();
+        return;
+    }
     LOG_INFO << "Joining the room " << m_Chat;
     emit createMyRoomSession(m_Call, m_Chat, m_WebCollab);
+}
+
+QString QomxUrlHandler::roomOwnerName() const
+{
+    using Kivo::Services::Xmpp::XmppJidValidator;
+    QString owner = m_ContactJid;
+    if (owner.isEmpty())
+        owner = XmppJidValidator::getRoomJidPart(m_Chat, XmppJidValidator::MyRoom);
+    if (owner.isEmpty())
+        return m_Chat;
+    const Kivo::Contacts::IContact* contact = m_Contacts ? m_Contacts->findByAddress(owner) : nullptr;
+    return contact && !contact->getDisplayName().isEmpty() ? contact->getDisplayName() : owner;
+}
+
+void QomxUrlHandler::askBeforeCalling()
+{
+    delete m_CallQuestion.data();
+    LOG_INFO << "Asking before the link's call to " << m_Call;
+    // A web page can hand over any number: the user sees it, and whose room it is, before
+    // anything is dialled. Cancel, or closing the box, leaves the link without effect.
+    Dialogs::MessageWindow* question = Dialogs::MessageWindow::showQuestion(
+        tr("Place a Call?"),
+        tr("The link you opened calls %1 to join %2's room.\n\nDo you want to place this call?")
+            .arg(m_Call, roomOwnerName()),
+        false, QDialogButtonBox::Cancel);
+    QPushButton* call = question->addButton(tr("Call"), QDialogButtonBox::AcceptRole, false);
+    call->setObjectName("callButton");
+    question->focusButton(QDialogButtonBox::Cancel);
+    m_CallQuestion = question;
+    connect(question, &Dialogs::MessageWindow::messageAccepted, this, [this] {
+        LOG_INFO << "Joining the room " << m_Chat << " with the call the user confirmed";
+        emit createMyRoomSession(m_Call, m_Chat, m_WebCollab);
+    });
+    connect(question, &Dialogs::MessageWindow::messageRejected, this,
+            [this] { LOG_INFO << "The link's call to " << m_Call << " was cancelled"; });
 }
 
 void QomxUrlHandler::stopWaiting()
@@ -216,9 +256,9 @@ void QomxUrlHandler::onTimeout()
     LOG_WARNING << "Joining the room " << m_Chat << " timed out";
     Dialogs::MessageWindow::showInformation(
         tr("Failed to Join Room"),
-        plainMessage(tr("Failed to join %1's room due to network connection issues. Please try again after the "
-                        "connection is restored")
-                         .arg(name)),
+        tr("Failed to join %1's room due to network connection issues. Please try again after the "
+           "connection is restored")
+            .arg(name),
         false, 0, QDialogButtonBox::Ok, false, nullptr);
 }
 

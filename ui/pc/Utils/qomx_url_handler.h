@@ -12,6 +12,10 @@
 #include <QTimer>
 #include <QVariant>
 
+namespace Dialogs {
+class MessageWindow;
+}
+
 namespace Kivo {
 namespace Sessions {
 class SessionManagerBase;
@@ -25,6 +29,7 @@ namespace Utils {
 // with its chat, call and web collaboration. Idle until it is given a session, it then
 // finds the room, waits until the connections the room needs are up and asks the engine
 // to create the room's session, or gives up with a message when that takes too long.
+// Anyone can hand the program a link: one that would place a call asks the user first.
 class QomxUrlHandler : public QObject
 {
     Q_OBJECT
@@ -35,8 +40,11 @@ public:
     static constexpr int JoinTimeoutMs = 20000;
 
     explicit QomxUrlHandler(const QString& link, QObject* parent = nullptr);
+    ~QomxUrlHandler() override;
 
     QString link() const { return m_Uri; }
+    // The question before a call, while it waits for the user's answer.
+    Dialogs::MessageWindow* callQuestion() const { return m_CallQuestion; }
     // Without a session the link waits for the next one.
     void initialize(Kivo::Sessions::SessionManagerBase* session);
 
@@ -62,6 +70,9 @@ private:
     void addSubsession(Kivo::Sessions::SubSession* part, QVariant& ready);
     void observe(QObject* object);
     void tryCreateSession();
+    // The room's owner as the user knows them: a contact's name, else the address.
+    QString roomOwnerName() const;
+    void askBeforeCalling();
     void stopWaiting();
 
     Kivo::Utils::Const::SharedPointer<Kivo::Contacts::Contacts> m_Contacts;
@@ -78,6 +89,7 @@ private:
     QString m_Chat;
     QString m_WebCollab;
     QString m_ContactJid;
+    QPointer<Dialogs::MessageWindow> m_CallQuestion;
 };
 
 } // namespace Utils

@@ -95,7 +95,9 @@ void CuttingLabel::setText(const QString& text)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int limitWidth = screen ? screen->geometry().width() / 2 : 0;
     toolTip = wrapToolTip(toolTip, QFontMetrics(font()), limitWidth);
-    setToolTip(withoutUnfinishedTag(toolTip));
+    // A tool tip takes anything that looks like markup as markup: plain text goes in escaped.
+    setToolTip(textFormat() == Qt::PlainText ? Qt::convertFromPlainText(toolTip, Qt::WhiteSpaceNormal)
+                                             : withoutUnfinishedTag(toolTip));
 
     if (m_AdjustSizeOnText)
         adjustSize();

@@ -28,6 +28,7 @@ InputWidget::InputWidget(const QString& text, bool alwaysOnTop, QWidget* parent)
     view()->hide();
     setObjectName("inputWidget");
     m_NameLabel->setObjectName("nameLabel");
+    m_NameLabel->setTextFormat(Qt::PlainText);
     m_NameEdit->setObjectName("nameEdit");
     m_ButtonBox->setObjectName("buttonBox");
     auto* layout = new QVBoxLayout(this);

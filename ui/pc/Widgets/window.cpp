@@ -107,7 +107,9 @@ void Window::setResizable(bool on)
 
 void Window::setStatus(const QString& color, const QString& text, int seconds)
 {
-    const QString status = QString("<font color=\"%1\">%2</font>").arg(color, text);
+    // The colour is the program's; the text may carry a name and stays text.
+    const QString status =
+        QString("<font color=\"%1\">%2</font>").arg(color.toHtmlEscaped(), text.toHtmlEscaped());
     stopStatusTimer();
     if (seconds <= 0) {
         m_RestingStatus = status;

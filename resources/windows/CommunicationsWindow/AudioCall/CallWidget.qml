@@ -73,6 +73,7 @@ Rectangle {
         clip: true
 
         Text {
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             visible: photo.status !== Image.Ready
             text: pane.name.charAt(0).toUpperCase()

@@ -70,6 +70,7 @@ Item {
     Text {
         id: status
         objectName: info.compact ? "footerCallStatus" : "callStatus"
+        textFormat: Text.PlainText
         visible: !info.compact
         anchors.right: parent.right
         font.family: qomxStyle.fontFamily
@@ -80,6 +81,7 @@ Item {
     Text {
         id: kind
         objectName: info.compact ? "" : "callDuration"
+        textFormat: Text.PlainText
         visible: !info.compact && info.talking
         anchors { right: parent.right; top: status.bottom; topMargin: 2 }
         font.family: qomxStyle.fontFamily
@@ -90,6 +92,7 @@ Item {
     Text {
         id: line
         objectName: info.compact ? "footerCallInfo" : ""
+        textFormat: Text.PlainText
         visible: info.compact
         anchors.verticalCenter: parent.verticalCenter
         font.family: qomxStyle.fontFamily

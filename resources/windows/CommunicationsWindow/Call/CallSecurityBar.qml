@@ -79,6 +79,7 @@ Item {
             }
             Text {
                 objectName: "recordingState"
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 text: bar.recordingText() + rootView.languageChangeProperty
                 color: qomxStyle.colors["darkText"]
@@ -111,6 +112,7 @@ Item {
 
         Text {
             objectName: "callSecurityClassification"
+            textFormat: Text.PlainText
             visible: bar.classified
             anchors.verticalCenter: parent.verticalCenter
             text: qsTr("Call Security: %1").arg(bar.session && bar.session.callSecurityClassification.length > 0

@@ -52,6 +52,7 @@ Rectangle {
         Text {
             id: display
             objectName: "dialpadDisplay"
+            textFormat: Text.PlainText
             anchors.fill: parent
             anchors.margins: 6
             horizontalAlignment: Text.AlignRight
@@ -83,6 +84,7 @@ Rectangle {
                      : qomxStyle.colors["whiteBackground"]
 
                 Text {
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: modelData
                     font.family: qomxStyle.fontFamily

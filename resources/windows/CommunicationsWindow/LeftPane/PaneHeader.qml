@@ -15,6 +15,7 @@ Rectangle {
 
     Text {
         id: chevron
+        textFormat: Text.PlainText
         anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
         visible: header.foldable
         text: header.expanded ? "\u25BE" : "\u25B8"
@@ -23,6 +24,7 @@ Rectangle {
     }
     Text {
         objectName: "headerTitle"
+        textFormat: Text.PlainText
         anchors { left: header.foldable ? chevron.right : parent.left; leftMargin: header.foldable ? 6 : 8
                   right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
         elide: Text.ElideRight

@@ -84,6 +84,7 @@ Rectangle {
         Text {
             id: nameText
             objectName: "participantName"
+            textFormat: Text.PlainText
             width: Math.min(implicitWidth, parent.width)
             elide: Text.ElideRight
             text: row.own ? qsTr("%1 (Me)").arg(row.name) : row.name
@@ -101,6 +102,7 @@ Rectangle {
             }
         }
         Text {
+            textFormat: Text.PlainText
             width: parent.width
             visible: text.length > 0
             elide: Text.ElideRight

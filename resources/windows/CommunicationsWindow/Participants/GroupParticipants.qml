@@ -14,6 +14,7 @@ Item {
         color: qomxStyle.colors["lightBackground"]
         Text {
             id: errorText
+            textFormat: Text.PlainText
             anchors { left: parent.left; leftMargin: 8; right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
             wrapMode: Text.Wrap
             text: rootWindow.meetMeError

@@ -17,6 +17,7 @@ Rectangle {
     TextEdit {
         id: details
         objectName: "ownInformationText"
+        textFormat: TextEdit.PlainText
         anchors { left: parent.left; leftMargin: 10; right: parent.right; rightMargin: 8; top: parent.top; topMargin: 8 }
         readOnly: true
         selectByMouse: true

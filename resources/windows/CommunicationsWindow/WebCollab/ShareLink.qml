@@ -3,6 +3,7 @@ import QtQuick 2.15
 // A word of the share's controls that acts when clicked, underlined under the pointer.
 Text {
     id: link
+    textFormat: Text.PlainText
 
     property bool warning: false
 

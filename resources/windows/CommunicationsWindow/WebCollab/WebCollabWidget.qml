@@ -49,6 +49,7 @@ Rectangle {
 
     Text {
         objectName: "shareStateText"
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         anchors.verticalCenterOffset: -20
         width: parent.width - 40

@@ -37,6 +37,7 @@ Column {
 
         Text {
             objectName: "shareState"
+            textFormat: Text.PlainText
             width: parent.width
             elide: Text.ElideRight
             text: (controls.shareUp ? Share.stateText(controls.share ? controls.share.state : 0,

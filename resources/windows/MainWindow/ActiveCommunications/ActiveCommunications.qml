@@ -36,6 +36,7 @@ Item {
         height: pane.headerHeight
         color: qomxStyle.colors["lightBackground"]
         Text {
+            textFormat: Text.PlainText
             anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
             text: (pane.open ? "\u25BC " : "\u25BA ")
                   + ((pane.total === 1 || pane.open) ? qsTr("Active (%1)").arg(pane.total)
@@ -90,6 +91,7 @@ Item {
                 radius: 14
                 color: model.hasCall ? qomxStyle.colors["activeBackground"] : qomxStyle.colors["mediumDivider"]
                 Text {
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: model.hasCall ? "\u260E" : "\u2709"
                     color: qomxStyle.colors["whiteText"]
@@ -100,6 +102,7 @@ Item {
                 anchors { left: kind.right; leftMargin: 8; right: model.hasCall ? callButtons.left : buttons.left; rightMargin: 4; verticalCenter: parent.verticalCenter }
                 Text {
                     objectName: "activeCommTitle"
+                    textFormat: Text.PlainText
                     width: parent.width
                     elide: Text.ElideRight
                     text: rootWindow.commsSessionUiHelper.getFormCommunicationTitle(row.session)
@@ -110,6 +113,7 @@ Item {
                 }
                 Text {
                     objectName: "activeCommState"
+                    textFormat: Text.PlainText
                     width: parent.width
                     elide: Text.ElideRight
                     text: model.hasCall ? rootWindow.commsSessionUiHelper.getCallStateText(model.callState)

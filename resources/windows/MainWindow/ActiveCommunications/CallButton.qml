@@ -20,6 +20,7 @@ Rectangle {
     color: area.containsMouse && usable ? Qt.lighter(baseColor, 1.2) : baseColor
 
     Text {
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         text: button.symbol
         color: "white"

@@ -50,6 +50,7 @@ Rectangle {
                 border.width: buttonArea.containsMouse && usable ? 1 : 0
                 border.color: qomxStyle.colors["mediumDivider"]
                 Text {
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: bar.symbolOf(action.id)
                     color: usable ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"]

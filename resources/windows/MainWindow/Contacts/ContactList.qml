@@ -25,6 +25,7 @@ Item {
 
     Text {
         objectName: "contactsEmptyText"
+        textFormat: Text.PlainText
         visible: pane.empty
         anchors { fill: parent; margins: 20 }
         horizontalAlignment: Text.AlignHCenter
@@ -58,6 +59,7 @@ Item {
                 height: 24 + (empty.visible ? 20 : 0)
                 color: qomxStyle.colors["lightBackground"]
                 Text {
+                    textFormat: Text.PlainText
                     anchors { left: parent.left; leftMargin: 8; top: parent.top; topMargin: 5 }
                     text: qsTr("%1 (%2)").arg(model.groupName).arg(model.groupCount)
                     color: qomxStyle.colors["listSecondLineText"]
@@ -77,6 +79,7 @@ Item {
                 Text {
                     id: empty
                     objectName: "groupEmptyText"
+                    textFormat: Text.PlainText
                     visible: model.groupCount === 0 && rootWindow.searching
                     anchors { left: parent.left; leftMargin: 16; bottom: parent.bottom; bottomMargin: 4 }
                     text: model.groupSearching ? qsTr("Searching...") : qsTr("No matches found")
@@ -114,6 +117,7 @@ Item {
                 Column {
                     anchors { left: avatar.right; leftMargin: 9; right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
                     Text {
+                        textFormat: Text.PlainText
                         width: parent.width
                         elide: Text.ElideRight
                         text: contactRow.name + (rootWindow.showStatus && contactRow.contact && !contactRow.contact.temporary && presenceHelper

@@ -65,6 +65,7 @@ Item {
             }
         }
         Text {
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             visible: field.text.length === 0
             text: pane.inCall ? qsTr("Enter digits") : qsTr("Start new call")
@@ -95,6 +96,7 @@ Item {
                 Column {
                     anchors.centerIn: parent
                     Text {
+                        textFormat: Text.PlainText
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: key
                         color: qomxStyle.colors["darkText"]
@@ -102,6 +104,7 @@ Item {
                         font.pixelSize: 18
                     }
                     Text {
+                        textFormat: Text.PlainText
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: modelData[1]
                         visible: text.length > 0
@@ -150,6 +153,7 @@ Item {
                 opacity: field.text.length > 0 ? 1 : 0.5
                 color: callArea.containsMouse ? qomxStyle.colors["dialpadPrimaryHoverButton"] : qomxStyle.colors["dialpadPrimaryButton"]
                 Text {
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: action.id === 6 ? "\u25B6" : (action.id === 5 ? "\u2706" : "\u260E")
                     color: qomxStyle.colors["whiteText"]

@@ -22,6 +22,7 @@ Rectangle {
 
                 Text {
                     objectName: "errorTitle"
+                    textFormat: Text.PlainText
                     anchors.left: parent.left
                     anchors.leftMargin: 5
                     anchors.right: more.visible ? more.left : parent.right

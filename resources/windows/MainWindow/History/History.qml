@@ -46,6 +46,7 @@ Item {
                               : (tabArea.containsMouse ? qomxStyle.colors["historyTabHover"] : qomxStyle.colors["historyTab"])
                 Text {
                     id: tabTitle
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     anchors.horizontalCenterOffset: badge.visible ? -badge.width / 2 : 0
                     text: pane.tabTitle(model.filterType)
@@ -66,6 +67,7 @@ Item {
                     color: qomxStyle.colors["infoBadgeActive"]
                     Text {
                         id: badgeText
+                        textFormat: Text.PlainText
                         anchors.centerIn: parent
                         text: badge.count
                         color: qomxStyle.colors["whiteText"]
@@ -113,6 +115,7 @@ Item {
         }
         Text {
             objectName: "voiceMailCount"
+            textFormat: Text.PlainText
             anchors { right: parent.right; rightMargin: 10; verticalCenter: parent.verticalCenter }
             text: pane.voiceMailMessagesCount > 0 ? qsTr("New messages: %1").arg(pane.voiceMailMessagesCount)
                                                   : qsTr("No new messages")
@@ -130,6 +133,7 @@ Item {
 
     Text {
         objectName: "historyEmptyText"
+        textFormat: Text.PlainText
         visible: list.count === 0
         anchors { top: voiceMailBox.bottom; left: parent.left; right: parent.right; topMargin: 30; leftMargin: 20; rightMargin: 20 }
         horizontalAlignment: Text.AlignHCenter
@@ -185,6 +189,7 @@ Item {
             }
             Text {
                 id: direction
+                textFormat: Text.PlainText
                 anchors { left: avatar.right; leftMargin: 4; top: parent.top; topMargin: 11 }
                 width: 14
                 text: row.voiceMail ? "\u2709" : (row.entry && row.entry.direction === 1 ? "\u2199" : "\u2197")
@@ -194,6 +199,7 @@ Item {
             Column {
                 anchors { left: direction.right; leftMargin: 6; right: time.left; rightMargin: 6; top: parent.top; topMargin: 4 }
                 Text {
+                    textFormat: Text.PlainText
                     width: parent.width
                     elide: Text.ElideRight
                     text: model.name
@@ -203,6 +209,7 @@ Item {
                     font.bold: model.newComms
                 }
                 Text {
+                    textFormat: Text.PlainText
                     width: parent.width
                     elide: Text.ElideRight
                     text: row.entry ? (row.entry.message.length > 0 ? qmlHelper.stripWhiteSpaceChars(row.entry.message)
@@ -214,6 +221,7 @@ Item {
             }
             Text {
                 id: time
+                textFormat: Text.PlainText
                 anchors { right: status.left; rightMargin: 4; top: parent.top; topMargin: 6 }
                 text: qmlHelper.formatHistoryEntryTime(model.time)
                 color: qomxStyle.colors["mediumText"]
@@ -261,6 +269,7 @@ Item {
                     width: 60; height: 20; radius: 3
                     color: qomxStyle.colors["defaultButton"]
                     Text {
+                        textFormat: Text.PlainText
                         anchors.centerIn: parent
                         text: parent.playing ? qsTr("Pause") : qsTr("Play")
                         color: qomxStyle.colors["whiteText"]
@@ -273,6 +282,7 @@ Item {
                     }
                 }
                 Text {
+                    textFormat: Text.PlainText
                     anchors.verticalCenter: parent.verticalCenter
                     text: row.voiceMail && row.entry ? qsTr("%1 / %2").arg(qmlHelper.formatHistoryEntryDurationinMsecs(row.entry.position))
                                                          .arg(qmlHelper.formatHistoryEntryDurationinMsecs(row.entry.mediaDuration)) : ""

@@ -180,6 +180,7 @@ Rectangle {
                     color: qomxStyle.colors["infoBadgeActive"]
                     Text {
                         id: badgeText
+                        textFormat: Text.PlainText
                         anchors.centerIn: parent
                         text: button.badge > 9 ? "9+" : button.badge
                         color: qomxStyle.colors["whiteText"]
@@ -198,6 +199,7 @@ Rectangle {
                     color: qomxStyle.colors["infoBadgeActive"]
                     Text {
                         id: guestsText
+                        textFormat: Text.PlainText
                         anchors.centerIn: parent
                         text: visible ? guestHelper.myroomPendingGuestsCountText : ""
                         color: qomxStyle.colors["whiteText"]

@@ -24,6 +24,7 @@ Rectangle {
         radius: 18
         color: qomxStyle.colors["activeBackground"]
         Text {
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             visible: photo.status !== Image.Ready
             text: (rootWindow.displayName || "?").charAt(0).toUpperCase()
@@ -77,6 +78,7 @@ Rectangle {
         spacing: 2
         Text {
             objectName: "signedInName"
+            textFormat: Text.PlainText
             width: parent.width
             elide: Text.ElideRight
             color: qomxStyle.colors["darkText"]
@@ -128,6 +130,7 @@ Rectangle {
     // Waiting voice messages, whatever the view: a click calls the mailbox.
     Text {
         objectName: "newMessages"
+        textFormat: Text.PlainText
         anchors { right: menuButton.left; rightMargin: 6; bottom: picture.bottom }
         visible: pane.voiceMailMessagesCount > 0
         text: qsTr("New messages: %1").arg(pane.voiceMailMessagesCount)

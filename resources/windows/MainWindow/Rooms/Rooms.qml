@@ -6,6 +6,7 @@ Item {
 
     Text {
         objectName: "roomsEmptyText"
+        textFormat: Text.PlainText
         visible: list.count === 0
         anchors { fill: parent; margins: 20 }
         horizontalAlignment: Text.AlignHCenter
@@ -47,6 +48,7 @@ Item {
             Column {
                 anchors { left: badge.right; leftMargin: 9; right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
                 Text {
+                    textFormat: Text.PlainText
                     width: parent.width
                     elide: Text.ElideRight
                     text: model.name
@@ -55,6 +57,7 @@ Item {
                     font.pixelSize: 12
                 }
                 Text {
+                    textFormat: Text.PlainText
                     width: parent.width
                     visible: text.length > 0
                     elide: Text.ElideRight

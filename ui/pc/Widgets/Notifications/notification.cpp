@@ -25,6 +25,7 @@ Notification::Notification(int timeoutMs)
     m_Icon->setObjectName("notificationIcon");
     m_Text->setObjectName("notificationText");
     m_Text->setWordWrap(true);
+    m_Text->setTextFormat(Qt::PlainText);
     m_Text->setMinimumWidth(240);
 
     auto* layout = new QVBoxLayout(this);

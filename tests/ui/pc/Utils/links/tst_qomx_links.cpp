@@ -1,5 +1,6 @@
 // Links of the program's URL scheme reaching the whole running application: handed over by
 // a second start, before and after sign-in, good and hostile.
+#include "Dialogs/message_window.h"
 #include "Utils/myroom_helper.h"
 #include "support/application_test.h"
 
@@ -7,10 +8,12 @@
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Simulation/Service.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
@@ -24,6 +27,17 @@ const QString BobRoom = QStringLiteral("bob@myroom.demo.telvarion.net");
 QString link(const QString& items)
 {
     return QString::fromLatin1(items.toLatin1().toBase64());
+}
+
+// The question a link that would call asks, while it shows.
+Dialogs::MessageWindow* callQuestion()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<Dialogs::MessageWindow*>(widget);
+        if (window && window->isVisible() && window->windowTitle() == QLatin1String("Place a Call?"))
+            return window;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -123,6 +137,15 @@ void QomxLinksTest::invitationJoinsTheRoomThroughASecondStart()
     QVERIFY(finished.wait(30000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
+
+    // The invitation dials into the room: asked first, and answered.
+    Dialogs::MessageWindow* question = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((question = callQuestion()), 10000);
+    QCOMPARE(joined.count(), 0);
+    QCOMPARE(calls.count(), 0);
+    QPushButton* call = question->findChild<QPushButton*>("callButton");
+    QVERIFY(call);
+    QTest::mouseClick(call, Qt::LeftButton);
 
     QTRY_COMPARE_WITH_TIMEOUT(joined.count(), 1, 10000);
     const QString call = QStringLiteral("sip:+15550190@demo.telvarion.net;580231#;9753#");

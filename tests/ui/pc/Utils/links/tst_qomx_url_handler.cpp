@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -41,7 +42,7 @@ QString shownText(const Dialogs::MessageWindow* window)
     for (const QLabel* label : window->findChildren<QLabel*>()) {
         if (label->text().contains(QLatin1String("Failed to join"))) {
             QTextDocument document;
-            if (Qt::mightBeRichText(label->text()))
+            if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text()))
                 document.setHtml(label->text());
             else
                 document.setPlainText(label->text());
@@ -49,6 +50,16 @@ QString shownText(const Dialogs::MessageWindow* window)
         }
     }
     return QString();
+}
+
+// Answers the question a link's call asks with a click on its button.
+void answer(Utils::QomxUrlHandler& handler, const char* button)
+{
+    QTRY_VERIFY(handler.callQuestion() && handler.callQuestion()->isVisible());
+    auto* target = handler.callQuestion()->findChild<QPushButton*>(QLatin1String(button));
+    QVERIFY(target);
+    QTRY_VERIFY(target->isVisible() && target->isEnabled());
+    QTest::mouseClick(target, Qt::LeftButton);
 }
 
 } // namespace
@@ -62,6 +73,10 @@ private slots:
     void joinsOnceWhatTheRoomNeedsIsUp();
     void itemsAreReadAsWritten_data();
     void itemsAreReadAsWritten();
+    void aCallIsPlacedOnlyWhenTheUserSaysSo_data();
+    void aCallIsPlacedOnlyWhenTheUserSaysSo();
+    void linksUpToTheLengthLimitAreRead_data();
+    void linksUpToTheLengthLimitAreRead();
     void ownerInContactListNeedsNoVCard();
     void unknownOwnerIsAskedOnceXmppConnects();
     void timeoutShowsOneMessageNamingTheRoom_data();
@@ -103,6 +118,8 @@ void QomxUrlHandlerTest::joinsOnceWhatTheRoomNeedsIsUp()
                                            [&] { session.myroomController()->setReady(true); }};
     for (int step = 1; step <= 3; ++step) {
         steps[step - 1]();
+        if (step == joinedAfter && items.contains("call="))
+            answer(handler, "callButton");
         QCOMPARE(joined.count(), step >= joinedAfter ? 1 : 0);
     }
     // Reconnecting later joins nothing again.
@@ -144,11 +161,96 @@ void QomxUrlHandlerTest::itemsAreReadAsWritten()
     QSignalSpy created(&handler, &Utils::QomxUrlHandler::createMyRoomSession);
 
     handler.initialize(fixture.session.get());
+    if (!joined.first().isEmpty())
+        answer(handler, "callButton");
 
     QCOMPARE(created.count(), 1);
     QCOMPARE(QStringList({created.first().at(0).toString(), created.first().at(1).toString(),
                           created.first().at(2).toString()}),
              joined);
+}
+
+void QomxUrlHandlerTest::aCallIsPlacedOnlyWhenTheUserSaysSo_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("placed");
+    QTest::newRow("Call") << "callButton" << true;
+    QTest::newRow("Cancel") << "cancelButton" << false;
+    QTest::newRow("box closed") << QString() << false;
+}
+
+void QomxUrlHandlerTest::aCallIsPlacedOnlyWhenTheUserSaysSo()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, placed);
+    TestSupport::Environment environment;
+    LinksFixture::SignedInSession fixture;
+    for (Kivo::Sessions::SubSession* part : fixture.session->subSessions())
+        part->start();
+    fixture.session->myroomController()->setReady(true);
+    const QString number = QStringLiteral("sip:+19005550123@links.example;580231#");
+    Utils::QomxUrlHandler handler(link("call=\"" + number + "\";jid=\"bob@links.example\""));
+    QSignalSpy created(&handler, &Utils::QomxUrlHandler::createMyRoomSession);
+
+    handler.initialize(fixture.session.get());
+
+    // Nothing is dialled while the question waits, however long.
+    QTRY_VERIFY(handler.callQuestion() && handler.callQuestion()->isVisible());
+    QTest::qWait(50);
+    QCOMPARE(created.count(), 0);
+    QLabel* text = handler.callQuestion()->findChild<QLabel*>(QStringLiteral("messageText"));
+    QVERIFY(text);
+    QCOMPARE(text->textFormat(), Qt::PlainText);
+    QVERIFY2(text->text().contains(number) && text->text().contains(QLatin1String("Bob Lind")), qPrintable(text->text()));
+    if (answer.isEmpty())
+        handler.callQuestion()->close();
+    else
+        ::answer(handler, qPrintable(answer));
+
+    QTRY_VERIFY(!handler.callQuestion() || !handler.callQuestion()->isVisible());
+    QTest::qWait(20);
+    QCOMPARE(created.count(), placed ? 1 : 0);
+    if (placed)
+        QCOMPARE(created.first(), QVariantList({number, QString("bob@myroom.links.example"), QString()}));
+}
+
+void QomxUrlHandlerTest::linksUpToTheLengthLimitAreRead_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("read");
+    const int limit = Utils::QomxUrlHandler::MaxLinkLength;
+    QTest::newRow("one Base64 quad under the limit") << limit - 4 << true;
+    QTest::newRow("exactly the limit") << limit << true;
+    QTest::newRow("one over the limit") << limit + 1 << false;
+    QTest::newRow("one Base64 quad over the limit") << limit + 4 << false;
+}
+
+void QomxUrlHandlerTest::linksUpToTheLengthLimitAreRead()
+{
+    QFETCH(int, length);
+    QFETCH(bool, read);
+    TestSupport::Environment environment;
+    LinksFixture::SignedInSession fixture;
+    for (Kivo::Sessions::SubSession* part : fixture.session->subSessions())
+        part->start();
+    // A filler item pads the decoded text to three bytes for each four characters of Base64;
+    // a length that is no multiple of four gets a character that decodes to nothing more.
+    const QString items = QStringLiteral("chat=\"team@conference.links.example\";pad=\"");
+    const int decoded = length / 4 * 3;
+    QString text = link(items + QString(decoded - items.size() - 1, 'x') + '"');
+    QCOMPARE(text.size(), length / 4 * 4);
+    text += QString(length % 4, '=');
+    QCOMPARE(text.size(), length);
+    Utils::QomxUrlHandler handler(text);
+    QSignalSpy created(&handler, &Utils::QomxUrlHandler::createMyRoomSession);
+
+    handler.initialize(fixture.session.get());
+
+    QCOMPARE(created.count(), read ? 1 : 0);
+    QCOMPARE(environment.logs().contains(QStringLiteral("Link refused: %1 characters, more than %2")
+                                             .arg(length)
+                                             .arg(Utils::QomxUrlHandler::MaxLinkLength)),
+             !read);
 }
 
 void QomxUrlHandlerTest::ownerInContactListNeedsNoVCard()

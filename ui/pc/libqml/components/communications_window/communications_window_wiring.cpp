@@ -528,6 +528,8 @@ void CommunicationsWindow::showDismissal(const QString& title, const QString& te
         auto* box = new QMessageBox(QMessageBox::Information, QString(), QString(), QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::WindowModal);
+        // It names whoever dismissed the user: plain text.
+        box->setTextFormat(Qt::PlainText);
         // The box may outlive the conversation (it dies with the window at the latest):
         // only a conversation still there has a share and a chat to close.
         connect(box, &QObject::destroyed, this, [session = m_Session] {
