@@ -90,13 +90,15 @@ Rectangle {
     Column {
         id: details
 
-        // The width the texts want, for the card's width.
+        // The width the texts want, for the card's width. A wrapping text's implicit width
+        // follows the width it is given: its one line's width is measured apart instead.
         readonly property real widest: {
             var w = 0
             for (var i = 0; i < children.length; ++i) {
                 var child = children[i]
-                if (child.visible && child.implicitWidth > w)
-                    w = child.implicitWidth
+                var wanted = child.oneLineWidth !== undefined ? child.oneLineWidth : child.implicitWidth
+                if (child.visible && wanted > w)
+                    w = wanted
             }
             return Math.min(w, 400)
         }
@@ -142,11 +144,14 @@ Rectangle {
             font.pixelSize: 11
         }
         Text {
+            id: entryKindItem
             objectName: "entryKind"
+            readonly property real oneLineWidth: Math.ceil(entryKindLine.advanceWidth)
             width: parent.width
             visible: text.length > 0
             text: card.entryKind
             textFormat: Text.PlainText
+            TextMetrics { id: entryKindLine; font: entryKindItem.font; text: entryKindItem.text }
             wrapMode: Text.Wrap
             maximumLineCount: 2
             elide: Text.ElideRight
@@ -166,11 +171,14 @@ Rectangle {
             font.pixelSize: 11
         }
         Text {
+            id: statusTextItem
             objectName: "statusText"
+            readonly property real oneLineWidth: Math.ceil(statusTextLine.advanceWidth)
             width: parent.width
             visible: !card.entry && text.length > 0
             text: card.statusText
             textFormat: Text.PlainText
+            TextMetrics { id: statusTextLine; font: statusTextItem.font; text: statusTextItem.text }
             wrapMode: Text.Wrap
             maximumLineCount: 2
             elide: Text.ElideRight

@@ -3,6 +3,8 @@
 // through shows them as text, and the server hears nothing.
 #include "journey/user.h"
 
+#include "Dialogs/message_window.h"
+
 #include "libqml/components/blf_window/blf_window.h"
 #include "libqml/components/communications_window/communications_window.h"
 #include "libqml/components/contactmouseover/contact_mouse_over.h"
@@ -21,13 +23,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
-#include <QMessageBox>
+#include <QPushButton>
 #include <QPointer>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTextDocument>
 #include <QtTest>
 
 using Journey::User;
@@ -36,7 +39,6 @@ namespace {
 
 constexpr const char* Bob = "bob@demo.telvarion.net";
 constexpr const char* Chiara = "chiara@demo.telvarion.net";
-constexpr const char* DesignRoom = "design@conference.demo.telvarion.net";
 
 // What the rich-text engines would make of a text shown in that format: QQuickText's
 // StyledText, RichText and Markdown, and AutoText once the text looks like markup.
@@ -64,16 +66,18 @@ private slots:
     void teamWindowShowsThemAsText();
     void incomingCallAndItsWindowShowThemAsText();
     void chatPopupShowsTheMessageAsText();
-    void dismissalFromARoomNamesTheModeratorAsText();
+    void groupRemovalNamesTheGroupAsText();
     void cleanupTestCase();
 
 private:
-    // Markup with the item's label, which the local server would be asked for if it were read.
+    // Markup with the item's label, which the local server would be asked for if it were
+    // read; its bold label comes first, as a name cut short keeps its beginning.
     QString hostile(const QString& label) const
     {
-        return QStringLiteral("<img src=\"%1/%2.png\"><b>%2</b> <a href=\"%1/a\">link</a> <font color=red>red</font>")
+        return QStringLiteral("<b>%2</b><img src=\"%1/%2.png\"> <a href=\"%1/a\">link</a> <font color=red>red</font>")
             .arg(m_Origin, label);
     }
+    static bool isHostile(const QString& text) { return text.contains(QLatin1String("</b>")); }
 
     // Every text of every shown window: the scenes' Text and TextEdit items and the widgets'
     // labels. Fails on any that reads a hostile text as markup, and unless `window` shows at
@@ -248,32 +252,32 @@ void HostileTextTest::chatPopupShowsTheMessageAsText()
     QTRY_VERIFY(!popup || !popup->isVisible());
 }
 
-void HostileTextTest::dismissalFromARoomNamesTheModeratorAsText()
+void HostileTextTest::groupRemovalNamesTheGroupAsText()
 {
     QML::MainWindow* main = mainWindow();
     QVERIFY(main);
     QVERIFY(User::activate(main));
-    QVERIFY(User::click(main, "roomsViewButton"));
-    const QString room = "room_" + hostile("room1");
-    QTRY_VERIFY(User::item(main, room));
-    QVERIFY(User::rightClick(main, room));
-    QVERIFY(User::choose({"Join Room"}));
-    QPointer<QML::CommunicationsWindow> window;
-    QTRY_VERIFY((window = TestSupport::shownWindows<QML::CommunicationsWindow>().value(0)));
-    QTRY_VERIFY(window->session() && window->session()->isGroup());
-    QTRY_VERIFY(service().room(DesignRoom)->occupants.contains(service().ownAddress()));
-    checkShownTexts(window);
-
-    Kivo::Simulation::Control control(service());
-    QVERIFY(control.injectRoomKickUser(DesignRoom, hostile("moderator")));
-    QPointer<QMessageBox> box;
-    QTRY_VERIFY((box = window->findChild<QMessageBox*>()) && box->isVisible());
-    QTRY_VERIFY(box->text().contains(m_Origin));
-    checkShownTexts(box);
-    box->close();
-    QVERIFY(User::closeFromFrame(window));
-    QTRY_VERIFY(!window);
-    QVERIFY(User::click(main, "contactsViewButton"));
+    const QString team = hostile("groupTeam");
+    QTRY_VERIFY(User::item(main, "group_" + team));
+    QVERIFY(User::rightClick(main, "group_" + team));
+    QVERIFY(User::choose({"Remove " + team}));
+    QPointer<Dialogs::MessageWindow> question;
+    const auto confirmation = [] {
+        for (Dialogs::MessageWindow* shown : TestSupport::shownWindows<Dialogs::MessageWindow>()) {
+            if (shown->windowTitle() == QLatin1String("Confirm Deletion"))
+                return shown;
+        }
+        return static_cast<Dialogs::MessageWindow*>(nullptr);
+    };
+    QTRY_VERIFY((question = confirmation()));
+    checkShownTexts(question);
+    QVERIFY(User::activate(question));
+    for (QPushButton* button : question->findChildren<QPushButton*>()) {
+        if (button->text() == QLatin1String("Cancel"))
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QTRY_VERIFY(!question);
+    QVERIFY(User::item(main, "group_" + team));
 }
 
 void HostileTextTest::cleanupTestCase()
@@ -288,7 +292,7 @@ void HostileTextTest::scanScene(QQuickItem* item, const QString& where, int& hos
 {
     if (item->inherits("QQuickText") || item->inherits("QQuickTextEdit")) {
         const QString text = item->property("text").toString();
-        if (text.contains(m_Origin)) {
+        if (isHostile(text)) {
             ++hostileShown;
             if (readAsMarkup(item->property("textFormat").toInt(), text)) {
                 const QQmlContext* context = qmlContext(item);
@@ -306,7 +310,10 @@ void HostileTextTest::checkShownTexts(QWidget* window)
 {
     QVERIFY(window && window->isVisible());
     // The frames drawn, as the user sees them: images of a rich text are asked for by then.
-    for (QQuickWidget* scene : window->findChildren<QQuickWidget*>()) {
+    QList<QQuickWidget*> scenes = window->findChildren<QQuickWidget*>();
+    if (auto* scene = qobject_cast<QQuickWidget*>(window))
+        scenes << scene;
+    for (QQuickWidget* scene : qAsConst(scenes)) {
         if (scene->isVisible())
             static_cast<void>(scene->grabFramebuffer());
     }
@@ -319,7 +326,10 @@ void HostileTextTest::checkShownTexts(QWidget* window)
             continue;
         const QString where = shown->metaObject()->className();
         int hostileShown = 0;
-        for (QQuickWidget* scene : shown->findChildren<QQuickWidget*>()) {
+        QList<QQuickWidget*> scenes = shown->findChildren<QQuickWidget*>();
+        if (auto* scene = qobject_cast<QQuickWidget*>(shown))
+            scenes << scene;
+        for (QQuickWidget* scene : qAsConst(scenes)) {
             if (scene->rootObject())
                 scanScene(scene->rootObject(), where + '/' + scene->objectName(), hostileShown, asMarkup);
         }
@@ -327,7 +337,7 @@ void HostileTextTest::checkShownTexts(QWidget* window)
         if (auto* label = qobject_cast<QLabel*>(shown))
             labels << label;
         for (const QLabel* label : qAsConst(labels)) {
-            if (!label->text().contains(m_Origin))
+            if (!isHostile(label->text()))
                 continue;
             ++hostileShown;
             if (readAsMarkup(label->textFormat(), label->text()))

@@ -143,9 +143,9 @@ void QomxLinksTest::invitationJoinsTheRoomThroughASecondStart()
     QTRY_VERIFY_WITH_TIMEOUT((question = callQuestion()), 10000);
     QCOMPARE(joined.count(), 0);
     QCOMPARE(calls.count(), 0);
-    QPushButton* call = question->findChild<QPushButton*>("callButton");
-    QVERIFY(call);
-    QTest::mouseClick(call, Qt::LeftButton);
+    QPushButton* callButton = question->findChild<QPushButton*>("callButton");
+    QVERIFY(callButton);
+    QTest::mouseClick(callButton, Qt::LeftButton);
 
     QTRY_COMPARE_WITH_TIMEOUT(joined.count(), 1, 10000);
     const QString call = QStringLiteral("sip:+15550190@demo.telvarion.net;580231#;9753#");
