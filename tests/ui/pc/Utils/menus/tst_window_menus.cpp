@@ -224,8 +224,10 @@ void WindowMenusTest::heldCall()
 
     window.actions->action(MenuActions::ActionMuteMic)->trigger();
     QVERIFY(session->getCall()->isMicrophoneMuted());
+    // A conversation left with nothing in it is deleted by the engine.
+    const QPointer<Kivo::Controllers::CommunicationSession> ending(session);
     window.actions->action(MenuActions::ActionEndCommunications)->trigger();
-    QTRY_VERIFY(!session->callActive());
+    QTRY_VERIFY(!ending || !ending->callActive());
 }
 
 void WindowMenusTest::optionsMenuListsOnlyWhatBelongsThere()

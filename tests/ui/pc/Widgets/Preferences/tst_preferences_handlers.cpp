@@ -16,6 +16,7 @@
 #include "i18n.h"
 #include "../../libqml/qml_test_setup.h"
 #include "ui_preferences_form.h"
+#include "support/answer_when_shown.h"
 #include "support/test_environment.h"
 #include "support/user_settings.h"
 
@@ -185,19 +186,14 @@ void storePrimary(Credentials::CredentialsManager& store)
 // Answers the blocking question that comes next with the button.
 void answerNextQuestion(QDialogButtonBox::StandardButton answer)
 {
-    QTimer::singleShot(0, [answer] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* window = qobject_cast<Dialogs::MessageWindow*>(widget);
-            if (!window || !window->isVisible())
-                continue;
-            for (QDialogButtonBox* buttons : window->findChildren<QDialogButtonBox*>()) {
-                if (QPushButton* button = buttons->button(answer)) {
-                    button->click();
-                    return;
-                }
+    TestSupport::answerWhenShown<Dialogs::MessageWindow>([answer](Dialogs::MessageWindow* window) {
+        for (QDialogButtonBox* buttons : window->findChildren<QDialogButtonBox*>()) {
+            if (QPushButton* button = buttons->button(answer)) {
+                button->click();
+                return;
             }
         }
-        qWarning() << "No question to answer";
+        qWarning() << "The question offers no such answer";
     });
 }
 

@@ -21,6 +21,7 @@
 #include "libqml/components/callsettings/call_settings.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/window/qml_view.h"
+#include "support/answer_when_shown.h"
 #include "support/application_test.h"
 #include "support/config_patch.h"
 #include "support/shown_windows.h"
@@ -188,11 +189,11 @@ bool MainWindowTest::click(const QString& name)
 
 bool MainWindowTest::chooseFromMenuOf(const QString& name, const QString& text)
 {
-    QQuickItem* target = item(name);
-    if (!target || !target->isVisible())
-        return false;
     QQuickWidget* view = main()->view();
-    static_cast<void>(view->grabFramebuffer());
+    const QQuickItem* target = SceneItems::waitForClickable(
+        view, [view, &name] { return SceneItems::named(view->rootObject(), name); });
+    if (!target)
+        return false;
     const QPoint centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
     QTest::mouseClick(view, Qt::RightButton, Qt::NoModifier, centre);
     QMenu* menu = nullptr;
@@ -442,7 +443,7 @@ void MainWindowTest::ctrlKeepsTheContactSelection()
         QTest::qWait(300);
         QVERIFY(!window->activeSelectionModel()->selectionModel()->hasSelection());
         QQuickItem* row = activeRow(bob);
-        static_cast<void>(window->view()->grabFramebuffer());
+        QVERIFY(SceneItems::waitUntilClickable(window->view(), row));
         QTest::mouseClick(window->view(), Qt::LeftButton, c.modifiers,
                           row->mapToScene(QPointF(20, row->height() / 2)).toPoint());
 
@@ -666,14 +667,16 @@ void MainWindowTest::historyFilterRules()
 void MainWindowTest::deleteKeyDeletesOnlyVoiceMails()
 {
     QML::MainWindow* window = main();
+    // Each visit of the calls fetches the call log anew, and the list is made anew when the
+    // answer comes: an entry is clicked only once every request has its answer.
+    QSignalSpy fetches(window, &QML::MainWindow::fetchCallLogs);
+    QSignalSpy answers(&service(), &Kivo::Simulation::Service::callLogReceived);
     QVERIFY(click("historyViewButton"));
     Kivo::Models::SelectionHandler* history = window->historySelectionModel();
 
-    // In the calls, Delete asks nothing and deletes nothing. The tab fetches the call log
-    // anew, and the list is made anew when it comes: clicked only then.
-    QSignalSpy fetched(window->timeline(), &Kivo::Models::Timeline::retrievalChanged);
+    // In the calls, Delete asks nothing and deletes nothing.
     QVERIFY(click("historyTab1"));
-    QVERIFY(fetched.count() > 0 || fetched.wait(30000));
+    QTRY_VERIFY_WITH_TIMEOUT(fetches.count() > 0 && answers.count() >= fetches.count(), 30000);
     QTRY_VERIFY(history->rowCount() > 0);
     QTRY_VERIFY(item("historyEntry0") && item("historyEntry0")->isVisible());
     QVERIFY(click("historyEntry0"));
@@ -712,9 +715,7 @@ void MainWindowTest::removingTakesOnlyTheNamedContacts()
     selectContacts({"Front Desk"});
     // While the question waits, the selection moves on; the answer is about the contact named.
     QString asked;
-    QTimer::singleShot(300, this, [&] {
-        Dialogs::MessageWindow* question = shownMessage();
-        QVERIFY(question);
+    TestSupport::answerWhenShown<Dialogs::MessageWindow>([&](Dialogs::MessageWindow* question) {
         asked = messageText(question);
         selectContacts({"Eun-ji Park"});
         answer(question, "Yes");
@@ -988,10 +989,10 @@ void MainWindowTest::draggingTheVolumeTakesTheMuteOff()
     volume->setSystemVolume(20);
     volume->setSystemMute(true);
     QTRY_VERIFY(volume->systemMute());
-    QQuickItem* bar = item("volumeBar");
-    QTRY_VERIFY(bar && bar->isVisible() && bar->width() > 0);
     QQuickWidget* view = window->view();
-    static_cast<void>(view->grabFramebuffer());
+    const QQuickItem* bar =
+        SceneItems::waitForClickable(view, [view] { return SceneItems::named(view->rootObject(), "volumeBar"); });
+    QVERIFY(bar);
     const QPoint from = bar->mapToScene(QPointF(bar->width() * 0.8, bar->height() / 2)).toPoint();
     const QPoint to = bar->mapToScene(QPointF(bar->width() * 0.5, bar->height() / 2)).toPoint();
     QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, from);
