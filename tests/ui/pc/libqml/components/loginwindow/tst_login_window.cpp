@@ -107,7 +107,6 @@ private slots:
     void configurationChoice_data();
     void configurationChoice();
     void chosenConfigurationReachesTheValidator();
-    void sessionStateMapping_data();
     void sessionStateMapping();
     void frameIconMenuOffersPreferencesOnlyWhileIdle();
     void quitKeepsWindowFromReturning();
@@ -505,40 +504,33 @@ void LoginWindowTest::chosenConfigurationReachesTheValidator()
     QCOMPARE(m_Window->validator().config()->getName(), QString("Two"));
 }
 
-void LoginWindowTest::sessionStateMapping_data()
+void LoginWindowTest::sessionStateMapping()
 {
-    QTest::addColumn<int>("engineState");
-    QTest::addColumn<int>("loginState");
-
+    // The engine's states (8 and 9 name none but lie in the type's range) and what the
+    // window makes of each; one window takes them all, as it does while a session runs.
     const QList<QPair<QList<int>, int>> table = {
         {{1, 2}, LoginWindow::DetectingProxy},
         {{3, 4, 5, 6, 7, 10, 11, 12}, LoginWindow::SigningIn},
         {{13}, LoginWindow::SignedIn},
         {{14}, LoginWindow::SigningOut},
-        // 8 and 9 name no state but lie in the type's range; values beyond it cannot be made.
         {{0, 8, 9, 15}, LoginWindow::None},
     };
-    for (const auto& [states, expected] : table) {
-        for (int state : states)
-            QTest::addRow("%d", state) << state << expected;
-    }
-}
-
-void LoginWindowTest::sessionStateMapping()
-{
-    QFETCH(int, engineState);
-    QFETCH(int, loginState);
-
     QVERIFY(makeWindow());
-    // Start from a state that differs from the expected one, so a change must be announced.
-    const auto start = loginState == LoginWindow::SignedIn ? SessionManagerBase::SigningOut : SessionManagerBase::SignedIn;
-    m_Window->sessionStateChange(nullptr, start);
-    QSignalSpy changed(m_Window, &LoginWindow::loginStateChanged);
-    m_Window->sessionStateChange(nullptr, static_cast<SessionManagerBase::State>(engineState));
-    QCOMPARE(m_Window->loginState(), loginState);
-    QCOMPARE(changed.count(), 1);
-    m_Window->sessionStateChange(nullptr, static_cast<SessionManagerBase::State>(engineState));
-    QCOMPARE(changed.count(), 1);
+    for (const auto& [states, loginState] : table) {
+        for (int engineState : states) {
+            const QByteArray row = "engine state " + QByteArray::number(engineState);
+            // Start from a state that differs from the expected one, so a change must be announced.
+            const auto start =
+                loginState == LoginWindow::SignedIn ? SessionManagerBase::SigningOut : SessionManagerBase::SignedIn;
+            m_Window->sessionStateChange(nullptr, start);
+            QSignalSpy changed(m_Window, &LoginWindow::loginStateChanged);
+            m_Window->sessionStateChange(nullptr, static_cast<SessionManagerBase::State>(engineState));
+            QVERIFY2(m_Window->loginState() == loginState, row);
+            QVERIFY2(changed.count() == 1, row);
+            m_Window->sessionStateChange(nullptr, static_cast<SessionManagerBase::State>(engineState));
+            QVERIFY2(changed.count() == 1, row);
+        }
+    }
 }
 
 void LoginWindowTest::frameIconMenuOffersPreferencesOnlyWhileIdle()
