@@ -2,27 +2,2126 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>Providers::MenuActionProvider</name>
-    <message><source>About</source><translation>Info</translation></message>
-    <message><source>Preferences...</source><translation>Einstellungen...</translation></message>
-    <message><source>Open Application</source><translation>Anwendung öffnen</translation></message>
-    <message><source>Add Contact</source><translation>Kontakt hinzufügen</translation></message>
-    <message><source>Sign Out</source><translation>Abmelden</translation></message>
-    <message><source>Exit</source><translation>Beenden</translation></message>
-    <message><source>Help</source><translation>Hilfe</translation></message>
-    <message><source>Always on Top</source><translation>Immer im Vordergrund</translation></message>
-    <message><source>Sort Contacts</source><translation>Kontakte sortieren</translation></message>
+    <name>About</name>
+    <message>
+        <source>Copyright © %1%2 All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built with Qt %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 uses the following open-source works:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ActiveCommunications</name>
+    <message>
+        <source>Active (%1)</source>
+        <translation>Aktiv (%1)</translation>
+    </message>
+    <message>
+        <source>Active (%1 of %2)</source>
+        <translation>Aktiv (%1 von %2)</translation>
+    </message>
+    <message>
+        <source>Click to Transfer Call</source>
+        <translation>Klicken, um den Anruf weiterzuleiten</translation>
+    </message>
+    <message>
+        <source>Add People</source>
+        <translation>Personen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Click to Park Call</source>
+        <translation>Klicken, um den Anruf zu parken</translation>
+    </message>
+</context>
+<context>
+    <name>AddParticipantWidget</name>
+    <message>
+        <source>Add people to communication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
-    <message><source>UI setting error</source><translation>Fehler in den Oberflächeneinstellungen</translation></message>
-    <message><source>Couldn&apos;t find UI settings file</source><translation>Die Datei mit den Oberflächeneinstellungen wurde nicht gefunden</translation></message>
+    <message>
+        <source>UI setting error</source>
+        <translation>Fehler in den Oberflächeneinstellungen</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t find UI settings file</source>
+        <translation>Die Datei mit den Oberflächeneinstellungen wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Initialization Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initialization of the application failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initialization error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to initialize login window!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme Loading Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default theme not found. Please reinstall the client.
+ Looked in %1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Mandatory Version Available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New mandatory version available. You have to update in order to continue using the application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Version Available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New version available, would you like to upgrade now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new version is available and must be installed to proceed. Select OK to shut down %1 and download the new version. After the download is complete, please install the new version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Downloading New Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to launch default web browser with the following address: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E911 Disclosure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNING: Do not use your soft phone to dial 911 except from your registered physical location. Use at a location other than the registered physical location may route 911 calls to an incorrect 911 dispatch center, potentially delaying or preventing emergency services. It is recommended that you maintain alternative access to 911 services.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client is unable to connect to the server. Check your internet connection. If the problem persists please contact your service provider.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection to server failed. Try again later. If the problem persists please contact your service provider.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Login Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration error, please contact your service provider.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forced Logout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have been signed out due to signing in from another %1 client.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credentials Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your credentials have been changed and the client was forced to sign out. Please add your new credentials and sign in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyx account password expires in %1 days. Please consider changing it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyx account password expires today. Please consider changing it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyx account password has expired. Please change it to enable Vyx functionality.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Connectivity</source>
+        <extracomment>%1 is HTTP or HTTPS</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secured %1 proxy was detected during %1 connectivity test. Ask system administrator for valid credentials in order to access the network. If credentials are not provided, some of the application&apos;s features may be unavailable.</source>
+        <extracomment>%1 is HTTP or HTTPS</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BlfDelegate</name>
+    <message>
+        <source>Available</source>
+        <translation>Verfügbar</translation>
+    </message>
+    <message>
+        <source>Ringing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Beschäftigt</translation>
+    </message>
+    <message>
+        <source>%1 is calling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BlfWindow</name>
+    <message>
+        <source>Team Telephony</source>
+        <translation>Teamtelefonie</translation>
+    </message>
+</context>
+<context>
+    <name>BottomBar</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Anruf</translation>
+    </message>
+    <message>
+        <source>Call from Phone</source>
+        <translation>Anruf vom Telefon</translation>
+    </message>
+    <message>
+        <source>Video Call</source>
+        <translation>Videoanruf</translation>
+    </message>
+    <message>
+        <source>Team Telephony</source>
+        <translation>Teamtelefonie</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>CallAnswerButtons</name>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer with Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer with audio only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CallAnswerNotification</name>
+    <message>
+        <source>Group Call (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Executive Call (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incoming call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CallCenterAgentDialog</name>
+    <message>
+        <source>Queues</source>
+        <translation>Warteschlangen</translation>
+    </message>
+</context>
+<context>
+    <name>CallDebugInfoSpirit</name>
+    <message>
+        <source>Real duplex params</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Echo cancellation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AEC mode (0: Headset; 1: Half duplex, time domain; 2: Half duplex, frequency domain; 3: Full duplex)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic AEC mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non-linear processing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comfort noise generation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noise suppression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic gain control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System speaker mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System speaker gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System microphone mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System microphone gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speaker mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speaker gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mic boost behavior (0: No change; 1: Force to enable; 2: Force to disable)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel audio parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel speaker mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel speaker gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel microphone mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel microphone gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio channel parameters (not editable)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ARS feedback over RTCP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ARS feedback not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conference control off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RTCP off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QOS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep-alive (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice encoder parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payload type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sampling frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame length (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEC info packets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEC check packets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEC interleaving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Codec flags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comfort noise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input/Output devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video encoder parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key frame period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redundancy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VEQ profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CPU Load Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process load (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total load (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum process load (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum total load (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent video stream statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dropped frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dropped per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intra frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queue length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Efficient jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peak jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average retransmission delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peak retransmission delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RTP packets lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RTP loss rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received video stream statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitrate with overhead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames decoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intra frames decoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packet rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packets received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packets lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packets recovered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packets retransmitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payload received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Online time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inactive time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retransmission delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queue time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video Automatic bitRate Selector (ARS) parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low frame rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High frame rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame resize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic FEC</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CallDebugInfoWebRTC</name>
+    <message>
+        <source>Video (Sent) statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum frame rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoder target bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delta frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average send delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum send delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video (Recv) statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receive delay (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discarded for delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discarded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Echo metrics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RERL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ANLP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay median</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay deviation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio modes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noise suppression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noise suppression mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gain control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gain control mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression gain (dB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Echo cancellation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Echo cancellation mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mobile echo control mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comfort noise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decode Timing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decode (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum decode (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jitter buffer (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum playout delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Render delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio Codecs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent payload type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent codec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent packet size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received payload type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received codec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received packet size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received video stream statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent video stream statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CallDebugWindowBase</name>
+    <message>
+        <source>Call debug</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CallInfo</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Call ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calling...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ringing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incoming call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held by the other party</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CallParkWidget</name>
+    <message>
+        <source>Park Call %1 [Cancel]%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use my extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter extension to park</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CallSecurityBar</name>
+    <message>
+        <source>Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call Security: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CallSettings</name>
+    <message>
+        <source>Call Settings</source>
+        <translation>Anrufeinstellungen</translation>
+    </message>
+    <message>
+        <source>Corvantium Anywhere</source>
+        <translation>Corvantium Anywhere</translation>
+    </message>
+    <message>
+        <source>Corvantium Remote Office</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward Calls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Nicht stören</translation>
+    </message>
+    <message>
+        <source>Hide Number</source>
+        <translation>Nummer unterdrücken</translation>
+    </message>
+    <message>
+        <source>Simultaneous Ring Personal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection Refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host Not Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timeout Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operation Canceled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CallTransferWidget</name>
+    <message>
+        <source>Transfer Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CallWidget</name>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Weiterleiten</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hang Up</source>
+        <translation>Auflegen</translation>
+    </message>
+</context>
+<context>
+    <name>ChatHeader</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+</context>
+<context>
+    <name>ChatNotification</name>
+    <message>
+        <source>My Room (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group Chat (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incoming file transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to open share</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChatWidget</name>
+    <message>
+        <source>Yesterday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChatroomPassword</name>
+    <message>
+        <source>Error:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CommunicationNotification</name>
+    <message>
+        <source>Ignore</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommunicationsWindow</name>
+    <message>
+        <source>Dismiss participant failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock conference failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock conference failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mute participant failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unmute participant failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning - End Call?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing this communication window will end the call. Are you sure you want to end the call and close the window?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Type Not Allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Following file types are not allowed
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select File to Send...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 on behalf of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is calling for %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismissed from Chat and Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have been dismissed from chat and share by %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismissed from Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have been dismissed from chat by %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismissed from Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have been dismissed from share.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Sending Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your message could not be sent due to a network issue. Because of this some chat messages might not be visible in the history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigureRoomDialog</name>
+    <message>
+        <source>Edit Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove participants from room:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmRoomDeletion</name>
+    <message>
+        <source>Delete Room?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always ask before deleting room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmTeamTelephonyWindowClose</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always ask before closing the TeamTelephony window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConnectorList</name>
+    <message>
+        <source>Enable</source>
+        <translation>Einschalten</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vendor Name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConnectorNotification</name>
+    <message>
+        <source>New Add-ins</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContactCard</name>
+    <message>
+        <source>Edit Contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No details known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>Ausstehend</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Abwesend</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>Verfügbar</translation>
+    </message>
+    <message>
+        <source>On the desk phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the mobile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In a meeting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In a call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not disturb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Beschäftigt</translation>
+    </message>
+    <message>
+        <source>Presence unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Conference Contact</source>
+        <translation>Konferenzkontakt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
+        <translation>Kontakt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Error Adding Contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A contact in your contact list with the same IM Address has been found (%1). Please enter a different IM Address to add a new contact.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a name, an address or a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contact list is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contact cannot be added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1 from your contact list?</source>
+        <translation>Möchten Sie %1 wirklich aus Ihrer Kontaktliste entfernen?</translation>
+    </message>
+    <message>
+        <source>Match Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A matching contact with the same IM Address was found in the directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from the directory?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A matching contact with the same contact information was found in the directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from the directory?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite this contact&apos;s information with the information from the directory?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiple Matches Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiple matching contacts were found in the directory. To make sure you import the correct information, please search the directory by name and add a contact from the search results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContactCardFooter</name>
+    <message>
+        <source>Waiting for the server...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import The Directory Information to Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Contact List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Contact</source>
+        <translation>Kontakt löschen</translation>
+    </message>
+</context>
+<context>
+    <name>ContactCardPresenceInfo</name>
+    <message>
+        <source>%1, local time %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groups: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Aus Favoriten entfernen</translation>
+    </message>
+    <message>
+        <source>Set as Favorite</source>
+        <translation>Als Favorit festlegen</translation>
+    </message>
+</context>
+<context>
+    <name>ContactList</name>
+    <message>
+        <source>Contacts are not able to be shown due to a connection error. Please try again later.</source>
+        <translation>Die Kontakte können wegen eines Verbindungsfehlers nicht angezeigt werden. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Retrieving...</source>
+        <translation>Wird abgerufen...</translation>
+    </message>
+    <message>
+        <source>None of your contacts are online. Check &quot;Show Offline Contacts&quot; in the contact menu to see all of your contacts.</source>
+        <translation>Keiner Ihrer Kontakte ist online. Wählen Sie „Offline-Kontakte anzeigen“ im Kontaktmenü, um alle Kontakte zu sehen.</translation>
+    </message>
+    <message>
+        <source>Your contacts list is empty. To add contacts, search or add from the menu.</source>
+        <translation>Ihre Kontaktliste ist leer. Suchen Sie Kontakte oder fügen Sie sie über das Menü hinzu.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Suche läuft...</translation>
+    </message>
+    <message>
+        <source>No matches found</source>
+        <translation>Keine Treffer</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>Contact Added</source>
+        <translation>Kontakt hinzugefügt</translation>
+    </message>
+</context>
+<context>
+    <name>ContactMouseOver</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>pending chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moderator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fax, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missed Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outgoing Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incoming Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContactSelectionWidget</name>
+    <message>
+        <source>%1 [Cancel]%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search and Dial</source>
+        <translation>Suchen und wählen</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsPane</name>
+    <message>
+        <source>Dial-in Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::CallCenterAgentDialog</name>
+    <message>
+        <source>Queues</source>
+        <translation>Warteschlangen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>You have signed in, but are not yet ready to receive calls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are ready to receive calls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are not available to receive calls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are wrapping up and not available to receive calls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are signed out and will not receive calls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No queues assigned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: There was an error getting the Call Center Agent content. Please try again later or contact your system administrator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: There was an error saving your changes. Please try again later or contact your system administrator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::ConfigureRoom</name>
+    <message>
+        <source>If you enable the history anyone joining this room will see the last %1 messages sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Room Changed to Private Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chat room changed to private room, re-invite members to chat room.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::DeleteRoomDialog</name>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::LocationPublish</name>
+    <message>
+        <source>Location to be published: %1  %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use automatic location: %1  %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (Computer time)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (Automatic time)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (Last used)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::MessageWindow</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes to All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No to All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never ask again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::PasswordChangeNotification</name>
+    <message>
+        <source>Password change notification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Sending request, please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please input your new password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot change password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password has been changed successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::PreferencesWindow</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::SettingsEditor</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::SimpleCredentialsDialog</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::SupplementaryServices</name>
+    <message>
+        <source>Supplementary Services</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supplementary Service Failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to change supplementary service: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supplementary services fetch failed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vyx Communication Failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::TeamTelephonyCloseDialog</name>
+    <message>
+        <source>By closing this window, you will no longer be able to receive team call status updates. To open the window again, go to Preferences &gt; Team Telephony.
+
+Are you sure you want to close the window?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dialpad</name>
+    <message>
+        <source>Enter digits</source>
+        <translation>Ziffern eingeben</translation>
+    </message>
+    <message>
+        <source>Start new call</source>
+        <translation>Neuen Anruf starten</translation>
+    </message>
+    <message>
+        <source>Voice Mail</source>
+        <translation>Sprachnachrichten</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorInfo</name>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+</context>
+<context>
+    <name>EulaDialog</name>
+    <message>
+        <source>End User License Agreement</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EulaPage</name>
-    <message><source>I Agree</source><translation>Ich stimme zu</translation></message>
-    <message><source>Cancel</source><translation>Abbrechen</translation></message>
-    <message><source>EULA</source><translation>ENDBENUTZER-LIZENZVERTRAG
+    <message>
+        <source>I Agree</source>
+        <translation>Ich stimme zu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>EULA</source>
+        <translation>ENDBENUTZER-LIZENZVERTRAG
 
 Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich stimme zu“ nehmen Sie seine Bedingungen an; wenn Sie sie nicht annehmen, wählen Sie „Abbrechen“ und verwenden Sie die Software nicht.
 
@@ -36,30 +2135,3603 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
 
 5. Keine Gewährleistung. Die Software wird „wie besehen“ ohne jede Gewährleistung bereitgestellt. Soweit gesetzlich zulässig, haftet der Anbieter nicht für Schäden aus ihrer Verwendung.
 
-6. Beendigung. Diese Lizenz endet, wenn Sie die Software nicht mehr verwenden und alle Kopien löschen.</translation></message>
+6. Beendigung. Diese Lizenz endet, wenn Sie die Software nicht mehr verwenden und alle Kopien löschen.</translation>
+    </message>
+    <message>
+        <source>Corfirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit %1 Setup?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
-    <name>Dialogs::PreferencesWindow</name>
-    <message><source>Preferences</source><translation>Einstellungen</translation></message>
+    <name>ExecutiveSelector</name>
+    <message>
+        <source>Call As:</source>
+        <translation>Anrufen als:</translation>
+    </message>
 </context>
 <context>
-    <name>Dialogs::SettingsEditor</name>
-    <message><source>OK</source><translation>OK</translation></message>
-    <message><source>Cancel</source><translation>Abbrechen</translation></message>
+    <name>Footer</name>
+    <message>
+        <source>Participants</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide participants and sharing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show participants and sharing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the microphone on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the microphone off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the sound on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the sound off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialpad</source>
+        <translation>Wähltastatur</translation>
+    </message>
+    <message>
+        <source>Hide the dial pad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the dial pad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+</context>
+<context>
+    <name>Forwarding</name>
+    <message>
+        <source>Forward Calls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send your calls to another number: always, or only when you are busy, do not answer or cannot be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always forward: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward when busy: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward when unanswered: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward when unreachable: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No forwarding services available for this account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GroupParticipantDelegate</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (Me)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GuestNotification</name>
+    <message>
+        <source>%1 (guest) requests to join your room.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Voicemail list failed to load</source>
+        <translation>Die Liste der Sprachnachrichten konnte nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>You have no voicemails</source>
+        <translation>Sie haben keine Sprachnachrichten</translation>
+    </message>
+    <message>
+        <source>Call Logs list failed to load</source>
+        <translation>Die Anrufliste konnte nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Your call history is empty</source>
+        <translation>Ihr Anrufverlauf ist leer</translation>
+    </message>
+    <message>
+        <source>Your chat history is empty</source>
+        <translation>Ihr Chatverlauf ist leer</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Anrufe</translation>
+    </message>
+    <message>
+        <source>Voice Mail</source>
+        <translation>Sprachnachrichten</translation>
+    </message>
+    <message>
+        <source>Chats</source>
+        <translation>Chats</translation>
+    </message>
+    <message>
+        <source>New messages: %1</source>
+        <translation>Neue Nachrichten: %1</translation>
+    </message>
+    <message>
+        <source>No new messages</source>
+        <translation>Keine neuen Nachrichten</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>LeftPane</name>
+    <message>
+        <source> Pending Request to Join</source>
+        <translation> ausstehende Beitrittsanfrage</translation>
+    </message>
+    <message>
+        <source> Pending Requests to Join</source>
+        <translation> ausstehende Beitrittsanfragen</translation>
+    </message>
+    <message>
+        <source>Rooms</source>
+        <translation>Räume</translation>
+    </message>
+    <message>
+        <source>My Presence Info</source>
+        <translation>Meine Anwesenheit</translation>
+    </message>
+    <message>
+        <source>Presence disabled due to connectivity issues</source>
+        <translation>Anwesenheit wegen Verbindungsproblemen deaktiviert</translation>
+    </message>
+</context>
+<context>
+    <name>LocationItem</name>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LocationPublishDialog</name>
+    <message>
+        <source>My Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your location is automatically determined when a location change is detected. You can choose to publish the automatically determined location or manually set the location description and time zone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use auto location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use manual location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Location</source>
+        <translation>Standort festlegen</translation>
+    </message>
+    <message>
+        <source>Adjust for Daylight Savings Time (DST)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always ask before publishing new location information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location to be published: HELSINKI, FINLAND 15:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LoginWindow</name>
+    <message>
+        <source>Enter your username</source>
+        <translation>Benutzernamen eingeben</translation>
+    </message>
+    <message>
+        <source>Enter your password</source>
+        <translation>Kennwort eingeben</translation>
+    </message>
+    <message>
+        <source>Enter login URL to access client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgot Password?</source>
+        <translation>Kennwort vergessen?</translation>
+    </message>
+    <message>
+        <source>Remember password</source>
+        <translation>Kennwort speichern</translation>
+    </message>
+    <message>
+        <source>Sign in automatically</source>
+        <translation>Automatisch anmelden</translation>
+    </message>
+    <message>
+        <source>Fetching Proxy Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signing In...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signing Out...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Signing Out</source>
+        <translation>Abmeldung läuft</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No password store (Secret Service or KWallet) answers on this desktop, so the password cannot be remembered.</source>
+        <translation>Auf diesem Desktop antwortet kein Kennwortspeicher (Secret Service oder KWallet), daher kann das Kennwort nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Search Rooms</source>
+        <translation>Räume durchsuchen</translation>
+    </message>
+    <message>
+        <source>Search and Dial</source>
+        <translation>Suchen und wählen</translation>
+    </message>
+    <message>
+        <source>Own Contacts</source>
+        <translation>Eigene Kontakte</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Contact Already Exists</source>
+        <translation>Kontakt existiert bereits</translation>
+    </message>
+    <message>
+        <source>This person is already in your contact list under display name %1</source>
+        <translation>Diese Person ist bereits unter dem Anzeigenamen %1 in Ihrer Kontaktliste</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1 from your contact list?</source>
+        <translation>Möchten Sie %1 wirklich aus Ihrer Kontaktliste entfernen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the selected contacts from your contact list?</source>
+        <translation>Möchten Sie die ausgewählten Kontakte wirklich aus Ihrer Kontaktliste entfernen?</translation>
+    </message>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this message?</source>
+        <translation>Möchten Sie diese Nachricht wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete these messages?</source>
+        <translation>Möchten Sie diese Nachrichten wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>MediaEngineConfigurator</name>
+    <message>
+        <source>My Recording Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Models::Chat::MessageModel</name>
+    <message>
+        <source>Me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request timed out, message wasn&apos;t sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending file %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving file %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Size %1. The incoming file is too large. The transfer has been cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Size %1. The outgoing file is too large. The transfer has been cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer cancelled, file type not allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read more...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer failed. Incompatible encryption level.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Size %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File received, click to open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tried to send a type of file that you are not allowed to receive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type of selected file(s) is not allowed to be sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In chat: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 joined chat %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has requested to join your room %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has joined your room %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s request to join your room has been declined %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has left the room %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has been dismissed %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has left chat %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 joined Desktop Share %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left Desktop Share %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s share stopped %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s share started %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your share will close in %1 minute(s) due to inactivity unless you continue using the share before that.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your share has been closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag and drop contacts from the contact list to add them as participants to this chat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is typing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are typing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Models::ErrorInfoModel</name>
+    <message>
+        <source>Network connection lost</source>
+        <translation>Netzwerkverbindung unterbrochen</translation>
+    </message>
+    <message>
+        <source>All network based features are unavailable. Please check your network connection.</source>
+        <translation>Alle Netzwerkfunktionen sind nicht verfügbar. Bitte prüfen Sie Ihre Netzwerkverbindung.</translation>
+    </message>
+    <message>
+        <source>Calls unavailable</source>
+        <translation>Anrufe nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Calling is unavailable. Please check your network connection and ensure that SIP is allowed.</source>
+        <translation>Anrufe sind nicht verfügbar. Bitte prüfen Sie Ihre Netzwerkverbindung und ob SIP erlaubt ist.</translation>
+    </message>
+    <message>
+        <source>Chat unavailable</source>
+        <translation>Chat nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Chat is unavailable. Please check your network connection and ensure that XMPP is allowed.</source>
+        <translation>Der Chat ist nicht verfügbar. Bitte prüfen Sie Ihre Netzwerkverbindung und ob XMPP erlaubt ist.</translation>
+    </message>
+    <message>
+        <source>Some events are unavailable</source>
+        <translation>Einige Ereignisse sind nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Call settings and calling from phone is unavailable. Please check your network connection.</source>
+        <translation>Anrufeinstellungen und Anrufe vom Telefon sind nicht verfügbar. Bitte prüfen Sie Ihre Netzwerkverbindung.</translation>
+    </message>
+    <message>
+        <source>Calling from phone unavailable</source>
+        <translation>Anrufe vom Telefon nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Calling from phone is unavailable. Please check your network connection and ensure that your account is properly provisioned.</source>
+        <translation>Anrufe vom Telefon sind nicht verfügbar. Bitte prüfen Sie Ihre Netzwerkverbindung und die Einrichtung Ihres Kontos.</translation>
+    </message>
+    <message>
+        <source>Error retrieving history</source>
+        <translation>Fehler beim Abrufen des Verlaufs</translation>
+    </message>
+    <message>
+        <source>Unable to retrieve updated call logs. Please check your network connection.</source>
+        <translation>Die Anrufliste konnte nicht aktualisiert werden. Bitte prüfen Sie Ihre Netzwerkverbindung.</translation>
+    </message>
+    <message>
+        <source>Desktop share unavailable</source>
+        <translation>Bildschirmfreigabe nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Unable to start desktop share. Please try again later. If the problem persists, please contact your service provider.</source>
+        <translation>Die Bildschirmfreigabe konnte nicht gestartet werden. Bitte versuchen Sie es später erneut. Besteht das Problem weiter, wenden Sie sich an Ihren Dienstanbieter.</translation>
+    </message>
+    <message>
+        <source>Desktop share credential error</source>
+        <translation>Fehler bei den Anmeldedaten der Bildschirmfreigabe</translation>
+    </message>
+    <message>
+        <source>Your Desktop Share credentials seem to be unavailable or invalid.</source>
+        <translation>Ihre Anmeldedaten für die Bildschirmfreigabe fehlen oder sind ungültig.</translation>
+    </message>
+    <message>
+        <source>Your Desktop Share credentials seem to be unavailable or invalid. You can update your credentials from the Preferences.</source>
+        <translation>Ihre Anmeldedaten für die Bildschirmfreigabe fehlen oder sind ungültig. Sie können sie in den Einstellungen ändern.</translation>
+    </message>
+    <message>
+        <source>Corporate directory credential error</source>
+        <translation>Fehler bei den Anmeldedaten des Firmenverzeichnisses</translation>
+    </message>
+    <message>
+        <source>Your LDAP credentials seem to be unavailable or invalid. You can update your credentials from the Preferences.</source>
+        <translation>Ihre LDAP-Anmeldedaten fehlen oder sind ungültig. Sie können sie in den Einstellungen ändern.</translation>
+    </message>
+    <message>
+        <source>Outlook not detected</source>
+        <translation>Outlook nicht gefunden</translation>
+    </message>
+    <message>
+        <source>There was an error locating Microsoft Outlook on your system. If you have Outlook installed, please exit and restart your client. If you do not have Outlook installed, you can disable Outlook features via Preferences.</source>
+        <translation>Microsoft Outlook wurde auf Ihrem System nicht gefunden. Ist Outlook installiert, beenden und starten Sie das Programm neu. Andernfalls können Sie die Outlook-Funktionen in den Einstellungen abschalten.</translation>
+    </message>
+    <message>
+        <source>Emergency calls unavailable</source>
+        <translation>Notrufe nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Emergency calls are not supported. Please use another phone.</source>
+        <translation>Notrufe werden nicht unterstützt. Bitte verwenden Sie ein anderes Telefon.</translation>
+    </message>
+    <message>
+        <source>Contact list version mismatch</source>
+        <translation>Version der Kontaktliste passt nicht</translation>
+    </message>
+    <message>
+        <source>Contact list version mismatch - contact list is read only.</source>
+        <translation>Version der Kontaktliste passt nicht – die Kontaktliste ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>No new communications allowed</source>
+        <translation>Keine neuen Unterhaltungen möglich</translation>
+    </message>
+    <message>
+        <source>The maximum amount of communication windows has been reached. Please close some to open new ones.</source>
+        <translation>Die höchste Zahl an Unterhaltungsfenstern ist erreicht. Bitte schließen Sie einige, um neue zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Corporate Directory (LDAP) Error</source>
+        <translation>Fehler im Firmenverzeichnis (LDAP)</translation>
+    </message>
+</context>
+<context>
+    <name>Models::LeftPaneButtonsModel</name>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Communication History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Dialpad</source>
+        <translation>Wähltastatur</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Verzeichnis</translation>
+    </message>
+</context>
+<context>
+    <name>Models::RingerModel</name>
+    <message>
+        <source>Select other...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use default ring signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Models::TimeLineTabsModel</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Anrufe</translation>
+    </message>
+    <message>
+        <source>VoiceMail</source>
+        <translation>Sprachnachrichten</translation>
+    </message>
+</context>
+<context>
+    <name>NotificationsWidget</name>
+    <message>
+        <source>Transfer</source>
+        <translation>Weiterleiten</translation>
+    </message>
+</context>
+<context>
+    <name>NumberInput</name>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OwnPresence</name>
+    <message>
+        <source>Set Location</source>
+        <translation>Standort festlegen</translation>
+    </message>
+    <message>
+        <source>New messages: %1</source>
+        <translation>Neue Nachrichten: %1</translation>
+    </message>
+    <message>
+        <source>What&apos;s on your mind?</source>
+        <translation>Was gibt es Neues?</translation>
+    </message>
+</context>
+<context>
+    <name>ParticipantsPane</name>
+    <message>
+        <source>Participants</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::AudioHandler</name>
+    <message>
+        <source>Use Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Output Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::ConfirmationsHandler</name>
+    <message>
+        <source>Use PC Client as default ringing device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Mobile as default ringing device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Deskphone as default ringing device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ring all devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::CredentialsHandler</name>
+    <message>
+        <source>The credentials below are downloaded from the network, they cannot be modified here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Web Collaboration credentials can be edited above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primary account removal will lead to removal of all accounts. Do you want to proceed?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::SoundsHandler</name>
+    <message>
+        <source>Select other...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard ring signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Sound File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound files (*.wav)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::Widgets::CredentialWidget</name>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To be able to enter new credentials, you&apos;ll have to logout and login anew.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PresenceRequestDialog</name>
+    <message>
+        <source>The following users want to share presence information with you:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The following user wants to share presence information with you:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presence Request</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PresenceRequestItem</name>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PresenceRulesActionDelegate</name>
+    <message>
+        <source>Phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PresenceRulesDataContainer</name>
+    <message>
+        <source>Set the presence state to trigger any of the following functions. These rules are secondary to any primary call redirection settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PresenceRulesDialog</name>
+    <message>
+        <source>Configure Presence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PresenceRulesWindow</name>
+    <message>
+        <source>Configure Presence</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Providers::DefaultCallActionProvider</name>
+    <message>
+        <source>Call</source>
+        <translation>Anruf</translation>
+    </message>
+    <message>
+        <source>Call from Phone</source>
+        <translation>Anruf vom Telefon</translation>
+    </message>
+    <message>
+        <source>Video Call</source>
+        <translation>Videoanruf</translation>
+    </message>
+    <message>
+        <source>Default Call Type</source>
+        <translation>Standard-Anruftyp</translation>
+    </message>
+</context>
+<context>
+    <name>Providers::Factory</name>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1 from your contact list?</source>
+        <translation>Möchten Sie %1 wirklich aus Ihrer Kontaktliste entfernen?</translation>
+    </message>
+    <message>
+        <source>Initiating group communication failed. You cannot select more than %1 contacts to start a group communication with. Check your selection and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to add contacts to the communication. You cannot add more than %1 contacts to your group communication. Check your selection and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to add contacts to the communication. You cannot add any more contacts to your group communication.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have selected to start multiple shares. By selecting Yes you will stream your desktop in multiple communications. Note that ending one sharing session will not end all sharing session. Each session needs to be closed individually.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting a share will end ongoing share. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1 group from your list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Outlook integration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you have Outlook installed on your computer, you can allow the client to search your Outlook contacts and observe calendar events. To do this you need to allow %1 to access the information in Outlook.
+
+You can change these settings later through Preferences in the General tab.
+Allow? </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outlook detected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microsoft Outlook was detected in your system. %1 can include Outlook address book in your contacts search and update your availability based on your Outlook calendar entries.
+
+Please note that you may be asked for additional permissions from Outlook if you proceed. These features can be enabled or disabled later in application preferences.
+Do you want to enable these features? </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Providers::MenuActionProvider</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Open Application</source>
+        <translation>Anwendung öffnen</translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
+        <translation>Kontakt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Sort Contacts</source>
+        <translation>Kontakte sortieren</translation>
+    </message>
+    <message>
+        <source>Queues</source>
+        <translation>Warteschlangen</translation>
+    </message>
+    <message>
+        <source>Call Settings...</source>
+        <translation>Anrufeinstellungen...</translation>
+    </message>
+    <message>
+        <source>With %1</source>
+        <translation>Mit %1</translation>
+    </message>
+    <message>
+        <source>Retrieve Parked Call</source>
+        <translation>Geparkten Anruf holen</translation>
+    </message>
+    <message>
+        <source>With Phone</source>
+        <translation>Mit Telefon</translation>
+    </message>
+    <message>
+        <source>Pull Call</source>
+        <translation>Anruf übernehmen</translation>
+    </message>
+    <message>
+        <source>Sort by First Name</source>
+        <translation>Nach Vorname sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by Last Name</source>
+        <translation>Nach Nachname sortieren</translation>
+    </message>
+    <message>
+        <source>Show Offline Contacts</source>
+        <translation>Offline-Kontakte anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Profile Photos</source>
+        <translation>Profilfotos anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Status</source>
+        <translation>Status anzeigen</translation>
+    </message>
+    <message>
+        <source>Update Emergency Address</source>
+        <translation>Notfalladresse aktualisieren</translation>
+    </message>
+    <message>
+        <source>Copy Guest Join Link</source>
+        <translation>Gast-Beitrittslink kopieren</translation>
+    </message>
+    <message>
+        <source>Reset Guest Join Link</source>
+        <translation>Gast-Beitrittslink zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Test Call</source>
+        <translation>Testanruf</translation>
+    </message>
+</context>
+<context>
+    <name>Providers::MenuActionProviderWin</name>
+    <message>
+        <source>Retrieve Parked Call</source>
+        <translation>Geparkten Anruf holen</translation>
+    </message>
+    <message>
+        <source>Sort Contacts</source>
+        <translation type="unfinished">Kontakte sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>QDeclarativeWebView2</name>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QML::QmlHelper</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>Date and time</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yesterday, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>History date and time</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide Share Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Share Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share is View-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QML::QmlSecurityClassMenu</name>
+    <message>
+        <source>(Current Call)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QML::SessionDebugWindow</name>
+    <message>
+        <source>Session debug window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QML::StyleView</name>
+    <message>
+        <source>Style view</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Display Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work Extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Postal Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IM Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dial-in Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conference ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Security PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collaboration Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteOffice</name>
+    <message>
+        <source>Corvantium Remote Office</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use any phone, at home or on the road, as your office phone: your calls ring there and the calls you make from there show your office number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service is not available for this account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Rooms</name>
+    <message>
+        <source>Retrieving...</source>
+        <translation>Wird abgerufen...</translation>
+    </message>
+    <message>
+        <source>No rooms</source>
+        <translation>Keine Räume</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityBar</name>
+    <message>
+        <source>Chat Security: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServiceItemForwarding</name>
+    <message>
+        <source>Fetching service state...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service update error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service fetch error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disabled </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePageSimple</name>
+    <message>
+        <source>Fetching service state...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service update error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service fetch error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service is not available for this account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Call Settings</source>
+        <translation>Anrufeinstellungen</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Nicht stören</translation>
+    </message>
+    <message>
+        <source>While it is on, callers hear that you cannot take calls and your phones stay silent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide Number</source>
+        <translation>Nummer unterdrücken</translation>
+    </message>
+    <message>
+        <source>The people you call do not see your number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable to hide number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Services...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
+    <name>SimultaneousRingService</name>
+    <message>
+        <source>Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simultaneous Ring Personal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ring up to 10 other phone numbers or SIP URIs together with your own phone; the first to answer takes the call.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not ring my simultaneously ringing numbers if I&apos;m already on a call.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer confirmation required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone Number / SIP-URI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number or SIP URI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>End Chat</source>
+        <translation>Chat beenden</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>End Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Anruf</translation>
+    </message>
+    <message>
+        <source>Call from Phone</source>
+        <translation>Anruf vom Telefon</translation>
+    </message>
+    <message>
+        <source>Video Call</source>
+        <translation>Videoanruf</translation>
+    </message>
+    <message>
+        <source>Stop Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Video hinzufügen</translation>
+    </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share Desktop</source>
+        <translation>Bildschirm freigeben</translation>
+    </message>
+    <message>
+        <source>Send File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::Actions::CommunicationsWindowMenuActions</name>
+    <message>
+        <source>Start Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End communications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Chat</source>
+        <translation>Chat beenden</translation>
+    </message>
+    <message>
+        <source>Unmute Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mute Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unhold Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conference with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Park Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide My Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show My Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Chat History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation type="unfinished">Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Group Communications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Removal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the chat history?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::Actions::ParticipantMenuActions</name>
+    <message>
+        <source>Mute All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unmute All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismiss All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismiss All from Chat and Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismiss from Chat and Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismiss All from Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismiss from Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Unlock Audio Conference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock Audio Conference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy My Room Invitation</source>
+        <translation>Einladung in meinen Raum kopieren</translation>
+    </message>
+    <message>
+        <source>Email My Room Invitation</source>
+        <translation>Einladung in meinen Raum mailen</translation>
+    </message>
+    <message>
+        <source>Configure My Room</source>
+        <translation>Meinen Raum konfigurieren</translation>
+    </message>
+    <message>
+        <source>Promote to Moderator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demote from Moderator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private Group Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ActionsHelper</name>
+    <message>
+        <source>Answer Call</source>
+        <translation>Anruf annehmen</translation>
+    </message>
+    <message>
+        <source>Answer Call from Phone</source>
+        <translation>Anruf am Telefon annehmen</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Add Chat</source>
+        <translation>Chat hinzufügen</translation>
+    </message>
+    <message>
+        <source>End Chat</source>
+        <translation>Chat beenden</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Anruf</translation>
+    </message>
+    <message>
+        <source>Add Call</source>
+        <translation>Anruf hinzufügen</translation>
+    </message>
+    <message>
+        <source>Hang Up</source>
+        <translation>Auflegen</translation>
+    </message>
+    <message>
+        <source>Call from Phone</source>
+        <translation>Anruf vom Telefon</translation>
+    </message>
+    <message>
+        <source>Video Call</source>
+        <translation>Videoanruf</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Video hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Video</source>
+        <translation>Video entfernen</translation>
+    </message>
+    <message>
+        <source>Share Desktop</source>
+        <translation>Bildschirm freigeben</translation>
+    </message>
+    <message>
+        <source>End Share</source>
+        <translation>Freigabe beenden</translation>
+    </message>
+    <message>
+        <source>Join Room</source>
+        <translation>Raum betreten</translation>
+    </message>
+    <message>
+        <source>Join Hangout</source>
+        <translation>Treffen beitreten</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Copy Phone Number</source>
+        <translation>Telefonnummer kopieren</translation>
+    </message>
+    <message>
+        <source>Set as Favorite</source>
+        <translation>Als Favorit festlegen</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Aus Favoriten entfernen</translation>
+    </message>
+    <message>
+        <source>View Profile</source>
+        <translation>Profil anzeigen</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Profil bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
+        <translation>Kontakt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <translation>Abonnieren</translation>
+    </message>
+    <message>
+        <source>Unsubscribe</source>
+        <translation>Abbestellen</translation>
+    </message>
+    <message>
+        <source>Delete Contact</source>
+        <translation>Kontakt löschen</translation>
+    </message>
+    <message>
+        <source>End All Calls</source>
+        <translation>Alle Anrufe beenden</translation>
+    </message>
+    <message>
+        <source>End All Chats</source>
+        <translation>Alle Chats beenden</translation>
+    </message>
+    <message>
+        <source>Conference</source>
+        <translation>Konferenz</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Weiterleiten</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Geschäftlich</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Mobil</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Durchwahl</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Move First</source>
+        <translation>An den Anfang</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Move Last</source>
+        <translation>An das Ende</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ActiveCommsDragDropHandler</name>
+    <message>
+        <source>Transfer or Conference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to transfer %1 to %2 or start a conference?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Weiterleiten</translation>
+    </message>
+    <message>
+        <source>Do you want to transfer %1 to %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chat room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conference</source>
+        <translation>Konferenz</translation>
+    </message>
+    <message>
+        <source>Add %1 to %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chat room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>conference call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>create a chat room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start a conference call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::BlfContactsDragDropHandler</name>
+    <message>
+        <source>Transfer</source>
+        <translation>Weiterleiten</translation>
+    </message>
+    <message>
+        <source>Do you want to transfer %1 to %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::CallSettingsToolbarHelper</name>
+    <message>
+        <source>Remote Office</source>
+        <translation>Remote Office</translation>
+    </message>
+    <message>
+        <source>Call Forwarding</source>
+        <translation>Anrufweiterleitung</translation>
+    </message>
+    <message>
+        <source>Corvantium Anywhere</source>
+        <translation>Corvantium Anywhere</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Simultaneous Ring</source>
+        <translation>Paralleles Klingeln</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Konfigurieren</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Einschalten</translation>
+    </message>
+    <message>
+        <source>Call Forward Always</source>
+        <translation>Immer weiterleiten</translation>
+    </message>
+    <message>
+        <source>Call Forward Busy</source>
+        <translation>Weiterleiten bei besetzt</translation>
+    </message>
+    <message>
+        <source>Call Forward Not Reachable</source>
+        <translation>Weiterleiten bei nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Call Forward No Answer</source>
+        <translation>Weiterleiten bei keiner Antwort</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Nicht stören</translation>
+    </message>
+    <message>
+        <source>Hide Number</source>
+        <translation>Nummer unterdrücken</translation>
+    </message>
+    <message>
+        <source>%1...</source>
+        <translation>%1...</translation>
+    </message>
+    <message>
+        <source>Call Settings</source>
+        <translation>Anrufeinstellungen</translation>
+    </message>
+    <message>
+        <source>%1 enabled</source>
+        <translation>%1 eingeschaltet</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ChatRoomActions</name>
+    <message>
+        <source>Join Room</source>
+        <translation>Raum betreten</translation>
+    </message>
+    <message>
+        <source>Edit Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::CommunicationSessionUiHelper</name>
+    <message>
+        <source>My Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Owner)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group Communications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer Call: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retrieve Parked Call</source>
+        <translation>Geparkten Anruf holen</translation>
+    </message>
+    <message>
+        <source>Pull Call</source>
+        <translation>Anruf übernehmen</translation>
+    </message>
+    <message>
+        <source>Sharing Desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viewing Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call from phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Anruf</translation>
+    </message>
+    <message>
+        <source>Calling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incoming Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On Hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::CommunicationsWindowManager</name>
+    <message>
+        <source>a call was diverted</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ExternalServiceVerification</name>
+    <message>
+        <source>Address Verification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you need to update your address?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After your address has been updated you will be able to proceed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::HelpInterface</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>No web browser is installed to show the help. You can open the help file yourself:
+%1</source>
+        <translation>Es ist kein Webbrowser installiert, der die Hilfe zeigen kann. Sie können die Hilfedatei selbst öffnen:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::MenuHandler</name>
+    <message>
+        <source>Add Room</source>
+        <translation>Raum hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
+        <translation>Kontakt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Conference Contact</source>
+        <translation>Konferenzkontakt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Mark All as Viewed</source>
+        <translation>Alle als gesehen markieren</translation>
+    </message>
+    <message>
+        <source>Mark Chats as Viewed</source>
+        <translation>Chats als gesehen markieren</translation>
+    </message>
+    <message>
+        <source>Mark Calls as Viewed</source>
+        <translation>Anrufe als gesehen markieren</translation>
+    </message>
+    <message>
+        <source>Mark Voicemails as Viewed</source>
+        <translation>Sprachnachrichten als gesehen markieren</translation>
+    </message>
+    <message>
+        <source>Join My Room</source>
+        <translation>Meinen Raum betreten</translation>
+    </message>
+    <message>
+        <source>Copy My Room Invitation</source>
+        <translation>Einladung in meinen Raum kopieren</translation>
+    </message>
+    <message>
+        <source>Email My Room Invitation</source>
+        <translation>Einladung in meinen Raum mailen</translation>
+    </message>
+    <message>
+        <source>Configure My Room</source>
+        <translation>Meinen Raum konfigurieren</translation>
+    </message>
+    <message>
+        <source>Change Profile Photo</source>
+        <translation>Profilfoto ändern</translation>
+    </message>
+    <message>
+        <source>Clear Profile Photo</source>
+        <translation>Profilfoto entfernen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Mark as New</source>
+        <translation>Als neu markieren</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Mark Selected Viewed</source>
+        <translation>Auswahl als gesehen markieren</translation>
+    </message>
+    <message>
+        <source>Mark Selected New</source>
+        <translation>Auswahl als neu markieren</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Auswahl löschen</translation>
+    </message>
+    <message>
+        <source>Mark as Viewed</source>
+        <translation>Als gesehen markieren</translation>
+    </message>
+    <message>
+        <source>Add to Group</source>
+        <translation>Zur Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from Group</source>
+        <translation>Aus der Gruppe entfernen</translation>
+    </message>
+    <message>
+        <source>Delete Contacts</source>
+        <translation>Kontakte löschen</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::MyRoomHelper</name>
+    <message>
+        <source>%1: Join My Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have been invited to join %1&apos;s Session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Users:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join %1&apos;s room in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guest Participants: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collaboration Session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio Only: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Room
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conference ID: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Security PIN: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderator PIN: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::PresenceHelper</name>
+    <message>
+        <source>Pending</source>
+        <translation>Ausstehend</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Abwesend</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>Verfügbar</translation>
+    </message>
+    <message>
+        <source>Deskphone</source>
+        <translation>Tischtelefon</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Mobil</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Beschäftigt</translation>
+    </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Besprechung</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Im Gespräch</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Verfügbarkeit</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Konfigurieren</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::PresenceRulesUiHelper</name>
+    <message>
+        <source>No rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silent Alert Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save set presence rules. Please try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load presence rules. Please try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::QomxUrlHandler</name>
+    <message>
+        <source>Failed to Join Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to join %1&apos;s room due to network connection issues. Please try again after the connection is restored</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::Search::SearchManager</name>
+    <message>
+        <source>Telephony Directory</source>
+        <translation>Telefonverzeichnis</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Corporate Directory</source>
+        <translation>Firmenverzeichnis</translation>
+    </message>
+    <message>
+        <source>Outlook search is initializing</source>
+        <translation>Die Outlook-Suche wird gestartet</translation>
+    </message>
+    <message>
+        <source>Operation timeout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>Unknown error while obtaining contacts from Outlook</source>
+        <translation>Unbekannter Fehler beim Abrufen der Kontakte aus Outlook</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::StringHelper</name>
+    <message>
+        <source>Authentication failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XMPP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marlowane (Vyx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown credentials type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Geschäftlich</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Mobil</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Communication Forwarding Unconditional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication Forwarding on not Logged in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication Forwarding on Busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication Forwarding on not Reachable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication Forwarding on No Reply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Originating Identification Presentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Originating Identification Restriction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terminating Identification Presentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terminating Identification Restriction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barring of All Incoming Calls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barring of Incoming Calls - When Roaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barring of All Outgoing Calls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barring of Outgoing International Calls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barring of Outgoing International Calls %1 ex Home Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication Waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Nicht stören</translation>
+    </message>
+    <message>
+        <source>Corvantium Remote Office</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error initiating share. ( %1 )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are already in the share. Please log out from your other clients. ( %1 )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error joining share. ( %1 )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error starting share. ( %1 )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please set your credentials</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client encountered an error when trying to add participant. Maximum active call count reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client encountered an error when trying locate participant. Call/Participant not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client encountered an error when trying to add participant. Maximum participant count reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register Failed. Please check your authentication information and try again. If the problem still exists, please contact the service provider</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service is temporary having problems. Please try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Login failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please check the number and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request not acceptable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time out. Please try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anonymous calls are barred.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact unavailable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact is busy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user you are calling is unavailable, please try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialing failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request could not be completed. Please try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to send message: %1 (Contact doesn&apos;t exist)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to send message: %1 (Time out. Please try again later)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to send message: %1 (Contact temporarily unavailable)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to send message: %1 (Contact is busy)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to send message: %1 (Please try again later)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::TextFieldActionsHandler</name>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::TimelineUiHelper</name>
+    <message>
+        <source>Unable to delete selected message(s). Please try again later or contact your administrator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to set selected state for message(s). Please try again later or contact your administrator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::WebButtonUiHelper</name>
+    <message>
+        <source>Configuration error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils::WindowManagerCallHelper</name>
+    <message>
+        <source>Please confirm that your audio device is connected and working.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emergency calls are not supported. Please use another phone.</source>
+        <translation>Notrufe werden nicht unterstützt. Bitte verwenden Sie ein anderes Telefon.</translation>
+    </message>
+    <message>
+        <source>Video Call Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to start video, please check that other applications are not using the camera. Please also ensure that your web-camera drivers are up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Joining Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s room is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio Device Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not detect a working audio device. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Device Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not detect a working output device. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input Device Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not detect a working input device. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Transferring Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was an error while transferring your call. Please check the number and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answering a call will put ongoing call on hold. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting a call will put ongoing call on hold. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is calling for %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Weiterleiten</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::WindowManagerChatHelper</name>
+    <message>
+        <source>Unable to Join</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It seems the room you have selected has not been configured. We are sorry for the inconvenience.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This private room is restricted to members only. Since you are not a member of this room, you are not able to join.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error joining room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are banned from the room and cannot join</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Editing Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are not the owner of this room. Only the owner can edit the room.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Deleting Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are not the owner of this room. Only the owner can delete the room.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error adding people</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to add the following people to the session because they have no IM address:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VideoHeader</name>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebCollabWidget</name>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit Full Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebcollabNotification</name>
+    <message>
+        <source>%1 has invited you to a desktop share. Unfortunately we can&apos;t find a share component in your client or your versions are incompatible. Please contact your service provider for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you like to view %1&apos;s desktop share?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebcollabSharingNotification</name>
+    <message>
+        <source>You are now sharing your desktop. Stop the sharing from the communications window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Widgets::Conference::XmppPasswordDialog</name>
+    <message>
+        <source>Group Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A password is required to enter this room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect password</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Widgets::CuttingLabel</name>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Widgets::GroupNameInput</name>
+    <message>
+        <source>Add Group</source>
+        <translation>Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a group name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit group name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Widgets::Notifications::Notification</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Widgets::PreferencesWidget</name>
+    <message>
+        <source>Allow 3rd party applications to access %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>Widgets::Window</name>
+    <message>
+        <source>Give Me a Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorksAnywhere</name>
+    <message>
+        <source>Corvantium Anywhere</source>
+        <translation>Corvantium Anywhere</translation>
+    </message>
+    <message>
+        <source>Let your mobile or home phone ring with your calls, and move calls between your phones without hanging up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished">Allgemein</translation>
+    </message>
+    <message>
+        <source>Alert all enabled locations for Click-To-Dial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Locations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Konfigurieren</translation>
+    </message>
+    <message>
+        <source>No locations yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add New Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diversion Inhibitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer Confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Criteria Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to delete a location.
+Are you sure you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XmppDebugConsole</name>
+    <message>
+        <source>Dropped private-storage stanza.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dropped vcard stanza.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dropped disco#info &amp; disco#items stanzas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dropped pubsub stanza.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debug Console</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t show vcard stanzas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t show private storage stanzas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t show disco-info stanzas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t show pubsub stanzas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep window top most</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZynShareControls</name>
+    <message>
+        <source>Desktop Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your desktop is not shared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>credentialWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>credentialsDialog</name>
+    <message>
+        <source>Username</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>passwordChange</name>
+    <message>
+        <source>Old Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Check Password)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retype New Password</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>preferencesForm</name>
-    <message><source>General</source><translation>Allgemein</translation></message>
-    <message><source>Language</source><translation>Sprache</translation></message>
-    <message><source>Log In</source><translation>Anmeldung</translation></message>
-    <message><source>Sign in automatically</source><translation>Automatisch anmelden</translation></message>
-    <message><source>Run this program when the system starts</source><translation>Dieses Programm beim Systemstart ausführen</translation></message>
-    <message><source>Logging</source><translation>Protokollierung</translation></message>
-    <message><source>Enable basic logging</source><translation>Einfache Protokollierung aktivieren</translation></message>
-    <message><source>Enable advanced logging</source><translation>Erweiterte Protokollierung aktivieren</translation></message>
-    <message><source>Clear All Logs</source><translation>Alle Protokolle löschen</translation></message>
-    <message><source>Open Folder</source><translation>Ordner öffnen</translation></message>
-    <message><source>Proxy</source><translation>Proxy</translation></message>
-    <message><source>Credentials</source><translation>Anmeldedaten</translation></message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Sign in automatically</source>
+        <translation>Automatisch anmelden</translation>
+    </message>
+    <message>
+        <source>Run this program when the system starts</source>
+        <translation>Dieses Programm beim Systemstart ausführen</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Protokollierung</translation>
+    </message>
+    <message>
+        <source>Enable basic logging</source>
+        <translation>Einfache Protokollierung aktivieren</translation>
+    </message>
+    <message>
+        <source>Enable advanced logging</source>
+        <translation>Erweiterte Protokollierung aktivieren</translation>
+    </message>
+    <message>
+        <source>Clear All Logs</source>
+        <translation>Alle Protokolle löschen</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>Credentials</source>
+        <translation>Anmeldedaten</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Confirmations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask before removing contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask before removing history record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask before deleting project room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask before publishing location information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable click-to-call </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use &lt;Device&gt; as default ring device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Corporate Directory (LDAP) contacts search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team Telephony</source>
+        <translation>Teamtelefonie</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set to be Always on Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open when a team member&apos;s line rings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bring to front when line rings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always ask before closing the Team Telephony window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play alert when team member&apos;s line rings (only when window is open)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use this sound as the default ring signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice Playback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input Device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start and stop microphone test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Automatic Gain Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert Signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ringing Device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use this sound as the default ring signal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incoming Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incoming Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video Capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Capture Device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dial-in Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderator PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conference ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Security PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Collaboration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corporate Directory (LDAP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please restart the application after changing the proxy settings below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use system proxy settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use client proxy settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Proxy Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure Web Proxy Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add-ins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Enable Outlook contacts search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Outlook Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add-in Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow 3rd party applications to access %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not ask about incoming Add-in connection requests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept incoming requests by default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reject incoming requests by default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manage Add-ins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You need to restart your client for any changes made to take effect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>share</name>
+    <message>
+        <source>Inviting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joining...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready to share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your share is paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are sharing your desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viewing the shared desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shared desktop is paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No desktop is shared</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>supplementaryServicesDialog</name>
+    <message>
+        <source>Supplementary Services</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 import QtQuick 2.0
 import Torvex 1.0
+import Marlowane 1.0 as M
 import ".."
 import "../../controls"
 
@@ -302,7 +303,7 @@ Window {
         x: 30
         y: credentials.y + credentials.height + 22
         visible: opacity > 0
-        enabled: logindialog.credentialsFilled
+        enabled: logindialog.credentialsFilled && rootItem.passwordsCanBeKept
         text: qsTr("Remember password") + rootWindow.languageChangeProperty
         onEnabledChanged: rootItem.rememberPasswordChecked = enabled ? checked : false
         onToggled: rootItem.rememberPasswordChecked = checked
@@ -316,13 +317,29 @@ Window {
         x: 30
         y: rememberBox.y + 22
         visible: opacity > 0
-        enabled: logindialog.credentialsFilled && rememberBox.checked
+        enabled: logindialog.credentialsFilled && rememberBox.checked && rootItem.passwordsCanBeKept
         text: qsTr("Sign in automatically") + rootWindow.languageChangeProperty
         // Without a remembered password there is nothing to sign in with: never ticked then.
         onEnabledChanged: if (!enabled) { checked = false; rootItem.autologinChecked = false }
         onToggled: rootItem.autologinChecked = checked
         Keys.onTabPressed: logindialog.moveFocus(autologinBox, true)
         Keys.onBacktabPressed: logindialog.moveFocus(autologinBox, false)
+    }
+
+    // Without a password store the two boxes stay off; resting on them says why.
+    MouseArea {
+        id: passwordStoreHint
+        objectName: "passwordStoreHint"
+        x: rememberBox.x
+        y: rememberBox.y
+        width: Math.max(rememberBox.width, autologinBox.width)
+        height: autologinBox.y + autologinBox.height - rememberBox.y
+        visible: !rootItem.passwordsCanBeKept && rememberBox.visible
+        hoverEnabled: true
+        acceptedButtons: Qt.NoButton
+        onEntered: passwordStoreTip.showToolTip(rootItem.passwordsNotKeptReason, 300)
+        onExited: passwordStoreTip.hideToolTip()
+        M.ToolTip { id: passwordStoreTip }
     }
 
     LoginComboBox {

@@ -1,5 +1,6 @@
 #include "Utils/help_interface.h"
 
+#include "Dialogs/message_window.h"
 #include "common/constants.h"
 #include "common/logging.h"
 
@@ -7,10 +8,21 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QUrl>
 #include <QUrlQuery>
 
 namespace Utils {
+
+namespace {
+
+HelpInterface::Opener& installedOpener()
+{
+    static HelpInterface::Opener opener;
+    return opener;
+}
+
+} // namespace
 
 HelpInterface::HelpInterface(QWidget* parent)
     : QWidget(parent)
@@ -42,15 +54,34 @@ QUrl HelpInterface::helpUrl(const QString& context)
     return url;
 }
 
-void HelpInterface::openHelp(const QString& context)
+bool HelpInterface::openHelp(const QString& context)
 {
     const QUrl url = helpUrl(context);
     if (url.isEmpty()) {
         LOG_DEBUG << "No help address configured";
-        return;
+        return false;
     }
     LOG_INFO << "Opening help " << url.toString();
-    QDesktopServices::openUrl(url);
+    return openOrTell(url);
+}
+
+void HelpInterface::setOpener(Opener opener)
+{
+    installedOpener() = std::move(opener);
+}
+
+bool HelpInterface::openOrTell(const QUrl& url)
+{
+    const Opener& opener = installedOpener();
+    if (opener ? opener(url) : QDesktopServices::openUrl(url))
+        return true;
+    // Without a browser the help is still there to read: say where.
+    const QString where = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString(QUrl::RemoveQuery);
+    LOG_WARNING << "Nothing opened the help " << url.toString();
+    Dialogs::MessageWindow::showInformation(
+        tr("Help"), tr("No web browser is installed to show the help. You can open the help file yourself:\n%1").arg(where),
+        false);
+    return false;
 }
 
 } // namespace Utils

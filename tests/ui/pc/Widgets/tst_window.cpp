@@ -1,13 +1,16 @@
+#include "Dialogs/message_window.h"
 #include "Utils/help_interface.h"
 #include "Utils/windowmanager.h"
 #include "Widgets/popup_window.h"
 #include "Widgets/window.h"
+#include "support/shown_windows.h"
 #include "support/url_catcher.h"
 
 #include <Kivo/Settings.h>
 
 #include <QAbstractEventDispatcher>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QPointer>
@@ -64,6 +67,7 @@ private slots:
     void popupWindowReplacesContents();
     void popupWindowForm();
     void helpOpensConfiguredAddress();
+    void helpWithoutABrowserNamesTheFile();
     void headerIcon();
 
 private:
@@ -278,6 +282,26 @@ void TestWindow::helpOpensConfiguredAddress()
     QUrl shipped = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/help/index.html");
     shipped.setQuery("context=contacts&lang=de");
     QCOMPARE(catcher.urls.last(), shipped);
+}
+
+void TestWindow::helpWithoutABrowserNamesTheFile()
+{
+    Kivo::Settings(Kivo::Settings::DefaultSettings).setValue("defaults/help_file", "help/index.html");
+    QList<QUrl> tried;
+    Utils::HelpInterface::setOpener([&tried](const QUrl& url) {
+        tried << url;
+        return false;
+    });
+    QVERIFY(!Utils::HelpInterface::openHelp("contacts"));
+    Utils::HelpInterface::setOpener({});
+    QCOMPARE(tried.size(), 1);
+
+    Dialogs::MessageWindow* message = nullptr;
+    QTRY_VERIFY((message = TestSupport::shownWindows<Dialogs::MessageWindow>().value(0)));
+    const QString path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/help/index.html");
+    QVERIFY2(message->findChild<QLabel*>("messageText")->text().contains(path),
+             qPrintable(message->findChild<QLabel*>("messageText")->text()));
+    message->close();
 }
 
 void TestWindow::headerIcon()

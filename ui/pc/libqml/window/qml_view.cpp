@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickWindow>
 
 namespace QML {
@@ -239,6 +240,8 @@ void View::hideEvent(QHideEvent* event)
 void View::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
+        // Every qsTr() of the scene reads the new translators at once.
+        engine()->retranslate();
         emit languageChanged();
         event->accept();
     }

@@ -271,6 +271,17 @@ bool CredentialsManager::storeSecrets(const UserCredentials& user, bool keep)
     return true;
 }
 
+bool CredentialsManager::secretStoreAvailable()
+{
+    if (!m_SecretsUnavailable && !m_SecretsProbed) {
+        m_SecretsProbed = true;
+        QString ignored;
+        if (secrets()->read(QStringLiteral("availability-probe"), ignored) == SecretStore::Result::Unavailable)
+            noteUnavailableStore();
+    }
+    return !m_SecretsUnavailable;
+}
+
 SecretStore* CredentialsManager::secrets()
 {
     if (!m_Secrets)

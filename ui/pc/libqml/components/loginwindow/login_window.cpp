@@ -91,6 +91,8 @@ LoginWindow::LoginWindow(Kivo::ConfigContainer* configContainer,
                         SLOT(setConfiguration(const Kivo::Configuration::Config*)));
     }
     m_TextFieldActionsHandler = new ::Utils::TextFieldActionsHandler(this);
+    // Asked before anything ticks the boxes: without a store they never pretend to remember.
+    m_PasswordsCanBeKept = !m_CredentialsManager || m_CredentialsManager->secretStoreAvailable();
 }
 
 bool LoginWindow::activate()
@@ -181,8 +183,16 @@ void LoginWindow::setPassword(const QString& password)
     emit passwordChanged();
 }
 
+QString LoginWindow::passwordsNotKeptReason() const
+{
+    return m_PasswordsCanBeKept ? QString()
+                                : tr("No password store (Secret Service or KWallet) answers on this desktop, "
+                                     "so the password cannot be remembered.");
+}
+
 void LoginWindow::setAutologinChecked(bool checked)
 {
+    checked = checked && m_PasswordsCanBeKept;
     if (checked == m_AutologinChecked)
         return;
     m_AutologinChecked = checked;
@@ -191,6 +201,7 @@ void LoginWindow::setAutologinChecked(bool checked)
 
 void LoginWindow::setRememberPasswordChecked(bool checked)
 {
+    checked = checked && m_PasswordsCanBeKept;
     if (checked == m_RememberPasswordChecked)
         return;
     m_RememberPasswordChecked = checked;

@@ -51,6 +51,10 @@ class LoginWindow : public Window
     Q_PROPERTY(bool showPreferencesLink READ showPreferencesLink NOTIFY showPreferencesLinkChanged)
     Q_PROPERTY(bool showPwHelpLink READ showPwHelpLink NOTIFY showPwHelpLinkChanged)
     Q_PROPERTY(int loginState READ loginState NOTIFY loginStateChanged)
+    // False where no secret store answers: the password cannot be remembered then, and the
+    // reason is what the two boxes say.
+    Q_PROPERTY(bool passwordsCanBeKept READ passwordsCanBeKept CONSTANT)
+    Q_PROPERTY(QString passwordsNotKeptReason READ passwordsNotKeptReason NOTIFY languageChanged)
 
 public:
     enum LoginState
@@ -96,6 +100,8 @@ public:
     void setPassword(const QString& password);
     void setAutologinChecked(bool checked);
     void setRememberPasswordChecked(bool checked);
+    bool passwordsCanBeKept() const { return m_PasswordsCanBeKept; }
+    QString passwordsNotKeptReason() const;
     void setConfigName(const QString& name);
     void setConfigIdx(int index);
     void setShowVyxField(bool show);
@@ -174,6 +180,7 @@ private:
     QString m_Password;
     bool m_AutologinChecked = false;
     bool m_RememberPasswordChecked = false;
+    bool m_PasswordsCanBeKept = true;
     QString m_ConfigName;
     int m_ConfigIdx = -1;
     bool m_ShowVyxField = false;

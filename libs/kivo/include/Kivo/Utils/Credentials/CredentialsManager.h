@@ -79,6 +79,9 @@ public:
     // the client calls it with savePassword() once the user's session has opened.
     void keepPasswords(const QString& name, bool keep);
     bool keepsPasswords(const QString& name) const;
+    // Whether a secret store answers on this desktop, so that passwords can be kept; it is
+    // asked once, with a key nobody writes.
+    bool secretStoreAvailable();
     // Writes the credentials file (nothing without one). Every change writes it already;
     // the preferences' OK asks once more.
     void save() const;
@@ -115,6 +118,7 @@ private:
     QString m_File;
     std::unique_ptr<SecretStore> m_Secrets;
     bool m_SecretsUnavailable = false;
+    bool m_SecretsProbed = false;
 };
 
 } // namespace Credentials

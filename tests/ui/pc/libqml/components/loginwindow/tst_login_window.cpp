@@ -5,6 +5,7 @@
 #include "../../scene_items.h"
 #include "common/constants.h"
 #include "libqml/window/qml_view.h"
+#include "support/fake_secret_store.h"
 #include "support/test_environment.h"
 #include "support/url_catcher.h"
 #include "Utils/text_field_actions_handler.h"
@@ -98,6 +99,7 @@ private slots:
     void typedAddressRestoresOrClearsCredentials();
     void changingUsernameClearsPassword();
     void rememberPasswordFollowsCredentials();
+    void withoutASecretStoreNothingIsRemembered();
     void showLoginSignsInAutomaticallyOnlyWhenAllowed_data();
     void showLoginSignsInAutomaticallyOnlyWhenAllowed();
     void sessionClosedNeverSignsIn();
@@ -145,6 +147,8 @@ void LoginWindowTest::init()
     SigninFixture::useOwnDefaults(m_Env->dataPath());
     m_Configs.reset(new SigninFixture::Configurations);
     m_Configs->write({QStringLiteral("Demo")});
+    // Never the desktop's store: a test's passwords stay in its own folder.
+    TestSupport::FileSecretStore::install(m_Env->dataPath() + "/secrets.ini");
     m_Credentials.reset(new CredentialsManager);
 }
 
@@ -153,6 +157,7 @@ void LoginWindowTest::cleanup()
     delete m_Window.data();
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     m_Credentials.reset();
+    TestSupport::FileSecretStore::uninstall();
     m_Configs.reset();
     m_Env.reset();
 }
@@ -323,6 +328,34 @@ void LoginWindowTest::rememberPasswordFollowsCredentials()
     m_Window->setPassword("again");
     QCOMPARE(m_Window->rememberPasswordChecked(), false);
     QCOMPARE(m_Window->autologinChecked(), false);
+}
+
+void LoginWindowTest::withoutASecretStoreNothingIsRemembered()
+{
+    TestSupport::FileSecretStore::install(m_Env->dataPath() + "/secrets.ini", TestSupport::FileSecretStore::Unavailable);
+    m_Credentials.reset(new CredentialsManager);
+    writeSetting(Settings::DefaultSettings, "dm/url", QByteArray(AddressA).toBase64());
+    // What an earlier run with a store left: both boxes ticked.
+    writeSetting(Settings::ApplicationSettings, "login/savepassword", true);
+    writeSetting(Settings::ApplicationSettings, "login/autologin", true);
+    QVERIFY(makeWindow());
+    QVERIFY(!m_Window->passwordsCanBeKept());
+    m_Window->setUsername("alice");
+    m_Window->setPassword("secret");
+    m_Window->setRememberPasswordChecked(true);
+    m_Window->setAutologinChecked(true);
+    QCOMPARE(m_Window->rememberPasswordChecked(), false);
+    QCOMPARE(m_Window->autologinChecked(), false);
+
+    // Both boxes are off and unticked, and resting on them tells why.
+    for (const char* name : {"rememberBox", "autologinBox"}) {
+        QQuickItem* box = SceneItems::named(scene(), name);
+        QVERIFY(!box->isEnabled());
+        QVERIFY(!box->property("checked").toBool());
+    }
+    QQuickItem* hint = SceneItems::named(scene(), "passwordStoreHint");
+    QVERIFY(hint && hint->isVisible());
+    QVERIFY(m_Window->passwordsNotKeptReason().contains("password store"));
 }
 
 void LoginWindowTest::showLoginSignsInAutomaticallyOnlyWhenAllowed_data()
