@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "Utils/themed_style_sheet.h"
+
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/window/qml_view.h"
 
@@ -365,6 +367,7 @@ bool Application::initialize()
 
     if (!loadTheme())
         return false;
+    Utils::applyWidgetLook();
     QApplication::setWindowIcon(QIcon(":/app_icon.ico"));
     QWebSettings::globalSettings()->setAttribute(QWebSettings::PluginsEnabled, true);
     registerQmlTypes();

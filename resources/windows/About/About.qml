@@ -1,4 +1,5 @@
 import QtQuick 2.0
+import Torvex 1.0
 import ".."
 import "../../controls"
 
@@ -17,48 +18,58 @@ Window {
 
     Keys.onEscapePressed: rootWindow.close()
 
-    Column {
+    Row {
         id: heading
         anchors.top: parent.top
         anchors.topMargin: 14
         anchors.horizontalCenter: parent.horizontalCenter
-        spacing: 3
+        spacing: 14
 
-        Text {
-            textFormat: Text.PlainText
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: rootWindow.productName
-            color: qomxStyle.colors["darkText"]
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 12
-            font.bold: true
+        Pixmap {
+            id: programIcon
+            objectName: "programIcon"
+            anchors.verticalCenter: parent.verticalCenter
+            width: 56
+            height: 56
+            pixmap: rootWindow.programIcon
         }
 
-        Text {
-            textFormat: Text.PlainText
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: rootWindow.versionInfo
-            color: qomxStyle.colors["darkText"]
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 12
-        }
+        Column {
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 3
 
-        Text {
-            textFormat: Text.PlainText
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: about.rightsText
-            color: qomxStyle.colors["listSecondLineText"]
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 11
-        }
+            Text {
+                textFormat: Text.PlainText
+                text: rootWindow.productName
+                color: qomxStyle.colors["darkText"]
+                font.family: qomxStyle.fontFamily
+                font.pixelSize: 12
+                font.bold: true
+            }
 
-        Text {
-            textFormat: Text.PlainText
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: qsTr("Built with Qt %1").arg(rootWindow.qtversionInfo) + rootWindow.languageChangeProperty
-            color: qomxStyle.colors["listSecondLineText"]
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 11
+            Text {
+                textFormat: Text.PlainText
+                text: rootWindow.versionInfo
+                color: qomxStyle.colors["darkText"]
+                font.family: qomxStyle.fontFamily
+                font.pixelSize: 12
+            }
+
+            Text {
+                textFormat: Text.PlainText
+                text: about.rightsText
+                color: qomxStyle.colors["listSecondLineText"]
+                font.family: qomxStyle.fontFamily
+                font.pixelSize: 11
+            }
+
+            Text {
+                textFormat: Text.PlainText
+                text: qsTr("Built with Qt %1").arg(rootWindow.qtversionInfo) + rootWindow.languageChangeProperty
+                color: qomxStyle.colors["listSecondLineText"]
+                font.family: qomxStyle.fontFamily
+                font.pixelSize: 11
+            }
         }
     }
 
@@ -88,6 +99,7 @@ Window {
 
             Text {
                 id: noticesText
+                objectName: "noticesText"
                 width: notices.width
                 wrapMode: Text.WordWrap
                 textFormat: Text.PlainText
@@ -96,7 +108,7 @@ Window {
                 font.pixelSize: 11
                 text: qsTr("%1 uses the following open-source works:").arg(rootWindow.productName)
                       + rootWindow.languageChangeProperty + "\n\n"
-                      + "Qt 5 (Core, Gui, Widgets, Network, Xml, Qml, Quick, Multimedia)\n"
+                      + "Qt 5 (Core, Gui, Widgets, Network, Xml, Qml, Quick, Quick Widgets, Multimedia, Multimedia Widgets)\n"
                       + "Copyright (C) The Qt Company Ltd. and other contributors.\n"
                       + "Used under the GNU Lesser General Public License version 3.\n\n"
                       + "Qt WebKit\n"
@@ -105,6 +117,9 @@ Window {
                       + "QXmpp\n"
                       + "Copyright (C) The QXmpp developers.\n"
                       + "Used under the GNU Lesser General Public License version 2.1 or later.\n\n"
+                      + "QtKeychain\n"
+                      + "Copyright (C) Frank Osterfeld and the QtKeychain contributors.\n"
+                      + "Used under the BSD 2-Clause License.\n\n"
                       + "Libgcrypt\n"
                       + "Copyright (C) Free Software Foundation, Inc. and g10 Code GmbH.\n"
                       + "Used under the GNU Lesser General Public License version 2.1 or later."

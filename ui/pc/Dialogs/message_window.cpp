@@ -50,20 +50,22 @@ const ButtonText s_ButtonTexts[] = {
 };
 
 // The program's look for its message boxes: white, the style's text colour and font, the
-// brand's buttons; a button that declines is grey.
+// brand's buttons; a button that declines is grey. The keyboard focus is a ring, never
+// another colour, so every box shows its buttons in the same colours.
 const QString MessageCss = QStringLiteral(
     "QWidget#popupWindow, QDialog#messageWindowDialog { background: %%colors:whiteBackground%%; }"
     "QLabel#messageText, QCheckBox { color: %%colors:darkText%%; font-family: \"%%font:defaultFontFamily%%\";"
     " font-size: 13px; }"
     "QDialogButtonBox QPushButton { background: %%colors:defaultButton%%; color: %%colors:whiteText%%;"
-    " font-family: \"%%font:defaultFontFamily%%\"; font-size: 13px; font-weight: bold; border: none;"
-    " border-radius: 4px; min-width: 90px; min-height: 28px; padding: 0px 14px; }"
-    "QDialogButtonBox QPushButton:hover, QDialogButtonBox QPushButton:focus { background: %%colors:hoverButton%%; }"
+    " font-family: \"%%font:defaultFontFamily%%\"; font-size: 13px; font-weight: bold;"
+    " border: 2px solid %%colors:defaultButton%%; border-radius: 4px; min-width: 90px; min-height: 24px;"
+    " padding: 0px 14px; }"
+    "QDialogButtonBox QPushButton:hover { background: %%colors:hoverButton%%; border-color: %%colors:hoverButton%%; }"
     "QDialogButtonBox QPushButton#noButton, QDialogButtonBox QPushButton#cancelButton {"
-    " background: %%colors:listSecondLineText%%; }"
-    "QDialogButtonBox QPushButton#noButton:hover, QDialogButtonBox QPushButton#noButton:focus,"
-    " QDialogButtonBox QPushButton#cancelButton:hover, QDialogButtonBox QPushButton#cancelButton:focus {"
-    " background: %%colors:darkText%%; }");
+    " background: %%colors:listSecondLineText%%; border-color: %%colors:listSecondLineText%%; }"
+    "QDialogButtonBox QPushButton#noButton:hover, QDialogButtonBox QPushButton#cancelButton:hover {"
+    " background: %%colors:darkText%%; border-color: %%colors:darkText%%; }"
+    "QDialogButtonBox QPushButton:focus { border-color: %%colors:lightActiveBackground%%; }");
 
 QString styledMessageCss()
 {

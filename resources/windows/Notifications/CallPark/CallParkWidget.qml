@@ -26,14 +26,27 @@ Rectangle {
         font.pixelSize: 13
         font.bold: true
         color: qomxStyle.colors["darkText"]
-        textFormat: Text.StyledText
-        text: qsTr("Park Call %1 [Cancel]%2").arg("<a href=\"cancel\">").arg("</a>") + rootView.languageChangeProperty
-        onLinkActivated: rootWindow.notificationswidget.callParkVisible = false
+        text: qsTr("Park Call") + rootView.languageChangeProperty
+    }
+
+    TextButton {
+        id: cancelButton
+        objectName: "cancelButton"
+        anchors.verticalCenter: titleText.verticalCenter
+        anchors.right: parent.right
+        anchors.rightMargin: 10
+        width: 80
+        height: 24
+        fontPixelSize: 12
+        normalColor: qomxStyle.colors["listSecondLineText"]
+        hoverColor: qomxStyle.colors["darkText"]
+        text: qsTr("Cancel") + rootView.languageChangeProperty
+        onClicked: rootWindow.notificationswidget.callParkVisible = false
     }
 
     Column {
         x: 10
-        anchors.top: titleText.bottom
+        anchors.top: cancelButton.bottom
         anchors.topMargin: 6
         spacing: 4
 

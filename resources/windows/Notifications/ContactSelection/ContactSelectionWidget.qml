@@ -40,23 +40,30 @@ Rectangle {
         font.pixelSize: 13
         font.bold: true
         color: qomxStyle.colors["darkText"]
-        textFormat: Text.StyledText
-        text: qsTr("%1 [Cancel]%2").arg(panel.title + " <a href=\"cancel\">").arg("</a>") + rootView.languageChangeProperty
-        onLinkActivated: panel.cancel()
+        text: panel.title
+    }
 
-        MouseArea {
-            anchors.fill: parent
-            acceptedButtons: Qt.NoButton
-            cursorShape: parent.hoveredLink ? Qt.PointingHandCursor : Qt.ArrowCursor
-        }
+    TextButton {
+        id: cancelButton
+        objectName: "cancelButton"
+        anchors.verticalCenter: titleText.verticalCenter
+        anchors.right: parent.right
+        anchors.rightMargin: 10
+        width: 80
+        height: 24
+        fontPixelSize: 12
+        normalColor: qomxStyle.colors["listSecondLineText"]
+        hoverColor: qomxStyle.colors["darkText"]
+        text: qsTr("Cancel") + rootView.languageChangeProperty
+        onClicked: panel.cancel()
     }
 
     BackgroundTextInput {
         id: search
         objectName: "searchField"
         x: 10
-        anchors.top: titleText.bottom
-        anchors.topMargin: 10
+        anchors.top: cancelButton.bottom
+        anchors.topMargin: 8
         width: panel.width - firstButton.width - 40
         framed: true
         placeholderText: qsTr("Search and Dial") + rootView.languageChangeProperty

@@ -80,6 +80,7 @@ private slots:
     void closingByFrameEmitsOnlyClosed();
     void formNamesAndTexts();
     void looksLikeTheProgram();
+    void focusNeverChangesTheButtonsColours();
     void modalCannotMinimize();
     void showInformationWaitsForDelay();
     void blockingReportsClickedButton();
@@ -209,6 +210,28 @@ void TestMessageWindow::looksLikeTheProgram()
     QVERIFY(!css.contains("%%"));
     QCOMPARE(ok->palette().color(QPalette::Button).name(), style.color("defaultButton").name());
     delete shown;
+}
+
+void TestMessageWindow::focusNeverChangesTheButtonsColours()
+{
+    QML::Style style(nullptr);
+    // The same question twice, the focus once on Yes and once on No: each button has the
+    // same face in both boxes.
+    QColor faces[2][2];
+    for (int box = 0; box < 2; ++box) {
+        MessageWindow* shown = MessageWindow::showQuestion("Remove", "Remove the contact?", false);
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QAbstractButton* yes = buttonOf(shown, QDialogButtonBox::Yes);
+        QAbstractButton* no = buttonOf(shown, QDialogButtonBox::No);
+        (box == 0 ? yes : no)->setFocus();
+        QTRY_VERIFY((box == 0 ? yes : no)->hasFocus());
+        faces[box][0] = yes->grab().toImage().pixelColor(6, yes->height() / 2);
+        faces[box][1] = no->grab().toImage().pixelColor(6, no->height() / 2);
+        delete shown;
+    }
+    QCOMPARE(faces[0][0].name(), style.color("defaultButton").name());
+    QCOMPARE(faces[1][0].name(), faces[0][0].name());
+    QCOMPARE(faces[1][1].name(), faces[0][1].name());
 }
 
 void TestMessageWindow::modalCannotMinimize()

@@ -1,5 +1,7 @@
 #include "libqml/components/about/about.h"
 
+#include <QApplication>
+
 #include "common/assertions.h"
 #include "libqml/components/about/build_info.h"
 #include "Utils/windowmanager.h"
@@ -54,6 +56,11 @@ int About::buildYear() const
 QString About::qtversionInfo() const
 {
     return tr("version %1").arg(QString::fromLatin1(qVersion()));
+}
+
+QPixmap About::programIcon() const
+{
+    return QApplication::windowIcon().pixmap(112, 112);
 }
 
 QSize About::minimumWindowSize() const

@@ -2,6 +2,8 @@
 
 #include "libqml/window/qml_window.h"
 
+#include <QPixmap>
+
 namespace QML {
 
 // The About window: the program's name, version and rights, and the notices of the
@@ -14,6 +16,8 @@ class About : public Window
     Q_PROPERTY(QString organizationName READ organizationName CONSTANT)
     Q_PROPERTY(int buildYear READ buildYear CONSTANT)
     Q_PROPERTY(QString qtversionInfo READ qtversionInfo CONSTANT)
+    // The program's own icon (the window icon the theme gives), at twice the size it is shown.
+    Q_PROPERTY(QPixmap programIcon READ programIcon CONSTANT)
 
 public:
     static constexpr int FixedWidth = 490;
@@ -26,6 +30,7 @@ public:
     QString organizationName() const;
     int buildYear() const;
     QString qtversionInfo() const;
+    QPixmap programIcon() const;
 
     QSize minimumWindowSize() const override;
     QSize maximumWindowSize() const override;

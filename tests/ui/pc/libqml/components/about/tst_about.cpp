@@ -5,7 +5,11 @@
 #include "libqml/window/qml_view.h"
 #include "support/test_environment.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
+#include <QIcon>
+#include <QPixmap>
 #include <QQuickItem>
 #include <QtTest>
 
@@ -21,6 +25,7 @@ private slots:
     void yearOfCompilerDate_data();
     void yearOfCompilerDate();
     void languageChangeRenamesTheWindow();
+    void showsTheIconAndANoticeForEveryLinkedWork();
 };
 
 void AboutTest::initTestCase()
@@ -103,6 +108,38 @@ void AboutTest::languageChangeRenamesTheWindow()
     QCOMPARE(versionChanged.count(), 1);
     QCOMPARE(about.windowTitle(), QString("About Renamed"));
     QCoreApplication::setApplicationName("Telvarion");
+}
+
+void AboutTest::showsTheIconAndANoticeForEveryLinkedWork()
+{
+    TestSupport::Environment env;
+    QPixmap icon(64, 64);
+    icon.fill(Qt::red);
+    QApplication::setWindowIcon(QIcon(icon));
+    QML::About about(false);
+    QQuickItem* shown = about.view()->rootObject()->findChild<QQuickItem*>("programIcon");
+    QVERIFY(shown && shown->isVisible() && shown->width() > 0);
+    QVERIFY(!shown->property("pixmap").value<QPixmap>().isNull());
+    QApplication::setWindowIcon(QIcon());
+
+    // The works this process links, as the program links them, each with its notice.
+    QFile maps("/proc/self/maps");
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    const QString loaded = QString::fromLocal8Bit(maps.readAll());
+    const QList<QPair<QString, QString>> works{{"libQt5Core", "Qt 5 ("},
+                                               {"libQt5WebKit", "Qt WebKit"},
+                                               {"libqxmpp", "QXmpp"},
+                                               {"libqt5keychain", "QtKeychain"},
+                                               {"libgcrypt", "Libgcrypt"}};
+    const QString notices = about.view()->rootObject()->findChild<QQuickItem*>("noticesText")->property("text").toString();
+    int linked = 0;
+    for (const auto& work : works) {
+        if (!loaded.contains("/" + work.first))
+            continue;
+        ++linked;
+        QVERIFY2(notices.contains(work.second), qPrintable(work.second));
+    }
+    QVERIFY(linked >= 4);
 }
 
 QTEST_MAIN(AboutTest)
