@@ -367,6 +367,7 @@ private slots:
     void setsTheStatusNoteAndLocationAndHoversAContact();
     void seesAFailedDeletionAndSwitchesTheTeamWindowOff();
     void aLinkThatWouldCallAsksFirst();
+    void switchesTheLanguageAndEveryWindowFollows();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
 };
@@ -1720,6 +1721,81 @@ void JourneyTest::aLinkThatWouldCallAsksFirst()
     if (room)
         QVERIFY(User::closeFromFrame(room));
     QTRY_VERIFY(!room);
+// Preferences from the main window's menu, the language chosen in its list, OK.
+static bool chooseLanguage(QML::MainWindow* main, const QString& preferencesEntry, const QString& language)
+{
+    if (!User::activate(main) || !User::click(main, "menuButton") || !User::choose({preferencesEntry}))
+        return false;
+    QPointer<Dialogs::PreferencesWindow> window;
+    if (!QTest::qWaitFor([&window] { return (window = TestSupport::shownWindows<Dialogs::PreferencesWindow>().value(0)); })
+        || !User::activate(window))
+        return false;
+    auto* languages = window->findChild<QComboBox*>("languageSelect");
+    const int row = languages ? languages->findText(language) : -1;
+    if (row < 0 || !languages->isVisible()) {
+        qWarning() << "The General page offers no language" << language;
+        return false;
+    }
+    QTest::mouseClick(languages, Qt::LeftButton);
+    if (!QTest::qWaitFor([languages] { return languages->view()->isVisible(); }))
+        return false;
+    QAbstractItemView* list = languages->view();
+    const QPoint where = list->visualRect(list->model()->index(row, 0)).center();
+    QTest::mouseMove(list->viewport(), where);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, where);
+    if (!QTest::qWaitFor([languages, language] { return languages->currentText() == language && !languages->view()->isVisible(); }))
+        return false;
+    const QString ok = QCoreApplication::translate("Dialogs::PreferencesWindow", "OK");
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->isVisible() && button->text().remove('&') == ok) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return QTest::qWaitFor([&window] { return !window || !window->isVisible(); });
+        }
+    }
+    qWarning() << "The preferences show no OK";
+    return false;
+}
+
+void JourneyTest::switchesTheLanguageAndEveryWindowFollows()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::click(main, "contactsViewButton"));
+    QCOMPARE(User::text(main, "searchPlaceholder"), QString("Search and Dial"));
+    const QString availability = User::text(main, "ownAvailability");
+
+    QVERIFY(chooseLanguage(main, "Preferences...", "Deutsch"));
+    // The main window's texts change at once, without a restart.
+    QTRY_COMPARE(User::text(main, "searchPlaceholder"), QString("Suchen und wählen"));
+    const QString presence = availability.section("  ", 0, 0);
+    QCOMPARE(User::text(main, "ownAvailability").section("  ", 0, 0),
+             QCoreApplication::translate("Utils::PresenceHelper", qPrintable(presence)));
+
+    // Its menu speaks German too, every entry whole: the shortcut beside its text.
+    QVERIFY(User::click(main, "menuButton"));
+    QMenu* menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isVisible() || action->isSeparator())
+            continue;
+        texts << action->text().remove('&');
+        const QString shortcut = action->shortcut().toString(QKeySequence::NativeText);
+        const QFontMetrics metrics(menu->font());
+        QVERIFY2(menu->actionGeometry(action).width()
+                     >= metrics.horizontalAdvance(action->text().remove('&')) + metrics.horizontalAdvance(shortcut),
+                 qPrintable(action->text()));
+    }
+    QVERIFY2(texts.contains("Einstellungen...") && texts.contains("Abmelden") && texts.contains("Beenden"),
+             qPrintable(texts.join(", ")));
+    QVERIFY(!texts.contains("Preferences..."));
+    QVERIFY(User::press(Qt::Key_Escape));
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+
+    // And back, for the steps after this one.
+    QVERIFY(chooseLanguage(main, "Einstellungen...", "English"));
+    QTRY_COMPARE(User::text(main, "searchPlaceholder"), QString("Search and Dial"));
+    QCOMPARE(User::text(main, "ownAvailability"), availability);
 }
 
 void JourneyTest::exitsWithCtrlQ()

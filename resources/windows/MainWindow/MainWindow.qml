@@ -166,6 +166,7 @@ Window {
                     }
                     Text {
                         textFormat: Text.PlainText
+                        objectName: "searchPlaceholder"
                         anchors.verticalCenter: parent.verticalCenter
                         visible: searchField.text.length === 0
                         text: views.state === "roomsView" ? qsTr("Search Rooms") : qsTr("Search and Dial")

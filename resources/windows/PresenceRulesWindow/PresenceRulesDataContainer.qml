@@ -34,7 +34,7 @@ Rectangle {
 
         property int previousIndex: -1
 
-        anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
+        anchors { left: parent.left; top: parent.top; topMargin: 8; bottom: parent.bottom }
         width: 140
         clip: true
         model: root.rules
@@ -59,7 +59,7 @@ Rectangle {
     Flickable {
         id: details
         objectName: "ruleDetails"
-        anchors { left: stateList.right; leftMargin: 12; right: parent.right; rightMargin: 4; top: parent.top; bottom: parent.bottom }
+        anchors { left: stateList.right; leftMargin: 12; right: parent.right; rightMargin: 4; top: parent.top; topMargin: 8; bottom: parent.bottom }
         clip: true
         contentWidth: width
         contentHeight: content.height
@@ -73,7 +73,7 @@ Rectangle {
             Text {
                 objectName: "stateName"
                 textFormat: Text.PlainText
-                text: root.selected ? rootWindow.getPresenceStateAsString(root.selected.state) : ""
+                text: root.selected ? rootWindow.getPresenceStateAsString(root.selected.state) + rootWindow.languageChangeProperty : ""
                 color: qomxStyle.colors["darkText"]
                 font.family: qomxStyle.fontFamily
                 font.pixelSize: 13

@@ -57,6 +57,13 @@ namespace Dialogs {
 
 namespace {
 
+// The services the string helpers name: forwarding, identification, barring, waiting, do not
+// disturb and remote office.
+bool hasDisplayName(int id)
+{
+    return (id >= 0 && id <= 8) || (id >= 12 && id <= 19);
+}
+
 using Kivo::Controllers::SupplementaryService;
 
 int serviceIdOf(const QObject* widget)
@@ -137,6 +144,9 @@ void SupplementaryServices::supplementaryServices(QList<SupplementaryService> se
     auto* mapper = new QSignalMapper(this);
     int row = 0;
     for (const SupplementaryService& service : qAsConst(m_Services)) {
+        // A service the program has no name for would only read "Unknown service": not offered.
+        if (!hasDisplayName(service.id()))
+            continue;
         auto* check = new QCheckBox(Utils::StringHelper::supplementaryServiceName(service.id()), m_Content);
         check->setChecked(service.active());
         check->setProperty(ServiceIdProperty, int(service.id()));

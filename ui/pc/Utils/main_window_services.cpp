@@ -1,5 +1,7 @@
 #include "Utils/main_window_services.h"
 
+#include "libqml/components/blf_window/blf_window.h"
+
 #include "Dialogs/call_center_agent_dialog.h"
 #include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
@@ -17,6 +19,8 @@
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Contacts/IContact.h>
 #include <Kivo/Services/PresenceRulesHandler.h>
+#include <QGuiApplication>
+#include <QScreen>
 #include <Kivo/Services/SessionServices.h>
 #include <Kivo/Services/Xmpp/XmppClient.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
@@ -209,10 +213,25 @@ void MainWindowServices::showPresenceRulesWindow()
     }
     if (!m_PresenceRulesWindow)
         m_PresenceRulesWindow = new QML::PresenceRulesWindow(m_PresenceRulesHandler, m_Factory, nullptr);
-    // A window shown keeps what the user is editing; a hidden one starts from the server's rules.
-    if (!m_PresenceRulesWindow->isVisible())
+    // A window shown keeps what the user is editing; a hidden one starts from the server's rules,
+    // beside the main window.
+    if (!m_PresenceRulesWindow->isVisible()) {
         m_PresenceRulesHandler->requestPresenceRules();
+        placeBesideMainWindow(m_PresenceRulesWindow);
+    }
     m_PresenceRulesWindow->showAndActivate();
+}
+
+void MainWindowServices::placeBesideMainWindow(QWidget* window) const
+{
+    if (!m_MainWindow || !window)
+        return;
+    const QScreen* screen = m_MainWindow->screen() ? m_MainWindow->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    window->adjustSize();
+    window->move(QML::BlfWindow::besidePosition(m_MainWindow->frameGeometry(), window->frameGeometry().size(),
+                                                screen->availableGeometry()));
 }
 
 void MainWindowServices::showXmppDebugConsole()

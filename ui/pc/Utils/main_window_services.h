@@ -89,6 +89,8 @@ private:
     bool alwaysOnTop() const;
     QString currentTestCallNumber() const;
     void createTestCall();
+    // Right of the main window, or left where the screen ends, on the main window's screen.
+    void placeBesideMainWindow(QWidget* window) const;
 
     QPointer<Kivo::Client> m_Client;
     QPointer<Kivo::Sessions::SessionManagerBase> m_Session;

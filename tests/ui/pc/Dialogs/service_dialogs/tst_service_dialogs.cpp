@@ -141,6 +141,13 @@ void ServiceDialogsTest::rowsFollowTheServices()
     QCOMPARE(rowsOf(dialog), (QStringList{"check:Communication Forwarding Unconditional:1", "field:+15550100:1",
                                           "check:Communication Waiting:0", "check:Corvantium Remote Office:0",
                                           "field:+15550199:0"}));
+
+    // A service the program has no name for is not offered as "Unknown service".
+    QList<SupplementaryService> withUnknown = SomeServices;
+    withUnknown.insert(1, SupplementaryService(SupplementaryService::Id(11), true, QString()));
+    emit services.supplementaryServices(withUnknown);
+    QCOMPARE(rowsOf(dialog).size(), 5);
+    QVERIFY(!rowsOf(dialog).join(',').contains("Unknown service"));
 }
 
 void ServiceDialogsTest::secondDeliveryReplacesTheRows()

@@ -1,5 +1,10 @@
 #include "libqml/components/callsettings/call_settings.h"
 
+#include "libqml/components/blf_window/blf_window.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "Dialogs/supplementary_services.h"
 #include "Utils/string_helper.h"
 #include "Utils/windowmanager.h"
@@ -340,6 +345,15 @@ void CallSettings::showAllServices()
     }
     auto* dialog = new Dialogs::SupplementaryServices(services, m_AlwaysOnTop);
     m_AllServices = dialog;
+    // Beside this window (right of it, or left where the screen ends), once its rows are built.
+    connect(dialog, &Dialogs::SupplementaryServices::readyToShow, this, [this, dialog] {
+        const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (!shownOn || dialog->isVisible())
+            return;
+        dialog->adjustSize();
+        dialog->move(BlfWindow::besidePosition(frameGeometry(), dialog->frameGeometry().size(),
+                                               shownOn->availableGeometry()));
+    });
     CHECKED_CONNECT(dialog, SIGNAL(readyToShow()), dialog, SLOT(showAndActivate()));
     // What the dialog changed shows here too.
     CHECKED_CONNECT(dialog, SIGNAL(readyToShow()), this, SLOT(onSupplementaryServicesReady()));

@@ -7,6 +7,7 @@
 #include "common/connect_check.h"
 #include "common/constants.h"
 #include "common/logging.h"
+#include "libqml/utils/style.h"
 #include "libqml/window/qml_view.h"
 
 #include <Kivo/Services/PresenceRulesData.h>
@@ -117,6 +118,14 @@ PresenceRulesWindow::PresenceRulesWindow(Kivo::Services::PresenceRulesHandler* h
         widget->setStyleSheet(css);
     m_Ui->verticalLayout->setSpacing(4);
     m_Ui->buttonLayout->setSpacing(10);
+    // One white surface behind the scene, the status line and the buttons, as in every window.
+    if (const Style* style = Style::instance()) {
+        QPalette surface = palette();
+        surface.setColor(QPalette::Window, style->color(QStringLiteral("whiteBackground")));
+        setPalette(surface);
+        setAutoFillBackground(true);
+        m_RulesView->setClearColor(surface.color(QPalette::Window));
+    }
 
     CHECKED_CONNECT(m_Ui->cancelButton, SIGNAL(clicked()), this, SLOT(close()));
     if (m_Handler) {
@@ -157,6 +166,9 @@ QString PresenceRulesWindow::getPresenceStateAsString(int state) const
     Utils::PresenceHelper* helper = m_Factory ? m_Factory->presenceHelper() : nullptr;
     if (!helper)
         return QString();
+    // The helper's text of the internal presence is "Busy" for it too: two rows would read alike.
+    if (state == Kivo::Services::PresenceRulesData::DoNotDisturb)
+        return tr("Do Not Disturb");
     return helper->availabilityText(Kivo::Services::PresenceRulesData::PresenceStateToIMPState(state));
 }
 

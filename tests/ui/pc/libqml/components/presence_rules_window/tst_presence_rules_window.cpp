@@ -7,6 +7,8 @@
 #include "../../scene_items.h"
 #include "../../../services_fixture.h"
 #include "support/test_environment.h"
+#include "Providers/factory.h"
+#include "libqml/utils/style.h"
 
 #include <Kivo/Services/PresenceRulesHandler.h>
 #include <Kivo/Services/PresenceRulesModel.h>
@@ -15,15 +17,18 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QQuickItem>
+#include <QResource>
+
+#include <memory>
 
 using Kivo::Services::PresenceRulesHandler;
 
 namespace {
 
 // The window over the signed-in user's rules, loaded.
-QML::PresenceRulesWindow* openWindow(PresenceRulesHandler* handler)
+QML::PresenceRulesWindow* openWindow(PresenceRulesHandler* handler, Providers::Factory* factory = nullptr)
 {
-    auto* window = new QML::PresenceRulesWindow(handler, nullptr, nullptr);
+    auto* window = new QML::PresenceRulesWindow(handler, factory, nullptr);
     handler->requestPresenceRules();
     window->show();
     static_cast<void>(QTest::qWaitForWindowExposed(window));
@@ -43,13 +48,44 @@ class PresenceRulesWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QmlTestSetup::prepare(); }
+    void initTestCase()
+    {
+        QmlTestSetup::prepare();
+        // The presence icons of the rows come with the theme.
+        QVERIFY(QResource::registerResource(QStringLiteral(TEST_THEME_RESOURCES)));
+    }
+    void everyStateIsListedByItsName();
     void statusFollowsTheTransaction_data();
     void statusFollowsTheTransaction();
     void onlyForwardingTakesANumber();
     void rulesAreSavedWithOk();
     void withoutChatConnectionNothingCanBeChanged();
 };
+
+void PresenceRulesWindowTest::everyStateIsListedByItsName()
+{
+    TestSupport::Environment env;
+    ServicesFixture::SignedIn signedIn(QStringLiteral("ada@services.example"), {{6, true}});
+    signedIn.connectChat();
+    Providers::Factory factory(signedIn.session.get(), signedIn.session->contactsManager(), nullptr, nullptr);
+    QVERIFY(factory.presenceHelper());
+    PresenceRulesHandler handler(signedIn.session.get(), nullptr);
+    std::unique_ptr<QML::PresenceRulesWindow> window(openWindow(&handler, &factory));
+    QQuickItem* root = window->rulesView()->rootObject();
+    QTRY_COMPARE(SceneItems::named(root, "stateList")->property("count").toInt(), 5);
+
+    // One row per state, each named (none blank, none twice) with its icon.
+    QStringList names;
+    for (int row = 0; row < 5; ++row) {
+        QQuickItem* shown = nullptr;
+        QTRY_VERIFY((shown = SceneItems::named(root, QStringLiteral("stateRow%1").arg(row))));
+        names << SceneItems::named(shown, "stateName")->property("text").toString();
+        QVERIFY(!SceneItems::ofClass(shown, "QQuickImage")->property("source").toUrl().isEmpty());
+    }
+    QCOMPARE(names, (QStringList{"Available", "Away", "Busy", "Do Not Disturb", "Offline"}));
+    // The scene and the form around it are one white surface.
+    QCOMPARE(window->palette().color(QPalette::Window), QML::Style::instance()->color("whiteBackground"));
+}
 
 void PresenceRulesWindowTest::statusFollowsTheTransaction_data()
 {
