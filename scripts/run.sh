@@ -15,10 +15,10 @@ changed() {
   [[ -n "$(find "$root/CMakeLists.txt" "$root/cmake" "$root/ui" "$root/libs" "$root/resources" "$root/themes" \
     "$root/translations" "$root/program" -newer "$stamp" -print -quit)" ]]
 }
-# The build's progress from its step lines (Ninja's "[12/345]", Make's "[ 42%]"): one line
-# redrawn on a terminal, a line every tenth otherwise.
+# The build's progress from its step lines (Ninja's "[12/345]", Make's "[ 42%]") with the time
+# so far: one line redrawn on a terminal, a line every tenth otherwise.
 show_progress() {
-  local line percent last=-1
+  local line percent last=-1 since
   while IFS= read -r line; do
     if [[ $line =~ ^\[\ *([0-9]+)/([0-9]+)\] ]]; then
       percent=$((BASH_REMATCH[1] * 100 / BASH_REMATCH[2]))
@@ -27,10 +27,11 @@ show_progress() {
     else
       continue
     fi
+    since=$((SECONDS - started))
     if [[ -t 1 ]]; then
-      ((percent != last)) && printf '\r  %3d %%' "$percent"
+      ((percent != last)) && printf '\r  %3d %%  (%d min %02d s)' "$percent" $((since / 60)) $((since % 60))
     elif ((percent / 10 != last / 10)); then
-      echo "  $percent %"
+      printf '  %3d %%  (%d min %02d s)\n' "$percent" $((since / 60)) $((since % 60))
     fi
     last=$percent
   done
@@ -40,7 +41,7 @@ if changed; then
   if [[ -x "$program" ]]; then
     echo "Rebuilding what changed since the last start (the compiler's lines go to $log)."
   else
-    echo "Building Telvarion for its first start, without the tests: this takes some minutes (the compiler's lines go to $log)."
+    echo "Building Telvarion for its first start, without the tests, on $(nproc) cores: this takes some minutes (a few on a desktop machine, longer on a small one; the compiler's lines go to $log)."
   fi
   # The client, and the command that drives its simulated service (README).
   mkdir -p "$build"

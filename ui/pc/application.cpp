@@ -743,7 +743,17 @@ void Application::cbActionAddContact()
 
 void Application::cbActionHelp()
 {
-    auto* window = qobject_cast<Utils::HelpInterface*>(QApplication::activeWindow());
+    // The login window's link names its window; F1 asks the window in front, or the one the
+    // user sees when none is (a desktop without a window manager activates none).
+    auto* window = qobject_cast<Utils::HelpInterface*>(sender());
+    if (!window)
+        window = qobject_cast<Utils::HelpInterface*>(QApplication::activeWindow());
+    if (!window) {
+        if (QML::MainWindow* main = mainWindow(); main && main->isVisible())
+            window = main;
+        else if (m_LoginWindow && m_LoginWindow->isVisible())
+            window = m_LoginWindow;
+    }
     if (window)
         Utils::HelpInterface::openHelp(window->helpContext());
 }

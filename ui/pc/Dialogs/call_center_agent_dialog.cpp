@@ -148,6 +148,8 @@ CallCenterAgentDialog::CallCenterAgentDialog(Kivo::Sessions::SessionManagerBase*
     setTitle(tr("Queues"));
     m_Form->buttonBox->button(QDialogButtonBox::Save)->setText(tr("Save"));
     m_Form->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+    // Grey in the style sheet, as every declining button.
+    m_Form->buttonBox->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
     m_Form->publishStatus->hide();
     CHECKED_CONNECT(m_Form->buttonBox->button(QDialogButtonBox::Cancel), SIGNAL(clicked()), this, SLOT(close()));
     CHECKED_CONNECT(m_Form->buttonBox->button(QDialogButtonBox::Save), SIGNAL(clicked()), this,

@@ -97,6 +97,8 @@ SupplementaryServices::SupplementaryServices(QObject* controller, bool alwaysOnT
     QPushButton* ok = m_Form->buttonBox->button(QDialogButtonBox::Ok);
     QPushButton* applyButton = m_Form->buttonBox->button(QDialogButtonBox::Apply);
     QPushButton* cancel = m_Form->buttonBox->button(QDialogButtonBox::Cancel);
+    // Grey in the style sheet, as every declining button.
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     CHECKED_CONNECT(ok, SIGNAL(clicked()), this, SLOT(apply()));
     CHECKED_CONNECT(ok, SIGNAL(clicked()), this, SLOT(close()));
     CHECKED_CONNECT(applyButton, SIGNAL(clicked()), this, SLOT(apply()));

@@ -255,7 +255,11 @@ QColor QmlHelper::getSaturatedColor(const QColor& color, double factor) const
 
 QString QmlHelper::getIconForPresenceRules(int ruleState) const
 {
-    return getPresenceIcon(Kivo::Services::PresenceRulesData::PresenceStateToIMPState(ruleState), false, false);
+    int presence = Kivo::Services::PresenceRulesData::PresenceStateToIMPState(ruleState);
+    // Do not disturb wears the busy icon there, as in the user's own presence menu.
+    if (presence == DoNotDisturbBusy + 1)
+        presence = DoNotDisturbBusy;
+    return getPresenceIcon(presence, false, false);
 }
 
 QString QmlHelper::getTimelineStatusImageBase(QObject* entry) const

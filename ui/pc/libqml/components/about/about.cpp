@@ -1,6 +1,7 @@
 #include "libqml/components/about/about.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include "common/assertions.h"
 #include "libqml/components/about/build_info.h"

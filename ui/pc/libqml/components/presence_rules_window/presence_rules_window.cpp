@@ -100,7 +100,6 @@ PresenceRulesWindow::PresenceRulesWindow(Kivo::Services::PresenceRulesHandler* h
     // The form, not the base's own scene, fills this window.
     view()->hide();
     m_Ui->setupUi(this);
-    setResizable(false);
 
     m_RulesView->setResizeMode(QQuickWidget::SizeRootObjectToView);
     m_RulesView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -132,7 +131,9 @@ PresenceRulesWindow::PresenceRulesWindow(Kivo::Services::PresenceRulesHandler* h
         CHECKED_CONNECT(m_Ui->okButton, SIGNAL(clicked()), m_Handler, SLOT(setPresenceRules()));
         CHECKED_CONNECT(m_Handler, SIGNAL(transactionStateChanged()), this, SLOT(cbTransactionStateChanged()));
     }
+    // Fixed at the size its content asks for: no empty band below the buttons.
     adjustSize();
+    setResizable(false);
 }
 
 PresenceRulesWindow::~PresenceRulesWindow()
