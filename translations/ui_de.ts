@@ -5,31 +5,31 @@
     <name>About</name>
     <message>
         <source>Copyright © %1%2 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1%2 Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Built with Qt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt mit Qt %1</translation>
     </message>
     <message>
         <source>%1 uses the following open-source works:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verwendet die folgenden Open-Source-Werke:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version: %1</translation>
     </message>
     <message>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
 </context>
 <context>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Ringing</source>
-        <translation type="unfinished"></translation>
+        <translation>Klingelt</translation>
     </message>
     <message>
         <source>Busy</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>%1 is calling</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ruft an</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Annehmen</translation>
     </message>
 </context>
 <context>
@@ -273,7 +273,7 @@
     <name>CallAnswerButtons</name>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>Answer with Video</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Answer with audio only</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Annehmen</translation>
     </message>
     <message>
         <source>Chat</source>
@@ -698,7 +698,7 @@
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingeschaltet</translation>
     </message>
     <message>
         <source>Profile</source>
@@ -1041,10 +1041,6 @@
 <context>
     <name>CallParkWidget</name>
     <message>
-        <source>Park Call %1 [Cancel]%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Use my extension</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1055,6 +1051,14 @@
     <message>
         <source>Park</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Park Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1246,11 +1250,11 @@
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1261,7 +1265,7 @@
     <name>CommunicationNotification</name>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorieren</translation>
     </message>
 </context>
 <context>
@@ -1401,7 +1405,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1443,11 +1447,11 @@
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -1462,31 +1466,31 @@
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingeschaltet</translation>
     </message>
     <message>
         <source>Connected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden: %1</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Vendor Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller: %1</translation>
     </message>
     <message>
         <source>Description: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung: %1</translation>
     </message>
     <message>
         <source>Version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version: %1</translation>
     </message>
 </context>
 <context>
@@ -1635,7 +1639,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1756,7 +1760,7 @@
     </message>
     <message>
         <source>Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehender Anruf</translation>
     </message>
     <message>
         <source>%1: %2 (%3)</source>
@@ -1766,12 +1770,12 @@
 <context>
     <name>ContactSelectionWidget</name>
     <message>
-        <source>%1 [Cancel]%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Search and Dial</source>
         <translation>Suchen und wählen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1789,7 +1793,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1905,7 +1909,7 @@
     <name>Dialogs::MessageWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1913,7 +1917,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1921,23 +1925,23 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardwerte</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1945,39 +1949,39 @@
     </message>
     <message>
         <source>Save All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle speichern</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Yes to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, alle</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>No to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein, keine</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorieren</translation>
     </message>
     <message>
         <source>Never ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr fragen</translation>
     </message>
 </context>
 <context>
@@ -1992,7 +1996,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Sending request, please wait...</source>
@@ -2000,7 +2004,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Please input your new password</source>
@@ -2041,7 +2045,7 @@
     <name>Dialogs::SimpleCredentialsDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2147,11 +2151,11 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -2437,7 +2441,7 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Enter login URL to access client</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelde-URL eingeben</translation>
     </message>
     <message>
         <source>Forgot Password?</source>
@@ -2453,15 +2457,15 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Fetching Proxy Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Einstellungen werden abgerufen...</translation>
     </message>
     <message>
         <source>Signing In...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung läuft...</translation>
     </message>
     <message>
         <source>Signing Out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmeldung läuft...</translation>
     </message>
     <message>
         <source>Help</source>
@@ -2485,7 +2489,7 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version: %1</translation>
     </message>
     <message>
         <source>No password store (Secret Service or KWallet) answers on this desktop, so the password cannot be remembered.</source>
@@ -2493,7 +2497,7 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -2851,7 +2855,7 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>Models::RingerModel</name>
     <message>
         <source>Select other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere auswählen...</translation>
     </message>
     <message>
         <source>Use default ring signal</source>
@@ -2913,30 +2917,30 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>Preferences::AudioHandler</name>
     <message>
         <source>Use Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard verwenden</translation>
     </message>
     <message>
         <source>Use Output Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabegerät verwenden</translation>
     </message>
 </context>
 <context>
     <name>Preferences::ConfirmationsHandler</name>
     <message>
         <source>Use PC Client as default ringing device</source>
-        <translation type="unfinished"></translation>
+        <translation>PC als Standard-Klingelgerät verwenden</translation>
     </message>
     <message>
         <source>Use Mobile as default ringing device</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiltelefon als Standard-Klingelgerät verwenden</translation>
     </message>
     <message>
         <source>Use Deskphone as default ringing device</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischtelefon als Standard-Klingelgerät verwenden</translation>
     </message>
     <message>
         <source>Ring all devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Geräte klingeln lassen</translation>
     </message>
 </context>
 <context>
@@ -2962,19 +2966,19 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>Preferences::SoundsHandler</name>
     <message>
         <source>Select other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere auswählen...</translation>
     </message>
     <message>
         <source>Standard ring signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Klingelton</translation>
     </message>
     <message>
         <source>Open Sound File</source>
-        <translation type="unfinished"></translation>
+        <translation>Sounddatei öffnen</translation>
     </message>
     <message>
         <source>Sound files (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sounddateien (*.wav)</translation>
     </message>
 </context>
 <context>
@@ -3018,25 +3022,25 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>PresenceRulesActionDelegate</name>
     <message>
         <source>Phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummer</translation>
     </message>
 </context>
 <context>
     <name>PresenceRulesDataContainer</name>
     <message>
         <source>Set the presence state to trigger any of the following functions. These rules are secondary to any primary call redirection settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie fest, was dieser Anwesenheitsstatus auslöst. Diese Regeln gelten nach den vorrangigen Einstellungen zur Anrufumleitung.</translation>
     </message>
 </context>
 <context>
     <name>PresenceRulesDialog</name>
     <message>
         <source>Configure Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwesenheit konfigurieren</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3047,7 +3051,11 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>PresenceRulesWindow</name>
     <message>
         <source>Configure Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwesenheit konfigurieren</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Nicht stören</translation>
     </message>
 </context>
 <context>
@@ -3381,15 +3389,15 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Dial-in Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Einwahlnummer</translation>
     </message>
     <message>
         <source>Conference ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Konferenz-ID</translation>
     </message>
     <message>
         <source>Security PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheits-PIN</translation>
     </message>
     <message>
         <source>Web Address</source>
@@ -3477,11 +3485,11 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummer</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3527,7 +3535,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingeschaltet</translation>
     </message>
     <message>
         <source>Hide Number</source>
@@ -3547,7 +3555,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Server Error</source>
@@ -3555,7 +3563,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -3574,7 +3582,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingeschaltet</translation>
     </message>
     <message>
         <source>Do not ring my simultaneously ringing numbers if I&apos;m already on a call.</source>
@@ -3594,7 +3602,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Saving...</source>
@@ -4161,7 +4169,7 @@ Do you want to enable these features? </source>
     <name>Utils::CommunicationSessionUiHelper</name>
     <message>
         <source>My Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Raum</translation>
     </message>
     <message>
         <source>(Owner)</source>
@@ -4209,7 +4217,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehender Anruf</translation>
     </message>
     <message>
         <source>Call Active</source>
@@ -4484,23 +4492,23 @@ Do you want to enable these features? </source>
     <name>Utils::PresenceRulesUiHelper</name>
     <message>
         <source>No rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Regeln</translation>
     </message>
     <message>
         <source>Forward to</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterleiten an</translation>
     </message>
     <message>
         <source>Silent Alert Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiller Alarm</translation>
     </message>
     <message>
         <source>Unable to save set presence rules. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwesenheitsregeln konnten nicht gespeichert werden. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Unable to load presence rules. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwesenheitsregeln konnten nicht geladen werden. Bitte versuchen Sie es später erneut.</translation>
     </message>
 </context>
 <context>
@@ -4988,7 +4996,7 @@ Do you want to enable these features? </source>
     <name>VideoHeader</name>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
 </context>
 <context>
@@ -5034,15 +5042,15 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -5097,14 +5105,14 @@ Do you want to enable these features? </source>
     <name>Widgets::Notifications::Notification</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>Widgets::PreferencesWidget</name>
     <message>
         <source>Allow 3rd party applications to access %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen von Drittanbietern den Zugriff auf %1 erlauben</translation>
     </message>
     <message>
         <source>Preferences</source>
@@ -5146,7 +5154,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingeschaltet</translation>
     </message>
     <message>
         <source>Configure</source>
@@ -5162,11 +5170,11 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummer</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -5211,11 +5219,11 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -5254,7 +5262,7 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Don&apos;t show vcard stanzas</source>
@@ -5312,34 +5320,34 @@ Are you sure you want to continue?</source>
     <name>credentialWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Remove account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto entfernen</translation>
     </message>
 </context>
 <context>
     <name>credentialsDialog</name>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort</translation>
     </message>
 </context>
 <context>
@@ -5417,39 +5425,39 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Confirmations</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungen</translation>
     </message>
     <message>
         <source>Ask before removing contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Entfernen eines Kontakts fragen</translation>
     </message>
     <message>
         <source>Ask before removing history record</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Entfernen eines Verlaufseintrags fragen</translation>
     </message>
     <message>
         <source>Ask before deleting project room</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Löschen eines Projektraums fragen</translation>
     </message>
     <message>
         <source>Ask before publishing location information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Veröffentlichen des Standorts fragen</translation>
     </message>
     <message>
         <source>Enable click-to-call </source>
-        <translation type="unfinished"></translation>
+        <translation>Click-to-Call einschalten </translation>
     </message>
     <message>
         <source>Use &lt;Device&gt; as default ring device</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Gerät&gt; als Standard-Klingelgerät verwenden</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Enable Corporate Directory (LDAP) contacts search</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktsuche im Firmenverzeichnis (LDAP) einschalten</translation>
     </message>
     <message>
         <source>Team Telephony</source>
@@ -5457,31 +5465,31 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Show window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster anzeigen</translation>
     </message>
     <message>
         <source>Set to be Always on Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im Vordergrund</translation>
     </message>
     <message>
         <source>Open when a team member&apos;s line rings</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen, wenn die Leitung eines Teammitglieds klingelt</translation>
     </message>
     <message>
         <source>Bring to front when line rings</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Vordergrund holen, wenn eine Leitung klingelt</translation>
     </message>
     <message>
         <source>Always ask before closing the Team Telephony window</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Schließen des Teamtelefonie-Fensters immer fragen</translation>
     </message>
     <message>
         <source>Play alert when team member&apos;s line rings (only when window is open)</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal abspielen, wenn die Leitung eines Teammitglieds klingelt (nur bei geöffnetem Fenster)</translation>
     </message>
     <message>
         <source>Use this sound as the default ring signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Klang als Standard-Klingelton verwenden</translation>
     </message>
     <message>
         <source>Play</source>
@@ -5489,159 +5497,159 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Voice Playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachwiedergabe</translation>
     </message>
     <message>
         <source>Output Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabegerät:</translation>
     </message>
     <message>
         <source>Voice Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachaufnahme</translation>
     </message>
     <message>
         <source>Input Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabegerät:</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Testen</translation>
     </message>
     <message>
         <source>Start and stop microphone test</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofontest starten und beenden</translation>
     </message>
     <message>
         <source>Use Automatic Gain Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Pegelregelung verwenden</translation>
     </message>
     <message>
         <source>Alert Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalton</translation>
     </message>
     <message>
         <source>Ringing Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klingelgerät:</translation>
     </message>
     <message>
         <source>Use this sound as the default ring signal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Klang als Standard-Klingelton verwenden:</translation>
     </message>
     <message>
         <source>P&amp;lay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiedergabe</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Klänge</translation>
     </message>
     <message>
         <source>Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehender Anruf</translation>
     </message>
     <message>
         <source>Incoming Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehende Nachricht</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiedergabe</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>Video Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoaufnahme</translation>
     </message>
     <message>
         <source>&amp;Capture Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufnahmegerät:</translation>
     </message>
     <message>
         <source>Video Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Videogröße</translation>
     </message>
     <message>
         <source>My Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Raum</translation>
     </message>
     <message>
         <source>Dial-in Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Einwahlnummer</translation>
     </message>
     <message>
         <source>Moderator PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderator-PIN</translation>
     </message>
     <message>
         <source>Conference ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Konferenz-ID</translation>
     </message>
     <message>
         <source>Security PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheits-PIN</translation>
     </message>
     <message>
         <source>Web Collaboration</source>
-        <translation type="unfinished"></translation>
+        <translation>Webkonferenz</translation>
     </message>
     <message>
         <source>Corporate Directory (LDAP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenverzeichnis (LDAP)</translation>
     </message>
     <message>
         <source>Protocols</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolle</translation>
     </message>
     <message>
         <source>Device Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteverwaltung</translation>
     </message>
     <message>
         <source>Configuration URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurations-URL</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Einstellungen</translation>
     </message>
     <message>
         <source>Please restart the application after changing the proxy settings below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte starten Sie das Programm neu, nachdem Sie die Proxy-Einstellungen geändert haben.</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Proxy</translation>
     </message>
     <message>
         <source>Use system proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Einstellungen des Systems verwenden</translation>
     </message>
     <message>
         <source>Use client proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Proxy-Einstellungen verwenden</translation>
     </message>
     <message>
         <source>Web Proxy Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Web-Proxyserver</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Secure Web Proxy Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherer Web-Proxyserver</translation>
     </message>
     <message>
         <source>Add-ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-ins</translation>
     </message>
     <message>
         <source>Outlook</source>
@@ -5649,39 +5657,39 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Enable Outlook contacts search</source>
-        <translation type="unfinished"></translation>
+        <translation>Outlook-Kontaktsuche einschalten</translation>
     </message>
     <message>
         <source>Enable Outlook Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Outlook-Kalender einschalten</translation>
     </message>
     <message>
         <source>Add-in Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-in-Einstellungen</translation>
     </message>
     <message>
         <source>Allow 3rd party applications to access %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen von Drittanbietern den Zugriff auf %1 erlauben</translation>
     </message>
     <message>
         <source>Do not ask about incoming Add-in connection requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Verbindungsanfragen von Add-ins nicht fragen</translation>
     </message>
     <message>
         <source>Accept incoming requests by default</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfragen standardmäßig annehmen</translation>
     </message>
     <message>
         <source>Reject incoming requests by default</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfragen standardmäßig ablehnen</translation>
     </message>
     <message>
         <source>Manage Add-ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-ins verwalten</translation>
     </message>
     <message>
         <source>You need to restart your client for any changes made to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten Sie das Programm neu, damit die Änderungen wirksam werden.</translation>
     </message>
 </context>
 <context>
