@@ -214,7 +214,8 @@ settle 3
 shot "$call" call
 # He writes during the call: the chat beside the call.
 simulate chat bob "Sending the slides now, have a look while we talk."
-settle 3
+# The window lays the chat out beside the call and grows: wait until it has.
+settle 6
 shot "$call" chat-during-call
 simulate hangup bob
 settle 2
