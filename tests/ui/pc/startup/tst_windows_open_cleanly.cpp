@@ -131,7 +131,7 @@ void WindowsOpenCleanlyTest::opensWithoutAQmlWarning()
             QTRY_VERIFY(settled(services = shown<Dialogs::SupplementaryServices>()));
             services->close();
         } else {
-            for (int page = 0; page < 4; ++page) {
+            for (int page = Utils::CorvantiumAnywherePage; page <= Utils::HideNumberPage; ++page) {
                 settings->openPage(static_cast<Utils::CallSettingsPage>(page));
                 QTRY_VERIFY(settled(settings));
             }
