@@ -221,6 +221,8 @@ void TestMessageWindow::focusNeverChangesTheButtonsColours()
     for (int box = 0; box < 2; ++box) {
         MessageWindow* shown = MessageWindow::showQuestion("Remove", "Remove the contact?", false);
         QVERIFY(QTest::qWaitForWindowExposed(shown));
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
         QAbstractButton* yes = buttonOf(shown, QDialogButtonBox::Yes);
         QAbstractButton* no = buttonOf(shown, QDialogButtonBox::No);
         (box == 0 ? yes : no)->setFocus();
