@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QPointer>
 #include <QQuickWidget>
 #include <QTabWidget>
 #include <QTest>
@@ -163,10 +164,13 @@ void WindowsOpenCleanlyTest::opensWithoutAQmlWarning()
         QML::CommunicationNotification* popup = nullptr;
         QTRY_VERIFY(settled(popup = shown<QML::CommunicationNotification>()));
         QVERIFY(SceneItems::click(popup, SceneItems::named(popup->rootObject(), "answerAudioButton")));
-        QML::CommunicationsWindow* comms = nullptr;
+        QPointer<QML::CommunicationsWindow> comms;
         QTRY_VERIFY(settled(comms = shown<QML::CommunicationsWindow>()));
         QVERIFY(control.injectRemoteHangUp(call));
-        QTRY_VERIFY(!shown<QML::CommunicationsWindow>() || !comms->session() || !comms->session()->callActive());
+        QTRY_VERIFY(!comms || !comms->session() || !comms->session()->callActive());
+        if (comms)
+            comms->close();
+        QTRY_VERIFY(!comms || !comms->isVisible());
     } else if (window == "chat pop-up and its window") {
         QVERIFY(control.injectChatMessage("chiara@demo.telvarion.net", "Are you free at three?"));
         QML::CommunicationsWindow* comms = nullptr;
