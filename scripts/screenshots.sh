@@ -94,7 +94,7 @@ shot() {
   echo "  $2.png"
 }
 # Out of the way of the windows still to come.
-park() { xdotool windowmove "$1" "$2" "${3:-560}"; settle 0.3; }
+park() { xdotool windowmove "$1" "$2" "${3:-560}" 2>/dev/null || true; settle 0.3; }
 
 echo "Taking the pictures under $display into $out:"
 "$build/bin/Telvarion" >"$work/client.log" 2>&1 &

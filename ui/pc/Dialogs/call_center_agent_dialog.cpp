@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QScrollArea>
 #include <QSpacerItem>
 #include <QStandardItemModel>
@@ -149,7 +150,11 @@ CallCenterAgentDialog::CallCenterAgentDialog(Kivo::Sessions::SessionManagerBase*
     m_Form->buttonBox->button(QDialogButtonBox::Save)->setText(tr("Save"));
     m_Form->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     // Grey in the style sheet, as every declining button.
-    m_Form->buttonBox->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+    if (QPushButton* cancel = m_Form->buttonBox->button(QDialogButtonBox::Cancel)) {
+        cancel->setObjectName(QStringLiteral("cancelButton"));
+        cancel->style()->unpolish(cancel);
+        cancel->style()->polish(cancel);
+    }
     m_Form->publishStatus->hide();
     CHECKED_CONNECT(m_Form->buttonBox->button(QDialogButtonBox::Cancel), SIGNAL(clicked()), this, SLOT(close()));
     CHECKED_CONNECT(m_Form->buttonBox->button(QDialogButtonBox::Save), SIGNAL(clicked()), this,

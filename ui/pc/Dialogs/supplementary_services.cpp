@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QSignalMapper>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -99,6 +100,8 @@ SupplementaryServices::SupplementaryServices(QObject* controller, bool alwaysOnT
     QPushButton* cancel = m_Form->buttonBox->button(QDialogButtonBox::Cancel);
     // Grey in the style sheet, as every declining button.
     cancel->setObjectName(QStringLiteral("cancelButton"));
+    cancel->style()->unpolish(cancel);
+    cancel->style()->polish(cancel);
     CHECKED_CONNECT(ok, SIGNAL(clicked()), this, SLOT(apply()));
     CHECKED_CONNECT(ok, SIGNAL(clicked()), this, SLOT(close()));
     CHECKED_CONNECT(applyButton, SIGNAL(clicked()), this, SLOT(apply()));
