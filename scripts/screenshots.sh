@@ -54,7 +54,7 @@ window() {
   for _ in $(seq 100); do
     for candidate in $(xdotool search --onlyvisible --class "" 2>/dev/null || true); do
       xdotool getwindowname "$candidate" 2>/dev/null | grep -Eq -- "$1" || continue
-      [[ -z "${2:-}" || "$(geometry "$candidate" WIDTH)" == "$2" ]] && id="$candidate"
+      [[ -z "${2:-}" || "$(geometry "$candidate" WIDTH)" =~ ^($2)$ ]] && id="$candidate"
     done
     [[ -n "$id" ]] && break
     sleep 0.2
@@ -223,10 +223,10 @@ park "$call" 1230 20
 
 # Dev calls with video, answered with video.
 simulate call dev video
-popup="$(window "^Telvarion$" 350)"
+popup="$(window "^Telvarion$" "350|420")"
 settle 1
 shot "$popup" incoming-video-call
-click "$popup" 130 74
+click "$popup" 100 74
 video="$(window "^Dev Patel \\(")"
 park "$video" 360 120
 settle 4
@@ -237,7 +237,7 @@ park "$video" 1230 20
 
 # Chiara writes: the chat pop-up, opened; her chat window.
 simulate chat chiara "Are you free at three for the design review?"
-popup="$(window "^Telvarion$" 350)"
+popup="$(window "^Telvarion$" "350|420")"
 settle 1
 shot "$popup" chat-pop-up
 click "$popup" 175 50
