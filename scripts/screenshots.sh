@@ -227,13 +227,14 @@ popup="$(window "^Telvarion$" "350|420")"
 settle 1
 shot "$popup" incoming-video-call
 click "$popup" 100 74
-video="$(window "^Dev Patel \\(")"
-park "$video" 360 120
-settle 4
-shot "$video" video
+if video="$(window "^Dev Patel")"; then
+  park "$video" 360 120
+  settle 4
+  shot "$video" video
+  park "$video" 1230 20
+fi
 simulate hangup dev
 settle 2
-park "$video" 1230 20
 
 # Chiara writes: the chat pop-up, opened; her chat window.
 simulate chat chiara "Are you free at three for the design review?"
