@@ -1721,6 +1721,8 @@ void JourneyTest::aLinkThatWouldCallAsksFirst()
     if (room)
         QVERIFY(User::closeFromFrame(room));
     QTRY_VERIFY(!room);
+}
+
 // Preferences from the main window's menu, the language chosen in its list, OK.
 static bool chooseLanguage(QML::MainWindow* main, const QString& preferencesEntry, const QString& language)
 {
