@@ -217,7 +217,12 @@ private slots:
         }
         Conversation call(Conversation::AudioCall);
         QVERIFY(call.isReady() && call.showWindow());
+        // Shift+D where no pane takes it; Control+D also from the call pane, which keeps keys.
         QTest::keyClick(call.window.data(), Qt::Key_D, Qt::ShiftModifier);
+        QTRY_COMPARE(debugWindows().size(), 1);
+        debugWindows().first()->close();
+        QTRY_VERIFY(debugWindows().isEmpty());
+        QTest::keyClick(call.pane("CallWidget"), Qt::Key_D, Qt::ControlModifier);
         QTRY_COMPARE(debugWindows().size(), 1);
         QPointer<QML::CallDebugWindow> debug = debugWindows().first();
         QVERIFY(debug->view()->rootObject());
