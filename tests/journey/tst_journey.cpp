@@ -1726,6 +1726,8 @@ void JourneyTest::aLinkThatWouldCallAsksFirst()
     if (room)
         QVERIFY(User::closeFromFrame(room));
     QTRY_VERIFY(!room);
+}
+
 void JourneyTest::chatsDuringACallAndEndsTheCallFromTheFooter()
 {
     QML::MainWindow* main = shownMainWindow();

@@ -60,6 +60,7 @@ CommunicationNotification {
         border.color: qomxStyle.colors["mediumDivider"]
         Text {
             anchors.centerIn: parent
+            textFormat: Text.PlainText
             text: "\u2709"
             font.pixelSize: 14
             color: qomxStyle.colors["toasterText"]
