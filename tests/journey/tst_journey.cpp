@@ -10,6 +10,7 @@
 #include "common/constants.h"
 #include "libqml/components/Xmpp/xmpp_debug_console.h"
 #include "libqml/components/blf_window/blf_window.h"
+#include "libqml/components/call_debug/call_debug_window.h"
 #include "libqml/components/callsettings/call_settings.h"
 #include "libqml/components/contactcard/contact_card.h"
 #include "libqml/components/contactmouseover/contact_mouse_over.h"
@@ -46,6 +47,7 @@
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/MediaEngine/CallBasePtr.h>
 #include <Kivo/Models/Timeline.h>
+#include <Kivo/Models/TimelineFilter.h>
 #include <Kivo/Data/CommsSessionParticipant.h>
 #include <Kivo/Models/CommsSessionParticipants.h>
 #include <Kivo/Simulation/CommandSocket.h>
@@ -367,6 +369,11 @@ private slots:
     void setsTheStatusNoteAndLocationAndHoversAContact();
     void seesAFailedDeletionAndSwitchesTheTeamWindowOff();
     void aLinkThatWouldCallAsksFirst();
+    void chatsDuringACallAndEndsTheCallFromTheFooter();
+    void hidesAChatAndBringsItBack();
+    void sendsAFileWithTheChatPanesSendFile();
+    void opensTheCallDebugWindowWithCtrlD();
+    // Last before leaving: every later text would be German until it switches back.
     void switchesTheLanguageAndEveryWindowFollows();
     void exitsWithCtrlQ();
     void restartFillsThePasswordAndSignsInAutomatically();
@@ -1799,6 +1806,182 @@ void JourneyTest::switchesTheLanguageAndEveryWindowFollows()
     QVERIFY(chooseLanguage(main, "Einstellungen...", "English"));
     QTRY_COMPARE(User::text(main, "searchPlaceholder"), QString("Search and Dial"));
     QCOMPARE(User::text(main, "ownAvailability"), availability);
+void JourneyTest::chatsDuringACallAndEndsTheCallFromTheFooter()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "contactsViewButton"));
+    QTRY_VERIFY(User::item(main, "contact_Bob Lindqvist"));
+    QVERIFY(User::doubleClick(main, "contact_Bob Lindqvist"));
+    QPointer<QML::CommunicationsWindow> window;
+    QTRY_VERIFY((window = shownWindow<QML::CommunicationsWindow>()));
+    QTRY_COMPARE_WITH_TIMEOUT(User::paneText(window, "callStatus"), QString("In call"), 15000);
+    const Kivo::MediaEngine::Call call = m_App.session()->callController()->getCalls().first();
+
+    // The footer's Chat turns the conversation into a chat: the chat takes the call pane's
+    // place and the footer carries the call.
+    QVERIFY(User::clickInPane(window, "actionButton3"));
+    QTRY_VERIFY(window->findChild<QWidget*>("ChatWidget")->isVisible());
+    QVERIFY(!window->findChild<QWidget*>("CallWidget")->isVisible());
+    QTRY_COMPARE(window->minimumSize(), QSize(420, 290));
+    window->resize(window->minimumSize());
+    QTRY_COMPARE(window->width(), 420);
+    QTRY_VERIFY(User::paneText(window, "footerCallInfo").contains("In call"));
+
+    // At the least width the call's line sits between the buttons, never over them.
+    QQuickWidget* footer = window->findChild<QQuickWidget*>("Footer");
+    static_cast<void>(footer->grabFramebuffer());
+    QQuickItem* line = User::paneItem(window, "footerCallInfo");
+    QQuickItem* toolbar = User::paneItem(window, "toolbar");
+    QQuickItem* options = User::paneItem(window, "optionsButton");
+    QVERIFY(line && toolbar && options);
+    const QRectF lineBox = line->mapRectToScene(QRectF(0, 0, line->width(), line->height()));
+    const QRectF toolbarBox = toolbar->mapRectToScene(QRectF(0, 0, toolbar->width(), toolbar->height()));
+    const QRectF controlsBox = options->parentItem()->mapRectToScene(
+        QRectF(0, 0, options->parentItem()->width(), options->parentItem()->height()));
+    QVERIFY2(lineBox.left() >= toolbarBox.right() && lineBox.right() <= controlsBox.left(),
+             qPrintable(QString("line %1-%2 between %3 and %4").arg(lineBox.left()).arg(lineBox.right())
+                            .arg(toolbarBox.right()).arg(controlsBox.left())));
+    QVERIFY(lineBox.width() > 40);
+    QVERIFY(controlsBox.right() <= footer->width() && toolbarBox.left() >= 0);
+
+    // Options holds the call and takes it back.
+    QVERIFY(User::clickInPane(window, "optionsButton"));
+    QVERIFY(User::choose({"Hold Call"}));
+    QTRY_COMPARE(call->getCallState(), Kivo::MediaEngine::CallBasePtr::OnHold);
+    QTRY_VERIFY(User::paneText(window, "footerCallInfo").contains("On hold"));
+    QVERIFY(User::clickInPane(window, "optionsButton"));
+    QVERIFY(User::choose({"Unhold Call"}));
+    QTRY_COMPARE(call->getCallState(), Kivo::MediaEngine::CallBasePtr::InCall);
+
+    // The footer's End Call hangs up; the chat stays.
+    QVERIFY(User::clickInPane(window, "actionButton4"));
+    QTRY_VERIFY(m_App.session()->callController()->getCalls().isEmpty());
+    QVERIFY(window);
+    QTRY_VERIFY(!User::paneItem(window, "footerCallInfo"));
+    QVERIFY(window->findChild<QWidget*>("ChatWidget")->isVisible());
+    QVERIFY(User::closeFromFrame(window));
+    QTRY_VERIFY(!window);
+}
+
+void JourneyTest::hidesAChatAndBringsItBack()
+{
+    QPointer<QML::CommunicationsWindow> chat = chatFromContactMenu("Bob Lindqvist");
+    QVERIFY(chat);
+    QML::MainWindow* main = shownMainWindow();
+    const auto hide = [&chat] {
+        return User::clickInPane(chat, "optionsButton") && User::choose({"Hide Window"})
+               && QTest::qWaitFor([&chat] { return chat && !chat->isVisible(); });
+    };
+
+    // Options hides the window; the contact's menu brings it back, the same conversation.
+    QVERIFY(hide());
+    QVERIFY(User::activate(main));
+    QVERIFY(User::rightClick(main, "contact_Bob Lindqvist"));
+    QVERIFY(User::choose({"Chat"}));
+    QTRY_VERIFY(chat && chat->isVisible());
+    QCOMPARE(TestSupport::shownWindows<QML::CommunicationsWindow>().size(), 1);
+
+    // A double click on its row among the active conversations does too.
+    QVERIFY(hide());
+    QVERIFY(User::activate(main));
+    QQuickItem* active = nullptr;
+    QTRY_VERIFY((active = User::item(main, "activeCommunications")) && active->property("total").toInt() == 1);
+    if (!active->property("open").toBool())
+        QVERIFY(User::click(main, "activeCommsHeader"));
+    QTRY_VERIFY(activeListSettled(main));
+    QTRY_VERIFY(User::item(main, "activeComm0"));
+    QVERIFY(User::doubleClick(main, "activeComm0"));
+    QTRY_VERIFY(chat && chat->isVisible());
+
+    // And the main window's Chat with Bob chosen.
+    QVERIFY(hide());
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "contact_Bob Lindqvist"));
+    QVERIFY(User::click(main, "actionButton3"));
+    QTRY_VERIFY(chat && chat->isVisible());
+
+    // And a double click on Bob's chat in the history.
+    QVERIFY(hide());
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "historyViewButton"));
+    QVERIFY(User::click(main, QString("historyTab%1").arg(int(Kivo::Models::TimelineFilter::Chat))));
+    // The newest of Bob's chats that the list shows.
+    const auto bobsChatEntry = [main]() -> QString {
+        for (int index = 0; index < 20; ++index) {
+            const QString name = QString("historyEntry%1").arg(index);
+            QQuickItem* row = User::item(main, name);
+            const QQuickItem* avatar = row ? SceneItems::named(row, "historyAvatar") : nullptr;
+            if (avatar && avatar->property("name").toString() == "Bob Lindqvist")
+                return name;
+        }
+        return QString();
+    };
+    QTRY_VERIFY(!bobsChatEntry().isEmpty());
+    QVERIFY(User::doubleClick(main, bobsChatEntry()));
+    QTRY_VERIFY(chat && chat->isVisible());
+    QCOMPARE(TestSupport::shownWindows<QML::CommunicationsWindow>().size(), 1);
+    QVERIFY(User::click(main, "contactsViewButton"));
+
+    QVERIFY(User::closeFromFrame(chat));
+    QTRY_VERIFY(!chat);
+}
+
+void JourneyTest::sendsAFileWithTheChatPanesSendFile()
+{
+    QPointer<QML::CommunicationsWindow> chat = chatFromContactMenu("Bob Lindqvist");
+    QVERIFY(chat);
+    QTemporaryDir folder;
+    QFile file(folder.filePath("budget.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Figures of the quarter");
+    file.close();
+
+    // The chat's own Send File, beside the emoticons, asks for the file; it goes to Bob.
+    QVERIFY(User::clickInPane(chat, "sendFileButton"));
+    QFileDialog* chooser = nullptr;
+    QTRY_VERIFY((chooser = shownWindow<QFileDialog>()));
+    QCOMPARE(chooser->acceptMode(), QFileDialog::AcceptOpen);
+    chooser->setDirectory(folder.path());
+    auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
+    QTest::keyClicks(name, "budget.txt");
+    QTest::keyClick(name, Qt::Key_Return);
+    QTRY_VERIFY(!shownWindow<QFileDialog>());
+    QTRY_VERIFY(chatPageText(chat).contains("budget.txt"));
+
+    QVERIFY(User::closeFromFrame(chat));
+    QTRY_VERIFY(!chat);
+}
+
+void JourneyTest::opensTheCallDebugWindowWithCtrlD()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "contactsViewButton"));
+    QTRY_VERIFY(User::item(main, "contact_Bob Lindqvist"));
+    QVERIFY(User::doubleClick(main, "contact_Bob Lindqvist"));
+    QPointer<QML::CommunicationsWindow> window;
+    QTRY_VERIFY((window = shownWindow<QML::CommunicationsWindow>()));
+    QTRY_COMPARE_WITH_TIMEOUT(User::paneText(window, "callStatus"), QString("In call"), 15000);
+
+    // Ctrl+D in the call's window opens the call's debug window with its figures.
+    QVERIFY(User::activate(window));
+    QVERIFY(User::press(Qt::Key_D, Qt::ControlModifier));
+    QML::CallDebugWindow* debug = nullptr;
+    QTRY_VERIFY((debug = shownWindow<QML::CallDebugWindow>()));
+    QCOMPARE(debug->windowTitle(), QString("Call debug"));
+    QQuickItem* scene = debug->view()->rootObject();
+    QVERIFY(scene);
+    QVERIFY(SceneItems::withText(scene, "Voice encoder parameters") || SceneItems::withText(scene, "Audio statistics"));
+    QVERIFY(debug->width() >= 300 && debug->height() >= 300);
+
+    // Hung up and closed, the debug window goes with the call's window.
+    QPointer<QML::CallDebugWindow> closing = debug;
+    QVERIFY(User::clickInPane(window, "hangUpButton"));
+    QTRY_VERIFY(!window);
+    QTRY_VERIFY(!closing || !closing->isVisible());
 }
 
 void JourneyTest::exitsWithCtrlQ()

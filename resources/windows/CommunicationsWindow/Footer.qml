@@ -63,11 +63,14 @@ Rectangle {
         showLabels: !footer.compact
     }
 
+    // Between the buttons, never over them: the call's line takes what room is left and
+    // shortens itself to fit.
     CallInfo {
         id: callInfo
         objectName: "footerCallInfoBox"
         compact: true
-        anchors { left: toolbar.right; leftMargin: 10; right: controls.left; rightMargin: 10; verticalCenter: parent.verticalCenter }
+        anchors { left: toolbar.right; leftMargin: footer.compact ? 6 : 10; verticalCenter: parent.verticalCenter }
+        width: Math.max(0, controls.x - x - (footer.compact ? 6 : 10))
         height: parent.height
         session: footer.session
     }
@@ -75,7 +78,7 @@ Rectangle {
     Row {
         id: controls
         anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
-        spacing: 4
+        spacing: footer.compact ? 2 : 4
 
         FooterButton {
             objectName: "sharePanelButton"
@@ -86,6 +89,7 @@ Rectangle {
             toolTip: (rootWindow.sharePanelVisible ? qsTr("Hide participants and sharing")
                                                    : qsTr("Show participants and sharing")) + rootView.languageChangeProperty
             showLabel: false
+            narrow: footer.compact
             checked: rootWindow.sharePanelVisible
             onClicked: footer.toggleSharePanel()
         }
@@ -100,6 +104,7 @@ Rectangle {
             toolTip: (footer.call && footer.call.microphoneMuted ? qsTr("Turn the microphone on")
                                                                  : qsTr("Turn the microphone off")) + rootView.languageChangeProperty
             showLabel: !footer.compact
+            narrow: footer.compact
             checked: footer.call !== null && footer.call.microphoneMuted
             onClicked: footer.call.microphoneMuted ? footer.call.unmute() : footer.call.mute()
         }
@@ -113,6 +118,7 @@ Rectangle {
             toolTip: (footer.volume && footer.volume.systemMute ? qsTr("Turn the sound on")
                                                                 : qsTr("Turn the sound off")) + rootView.languageChangeProperty
             showLabel: false
+            narrow: footer.compact
             checked: footer.volume !== null && footer.volume.systemMute
             onClicked: footer.volume.setSystemMute(!footer.volume.systemMute)
         }
@@ -132,12 +138,17 @@ Rectangle {
             label: qsTr("Dialpad") + rootView.languageChangeProperty
             toolTip: (rootWindow.dialpadVisible ? qsTr("Hide the dial pad") : qsTr("Show the dial pad")) + rootView.languageChangeProperty
             showLabel: !footer.compact
+            narrow: footer.compact
             checked: rootWindow.dialpadVisible
             onClicked: footer.toggleDialpad()
         }
         FooterButton {
             objectName: "optionsButton"
             anchors.verticalCenter: parent.verticalCenter
+            // A narrow footer keeps the menu's sign only.
+            symbol: footer.compact ? "\u22EF" : ""
+            showLabel: !footer.compact
+            narrow: footer.compact
             label: qsTr("Options") + rootView.languageChangeProperty
             checked: rootWindow.optionsMenuVisible
             onClicked: rootWindow.showOptionsMenu()

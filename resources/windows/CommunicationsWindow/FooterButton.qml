@@ -14,10 +14,12 @@ Rectangle {
     property color symbolColor: qomxStyle.colors["darkText"]
     // Three rows of keys instead of a symbol, for the dial pad.
     property bool keypadIcon: false
+    // Tighter, for a narrow footer.
+    property bool narrow: false
 
     signal clicked()
 
-    width: Math.max(30, row.implicitWidth + 14)
+    width: Math.max(narrow ? 24 : 30, row.implicitWidth + (narrow ? 8 : 14))
     height: 26
     radius: 4
     opacity: enabled ? 1 : 0.4

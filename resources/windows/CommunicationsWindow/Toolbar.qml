@@ -57,7 +57,7 @@ Row {
         return false
     }
 
-    spacing: 4
+    spacing: showLabels ? 4 : 2
 
     Repeater {
         model: rootWindow.actionsProvider
@@ -71,6 +71,7 @@ Row {
             symbolColor: actionId === 4 && toolbar.callUp ? qomxStyle.colors["declineButton"] : qomxStyle.colors["darkText"]
             label: toolbar.labelOf(actionId) + rootView.languageChangeProperty
             showLabel: toolbar.showLabels && (actionId === 3 || actionId === 4)
+            narrow: !toolbar.showLabels
             checked: toolbar.isOn(actionId)
             onClicked: rootWindow.actionsProvider.triggerAction(actionId)
 

@@ -12,11 +12,12 @@ Row {
     property int buttonHeight: 30
     property bool textLabels: false
     property bool chatButtons: false
-    property QtObject chatAction: null
-    property QtObject videoAction: null
+    // The session's chat and video-call actions: the buttons follow their enabled states.
+    property QtObject chatAction: session ? session.action(3) : null
+    property QtObject videoAction: session ? session.action(6) : null
     readonly property bool updatingVideo: call !== null && call.updatingVideo
     readonly property bool videoShown: call !== null && (call.videoCall || updatingVideo)
-                                       && (videoAction === null || videoAction.enabled)
+                                       && videoAction !== null && videoAction.enabled
 
     signal callNotificationAccepted()
     signal callNotificationIgnored()

@@ -21,9 +21,16 @@ CommunicationNotification {
         return sessionContact ? sessionContact.displayName : callerName
     }
 
+    // The session's chat action: the button beside the header takes the call as a chat.
+    readonly property QtObject chatAction: session ? session.action(3) : null
+    readonly property bool chatOffered: chatAction !== null && chatAction.enabled && session !== null
+                                        && !session.chatActive && !(call !== null && call.updatingVideo)
+
     implicitWidth: call && call.videoCall ? 450 : 350
     header: headerText + rootView.languageChangeProperty
-    headerWidth: Math.min(rootWindow.calcTextWidth(headerText, headerFont.font) + 1, width - textLeft - 40)
+    // As wide as its text, leaving room for the chat button and the ignore button.
+    headerWidth: Math.max(0, Math.min(rootWindow.calcTextWidth(headerText, headerFont.font) + 1,
+                                      width - textLeft - 30 - (chatOffered ? chatButton.width + 8 : 0)))
     secondRow: {
         var incoming = qsTr("Incoming call") + rootView.languageChangeProperty
         var number = call ? call.phoneNumber : ""
@@ -37,6 +44,42 @@ CommunicationNotification {
         font.family: qomxStyle.fontFamily
         font.pixelSize: 15
         font.bold: true
+    }
+
+    Rectangle {
+        id: chatButton
+        objectName: "headerChatButton"
+        visible: popup.chatOffered
+        x: popup.textLeft + popup.headerWidth + 8
+        y: 12
+        width: 24
+        height: 20
+        radius: 3
+        color: chatMouse.containsMouse ? qomxStyle.colors["lightDivider"] : "transparent"
+        border.width: 1
+        border.color: qomxStyle.colors["mediumDivider"]
+        Text {
+            anchors.centerIn: parent
+            textFormat: Text.PlainText
+            text: "\u2709"
+            font.pixelSize: 14
+            color: qomxStyle.colors["toasterText"]
+        }
+        MouseArea {
+            id: chatMouse
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onEntered: popup.tooltip.show(qsTr("Chat") + rootView.languageChangeProperty)
+            onExited: popup.tooltip.hide()
+            onClicked: {
+                // The pop-up goes (the ringing with it) and the conversation turns to a chat.
+                var action = popup.chatAction
+                rootView.callNotificationIgnored()
+                if (action && action.enabled)
+                    action.trigger()
+            }
+        }
     }
 
     CallAnswerButtons {

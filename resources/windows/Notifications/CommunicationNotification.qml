@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import Torvex 1.0
+import "../../components"
 
 // The frame every pop-up of a conversation shares: avatar, texts beside it, the ignore
 // button in the corner. The type scenes fill in the texts and the rest.
@@ -41,26 +42,39 @@ Rectangle {
         onClicked: if (frame.chatType) frame.notificationClicked()
     }
 
+    // The caller's own picture, from the presence of the session's contact.
+    readonly property QtObject contactPresence: !guest && sessionContact ? sessionContact.presence : null
+
     Rectangle {
         id: avatar
         objectName: "avatar"
         x: 10
         anchors.verticalCenter: parent.verticalCenter
-        width: picture.source != "" ? 80 : 0
+        width: frame.contactPresence !== null || picture.source != "" ? 80 : 0
         height: 80
         visible: width > 0
         color: "transparent"
         border.width: 1
         border.color: qomxStyle.colors["mediumDivider"]
 
+        Avatar {
+            objectName: "presenceAvatar"
+            anchors.fill: parent
+            anchors.margins: 1
+            visible: frame.contactPresence !== null
+            round: false
+            presence: frame.contactPresence
+            name: frame.sessionContact ? frame.sessionContact.displayName : ""
+        }
         Image {
             id: picture
             anchors.fill: parent
             anchors.margins: 1
+            visible: frame.contactPresence === null
             fillMode: Image.PreserveAspectCrop
             sourceSize.width: 80
             sourceSize.height: 80
-            source: frame.avatarSource()
+            source: frame.contactPresence === null ? frame.avatarSource() : ""
         }
     }
 

@@ -367,10 +367,18 @@ void CommsSessionController::createChat(const QStringList& addresses)
     QStringList peers;
     for (const QString& address : addresses)
         peers.append(address.trimmed());
-    if (peers.size() == 1)
-        chats->openChat(peers.first());
-    else
+    if (peers.size() != 1) {
         chats->createRoom(true, peers);
+        return;
+    }
+    // Asked again for a chat that goes on: its conversation comes to the front.
+    const bool goesOn = chats->chatFor(peers.first()) != nullptr;
+    XmppChat* chat = chats->openChat(peers.first());
+    CommunicationSession* session = goesOn && chat ? m_ByKey.value(keyOf(chat->conversation(), nullptr)) : nullptr;
+    if (session) {
+        KIVO_LOG(LevelInfo) << "Chat with " << peers.first() << " brought to the front";
+        emit session->activated();
+    }
 }
 
 void CommsSessionController::createChat()

@@ -206,6 +206,11 @@ void CommunicationSession::setActionsProvider(Actions::Provider* provider)
     updateActions();
 }
 
+QObject* CommunicationSession::action(int id) const
+{
+    return m_Provider ? m_Provider->getActionById(id) : nullptr;
+}
+
 void CommunicationSession::updateActions()
 {
     if (!m_Provider)
@@ -214,11 +219,15 @@ void CommunicationSession::updateActions()
     const bool callsUp = service.isSignedIn() && service.isLinkUp(Simulation::Service::CallsLink);
     const bool chatUp = service.isSignedIn() && service.isLinkUp(Simulation::Service::ChatLink);
     const bool inProgress = m_Call && m_Call->isInProgress();
+    const bool ringing = m_Call && m_Call->isIncoming()
+                         && (m_Call->getCallState() == MediaEngine::CallBasePtr::Incoming
+                             || m_Call->getCallState() == MediaEngine::CallBasePtr::WaitingForUs);
     const QList<QPair<int, bool>> states = {
         {Actions::Action::Chat, chatUp && (chatActive() || m_Contact)},
         {Actions::Action::Call, callsUp},
         {Actions::Action::CallFromPhone, callsUp && !inProgress},
-        {Actions::Action::VideoCall, callsUp && (!m_Call || inProgress)},
+        // A ringing call may be answered with video.
+        {Actions::Action::VideoCall, callsUp && (!m_Call || inProgress || ringing)},
         {Actions::Action::ShareDesktop, callsUp && !isGroup()},
         {Actions::Action::FileTransfer, chatUp && chatActive() && !isGroup() && m_Contact},
         {Actions::Action::CallPark, inProgress && !isGroup()}};

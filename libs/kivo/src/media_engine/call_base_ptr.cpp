@@ -367,10 +367,12 @@ void CallBasePtr::end(int reason)
 
 void CallBasePtr::hold()
 {
-    if (m_State != InCall || !Simulation::Service::shared().holdCall(m_CallId, true))
+    // A call the other party holds may be held by the user too (both hold it then).
+    if ((m_State != InCall && m_State != RemoteHold) || !Simulation::Service::shared().holdCall(m_CallId, true))
         return;
     m_HoldRequested = true;
-    setState(HoldPending);
+    if (m_State == InCall)
+        setState(HoldPending);
 }
 
 void CallBasePtr::unhold()

@@ -166,7 +166,9 @@ Rectangle {
             width: 62
             height: 26
             fontPixelSize: 11
-            text: (pane.call && pane.call.callState === Call.OnHold ? qsTr("Resume") : qsTr("Hold"))
+            // Only the user's own hold is taken back here; the other party's is theirs.
+            text: (pane.call && (pane.call.callState === Call.OnHold || pane.call.callState === Call.BothHold)
+                   ? qsTr("Resume") : qsTr("Hold"))
                   + rootView.languageChangeProperty
             enabled: callInfo.talking
             onClicked: pane.call.toggleHold()

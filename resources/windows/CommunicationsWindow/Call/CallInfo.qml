@@ -89,23 +89,32 @@ Item {
         color: qomxStyle.colors["darkText"]
         text: info.durationText(info.elapsed)
     }
+    // "Call: In call 01:05"; the helper names what kind of conversation it is. Where that
+    // does not fit, the state and time alone, cut short at the end where even they do not.
+    readonly property string shortLine: stateText() + (talking ? " " + durationText(elapsed) : "")
+                                        + rootView.languageChangeProperty
+    readonly property string fullLine: {
+        var tip = rootWindow.commsSessionUiHelper && info.session
+                ? rootWindow.commsSessionUiHelper.getCommunicationStatusTip(info.session) : ""
+        return (tip.length > 0 ? tip + ": " : "") + shortLine
+    }
+    TextMetrics {
+        id: fullMetrics
+        font: line.font
+        text: info.fullLine
+    }
     Text {
         id: line
         objectName: info.compact ? "footerCallInfo" : ""
         textFormat: Text.PlainText
-        visible: info.compact
+        visible: info.compact && width > 0
         anchors.verticalCenter: parent.verticalCenter
         font.family: qomxStyle.fontFamily
         font.pixelSize: 11
         color: qomxStyle.colors["darkText"]
         elide: Text.ElideRight
-        width: Math.min(implicitWidth, info.width)
-        // "Call: In call 01:05"; the helper names what kind of conversation it is.
-        text: {
-            var tip = rootWindow.commsSessionUiHelper && info.session
-                    ? rootWindow.commsSessionUiHelper.getCommunicationStatusTip(info.session) : ""
-            var state = info.stateText() + (info.talking ? " " + info.durationText(info.elapsed) : "")
-            return (tip.length > 0 ? tip + ": " : "") + state + rootView.languageChangeProperty
-        }
+        clip: true
+        width: Math.max(0, Math.min(implicitWidth, info.width))
+        text: fullMetrics.advanceWidth <= info.width ? info.fullLine : info.shortLine
     }
 }

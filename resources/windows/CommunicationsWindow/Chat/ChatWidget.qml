@@ -1,9 +1,11 @@
 import QtQuick 2.15
 import Torvex 1.0
+import ".."
 import "../../../controls"
 
-// The chat pane: the conversation's page, who is typing, the text field and Send.
-// Return sends, Shift+Return starts a new line; the page is built by the chat page model.
+// The chat pane: the conversation's page, notices, who is typing, the emoticons and Send
+// File, the text field and Send. Return sends, Shift+Return starts a new line; the page is
+// built by the chat page model.
 Rectangle {
     id: pane
     width: 420
@@ -12,13 +14,28 @@ Rectangle {
 
     readonly property var model: rootWindow.messageModel
     readonly property int maxLength: model ? model.maxMessageLength : 0
+    // The engine's action that sends a file in the conversation (its enabled state follows
+    // whether one may be sent now).
+    readonly property var sendFileAction: rootWindow.actionsProvider ? rootWindow.actionsProvider.getActionAsVariant(10) : null
+
+    // The user asks for the settings (the offline notice's link): the window opens them.
+    signal preferenceActivated()
 
     function send() {
         var text = input.text
-        if (text.trim().length === 0)
+        if (text.length === 0)
             return
         rootWindow.sendMessage(text)
         input.text = ""
+    }
+    // An emoticon's code goes in where the caret is, with a blank before it where a word ends.
+    function insertSmiley(code) {
+        var at = input.cursorPosition
+        var before = input.text.substring(0, at)
+        var piece = (before.length > 0 && !/\s$/.test(before) ? " " : "") + code + " "
+        input.insert(at, piece)
+        input.cursorPosition = at + piece.length
+        input.forceActiveFocus()
     }
 
     Row {
@@ -67,17 +84,86 @@ Rectangle {
         id: status
         anchors { left: parent.left; right: parent.right; bottom: inputFrame.top; margins: 8 }
         spacing: 2
+        // Without the chat service nothing reaches the other side: said, with the way to the
+        // connection's settings.
         Text {
-            objectName: "typingNotification"
+            objectName: "offlineNotice"
+            visible: !rootWindow.xmppConnected
             width: parent.width
-            height: 16
+            wrapMode: Text.WordWrap
+            maximumLineCount: 2
             elide: Text.ElideRight
             textFormat: Text.PlainText
-            color: qomxStyle.colors.darkText
+            color: qomxStyle.colors.declineButton
             font.family: qomxStyle.fontFamily
             font.pixelSize: 11
-            font.italic: true
-            text: pane.model ? pane.model.typingNotification : ""
+            text: qsTr("You are offline: messages cannot be sent until the chat service is reached again.")
+                  + rootView.languageChangeProperty
+        }
+        Text {
+            objectName: "offlineSettingsLink"
+            visible: !rootWindow.xmppConnected
+            textFormat: Text.PlainText
+            color: settingsArea.containsMouse ? qomxStyle.colors.hoverButton : qomxStyle.colors.defaultButton
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+            font.underline: true
+            text: qsTr("Connection settings") + rootView.languageChangeProperty
+            MouseArea {
+                id: settingsArea
+                anchors.fill: parent
+                hoverEnabled: true
+                cursorShape: Qt.PointingHandCursor
+                onClicked: pane.preferenceActivated()
+            }
+        }
+        // The last error of the conversation's desktop share.
+        Text {
+            objectName: "shareError"
+            visible: text.length > 0
+            width: parent.width
+            wrapMode: Text.WordWrap
+            maximumLineCount: 3
+            elide: Text.ElideRight
+            textFormat: Text.PlainText
+            color: qomxStyle.colors.declineButton
+            font.family: qomxStyle.fontFamily
+            font.pixelSize: 11
+            text: rootWindow.zynError
+        }
+        Item {
+            width: parent.width
+            height: 26
+            Row {
+                id: tools
+                anchors { left: parent.left; verticalCenter: parent.verticalCenter }
+                spacing: 4
+                SmileySelector {
+                    id: smileySelector
+                    objectName: "smileySelector"
+                    area: pane
+                    onChosen: pane.insertSmiley(code)
+                }
+                FooterButton {
+                    objectName: "sendFileButton"
+                    visible: pane.sendFileAction !== null && pane.sendFileAction !== undefined && pane.sendFileAction.enabled
+                    symbol: "\u21EA"
+                    label: qsTr("Send File") + rootView.languageChangeProperty
+                    showLabel: pane.width >= 300
+                    onClicked: rootWindow.openFileSelectDialog()
+                }
+            }
+            Text {
+                objectName: "typingNotification"
+                anchors { left: tools.right; leftMargin: tools.width > 0 ? 8 : 0; right: parent.right; verticalCenter: parent.verticalCenter }
+                elide: Text.ElideRight
+                textFormat: Text.PlainText
+                color: qomxStyle.colors.darkText
+                font.family: qomxStyle.fontFamily
+                font.pixelSize: 11
+                font.italic: true
+                text: pane.model ? pane.model.typingNotification : ""
+            }
         }
     }
 
@@ -158,7 +244,7 @@ Rectangle {
         width: 70
         height: 56
         text: qsTr("Send")
-        enabled: input.text.trim().length > 0
+        enabled: input.text.length > 0
         onClicked: {
             pane.send()
             input.forceActiveFocus()

@@ -141,6 +141,9 @@ public:
 
     // The session's actions provider: the session keeps its actions' enabled states.
     void setActionsProvider(Actions::Provider* provider);
+    // The action of that id of the session's actions provider (for QML, an
+    // Actions::Action); null without a provider or without the action.
+    Q_INVOKABLE QObject* action(int id) const;
 
     // The session controller's side.
     void attachCall(const MediaEngine::Call& call);

@@ -17,6 +17,7 @@
 #include "support/user_settings.h"
 #include "ui/pc/libqml/scene_items.h"
 
+#include <Kivo/Actions/Action.h>
 #include <Kivo/Configuration/Config.h>
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Controllers/ChatInterface.h>
@@ -211,6 +212,63 @@ private slots:
         QTRY_VERIFY(popups().isEmpty());
         QTRY_VERIFY(!ringsWith(Ring));
         QCOMPARE(session()->callController()->getCalls().size(), 1);
+    }
+
+    // A call the service asks to announce silently gets its pop-up, and no ringing.
+    void silentCallPopsUpWithoutRinging()
+    {
+        QSignalSpy alerts(manager()->getCallHelper(), &Utils::WindowManagerCallHelper::playingIncomingCallAlert);
+        Control::IncomingCall call;
+        call.from = Bob;
+        call.silent = true;
+        QVERIFY(Control(service()).injectIncomingCall(call));
+        QTRY_COMPARE(popups().size(), 1);
+        QVERIFY(SceneItems::named(popups().first()->rootObject(), "answerAudioButton")->isVisible());
+        QCOMPARE(alerts.count(), 0);
+        QVERIFY(!ringsWith(Ring));
+    }
+
+    // The call's pop-up shows the caller's picture, and beside the caller's name a button that
+    // takes the call as a chat: the pop-up and its ringing go, the call stays unanswered and
+    // the chat opens in its conversation.
+    void popupOffersTheCallersPictureAndAChat()
+    {
+        QML::CommunicationNotification* popup = incomingCall(Bob);
+        QVERIFY(popup);
+        QQuickItem* picture = SceneItems::named(popup->rootObject(), "presenceAvatar");
+        QVERIFY(picture && picture->isVisible());
+        QCOMPARE(SceneItems::named(popup->rootObject(), "avatar")->width(), 80.0);
+        QQuickItem* header = SceneItems::named(popup->rootObject(), "header");
+        QQuickItem* chat = SceneItems::named(popup->rootObject(), "headerChatButton");
+        QVERIFY(chat && chat->isVisible());
+        QVERIFY(chat->x() >= header->x() + header->width());
+        QVERIFY(chat->x() + chat->width() <= popup->rootObject()->width() - 20);
+        QTRY_VERIFY(ringsWith(Ring));
+        CommunicationSession* ringing = ringingSession();
+
+        QVERIFY(clickInPopup(popup, "headerChatButton"));
+        QTRY_VERIFY(popups().isEmpty());
+        QTRY_VERIFY(!ringsWith(Ring));
+        QTRY_VERIFY(ringing->chatActive());
+        QVERIFY(ringing->getCall()->isIncoming() && !ringing->getCall()->isInProgress());
+        QTRY_VERIFY(manager()->getWindow(ringing)->isVisible());
+        ringing->closeChat();
+    }
+
+    // The pop-up's Video follows the conversation's video-call action.
+    void popupVideoFollowsTheVideoAction()
+    {
+        QML::CommunicationNotification* popup = incomingCall(Bob, true);
+        QVERIFY(popup);
+        QQuickItem* video = SceneItems::named(popup->rootObject(), "answerVideoButton");
+        QTRY_VERIFY(video->isVisible());
+        auto* action = qobject_cast<Kivo::Actions::Action*>(ringingSession()->action(Kivo::Actions::Action::VideoCall));
+        QVERIFY(action && action->isEnabled());
+        action->setEnabled(false);
+        QTRY_VERIFY(!video->isVisible());
+        QVERIFY(SceneItems::named(popup->rootObject(), "answerAudioButton")->isVisible());
+        action->setEnabled(true);
+        QTRY_VERIFY(video->isVisible());
     }
 
     void answerShowsWhatTheConfigurationAsks_data()

@@ -218,6 +218,7 @@ void CommunicationsWindow::createPanes()
         view->rootContext()->setContextProperty(Constants::ContextProperty::RootWindow, this);
         view->setAcceptDrops(false);
         view->hide();
+        view->installEventFilter(this);
     }
     for (View* view : {m_DetailsPane, m_ShareControlsPane, m_VideoHeader, m_ChatHeader})
         view->setSizePolicy(header);

@@ -330,6 +330,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // Control+D reaches the window from whichever pane has the keyboard.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -155,6 +155,19 @@ void CommunicationsWindow::changeEvent(QEvent* event)
     Window::changeEvent(event);
 }
 
+bool CommunicationsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A pane's scene keeps the keys it is given, used or not: the debug key is the window's.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_D && (key->modifiers() & Qt::ControlModifier)) {
+            showDebugWindow();
+            return true;
+        }
+    }
+    return Window::eventFilter(watched, event);
+}
+
 bool CommunicationsWindow::event(QEvent* event)
 {
     switch (event->type()) {

@@ -517,7 +517,9 @@ void CommunicationsWindow::showDebugWindow()
         return;
     auto* debug = new CallDebugWindow(call);
     connect(this, &QObject::destroyed, debug, &QWidget::close);
-    debug->show();
+    // Shown with its scene; a scene that does not load leaves nothing behind.
+    if (!debug->loadAndShow())
+        debug->deleteLater();
 }
 
 void CommunicationsWindow::showDismissal(const QString& title, const QString& text)

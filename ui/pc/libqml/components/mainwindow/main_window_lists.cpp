@@ -7,16 +7,19 @@
 #include "Models/timeline_tabs_model.h"
 #include "Providers/factory.h"
 #include "Utils/active_selection_handler.h"
+#include "Utils/communications_window_manager.h"
 #include "Utils/contact_selection_handler.h"
 #include "Utils/Search/search_manager.h"
 #include "Utils/timeline_selection_handler.h"
 #include "common/constants.h"
 #include "common/logging.h"
+#include "libqml/components/communications_window/communications_window.h"
 
 #include <Kivo/Actions/Provider.h>
 #include <Kivo/Actions/Source.h>
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Contacts/IContact.h>
+#include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/Controllers/XmppChatController.h>
 #include <Kivo/Models/ActiveCommsFilter.h>
 #include <Kivo/Models/ChatRoomsFilter.h>
@@ -141,6 +144,16 @@ void MainWindow::triggerDefaultAction(const QString& text, bool setText)
     if (m_SearchTimer.isActive()) {
         m_SearchTimer.stop();
         searchTextChangedDelayed();
+    }
+    // Conversations chosen in the active list on their own: their windows come to the front,
+    // also a window the user hid.
+    if (!setText && m_ContactSources->sources().isEmpty() && !m_ActiveSources->sources().isEmpty()) {
+        for (QObject* source : m_ActiveSources->sources()) {
+            auto* session = qobject_cast<Kivo::Controllers::CommunicationSession*>(source);
+            if (QML::CommunicationsWindow* window = m_WindowManager && session ? m_WindowManager->getWindow(session) : nullptr)
+                window->showAndActivate();
+        }
+        return;
     }
     m_ActionsProvider->triggerDefaultAction();
 }

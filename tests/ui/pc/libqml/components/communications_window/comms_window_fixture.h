@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../../../../../libs/kivo/conversations/conversation_fixture.h"
+#include "Providers/factory.h"
 #include "libqml/components/communications_window/communications_window.h"
 
 #include <Kivo/Controllers/SecurityClassificationController.h>
@@ -9,6 +10,8 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <memory>
 
 // A conversation of alice's over the simulated service in a window of its own, made and
 // activated as the window manager does.
@@ -20,10 +23,14 @@ public:
         Chat,
         AudioCall,
         VideoCall,
-        Room
+        Room,
+        // A chat started during an audio call.
+        AudioCallWithChat
     };
 
-    explicit Conversation(Start start, bool chatSecurity = false)
+    // With `actions` the window gets the conversation's actions (a provider factory) as the
+    // window manager's windows do.
+    explicit Conversation(Start start, bool chatSecurity = false, bool actions = false)
     {
         if (!signedIn.isReady())
             return;
@@ -36,6 +43,7 @@ public:
             break;
         case AudioCall:
         case VideoCall:
+        case AudioCallWithChat:
             signedIn.comms()->createCall({ConversationFixture::Bob}, start == VideoCall);
             break;
         case Room:
@@ -51,7 +59,15 @@ public:
         } else if (!callStarted(start == VideoCall)) {
             return;
         }
-        window = new QML::CommunicationsWindow(signedIn.session(), session, nullptr, false);
+        if (start == AudioCallWithChat) {
+            signedIn.comms()->createChat(QStringList{ConversationFixture::Bob});
+            if (!QTest::qWaitFor([this] { return session && session->chatActive(); }))
+                return;
+        }
+        if (actions)
+            factory = std::make_unique<Providers::Factory>(signedIn.session(), signedIn.session()->contactsManager(),
+                                                           nullptr, nullptr);
+        window = new QML::CommunicationsWindow(signedIn.session(), session, factory.get(), false);
         window->Activate();
     }
 
@@ -90,6 +106,7 @@ public:
     bool shows(const char* name) const { return pane(name) && pane(name)->isVisibleTo(window); }
 
     ConversationFixture::SignedIn signedIn;
+    std::unique_ptr<Providers::Factory> factory;
     QPointer<Kivo::Controllers::CommunicationSession> session;
     QPointer<QML::CommunicationsWindow> window;
 };

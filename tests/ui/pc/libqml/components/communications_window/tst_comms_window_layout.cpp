@@ -156,6 +156,9 @@ private slots:
                                     << QStringList{"CallWidget"};
         QTest::newRow("video call") << int(Conversation::VideoCall) << false << QSize(480, 275 + 35)
                                     << QStringList{"VideoCallWidget"};
+        // The call pane gives way to the chat; the footer carries the call.
+        QTest::newRow("audio call with chat") << int(Conversation::AudioCallWithChat) << false
+                                              << QSize(420, 255 + 35) << QStringList{"ChatWidget"};
     }
 
     void layoutOfAConversation()
@@ -175,6 +178,7 @@ private slots:
         QVERIFY(conversation.shows("Footer"));
         QCOMPARE(conversation.shows("SecurityBar"), chatSecurity);
         QVERIFY(!conversation.shows("ParticipantsPane"));
+        QCOMPARE(conversation.shows("CallWidget"), columns.contains("CallWidget"));
 
         // Shown, the panes fill the window: the footer at the bottom, the content above it.
         QVERIFY(conversation.showWindow());

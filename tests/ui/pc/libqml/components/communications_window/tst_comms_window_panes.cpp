@@ -189,6 +189,39 @@ private slots:
         QTRY_VERIFY(!conversation.session || !conversation.session->callActive());
     }
 
+    // The other party's hold is told as theirs: the user's Hold stays Hold, and only the
+    // user's own hold (alone or on top of theirs) offers Resume.
+    void remoteHoldIsNotTheUsersHold()
+    {
+        Conversation conversation(Conversation::Call);
+        QVERIFY(conversation.isReady());
+        QML::View* pane = conversation.pane("AudioCall/CallWidget.qml");
+        QML::View* footer = conversation.pane("Footer.qml");
+        CallBasePtr* call = conversation.session->getCall();
+        const auto status = [pane] { return shown(pane, "callStatus")->property("text").toString(); };
+        const auto holdButton = [pane] { return shown(pane, "holdButton")->property("text").toString(); };
+        const auto footerLine = [footer] { return shown(footer, "footerCallInfo")->property("text").toString(); };
+        QTRY_COMPARE(status(), QString("In call"));
+
+        QVERIFY(ConversationFixture::control().injectRemoteHold(call->getCallId(), true));
+        QTRY_COMPARE(call->getCallState(), CallBasePtr::RemoteHold);
+        QTRY_COMPARE(status(), QString("Held by the other party"));
+        QCOMPARE(holdButton(), QString("Hold"));
+        QVERIFY(footerLine().contains("Held by the other party"));
+
+        QVERIFY(click(pane, "holdButton"));
+        QTRY_COMPARE(call->getCallState(), CallBasePtr::BothHold);
+        QTRY_COMPARE(holdButton(), QString("Resume"));
+        QCOMPARE(status(), QString("On hold"));
+
+        QVERIFY(ConversationFixture::control().injectRemoteHold(call->getCallId(), false));
+        QTRY_COMPARE(call->getCallState(), CallBasePtr::OnHold);
+        QCOMPARE(holdButton(), QString("Resume"));
+        QVERIFY(click(pane, "holdButton"));
+        QTRY_COMPARE(call->getCallState(), CallBasePtr::InCall);
+        QTRY_COMPARE(holdButton(), QString("Hold"));
+    }
+
     // The footer's dial pad button shows the dial pad and hides it again; mute turns the
     // microphone off and on.
     void footerTogglesTheDialPadAndMute()

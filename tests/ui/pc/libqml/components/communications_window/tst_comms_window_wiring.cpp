@@ -3,6 +3,10 @@
 #include "Models/Chat/message_model.h"
 #include "libqml/components/chat/chat_page_bridge.h"
 #include "Utils/window_manager_chat_helper.h"
+#include "libqml/components/call_debug/call_debug_window.h"
+#include "libqml/window/qml_view.h"
+#include "support/shown_windows.h"
+#include "../../scene_items.h"
 
 #include <Kivo/Controllers/ChatInterface.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
@@ -197,6 +201,35 @@ private slots:
         emit share->notifyUserLeft(ConversationFixture::Bob);
         QTest::qWait(20);
         QCOMPARE(added.count(), 1);
+    }
+
+    // Control+D (or Shift+D) in a call's window opens the call's debug window with its scene;
+    // the debug window goes with the call's window. A chat has no call to look into.
+    void debugKeyOpensTheCallsDebugWindow()
+    {
+        const auto debugWindows = [] { return TestSupport::shownWindows<QML::CallDebugWindow>(); };
+        {
+            Conversation chat(Conversation::Chat);
+            QVERIFY(chat.isReady() && chat.showWindow());
+            QTest::keyClick(chat.window.data(), Qt::Key_D, Qt::ControlModifier);
+            QCoreApplication::processEvents();
+            QVERIFY(debugWindows().isEmpty());
+        }
+        Conversation call(Conversation::AudioCall);
+        QVERIFY(call.isReady() && call.showWindow());
+        // Shift+D where no pane takes it; Control+D also from the call pane, which keeps keys.
+        QTest::keyClick(call.window.data(), Qt::Key_D, Qt::ShiftModifier);
+        QTRY_COMPARE(debugWindows().size(), 1);
+        debugWindows().first()->close();
+        QTRY_VERIFY(debugWindows().isEmpty());
+        QTest::keyClick(call.pane("CallWidget"), Qt::Key_D, Qt::ControlModifier);
+        QTRY_COMPARE(debugWindows().size(), 1);
+        QPointer<QML::CallDebugWindow> debug = debugWindows().first();
+        QVERIFY(debug->view()->rootObject());
+        QQuickItem* scene = debug->view()->rootObject();
+        QVERIFY(SceneItems::withText(scene, "Voice encoder parameters") || SceneItems::withText(scene, "Audio statistics"));
+        delete call.window.data();
+        QTRY_VERIFY(!debug || !debug->isVisible());
     }
 
     void shareErrorTexts_data()
