@@ -20,6 +20,7 @@ IContact::IContact(int id, const QString& displayName, QObject* parent)
 {
     if (!displayName.isEmpty())
         m_Properties.insert(Properties::DisplayName, displayName);
+    m_Keys = Models::ContactKeys(*this);
 }
 
 IContact::~IContact() = default;
@@ -54,15 +55,6 @@ QString IContact::getIdentity() const
     if (address.isEmpty())
         return QStringLiteral("%1 [%2]").arg(name).arg(m_Id);
     return QStringLiteral("%1 <%2> [%3]").arg(name, address).arg(m_Id);
-}
-
-QString IContact::sortKey(Models::Helper::PrimarySortField field) const
-{
-    QString& key = m_SortKeys[field == Models::Helper::LastName ? 1 : 0];
-    if (key.isNull())
-        key = Models::Helper::sortKey(getProperty(Properties::FirstName).toString(),
-                                      getProperty(Properties::LastName).toString(), getDisplayName(), field);
-    return key;
 }
 
 QObject* IContact::presenceObject() const
@@ -168,8 +160,7 @@ void IContact::applyProperties(const Properties::Map& properties)
         return;
     const bool nameChanged = properties.value(Properties::DisplayName) != m_Properties.value(Properties::DisplayName);
     m_Properties = properties;
-    for (QString& key : m_SortKeys)
-        key = QString();
+    m_Keys = Models::ContactKeys(*this);
     if (nameChanged)
         emit displayNameChanged();
     emit changed();

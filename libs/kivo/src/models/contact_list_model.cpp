@@ -161,6 +161,14 @@ QVariant ContactListModel::data(const QModelIndex& index, int role) const
     return contact ? ContactRows::data(*contact, role) : QVariant();
 }
 
+KeyedRows::Row ContactListModel::keyedRow(int row) const
+{
+    Row keyed;
+    if (row >= 0 && row < m_Rows.size())
+        keyed.keys = &m_Rows.at(row)->keys();
+    return keyed;
+}
+
 QHash<int, QByteArray> ContactListModel::roleNames() const
 {
     return Roles::names();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <Kivo/Contacts/Properties.h>
+#include <Kivo/Models/ContactKeys.h>
 #include <Kivo/Models/Helper.h>
 
 #include <QList>
@@ -90,9 +91,10 @@ public:
     int presenceState() const { return m_PresenceState; }
     QString statusText() const { return m_StatusText; }
     Presence::PresenceData* getPresence() const { return m_Presence; }
-    // What the contact sorts by in lists (Models::Helper::sortKey), kept until its
-    // properties change: sorting a long list asks for it many times.
-    QString sortKey(Models::Helper::PrimarySortField field) const;
+    // What the contact sorts by in lists (Models::Helper::sortKey).
+    QString sortKey(Models::Helper::PrimarySortField field) const { return m_Keys.sortText(field); }
+    // What lists find and sort the contact by, made again whenever its properties change.
+    const Models::ContactKeys& keys() const { return m_Keys; }
 
     BlfState getBlfState() const { return m_BlfState; }
     bool isMonitored() const { return m_BlfState != BlfNone; }
@@ -142,7 +144,7 @@ private:
     QString m_StatusText;
     Presence::PresenceData* m_Presence = nullptr;
     QPointer<Contacts> m_List;
-    mutable QString m_SortKeys[2];
+    Models::ContactKeys m_Keys;
     BlfState m_BlfState = BlfNone;
     QString m_MonitoredLine;
     QString m_BlfRemoteCaller;
