@@ -1,5 +1,6 @@
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Contacts/IContact.h>
+#include <Kivo/Models/ContactKeys.h>
 #include <Kivo/Presence/PresenceData.h>
 
 #include "../kivo_log.h"
@@ -18,12 +19,16 @@ IContact::IContact(int id, const QString& displayName, QObject* parent)
     , m_Id(id)
     , m_Presence(new Presence::PresenceData(id, this))
 {
-    if (!displayName.isEmpty())
+    if (!displayName.isEmpty()) {
         m_Properties.insert(Properties::DisplayName, displayName);
-    m_Keys = Models::ContactKeys(*this);
+        Models::ContactKeys::update(*this);
+    }
 }
 
-IContact::~IContact() = default;
+IContact::~IContact()
+{
+    Models::ContactKeys::forget(this);
+}
 
 QString IContact::getDisplayName() const
 {
@@ -55,6 +60,15 @@ QString IContact::getIdentity() const
     if (address.isEmpty())
         return QStringLiteral("%1 [%2]").arg(name).arg(m_Id);
     return QStringLiteral("%1 <%2> [%3]").arg(name, address).arg(m_Id);
+}
+
+QString IContact::sortKey(Models::Helper::PrimarySortField field) const
+{
+    QString& key = m_SortKeys[field == Models::Helper::LastName ? 1 : 0];
+    if (key.isNull())
+        key = Models::Helper::sortKey(getProperty(Properties::FirstName).toString(),
+                                      getProperty(Properties::LastName).toString(), getDisplayName(), field);
+    return key;
 }
 
 QObject* IContact::presenceObject() const
@@ -160,7 +174,9 @@ void IContact::applyProperties(const Properties::Map& properties)
         return;
     const bool nameChanged = properties.value(Properties::DisplayName) != m_Properties.value(Properties::DisplayName);
     m_Properties = properties;
-    m_Keys = Models::ContactKeys(*this);
+    for (QString& key : m_SortKeys)
+        key = QString();
+    Models::ContactKeys::update(*this);
     if (nameChanged)
         emit displayNameChanged();
     emit changed();

@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <memory>
+#include <unordered_map>
 
 namespace Kivo {
 namespace Models {
@@ -64,11 +65,38 @@ quint64 bigEndianAt(const QByteArray& bytes, int offset)
     return qFromBigEndian<quint64>(part);
 }
 
+// The keys of every contact with properties. Node-based: an entry stays where it is while
+// others come and go, so that lists may keep its address.
+std::unordered_map<const Contacts::IContact*, ContactKeys>& keysOfContacts()
+{
+    static std::unordered_map<const Contacts::IContact*, ContactKeys> keys;
+    return keys;
+}
+
 } // namespace
 
-QByteArray ContactKeys::collationKey(const QString& text, const QLocale& locale)
+const ContactKeys& ContactKeys::of(const Contacts::IContact& contact)
 {
-    UCollator* collator = collatorFor(locale);
+    static const ContactKeys none;
+    const auto& keys = keysOfContacts();
+    const auto found = keys.find(&contact);
+    return found == keys.end() ? none : found->second;
+}
+
+void ContactKeys::update(const Contacts::IContact& contact)
+{
+    keysOfContacts()[&contact] = ContactKeys(contact);
+}
+
+void ContactKeys::forget(const Contacts::IContact* contact)
+{
+    keysOfContacts().erase(contact);
+}
+
+namespace {
+
+QByteArray keyOf(const QString& text, UCollator* collator)
+{
     if (!collator) {
         // Code units, high byte first: their byte order is the order of QString::compare.
         QByteArray units(text.size() * 2, Qt::Uninitialized);
@@ -90,40 +118,66 @@ QByteArray ContactKeys::collationKey(const QString& text, const QLocale& locale)
     return key;
 }
 
+// The collation QCollator takes by default, as Helper::lessByName does: the system's,
+// looked up once.
+UCollator* systemCollator()
+{
+    static UCollator* const collator = collatorFor(QLocale::system().collation());
+    return collator;
+}
+
+} // namespace
+
+QByteArray ContactKeys::collationKey(const QString& text, const QLocale& locale)
+{
+    return keyOf(text, collatorFor(locale));
+}
+
 ContactKeys::ContactKeys(const Contacts::IContact& contact)
 {
     const QString displayName = contact.getDisplayName();
     const QString firstName = contact.getProperty(Properties::FirstName).toString();
     const QString lastName = contact.getProperty(Properties::LastName).toString();
+    const QString values[] = {displayName,
+                              firstName,
+                              lastName,
+                              contact.getAddress(),
+                              contact.getProperty(Properties::Email).toString(),
+                              contact.getProperty(Properties::Jid).toString(),
+                              contact.getProperty(Properties::Company).toString()};
+    int length = 0;
+    for (const QString& value : values)
+        length += int(value.size()) + 1;
     QString text;
-    for (const QString& value : {displayName, firstName, lastName, contact.getAddress(),
-                                 contact.getProperty(Properties::Email).toString(),
-                                 contact.getProperty(Properties::Jid).toString(),
-                                 contact.getProperty(Properties::Company).toString()}) {
+    text.reserve(length);
+    for (const QString& value : values) {
         // A line break inside a value would let a search find text across two values.
-        appendLine(text, QString(value).replace(Separator, QLatin1Char(' ')));
+        appendLine(text, value.contains(Separator) ? QString(value).replace(Separator, QLatin1Char(' ')) : value);
     }
-    m_Text = text.toCaseFolded();
+    m_Text = std::move(text).toCaseFolded();
     for (Properties::Key key : Properties::numberKeys()) {
-        QString digits;
-        for (const QChar c : contact.getProperty(key).toString()) {
+        const QString number = contact.getProperty(key).toString();
+        if (number.isEmpty())
+            continue;
+        const int start = int(m_Digits.size());
+        if (start > 0)
+            m_Digits += Separator;
+        for (const QChar c : number) {
             if (c.isDigit())
-                digits += c;
+                m_Digits += c;
         }
-        if (!digits.isEmpty())
-            appendLine(m_Digits, digits);
+        // A number without digits adds no line.
+        if (m_Digits.size() == start + (start > 0 ? 1 : 0))
+            m_Digits.truncate(start);
     }
-    // The locale QCollator takes by default, as Helper::lessByName does.
-    const QLocale locale = QLocale::system().collation();
+    UCollator* const collator = systemCollator();
     for (auto field : {Helper::FirstName, Helper::LastName}) {
         SortKey& key = m_Sort[index(field)];
         key.text = Helper::sortKey(firstName, lastName, displayName, field);
-        key.collated = collationKey(key.text, locale);
+        key.collated = keyOf(key.text, collator);
         key.prefix[0] = bigEndianAt(key.collated, 0);
         key.prefix[1] = bigEndianAt(key.collated, 8);
     }
-    m_Text.squeeze();
-    m_Digits.squeeze();
 }
 
 bool ContactKeys::less(const ContactKeys& left, const ContactKeys& right, Helper::PrimarySortField field)

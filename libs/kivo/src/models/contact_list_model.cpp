@@ -1,4 +1,5 @@
 #include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Contacts/IContact.h>
 #include <Kivo/Models/ContactListModel.h>
 #include <Kivo/Models/Roles.h>
 
@@ -165,7 +166,7 @@ KeyedRows::Row ContactListModel::keyedRow(int row) const
 {
     Row keyed;
     if (row >= 0 && row < m_Rows.size())
-        keyed.keys = &m_Rows.at(row)->keys();
+        keyed.keys = &ContactKeys::of(*m_Rows.at(row));
     return keyed;
 }
 

@@ -278,7 +278,7 @@ KeyedRows::Row Groups::keyedRow(int row) const
         keyed.groupOrder = section;
         keyed.isGroup = row == 0;
         if (row > 0)
-            keyed.keys = &current.members.at(row - 1)->keys();
+            keyed.keys = &ContactKeys::of(*current.members.at(row - 1));
         return keyed;
     }
     return keyed;

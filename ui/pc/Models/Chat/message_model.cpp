@@ -272,8 +272,15 @@ void MessageModel::addSystemMessage(const QString& text)
 
 QString MessageModel::takeOlder()
 {
-    if (m_OlderEnd > 0)
-        return buildBefore(m_OlderEnd, OlderChunk).join(QLatin1Char('\n'));
+    if (m_OlderEnd > 0) {
+        QStringList chunk = buildBefore(m_OlderEnd, OlderChunk);
+        // What went before the whole history comes with its oldest part.
+        if (m_OlderEnd == 0) {
+            chunk = m_Prepended + chunk;
+            m_Prepended.clear();
+        }
+        return chunk.join(QLatin1Char('\n'));
+    }
     const int from = qMax(0, int(m_Prepended.size()) - OlderChunk);
     const QString html = m_Prepended.mid(from).join(QLatin1Char('\n'));
     m_Prepended.erase(m_Prepended.begin() + from, m_Prepended.end());

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <Kivo/Contacts/Properties.h>
-#include <Kivo/Models/ContactKeys.h>
 #include <Kivo/Models/Helper.h>
 
 #include <QList>
@@ -91,10 +90,9 @@ public:
     int presenceState() const { return m_PresenceState; }
     QString statusText() const { return m_StatusText; }
     Presence::PresenceData* getPresence() const { return m_Presence; }
-    // What the contact sorts by in lists (Models::Helper::sortKey).
-    QString sortKey(Models::Helper::PrimarySortField field) const { return m_Keys.sortText(field); }
-    // What lists find and sort the contact by, made again whenever its properties change.
-    const Models::ContactKeys& keys() const { return m_Keys; }
+    // What the contact sorts by in lists (Models::Helper::sortKey), kept until its
+    // properties change: sorting a long list asks for it many times.
+    QString sortKey(Models::Helper::PrimarySortField field) const;
 
     BlfState getBlfState() const { return m_BlfState; }
     bool isMonitored() const { return m_BlfState != BlfNone; }
@@ -144,7 +142,7 @@ private:
     QString m_StatusText;
     Presence::PresenceData* m_Presence = nullptr;
     QPointer<Contacts> m_List;
-    Models::ContactKeys m_Keys;
+    mutable QString m_SortKeys[2];
     BlfState m_BlfState = BlfNone;
     QString m_MonitoredLine;
     QString m_BlfRemoteCaller;

@@ -20,6 +20,14 @@ public:
     ContactKeys() = default;
     explicit ContactKeys(const Contacts::IContact& contact);
 
+    // The keys of `contact` as its properties are now: made when it is made with a name and
+    // whenever its properties change, dropped with it; empty keys for a contact without
+    // properties. Lists keep the address for their rows: it stays while the contact lives.
+    static const ContactKeys& of(const Contacts::IContact& contact);
+    // The contact's side of of(): its properties changed, or it goes.
+    static void update(const Contacts::IContact& contact);
+    static void forget(const Contacts::IContact* contact);
+
     // The texts a search looks in (name, first and last name, address, e-mail, chat address,
     // company), case folded, one per line.
     const QString& text() const { return m_Text; }
