@@ -30,6 +30,7 @@
 #include "libqml/items/webview.h"
 #include "libqml/window/qml_view.h"
 #include "support/application_test.h"
+#include "Models/Chat/message_model.h"
 #include "support/shown_windows.h"
 #include "support/url_catcher.h"
 #include "support/user_settings.h"
@@ -63,6 +64,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDropEvent>
+#include <QWheelEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -305,6 +307,21 @@ protected:
         return chatPage(window)->page()->mainFrame()->evaluateJavaScript("document.body.innerText").toString();
     }
 
+    // The mouse wheel turned one notch up (or down) over the middle of the chat page.
+    static bool wheelOverChatPage(QML::CommunicationsWindow* window, bool up)
+    {
+        if (!User::activate(window))
+            return false;
+        QDeclarativeWebView2* page = chatPage(window);
+        QQuickWidget* pane = chatPane(window);
+        const QPoint position = page->mapToScene(QPointF(page->width() / 2, page->height() / 2)).toPoint();
+        QTest::mouseMove(pane, position);
+        QWheelEvent wheel(QPointF(position), QPointF(pane->mapToGlobal(position)), QPoint(), QPoint(0, up ? 120 : -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(pane, &wheel);
+        return true;
+    }
+
     // A click on the first element of the page that the selector finds, where it is drawn.
     static bool clickInChatPage(QML::CommunicationsWindow* window, const QString& selector)
     {
@@ -373,6 +390,7 @@ private slots:
     void hidesAChatAndBringsItBack();
     void sendsAFileWithTheChatPanesSendFile();
     void opensTheCallDebugWindowWithCtrlD();
+    void searchesByPartOfANameAndReadsALongChat();
     // Last before leaving: every later text would be German until it switches back.
     void switchesTheLanguageAndEveryWindowFollows();
     void exitsWithCtrlQ();
@@ -1807,6 +1825,7 @@ void JourneyTest::switchesTheLanguageAndEveryWindowFollows()
     QTRY_COMPARE(User::text(main, "searchPlaceholder"), QString("Search and Dial"));
     QCOMPARE(User::text(main, "ownAvailability"), availability);
 void JourneyTest::chatsDuringACallAndEndsTheCallFromTheFooter()
+void JourneyTest::searchesByPartOfANameAndReadsALongChat()
 {
     QML::MainWindow* main = shownMainWindow();
     QVERIFY(main);
@@ -1924,6 +1943,56 @@ void JourneyTest::hidesAChatAndBringsItBack()
     QCOMPARE(TestSupport::shownWindows<QML::CommunicationsWindow>().size(), 1);
     QVERIFY(User::click(main, "contactsViewButton"));
 
+    QTRY_VERIFY(User::item(main, "contact_Chiara Rossi"));
+
+    // Part of a name keeps only who matches; a letter taken back brings back who matches
+    // the shorter text (every address has "demo" in it).
+    QVERIFY(User::click(main, "searchField"));
+    QVERIFY(User::type("Dev"));
+    QTRY_VERIFY_WITH_TIMEOUT(!User::item(main, "contact_Chiara Rossi"), 3000);
+    QVERIFY(User::item(main, "contact_Dev Patel"));
+    QVERIFY(User::press(Qt::Key_Backspace));
+    QTRY_VERIFY_WITH_TIMEOUT(User::item(main, "contact_Chiara Rossi"), 3000);
+    QVERIFY(User::item(main, "contact_Dev Patel"));
+    QVERIFY(User::item(main, "contact_Eun-ji Park"));
+    QVERIFY(User::click(main, "clearSearchButton"));
+    QTRY_VERIFY(User::item(main, "contact_Bob Lindqvist"));
+
+    // Eun-ji writes a long conversation while no window of hers is open: her window opens
+    // with its newest lines, and the user's own scrolling brings up the older ones, back
+    // to her first line.
+    Kivo::Simulation::Control control(service());
+    constexpr int Lines = 240;
+    for (int line = 0; line < Lines; ++line)
+        QVERIFY(control.injectChatMessage("eunji@demo.telvarion.net", QStringLiteral("Line %1 of the log").arg(line)));
+    QPointer<QML::CommunicationsWindow> chat = answeredChat();
+    QVERIFY(chat);
+    chat->resize(520, 520);
+    const QString last = QStringLiteral("Line %1 of the log").arg(Lines - 1);
+    QTRY_VERIFY_WITH_TIMEOUT(chatPageText(chat).contains(last), 10000);
+    QVERIFY(!chatPageText(chat).contains("Line 0 of the log"));
+    for (int notch = 0; notch < 400 && !chatPageText(chat).contains("Line 0 of the log"); ++notch) {
+        QVERIFY(wheelOverChatPage(chat, true));
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(chatPageText(chat).contains("Line 0 of the log"));
+    const QString text = chatPageText(chat);
+    QVERIFY(text.indexOf("Line 0 of the log") < text.indexOf("Line 120 of the log"));
+    QVERIFY(text.indexOf("Line 120 of the log") < text.indexOf(last));
+
+    // A message of a million characters shows its beginning with an ellipsis and a notice
+    // below it; the conversation goes on after it.
+    QVERIFY(control.injectChatMessage("eunji@demo.telvarion.net", QString(1000000, QLatin1Char('z'))));
+    QTRY_VERIFY_WITH_TIMEOUT(chatPageText(chat).contains("This message was too long to show"), 10000);
+    const QString cut = chatPage(chat)->page()->mainFrame()
+                            ->evaluateJavaScript("var c = document.getElementsByClassName('remote_content');"
+                                                 " c[c.length - 1].textContent")
+                            .toString();
+    QCOMPARE(cut.size(), Models::Chat::MessageModel::MaxShownCharacters + 1);
+    QVERIFY(cut.endsWith(QChar(0x2026)));
+    QVERIFY(control.injectChatMessage("eunji@demo.telvarion.net", "Sorry, wrong paste"));
+    QTRY_VERIFY(chatPageText(chat).contains("Sorry, wrong paste"));
+    QVERIFY(chatPageText(chat).contains(last));
     QVERIFY(User::closeFromFrame(chat));
     QTRY_VERIFY(!chat);
 }

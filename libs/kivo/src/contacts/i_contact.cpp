@@ -1,5 +1,6 @@
 #include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Contacts/IContact.h>
+#include <Kivo/Models/ContactKeys.h>
 #include <Kivo/Presence/PresenceData.h>
 
 #include "../kivo_log.h"
@@ -18,11 +19,16 @@ IContact::IContact(int id, const QString& displayName, QObject* parent)
     , m_Id(id)
     , m_Presence(new Presence::PresenceData(id, this))
 {
-    if (!displayName.isEmpty())
+    if (!displayName.isEmpty()) {
         m_Properties.insert(Properties::DisplayName, displayName);
+        Models::ContactKeys::update(*this);
+    }
 }
 
-IContact::~IContact() = default;
+IContact::~IContact()
+{
+    Models::ContactKeys::forget(this);
+}
 
 QString IContact::getDisplayName() const
 {
@@ -170,6 +176,7 @@ void IContact::applyProperties(const Properties::Map& properties)
     m_Properties = properties;
     for (QString& key : m_SortKeys)
         key = QString();
+    Models::ContactKeys::update(*this);
     if (nameChanged)
         emit displayNameChanged();
     emit changed();

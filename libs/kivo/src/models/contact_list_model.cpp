@@ -1,4 +1,5 @@
 #include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Contacts/IContact.h>
 #include <Kivo/Models/ContactListModel.h>
 #include <Kivo/Models/Roles.h>
 
@@ -159,6 +160,14 @@ QVariant ContactListModel::data(const QModelIndex& index, int role) const
 {
     const IContact* contact = index.isValid() ? m_Rows.value(index.row()) : nullptr;
     return contact ? ContactRows::data(*contact, role) : QVariant();
+}
+
+KeyedRows::Row ContactListModel::keyedRow(int row) const
+{
+    Row keyed;
+    if (row >= 0 && row < m_Rows.size())
+        keyed.keys = &ContactKeys::of(*m_Rows.at(row));
+    return keyed;
 }
 
 QHash<int, QByteArray> ContactListModel::roleNames() const

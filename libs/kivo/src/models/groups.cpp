@@ -1,4 +1,5 @@
 #include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Contacts/IContact.h>
 #include <Kivo/Models/Groups.h>
 #include <Kivo/Models/Roles.h>
 
@@ -260,6 +261,27 @@ QVariant Groups::data(const QModelIndex& index, int role) const
         }
     }
     return QVariant();
+}
+
+KeyedRows::Row Groups::keyedRow(int row) const
+{
+    Row keyed;
+    if (row < 0)
+        return keyed;
+    for (int section = 0; section < m_Sections.size(); ++section) {
+        const Section& current = m_Sections.at(section);
+        const int shown = current.open ? int(current.members.size()) : 0;
+        if (row > shown) {
+            row -= 1 + shown;
+            continue;
+        }
+        keyed.groupOrder = section;
+        keyed.isGroup = row == 0;
+        if (row > 0)
+            keyed.keys = &ContactKeys::of(*current.members.at(row - 1));
+        return keyed;
+    }
+    return keyed;
 }
 
 QHash<int, QByteArray> Groups::roleNames() const

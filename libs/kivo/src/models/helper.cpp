@@ -3,6 +3,8 @@
 #include <Kivo/Models/Roles.h>
 #include <Kivo/Settings.h>
 
+#include <QCollator>
+
 namespace Kivo {
 namespace Models {
 namespace Helper {
@@ -45,7 +47,9 @@ QString sortKey(const QModelIndex& row, PrimarySortField field)
 
 bool lessByName(const QString& left, const QString& right)
 {
-    const int byLocale = QString::localeAwareCompare(left, right);
+    // The system's collation, as QString::localeAwareCompare, and as ContactKeys orders.
+    static const QCollator collator(QLocale::system().collation());
+    const int byLocale = collator.compare(left, right);
     return byLocale != 0 ? byLocale < 0 : left < right;
 }
 

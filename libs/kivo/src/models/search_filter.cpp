@@ -99,12 +99,87 @@ void SearchFilter::setSearchText(const QString& text)
 {
     if (text == m_Text)
         return;
+    const QString wanted = text.trimmed();
+    const QString folded = wanted.toCaseFolded();
+    const QString digits = isNumberText(wanted) ? digitsOf(wanted) : QString();
+    // A keystroke more finds a part of what the previous text found: only those rows are
+    // looked at again. A number's digits extend the previous digits only when the previous
+    // text was a number too.
+    const bool narrows = !m_Folded.isEmpty() && folded.startsWith(m_Folded)
+                         && (digits.isEmpty() || !m_Digits.isEmpty());
+    if (narrows && !m_Matches.isEmpty())
+        m_Previous.swap(m_Matches);
+    else
+        m_Previous.clear();
+    m_Matches.fill(-1, m_Keyed && sourceModel() ? sourceModel()->rowCount() : 0);
+    m_MatchesSensitivity = filterCaseSensitivity();
     m_Text = text;
+    m_Folded = folded;
+    m_Digits = digits;
     // One new layout rather than a removal per run of rows that no longer match: the lists
     // above follow it in one step, however long the list.
     invalidate();
     emit searchTextChanged();
     emit countChanged();
+}
+
+void SearchFilter::setSourceModel(QAbstractItemModel* source)
+{
+    for (const QMetaObject::Connection& connection : qAsConst(m_SourceConnections))
+        disconnect(connection);
+    m_SourceConnections.clear();
+    forgetMatches();
+    m_Keyed = dynamic_cast<const KeyedRows*>(source);
+    // Connected before the base class connects: what the rows matched is forgotten before
+    // the base class filters changed or new rows.
+    if (source) {
+        using Model = QAbstractItemModel;
+        const auto forget = [this] { forgetMatches(); };
+        for (const auto signal : {&Model::rowsAboutToBeInserted, &Model::rowsAboutToBeRemoved})
+            m_SourceConnections.append(connect(source, signal, this, forget));
+        m_SourceConnections.append(connect(source, &Model::rowsAboutToBeMoved, this, forget));
+        m_SourceConnections.append(connect(source, &Model::dataChanged, this, forget));
+        m_SourceConnections.append(connect(source, &Model::layoutAboutToBeChanged, this, forget));
+        m_SourceConnections.append(connect(source, &Model::modelAboutToBeReset, this, forget));
+        m_SourceConnections.append(connect(source, &QObject::destroyed, this, [this] { m_Keyed = nullptr; }));
+    }
+    QSortFilterProxyModel::setSourceModel(source);
+}
+
+void SearchFilter::forgetMatches()
+{
+    m_Matches.clear();
+    m_Previous.clear();
+    m_SortRows.clear();
+}
+
+SearchFilter::SortRow SearchFilter::sortRow(int sourceRow) const
+{
+    if (m_SortRows.isEmpty() && sourceModel())
+        m_SortRows.resize(sourceModel()->rowCount());
+    if (sourceRow < 0 || sourceRow >= m_SortRows.size()) {
+        SortRow unkept;
+        unkept.row = m_Keyed->keyedRow(sourceRow);
+        return unkept;
+    }
+    SortRow& kept = m_SortRows[sourceRow];
+    if (!kept.known) {
+        kept.row = m_Keyed->keyedRow(sourceRow);
+        if (kept.row.keys) {
+            kept.prefix[0] = kept.row.keys->prefix(m_Field, 0);
+            kept.prefix[1] = kept.row.keys->prefix(m_Field, 1);
+        }
+        kept.known = true;
+    }
+    return kept;
+}
+
+KeyedRows::Row SearchFilter::keyedRow(int row) const
+{
+    if (!m_Keyed)
+        return Row();
+    const QModelIndex source = mapToSource(index(row, 0));
+    return source.isValid() ? m_Keyed->keyedRow(source.row()) : Row();
 }
 
 void SearchFilter::updatePrimarySortField()
@@ -118,16 +193,59 @@ void SearchFilter::changePrimarySortField(int field)
     if (wanted == m_Field)
         return;
     m_Field = wanted;
+    m_SortRows.clear();
     invalidate();
 }
 
 bool SearchFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
 {
-    return matches(m_Text, sourceModel()->index(sourceRow, 0, sourceParent), filterCaseSensitivity());
+    if (!m_Keyed || sourceParent.isValid())
+        return matches(m_Text, sourceModel()->index(sourceRow, 0, sourceParent), filterCaseSensitivity());
+    if (m_MatchesSensitivity != filterCaseSensitivity()) {
+        m_Matches.clear();
+        m_Previous.clear();
+        m_MatchesSensitivity = filterCaseSensitivity();
+    }
+    const bool known = sourceRow < m_Matches.size();
+    if (known && m_Matches.at(sourceRow) >= 0)
+        return m_Matches.at(sourceRow) == 1;
+    const bool accepted = (sourceRow >= m_Previous.size() || m_Previous.at(sourceRow) != 0)
+                          && accepts(sourceRow, sourceParent);
+    if (known)
+        m_Matches[sourceRow] = accepted ? 1 : 0;
+    return accepted;
+}
+
+bool SearchFilter::accepts(int sourceRow, const QModelIndex& sourceParent) const
+{
+    if (m_Folded.isEmpty())
+        return true;
+    const Row row = m_Keyed->keyedRow(sourceRow);
+    if (row.isGroup)
+        return true;
+    // Case-sensitive searches, and texts of more than one line, read the rows' roles.
+    if (!row.keys || filterCaseSensitivity() != Qt::CaseInsensitive || m_Folded.contains(ContactKeys::Separator))
+        return matches(m_Text, sourceModel()->index(sourceRow, 0, sourceParent), filterCaseSensitivity());
+    return row.keys->matches(m_Folded, m_Digits);
+}
+
+bool SearchFilter::lessByName(const SortRow& a, const SortRow& b, const QModelIndex& left,
+                              const QModelIndex& right) const
+{
+    if (a.row.keys && b.row.keys) {
+        if (a.prefix[0] != b.prefix[0])
+            return a.prefix[0] < b.prefix[0];
+        if (a.prefix[1] != b.prefix[1])
+            return a.prefix[1] < b.prefix[1];
+        return ContactKeys::less(*a.row.keys, *b.row.keys, m_Field);
+    }
+    return Helper::lessByName(Helper::sortKey(left, m_Field), Helper::sortKey(right, m_Field));
 }
 
 bool SearchFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
+    if (m_Keyed)
+        return lessByName(sortRow(left.row()), sortRow(right.row()), left, right);
     return Helper::lessByName(Helper::sortKey(left, m_Field), Helper::sortKey(right, m_Field));
 }
 
@@ -143,6 +261,16 @@ ContactGroupSortProxy::ContactGroupSortProxy(QAbstractItemModel* source, QObject
 
 bool ContactGroupSortProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
+    if (const KeyedRows* keyed = keyedSource()) {
+        Q_UNUSED(keyed)
+        const SortRow a = sortRow(left.row());
+        const SortRow b = sortRow(right.row());
+        if (a.row.groupOrder != b.row.groupOrder)
+            return a.row.groupOrder < b.row.groupOrder;
+        if (a.row.isGroup != b.row.isGroup)
+            return a.row.isGroup;
+        return lessByName(a, b, left, right);
+    }
     const int leftGroup = left.data(Roles::GroupOrder).toInt();
     const int rightGroup = right.data(Roles::GroupOrder).toInt();
     if (leftGroup != rightGroup)

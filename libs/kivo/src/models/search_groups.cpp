@@ -69,7 +69,7 @@ IGroup* SearchGroups::addSearchModel(QAbstractItemModel* model)
     const int entry = int(m_Entries.size());
     const int row = firstRow(entry);
     beginInsertRows(QModelIndex(), row, row + model->rowCount());
-    m_Entries.append({group, model, true, group->isOpen(), {}});
+    m_Entries.append({group, model, dynamic_cast<const KeyedRows*>(model), true, group->isOpen(), {}});
     endInsertRows();
     follow(entry);
     emit countChanged();
@@ -247,6 +247,27 @@ QVariant SearchGroups::data(const QModelIndex& index, int role) const
         }
     }
     return QVariant();
+}
+
+KeyedRows::Row SearchGroups::keyedRow(int row) const
+{
+    Row keyed;
+    if (row < 0)
+        return keyed;
+    for (int entry = 0; entry < m_Entries.size(); ++entry) {
+        const Entry& current = m_Entries.at(entry);
+        const int rows = shownRows(current);
+        if (row >= rows) {
+            row -= rows;
+            continue;
+        }
+        if (row > 0 && current.keyed && current.model)
+            keyed = current.keyed->keyedRow(row - 1);
+        keyed.groupOrder = entry;
+        keyed.isGroup = row == 0;
+        return keyed;
+    }
+    return keyed;
 }
 
 QHash<int, QByteArray> SearchGroups::roleNames() const

@@ -1,17 +1,21 @@
 // The contact list's models by kind, the grouped list, and the proxies that filter and sort
 // them, followed change by change.
 #include <Kivo/Contacts/Contacts.h>
+#include <Kivo/Contacts/IGroup.h>
 #include <Kivo/Models/BlfContactsSort.h>
+#include <Kivo/Models/ContactKeys.h>
 #include <Kivo/Models/ContactGroupSortProxy.h>
 #include <Kivo/Models/ContactListModel.h>
 #include <Kivo/Models/Groups.h>
 #include <Kivo/Models/Roles.h>
 #include <Kivo/Models/SearchFilter.h>
+#include <Kivo/Models/SearchGroups.h>
 #include <Kivo/Settings.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
 #include <QAbstractItemModelTester>
+#include <QCollator>
 #include <QStandardItemModel>
 #include <QtTest>
 
@@ -56,6 +60,10 @@ private slots:
     void searchMatchesTextAsText_data();
     void searchMatchesTextAsText();
     void groupSortKeepsGroupsAndSortsByName();
+    void keysOrderAsTheLocaleCollates_data();
+    void keysOrderAsTheLocaleCollates();
+    void typingOnNarrowsAndTakingBackWidens();
+    void movedGroupsKeepTheirPlaceInTheSortedList();
     void blfSortByFirstOrLastName();
 
 private:
@@ -269,6 +277,102 @@ void TestContactModels::groupSortKeepsGroupsAndSortsByName()
     // A renamed contact takes its new place.
     m_List->getContact(1)->setProperty(Contacts::Properties::DisplayName, "Dan Aalto");
     waitFor([&] { return column(grouped).mid(3, 2) == QStringList({"Dan Aalto", "Eve Adams"}); });
+}
+
+void TestContactModels::keysOrderAsTheLocaleCollates_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const char* locale : {"C", "en_US", "de_DE", "sv_SE", "tr_TR"})
+        QTest::newRow(locale) << locale;
+}
+
+void TestContactModels::keysOrderAsTheLocaleCollates()
+{
+    QFETCH(QString, locale);
+    // Accents, case, a letter that sorts apart in some languages, digits, signs, a letter
+    // beyond the first plane, an empty text.
+    QStringList texts = {"zoe",  "Zoë",  "zoe",  "Åsa",     "asa",   "Ärger", "aerger", "Öl",   "oel",  "ıd",
+                         "Id",   "id",   "ida 2", "ida 10", "ida-b", "ida b", "",       "😀x", "x😀",
+                         "", "ß",  "ss",   "Ǆ",       "dž",    "a	b	c", "a	b"};
+    const QLocale chosen(locale);
+    QCollator collator(chosen);
+    QStringList byCollator = texts;
+    std::stable_sort(byCollator.begin(), byCollator.end(), [&](const QString& a, const QString& b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+    QStringList byKeys = texts;
+    std::stable_sort(byKeys.begin(), byKeys.end(), [&](const QString& a, const QString& b) {
+        const int order = qstrcmp(Models::ContactKeys::collationKey(a, chosen), Models::ContactKeys::collationKey(b, chosen));
+        return order != 0 ? order < 0 : a < b;
+    });
+    QCOMPARE(byKeys, byCollator);
+}
+
+void TestContactModels::typingOnNarrowsAndTakingBackWidens()
+{
+    Models::SearchFilter own(m_List->getModel(3, true), nullptr);
+    Models::SearchGroups groups(nullptr);
+    groups.addSearchModel(&own);
+    Models::ContactGroupSortProxy shown(&groups, nullptr);
+    shown.sort(0);
+    QAbstractItemModelTester tester(&shown, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const auto typed = [&](const QString& text) {
+        own.setSearchText(text);
+        return column(shown).mid(1);
+    };
+    // What each text finds, typed on, taken back and typed anew, is what it finds alone.
+    const QList<QPair<QString, QStringList>> steps = {
+        {"e", {"Dan Berg", "Eve Adams", "Fay Chen", "Hal Young"}},
+        {"ev", {"Eve Adams"}},
+        {"eve", {"Eve Adams"}},
+        {"ev", {"Eve Adams"}},
+        {"e", {"Dan Berg", "Eve Adams", "Fay Chen", "Hal Young"}},
+        {"", {"Dan Berg", "Eve Adams", "Fay Chen", "Gus (030) Zorn", "Hal Young"}},
+        // A sign alone finds no name; with a digit it is a number and finds by digits.
+        {"+", {}},
+        {"+4", {"Dan Berg"}},
+        {"+49", {"Dan Berg"}},
+        {"+49 ", {"Dan Berg"}},
+        {"+49 x", {}},
+        {"a", {"Dan Berg", "Eve Adams", "Fay Chen", "Hal Young"}},
+        {"ad", {"Eve Adams"}}};
+    for (const auto& step : steps)
+        QCOMPARE(typed(step.first), step.second);
+
+    // A contact renamed between two keystrokes is found by what it is called now.
+    QCOMPARE(typed("ada"), QStringList({"Eve Adams"}));
+    m_List->getContact(5)->setProperty(Contacts::Properties::DisplayName, "Hal Adair");
+    waitFor([&] { return column(shown).contains("Hal Adair"); });
+    QCOMPARE(typed("adai"), QStringList({"Hal Adair"}));
+    QCOMPARE(typed("ada"), QStringList({"Eve Adams", "Hal Adair"}));
+}
+
+void TestContactModels::movedGroupsKeepTheirPlaceInTheSortedList()
+{
+    Models::ContactGroupSortProxy grouped(m_List->groupsModel(), nullptr);
+    grouped.sort(0);
+    const auto headers = [&] {
+        QStringList names;
+        for (int row = 0; row < grouped.rowCount(); ++row) {
+            if (grouped.index(row, 0).data(Roles::IsGroup).toBool())
+                names << grouped.index(row, 0).data().toString();
+        }
+        return names;
+    };
+    QCOMPARE(headers(), QStringList({"Board", "Team", "Other Contacts"}));
+    Contacts::IGroup* team = m_List->groups().at(1);
+    QCOMPARE(team->getName(), QString("Team"));
+    team->moveFirst();
+    waitFor([&] { return headers() == QStringList({"Team", "Board", "Other Contacts"}); });
+    // Each group's contacts stay under it, sorted by name.
+    QCOMPARE(column(grouped).mid(0, 4), QStringList({"Team", "Dan Berg", "Eve Adams", "Board"}));
+    team->moveDown();
+    waitFor([&] { return headers() == QStringList({"Board", "Team", "Other Contacts"}); });
+    m_List->groups().at(0)->moveLast();
+    waitFor([&] { return headers() == QStringList({"Team", "Board", "Other Contacts"}); });
+    m_List->groups().at(1)->moveUp();
+    waitFor([&] { return headers() == QStringList({"Board", "Team", "Other Contacts"}); });
 }
 
 void TestContactModels::blfSortByFirstOrLastName()

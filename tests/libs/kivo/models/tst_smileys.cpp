@@ -1,5 +1,6 @@
 #include <Kivo/Models/Smileys.h>
 
+#include <QImage>
 #include <QtTest>
 
 using Kivo::Models::Smileys;
@@ -40,7 +41,7 @@ void SmileysTest::emoticonsBecomePictures()
     Smileys smileys;
     const QString marked = smileys.replaceSmileysWithUid(text);
     QString html = smileys.replaceUidsWithImgs(marked, 16, 16);
-    static const QRegularExpression picture(QStringLiteral("<img class=\"smiley\" src=\"data:image/png;base64,[^\"]+\" "
+    static const QRegularExpression picture(QStringLiteral("<img class=\"smiley\" src=\"qrc:/kivo/smileys/\\w+_16.png\" "
                                                            "width=\"16\" height=\"16\" alt=\"[^\"]*\" title=\"(\\w+)\"/>"));
     html.replace(picture, QStringLiteral("[\\1]"));
     QCOMPARE(html, shown);
@@ -54,7 +55,15 @@ void SmileysTest::pictureNamesItsEmoticon()
     QVERIFY(html.contains("alt=\":'(\""));
     QVERIFY(html.contains("alt=\"&lt;3\""));
     QCOMPARE(smileys.rowCount(), 11);
-    QVERIFY(smileys.index(0).data(Smileys::ImageRole).toString().startsWith("data:image/png;base64,"));
+    // Every emoticon's picture is one shared resource of the size asked for, never a copy
+    // inside the text.
+    for (int row = 0; row < smileys.rowCount(); ++row) {
+        const QString url = smileys.index(row).data(Smileys::ImageRole).toString();
+        QVERIFY2(url.startsWith("qrc:/kivo/smileys/"), qPrintable(url));
+        QCOMPARE(QImage(url.mid(3)).size(), QSize(24, 24));
+        QCOMPARE(QImage(smileys.imageUrl(row, 16).mid(3)).size(), QSize(16, 16));
+    }
+    QVERIFY(!html.contains("base64"));
     QCOMPARE(smileys.index(0).data(Smileys::CodeRole).toString(), QString(":-)"));
 }
 

@@ -253,8 +253,8 @@ void MessageModel::cancelFtClicked(QVariant id)
 void MessageModel::addHtml(const QString& html, bool incoming, bool prepend)
 {
     // An item for the top goes before the whole history, also before the part not shown.
-    if (prepend && !m_Older.isEmpty())
-        m_Older.prepend(html);
+    if (prepend && hasOlder())
+        m_Prepended.prepend(html);
     else if (m_PageLoaded)
         emit messageAdded(QVariant(html), QVariant(prepend));
     else if (prepend)
@@ -272,10 +272,88 @@ void MessageModel::addSystemMessage(const QString& text)
 
 QString MessageModel::takeOlder()
 {
-    const int from = qMax(0, int(m_Older.size()) - OlderChunk);
-    const QString html = m_Older.mid(from).join(QLatin1Char('\n'));
-    m_Older.erase(m_Older.begin() + from, m_Older.end());
+    if (m_OlderEnd > 0) {
+        QStringList chunk = buildBefore(m_OlderEnd, OlderChunk);
+        // What went before the whole history comes with its oldest part.
+        if (m_OlderEnd == 0) {
+            chunk = m_Prepended + chunk;
+            m_Prepended.clear();
+        }
+        return chunk.join(QLatin1Char('\n'));
+    }
+    const int from = qMax(0, int(m_Prepended.size()) - OlderChunk);
+    const QString html = m_Prepended.mid(from).join(QLatin1Char('\n'));
+    m_Prepended.erase(m_Prepended.begin() + from, m_Prepended.end());
     return html;
+}
+
+bool MessageModel::itemShown(const Item& item) const
+{
+    if (item.message >= 0) {
+        return m_ChatModel && item.message < m_ChatModel->messages().size()
+               && Kivo::Webcollab::WebcollabControllerBase::containsShareTags(
+                      m_ChatModel->messages().at(item.message).getBody())
+                      == 0;
+    }
+    if (!item.transfer)
+        return false;
+    const int state = item.transfer->getState();
+    return isOffer(state) || state == FTAdapter::Transferring || state == FTAdapter::Received
+           || state == FTAdapter::Sent || state == FTAdapter::Cancelled || state == FTAdapter::Failed
+           || state == FTAdapter::TimedOut || state == FTAdapter::EncryptionMismatch;
+}
+
+QString MessageModel::itemHtml(int index)
+{
+    const Item& item = m_Items.at(index);
+    if (!itemShown(item))
+        return QString();
+    if (item.message >= 0)
+        return messageHtml(m_ChatModel->messages().at(item.message));
+    return createFtHtml(item.transfer);
+}
+
+QStringList MessageModel::buildBefore(int& end, int count)
+{
+    int first = end;
+    for (int shown = 0; first > 0 && shown < count;) {
+        if (itemShown(m_Items.at(--first)))
+            ++shown;
+    }
+    // The date and sender lines follow from the shown items before the chunk.
+    const QString newestSender = m_LastSenderId;
+    const QDateTime newestTime = m_LastItemTime;
+    m_LastSenderId.clear();
+    m_LastItemTime = QDateTime();
+    bool senderKnown = false;
+    for (int before = first - 1; before >= 0 && !(senderKnown && m_LastItemTime.isValid()); --before) {
+        const Item& item = m_Items.at(before);
+        if (!itemShown(item))
+            continue;
+        const QDateTime time =
+            item.message >= 0 ? m_ChatModel->messages().at(item.message).getDateTime() : item.transfer->getDateTime();
+        if (!senderKnown) {
+            m_LastSenderId = item.message >= 0 ? m_ChatModel->messages().at(item.message).getSenderId()
+                                               : cleanId(item.transfer->getPartyId());
+            senderKnown = true;
+        }
+        // A transfer without a time leaves the time of the item before it.
+        if (!m_LastItemTime.isValid() && !time.isNull())
+            m_LastItemTime = time;
+    }
+    QStringList fragments;
+    for (int index = first; index < end; ++index) {
+        const QString html = itemHtml(index);
+        if (!html.isEmpty())
+            fragments.append(html);
+    }
+    // Later items follow the newest one built before, unless this was the newest.
+    if (end < m_Items.size()) {
+        m_LastSenderId = newestSender;
+        m_LastItemTime = newestTime;
+    }
+    end = first;
+    return fragments;
 }
 
 void MessageModel::pageLoadFinished()
@@ -312,41 +390,57 @@ void MessageModel::modelReset()
     m_LastSenderId.clear();
     m_LastItemTime = QDateTime();
     m_Pending.clear();
-    m_Older.clear();
+    m_Items.clear();
+    m_Prepended.clear();
+    m_OlderEnd = 0;
 
     const QList<FTAdapter*> transfers = m_FtModel ? m_FtModel->getTransfersFrom(m_HistoryAge) : QList<FTAdapter*>();
-    const QList<Data> messages = m_ChatModel ? m_ChatModel->getMessages() : QList<Data>();
+    static const QList<Data> None;
+    const QList<Data>& messages = m_ChatModel ? m_ChatModel->messages() : None;
 
-    QStringList fragments;
-    fragments.reserve(transfers.size() + messages.size());
+    // The history as items in time order; only the newest are built into the page.
+    m_Items.reserve(transfers.size() + messages.size());
     auto ft = transfers.cbegin();
-    auto message = messages.cbegin();
-    const auto addMessage = [this, &fragments](const Data& data) {
-        if (Kivo::Webcollab::WebcollabControllerBase::containsShareTags(data.getBody()) == 0)
-            fragments.append(createHtml(data));
-    };
-    const auto addTransfer = [this, &fragments](FTAdapter* transfer) {
+    int message = 0;
+    const auto addTransfer = [this](FTAdapter* transfer) {
         connectFt(transfer);
-        const QString html = createFtHtml(transfer);
-        if (!html.isEmpty())
-            fragments.append(html);
+        Item item;
+        item.transfer = transfer;
+        m_Items.append(item);
     };
-    while (ft != transfers.cend() && message != messages.cend()) {
-        if ((*ft)->getDateTime() < message->getDateTime())
+    while (ft != transfers.cend() && message < messages.size()) {
+        if ((*ft)->getDateTime() < messages.at(message).getDateTime())
             addTransfer(*ft++);
         else
-            addMessage(*message++);
+            m_Items.append(Item{message++, {}});
     }
     for (; ft != transfers.cend(); ++ft)
         addTransfer(*ft);
-    for (; message != messages.cend(); ++message)
-        addMessage(*message);
+    for (; message < messages.size(); ++message)
+        m_Items.append(Item{message, {}});
 
     // A page of thousands of items opens slowly and makes every later item dear to place:
     // the page starts with the newest ones and takes the rest as the user scrolls up.
-    const int waiting = qMax(0, int(fragments.size()) - ShownItems);
-    m_Older = fragments.mid(0, waiting);
-    m_HtmlContent = pageHead() + BodyStart + fragments.mid(waiting).join(QLatin1Char('\n')) + BodyEnd;
+    int end = int(m_Items.size());
+    const QStringList shown = buildBefore(end, ShownItems);
+    m_OlderEnd = end;
+    // An offer of a file too large to send is withdrawn now, also when it waits.
+    for (int index = 0; index < m_OlderEnd; ++index) {
+        FTAdapter* transfer = m_Items.at(index).transfer;
+        if (transfer && isOffer(transfer->getState()) && transfer->getDirection() == FTAdapter::Outgoing
+            && FTAdapter::isFileSizeTooLarge(m_Config, transfer->getFileSize(), true))
+            transfer->cancel(0);
+    }
+    for (int index = int(messages.size()) - 1; index >= 0; --index) {
+        const Data& received = messages.at(index);
+        if (received.getDirection() == Data::Received
+            && Kivo::Webcollab::WebcollabControllerBase::containsShareTags(received.getBody()) == 0) {
+            m_LastMessageReceived = received.getDateTime();
+            emit lastMessageReceivedChanged();
+            break;
+        }
+    }
+    m_HtmlContent = pageHead() + BodyStart + shown.join(QLatin1Char('\n')) + BodyEnd;
     emit htmlChanged();
 }
 
@@ -372,6 +466,16 @@ QString MessageModel::senderLine(bool local, const QString& cleanSender, const Q
 
 QString MessageModel::createHtml(const Data& message)
 {
+    const QString html = messageHtml(message);
+    if (message.getDirection() == Data::Received) {
+        m_LastMessageReceived = message.getDateTime();
+        emit lastMessageReceivedChanged();
+    }
+    return html;
+}
+
+QString MessageModel::messageHtml(const Data& message)
+{
     QString html;
     const QDateTime time = message.getDateTime();
     if (!m_LastItemTime.isValid() || m_LastItemTime.daysTo(time) != 0)
@@ -383,18 +487,31 @@ QString MessageModel::createHtml(const Data& message)
         html += senderLine(local, cleanId(message.getSenderId()), name, time.time());
     }
 
-    QString body = ContentTemplate.arg(local ? QStringLiteral("local") : QStringLiteral("remote"),
-                                       formatMessageText(message.getBody()));
+    // A text longer than the page can lay out at once shows its beginning and an ellipsis,
+    // never half of a character.
+    const QString text = message.getBody();
+    int shown = int(text.size());
+    if (shown > MaxShownCharacters) {
+        shown = MaxShownCharacters;
+        if (text.at(shown - 1).isHighSurrogate())
+            --shown;
+    }
+    QString content = formatMessageText(shown < text.size() ? text.left(shown) : text);
+    if (shown < text.size())
+        content += QChar(0x2026);
+    QString body = ContentTemplate.arg(local ? QStringLiteral("local") : QStringLiteral("remote"), content);
     if (message.getFlags() & Data::TimedOut)
         body += QLatin1Char('\n') + tr("Request timed out, message wasn't sent.");
     html += body;
+    if (shown < text.size()) {
+        html += SystemMessageTemplate.arg(
+            tr("This message was too long to show: only its first %L1 of %L2 characters are shown.")
+                .arg(shown)
+                .arg(text.size()));
+    }
 
     m_LastSenderId = message.getSenderId();
     m_LastItemTime = time;
-    if (message.getDirection() == Data::Received) {
-        m_LastMessageReceived = time;
-        emit lastMessageReceivedChanged();
-    }
     return html;
 }
 

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QVector>
 #include <QStringList>
 #include <QVariant>
 
@@ -32,8 +33,10 @@ namespace Chat {
 // One conversation as one HTML page: the page is built when the engine delivers a range of
 // history, and every later item reaches the shown page as a fragment, so the page never
 // grows by rebuilding. A long history opens with only its newest items on the page; the
-// older ones wait here, whole fragments with their date and sender lines, until the page
-// scrolls up to them and takes them in chunks (takeOlder()). Everything a remote party typed or named is escaped;
+// older ones wait here as the engine's messages (by position, no copy) until the page
+// scrolls up to them and takes them in chunks (takeOlder()), built then with the date and
+// sender lines they would have had. A message longer than MaxShownCharacters shows its
+// beginning, an ellipsis and a notice that it was cut. Everything a remote party typed or named is escaped;
 // only web, FTP and mail links become live. Free of any view: the chat pane connects its
 // signals to the page's scripts.
 class MessageModel : public QObject
@@ -70,7 +73,9 @@ public:
     static constexpr int ShownItems = 150;
     // How many waiting items one takeOlder() hands over.
     static constexpr int OlderChunk = 100;
-    bool hasOlder() const { return !m_Older.isEmpty(); }
+    // How much of a message's text the page shows at most.
+    static constexpr int MaxShownCharacters = 16384;
+    bool hasOlder() const { return m_OlderEnd > 0 || !m_Prepended.isEmpty(); }
     // The HTML of the newest waiting items, oldest first, for the top of the page; each
     // item keeps the date and sender lines it was built with.
     QString takeOlder();
@@ -133,6 +138,22 @@ protected slots:
     void cssChanged();
 
 private:
+    // An item of the loaded history: a message of the chat model (by position) or a transfer.
+    struct Item
+    {
+        int message = -1;
+        QPointer<Kivo::Data::FTAdapter> transfer;
+    };
+    // The HTML of the loaded item `index` as it follows the items before it; empty for an
+    // item the page does not show.
+    QString itemHtml(int index);
+    // Whether the item shows on the page, and its time and sender as later items see them.
+    bool itemShown(const Item& item) const;
+    QString messageHtml(const Kivo::Data::Message::Data& message);
+    // The newest items before `end` that make up to `count` fragments, oldest first; `end`
+    // moves to the first of them.
+    QStringList buildBefore(int& end, int count);
+
     QString pageHead() const;
     void generateCss();
     void addHtml(const QString& html, bool incoming, bool prepend);
@@ -148,8 +169,11 @@ private:
     QPointer<Kivo::Models::ChatModel> m_ChatModel;
     QPointer<Kivo::Models::FTModel> m_FtModel;
     QStringList m_Pending;
-    // Items of the history not on the page yet, oldest first.
-    QStringList m_Older;
+    // The loaded history, oldest first; the items before m_OlderEnd are not on the page yet.
+    QVector<Item> m_Items;
+    int m_OlderEnd = 0;
+    // Fragments placed before the whole history while some of it waits, newest last.
+    QStringList m_Prepended;
     bool m_PageLoaded = false;
     Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> m_Smileys;
     QString m_HtmlContent;

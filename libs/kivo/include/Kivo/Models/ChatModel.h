@@ -40,6 +40,8 @@ public:
     QString conversation() const { return m_Conversation; }
     // The messages of the range asked for last and those added since, oldest first.
     QList<Kivo::Data::Message::Data> getMessages() const { return m_Messages; }
+    // The same, without a copy: valid until the next change (a reset, a message added).
+    const QList<Kivo::Data::Message::Data>& messages() const { return m_Messages; }
     int count() const { return m_Messages.size(); }
     // The newest message's text, empty without one.
     Q_INVOKABLE QString getLastMessage() const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Kivo/Models/ContactKeys.h>
+
 #include <QAbstractListModel>
 #include <QHash>
 #include <QList>
@@ -17,7 +19,7 @@ namespace Models {
 // the list: contacts come and go as they are added, removed or change (a contact that comes
 // online joins the online list). Rows carry the contact roles of Models::Roles. The kind
 // Contacts::PresenceRequests lists the waiting presence requests instead.
-class ContactListModel : public QAbstractListModel
+class ContactListModel : public QAbstractListModel, public KeyedRows
 {
     Q_OBJECT
     Q_PROPERTY(int count READ count NOTIFY countChanged)
@@ -32,6 +34,7 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
+    Row keyedRow(int row) const override;
 
 signals:
     void countChanged();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Kivo/Models/ContactKeys.h>
+
 #include <QAbstractListModel>
 #include <QList>
 #include <QPointer>
@@ -17,7 +19,7 @@ namespace Models {
 // in the order of their names; the contacts that are in no group close the list under "Other
 // Contacts". A contact in two groups has a row in each. The filter hides contacts that are
 // not online (16) or nobody (0). It follows the list change by change.
-class Groups : public QAbstractListModel
+class Groups : public QAbstractListModel, public KeyedRows
 {
     Q_OBJECT
     Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
@@ -41,6 +43,7 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
+    Row keyedRow(int row) const override;
 
 signals:
     void countChanged();

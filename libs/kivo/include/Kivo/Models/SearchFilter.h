@@ -1,8 +1,10 @@
 #pragma once
 
+#include <Kivo/Models/ContactKeys.h>
 #include <Kivo/Models/Helper.h>
 
 #include <QSortFilterProxyModel>
+#include <QVector>
 
 namespace Kivo {
 namespace Models {
@@ -13,7 +15,10 @@ namespace Models {
 // proxy's case sensitivity, by default ignoring case), or, for a text of a phone number's
 // characters, when one of its numbers contains the text's digits. Rows of groups always stay.
 // Sorting puts the first or the last name first, as "contactlist/sort" says.
-class SearchFilter : public QSortFilterProxyModel
+// Over a model of KeyedRows (the engine's contact models, and these proxies themselves) it
+// filters and sorts by the keys each contact keeps ready, and a text that extends the
+// previous one (a keystroke more) looks only at the rows the previous one found.
+class SearchFilter : public QSortFilterProxyModel, public KeyedRows
 {
     Q_OBJECT
     Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
@@ -29,6 +34,9 @@ public:
 
     // Whether `text` finds the row of `source` (the matching rule above).
     static bool matches(const QString& text, const QModelIndex& source, Qt::CaseSensitivity sensitivity);
+
+    void setSourceModel(QAbstractItemModel* source) override;
+    Row keyedRow(int row) const override;
 
 public slots:
     void setSearchText(const QString& text);
@@ -47,10 +55,40 @@ signals:
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+    // The source's keyed rows, null when the source has none.
+    const KeyedRows* keyedSource() const { return m_Keyed; }
+    // What a sort reads of a source row: its keyed row and its key's first bytes, kept in
+    // one array while the source's rows stay as they are.
+    struct SortRow
+    {
+        quint64 prefix[2] = {0, 0};
+        Row row;
+        bool known = false;
+    };
+    SortRow sortRow(int sourceRow) const;
+    // The order of two keyed rows of the source by name; `left` and `right` are their
+    // indexes, for rows without keys.
+    bool lessByName(const SortRow& a, const SortRow& b, const QModelIndex& left, const QModelIndex& right) const;
 
 private:
+    bool accepts(int sourceRow, const QModelIndex& sourceParent) const;
+    void forgetMatches();
+
     QString m_Text;
     Helper::PrimarySortField m_Field;
+    const KeyedRows* m_Keyed = nullptr;
+    QList<QMetaObject::Connection> m_SourceConnections;
+    // The text as the keys are searched: trimmed and case folded, and its digits when it
+    // could be a phone number.
+    QString m_Folded;
+    QString m_Digits;
+    // Per source row, whether the current text finds it (1), not (0) or not asked yet (-1);
+    // and the same for the previous text while the current one extends it. Forgotten when
+    // the source's rows change.
+    mutable QVector<qint8> m_Matches;
+    mutable QVector<qint8> m_Previous;
+    mutable Qt::CaseSensitivity m_MatchesSensitivity = Qt::CaseInsensitive;
+    mutable QVector<SortRow> m_SortRows;
 };
 
 } // namespace Models

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Kivo/Models/ContactKeys.h>
+
 #include <QAbstractListModel>
 #include <QList>
 #include <QMetaObject>
@@ -18,7 +20,7 @@ namespace Models {
 // row (IsGroup set, with its name, searching state and count) followed, while it is open, by
 // the rows of its search model, which keep their roles. Groups keep the order they were
 // added in; a group removed and added again returns to its place.
-class SearchGroups : public QAbstractListModel
+class SearchGroups : public QAbstractListModel, public KeyedRows
 {
     Q_OBJECT
     Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
@@ -41,6 +43,7 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
+    Row keyedRow(int row) const override;
 
 signals:
     void countChanged();
@@ -50,6 +53,8 @@ private:
     {
         Contacts::IGroup* group = nullptr;
         QPointer<QAbstractItemModel> model;
+        // The model's keyed rows, while the model lives; null when it has none.
+        const KeyedRows* keyed = nullptr;
         bool shown = true;
         // The group's open state as the rows show it.
         bool open = true;

@@ -36,7 +36,8 @@ public:
 
     QString replaceSmileysWithUid(const QString& text) const;
     QString replaceUidsWithImgs(const QString& text, int width, int height) const;
-    // The picture of an emoticon as a data URL, `size` pixels square.
+    // The picture of an emoticon, `size` pixels square at most, as a URL of the program's
+    // resources (drawn by tools/draw_smileys.cpp): pages and views share it.
     QString imageUrl(int index, int size) const;
 
 private:
@@ -53,7 +54,6 @@ private:
     bool endsCode(const QString& text, int position) const;
 
     QList<Smiley> m_Table;
-    mutable QHash<QPair<int, int>, QString> m_Images;
 };
 
 // The emoticon table of one session, shared by reference count.

@@ -52,13 +52,14 @@ private slots:
     void initTestCase();
     void scrollingUpBringsTheWholeHistoryInOrder();
     void olderItemsTakeNewsTheyMissed();
+    void tooLongMessageShowsCutWithANotice();
 
 private:
     void openPage(int messages);
     QVariant run(const QString& script) { return m_Web->page()->mainFrame()->evaluateJavaScript(script); }
     int items() { return run(QStringLiteral("document.querySelectorAll('.remote_content').length")).toInt(); }
     bool hasOlder() { return run(QStringLiteral("shelf.firstChild != null || window.qml.hasOlder()")).toBool(); }
-    void add(int index);
+    void add(int index, const QString& text = QString());
     // Scrolls to the top as the user would and waits for the page to take older items.
     void scrollToTop();
 
@@ -104,13 +105,13 @@ void ChatPageTest::openPage(int messages)
     QTRY_COMPARE(items(), qMin(messages, int(MessageModel::ShownItems)));
 }
 
-void ChatPageTest::add(int index)
+void ChatPageTest::add(int index, const QString& text)
 {
     Kivo::Simulation::ChatMessageRecord record;
     record.id = index + 1;
     record.conversation = Peer;
     record.from = Peer;
-    record.text = QStringLiteral("m%1").arg(index);
+    record.text = text.isNull() ? QStringLiteral("m%1").arg(index) : text;
     record.time = timeOf(index);
     m_Chat->addMessage(record);
 }
@@ -183,6 +184,49 @@ void ChatPageTest::olderItemsTakeNewsTheyMissed()
     const QString bob = QStringLiteral("Bob <b>Stone</b>");
     QCOMPARE(senders, QStringList({bob, bob, bob}));
     QCOMPARE(run(QStringLiteral("document.getElementsByTagName('b').length")).toInt(), 0);
+}
+
+void ChatPageTest::tooLongMessageShowsCutWithANotice()
+{
+    // One word of a million characters among short messages, the second-last on the page
+    // and, after more history arrives, one that waits above it.
+    openPage(3);
+    const QString word = QString(1000000, QLatin1Char('w'));
+    add(3, QStringLiteral("see ") + word);
+    add(4, QStringLiteral("after"));
+    QTRY_COMPARE(items(), 5);
+    const QString contents = QStringLiteral(
+        "Array.prototype.map.call(document.getElementsByClassName('remote_content'),"
+        " function(e) { return e.textContent; })");
+    QStringList shown = run(contents).toStringList();
+    QCOMPARE(shown.size(), 5);
+    QCOMPARE(shown.mid(0, 3), QStringList({"m0", "m1", "m2"}));
+    QCOMPARE(shown.at(4), QString("after"));
+    // The beginning, the ellipsis, and nothing more of it.
+    const QString cut = shown.at(3);
+    QCOMPARE(cut.size(), MessageModel::MaxShownCharacters + 1);
+    QVERIFY(cut.startsWith(QStringLiteral("see wwww")));
+    QCOMPARE(cut.back(), QChar(0x2026));
+    // Right below it, a notice says so.
+    const QString notice = run(QStringLiteral("document.getElementsByClassName('remote_content')[3]"
+                                              ".nextElementSibling.textContent"))
+                               .toString();
+    QVERIFY2(notice.contains(QStringLiteral("too long")) && notice.contains(QLocale().toString(1000004)), qPrintable(notice));
+    // The long word wraps inside the page: nothing scrolls sideways.
+    QVERIFY(run(QStringLiteral("document.body.scrollWidth <= window.innerWidth")).toBool());
+
+    // The same built for the top of the page when the user scrolls up to it.
+    for (int i = 5; i < 5 + MessageModel::ShownItems; ++i)
+        add(i);
+    emit m_Chat->modelReset();
+    QTRY_COMPARE(items(), MessageModel::ShownItems);
+    while (hasOlder() && !QTest::currentTestFailed())
+        scrollToTop();
+    shown = run(contents).toStringList();
+    QCOMPARE(shown.size(), 5 + MessageModel::ShownItems);
+    QCOMPARE(shown.at(3).size(), MessageModel::MaxShownCharacters + 1);
+    QCOMPARE(shown.at(4), QString("after"));
+    QCOMPARE(run(QStringLiteral("document.getElementsByClassName('system_msg').length")).toInt(), 1);
 }
 
 QTEST_MAIN(ChatPageTest)

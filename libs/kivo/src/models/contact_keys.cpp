@@ -1,0 +1,204 @@
+#include <Kivo/Contacts/IContact.h>
+#include <Kivo/Models/ContactKeys.h>
+
+#include <QHash>
+#include <QMutex>
+#include <QtEndian>
+
+#include <unicode/ucol.h>
+
+#include <cstring>
+#include <memory>
+#include <unordered_map>
+
+namespace Kivo {
+namespace Models {
+
+namespace {
+
+namespace Properties = Contacts::Properties;
+
+// One ICU collator per locale, set up as QCollator sets up its own (normalisation on, case
+// counted, no numeric mode, punctuation counted), so that the keys order texts as
+// QCollator::compare does. Null for the C locale, which compares UTF-16 code units.
+UCollator* collatorFor(const QLocale& locale)
+{
+    struct Close
+    {
+        void operator()(UCollator* collator) const { ucol_close(collator); }
+    };
+    static QMutex lock;
+    static QHash<QString, std::shared_ptr<UCollator>> collators;
+    if (locale.language() == QLocale::C)
+        return nullptr;
+    const QString name = locale.bcp47Name().replace(QLatin1Char('-'), QLatin1Char('_'));
+    QMutexLocker locked(&lock);
+    auto found = collators.constFind(name);
+    if (found != collators.constEnd())
+        return found->get();
+    UErrorCode status = U_ZERO_ERROR;
+    UCollator* collator = ucol_open(name.toLatin1().constData(), &status);
+    if (U_FAILURE(status)) {
+        collators.insert(name, nullptr);
+        return nullptr;
+    }
+    ucol_setAttribute(collator, UCOL_NORMALIZATION_MODE, UCOL_ON, &status);
+    ucol_setAttribute(collator, UCOL_STRENGTH, UCOL_DEFAULT_STRENGTH, &status);
+    ucol_setAttribute(collator, UCOL_NUMERIC_COLLATION, UCOL_OFF, &status);
+    ucol_setAttribute(collator, UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, &status);
+    collators.insert(name, std::shared_ptr<UCollator>(collator, Close()));
+    return collator;
+}
+
+void appendLine(QString& lines, const QString& line)
+{
+    if (!lines.isEmpty())
+        lines += ContactKeys::Separator;
+    lines += line;
+}
+
+quint64 bigEndianAt(const QByteArray& bytes, int offset)
+{
+    unsigned char part[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+    if (offset < bytes.size())
+        std::memcpy(part, bytes.constData() + offset, size_t(qMin(8, int(bytes.size()) - offset)));
+    return qFromBigEndian<quint64>(part);
+}
+
+// The keys of every contact with properties. Node-based: an entry stays where it is while
+// others come and go, so that lists may keep its address.
+std::unordered_map<const Contacts::IContact*, ContactKeys>& keysOfContacts()
+{
+    static std::unordered_map<const Contacts::IContact*, ContactKeys> keys;
+    return keys;
+}
+
+} // namespace
+
+const ContactKeys& ContactKeys::of(const Contacts::IContact& contact)
+{
+    static const ContactKeys none;
+    const auto& keys = keysOfContacts();
+    const auto found = keys.find(&contact);
+    return found == keys.end() ? none : found->second;
+}
+
+void ContactKeys::update(const Contacts::IContact& contact)
+{
+    keysOfContacts()[&contact] = ContactKeys(contact);
+}
+
+void ContactKeys::forget(const Contacts::IContact* contact)
+{
+    keysOfContacts().erase(contact);
+}
+
+namespace {
+
+QByteArray keyOf(const QString& text, UCollator* collator)
+{
+    if (!collator) {
+        // Code units, high byte first: their byte order is the order of QString::compare.
+        QByteArray units(text.size() * 2, Qt::Uninitialized);
+        for (int i = 0; i < text.size(); ++i) {
+            units[2 * i] = char(text.at(i).unicode() >> 8);
+            units[2 * i + 1] = char(text.at(i).unicode() & 0xff);
+        }
+        return units;
+    }
+    const auto* units = reinterpret_cast<const UChar*>(text.utf16());
+    QByteArray key(text.size() * 4 + 16, Qt::Uninitialized);
+    int size = ucol_getSortKey(collator, units, text.size(), reinterpret_cast<uint8_t*>(key.data()), key.size());
+    if (size > key.size()) {
+        key.resize(size);
+        size = ucol_getSortKey(collator, units, text.size(), reinterpret_cast<uint8_t*>(key.data()), key.size());
+    }
+    // The key ends with a zero byte, which takes no part in the order.
+    key.resize(qMax(0, size - 1));
+    return key;
+}
+
+// The collation QCollator takes by default, as Helper::lessByName does: the system's,
+// looked up once.
+UCollator* systemCollator()
+{
+    static UCollator* const collator = collatorFor(QLocale::system().collation());
+    return collator;
+}
+
+} // namespace
+
+QByteArray ContactKeys::collationKey(const QString& text, const QLocale& locale)
+{
+    return keyOf(text, collatorFor(locale));
+}
+
+ContactKeys::ContactKeys(const Contacts::IContact& contact)
+{
+    const QString displayName = contact.getDisplayName();
+    const QString firstName = contact.getProperty(Properties::FirstName).toString();
+    const QString lastName = contact.getProperty(Properties::LastName).toString();
+    const QString values[] = {displayName,
+                              firstName,
+                              lastName,
+                              contact.getAddress(),
+                              contact.getProperty(Properties::Email).toString(),
+                              contact.getProperty(Properties::Jid).toString(),
+                              contact.getProperty(Properties::Company).toString()};
+    int length = 0;
+    for (const QString& value : values)
+        length += int(value.size()) + 1;
+    QString text;
+    text.reserve(length);
+    for (const QString& value : values) {
+        // A line break inside a value would let a search find text across two values.
+        appendLine(text, value.contains(Separator) ? QString(value).replace(Separator, QLatin1Char(' ')) : value);
+    }
+    m_Text = std::move(text).toCaseFolded();
+    for (Properties::Key key : Properties::numberKeys()) {
+        const QString number = contact.getProperty(key).toString();
+        if (number.isEmpty())
+            continue;
+        const int start = int(m_Digits.size());
+        if (start > 0)
+            m_Digits += Separator;
+        for (const QChar c : number) {
+            if (c.isDigit())
+                m_Digits += c;
+        }
+        // A number without digits adds no line.
+        if (m_Digits.size() == start + (start > 0 ? 1 : 0))
+            m_Digits.truncate(start);
+    }
+    UCollator* const collator = systemCollator();
+    for (auto field : {Helper::FirstName, Helper::LastName}) {
+        SortKey& key = m_Sort[index(field)];
+        key.text = Helper::sortKey(firstName, lastName, displayName, field);
+        key.collated = keyOf(key.text, collator);
+        key.prefix[0] = bigEndianAt(key.collated, 0);
+        key.prefix[1] = bigEndianAt(key.collated, 8);
+    }
+}
+
+bool ContactKeys::less(const ContactKeys& left, const ContactKeys& right, Helper::PrimarySortField field)
+{
+    const SortKey& a = left.m_Sort[index(field)];
+    const SortKey& b = right.m_Sort[index(field)];
+    if (a.prefix[0] != b.prefix[0])
+        return a.prefix[0] < b.prefix[0];
+    if (a.prefix[1] != b.prefix[1])
+        return a.prefix[1] < b.prefix[1];
+    // QByteArray's order is that of unsigned bytes.
+    const int byLocale = qstrcmp(a.collated, b.collated);
+    return byLocale != 0 ? byLocale < 0 : a.text < b.text;
+}
+
+bool ContactKeys::matches(const QString& folded, const QString& digits) const
+{
+    if (m_Text.contains(folded))
+        return true;
+    return !digits.isEmpty() && m_Digits.contains(digits);
+}
+
+} // namespace Models
+} // namespace Kivo
