@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the images that scenes of the program carry in its own resources, in the brand's
-orange, at 1x and 2x: the call-settings window's edit pen.
+orange, at 1x and 2x: the call-settings window's edit pen and the communications window's
+footer icons (the conversation's actions, the participants pane, mute and loudspeaker).
 
 Pure Python, with the theme's PNG writer; writes beside the scenes under resources/windows/.
 """
@@ -43,11 +44,161 @@ def pen_pixel(size):
     return pixel
 
 
+# The red of a call's end, as the style table names it: "declineButton".
+DECLINE = (0xc0, 0x00, 0x00)
+
+
+def _segment_distance(px, py, ax, ay, bx, by):
+    vx, vy = bx - ax, by - ay
+    length = vx * vx + vy * vy
+    t = 0.0 if length == 0 else max(0.0, min(1.0, ((px - ax) * vx + (py - ay) * vy) / length))
+    dx, dy = px - (ax + t * vx), py - (ay + t * vy)
+    return math.hypot(dx, dy)
+
+
+def _inside_polygon(px, py, points):
+    inside = False
+    j = len(points) - 1
+    for i, (xi, yi) in enumerate(points):
+        xj, yj = points[j]
+        if (yi > py) != (yj > py) and px < (xj - xi) * (py - yi) / (yj - yi) + xi:
+            inside = not inside
+        j = i
+    return inside
+
+
+# Shapes on a 16 by 16 grid; each answers whether a point of the grid is covered. "cut"
+# shapes take away what the shapes before them drew.
+def circle(cx, cy, r):
+    return lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+
+
+def ring(cx, cy, r, width):
+    return lambda x, y: abs(math.hypot(x - cx, y - cy) - r) <= width / 2
+
+
+def arc(cx, cy, r, width, start, end):
+    """A ring between two angles in degrees, 0 pointing right, counted clockwise on screen."""
+    def covered(x, y):
+        if abs(math.hypot(x - cx, y - cy) - r) > width / 2:
+            return False
+        angle = math.degrees(math.atan2(y - cy, x - cx)) % 360
+        return start <= angle <= end if start <= end else angle >= start or angle <= end
+    return covered
+
+
+def line(ax, ay, bx, by, width):
+    return lambda x, y: _segment_distance(x, y, ax, ay, bx, by) <= width / 2
+
+
+def rect(x0, y0, x1, y1, radius=0.0):
+    def covered(x, y):
+        dx = max(x0 + radius - x, 0, x - (x1 - radius))
+        dy = max(y0 + radius - y, 0, y - (y1 - radius))
+        return dx * dx + dy * dy <= radius * radius if radius else x0 <= x <= x1 and y0 <= y <= y1
+    return covered
+
+
+def polygon(*points):
+    return lambda x, y: _inside_polygon(x, y, points)
+
+
+def cut(shape):
+    shape.cut = True
+    return shape
+
+
+def icon_pixel(size, colour, shapes):
+    samples = 4
+    scale = 16.0 / size
+
+    def pixel(x, y):
+        hit = 0
+        for sy in range(samples):
+            for sx in range(samples):
+                px = (x + (sx + 0.5) / samples) * scale
+                py = (y + (sy + 0.5) / samples) * scale
+                covered = False
+                for shape in shapes:
+                    if getattr(shape, "cut", False):
+                        if shape(px, py):
+                            covered = False
+                    elif shape(px, py):
+                        covered = True
+                hit += covered
+        return colour + (int(round(hit * 255 / (samples * samples))),)
+
+    return pixel
+
+
+def handset(angle=0.0):
+    """A telephone handset: two ear pieces joined by a curved grip, turned by `angle`."""
+    turn = math.radians(angle)
+
+    def turned(shape):
+        def covered(x, y):
+            # Rotate the point back around the centre.
+            dx, dy = x - 8, y - 8
+            rx = dx * math.cos(-turn) - dy * math.sin(-turn) + 8
+            ry = dx * math.sin(-turn) + dy * math.cos(-turn) + 8
+            return shape(rx, ry)
+        return covered
+
+    return [turned(arc(13, 13, 9, 2.8, 180, 270)),
+            turned(line(2.6, 10.4, 4.6, 14.2, 4.0)),
+            turned(line(10.4, 2.6, 14.2, 4.6, 4.0))]
+
+
+def icons():
+    """The footer's icons by name: the shapes and their colour."""
+    person = [circle(8, 5, 3.0), rect(2.5, 9.5, 13.5, 15, 3.5)]
+    microphone = [rect(5.5, 1.5, 10.5, 10, 2.5), arc(8, 7.5, 4.8, 1.4, 0, 180), line(8, 12.3, 8, 14.5, 1.4),
+                  line(5, 14.5, 11, 14.5, 1.4)]
+    speaker = [rect(1.5, 5.5, 5, 10.5), polygon((4, 5.5), (8.5, 2), (8.5, 14), (4, 10.5))]
+    return {
+        # The conversation's actions.
+        "footer_chat": (BRAND, [rect(1, 2, 15, 11, 2.5), polygon((4, 10), (4, 14.5), (8.5, 10)),
+                                cut(circle(5, 6.5, 1.1)), cut(circle(8, 6.5, 1.1)), cut(circle(11, 6.5, 1.1))]),
+        "footer_call": (BRAND, handset(0)),
+        "footer_hangup": (DECLINE, handset(45)),
+        "footer_phone": (BRAND, [rect(1, 6, 15, 14.5, 2), cut(rect(3, 8, 7, 12.5, 0.5)),
+                                 rect(2, 2, 14, 5, 1.5), line(4, 5, 4, 6.5, 1.5), line(12, 5, 12, 6.5, 1.5),
+                                 cut(circle(9.5, 9, 0.7)), cut(circle(12, 9, 0.7)), cut(circle(9.5, 11.5, 0.7)),
+                                 cut(circle(12, 11.5, 0.7))]),
+        "footer_video": (BRAND, [rect(1, 4, 11, 12.5, 2), polygon((10, 8.2), (15, 4.5), (15, 12), (10, 8.2))]),
+        "footer_share": (BRAND, [rect(1, 1.5, 15, 11.5, 1.5), cut(rect(2.5, 3, 13.5, 10)),
+                                 polygon((6.5, 8.5), (9.5, 8.5), (9.5, 6.5), (11.5, 6.5), (8, 3.5), (4.5, 6.5),
+                                         (6.5, 6.5)),
+                                 rect(6.5, 11.5, 9.5, 13.5), rect(4, 13.5, 12, 15, 0.7)]),
+        "footer_sendfile": (BRAND, [polygon((3, 1), (10, 1), (13.5, 4.5), (13.5, 15), (3, 15)),
+                                    cut(polygon((4.5, 2.5), (9.2, 2.5), (9.2, 5.3), (12, 5.3), (12, 13.5),
+                                                (4.5, 13.5))),
+                                    polygon((8.25, 5.8), (11, 8.8), (9.1, 8.8), (9.1, 12), (7.4, 12), (7.4, 8.8),
+                                            (5.5, 8.8))]),
+        "footer_park": (BRAND, [rect(1, 1, 15, 15, 3), cut(line(6, 4, 6, 12.5, 2.2)),
+                                cut(arc(8.2, 6.8, 2.6, 2.2, 270, 90)), cut(line(6, 4.2, 8.2, 4.2, 2.2)),
+                                cut(line(6, 9.4, 8.2, 9.4, 2.2))]),
+        # The window's own controls.
+        "footer_participants": (BRAND, [circle(5.5, 5, 2.4), rect(1, 8.5, 10, 14, 3), circle(11, 4.5, 2.2),
+                                        rect(9.5, 8, 15, 13, 2.5)]),
+        "footer_mute": (BRAND, microphone),
+        "footer_muted": (DECLINE, microphone + [cut(line(2, 2, 14, 14, 3.0)), line(2.5, 2.5, 13.5, 13.5, 1.4)]),
+        "footer_speaker": (BRAND, speaker + [arc(9, 8, 3, 1.3, 300, 60), arc(9, 8, 5.5, 1.3, 305, 55)]),
+        "footer_speaker_off": (DECLINE, speaker + [line(10.5, 5.5, 15, 10.5, 1.5), line(15, 5.5, 10.5, 10.5, 1.5)]),
+        "footer_options": (BRAND, [circle(3, 8, 1.7), circle(8, 8, 1.7), circle(13, 8, 1.7)]),
+    }
+
+
 def main():
     target = WINDOWS / "CallSettings"
     for scale, suffix in ((1, ""), (2, "@2x")):
         size = 16 * scale
         (target / ("callsettings_pen" + suffix)).write_bytes(png(size, size, pen_pixel(size)))
+    footer = WINDOWS / "CommunicationsWindow"
+    for name, (colour, shapes) in icons().items():
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            size = 16 * scale
+            (footer / (name + suffix)).write_bytes(png(size, size, icon_pixel(size, colour, shapes)))
 
 
 if __name__ == "__main__":

@@ -1,4 +1,5 @@
 import QtQuick 2.0
+import Marlowane 1.0
 
 // A push button with a text; `clicked` fires only while it is enabled.
 FocusScope {
@@ -10,6 +11,8 @@ FocusScope {
     property color normalColor: qomxStyle.colors["defaultButton"]
     property color hoverColor: qomxStyle.colors["hoverButton"]
     property color disabledColor: qomxStyle.colors["lightText"]
+    // Shown while the pointer rests on the button; none when empty.
+    property string toolTip: ""
 
     signal clicked()
 
@@ -44,8 +47,15 @@ FocusScope {
         hoverEnabled: true
         enabled: button.enabled
         cursorShape: Qt.PointingHandCursor
-        onClicked: button.clicked()
+        onEntered: if (button.toolTip.length > 0) tip.showToolTip(button.toolTip)
+        onExited: tip.hideToolTip()
+        onClicked: {
+            tip.hideToolTip()
+            button.clicked()
+        }
     }
+
+    ToolTip { id: tip }
 
     Keys.onSpacePressed: if (button.enabled) button.clicked()
     Keys.onReturnPressed: if (button.enabled) button.clicked()

@@ -6,6 +6,7 @@
 #include "Dialogs/password_change_notification.h"
 #include "Dialogs/preferences_window.h"
 #include "Dialogs/team_telephony_close_dialog.h"
+#include "Widgets/Custom/video_call.h"
 #include "Widgets/group_name_input.h"
 #include "common/constants.h"
 #include "libqml/components/Xmpp/xmpp_debug_console.h"
@@ -25,6 +26,7 @@
 #include "libqml/components/presence_rules_window/presence_rules_window.h"
 #include "libqml/components/presencerequest/presence_request_dialog.h"
 #include "Providers/factory.h"
+#include "Utils/communications_window_manager.h"
 #include "Providers/menu_action_provider.h"
 #include "libqml/items/viewsharezyn.h"
 #include "libqml/items/webview.h"
@@ -233,6 +235,23 @@ protected:
         QVERIFY(!m_App.mainWindow());
     }
 
+    // Where the screenshots of a run for people to look at go (TELVARION_JOURNEY_SCREENSHOTS),
+    // taken from the screen as drawn where there is one; nothing without the variable.
+    static void screenshot(QWidget* window, const QString& name)
+    {
+        const QString folder = QString::fromLocal8Bit(qgetenv("TELVARION_JOURNEY_SCREENSHOTS"));
+        if (folder.isEmpty())
+            return;
+        // Not a wait for the program: the picture shows what settled on the screen.
+        QTest::qWait(500);
+        QScreen* screen = window->screen();
+        const QPixmap picture = QGuiApplication::platformName() == "offscreen"
+                                    ? window->grab()
+                                    : screen->grabWindow(0, window->x(), window->y(), window->frameGeometry().width(),
+                                                         window->frameGeometry().height());
+        picture.save(folder + '/' + name + ".png");
+    }
+
     // The one pop-up shown, or null.
     static QML::CommunicationNotification* popup() { return shownWindow<QML::CommunicationNotification>(); }
 
@@ -391,6 +410,8 @@ private slots:
     void sendsAFileWithTheChatPanesSendFile();
     void opensTheCallDebugWindowWithCtrlD();
     void searchesByPartOfANameAndReadsALongChat();
+    void transfersACallToAContactFoundByName();
+    void answersAVideoCallAndHangsUpFromTheFooter();
     // Last before leaving: every later text would be German until it switches back.
     void switchesTheLanguageAndEveryWindowFollows();
     void exitsWithCtrlQ();
@@ -2051,6 +2072,113 @@ void JourneyTest::opensTheCallDebugWindowWithCtrlD()
     QVERIFY(User::clickInPane(window, "hangUpButton"));
     QTRY_VERIFY(!window);
     QTRY_VERIFY(!closing || !closing->isVisible());
+void JourneyTest::transfersACallToAContactFoundByName()
+{
+    QVERIFY(shownMainWindow());
+    Kivo::Simulation::Control control(service());
+    const Kivo::MediaEngine::CallControllerBase* calls = m_App.session()->callController();
+
+    // Bob calls and the user answers.
+    QVERIFY(control.injectIncomingCall("bob@demo.telvarion.net"));
+    QTRY_VERIFY(popup());
+    QVERIFY(clickInPopup(popup(), "answerAudioButton"));
+    QPointer<QML::CommunicationsWindow> window;
+    QTRY_VERIFY((window = shownWindow<QML::CommunicationsWindow>()));
+    QTRY_COMPARE(User::paneText(window, "callStatus"), QString("In call"));
+    const Kivo::MediaEngine::Call bobsCall = calls->getCalls().first();
+    QML::NotificationsWidget* bar = window->notifications();
+    const int height = window->height();
+
+    // The transfer panel opens above the call; its Cancel gives the room back.
+    QVERIFY(User::clickInPane(window, "transferButton"));
+    QTRY_VERIFY(bar->isVisible());
+    QTRY_COMPARE(window->height(), height + QML::NotificationsWidget::PanelHeight);
+    QQuickWidget* pane = nullptr;
+    const QQuickItem* title = User::paneItem(window, "panelTitle", &pane);
+    QVERIFY(title);
+    // "[Cancel]" ends the title line.
+    const QPoint cancel = title->mapToScene(QPointF(title->width() - 6, title->height() / 2)).toPoint();
+    QTest::mouseMove(pane, cancel);
+    QTest::mouseClick(pane, Qt::LeftButton, Qt::NoModifier, cancel);
+    QTRY_VERIFY(!bar->isVisible());
+    QTRY_COMPARE(window->height(), height);
+
+    // Again, and "Chi" finds Chiara; a click takes her.
+    QVERIFY(User::clickInPane(window, "transferButton"));
+    QTRY_VERIFY(bar->isVisible());
+    QVERIFY(User::clickInPane(window, "searchField"));
+    QVERIFY(User::type("Chi"));
+    QVERIFY(User::paneItem(window, "contactMatch_Chiara Rossi"));
+    screenshot(window, "transfer_search");
+    QVERIFY(User::clickInPane(window, "contactMatch_Chiara Rossi"));
+    QTRY_COMPARE(User::paneText(window, "searchField"), QString("Chiara Rossi"));
+    QCOMPARE(User::paneText(window, "numberFieldText"), QString("chiara@demo.telvarion.net"));
+
+    // The service transfers after talking first: the user calls Chiara, she answers in a
+    // window of her own, and its Transfer joins her with Bob.
+    QSignalSpy created(m_App.session()->commsSessionController(),
+                       &Kivo::Controllers::CommsSessionController::sessionCreated);
+    // Calling her puts Bob on hold, which the program asks about first: Yes.
+    bool confirmed = false;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&confirmed] {
+        Dialogs::MessageWindow* question = shownMessage();
+        if (!question || confirmed)
+            return;
+        for (QPushButton* button : question->findChildren<QPushButton*>()) {
+            if (button->isVisible() && button->text().remove('&') == "Yes") {
+                confirmed = true;
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+        }
+    });
+    answer.start(50);
+    QVERIFY(User::clickInPane(window, "attendedAudioButton"));
+    QTRY_VERIFY(confirmed);
+    answer.stop();
+    QTRY_COMPARE(created.count(), 1);
+    auto* consultation = created.first().first().value<Kivo::Controllers::CommunicationSession*>();
+    QVERIFY(consultation && consultation->getCall());
+    QTRY_COMPARE(consultation->getCall()->getCallState(), Kivo::MediaEngine::CallBasePtr::RemoteRinging);
+    QVERIFY(control.injectRemoteAnswer(consultation->getCall()->getCallId()));
+    QPointer<QML::CommunicationsWindow> chiaras;
+    QTRY_VERIFY((chiaras = m_App.communicationsWindowManager()->getWindow(consultation)) && chiaras->isVisible());
+    QTRY_COMPARE(User::paneText(chiaras, "callStatus"), QString("In call"));
+    QVERIFY(User::clickInPane(chiaras, "transferStripButton"));
+    QTRY_COMPARE(bobsCall->getEndReason(), Kivo::MediaEngine::CallBasePtr::Transferred);
+    QTRY_VERIFY(!window && !chiaras);
+    QTRY_VERIFY(calls->getCalls().isEmpty());
+}
+
+void JourneyTest::answersAVideoCallAndHangsUpFromTheFooter()
+{
+    QVERIFY(shownMainWindow());
+    Kivo::Simulation::Control control(service());
+
+    // Dev calls with video; the user takes it with video.
+    QVERIFY(control.injectIncomingCall("dev@demo.telvarion.net", true));
+    QTRY_VERIFY(popup());
+    QVERIFY(clickInPopup(popup(), "answerVideoButton"));
+    QPointer<QML::CommunicationsWindow> window;
+    QTRY_VERIFY((window = shownWindow<QML::CommunicationsWindow>()));
+    QWidget* surface = window->videoWidget();
+    QTRY_VERIFY(surface->isVisible() && surface->width() > 200);
+    const Kivo::MediaEngine::Call call = m_App.session()->callController()->getCalls().first();
+    QTRY_VERIFY(call->isRenderingRemoteVideo());
+
+    // Dev's picture moves: two looks a moment apart differ, and neither is a black box.
+    const QImage first = surface->grab().toImage();
+    QTest::qWait(300);
+    const QImage second = surface->grab().toImage();
+    QVERIFY(first != second);
+    const QRgb middle = first.pixel(first.width() / 2, first.height() / 3);
+    QVERIFY2(qGray(middle) > 40, qPrintable(QString::number(middle, 16)));
+    screenshot(window, "video_call");
+
+    // The footer's call button ends the call, and the window goes.
+    QVERIFY(User::clickInPane(window, "actionButton4"));
+    QTRY_VERIFY(!window);
+    QTRY_VERIFY(m_App.session()->callController()->getCalls().isEmpty());
 }
 
 void JourneyTest::exitsWithCtrlQ()

@@ -84,7 +84,7 @@ Rectangle {
             objectName: "sharePanelButton"
             anchors.verticalCenter: parent.verticalCenter
             visible: footer.session !== null
-            symbol: "\u2630"
+            iconSource: "qrc:/windows/CommunicationsWindow/footer_participants"
             label: qsTr("Participants") + rootView.languageChangeProperty
             toolTip: (rootWindow.sharePanelVisible ? qsTr("Hide participants and sharing")
                                                    : qsTr("Show participants and sharing")) + rootView.languageChangeProperty
@@ -98,8 +98,8 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             visible: footer.inCall
             enabled: footer.talking
-            symbol: footer.call && footer.call.microphoneMuted ? "\u2298" : "\u25CF"
-            symbolColor: footer.call && footer.call.microphoneMuted ? qomxStyle.colors["declineButton"] : qomxStyle.colors["darkText"]
+            iconSource: "qrc:/windows/CommunicationsWindow/"
+                        + (footer.call && footer.call.microphoneMuted ? "footer_muted" : "footer_mute")
             label: (footer.call && footer.call.microphoneMuted ? qsTr("Unmute") : qsTr("Mute")) + rootView.languageChangeProperty
             toolTip: (footer.call && footer.call.microphoneMuted ? qsTr("Turn the microphone on")
                                                                  : qsTr("Turn the microphone off")) + rootView.languageChangeProperty
@@ -114,7 +114,8 @@ Rectangle {
             objectName: "speakerButton"
             anchors.verticalCenter: parent.verticalCenter
             visible: footer.volume !== null && footer.inCall
-            symbol: footer.volume && footer.volume.systemMute ? "\u2715" : "\u266B"
+            iconSource: "qrc:/windows/CommunicationsWindow/"
+                        + (footer.volume && footer.volume.systemMute ? "footer_speaker_off" : "footer_speaker")
             toolTip: (footer.volume && footer.volume.systemMute ? qsTr("Turn the sound on")
                                                                 : qsTr("Turn the sound off")) + rootView.languageChangeProperty
             showLabel: false
@@ -145,8 +146,7 @@ Rectangle {
         FooterButton {
             objectName: "optionsButton"
             anchors.verticalCenter: parent.verticalCenter
-            // A narrow footer keeps the menu's sign only.
-            symbol: footer.compact ? "\u22EF" : ""
+            iconSource: "qrc:/windows/CommunicationsWindow/footer_options"
             showLabel: !footer.compact
             narrow: footer.compact
             label: qsTr("Options") + rootView.languageChangeProperty

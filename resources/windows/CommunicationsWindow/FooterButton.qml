@@ -1,12 +1,14 @@
 import QtQuick 2.15
 import Marlowane 1.0
 
-// A button of the window's footer: a symbol, a label when there is room, a tool tip, and a
-// pressed look while what it stands for is on.
+// A button of the window's footer: an icon (or a symbol), a label when there is room, a tool
+// tip, and a pressed look while what it stands for is on.
 Rectangle {
     id: button
 
     property string symbol: ""
+    // The theme's 16-pixel icon (drawn at 1x and 2x); it takes the symbol's place.
+    property string iconSource: ""
     property string label: ""
     property string toolTip: label
     property bool checked: false
@@ -46,10 +48,19 @@ Rectangle {
                 }
             }
         }
+        Image {
+            objectName: "icon"
+            anchors.verticalCenter: parent.verticalCenter
+            visible: button.iconSource.length > 0
+            width: 16
+            height: 16
+            sourceSize: Qt.size(16, 16)
+            source: button.iconSource
+        }
         Text {
             textFormat: Text.PlainText
             anchors.verticalCenter: parent.verticalCenter
-            visible: button.symbol.length > 0
+            visible: button.symbol.length > 0 && button.iconSource.length === 0
             text: button.symbol
             color: button.checked ? qomxStyle.colors["highlightText"] : button.symbolColor
             font.pixelSize: 15

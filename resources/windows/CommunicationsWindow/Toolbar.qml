@@ -19,15 +19,17 @@ Row {
     function badgeText(count) {
         return count > 9 ? "9+" : String(count)
     }
-    function symbolOf(id) {
+    // The theme's icon of each action the footer offers; none for the others.
+    function iconOf(id) {
+        var base = "qrc:/windows/CommunicationsWindow/"
         switch (id) {
-        case 3: return "\u2709"
-        case 4: return "\u260E"
-        case 5: return "\u2706"
-        case 6: return "\u25B6"
-        case 7: return "\u25A3"
-        case 10: return "\u21EA"
-        case 21: return "P"
+        case 3: return base + "footer_chat"
+        case 4: return base + (callUp ? "footer_hangup" : "footer_call")
+        case 5: return base + "footer_phone"
+        case 6: return base + "footer_video"
+        case 7: return base + "footer_share"
+        case 10: return base + "footer_sendfile"
+        case 21: return base + "footer_park"
         }
         return ""
     }
@@ -65,10 +67,9 @@ Row {
             readonly property var action: model.action
             readonly property int actionId: action ? action.id : 0
             objectName: "actionButton" + actionId
-            visible: toolbar.symbolOf(actionId).length > 0
+            visible: toolbar.iconOf(actionId).length > 0
             enabled: toolbar.session !== null && action !== null && action.enabled
-            symbol: toolbar.symbolOf(actionId)
-            symbolColor: actionId === 4 && toolbar.callUp ? qomxStyle.colors["declineButton"] : qomxStyle.colors["darkText"]
+            iconSource: toolbar.iconOf(actionId)
             label: toolbar.labelOf(actionId) + rootView.languageChangeProperty
             showLabel: toolbar.showLabels && (actionId === 3 || actionId === 4)
             narrow: !toolbar.showLabels

@@ -19,6 +19,10 @@ Rectangle {
         return session.chat ? session.chat.contactName : ""
     }
 
+    // Accepting ends a share that runs in the conversation, on the older share component.
+    readonly property bool endsRunningShare: share !== null && share.state !== 0 && share.isUsingNewLibrary !== true
+                                             && share.hasUser === true
+
     color: qomxStyle.colors["whiteBackground"]
 
     Text {
@@ -33,7 +37,10 @@ Rectangle {
         color: qomxStyle.colors["darkText"]
         text: (invitation.mismatch
                ? qsTr("%1 has invited you to a desktop share. Unfortunately we can't find a share component in your client or your versions are incompatible. Please contact your service provider for more information.").arg(invitation.inviter)
-               : qsTr("Would you like to view %1's desktop share?").arg(invitation.inviter)) + rootView.languageChangeProperty
+               : qsTr("Would you like to view %1's desktop share?").arg(invitation.inviter)
+                 + (invitation.endsRunningShare
+                    ? "\n" + qsTr("Note that by accepting this invitation any previous ongoing share will terminate.")
+                    : "")) + rootView.languageChangeProperty
     }
 
     Row {

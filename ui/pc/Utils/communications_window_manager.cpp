@@ -1,6 +1,8 @@
 #include "Utils/communications_window_manager.h"
 
 #include "Providers/factory.h"
+#include "application.h"
+#include "libqml/components/mainwindow/main_window.h"
 #include "Utils/Actions/communications_window_menu_actions.h"
 #include "Utils/preferences_watcher.h"
 #include "Utils/window_manager_call_helper.h"
@@ -20,6 +22,7 @@
 #include <Kivo/Controllers/FtController.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
+#include <Kivo/Webcollab/WebcollabBase.h>
 
 #include <algorithm>
 
@@ -72,6 +75,12 @@ bool CommunicationsWindowManager::Initialize(Kivo::Sessions::SessionManagerBase*
     if (Kivo::MediaEngine::CallControllerBase* calls = sessionManager->callController())
         CHECKED_CONNECT(calls, SIGNAL(callDiverted(const QString&, const QString&)), this, SLOT(cbCallDiverted()));
     setupVoiceMail();
+    // A room the user just created shows in the main window's list of rooms.
+    if (auto* application = qobject_cast<Application*>(QCoreApplication::instance())) {
+        if (QML::MainWindow* main = application->mainWindow())
+            CHECKED_CONNECT(m_ChatHelper, SIGNAL(projectRoomCreated()), main, SLOT(showRoomsList()),
+                            Qt::UniqueConnection);
+    }
     return true;
 }
 
@@ -124,9 +133,9 @@ void CommunicationsWindowManager::connectWindow(QML::CommunicationsWindow* windo
     CHECKED_CONNECT(window, SIGNAL(addParticipant(Kivo::Controllers::CommunicationSession*, const QString&, const int)),
                     this, SLOT(addParticipant(Kivo::Controllers::CommunicationSession*, const QString&, const int)));
     CHECKED_CONNECT(this, SIGNAL(primarySortFieldChanged()), window, SLOT(primarySortFieldChanged()));
-    if (Kivo::Controllers::FtController* transfers = m_SessionManager ? m_SessionManager->fileTransferController() : nullptr)
-        CHECKED_CONNECT(window, SIGNAL(startFileTransfer(Kivo::Controllers::ChatInterface*, const QString&)), transfers,
-                        SLOT(startFileTransfer(Kivo::Controllers::ChatInterface*, const QString&)));
+    // The provider factory hands the files to the engine's transfers.
+    CHECKED_CONNECT(window, SIGNAL(startFileTransfer(Kivo::Controllers::ChatInterface*, const QString&)), this,
+                    SIGNAL(startFileTransfer(Kivo::Controllers::ChatInterface*, const QString&)));
 }
 
 void CommunicationsWindowManager::createCommsWindow(CommunicationSession* session)
@@ -230,11 +239,16 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
         window->DeactivateChat();
         m_ChatHelper->detachFileTransfers(window);
     }
-    if (session->getWebCollab()) {
+    if (const Kivo::Webcollab::WebcollabBase* share = session->getWebCollab()) {
         if (newlySet(CommunicationSession::Share))
             window->AddShareNotifications(session->isSessionOwner());
-        else if (newlyCleared(CommunicationSession::Share))
+        else if (newlyCleared(CommunicationSession::Share) || share->getState() == 0)
             window->RemoveShareNotifications();
+    }
+    if (newlySet(CommunicationSession::Conference)) {
+        // A conference's files go through its room, not the one-to-one contact's transfers.
+        window->DeactivateChat();
+        m_ChatHelper->detachFileTransfers(window);
     }
     if (session->getCall()) {
         const bool callStarted = newlySet(CommunicationSession::CallFlag);
@@ -251,6 +265,9 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
                 m_CallHelper->startIncomingRinger(session->getCall());
             }
             window->ActivateCall();
+        } else if (session->getCall()->isVideoCall()) {
+            // A video call whose state changed: its window must still show its picture.
+            m_CallHelper->connectCall(session, window);
         }
     }
     window->updateSession();

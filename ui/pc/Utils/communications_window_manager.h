@@ -18,8 +18,9 @@ namespace Actions {
 class Provider;
 }
 namespace Controllers {
+class ChatInterface;
 class CommunicationSession;
-}
+} // namespace Controllers
 namespace Databases {
 class Comms;
 }
@@ -89,6 +90,8 @@ public slots:
 signals:
     void primarySortFieldChanged();
     void windowVisible(bool visible, const QML::CommunicationsWindow* window);
+    // A window's file for its conversation's chat; the provider factory starts the transfer.
+    void startFileTransfer(Kivo::Controllers::ChatInterface* chat, const QString& path);
 
 protected slots:
     void sessionCreated(Kivo::Controllers::CommunicationSession* session, bool incoming);

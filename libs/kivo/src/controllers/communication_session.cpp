@@ -92,6 +92,11 @@ bool CommunicationSession::getHasAssociatedFirstCall() const
     return m_Associated && m_AssociatedFirst;
 }
 
+QObject* CommunicationSession::associatedSessionObject() const
+{
+    return m_Associated.data();
+}
+
 bool CommunicationSession::hasAssociatedSecondCall() const
 {
     return m_Associated && !m_AssociatedFirst;

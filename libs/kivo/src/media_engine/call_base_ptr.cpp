@@ -4,6 +4,7 @@
 #include <Kivo/Simulation/Service.h>
 
 #include "../kivo_log.h"
+#include "video_renderer.h"
 
 namespace Kivo {
 namespace MediaEngine {
@@ -89,6 +90,8 @@ CallBasePtr::CallBasePtr(CallControllerBase* controller, int callId, const QStri
     const QStringList parties = remote.split(QStringLiteral(", "), Qt::SkipEmptyParts);
     if (parties.size() > 1)
         m_Parties = parties;
+    connect(this, &CallBasePtr::changed, this, &CallBasePtr::followRemoteVideo);
+    connect(this, &CallBasePtr::videoStateChanged, this, &CallBasePtr::followRemoteVideo);
 }
 
 CallBasePtr::~CallBasePtr() = default;
@@ -285,6 +288,36 @@ void CallBasePtr::update(const Simulation::Call& call)
         if (propertiesChanged)
             emit changed();
     }
+}
+
+void CallBasePtr::setRemoteVideoOutput(const QVariant& handle)
+{
+    m_RemoteOutput = handle;
+    if (m_RemoteRenderer)
+        m_RemoteRenderer->detach();
+    followRemoteVideo();
+}
+
+bool CallBasePtr::isRenderingRemoteVideo() const
+{
+    return m_RemoteRenderer && m_RemoteRenderer->isAttached();
+}
+
+void CallBasePtr::followRemoteVideo()
+{
+    const bool wanted = m_RemoteOutput.isValid() && getVideoState() == VideoActive;
+    if (!wanted) {
+        if (m_RemoteRenderer)
+            m_RemoteRenderer->detach();
+        return;
+    }
+    if (!m_RemoteRenderer) {
+        m_RemoteRenderer = new VideoRenderer(this);
+        m_RemoteRenderer->setFrameSize(CameraPicture);
+    }
+    m_RemoteRenderer->setCaption(getDisplayName());
+    if (!m_RemoteRenderer->isAttached() && !m_RemoteRenderer->attach(m_RemoteOutput))
+        KIVO_LOG(LevelWarning) << "Call " << m_CallId << ": no window to draw the far end's video into";
 }
 
 void CallBasePtr::abandon()

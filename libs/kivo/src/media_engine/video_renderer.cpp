@@ -18,7 +18,7 @@ VideoRenderer::VideoRenderer(QObject* parent)
     connect(m_Clock, &QTimer::timeout, this, [this] {
         ++m_Frame;
         if (m_Target)
-            m_Target->update();
+            drawFrame(*m_Target);
         else
             detach();
     });
@@ -52,6 +52,24 @@ void VideoRenderer::detach()
         m_Target->update();
     }
     m_Target = nullptr;
+}
+
+void VideoRenderer::drawFrame(QWidget& target)
+{
+    if (target.updatesEnabled()) {
+        target.update();
+        return;
+    }
+    // The program holds the window's updates while the engine draws (as a media engine
+    // draws into a native window past the toolkit): the frame is drawn all the same.
+    QWidget* holder = &target;
+    while (holder && !holder->testAttribute(Qt::WA_ForceUpdatesDisabled))
+        holder = holder->parentWidget();
+    if (!holder || !target.isVisible())
+        return;
+    holder->setUpdatesEnabled(true);
+    target.repaint();
+    holder->setUpdatesEnabled(false);
 }
 
 void VideoRenderer::setCaption(const QString& caption)

@@ -40,6 +40,7 @@ protected:
 
 private:
     void paint(QWidget& target);
+    void drawFrame(QWidget& target);
 
     QPointer<QWidget> m_Target;
     QTimer* m_Clock = nullptr;

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import Torvex 1.0
 import "../../../controls"
+import "../../../components"
 import "../../MainWindow/Presence"
 import "../Call"
 
@@ -59,7 +60,8 @@ Rectangle {
         onTriggered: pane.refreshLocalTime()
     }
 
-    Rectangle {
+    // The caller's picture on a disc, or the first letter of the name.
+    Avatar {
         id: avatar
         objectName: "callAvatar"
         x: 16
@@ -67,30 +69,8 @@ Rectangle {
         width: visible ? 50 : 0
         height: 50
         visible: pane.showPicture && pane.name.length > 0
-        color: qomxStyle.colors["mediumText"]
-        border.width: 1
-        border.color: qomxStyle.colors["mediumDivider"]
-        clip: true
-
-        Text {
-            textFormat: Text.PlainText
-            anchors.centerIn: parent
-            visible: photo.status !== Image.Ready
-            text: pane.name.charAt(0).toUpperCase()
-            color: qomxStyle.colors["whiteText"]
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 22
-            font.bold: true
-        }
-        Image {
-            id: photo
-            objectName: "callPhoto"
-            anchors.fill: parent
-            fillMode: Image.PreserveAspectCrop
-            smooth: true
-            source: pane.presence ? pane.presence.avatarUrl : ""
-            visible: status === Image.Ready
-        }
+        presence: pane.presence
+        name: pane.name
     }
 
     PresenceDot {

@@ -120,13 +120,12 @@ Rectangle {
         width: 22; height: 18; radius: 3
         visible: !row.own && (area.containsMouse || chatArea.containsMouse)
         color: chatArea.containsMouse ? qomxStyle.colors["activeBackground"] : qomxStyle.colors["lightBackground"]
-        Text {
+        Image {
             anchors.centerIn: parent
-            text: "\u2026"
-            color: chatArea.containsMouse ? qomxStyle.colors["whiteText"] : qomxStyle.colors["mediumText"]
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 12
-            font.bold: true
+            width: 14
+            height: 14
+            sourceSize: Qt.size(16, 16)
+            source: "qrc:/windows/CommunicationsWindow/footer_chat"
         }
         MouseArea {
             id: chatArea

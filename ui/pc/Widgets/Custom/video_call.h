@@ -53,6 +53,11 @@ public:
     // The camera's picture size, fitted into the preview's box.
     void setVideoSize(const QSize& size);
 
+public slots:
+    // Kept for the callers that reset the own picture's visibility: the preview keeps the
+    // visibility the user chose, so this changes nothing.
+    void resetLocalVideoVisibility() {}
+
 signals:
     void videoDoubleClicked();
     void videoEscapePressed();

@@ -47,6 +47,8 @@ class CommunicationSession : public Actions::Source
     Q_PROPERTY(int unreadMessages READ unreadMessages NOTIFY unreadMessagesChanged)
     Q_PROPERTY(bool hasAssociatedFirstCall READ getHasAssociatedFirstCall NOTIFY hasAssociatedFirstCallChanged)
     Q_PROPERTY(bool hasAssociatedSecondCall READ hasAssociatedSecondCall NOTIFY hasAssociatedFirstCallChanged)
+    // The other conversation of a transfer: the first call's or the consultation call's.
+    Q_PROPERTY(QObject* associatedSession READ associatedSessionObject NOTIFY hasAssociatedFirstCallChanged)
     Q_PROPERTY(bool allowedToInvite READ isAllowedToInvite NOTIFY allowedToInviteChanged)
     Q_PROPERTY(bool shareInvitationOrphan READ getShareInvitationOrphan WRITE setShareInvitationOrphan
                    NOTIFY shareInvitationChanged)
@@ -225,6 +227,7 @@ private:
     QObject* chatObject() const;
     QObject* contactObject() const;
     QObject* participantsObject() const;
+    QObject* associatedSessionObject() const;
     QObject* webcollabObject() const;
     void onCallStateChanged(MediaEngine::CallBasePtr* call, MediaEngine::CallBasePtr::CallState state);
     void onChatStateChanged();

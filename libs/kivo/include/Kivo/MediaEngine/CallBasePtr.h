@@ -17,6 +17,7 @@ struct Call;
 namespace MediaEngine {
 
 class CallControllerBase;
+class VideoRenderer;
 
 // One call of the session: its state as the user sees it, its media switches and what the
 // user can do with it. Held through `Call` (a reference-counted pointer); the call
@@ -161,8 +162,12 @@ public:
     QStringList getIdentities() const;
 
     // Where the engine draws the remote and the own picture (native window handles).
-    void setRemoteVideoOutput(const QVariant& handle) { m_RemoteOutput = handle; }
+    // The far end's picture is drawn into the remote output while the call's video is
+    // active (the simulated far end sends the moving test pattern with its name).
+    void setRemoteVideoOutput(const QVariant& handle);
     void setLocalVideoOutput(const QVariant& handle) { m_LocalOutput = handle; }
+    // The far end's picture is being drawn into the remote output.
+    bool isRenderingRemoteVideo() const;
     QVariant remoteVideoOutput() const { return m_RemoteOutput; }
     QVariant localVideoOutput() const { return m_LocalOutput; }
     // The size of the picture the camera sends; leaves `size` as it is without video.
@@ -227,6 +232,8 @@ signals:
 private:
     void setState(CallState state);
     void setVideo(bool video, bool requested);
+    // Starts or stops drawing the far end's picture as the video state says.
+    void followRemoteVideo();
     bool canTalk(const char* what) const;
 
     QPointer<CallControllerBase> m_Controller;
@@ -254,6 +261,7 @@ private:
     QDateTime m_Answered;
     QVariant m_RemoteOutput;
     QVariant m_LocalOutput;
+    VideoRenderer* m_RemoteRenderer = nullptr;
     QPointer<QObject> m_MediaHandler;
 };
 

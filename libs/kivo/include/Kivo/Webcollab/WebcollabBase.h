@@ -14,6 +14,11 @@ class WebcollabBase : public QObject
     Q_OBJECT
     Q_PROPERTY(int state READ getState NOTIFY stateChanged)
     Q_PROPERTY(bool floorHolder READ isFloorHolder NOTIFY isFloorHolderChanged)
+    // The share runs on the newer share component, which keeps a running share alongside a
+    // new one; the simulated service's component is the older one.
+    Q_PROPERTY(bool isUsingNewLibrary READ isUsingNewLibrary CONSTANT)
+    // Somebody takes part in the share now: it is joined, shown or watched.
+    Q_PROPERTY(bool hasUser READ hasUser NOTIFY stateChanged)
 
 public:
     // How far the share has come; above Joined the desktop is shown.
@@ -37,6 +42,8 @@ public:
     bool isFloorHolder() const { return m_FloorHolder; }
     // The user started the share.
     bool isOwner() const { return m_Owner; }
+    virtual bool isUsingNewLibrary() const { return false; }
+    bool hasUser() const { return m_State == Joined || m_State == Sharing || m_State == Viewing; }
 
     // What the service reports (engine side).
     void setState(int state)

@@ -1,4 +1,6 @@
 #include "../../libqml/qml_test_setup.h"
+#include "Providers/factory.h"
+#include "common/constants.h"
 #include "Widgets/Custom/video_call.h"
 #include "libqml/components/communications_window/communication_window_dialpad.h"
 #include "libqml/components/communications_window/communications_window.h"
@@ -10,9 +12,12 @@
 
 #include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/CommunicationSession.h>
+#include <Kivo/Contacts/IContact.h>
+#include <Kivo/Contacts/Properties.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 
 #include <QApplication>
+#include <QJSValue>
 #include <QKeyEvent>
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -27,10 +32,12 @@ class CallPanesTest : public QObject
     Q_OBJECT
 
 private:
-    // A call to Bob, answered, in a window of its own.
+    // A call to Bob, answered, in a window of its own; with configuration items, the window
+    // also has the provider factory that publishes them (and the call's actions).
     struct AnsweredCall
     {
-        AnsweredCall()
+        explicit AnsweredCall(const QHash<int, QVariant>& items = {})
+            : signedIn(items)
         {
             QVERIFY(signedIn.isReady());
             QSignalSpy created(signedIn.comms(), &Kivo::Controllers::CommsSessionController::sessionCreated);
@@ -38,7 +45,10 @@ private:
             QTRY_COMPARE(created.count(), 1);
             session = created.first().first().value<CommunicationSession*>();
             QTRY_COMPARE(session->getCall()->getCallState(), Kivo::MediaEngine::CallBasePtr::InCall);
-            window = new QML::CommunicationsWindow(signedIn.session(), session, nullptr, false);
+            if (!items.isEmpty())
+                factory.reset(new Providers::Factory(signedIn.session(), signedIn.session()->contactsManager(),
+                                                     nullptr, nullptr));
+            window = new QML::CommunicationsWindow(signedIn.session(), session, factory.data(), false);
             QVERIFY(window->Activate());
             window->ActivateCall();
         }
@@ -50,9 +60,30 @@ private:
         }
 
         ConversationFixture::SignedIn signedIn;
+        QScopedPointer<Providers::Factory> factory;
         QPointer<CommunicationSession> session;
         QPointer<QML::CommunicationsWindow> window;
     };
+
+    static QHash<int, QVariant> transferType(const QString& type) { return {{Constants::ConfigItem::CallTransferType, type}}; }
+
+    // The transfer panel of the call's bar, opened, with the keyboard in its search field.
+    static QQuickItem* openTransferPanel(AnsweredCall& call)
+    {
+        call.window->show();
+        if (!QTest::qWaitForWindowExposed(call.window))
+            return nullptr;
+        NotificationsWidget* bar = call.window->notifications();
+        call.window->openTransferPanel();
+        if (!QTest::qWaitFor([bar] { return bar->isVisible(); }))
+            return nullptr;
+        QQuickItem* panel = SceneItems::named(bar->rootObject(), "transferPanel");
+        QQuickItem* search = SceneItems::named(panel, "searchField");
+        if (!panel || !search || !SceneItems::click(bar, search))
+            return nullptr;
+        return panel;
+    }
+    static QQuickItem* in(QQuickItem* panel, const char* name) { return SceneItems::named(panel, name); }
 
 private slots:
     void initTestCase() { QmlTestSetup::prepare(); }
@@ -186,20 +217,203 @@ private slots:
     void parkAndTransferGoThroughTheBar()
     {
         TestSupport::Environment env;
-        AnsweredCall call;
-        call.window->show();
+        AnsweredCall call(transferType("blind"));
+        QQuickItem* panel = openTransferPanel(call);
+        QVERIFY(panel);
         NotificationsWidget* bar = call.window->notifications();
-        call.window->openTransferPanel();
-        QTRY_VERIFY(bar->isVisible());
-        QQuickItem* search = SceneItems::named(bar->rootObject(), "searchField");
-        QVERIFY(search && search->isVisible());
-        SceneItems::click(bar, search);
-        QTest::keyClicks(bar, "chiara@test.example");
-        QQuickItem* transferNow = SceneItems::named(SceneItems::named(bar->rootObject(), "transferPanel"), "firstButton");
+        // A number typed in goes as it is, once the list of matches is out of the way.
+        QTest::keyClicks(bar, "+15550102");
+        QQuickItem* transferNow = in(panel, "firstButton");
+        QTRY_VERIFY(in(panel, "contactList")->isVisible());
+        QVERIFY(!transferNow->isEnabled());
+        QTest::keyClick(bar, Qt::Key_Escape);
         QTRY_VERIFY(transferNow->isEnabled());
         QPointer<Kivo::MediaEngine::CallBasePtr> transferred = call.session->getCall();
         SceneItems::click(bar, transferNow);
         QTRY_VERIFY(!transferred || transferred->getEndReason() == Kivo::MediaEngine::CallBasePtr::Transferred);
+    }
+
+    void transferButtonsFollowTheTransferType_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<bool>("now");
+        QTest::addColumn<bool>("attended");
+        QTest::newRow("talk-first") << "talk-first" << false << true;
+        QTest::newRow("blind") << "blind" << true << false;
+        QTest::newRow("full") << "full" << true << true;
+        QTest::newRow("unknown") << "Blind" << false << false;
+    }
+
+    void transferButtonsFollowTheTransferType()
+    {
+        QFETCH(QString, type);
+        QFETCH(bool, now);
+        QFETCH(bool, attended);
+        TestSupport::Environment env;
+        AnsweredCall call(transferType(type));
+        QQuickItem* panel = openTransferPanel(call);
+        QVERIFY(panel);
+        QCOMPARE(in(panel, "firstButton")->isVisible(), now);
+        QCOMPARE(in(panel, "firstButton")->property("toolTip").toString(), QString("Transfer Now"));
+        QCOMPARE(in(panel, "attendedAudioButton")->isVisible(), attended);
+        QCOMPARE(in(panel, "attendedAudioButton")->property("toolTip").toString(),
+                 QString("Audio call to selected contact"));
+    }
+
+    void searchTakesAContactFoundByPartOfItsName()
+    {
+        TestSupport::Environment env;
+        AnsweredCall call(transferType("full"));
+        QQuickItem* panel = openTransferPanel(call);
+        QVERIFY(panel);
+        NotificationsWidget* bar = call.window->notifications();
+        QQuickItem* list = in(panel, "contactList");
+
+        // Part of the name lists Chiara; Escape closes the list and leaves the text.
+        QTest::keyClicks(bar, "chi");
+        QTRY_VERIFY(list->isVisible());
+        QVERIFY(in(panel, "contactMatch_Chiara Rossi"));
+        QVERIFY(!in(panel, "contactMatch_Bob Lindqvist"));
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QVERIFY(!list->isVisible());
+        QCOMPARE(in(panel, "searchField")->property("text").toString(), QString("chi"));
+
+        // Up from no row goes to the last; Return takes it: her name, her numbers, her id.
+        QTest::keyClick(bar, Qt::Key_A);
+        QTRY_VERIFY(list->isVisible());
+        QTest::keyClick(bar, Qt::Key_Up);
+        QTest::keyClick(bar, Qt::Key_Return);
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(in(panel, "searchField")->property("text").toString(), QString("Chiara Rossi"));
+        QCOMPARE(panel->property("contactId").toInt(), 2);
+        const QVariant choices = panel->property("numberChoices");
+        QCOMPARE(choices.canConvert<QJSValue>() ? choices.value<QJSValue>().toVariant().toStringList()
+                                                : choices.toStringList(),
+                 QStringList({"chiara@test.example", "Work: +15550102"}));
+        QCOMPARE(in(panel, "numberFieldText")->property("text").toString(), QString("chiara@test.example"));
+        QVERIFY(in(panel, "firstButton")->hasActiveFocus());
+
+        // Another number from the field goes without its label.
+        SceneItems::click(bar, in(panel, "numberField"));
+        QTRY_VERIFY(in(panel, "numberChoice_1"));
+        SceneItems::click(bar, in(panel, "numberChoice_1"));
+        QCOMPARE(in(panel, "numberFieldText")->property("text").toString(), QString("Work: +15550102"));
+        QSignalSpy asked(panel, SIGNAL(firstButtonClicked(QString, int)));
+        QTest::keyClick(bar, Qt::Key_Return);
+        QTRY_COMPARE(asked.count(), 1);
+        QCOMPARE(asked.first().at(0).toString(), QString("+15550102"));
+        QCOMPARE(asked.first().at(1).toInt(), 2);
+    }
+
+    void attendedCallsTheContactFirst_data()
+    {
+        QTest::addColumn<bool>("audio");
+        QTest::newRow("audio") << true;
+        QTest::newRow("video") << false;
+    }
+
+    void attendedCallsTheContactFirst()
+    {
+        QFETCH(bool, audio);
+        TestSupport::Environment env;
+        AnsweredCall call(transferType("talk-first"));
+        QQuickItem* panel = openTransferPanel(call);
+        QVERIFY(panel);
+        NotificationsWidget* bar = call.window->notifications();
+        QTest::keyClicks(bar, "Chiara");
+        QTRY_VERIFY(in(panel, "contactMatch_Chiara Rossi"));
+        QTest::keyClick(bar, Qt::Key_Down);
+        QTest::keyClick(bar, Qt::Key_Return);
+        QTRY_VERIFY(!in(panel, "contactList")->isVisible());
+
+        QSignalSpy created(call.signedIn.comms(), &Kivo::Controllers::CommsSessionController::sessionCreated);
+        QQuickItem* button = in(panel, audio ? "attendedAudioButton" : "attendedVideoButton");
+        QTRY_VERIFY(button->isVisible() && button->isEnabled());
+        SceneItems::click(bar, button);
+        QTRY_COMPARE(created.count(), 1);
+        CommunicationSession* second = ConversationFixture::nextSession(created);
+        QVERIFY(second->getHasAssociatedFirstCall());
+        QCOMPARE(second->getCall()->isVideoCall(), !audio);
+        QCOMPARE(second->getCall()->getRemoteAddress(), QString(ConversationFixture::Chiara));
+        // While the consultation call is up nothing else is called from the panel.
+        QTRY_VERIFY(!in(panel, "attendedAudioButton")->isEnabled());
+        QVERIFY(!in(panel, "searchField")->isEnabled());
+        second->getCall()->close();
+    }
+
+    void addPeopleTakesTheContactAndClears()
+    {
+        TestSupport::Environment env;
+        AnsweredCall call(transferType("full"));
+        call.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(call.window));
+        NotificationsWidget* bar = call.window->notifications();
+        call.window->openAddParticipantPanel();
+        QTRY_VERIFY(bar->isVisible());
+        QQuickItem* panel = SceneItems::named(bar->rootObject(), "addParticipantPanel");
+        QTRY_VERIFY(panel->isVisible());
+        QVERIFY(SceneItems::click(bar, in(panel, "searchField")));
+        QTest::keyClicks(bar, "ross");
+        QTRY_VERIFY(in(panel, "contactMatch_Chiara Rossi"));
+        QTest::keyClick(bar, Qt::Key_Down);
+        QTest::keyClick(bar, Qt::Key_Return);
+        QTRY_VERIFY(in(panel, "firstButton")->hasActiveFocus());
+
+        QSignalSpy added(call.window.data(), &QML::CommunicationsWindow::addParticipant);
+        QTest::keyClick(bar, Qt::Key_Return);
+        QTRY_COMPARE(added.count(), 1);
+        QCOMPARE(added.first().at(1).toString(), QString(ConversationFixture::Chiara));
+        QCOMPARE(added.first().at(2).toInt(), 2);
+        QTRY_VERIFY(!bar->addParticipantsVisible());
+        QCOMPARE(in(panel, "searchField")->property("text").toString(), QString());
+    }
+
+    void numberChoicesOfAContact_data()
+    {
+        using Key = Kivo::Contacts::Properties::Key;
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QVariantMap>("numbers");
+        QTest::addColumn<QStringList>("choices");
+        QTest::newRow("address only") << "dev@test.example" << QVariantMap() << QStringList{"dev@test.example"};
+        QTest::newRow("every number, in order")
+            << "eve@test.example"
+            << QVariantMap{{QString::number(Key::HomeNumber), "+3"}, {QString::number(Key::MobileNumber), "+2"},
+                           {QString::number(Key::Extension), "204"}, {QString::number(Key::WorkNumber), "+1"}}
+            << QStringList{"eve@test.example", "Work: +1", "Extension: 204", "Mobile: +2", "Personal: +3"};
+        // An address whose user part is one of the numbers is that number already.
+        QTest::newRow("address is a number")
+            << "sip:+15550177@test.example" << QVariantMap{{QString::number(Key::MobileNumber), "+15550177"}}
+            << QStringList{"Mobile: +15550177"};
+        QTest::newRow("extension does not count")
+            << "204@test.example" << QVariantMap{{QString::number(Key::Extension), "204"}}
+            << QStringList{"204@test.example", "Extension: 204"};
+    }
+
+    void numberChoicesOfAContact()
+    {
+        QFETCH(QString, address);
+        QFETCH(QVariantMap, numbers);
+        QFETCH(QStringList, choices);
+        Kivo::Contacts::IContact contact(9, "Somebody");
+        contact.setProperty(Kivo::Contacts::Properties::Address, address);
+        for (auto it = numbers.cbegin(); it != numbers.cend(); ++it)
+            contact.setProperty(Kivo::Contacts::Properties::Key(it.key().toInt()), it.value());
+        QCOMPARE(QML::CommunicationsWindow::numberChoices(&contact), choices);
+        QVERIFY(QML::CommunicationsWindow::numberChoices(nullptr).isEmpty());
+    }
+
+    void closedPanelGivesItsRoomBack()
+    {
+        TestSupport::Environment env;
+        AnsweredCall call(transferType("full"));
+        call.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(call.window));
+        const int before = call.window->height();
+        QVERIFY(openTransferPanel(call));
+        QTRY_COMPARE(call.window->height(), before + int(NotificationsWidget::PanelHeight));
+        call.window->notifications()->closeContactList();
+        QTRY_COMPARE(call.window->height(), before);
+        QVERIFY(!call.window->notifications()->isVisible());
     }
 
     void sharingNoticeGoesAfterThreeSeconds()

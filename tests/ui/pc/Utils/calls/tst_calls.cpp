@@ -651,6 +651,18 @@ private slots:
         QVERIFY(!first && !second);
     }
 
+    void windowsFilesGoThroughTheManager()
+    {
+        // The provider factory hands what the manager relays to the engine's transfers.
+        sessions()->createCall({Bob}, false);
+        QTRY_VERIFY(!manager()->windows().isEmpty());
+        QML::CommunicationsWindow* window = manager()->windows().last();
+        QSignalSpy relayed(manager(), &Utils::CommunicationsWindowManager::startFileTransfer);
+        emit window->startFileTransfer(nullptr, QStringLiteral("/tmp/minutes.txt"));
+        QCOMPARE(relayed.count(), 1);
+        QCOMPARE(relayed.first().at(1).toString(), QStringLiteral("/tmp/minutes.txt"));
+    }
+
     void contactSounds()
     {
         // Signed in with contacts online: what is known at the start is heard as nothing.

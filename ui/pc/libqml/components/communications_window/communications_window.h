@@ -325,6 +325,11 @@ protected:
 
 public:
     Q_INVOKABLE void searchTextChanged(const QString& text);
+    // What the number field of the contact search offers for the contact taken from the
+    // list: its address (unless a number already holds its user part), then "Work: ...",
+    // "Extension: ...", "Mobile: ..." and "Personal: ..." for each number it has.
+    Q_INVOKABLE QStringList contactNumberChoices(int contactId) const;
+    static QStringList numberChoices(const Kivo::Contacts::IContact* contact);
     Q_INVOKABLE void addParticipantClicked(const QString& number, int contactId);
     Q_INVOKABLE QMenu* callClassificationsMenu();
 

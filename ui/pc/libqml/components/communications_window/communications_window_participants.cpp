@@ -17,7 +17,9 @@
 #include "libqml/window/qml_view.h"
 
 #include <Kivo/Actions/Provider.h>
+#include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Contacts/IContact.h>
+#include <Kivo/Contacts/Properties.h>
 #include <Kivo/Data/CommsSessionParticipant.h>
 #include <Kivo/Models/CommsSessionParticipants.h>
 #include <Kivo/Models/CommsSessionParticipantsSort.h>
@@ -33,6 +35,9 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QQmlContext>
+
+#include <algorithm>
+#include <iterator>
 
 namespace QML {
 
@@ -107,6 +112,49 @@ void CommunicationsWindow::searchTextChanged(const QString& text)
     }
     // Typed text is matched as it stands: a number such as "+4930" or "(030" is no pattern.
     m_ContactModel->setSearchText(text);
+}
+
+QStringList CommunicationsWindow::contactNumberChoices(int contactId) const
+{
+    const auto contacts = m_SessionManager ? m_SessionManager->contactsManager()
+                                           : Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts>();
+    return numberChoices(contacts && contactId >= 0 ? contacts->getContact(contactId) : nullptr);
+}
+
+QStringList CommunicationsWindow::numberChoices(const Kivo::Contacts::IContact* contact)
+{
+    if (!contact)
+        return {};
+    using Kivo::Contacts::Properties::Key;
+    const auto number = [contact](Key key) { return contact->getProperty(key).toString().trimmed(); };
+    const QString address = contact->getAddress().trimmed();
+    QString user = address;
+    if (user.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive))
+        user = user.mid(4);
+    user = user.section(QLatin1Char('@'), 0, 0);
+    QStringList choices;
+    const Key phoneKeys[] = {Key::WorkNumber, Key::MobileNumber, Key::HomeNumber};
+    const bool numberHoldsAddress =
+        !user.isEmpty() && std::any_of(std::begin(phoneKeys), std::end(phoneKeys), [&](Key key) {
+            return number(key).contains(user, Qt::CaseInsensitive);
+        });
+    if (!address.isEmpty() && !numberHoldsAddress)
+        choices.append(address);
+    const QString separator = QStringLiteral(": ");
+    const struct
+    {
+        Key key;
+        const char* label;
+    } numbers[] = {{Key::WorkNumber, QT_TR_NOOP("Work%1%2")},
+                   {Key::Extension, QT_TR_NOOP("Extension%1%2")},
+                   {Key::MobileNumber, QT_TR_NOOP("Mobile%1%2")},
+                   {Key::HomeNumber, QT_TR_NOOP("Personal%1%2")}};
+    for (const auto& entry : numbers) {
+        const QString value = number(entry.key);
+        if (!value.isEmpty())
+            choices.append(tr(entry.label).arg(separator, value));
+    }
+    return choices;
 }
 
 void CommunicationsWindow::addParticipantClicked(const QString& number, int contactId)

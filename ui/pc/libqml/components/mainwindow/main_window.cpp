@@ -152,6 +152,10 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Provid
     if (m_WindowManager) {
         connect(this, SIGNAL(checkVoiceMails()), m_WindowManager, SLOT(checkVoiceMails()));
         connect(this, SIGNAL(primarySortFieldChanged()), m_WindowManager, SIGNAL(primarySortFieldChanged()));
+        // The manager is set up before this window exists: a room the user just created
+        // shows in this window's list of rooms.
+        if (Utils::WindowManagerChatHelper* chats = m_WindowManager->getChatHelper())
+            connect(chats, SIGNAL(projectRoomCreated()), this, SLOT(showRoomsList()), Qt::UniqueConnection);
     }
     if (client) {
         connect(client, &Kivo::Client::xmppConnectStateChanged, this, &MainWindow::onXmppConnectStateChanged);

@@ -177,11 +177,13 @@ void NotificationsWidget::checkIfNeedsToBeVisible()
         window->activateWindow();
         QApplication::alert(window, 0);
     }
+    const bool wasShown = !isHidden();
     setVisible(shown);
     const int height = wantedHeight();
     setFixedHeight(height);
     resize(width(), height);
-    if (shown)
+    // A bar that goes gives its room back: the window lays out again without it.
+    if (shown || wasShown)
         emit resizeWindow();
 }
 
