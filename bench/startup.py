@@ -56,12 +56,19 @@ def logged_done(data: Path) -> bool:
     return False
 
 
-def peak_rss_kib(pid: int) -> int:
+def status_field(pid: int, field: str) -> int:
     with open(f"/proc/{pid}/status") as status:
         for line in status:
-            if line.startswith("VmHWM:"):
+            if line.startswith(field + ":"):
                 return int(line.split()[1])
     return 0
+
+
+def peak_rss_kib(pid: int) -> int:
+    return status_field(pid, "VmHWM")
+
+
+THREADS = []
 
 
 def returning_user(root: Path, env: dict, settings: str = "") -> tuple:
@@ -88,6 +95,7 @@ def one_run(program: Path, root: Path, env: dict, arguments=()) -> tuple:
                 raise RuntimeError("the login window did not show in time")
             time.sleep(0.002)
         elapsed = time.perf_counter() - started
+        THREADS.append(status_field(process.pid, "Threads"))
         return elapsed, peak_rss_kib(process.pid)
     finally:
         process.send_signal(signal.SIGKILL)
@@ -151,7 +159,9 @@ def measure(build: Path, runs: int, platform: str, program: str, run_once, extra
 def report(platform: str, runs: int, what: str, times_ms: list, peaks: list):
     print(f"{platform:13s} runs={runs} median {what}={statistics.median(times_ms):.0f} ms "
           f"(min {min(times_ms):.0f}, max {max(times_ms):.0f}) "
-          f"peak RSS median={statistics.median(peaks) / 1024:.1f} MiB (max {max(peaks) / 1024:.1f})")
+          f"peak RSS median={statistics.median(peaks) / 1024:.1f} MiB (max {max(peaks) / 1024:.1f})"
+          + (f" threads median={statistics.median(THREADS):.0f}" if THREADS else ""))
+    THREADS.clear()
 
 
 def cli(description: str, bench, add_arguments=None):

@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
@@ -32,13 +33,13 @@ ExclusiveServer::ExclusiveServer(const QString& purpose, const Limits& limits, Q
     , m_Purpose(purpose)
     , m_Limits(limits)
     , m_OverdueTimer(new QTimer(this))
-    , m_ListeningCheck(new QTimer(this))
+    , m_Retry(new QTimer(this))
 {
     m_OverdueTimer->setSingleShot(true);
     connect(m_OverdueTimer, &QTimer::timeout, this, &ExclusiveServer::closeOverdue);
-    // Qt closes a server whose accept fails and says nothing; this is how soon we notice.
-    m_ListeningCheck->setInterval(m_Limits.listeningCheckMs);
-    connect(m_ListeningCheck, &QTimer::timeout, this, &ExclusiveServer::checkListening);
+    m_Retry->setSingleShot(true);
+    m_Retry->setInterval(m_Limits.retryMs);
+    connect(m_Retry, &QTimer::timeout, this, &ExclusiveServer::checkListening);
 }
 
 ExclusiveServer::~ExclusiveServer()
@@ -72,13 +73,19 @@ ExclusiveServer::ListenResult ExclusiveServer::listen(const QString& name)
     m_Lock = std::move(lock);
     // Whatever socket file is there was left by an owner that died: the lock is ours now.
     QLocalServer::removeServer(name);
-    // A name that cannot be listened on stays ours: the check retries it.
-    if (m_Limits.listeningCheckMs > 0)
-        m_ListeningCheck->start();
+    // Qt closes a server whose accept fails and removes its socket file without a word, and
+    // a cleaner of the temporary folder may remove the file too: a change in the folder is
+    // how the server learns of it.
+    m_Watcher = new QFileSystemWatcher(this);
+    m_Watcher->addPath(QFileInfo(socketPath(name)).absolutePath());
+    connect(m_Watcher, &QFileSystemWatcher::directoryChanged, this, &ExclusiveServer::checkListening);
     if (openSocket())
         return Listening;
     SERVER_LOG(LevelError) << m_Purpose << ": cannot listen on " << name << ": " << m_Server->errorString();
     m_ReportedStop = true;
+    // A name that cannot be listened on stays ours: it is tried again.
+    if (m_Limits.retryMs > 0)
+        m_Retry->start();
     return Failed;
 }
 
@@ -93,7 +100,9 @@ bool ExclusiveServer::openSocket()
 
 void ExclusiveServer::close()
 {
-    m_ListeningCheck->stop();
+    m_Retry->stop();
+    delete m_Watcher;
+    m_Watcher = nullptr;
     m_OverdueTimer->stop();
     m_Waiting.clear();
     m_ReportedStop = false;
@@ -176,8 +185,18 @@ void ExclusiveServer::scheduleOverdueCheck()
     m_OverdueTimer->start(int(qBound<qint64>(0, remaining, m_Limits.firstMessageMs)));
 }
 
+bool ExclusiveServer::ensureListening()
+{
+    if (!m_Lock)
+        return false;
+    checkListening();
+    return isListening();
+}
+
 void ExclusiveServer::checkListening()
 {
+    if (!m_Lock)
+        return;
     // Qt closes a server whose accept fails (out of descriptors) and removes its socket
     // file without a word, and a cleaner of the temporary folder may remove the file too.
     const bool serving = m_Server && m_Server->errorString().isEmpty() && QFileInfo::exists(m_Server->fullServerName());
@@ -193,8 +212,12 @@ void ExclusiveServer::checkListening()
         m_ReportedStop = true;
     }
     QLocalServer::removeServer(m_Name);
-    if (!openSocket())
+    if (!openSocket()) {
+        if (m_Limits.retryMs > 0)
+            m_Retry->start();
         return;
+    }
+    m_Retry->stop();
     SERVER_LOG(LevelInfo) << m_Purpose << ": listening again on " << m_Name;
     m_ReportedStop = false;
 }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -56,6 +57,7 @@ private slots:
     void aSecondServerOnTheNameLeavesTheFirstAlone();
     void connectionsThatDeliverNothingMakeWay();
     void aServerThatQtClosedListensAgain();
+    void aDeletedSocketFileIsNoticedWithoutATimer();
     void aNameThatCannotBeServedIsLogged_data();
     void aNameThatCannotBeServedIsLogged();
 
@@ -145,7 +147,8 @@ void ExclusiveServerTest::aServerThatQtClosedListensAgain()
     QList<int> clients;
     for (int descriptor = connectTo(name("s")); descriptor >= 0; descriptor = connectTo(name("s")))
         clients.append(descriptor);
-    QTRY_VERIFY(!QFileInfo::exists(name("s")));
+    // The server learns of it from its socket file going (it may come back at once).
+    QTest::qWaitFor([&logs] { return logs.contains("exhausted test: the server on ", 4); }, 10000);
     for (const int descriptor : qAsConst(clients))
         ::close(descriptor);
     QCOMPARE(::setrlimit(RLIMIT_NOFILE, &saved), 0);
@@ -157,6 +160,49 @@ void ExclusiveServerTest::aServerThatQtClosedListensAgain()
     client.connectToServer(name("s"));
     QVERIFY(client.waitForConnected(5000));
     QVERIFY(accepted.wait());
+}
+
+void ExclusiveServerTest::aDeletedSocketFileIsNoticedWithoutATimer()
+{
+    // Timer events of the server and whatever it owns.
+    struct Timers : QObject
+    {
+        QObject* server = nullptr;
+        int events = 0;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Timer) {
+                for (QObject* object = watched; object; object = object->parent())
+                    events += object == server;
+            }
+            return false;
+        }
+    } timers;
+    Tesk::Core::Logging::RecordCapture logs;
+    ExclusiveServer server("cleaned test", TestLimits);
+    timers.server = &server;
+    QCoreApplication::instance()->installEventFilter(&timers);
+    QCOMPARE(server.listen(name("s")), ExclusiveServer::Listening);
+    QTest::qWait(50);
+
+    // A cleaner of the temporary folder takes the file: noticed at once.
+    QVERIFY(QFile::remove(name("s")));
+    QTRY_VERIFY_WITH_TIMEOUT(logs.contains("cleaned test: listening again on", 2), 1000);
+    QVERIFY(QFileInfo::exists(name("s")));
+    QPointer<QLocalSocket> accepted;
+    connect(&server, &ExclusiveServer::newConnection, this, [&accepted](QLocalSocket* socket) { accepted = socket; });
+    QLocalSocket client;
+    client.connectToServer(name("s"));
+    QVERIFY(client.waitForConnected(5000));
+    QTRY_VERIFY(accepted);
+    server.confirm(accepted);
+    QCoreApplication::instance()->removeEventFilter(&timers);
+    QCOMPARE(timers.events, 0);
+
+    // Asked, the server checks at once too.
+    QVERIFY(QFile::remove(name("s")));
+    QVERIFY(server.ensureListening());
+    QVERIFY(QFileInfo::exists(name("s")));
 }
 
 void ExclusiveServerTest::aNameThatCannotBeServedIsLogged_data()

@@ -2,6 +2,7 @@
 
 #include "common/logging.h"
 
+#include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -18,10 +19,17 @@ SceneGraphBackend::Choice SceneGraphBackend::choose(const QStringList& arguments
     if (environment.isEmpty())
         environment = qgetenv("QMLSCENE_DEVICE");
     QString renderer;
-    const Choice choice = decide(arguments, environment, [&renderer] {
-        renderer = openGlRenderer();
-        return renderer;
-    });
+    QString reason;
+    const Choice choice = decide(
+        arguments, environment,
+        [&renderer] {
+            renderer = openGlRenderer();
+            return renderer;
+        },
+        [&reason] {
+            reason = softwareReason(QGuiApplication::platformName(), [](const char* name) { return qgetenv(name); });
+            return reason;
+        });
     switch (choice) {
     case OpenGl:
         // OpenGL is Qt's default: only a backend the environment names could stand in its way.
@@ -33,7 +41,9 @@ SceneGraphBackend::Choice SceneGraphBackend::choose(const QStringList& arguments
     case Software:
         QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
         LOG_INFO << "Scenes draw in software"
-                 << (renderer.isEmpty() ? QString() : " (OpenGL renders in software: " + renderer + ")");
+                 << (!reason.isEmpty()      ? " (" + reason + ")"
+                     : renderer.isEmpty() ? QString()
+                                          : " (OpenGL renders in software: " + renderer + ")");
         break;
     case LeftToQt:
         LOG_INFO << "Scenes draw with the backend the environment names: " << environment;
@@ -43,7 +53,8 @@ SceneGraphBackend::Choice SceneGraphBackend::choose(const QStringList& arguments
 }
 
 SceneGraphBackend::Choice SceneGraphBackend::decide(const QStringList& arguments, const QByteArray& environmentBackend,
-                                                    const std::function<QString()>& renderer)
+                                                    const std::function<QString()>& renderer,
+                                                    const std::function<QString()>& softwareReason)
 {
     for (const QString& argument : arguments) {
         if (!argument.startsWith(ArgumentPrefix))
@@ -57,6 +68,8 @@ SceneGraphBackend::Choice SceneGraphBackend::decide(const QStringList& arguments
     }
     if (!environmentBackend.isEmpty())
         return LeftToQt;
+    if (softwareReason && !softwareReason().isEmpty())
+        return Software;
     const QString name = renderer();
     return name.isEmpty() || isSoftwareRenderer(name) ? Software : OpenGl;
 }
@@ -69,6 +82,24 @@ bool SceneGraphBackend::isSoftwareRenderer(const QString& renderer)
             return true;
     }
     return false;
+}
+
+QString SceneGraphBackend::softwareReason(const QString& platform,
+                                          const std::function<QByteArray(const char*)>& environment)
+{
+    static const char* const withoutOpenGl[] = {"offscreen", "minimal", "vnc", "linuxfb"};
+    for (const char* name : withoutOpenGl) {
+        if (platform == QLatin1String(name))
+            return QStringLiteral("the %1 platform has no OpenGL").arg(platform);
+    }
+    const auto switchedOn = [](const QByteArray& value) {
+        return !value.isEmpty() && value != "0" && value.toLower() != "false";
+    };
+    if (platform == QLatin1String("xcb") && environment("QT_XCB_GL_INTEGRATION").toLower() == "none")
+        return QStringLiteral("QT_XCB_GL_INTEGRATION=none");
+    if (switchedOn(environment("LIBGL_ALWAYS_SOFTWARE")))
+        return QStringLiteral("LIBGL_ALWAYS_SOFTWARE is set");
+    return QString();
 }
 
 QString SceneGraphBackend::openGlRenderer()

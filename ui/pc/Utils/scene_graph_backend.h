@@ -28,11 +28,18 @@ public:
     // Decides and applies the choice; logs it. Needs the application object.
     static Choice choose(const QStringList& arguments);
 
-    // What to use for these arguments and environment, with `renderer` telling the OpenGL
-    // renderer of the display (empty when there is no OpenGL); asked only when needed.
+    // What to use for these arguments and environment, with `softwareReason` telling why
+    // the answer is software whatever the renderer (empty when nothing says so) and
+    // `renderer` the OpenGL renderer of the display (empty when there is no OpenGL); each
+    // asked only when needed, the renderer last.
     static Choice decide(const QStringList& arguments, const QByteArray& environmentBackend,
-                         const std::function<QString()>& renderer);
+                         const std::function<QString()>& renderer,
+                         const std::function<QString()>& softwareReason = {});
     static bool isSoftwareRenderer(const QString& renderer);
+    // Why scenes on `platform` draw in software without asking OpenGL (a platform without
+    // OpenGL, an environment that switches it off: `environment` reads a variable); empty
+    // when only a context can tell.
+    static QString softwareReason(const QString& platform, const std::function<QByteArray(const char*)>& environment);
 
 private:
     // The renderer of a context made on this display, or empty when none can be made.

@@ -395,6 +395,12 @@ void CallBasePtr::close()
 void CallBasePtr::end(int reason)
 {
     KIVO_LOG(LevelInfo) << "Call " << m_CallId << " ended by the user (" << reason << ")";
+    // A ringing call declined as busy tells the caller so.
+    if (reason == Busy && (m_State == Incoming || m_State == WaitingForUs)) {
+        Simulation::Service::shared().rejectCall(m_CallId, Simulation::CallEnd::Busy);
+        setState(Disconnecting);
+        return;
+    }
     close();
 }
 

@@ -19,8 +19,8 @@ using Tesk::Core::Logging::LevelInfo;
 using Tesk::Core::Logging::LevelWarning;
 
 // A command is typed by a person or sent by a script at once; only a few may wait to say
-// their first line, and only so long. The socket is a demonstration's: it is not watched
-// while nobody uses it.
+// their first line, and only so long. The socket is a demonstration's: a socket that cannot
+// be listened on again is tried again only at the next change in its folder.
 constexpr LocalServer::ExclusiveServer::Limits ConnectionLimits{CommandServer::MaxConnections / 2, 60000, 0};
 
 } // namespace

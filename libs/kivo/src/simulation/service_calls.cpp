@@ -126,14 +126,14 @@ void Service::logCall(const Call& call)
     emit callLogAdded(record);
 }
 
-bool Service::rejectCall(int callId)
+bool Service::rejectCall(int callId, CallEnd why)
 {
     const auto found = m_Calls.constFind(callId);
     if (found == m_Calls.constEnd() || !found->incoming || found->state != CallState::Ringing) {
         KIVO_LOG(LevelWarning) << "Simulated service: no ringing call " << callId << " to reject";
         return false;
     }
-    postEnd(callId, CallEnd::Rejected);
+    postEnd(callId, why == CallEnd::Busy ? CallEnd::Busy : CallEnd::Rejected);
     return true;
 }
 

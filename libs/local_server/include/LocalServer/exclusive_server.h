@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QFileSystemWatcher;
 class QLocalServer;
 class QLocalSocket;
 class QTimer;
@@ -19,7 +20,9 @@ namespace LocalServer {
 // listening and held until the server has closed, so a socket file is only ever removed
 // by its owner. A connection has a short time to deliver its first whole message and
 // only so many may wait at once; the oldest waiting one gives way to a newcomer. A server
-// that Qt closed under it (out of descriptors) is logged and listens again.
+// that Qt closed under it (out of descriptors), or whose socket file went, is logged and
+// listens again: the server watches the socket's folder, so it runs no timer while all is
+// well.
 class ExclusiveServer : public QObject
 {
     Q_OBJECT
@@ -36,9 +39,9 @@ public:
     {
         int maxWaiting;       // connections that have not delivered a whole message yet
         int firstMessageMs;   // how long such a connection may stay
-        // How often the server checks that it still listens; 0 for never, for a server
-        // that must cost nothing while nobody uses it.
-        int listeningCheckMs = 2000;
+        // How soon a server that could not listen again tries once more; 0 for never (the
+        // next change in the socket's folder still tries).
+        int retryMs = 2000;
     };
 
     // `purpose` names the server in log lines ("Single-instance hand-off").
@@ -53,6 +56,9 @@ public:
     ListenResult listen(const QString& name);
     void close();
     bool isListening() const;
+    // Checks now that the server still listens on its socket file, and listens again when
+    // it does not; whether it listens afterwards.
+    bool ensureListening();
     QString fullServerName() const;
 
     // The connection has delivered a whole message: from now on its receiver decides how
@@ -85,7 +91,8 @@ private:
     QLocalServer* m_Server = nullptr;
     QList<Waiting> m_Waiting; // in arrival order
     QTimer* m_OverdueTimer;
-    QTimer* m_ListeningCheck;
+    QTimer* m_Retry;
+    QFileSystemWatcher* m_Watcher = nullptr;
     int m_ClosedWaiting = 0;
     bool m_ReportedStop = false;
 };

@@ -108,6 +108,8 @@ private slots:
     void programStartsAtOnceLeaveOneThatAddinsReach();
     void sceneGraphBackendChoice_data();
     void sceneGraphBackendChoice();
+    void softwareWithoutAskingOpenGl_data();
+    void softwareWithoutAskingOpenGl();
     void programStartsWithoutOpenGl();
     void sessionOpenedBeforeTheLastClosedReplacesItsObjects();
 };
@@ -274,6 +276,44 @@ void ApplicationRobustnessTest::sceneGraphBackendChoice()
     QCOMPARE(int(SceneGraphBackend::decide(arguments, environment, [&renderer] { return renderer; })), choice);
 }
 
+void ApplicationRobustnessTest::softwareWithoutAskingOpenGl_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("software");
+
+    QTest::newRow("offscreen") << "offscreen" << QByteArray() << QByteArray() << true;
+    QTest::newRow("minimal") << "minimal" << QByteArray() << QByteArray() << true;
+    QTest::newRow("vnc") << "vnc" << QByteArray() << QByteArray() << true;
+    QTest::newRow("xcb") << "xcb" << QByteArray() << QByteArray() << false;
+    QTest::newRow("wayland") << "wayland" << QByteArray() << QByteArray() << false;
+    QTest::newRow("xcb without GL integration") << "xcb" << QByteArray("QT_XCB_GL_INTEGRATION") << QByteArray("none") << true;
+    QTest::newRow("xcb with GLX") << "xcb" << QByteArray("QT_XCB_GL_INTEGRATION") << QByteArray("xcb_glx") << false;
+    QTest::newRow("Mesa told software") << "xcb" << QByteArray("LIBGL_ALWAYS_SOFTWARE") << QByteArray("1") << true;
+    QTest::newRow("Mesa told not") << "wayland" << QByteArray("LIBGL_ALWAYS_SOFTWARE") << QByteArray("0") << false;
+}
+
+void ApplicationRobustnessTest::softwareWithoutAskingOpenGl()
+{
+    QFETCH(QString, platform);
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    QFETCH(bool, software);
+    const auto environment = [&variable, &value](const char* name) { return name == variable ? value : QByteArray(); };
+    const QString reason = SceneGraphBackend::softwareReason(platform, environment);
+    QCOMPARE(!reason.isEmpty(), software);
+    // With a reason the renderer is never asked: no OpenGL context is made for it.
+    int asked = 0;
+    const auto renderer = [&asked] {
+        ++asked;
+        return QStringLiteral("Mesa Intel(R) UHD Graphics 620");
+    };
+    const auto choice = SceneGraphBackend::decide({}, QByteArray(), renderer, [&reason] { return reason; });
+    QCOMPARE(int(choice), int(software ? SceneGraphBackend::Software : SceneGraphBackend::OpenGl));
+    QCOMPARE(asked, software ? 0 : 1);
+}
+
 void ApplicationRobustnessTest::programStartsWithoutOpenGl()
 {
     TestSupport::ProgramCopy copy(TEST_PROGRAM_DIR, TEST_PROGRAM, TEST_SHIPPED_SETTINGS);
@@ -291,7 +331,7 @@ void ApplicationRobustnessTest::programStartsWithoutOpenGl()
                                  || program.state() == QProcess::NotRunning,
                              60000);
     QCOMPARE(program.state(), QProcess::Running);
-    QVERIFY(copy.logText().contains("Scenes draw in software"));
+    QVERIFY(copy.logText().contains("Scenes draw in software (the offscreen platform has no OpenGL)"));
     program.kill();
     program.waitForFinished(30000);
 }

@@ -172,7 +172,8 @@ public:
     // What the user does with a running call (service_calls.cpp). Each returns false with a
     // log line when the call is not there or not in a state that allows it; the change
     // arrives as callUpdated.
-    bool rejectCall(int callId);
+    // Declines a ringing incoming call; `why` is Rejected or Busy.
+    bool rejectCall(int callId, CallEnd why = CallEnd::Rejected);
     bool holdCall(int callId, bool hold);
     bool sendTones(int callId, const QString& tones);
     bool setCallVideo(int callId, bool video);
