@@ -176,6 +176,28 @@ void CommunicationsWindowManager::setupChat(CommunicationSession* session, QML::
         window->show();
 }
 
+bool CommunicationsWindowManager::declineBeyondRingingCap(CommunicationSession* session)
+{
+    const Kivo::MediaEngine::CallControllerBase* calls = m_SessionManager ? m_SessionManager->callController() : nullptr;
+    Kivo::MediaEngine::CallBasePtr* call = session->getCall();
+    if (!calls || !call)
+        return false;
+    int ringing = 0;
+    for (const Kivo::MediaEngine::Call& other : calls->getCalls()) {
+        const auto state = other->getCallState();
+        if (other.get() != call && other->isIncoming()
+            && (state == Kivo::MediaEngine::CallBasePtr::Incoming || state == Kivo::MediaEngine::CallBasePtr::WaitingForUs))
+            ++ringing;
+    }
+    if (ringing < MaxRingingCalls)
+        return false;
+    // Nobody answers more calls at once; each would cost a window and ring over the others.
+    LOG_WARNING << "Incoming call from " << call->getRemoteAddress() << " declined as busy: " << ringing
+                << " calls ring already";
+    call->end(Kivo::MediaEngine::CallBasePtr::Busy);
+    return true;
+}
+
 void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, bool incoming)
 {
     if (!session)
@@ -197,6 +219,8 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
     if (!showAudioOnly)
         CHECKED_CONNECT(session, SIGNAL(hasAssociatedFirstCallChanged()), this, SLOT(onAssociatedFirstCallChanged()));
 
+    if (incoming && declineBeyondRingingCap(session))
+        return;
     createCommsWindow(session);
     if (session->getChat() && !session->getCall()) {
         setupChat(session, getWindow(session), incoming);

@@ -54,6 +54,9 @@ class CommunicationsWindowManager : public QObject
     Q_OBJECT
 
 public:
+    // Incoming calls beyond this many ringing at once are declined as busy.
+    static constexpr int MaxRingingCalls = 20;
+
     // Configuration items: show the window of an audio-only call; voice mail over the
     // program's own calling; the voice-mail number; show a started session with more than
     // audio.
@@ -98,6 +101,8 @@ protected slots:
     void sessionStateChanged(Kivo::Controllers::CommunicationSession* session, unsigned int previous,
                              unsigned int current, bool incoming);
     void createCommsWindow(Kivo::Controllers::CommunicationSession* session);
+    // With MaxRingingCalls other calls ringing, declines the call of `session` as busy (logged).
+    bool declineBeyondRingingCap(Kivo::Controllers::CommunicationSession* session);
     void showCommsWindow(Kivo::Controllers::CommunicationSession* session);
     void onAssociatedFirstCallChanged();
     void comWindowDestroyed(QObject* window);

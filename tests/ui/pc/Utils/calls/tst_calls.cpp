@@ -191,6 +191,33 @@ private slots:
         QVERIFY(popup->windowFlags().testFlag(Qt::FramelessWindowHint));
     }
 
+    void callsBeyondTheRingingCapAreDeclinedBusy()
+    {
+        const int cap = Utils::CommunicationsWindowManager::MaxRingingCalls;
+        QStringList busy;
+        const QMetaObject::Connection ends = connect(&service(), &Kivo::Simulation::Service::callUpdated, this,
+                                                     [&busy](const Kivo::Simulation::Call& call) {
+                                                         if (call.endReason == Kivo::Simulation::CallEnd::Busy)
+                                                             busy << call.remote;
+                                                     });
+        for (int i = 0; i <= cap; ++i)
+            QVERIFY(Control(service()).injectIncomingCall(QStringLiteral("+1555010%1").arg(i, 2, 10, QChar('0'))));
+        // The last one finds every place taken: the caller hears busy, the user nothing.
+        QTRY_VERIFY_WITH_TIMEOUT(logs().contains("declined as busy: " + QString::number(cap) + " calls ring already"),
+                                 20000);
+        QTRY_COMPARE(popups().size(), cap);
+        QTRY_COMPARE(busy.size(), 1);
+        QVERIFY2(busy.first().contains(QStringLiteral("555010%1").arg(cap)), qPrintable(busy.first()));
+        disconnect(ends);
+        QTRY_COMPARE(session()->callController()->getCalls().size(), cap);
+        // A place that comes free takes the next call.
+        session()->callController()->getCalls().first()->close();
+        QTRY_COMPARE(session()->callController()->getCalls().size(), cap - 1);
+        QVERIFY(Control(service()).injectIncomingCall(Chiara));
+        QTRY_COMPARE(session()->callController()->getCalls().size(), cap);
+        QTRY_COMPARE(popups().size(), cap);
+    }
+
     void declineEndsTheCallAndTheRinging()
     {
         QML::CommunicationNotification* popup = incomingCall(Bob);
