@@ -1769,84 +1769,7 @@ void JourneyTest::aLinkThatWouldCallAsksFirst()
     QTRY_VERIFY(!room);
 }
 
-// Preferences from the main window's menu, the language chosen in its list, OK.
-static bool chooseLanguage(QML::MainWindow* main, const QString& preferencesEntry, const QString& language)
-{
-    if (!User::activate(main) || !User::click(main, "menuButton") || !User::choose({preferencesEntry}))
-        return false;
-    QPointer<Dialogs::PreferencesWindow> window;
-    if (!QTest::qWaitFor([&window] { return (window = TestSupport::shownWindows<Dialogs::PreferencesWindow>().value(0)); })
-        || !User::activate(window))
-        return false;
-    auto* languages = window->findChild<QComboBox*>("languageSelect");
-    const int row = languages ? languages->findText(language) : -1;
-    if (row < 0 || !languages->isVisible()) {
-        qWarning() << "The General page offers no language" << language;
-        return false;
-    }
-    QTest::mouseClick(languages, Qt::LeftButton);
-    if (!QTest::qWaitFor([languages] { return languages->view()->isVisible(); }))
-        return false;
-    QAbstractItemView* list = languages->view();
-    const QPoint where = list->visualRect(list->model()->index(row, 0)).center();
-    QTest::mouseMove(list->viewport(), where);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, where);
-    if (!QTest::qWaitFor([languages, language] { return languages->currentText() == language && !languages->view()->isVisible(); }))
-        return false;
-    const QString ok = QCoreApplication::translate("Dialogs::PreferencesWindow", "OK");
-    for (QPushButton* button : window->findChildren<QPushButton*>()) {
-        if (button->isVisible() && button->text().remove('&') == ok) {
-            QTest::mouseClick(button, Qt::LeftButton);
-            return QTest::qWaitFor([&window] { return !window || !window->isVisible(); });
-        }
-    }
-    qWarning() << "The preferences show no OK";
-    return false;
-}
-
-void JourneyTest::switchesTheLanguageAndEveryWindowFollows()
-{
-    QML::MainWindow* main = shownMainWindow();
-    QVERIFY(main);
-    QVERIFY(User::click(main, "contactsViewButton"));
-    QCOMPARE(User::text(main, "searchPlaceholder"), QString("Search and Dial"));
-    const QString availability = User::text(main, "ownAvailability");
-
-    QVERIFY(chooseLanguage(main, "Preferences...", "Deutsch"));
-    // The main window's texts change at once, without a restart.
-    QTRY_COMPARE(User::text(main, "searchPlaceholder"), QString("Suchen und wählen"));
-    const QString presence = availability.section("  ", 0, 0);
-    QCOMPARE(User::text(main, "ownAvailability").section("  ", 0, 0),
-             QCoreApplication::translate("Utils::PresenceHelper", qPrintable(presence)));
-
-    // Its menu speaks German too, every entry whole: the shortcut beside its text.
-    QVERIFY(User::click(main, "menuButton"));
-    QMenu* menu = nullptr;
-    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
-    QStringList texts;
-    for (QAction* action : menu->actions()) {
-        if (!action->isVisible() || action->isSeparator())
-            continue;
-        texts << action->text().remove('&');
-        const QString shortcut = action->shortcut().toString(QKeySequence::NativeText);
-        const QFontMetrics metrics(menu->font());
-        QVERIFY2(menu->actionGeometry(action).width()
-                     >= metrics.horizontalAdvance(action->text().remove('&')) + metrics.horizontalAdvance(shortcut),
-                 qPrintable(action->text()));
-    }
-    QVERIFY2(texts.contains("Einstellungen...") && texts.contains("Abmelden") && texts.contains("Beenden"),
-             qPrintable(texts.join(", ")));
-    QVERIFY(!texts.contains("Preferences..."));
-    // Escape closes the menu: the key goes to the open menu, as the keyboard's would.
-    QTest::keyClick(menu, Qt::Key_Escape);
-    QTRY_VERIFY(!QApplication::activePopupWidget());
-
-    // And back, for the steps after this one.
-    QVERIFY(chooseLanguage(main, "Einstellungen...", "English"));
-    QTRY_COMPARE(User::text(main, "searchPlaceholder"), QString("Search and Dial"));
-    QCOMPARE(User::text(main, "ownAvailability"), availability);
 void JourneyTest::chatsDuringACallAndEndsTheCallFromTheFooter()
-void JourneyTest::searchesByPartOfANameAndReadsALongChat()
 {
     QML::MainWindow* main = shownMainWindow();
     QVERIFY(main);
@@ -1964,56 +1887,6 @@ void JourneyTest::hidesAChatAndBringsItBack()
     QCOMPARE(TestSupport::shownWindows<QML::CommunicationsWindow>().size(), 1);
     QVERIFY(User::click(main, "contactsViewButton"));
 
-    QTRY_VERIFY(User::item(main, "contact_Chiara Rossi"));
-
-    // Part of a name keeps only who matches; a letter taken back brings back who matches
-    // the shorter text (every address has "demo" in it).
-    QVERIFY(User::click(main, "searchField"));
-    QVERIFY(User::type("Dev"));
-    QTRY_VERIFY_WITH_TIMEOUT(!User::item(main, "contact_Chiara Rossi"), 3000);
-    QVERIFY(User::item(main, "contact_Dev Patel"));
-    QVERIFY(User::press(Qt::Key_Backspace));
-    QTRY_VERIFY_WITH_TIMEOUT(User::item(main, "contact_Chiara Rossi"), 3000);
-    QVERIFY(User::item(main, "contact_Dev Patel"));
-    QVERIFY(User::item(main, "contact_Eun-ji Park"));
-    QVERIFY(User::click(main, "clearSearchButton"));
-    QTRY_VERIFY(User::item(main, "contact_Bob Lindqvist"));
-
-    // Eun-ji writes a long conversation while no window of hers is open: her window opens
-    // with its newest lines, and the user's own scrolling brings up the older ones, back
-    // to her first line.
-    Kivo::Simulation::Control control(service());
-    constexpr int Lines = 240;
-    for (int line = 0; line < Lines; ++line)
-        QVERIFY(control.injectChatMessage("eunji@demo.telvarion.net", QStringLiteral("Line %1 of the log").arg(line)));
-    QPointer<QML::CommunicationsWindow> chat = answeredChat();
-    QVERIFY(chat);
-    chat->resize(520, 520);
-    const QString last = QStringLiteral("Line %1 of the log").arg(Lines - 1);
-    QTRY_VERIFY_WITH_TIMEOUT(chatPageText(chat).contains(last), 10000);
-    QVERIFY(!chatPageText(chat).contains("Line 0 of the log"));
-    for (int notch = 0; notch < 400 && !chatPageText(chat).contains("Line 0 of the log"); ++notch) {
-        QVERIFY(wheelOverChatPage(chat, true));
-        QCoreApplication::processEvents();
-    }
-    QVERIFY(chatPageText(chat).contains("Line 0 of the log"));
-    const QString text = chatPageText(chat);
-    QVERIFY(text.indexOf("Line 0 of the log") < text.indexOf("Line 120 of the log"));
-    QVERIFY(text.indexOf("Line 120 of the log") < text.indexOf(last));
-
-    // A message of a million characters shows its beginning with an ellipsis and a notice
-    // below it; the conversation goes on after it.
-    QVERIFY(control.injectChatMessage("eunji@demo.telvarion.net", QString(1000000, QLatin1Char('z'))));
-    QTRY_VERIFY_WITH_TIMEOUT(chatPageText(chat).contains("This message was too long to show"), 10000);
-    const QString cut = chatPage(chat)->page()->mainFrame()
-                            ->evaluateJavaScript("var c = document.getElementsByClassName('remote_content');"
-                                                 " c[c.length - 1].textContent")
-                            .toString();
-    QCOMPARE(cut.size(), Models::Chat::MessageModel::MaxShownCharacters + 1);
-    QVERIFY(cut.endsWith(QChar(0x2026)));
-    QVERIFY(control.injectChatMessage("eunji@demo.telvarion.net", "Sorry, wrong paste"));
-    QTRY_VERIFY(chatPageText(chat).contains("Sorry, wrong paste"));
-    QVERIFY(chatPageText(chat).contains(last));
     QVERIFY(User::closeFromFrame(chat));
     QTRY_VERIFY(!chat);
 }
@@ -2072,6 +1945,70 @@ void JourneyTest::opensTheCallDebugWindowWithCtrlD()
     QVERIFY(User::clickInPane(window, "hangUpButton"));
     QTRY_VERIFY(!window);
     QTRY_VERIFY(!closing || !closing->isVisible());
+}
+
+
+void JourneyTest::searchesByPartOfANameAndReadsALongChat()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::activate(main));
+    QVERIFY(User::click(main, "contactsViewButton"));
+    QTRY_VERIFY(User::item(main, "contact_Chiara Rossi"));
+
+    // Part of a name keeps only who matches; a letter taken back brings back who matches
+    // the shorter text (every address has "demo" in it).
+    QVERIFY(User::click(main, "searchField"));
+    QVERIFY(User::type("Dev"));
+    QTRY_VERIFY_WITH_TIMEOUT(!User::item(main, "contact_Chiara Rossi"), 3000);
+    QVERIFY(User::item(main, "contact_Dev Patel"));
+    QVERIFY(User::press(Qt::Key_Backspace));
+    QTRY_VERIFY_WITH_TIMEOUT(User::item(main, "contact_Chiara Rossi"), 3000);
+    QVERIFY(User::item(main, "contact_Dev Patel"));
+    QVERIFY(User::item(main, "contact_Eun-ji Park"));
+    QVERIFY(User::click(main, "clearSearchButton"));
+    QTRY_VERIFY(User::item(main, "contact_Bob Lindqvist"));
+
+    // Eun-ji writes a long conversation while no window of hers is open: her window opens
+    // with its newest lines, and the user's own scrolling brings up the older ones, back
+    // to her first line.
+    Kivo::Simulation::Control control(service());
+    constexpr int Lines = 240;
+    for (int line = 0; line < Lines; ++line)
+        QVERIFY(control.injectChatMessage("eunji@demo.telvarion.net", QStringLiteral("Line %1 of the log").arg(line)));
+    QPointer<QML::CommunicationsWindow> chat = answeredChat();
+    QVERIFY(chat);
+    chat->resize(520, 520);
+    const QString last = QStringLiteral("Line %1 of the log").arg(Lines - 1);
+    QTRY_VERIFY_WITH_TIMEOUT(chatPageText(chat).contains(last), 10000);
+    QVERIFY(!chatPageText(chat).contains("Line 0 of the log"));
+    for (int notch = 0; notch < 400 && !chatPageText(chat).contains("Line 0 of the log"); ++notch) {
+        QVERIFY(wheelOverChatPage(chat, true));
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(chatPageText(chat).contains("Line 0 of the log"));
+    const QString text = chatPageText(chat);
+    QVERIFY(text.indexOf("Line 0 of the log") < text.indexOf("Line 120 of the log"));
+    QVERIFY(text.indexOf("Line 120 of the log") < text.indexOf(last));
+
+    // A message of a million characters shows its beginning with an ellipsis and a notice
+    // below it; the conversation goes on after it.
+    QVERIFY(control.injectChatMessage("eunji@demo.telvarion.net", QString(1000000, QLatin1Char('z'))));
+    QTRY_VERIFY_WITH_TIMEOUT(chatPageText(chat).contains("This message was too long to show"), 10000);
+    const QString cut = chatPage(chat)->page()->mainFrame()
+                            ->evaluateJavaScript("var c = document.getElementsByClassName('remote_content');"
+                                                 " c[c.length - 1].textContent")
+                            .toString();
+    QCOMPARE(cut.size(), Models::Chat::MessageModel::MaxShownCharacters + 1);
+    QVERIFY(cut.endsWith(QChar(0x2026)));
+    QVERIFY(control.injectChatMessage("eunji@demo.telvarion.net", "Sorry, wrong paste"));
+    QTRY_VERIFY(chatPageText(chat).contains("Sorry, wrong paste"));
+    QVERIFY(chatPageText(chat).contains(last));
+    QVERIFY(User::closeFromFrame(chat));
+    QTRY_VERIFY(!chat);
+}
+
+
 void JourneyTest::transfersACallToAContactFoundByName()
 {
     QVERIFY(shownMainWindow());
@@ -2093,13 +2030,10 @@ void JourneyTest::transfersACallToAContactFoundByName()
     QVERIFY(User::clickInPane(window, "transferButton"));
     QTRY_VERIFY(bar->isVisible());
     QTRY_COMPARE(window->height(), height + QML::NotificationsWidget::PanelHeight);
-    QQuickWidget* pane = nullptr;
-    const QQuickItem* title = User::paneItem(window, "panelTitle", &pane);
-    QVERIFY(title);
-    // "[Cancel]" ends the title line.
-    const QPoint cancel = title->mapToScene(QPointF(title->width() - 6, title->height() / 2)).toPoint();
-    QTest::mouseMove(pane, cancel);
-    QTest::mouseClick(pane, Qt::LeftButton, Qt::NoModifier, cancel);
+    // Cancel, at the end of the title line.
+    QQuickItem* cancel = SceneItems::named(SceneItems::named(bar->rootObject(), "transferPanel"), "cancelButton");
+    QVERIFY(cancel && cancel->isVisible());
+    SceneItems::click(bar, cancel);
     QTRY_VERIFY(!bar->isVisible());
     QTRY_COMPARE(window->height(), height);
 
@@ -2159,10 +2093,17 @@ void JourneyTest::answersAVideoCallAndHangsUpFromTheFooter()
     QVERIFY(control.injectIncomingCall("dev@demo.telvarion.net", true));
     QTRY_VERIFY(popup());
     QVERIFY(clickInPopup(popup(), "answerVideoButton"));
+    // The video call's window, beside any chat still open.
+    const auto videoWindow = [] {
+        for (QML::CommunicationsWindow* shown : TestSupport::shownWindows<QML::CommunicationsWindow>()) {
+            if (shown->videoWidget() && shown->videoWidget()->isVisible() && shown->videoWidget()->width() > 200)
+                return shown;
+        }
+        return static_cast<QML::CommunicationsWindow*>(nullptr);
+    };
     QPointer<QML::CommunicationsWindow> window;
-    QTRY_VERIFY((window = shownWindow<QML::CommunicationsWindow>()));
+    QTRY_VERIFY((window = videoWindow()));
     QWidget* surface = window->videoWidget();
-    QTRY_VERIFY(surface->isVisible() && surface->width() > 200);
     const Kivo::MediaEngine::Call call = m_App.session()->callController()->getCalls().first();
     QTRY_VERIFY(call->isRenderingRemoteVideo());
 
@@ -2179,6 +2120,85 @@ void JourneyTest::answersAVideoCallAndHangsUpFromTheFooter()
     QVERIFY(User::clickInPane(window, "actionButton4"));
     QTRY_VERIFY(!window);
     QTRY_VERIFY(m_App.session()->callController()->getCalls().isEmpty());
+}
+
+
+// Preferences from the main window's menu, the language chosen in its list, OK.
+static bool chooseLanguage(QML::MainWindow* main, const QString& preferencesEntry, const QString& language)
+{
+    if (!User::activate(main) || !User::click(main, "menuButton") || !User::choose({preferencesEntry}))
+        return false;
+    QPointer<Dialogs::PreferencesWindow> window;
+    if (!QTest::qWaitFor([&window] { return (window = TestSupport::shownWindows<Dialogs::PreferencesWindow>().value(0)); })
+        || !User::activate(window))
+        return false;
+    auto* languages = window->findChild<QComboBox*>("languageSelect");
+    const int row = languages ? languages->findText(language) : -1;
+    if (row < 0 || !languages->isVisible()) {
+        qWarning() << "The General page offers no language" << language;
+        return false;
+    }
+    QTest::mouseClick(languages, Qt::LeftButton);
+    if (!QTest::qWaitFor([languages] { return languages->view()->isVisible(); }))
+        return false;
+    QAbstractItemView* list = languages->view();
+    const QPoint where = list->visualRect(list->model()->index(row, 0)).center();
+    QTest::mouseMove(list->viewport(), where);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, where);
+    if (!QTest::qWaitFor([languages, language] { return languages->currentText() == language && !languages->view()->isVisible(); }))
+        return false;
+    const QString ok = QCoreApplication::translate("Dialogs::PreferencesWindow", "OK");
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->isVisible() && button->text().remove('&') == ok) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return QTest::qWaitFor([&window] { return !window || !window->isVisible(); });
+        }
+    }
+    qWarning() << "The preferences show no OK";
+    return false;
+}
+
+void JourneyTest::switchesTheLanguageAndEveryWindowFollows()
+{
+    QML::MainWindow* main = shownMainWindow();
+    QVERIFY(main);
+    QVERIFY(User::click(main, "contactsViewButton"));
+    QCOMPARE(User::text(main, "searchPlaceholder"), QString("Search and Dial"));
+    const QString availability = User::text(main, "ownAvailability");
+
+    QVERIFY(chooseLanguage(main, "Preferences...", "Deutsch"));
+    // The main window's texts change at once, without a restart.
+    QTRY_COMPARE(User::text(main, "searchPlaceholder"), QString("Suchen und wählen"));
+    const QString presence = availability.section("  ", 0, 0);
+    QCOMPARE(User::text(main, "ownAvailability").section("  ", 0, 0),
+             QCoreApplication::translate("Utils::PresenceHelper", qPrintable(presence)));
+
+    // Its menu speaks German too, every entry whole: the shortcut beside its text.
+    QVERIFY(User::click(main, "menuButton"));
+    QMenu* menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isVisible() || action->isSeparator())
+            continue;
+        texts << action->text().remove('&');
+        const QString shortcut = action->shortcut().toString(QKeySequence::NativeText);
+        const QFontMetrics metrics(menu->font());
+        QVERIFY2(menu->actionGeometry(action).width()
+                     >= metrics.horizontalAdvance(action->text().remove('&')) + metrics.horizontalAdvance(shortcut),
+                 qPrintable(action->text()));
+    }
+    QVERIFY2(texts.contains("Einstellungen...") && texts.contains("Abmelden") && texts.contains("Beenden"),
+             qPrintable(texts.join(", ")));
+    QVERIFY(!texts.contains("Preferences..."));
+    // Escape closes the menu: the key goes to the open menu, as the keyboard's would.
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+
+    // And back, for the steps after this one.
+    QVERIFY(chooseLanguage(main, "Einstellungen...", "English"));
+    QTRY_COMPARE(User::text(main, "searchPlaceholder"), QString("Search and Dial"));
+    QCOMPARE(User::text(main, "ownAvailability"), availability);
 }
 
 void JourneyTest::exitsWithCtrlQ()

@@ -204,6 +204,7 @@ Rectangle {
             objectName: "numberFieldText"
             anchors { left: parent.left; leftMargin: 8; right: arrow.left; rightMargin: 4; verticalCenter: parent.verticalCenter }
             elide: Text.ElideRight
+            textFormat: Text.PlainText
             text: panel.numberText
             color: qomxStyle.colors["loginDarkText"]
             font.family: qomxStyle.fontFamily
@@ -313,6 +314,7 @@ Rectangle {
                 Text {
                     anchors { left: parent.left; leftMargin: 8; right: parent.right; verticalCenter: parent.verticalCenter }
                     elide: Text.ElideRight
+                    textFormat: Text.PlainText
                     text: model.displayName
                     color: qomxStyle.colors["darkText"]
                     font.family: qomxStyle.fontFamily
@@ -353,6 +355,7 @@ Rectangle {
                 Text {
                     anchors { left: parent.left; leftMargin: 8; right: parent.right; verticalCenter: parent.verticalCenter }
                     elide: Text.ElideRight
+                    textFormat: Text.PlainText
                     text: modelData
                     color: qomxStyle.colors["darkText"]
                     font.family: qomxStyle.fontFamily
