@@ -24,7 +24,8 @@ bool readPresence(const QJsonObject& object, int fallback, int& presence)
     if (!value.isDouble())
         return false;
     const double number = value.toDouble();
-    if (number != int(number) || number < MinPresence || number > MaxPresence)
+    // The range first: a number beyond int cannot be converted to test whether it is whole.
+    if (!(number >= MinPresence && number <= MaxPresence) || number != int(number))
         return false;
     presence = int(number);
     return true;
