@@ -1548,6 +1548,22 @@ void JourneyTest::viewsAColleaguesDesktopShare()
     QTRY_VERIFY(!window);
 }
 
+// The file selection a "Send File" opened: the file typed by its name in `folder`, Return.
+static bool chooseFileToSend(const QString& folder, const QString& fileName)
+{
+    QFileDialog* chooser = nullptr;
+    if (!QTest::qWaitFor([&chooser] { return (chooser = TestSupport::shownWindows<QFileDialog>().value(0)); })
+        || chooser->acceptMode() != QFileDialog::AcceptOpen) {
+        qWarning() << "No file selection opened to send" << fileName;
+        return false;
+    }
+    chooser->setDirectory(folder);
+    auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
+    QTest::keyClicks(name, fileName);
+    QTest::keyClick(name, Qt::Key_Return);
+    return QTest::qWaitFor([] { return TestSupport::shownWindows<QFileDialog>().isEmpty(); });
+}
+
 void JourneyTest::sendsAFileWithSendFile()
 {
     QPointer<QML::CommunicationsWindow> chat = chatFromContactMenu("Bob Lindqvist");
@@ -1562,14 +1578,7 @@ void JourneyTest::sendsAFileWithSendFile()
     QTRY_VERIFY(User::paneItem(chat, "actionButton10"));
     QVERIFY(User::activate(chat));
     QVERIFY(User::clickInPane(chat, "actionButton10"));
-    QFileDialog* chooser = nullptr;
-    QTRY_VERIFY((chooser = shownWindow<QFileDialog>()));
-    QCOMPARE(chooser->acceptMode(), QFileDialog::AcceptOpen);
-    chooser->setDirectory(folder.path());
-    auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
-    QTest::keyClicks(name, "minutes.txt");
-    QTest::keyClick(name, Qt::Key_Return);
-    QTRY_VERIFY(!shownWindow<QFileDialog>());
+    QVERIFY(chooseFileToSend(folder.path(), "minutes.txt"));
     QTRY_VERIFY(chatPageText(chat).contains("minutes.txt"));
     // Bob takes it.
     QTRY_VERIFY_WITH_TIMEOUT(chatPageText(chat).contains("File sent"), 10000);
@@ -1903,14 +1912,7 @@ void JourneyTest::sendsAFileWithTheChatPanesSendFile()
 
     // The chat's own Send File, beside the emoticons, asks for the file; it goes to Bob.
     QVERIFY(User::clickInPane(chat, "sendFileButton"));
-    QFileDialog* chooser = nullptr;
-    QTRY_VERIFY((chooser = shownWindow<QFileDialog>()));
-    QCOMPARE(chooser->acceptMode(), QFileDialog::AcceptOpen);
-    chooser->setDirectory(folder.path());
-    auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
-    QTest::keyClicks(name, "budget.txt");
-    QTest::keyClick(name, Qt::Key_Return);
-    QTRY_VERIFY(!shownWindow<QFileDialog>());
+    QVERIFY(chooseFileToSend(folder.path(), "budget.txt"));
     QTRY_VERIFY(chatPageText(chat).contains("budget.txt"));
 
     QVERIFY(User::closeFromFrame(chat));

@@ -261,8 +261,7 @@ ContactGroupSortProxy::ContactGroupSortProxy(QAbstractItemModel* source, QObject
 
 bool ContactGroupSortProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
-    if (const KeyedRows* keyed = keyedSource()) {
-        Q_UNUSED(keyed)
+    if (keyedSource()) {
         const SortRow a = sortRow(left.row());
         const SortRow b = sortRow(right.row());
         if (a.row.groupOrder != b.row.groupOrder)
