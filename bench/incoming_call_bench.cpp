@@ -2,21 +2,29 @@
 //   - 20 times, an incoming call: from the service handing the call to the engine to its
 //     pop-up being shown (the call is declined before the next one);
 //   - then the signed-in client left alone for 60 s (the first argument changes it): the CPU
-//     time it used and the timer events delivered meanwhile.
-// Prints "popup_median_ms=<ms> popup_max_ms=<ms> idle_cpu_percent=<%> idle_timer_events=<n>".
+//     time it used and the timer events delivered meanwhile;
+//   - then, when a second argument BURST is given, BURST incoming calls from the service at
+//     once: the longest stall of the event loop until every call rang or was declined and
+//     two seconds passed, the most threads meanwhile, and how many calls ring.
+// Prints "popup_median_ms=<ms> popup_max_ms=<ms> idle_cpu_percent=<%> idle_timer_events=<n>"
+// and, for a burst, "burst_calls=<n> burst_longest_stall_ms=<ms> burst_ms=<ms> burst_max_threads=<n>
+// burst_ringing=<n> burst_popups=<n>".
 // bench/incoming_call.py runs it from a copy of the program folder on a clean data folder.
 #include "application.h"
 #include "libqml/components/loginwindow/login_window.h"
 #include "libqml/components/mainwindow/main_window.h"
 #include "libqml/components/notifications/communication_notification.h"
 #include "libqml/utils/style.h"
+#include "peak_memory.h"
 
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 
 #include <algorithm>
@@ -80,6 +88,7 @@ int main(int argc, char** argv)
     if (!app.initialize())
         return 1;
     const int idleSeconds = QCoreApplication::arguments().value(1, "60").toInt();
+    const int burst = QCoreApplication::arguments().value(2, "0").toInt();
     QML::LoginWindow* login = app.loginWindow();
     if (!login)
         return 1;
@@ -127,12 +136,62 @@ int main(int argc, char** argv)
     const double cpuBefore = cpuSeconds();
     QElapsedTimer idle;
     idle.start();
-    QTimer::singleShot(idleSeconds * 1000, &app, &QCoreApplication::quit);
-    app.exec();
+    // A loop of its own: quitting the application's would start the program's shutdown.
+    QEventLoop idleLoop;
+    QTimer::singleShot(idleSeconds * 1000, &idleLoop, &QEventLoop::quit);
+    idleLoop.exec();
     watch.counting = false;
     const double cpuPercent = 100.0 * (cpuSeconds() - cpuBefore) / (idle.nsecsElapsed() / 1e9);
     // The quit timer itself is one of the events counted.
     std::printf("popup_median_ms=%.1f popup_max_ms=%.1f idle_cpu_percent=%.2f idle_timer_events=%ld\n", median,
                 sorted.back(), cpuPercent, watch.timerEvents - 1);
+    std::fflush(stdout);
+    if (burst <= 0)
+        return 0;
+
+    // A burst: every call handed over at once, the event loop's longest stall meanwhile.
+    int popups = 0;
+    watch.popupMs.clear();
+    QObject::disconnect(&service, &Kivo::Simulation::Service::incomingCall, &watch, nullptr);
+    QElapsedTimer burstClock;
+    burstClock.start();
+    for (int i = 0; i < burst; ++i) {
+        if (!control.injectIncomingCall(QStringLiteral("+1555%1").arg(1000 + i, 4, 10, QChar('0')))) {
+            std::fprintf(stderr, "burst call %d: the service refused it\n", i + 1);
+            return 3;
+        }
+    }
+    QElapsedTimer sinceTick;
+    sinceTick.start();
+    double longestStall = 0;
+    long maxThreads = 0;
+    qint64 busyUntil = 500;
+    QTimer tick;
+    tick.setInterval(5);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const double stall = sinceTick.nsecsElapsed() / 1e6 - 5;
+        longestStall = std::max(longestStall, stall);
+        if (stall > 20)
+            busyUntil = burstClock.elapsed();
+        sinceTick.restart();
+        maxThreads = std::max(maxThreads, statusKib("Threads"));
+    });
+    tick.start();
+    const auto ringing = [&service] {
+        int count = 0;
+        for (const Kivo::Simulation::Call& call : service.calls())
+            count += call.state == Kivo::Simulation::CallState::Ringing;
+        return count;
+    };
+    // Until the client has been calm (no stall over 20 ms) for two seconds: the burst's end is
+    // the end of its last stall.
+    while (burstClock.elapsed() - busyUntil < 2000 && burstClock.elapsed() < 120000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    tick.stop();
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        popups += qobject_cast<QML::CommunicationNotification*>(widget) && widget->isVisible();
+    std::printf("burst_calls=%d burst_longest_stall_ms=%.0f burst_ms=%lld burst_max_threads=%ld burst_ringing=%d "
+                "burst_popups=%d\n",
+                burst, longestStall, busyUntil, maxThreads, ringing(), popups);
     return 0;
 }

@@ -22,17 +22,11 @@ QQuickItem* sceneRoot(const QML::Window* window)
     return window && window->view() ? window->view()->rootObject() : nullptr;
 }
 
-bool shown(const QQuickItem* item)
-{
-    return item->isVisible() && item->opacity() > 0 && item->width() > 0 && item->height() > 0;
-}
-
 } // namespace
 
 QQuickItem* User::item(const QML::Window* window, const QString& name)
 {
-    return SceneItems::find(sceneRoot(window),
-                            [&name](const QQuickItem* item) { return item->objectName() == name && shown(item); });
+    return SceneItems::shownNamed(sceneRoot(window), name);
 }
 
 QString User::text(const QML::Window* window, const QString& name)
@@ -50,7 +44,7 @@ QQuickItem* User::paneItem(const QWidget* window, const QString& name, QQuickWid
         if (!candidate->isVisibleTo(window) || candidate->isWindow())
             continue;
         QQuickItem* found = SceneItems::find(candidate->rootObject(), [&name](const QQuickItem* item) {
-            return item->objectName() == name && shown(item);
+            return item->objectName() == name && SceneItems::shown(item);
         });
         if (found) {
             if (pane)

@@ -217,6 +217,8 @@ Application::~Application()
     m_DefaultCallActionProvider = nullptr;
     delete m_QomxUrlHandler;
     m_QomxUrlHandler = nullptr;
+    // The windows have gone: the QML engine goes while the application is still whole.
+    QML::View::releaseSharedEngine();
 }
 
 void Application::setupApplicationInfo()

@@ -24,6 +24,9 @@
 #include <Kivo/Sessions/SessionManagerBase.h>
 #include <Kivo/Webcollab/WebcollabBase.h>
 
+#include <QQuickWindow>
+#include <QTimer>
+
 #include <algorithm>
 
 namespace Utils {
@@ -109,9 +112,9 @@ bool CommunicationsWindowManager::isAnyWindowAlwaysOnTop() const
 }
 
 Actions::CommunicationsWindowMenuActions*
-CommunicationsWindowManager::getMenuActions(Kivo::Controllers::CommunicationSession* session) const
+CommunicationsWindowManager::getMenuActions(Kivo::Controllers::CommunicationSession* session)
 {
-    if (const QML::CommunicationsWindow* window = getWindow(session))
+    if (const QML::CommunicationsWindow* window = windowFor(session))
         return window->getMenuActions();
     return m_MenuActions.value(session);
 }
@@ -221,6 +224,16 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
 
     if (incoming && declineBeyondRingingCap(session))
         return;
+    if (incoming && session->getCall()) {
+        // A call rings at once: its pop-up before anything else; the window follows once
+        // the pop-up is on the screen, or when the user answers.
+        m_CallHelper->connectSession(session);
+        // The pop-up offers the conversation's actions (video, chat); its window takes them over.
+        QML::CommunicationsWindow::createSessionActions(m_Factory, session, session);
+        showNotification(session);
+        deferWindow(session);
+        return;
+    }
     createCommsWindow(session);
     if (session->getChat() && !session->getCall()) {
         setupChat(session, getWindow(session), incoming);
@@ -242,6 +255,50 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
         showCommsWindow(session);
 }
 
+void CommunicationsWindowManager::deferWindow(CommunicationSession* session)
+{
+    // With other calls waiting for their windows (a burst of calls), each window is made
+    // only when the user turns to its call.
+    const bool alone = m_Deferred.isEmpty();
+    m_Deferred.insert(session);
+    connect(session, &QObject::destroyed, this, [this, session] { m_Deferred.remove(session); });
+    if (!alone)
+        return;
+    const QPointer<CommunicationSession> guarded(session);
+    const auto build = [this, guarded] {
+        if (guarded)
+            windowFor(guarded);
+    };
+    const QML::CommunicationNotification* popup =
+        m_Notifications ? m_Notifications->findNotification(session, QML::CommunicationNotification::CallNotification)
+                        : nullptr;
+    if (!popup || !popup->isVisible()) {
+        QTimer::singleShot(0, this, build);
+        return;
+    }
+    // After the pop-up's first frame; a pop-up that draws nothing soon still gets its window.
+    auto* once = new QObject(this);
+    const auto buildOnce = [once, build] {
+        delete once;
+        build();
+    };
+    connect(popup->quickWindow(), &QQuickWindow::afterRendering, once, buildOnce, Qt::QueuedConnection);
+    QTimer::singleShot(PopupPaintWaitMs, once, buildOnce);
+}
+
+QML::CommunicationsWindow* CommunicationsWindowManager::windowFor(CommunicationSession* session)
+{
+    if (QML::CommunicationsWindow* window = getWindow(session))
+        return window;
+    if (!session || !m_Deferred.remove(session))
+        return nullptr;
+    createCommsWindow(session);
+    QML::CommunicationsWindow* window = getWindow(session);
+    if (window && session->getChat())
+        setupChat(session, window, true);
+    return window;
+}
+
 void CommunicationsWindowManager::showNotification(CommunicationSession* session)
 {
     if (session->callActive() && session->getCall())
@@ -253,7 +310,7 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
 {
     const auto newlySet = [previous, current](unsigned int flag) { return !(previous & flag) && (current & flag); };
     const auto newlyCleared = [previous, current](unsigned int flag) { return (previous & flag) && !(current & flag); };
-    QML::CommunicationsWindow* window = getWindow(session);
+    QML::CommunicationsWindow* window = windowFor(session);
     if (!window)
         return;
 
@@ -301,7 +358,7 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
 
 void CommunicationsWindowManager::showCommsWindow(CommunicationSession* session)
 {
-    if (QML::CommunicationsWindow* window = getWindow(session))
+    if (QML::CommunicationsWindow* window = windowFor(session))
         window->showAndActivate();
 }
 

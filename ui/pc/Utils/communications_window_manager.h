@@ -6,10 +6,11 @@
 #include <Kivo/Utils/SharedPointer.h>
 #include <Tesk/Core/Refcounting/SmartPtr.h>
 
-#include <QHash>
+#include <QSet>
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QHash>
 
 class NotificationManager;
 
@@ -56,6 +57,8 @@ class CommunicationsWindowManager : public QObject
 public:
     // Incoming calls beyond this many ringing at once are declined as busy.
     static constexpr int MaxRingingCalls = 20;
+    // How long a ringing call's window waits for its pop-up's first frame at most.
+    static constexpr int PopupPaintWaitMs = 250;
 
     // Configuration items: show the window of an audio-only call; voice mail over the
     // program's own calling; the voice-mail number; show a started session with more than
@@ -74,12 +77,15 @@ public:
                     Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr> smileys);
 
     QML::CommunicationsWindow* getWindow(Kivo::Controllers::CommunicationSession* session) const;
+    // The window of `session`, made now when it was still to come (a ringing call's window
+    // follows its pop-up); null when the conversation has none.
+    QML::CommunicationsWindow* windowFor(Kivo::Controllers::CommunicationSession* session);
     QList<QML::CommunicationsWindow*> windows() const { return m_Windows; }
     WindowManagerCallHelper* getCallHelper() const { return m_CallHelper; }
     WindowManagerChatHelper* getChatHelper() const { return m_ChatHelper; }
     bool isAnyWindowAlwaysOnTop() const;
     // The menu actions of the window that shows `session`; null when no window shows it.
-    Actions::CommunicationsWindowMenuActions* getMenuActions(Kivo::Controllers::CommunicationSession* session) const;
+    Actions::CommunicationsWindowMenuActions* getMenuActions(Kivo::Controllers::CommunicationSession* session);
     // A window announces its menu actions for its conversation; they are forgotten when
     // either goes.
     void setMenuActions(Kivo::Controllers::CommunicationSession* session,
@@ -103,6 +109,9 @@ protected slots:
     void createCommsWindow(Kivo::Controllers::CommunicationSession* session);
     // With MaxRingingCalls other calls ringing, declines the call of `session` as busy (logged).
     bool declineBeyondRingingCap(Kivo::Controllers::CommunicationSession* session);
+    // The window of a ringing call is made after its pop-up has been drawn (when no other call
+    // waits for its window), or when the user turns to the call.
+    void deferWindow(Kivo::Controllers::CommunicationSession* session);
     void showCommsWindow(Kivo::Controllers::CommunicationSession* session);
     void onAssociatedFirstCallChanged();
     void comWindowDestroyed(QObject* window);
@@ -123,6 +132,8 @@ private:
     bool configItem(int item) const;
 
     QList<QML::CommunicationsWindow*> m_Windows;
+    // Conversations whose window is still to be made.
+    QSet<const QObject*> m_Deferred;
     QPointer<Providers::Factory> m_Factory;
     QPointer<NotificationManager> m_Notifications;
     Kivo::Contacts::IContact* m_VoiceMailContact = nullptr;

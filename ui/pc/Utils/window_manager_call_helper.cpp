@@ -246,7 +246,7 @@ void WindowManagerCallHelper::notificationAccepted()
 {
     if (auto* popup = qobject_cast<QML::CommunicationNotification*>(sender())) {
         Kivo::Controllers::CommunicationSession* session = popup->session();
-        QML::CommunicationsWindow* window = m_Manager && session ? m_Manager->getWindow(session) : nullptr;
+        QML::CommunicationsWindow* window = m_Manager && session ? m_Manager->windowFor(session) : nullptr;
         const bool showIt = showsWindowOf(session);
         if (window && !m_ConfirmBox) {
             if (showIt) {
@@ -303,7 +303,7 @@ void WindowManagerCallHelper::handleCallAccepted()
         return;
     Kivo::Controllers::CommunicationSession* session =
         sessions->getSession(Kivo::MediaEngine::Call(m_PendingIncomingCall.data()));
-    QML::CommunicationsWindow* window = m_Manager && session ? m_Manager->getWindow(session) : nullptr;
+    QML::CommunicationsWindow* window = m_Manager && session ? m_Manager->windowFor(session) : nullptr;
     if (window && showsWindowOf(session)) {
         window->show();
         window->raise();

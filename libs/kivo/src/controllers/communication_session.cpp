@@ -211,6 +211,11 @@ void CommunicationSession::setActionsProvider(Actions::Provider* provider)
     updateActions();
 }
 
+Actions::Provider* CommunicationSession::actionsProvider() const
+{
+    return m_Provider;
+}
+
 QObject* CommunicationSession::action(int id) const
 {
     return m_Provider ? m_Provider->getActionById(id) : nullptr;

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QQuickItem>
 #include <QQuickWidget>
@@ -33,6 +34,18 @@ inline QQuickItem* named(QQuickItem* root, const QString& name)
     return find(root, [&name](const QQuickItem* item) { return item->objectName() == name; });
 }
 
+// Drawn for the user to see: shown, not transparent, not empty.
+inline bool shown(const QQuickItem* item)
+{
+    return item->isVisible() && item->opacity() > 0 && item->width() > 0 && item->height() > 0;
+}
+
+// The first shown item of that name: a list's row on its way out may still carry the name.
+inline QQuickItem* shownNamed(QQuickItem* root, const QString& name)
+{
+    return find(root, [&name](const QQuickItem* item) { return item->objectName() == name && shown(item); });
+}
+
 inline QQuickItem* withText(QQuickItem* root, const QString& text)
 {
     return find(root, [&text](const QQuickItem* item) { return item->property("text").toString() == text; });
@@ -45,9 +58,13 @@ inline QQuickItem* ofClass(QQuickItem* root, const char* className)
     });
 }
 
+// Animations step about every 16 ms; unmoved for longer than two steps is at rest.
+constexpr int SettledMs = 40;
+
 // Waits until the item that `find` gives can take a click, as a user waits for what they
 // mean to click to be there: the view shown, the item shown and enabled, laid out (the same
-// item drawn at the same place on two frames one after the other) and inside the view. The
+// item drawn at the same place for longer than an animation's step, so that a list or bar
+// still moving it does not pass for still between two of its steps) and inside the view. The
 // item is looked for again on every frame, as a list makes its rows anew when its model is
 // reset. The item, or null with a warning when it never is ready; a busy machine only makes
 // it come later.
@@ -56,6 +73,7 @@ QQuickItem* waitForClickable(QQuickWidget* view, const Find& find, int timeoutMs
 {
     QPointer<QQuickItem> last;
     QPointF lastCentre(-1, -1);
+    QElapsedTimer still;
     QQuickItem* ready = nullptr;
     static_cast<void>(QTest::qWaitFor(
         [&] {
@@ -71,7 +89,9 @@ QQuickItem* waitForClickable(QQuickWidget* view, const Find& find, int timeoutMs
                 return false;
             }
             const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-            const bool settled = item == last && centre == lastCentre;
+            if (item != last || centre != lastCentre)
+                still.start();
+            const bool settled = still.elapsed() >= SettledMs;
             last = item;
             lastCentre = centre;
             if (!settled || !QRectF(QPointF(0, 0), QSizeF(view->size())).contains(centre))
@@ -91,16 +111,25 @@ inline bool waitUntilClickable(QQuickWidget* view, const QQuickItem* item, int t
     return waitForClickable(view, [&target] { return target.data(); }, timeoutMs) != nullptr;
 }
 
-// A left click at the item's centre, delivered to the view as the user's mouse would be,
-// once the scene has handled what the last gesture left to do and the item can take it.
-inline bool click(QQuickWidget* view, const QQuickItem* item)
+// A left click at the centre of the item that `find` gives, delivered to the view as the
+// user's mouse would be, once the scene has handled what the last gesture left to do and the
+// item can take it. A list made anew meanwhile is clicked on its new row.
+template <typename Find>
+bool clickFound(QQuickWidget* view, const Find& find)
 {
     QCoreApplication::processEvents();
-    if (!waitUntilClickable(view, item))
+    const QQuickItem* item = waitForClickable(view, find);
+    if (!item)
         return false;
     const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
     QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
     return true;
+}
+
+inline bool click(QQuickWidget* view, const QQuickItem* item)
+{
+    const QPointer<QQuickItem> target(const_cast<QQuickItem*>(item));
+    return clickFound(view, [&target] { return target.data(); });
 }
 
 // The window in front with the keyboard in its scene, as after the user clicked into it;

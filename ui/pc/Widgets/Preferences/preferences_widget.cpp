@@ -16,6 +16,7 @@
 #include "common/connect_check.h"
 #include "common/constants.h"
 #include "libqml/utils/style.h"
+#include "libqml/window/qml_view.h"
 
 #include <Kivo/Configuration/Config.h>
 #include <Kivo/Contacts/BlfController.h>
@@ -206,7 +207,8 @@ void PreferencesWidget::setUpAddins(const SessionManagerBase& session)
 
 void PreferencesWidget::setUpConnectorList()
 {
-    QQuickWidget* view = m_Form->manageAddinsWidget;
+    // A view of the program's engine: what it publishes stays in its own context.
+    QML::View* view = m_Form->manageAddinsWidget;
     view->setResizeMode(QQuickWidget::SizeRootObjectToView);
     // The scene reads its context as it loads.
     view->rootContext()->setContextProperty(Constants::ContextProperty::RootWindow, this);

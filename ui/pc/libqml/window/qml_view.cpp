@@ -12,14 +12,72 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQmlIncubationController>
 #include <QQuickWindow>
 
 namespace QML {
 
+namespace {
+
+QPointer<QQmlEngine> g_Engine;
+
+// Every view alive, oldest first: the one whose window drives the engine's incubation is
+// replaced by the next when it goes.
+QList<View*>& liveViews()
+{
+    static QList<View*> views;
+    return views;
+}
+
+// Every qsTr() of every scene reads the new translators at once. The engine is shared, so
+// the first view to hear of a language change retranslates for all; the others, told of the
+// same change in the same turn of the event loop, have nothing left to do.
+void retranslateOnce()
+{
+    static bool done = false;
+    if (done || !g_Engine)
+        return;
+    done = true;
+    g_Engine->retranslate();
+    QTimer::singleShot(0, [] { done = false; });
+}
+
+} // namespace
+
+QQmlEngine* View::sharedEngine()
+{
+    if (!g_Engine) {
+        g_Engine = new QQmlEngine(QCoreApplication::instance());
+        // Where nobody released it before (the program does, after its windows), the engine
+        // goes as the application does, before the application's own children.
+        static bool routineAdded = false;
+        if (!routineAdded) {
+            routineAdded = true;
+            qAddPostRoutine([] { delete g_Engine.data(); });
+        }
+    }
+    return g_Engine;
+}
+
+void View::releaseSharedEngine()
+{
+    if (!g_Engine)
+        return;
+    for (View* view : liveViews()) {
+        if (view->m_Engine == g_Engine)
+            view->setSource(QUrl());
+    }
+    delete g_Engine.data();
+}
+
 View::View(QWidget* parent)
-    : QQuickWidget(parent)
+    : QQuickWidget(sharedEngine(), parent)
+    , m_Engine(sharedEngine())
+    , m_Context(new QQmlContext(m_Engine->rootContext(), this))
     , m_Helper(new QmlHelper(this))
     , m_Style(Style::instance())
     , m_IdleTimer(new QTimer(this))
@@ -38,17 +96,78 @@ View::View(QWidget* parent)
     if (m_Style)
         connect(m_Style, &QObject::destroyed, this, [this] { setSource(QUrl()); });
 
-    QQmlContext* context = rootContext();
-    context->setContextProperty(Constants::ContextProperty::RootView, this);
-    context->setContextProperty(Constants::ContextProperty::Style, m_Style);
-    context->setContextProperty(Constants::ContextProperty::QmlHelper, m_Helper);
+    liveViews().append(this);
+    followIncubation();
+
+    m_Context->setContextProperty(Constants::ContextProperty::RootView, this);
+    m_Context->setContextProperty(Constants::ContextProperty::Style, m_Style);
+    m_Context->setContextProperty(Constants::ContextProperty::QmlHelper, m_Helper);
 }
 
 View::~View()
 {
+    liveViews().removeOne(this);
+    // Scenes made asynchronously go on in another view's window.
+    if (QQmlEngine* qml = m_Engine; qml && qml->incubationController() == quickWindow()->incubationController()) {
+        qml->setIncubationController(nullptr);
+        for (View* view : liveViews()) {
+            if (view->m_Engine == qml) {
+                view->followIncubation();
+                break;
+            }
+        }
+    }
     // The scene outlives this part of the widget: while ~QQuickWidget takes it down, its
     // focus changes must not reach a view that is gone.
     disconnect(quickWindow(), &QQuickWindow::activeFocusItemChanged, this, &View::followSceneFocus);
+}
+
+void View::followIncubation()
+{
+    if (QQmlEngine* qml = m_Engine; qml && !qml->incubationController())
+        qml->setIncubationController(quickWindow()->incubationController());
+}
+
+void View::setSource(const QUrl& url)
+{
+    // The scene before goes first, with its component.
+    delete m_PendingComponent.data();
+    // A view that outlived the engine has no scene left and gets none (the widget would make
+    // an engine of its own).
+    QQmlEngine* qml = m_Engine;
+    if (!qml) {
+        if (!url.isEmpty())
+            LOG_WARNING << "No QML engine is left for " << url.toString();
+        return;
+    }
+    QQuickWidget::setSource(QUrl());
+    if (url.isEmpty())
+        return;
+    // The engine keeps what it compiled: a scene file written again is read again once
+    // no view shows the old one (scenes of the program's resources never change).
+    if (url.isLocalFile())
+        qml->trimComponentCache();
+    auto* component = new QQmlComponent(qml, url, this);
+    if (!component->isLoading()) {
+        createScene(url, component);
+        return;
+    }
+    m_PendingComponent = component;
+    connect(component, &QQmlComponent::statusChanged, this, [this, url, component] {
+        if (component->isLoading())
+            return;
+        m_PendingComponent = nullptr;
+        disconnect(component, &QQmlComponent::statusChanged, this, nullptr);
+        createScene(url, component);
+    });
+}
+
+void View::createScene(const QUrl& url, QQmlComponent* component)
+{
+    // Made in this view's context; the widget takes the component and the scene over (and
+    // reports their errors as it does for its own).
+    QObject* root = component->isError() ? nullptr : component->create(m_Context);
+    setContent(url, component, root);
 }
 
 void View::setIdle(bool idle)
@@ -240,8 +359,7 @@ void View::hideEvent(QHideEvent* event)
 void View::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        // Every qsTr() of the scene reads the new translators at once.
-        engine()->retranslate();
+        retranslateOnce();
         emit languageChanged();
         event->accept();
     }

@@ -7,6 +7,10 @@
 #include <QSize>
 #include <QTimer>
 
+class QQmlComponent;
+class QQmlContext;
+class QQmlEngine;
+
 namespace QML {
 
 class QmlHelper;
@@ -14,6 +18,11 @@ class Style;
 
 // The QtQuick view of every QML window, pop-up and pane. It publishes itself, the style
 // and its helper to the scene and tracks whether the user has left the mouse alone.
+//
+// Every view shares the program's one QML engine (types, imports, image providers and the
+// compiled scenes are the engine's, made once); what a view publishes goes into a context of
+// its own under the engine's, so two views' properties never meet. rootContext() and
+// setSource() are that context's: reach a view through View, not QQuickWidget.
 class View : public QQuickWidget
 {
     Q_OBJECT
@@ -33,6 +42,18 @@ public:
 
     explicit View(QWidget* parent = nullptr);
     ~View() override;
+
+    // The program's QML engine, made with the first view and kept until the application
+    // goes (or releaseSharedEngine()).
+    static QQmlEngine* sharedEngine();
+    // Takes the shared engine down; views still alive lose their scenes first. The next
+    // view makes a new engine.
+    static void releaseSharedEngine();
+
+    // This view's own context: what is set here reaches this view's scene only.
+    QQmlContext* rootContext() const { return m_Context; }
+    // Loads `url` into this view's context; an empty URL takes the scene down.
+    void setSource(const QUrl& url);
 
     QmlHelper* helper() const { return m_Helper; }
 
@@ -85,7 +106,13 @@ private:
     void followSceneFocus();
     void trackMouseEvent(QEvent* event);
     void openStyleView();
+    void createScene(const QUrl& url, QQmlComponent* component);
+    void followIncubation();
 
+    // The engine the view was made with; null once it has been released.
+    QPointer<QQmlEngine> m_Engine;
+    QQmlContext* m_Context;
+    QPointer<QQmlComponent> m_PendingComponent;
     QmlHelper* m_Helper;
     Style* m_Style;
     bool m_Idle = false;

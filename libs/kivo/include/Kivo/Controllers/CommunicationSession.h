@@ -143,6 +143,7 @@ public:
 
     // The session's actions provider: the session keeps its actions' enabled states.
     void setActionsProvider(Actions::Provider* provider);
+    Actions::Provider* actionsProvider() const;
     // The action of that id of the session's actions provider (for QML, an
     // Actions::Action); null without a provider or without the action.
     Q_INVOKABLE QObject* action(int id) const;

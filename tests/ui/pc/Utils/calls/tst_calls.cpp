@@ -175,9 +175,10 @@ private slots:
         // It goes on ringing: the call itself is no call to wait behind.
         QTest::qWait(100);
         QVERIFY(ringsWith(Ring));
-        // The window of the call waits, hidden, for an answer.
+        // The window of the call follows the pop-up, hidden, and waits for an answer.
         CommunicationSession* ringing = ringingSession();
-        QVERIFY(manager()->getWindow(ringing) && !manager()->getWindow(ringing)->isVisible());
+        QTRY_VERIFY(manager()->getWindow(ringing));
+        QVERIFY(!manager()->getWindow(ringing)->isVisible());
 
         // Asked again for the same call: no second pop-up, no second ringer.
         manager()->getCallHelper()->showCallNotification(ringing);
@@ -189,6 +190,35 @@ private slots:
         // The pop-up draws only its own rounded frame.
         QVERIFY(popup->testAttribute(Qt::WA_TranslucentBackground));
         QVERIFY(popup->windowFlags().testFlag(Qt::FramelessWindowHint));
+    }
+
+    void popupShowsBeforeAnythingIsBuiltForTheCall()
+    {
+        // What exists for the call at the moment its pop-up shows.
+        struct AtShow : QObject
+        {
+            Utils::CommunicationsWindowManager* manager = nullptr;
+            int windows = -1;
+            bool eventFilter(QObject* watched, QEvent* event) override
+            {
+                if (event->type() == QEvent::Show && windows < 0 && qobject_cast<QML::CommunicationNotification*>(watched))
+                    windows = manager->windows().size();
+                return false;
+            }
+        } atShow;
+        atShow.manager = manager();
+        const int before = manager()->windows().size();
+        qApp->installEventFilter(&atShow);
+        QML::CommunicationNotification* popup = incomingCall(Bob);
+        qApp->removeEventFilter(&atShow);
+        QVERIFY(popup);
+        QCOMPARE(atShow.windows, before);
+        // Answered before its window was made, the call still gets one.
+        CommunicationSession* ringing = ringingSession();
+        QML::CommunicationsWindow* window = manager()->windowFor(ringing);
+        QVERIFY(window);
+        QCOMPARE(manager()->getWindow(ringing), window);
+        QCOMPARE(manager()->windows().size(), before + 1);
     }
 
     void callsBeyondTheRingingCapAreDeclinedBusy()
@@ -317,8 +347,8 @@ private slots:
         QML::CommunicationNotification* popup = incomingCall(Bob, video);
         QVERIFY(popup);
         QTRY_VERIFY(ringsWith(Ring));
-        QML::CommunicationsWindow* window = manager()->getWindow(ringingSession());
-        QVERIFY(window);
+        QML::CommunicationsWindow* window = nullptr;
+        QTRY_VERIFY((window = manager()->getWindow(ringingSession())));
         QVERIFY(clickInPopup(popup, video ? "answerVideoButton" : "answerAudioButton"));
         QTRY_VERIFY(popups().isEmpty());
         QTRY_COMPARE(ringingSession()->getCall()->getCallState(), CallBasePtr::InCall);

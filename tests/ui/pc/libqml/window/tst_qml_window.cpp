@@ -6,12 +6,16 @@
 #include "support/test_environment.h"
 
 #include <QMenu>
+#include <QQmlContext>
+#include <QQmlEngine>
 #include <QPointer>
 #include <QQuickItem>
 #include <QFontInfo>
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
+#include <vector>
 #include <limits>
 
 namespace {
@@ -43,6 +47,8 @@ private slots:
     void fullScreenKeepsTheRatioWithoutResizing();
     void openMenu();
     void publishesItselfToTheScene();
+    void viewsShareOneEngineButNotWhatTheyPublish();
+    void viewsOutlivingTheEngineLoseOnlyTheirScenes();
     void mouseActivityEndsIdleness();
     void sceneGoesWithAStyleThatGoesFirst();
     void scenesDrawWithTheStylesFontOrItsMetricTwin();
@@ -220,6 +226,55 @@ void QmlWindowTest::publishesItselfToTheScene()
         "    && qmlHelper.getPresenceIcon(7, false) !== \"\""))));
     QVERIFY(m_Window->view()->rootObject()->property("complete").toBool());
     QVERIFY(m_Window->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+void QmlWindowTest::viewsShareOneEngineButNotWhatTheyPublish()
+{
+    const QString scene = writeScene(QStringLiteral("width: 320; height: 240\n"
+                                                    "property string said: label\n"
+                                                    "property bool ownWindow: rootWindow.view === rootView"));
+    LimitedWindow other;
+    m_Window->view()->rootContext()->setContextProperty(QStringLiteral("label"), QStringLiteral("first"));
+    other.view()->rootContext()->setContextProperty(QStringLiteral("label"), QStringLiteral("second"));
+    QVERIFY(m_Window->loadQML(scene));
+    QVERIFY(other.loadQML(scene));
+    QCOMPARE(m_Window->view()->engine(), other.view()->engine());
+    QCOMPARE(m_Window->view()->engine(), QML::View::sharedEngine());
+    const auto said = [](const QML::Window& window) { return window.view()->rootObject()->property("said").toString(); };
+    QCOMPARE(said(*m_Window), QStringLiteral("first"));
+    QCOMPARE(said(other), QStringLiteral("second"));
+    QVERIFY(m_Window->view()->rootObject()->property("ownWindow").toBool());
+    QVERIFY(other.view()->rootObject()->property("ownWindow").toBool());
+
+    // Published later, it still reaches its own scene only.
+    other.view()->rootContext()->setContextProperty(QStringLiteral("label"), QStringLiteral("changed"));
+    QCOMPARE(said(*m_Window), QStringLiteral("first"));
+    QCOMPARE(said(other), QStringLiteral("changed"));
+    QVERIFY(!QML::View::sharedEngine()->rootContext()->contextProperty(QStringLiteral("label")).isValid());
+}
+
+void QmlWindowTest::viewsOutlivingTheEngineLoseOnlyTheirScenes()
+{
+    QVERIFY(m_Window->loadQML(QStringLiteral("qrc:/controls/TextButton.qml")));
+    {
+        // Many views come and go around it.
+        std::vector<std::unique_ptr<LimitedWindow>> windows;
+        for (int i = 0; i < 10; ++i) {
+            windows.push_back(std::make_unique<LimitedWindow>());
+            QVERIFY(windows.back()->loadQML(QStringLiteral("qrc:/controls/TextButton.qml")));
+        }
+        windows.erase(windows.begin(), windows.begin() + 5);
+        QVERIFY(m_Window->view()->rootObject());
+        QML::View::releaseSharedEngine();
+        for (const auto& window : windows)
+            QVERIFY(!window->view()->rootObject());
+    }
+    QVERIFY(!m_Window->view()->rootObject());
+    // The next view makes the engine again.
+    LimitedWindow next;
+    QVERIFY(next.loadQML(QStringLiteral("qrc:/controls/TextButton.qml")));
+    QVERIFY(next.view()->rootObject());
+    QCOMPARE(next.view()->engine(), QML::View::sharedEngine());
 }
 
 void QmlWindowTest::mouseActivityEndsIdleness()

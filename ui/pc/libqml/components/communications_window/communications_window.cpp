@@ -106,22 +106,17 @@ CommunicationsWindow::CommunicationsWindow(Kivo::Sessions::SessionManagerBase* s
     m_Participants =
         new Kivo::Models::SelectionHandler(m_ParticipantsSort, Kivo::Models::SelectionHandler::ParticipantItem, this);
 
-    if (m_Factory) {
-        m_ActionsProvider = m_Factory->createActionsProvider(this, false);
+    // A ringing call's pop-up made the conversation's actions before this window: the window
+    // takes them over, so the actions the pop-up shows stay alive.
+    m_ActionsProvider = m_Session ? m_Session->actionsProvider() : nullptr;
+    if (m_ActionsProvider)
+        m_ActionsProvider->setParent(this);
+    else
+        m_ActionsProvider = createSessionActions(m_Factory, m_Session, this);
+    if (m_Factory)
         m_ParticipantActionsProvider = m_Factory->createActionsProvider(this, true);
-    }
-    if (m_ActionsProvider) {
-        QList<int> accepted = SessionActions;
-        if (!m_Session || !m_Session->getZynHandler())
-            accepted << ScreenShareOnlyAction;
-        m_ActionsProvider->setAcceptedActions(accepted, false);
-        m_ActionsProvider->setActionSource(m_Session);
-    }
     if (m_ParticipantActionsProvider)
         m_ParticipantActionsProvider->setAcceptedActions(ParticipantActions, true);
-
-    if (m_Session)
-        m_Session->setActionsProvider(m_ActionsProvider);
     callChanged();
     connectCommSessionSignals();
     if (m_Session) {
@@ -448,6 +443,23 @@ void CommunicationsWindow::setMeetMeError(const QVariant&)
     // The scene only ever dismisses the error: whatever it writes clears it.
     m_MeetMeError = QVariant();
     emit meetMeErrorChanged();
+}
+
+Kivo::Actions::Provider* CommunicationsWindow::createSessionActions(Providers::Factory* factory,
+                                                                    Kivo::Controllers::CommunicationSession* session,
+                                                                    QObject* parent)
+{
+    Kivo::Actions::Provider* actions = factory ? factory->createActionsProvider(parent, false) : nullptr;
+    if (actions) {
+        QList<int> accepted = SessionActions;
+        if (!session || !session->getZynHandler())
+            accepted << ScreenShareOnlyAction;
+        actions->setAcceptedActions(accepted, false);
+        actions->setActionSource(session);
+    }
+    if (session)
+        session->setActionsProvider(actions);
+    return actions;
 }
 
 QString CommunicationsWindow::meetMeErrorText(const QVariant& error)

@@ -164,6 +164,11 @@ public:
 
     // The text of a My Room error value; empty for none and for values the window does not know.
     static QString meetMeErrorText(const QVariant& error);
+    // The actions a conversation offers (chat, call, video, share...), on `session`; a ringing
+    // call's pop-up needs them before the call's window exists.
+    static Kivo::Actions::Provider* createSessionActions(Providers::Factory* factory,
+                                                         Kivo::Controllers::CommunicationSession* session,
+                                                         QObject* parent);
 
     // ---- States and pane layout -------------------------------------------------------------
     static constexpr QSize MinimumSize{420, 310};

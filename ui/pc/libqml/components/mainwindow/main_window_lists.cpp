@@ -150,7 +150,7 @@ void MainWindow::triggerDefaultAction(const QString& text, bool setText)
     if (!setText && m_ContactSources->sources().isEmpty() && !m_ActiveSources->sources().isEmpty()) {
         for (QObject* source : m_ActiveSources->sources()) {
             auto* session = qobject_cast<Kivo::Controllers::CommunicationSession*>(source);
-            if (QML::CommunicationsWindow* window = m_WindowManager && session ? m_WindowManager->getWindow(session) : nullptr)
+            if (QML::CommunicationsWindow* window = m_WindowManager && session ? m_WindowManager->windowFor(session) : nullptr)
                 window->showAndActivate();
         }
         return;

@@ -11,7 +11,10 @@
 #include <Kivo/MyRoom/MeetMeError.h>
 #include <Kivo/Webcollab/WebcollabBase.h>
 
+#include <QApplication>
 #include <QBoxLayout>
+#include <QFile>
+#include <QQmlEngine>
 #include <QPointer>
 #include <QQmlContext>
 #include <QSignalSpy>
@@ -43,6 +46,31 @@ QStringList contentColumns(CommunicationsWindow* window)
     return columns;
 }
 
+// Every QML engine alive: the program's shared one and any a widget owns.
+int qmlEngines()
+{
+    QSet<const QQmlEngine*> engines;
+    for (const QQmlEngine* engine : qApp->findChildren<QQmlEngine*>())
+        engines.insert(engine);
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        for (const QQmlEngine* engine : window->findChildren<QQmlEngine*>())
+            engines.insert(engine);
+    }
+    return engines.size();
+}
+
+int threads()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("Threads:"))
+            return line.mid(8).trimmed().toInt();
+    }
+    return -1;
+}
+
 } // namespace
 
 class CommsWindowLayoutTest : public QObject
@@ -72,6 +100,27 @@ private slots:
         QFETCH(QVariant, error);
         QFETCH(QString, text);
         QCOMPARE(CommunicationsWindow::meetMeErrorText(error), text);
+    }
+
+    // A window's panes are scenes of the program's one QML engine: another window adds no
+    // engine and none of an engine's threads.
+    void windowAddsNoQmlEngine()
+    {
+        TestSupport::Environment env;
+        Conversation conversation(Conversation::Chat);
+        QVERIFY(conversation.isReady());
+        QVERIFY(conversation.showWindow());
+        QCOMPARE(qmlEngines(), 1);
+        const int threadsBefore = threads();
+        {
+            CommunicationsWindow second(conversation.signedIn.session(), conversation.session, nullptr, false);
+            second.Activate();
+            second.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&second));
+            QCOMPARE(qmlEngines(), 1);
+            QVERIFY2(threads() <= threadsBefore + 1, qPrintable(QString("%1 -> %2").arg(threadsBefore).arg(threads())));
+        }
+        QCOMPARE(qmlEngines(), 1);
     }
 
     // The panes, their scenes loaded from the real resources, and the window's own base view

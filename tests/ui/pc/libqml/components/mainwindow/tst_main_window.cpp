@@ -182,16 +182,14 @@ QQuickItem* MainWindowTest::item(const QString& name)
 bool MainWindowTest::click(const QString& name)
 {
     QQuickWidget* view = main()->view();
-    const QQuickItem* target = SceneItems::waitForClickable(
-        view, [view, &name] { return SceneItems::named(view->rootObject(), name); });
-    return target && SceneItems::click(view, target);
+    return SceneItems::clickFound(view, [view, &name] { return SceneItems::shownNamed(view->rootObject(), name); });
 }
 
 bool MainWindowTest::chooseFromMenuOf(const QString& name, const QString& text)
 {
     QQuickWidget* view = main()->view();
     const QQuickItem* target = SceneItems::waitForClickable(
-        view, [view, &name] { return SceneItems::named(view->rootObject(), name); });
+        view, [view, &name] { return SceneItems::shownNamed(view->rootObject(), name); });
     if (!target)
         return false;
     const QPoint centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
