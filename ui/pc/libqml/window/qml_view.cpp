@@ -46,6 +46,21 @@ void retranslateOnce()
     QTimer::singleShot(0, [] { done = false; });
 }
 
+// What a closed scene held in the shared engine's script heap is collected soon after, once
+// for any number of views that go together (a window and its panes): left to the engine's own
+// pace, every window opened and closed kept its share of the heap for long.
+void collectClosedScenes()
+{
+    static QPointer<QQmlEngine> scheduled;
+    if (!g_Engine || scheduled == g_Engine)
+        return;
+    scheduled = g_Engine;
+    QTimer::singleShot(0, g_Engine, [] {
+        scheduled = nullptr;
+        g_Engine->collectGarbage();
+    });
+}
+
 } // namespace
 
 QQmlEngine* View::sharedEngine()
@@ -117,6 +132,7 @@ View::~View()
             }
         }
     }
+    collectClosedScenes();
     // The scene outlives this part of the widget: while ~QQuickWidget takes it down, its
     // focus changes must not reach a view that is gone.
     disconnect(quickWindow(), &QQuickWindow::activeFocusItemChanged, this, &View::followSceneFocus);
