@@ -84,11 +84,11 @@ void ChatModel::onHistory(int requestId, const QString&, const QVector<Simulatio
     m_Request = 0;
     // The C library's local time reads the zone's file again for every time it converts:
     // a long history takes the system's zone once and converts by its rules.
-    const QTimeZone zone = QTimeZone::systemTimeZone();
+    m_Zone = QTimeZone::systemTimeZone();
     QList<Data> loaded;
     loaded.reserve(messages.size());
     for (const Simulation::ChatMessageRecord& message : messages)
-        loaded.append(toData(message, loaded.isEmpty() ? nullptr : &loaded.last(), zone.isValid() ? &zone : nullptr));
+        loaded.append(toData(message, loaded.isEmpty() ? nullptr : &loaded.last(), m_Zone.isValid() ? &m_Zone : nullptr));
     m_Messages = loaded;
     emit modelReset();
 }
@@ -99,7 +99,7 @@ void ChatModel::addMessage(const Simulation::ChatMessageRecord& message)
         if (m_Messages.at(i).getId() == message.id)
             return;
     }
-    Data data = toData(message, m_Messages.isEmpty() ? nullptr : &m_Messages.last());
+    Data data = toData(message, m_Messages.isEmpty() ? nullptr : &m_Messages.last(), m_Zone.isValid() ? &m_Zone : nullptr);
     if (!message.outgoing) {
         data.setFlags(data.getFlags() | Data::Unread);
         ++m_Unread;

@@ -83,6 +83,8 @@ private:
     QString m_Conversation;
     QString m_OwnAddress;
     QList<Kivo::Data::Message::Data> m_Messages;
+    // The system's time zone as the last history found it, for the messages that follow.
+    QTimeZone m_Zone;
     int m_Unread = 0;
     int m_Request = 0;
     QDateTime m_Since;
