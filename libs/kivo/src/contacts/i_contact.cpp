@@ -25,10 +25,7 @@ IContact::IContact(int id, const QString& displayName, QObject* parent)
     }
 }
 
-IContact::~IContact()
-{
-    Models::ContactKeys::forget(this);
-}
+IContact::~IContact() = default;
 
 QString IContact::getDisplayName() const
 {

@@ -58,10 +58,11 @@ QDateTime ChatModel::startOf(int age)
     }
 }
 
-Data ChatModel::toData(const Simulation::ChatMessageRecord& message, const Data* previous) const
+Data ChatModel::toData(const Simulation::ChatMessageRecord& message, const Data* previous, const QTimeZone* zone) const
 {
     const int direction = message.outgoing ? Data::Sent : Data::Received;
-    Data data(message.id, message.time.toLocalTime(), direction, message.from.toLower(), message.text,
+    const QDateTime time = zone ? message.time.toTimeZone(*zone) : message.time.toLocalTime();
+    Data data(message.id, time, direction, message.from.toLower(), message.text,
               message.failed ? Data::TimedOut : Data::NoFlags);
     data.setIsFirstMessage(!previous || previous->getSenderId() != data.getSenderId()
                            || previous->getDateTime().secsTo(data.getDateTime()) > GroupGapSeconds);
@@ -81,10 +82,13 @@ void ChatModel::onHistory(int requestId, const QString&, const QVector<Simulatio
     if (requestId != m_Request)
         return;
     m_Request = 0;
+    // The C library's local time reads the zone's file again for every time it converts:
+    // a long history takes the system's zone once and converts by its rules.
+    m_Zone = QTimeZone::systemTimeZone();
     QList<Data> loaded;
     loaded.reserve(messages.size());
     for (const Simulation::ChatMessageRecord& message : messages)
-        loaded.append(toData(message, loaded.isEmpty() ? nullptr : &loaded.last()));
+        loaded.append(toData(message, loaded.isEmpty() ? nullptr : &loaded.last(), m_Zone.isValid() ? &m_Zone : nullptr));
     m_Messages = loaded;
     emit modelReset();
 }
@@ -95,7 +99,7 @@ void ChatModel::addMessage(const Simulation::ChatMessageRecord& message)
         if (m_Messages.at(i).getId() == message.id)
             return;
     }
-    Data data = toData(message, m_Messages.isEmpty() ? nullptr : &m_Messages.last());
+    Data data = toData(message, m_Messages.isEmpty() ? nullptr : &m_Messages.last(), m_Zone.isValid() ? &m_Zone : nullptr);
     if (!message.outgoing) {
         data.setFlags(data.getFlags() | Data::Unread);
         ++m_Unread;

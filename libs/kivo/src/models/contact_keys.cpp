@@ -7,9 +7,9 @@
 
 #include <unicode/ucol.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
-#include <unordered_map>
 
 namespace Kivo {
 namespace Models {
@@ -65,32 +65,21 @@ quint64 bigEndianAt(const QByteArray& bytes, int offset)
     return qFromBigEndian<quint64>(part);
 }
 
-// The keys of every contact with properties. Node-based: an entry stays where it is while
-// others come and go, so that lists may keep its address.
-std::unordered_map<const Contacts::IContact*, ContactKeys>& keysOfContacts()
-{
-    static std::unordered_map<const Contacts::IContact*, ContactKeys> keys;
-    return keys;
-}
-
 } // namespace
 
 const ContactKeys& ContactKeys::of(const Contacts::IContact& contact)
 {
     static const ContactKeys none;
-    const auto& keys = keysOfContacts();
-    const auto found = keys.find(&contact);
-    return found == keys.end() ? none : found->second;
+    return contact.m_Keys ? *contact.m_Keys : none;
 }
 
-void ContactKeys::update(const Contacts::IContact& contact)
+void ContactKeys::update(Contacts::IContact& contact)
 {
-    keysOfContacts()[&contact] = ContactKeys(contact);
-}
-
-void ContactKeys::forget(const Contacts::IContact* contact)
-{
-    keysOfContacts().erase(contact);
+    // Assigned in place: lists keep the address.
+    if (contact.m_Keys)
+        *contact.m_Keys = ContactKeys(contact);
+    else
+        contact.m_Keys = std::make_unique<ContactKeys>(contact);
 }
 
 namespace {
@@ -191,6 +180,26 @@ bool ContactKeys::less(const ContactKeys& left, const ContactKeys& right, Helper
     // QByteArray's order is that of unsigned bytes.
     const int byLocale = qstrcmp(a.collated, b.collated);
     return byLocale != 0 ? byLocale < 0 : a.text < b.text;
+}
+
+QVector<int> ContactKeys::ranks(const QVector<const ContactKeys*>& keys, Helper::PrimarySortField field)
+{
+    QVector<int> order;
+    order.reserve(keys.size());
+    for (int i = 0; i < keys.size(); ++i) {
+        if (keys.at(i))
+            order.append(i);
+    }
+    std::sort(order.begin(), order.end(),
+              [&keys, field](int a, int b) { return less(*keys.at(a), *keys.at(b), field); });
+    QVector<int> ranks(keys.size(), -1);
+    int rank = 0;
+    for (int i = 0; i < order.size(); ++i) {
+        if (i > 0 && less(*keys.at(order.at(i - 1)), *keys.at(order.at(i)), field))
+            ++rank;
+        ranks[order.at(i)] = rank;
+    }
+    return ranks;
 }
 
 bool ContactKeys::matches(const QString& folded, const QString& digits) const

@@ -107,11 +107,28 @@ void SearchFilter::setSearchText(const QString& text)
     // text was a number too.
     const bool narrows = !m_Folded.isEmpty() && folded.startsWith(m_Folded)
                          && (digits.isEmpty() || !m_Digits.isEmpty());
-    if (narrows && !m_Matches.isEmpty())
-        m_Previous.swap(m_Matches);
-    else
+    if (m_MatchesSensitivity != filterCaseSensitivity())
+        forgetMatches();
+    int earlier = int(m_Earlier.size()) - 1;
+    while (earlier >= 0 && (m_Earlier.at(earlier).folded != folded || m_Earlier.at(earlier).digits != digits))
+        --earlier;
+    if (earlier >= 0) {
+        // A letter taken back: the shorter text found this before.
+        m_Matches = m_Earlier.at(earlier).matches;
+        m_Earlier.resize(earlier);
         m_Previous.clear();
-    m_Matches.fill(-1, m_Keyed && sourceModel() ? sourceModel()->rowCount() : 0);
+    } else {
+        if (narrows && !m_Matches.isEmpty()) {
+            constexpr int KeptTexts = 64;
+            if (m_Earlier.size() < KeptTexts)
+                m_Earlier.append({m_Folded, m_Digits, m_Matches});
+            m_Previous.swap(m_Matches);
+        } else {
+            m_Previous.clear();
+            m_Earlier.clear();
+        }
+        m_Matches.fill(-1, m_Keyed && sourceModel() ? sourceModel()->rowCount() : 0);
+    }
     m_MatchesSensitivity = filterCaseSensitivity();
     m_Text = text;
     m_Folded = folded;
@@ -150,19 +167,35 @@ void SearchFilter::forgetMatches()
 {
     m_Matches.clear();
     m_Previous.clear();
+    m_Earlier.clear();
     m_SortRows.clear();
+    m_Ranks.clear();
+}
+
+int SearchFilter::rankOf(int sourceRow) const
+{
+    if (!m_Keyed || !sourceModel())
+        return -1;
+    if (m_Ranks.isEmpty()) {
+        const int rows = sourceModel()->rowCount();
+        QVector<const ContactKeys*> keys(rows, nullptr);
+        for (int row = 0; row < rows; ++row)
+            keys[row] = m_Keyed->keyedRow(row).keys;
+        m_Ranks = ContactKeys::ranks(keys, m_Field);
+    }
+    return sourceRow >= 0 && sourceRow < m_Ranks.size() ? m_Ranks.at(sourceRow) : -1;
 }
 
 SearchFilter::SortRow SearchFilter::sortRow(int sourceRow) const
 {
-    if (m_SortRows.isEmpty() && sourceModel())
-        m_SortRows.resize(sourceModel()->rowCount());
-    if (sourceRow < 0 || sourceRow >= m_SortRows.size()) {
+    if (m_SortRows.empty() && sourceModel())
+        m_SortRows.resize(size_t(qMax(0, sourceModel()->rowCount())));
+    if (sourceRow < 0 || size_t(sourceRow) >= m_SortRows.size()) {
         SortRow unkept;
         unkept.row = m_Keyed->keyedRow(sourceRow);
         return unkept;
     }
-    SortRow& kept = m_SortRows[sourceRow];
+    SortRow& kept = m_SortRows[size_t(sourceRow)];
     if (!kept.known) {
         kept.row = m_Keyed->keyedRow(sourceRow);
         if (kept.row.keys) {
@@ -179,7 +212,15 @@ KeyedRows::Row SearchFilter::keyedRow(int row) const
     if (!m_Keyed)
         return Row();
     const QModelIndex source = mapToSource(index(row, 0));
-    return source.isValid() ? m_Keyed->keyedRow(source.row()) : Row();
+    if (!source.isValid())
+        return Row();
+    Row keyed = m_Keyed->keyedRow(source.row());
+    if (keyed.keys) {
+        keyed.rank = rankOf(source.row());
+        keyed.rankedBy = this;
+        keyed.rankField = m_Field;
+    }
+    return keyed;
 }
 
 void SearchFilter::updatePrimarySortField()
@@ -194,6 +235,7 @@ void SearchFilter::changePrimarySortField(int field)
         return;
     m_Field = wanted;
     m_SortRows.clear();
+    m_Ranks.clear();
     invalidate();
 }
 
@@ -204,6 +246,7 @@ bool SearchFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourcePare
     if (m_MatchesSensitivity != filterCaseSensitivity()) {
         m_Matches.clear();
         m_Previous.clear();
+        m_Earlier.clear();
         m_MatchesSensitivity = filterCaseSensitivity();
     }
     const bool known = sourceRow < m_Matches.size();
@@ -233,6 +276,9 @@ bool SearchFilter::lessByName(const SortRow& a, const SortRow& b, const QModelIn
                               const QModelIndex& right) const
 {
     if (a.row.keys && b.row.keys) {
+        if (a.row.rankedBy && a.row.rankedBy == b.row.rankedBy && a.row.rankField == m_Field
+            && b.row.rankField == m_Field && a.row.rank >= 0 && b.row.rank >= 0)
+            return a.row.rank < b.row.rank;
         if (a.prefix[0] != b.prefix[0])
             return a.prefix[0] < b.prefix[0];
         if (a.prefix[1] != b.prefix[1])

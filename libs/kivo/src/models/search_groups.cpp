@@ -37,12 +37,23 @@ int SearchGroups::shownRows(const Entry& entry) const
     return 1 + (entry.open && entry.model ? entry.model->rowCount() : 0);
 }
 
+const QVector<int>& SearchGroups::starts() const
+{
+    if (m_Starts.isEmpty()) {
+        m_Starts.reserve(m_Entries.size() + 1);
+        int row = 0;
+        for (const Entry& entry : m_Entries) {
+            m_Starts.append(row);
+            row += shownRows(entry);
+        }
+        m_Starts.append(row);
+    }
+    return m_Starts;
+}
+
 int SearchGroups::firstRow(int entry) const
 {
-    int row = 0;
-    for (int before = 0; before < entry; ++before)
-        row += shownRows(m_Entries.at(before));
-    return row;
+    return starts().at(entry);
 }
 
 bool SearchGroups::forwards(int entry) const
@@ -70,6 +81,7 @@ IGroup* SearchGroups::addSearchModel(QAbstractItemModel* model)
     const int row = firstRow(entry);
     beginInsertRows(QModelIndex(), row, row + model->rowCount());
     m_Entries.append({group, model, dynamic_cast<const KeyedRows*>(model), true, group->isOpen(), {}});
+    rowsMoved();
     endInsertRows();
     follow(entry);
     emit countChanged();
@@ -86,6 +98,7 @@ void SearchGroups::addGroup(IGroup* group)
     const int rows = 1 + (shown.open && shown.model ? shown.model->rowCount() : 0);
     beginInsertRows(QModelIndex(), row, row + rows - 1);
     shown.shown = true;
+    rowsMoved();
     endInsertRows();
     emit countChanged();
 }
@@ -98,6 +111,7 @@ void SearchGroups::removeGroup(IGroup* group)
     const int row = firstRow(entry);
     beginRemoveRows(QModelIndex(), row, row + shownRows(m_Entries.at(entry)) - 1);
     m_Entries[entry].shown = false;
+    rowsMoved();
     endRemoveRows();
     emit countChanged();
 }
@@ -133,6 +147,7 @@ void SearchGroups::follow(int entry)
     const auto settled = [this, group](const QModelIndex& parent, void (QAbstractItemModel::*end)()) {
         if (parent.isValid())
             return;
+        rowsMoved();
         if (forwards(entryOf(group))) {
             (this->*end)();
             emit countChanged();
@@ -160,6 +175,7 @@ void SearchGroups::follow(int entry)
     // A reset or a new order of the search model is a new layout of the whole list.
     const auto begin = [this] { beginResetModel(); };
     const auto end = [this] {
+        rowsMoved();
         endResetModel();
         emit countChanged();
     };
@@ -169,6 +185,7 @@ void SearchGroups::follow(int entry)
     connections.append(connect(model, &QAbstractItemModel::layoutChanged, this, end));
     connections.append(connect(model, &QObject::destroyed, this, [this] {
         beginResetModel();
+        rowsMoved();
         endResetModel();
         emit countChanged();
     }));
@@ -183,6 +200,7 @@ void SearchGroups::groupOpenChanged(IGroup* group)
     const int rows = changed.model ? changed.model->rowCount() : 0;
     if (!changed.shown || rows == 0) {
         changed.open = group->isOpen();
+        rowsMoved();
         headerChanged(entry, {Roles::GroupOpen});
         return;
     }
@@ -192,6 +210,7 @@ void SearchGroups::groupOpenChanged(IGroup* group)
     else
         beginRemoveRows(QModelIndex(), first, first + rows - 1);
     changed.open = group->isOpen();
+    rowsMoved();
     if (group->isOpen())
         endInsertRows();
     else
@@ -209,14 +228,12 @@ QVariant SearchGroups::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() < 0)
         return QVariant();
-    int row = index.row();
+    const QVector<int>& start = starts();
     for (int entry = 0; entry < m_Entries.size(); ++entry) {
         const Entry& current = m_Entries.at(entry);
-        const int rows = shownRows(current);
-        if (row >= rows) {
-            row -= rows;
+        if (index.row() >= start.at(entry + 1))
             continue;
-        }
+        const int row = index.row() - start.at(entry);
         switch (role) {
         case Roles::GroupId:
             return current.group->getId();
@@ -254,13 +271,12 @@ KeyedRows::Row SearchGroups::keyedRow(int row) const
     Row keyed;
     if (row < 0)
         return keyed;
+    const QVector<int>& start = starts();
     for (int entry = 0; entry < m_Entries.size(); ++entry) {
         const Entry& current = m_Entries.at(entry);
-        const int rows = shownRows(current);
-        if (row >= rows) {
-            row -= rows;
+        if (row >= start.at(entry + 1))
             continue;
-        }
+        row -= start.at(entry);
         if (row > 0 && current.keyed && current.model)
             keyed = current.keyed->keyedRow(row - 1);
         keyed.groupOrder = entry;

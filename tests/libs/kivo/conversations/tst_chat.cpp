@@ -14,10 +14,12 @@
 #include <Kivo/Sessions/SubSession.h>
 
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QPointer>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <ctime>
 
 using namespace ConversationFixture;
 using Kivo::Controllers::ChatError::ChatRoomJoinError;
@@ -71,6 +73,7 @@ class ChatTest : public QObject
 private slots:
     void chatGoesBothWays();
     void historyGroupsMessagesBySender();
+    void messagesShowTheTimeOfTheUsersZone();
     void chatFromSomebodyNewStartsAConversation();
     void roomShowsAffiliationsAndDismissals();
     void roomEntryNeedsTheRightToEnter_data();
@@ -171,6 +174,39 @@ void ChatTest::historyGroupsMessagesBySender()
     model->getMessagesFrom(Kivo::Models::ChatModel::Today);
     QTRY_COMPARE(reset.size(), 2);
     QCOMPARE(model->count(), today);
+}
+
+void ChatTest::messagesShowTheTimeOfTheUsersZone()
+{
+    // A zone half an hour off any whole hour of UTC: a time left in UTC shows another time.
+    const QByteArray zoneBefore = qgetenv("TZ");
+    qputenv("TZ", "Asia/Kolkata");
+    tzset();
+    const auto restore = qScopeGuard([&zoneBefore] {
+        if (zoneBefore.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", zoneBefore);
+        tzset();
+    });
+    SignedIn signedIn;
+    QVERIFY(signedIn.isReady());
+    QSignalSpy created(signedIn.comms(), &CommsSessionController::sessionCreated);
+    signedIn.comms()->createChat({Chiara});
+    Kivo::Models::ChatModel* model = nextSession(created)->getChat()->getChatModel();
+    QSignalSpy reset(model, &Kivo::Models::ChatModel::modelReset);
+    model->getMessagesFrom(Kivo::Models::ChatModel::All);
+    QTRY_COMPARE(reset.size(), 1);
+    MessageLog added(model);
+    QVERIFY(control().injectChatMessage(Chiara, "Starting now."));
+    QTRY_COMPARE(added.size(), 1);
+    QCOMPARE(model->count(), 3);
+    for (const Data& message : model->getMessages()) {
+        const QDateTime local = message.getDateTime().toLocalTime();
+        QVERIFY(local.isValid());
+        QCOMPARE(message.getDateTime().date(), local.date());
+        QCOMPARE(message.getDateTime().time(), local.time());
+    }
 }
 
 void ChatTest::chatFromSomebodyNewStartsAConversation()

@@ -340,12 +340,20 @@ void TestContactModels::typingOnNarrowsAndTakingBackWidens()
     for (const auto& step : steps)
         QCOMPARE(typed(step.first), step.second);
 
-    // A contact renamed between two keystrokes is found by what it is called now.
+    // A contact renamed between two keystrokes is found by what it is called now, also when
+    // a letter is taken back to a text typed before the change.
     QCOMPARE(typed("ada"), QStringList({"Eve Adams"}));
     m_List->getContact(5)->setProperty(Contacts::Properties::DisplayName, "Hal Adair");
     waitFor([&] { return column(shown).contains("Hal Adair"); });
+    QCOMPARE(typed("ad"), QStringList({"Eve Adams", "Hal Adair"}));
     QCOMPARE(typed("adai"), QStringList({"Hal Adair"}));
     QCOMPARE(typed("ada"), QStringList({"Eve Adams", "Hal Adair"}));
+    // ... and takes the place of its new name.
+    m_List->getContact(5)->setProperty(Contacts::Properties::DisplayName, "Abe Adair");
+    waitFor([&] { return column(shown).contains("Abe Adair"); });
+    QCOMPARE(column(shown).mid(1), QStringList({"Abe Adair", "Eve Adams"}));
+    QCOMPARE(typed("ad"), QStringList({"Abe Adair", "Eve Adams"}));
+    QCOMPARE(typed(""), QStringList({"Abe Adair", "Dan Berg", "Eve Adams", "Fay Chen", "Gus (030) Zorn"}));
 }
 
 void TestContactModels::movedGroupsKeepTheirPlaceInTheSortedList()

@@ -8,7 +8,12 @@
 #include <QPointer>
 #include <QString>
 
+#include <memory>
+
 namespace Kivo {
+namespace Models {
+class ContactKeys;
+}
 namespace Presence {
 class PresenceData;
 }
@@ -120,6 +125,7 @@ signals:
 
 private:
     friend class Contacts;
+    friend class Models::ContactKeys;
 
     QObject* presenceObject() const;
     QVariant monitoredLine() const { return m_MonitoredLine.isEmpty() ? QVariant() : QVariant(m_MonitoredLine); }
@@ -146,6 +152,9 @@ private:
     BlfState m_BlfState = BlfNone;
     QString m_MonitoredLine;
     QString m_BlfRemoteCaller;
+    // What lists find and sort the contact by, made when its properties change; held here so
+    // that a list reaches it without a look-up.
+    std::unique_ptr<Models::ContactKeys> m_Keys;
 };
 
 using ContactPtr = IContact*;

@@ -3,6 +3,7 @@
 #include <Kivo/Data/Message/Data.h>
 
 #include <QDateTime>
+#include <QTimeZone>
 #include <QList>
 #include <QObject>
 #include <QVector>
@@ -74,12 +75,16 @@ signals:
 private:
     void onHistory(int requestId, const QString& conversation,
                    const QVector<Simulation::ChatMessageRecord>& messages);
+    // The message as the user sees it, its time in `zone` (a valid system zone) or else in
+    // local time.
     Kivo::Data::Message::Data toData(const Simulation::ChatMessageRecord& message,
-                                     const Kivo::Data::Message::Data* previous) const;
+                                     const Kivo::Data::Message::Data* previous, const QTimeZone* zone = nullptr) const;
 
     QString m_Conversation;
     QString m_OwnAddress;
     QList<Kivo::Data::Message::Data> m_Messages;
+    // The system's time zone as the last history found it, for the messages that follow.
+    QTimeZone m_Zone;
     int m_Unread = 0;
     int m_Request = 0;
     QDateTime m_Since;

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
+#include <QVector>
 
 namespace Kivo {
 namespace Contacts {
@@ -24,9 +25,8 @@ public:
     // whenever its properties change, dropped with it; empty keys for a contact without
     // properties. Lists keep the address for their rows: it stays while the contact lives.
     static const ContactKeys& of(const Contacts::IContact& contact);
-    // The contact's side of of(): its properties changed, or it goes.
-    static void update(const Contacts::IContact& contact);
-    static void forget(const Contacts::IContact* contact);
+    // The contact's side of of(): its properties changed.
+    static void update(Contacts::IContact& contact);
 
     // The texts a search looks in (name, first and last name, address, e-mail, chat address,
     // company), case folded, one per line.
@@ -44,6 +44,10 @@ public:
     // The bytes whose order (as strings of unsigned bytes) is `locale`'s collation of texts,
     // as QCollator orders them for that locale; the texts themselves break ties.
     static QByteArray collationKey(const QString& text, const QLocale& locale);
+
+    // The places of `keys` by `field` as less() orders them, equal keys in equal places;
+    // -1 for a null entry.
+    static QVector<int> ranks(const QVector<const ContactKeys*>& keys, Helper::PrimarySortField field);
 
     // Whether the keys find a (trimmed, non-empty) search text: `folded` is the text case
     // folded, `digits` its digits when the text could be a phone number, else empty.
@@ -79,6 +83,12 @@ public:
         // Roles::GroupOrder and Roles::IsGroup.
         int groupOrder = 0;
         bool isGroup = false;
+        // The row's place by `rankField` among the rows of the list `rankedBy` (equal names,
+        // equal places): two rows ranked by one list order as their ranks do, and a sort
+        // above that list compares two numbers instead of two keys. -1 when not ranked.
+        int rank = -1;
+        const void* rankedBy = nullptr;
+        Helper::PrimarySortField rankField = Helper::FirstName;
     };
 
     // The row `row` of the model's top level.

@@ -6,6 +6,8 @@
 #include <QSortFilterProxyModel>
 #include <QVector>
 
+#include <vector>
+
 namespace Kivo {
 namespace Models {
 
@@ -87,8 +89,22 @@ private:
     // the source's rows change.
     mutable QVector<qint8> m_Matches;
     mutable QVector<qint8> m_Previous;
+    // What the texts the current one extends found, shortest first: taking letters back
+    // returns to one of them without looking at any row.
+    struct Earlier
+    {
+        QString folded;
+        QString digits;
+        QVector<qint8> matches;
+    };
+    mutable QVector<Earlier> m_Earlier;
+    // Per source row, its place by name among the source's rows (ContactKeys::ranks), made
+    // when a list above asks and kept while the source's rows stay: a list sorted above this
+    // one, sorted again for every keystroke, compares places instead of keys.
+    mutable QVector<int> m_Ranks;
+    int rankOf(int sourceRow) const;
     mutable Qt::CaseSensitivity m_MatchesSensitivity = Qt::CaseInsensitive;
-    mutable QVector<SortRow> m_SortRows;
+    mutable std::vector<SortRow> m_SortRows;
 };
 
 } // namespace Models

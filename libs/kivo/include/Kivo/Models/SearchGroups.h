@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMetaObject>
 #include <QPointer>
+#include <QVector>
 
 namespace Kivo {
 namespace Configuration {
@@ -69,8 +70,15 @@ private:
     void headerChanged(int entry, const QVector<int>& roles);
     void groupOpenChanged(Contacts::IGroup* group);
 
+    // Forgets the rows' places: a search model's rows or a group's state changed.
+    void rowsMoved() const { m_Starts.clear(); }
+    // Per entry, its first row here, and the row count last: index() asks for the count on
+    // every call, and a sort makes many indexes.
+    const QVector<int>& starts() const;
+
     QList<Entry> m_Entries;
     int m_NextGroupId = 1;
+    mutable QVector<int> m_Starts;
 };
 
 } // namespace Models

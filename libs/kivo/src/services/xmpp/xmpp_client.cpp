@@ -3,6 +3,7 @@
 #include <Kivo/Simulation/Service.h>
 
 #include <QDomDocument>
+#include <QXmppLogger.h>
 #include <QTextStream>
 #include <QXmlStreamWriter>
 
@@ -158,9 +159,20 @@ void XmppClient::streamStarted()
     logSent(stanza(QStringLiteral("presence"), {}, {{"priority", "1"}}));
 }
 
+bool XmppClient::trafficRead()
+{
+    QXmppLogger* const clientLogger = logger();
+    if (clientLogger && clientLogger->loggingType() != QXmppLogger::NoLogging)
+        return true;
+    // The client's own logger listens to every client.
+    return receivers(SIGNAL(logMessage(QXmppLogger::MessageType, QString))) > (clientLogger ? 1 : 0);
+}
+
 void XmppClient::onChatMessage(const QString& from, const QString& text)
 {
-    if (echoOfInjected(QStringLiteral("message %1 %2").arg(from, text)))
+    if (!m_Injected.isEmpty() && echoOfInjected(QStringLiteral("message %1 %2").arg(from, text)))
+        return;
+    if (!trafficRead())
         return;
     logReceived(stanza(QStringLiteral("message"), {{"type", "chat"}, {"from", from}, {"to", ownJid()}}, {{"body", text}}));
 }

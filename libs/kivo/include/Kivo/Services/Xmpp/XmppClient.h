@@ -51,6 +51,9 @@ private:
     void onVCardReady(const QString& jid, const QString& fullName, const QString& roomChat);
     // Whether the service event named `key` answers an injected stanza, which is logged already.
     bool echoOfInjected(const QString& key);
+    // Whether anything reads the stream's traffic (a console, a logger that logs): a long
+    // message's stanza costs more to build than the message costs to show.
+    bool trafficRead();
 
     QPointer<Simulation::Service> m_Service;
     XmppDebugStream* m_DebugStream;
