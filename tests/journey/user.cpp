@@ -84,12 +84,17 @@ bool centreOf(QML::Window* window, const QString& name, QPoint* centre)
 bool User::clickInPane(QWidget* window, const QString& name)
 {
     QQuickWidget* pane = nullptr;
-    const QQuickItem* target = nullptr;
-    if (!QTest::qWaitFor([&] { return (target = paneItem(window, name, &pane)); })) {
+    if (!QTest::qWaitFor([&] { return paneItem(window, name, &pane) != nullptr; })) {
         qWarning() << "No pane shows anything named" << name << "to click";
         return false;
     }
-    return activate(window) && SceneItems::click(pane, target);
+    // Looked for again up to the click: bringing the window forward may remake the pane's rows.
+    return activate(window)
+           && SceneItems::clickFound(pane, [window, &name, pane] {
+                  QQuickWidget* shownIn = nullptr;
+                  QQuickItem* item = paneItem(window, name, &shownIn);
+                  return shownIn == pane ? item : nullptr;
+              });
 }
 
 bool User::activate(QWidget* window)

@@ -11,7 +11,10 @@ namespace Constants {
 namespace SingleInstance {
 constexpr const char* Id = "QOMX";
 constexpr const char* ActivateMessage = "activate!";
-constexpr int MessageTimeoutMs = 5000;
+// How long a second start waits for the running instance to take its arguments: a loaded
+// machine can keep a busy instance from its event loop for several seconds, and a link the
+// user clicked is lost when the second start gives up.
+constexpr int MessageTimeoutMs = 15000;
 } // namespace SingleInstance
 
 // The program's own URL scheme.

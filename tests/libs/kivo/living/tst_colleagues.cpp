@@ -4,6 +4,7 @@
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -88,12 +89,16 @@ void ColleaguesTest::aColleagueAnswersAChatAfterAPauseWithAnotherLineEachTime()
     QSignalSpy stored(m_Service.get(), &Service::chatMessageStored);
     QSignalSpy typing(m_Service.get(), &Service::typingChanged);
     // Two lines in a row get one answer, after Bob has typed for a while.
+    QElapsedTimer sinceSent;
+    sinceSent.start();
     QVERIFY(m_Service->sendChatMessage("bob@test.example", "Are you there?") > 0);
     QVERIFY(m_Service->sendChatMessage("bob@test.example", "It's about the release.") > 0);
     QTRY_COMPARE(stored.count(), 2);
     QVERIFY(!idle());
     QTest::qWait(Colleagues::TypingMilliseconds / 2);
-    QVERIFY(incomingTexts(stored).isEmpty());
+    // A loaded machine may have slept past the answer's time: only earlier is "too soon".
+    if (sinceSent.elapsed() < Colleagues::ReplyMilliseconds * 9 / 10)
+        QVERIFY(incomingTexts(stored).isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(!typing.isEmpty(), Patience);
     QCOMPARE(typing.first(), (QList<QVariant>{"bob@test.example", "bob@test.example", true}));
     QTRY_COMPARE_WITH_TIMEOUT(incomingTexts(stored).size(), 1, Patience);
@@ -136,14 +141,21 @@ void ColleaguesTest::aColleaguePicksUpAfterAFewRingsAndTheLineFollowsTheCall()
 {
     QSignalSpy states(m_Service.get(), &Service::callStateChanged);
     // Bob is called at his number: his one ring lasts a while; a call to Chiara is taken at once.
+    QElapsedTimer sincePlaced;
+    sincePlaced.start();
     const int toChiara = m_Service->placeCall({"chiara@test.example"}, false);
     const int toBob = m_Service->placeCall({"+15550101"}, false);
     QTRY_COMPARE(m_Service->call(toChiara)->state, CallState::Active);
-    QCOMPARE(m_Service->call(toBob)->state, CallState::Ringing);
-    QVERIFY(!idle());
-    QCOMPARE(lineOf(*m_Service, "bob@test.example").state, int(BlfIdle));
+    // A loaded machine may have slept past Bob's ring: only earlier must he still ring.
+    const bool early = sincePlaced.elapsed() < Colleagues::RingMilliseconds * 9 / 10;
+    if (early) {
+        QCOMPARE(m_Service->call(toBob)->state, CallState::Ringing);
+        QVERIFY(!idle());
+        QCOMPARE(lineOf(*m_Service, "bob@test.example").state, int(BlfIdle));
+    }
     QTest::qWait(Colleagues::RingMilliseconds / 2);
-    QCOMPARE(m_Service->call(toBob)->state, CallState::Ringing);
+    if (sincePlaced.elapsed() < Colleagues::RingMilliseconds * 9 / 10)
+        QCOMPARE(m_Service->call(toBob)->state, CallState::Ringing);
     QTRY_COMPARE_WITH_TIMEOUT(m_Service->call(toBob)->state, CallState::Active, Patience);
     QVERIFY(idle());
 

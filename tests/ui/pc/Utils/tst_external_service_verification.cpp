@@ -329,7 +329,8 @@ void ExternalServiceVerificationTest::updateWhileWaitingDropsTheOpenRequest()
     QTRY_COMPARE(statusStreams.size(), 2);
     QTRY_COMPARE(verification.state(), Utils::ExternalServiceVerification::WaitingStatus);
     HttpServer::streamChunk(statusStreams.last(), R"({"statusCode": 0})");
-    QTRY_COMPARE(succeeded.count(), 1);
+    // Through a real socket: a loaded machine takes its time.
+    QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 30000);
 }
 
 void ExternalServiceVerificationTest::unreadableSessionReplyFails()

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
@@ -78,13 +79,16 @@ void MainWindowHelpersTest::oneFailureMessageOfEachKind()
 {
     TestSupport::Environment env;
     Utils::TimelineUiHelper helper;
+    QElapsedTimer sinceAsked;
+    sinceAsked.start();
     helper.showDeleteMessagesFailed(false);
     helper.showDeleteMessagesFailed(false);
     helper.showSetMessagesStateFailed(true);
     QCOMPARE(messageWindows().size(), 2);
-    // Nothing shows before the delay.
+    // Nothing shows before the delay (a loaded machine may have slept past it).
     QTest::qWait(Utils::TimelineUiHelper::DelayMs / 2);
-    QVERIFY(shownWindows<MessageWindow>().isEmpty());
+    if (sinceAsked.elapsed() < Utils::TimelineUiHelper::DelayMs * 9 / 10)
+        QVERIFY(shownWindows<MessageWindow>().isEmpty());
     QTRY_COMPARE(shownWindows<MessageWindow>().size(), 2);
 
     QStringList texts;

@@ -367,7 +367,9 @@ void SearchManagerTest::failuresAndErrors()
     const QList<QPair<int, QString>> errors = {{Outlook::Initializing, "Outlook search is initializing"},
                                                {Outlook::Timeout, "Operation timeout"},
                                                {Outlook::Failure, "Outlook is busy"},
-                                               {7, "Unknown error while obtaining contacts from Outlook"}};
+                                               // A code the engine does not name, inside the
+                                               // enumeration's range (beyond it is no value at all).
+                                               {0, "Unknown error while obtaining contacts from Outlook"}};
     for (const auto& error : errors) {
         emit fixture.signedIn.session()->outlookContactSearch()->errorMessage(
             Outlook::Error(error.first), error.first == Outlook::Failure ? "Outlook is busy" : "ignored");

@@ -69,7 +69,7 @@ constexpr int SettledMs = 40;
 // reset. The item, or null with a warning when it never is ready; a busy machine only makes
 // it come later.
 template <typename Find>
-QQuickItem* waitForClickable(QQuickWidget* view, const Find& find, int timeoutMs = 10000)
+QQuickItem* waitForClickable(QQuickWidget* view, const Find& find, int timeoutMs = 30000)
 {
     QPointer<QQuickItem> last;
     QPointF lastCentre(-1, -1);
@@ -105,7 +105,7 @@ QQuickItem* waitForClickable(QQuickWidget* view, const Find& find, int timeoutMs
     return ready;
 }
 
-inline bool waitUntilClickable(QQuickWidget* view, const QQuickItem* item, int timeoutMs = 10000)
+inline bool waitUntilClickable(QQuickWidget* view, const QQuickItem* item, int timeoutMs = 30000)
 {
     const QPointer<QQuickItem> target(const_cast<QQuickItem*>(item));
     return waitForClickable(view, [&target] { return target.data(); }, timeoutMs) != nullptr;
