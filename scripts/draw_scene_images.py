@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the images that scenes of the program carry in its own resources, in the brand's
-orange, at 1x and 2x: the call-settings window's edit pen and the communications window's
-footer icons (the conversation's actions, the participants pane, mute and loudspeaker).
+orange, at 1x and 2x: the call-settings window's edit pen, the communications window's
+footer icons (the conversation's actions, the participants pane, mute and loudspeaker) and
+the Team Telephony window's line states and answer button.
 
 Pure Python, with the theme's PNG writer; writes beside the scenes under resources/windows/.
 """
@@ -189,6 +190,66 @@ def icons():
     }
 
 
+# The presence icons' colours, so that a line's state reads as a contact's presence does.
+LINE_FREE = (0x3b, 0xaa, 0x35)
+LINE_BUSY = (0xd9, 0x34, 0x2b)
+LINE_OFFLINE = (0x9a, 0xa0, 0xa6)
+WHITE = (0xff, 0xff, 0xff)
+
+
+def scaled(shapes, factor, dx=0.0, dy=0.0):
+    """The shapes drawn `factor` times as large around the grid's centre, then moved."""
+    def scale(shape):
+        return lambda x, y: shape((x - 8 - dx) / factor + 8, (y - 8 - dy) / factor + 8)
+    return [scale(shape) for shape in shapes]
+
+
+def badge_pixel(size, fill, mark):
+    """A disc of `fill` with a rim a shade darker, holding `mark` in white."""
+    samples = 4
+    scale = 16.0 / size
+    rim = tuple(int(c * 0.78) for c in fill)
+    radius = 7.4
+
+    def pixel(x, y):
+        total = [0.0, 0.0, 0.0]
+        hit = 0
+        for sy in range(samples):
+            for sx in range(samples):
+                px = (x + (sx + 0.5) / samples) * scale
+                py = (y + (sy + 0.5) / samples) * scale
+                distance = math.hypot(px - 8, py - 8)
+                if distance > radius:
+                    continue
+                if distance > radius - 0.9:
+                    colour = rim
+                elif any(shape(px, py) for shape in mark):
+                    colour = WHITE
+                else:
+                    colour = fill
+                hit += 1
+                for i in range(3):
+                    total[i] += colour[i]
+        if not hit:
+            return (0, 0, 0, 0)
+        return tuple(int(round(c / hit)) for c in total) + (int(round(hit * 255 / (samples * samples))),)
+
+    return pixel
+
+
+def line_icons():
+    """The Team Telephony window's line states by name: the disc's colour and its mark."""
+    resting = scaled(handset(0), 0.62)
+    # A smaller handset at the upper left with the ring's waves coming out of it below.
+    waves = [arc(6.6, 6.6, 3.8, 1.2, 15, 75), arc(6.6, 6.6, 6.0, 1.2, 20, 70)]
+    return {
+        "blf_available": (LINE_FREE, resting),
+        "blf_ringing": (BRAND, scaled(handset(0), 0.5, -1.8, -1.8) + waves),
+        "blf_incall": (LINE_BUSY, resting),
+        "blf_offline": (LINE_OFFLINE, resting),
+    }
+
+
 def main():
     target = WINDOWS / "CallSettings"
     for scale, suffix in ((1, ""), (2, "@2x")):
@@ -199,6 +260,15 @@ def main():
         for scale, suffix in ((1, ""), (2, "@2x")):
             size = 16 * scale
             (footer / (name + suffix)).write_bytes(png(size, size, icon_pixel(size, colour, shapes)))
+    team = WINDOWS / "TeamTelephony"
+    for name, (colour, mark) in line_icons().items():
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            size = 16 * scale
+            (team / (name + suffix + ".png")).write_bytes(png(size, size, badge_pixel(size, colour, mark)))
+    # White on the answer button's green.
+    for scale, suffix in ((1, ""), (2, "@2x")):
+        size = 16 * scale
+        (team / ("blf_answer" + suffix + ".png")).write_bytes(png(size, size, icon_pixel(size, WHITE, handset(0))))
 
 
 if __name__ == "__main__":

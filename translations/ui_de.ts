@@ -2357,6 +2357,13 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
 </context>
 <context>
+    <name>Kivo::Models::Groups</name>
+    <message>
+        <source>Other Contacts</source>
+        <translation>Weitere Kontakte</translation>
+    </message>
+</context>
+<context>
     <name>LeftPane</name>
     <message>
         <source> Pending Request to Join</source>
