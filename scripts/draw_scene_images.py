@@ -187,6 +187,33 @@ def icons():
         "footer_speaker": (BRAND, speaker + [arc(9, 8, 3, 1.3, 300, 60), arc(9, 8, 5.5, 1.3, 305, 55)]),
         "footer_speaker_off": (DECLINE, speaker + [line(10.5, 5.5, 15, 10.5, 1.5), line(15, 5.5, 10.5, 10.5, 1.5)]),
         "footer_options": (BRAND, [circle(3, 8, 1.7), circle(8, 8, 1.7), circle(13, 8, 1.7)]),
+        # The chat's emoticons.
+        "footer_smiley": (BRAND, [ring(8, 8, 6.6, 1.5), circle(5.8, 6.2, 1.2), circle(10.2, 6.2, 1.2),
+                                  arc(8, 8, 3.8, 1.5, 25, 155)]),
+    }
+
+
+def light_icons():
+    """White marks for the orange and grey round buttons and badges of the main window: a
+    conversation's kind and its call buttons, and the dial pad's call buttons."""
+    microphone = [rect(5.5, 1.5, 10.5, 10, 2.5), arc(8, 7.5, 4.8, 1.6, 0, 180), line(8, 12.3, 8, 14.5, 1.6),
+                  line(5, 14.5, 11, 14.5, 1.6)]
+    return {
+        "light_call": handset(0),
+        "light_chat": [rect(1, 2, 15, 11, 2.5), polygon((4, 10), (4, 14.5), (8.5, 10)),
+                       cut(circle(5, 6.5, 1.1)), cut(circle(8, 6.5, 1.1)), cut(circle(11, 6.5, 1.1))],
+        "light_phone": [rect(1, 6, 15, 14.5, 2), cut(rect(3, 8, 7, 12.5, 0.5)), rect(2, 2, 14, 5, 1.5),
+                        line(4, 5, 4, 6.5, 1.5), line(12, 5, 12, 6.5, 1.5), cut(circle(9.5, 9, 0.7)),
+                        cut(circle(12, 9, 0.7)), cut(circle(9.5, 11.5, 0.7)), cut(circle(12, 11.5, 0.7))],
+        "light_video": [rect(1, 4, 11, 12.5, 2), polygon((10, 8.2), (15, 4.5), (15, 12), (10, 8.2))],
+        "light_mute": microphone,
+        "light_muted": microphone + [cut(line(2, 2, 14, 14, 3.0)), line(2.5, 2.5, 13.5, 13.5, 1.6)],
+        "light_hold": [rect(3.5, 2.5, 6.5, 13.5, 0.8), rect(9.5, 2.5, 12.5, 13.5, 0.8)],
+        "light_resume": [polygon((4, 2), (13.5, 8), (4, 14))],
+        "light_transfer": [arc(8, 10, 5, 2.2, 180, 330), polygon((10.5, 2.5), (15.5, 6.5), (10, 9.5))],
+        "light_add": [line(8, 2.5, 8, 13.5, 2.6), line(2.5, 8, 13.5, 8, 2.6)],
+        "light_park": [line(5.5, 2.5, 5.5, 13.5, 2.4), arc(8.2, 6, 3.2, 2.4, 270, 90), line(5.5, 2.8, 8.2, 2.8, 2.4),
+                       line(5.5, 9.2, 8.2, 9.2, 2.4)],
     }
 
 
@@ -260,6 +287,12 @@ def main():
         for scale, suffix in ((1, ""), (2, "@2x")):
             size = 16 * scale
             (footer / (name + suffix)).write_bytes(png(size, size, icon_pixel(size, colour, shapes)))
+    light = WINDOWS / "MainWindow" / "Icons"
+    light.mkdir(exist_ok=True)
+    for name, shapes in light_icons().items():
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            size = 16 * scale
+            (light / (name + suffix + ".png")).write_bytes(png(size, size, icon_pixel(size, WHITE, shapes)))
     team = WINDOWS / "TeamTelephony"
     for name, (colour, mark) in line_icons().items():
         for scale, suffix in ((1, ""), (2, "@2x")):
