@@ -251,11 +251,14 @@ settle 2
 shot "$chat" chat
 park "$chat" 1230 20
 
-# A room from the rooms list's menu, and a message in it.
+# A room from the rooms list's menu, and a message in it. The active conversations fold
+# away first, so that the rooms stay where they are however many conversations are open.
 view 88
-rightclick "$main" 120 183
-click "$main" 178 194
+click "$main" 60 52
+rightclick "$main" 120 130
+click "$main" 178 141
 room="$(window "^Design Reviews")"
+click "$main" 60 52
 park "$room" 360 120
 simulate room "Design Reviews" chiara "The new icons are in, please review them before Friday."
 settle 2

@@ -322,6 +322,10 @@
         <source>%1 - %2</source>
         <translation>%1 - %2</translation>
     </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
 </context>
 <context>
     <name>CallCenterAgentDialog</name>
@@ -1241,6 +1245,18 @@
         <source>Send</source>
         <translation>Senden</translation>
     </message>
+    <message>
+        <source>Connection settings</source>
+        <translation>Verbindungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Send File</source>
+        <translation>Datei senden</translation>
+    </message>
+    <message>
+        <source>You are offline: messages cannot be sent until the chat service is reached again.</source>
+        <translation>Sie sind offline: Nachrichten können erst gesendet werden, wenn der Chatdienst wieder erreichbar ist.</translation>
+    </message>
 </context>
 <context>
     <name>ChatroomPassword</name>
@@ -1779,6 +1795,26 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Attended Audio</source>
+        <translation>Mit Rückfrage (Audio)</translation>
+    </message>
+    <message>
+        <source>Attended Audio from Phone</source>
+        <translation>Mit Rückfrage (Audio vom Telefon)</translation>
+    </message>
+    <message>
+        <source>Attended Video</source>
+        <translation>Mit Rückfrage (Video)</translation>
+    </message>
+    <message>
+        <source>Audio call to selected contact</source>
+        <translation>Audioanruf an den gewählten Kontakt</translation>
+    </message>
+    <message>
+        <source>Video call to selected contact</source>
+        <translation>Videoanruf an den gewählten Kontakt</translation>
+    </message>
 </context>
 <context>
     <name>DetailsPane</name>
@@ -2290,7 +2326,7 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>GuestNotification</name>
     <message>
         <source>%1 (guest) requests to join your room.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Gast) möchte Ihrem Raum beitreten.</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -2298,11 +2334,11 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Annehmen</translation>
     </message>
     <message>
         <source>Decline</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablehnen</translation>
     </message>
 </context>
 <context>
@@ -3007,11 +3043,11 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>PresenceRequestDialog</name>
     <message>
         <source>The following users want to share presence information with you:</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Personen möchten ihre Anwesenheit mit Ihnen teilen:</translation>
     </message>
     <message>
         <source>The following user wants to share presence information with you:</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Person möchte ihre Anwesenheit mit Ihnen teilen:</translation>
     </message>
     <message>
         <source>Presence Request</source>
@@ -3022,11 +3058,11 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>PresenceRequestItem</name>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Annehmen</translation>
     </message>
     <message>
         <source>Decline</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablehnen</translation>
     </message>
 </context>
 <context>
@@ -3542,7 +3578,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>While it is on, callers hear that you cannot take calls and your phones stay silent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange es eingeschaltet ist, hören Anrufer, dass Sie keine Anrufe annehmen können, und Ihre Telefone bleiben still.</translation>
     </message>
     <message>
         <source>Enabled</source>
@@ -3554,15 +3590,15 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>The people you call do not see your number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wen Sie anrufen, sieht Ihre Nummer nicht.</translation>
     </message>
     <message>
         <source>Enable to hide number</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalten, um die Nummer zu verbergen</translation>
     </message>
     <message>
         <source>All Services...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dienste...</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3570,7 +3606,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Server Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverfehler</translation>
     </message>
     <message>
         <source>OK</source>
@@ -3618,6 +3654,13 @@ Do you want to enable these features? </source>
     <message>
         <source>Saving...</source>
         <translation>Speichern...</translation>
+    </message>
+</context>
+<context>
+    <name>SmileySelector</name>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticons</translation>
     </message>
 </context>
 <context>
@@ -5015,7 +5058,7 @@ Do you want to enable these features? </source>
     <name>WebCollabWidget</name>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -5023,34 +5066,34 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Stop Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe beenden</translation>
     </message>
     <message>
         <source>Leave Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe verlassen</translation>
     </message>
     <message>
         <source>Exit Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild beenden</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
 </context>
 <context>
     <name>WebcollabNotification</name>
     <message>
         <source>%1 has invited you to a desktop share. Unfortunately we can&apos;t find a share component in your client or your versions are incompatible. Please contact your service provider for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat Sie zu einer Desktopfreigabe eingeladen. Leider fehlt Ihrem Programm die Freigabekomponente oder die Versionen passen nicht zusammen. Weitere Auskunft gibt Ihr Diensteanbieter.</translation>
     </message>
     <message>
         <source>Would you like to view %1&apos;s desktop share?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Desktopfreigabe von %1 ansehen?</translation>
     </message>
     <message>
         <source>OK</source>
@@ -5064,12 +5107,16 @@ Do you want to enable these features? </source>
         <source>No</source>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>Note that by accepting this invitation any previous ongoing share will terminate.</source>
+        <translation>Wenn Sie diese Einladung annehmen, endet eine laufende Freigabe.</translation>
+    </message>
 </context>
 <context>
     <name>WebcollabSharingNotification</name>
     <message>
         <source>You are now sharing your desktop. Stop the sharing from the communications window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie geben jetzt Ihren Desktop frei. Beenden Sie die Freigabe im Kommunikationsfenster.</translation>
     </message>
 </context>
 <context>
