@@ -38,7 +38,12 @@ Groups::Groups(Contacts::Contacts& list, QObject* parent)
     reload();
 }
 
-Groups::~Groups() = default;
+Groups::~Groups()
+{
+    // Before the other contacts' group goes with the children.
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(this);
+}
 
 void Groups::setFilter(int filter)
 {
