@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the images that scenes of the program carry in its own resources, in the brand's
-orange, at 1x and 2x: the call-settings window's edit pen and the communications window's
-footer icons (the conversation's actions, the participants pane, mute and loudspeaker).
+orange, at 1x and 2x: the call-settings window's edit pen, the communications window's
+footer icons (the conversation's actions, the participants pane, mute and loudspeaker) and
+the Team Telephony window's line states and answer button.
 
 Pure Python, with the theme's PNG writer; writes beside the scenes under resources/windows/.
 """
@@ -186,6 +187,93 @@ def icons():
         "footer_speaker": (BRAND, speaker + [arc(9, 8, 3, 1.3, 300, 60), arc(9, 8, 5.5, 1.3, 305, 55)]),
         "footer_speaker_off": (DECLINE, speaker + [line(10.5, 5.5, 15, 10.5, 1.5), line(15, 5.5, 10.5, 10.5, 1.5)]),
         "footer_options": (BRAND, [circle(3, 8, 1.7), circle(8, 8, 1.7), circle(13, 8, 1.7)]),
+        # The chat's emoticons.
+        "footer_smiley": (BRAND, [ring(8, 8, 6.6, 1.5), circle(5.8, 6.2, 1.2), circle(10.2, 6.2, 1.2),
+                                  arc(8, 8, 3.8, 1.5, 25, 155)]),
+    }
+
+
+def light_icons():
+    """White marks for the orange and grey round buttons and badges of the main window: a
+    conversation's kind and its call buttons, and the dial pad's call buttons."""
+    microphone = [rect(5.5, 1.5, 10.5, 10, 2.5), arc(8, 7.5, 4.8, 1.6, 0, 180), line(8, 12.3, 8, 14.5, 1.6),
+                  line(5, 14.5, 11, 14.5, 1.6)]
+    return {
+        "light_call": handset(0),
+        "light_chat": [rect(1, 2, 15, 11, 2.5), polygon((4, 10), (4, 14.5), (8.5, 10)),
+                       cut(circle(5, 6.5, 1.1)), cut(circle(8, 6.5, 1.1)), cut(circle(11, 6.5, 1.1))],
+        "light_phone": [rect(1, 6, 15, 14.5, 2), cut(rect(3, 8, 7, 12.5, 0.5)), rect(2, 2, 14, 5, 1.5),
+                        line(4, 5, 4, 6.5, 1.5), line(12, 5, 12, 6.5, 1.5), cut(circle(9.5, 9, 0.7)),
+                        cut(circle(12, 9, 0.7)), cut(circle(9.5, 11.5, 0.7)), cut(circle(12, 11.5, 0.7))],
+        "light_video": [rect(1, 4, 11, 12.5, 2), polygon((10, 8.2), (15, 4.5), (15, 12), (10, 8.2))],
+        "light_mute": microphone,
+        "light_muted": microphone + [cut(line(2, 2, 14, 14, 3.0)), line(2.5, 2.5, 13.5, 13.5, 1.6)],
+        "light_hold": [rect(3.5, 2.5, 6.5, 13.5, 0.8), rect(9.5, 2.5, 12.5, 13.5, 0.8)],
+        "light_resume": [polygon((4, 2), (13.5, 8), (4, 14))],
+        "light_transfer": [arc(8, 10, 5, 2.2, 180, 330), polygon((10.5, 2.5), (15.5, 6.5), (10, 9.5))],
+        "light_add": [line(8, 2.5, 8, 13.5, 2.6), line(2.5, 8, 13.5, 8, 2.6)],
+        "light_park": [line(5.5, 2.5, 5.5, 13.5, 2.4), arc(8.2, 6, 3.2, 2.4, 270, 90), line(5.5, 2.8, 8.2, 2.8, 2.4),
+                       line(5.5, 9.2, 8.2, 9.2, 2.4)],
+    }
+
+
+# The presence icons' colours, so that a line's state reads as a contact's presence does.
+LINE_FREE = (0x3b, 0xaa, 0x35)
+LINE_BUSY = (0xd9, 0x34, 0x2b)
+LINE_OFFLINE = (0x9a, 0xa0, 0xa6)
+WHITE = (0xff, 0xff, 0xff)
+
+
+def scaled(shapes, factor, dx=0.0, dy=0.0):
+    """The shapes drawn `factor` times as large around the grid's centre, then moved."""
+    def scale(shape):
+        return lambda x, y: shape((x - 8 - dx) / factor + 8, (y - 8 - dy) / factor + 8)
+    return [scale(shape) for shape in shapes]
+
+
+def badge_pixel(size, fill, mark):
+    """A disc of `fill` with a rim a shade darker, holding `mark` in white."""
+    samples = 4
+    scale = 16.0 / size
+    rim = tuple(int(c * 0.78) for c in fill)
+    radius = 7.4
+
+    def pixel(x, y):
+        total = [0.0, 0.0, 0.0]
+        hit = 0
+        for sy in range(samples):
+            for sx in range(samples):
+                px = (x + (sx + 0.5) / samples) * scale
+                py = (y + (sy + 0.5) / samples) * scale
+                distance = math.hypot(px - 8, py - 8)
+                if distance > radius:
+                    continue
+                if distance > radius - 0.9:
+                    colour = rim
+                elif any(shape(px, py) for shape in mark):
+                    colour = WHITE
+                else:
+                    colour = fill
+                hit += 1
+                for i in range(3):
+                    total[i] += colour[i]
+        if not hit:
+            return (0, 0, 0, 0)
+        return tuple(int(round(c / hit)) for c in total) + (int(round(hit * 255 / (samples * samples))),)
+
+    return pixel
+
+
+def line_icons():
+    """The Team Telephony window's line states by name: the disc's colour and its mark."""
+    resting = scaled(handset(0), 0.62)
+    # A smaller handset at the upper left with the ring's waves coming out of it below.
+    waves = [arc(6.6, 6.6, 3.8, 1.2, 15, 75), arc(6.6, 6.6, 6.0, 1.2, 20, 70)]
+    return {
+        "blf_available": (LINE_FREE, resting),
+        "blf_ringing": (BRAND, scaled(handset(0), 0.5, -1.8, -1.8) + waves),
+        "blf_incall": (LINE_BUSY, resting),
+        "blf_offline": (LINE_OFFLINE, resting),
     }
 
 
@@ -199,6 +287,21 @@ def main():
         for scale, suffix in ((1, ""), (2, "@2x")):
             size = 16 * scale
             (footer / (name + suffix)).write_bytes(png(size, size, icon_pixel(size, colour, shapes)))
+    light = WINDOWS / "MainWindow" / "Icons"
+    light.mkdir(exist_ok=True)
+    for name, shapes in light_icons().items():
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            size = 16 * scale
+            (light / (name + suffix + ".png")).write_bytes(png(size, size, icon_pixel(size, WHITE, shapes)))
+    team = WINDOWS / "TeamTelephony"
+    for name, (colour, mark) in line_icons().items():
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            size = 16 * scale
+            (team / (name + suffix + ".png")).write_bytes(png(size, size, badge_pixel(size, colour, mark)))
+    # White on the answer button's green.
+    for scale, suffix in ((1, ""), (2, "@2x")):
+        size = 16 * scale
+        (team / ("blf_answer" + suffix + ".png")).write_bytes(png(size, size, icon_pixel(size, WHITE, handset(0))))
 
 
 if __name__ == "__main__":

@@ -47,14 +47,16 @@ simulate() {
   answer="$("$build/bin/TelvarionSimulate" "$@" 2>&1)" || echo "screenshots: TelvarionSimulate $*: $answer" >&2
 }
 
-# The newest shown window whose title matches (and, when given, of that width), waiting for
-# it; fails after 20 s. (Pop-ups carry their title where only a search of every window sees it.)
+# The newest shown window whose title matches (and, when given, of that width and height),
+# waiting for it; fails after 20 s. (Pop-ups carry their title where only a search of every
+# window sees it; the panes of a conversation's window carry the program's name too.)
 window() {
   local id="" candidate
   for _ in $(seq 100); do
     for candidate in $(xdotool search --onlyvisible --class "" 2>/dev/null || true); do
       xdotool getwindowname "$candidate" 2>/dev/null | grep -Eq -- "$1" || continue
-      [[ -z "${2:-}" || "$(geometry "$candidate" WIDTH)" =~ ^($2)$ ]] && id="$candidate"
+      [[ -z "${2:-}" || "$(geometry "$candidate" WIDTH)" =~ ^($2)$ ]] || continue
+      [[ -z "${3:-}" || "$(geometry "$candidate" HEIGHT)" =~ ^($3)$ ]] && id="$candidate"
     done
     [[ -n "$id" ]] && break
     sleep 0.2
@@ -204,7 +206,7 @@ fi
 
 # Bob calls: the pop-up, answered with audio; the call's window.
 simulate call bob
-popup="$(window "^Telvarion$" 350)"
+popup="$(window "^Telvarion$" 350 100)"
 settle 1
 shot "$popup" incoming-call
 click "$popup" 130 74
@@ -223,10 +225,11 @@ park "$call" 1230 20
 
 # Dev calls with video, answered with video.
 simulate call dev video
-popup="$(window "^Telvarion$" "350|420")"
+popup="$(window "^Telvarion$" "[0-9]+" 100)"
 settle 1
 shot "$popup" incoming-video-call
-click "$popup" 100 74
+# Video, Audio and Decline from the right.
+click "$popup" $(($(geometry "$popup" WIDTH) - 287)) 74
 if video="$(window "^Dev Patel")"; then
   park "$video" 360 120
   settle 4
@@ -238,7 +241,7 @@ settle 2
 
 # Chiara writes: the chat pop-up, opened; her chat window.
 simulate chat chiara "Are you free at three for the design review?"
-popup="$(window "^Telvarion$" "350|420")"
+popup="$(window "^Telvarion$" "[0-9]+" 100)"
 settle 1
 shot "$popup" chat-pop-up
 click "$popup" 175 50
@@ -248,15 +251,37 @@ settle 2
 shot "$chat" chat
 park "$chat" 1230 20
 
-# A room from the rooms list's menu, and a message in it.
+# A room from the rooms list's menu, and a message in it. The active conversations fold
+# away first, so that the rooms stay where they are however many conversations are open.
 view 88
-rightclick "$main" 120 183
-click "$main" 178 194
+click "$main" 60 52
+rightclick "$main" 120 130
+click "$main" 178 141
 room="$(window "^Design Reviews")"
+click "$main" 60 52
 park "$room" 360 120
 simulate room "Design Reviews" chiara "The new icons are in, please review them before Friday."
 settle 2
 shot "$room" room
+park "$room" 1230 300
 view 50
+
+# German from the preferences: every open window follows at once.
+menu 362 156
+preferences="$(window "^Preferences$")"
+park "$preferences" 560 20
+# The language list opens over its box with the current entry there; Deutsch is above it.
+click "$preferences" 320 99
+click "$preferences" 320 77
+click "$preferences" $(($(geometry "$preferences" WIDTH) - 137)) $(($(geometry "$preferences" HEIGHT) - 44))
+gone "^Preferences$"
+settle 2
+shot "$main" de-main-contacts
+shot "$team" de-team-telephony
+park "$chat" 360 120
+shot "$chat" de-chat
+park "$chat" 1230 20
+park "$room" 360 120
+shot "$room" de-room
 
 echo "Done: $(find "$out" -name '*.png' | wc -l) pictures, $(du -sh "$out" | cut -f1)."

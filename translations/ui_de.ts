@@ -59,11 +59,11 @@
     <name>AddParticipantWidget</name>
     <message>
         <source>Add people to communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen zur Kommunikation hinzufügen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>Answer with Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Video annehmen</translation>
     </message>
     <message>
         <source>Audio</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Answer with audio only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur mit Audio annehmen</translation>
     </message>
     <message>
         <source>Answer</source>
@@ -297,30 +297,34 @@
     </message>
     <message>
         <source>Decline</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablehnen</translation>
     </message>
 </context>
 <context>
     <name>CallAnswerNotification</name>
     <message>
         <source>Group Call (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenanruf (%1)</translation>
     </message>
     <message>
         <source>Group Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenanruf</translation>
     </message>
     <message>
         <source>Executive Call (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf für Vorgesetzte (%1)</translation>
     </message>
     <message>
         <source>Incoming call</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehender Anruf</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
     </message>
 </context>
 <context>
@@ -1011,50 +1015,50 @@
     </message>
     <message>
         <source>Call ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf beendet</translation>
     </message>
     <message>
         <source>Calling...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufen...</translation>
     </message>
     <message>
         <source>Ringing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klingelt...</translation>
     </message>
     <message>
         <source>Incoming call</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehender Anruf</translation>
     </message>
     <message>
         <source>In call</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Gespräch</translation>
     </message>
     <message>
         <source>On hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehalten</translation>
     </message>
     <message>
         <source>Held by the other party</source>
-        <translation type="unfinished"></translation>
+        <translation>Von der Gegenseite gehalten</translation>
     </message>
 </context>
 <context>
     <name>CallParkWidget</name>
     <message>
         <source>Use my extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Durchwahl verwenden</translation>
     </message>
     <message>
         <source>Enter extension to park</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchwahl zum Parken eingeben</translation>
     </message>
     <message>
         <source>Park</source>
-        <translation type="unfinished"></translation>
+        <translation>Parken</translation>
     </message>
     <message>
         <source>Park Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf parken</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1065,15 +1069,15 @@
     <name>CallSecurityBar</name>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme läuft</translation>
     </message>
     <message>
         <source>Recording paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme angehalten</translation>
     </message>
     <message>
         <source>Not recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Aufnahme</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1081,23 +1085,23 @@
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Call Security: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufsicherheit: %1</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>
@@ -1112,11 +1116,11 @@
     </message>
     <message>
         <source>Corvantium Remote Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantium Remote Office</translation>
     </message>
     <message>
         <source>Forward Calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufe weiterleiten</translation>
     </message>
     <message>
         <source>Do Not Disturb</source>
@@ -1128,57 +1132,57 @@
     </message>
     <message>
         <source>Simultaneous Ring Personal</source>
-        <translation type="unfinished"></translation>
+        <translation>Paralleles Klingeln</translation>
     </message>
     <message>
         <source>Error Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode:</translation>
     </message>
     <message>
         <source>Connection Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung abgelehnt</translation>
     </message>
     <message>
         <source>Host Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Host nicht gefunden</translation>
     </message>
     <message>
         <source>Timeout Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung</translation>
     </message>
     <message>
         <source>Operation Canceled</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang abgebrochen</translation>
     </message>
     <message>
         <source>Authentication Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung erforderlich</translation>
     </message>
     <message>
         <source>Unknown Error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler %1</translation>
     </message>
 </context>
 <context>
     <name>CallTransferWidget</name>
     <message>
         <source>Transfer Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf weiterleiten</translation>
     </message>
     <message>
         <source>Transfer Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt weiterleiten</translation>
     </message>
 </context>
 <context>
     <name>CallWidget</name>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten</translation>
     </message>
     <message>
         <source>Transfer</source>
@@ -1186,7 +1190,7 @@
     </message>
     <message>
         <source>Park</source>
-        <translation type="unfinished"></translation>
+        <translation>Parken</translation>
     </message>
     <message>
         <source>Hang Up</source>
@@ -1204,42 +1208,54 @@
     <name>ChatNotification</name>
     <message>
         <source>My Room (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Raum (%1)</translation>
     </message>
     <message>
         <source>Group Chat (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenchat (%1)</translation>
     </message>
     <message>
         <source>Incoming file transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehende Dateiübertragung</translation>
     </message>
     <message>
         <source>Click to open share</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die Freigabe zu öffnen</translation>
     </message>
 </context>
 <context>
     <name>ChatWidget</name>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestern</translation>
     </message>
     <message>
         <source>Last Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Woche</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Monat</translation>
     </message>
     <message>
         <source>All History</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamter Verlauf</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Connection settings</source>
+        <translation>Verbindungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Send File</source>
+        <translation>Datei senden</translation>
+    </message>
+    <message>
+        <source>You are offline: messages cannot be sent until the chat service is reached again.</source>
+        <translation>Sie sind offline: Nachrichten können erst gesendet werden, wenn der Chatdienst wieder erreichbar ist.</translation>
     </message>
 </context>
 <context>
@@ -1272,45 +1288,47 @@
     <name>CommunicationsWindow</name>
     <message>
         <source>Dismiss participant failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilnehmer konnte nicht entlassen werden</translation>
     </message>
     <message>
         <source>Lock conference failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Konferenz konnte nicht gesperrt werden</translation>
     </message>
     <message>
         <source>Unlock conference failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Konferenz konnte nicht entsperrt werden</translation>
     </message>
     <message>
         <source>Mute participant failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilnehmer konnte nicht stummgeschaltet werden</translation>
     </message>
     <message>
         <source>Unmute participant failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschaltung des Teilnehmers konnte nicht aufgehoben werden</translation>
     </message>
     <message>
         <source>Warning - End Call?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung - Anruf beenden?</translation>
     </message>
     <message>
         <source>Closing this communication window will end the call. Are you sure you want to end the call and close the window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie dieses Kommunikationsfenster schließen, wird der Anruf beendet. Möchten Sie den Anruf wirklich beenden und das Fenster schließen?</translation>
     </message>
     <message>
         <source>File Type Not Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateityp nicht erlaubt</translation>
     </message>
     <message>
         <source>Following file types are not allowed
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Dateitypen sind nicht erlaubt
+
+%1</translation>
     </message>
     <message>
         <source>Select File to Send...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei zum Senden auswählen...</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -1322,51 +1340,51 @@
     </message>
     <message>
         <source>%1 on behalf of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Auftrag von %2</translation>
     </message>
     <message>
         <source>%1 %2 is calling for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ruft für %3 an</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Transfer Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf weiterleiten</translation>
     </message>
     <message>
         <source>Dismissed from Chat and Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Chat und Freigabe entlassen</translation>
     </message>
     <message>
         <source>You have been dismissed from chat and share by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat Sie aus Chat und Freigabe entlassen.</translation>
     </message>
     <message>
         <source>Dismissed from Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Chat entlassen</translation>
     </message>
     <message>
         <source>You have been dismissed from chat by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat Sie aus dem Chat entlassen.</translation>
     </message>
     <message>
         <source>Dismissed from Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Freigabe entlassen</translation>
     </message>
     <message>
         <source>You have been dismissed from share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wurden aus der Freigabe entlassen.</translation>
     </message>
     <message>
         <source>Error Sending Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Senden der Nachricht</translation>
     </message>
     <message>
         <source>Your message could not be sent due to a network issue. Because of this some chat messages might not be visible in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Nachricht konnte wegen eines Netzwerkproblems nicht gesendet werden. Deshalb sind einige Chatnachrichten im Verlauf möglicherweise nicht sichtbar.</translation>
     </message>
 </context>
 <context>
@@ -1439,11 +1457,11 @@
     <name>ConfirmTeamTelephonyWindowClose</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Always ask before closing the TeamTelephony window</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Schließen des Teamtelefonie-Fensters immer fragen</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1504,11 +1522,11 @@
     <name>ContactCard</name>
     <message>
         <source>Edit Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt bearbeiten</translation>
     </message>
     <message>
         <source>No details known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Angaben bekannt.</translation>
     </message>
     <message>
         <source>Pending</source>
@@ -1528,23 +1546,23 @@
     </message>
     <message>
         <source>On the desk phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Tischtelefon</translation>
     </message>
     <message>
         <source>On the mobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Mobiltelefon</translation>
     </message>
     <message>
         <source>In a meeting</source>
-        <translation type="unfinished"></translation>
+        <translation>In einer Besprechung</translation>
     </message>
     <message>
         <source>In a call</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Gespräch</translation>
     </message>
     <message>
         <source>Do not disturb</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht stören</translation>
     </message>
     <message>
         <source>Busy</source>
@@ -1552,7 +1570,7 @@
     </message>
     <message>
         <source>Presence unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwesenheit unbekannt</translation>
     </message>
     <message>
         <source>Add Conference Contact</source>
@@ -1564,23 +1582,23 @@
     </message>
     <message>
         <source>Error Adding Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Hinzufügen des Kontakts</translation>
     </message>
     <message>
         <source>A contact in your contact list with the same IM Address has been found (%1). Please enter a different IM Address to add a new contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Ihrer Kontaktliste gibt es bereits einen Kontakt mit derselben IM-Adresse (%1). Bitte geben Sie eine andere IM-Adresse ein, um einen neuen Kontakt hinzuzufügen.</translation>
     </message>
     <message>
         <source>Enter a name, an address or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Namen, eine Adresse oder eine Nummer ein.</translation>
     </message>
     <message>
         <source>The contact list is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kontaktliste ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>The contact cannot be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kontakt kann nicht hinzugefügt werden.</translation>
     </message>
     <message>
         <source>Confirm Deletion</source>
@@ -1592,50 +1610,50 @@
     </message>
     <message>
         <source>Match Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Übereinstimmung gefunden</translation>
     </message>
     <message>
         <source>A matching contact with the same IM Address was found in the directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from the directory?</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Verzeichnis wurde ein Kontakt mit derselben IM-Adresse gefunden. Möchten Sie die Angaben dieses Kontakts mit den Angaben von %1 %2 aus dem Verzeichnis überschreiben?</translation>
     </message>
     <message>
         <source>A matching contact with the same contact information was found in the directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from the directory?</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Verzeichnis wurde ein Kontakt mit denselben Kontaktangaben gefunden. Möchten Sie die Angaben dieses Kontakts mit den Angaben von %1 %2 aus dem Verzeichnis überschreiben?</translation>
     </message>
     <message>
         <source>Import Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben übernehmen</translation>
     </message>
     <message>
         <source>Do you want to overwrite this contact&apos;s information with the information from the directory?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Angaben dieses Kontakts mit den Angaben aus dem Verzeichnis überschreiben?</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschreiben</translation>
     </message>
     <message>
         <source>Multiple Matches Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Übereinstimmungen gefunden</translation>
     </message>
     <message>
         <source>Multiple matching contacts were found in the directory. To make sure you import the correct information, please search the directory by name and add a contact from the search results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Verzeichnis wurden mehrere passende Kontakte gefunden. Damit Sie die richtigen Angaben übernehmen, suchen Sie bitte im Verzeichnis nach dem Namen und fügen Sie einen Kontakt aus den Suchergebnissen hinzu.</translation>
     </message>
 </context>
 <context>
     <name>ContactCardFooter</name>
     <message>
         <source>Waiting for the server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten auf den Server...</translation>
     </message>
     <message>
         <source>Import The Directory Information to Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben aus dem Verzeichnis ins Profil übernehmen</translation>
     </message>
     <message>
         <source>Add to Contact List</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Kontaktliste hinzufügen</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1647,7 +1665,7 @@
     </message>
     <message>
         <source>Edit Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt bearbeiten</translation>
     </message>
     <message>
         <source>Delete Contact</source>
@@ -1658,11 +1676,11 @@
     <name>ContactCardPresenceInfo</name>
     <message>
         <source>%1, local time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Ortszeit %2</translation>
     </message>
     <message>
         <source>Groups: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen: %1</translation>
     </message>
     <message>
         <source>Remove from Favorites</source>
@@ -1724,39 +1742,39 @@
     </message>
     <message>
         <source>pending chat</source>
-        <translation type="unfinished"></translation>
+        <translation>wartender Chat</translation>
     </message>
     <message>
         <source>owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Besitzer</translation>
     </message>
     <message>
         <source>moderator</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderator</translation>
     </message>
     <message>
         <source>Voice, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache, %1</translation>
     </message>
     <message>
         <source>Video, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Video, %1</translation>
     </message>
     <message>
         <source>Fax, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fax, %1</translation>
     </message>
     <message>
         <source>Fax</source>
-        <translation type="unfinished"></translation>
+        <translation>Fax</translation>
     </message>
     <message>
         <source>Missed Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpasster Anruf</translation>
     </message>
     <message>
         <source>Outgoing Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgehender Anruf</translation>
     </message>
     <message>
         <source>Incoming Call</source>
@@ -1764,7 +1782,7 @@
     </message>
     <message>
         <source>%1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -1777,12 +1795,32 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Attended Audio</source>
+        <translation>Mit Rückfrage (Audio)</translation>
+    </message>
+    <message>
+        <source>Attended Audio from Phone</source>
+        <translation>Mit Rückfrage (Audio vom Telefon)</translation>
+    </message>
+    <message>
+        <source>Attended Video</source>
+        <translation>Mit Rückfrage (Video)</translation>
+    </message>
+    <message>
+        <source>Audio call to selected contact</source>
+        <translation>Audioanruf an den gewählten Kontakt</translation>
+    </message>
+    <message>
+        <source>Video call to selected contact</source>
+        <translation>Videoanruf an den gewählten Kontakt</translation>
+    </message>
 </context>
 <context>
     <name>DetailsPane</name>
     <message>
         <source>Dial-in Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Einwahldaten</translation>
     </message>
 </context>
 <context>
@@ -1801,47 +1839,47 @@
     </message>
     <message>
         <source>You have signed in, but are not yet ready to receive calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind angemeldet, aber noch nicht bereit, Anrufe anzunehmen.</translation>
     </message>
     <message>
         <source>You are ready to receive calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind bereit, Anrufe anzunehmen.</translation>
     </message>
     <message>
         <source>You are not available to receive calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind für Anrufe nicht verfügbar.</translation>
     </message>
     <message>
         <source>You are wrapping up and not available to receive calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind in der Nachbearbeitung und für Anrufe nicht verfügbar.</translation>
     </message>
     <message>
         <source>You are signed out and will not receive calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind abgemeldet und erhalten keine Anrufe.</translation>
     </message>
     <message>
         <source>No queues assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Warteschlangen zugewiesen</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern...</translation>
     </message>
     <message>
         <source>Error: There was an error getting the Call Center Agent content. Please try again later or contact your system administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Angaben für Call-Center-Agenten konnten nicht abgerufen werden. Bitte versuchen Sie es später erneut oder wenden Sie sich an Ihren Systemadministrator</translation>
     </message>
     <message>
         <source>Error: There was an error saving your changes. Please try again later or contact your system administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Ihre Änderungen konnten nicht gespeichert werden. Bitte versuchen Sie es später erneut oder wenden Sie sich an Ihren Systemadministrator</translation>
     </message>
 </context>
 <context>
@@ -2056,23 +2094,23 @@
     <name>Dialogs::SupplementaryServices</name>
     <message>
         <source>Supplementary Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatzdienste</translation>
     </message>
     <message>
         <source>Supplementary Service Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Zusatzdienst</translation>
     </message>
     <message>
         <source>Failed to change supplementary service: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zusatzdienst konnte nicht geändert werden: %1</translation>
     </message>
     <message>
         <source>Supplementary services fetch failed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zusatzdienste konnten nicht abgerufen werden:</translation>
     </message>
     <message>
         <source>Vyx Communication Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx-Kommunikationsfehler</translation>
     </message>
 </context>
 <context>
@@ -2081,7 +2119,9 @@
         <source>By closing this window, you will no longer be able to receive team call status updates. To open the window again, go to Preferences &gt; Team Telephony.
 
 Are you sure you want to close the window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie dieses Fenster schließen, erhalten Sie keine Anrufzustände Ihres Teams mehr. Um das Fenster wieder zu öffnen, gehen Sie zu Einstellungen &gt; Teamtelefonie.
+
+Möchten Sie das Fenster wirklich schließen?</translation>
     </message>
 </context>
 <context>
@@ -2110,7 +2150,7 @@ Are you sure you want to close the window?</source>
     <name>EulaDialog</name>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Endbenutzer-Lizenzvertrag</translation>
     </message>
 </context>
 <context>
@@ -2143,11 +2183,11 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Corfirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung</translation>
     </message>
     <message>
         <source>Are you sure you want to quit %1 Setup?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Einrichtung von %1 wirklich beenden?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -2169,39 +2209,39 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>Footer</name>
     <message>
         <source>Participants</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilnehmer</translation>
     </message>
     <message>
         <source>Hide participants and sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilnehmer und Freigabe ausblenden</translation>
     </message>
     <message>
         <source>Show participants and sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilnehmer und Freigabe einblenden</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschaltung aufheben</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschalten</translation>
     </message>
     <message>
         <source>Turn the microphone on</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon einschalten</translation>
     </message>
     <message>
         <source>Turn the microphone off</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon ausschalten</translation>
     </message>
     <message>
         <source>Turn the sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton einschalten</translation>
     </message>
     <message>
         <source>Turn the sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton ausschalten</translation>
     </message>
     <message>
         <source>Dialpad</source>
@@ -2209,11 +2249,11 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Hide the dial pad</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähltastatur ausblenden</translation>
     </message>
     <message>
         <source>Show the dial pad</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähltastatur einblenden</translation>
     </message>
     <message>
         <source>Options</source>
@@ -2224,31 +2264,31 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>Forwarding</name>
     <message>
         <source>Forward Calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufe weiterleiten</translation>
     </message>
     <message>
         <source>Send your calls to another number: always, or only when you are busy, do not answer or cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leiten Sie Ihre Anrufe an eine andere Nummer weiter: immer oder nur, wenn Sie besetzt sind, nicht antworten oder nicht erreichbar sind.</translation>
     </message>
     <message>
         <source>Always forward: </source>
-        <translation type="unfinished"></translation>
+        <translation>Immer weiterleiten: </translation>
     </message>
     <message>
         <source>Forward when busy: </source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterleiten bei besetzt: </translation>
     </message>
     <message>
         <source>Forward when unanswered: </source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterleiten, wenn keine Antwort: </translation>
     </message>
     <message>
         <source>Forward when unreachable: </source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterleiten, wenn nicht erreichbar: </translation>
     </message>
     <message>
         <source>No forwarding services available for this account</source>
-        <translation type="unfinished"></translation>
+        <translation>Für dieses Konto sind keine Weiterleitungsdienste verfügbar</translation>
     </message>
 </context>
 <context>
@@ -2259,34 +2299,34 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Besitzer</translation>
     </message>
     <message>
         <source>Moderator</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderator</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartet</translation>
     </message>
     <message>
         <source>%1 (Me)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Ich)</translation>
     </message>
     <message>
         <source>Muted</source>
-        <translation type="unfinished"></translation>
+        <translation>Stumm</translation>
     </message>
 </context>
 <context>
     <name>GuestNotification</name>
     <message>
         <source>%1 (guest) requests to join your room.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Gast) möchte Ihrem Raum beitreten.</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -2294,11 +2334,11 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Annehmen</translation>
     </message>
     <message>
         <source>Decline</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablehnen</translation>
     </message>
 </context>
 <context>
@@ -2357,6 +2397,13 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
 </context>
 <context>
+    <name>Kivo::Models::Groups</name>
+    <message>
+        <source>Other Contacts</source>
+        <translation>Weitere Kontakte</translation>
+    </message>
+</context>
+<context>
     <name>LeftPane</name>
     <message>
         <source> Pending Request to Join</source>
@@ -2383,7 +2430,7 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>LocationItem</name>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -2558,163 +2605,163 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>Models::Chat::MessageModel</name>
     <message>
         <source>Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich</translation>
     </message>
     <message>
         <source>Request timed out, message wasn&apos;t sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung, die Nachricht wurde nicht gesendet.</translation>
     </message>
     <message>
         <source>Sending file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 von %2 wird gesendet</translation>
     </message>
     <message>
         <source>Receiving file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 von %2 wird empfangen</translation>
     </message>
     <message>
         <source>Cancel Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragung abbrechen</translation>
     </message>
     <message>
         <source>File sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei gesendet</translation>
     </message>
     <message>
         <source>File Size %1. The incoming file is too large. The transfer has been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigröße %1. Die eingehende Datei ist zu groß. Die Übertragung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>File Size %1. The outgoing file is too large. The transfer has been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigröße %1. Die ausgehende Datei ist zu groß. Die Übertragung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>Transfer cancelled, file type not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragung abgebrochen, Dateityp nicht erlaubt.</translation>
     </message>
     <message>
         <source>Read more...</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterlesen...</translation>
     </message>
     <message>
         <source>Transfer cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragung abgebrochen</translation>
     </message>
     <message>
         <source>Transfer failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Transfer timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung bei der Übertragung</translation>
     </message>
     <message>
         <source>Transfer failed. Incompatible encryption level.</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragung fehlgeschlagen. Unverträgliche Verschlüsselungsstufe.</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Annehmen</translation>
     </message>
     <message>
         <source>Decline</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablehnen</translation>
     </message>
     <message>
         <source>File Size %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigröße %1</translation>
     </message>
     <message>
         <source>Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten...</translation>
     </message>
     <message>
         <source>File received, click to open</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei empfangen, zum Öffnen klicken</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner zeigen</translation>
     </message>
     <message>
         <source>The file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht</translation>
     </message>
     <message>
         <source>%1 tried to send a type of file that you are not allowed to receive.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wollte einen Dateityp senden, den Sie nicht empfangen dürfen.</translation>
     </message>
     <message>
         <source>Type of selected file(s) is not allowed to be sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Typ der gewählten Datei(en) darf nicht gesendet werden.</translation>
     </message>
     <message>
         <source>In chat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Chat: %1</translation>
     </message>
     <message>
         <source>%1 joined chat %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist dem Chat beigetreten %2</translation>
     </message>
     <message>
         <source>%1 has requested to join your room %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 möchte Ihrem Raum beitreten %2</translation>
     </message>
     <message>
         <source>%1 has joined your room %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist Ihrem Raum beigetreten %2</translation>
     </message>
     <message>
         <source>%1&apos;s request to join your room has been declined %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beitrittsanfrage von %1 wurde abgelehnt %2</translation>
     </message>
     <message>
         <source>%1 has left the room %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Raum verlassen %2</translation>
     </message>
     <message>
         <source>%1 has been dismissed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde entlassen %2</translation>
     </message>
     <message>
         <source>%1 has left chat %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Chat verlassen %2</translation>
     </message>
     <message>
         <source>%1 joined Desktop Share %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist der Desktopfreigabe beigetreten %2</translation>
     </message>
     <message>
         <source>%1 left Desktop Share %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Desktopfreigabe verlassen %2</translation>
     </message>
     <message>
         <source>%1&apos;s share stopped %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Freigabe von %1 wurde beendet %2</translation>
     </message>
     <message>
         <source>%1&apos;s share started %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Freigabe von %1 hat begonnen %2</translation>
     </message>
     <message>
         <source>Your share will close in %1 minute(s) due to inactivity unless you continue using the share before that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Freigabe wird wegen Inaktivität in %1 Minute(n) geschlossen, wenn Sie sie bis dahin nicht weiter verwenden.</translation>
     </message>
     <message>
         <source>Your share has been closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Freigabe wurde geschlossen.</translation>
     </message>
     <message>
         <source>Drag and drop contacts from the contact list to add them as participants to this chat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie Kontakte aus der Kontaktliste hierher, um sie als Teilnehmer zu diesem Chat hinzuzufügen.</translation>
     </message>
     <message>
         <source>%1 is typing...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 schreibt...</translation>
     </message>
     <message>
         <source>%1 are typing...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 schreiben...</translation>
     </message>
 </context>
 <context>
@@ -2859,7 +2906,7 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Use default ring signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardklingelton verwenden</translation>
     </message>
 </context>
 <context>
@@ -2888,7 +2935,7 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>NumberInput</name>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Festlegen</translation>
     </message>
 </context>
 <context>
@@ -2910,7 +2957,7 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>ParticipantsPane</name>
     <message>
         <source>Participants</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilnehmer</translation>
     </message>
 </context>
 <context>
@@ -2996,11 +3043,11 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>PresenceRequestDialog</name>
     <message>
         <source>The following users want to share presence information with you:</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Personen möchten ihre Anwesenheit mit Ihnen teilen:</translation>
     </message>
     <message>
         <source>The following user wants to share presence information with you:</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Person möchte ihre Anwesenheit mit Ihnen teilen:</translation>
     </message>
     <message>
         <source>Presence Request</source>
@@ -3011,11 +3058,11 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>PresenceRequestItem</name>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Annehmen</translation>
     </message>
     <message>
         <source>Decline</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablehnen</translation>
     </message>
 </context>
 <context>
@@ -3272,44 +3319,44 @@ Do you want to enable these features? </source>
     <message>
         <source>%1 %2</source>
         <comment>Date and time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Today, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute, %1</translation>
     </message>
     <message>
         <source>Yesterday, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestern, %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>History date and time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>All Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kontakte</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Hide Share Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabebereich ausblenden</translation>
     </message>
     <message>
         <source>Show Share Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabebereich einblenden</translation>
     </message>
     <message>
         <source>Share Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe aktiv</translation>
     </message>
     <message>
         <source>Share is View-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe nur zum Ansehen</translation>
     </message>
 </context>
 <context>
@@ -3412,19 +3459,19 @@ Do you want to enable these features? </source>
     <name>RemoteOffice</name>
     <message>
         <source>Corvantium Remote Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantium Remote Office</translation>
     </message>
     <message>
         <source>Use any phone, at home or on the road, as your office phone: your calls ring there and the calls you make from there show your office number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwenden Sie ein beliebiges Telefon, zu Hause oder unterwegs, als Bürotelefon: Ihre Anrufe klingeln dort, und Anrufe von dort zeigen Ihre Büronummer.</translation>
     </message>
     <message>
         <source>Service: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst: </translation>
     </message>
     <message>
         <source>Service is not available for this account</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dienst ist für dieses Konto nicht verfügbar</translation>
     </message>
 </context>
 <context>
@@ -3442,46 +3489,46 @@ Do you want to enable these features? </source>
     <name>SecurityBar</name>
     <message>
         <source>Chat Security: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chatsicherheit: %1</translation>
     </message>
 </context>
 <context>
     <name>ServiceItemForwarding</name>
     <message>
         <source>Fetching service state...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienststatus wird abgerufen...</translation>
     </message>
     <message>
         <source>Saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern...</translation>
     </message>
     <message>
         <source>Service update error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Ändern des Dienstes</translation>
     </message>
     <message>
         <source>Service fetch error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Abrufen des Dienstes</translation>
     </message>
     <message>
         <source>Enabled </source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert </translation>
     </message>
     <message>
         <source>Disabled </source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert </translation>
     </message>
     <message>
         <source>to </source>
-        <translation type="unfinished"></translation>
+        <translation>an </translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Enable service</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst aktivieren</translation>
     </message>
     <message>
         <source>Phone number</source>
@@ -3500,23 +3547,23 @@ Do you want to enable these features? </source>
     <name>ServicePageSimple</name>
     <message>
         <source>Fetching service state...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienststatus wird abgerufen...</translation>
     </message>
     <message>
         <source>Service update error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Ändern des Dienstes</translation>
     </message>
     <message>
         <source>Service fetch error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Abrufen des Dienstes</translation>
     </message>
     <message>
         <source>Saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern...</translation>
     </message>
     <message>
         <source>Service is not available for this account</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dienst ist für dieses Konto nicht verfügbar</translation>
     </message>
 </context>
 <context>
@@ -3531,7 +3578,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>While it is on, callers hear that you cannot take calls and your phones stay silent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange es eingeschaltet ist, hören Anrufer, dass Sie keine Anrufe annehmen können, und Ihre Telefone bleiben still.</translation>
     </message>
     <message>
         <source>Enabled</source>
@@ -3543,15 +3590,15 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>The people you call do not see your number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wen Sie anrufen, sieht Ihre Nummer nicht.</translation>
     </message>
     <message>
         <source>Enable to hide number</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalten, um die Nummer zu verbergen</translation>
     </message>
     <message>
         <source>All Services...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dienste...</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3559,7 +3606,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Server Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverfehler</translation>
     </message>
     <message>
         <source>OK</source>
@@ -3570,15 +3617,15 @@ Do you want to enable these features? </source>
     <name>SimultaneousRingService</name>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert</translation>
     </message>
     <message>
         <source>Simultaneous Ring Personal</source>
-        <translation type="unfinished"></translation>
+        <translation>Paralleles Klingeln</translation>
     </message>
     <message>
         <source>Ring up to 10 other phone numbers or SIP URIs together with your own phone; the first to answer takes the call.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lassen Sie bis zu 10 weitere Telefonnummern oder SIP-URIs gleichzeitig mit Ihrem Telefon klingeln; wer zuerst abhebt, übernimmt den Anruf.</translation>
     </message>
     <message>
         <source>Enabled</source>
@@ -3586,19 +3633,19 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Do not ring my simultaneously ringing numbers if I&apos;m already on a call.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine parallel klingelnden Nummern nicht klingeln lassen, wenn ich bereits telefoniere.</translation>
     </message>
     <message>
         <source>Answer confirmation required</source>
-        <translation type="unfinished"></translation>
+        <translation>Annahme muss bestätigt werden</translation>
     </message>
     <message>
         <source>Phone Number / SIP-URI</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummer / SIP-URI</translation>
     </message>
     <message>
         <source>Number or SIP URI</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer oder SIP-URI</translation>
     </message>
     <message>
         <source>OK</source>
@@ -3606,7 +3653,14 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern...</translation>
+    </message>
+</context>
+<context>
+    <name>SmileySelector</name>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticons</translation>
     </message>
 </context>
 <context>
@@ -3621,7 +3675,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>End Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf beenden</translation>
     </message>
     <message>
         <source>Call</source>
@@ -3637,7 +3691,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Stop Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video beenden</translation>
     </message>
     <message>
         <source>Add Video</source>
@@ -3645,7 +3699,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Stop Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe beenden</translation>
     </message>
     <message>
         <source>Share Desktop</source>
@@ -3653,34 +3707,34 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Send File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei senden</translation>
     </message>
     <message>
         <source>Park</source>
-        <translation type="unfinished"></translation>
+        <translation>Parken</translation>
     </message>
 </context>
 <context>
     <name>Utils::Actions::CommunicationsWindowMenuActions</name>
     <message>
         <source>Start Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme starten</translation>
     </message>
     <message>
         <source>Pause Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme anhalten</translation>
     </message>
     <message>
         <source>Resume Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme fortsetzen</translation>
     </message>
     <message>
         <source>End communications</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikation beenden</translation>
     </message>
     <message>
         <source>End Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf beenden</translation>
     </message>
     <message>
         <source>End Chat</source>
@@ -3688,67 +3742,67 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Unmute Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon einschalten</translation>
     </message>
     <message>
         <source>Mute Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon stummschalten</translation>
     </message>
     <message>
         <source>Unhold Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf fortsetzen</translation>
     </message>
     <message>
         <source>Hold Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf halten</translation>
     </message>
     <message>
         <source>Transfer to</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterleiten an</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Conference with</source>
-        <translation type="unfinished"></translation>
+        <translation>Konferenz mit</translation>
     </message>
     <message>
         <source>Park Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf parken</translation>
     </message>
     <message>
         <source>Record Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf aufnehmen</translation>
     </message>
     <message>
         <source>Stop Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme beenden</translation>
     </message>
     <message>
         <source>Hide My Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Video ausblenden</translation>
     </message>
     <message>
         <source>Show My Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Video einblenden</translation>
     </message>
     <message>
         <source>Delete Chat History</source>
-        <translation type="unfinished"></translation>
+        <translation>Chatverlauf löschen</translation>
     </message>
     <message>
         <source>Edit Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Raum bearbeiten</translation>
     </message>
     <message>
         <source>Show Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster zeigen</translation>
     </message>
     <message>
         <source>Hide Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster ausblenden</translation>
     </message>
     <message>
         <source>Always on Top</source>
@@ -3756,58 +3810,58 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Group Communications</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenkommunikation</translation>
     </message>
     <message>
         <source>Confirm Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen bestätigen</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the chat history?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie den Chatverlauf wirklich löschen?</translation>
     </message>
 </context>
 <context>
     <name>Utils::Actions::ParticipantMenuActions</name>
     <message>
         <source>Mute All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle stummschalten</translation>
     </message>
     <message>
         <source>Unmute All</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschaltung für alle aufheben</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschaltung aufheben</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschalten</translation>
     </message>
     <message>
         <source>Dismiss All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle entlassen</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Entlassen</translation>
     </message>
     <message>
         <source>Dismiss All from Chat and Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle aus Chat und Freigabe entlassen</translation>
     </message>
     <message>
         <source>Dismiss from Chat and Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Chat und Freigabe entlassen</translation>
     </message>
     <message>
         <source>Dismiss All from Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle aus dem Chat entlassen</translation>
     </message>
     <message>
         <source>Dismiss from Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Chat entlassen</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -3815,11 +3869,11 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Unlock Audio Conference</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiokonferenz entsperren</translation>
     </message>
     <message>
         <source>Lock Audio Conference</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiokonferenz sperren</translation>
     </message>
     <message>
         <source>Copy My Room Invitation</source>
@@ -3835,19 +3889,19 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Promote to Moderator</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Moderator machen</translation>
     </message>
     <message>
         <source>Demote from Moderator</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderatorrolle entziehen</translation>
     </message>
     <message>
         <source>Private Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Privater Chat</translation>
     </message>
     <message>
         <source>Private Group Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Privater Gruppenchat</translation>
     </message>
 </context>
 <context>
@@ -4173,19 +4227,19 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>(Owner)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Besitzer)</translation>
     </message>
     <message>
         <source>%1&apos;s Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Raum von %1</translation>
     </message>
     <message>
         <source>Group Communications</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenkommunikation</translation>
     </message>
     <message>
         <source>Transfer Call: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf weiterleiten: %1</translation>
     </message>
     <message>
         <source>Retrieve Parked Call</source>
@@ -4197,15 +4251,15 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Sharing Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop wird freigegeben</translation>
     </message>
     <message>
         <source>Viewing Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe ansehen</translation>
     </message>
     <message>
         <source>Call from phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf vom Telefon</translation>
     </message>
     <message>
         <source>Call</source>
@@ -4213,7 +4267,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Calling</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufen</translation>
     </message>
     <message>
         <source>Incoming Call</source>
@@ -4221,15 +4275,15 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Call Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf aktiv</translation>
     </message>
     <message>
         <source>On Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehalten</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrennt</translation>
     </message>
 </context>
 <context>
@@ -4557,55 +4611,55 @@ Do you want to enable these features? </source>
     <name>Utils::StringHelper</name>
     <message>
         <source>Authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1 B</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 B</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <source>SIP</source>
-        <translation type="unfinished"></translation>
+        <translation>SIP</translation>
     </message>
     <message>
         <source>XMPP</source>
-        <translation type="unfinished"></translation>
+        <translation>XMPP</translation>
     </message>
     <message>
         <source>Marlowane (Vyx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Marlowane (Vyx)</translation>
     </message>
     <message>
         <source>Unknown credentials type</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Art von Zugangsdaten</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Klein</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß</translation>
     </message>
     <message>
         <source>HD</source>
-        <translation type="unfinished"></translation>
+        <translation>HD</translation>
     </message>
     <message>
         <source>Work</source>
@@ -4621,63 +4675,63 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Communication Forwarding Unconditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer weiterleiten</translation>
     </message>
     <message>
         <source>Communication Forwarding on not Logged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterleiten, wenn nicht angemeldet</translation>
     </message>
     <message>
         <source>Communication Forwarding on Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterleiten bei besetzt</translation>
     </message>
     <message>
         <source>Communication Forwarding on not Reachable</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterleiten, wenn nicht erreichbar</translation>
     </message>
     <message>
         <source>Communication Forwarding on No Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterleiten, wenn keine Antwort</translation>
     </message>
     <message>
         <source>Originating Identification Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige der eigenen Rufnummer</translation>
     </message>
     <message>
         <source>Originating Identification Restriction</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterdrückung der eigenen Rufnummer</translation>
     </message>
     <message>
         <source>Terminating Identification Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige der verbundenen Rufnummer</translation>
     </message>
     <message>
         <source>Terminating Identification Restriction</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterdrückung der verbundenen Rufnummer</translation>
     </message>
     <message>
         <source>Barring of All Incoming Calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre aller eingehenden Anrufe</translation>
     </message>
     <message>
         <source>Barring of Incoming Calls - When Roaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre eingehender Anrufe beim Roaming</translation>
     </message>
     <message>
         <source>Barring of All Outgoing Calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre aller ausgehenden Anrufe</translation>
     </message>
     <message>
         <source>Barring of Outgoing International Calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre ausgehender Auslandsanrufe</translation>
     </message>
     <message>
         <source>Barring of Outgoing International Calls %1 ex Home Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre ausgehender Auslandsanrufe %1 außer ins Heimatland</translation>
     </message>
     <message>
         <source>Communication Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Anklopfen</translation>
     </message>
     <message>
         <source>Do Not Disturb</source>
@@ -4685,115 +4739,115 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Corvantium Remote Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvantium Remote Office</translation>
     </message>
     <message>
         <source>Unknown service</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Dienst</translation>
     </message>
     <message>
         <source>Error initiating share. ( %1 )</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Einrichten der Freigabe. ( %1 )</translation>
     </message>
     <message>
         <source>You are already in the share. Please log out from your other clients. ( %1 )</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind bereits in der Freigabe. Bitte melden Sie sich bei Ihren anderen Programmen ab. ( %1 )</translation>
     </message>
     <message>
         <source>Error joining share. ( %1 )</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Beitreten zur Freigabe. ( %1 )</translation>
     </message>
     <message>
         <source>Error starting share. ( %1 )</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Starten der Freigabe. ( %1 )</translation>
     </message>
     <message>
         <source>Please set your credentials</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihre Zugangsdaten ein</translation>
     </message>
     <message>
         <source>Network error</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkfehler</translation>
     </message>
     <message>
         <source>Client encountered an error when trying to add participant. Maximum active call count reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Hinzufügen des Teilnehmers ist ein Fehler aufgetreten. Die Höchstzahl aktiver Anrufe ist erreicht.</translation>
     </message>
     <message>
         <source>Client encountered an error when trying locate participant. Call/Participant not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Suchen des Teilnehmers ist ein Fehler aufgetreten. Anruf/Teilnehmer nicht gefunden.</translation>
     </message>
     <message>
         <source>Client encountered an error when trying to add participant. Maximum participant count reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Hinzufügen des Teilnehmers ist ein Fehler aufgetreten. Die Höchstzahl der Teilnehmer ist erreicht.</translation>
     </message>
     <message>
         <source>Register Failed. Please check your authentication information and try again. If the problem still exists, please contact the service provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrierung fehlgeschlagen. Bitte prüfen Sie Ihre Anmeldedaten und versuchen Sie es erneut. Besteht das Problem weiter, wenden Sie sich bitte an Ihren Diensteanbieter</translation>
     </message>
     <message>
         <source>Service is temporary having problems. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dienst hat vorübergehend Probleme. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Login failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Please check the number and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie die Nummer und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Request not acceptable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfrage nicht annehmbar.</translation>
     </message>
     <message>
         <source>Time out. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Anonymous calls are barred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anonyme Anrufe sind gesperrt.</translation>
     </message>
     <message>
         <source>Contact unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt nicht erreichbar.</translation>
     </message>
     <message>
         <source>Contact is busy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt ist besetzt.</translation>
     </message>
     <message>
         <source>The user you are calling is unavailable, please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angerufene Teilnehmer ist nicht erreichbar, bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Dialing failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Request could not be completed. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage konnte nicht abgeschlossen werden. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Failed to send message: %1 (Contact doesn&apos;t exist)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht konnte nicht gesendet werden: %1 (Kontakt existiert nicht)</translation>
     </message>
     <message>
         <source>Failed to send message: %1 (Time out. Please try again later)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht konnte nicht gesendet werden: %1 (Zeitüberschreitung. Bitte versuchen Sie es später erneut)</translation>
     </message>
     <message>
         <source>Failed to send message: %1 (Contact temporarily unavailable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht konnte nicht gesendet werden: %1 (Kontakt vorübergehend nicht erreichbar)</translation>
     </message>
     <message>
         <source>Failed to send message: %1 (Contact is busy)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht konnte nicht gesendet werden: %1 (Kontakt ist besetzt)</translation>
     </message>
     <message>
         <source>Failed to send message: %1 (Please try again later)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht konnte nicht gesendet werden: %1 (Bitte versuchen Sie es später erneut)</translation>
     </message>
 </context>
 <context>
@@ -4849,11 +4903,11 @@ Do you want to enable these features? </source>
     <name>Utils::WindowManagerCallHelper</name>
     <message>
         <source>Please confirm that your audio device is connected and working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie, ob Ihr Audiogerät angeschlossen ist und funktioniert.</translation>
     </message>
     <message>
         <source>Call Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf fehlgeschlagen</translation>
     </message>
     <message>
         <source>Emergency calls are not supported. Please use another phone.</source>
@@ -4861,75 +4915,75 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Video Call Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoanruf fehlgeschlagen</translation>
     </message>
     <message>
         <source>Unable to start video, please check that other applications are not using the camera. Please also ensure that your web-camera drivers are up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Video kann nicht gestartet werden. Bitte prüfen Sie, ob ein anderes Programm die Kamera verwendet, und ob die Treiber Ihrer Webcam aktuell sind.</translation>
     </message>
     <message>
         <source>Error Joining Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Betreten des Raums</translation>
     </message>
     <message>
         <source>%1&apos;s room is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Raum von %1 ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Action failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion fehlgeschlagen</translation>
     </message>
     <message>
         <source>Audio Device Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler am Audiogerät</translation>
     </message>
     <message>
         <source>Could not detect a working audio device. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein funktionierendes Audiogerät gefunden. %1</translation>
     </message>
     <message>
         <source>Output Device Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler am Ausgabegerät</translation>
     </message>
     <message>
         <source>Could not detect a working output device. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein funktionierendes Ausgabegerät gefunden. %1</translation>
     </message>
     <message>
         <source>Input Device Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler am Eingabegerät</translation>
     </message>
     <message>
         <source>Could not detect a working input device. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein funktionierendes Eingabegerät gefunden. %1</translation>
     </message>
     <message>
         <source>Error Transferring Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Weiterleiten des Anrufs</translation>
     </message>
     <message>
         <source>There was an error while transferring your call. Please check the number and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Weiterleiten Ihres Anrufs ist ein Fehler aufgetreten. Bitte prüfen Sie die Nummer und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Confirm Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf bestätigen</translation>
     </message>
     <message>
         <source>Answering a call will put ongoing call on hold. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie den Anruf annehmen, wird der laufende Anruf gehalten. Fortfahren?</translation>
     </message>
     <message>
         <source>Starting a call will put ongoing call on hold. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie einen Anruf beginnen, wird der laufende Anruf gehalten. Fortfahren?</translation>
     </message>
     <message>
         <source>%1 %2 is calling for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ruft für %3 an</translation>
     </message>
     <message>
         <source>Transfer</source>
@@ -4944,52 +4998,53 @@ Do you want to enable these features? </source>
     <name>Utils::WindowManagerChatHelper</name>
     <message>
         <source>Unable to Join</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitritt nicht möglich</translation>
     </message>
     <message>
         <source>It seems the room you have selected has not been configured. We are sorry for the inconvenience.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählte Raum ist anscheinend noch nicht eingerichtet. Wir bitten um Entschuldigung.</translation>
     </message>
     <message>
         <source>Private Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Privater Raum</translation>
     </message>
     <message>
         <source>This private room is restricted to members only. Since you are not a member of this room, you are not able to join.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser private Raum steht nur Mitgliedern offen. Da Sie kein Mitglied sind, können Sie ihn nicht betreten.</translation>
     </message>
     <message>
         <source>Error joining room</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Betreten des Raums</translation>
     </message>
     <message>
         <source>You are banned from the room and cannot join</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind aus dem Raum verbannt und können ihn nicht betreten</translation>
     </message>
     <message>
         <source>Error Editing Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Bearbeiten des Raums</translation>
     </message>
     <message>
         <source>You are not the owner of this room. Only the owner can edit the room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind nicht der Besitzer dieses Raums. Nur der Besitzer kann den Raum bearbeiten.</translation>
     </message>
     <message>
         <source>Error Deleting Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Löschen des Raums</translation>
     </message>
     <message>
         <source>You are not the owner of this room. Only the owner can delete the room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind nicht der Besitzer dieses Raums. Nur der Besitzer kann den Raum löschen.</translation>
     </message>
     <message>
         <source>Error adding people</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Hinzufügen von Personen</translation>
     </message>
     <message>
         <source>Unable to add the following people to the session because they have no IM address:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Personen können nicht hinzugefügt werden, da sie keine IM-Adresse haben:
+%1</translation>
     </message>
 </context>
 <context>
@@ -5003,7 +5058,7 @@ Do you want to enable these features? </source>
     <name>WebCollabWidget</name>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -5011,34 +5066,34 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Stop Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe beenden</translation>
     </message>
     <message>
         <source>Leave Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe verlassen</translation>
     </message>
     <message>
         <source>Exit Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild beenden</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
 </context>
 <context>
     <name>WebcollabNotification</name>
     <message>
         <source>%1 has invited you to a desktop share. Unfortunately we can&apos;t find a share component in your client or your versions are incompatible. Please contact your service provider for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat Sie zu einer Desktopfreigabe eingeladen. Leider fehlt Ihrem Programm die Freigabekomponente oder die Versionen passen nicht zusammen. Weitere Auskunft gibt Ihr Diensteanbieter.</translation>
     </message>
     <message>
         <source>Would you like to view %1&apos;s desktop share?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Desktopfreigabe von %1 ansehen?</translation>
     </message>
     <message>
         <source>OK</source>
@@ -5052,12 +5107,16 @@ Do you want to enable these features? </source>
         <source>No</source>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>Note that by accepting this invitation any previous ongoing share will terminate.</source>
+        <translation>Wenn Sie diese Einladung annehmen, endet eine laufende Freigabe.</translation>
+    </message>
 </context>
 <context>
     <name>WebcollabSharingNotification</name>
     <message>
         <source>You are now sharing your desktop. Stop the sharing from the communications window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie geben jetzt Ihren Desktop frei. Beenden Sie die Freigabe im Kommunikationsfenster.</translation>
     </message>
 </context>
 <context>
@@ -5134,7 +5193,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Let your mobile or home phone ring with your calls, and move calls between your phones without hanging up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lassen Sie Ihre Anrufe auf Ihrem Mobil- oder Festnetztelefon klingeln und übergeben Sie Anrufe zwischen Ihren Telefonen, ohne aufzulegen.</translation>
     </message>
     <message>
         <source>General</source>
@@ -5142,15 +5201,15 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Alert all enabled locations for Click-To-Dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Click-to-Dial alle aktivierten Standorte klingeln lassen</translation>
     </message>
     <message>
         <source>Locations</source>
-        <translation type="unfinished"></translation>
+        <translation>Standorte</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Enabled</source>
@@ -5162,11 +5221,11 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>No locations yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Standorte</translation>
     </message>
     <message>
         <source>Add New Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Standort hinzufügen</translation>
     </message>
     <message>
         <source>Phone number</source>
@@ -5182,40 +5241,41 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort:</translation>
     </message>
     <message>
         <source>Diversion Inhibitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Umleitungssperre</translation>
     </message>
     <message>
         <source>Answer Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Annahmebestätigung</translation>
     </message>
     <message>
         <source>Call Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufsteuerung</translation>
     </message>
     <message>
         <source>Criteria Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Kriterien aktiv</translation>
     </message>
     <message>
         <source>Delete Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort löschen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Deleting Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort löschen</translation>
     </message>
     <message>
         <source>You are about to delete a location.
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind dabei, einen Standort zu löschen.
+Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -5289,19 +5349,19 @@ Are you sure you want to continue?</source>
     <name>ZynShareControls</name>
     <message>
         <source>Desktop Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktopfreigabe</translation>
     </message>
     <message>
         <source>Your desktop is not shared</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Desktop ist nicht freigegeben</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -5309,11 +5369,11 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
@@ -5696,43 +5756,43 @@ Are you sure you want to continue?</source>
     <name>share</name>
     <message>
         <source>Inviting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einladen...</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden...</translation>
     </message>
     <message>
         <source>Joining...</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitreten...</translation>
     </message>
     <message>
         <source>Ready to share</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit zur Freigabe</translation>
     </message>
     <message>
         <source>Waiting for the desktop...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten auf den Desktop...</translation>
     </message>
     <message>
         <source>Your share is paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Freigabe ist angehalten</translation>
     </message>
     <message>
         <source>You are sharing your desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie geben Ihren Desktop frei</translation>
     </message>
     <message>
         <source>Viewing the shared desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sehen den freigegebenen Desktop</translation>
     </message>
     <message>
         <source>The shared desktop is paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Der freigegebene Desktop ist angehalten</translation>
     </message>
     <message>
         <source>No desktop is shared</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Desktop ist freigegeben</translation>
     </message>
 </context>
 <context>

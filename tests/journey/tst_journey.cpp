@@ -2174,6 +2174,8 @@ void JourneyTest::switchesTheLanguageAndEveryWindowFollows()
     const QString presence = availability.section("  ", 0, 0);
     QCOMPARE(User::text(main, "ownAvailability").section("  ", 0, 0),
              QCoreApplication::translate("Utils::PresenceHelper", qPrintable(presence)));
+    // So does the heading of the contacts in no group, a name the engine gives.
+    QTRY_VERIFY(User::item(main, "group_Weitere Kontakte"));
 
     // Its menu speaks German too, every entry whole: the shortcut beside its text.
     QVERIFY(User::click(main, "menuButton"));
@@ -2201,6 +2203,7 @@ void JourneyTest::switchesTheLanguageAndEveryWindowFollows()
     QVERIFY(chooseLanguage(main, "Einstellungen...", "English"));
     QTRY_COMPARE(User::text(main, "searchPlaceholder"), QString("Search and Dial"));
     QCOMPARE(User::text(main, "ownAvailability"), availability);
+    QTRY_VERIFY(User::item(main, "group_Other Contacts"));
 }
 
 void JourneyTest::exitsWithCtrlQ()

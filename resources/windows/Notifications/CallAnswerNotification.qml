@@ -58,12 +58,12 @@ CommunicationNotification {
         color: chatMouse.containsMouse ? qomxStyle.colors["lightDivider"] : "transparent"
         border.width: 1
         border.color: qomxStyle.colors["mediumDivider"]
-        Text {
+        Image {
             anchors.centerIn: parent
-            textFormat: Text.PlainText
-            text: "\u2709"
-            font.pixelSize: 14
-            color: qomxStyle.colors["toasterText"]
+            width: 16
+            height: 16
+            sourceSize: Qt.size(16, 16)
+            source: "qrc:/windows/CommunicationsWindow/footer_chat"
         }
         MouseArea {
             id: chatMouse

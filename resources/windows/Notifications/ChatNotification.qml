@@ -45,12 +45,13 @@ CommunicationNotification {
         }
     }
 
-    Text {
+    Image {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         anchors.margins: 8
-        text: "\u2709"
-        font.pixelSize: 16
-        color: qomxStyle.colors["toasterText"]
+        width: 16
+        height: 16
+        sourceSize: Qt.size(16, 16)
+        source: "qrc:/windows/CommunicationsWindow/footer_chat"
     }
 }

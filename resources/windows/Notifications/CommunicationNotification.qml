@@ -53,16 +53,15 @@ Rectangle {
         width: frame.contactPresence !== null || picture.source != "" ? 80 : 0
         height: 80
         visible: width > 0
-        color: "transparent"
-        border.width: 1
-        border.color: qomxStyle.colors["mediumDivider"]
+        // Round as everywhere else; the avatar rounds a photo off with this colour.
+        color: frame.color
 
         Avatar {
             objectName: "presenceAvatar"
             anchors.fill: parent
             anchors.margins: 1
             visible: frame.contactPresence !== null
-            round: false
+            round: true
             presence: frame.contactPresence
             name: frame.sessionContact ? frame.sessionContact.displayName : ""
         }

@@ -5,6 +5,9 @@
 
 #include "contact_rows.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 
 namespace Kivo {
 namespace Models {
@@ -28,10 +31,19 @@ Groups::Groups(Contacts::Contacts& list, QObject* parent)
     connect(&list, &List::groupRemoved, this, &Groups::reload);
     connect(&list, &List::groupsReordered, this, &Groups::reload);
     connect(m_Others, &IGroup::openChanged, this, [this] { groupOpenChanged(m_Others); });
+    connect(m_Others, &IGroup::nameChanged, this, [this] { groupNameChanged(m_Others); });
+    // The other contacts' name is ours, not the user's: it follows the program's language.
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
     reload();
 }
 
-Groups::~Groups() = default;
+Groups::~Groups()
+{
+    // Before the other contacts' group goes with the children.
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(this);
+}
 
 void Groups::setFilter(int filter)
 {
@@ -213,6 +225,21 @@ void Groups::groupOpenChanged(IGroup* group)
     if (rows)
         emit countChanged();
     emit dataChanged(index(header), index(header), {Roles::GroupOpen});
+}
+
+void Groups::groupNameChanged(IGroup* group)
+{
+    const int section = sectionOf(group);
+    if (section < 0)
+        return;
+    emit dataChanged(index(firstRow(section)), index(firstRow(section + 1) - 1), {Qt::DisplayRole, Roles::GroupName});
+}
+
+bool Groups::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance())
+        m_Others->setName(tr("Other Contacts"));
+    return QAbstractListModel::eventFilter(watched, event);
 }
 
 int Groups::rowCount(const QModelIndex& parent) const

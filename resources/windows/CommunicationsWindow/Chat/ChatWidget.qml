@@ -147,7 +147,7 @@ Rectangle {
                 FooterButton {
                     objectName: "sendFileButton"
                     visible: pane.sendFileAction !== null && pane.sendFileAction !== undefined && pane.sendFileAction.enabled
-                    symbol: "\u21EA"
+                    iconSource: "qrc:/windows/CommunicationsWindow/footer_sendfile"
                     label: qsTr("Send File") + rootView.languageChangeProperty
                     showLabel: pane.width >= 300
                     onClicked: rootWindow.openFileSelectDialog()

@@ -22,7 +22,7 @@ Item {
     FooterButton {
         id: button
         objectName: "smileyButton"
-        symbol: "\u263A"
+        iconSource: "qrc:/windows/CommunicationsWindow/footer_smiley"
         label: qsTr("Emoticons") + rootView.languageChangeProperty
         showLabel: false
         checked: grid.visible

@@ -90,12 +90,12 @@ Item {
                 height: 28
                 radius: 14
                 color: model.hasCall ? qomxStyle.colors["activeBackground"] : qomxStyle.colors["mediumDivider"]
-                Text {
-                    textFormat: Text.PlainText
+                Image {
                     anchors.centerIn: parent
-                    text: model.hasCall ? "\u260E" : "\u2709"
-                    color: qomxStyle.colors["whiteText"]
-                    font.pixelSize: 14
+                    width: 16
+                    height: 16
+                    sourceSize: Qt.size(16, 16)
+                    source: "qrc:/windows/MainWindow/Icons/" + (model.hasCall ? "light_call.png" : "light_chat.png")
                 }
             }
             Column {
@@ -184,13 +184,13 @@ Item {
                 CallButton {
                     objectName: "muteButton"
                     action: callButtons.actionOf(Torvex.CommunicationsWindowMenuActions.ActionMuteMic)
-                    symbol: row.call && row.call.microphoneMuted ? "\u2205" : "\u266A"
+                    icon: row.call && row.call.microphoneMuted ? "light_muted" : "light_mute"
                     onActivated: action.trigger()
                 }
                 CallButton {
                     objectName: "holdButton"
                     action: callButtons.actionOf(Torvex.CommunicationsWindowMenuActions.ActionHoldCall)
-                    symbol: model.callState === 7 ? "\u25B6" : "\u2016"
+                    icon: model.callState === 7 ? "light_resume" : "light_hold"
                     onActivated: action.trigger()
                 }
                 CallButton {
@@ -198,7 +198,7 @@ Item {
                     visible: menuHandler.getButtonEnabled(Torvex.CommunicationsWindowMenuActions.ActionTransferCallNew)
                     action: callButtons.actionOf(Torvex.CommunicationsWindowMenuActions.ActionTransferCallNew)
                     toolTip: qsTr("Click to Transfer Call")
-                    symbol: "\u21AA"
+                    icon: "light_transfer"
                     onActivated: {
                         if (row.call.executiveCall)
                             menuHandler.showExecutiveCallTransferMenu(row.session)
@@ -211,7 +211,7 @@ Item {
                     visible: menuHandler.getButtonEnabled(Torvex.CommunicationsWindowMenuActions.ActionAddParticipantsNew)
                     action: callButtons.actionOf(Torvex.CommunicationsWindowMenuActions.ActionAddParticipantsNew)
                     toolTip: qsTr("Add People")
-                    symbol: "+"
+                    icon: "light_add"
                     onActivated: action.trigger()
                 }
                 CallButton {
@@ -219,7 +219,7 @@ Item {
                     visible: menuHandler.getButtonEnabled(Torvex.CommunicationsWindowMenuActions.ActionCallPark)
                     action: callButtons.actionOf(Torvex.CommunicationsWindowMenuActions.ActionCallPark)
                     toolTip: qsTr("Click to Park Call")
-                    symbol: "P"
+                    icon: "light_park"
                     onActivated: action.trigger()
                 }
             }

@@ -1,12 +1,13 @@
 import QtQuick 2.15
 
-// One call button of a conversation's row: a symbol on a round button, its tool tip the
+// One call button of a conversation's row: a white icon on a round button, its tool tip the
 // action's text, acting through the action of the conversation's window.
 Rectangle {
     id: button
 
     property var action: null
-    property string symbol: ""
+    // The name of one of the main window's white icons.
+    property string icon: ""
     property string toolTip: action ? action.text : ""
     property color baseColor: qomxStyle.colors["defaultButton"]
     readonly property bool usable: action !== null && action.enabled
@@ -19,13 +20,12 @@ Rectangle {
     opacity: usable ? 1 : 0.4
     color: area.containsMouse && usable ? Qt.lighter(baseColor, 1.2) : baseColor
 
-    Text {
-        textFormat: Text.PlainText
+    Image {
         anchors.centerIn: parent
-        text: button.symbol
-        color: "white"
-        font.pixelSize: 11
-        font.bold: true
+        width: 12
+        height: 12
+        sourceSize: Qt.size(12, 12)
+        source: button.icon.length > 0 ? "qrc:/windows/MainWindow/Icons/" + button.icon + ".png" : ""
     }
     MouseArea {
         id: area

@@ -113,8 +113,9 @@ Rectangle {
     Image {
         id: icon
         anchors { left: parent.left; leftMargin: 6; verticalCenter: parent.verticalCenter }
-        width: 12
-        height: 12
+        width: 16
+        height: 16
+        sourceSize { width: 16; height: 16 }
         source: qmlHelper.getBlfIcon(row.lineState)
     }
 
@@ -142,11 +143,12 @@ Rectangle {
         visible: row.canPickUp
         color: qomxStyle.colors["replyButton"]
 
-        Text {
+        Image {
             anchors.centerIn: parent
-            text: "\u2706"
-            color: qomxStyle.colors["whiteBackground"]
-            font.pixelSize: 12
+            width: 14
+            height: 14
+            sourceSize { width: 14; height: 14 }
+            source: "qrc:/windows/TeamTelephony/blf_answer.png"
         }
 
         MouseArea {

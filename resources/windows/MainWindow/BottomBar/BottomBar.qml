@@ -11,12 +11,14 @@ Rectangle {
     height: 35
     color: qomxStyle.colors["bottomBarBackground"]
 
-    function symbolOf(id) {
+    // The same icons as the conversation window's footer.
+    function iconOf(id) {
+        var base = "qrc:/windows/CommunicationsWindow/"
         switch (id) {
-        case 3: return "\u2709"
-        case 4: return "\u260E"
-        case 5: return "\u2706"
-        case 6: return "\u25B6"
+        case 3: return base + "footer_chat"
+        case 4: return base + "footer_call"
+        case 5: return base + "footer_phone"
+        case 6: return base + "footer_video"
         }
         return ""
     }
@@ -41,7 +43,7 @@ Rectangle {
                 readonly property var action: model.action
                 readonly property bool usable: rootWindow.hasActionTarget && action.enabled
                 objectName: "actionButton" + action.id
-                visible: bar.symbolOf(action.id).length > 0
+                visible: bar.iconOf(action.id).length > 0
                 width: 30
                 height: 26
                 radius: 4
@@ -49,12 +51,12 @@ Rectangle {
                 color: buttonArea.containsMouse && usable ? qomxStyle.colors["bottomBarHoverButtonBackground"] : "transparent"
                 border.width: buttonArea.containsMouse && usable ? 1 : 0
                 border.color: qomxStyle.colors["mediumDivider"]
-                Text {
-                    textFormat: Text.PlainText
+                Image {
                     anchors.centerIn: parent
-                    text: bar.symbolOf(action.id)
-                    color: usable ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"]
-                    font.pixelSize: 16
+                    width: 16
+                    height: 16
+                    sourceSize { width: 16; height: 16 }
+                    source: bar.iconOf(action.id)
                 }
                 MouseArea {
                     id: buttonArea

@@ -152,12 +152,13 @@ Item {
                 radius: 18
                 opacity: field.text.length > 0 ? 1 : 0.5
                 color: callArea.containsMouse ? qomxStyle.colors["dialpadPrimaryHoverButton"] : qomxStyle.colors["dialpadPrimaryButton"]
-                Text {
-                    textFormat: Text.PlainText
+                Image {
                     anchors.centerIn: parent
-                    text: action.id === 6 ? "\u25B6" : (action.id === 5 ? "\u2706" : "\u260E")
-                    color: qomxStyle.colors["whiteText"]
-                    font.pixelSize: 17
+                    width: 18
+                    height: 18
+                    sourceSize: Qt.size(18, 18)
+                    source: "qrc:/windows/MainWindow/Icons/" + (action.id === 6 ? "light_video.png"
+                                                                : (action.id === 5 ? "light_phone.png" : "light_call.png"))
                 }
                 MouseArea {
                     id: callArea

@@ -64,6 +64,7 @@ private slots:
     void keysOrderAsTheLocaleCollates();
     void typingOnNarrowsAndTakingBackWidens();
     void movedGroupsKeepTheirPlaceInTheSortedList();
+    void otherContactsFollowTheLanguage();
     void blfSortByFirstOrLastName();
 
 private:
@@ -381,6 +382,41 @@ void TestContactModels::movedGroupsKeepTheirPlaceInTheSortedList()
     waitFor([&] { return headers() == QStringList({"Team", "Board", "Other Contacts"}); });
     m_List->groups().at(1)->moveUp();
     waitFor([&] { return headers() == QStringList({"Board", "Team", "Other Contacts"}); });
+}
+
+void TestContactModels::otherContactsFollowTheLanguage()
+{
+    // German for the one text, as a language switch installs it.
+    class German : public QTranslator
+    {
+    public:
+        bool isEmpty() const override { return false; }
+        QString translate(const char* context, const char* source, const char*, int) const override
+        {
+            return QByteArray(context) == "Kivo::Models::Groups" && QByteArray(source) == "Other Contacts"
+                       ? QStringLiteral("Weitere Kontakte")
+                       : QString();
+        }
+    };
+    Models::ContactGroupSortProxy grouped(m_List->groupsModel(), nullptr);
+    grouped.sort(0);
+    const auto headers = [&] {
+        QStringList names;
+        for (int row = 0; row < grouped.rowCount(); ++row) {
+            if (grouped.index(row, 0).data(Roles::IsGroup).toBool())
+                names << grouped.index(row, 0).data().toString();
+        }
+        return names;
+    };
+    QStringList germanRows = column(grouped);
+    germanRows[germanRows.indexOf("Other Contacts")] = "Weitere Kontakte";
+    German german;
+    QVERIFY(QCoreApplication::installTranslator(&german));
+    // Every row stays where it was; the other contacts' rows carry the new name too.
+    QCOMPARE(column(grouped), germanRows);
+    QCOMPARE(column(grouped, Roles::GroupName).last(), QString("Weitere Kontakte"));
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(headers(), QStringList({"Board", "Team", "Other Contacts"}));
 }
 
 void TestContactModels::blfSortByFirstOrLastName()

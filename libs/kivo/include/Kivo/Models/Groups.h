@@ -49,6 +49,9 @@ signals:
     void countChanged();
     void filterChanged();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Section
     {
@@ -73,6 +76,8 @@ private:
     // Ends the change of a section's rows begun while it was open, and tells its new count.
     void membersChanged(int section, void (QAbstractItemModel::*end)());
     void groupOpenChanged(Contacts::IGroup* group);
+    // The rows of the section that shows `group` have a new group name.
+    void groupNameChanged(Contacts::IGroup* group);
 
     QPointer<Contacts::Contacts> m_List;
     // Holds the contacts of no group.
