@@ -228,10 +228,7 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
         // A call rings at once: its pop-up before anything else; the window follows once
         // the pop-up is on the screen, or when the user answers.
         m_CallHelper->connectSession(session);
-        // The pop-up offers the conversation's actions (video, chat); its window takes them over.
-        QML::CommunicationsWindow::createSessionActions(m_Factory, session, session);
-        showNotification(session);
-        deferWindow(session);
+        ringWithPopup(session);
         return;
     }
     createCommsWindow(session);
@@ -253,6 +250,31 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
     const bool hiddenGroup = chat && chat->isGroup() && !session->chatActive();
     if (wanted && !hiddenGroup)
         showCommsWindow(session);
+}
+
+void CommunicationsWindowManager::ringWithPopup(CommunicationSession* session)
+{
+    // Calls arriving together (a burst) get one pop-up per turn of the event loop, so the
+    // client goes on answering the user while they come.
+    if (m_PopupThisTurn) {
+        m_WaitingForPopup.append(session);
+        return;
+    }
+    m_PopupThisTurn = true;
+    QTimer::singleShot(0, this, [this] {
+        m_PopupThisTurn = false;
+        while (!m_WaitingForPopup.isEmpty()) {
+            const QPointer<CommunicationSession> next = m_WaitingForPopup.takeFirst();
+            if (next && next->callActive() && next->getCall()) {
+                ringWithPopup(next);
+                return;
+            }
+        }
+    });
+    // The pop-up offers the conversation's actions (video, chat); its window takes them over.
+    QML::CommunicationsWindow::createSessionActions(m_Factory, session, session);
+    showNotification(session);
+    deferWindow(session);
 }
 
 void CommunicationsWindowManager::deferWindow(CommunicationSession* session)

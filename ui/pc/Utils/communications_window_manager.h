@@ -109,6 +109,8 @@ protected slots:
     void createCommsWindow(Kivo::Controllers::CommunicationSession* session);
     // With MaxRingingCalls other calls ringing, declines the call of `session` as busy (logged).
     bool declineBeyondRingingCap(Kivo::Controllers::CommunicationSession* session);
+    // Shows a ringing call's pop-up (with the conversation's actions) and defers its window.
+    void ringWithPopup(Kivo::Controllers::CommunicationSession* session);
     // The window of a ringing call is made after its pop-up has been drawn (when no other call
     // waits for its window), or when the user turns to the call.
     void deferWindow(Kivo::Controllers::CommunicationSession* session);
@@ -134,6 +136,9 @@ private:
     QList<QML::CommunicationsWindow*> m_Windows;
     // Conversations whose window is still to be made.
     QSet<const QObject*> m_Deferred;
+    // Ringing calls whose pop-up waits for the next turn of the event loop.
+    QList<QPointer<Kivo::Controllers::CommunicationSession>> m_WaitingForPopup;
+    bool m_PopupThisTurn = false;
     QPointer<Providers::Factory> m_Factory;
     QPointer<NotificationManager> m_Notifications;
     Kivo::Contacts::IContact* m_VoiceMailContact = nullptr;
