@@ -249,66 +249,65 @@ int Groups::rowCount(const QModelIndex& parent) const
 
 QVariant Groups::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() < 0)
+    int row = index.isValid() ? index.row() : -1;
+    const int section = sectionAt(row);
+    if (section < 0)
         return QVariant();
-    int row = index.row();
-    for (int section = 0; section < m_Sections.size(); ++section) {
-        const Section& current = m_Sections.at(section);
-        const int shown = current.open ? int(current.members.size()) : 0;
-        if (row > shown) {
-            row -= 1 + shown;
-            continue;
-        }
-        const IGroup* group = current.group;
-        switch (role) {
-        case Roles::GroupId:
-            return group ? group->getId() : 0;
-        case Roles::GroupName:
-            return group ? group->getName() : QString();
-        case Roles::GroupOrder:
-            return section;
-        case Roles::Group:
-            return row == 0 ? QVariant::fromValue<QObject*>(const_cast<IGroup*>(group)) : QVariant();
-        case Roles::GroupOpen:
-            return current.open;
-        default:
-            break;
-        }
-        if (row > 0)
-            return ContactRows::data(*current.members.at(row - 1), role);
-        switch (role) {
-        case Qt::DisplayRole:
-            return group ? group->getName() : QString();
-        case Roles::IsGroup:
-            return true;
-        case Roles::GroupCount:
-            return int(current.members.size());
-        default:
-            return QVariant();
-        }
+    const Section& current = m_Sections.at(section);
+    const IGroup* group = current.group;
+    switch (role) {
+    case Roles::GroupId:
+        return group ? group->getId() : 0;
+    case Roles::GroupName:
+        return group ? group->getName() : QString();
+    case Roles::GroupOrder:
+        return section;
+    case Roles::Group:
+        return row == 0 ? QVariant::fromValue<QObject*>(const_cast<IGroup*>(group)) : QVariant();
+    case Roles::GroupOpen:
+        return current.open;
+    default:
+        break;
     }
-    return QVariant();
+    if (row > 0)
+        return ContactRows::data(*current.members.at(row - 1), role);
+    switch (role) {
+    case Qt::DisplayRole:
+        return group ? group->getName() : QString();
+    case Roles::IsGroup:
+        return true;
+    case Roles::GroupCount:
+        return int(current.members.size());
+    default:
+        return QVariant();
+    }
 }
 
 KeyedRows::Row Groups::keyedRow(int row) const
 {
     Row keyed;
-    if (row < 0)
+    const int section = sectionAt(row);
+    if (section < 0)
         return keyed;
+    keyed.groupOrder = section;
+    keyed.isGroup = row == 0;
+    if (row > 0)
+        keyed.keys = &ContactKeys::of(*m_Sections.at(section).members.at(row - 1));
+    return keyed;
+}
+
+int Groups::sectionAt(int& row) const
+{
+    if (row < 0)
+        return -1;
     for (int section = 0; section < m_Sections.size(); ++section) {
         const Section& current = m_Sections.at(section);
         const int shown = current.open ? int(current.members.size()) : 0;
-        if (row > shown) {
-            row -= 1 + shown;
-            continue;
-        }
-        keyed.groupOrder = section;
-        keyed.isGroup = row == 0;
-        if (row > 0)
-            keyed.keys = &ContactKeys::of(*current.members.at(row - 1));
-        return keyed;
+        if (row <= shown)
+            return section;
+        row -= 1 + shown;
     }
-    return keyed;
+    return -1;
 }
 
 QHash<int, QByteArray> Groups::roleNames() const

@@ -42,6 +42,17 @@ QStringList column(const QAbstractItemModel& model, int role = Qt::DisplayRole)
     return values;
 }
 
+// The group headings of a grouped list, top to bottom.
+QStringList groupHeaders(const QAbstractItemModel& model)
+{
+    QStringList names;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (model.index(row, 0).data(Roles::IsGroup).toBool())
+            names << model.index(row, 0).data().toString();
+    }
+    return names;
+}
+
 } // namespace
 
 class TestContactModels : public QObject
@@ -361,14 +372,7 @@ void TestContactModels::movedGroupsKeepTheirPlaceInTheSortedList()
 {
     Models::ContactGroupSortProxy grouped(m_List->groupsModel(), nullptr);
     grouped.sort(0);
-    const auto headers = [&] {
-        QStringList names;
-        for (int row = 0; row < grouped.rowCount(); ++row) {
-            if (grouped.index(row, 0).data(Roles::IsGroup).toBool())
-                names << grouped.index(row, 0).data().toString();
-        }
-        return names;
-    };
+    const auto headers = [&grouped] { return groupHeaders(grouped); };
     QCOMPARE(headers(), QStringList({"Board", "Team", "Other Contacts"}));
     Contacts::IGroup* team = m_List->groups().at(1);
     QCOMPARE(team->getName(), QString("Team"));
@@ -400,14 +404,7 @@ void TestContactModels::otherContactsFollowTheLanguage()
     };
     Models::ContactGroupSortProxy grouped(m_List->groupsModel(), nullptr);
     grouped.sort(0);
-    const auto headers = [&] {
-        QStringList names;
-        for (int row = 0; row < grouped.rowCount(); ++row) {
-            if (grouped.index(row, 0).data(Roles::IsGroup).toBool())
-                names << grouped.index(row, 0).data().toString();
-        }
-        return names;
-    };
+    const auto headers = [&grouped] { return groupHeaders(grouped); };
     QStringList germanRows = column(grouped);
     germanRows[germanRows.indexOf("Other Contacts")] = "Weitere Kontakte";
     German german;

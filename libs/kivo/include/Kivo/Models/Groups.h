@@ -68,6 +68,9 @@ private:
     QList<int> sectionsOf(const Contacts::IContact& contact) const;
     int sectionOf(const Contacts::IGroup* group) const;
     int firstRow(int section) const;
+    // The section that shows list row `row` (-1 for none); `row` becomes the row within it,
+    // 0 being the section's header.
+    int sectionAt(int& row) const;
     void contactAdded(Contacts::IContact* contact);
     void contactRemoved(int id);
     void contactChanged(Contacts::IContact* contact);
