@@ -1,25 +1,11 @@
-#include "Models/Chat/message_model.h"
-#include "libqml/components/chat/chat_page_bridge.h"
-#include "libqml/items/webview.h"
-#include "libqml/window/qml_view.h"
+#include "chat_page_fixture.h"
 
-#include "../../qml_test_setup.h"
-#include "support/test_environment.h"
-
-#include <Kivo/Models/ChatModel.h>
-#include <Kivo/Models/Smileys.h>
 #include <Kivo/Simulation/ConversationTypes.h>
-
-#include <QQuickItem>
-#include <QWebFrame>
-#include <QtTest>
 
 using Models::Chat::MessageModel;
 
 namespace {
 
-const QString Peer = QStringLiteral("bob@test.example");
-const QString Own = QStringLiteral("alice@test.example");
 // A long history over three days: the days change at these items, one of them the first
 // item the page opens with, one the first of the first older chunk.
 constexpr int Total = 400;
@@ -56,52 +42,28 @@ private slots:
 
 private:
     void openPage(int messages);
-    QVariant run(const QString& script) { return m_Web->page()->mainFrame()->evaluateJavaScript(script); }
+    QVariant run(const QString& script) const { return m_Page.run(script); }
     int items() { return run(QStringLiteral("document.querySelectorAll('.remote_content').length")).toInt(); }
     bool hasOlder() { return run(QStringLiteral("shelf.firstChild != null || window.qml.hasOlder()")).toBool(); }
     void add(int index, const QString& text = QString());
     // Scrolls to the top as the user would and waits for the page to take older items.
     void scrollToTop();
 
-    TestSupport::Environment m_Environment;
-    QObject m_Owner;
-    QScopedPointer<Kivo::Models::ChatModel> m_Chat;
-    QScopedPointer<MessageModel> m_Model;
-    QScopedPointer<QML::View> m_View;
-    QScopedPointer<QML::ChatPageBridge> m_Bridge;
-    QDeclarativeWebView2* m_Web = nullptr;
+    ChatPageFixture m_Page;
 };
 
 void ChatPageTest::initTestCase()
 {
-    QmlTestSetup::prepare();
-    Q_INIT_RESOURCE(chat_page);
+    ChatPageFixture::prepare();
 }
 
 void ChatPageTest::openPage(int messages)
 {
-    m_Bridge.reset();
-    m_View.reset(new QML::View);
-    m_View->setSource(QUrl(QStringLiteral("qrc:/chatpagetest/chat_page.qml")));
-    m_Web = qobject_cast<QDeclarativeWebView2*>(m_View->rootObject()->property("web").value<QObject*>());
-    QVERIFY(m_Web);
-    m_View->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_View.data()));
-
-    m_Chat.reset(new Kivo::Models::ChatModel(Peer, Own));
-    m_Model.reset(new MessageModel(Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts>(), true));
-    m_Model->setSmileys(Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr>(
-        new Kivo::Models::SmileysPtr(&m_Owner)));
-    m_Model->setSourceModel(m_Chat.data());
+    m_Page.open();
     for (int i = 0; i < messages; ++i)
         add(i);
-    emit m_Chat->modelReset();
-
-    m_Bridge.reset(new QML::ChatPageBridge);
-    QSignalSpy loaded(m_Web, &QDeclarativeWebView2::loadFinished);
-    m_Bridge->setModel(m_Model.data());
-    m_Bridge->setView(m_Web);
-    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, 10000);
+    emit m_Page.chat()->modelReset();
+    m_Page.load();
     QTRY_COMPARE(items(), qMin(messages, int(MessageModel::ShownItems)));
 }
 
@@ -109,11 +71,11 @@ void ChatPageTest::add(int index, const QString& text)
 {
     Kivo::Simulation::ChatMessageRecord record;
     record.id = index + 1;
-    record.conversation = Peer;
-    record.from = Peer;
+    record.conversation = m_Page.peer;
+    record.from = m_Page.peer;
     record.text = text.isNull() ? QStringLiteral("m%1").arg(index) : text;
     record.time = timeOf(index);
-    m_Chat->addMessage(record);
+    m_Page.chat()->addMessage(record);
 }
 
 void ChatPageTest::scrollToTop()
@@ -169,9 +131,9 @@ void ChatPageTest::olderItemsTakeNewsTheyMissed()
 {
     openPage(Total);
     // A name told while the participant's first lines are not on the page yet.
-    emit m_Model->contactNameChanged(MessageModel::cleanId(Peer), QStringLiteral("Bob <b>Stone</b>"));
+    emit m_Page.model()->contactNameChanged(MessageModel::cleanId(m_Page.peer), QStringLiteral("Bob <b>Stone</b>"));
     // A message placed first goes before the whole history, not amid it.
-    emit m_Chat->showAddUsersInfo();
+    emit m_Page.chat()->showAddUsersInfo();
     QCOMPARE(items(), MessageModel::ShownItems);
     while (hasOlder() && !QTest::currentTestFailed())
         scrollToTop();
@@ -218,7 +180,7 @@ void ChatPageTest::tooLongMessageShowsCutWithANotice()
     // The same built for the top of the page when the user scrolls up to it.
     for (int i = 5; i < 5 + MessageModel::ShownItems; ++i)
         add(i);
-    emit m_Chat->modelReset();
+    emit m_Page.chat()->modelReset();
     QTRY_COMPARE(items(), MessageModel::ShownItems);
     while (hasOlder() && !QTest::currentTestFailed())
         scrollToTop();

@@ -1,33 +1,14 @@
-#include "Models/Chat/message_model.h"
-#include "Utils/string_helper.h"
-#include "libqml/components/chat/chat_page_bridge.h"
-#include "libqml/items/webview.h"
-#include "libqml/window/qml_view.h"
+#include "chat_page_fixture.h"
 
-#include "../../qml_test_setup.h"
-#include "support/test_environment.h"
+#include "Utils/string_helper.h"
 
 #include <Kivo/Data/FTAdapter.h>
-#include <Kivo/Models/ChatModel.h>
 #include <Kivo/Models/FTModel.h>
-#include <Kivo/Models/Smileys.h>
 #include <Kivo/Simulation/ConversationTypes.h>
-
-#include <QQuickItem>
-#include <QWebFrame>
-#include <QtTest>
 
 using Kivo::Data::FTAdapter;
 using Kivo::Simulation::FileTransferRecord;
 using Kivo::Simulation::FileTransferState;
-using Models::Chat::MessageModel;
-
-namespace {
-
-const QString Peer = QStringLiteral("bob@test.example");
-const QString Own = QStringLiteral("alice@test.example");
-
-} // namespace
 
 // A file transfer as the chat page shows it: its block, and its progress while it runs,
 // through the page model and the page's own scripts.
@@ -43,62 +24,38 @@ private slots:
     void runningTransferMovesItsBarAndAmount();
 
 private:
-    QVariant run(const QString& script) { return m_Web->page()->mainFrame()->evaluateJavaScript(script); }
+    QVariant run(const QString& script) const { return m_Page.run(script); }
     FTAdapter* transfer(FileTransferRecord& record);
 
-    TestSupport::Environment m_Environment;
-    QObject m_Owner;
-    QScopedPointer<Kivo::Models::ChatModel> m_Chat;
+    // Declared first: the page's model reads the transfers until the page is gone.
     QScopedPointer<Kivo::Models::FTModel> m_Transfers;
-    QScopedPointer<MessageModel> m_Model;
-    QScopedPointer<QML::View> m_View;
-    QScopedPointer<QML::ChatPageBridge> m_Bridge;
-    QDeclarativeWebView2* m_Web = nullptr;
+    ChatPageFixture m_Page;
 };
 
 void ChatPageTransfersTest::initTestCase()
 {
-    QmlTestSetup::prepare();
-    Q_INIT_RESOURCE(chat_page);
+    ChatPageFixture::prepare();
 }
 
 void ChatPageTransfersTest::init()
 {
-    m_View.reset(new QML::View);
-    m_View->setSource(QUrl(QStringLiteral("qrc:/chatpagetest/chat_page.qml")));
-    m_Web = qobject_cast<QDeclarativeWebView2*>(m_View->rootObject()->property("web").value<QObject*>());
-    QVERIFY(m_Web);
-    m_View->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_View.data()));
-
-    m_Chat.reset(new Kivo::Models::ChatModel(Peer, Own));
-    m_Transfers.reset(new Kivo::Models::FTModel(Peer));
-    m_Model.reset(new MessageModel(Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts>(), true));
-    m_Model->setSmileys(Tesk::Core::Refcounting::SmartPtr<Kivo::Models::SmileysPtr>(
-        new Kivo::Models::SmileysPtr(&m_Owner)));
-    m_Model->setSourceModel(m_Chat.data());
-    m_Model->setFtModel(m_Transfers.data());
-
-    m_Bridge.reset(new QML::ChatPageBridge);
-    QSignalSpy loaded(m_Web, &QDeclarativeWebView2::loadFinished);
-    m_Bridge->setModel(m_Model.data());
-    m_Bridge->setView(m_Web);
-    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, 10000);
+    m_Page.open();
+    m_Transfers.reset(new Kivo::Models::FTModel(m_Page.peer));
+    if (m_Page.model())
+        m_Page.model()->setFtModel(m_Transfers.data());
+    m_Page.load();
 }
 
 void ChatPageTransfersTest::cleanup()
 {
-    m_Bridge.reset();
-    m_Model.reset();
+    m_Page.close();
     m_Transfers.reset();
-    m_Chat.reset();
-    m_View.reset();
 }
 
 FTAdapter* ChatPageTransfersTest::transfer(FileTransferRecord& record)
 {
-    auto* ft = new FTAdapter(record.id, Peer, Own, m_Transfers.data());
-    record.peer = Peer;
+    auto* ft = new FTAdapter(record.id, m_Page.peer, m_Page.own, m_Transfers.data());
+    record.peer = m_Page.peer;
     record.size = 2048;
     record.incoming = true;
     record.time = QDateTime::currentDateTime();
