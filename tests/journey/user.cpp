@@ -103,9 +103,16 @@ bool User::activate(QWidget* window)
         qWarning("The window to bring forward is not shown");
         return false;
     }
-    window->raise();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
+    // Another window shown meanwhile (the main window after signing in) can take the focus
+    // back before this one has it: asked again until it holds it.
+    QWindow* handle = window->window()->windowHandle();
+    bool active = false;
+    for (int attempt = 0; attempt < 20 && !active; ++attempt) {
+        window->raise();
+        window->activateWindow();
+        active = handle && QTest::qWaitFor([handle] { return handle->isActive(); }, 1000);
+    }
+    if (!active)
         return false;
     // The offscreen platform keeps a hidden window as the focus window, so showing it again
     // activates nothing; a window system would hand it the focus, as this does.
