@@ -156,6 +156,13 @@ int ContactListModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(m_Rows.size());
 }
 
+QModelIndex ContactListModel::index(int row, int column, const QModelIndex& parent) const
+{
+    // The base class asks two virtual functions first; a sort makes two indexes per
+    // comparison of rows.
+    return !parent.isValid() && column == 0 && row >= 0 && row < ContactListModel::rowCount() ? createIndex(row, 0) : QModelIndex();
+}
+
 QVariant ContactListModel::data(const QModelIndex& index, int role) const
 {
     const IContact* contact = index.isValid() ? m_Rows.value(index.row()) : nullptr;

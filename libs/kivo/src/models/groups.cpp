@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include <algorithm>
+
 
 namespace Kivo {
 namespace Models {
@@ -115,6 +117,7 @@ void Groups::reload()
                 m_Sections[section].members.append(contact);
         }
     }
+    m_Starts.clear();
     endResetModel();
     emit countChanged();
 }
@@ -124,18 +127,28 @@ void Groups::clear()
     beginResetModel();
     for (Section& section : m_Sections)
         section.members.clear();
+    m_Starts.clear();
     endResetModel();
     emit countChanged();
 }
 
+const QVector<int>& Groups::starts() const
+{
+    if (m_Starts.isEmpty()) {
+        m_Starts.reserve(m_Sections.size() + 1);
+        int row = 0;
+        for (const Section& section : m_Sections) {
+            m_Starts.append(row);
+            row += 1 + (section.open ? int(section.members.size()) : 0);
+        }
+        m_Starts.append(row);
+    }
+    return m_Starts;
+}
+
 int Groups::firstRow(int section) const
 {
-    int row = 0;
-    for (int before = 0; before < section; ++before) {
-        const Section& earlier = m_Sections.at(before);
-        row += 1 + (earlier.open ? int(earlier.members.size()) : 0);
-    }
-    return row;
+    return starts().at(section);
 }
 
 void Groups::addMember(int section, IContact* contact)
@@ -145,6 +158,7 @@ void Groups::addMember(int section, IContact* contact)
     if (target.open)
         beginInsertRows(QModelIndex(), row, row);
     target.members.append(contact);
+    m_Starts.clear();
     membersChanged(section, &Groups::endInsertRows);
 }
 
@@ -155,6 +169,7 @@ void Groups::removeMember(int section, int member)
     if (target.open)
         beginRemoveRows(QModelIndex(), row, row);
     target.members.removeAt(member);
+    m_Starts.clear();
     membersChanged(section, &Groups::endRemoveRows);
 }
 
@@ -218,6 +233,7 @@ void Groups::groupOpenChanged(IGroup* group)
     else if (rows)
         beginRemoveRows(QModelIndex(), first, last);
     changed.open = group->isOpen();
+    m_Starts.clear();
     if (rows && group->isOpen())
         endInsertRows();
     else if (rows)
@@ -245,6 +261,13 @@ bool Groups::eventFilter(QObject* watched, QEvent* event)
 int Groups::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : firstRow(int(m_Sections.size()));
+}
+
+QModelIndex Groups::index(int row, int column, const QModelIndex& parent) const
+{
+    // The base class asks two virtual functions first; a sort makes two indexes per
+    // comparison of rows.
+    return !parent.isValid() && column == 0 && row >= 0 && row < Groups::rowCount() ? createIndex(row, 0) : QModelIndex();
 }
 
 QVariant Groups::data(const QModelIndex& index, int role) const
@@ -298,16 +321,13 @@ KeyedRows::Row Groups::keyedRow(int row) const
 
 int Groups::sectionAt(int& row) const
 {
-    if (row < 0)
+    const QVector<int>& start = starts();
+    if (row < 0 || row >= start.constLast())
         return -1;
-    for (int section = 0; section < m_Sections.size(); ++section) {
-        const Section& current = m_Sections.at(section);
-        const int shown = current.open ? int(current.members.size()) : 0;
-        if (row <= shown)
-            return section;
-        row -= 1 + shown;
-    }
-    return -1;
+    // The last section that starts at or before the row.
+    const int section = int(std::upper_bound(start.cbegin(), start.cend(), row) - start.cbegin()) - 1;
+    row -= start.at(section);
+    return section;
 }
 
 QHash<int, QByteArray> Groups::roleNames() const

@@ -224,6 +224,13 @@ int SearchGroups::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : firstRow(int(m_Entries.size()));
 }
 
+QModelIndex SearchGroups::index(int row, int column, const QModelIndex& parent) const
+{
+    // The base class asks two virtual functions first; a sort makes two indexes per
+    // comparison of rows.
+    return !parent.isValid() && column == 0 && row >= 0 && row < SearchGroups::rowCount() ? createIndex(row, 0) : QModelIndex();
+}
+
 QVariant SearchGroups::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() < 0)

@@ -32,6 +32,7 @@ public:
     Contacts::IContact* contactAt(int row) const { return m_Rows.value(row); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
     Row keyedRow(int row) const override;

@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QList>
 #include <QPointer>
+#include <QVector>
 
 namespace Kivo {
 namespace Contacts {
@@ -41,6 +42,7 @@ public:
     Q_INVOKABLE void setGroupOpen(int groupId, bool open);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
     Row keyedRow(int row) const override;
@@ -87,6 +89,10 @@ private:
     Contacts::IGroup* m_Others;
     QList<Section> m_Sections;
     int m_Filter = AllContacts;
+    // Per section, its first row, and the row count last: a sort asks for the count with
+    // every index it makes. Forgotten whenever a section's rows or open state change.
+    mutable QVector<int> m_Starts;
+    const QVector<int>& starts() const;
 };
 
 } // namespace Models

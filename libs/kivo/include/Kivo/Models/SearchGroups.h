@@ -42,6 +42,7 @@ public:
     QList<Contacts::IGroup*> groups() const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
     Row keyedRow(int row) const override;
