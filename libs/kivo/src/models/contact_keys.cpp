@@ -8,8 +8,11 @@
 #include <unicode/ucol.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace Kivo {
 namespace Models {
@@ -184,20 +187,77 @@ bool ContactKeys::less(const ContactKeys& left, const ContactKeys& right, Helper
 
 QVector<int> ContactKeys::ranks(const QVector<const ContactKeys*>& keys, Helper::PrimarySortField field)
 {
-    QVector<int> order;
-    order.reserve(keys.size());
+    struct Item
+    {
+        quint64 prefix[2];
+        int at;
+    };
+    // Byte `digit` of an item's first 16 key bytes, 0 the last of them.
+    const auto byteOf = [](const Item& item, int digit) {
+        return int((item.prefix[digit < 8 ? 1 : 0] >> (8 * (digit % 8))) & 0xff);
+    };
+    std::vector<Item> items;
+    items.reserve(size_t(keys.size()));
     for (int i = 0; i < keys.size(); ++i) {
-        if (keys.at(i))
-            order.append(i);
+        if (const ContactKeys* key = keys.at(i))
+            items.push_back({{key->m_Sort[index(field)].prefix[0], key->m_Sort[index(field)].prefix[1]}, i});
     }
-    std::sort(order.begin(), order.end(),
-              [&keys, field](int a, int b) { return less(*keys.at(a), *keys.at(b), field); });
+    // Placed byte by byte, last byte first, by counting: each pass keeps the order of the
+    // passes before among equal bytes. A byte that all keys share (the high bytes of a
+    // text's code units) moves nothing and is skipped.
+    constexpr int Digits = 16;
+    std::vector<std::array<int, 256>> counts(Digits);
+    for (auto& count : counts)
+        count.fill(0);
+    for (const Item& item : items) {
+        for (int digit = 0; digit < Digits; ++digit)
+            ++counts[size_t(digit)][size_t(byteOf(item, digit))];
+    }
+    std::vector<Item> placed(items.size());
+    for (int digit = 0; digit < Digits && !items.empty(); ++digit) {
+        std::array<int, 256>& count = counts[size_t(digit)];
+        if (size_t(count[size_t(byteOf(items.front(), digit))]) == items.size())
+            continue;
+        int start = 0;
+        for (int& bucket : count) {
+            const int size = bucket;
+            bucket = start;
+            start += size;
+        }
+        for (const Item& item : items)
+            placed[size_t(count[size_t(byteOf(item, digit))]++)] = item;
+        items.swap(placed);
+    }
+    const auto less = [&keys, field](const Item& a, const Item& b) {
+        return ContactKeys::less(*keys.at(a.at), *keys.at(b.at), field);
+    };
     QVector<int> ranks(keys.size(), -1);
-    int rank = 0;
-    for (int i = 0; i < order.size(); ++i) {
-        if (i > 0 && less(*keys.at(order.at(i - 1)), *keys.at(order.at(i)), field))
-            ++rank;
-        ranks[order.at(i)] = rank;
+    int rank = -1;
+    std::vector<std::pair<quint64, Item>> run;
+    for (size_t begin = 0; begin < items.size();) {
+        size_t end = begin + 1;
+        while (end < items.size() && items[end].prefix[0] == items[begin].prefix[0]
+               && items[end].prefix[1] == items[begin].prefix[1])
+            ++end;
+        if (end - begin == 1) {
+            ranks[items[begin].at] = ++rank;
+            begin = end;
+            continue;
+        }
+        // Keys alike in their first bytes (one name, numbered apart): their next bytes
+        // decide, and the whole keys where those are alike too.
+        run.clear();
+        for (size_t i = begin; i < end; ++i)
+            run.emplace_back(bigEndianAt(keys.at(items[i].at)->m_Sort[index(field)].collated, 16), items[i]);
+        std::sort(run.begin(), run.end(), [&less](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first < b.first : less(a.second, b.second);
+        });
+        for (size_t i = 0; i < run.size(); ++i) {
+            if (i == 0 || run[i - 1].first != run[i].first || less(run[i - 1].second, run[i].second))
+                ++rank;
+            ranks[run[i].second.at] = rank;
+        }
+        begin = end;
     }
     return ranks;
 }

@@ -151,13 +151,24 @@ void SearchFilter::setSourceModel(QAbstractItemModel* source)
     // the base class filters changed or new rows.
     if (source) {
         using Model = QAbstractItemModel;
-        const auto forget = [this] { forgetMatches(); };
+        const auto forget = [this] {
+            forgetMatches();
+            forgetPlaces();
+        };
         for (const auto signal : {&Model::rowsAboutToBeInserted, &Model::rowsAboutToBeRemoved})
             m_SourceConnections.append(connect(source, signal, this, forget));
         m_SourceConnections.append(connect(source, &Model::rowsAboutToBeMoved, this, forget));
-        m_SourceConnections.append(connect(source, &Model::dataChanged, this, forget));
         m_SourceConnections.append(connect(source, &Model::layoutAboutToBeChanged, this, forget));
         m_SourceConnections.append(connect(source, &Model::modelAboutToBeReset, this, forget));
+        // Changed rows may sort elsewhere now; the others keep their places among themselves.
+        m_SourceConnections.append(
+            connect(source, &Model::dataChanged, this, [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                forgetMatches();
+                if (topLeft.parent().isValid())
+                    return;
+                for (int row = qMax(0, topLeft.row()); row <= bottomRight.row() && size_t(row) < m_Places.size(); ++row)
+                    m_Places[size_t(row)] = Unplaced;
+            }));
         m_SourceConnections.append(connect(source, &QObject::destroyed, this, [this] { m_Keyed = nullptr; }));
     }
     QSortFilterProxyModel::setSourceModel(source);
@@ -168,43 +179,55 @@ void SearchFilter::forgetMatches()
     m_Matches.clear();
     m_Previous.clear();
     m_Earlier.clear();
-    m_SortRows.clear();
-    m_Ranks.clear();
 }
 
-int SearchFilter::rankOf(int sourceRow) const
+void SearchFilter::forgetPlaces()
 {
-    if (!m_Keyed || !sourceModel())
+    m_Places.clear();
+    m_Misses = 0;
+}
+
+void SearchFilter::placeRows() const
+{
+    const int rows = sourceModel() ? sourceModel()->rowCount() : 0;
+    std::vector<Row> keyed(size_t(qMax(0, rows)));
+    QVector<const ContactKeys*> keys(qMax(0, rows), nullptr);
+    for (int row = 0; row < rows; ++row) {
+        keyed[size_t(row)] = m_Keyed->keyedRow(row);
+        keys[row] = keyed[size_t(row)].keys;
+    }
+    const QVector<int> ranks = ContactKeys::ranks(keys, m_Field);
+    m_Places.resize(keyed.size());
+    for (size_t row = 0; row < keyed.size(); ++row)
+        m_Places[row] = placeOf(keyed[row], ranks.at(int(row)));
+    m_Misses = 0;
+}
+
+quint64 SearchFilter::placeOf(const Row& row, int rank) const
+{
+    return row.keys && rank >= 0 ? quint64(rank) : Unplaced;
+}
+
+int SearchFilter::placedBefore(int leftRow, int rightRow) const
+{
+    const auto placed = [this](int row) {
+        return row >= 0 && size_t(row) < m_Places.size() ? m_Places[size_t(row)] : Unplaced;
+    };
+    quint64 left = placed(leftRow);
+    quint64 right = placed(rightRow);
+    if (left != Unplaced && right != Unplaced)
+        return left < right ? 1 : 0;
+    // Rows without a place are compared by their keys. Once that happened for an eighth of
+    // the rows a whole sort is under way, and placing every row costs no more than the
+    // comparisons it saves; a row or two added or changed are only compared.
+    if (!sourceModel() || ++m_Misses <= sourceModel()->rowCount() / 8 + 16)
         return -1;
-    if (m_Ranks.isEmpty()) {
-        const int rows = sourceModel()->rowCount();
-        QVector<const ContactKeys*> keys(rows, nullptr);
-        for (int row = 0; row < rows; ++row)
-            keys[row] = m_Keyed->keyedRow(row).keys;
-        m_Ranks = ContactKeys::ranks(keys, m_Field);
-    }
-    return sourceRow >= 0 && sourceRow < m_Ranks.size() ? m_Ranks.at(sourceRow) : -1;
-}
-
-SearchFilter::SortRow SearchFilter::sortRow(int sourceRow) const
-{
-    if (m_SortRows.empty() && sourceModel())
-        m_SortRows.resize(size_t(qMax(0, sourceModel()->rowCount())));
-    if (sourceRow < 0 || size_t(sourceRow) >= m_SortRows.size()) {
-        SortRow unkept;
-        unkept.row = m_Keyed->keyedRow(sourceRow);
-        return unkept;
-    }
-    SortRow& kept = m_SortRows[size_t(sourceRow)];
-    if (!kept.known) {
-        kept.row = m_Keyed->keyedRow(sourceRow);
-        if (kept.row.keys) {
-            kept.prefix[0] = kept.row.keys->prefix(m_Field, 0);
-            kept.prefix[1] = kept.row.keys->prefix(m_Field, 1);
-        }
-        kept.known = true;
-    }
-    return kept;
+    placeRows();
+    left = placed(leftRow);
+    right = placed(rightRow);
+    if (left != Unplaced && right != Unplaced)
+        return left < right ? 1 : 0;
+    return -1;
 }
 
 KeyedRows::Row SearchFilter::keyedRow(int row) const
@@ -214,13 +237,7 @@ KeyedRows::Row SearchFilter::keyedRow(int row) const
     const QModelIndex source = mapToSource(index(row, 0));
     if (!source.isValid())
         return Row();
-    Row keyed = m_Keyed->keyedRow(source.row());
-    if (keyed.keys) {
-        keyed.rank = rankOf(source.row());
-        keyed.rankedBy = this;
-        keyed.rankField = m_Field;
-    }
-    return keyed;
+    return m_Keyed->keyedRow(source.row());
 }
 
 void SearchFilter::updatePrimarySortField()
@@ -234,8 +251,7 @@ void SearchFilter::changePrimarySortField(int field)
     if (wanted == m_Field)
         return;
     m_Field = wanted;
-    m_SortRows.clear();
-    m_Ranks.clear();
+    forgetPlaces();
     invalidate();
 }
 
@@ -272,27 +288,21 @@ bool SearchFilter::accepts(int sourceRow, const QModelIndex& sourceParent) const
     return row.keys->matches(m_Folded, m_Digits);
 }
 
-bool SearchFilter::lessByName(const SortRow& a, const SortRow& b, const QModelIndex& left,
-                              const QModelIndex& right) const
+bool SearchFilter::lessByName(const Row& a, const Row& b, const QModelIndex& left, const QModelIndex& right) const
 {
-    if (a.row.keys && b.row.keys) {
-        if (a.row.rankedBy && a.row.rankedBy == b.row.rankedBy && a.row.rankField == m_Field
-            && b.row.rankField == m_Field && a.row.rank >= 0 && b.row.rank >= 0)
-            return a.row.rank < b.row.rank;
-        if (a.prefix[0] != b.prefix[0])
-            return a.prefix[0] < b.prefix[0];
-        if (a.prefix[1] != b.prefix[1])
-            return a.prefix[1] < b.prefix[1];
-        return ContactKeys::less(*a.row.keys, *b.row.keys, m_Field);
-    }
+    if (a.keys && b.keys)
+        return ContactKeys::less(*a.keys, *b.keys, m_Field);
     return Helper::lessByName(Helper::sortKey(left, m_Field), Helper::sortKey(right, m_Field));
 }
 
 bool SearchFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
-    if (m_Keyed)
-        return lessByName(sortRow(left.row()), sortRow(right.row()), left, right);
-    return Helper::lessByName(Helper::sortKey(left, m_Field), Helper::sortKey(right, m_Field));
+    if (!m_Keyed)
+        return Helper::lessByName(Helper::sortKey(left, m_Field), Helper::sortKey(right, m_Field));
+    const int placed = placedBefore(left.row(), right.row());
+    if (placed >= 0)
+        return placed == 1;
+    return lessByName(m_Keyed->keyedRow(left.row()), m_Keyed->keyedRow(right.row()), left, right);
 }
 
 ContactGroupSortProxy::ContactGroupSortProxy(QObject* parent)
@@ -308,12 +318,15 @@ ContactGroupSortProxy::ContactGroupSortProxy(QAbstractItemModel* source, QObject
 bool ContactGroupSortProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
     if (keyedSource()) {
-        const SortRow a = sortRow(left.row());
-        const SortRow b = sortRow(right.row());
-        if (a.row.groupOrder != b.row.groupOrder)
-            return a.row.groupOrder < b.row.groupOrder;
-        if (a.row.isGroup != b.row.isGroup)
-            return a.row.isGroup;
+        const int placed = placedBefore(left.row(), right.row());
+        if (placed >= 0)
+            return placed == 1;
+        const Row a = keyedSource()->keyedRow(left.row());
+        const Row b = keyedSource()->keyedRow(right.row());
+        if (a.groupOrder != b.groupOrder)
+            return a.groupOrder < b.groupOrder;
+        if (a.isGroup != b.isGroup)
+            return a.isGroup;
         return lessByName(a, b, left, right);
     }
     const int leftGroup = left.data(Roles::GroupOrder).toInt();
@@ -325,6 +338,17 @@ bool ContactGroupSortProxy::lessThan(const QModelIndex& left, const QModelIndex&
     if (leftHeader != rightHeader)
         return leftHeader;
     return SearchFilter::lessThan(left, right);
+}
+
+quint64 ContactGroupSortProxy::placeOf(const Row& row, int rank) const
+{
+    // The group first, its own row above its people, then the name.
+    if (row.groupOrder < 0)
+        return Unplaced;
+    const quint64 group = quint64(row.groupOrder) << 32;
+    if (row.isGroup)
+        return group;
+    return row.keys && rank >= 0 ? group | (quint64(rank) + 1) : Unplaced;
 }
 
 } // namespace Models

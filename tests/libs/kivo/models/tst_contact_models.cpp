@@ -16,6 +16,9 @@
 
 #include <QAbstractItemModelTester>
 #include <QCollator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardItemModel>
 #include <QtTest>
 
@@ -75,6 +78,7 @@ private slots:
     void keysOrderAsTheLocaleCollates();
     void typingOnNarrowsAndTakingBackWidens();
     void movedGroupsKeepTheirPlaceInTheSortedList();
+    void longListsSortAsTheirRowsCompare();
     void otherContactsFollowTheLanguage();
     void blfSortByFirstOrLastName();
 
@@ -386,6 +390,103 @@ void TestContactModels::movedGroupsKeepTheirPlaceInTheSortedList()
     waitFor([&] { return headers() == QStringList({"Team", "Board", "Other Contacts"}); });
     m_List->groups().at(1)->moveUp();
     waitFor([&] { return headers() == QStringList({"Board", "Team", "Other Contacts"}); });
+}
+
+void TestContactModels::longListsSortAsTheirRowsCompare()
+{
+    // Enough contacts that a sort places them by number rather than comparing names: twins
+    // with one name, names alike in their first 16 key bytes and apart after, contacts of
+    // two groups and of none.
+    QJsonArray contacts;
+    const QStringList firsts = {"Ada", "Bo", "Maximiliane", "maximiliane", "Zoe"};
+    const QStringList lasts = {"Konstantinopoulou", "Berg", "Konstantinopoulos", "Abbott"};
+    for (int id = 1; id <= 300; ++id) {
+        QString name = firsts.at(id % firsts.size()) + ' ' + lasts.at((id / firsts.size()) % lasts.size());
+        if (id % 3 != 0)
+            name += ' ' + QString::number(id % 17);
+        contacts.append(QJsonObject{{"id", id},
+                                    {"name", name},
+                                    {"address", QStringLiteral("c%1@example.test").arg(id)},
+                                    {"group", id % 4 == 0 ? QString() : QStringLiteral("Group %1").arg(id % 2)},
+                                    {"presence", 7}});
+    }
+    const QJsonObject account{{"user", "many@example.test"}, {"password", "m"}, {"contacts", contacts}};
+    m_List.reset();
+    QSignalSpy signedOut(m_Service, &Simulation::Service::signedOut);
+    m_Service->signOut();
+    QVERIFY(signedOut.count() > 0 || signedOut.wait());
+    QVERIFY(m_Service->load(QJsonDocument(QJsonObject{{"accounts", QJsonArray{account}}}).toJson()));
+    QSignalSpy signedIn(m_Service, &Simulation::Service::signedIn);
+    m_Service->signIn("many@example.test", "m");
+    QVERIFY(signedIn.wait());
+    m_List = std::make_unique<ContactList>();
+    m_List->attach(*m_Service);
+
+    // The proxy's rows are its source's rows it keeps, put in order one comparison at a time
+    // by name roles, stably.
+    const auto comparedOrder = [](const QSortFilterProxyModel& proxy, Models::Helper::PrimarySortField field) {
+        const QAbstractItemModel* source = proxy.sourceModel();
+        QVector<int> rows;
+        for (int row = 0; row < source->rowCount(); ++row) {
+            if (proxy.mapFromSource(source->index(row, 0)).isValid())
+                rows.append(row);
+        }
+        std::stable_sort(rows.begin(), rows.end(), [source, field](int a, int b) {
+            const QModelIndex left = source->index(a, 0);
+            const QModelIndex right = source->index(b, 0);
+            if (left.data(Roles::GroupOrder).toInt() != right.data(Roles::GroupOrder).toInt())
+                return left.data(Roles::GroupOrder).toInt() < right.data(Roles::GroupOrder).toInt();
+            if (left.data(Roles::IsGroup).toBool() != right.data(Roles::IsGroup).toBool())
+                return left.data(Roles::IsGroup).toBool();
+            return Models::Helper::lessByName(Models::Helper::sortKey(left, field), Models::Helper::sortKey(right, field));
+        });
+        return rows;
+    };
+    const auto sortedOrder = [](const QSortFilterProxyModel& proxy) {
+        QVector<int> rows;
+        for (int row = 0; row < proxy.rowCount(); ++row)
+            rows.append(proxy.mapToSource(proxy.index(row, 0)).row());
+        return rows;
+    };
+
+    Models::ContactGroupSortProxy grouped(m_List->groupsModel(), nullptr);
+    Models::SearchFilter own(m_List->getModel(3, true), nullptr);
+    Models::SearchGroups groups(nullptr);
+    groups.addSearchModel(&own);
+    Models::ContactGroupSortProxy searched(&groups, nullptr);
+    grouped.sort(0);
+    searched.sort(0);
+    // Each contact in one group or none: three headings.
+    QCOMPARE(grouped.rowCount(), 303);
+    const auto check = [&](Models::Helper::PrimarySortField field) {
+        QCOMPARE(sortedOrder(grouped), comparedOrder(grouped, field));
+        QCOMPARE(sortedOrder(searched), comparedOrder(searched, field));
+    };
+    check(Models::Helper::FirstName);
+    if (QTest::currentTestFailed())
+        return;
+
+    // A renamed contact moves among placed rows; a new presence keeps its place.
+    m_List->getContact(7)->setProperty(Contacts::Properties::DisplayName, "Bo Aaberg");
+    m_List->getContact(8)->setProperty(Contacts::Properties::DisplayName, "Zz Top");
+    Simulation::Control control(*m_Service);
+    QVERIFY(control.injectPresenceChange(9, 2));
+    waitFor([&] {
+        const QStringList names = column(searched);
+        return names.contains("Bo Aaberg") && names.contains("Zz Top") && column(grouped).contains("Zz Top")
+               && column(grouped, Roles::Presence).count("2") == 1;
+    });
+    check(Models::Helper::FirstName);
+    if (QTest::currentTestFailed())
+        return;
+
+    // A search keeps the order; so does the other name first.
+    own.setSearchText("maxim");
+    check(Models::Helper::FirstName);
+    own.setSearchText(QString());
+    grouped.changePrimarySortField(Models::Helper::LastName);
+    searched.changePrimarySortField(Models::Helper::LastName);
+    check(Models::Helper::LastName);
 }
 
 void TestContactModels::otherContactsFollowTheLanguage()

@@ -18,6 +18,7 @@ public:
 
 protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+    quint64 placeOf(const Row& row, int rank) const override;
 };
 
 } // namespace Models

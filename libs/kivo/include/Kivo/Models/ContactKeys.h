@@ -46,7 +46,8 @@ public:
     static QByteArray collationKey(const QString& text, const QLocale& locale);
 
     // The places of `keys` by `field` as less() orders them, equal keys in equal places;
-    // -1 for a null entry.
+    // -1 for a null entry. Linear in the number of keys unless many share their first 16
+    // bytes: the keys are placed by those bytes, and only keys that share them are compared.
     static QVector<int> ranks(const QVector<const ContactKeys*>& keys, Helper::PrimarySortField field);
 
     // Whether the keys find a (trimmed, non-empty) search text: `folded` is the text case
@@ -83,12 +84,6 @@ public:
         // Roles::GroupOrder and Roles::IsGroup.
         int groupOrder = 0;
         bool isGroup = false;
-        // The row's place by `rankField` among the rows of the list `rankedBy` (equal names,
-        // equal places): two rows ranked by one list order as their ranks do, and a sort
-        // above that list compares two numbers instead of two keys. -1 when not ranked.
-        int rank = -1;
-        const void* rankedBy = nullptr;
-        Helper::PrimarySortField rankField = Helper::FirstName;
     };
 
     // The row `row` of the model's top level.

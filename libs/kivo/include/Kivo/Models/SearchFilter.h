@@ -59,18 +59,16 @@ protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
     // The source's keyed rows, null when the source has none.
     const KeyedRows* keyedSource() const { return m_Keyed; }
-    // What a sort reads of a source row: its keyed row and its key's first bytes, kept in
-    // one array while the source's rows stay as they are.
-    struct SortRow
-    {
-        quint64 prefix[2] = {0, 0};
-        Row row;
-        bool known = false;
-    };
-    SortRow sortRow(int sourceRow) const;
+    // A sort's order of two source rows by their places: 1 when `leftRow` comes first, 0
+    // when not, -1 when either row has no place (the caller compares their keys).
+    int placedBefore(int leftRow, int rightRow) const;
+    // The place of a keyed source row whose name is `rank`-th among the source's rows, as a
+    // number that orders as lessThan does; Unplaced for a row that only its index sorts.
+    virtual quint64 placeOf(const Row& row, int rank) const;
+    static constexpr quint64 Unplaced = ~quint64(0);
     // The order of two keyed rows of the source by name; `left` and `right` are their
     // indexes, for rows without keys.
-    bool lessByName(const SortRow& a, const SortRow& b, const QModelIndex& left, const QModelIndex& right) const;
+    bool lessByName(const Row& a, const Row& b, const QModelIndex& left, const QModelIndex& right) const;
 
 private:
     bool accepts(int sourceRow, const QModelIndex& sourceParent) const;
@@ -98,13 +96,15 @@ private:
         QVector<qint8> matches;
     };
     mutable QVector<Earlier> m_Earlier;
-    // Per source row, its place by name among the source's rows (ContactKeys::ranks), made
-    // when a list above asks and kept while the source's rows stay: a list sorted above this
-    // one, sorted again for every keystroke, compares places instead of keys.
-    mutable QVector<int> m_Ranks;
-    int rankOf(int sourceRow) const;
+    // Per source row, its place (placeOf), kept in one compact array while the source's rows
+    // stay as they are: a sort compares two numbers, and a long list costs no more per row
+    // than a short one. Rows whose data changed lose their place until the next placing;
+    // m_Misses counts the comparisons that found a row without one.
+    mutable std::vector<quint64> m_Places;
+    mutable int m_Misses = 0;
+    void placeRows() const;
+    void forgetPlaces();
     mutable Qt::CaseSensitivity m_MatchesSensitivity = Qt::CaseInsensitive;
-    mutable std::vector<SortRow> m_SortRows;
 };
 
 } // namespace Models
