@@ -11,7 +11,6 @@
 #include <array>
 #include <cstring>
 #include <memory>
-#include <utility>
 #include <vector>
 
 namespace Kivo {
@@ -169,6 +168,7 @@ ContactKeys::ContactKeys(const Contacts::IContact& contact)
         key.collated = keyOf(key.text, collator);
         key.prefix[0] = bigEndianAt(key.collated, 0);
         key.prefix[1] = bigEndianAt(key.collated, 8);
+        key.prefix[2] = bigEndianAt(key.collated, 16);
     }
 }
 
@@ -180,6 +180,8 @@ bool ContactKeys::less(const ContactKeys& left, const ContactKeys& right, Helper
         return a.prefix[0] < b.prefix[0];
     if (a.prefix[1] != b.prefix[1])
         return a.prefix[1] < b.prefix[1];
+    if (a.prefix[2] != b.prefix[2])
+        return a.prefix[2] < b.prefix[2];
     // QByteArray's order is that of unsigned bytes.
     const int byLocale = qstrcmp(a.collated, b.collated);
     return byLocale != 0 ? byLocale < 0 : a.text < b.text;
@@ -189,7 +191,7 @@ QVector<int> ContactKeys::ranks(const QVector<const ContactKeys*>& keys, Helper:
 {
     struct Item
     {
-        quint64 prefix[2];
+        quint64 prefix[3];
         int at;
     };
     // Byte `digit` of an item's first 16 key bytes, 0 the last of them.
@@ -199,8 +201,10 @@ QVector<int> ContactKeys::ranks(const QVector<const ContactKeys*>& keys, Helper:
     std::vector<Item> items;
     items.reserve(size_t(keys.size()));
     for (int i = 0; i < keys.size(); ++i) {
-        if (const ContactKeys* key = keys.at(i))
-            items.push_back({{key->m_Sort[index(field)].prefix[0], key->m_Sort[index(field)].prefix[1]}, i});
+        if (const ContactKeys* key = keys.at(i)) {
+            const quint64* prefix = key->m_Sort[index(field)].prefix;
+            items.push_back({{prefix[0], prefix[1], prefix[2]}, i});
+        }
     }
     // Placed byte by byte, last byte first, by counting: each pass keeps the order of the
     // passes before among equal bytes. A byte that all keys share (the high bytes of a
@@ -229,33 +233,25 @@ QVector<int> ContactKeys::ranks(const QVector<const ContactKeys*>& keys, Helper:
         items.swap(placed);
     }
     const auto less = [&keys, field](const Item& a, const Item& b) {
+        if (a.prefix[2] != b.prefix[2])
+            return a.prefix[2] < b.prefix[2];
         return ContactKeys::less(*keys.at(a.at), *keys.at(b.at), field);
     };
     QVector<int> ranks(keys.size(), -1);
     int rank = -1;
-    std::vector<std::pair<quint64, Item>> run;
     for (size_t begin = 0; begin < items.size();) {
         size_t end = begin + 1;
         while (end < items.size() && items[end].prefix[0] == items[begin].prefix[0]
                && items[end].prefix[1] == items[begin].prefix[1])
             ++end;
-        if (end - begin == 1) {
-            ranks[items[begin].at] = ++rank;
-            begin = end;
-            continue;
-        }
-        // Keys alike in their first bytes (one name, numbered apart): their next bytes
+        // Keys alike in their first 16 bytes (one name, numbered apart): the next bytes
         // decide, and the whole keys where those are alike too.
-        run.clear();
-        for (size_t i = begin; i < end; ++i)
-            run.emplace_back(bigEndianAt(keys.at(items[i].at)->m_Sort[index(field)].collated, 16), items[i]);
-        std::sort(run.begin(), run.end(), [&less](const auto& a, const auto& b) {
-            return a.first != b.first ? a.first < b.first : less(a.second, b.second);
-        });
-        for (size_t i = 0; i < run.size(); ++i) {
-            if (i == 0 || run[i - 1].first != run[i].first || less(run[i - 1].second, run[i].second))
+        if (end - begin > 1)
+            std::sort(items.begin() + std::ptrdiff_t(begin), items.begin() + std::ptrdiff_t(end), less);
+        for (size_t i = begin; i < end; ++i) {
+            if (i == begin || less(items[i - 1], items[i]))
                 ++rank;
-            ranks[run[i].second.at] = rank;
+            ranks[items[i].at] = rank;
         }
         begin = end;
     }
