@@ -146,6 +146,7 @@ void SearchFilter::setSourceModel(QAbstractItemModel* source)
         disconnect(connection);
     m_SourceConnections.clear();
     forgetMatches();
+    forgetPlaces();
     m_Keyed = dynamic_cast<const KeyedRows*>(source);
     // Connected before the base class connects: what the rows matched is forgotten before
     // the base class filters changed or new rows.
