@@ -491,6 +491,7 @@ void Application::chooseLanguageAndLoadTranslators()
     if (language != stored || !settings.contains(Key::LanguageActive))
         settings.setValue(Key::LanguageActive, language);
 
+    I18N::useLocaleOf(language);
     const QString folder = translationsFolder();
     loadTranslator(ProgramTexts, "ui_" + language, folder);
     loadTranslator(ToolkitTexts, "qt_" + language, folder);

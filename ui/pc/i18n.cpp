@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QLocale>
 #include <QStringList>
 
 namespace {
@@ -82,4 +83,15 @@ void I18N::setInstallerLanguage(const QString& code)
     const QString identifier = s_InstallerCodes.value(code);
     LOG_INFO << "Registry path for installer is: " << path << " lang: " << code << " code: " << identifier;
     Utils::Registry(path).setValue(InstallerLanguageValue, identifier);
+}
+
+void I18N::useLocaleOf(const QString& code)
+{
+    // The system's own language keeps the system's country formats (de_AT stays de_AT); any
+    // other language brings its own. A system without a locale (C) speaks English. Time zones
+    // are the system's either way.
+    const QLocale system = QLocale::system();
+    const QLocale chosen(code);
+    const QLocale::Language spoken = system.language() == QLocale::C ? QLocale::English : system.language();
+    QLocale::setDefault(chosen.language() == spoken ? system : chosen);
 }

@@ -22,6 +22,9 @@ public:
     static void setInstallerLanguage(const QString& code);
     static QString installerRegistryPath();
 
+    // Makes the language's formats (dates, times, numbers) the default of every QLocale().
+    static void useLocaleOf(const QString& code);
+
 private:
     static QMap<QString, QString> s_Names;
     static QMap<QString, QString> s_InstallerCodes;

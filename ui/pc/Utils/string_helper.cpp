@@ -105,7 +105,7 @@ QString StringHelper::removeSeconds(const QString& timeFormat)
 
 QString StringHelper::timeToString(const QTime& time)
 {
-    const QLocale locale = QLocale::system();
+    const QLocale locale;
     return locale.toString(time, removeSeconds(locale.timeFormat(QLocale::ShortFormat)));
 }
 

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +19,8 @@ private slots:
     void loadsAllowedCompleteEntries();
     void brokenListChangesNothing();
     void installerLanguage();
+    void formatsFollowTheLanguage_data();
+    void formatsFollowTheLanguage();
 
 private:
     QString writeList(const QByteArray& json);
@@ -101,4 +104,25 @@ void I18nTest::installerLanguage()
 }
 
 QTEST_GUILESS_MAIN(I18nTest)
+void I18nTest::formatsFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("locale");
+    const QLocale system = QLocale::system();
+    const QString own = system.language() == QLocale::C ? QString("en") : system.name().left(2);
+    QTest::newRow("the system's own language keeps its country") << own << system.name();
+    const QString other = system.language() == QLocale::German ? "fr" : "de";
+    QTest::newRow("another language brings its own") << other << QLocale(other).name();
+}
+
+void I18nTest::formatsFollowTheLanguage()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, locale);
+    I18N::useLocaleOf(code);
+    const QLocale chosen;
+    QLocale::setDefault(QLocale::system());
+    QCOMPARE(chosen.name(), locale);
+}
+
 #include "tst_i18n.moc"

@@ -2,6 +2,7 @@
 
 #include "Models/Chat/message_text.h"
 
+#include "Utils/qobject_language_change.h"
 #include "Utils/string_helper.h"
 #include "common/logging.h"
 #include "libqml/utils/style.h"
@@ -15,6 +16,7 @@
 #include <Kivo/Webcollab/WebcollabControllerBase.h>
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -87,7 +89,7 @@ bool isOffer(int state)
 
 QString localDate(const QDateTime& time)
 {
-    return QLocale::system().toString(time.date(), QLocale::ShortFormat);
+    return QLocale().toString(time.date(), QLocale::ShortFormat);
 }
 
 } // namespace
@@ -107,6 +109,14 @@ MessageModel::MessageModel(Kivo::Utils::SharedPointer<Kivo::Contacts::Contacts> 
     }
     m_HtmlContent = pageHead() + BodyStart + BodyEnd;
     emit htmlChanged();
+    Utils::QObjectLanguageChange::registerObject(this);
+}
+
+bool MessageModel::event(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && m_ChatModel)
+        modelReset();
+    return QObject::event(event);
 }
 
 QString MessageModel::pageHead() const

@@ -69,6 +69,9 @@ public:
     // Whether the newest item is an incoming file offer still awaiting the user's answer.
     bool hasPendingFtOffer() const;
 
+    // A language change redraws the page: its dates and times follow the new language.
+    bool event(QEvent* event) override;
+
     // How many items a rebuilt page holds at most; older ones wait for takeOlder().
     static constexpr int ShownItems = 150;
     // How many waiting items one takeOlder() hands over.

@@ -94,6 +94,8 @@ void LanguageHandler::saveSettings()
     const QString folder = translationsFolder();
     if (folder.isEmpty())
         return;
+    // The formats first, so that what the windows redraw on the change shows them.
+    I18N::useLocaleOf(language);
     // Reloading an installed translator announces the change to every window.
     programTexts->load("ui_" + language, folder);
     toolkitTexts->load("qt_" + language, folder);

@@ -141,7 +141,7 @@ QString QmlHelper::formatDateTime(const QDateTime& dateTime) const
     if (!dateTime.isValid())
         return QString();
     return tr("%1 %2", "Date and time")
-        .arg(QLocale::system().toString(dateTime.date(), QLocale::NarrowFormat), formatTime(dateTime));
+        .arg(QLocale().toString(dateTime.date(), QLocale::NarrowFormat), formatTime(dateTime));
 }
 
 QString QmlHelper::formatHistoryEntryTime(const QDateTime& dateTime) const
@@ -156,7 +156,7 @@ QString QmlHelper::formatHistoryEntryTime(const QDateTime& dateTime) const
     if (local.date() == today.addDays(-1))
         return tr("Yesterday, %1").arg(formatTime(local));
     return tr("%1, %2", "History date and time")
-        .arg(QLocale::system().toString(local.date(), QLocale::NarrowFormat), formatTime(local));
+        .arg(QLocale().toString(local.date(), QLocale::NarrowFormat), formatTime(local));
 }
 
 QString QmlHelper::formatSize(qlonglong bytes) const

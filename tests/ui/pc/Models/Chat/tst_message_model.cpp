@@ -1,4 +1,5 @@
 #include "Models/Chat/message_model.h"
+#include "i18n.h"
 #include "support/test_environment.h"
 
 #include <Kivo/Data/FTAdapter.h>
@@ -93,6 +94,7 @@ private slots:
     void bodyBecomesFragment_data();
     void bodyBecomesFragment();
     void dateAndSenderLines();
+    void datesFollowTheChosenLanguage();
     void transferBlocks_data();
     void transferBlocks();
     void progressOffset();
@@ -284,6 +286,24 @@ void MessageModelTest::dateAndSenderLines()
     const QString third = conversation.model.createHtml(nextDay);
     QVERIFY(third.startsWith(QStringLiteral("<div class='date'>")));
     QVERIFY(!third.contains(QStringLiteral("sender")));
+}
+
+void MessageModelTest::datesFollowTheChosenLanguage()
+{
+    Conversation conversation;
+    conversation.add(1, QStringLiteral("hallo"), false);
+    const QLocale before;
+    I18N::useLocaleOf(QStringLiteral("de"));
+    // What the language switch sends once the translators are reloaded.
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(&conversation.model, &change);
+    QLocale::setDefault(before);
+
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QString page = conversation.model.htmlContent();
+    QVERIFY2(page.contains("<div class='date'>" + german.toString(Early.date(), QLocale::ShortFormat) + "</div>"),
+             qPrintable(page));
+    QVERIFY2(page.contains("</span> 00:10</span>"), qPrintable(page));
 }
 
 void MessageModelTest::transferBlocks_data()

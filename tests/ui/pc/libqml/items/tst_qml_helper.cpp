@@ -111,7 +111,7 @@ void QmlHelperTest::historyDatesReadAsDays_data()
     QTest::newRow("yesterday, given in UTC") << QDateTime(today.addDays(-1), QTime(12, 0)).toUTC() << "Yesterday, ";
     const QDate older = today.addDays(-2);
     QTest::newRow("the day before") << QDateTime(older, QTime(9, 30))
-                                    << QLocale::system().toString(older, QLocale::NarrowFormat) + ", ";
+                                    << QLocale().toString(older, QLocale::NarrowFormat) + ", ";
 }
 
 void QmlHelperTest::historyDatesReadAsDays()
