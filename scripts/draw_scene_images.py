@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Draws the images that scenes of the program carry in its own resources, in the brand's
 orange, at 1x and 2x: the call-settings window's edit pen, the communications window's
-footer icons (the conversation's actions, the participants pane, mute and loudspeaker) and
-the Team Telephony window's line states and answer button.
+footer icons (the conversation's actions, the participants pane, mute and loudspeaker), the
+Team Telephony window's line states and answer button, the main window's add and "more"
+buttons, the history's call directions and voice-mail kinds, the contact card's buttons and
+the add-ins list's expander.
 
 Pure Python, with the theme's PNG writer; writes beside the scenes under resources/windows/.
 """
@@ -214,7 +216,79 @@ def light_icons():
         "light_add": [line(8, 2.5, 8, 13.5, 2.6), line(2.5, 8, 13.5, 8, 2.6)],
         "light_park": [line(5.5, 2.5, 5.5, 13.5, 2.4), arc(8.2, 6, 3.2, 2.4, 270, 90), line(5.5, 2.8, 8.2, 2.8, 2.4),
                        line(5.5, 9.2, 8.2, 9.2, 2.4)],
+        "light_hangup": handset(45),
+        # The contact card's buttons.
+        "light_import": [line(8, 1.5, 8, 9.5, 2.2), polygon((3.5, 7), (12.5, 7), (8, 11.8)),
+                         rect(2, 13, 14, 15, 0.8)],
+        "light_save": [line(2.5, 8.5, 6.3, 12.3, 2.4), line(6.3, 12.3, 13.8, 4, 2.4)],
+        "light_cancel": [line(3.5, 3.5, 12.5, 12.5, 2.4), line(12.5, 3.5, 3.5, 12.5, 2.4)],
+        "light_edit": [line(3.8, 12.2, 12, 4, 3.0), polygon((1.8, 14.2), (2.3, 10.6), (5.4, 13.7)),
+                       cut(line(10.2, 5.8, 11.6, 7.2, 0.8))],
+        "light_remove": [line(2.5, 8, 13.5, 8, 2.6)],
     }
+
+
+# The style table's greys and red, so that the marks read as the texts beside them do.
+LIST_TEXT = (0x6b, 0x6b, 0x6b)
+DARK_TEXT = (0x4e, 0x4e, 0x4e)
+MEDIUM_TEXT = (0x86, 0x86, 0x86)
+ERROR_TEXT = (0xc0, 0x00, 0x00)
+
+
+def arrow(ax, ay, bx, by):
+    """An arrow from a to b with its head at b."""
+    length = math.hypot(bx - ax, by - ay)
+    ux, uy = (bx - ax) / length, (by - ay) / length
+    # The head's base, and a shaft that stops inside it so that the tip stays sharp.
+    hx, hy = bx - ux * 5.2, by - uy * 5.2
+    px, py = -uy * 3.6, ux * 3.6
+    return [line(ax, ay, bx - ux * 3, by - uy * 3, 2.0), polygon((bx, by), (hx + px, hy + py), (hx - px, hy - py))]
+
+
+def list_icons():
+    """Marks on the main window's white lists, by their folder under resources/windows/ and
+    name: the colour and the shapes."""
+    dots = [circle(3, 8, 1.6), circle(8, 8, 1.6), circle(13, 8, 1.6)]
+    cassette = [ring(4.5, 8.5, 2.6, 1.6), ring(11.5, 8.5, 2.6, 1.6), line(4.5, 11.1, 11.5, 11.1, 1.6)]
+    return {
+        ("MainWindow/BottomBar", "bar_add"): (BRAND, [line(8, 2, 8, 14, 2.4), line(2, 8, 14, 8, 2.4)]),
+        # The row's menu, and the same marked while the entry is new.
+        ("", "options_dotted"): (MEDIUM_TEXT, dots),
+        ("", "options_dotted_new"): (BRAND, dots),
+        # A call's direction: into the handset, out of it, and in but not taken.
+        ("MainWindow/History", "history_incoming"): (LIST_TEXT, arrow(13.5, 2.5, 3, 13)),
+        ("MainWindow/History", "history_outgoing"): (LIST_TEXT, arrow(3, 13, 13.5, 2.5)),
+        ("MainWindow/History", "history_missed"): (ERROR_TEXT, arrow(13.5, 2.5, 3, 13)
+                                                   + [line(9, 13.5, 14.5, 13.5, 2.0)]),
+        # A voice mail's kind.
+        ("MainWindow/History", "vm_audio"): (LIST_TEXT, cassette),
+        ("MainWindow/History", "vm_video"): (LIST_TEXT, [rect(1, 4.5, 10.5, 12, 1.8),
+                                                         polygon((9.5, 8.2), (15, 4.5), (15, 12), (9.5, 8.2))]),
+        ("MainWindow/History", "vm_fax"): (LIST_TEXT, [polygon((3, 1), (10, 1), (13.5, 4.5), (13.5, 15), (3, 15)),
+                                                       cut(polygon((4.5, 2.5), (9.2, 2.5), (9.2, 5.3), (12, 5.3),
+                                                                   (12, 13.5), (4.5, 13.5))),
+                                                       line(6, 8, 10.5, 8, 1.2), line(6, 10.5, 10.5, 10.5, 1.2)]),
+        # The add-ins list's expander: a box with a plus to open a row, a minus to close it.
+        ("../components", "tree_expand"): (DARK_TEXT, [rect(1.5, 1.5, 14.5, 14.5, 2), cut(rect(3, 3, 13, 13, 1)),
+                                                       line(5, 8, 11, 8, 1.6), line(8, 5, 8, 11, 1.6)]),
+        ("../components", "tree_collapse"): (DARK_TEXT, [rect(1.5, 1.5, 14.5, 14.5, 2), cut(rect(3, 3, 13, 13, 1)),
+                                                         line(5, 8, 11, 8, 1.6)]),
+        # Clearing the search field and putting a pop-up aside.
+        ("", "close_mark"): (MEDIUM_TEXT, [line(3.5, 3.5, 12.5, 12.5, 1.8), line(12.5, 3.5, 3.5, 12.5, 1.8)]),
+        # A favourite contact, and one that is not.
+        ("ContactCard", "favorite_on"): (BRAND, [star()]),
+        ("ContactCard", "favorite_off"): (BRAND, [star(), cut(star(0.62))]),
+    }
+
+
+def star(scale=1.0):
+    """A five-pointed star around the grid's centre, `scale` times the full size."""
+    points = []
+    for i in range(10):
+        radius = (7.4 if i % 2 == 0 else 3.0) * scale
+        angle = math.radians(-90 + i * 36)
+        points.append((8 + radius * math.cos(angle), 8.6 + radius * math.sin(angle)))
+    return polygon(*points)
 
 
 # The presence icons' colours, so that a line's state reads as a contact's presence does.
@@ -293,6 +367,11 @@ def main():
         for scale, suffix in ((1, ""), (2, "@2x")):
             size = 16 * scale
             (light / (name + suffix + ".png")).write_bytes(png(size, size, icon_pixel(size, WHITE, shapes)))
+    for (folder, name), (colour, shapes) in list_icons().items():
+        target = (WINDOWS / folder).resolve()
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            size = 16 * scale
+            (target / (name + suffix + ".png")).write_bytes(png(size, size, icon_pixel(size, colour, shapes)))
     team = WINDOWS / "TeamTelephony"
     for name, (colour, mark) in line_icons().items():
         for scale, suffix in ((1, ""), (2, "@2x")):

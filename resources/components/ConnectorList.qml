@@ -39,25 +39,14 @@ Rectangle {
                 spacing: 6
                 height: 18
 
-                Rectangle {
+                Image {
+                    objectName: "expander"
                     anchors.verticalCenter: parent.verticalCenter
                     width: 14
                     height: 14
-                    radius: 2
+                    sourceSize { width: 14; height: 14 }
                     visible: !connectorList.useAcceptanceButtons
-                    color: "transparent"
-                    border.width: 1
-                    border.color: qomxStyle.colors["mediumDivider"]
-
-                    Text {
-                        textFormat: Text.PlainText
-                        anchors.centerIn: parent
-                        text: row.expanded ? "-" : "+"
-                        color: qomxStyle.colors["darkText"]
-                        font.family: qomxStyle.fontFamily
-                        font.pixelSize: 11
-                        font.bold: true
-                    }
+                    source: row.expanded ? "qrc:/components/tree_collapse.png" : "qrc:/components/tree_expand.png"
 
                     MouseArea {
                         anchors.fill: parent

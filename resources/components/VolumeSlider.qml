@@ -38,7 +38,7 @@ Row {
         onTriggered: slider.apply(slider.pending)
     }
 
-    // The speaker: sound waves, or a cross while muted.
+    // The speaker: sound waves, or a red cross while muted.
     Item {
         id: speaker
         objectName: "volumeSpeaker"
@@ -46,17 +46,19 @@ Row {
         width: 18
         height: 18
         anchors.verticalCenter: parent.verticalCenter
-        Rectangle { x: 1; y: 6; width: 4; height: 6; color: speakerArea.containsMouse ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"] }
-        Rectangle { x: 5; y: 3; width: 4; height: 12; color: speakerArea.containsMouse ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"] }
-        Text {
-            textFormat: Text.PlainText
-            x: 10
-            anchors.verticalCenter: parent.verticalCenter
-            text: slider.muted ? "\u2715" : ")"
-            color: slider.muted ? qomxStyle.colors["errorText"] : qomxStyle.colors["darkText"]
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 11
-            font.bold: true
+        Rectangle {
+            anchors.fill: parent
+            radius: 3
+            color: speakerArea.containsMouse ? qomxStyle.colors["bottomBarHoverButtonBackground"] : "transparent"
+        }
+        Image {
+            objectName: "speakerIcon"
+            anchors.centerIn: parent
+            width: 16
+            height: 16
+            sourceSize { width: 16; height: 16 }
+            source: slider.muted ? "qrc:/windows/CommunicationsWindow/footer_speaker_off"
+                                 : "qrc:/windows/CommunicationsWindow/footer_speaker"
         }
         MouseArea {
             id: speakerArea

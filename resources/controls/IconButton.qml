@@ -1,11 +1,13 @@
 import QtQuick 2.0
 
-// A square button with a symbol; resting the pointer on it names what it does above it.
+// A square button with a white icon of the theme (or a symbol); resting the pointer on it names what it does above it.
 // `clicked` fires only while it is enabled.
 FocusScope {
     id: button
 
     property string symbol: ""
+    // The theme's white 16-pixel icon (drawn at 1x and 2x); it takes the symbol's place.
+    property string iconSource: ""
     property string toolTip: ""
     property color normalColor: qomxStyle.colors["defaultButton"]
     property color hoverColor: qomxStyle.colors["hoverButton"]
@@ -24,9 +26,19 @@ FocusScope {
                                : (area.containsMouse || button.activeFocus ? button.hoverColor : button.normalColor)
         Behavior on color { ColorAnimation { duration: 120 } }
     }
+    Image {
+        objectName: "icon"
+        anchors.centerIn: parent
+        visible: button.iconSource.length > 0
+        width: 16
+        height: 16
+        sourceSize: Qt.size(16, 16)
+        source: button.iconSource
+    }
     Text {
         textFormat: Text.PlainText
         anchors.centerIn: parent
+        visible: button.iconSource.length === 0
         text: button.symbol
         color: qomxStyle.colors["whiteText"]
         font.family: qomxStyle.fontFamily

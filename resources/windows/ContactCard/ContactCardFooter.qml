@@ -85,7 +85,7 @@ Rectangle {
         IconButton {
             objectName: "importButton"
             visible: rootWindow.importFromDirectoryPossible && !footer.editing
-            symbol: "\u21E9"
+            iconSource: "qrc:/windows/MainWindow/Icons/light_import.png"
             toolTip: qsTr("Import The Directory Information to Profile") + rootWindow.languageChangeProperty
             onClicked: rootWindow.importFromDirectory()
         }
@@ -93,7 +93,7 @@ Rectangle {
             objectName: "addButton"
             visible: rootWindow.addMode || (footer.contact !== null && footer.contact.temporary && !footer.editing)
             enabled: rootWindow.fieldValues.hasText && !rootWindow.busy
-            symbol: "+"
+            iconSource: "qrc:/windows/MainWindow/Icons/light_add.png"
             toolTip: qsTr("Add to Contact List") + rootWindow.languageChangeProperty
             onClicked: rootWindow.addContact()
         }
@@ -101,7 +101,7 @@ Rectangle {
             objectName: "saveButton"
             visible: rootWindow.editMode && !rootWindow.addMode
             enabled: !rootWindow.busy
-            symbol: "\u2713"
+            iconSource: "qrc:/windows/MainWindow/Icons/light_save.png"
             toolTip: qsTr("Save") + rootWindow.languageChangeProperty
             onClicked: rootWindow.save()
         }
@@ -109,7 +109,7 @@ Rectangle {
             objectName: "cancelButton"
             visible: footer.editing
             enabled: !rootWindow.busy
-            symbol: "\u2715"
+            iconSource: "qrc:/windows/MainWindow/Icons/light_cancel.png"
             toolTip: qsTr("Cancel") + rootWindow.languageChangeProperty
             onClicked: rootWindow.cancel()
         }
@@ -117,7 +117,7 @@ Rectangle {
             objectName: "editButton"
             visible: footer.viewing
             enabled: !rootWindow.busy
-            symbol: "\u270E"
+            iconSource: "qrc:/windows/MainWindow/Icons/light_edit.png"
             toolTip: qsTr("Edit Contact") + rootWindow.languageChangeProperty
             onClicked: rootWindow.editMode = true
         }
@@ -126,7 +126,7 @@ Rectangle {
             visible: footer.viewing
             enabled: !rootWindow.busy
             normalColor: qomxStyle.colors["declineButton"]
-            symbol: "\u2212"
+            iconSource: "qrc:/windows/MainWindow/Icons/light_remove.png"
             toolTip: qsTr("Delete Contact") + rootWindow.languageChangeProperty
             onClicked: rootWindow.deleteContact()
         }

@@ -148,12 +148,19 @@ Item {
         enabled: !rootWindow.readOnlyMode && !rootWindow.busy
         opacity: enabled ? 1 : 0.4
 
-        Text {
-            textFormat: Text.PlainText
+        Rectangle {
+            anchors.fill: parent
+            radius: 4
+            color: starArea.containsMouse ? qomxStyle.colors["lightBackground"] : "transparent"
+        }
+        Image {
+            objectName: "favoriteIcon"
             anchors.centerIn: parent
-            text: info.contact && info.contact.favorite ? "\u2605" : "\u2606"
-            color: starArea.containsMouse ? qomxStyle.colors["hoverButton"] : qomxStyle.colors["defaultButton"]
-            font.pixelSize: 22
+            width: 20
+            height: 20
+            sourceSize { width: 20; height: 20 }
+            source: info.contact && info.contact.favorite ? "qrc:/windows/ContactCard/favorite_on.png"
+                                                         : "qrc:/windows/ContactCard/favorite_off.png"
         }
 
         MouseArea {

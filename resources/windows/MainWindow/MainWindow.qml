@@ -43,8 +43,15 @@ Window {
             return
         tooltipText.text = text
         var point = item.mapToItem(root, item.width + 4, 0)
-        tooltip.x = Math.min(point.x, root.width - tooltip.width - 2)
-        tooltip.y = point.y + (item.height - tooltip.height) / 2
+        if (point.x + tooltip.width + 2 > root.width) {
+            // No room beside it (the bottom bar's right end): above it, inside the window.
+            var top = item.mapToItem(root, 0, 0)
+            tooltip.x = Math.max(2, Math.min(top.x + (item.width - tooltip.width) / 2, root.width - tooltip.width - 2))
+            tooltip.y = top.y - tooltip.height - 4
+        } else {
+            tooltip.x = point.x
+            tooltip.y = point.y + (item.height - tooltip.height) / 2
+        }
         tooltip.visible = true
     }
 
@@ -174,14 +181,15 @@ Window {
                         font: searchField.font
                     }
                 }
-                Text {
+                Image {
                     id: clearButton
                     objectName: "clearSearchButton"
                     anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
                     visible: searchField.text.length > 0
-                    text: "\u2715"
-                    color: qomxStyle.colors["mediumText"]
-                    font.pixelSize: 11
+                    width: 12
+                    height: 12
+                    sourceSize { width: 12; height: 12 }
+                    source: "qrc:/windows/close_mark.png"
                     MouseArea {
                         anchors.fill: parent
                         anchors.margins: -4
@@ -268,11 +276,14 @@ Window {
         objectName: "bottomBar"
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
         showActions: views.state !== "dialpadView"
+        onShowTooltip: root.showTooltip(text, item)
+        onHideTooltip: tooltip.visible = false
     }
 
     // The one tool tip of the window.
     Rectangle {
         id: tooltip
+        objectName: "toolTip"
         visible: false
         z: 100
         width: tooltipText.implicitWidth + 12
@@ -281,6 +292,7 @@ Window {
         color: qomxStyle.colors["darkBackground"]
         Text {
             id: tooltipText
+            objectName: "toolTipText"
             textFormat: Text.PlainText
             anchors.centerIn: parent
             color: qomxStyle.colors["whiteText"]

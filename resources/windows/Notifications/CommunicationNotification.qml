@@ -115,11 +115,12 @@ Rectangle {
         radius: 9
         color: ignoreMouse.containsMouse ? qomxStyle.colors["lightDivider"] : "transparent"
 
-        Text {
+        Image {
             anchors.centerIn: parent
-            text: "\u00d7"
-            font.pixelSize: 16
-            color: qomxStyle.colors["toasterText"]
+            width: 12
+            height: 12
+            sourceSize { width: 12; height: 12 }
+            source: "qrc:/windows/close_mark.png"
         }
 
         MouseArea {

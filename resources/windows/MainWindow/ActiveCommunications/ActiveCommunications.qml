@@ -140,7 +140,12 @@ Item {
                     anchors.verticalCenter: parent.verticalCenter
                     width: 22; height: 22; radius: 11
                     color: hangArea.containsMouse ? "#e0443e" : qomxStyle.colors["declineButton"]
-                    Text { anchors.centerIn: parent; text: "\u2715"; color: "white"; font.pixelSize: 12; font.bold: true }
+                    Image {
+                        anchors.centerIn: parent
+                        width: 14; height: 14
+                        sourceSize { width: 14; height: 14 }
+                        source: "qrc:/windows/MainWindow/Icons/light_hangup.png"
+                    }
                     MouseArea {
                         id: hangArea
                         anchors.fill: parent
@@ -155,7 +160,12 @@ Item {
                     width: 18; height: 22; radius: 3
                     color: menuHandler.activeCommsMenuVisible && model.selected || moreArea.containsMouse
                            ? qomxStyle.colors["lightDivider"] : "transparent"
-                    Text { anchors.centerIn: parent; text: "\u22EE"; color: qomxStyle.colors["darkText"]; font.pixelSize: 14; font.bold: true }
+                    Image {
+                        anchors.centerIn: parent
+                        width: 12; height: 12
+                        sourceSize { width: 12; height: 12 }
+                        source: "qrc:/windows/options_dotted.png"
+                    }
                     MouseArea {
                         id: moreArea
                         anchors.fill: parent

@@ -7,6 +7,8 @@ Rectangle {
     id: bar
 
     property bool showActions: true
+    signal showTooltip(string text, Item item)
+    signal hideTooltip()
 
     height: 35
     color: qomxStyle.colors["bottomBarBackground"]
@@ -95,28 +97,36 @@ Rectangle {
     readonly property bool addMenuShown: menuHandler !== null && menuHandler.addMenuVisible
     readonly property bool optionsMenuShown: menuHandler !== null && menuHandler.optionsMenuVisible
 
-    // "+": adding contacts, groups and rooms.
+    // Adding contacts, groups and rooms.
     Rectangle {
         id: add
         objectName: "addButton"
+        readonly property string toolTip: qsTr("Add Contact, Group or Room")
         anchors { right: options.left; rightMargin: 6; verticalCenter: parent.verticalCenter }
         width: 26
         height: 24
         radius: 4
         color: bar.addMenuShown || addArea.containsMouse ? qomxStyle.colors["whiteBackground"] : "transparent"
-        Text {
+        border.width: bar.addMenuShown || addArea.containsMouse ? 1 : 0
+        border.color: qomxStyle.colors["mediumDivider"]
+        Image {
+            objectName: "addIcon"
             anchors.centerIn: parent
-            text: "+"
-            color: bar.addMenuShown ? qomxStyle.colors["highlightText"] : qomxStyle.colors["darkText"]
-            font.family: qomxStyle.fontFamily
-            font.pixelSize: 18
-            font.bold: true
+            width: 16
+            height: 16
+            sourceSize { width: 16; height: 16 }
+            source: "qrc:/windows/MainWindow/BottomBar/bar_add.png"
         }
         MouseArea {
             id: addArea
             anchors.fill: parent
             hoverEnabled: true
-            onClicked: menuHandler.showAddMenu()
+            onEntered: bar.showTooltip(add.toolTip, add)
+            onExited: bar.hideTooltip()
+            onClicked: {
+                bar.hideTooltip()
+                menuHandler.showAddMenu()
+            }
         }
     }
 

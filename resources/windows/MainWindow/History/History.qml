@@ -187,14 +187,21 @@ Item {
                 name: model.name
                 presence: row.entry && row.entry.contact ? row.entry.contact.presence : null
             }
-            Text {
+            // The call's direction (missed in red), or the voice mail's kind.
+            Image {
                 id: direction
-                textFormat: Text.PlainText
-                anchors { left: avatar.right; leftMargin: 4; top: parent.top; topMargin: 11 }
+                objectName: "historyDirection"
+                readonly property string base: row.entry ? qmlHelper.getTimelineStatusImageBase(row.entry) : ""
+                anchors { left: avatar.right; leftMargin: 4; top: parent.top; topMargin: 12 }
                 width: 14
-                text: row.voiceMail ? "\u2709" : (row.entry && row.entry.direction === 1 ? "\u2199" : "\u2197")
-                color: row.missed ? qomxStyle.colors["errorText"] : qomxStyle.colors["listSecondLineText"]
-                font.pixelSize: 12
+                height: 14
+                sourceSize { width: 14; height: 14 }
+                source: !row.entry ? ""
+                        : row.voiceMail ? qmlHelper.getVoicemailTypeIndicatorImage(row.entry)
+                        : base.length > 0 ? base + ".png"
+                        // A chat has no call state: only its direction.
+                        : "qrc:/windows/MainWindow/History/" + (row.entry.direction === 1 ? "history_incoming.png"
+                                                                                          : "history_outgoing.png")
             }
             Column {
                 anchors { left: direction.right; leftMargin: 6; right: time.left; rightMargin: 6; top: parent.top; topMargin: 4 }
@@ -221,6 +228,7 @@ Item {
             }
             Text {
                 id: time
+                objectName: "historyTime" + index
                 textFormat: Text.PlainText
                 anchors { right: status.left; rightMargin: 4; top: parent.top; topMargin: 6 }
                 text: qmlHelper.formatHistoryEntryTime(model.time)
@@ -238,12 +246,12 @@ Item {
                 anchors { right: parent.right; rightMargin: 6; top: parent.top; topMargin: 5 }
                 width: 16; height: 16; radius: 8
                 color: statusArea.containsMouse ? qomxStyle.colors["lightDivider"] : "transparent"
-                Text {
+                Image {
                     anchors.centerIn: parent
-                    text: "\u22EF"
-                    color: model.newComms ? qomxStyle.colors["highlightText"] : qomxStyle.colors["mediumText"]
-                    font.pixelSize: 12
-                    font.bold: true
+                    width: 12
+                    height: 12
+                    sourceSize { width: 12; height: 12 }
+                    source: model.newComms ? "qrc:/windows/options_dotted_new.png" : "qrc:/windows/options_dotted.png"
                 }
                 MouseArea {
                     id: statusArea

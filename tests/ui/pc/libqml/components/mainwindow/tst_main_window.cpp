@@ -101,6 +101,7 @@ private slots:
     void addGroupTakesNoNameWhileOffline();
     void historyFilterRules();
     void deleteKeyDeletesOnlyVoiceMails();
+    void historyRowsDrawTheirKindAsIcons();
     void removingTakesOnlyTheNamedContacts();
     void addContactForAnExistingContact();
     void alwaysOnTopTwiceIsUnchanged();
@@ -703,6 +704,49 @@ void MainWindowTest::deleteKeyDeletesOnlyVoiceMails()
     QCOMPARE(question->focusWidget(), buttons->button(QDialogButtonBox::No));
     QVERIFY(answer(question, "Yes"));
     QTRY_COMPARE(history->rowCount(), voiceMails - 1);
+    QVERIFY(click("contactsViewButton"));
+}
+
+void MainWindowTest::historyRowsDrawTheirKindAsIcons()
+{
+    QML::MainWindow* window = main();
+    QVERIFY(click("historyViewButton"));
+    // The image a row should show, by what its entry is.
+    const auto expected = [](const QObject* entry) {
+        if (entry->property("type").toInt() == Kivo::Models::TimelineEntry::VoiceMail)
+            return QStringList{"vm_audio.png", "vm_video.png"}.value(entry->property("subType").toInt(), "vm_fax.png");
+        if (entry->property("direction").toInt() != 1)
+            return QString("history_outgoing.png");
+        // Only a call is missed; a chat shows its direction alone.
+        const bool missed = entry->property("type").toInt() == Kivo::Models::TimelineEntry::Call
+                            && entry->property("missed").toBool();
+        return QString(missed ? "history_missed.png" : "history_incoming.png");
+    };
+    QSet<QString> seen;
+    for (const char* tab : {"historyTab1", "historyTab0", "historyTab2"}) {
+        QVERIFY(click(tab));
+        QTRY_VERIFY(window->historySelectionModel()->rowCount() > 0);
+        QTRY_VERIFY(item("historyEntry0") && item("historyEntry0")->isVisible());
+        for (int index = 0; QQuickItem* row = SceneItems::named(window->view()->rootObject(),
+                                                                  QString("historyEntry%1").arg(index)); ++index) {
+            const auto* entry = row->property("entry").value<QObject*>();
+            QVERIFY(entry);
+            // Drawn from the resources, never a character standing in for a picture.
+            for (const char* name : {"historyDirection", "historyStatusButton"}) {
+                QQuickItem* image = SceneItems::find(SceneItems::named(row, name), [](QQuickItem* candidate) {
+                    return candidate->inherits("QQuickImage");
+                });
+                QVERIFY2(image, name);
+                QTRY_COMPARE(image->property("status").toInt(), 1); // Image.Ready
+            }
+            const QString source = SceneItems::named(row, "historyDirection")->property("source").toUrl().toString();
+            QVERIFY2(source.endsWith("/" + expected(entry)), qPrintable(source));
+            seen.insert(source.section('/', -1));
+        }
+    }
+    // The demo's history has calls both ways, missed ones and voice mails.
+    for (const char* file : {"history_incoming.png", "history_outgoing.png", "history_missed.png", "vm_audio.png"})
+        QVERIFY2(seen.contains(file), qPrintable(QStringList(seen.values()).join(", ")));
     QVERIFY(click("contactsViewButton"));
 }
 
