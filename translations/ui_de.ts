@@ -78,134 +78,135 @@
     </message>
     <message>
         <source>Initialization Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialisierungsfehler</translation>
     </message>
     <message>
         <source>Initialization of the application failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Initialisierung der Anwendung ist fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Initialization error</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialisierungsfehler</translation>
     </message>
     <message>
         <source>Unable to initialize login window!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Anmeldefenster kann nicht initialisiert werden!</translation>
     </message>
     <message>
         <source>Theme Loading Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden des Designs</translation>
     </message>
     <message>
         <source>Default theme not found. Please reinstall the client.
  Looked in %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Standarddesign wurde nicht gefunden. Bitte installieren Sie den Client neu.
+ Gesucht in %1 und %2</translation>
     </message>
     <message>
         <source>New Mandatory Version Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Pflichtversion verfügbar</translation>
     </message>
     <message>
         <source>New mandatory version available. You have to update in order to continue using the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Pflichtversion ist verfügbar. Sie müssen aktualisieren, um die Anwendung weiter zu verwenden.</translation>
     </message>
     <message>
         <source>New Version Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Version verfügbar</translation>
     </message>
     <message>
         <source>New version available, would you like to upgrade now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version ist verfügbar. Möchten Sie jetzt aktualisieren?</translation>
     </message>
     <message>
         <source>New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Version</translation>
     </message>
     <message>
         <source>A new version is available and must be installed to proceed. Select OK to shut down %1 and download the new version. After the download is complete, please install the new version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version ist verfügbar und muss installiert werden, um fortzufahren. Wählen Sie OK, um %1 zu beenden und die neue Version herunterzuladen. Installieren Sie die neue Version nach dem Herunterladen.</translation>
     </message>
     <message>
         <source>Error Downloading New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Herunterladen der neuen Version</translation>
     </message>
     <message>
         <source>Failed to launch default web browser with the following address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Standard-Webbrowser konnte mit folgender Adresse nicht gestartet werden: %1</translation>
     </message>
     <message>
         <source>E911 Disclosure</source>
-        <translation type="unfinished"></translation>
+        <translation>E911-Hinweis</translation>
     </message>
     <message>
         <source>WARNING: Do not use your soft phone to dial 911 except from your registered physical location. Use at a location other than the registered physical location may route 911 calls to an incorrect 911 dispatch center, potentially delaying or preventing emergency services. It is recommended that you maintain alternative access to 911 services.</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG: Wählen Sie die 911 mit Ihrem Softphone nur von Ihrem registrierten Standort aus. An einem anderen Standort können 911-Anrufe an eine falsche 911-Leitstelle geleitet werden, wodurch Notdienste verzögert oder verhindert werden können. Halten Sie einen anderen Zugang zu 911-Diensten bereit.</translation>
     </message>
     <message>
         <source>Connection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsfehler</translation>
     </message>
     <message>
         <source>Client is unable to connect to the server. Check your internet connection. If the problem persists please contact your service provider.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Client kann keine Verbindung zum Server herstellen. Prüfen Sie Ihre Internetverbindung. Wenn das Problem weiterhin besteht, wenden Sie sich an Ihren Dienstanbieter.</translation>
     </message>
     <message>
         <source>Invalid User</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Benutzer</translation>
     </message>
     <message>
         <source>Authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Connection to server failed. Try again later. If the problem persists please contact your service provider.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Server ist fehlgeschlagen. Versuchen Sie es später erneut. Wenn das Problem weiterhin besteht, wenden Sie sich an Ihren Dienstanbieter.</translation>
     </message>
     <message>
         <source>Login Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Configuration error, please contact your service provider.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsfehler. Bitte wenden Sie sich an Ihren Dienstanbieter.</translation>
     </message>
     <message>
         <source>Forced Logout</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzwungene Abmeldung</translation>
     </message>
     <message>
         <source>You have been signed out due to signing in from another %1 client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wurden abgemeldet, weil Sie sich mit einem anderen %1-Client angemeldet haben.</translation>
     </message>
     <message>
         <source>Credentials Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugangsdaten geändert</translation>
     </message>
     <message>
         <source>Your credentials have been changed and the client was forced to sign out. Please add your new credentials and sign in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Zugangsdaten wurden geändert und der Client wurde abgemeldet. Bitte geben Sie Ihre neuen Zugangsdaten ein und melden Sie sich erneut an.</translation>
     </message>
     <message>
         <source>Vyx account password expires in %1 days. Please consider changing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort des Vyx-Kontos läuft in %1 Tagen ab. Bitte ändern Sie es bald.</translation>
     </message>
     <message>
         <source>Vyx account password expires today. Please consider changing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort des Vyx-Kontos läuft heute ab. Bitte ändern Sie es bald.</translation>
     </message>
     <message>
         <source>Vyx account password has expired. Please change it to enable Vyx functionality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort des Vyx-Kontos ist abgelaufen. Bitte ändern Sie es, um die Vyx-Funktionen zu nutzen.</translation>
     </message>
     <message>
         <source>%1 Connectivity</source>
         <extracomment>%1 is HTTP or HTTPS</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-Verbindung</translation>
     </message>
     <message>
         <source>Secured %1 proxy was detected during %1 connectivity test. Ask system administrator for valid credentials in order to access the network. If credentials are not provided, some of the application&apos;s features may be unavailable.</source>
         <extracomment>%1 is HTTP or HTTPS</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beim %1-Verbindungstest wurde ein gesicherter %1-Proxy erkannt. Fragen Sie Ihren Systemadministrator nach gültigen Zugangsdaten für das Netzwerk. Ohne Zugangsdaten sind einige Funktionen der Anwendung möglicherweise nicht verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -267,6 +268,10 @@
     <message>
         <source>Options</source>
         <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Add Contact, Group or Room</source>
+        <translation>Kontakt, Gruppe oder Raum hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -338,367 +343,367 @@
     <name>CallDebugInfoSpirit</name>
     <message>
         <source>Real duplex params</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollduplex-Parameter</translation>
     </message>
     <message>
         <source>Echo cancellation</source>
-        <translation type="unfinished"></translation>
+        <translation>Echounterdrückung</translation>
     </message>
     <message>
         <source>AEC mode (0: Headset; 1: Half duplex, time domain; 2: Half duplex, frequency domain; 3: Full duplex)</source>
-        <translation type="unfinished"></translation>
+        <translation>AEC-Modus (0: Headset; 1: Halbduplex, Zeitbereich; 2: Halbduplex, Frequenzbereich; 3: Vollduplex)</translation>
     </message>
     <message>
         <source>Automatic AEC mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischer AEC-Modus</translation>
     </message>
     <message>
         <source>Non-linear processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichtlineare Verarbeitung</translation>
     </message>
     <message>
         <source>Comfort noise generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Komfortrauschen erzeugen</translation>
     </message>
     <message>
         <source>Noise suppression</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschunterdrückung</translation>
     </message>
     <message>
         <source>Automatic gain control</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Verstärkungsregelung</translation>
     </message>
     <message>
         <source>Audio parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioparameter</translation>
     </message>
     <message>
         <source>System speaker mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemlautsprecher stumm</translation>
     </message>
     <message>
         <source>System speaker gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkung Systemlautsprecher</translation>
     </message>
     <message>
         <source>System microphone mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemmikrofon stumm</translation>
     </message>
     <message>
         <source>System microphone gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkung Systemmikrofon</translation>
     </message>
     <message>
         <source>Speaker mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautsprecher stumm</translation>
     </message>
     <message>
         <source>Speaker gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkung Lautsprecher</translation>
     </message>
     <message>
         <source>Microphone mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon stumm</translation>
     </message>
     <message>
         <source>Microphone gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkung Mikrofon</translation>
     </message>
     <message>
         <source>Mic boost behavior (0: No change; 1: Force to enable; 2: Force to disable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofonverstärkung (0: Keine Änderung; 1: Immer ein; 2: Immer aus)</translation>
     </message>
     <message>
         <source>Channel audio parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioparameter des Kanals</translation>
     </message>
     <message>
         <source>Channel speaker mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanallautsprecher stumm</translation>
     </message>
     <message>
         <source>Channel speaker gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkung Kanallautsprecher</translation>
     </message>
     <message>
         <source>Channel microphone mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalmikrofon stumm</translation>
     </message>
     <message>
         <source>Channel microphone gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkung Kanalmikrofon</translation>
     </message>
     <message>
         <source>Audio channel parameters (not editable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter des Audiokanals (nicht änderbar)</translation>
     </message>
     <message>
         <source>ARS feedback over RTCP</source>
-        <translation type="unfinished"></translation>
+        <translation>ARS-Rückmeldung über RTCP</translation>
     </message>
     <message>
         <source>ARS feedback not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>ARS-Rückmeldung nicht gesendet</translation>
     </message>
     <message>
         <source>Conference control off</source>
-        <translation type="unfinished"></translation>
+        <translation>Konferenzsteuerung aus</translation>
     </message>
     <message>
         <source>RTCP off</source>
-        <translation type="unfinished"></translation>
+        <translation>RTCP aus</translation>
     </message>
     <message>
         <source>QOS</source>
-        <translation type="unfinished"></translation>
+        <translation>QOS</translation>
     </message>
     <message>
         <source>Keep-alive (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep-alive (s)</translation>
     </message>
     <message>
         <source>Voice encoder parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter des Sprachkodierers</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Payload type</source>
-        <translation type="unfinished"></translation>
+        <translation>Nutzlasttyp</translation>
     </message>
     <message>
         <source>Sampling frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtastfrequenz</translation>
     </message>
     <message>
         <source>Frame length (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmenlänge (ms)</translation>
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate</translation>
     </message>
     <message>
         <source>FEC info packets</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC-Infopakete</translation>
     </message>
     <message>
         <source>FEC check packets</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC-Prüfpakete</translation>
     </message>
     <message>
         <source>FEC interleaving</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC-Verschachtelung</translation>
     </message>
     <message>
         <source>Codec flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec-Flags</translation>
     </message>
     <message>
         <source>Comfort noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Komfortrauschen</translation>
     </message>
     <message>
         <source>Input/Output devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein-/Ausgabegeräte</translation>
     </message>
     <message>
         <source>Audio input</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioeingang</translation>
     </message>
     <message>
         <source>Audio output</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioausgang</translation>
     </message>
     <message>
         <source>Video capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Videoaufnahme</translation>
     </message>
     <message>
         <source>Video encoder parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter des Videokodierers</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildrate</translation>
     </message>
     <message>
         <source>Key frame period</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselbildabstand</translation>
     </message>
     <message>
         <source>Image size</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße</translation>
     </message>
     <message>
         <source>Redundancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Redundanz</translation>
     </message>
     <message>
         <source>VEQ profile</source>
-        <translation type="unfinished"></translation>
+        <translation>VEQ-Profil</translation>
     </message>
     <message>
         <source>CPU Load Control</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU-Lastregelung</translation>
     </message>
     <message>
         <source>State enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand aktiv</translation>
     </message>
     <message>
         <source>Process load (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozesslast (%)</translation>
     </message>
     <message>
         <source>Total load (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtlast (%)</translation>
     </message>
     <message>
         <source>Control enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Regelung aktiv</translation>
     </message>
     <message>
         <source>Maximum process load (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Prozesslast (%)</translation>
     </message>
     <message>
         <source>Maximum total load (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Gesamtlast (%)</translation>
     </message>
     <message>
         <source>Sent video stream statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik des gesendeten Videostroms</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösung</translation>
     </message>
     <message>
         <source>Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>Frames per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder pro Sekunde</translation>
     </message>
     <message>
         <source>Dropped frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Verworfene Bilder</translation>
     </message>
     <message>
         <source>Dropped per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Verworfen pro Sekunde</translation>
     </message>
     <message>
         <source>Intra frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Intra-Bilder</translation>
     </message>
     <message>
         <source>Resets</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzungen</translation>
     </message>
     <message>
         <source>Queue length</source>
-        <translation type="unfinished"></translation>
+        <translation>Warteschlangenlänge</translation>
     </message>
     <message>
         <source>Efficient jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Effektiver Jitter</translation>
     </message>
     <message>
         <source>Average jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlerer Jitter</translation>
     </message>
     <message>
         <source>Peak jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchster Jitter</translation>
     </message>
     <message>
         <source>Average retransmission delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Verzögerung der Neuübertragung</translation>
     </message>
     <message>
         <source>Peak retransmission delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchste Verzögerung der Neuübertragung</translation>
     </message>
     <message>
         <source>RTP packets lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlorene RTP-Pakete</translation>
     </message>
     <message>
         <source>RTP loss rate</source>
-        <translation type="unfinished"></translation>
+        <translation>RTP-Verlustrate</translation>
     </message>
     <message>
         <source>Received video stream statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik des empfangenen Videostroms</translation>
     </message>
     <message>
         <source>Bitrate with overhead</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate mit Overhead</translation>
     </message>
     <message>
         <source>Frames decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekodierte Bilder</translation>
     </message>
     <message>
         <source>Intra frames decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekodierte Intra-Bilder</translation>
     </message>
     <message>
         <source>Packet rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Paketrate</translation>
     </message>
     <message>
         <source>Packets received</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangene Pakete</translation>
     </message>
     <message>
         <source>Packets lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlorene Pakete</translation>
     </message>
     <message>
         <source>Packets recovered</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederhergestellte Pakete</translation>
     </message>
     <message>
         <source>Packets retransmitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut übertragene Pakete</translation>
     </message>
     <message>
         <source>Payload received</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangene Nutzdaten</translation>
     </message>
     <message>
         <source>Total received</source>
-        <translation type="unfinished"></translation>
+        <translation>Insgesamt empfangen</translation>
     </message>
     <message>
         <source>Online time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Online-Zeit (s)</translation>
     </message>
     <message>
         <source>Inactive time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktive Zeit (s)</translation>
     </message>
     <message>
         <source>Jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitter</translation>
     </message>
     <message>
         <source>Retransmission delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung der Neuübertragung</translation>
     </message>
     <message>
         <source>Queue time</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartezeit in der Warteschlange</translation>
     </message>
     <message>
         <source>Video Automatic bitRate Selector (ARS) parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter der automatischen Bitratenwahl (ARS) für Video</translation>
     </message>
     <message>
         <source>Enabled</source>
@@ -706,305 +711,305 @@
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Initial bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsbitrate</translation>
     </message>
     <message>
         <source>Low bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrige Bitrate</translation>
     </message>
     <message>
         <source>High bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hohe Bitrate</translation>
     </message>
     <message>
         <source>Low frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrige Bildrate</translation>
     </message>
     <message>
         <source>High frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hohe Bildrate</translation>
     </message>
     <message>
         <source>Frame resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße anpassen</translation>
     </message>
     <message>
         <source>Automatic FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische FEC</translation>
     </message>
 </context>
 <context>
     <name>CallDebugInfoWebRTC</name>
     <message>
         <source>Video (Sent) statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-Statistik (gesendet)</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Maximum frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Bildrate</translation>
     </message>
     <message>
         <source>Minimum bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimale Bitrate</translation>
     </message>
     <message>
         <source>Start bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Startbitrate</translation>
     </message>
     <message>
         <source>Target bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielbitrate</translation>
     </message>
     <message>
         <source>Maximum bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Bitrate</translation>
     </message>
     <message>
         <source>Encoder target bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielbitrate des Kodierers</translation>
     </message>
     <message>
         <source>Key frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselbilder</translation>
     </message>
     <message>
         <source>Delta frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Deltabilder</translation>
     </message>
     <message>
         <source>Average send delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Sendeverzögerung</translation>
     </message>
     <message>
         <source>Maximum send delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Sendeverzögerung</translation>
     </message>
     <message>
         <source>Video (Recv) statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-Statistik (empfangen)</translation>
     </message>
     <message>
         <source>Receive delay (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsverzögerung (ms)</translation>
     </message>
     <message>
         <source>Discarded for delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Wegen Verzögerung verworfen</translation>
     </message>
     <message>
         <source>Discarded</source>
-        <translation type="unfinished"></translation>
+        <translation>Verworfen</translation>
     </message>
     <message>
         <source>Audio statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-Statistik</translation>
     </message>
     <message>
         <source>Echo metrics</source>
-        <translation type="unfinished"></translation>
+        <translation>Echo-Messwerte</translation>
     </message>
     <message>
         <source>ERL</source>
-        <translation type="unfinished"></translation>
+        <translation>ERL</translation>
     </message>
     <message>
         <source>ERLE</source>
-        <translation type="unfinished"></translation>
+        <translation>ERLE</translation>
     </message>
     <message>
         <source>RERL</source>
-        <translation type="unfinished"></translation>
+        <translation>RERL</translation>
     </message>
     <message>
         <source>ANLP</source>
-        <translation type="unfinished"></translation>
+        <translation>ANLP</translation>
     </message>
     <message>
         <source>Delay median</source>
-        <translation type="unfinished"></translation>
+        <translation>Median der Verzögerung</translation>
     </message>
     <message>
         <source>Delay deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung der Verzögerung</translation>
     </message>
     <message>
         <source>Audio modes</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiomodi</translation>
     </message>
     <message>
         <source>Noise suppression</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschunterdrückung</translation>
     </message>
     <message>
         <source>Noise suppression mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus der Rauschunterdrückung</translation>
     </message>
     <message>
         <source>Gain control</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkungsregelung</translation>
     </message>
     <message>
         <source>Gain control mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus der Verstärkungsregelung</translation>
     </message>
     <message>
         <source>Target level</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielpegel</translation>
     </message>
     <message>
         <source>Compression gain (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompressionsverstärkung (dB)</translation>
     </message>
     <message>
         <source>Limiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrenzer</translation>
     </message>
     <message>
         <source>Echo cancellation</source>
-        <translation type="unfinished"></translation>
+        <translation>Echounterdrückung</translation>
     </message>
     <message>
         <source>Echo cancellation mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus der Echounterdrückung</translation>
     </message>
     <message>
         <source>Mobile echo control mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus der mobilen Echoregelung</translation>
     </message>
     <message>
         <source>Comfort noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Komfortrauschen</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>Microphone volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofonlautstärke</translation>
     </message>
     <message>
         <source>Decode Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekodierzeiten</translation>
     </message>
     <message>
         <source>Decode (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekodierung (ms)</translation>
     </message>
     <message>
         <source>Maximum decode (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Dekodierung (ms)</translation>
     </message>
     <message>
         <source>Current delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Verzögerung</translation>
     </message>
     <message>
         <source>Target delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielverzögerung</translation>
     </message>
     <message>
         <source>Jitter buffer (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitterpuffer (ms)</translation>
     </message>
     <message>
         <source>Minimum playout delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimale Wiedergabeverzögerung</translation>
     </message>
     <message>
         <source>Render delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellungsverzögerung</translation>
     </message>
     <message>
         <source>Audio Codecs</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-Codecs</translation>
     </message>
     <message>
         <source>Sent payload type</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendeter Nutzlasttyp</translation>
     </message>
     <message>
         <source>Sent codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendeter Codec</translation>
     </message>
     <message>
         <source>Sent frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendete Frequenz</translation>
     </message>
     <message>
         <source>Sent packet size</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendete Paketgröße</translation>
     </message>
     <message>
         <source>Sent channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendete Kanäle</translation>
     </message>
     <message>
         <source>Sent rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendete Rate</translation>
     </message>
     <message>
         <source>Received payload type</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangener Nutzlasttyp</translation>
     </message>
     <message>
         <source>Received codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangener Codec</translation>
     </message>
     <message>
         <source>Received frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangene Frequenz</translation>
     </message>
     <message>
         <source>Received packet size</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangene Paketgröße</translation>
     </message>
     <message>
         <source>Received channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangene Kanäle</translation>
     </message>
     <message>
         <source>Received rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangene Rate</translation>
     </message>
     <message>
         <source>Received video stream statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik des empfangenen Videostroms</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildrate</translation>
     </message>
     <message>
         <source>Bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate</translation>
     </message>
     <message>
         <source>Sent video stream statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik des gesendeten Videostroms</translation>
     </message>
 </context>
 <context>
     <name>CallDebugWindowBase</name>
     <message>
         <source>Call debug</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf-Diagnose</translation>
     </message>
 </context>
 <context>
@@ -1262,7 +1267,7 @@
     <name>ChatroomPassword</name>
     <message>
         <source>Error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler:</translation>
     </message>
     <message>
         <source>Password</source>
@@ -1386,40 +1391,56 @@
         <source>Your message could not be sent due to a network issue. Because of this some chat messages might not be visible in the history.</source>
         <translation>Ihre Nachricht konnte wegen eines Netzwerkproblems nicht gesendet werden. Deshalb sind einige Chatnachrichten im Verlauf möglicherweise nicht sichtbar.</translation>
     </message>
+    <message>
+        <source>Work%1%2</source>
+        <translation>Geschäftlich%1%2</translation>
+    </message>
+    <message>
+        <source>Extension%1%2</source>
+        <translation>Durchwahl%1%2</translation>
+    </message>
+    <message>
+        <source>Mobile%1%2</source>
+        <translation>Mobil%1%2</translation>
+    </message>
+    <message>
+        <source>Personal%1%2</source>
+        <translation>Privat%1%2</translation>
+    </message>
 </context>
 <context>
     <name>ConfigureRoomDialog</name>
     <message>
         <source>Edit Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Raum bearbeiten</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Private Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Privater Raum</translation>
     </message>
     <message>
         <source>Public Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffentlicher Raum</translation>
     </message>
     <message>
         <source>Enable History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf aktivieren</translation>
     </message>
     <message>
         <source>Remove participants from room:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilnehmer aus dem Raum entfernen:</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1434,15 +1455,15 @@
     <name>ConfirmRoomDeletion</name>
     <message>
         <source>Delete Room?</source>
-        <translation type="unfinished"></translation>
+        <translation>Raum löschen?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich löschen?</translation>
     </message>
     <message>
         <source>Always ask before deleting room</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Löschen eines Raums immer fragen</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1515,7 +1536,7 @@
     <name>ConnectorNotification</name>
     <message>
         <source>New Add-ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Add-ins</translation>
     </message>
 </context>
 <context>
@@ -1886,61 +1907,61 @@
     <name>Dialogs::ConfigureRoom</name>
     <message>
         <source>If you enable the history anyone joining this room will see the last %1 messages sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit aktiviertem Verlauf sieht jeder, der den Raum betritt, die letzten %1 gesendeten Nachrichten</translation>
     </message>
     <message>
         <source>Create Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Raum erstellen</translation>
     </message>
     <message>
         <source>Edit Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Raum bearbeiten</translation>
     </message>
     <message>
         <source>Room Changed to Private Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Raum in privaten Raum geändert</translation>
     </message>
     <message>
         <source>Chat room changed to private room, re-invite members to chat room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Chatraum ist jetzt privat. Laden Sie die Mitglieder erneut in den Chatraum ein.</translation>
     </message>
 </context>
 <context>
     <name>Dialogs::DeleteRoomDialog</name>
     <message>
         <source>Are you sure you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 wirklich löschen?</translation>
     </message>
 </context>
 <context>
     <name>Dialogs::LocationPublish</name>
     <message>
         <source>Location to be published: %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu veröffentlichender Standort: %1  %2</translation>
     </message>
     <message>
         <source>Use automatic location: %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischen Standort verwenden: %1  %2</translation>
     </message>
     <message>
         <source>No Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeit</translation>
     </message>
     <message>
         <source>Suggested times</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgeschlagene Zeiten</translation>
     </message>
     <message>
         <source> (Computer time)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Computerzeit)</translation>
     </message>
     <message>
         <source> (Automatic time)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Automatische Zeit)</translation>
     </message>
     <message>
         <source> (Last used)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Zuletzt verwendet)</translation>
     </message>
 </context>
 <context>
@@ -2026,11 +2047,11 @@
     <name>Dialogs::PasswordChangeNotification</name>
     <message>
         <source>Password change notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis zur Passwortänderung</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2038,7 +2059,7 @@
     </message>
     <message>
         <source>Sending request, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfrage wird gesendet, bitte warten...</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2046,19 +2067,19 @@
     </message>
     <message>
         <source>Please input your new password</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihr neues Passwort ein</translation>
     </message>
     <message>
         <source>Cannot change password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort kann nicht geändert werden:</translation>
     </message>
     <message>
         <source>Error Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlercode:</translation>
     </message>
     <message>
         <source>The password has been changed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort wurde erfolgreich geändert</translation>
     </message>
 </context>
 <context>
@@ -2111,6 +2132,10 @@
     <message>
         <source>Vyx Communication Failure</source>
         <translation>Vyx-Kommunikationsfehler</translation>
+    </message>
+    <message>
+        <source>Enter forwarding number</source>
+        <translation>Weiterleitungsnummer eingeben</translation>
     </message>
 </context>
 <context>
@@ -2437,19 +2462,19 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>LocationPublishDialog</name>
     <message>
         <source>My Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Standort</translation>
     </message>
     <message>
         <source>Your location is automatically determined when a location change is detected. You can choose to publish the automatically determined location or manually set the location description and time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Standort wird automatisch ermittelt, wenn ein Standortwechsel erkannt wird. Sie können den automatisch ermittelten Standort veröffentlichen oder Standortbeschreibung und Zeitzone selbst festlegen.</translation>
     </message>
     <message>
         <source>Use auto location</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischen Standort verwenden</translation>
     </message>
     <message>
         <source>Use manual location</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuellen Standort verwenden</translation>
     </message>
     <message>
         <source>Set Location</source>
@@ -2457,23 +2482,23 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Adjust for Daylight Savings Time (DST)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit berücksichtigen</translation>
     </message>
     <message>
         <source>Always ask before publishing new location information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Veröffentlichen neuer Standortangaben immer fragen</translation>
     </message>
     <message>
         <source>Location to be published: HELSINKI, FINLAND 15:30</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu veröffentlichender Standort: HELSINKI, FINLAND 15:30</translation>
     </message>
     <message>
         <source>Publish Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort veröffentlichen</translation>
     </message>
     <message>
         <source>No Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Standort</translation>
     </message>
 </context>
 <context>
@@ -2598,7 +2623,7 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>MediaEngineConfigurator</name>
     <message>
         <source>My Recording Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Aufnahmen</translation>
     </message>
 </context>
 <context>
@@ -2762,6 +2787,10 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <message>
         <source>%1 are typing...</source>
         <translation>%1 schreiben...</translation>
+    </message>
+    <message>
+        <source>This message was too long to show: only its first %L1 of %L2 characters are shown.</source>
+        <translation>Diese Nachricht war zu lang: Nur die ersten %L1 von %L2 Zeichen werden angezeigt.</translation>
     </message>
 </context>
 <context>
@@ -2994,19 +3023,19 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>Preferences::CredentialsHandler</name>
     <message>
         <source>The credentials below are downloaded from the network, they cannot be modified here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die folgenden Zugangsdaten werden aus dem Netzwerk geladen und können hier nicht geändert werden.</translation>
     </message>
     <message>
         <source> Web Collaboration credentials can be edited above.</source>
-        <translation type="unfinished"></translation>
+        <translation> Die Zugangsdaten für die Web-Zusammenarbeit können oben bearbeitet werden.</translation>
     </message>
     <message>
         <source>Remove Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto entfernen</translation>
     </message>
     <message>
         <source>Primary account removal will lead to removal of all accounts. Do you want to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie das Hauptkonto entfernen, werden alle Konten entfernt. Möchten Sie fortfahren?</translation>
     </message>
 </context>
 <context>
@@ -3032,11 +3061,11 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     <name>Preferences::Widgets::CredentialWidget</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>To be able to enter new credentials, you&apos;ll have to logout and login anew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um neue Zugangsdaten einzugeben, müssen Sie sich ab- und wieder anmelden.</translation>
     </message>
 </context>
 <context>
@@ -3051,7 +3080,7 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Presence Request</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwesenheitsanfrage</translation>
     </message>
 </context>
 <context>
@@ -3136,39 +3165,39 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Initiating group communication failed. You cannot select more than %1 contacts to start a group communication with. Check your selection and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gruppenkommunikation konnte nicht gestartet werden. Sie können höchstens %1 Kontakte für eine Gruppenkommunikation auswählen. Prüfen Sie Ihre Auswahl und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Failed to add contacts to the communication. You cannot add more than %1 contacts to your group communication. Check your selection and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kontakte konnten nicht hinzugefügt werden. Sie können höchstens %1 Kontakte zu Ihrer Gruppenkommunikation hinzufügen. Prüfen Sie Ihre Auswahl und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Failed to add contacts to the communication. You cannot add any more contacts to your group communication.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kontakte konnten nicht hinzugefügt werden. Sie können Ihrer Gruppenkommunikation keine weiteren Kontakte hinzufügen.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>You have selected to start multiple shares. By selecting Yes you will stream your desktop in multiple communications. Note that ending one sharing session will not end all sharing session. Each session needs to be closed individually.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie starten mehrere Freigaben. Mit Ja übertragen Sie Ihren Desktop in mehreren Kommunikationen. Das Beenden einer Freigabe beendet nicht alle Freigaben; jede muss einzeln beendet werden.</translation>
     </message>
     <message>
         <source>Starting a share will end ongoing share. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Freigabe beendet die laufende Freigabe. Fortfahren?</translation>
     </message>
     <message>
         <source>Confirm Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe bestätigen</translation>
     </message>
     <message>
         <source>Are you sure you want to remove %1 group from your list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Gruppe %1 wirklich aus Ihrer Liste entfernen?</translation>
     </message>
     <message>
         <source>Remove Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe entfernen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3176,25 +3205,31 @@ Bitte lesen Sie diesen Vertrag, bevor Sie die Software verwenden. Mit „Ich sti
     </message>
     <message>
         <source>Outlook integration</source>
-        <translation type="unfinished"></translation>
+        <translation>Outlook-Einbindung</translation>
     </message>
     <message>
         <source>If you have Outlook installed on your computer, you can allow the client to search your Outlook contacts and observe calendar events. To do this you need to allow %1 to access the information in Outlook.
 
 You can change these settings later through Preferences in the General tab.
 Allow? </source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Outlook auf Ihrem Computer installiert ist, kann der Client Ihre Outlook-Kontakte durchsuchen und Kalendereinträge beachten. Dazu müssen Sie %1 den Zugriff auf die Daten in Outlook erlauben.
+
+Sie können diese Einstellungen später in den Einstellungen auf der Registerkarte Allgemein ändern.
+Erlauben? </translation>
     </message>
     <message>
         <source>Outlook detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Outlook erkannt</translation>
     </message>
     <message>
         <source>Microsoft Outlook was detected in your system. %1 can include Outlook address book in your contacts search and update your availability based on your Outlook calendar entries.
 
 Please note that you may be asked for additional permissions from Outlook if you proceed. These features can be enabled or disabled later in application preferences.
 Do you want to enable these features? </source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft Outlook wurde auf Ihrem System erkannt. %1 kann das Outlook-Adressbuch in die Kontaktsuche einbeziehen und Ihre Verfügbarkeit nach Ihren Outlook-Kalendereinträgen aktualisieren.
+
+Outlook fragt möglicherweise nach weiteren Berechtigungen, wenn Sie fortfahren. Diese Funktionen können Sie später in den Einstellungen ein- oder ausschalten.
+Möchten Sie diese Funktionen aktivieren? </translation>
     </message>
 </context>
 <context>
@@ -3304,14 +3339,14 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Sort Contacts</source>
-        <translation type="unfinished">Kontakte sortieren</translation>
+        <translation>Kontakte sortieren</translation>
     </message>
 </context>
 <context>
     <name>QDeclarativeWebView2</name>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -3363,76 +3398,76 @@ Do you want to enable these features? </source>
     <name>QML::QmlSecurityClassMenu</name>
     <message>
         <source>(Current Call)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Aktueller Anruf)</translation>
     </message>
 </context>
 <context>
     <name>QML::SessionDebugWindow</name>
     <message>
         <source>Session debug window</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzungsdiagnose</translation>
     </message>
 </context>
 <context>
     <name>QML::StyleView</name>
     <message>
         <source>Style view</source>
-        <translation type="unfinished"></translation>
+        <translation>Stilansicht</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigename</translation>
     </message>
     <message>
         <source>First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorname</translation>
     </message>
     <message>
         <source>Last Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachname</translation>
     </message>
     <message>
         <source>Work Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon geschäftlich</translation>
     </message>
     <message>
         <source>Work Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchwahl geschäftlich</translation>
     </message>
     <message>
         <source>Mobile Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiltelefon</translation>
     </message>
     <message>
         <source>Personal Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon privat</translation>
     </message>
     <message>
         <source>Street Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Postal Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
     <message>
         <source>IM Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IM-Adresse</translation>
     </message>
     <message>
         <source>Dial-in Number</source>
@@ -3448,11 +3483,11 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Web Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Webadresse</translation>
     </message>
     <message>
         <source>Collaboration Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenarbeitsraum</translation>
     </message>
 </context>
 <context>
@@ -3564,6 +3599,33 @@ Do you want to enable these features? </source>
     <message>
         <source>Service is not available for this account</source>
         <translation>Der Dienst ist für dieses Konto nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>SessionDebugWindow</name>
+    <message>
+        <source>Sessions: </source>
+        <translation>Sitzungen: </translation>
+    </message>
+    <message>
+        <source>Type: </source>
+        <translation>Typ: </translation>
+    </message>
+    <message>
+        <source>State: </source>
+        <translation>Zustand: </translation>
+    </message>
+    <message>
+        <source>CurrentHost: </source>
+        <translation>Aktueller Host: </translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
     </message>
 </context>
 <context>
@@ -3806,7 +3868,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Always on Top</source>
-        <translation type="unfinished">Immer im Vordergrund</translation>
+        <translation>Immer im Vordergrund</translation>
     </message>
     <message>
         <source>Group Communications</source>
@@ -4071,11 +4133,11 @@ Do you want to enable these features? </source>
     <name>Utils::ActiveCommsDragDropHandler</name>
     <message>
         <source>Transfer or Conference</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterleiten oder Konferenz</translation>
     </message>
     <message>
         <source>Do you want to transfer %1 to %2 or start a conference?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 an %2 weiterleiten oder eine Konferenz beginnen?</translation>
     </message>
     <message>
         <source>Transfer</source>
@@ -4083,11 +4145,11 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Do you want to transfer %1 to %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 an %2 weiterleiten?</translation>
     </message>
     <message>
         <source>Chat room</source>
-        <translation type="unfinished"></translation>
+        <translation>Chatraum</translation>
     </message>
     <message>
         <source>Conference</source>
@@ -4095,27 +4157,27 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Add %1 to %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zu %2 hinzufügen?</translation>
     </message>
     <message>
         <source>chat room</source>
-        <translation type="unfinished"></translation>
+        <translation>Chatraum</translation>
     </message>
     <message>
         <source>conference call</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonkonferenz</translation>
     </message>
     <message>
         <source>Do you want to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1?</translation>
     </message>
     <message>
         <source>create a chat room</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Chatraum erstellen</translation>
     </message>
     <message>
         <source>start a conference call</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Telefonkonferenz beginnen</translation>
     </message>
     <message>
         <source>Chat</source>
@@ -4130,7 +4192,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Do you want to transfer %1 to %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 an %2 weiterleiten?</translation>
     </message>
 </context>
 <context>
@@ -4212,11 +4274,11 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Edit Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Raum bearbeiten</translation>
     </message>
     <message>
         <source>Delete Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Raum löschen</translation>
     </message>
 </context>
 <context>
@@ -4290,26 +4352,26 @@ Do you want to enable these features? </source>
     <name>Utils::CommunicationsWindowManager</name>
     <message>
         <source>a call was diverted</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Anruf wurde umgeleitet</translation>
     </message>
 </context>
 <context>
     <name>Utils::ExternalServiceVerification</name>
     <message>
         <source>Address Verification</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressprüfung</translation>
     </message>
     <message>
         <source>Do you need to update your address?</source>
-        <translation type="unfinished"></translation>
+        <translation>Müssen Sie Ihre Adresse aktualisieren?</translation>
     </message>
     <message>
         <source>Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten...</translation>
     </message>
     <message>
         <source>After your address has been updated you will be able to proceed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachdem Ihre Adresse aktualisiert wurde, können Sie fortfahren.</translation>
     </message>
 </context>
 <context>
@@ -4440,59 +4502,63 @@ Do you want to enable these features? </source>
     <name>Utils::MyRoomHelper</name>
     <message>
         <source>%1: Join My Room</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Meinem Raum beitreten</translation>
     </message>
     <message>
         <source>You have been invited to join %1&apos;s Session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wurden zur Sitzung von %1 eingeladen.</translation>
     </message>
     <message>
         <source>Users:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer:</translation>
     </message>
     <message>
         <source>Join %1&apos;s room in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Raum von %1 in %2 beitreten.</translation>
     </message>
     <message>
         <source>Guest Participants: </source>
-        <translation type="unfinished"></translation>
+        <translation>Gastteilnehmer: </translation>
     </message>
     <message>
         <source>Collaboration Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenarbeitssitzung</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere</translation>
     </message>
     <message>
         <source>Audio Only: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Audio: </translation>
     </message>
     <message>
         <source>My Room
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Raum
+</translation>
     </message>
     <message>
         <source>%1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+</translation>
     </message>
     <message>
         <source>Conference ID: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Konferenz-ID: %1
+</translation>
     </message>
     <message>
         <source>Security PIN: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheits-PIN: %1
+</translation>
     </message>
     <message>
         <source>Moderator PIN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderator-PIN: %1</translation>
     </message>
 </context>
 <context>
@@ -4569,11 +4635,27 @@ Do you want to enable these features? </source>
     <name>Utils::QomxUrlHandler</name>
     <message>
         <source>Failed to Join Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitritt zum Raum fehlgeschlagen</translation>
     </message>
     <message>
         <source>Failed to join %1&apos;s room due to network connection issues. Please try again after the connection is restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beitritt zum Raum von %1 ist wegen Netzwerkproblemen fehlgeschlagen. Bitte versuchen Sie es erneut, sobald die Verbindung wiederhergestellt ist</translation>
+    </message>
+    <message>
+        <source>Place a Call?</source>
+        <translation>Anruf tätigen?</translation>
+    </message>
+    <message>
+        <source>The link you opened calls %1 to join %2&apos;s room.
+
+Do you want to place this call?</source>
+        <translation>Der geöffnete Link ruft %1 an, um dem Raum von %2 beizutreten.
+
+Möchten Sie diesen Anruf tätigen?</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Anrufen</translation>
     </message>
 </context>
 <context>
@@ -4873,30 +4955,30 @@ Do you want to enable these features? </source>
     <name>Utils::TimelineUiHelper</name>
     <message>
         <source>Unable to delete selected message(s). Please try again later or contact your administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Nachrichten konnten nicht gelöscht werden. Versuchen Sie es später erneut oder wenden Sie sich an Ihren Administrator.</translation>
     </message>
     <message>
         <source>Unable to set selected state for message(s). Please try again later or contact your administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zustand der ausgewählten Nachrichten konnte nicht gesetzt werden. Versuchen Sie es später erneut oder wenden Sie sich an Ihren Administrator.</translation>
     </message>
     <message>
         <source>Action failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion fehlgeschlagen</translation>
     </message>
 </context>
 <context>
     <name>Utils::WebButtonUiHelper</name>
     <message>
         <source>Configuration error</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsfehler</translation>
     </message>
     <message>
         <source>Unable to load content</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt kann nicht geladen werden</translation>
     </message>
     <message>
         <source>Web Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Weblink</translation>
     </message>
 </context>
 <context>
@@ -5123,22 +5205,22 @@ Do you want to enable these features? </source>
     <name>Widgets::Conference::XmppPasswordDialog</name>
     <message>
         <source>Group Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenchat</translation>
     </message>
     <message>
         <source>A password is required to enter this room</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Raum ist ein Passwort erforderlich</translation>
     </message>
     <message>
         <source>Incorrect password</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Passwort</translation>
     </message>
 </context>
 <context>
     <name>Widgets::CuttingLabel</name>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
 </context>
 <context>
@@ -5149,15 +5231,15 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>Edit Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe bearbeiten</translation>
     </message>
     <message>
         <source>Enter a group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppennamen eingeben</translation>
     </message>
     <message>
         <source>Edit group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppennamen bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -5182,7 +5264,7 @@ Do you want to enable these features? </source>
     <name>Widgets::Window</name>
     <message>
         <source>Give Me a Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib mir einen Namen</translation>
     </message>
 </context>
 <context>
@@ -5197,7 +5279,7 @@ Do you want to enable these features? </source>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">Allgemein</translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Alert all enabled locations for Click-To-Dial</source>
@@ -5290,35 +5372,35 @@ Möchten Sie wirklich fortfahren?</translation>
     <name>XmppDebugConsole</name>
     <message>
         <source>Dropped private-storage stanza.</source>
-        <translation type="unfinished"></translation>
+        <translation>Private-Storage-Stanza verworfen.</translation>
     </message>
     <message>
         <source>Dropped vcard stanza.</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard-Stanza verworfen.</translation>
     </message>
     <message>
         <source>Dropped disco#info &amp; disco#items stanzas.</source>
-        <translation type="unfinished"></translation>
+        <translation>disco#info- und disco#items-Stanzas verworfen.</translation>
     </message>
     <message>
         <source>Dropped pubsub stanza.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pubsub-Stanza verworfen.</translation>
     </message>
     <message>
         <source>Debug Console</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnosekonsole</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangen</translation>
     </message>
     <message>
         <source>Run script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript ausführen</translation>
     </message>
     <message>
         <source>Close</source>
@@ -5326,23 +5408,23 @@ Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source>Don&apos;t show vcard stanzas</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard-Stanzas nicht anzeigen</translation>
     </message>
     <message>
         <source>Don&apos;t show private storage stanzas</source>
-        <translation type="unfinished"></translation>
+        <translation>Private-Storage-Stanzas nicht anzeigen</translation>
     </message>
     <message>
         <source>Don&apos;t show disco-info stanzas</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco-Info-Stanzas nicht anzeigen</translation>
     </message>
     <message>
         <source>Don&apos;t show pubsub stanzas</source>
-        <translation type="unfinished"></translation>
+        <translation>Pubsub-Stanzas nicht anzeigen</translation>
     </message>
     <message>
         <source>Keep window top most</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster im Vordergrund halten</translation>
     </message>
 </context>
 <context>
@@ -5414,19 +5496,19 @@ Möchten Sie wirklich fortfahren?</translation>
     <name>passwordChange</name>
     <message>
         <source>Old Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Altes Passwort</translation>
     </message>
     <message>
         <source>(Check Password)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Passwort prüfen)</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort</translation>
     </message>
     <message>
         <source>Retype New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort wiederholen</translation>
     </message>
 </context>
 <context>
@@ -5799,7 +5881,7 @@ Möchten Sie wirklich fortfahren?</translation>
     <name>supplementaryServicesDialog</name>
     <message>
         <source>Supplementary Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatzdienste</translation>
     </message>
 </context>
 </TS>

@@ -2177,6 +2177,24 @@ void JourneyTest::switchesTheLanguageAndEveryWindowFollows()
     // So does the heading of the contacts in no group, a name the engine gives.
     QTRY_VERIFY(User::item(main, "group_Weitere Kontakte"));
 
+    // The add button's tool tip, where the pointer rests on it.
+    QVERIFY(User::hover(main, "addButton"));
+    QTRY_COMPARE(User::text(main, "toolTipText"), QString("Kontakt, Gruppe oder Raum hinzufügen"));
+    // The history's dates and times are written as German writes them (day.month.year, 24 hours):
+    // the voice mails, where the calls of this run do not push the older days out of sight.
+    QVERIFY(User::click(main, "historyViewButton"));
+    QVERIFY(User::click(main, "historyTab2"));
+    QTRY_VERIFY(User::item(main, "historyEntry0"));
+    const QRegularExpression germanDate("^\\d{2}\\.\\d{2}\\.\\d{2}, \\d{2}:\\d{2}$");
+    QStringList times;
+    for (int index = 0; User::item(main, QString("historyTime%1").arg(index)); ++index)
+        times << User::text(main, QString("historyTime%1").arg(index));
+    QVERIFY2(std::any_of(times.cbegin(), times.cend(), [&](const QString& time) { return germanDate.match(time).hasMatch(); }),
+             qPrintable(times.join(" | ")));
+    // The newest is of today (or, just after midnight, of yesterday).
+    QVERIFY2(QRegularExpression("^(Heute|Gestern), \\d{2}:\\d{2}$").match(times.first()).hasMatch(), qPrintable(times.first()));
+    QVERIFY(User::click(main, "contactsViewButton"));
+
     // Its menu speaks German too, every entry whole: the shortcut beside its text.
     QVERIFY(User::click(main, "menuButton"));
     QMenu* menu = nullptr;

@@ -17,7 +17,7 @@ Rectangle {
         color: qomxStyle.colors.darkText
         font.family: qomxStyle.fontFamily
         font.bold: true
-        text: "Sessions: " + (root.sessionModel ? sessions.count : 0)
+        text: qsTr("Sessions: ") + (root.sessionModel ? sessions.count : 0)
     }
 
     ListView {
@@ -36,9 +36,9 @@ Rectangle {
                 id: details
                 x: 6
                 y: 6
-                Text { color: qomxStyle.colors.darkText; font.family: qomxStyle.fontFamily; text: "Type: " + model.type }
-                Text { color: qomxStyle.colors.darkText; font.family: qomxStyle.fontFamily; text: "State: " + model.state }
-                Text { color: qomxStyle.colors.darkText; font.family: qomxStyle.fontFamily; text: "CurrentHost: " + model.currentHost }
+                Text { color: qomxStyle.colors.darkText; font.family: qomxStyle.fontFamily; text: qsTr("Type: ") + model.type }
+                Text { color: qomxStyle.colors.darkText; font.family: qomxStyle.fontFamily; text: qsTr("State: ") + model.state }
+                Text { color: qomxStyle.colors.darkText; font.family: qomxStyle.fontFamily; text: qsTr("CurrentHost: ") + model.currentHost }
             }
 
             Rectangle {
@@ -54,7 +54,7 @@ Rectangle {
                     anchors.centerIn: parent
                     color: qomxStyle.colors.whiteText
                     font.family: qomxStyle.fontFamily
-                    text: button.running ? "Stop" : "Start"
+                    text: button.running ? qsTr("Stop") : qsTr("Start")
                 }
 
                 MouseArea {

@@ -160,7 +160,7 @@ void SupplementaryServices::supplementaryServices(QList<SupplementaryService> se
         if (!SupplementaryService::hasTarget(service.id()))
             continue;
         auto* number = new QLineEdit(service.target(), m_Content);
-        number->setPlaceholderText(QStringLiteral("Enter forwarding number"));
+        number->setPlaceholderText(tr("Enter forwarding number"));
         number->setProperty(ServiceIdProperty, int(service.id()));
         number->setEnabled(service.active());
         grid->addWidget(number, row++, 0);
