@@ -275,6 +275,9 @@ def list_icons():
                                                          line(5, 8, 11, 8, 1.6)]),
         # Clearing the search field and putting a pop-up aside.
         ("", "close_mark"): (MEDIUM_TEXT, [line(3.5, 3.5, 12.5, 12.5, 1.8), line(12.5, 3.5, 3.5, 12.5, 1.8)]),
+        # A foldable section's header: open, and folded.
+        ("", "section_open"): (MEDIUM_TEXT, [polygon((3, 5.5), (13, 5.5), (8, 11.5))]),
+        ("", "section_folded"): (MEDIUM_TEXT, [polygon((5.5, 3), (11.5, 8), (5.5, 13))]),
         # A favourite contact, and one that is not.
         ("ContactCard", "favorite_on"): (BRAND, [star()]),
         ("ContactCard", "favorite_off"): (BRAND, [star(), cut(star(0.62))]),

@@ -13,14 +13,15 @@ Rectangle {
     height: 26
     color: area.containsMouse && foldable ? qomxStyle.colors["bottomBarHoverButtonBackground"] : qomxStyle.colors["lightBackground"]
 
-    Text {
+    Image {
         id: chevron
-        textFormat: Text.PlainText
+        objectName: "headerChevron"
         anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
         visible: header.foldable
-        text: header.expanded ? "\u25BE" : "\u25B8"
-        color: qomxStyle.colors["mediumText"]
-        font.pixelSize: 11
+        width: 10
+        height: 10
+        sourceSize { width: 10; height: 10 }
+        source: header.expanded ? "qrc:/windows/section_open.png" : "qrc:/windows/section_folded.png"
     }
     Text {
         objectName: "headerTitle"

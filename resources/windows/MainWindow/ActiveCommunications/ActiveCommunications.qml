@@ -35,11 +35,18 @@ Item {
         width: parent.width
         height: pane.headerHeight
         color: qomxStyle.colors["lightBackground"]
+        Image {
+            id: chevron
+            anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
+            width: 10
+            height: 10
+            sourceSize { width: 10; height: 10 }
+            source: pane.open ? "qrc:/windows/section_open.png" : "qrc:/windows/section_folded.png"
+        }
         Text {
             textFormat: Text.PlainText
-            anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
-            text: (pane.open ? "\u25BC " : "\u25BA ")
-                  + ((pane.total === 1 || pane.open) ? qsTr("Active (%1)").arg(pane.total)
+            anchors { left: chevron.right; leftMargin: 5; verticalCenter: parent.verticalCenter }
+            text: ((pane.total === 1 || pane.open) ? qsTr("Active (%1)").arg(pane.total)
                                                      : qsTr("Active (%1 of %2)").arg(pane.shown).arg(pane.total))
             color: qomxStyle.colors["darkText"]
             font.family: qomxStyle.fontFamily

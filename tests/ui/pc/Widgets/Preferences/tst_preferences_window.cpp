@@ -384,6 +384,18 @@ void PreferencesWindowTest::addinsListFollowsTheConnectors()
     SceneItems::click(view, enabled);
     QCOMPARE(connector->state(), ConnectorData::Accepted);
 
+    // The row opens and closes on its expander, drawn from the resources.
+    QQuickItem* expander = SceneItems::named(view->rootObject(), "expander");
+    QVERIFY(expander && expander->isVisible());
+    QCOMPARE(expander->property("status").toInt(), 1); // Image.Ready
+    QVERIFY(expander->property("source").toUrl().toString().endsWith("/tree_expand.png"));
+    QQuickItem* vendor = SceneItems::withText(view->rootObject(), "Vendor Name: " + connector->vendor());
+    QVERIFY(vendor && !vendor->isVisible());
+    SceneItems::click(view, expander);
+    QTRY_VERIFY(vendor->isVisible());
+    QVERIFY(expander->property("source").toUrl().toString().endsWith("/tree_collapse.png"));
+    QCOMPARE(expander->property("status").toInt(), 1);
+
     connectors.removeRow(0);
     QVERIFY(box->isHidden());
 }
