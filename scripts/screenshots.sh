@@ -24,7 +24,10 @@ work="$(mktemp -d)"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data-home"
 export TELVARION_DATA_PATH="$work/data" TELVARION_REGISTRY_FILE="$work/registry.ini"
 export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+# The single-instance socket lives in the temporary folder: a program already running for the
+# same user (a test, the user's own) would otherwise take this start's hand-off and end it.
+export TMPDIR="$work/tmp"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
 
