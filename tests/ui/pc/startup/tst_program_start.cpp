@@ -83,6 +83,7 @@ void ProgramStartTest::secondStartHandsOverAndEnds()
 
     QProcess second;
     second.setProcessEnvironment(m_Copy->environment());
+    second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     second.start(m_Copy->program(), {"--qomx:bGluaw=="});
     QVERIFY(second.waitForFinished(30000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
@@ -108,6 +109,7 @@ void ProgramStartTest::failedStartEndsWithCodeOne()
 
     QProcess start;
     start.setProcessEnvironment(m_Copy->environment());
+    start.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     start.start(program.filePath("Telvarion"), QStringList());
     QVERIFY(start.waitForFinished(60000));
     QCOMPARE(start.exitStatus(), QProcess::NormalExit);

@@ -28,18 +28,41 @@ private slots:
     void garbageIsDroppedAndLaterMessagesArrive();
 
 private:
+    static void startPeer(QProcess& peer, const QStringList& arguments);
     static int runPeer(const QStringList& arguments);
+    void expectHandOver(const QString& message);
 
     QtSingleApplication* m_Application;
 };
 
+// A peer's errors, and any sanitizer report that ends it, show in this test's output.
+void SingleInstanceTest::startPeer(QProcess& peer, const QStringList& arguments)
+{
+    peer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    peer.start(PEER_PROGRAM, arguments);
+}
+
 int SingleInstanceTest::runPeer(const QStringList& arguments)
 {
     QProcess peer;
-    peer.start(PEER_PROGRAM, arguments);
+    startPeer(peer, arguments);
     if (!peer.waitForFinished(30000))
         return -1;
     return peer.exitStatus() == QProcess::NormalExit ? peer.exitCode() : -1;
+}
+
+// A second process hands `message` to this instance, which takes it from its event loop.
+void SingleInstanceTest::expectHandOver(const QString& message)
+{
+    QSignalSpy received(m_Application, &QtSingleApplication::messageReceived);
+    QProcess peer;
+    startPeer(peer, {m_Application->id(), message});
+    // The peer ends once this instance has the message, or at once when it fails.
+    QTRY_COMPARE_WITH_TIMEOUT(peer.state(), QProcess::NotRunning, 30000);
+    QCOMPARE(peer.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(peer.exitCode(), 0);
+    QCOMPARE(received.count(), 1);
+    QCOMPARE(received.first().first().toString(), message);
 }
 
 void SingleInstanceTest::firstInstanceIsNotRunning()
@@ -59,21 +82,14 @@ void SingleInstanceTest::secondProcessHandsOverText_data()
 void SingleInstanceTest::secondProcessHandsOverText()
 {
     QFETCH(QString, message);
-    QSignalSpy received(m_Application, &QtSingleApplication::messageReceived);
-    QProcess peer;
-    peer.start(PEER_PROGRAM, {m_Application->id(), message});
-    QVERIFY(received.wait(30000));
-    QCOMPARE(received.count(), 1);
-    QCOMPARE(received.first().first().toString(), message);
-    QVERIFY(peer.waitForFinished(30000));
-    QCOMPARE(peer.exitCode(), 0);
+    expectHandOver(message);
 }
 
 void SingleInstanceTest::takesOverFromDeadInstance()
 {
     const QString id = m_Application->id() + "-other";
     QProcess first;
-    first.start(PEER_PROGRAM, {id, "--listen"});
+    startPeer(first, {id, "--listen"});
     QVERIFY(first.waitForReadyRead(30000));
     QCOMPARE(first.readLine().trimmed(), QByteArray("listening"));
     // Dies without closing its socket.
@@ -81,7 +97,7 @@ void SingleInstanceTest::takesOverFromDeadInstance()
     QVERIFY(first.waitForFinished(30000));
 
     QProcess next;
-    next.start(PEER_PROGRAM, {id, "--listen"});
+    startPeer(next, {id, "--listen"});
     QVERIFY(next.waitForReadyRead(30000));
     QCOMPARE(next.readLine().trimmed(), QByteArray("listening"));
     QCOMPARE(runPeer({id, "hello again"}), 0);
@@ -108,12 +124,7 @@ void SingleInstanceTest::garbageIsDroppedAndLaterMessagesArrive()
     QTRY_COMPARE(socket.state(), QLocalSocket::UnconnectedState);
     QCOMPARE(received.count(), 0);
 
-    QProcess peer;
-    peer.start(PEER_PROGRAM, {m_Application->id(), "after garbage"});
-    QVERIFY(received.wait(30000));
-    QCOMPARE(received.first().first().toString(), QString("after garbage"));
-    QVERIFY(peer.waitForFinished(30000));
-    QCOMPARE(peer.exitCode(), 0);
+    expectHandOver("after garbage");
 }
 
 int main(int argc, char* argv[])
