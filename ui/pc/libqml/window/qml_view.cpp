@@ -19,6 +19,8 @@
 #include <QQmlIncubationController>
 #include <QQuickWindow>
 
+#include <utility>
+
 namespace QML {
 
 namespace {
@@ -146,6 +148,7 @@ void View::followIncubation()
 
 void View::setSource(const QUrl& url)
 {
+    m_WaitingSource.clear();
     // The scene before goes first, with its component.
     delete m_PendingComponent.data();
     // A view that outlived the engine has no scene left and gets none (the widget would make
@@ -178,12 +181,46 @@ void View::setSource(const QUrl& url)
     });
 }
 
+void View::setSourceWhenShown(const QUrl& url)
+{
+    if (!isHidden() || url.isEmpty()) {
+        setSource(url);
+        return;
+    }
+    setSource(QUrl());
+    m_WaitingSource = url;
+}
+
+QQuickItem* View::scene()
+{
+    loadWaitingScene();
+    return rootObject();
+}
+
+void View::loadWaitingScene()
+{
+    if (m_WaitingSource.isEmpty())
+        return;
+    const QUrl url = std::exchange(m_WaitingSource, QUrl());
+    setSource(url);
+}
+
+void View::setVisible(bool visible)
+{
+    // Before the widget shows: the scene gives the view its size.
+    if (visible)
+        loadWaitingScene();
+    QQuickWidget::setVisible(visible);
+}
+
 void View::createScene(const QUrl& url, QQmlComponent* component)
 {
     // Made in this view's context; the widget takes the component and the scene over (and
     // reports their errors as it does for its own).
     QObject* root = component->isError() ? nullptr : component->create(m_Context);
     setContent(url, component, root);
+    if (rootObject())
+        emit sceneLoaded();
 }
 
 void View::setIdle(bool idle)
@@ -362,6 +399,8 @@ void View::openStyleView()
 
 void View::showEvent(QShowEvent* event)
 {
+    // A view shown with its window, not through setVisible() of its own, makes its scene here.
+    loadWaitingScene();
     emit visibleChanged();
     QQuickWidget::showEvent(event);
 }

@@ -54,6 +54,12 @@ public:
     QQmlContext* rootContext() const { return m_Context; }
     // Loads `url` into this view's context; an empty URL takes the scene down.
     void setSource(const QUrl& url);
+    // Loads `url` when the view is first shown, or when its scene is asked for (scene()): a
+    // pane or pop-up the user never opens costs no time and no memory. A view that is not
+    // hidden loads at once.
+    void setSourceWhenShown(const QUrl& url);
+    // The scene's root item; a scene still waiting to be shown is made now.
+    QQuickItem* scene();
 
     QmlHelper* helper() const { return m_Helper; }
 
@@ -86,8 +92,11 @@ signals:
     void languageChanged();
     void preferredMinSizeChanged();
     void preferredMaxSizeChanged();
+    // A scene was made (at once, when shown or when asked for): connect to its root here.
+    void sceneLoaded();
 
 public slots:
+    void setVisible(bool visible) override;
     void timeout();
     void idleOnMoveTimeout();
     int calcTextWidth(const QString& text, const QFont& font) const;
@@ -108,11 +117,14 @@ private:
     void openStyleView();
     void createScene(const QUrl& url, QQmlComponent* component);
     void followIncubation();
+    void loadWaitingScene();
 
     // The engine the view was made with; null once it has been released.
     QPointer<QQmlEngine> m_Engine;
     QQmlContext* m_Context;
     QPointer<QQmlComponent> m_PendingComponent;
+    // The scene to make when the view is first shown.
+    QUrl m_WaitingSource;
     QmlHelper* m_Helper;
     Style* m_Style;
     bool m_Idle = false;

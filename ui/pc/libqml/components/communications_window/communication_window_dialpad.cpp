@@ -49,7 +49,7 @@ QPoint CommunicationWindowDialpad::placeAt(const QPoint& cursor, const QSize& si
 
 bool CommunicationWindowDialpad::handleKey(QKeyEvent* event)
 {
-    QQuickItem* root = rootObject();
+    QQuickItem* root = scene();
     if (event->modifiers().testFlag(Qt::ControlModifier) && event->key() == Qt::Key_V) {
         if (root)
             QMetaObject::invokeMethod(root, "appendClipboardText");

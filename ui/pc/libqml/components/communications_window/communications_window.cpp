@@ -287,40 +287,49 @@ QBoxLayout* CommunicationsWindow::leftPaneLayout() const
 bool CommunicationsWindow::Activate()
 {
     LOG_INFO << "CommunicationsWindow::Activate";
-    m_Dialpad->setSource(QUrl(QLatin1String(CommunicationWindowDialpad::Scene)));
-    m_CallWidget->setSource(paneUrl("AudioCall/CallWidget.qml"));
-    m_ChatWidget->setSource(paneUrl("Chat/ChatWidget.qml"));
+    // Scenes that lack a signal only lose that one way in; the connection check logs it.
+    // Panes that wait to be shown connect once their scenes are made.
+    connect(m_ChatWidget, &View::sceneLoaded, this, [this] {
+        QQuickItem* chat = m_ChatWidget->rootObject();
+        if (chat->metaObject()->indexOfSignal("preferenceActivated()") >= 0)
+            CHECKED_CONNECT(chat, SIGNAL(preferenceActivated()), this, SLOT(openPreferences()));
+        // A message model given before the page was there reaches it now.
+        if (m_MessageModel)
+            attachChatPage();
+    });
+    connect(m_WebCollabWidget, &View::sceneLoaded, this, [this] {
+        QQuickItem* share = m_WebCollabWidget->rootObject();
+        if (share->metaObject()->indexOfSignal("doubleClicked()") >= 0)
+            CHECKED_CONNECT(share, SIGNAL(doubleClicked()), this, SLOT(toggleFullScreen()));
+    });
+
+    // A pane is made when the window first shows it: a chat never pays for the call's panes,
+    // the share's or the notification bar until it needs them.
+    m_Dialpad->setSourceWhenShown(QUrl(QLatin1String(CommunicationWindowDialpad::Scene)));
+    m_CallWidget->setSourceWhenShown(paneUrl("AudioCall/CallWidget.qml"));
+    m_ChatWidget->setSourceWhenShown(paneUrl("Chat/ChatWidget.qml"));
     view()->rootContext()->setContextProperty(Constants::ContextProperty::TextFieldActionsHandler,
                                               m_TextFieldActionsHandler);
-    m_Footer->setSource(paneUrl("Footer.qml"));
-    m_SecurityBar->setSource(paneUrl("SecurityBar.qml"));
-    m_WebCollabWidget->setSource(paneUrl("WebCollab/WebCollabWidget.qml"));
-    m_DetailsPane->setSource(paneUrl("LeftPane/DetailsPane.qml"));
-    m_ShareControlsPane->setSource(paneUrl("WebCollab/ZynShareControls.qml"));
-    m_VideoHeader->setSource(paneUrl("LeftPane/VideoHeader.qml"));
-    m_ChatHeader->setSource(paneUrl("LeftPane/ChatHeader.qml"));
-    m_NotificationsWidget->setSource(QUrl(QLatin1String(NotificationsWidget::Scene)));
+    m_Footer->setSourceWhenShown(paneUrl("Footer.qml"));
+    m_SecurityBar->setSourceWhenShown(paneUrl("SecurityBar.qml"));
+    m_WebCollabWidget->setSourceWhenShown(paneUrl("WebCollab/WebCollabWidget.qml"));
+    m_DetailsPane->setSourceWhenShown(paneUrl("LeftPane/DetailsPane.qml"));
+    m_ShareControlsPane->setSourceWhenShown(paneUrl("WebCollab/ZynShareControls.qml"));
+    m_VideoHeader->setSourceWhenShown(paneUrl("LeftPane/VideoHeader.qml"));
+    m_ChatHeader->setSourceWhenShown(paneUrl("LeftPane/ChatHeader.qml"));
+    m_NotificationsWidget->setSourceWhenShown(QUrl(QLatin1String(NotificationsWidget::Scene)));
 
     m_NotificationsWidget->checkIfNeedsToBeVisible();
     CHECKED_CONNECT(this, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)), m_NotificationsWidget,
                     SLOT(checkIfNeedsToBeVisible()), Qt::QueuedConnection);
     CHECKED_CONNECT(m_NotificationsWidget, SIGNAL(resizeWindow()), this, SLOT(onUpdateWindowState()));
 
-    // Scenes that lack a signal only lose that one way in; the connection check logs it.
-    if (QQuickItem* chat = m_ChatWidget->rootObject()) {
-        if (chat->metaObject()->indexOfSignal("preferenceActivated()") >= 0)
-            CHECKED_CONNECT(chat, SIGNAL(preferenceActivated()), this, SLOT(openPreferences()));
-    }
     if (Kivo::Controllers::CommsSessionController* relay =
             m_SessionManager ? m_SessionManager->commsSessionController() : nullptr) {
         CHECKED_CONNECT(this, SIGNAL(preferenceActivated(int)), relay, SIGNAL(preferenceActivated(int)));
         CHECKED_CONNECT(relay, SIGNAL(droppedOnCommunication()), this, SIGNAL(dropped()));
     }
     CHECKED_CONNECT(m_Dialpad, SIGNAL(dialpadVisibleChanged()), this, SIGNAL(dialpadVisibleChanged()));
-    if (QQuickItem* share = m_WebCollabWidget->rootObject()) {
-        if (share->metaObject()->indexOfSignal("doubleClicked()") >= 0)
-            CHECKED_CONNECT(share, SIGNAL(doubleClicked()), this, SLOT(toggleFullScreen()));
-    }
 
     onUpdateWindowState();
     Utils::WindowManager::positionCascadingWindow(this);
@@ -387,7 +396,7 @@ QObject* CommunicationsWindow::commsSessionUiHelperObject() const
 
 QObject* CommunicationsWindow::dialpadObject() const
 {
-    return m_Dialpad ? m_Dialpad->rootObject() : nullptr;
+    return m_Dialpad ? m_Dialpad->scene() : nullptr;
 }
 
 QObject* CommunicationsWindow::participantActionsProviderObject() const
@@ -516,7 +525,7 @@ void CommunicationsWindow::setDialpadVisible(bool visible)
         return;
     const QPoint cursor = QCursor::pos();
     const QRect area = Utils::WindowManager::availableGeometryAt(cursor);
-    const QSize size = m_Dialpad->rootObject() ? m_Dialpad->rootObject()->size().toSize() : m_Dialpad->size();
+    const QSize size = m_Dialpad->scene() ? m_Dialpad->rootObject()->size().toSize() : m_Dialpad->size();
     m_Dialpad->resize(size);
     m_Dialpad->move(CommunicationWindowDialpad::placeAt(cursor, size, area));
     m_Dialpad->setAlwaysOnTop(m_AlwaysOnTop);

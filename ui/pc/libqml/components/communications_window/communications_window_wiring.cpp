@@ -410,9 +410,11 @@ void CommunicationsWindow::attachChatPage()
         CHECKED_CONNECT(m_ChatPageBridge, SIGNAL(showProhibitedExtensions()), this,
                         SLOT(showProhibitedExtensionsClicked()));
     }
+    // A chat pane not yet shown has no page: it is attached when its scene is made.
     QQuickItem* pane = m_ChatWidget ? m_ChatWidget->rootObject() : nullptr;
-    auto* page = pane ? pane->findChild<QDeclarativeWebView2*>(QStringLiteral("chatView")) : nullptr;
-    if (page)
+    if (!pane)
+        return;
+    if (auto* page = pane->findChild<QDeclarativeWebView2*>(QStringLiteral("chatView")))
         m_ChatPageBridge->setView(page);
     else
         LOG_ERROR << "The chat pane has no page view";

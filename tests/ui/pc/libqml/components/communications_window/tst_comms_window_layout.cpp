@@ -123,8 +123,9 @@ private slots:
         QCOMPARE(qmlEngines(), 1);
     }
 
-    // The panes, their scenes loaded from the real resources, and the window's own base view
-    // out of sight; whatever the scene writes to the My Room error clears it.
+    // The panes, their scenes loaded from the real resources once the window shows them (a
+    // pane it does not show waits), and the window's own base view out of sight; whatever the
+    // scene writes to the My Room error clears it.
     void panesAreBuiltAndLoaded()
     {
         TestSupport::Environment env;
@@ -134,7 +135,10 @@ private slots:
         for (const char* name : {"CallWidget", "ChatWidget", "Footer", "DetailsPane", "ShareControlsPane",
                                  "VideoHeader", "ChatHeader", "SecurityBar", "WebCollabWidget"}) {
             auto* pane = qobject_cast<QML::View*>(conversation.pane(name));
-            QVERIFY2(pane && pane->rootObject(), name);
+            QVERIFY2(pane, name);
+            QVERIFY2((pane->rootObject() != nullptr) == pane->isVisibleTo(window), name);
+            pane->show();
+            QVERIFY2(pane->rootObject(), name);
             QCOMPARE(pane->rootContext()->contextProperty("rootWindow").value<QObject*>(), static_cast<QObject*>(window));
         }
         QVERIFY(qobject_cast<Widgets::Custom::VideoCall*>(conversation.pane("VideoCallWidget")));
