@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMenu>
+#include <QImage>
 #include <QPixmap>
 
 namespace {
@@ -64,9 +65,11 @@ void Tray::setPreferencesAction(QAction* preferences)
 
 void Tray::updateIcon()
 {
-    QPixmap icon;
-    if (icon.load(IconPath))
-        m_TrayIcon->setIcon(QIcon(icon));
+    // Read past the pixmap cache: an entry there keeps the cache's clean-up timer waking the
+    // idle program for minutes.
+    const QImage icon(IconPath);
+    if (!icon.isNull())
+        m_TrayIcon->setIcon(QIcon(QPixmap::fromImage(icon)));
 }
 
 void Tray::updateToolTip()
