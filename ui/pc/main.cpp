@@ -1,4 +1,5 @@
 #include "application.h"
+#include "Utils/scene_graph_backend.h"
 
 #include "common/constants.h"
 #include "libqml/utils/style.h"
@@ -28,6 +29,10 @@ int main(int argc, char* argv[])
     Q_INIT_RESOURCE(telvarion_ui);
     QLibrary user32;
     declareDpiUnaware(user32);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    Utils::SceneGraphBackend::keepOpenGlDriverOut(arguments);
 
     int exitCode = 0;
     // Scenes read the style until the last window has gone with the application object.

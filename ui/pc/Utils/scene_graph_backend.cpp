@@ -102,6 +102,36 @@ QString SceneGraphBackend::softwareReason(const QString& platform,
     return QString();
 }
 
+bool SceneGraphBackend::drawsInSoftwareFromStart(const QStringList& arguments,
+                                                 const std::function<QByteArray(const char*)>& environment)
+{
+    // Whoever names the platform's OpenGL integration keeps it.
+    if (!environment("QT_XCB_GL_INTEGRATION").isEmpty())
+        return false;
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(ArgumentPrefix)) {
+            const QString value = argument.mid(ArgumentPrefix.size()).toLower();
+            if (value == QLatin1String("software"))
+                return true;
+            if (value == QLatin1String("opengl"))
+                return false;
+        }
+    }
+    QByteArray backend = environment("QT_QUICK_BACKEND");
+    if (backend.isEmpty())
+        backend = environment("QMLSCENE_DEVICE");
+    backend = backend.toLower();
+    return backend == "software" || backend == "softwarecontext";
+}
+
+bool SceneGraphBackend::keepOpenGlDriverOut(const QStringList& arguments)
+{
+    if (!drawsInSoftwareFromStart(arguments, [](const char* name) { return qgetenv(name); }))
+        return false;
+    qputenv("QT_XCB_GL_INTEGRATION", "none");
+    return true;
+}
+
 QString SceneGraphBackend::openGlRenderer()
 {
     QOpenGLContext context;

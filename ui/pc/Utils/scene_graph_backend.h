@@ -41,6 +41,15 @@ public:
     // when only a context can tell.
     static QString softwareReason(const QString& platform, const std::function<QByteArray(const char*)>& environment);
 
+    // Before the application object: when the switch or the environment has the scenes draw
+    // in software, the X platform loads no OpenGL driver (a software rasterizer alone holds
+    // tens of megabytes that nothing would use). Returns whether it was kept out.
+    static bool keepOpenGlDriverOut(const QStringList& arguments);
+    // Whether these arguments and `environment` (which reads a variable) have the scenes draw
+    // in software before any OpenGL could be asked, and leave the platform's OpenGL unnamed.
+    static bool drawsInSoftwareFromStart(const QStringList& arguments,
+                                         const std::function<QByteArray(const char*)>& environment);
+
 private:
     // The renderer of a context made on this display, or empty when none can be made.
     static QString openGlRenderer();

@@ -110,6 +110,8 @@ private slots:
     void sceneGraphBackendChoice();
     void softwareWithoutAskingOpenGl_data();
     void softwareWithoutAskingOpenGl();
+    void openGlDriverKeptOutWhenScenesDrawInSoftware_data();
+    void openGlDriverKeptOutWhenScenesDrawInSoftware();
     void programStartsWithoutOpenGl();
     void sessionOpenedBeforeTheLastClosedReplacesItsObjects();
 };
@@ -312,6 +314,36 @@ void ApplicationRobustnessTest::softwareWithoutAskingOpenGl()
     const auto choice = SceneGraphBackend::decide({}, QByteArray(), renderer, [&reason] { return reason; });
     QCOMPARE(int(choice), int(software ? SceneGraphBackend::Software : SceneGraphBackend::OpenGl));
     QCOMPARE(asked, software ? 0 : 1);
+}
+
+void ApplicationRobustnessTest::openGlDriverKeptOutWhenScenesDrawInSoftware_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("keptOut");
+
+    const QStringList none;
+    const QStringList software{"--scene-graph=Software"};
+    QTest::newRow("nothing said") << none << QByteArray() << QByteArray() << false;
+    QTest::newRow("switch") << software << QByteArray() << QByteArray() << true;
+    QTest::newRow("switch to OpenGL") << QStringList{"--scene-graph=opengl"} << QByteArray("QT_QUICK_BACKEND")
+                                      << QByteArray("software") << false;
+    QTest::newRow("environment") << none << QByteArray("QT_QUICK_BACKEND") << QByteArray("software") << true;
+    QTest::newRow("older environment") << none << QByteArray("QMLSCENE_DEVICE") << QByteArray("softwarecontext") << true;
+    QTest::newRow("other backend") << none << QByteArray("QT_QUICK_BACKEND") << QByteArray("openvg") << false;
+    QTest::newRow("integration named") << software << QByteArray("QT_XCB_GL_INTEGRATION") << QByteArray("xcb_egl")
+                                       << false;
+}
+
+void ApplicationRobustnessTest::openGlDriverKeptOutWhenScenesDrawInSoftware()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    QFETCH(bool, keptOut);
+    const auto environment = [&variable, &value](const char* name) { return name == variable ? value : QByteArray(); };
+    QCOMPARE(SceneGraphBackend::drawsInSoftwareFromStart(arguments, environment), keptOut);
 }
 
 void ApplicationRobustnessTest::programStartsWithoutOpenGl()
