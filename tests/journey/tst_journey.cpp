@@ -1796,6 +1796,8 @@ void JourneyTest::chatsDuringACallAndEndsTheCallFromTheFooter()
     QVERIFY(User::clickInPane(window, "actionButton3"));
     QTRY_VERIFY(window->findChild<QWidget*>("ChatWidget")->isVisible());
     QVERIFY(!window->findChild<QWidget*>("CallWidget")->isVisible());
+    // The chat, made only now, shows the conversation so far.
+    QTRY_VERIFY(chatPageText(window).contains("Thanks Bob"));
     QTRY_COMPARE(window->minimumSize(), QSize(420, 290));
     window->resize(window->minimumSize());
     QTRY_COMPARE(window->width(), 420);
