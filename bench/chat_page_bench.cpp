@@ -15,35 +15,27 @@
 // copy of each message included). "rebuild_ms" is the same page rebuilt once more from the
 // loaded messages. Times are in CPU time of the GUI thread, a busy machine's figures; the
 // wall clock's follow in brackets. The service answers at once (latency 0).
-#include "Utils/window_manager_chat_helper.h"
 #include "libqml/register_qml_types.h"
 #include "libqml/components/communications_window/communications_window.h"
 #include "libqml/items/webview.h"
 #include "libqml/utils/style.h"
 #include "libqml/window/qml_view.h"
 
-#include <Kivo/Configuration/Config.h>
-#include <Kivo/Contacts/Contacts.h>
 #include <Kivo/Controllers/ChatInterface.h>
-#include <Kivo/Controllers/CommsSessionController.h>
 #include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/Models/ChatModel.h>
-#include <Kivo/Sessions/SessionManagerBase.h>
-#include <Kivo/Settings.h>
 #include <Kivo/Simulation/Control.h>
 #include <Kivo/Simulation/Service.h>
 
-#include "generated_account.h"
+#include "bench_conversation.h"
 #include "cpu_clock.h"
 #include "peak_memory.h"
 #include "time_until.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QQuickItem>
 #include <QQuickWidget>
-#include <QTemporaryDir>
 #include <QWebFrame>
 
 #include <cstdio>
@@ -53,8 +45,6 @@ namespace {
 
 constexpr int Appended = 1000;
 constexpr int Sample = 100;
-const QString User = QStringLiteral("bench@large.telvarion.net");
-const QString Password = QStringLiteral("Bench-1234");
 
 // Runs `start`, then the event loop until `done`; the GUI thread's CPU milliseconds, and
 // the wall clock's in `wall`.
@@ -71,33 +61,15 @@ int measure(int messages)
 {
     QML::Style style;
     registerQmlTypes();
-    QTemporaryDir folder;
-    Kivo::Settings::setPath(Kivo::Settings::UserSettings, folder.path());
-    Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
-    service.setLatency(0);
-    const QStringList generated = {"--contacts", "50", "--messages", QString::number(messages)};
-    if (!signInGeneratedAccount(service, generated, folder.filePath("chat.json"), User, Password))
+    BenchConversation chat({"--contacts", "50", "--messages", QString::number(messages)});
+    if (!chat.ready())
         return 1;
-    const QString peer =
-        service.contactRecords().constFirst().properties.value(Kivo::Contacts::Properties::Address).toString();
+    Kivo::Controllers::CommunicationSession* conversation = chat.conversation();
+    const QString& peer = chat.peer();
+    Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
 
-    Kivo::Configuration::Config config("config_bench.xml", Kivo::Configuration::Config::Document());
-    Kivo::Sessions::SessionManagerBase session(User, "Bench", &config, nullptr);
-    session.contactsManager()->attach(service);
-    QObject owner;
-    Utils::WindowManagerChatHelper helper(nullptr);
-    helper.Initialize(session.contactsManager(), &session, nullptr, new Kivo::Models::SmileysPtr(&owner));
-
-    Kivo::Controllers::CommunicationSession* conversation = nullptr;
-    QObject::connect(session.commsSessionController(), &Kivo::Controllers::CommsSessionController::sessionCreated,
-                     [&conversation](Kivo::Controllers::CommunicationSession* created) { conversation = created; });
-    timeUntil([&] { session.commsSessionController()->createChat(QStringList{peer}); },
-              [&conversation] { return conversation && conversation->getChat(); });
-
-    QML::CommunicationsWindow window(&session, conversation, nullptr, false);
-    window.Activate();
-    helper.setupChat(conversation, &window);
-    window.show();
+    const std::unique_ptr<QML::CommunicationsWindow> shown = chat.makeWindow();
+    QML::CommunicationsWindow& window = *shown;
     auto* pane = window.findChild<QQuickWidget*>("ChatWidget");
     auto* page = pane->rootObject()->findChild<QDeclarativeWebView2*>("chatView");
     Kivo::Models::ChatModel* model = conversation->getChat()->getChatModel();

@@ -8,27 +8,16 @@
 // last round minus before the first (freed memory handed back to the system first).
 //
 //     build/bench/windows_bench [WINDOWS=10] [ROUNDS=10]
-#include "Utils/window_manager_chat_helper.h"
-#include "libqml/components/communications_window/communications_window.h"
 #include "libqml/register_qml_types.h"
 #include "libqml/utils/style.h"
 
-#include <Kivo/Configuration/Config.h>
-#include <Kivo/Contacts/Contacts.h>
-#include <Kivo/Controllers/CommsSessionController.h>
-#include <Kivo/Controllers/CommunicationSession.h>
-#include <Kivo/Sessions/SessionManagerBase.h>
-#include <Kivo/Settings.h>
-#include <Kivo/Simulation/Service.h>
-
-#include "generated_account.h"
+#include "bench_conversation.h"
 #include "peak_memory.h"
 #include "time_until.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QQmlEngine>
-#include <QTemporaryDir>
 
 #include <malloc.h>
 
@@ -38,9 +27,6 @@
 #include <vector>
 
 namespace {
-
-const QString User = QStringLiteral("bench@large.telvarion.net");
-const QString Password = QStringLiteral("Bench-1234");
 
 // Lets queued work (deferred deletions, the scenes' first frames) finish.
 void settle(int milliseconds = 100)
@@ -90,35 +76,9 @@ int main(int argc, char** argv)
     const int rounds = std::max(1, QCoreApplication::arguments().value(2, "10").toInt());
     QML::Style style;
     registerQmlTypes();
-    QTemporaryDir folder;
-    Kivo::Settings::setPath(Kivo::Settings::UserSettings, folder.path());
-    Kivo::Simulation::Service& service = Kivo::Simulation::Service::shared();
-    service.setLatency(0);
-    if (!signInGeneratedAccount(service, {"--contacts", "50"}, folder.filePath("windows.json"), User, Password))
+    BenchConversation chat({"--contacts", "50"});
+    if (!chat.ready())
         return 1;
-    const QString peer =
-        service.contactRecords().constFirst().properties.value(Kivo::Contacts::Properties::Address).toString();
-
-    Kivo::Configuration::Config config("config_bench.xml", Kivo::Configuration::Config::Document());
-    Kivo::Sessions::SessionManagerBase session(User, "Bench", &config, nullptr);
-    session.contactsManager()->attach(service);
-    QObject owner;
-    Utils::WindowManagerChatHelper helper(nullptr);
-    helper.Initialize(session.contactsManager(), &session, nullptr, new Kivo::Models::SmileysPtr(&owner));
-
-    Kivo::Controllers::CommunicationSession* conversation = nullptr;
-    QObject::connect(session.commsSessionController(), &Kivo::Controllers::CommsSessionController::sessionCreated,
-                     [&conversation](Kivo::Controllers::CommunicationSession* created) { conversation = created; });
-    timeUntil([&] { session.commsSessionController()->createChat(QStringList{peer}); },
-              [&conversation] { return conversation && conversation->getChat(); });
-
-    const auto build = [&] {
-        auto window = std::make_unique<QML::CommunicationsWindow>(&session, conversation, nullptr, false);
-        window->Activate();
-        helper.setupChat(conversation, window.get());
-        window->show();
-        return window;
-    };
 
     // One window: its build time and what it holds.
     std::vector<double> times;
@@ -130,7 +90,7 @@ int main(int argc, char** argv)
         const int threadsBefore = int(statusKib("Threads"));
         QElapsedTimer clock;
         clock.start();
-        std::unique_ptr<QML::CommunicationsWindow> window = build();
+        std::unique_ptr<QML::CommunicationsWindow> window = chat.makeWindow();
         QCoreApplication::processEvents();
         times.push_back(clock.nsecsElapsed() / 1e6);
         if (i == 5) {
@@ -148,7 +108,7 @@ int main(int argc, char** argv)
     for (int round = 0; round < rounds; ++round) {
         std::vector<std::unique_ptr<QML::CommunicationsWindow>> open;
         for (int i = 0; i < windows; ++i)
-            open.push_back(build());
+            open.push_back(chat.makeWindow());
         settle();
         open.clear();
         afterRounds << QString::number(residentKib() - start);
