@@ -15,9 +15,7 @@ const QString SceneGraphBackend::ArgumentPrefix = QStringLiteral("--scene-graph=
 
 SceneGraphBackend::Choice SceneGraphBackend::choose(const QStringList& arguments)
 {
-    QByteArray environment = qgetenv("QT_QUICK_BACKEND");
-    if (environment.isEmpty())
-        environment = qgetenv("QMLSCENE_DEVICE");
+    const QByteArray environment = namedBackend([](const char* name) { return qgetenv(name); });
     QString renderer;
     QString reason;
     const Choice choice = decide(
@@ -108,20 +106,17 @@ bool SceneGraphBackend::drawsInSoftwareFromStart(const QStringList& arguments,
     // Whoever names the platform's OpenGL integration keeps it.
     if (!environment("QT_XCB_GL_INTEGRATION").isEmpty())
         return false;
-    for (const QString& argument : arguments) {
-        if (argument.startsWith(ArgumentPrefix)) {
-            const QString value = argument.mid(ArgumentPrefix.size()).toLower();
-            if (value == QLatin1String("software"))
-                return true;
-            if (value == QLatin1String("opengl"))
-                return false;
-        }
+    const QByteArray backend = namedBackend(environment).toLower();
+    // Only what is known before any OpenGL could be asked counts: no renderer is looked at.
+    switch (decide(arguments, backend, [] { return QStringLiteral("not asked"); })) {
+    case Software:
+        return true;
+    case LeftToQt:
+        return backend == "software" || backend == "softwarecontext";
+    case OpenGl:
+        break;
     }
-    QByteArray backend = environment("QT_QUICK_BACKEND");
-    if (backend.isEmpty())
-        backend = environment("QMLSCENE_DEVICE");
-    backend = backend.toLower();
-    return backend == "software" || backend == "softwarecontext";
+    return false;
 }
 
 bool SceneGraphBackend::keepOpenGlDriverOut(const QStringList& arguments)
@@ -130,6 +125,12 @@ bool SceneGraphBackend::keepOpenGlDriverOut(const QStringList& arguments)
         return false;
     qputenv("QT_XCB_GL_INTEGRATION", "none");
     return true;
+}
+
+QByteArray SceneGraphBackend::namedBackend(const std::function<QByteArray(const char*)>& environment)
+{
+    const QByteArray backend = environment("QT_QUICK_BACKEND");
+    return backend.isEmpty() ? environment("QMLSCENE_DEVICE") : backend;
 }
 
 QString SceneGraphBackend::openGlRenderer()

@@ -51,6 +51,8 @@ public:
                                          const std::function<QByteArray(const char*)>& environment);
 
 private:
+    // The backend QT_QUICK_BACKEND or QMLSCENE_DEVICE names, read through `environment`.
+    static QByteArray namedBackend(const std::function<QByteArray(const char*)>& environment);
     // The renderer of a context made on this display, or empty when none can be made.
     static QString openGlRenderer();
 };

@@ -525,7 +525,8 @@ void CommunicationsWindow::setDialpadVisible(bool visible)
         return;
     const QPoint cursor = QCursor::pos();
     const QRect area = Utils::WindowManager::availableGeometryAt(cursor);
-    const QSize size = m_Dialpad->scene() ? m_Dialpad->rootObject()->size().toSize() : m_Dialpad->size();
+    const QQuickItem* scene = m_Dialpad->scene();
+    const QSize size = scene ? scene->size().toSize() : m_Dialpad->size();
     m_Dialpad->resize(size);
     m_Dialpad->move(CommunicationWindowDialpad::placeAt(cursor, size, area));
     m_Dialpad->setAlwaysOnTop(m_AlwaysOnTop);
