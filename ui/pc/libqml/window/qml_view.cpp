@@ -4,6 +4,7 @@
 #include "common/logging.h"
 #include "libqml/items/qml_helper.h"
 #include "libqml/utils/style.h"
+#include "libqml/window/software_textures.h"
 #include "libqml/window/style_view.h"
 #include "Utils/string_helper.h"
 
@@ -108,6 +109,7 @@ View::View(QWidget* parent)
     connect(m_IdleOnMoveTimer, &QTimer::timeout, this, &View::idleOnMoveTimeout);
 
     connect(quickWindow(), &QQuickWindow::activeFocusItemChanged, this, &View::followSceneFocus);
+    freeTexturesWithRenderContext(quickWindow());
     // A style that goes before the view (at exit) takes the scene with it: a binding left
     // behind would read the style's colours from null.
     if (m_Style)

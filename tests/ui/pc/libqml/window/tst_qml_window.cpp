@@ -10,6 +10,8 @@
 #include <QQmlEngine>
 #include <QPointer>
 #include <QQuickItem>
+#include <QSGTexture>
+#include <QSGTextureProvider>
 #include <QFontInfo>
 #include <QtTest>
 
@@ -49,6 +51,7 @@ private slots:
     void publishesItselfToTheScene();
     void viewsShareOneEngineButNotWhatTheyPublish();
     void viewsOutlivingTheEngineLoseOnlyTheirScenes();
+    void closedViewsFreeTheTexturesOfTheirImages();
     void mouseActivityEndsIdleness();
     void sceneGoesWithAStyleThatGoesFirst();
     void scenesDrawWithTheStylesFontOrItsMetricTwin();
@@ -275,6 +278,36 @@ void QmlWindowTest::viewsOutlivingTheEngineLoseOnlyTheirScenes()
     QVERIFY(next.loadQML(QStringLiteral("qrc:/controls/TextButton.qml")));
     QVERIFY(next.view()->rootObject());
     QCOMPARE(next.view()->engine(), QML::View::sharedEngine());
+}
+
+void QmlWindowTest::closedViewsFreeTheTexturesOfTheirImages()
+{
+    const QString scene = writeScene(QStringLiteral(
+        "width: 320; height: 240\n"
+        "Image { objectName: \"picture\"; source: \"qrc:/windows/section_open.png\" }"));
+    // The texture a view draws its image with, once the image is on the screen.
+    const auto textureOf = [](QML::Window& window) -> QSGTexture* {
+        auto* image = window.view()->rootObject()->findChild<QQuickItem*>(QStringLiteral("picture"));
+        QSGTextureProvider* provider = image ? image->textureProvider() : nullptr;
+        return provider ? provider->texture() : nullptr;
+    };
+    auto closing = std::make_unique<LimitedWindow>();
+    for (QML::Window* window : {static_cast<QML::Window*>(closing.get()), static_cast<QML::Window*>(m_Window.data())}) {
+        QVERIFY(window->loadQML(scene));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_VERIFY(textureOf(*window));
+    }
+    QPointer<QSGTexture> closingTexture = textureOf(*closing);
+    QPointer<QSGTexture> stayingTexture = textureOf(*m_Window);
+    QVERIFY(closingTexture != stayingTexture);
+
+    // The image itself stays cached for the window still showing it.
+    closing.reset();
+    QVERIFY(closingTexture.isNull());
+    QVERIFY(!stayingTexture.isNull());
+    m_Window->view()->update();
+    QTRY_COMPARE(textureOf(*m_Window), stayingTexture.data());
 }
 
 void QmlWindowTest::mouseActivityEndsIdleness()

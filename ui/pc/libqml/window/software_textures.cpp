@@ -1,0 +1,46 @@
+#include "libqml/window/software_textures.h"
+
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+#include <QSGTexture>
+#include <QtQuick/private/qquickwindow_p.h>
+#include <QtQuick/private/qsgcontext_p.h>
+
+namespace QML {
+
+namespace {
+
+// The texture tables are the render context's own; a member pointer taken through a
+// subclass reads them without one being made.
+struct TextureTables : QSGRenderContext
+{
+    static void freeAll(QSGRenderContext* context)
+    {
+        QHash<QObject*, QSGTexture*>& byImage = context->*(&TextureTables::m_textures);
+        QSet<QSGTexture*>& released = context->*(&TextureTables::m_texturesToDelete);
+        qDeleteAll(byImage);
+        byImage.clear();
+        qDeleteAll(released);
+        released.clear();
+    }
+};
+
+} // namespace
+
+void freeTexturesWithRenderContext(QQuickWindow* window)
+{
+    if (!window || window->rendererInterface()->graphicsApi() != QSGRendererInterface::Software)
+        return;
+    // Only a view's own context: the software loop of top-level windows shares one context
+    // between them, and a window closing there must not free another's textures.
+    QQuickWindowPrivate* scene = QQuickWindowPrivate::get(window);
+    if (!scene->renderControl || !scene->context)
+        return;
+    QSGRenderContext* context = scene->context;
+    // Emitted as the context is taken down, after the scene's nodes are gone and before the
+    // context is deleted; nothing draws with its textures after that.
+    QObject::connect(context, &QSGRenderContext::invalidated, context,
+                     [context] { TextureTables::freeAll(context); }, Qt::DirectConnection);
+}
+
+} // namespace QML
