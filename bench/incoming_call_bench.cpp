@@ -6,7 +6,8 @@
 //   - then, when a second argument BURST is given, BURST incoming calls from the service at
 //     once: the longest stall of the event loop until every call rang or was declined and
 //     two seconds passed, the most threads meanwhile, and how many calls ring.
-// Prints "popup_median_ms=<ms> popup_max_ms=<ms> idle_cpu_percent=<%> idle_timer_events=<n>"
+// Prints "popup_median_ms=<ms> popup_max_ms=<ms> idle_cpu_percent=<%> idle_timer_events=<n>
+// idle_timer_receivers=<classes>" (the classes of the objects the idle timers woke, or "-")
 // and, for a burst, "burst_calls=<n> burst_longest_stall_ms=<ms> burst_ms=<ms> burst_max_threads=<n>
 // burst_ringing=<n> burst_popups=<n>".
 // bench/incoming_call.py runs it from a copy of the program folder on a clean data folder.
@@ -43,7 +44,8 @@ class Watch : public QObject
 public:
     QElapsedTimer sinceCall;
     std::vector<double> popupMs;
-    long timerEvents = 0;
+    // The classes of the objects the timer events went to, in order.
+    QStringList timerReceivers;
     bool counting = false;
     bool waitingForPopup = false;
 
@@ -51,7 +53,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (counting && event->type() == QEvent::Timer)
-            ++timerEvents;
+            timerReceivers << QString::fromLatin1(watched->metaObject()->className());
         if (waitingForPopup && event->type() == QEvent::Show
             && qobject_cast<QML::CommunicationNotification*>(watched)) {
             waitingForPopup = false;
@@ -142,9 +144,12 @@ int main(int argc, char** argv)
     idleLoop.exec();
     watch.counting = false;
     const double cpuPercent = 100.0 * (cpuSeconds() - cpuBefore) / (idle.nsecsElapsed() / 1e9);
-    // The quit timer itself is one of the events counted.
-    std::printf("popup_median_ms=%.1f popup_max_ms=%.1f idle_cpu_percent=%.2f idle_timer_events=%ld\n", median,
-                sorted.back(), cpuPercent, watch.timerEvents - 1);
+    // The quit timer itself is the last event counted.
+    watch.timerReceivers.removeLast();
+    std::printf("popup_median_ms=%.1f popup_max_ms=%.1f idle_cpu_percent=%.2f idle_timer_events=%d "
+                "idle_timer_receivers=%s\n",
+                median, sorted.back(), cpuPercent, int(watch.timerReceivers.size()),
+                watch.timerReceivers.isEmpty() ? "-" : qPrintable(watch.timerReceivers.join(',')));
     std::fflush(stdout);
     if (burst <= 0)
         return 0;

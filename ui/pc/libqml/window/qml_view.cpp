@@ -4,7 +4,7 @@
 #include "common/logging.h"
 #include "libqml/items/qml_helper.h"
 #include "libqml/utils/style.h"
-#include "libqml/window/software_textures.h"
+#include "libqml/window/qt_caches.h"
 #include "libqml/window/style_view.h"
 #include "Utils/string_helper.h"
 
@@ -61,6 +61,7 @@ void collectClosedScenes()
     QTimer::singleShot(0, g_Engine, [] {
         scheduled = nullptr;
         g_Engine->collectGarbage();
+        trimFontCache();
     });
 }
 

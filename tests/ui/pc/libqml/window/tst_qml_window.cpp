@@ -5,6 +5,7 @@
 #include "libqml/window/qml_view.h"
 #include "support/test_environment.h"
 
+#include <QAbstractEventDispatcher>
 #include <QMenu>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -13,6 +14,7 @@
 #include <QSGTexture>
 #include <QSGTextureProvider>
 #include <QFontInfo>
+#include <QtGui/private/qfont_p.h>
 #include <QtTest>
 
 #include <cmath>
@@ -52,6 +54,7 @@ private slots:
     void viewsShareOneEngineButNotWhatTheyPublish();
     void viewsOutlivingTheEngineLoseOnlyTheirScenes();
     void closedViewsFreeTheTexturesOfTheirImages();
+    void closedScenesLeaveNoFontTrimmingBehind();
     void mouseActivityEndsIdleness();
     void sceneGoesWithAStyleThatGoesFirst();
     void scenesDrawWithTheStylesFontOrItsMetricTwin();
@@ -308,6 +311,30 @@ void QmlWindowTest::closedViewsFreeTheTexturesOfTheirImages()
     QVERIFY(!stayingTexture.isNull());
     m_Window->view()->update();
     QTRY_COMPARE(textureOf(*m_Window), stayingTexture.data());
+}
+
+void QmlWindowTest::closedScenesLeaveNoFontTrimmingBehind()
+{
+    // Enough sizes of one font to take Qt's font cache past what it keeps without trimming.
+    const QString scene = writeScene(QStringLiteral(
+        "width: 320; height: 240\n"
+        "Column { Repeater { model: 60; Text { text: \"Aa\"; renderType: Text.NativeRendering; font.pixelSize: 6 + index } } }"));
+    const auto trimmingFonts = [] {
+        const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(QFontCache::instance());
+        return !timers.isEmpty() && timers.first().interval <= 10000;
+    };
+    // From an empty cache, once what earlier cases closed is collected.
+    QCoreApplication::processEvents();
+    QFontCache::instance()->clear();
+    auto window = std::make_unique<LimitedWindow>();
+    QVERIFY(window->loadQML(scene));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QTRY_VERIFY(trimmingFonts());
+
+    // Gone within a turn of the event loop, not in ten-second steps.
+    window.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(!trimmingFonts(), 2000);
 }
 
 void QmlWindowTest::mouseActivityEndsIdleness()

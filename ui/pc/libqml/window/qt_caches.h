@@ -4,11 +4,18 @@ class QQuickWindow;
 
 namespace QML {
 
+// What Qt keeps for the scenes behind the program's back, given back when the scenes go.
+
 // Qt's software scene graph never frees the textures a render context made for images: a
 // view's context keeps one per image it ever drew, and when the view goes the context goes
 // without deleting them. Every closed window would leave its icons behind. Called once per
 // view: the view's textures are then freed when its render context is taken down, as the
 // OpenGL scene graph frees its own.
 void freeTexturesWithRenderContext(QQuickWindow* window);
+
+// After scenes closed: the fonts only they drew with go now. Left to Qt, they go in timed
+// steps over the next half minute, waking an idle program. (Qt itself drops the images only
+// a closed view showed, as its window goes.)
+void trimFontCache();
 
 } // namespace QML

@@ -1,8 +1,11 @@
-#include "libqml/window/software_textures.h"
+#include "libqml/window/qt_caches.h"
 
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QSGTexture>
+#include <QtGui/private/qfont_p.h>
 #include <QtQuick/private/qquickwindow_p.h>
 #include <QtQuick/private/qsgcontext_p.h>
 
@@ -41,6 +44,24 @@ void freeTexturesWithRenderContext(QQuickWindow* window)
     // context is deleted; nothing draws with its textures after that.
     QObject::connect(context, &QSGRenderContext::invalidated, context,
                      [context] { TextureTables::freeAll(context); }, Qt::DirectConnection);
+}
+
+void trimFontCache()
+{
+    // The font cache trims itself every ten seconds while it holds more than it needs, a
+    // step at a time, then every five minutes while what is in use is more than it keeps.
+    // Its steps are taken now; a cache that cannot shrink further keeps its slow timer.
+    constexpr int TrimmingInterval = 10000;
+    constexpr int MostSteps = 16;
+    QFontCache* fonts = QFontCache::instance();
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    for (int step = 0; dispatcher && step < MostSteps; ++step) {
+        const QList<QAbstractEventDispatcher::TimerInfo> timers = dispatcher->registeredTimers(fonts);
+        if (timers.isEmpty() || timers.first().interval > TrimmingInterval)
+            break;
+        QTimerEvent trim(timers.first().timerId);
+        QCoreApplication::sendEvent(fonts, &trim);
+    }
 }
 
 } // namespace QML
