@@ -77,6 +77,7 @@ private slots:
     void keysOrderAsTheLocaleCollates_data();
     void keysOrderAsTheLocaleCollates();
     void typingOnNarrowsAndTakingBackWidens();
+    void sortedRowsMoveAndKeepTheSelection();
     void movedGroupsKeepTheirPlaceInTheSortedList();
     void longListsSortAsTheirRowsCompare();
     void otherContactsFollowTheLanguage();
@@ -325,6 +326,51 @@ void TestContactModels::keysOrderAsTheLocaleCollates()
     QCOMPARE(byKeys, byCollator);
 }
 
+void TestContactModels::sortedRowsMoveAndKeepTheSelection()
+{
+    // The people online: Dan, Fay and Hal. Rows come and go in the middle of the sorted list
+    // and a renamed row moves; the selected row stays selected through all of it.
+    Models::SearchFilter sorted(m_List->getModel(17, true), nullptr);
+    sorted.sort(0);
+    QAbstractItemModelTester tester(&sorted, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(column(sorted), QStringList({"Dan Berg", "Fay Chen", "Hal Young"}));
+    QItemSelectionModel selection(&sorted);
+    selection.setCurrentIndex(sorted.index(2, 0), QItemSelectionModel::ClearAndSelect);
+    const auto selected = [&selection] {
+        const QModelIndexList rows = selection.selectedIndexes();
+        return rows.size() == 1 && rows.constFirst() == selection.currentIndex() ? rows.constFirst().data().toString()
+                                                                                 : QString();
+    };
+
+    Simulation::Control control(*m_Service);
+    QVERIFY(control.injectPresenceChange(3, 2));
+    waitFor([&] { return sorted.rowCount() == 2; });
+    QCOMPARE(column(sorted), QStringList({"Dan Berg", "Hal Young"}));
+    QCOMPARE(selected(), QString("Hal Young"));
+    QVERIFY(control.injectPresenceChange(2, 7));
+    waitFor([&] { return sorted.rowCount() == 3; });
+    QCOMPARE(column(sorted), QStringList({"Dan Berg", "Eve Adams", "Hal Young"}));
+    QCOMPARE(selected(), QString("Hal Young"));
+
+    m_List->getContact(5)->setProperty(Contacts::Properties::DisplayName, "Abe Young");
+    waitFor([&] { return column(sorted).constFirst() == "Abe Young"; });
+    QCOMPARE(column(sorted), QStringList({"Abe Young", "Dan Berg", "Eve Adams"}));
+    QCOMPARE(selected(), QString("Abe Young"));
+    m_List->getContact(1)->setProperty(Contacts::Properties::DisplayName, "Zed Berg");
+    waitFor([&] { return column(sorted).constLast() == "Zed Berg"; });
+    QCOMPARE(column(sorted), QStringList({"Abe Young", "Eve Adams", "Zed Berg"}));
+    QCOMPARE(selected(), QString("Abe Young"));
+
+    // A search that keeps the row keeps it selected; one that hides it drops the selection.
+    selection.setCurrentIndex(sorted.index(2, 0), QItemSelectionModel::ClearAndSelect);
+    sorted.setSearchText("er");
+    QCOMPARE(column(sorted), QStringList({"Zed Berg"}));
+    QCOMPARE(selected(), QString("Zed Berg"));
+    sorted.setSearchText("ad");
+    QCOMPARE(column(sorted), QStringList({"Eve Adams"}));
+    QVERIFY(!selection.hasSelection());
+}
+
 void TestContactModels::typingOnNarrowsAndTakingBackWidens()
 {
     Models::SearchFilter own(m_List->getModel(3, true), nullptr);
@@ -424,7 +470,7 @@ void TestContactModels::longListsSortAsTheirRowsCompare()
 
     // The proxy's rows are its source's rows it keeps, put in order one comparison at a time
     // by name roles, stably.
-    const auto comparedOrder = [](const QSortFilterProxyModel& proxy, Models::Helper::PrimarySortField field) {
+    const auto comparedOrder = [](const QAbstractProxyModel& proxy, Models::Helper::PrimarySortField field) {
         const QAbstractItemModel* source = proxy.sourceModel();
         QVector<int> rows;
         for (int row = 0; row < source->rowCount(); ++row) {
@@ -442,7 +488,7 @@ void TestContactModels::longListsSortAsTheirRowsCompare()
         });
         return rows;
     };
-    const auto sortedOrder = [](const QSortFilterProxyModel& proxy) {
+    const auto sortedOrder = [](const QAbstractProxyModel& proxy) {
         QVector<int> rows;
         for (int row = 0; row < proxy.rowCount(); ++row)
             rows.append(proxy.mapToSource(proxy.index(row, 0)).row());

@@ -370,7 +370,6 @@ void CommunicationsWindow::ActivateCall()
     m_ContactModel = new Kivo::Models::SearchFilter(contacts ? contacts->getModel(CallContactsKind, false) : nullptr,
                                                     this);
     m_ContactModel->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    m_ContactModel->setDynamicSortFilter(true);
     m_ContactModel->sort(0, Qt::AscendingOrder);
     emit contactModelChanged();
 }
