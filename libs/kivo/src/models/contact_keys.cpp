@@ -75,6 +75,11 @@ const ContactKeys& ContactKeys::of(const Contacts::IContact& contact)
     return contact.m_Keys ? *contact.m_Keys : none;
 }
 
+void ContactKeys::prefetch(const Contacts::IContact* contact)
+{
+    __builtin_prefetch(&contact->m_Keys);
+}
+
 void ContactKeys::update(Contacts::IContact& contact)
 {
     // Assigned in place: lists keep the address.
@@ -194,66 +199,163 @@ QVector<int> ContactKeys::ranks(const QVector<const ContactKeys*>& keys, Helper:
         quint64 prefix[3];
         int at;
     };
-    // Byte `digit` of an item's first 16 key bytes, 0 the last of them.
-    const auto byteOf = [](const Item& item, int digit) {
-        return int((item.prefix[digit < 8 ? 1 : 0] >> (8 * (digit % 8))) & 0xff);
-    };
+    const int sort = index(field);
     std::vector<Item> items;
     items.reserve(size_t(keys.size()));
     for (int i = 0; i < keys.size(); ++i) {
         if (const ContactKeys* key = keys.at(i)) {
-            const quint64* prefix = key->m_Sort[index(field)].prefix;
+            const quint64* prefix = key->m_Sort[sort].prefix;
             items.push_back({{prefix[0], prefix[1], prefix[2]}, i});
         }
     }
-    // Placed byte by byte, last byte first, by counting: each pass keeps the order of the
-    // passes before among equal bytes. A byte that all keys share (the high bytes of a
-    // text's code units) moves nothing and is skipped.
-    constexpr int Digits = 16;
-    std::vector<std::array<int, 256>> counts(Digits);
-    for (auto& count : counts)
-        count.fill(0);
-    for (const Item& item : items) {
-        for (int digit = 0; digit < Digits; ++digit)
-            ++counts[size_t(digit)][size_t(byteOf(item, digit))];
-    }
-    std::vector<Item> placed(items.size());
-    for (int digit = 0; digit < Digits && !items.empty(); ++digit) {
-        std::array<int, 256>& count = counts[size_t(digit)];
-        if (size_t(count[size_t(byteOf(items.front(), digit))]) == items.size())
+    const auto lessPrefix = [](const Item& a, const Item& b) {
+        if (a.prefix[0] != b.prefix[0])
+            return a.prefix[0] < b.prefix[0];
+        if (a.prefix[1] != b.prefix[1])
+            return a.prefix[1] < b.prefix[1];
+        return a.prefix[2] < b.prefix[2];
+    };
+    const auto samePrefix = [](const Item& a, const Item& b) {
+        return a.prefix[0] == b.prefix[0] && a.prefix[1] == b.prefix[1] && a.prefix[2] == b.prefix[2];
+    };
+    // Byte `digit` of an item's first 24 key bytes, 0 the first of them.
+    const auto byteOf = [](const Item& item, int digit) {
+        return size_t((item.prefix[digit / 8] >> (56 - 8 * (digit % 8))) & 0xff);
+    };
+    // Placed by the first byte, then each part by the next, by counting: the first pass
+    // spreads the whole list once, and the later ones work on parts small enough to stay in
+    // the cache, so a long list costs no more per key than a short one. Parts of a few keys
+    // are put in order by their 24 bytes; keys alike in all 24 (one name, numbered apart)
+    // are left for their whole keys.
+    constexpr std::ptrdiff_t Compared = 24;
+    constexpr int Digits = 24;
+    struct Part
+    {
+        size_t begin;
+        size_t end;
+        int digit;
+    };
+    std::vector<Item> spare(items.size());
+    std::vector<Part> parts;
+    std::vector<Part> alike;
+    parts.push_back({0, items.size(), 0});
+    while (!parts.empty()) {
+        const Part part = parts.back();
+        parts.pop_back();
+        const auto begin = items.begin() + std::ptrdiff_t(part.begin);
+        const auto end = items.begin() + std::ptrdiff_t(part.end);
+        if (end - begin < 2)
             continue;
-        int start = 0;
-        for (int& bucket : count) {
-            const int size = bucket;
-            bucket = start;
-            start += size;
+        if (part.digit >= Digits) {
+            alike.push_back(part);
+            continue;
         }
-        for (const Item& item : items)
-            placed[size_t(count[size_t(byteOf(item, digit))]++)] = item;
-        items.swap(placed);
+        if (end - begin <= Compared) {
+            std::sort(begin, end, lessPrefix);
+            for (size_t first = part.begin; first < part.end;) {
+                size_t last = first + 1;
+                while (last < part.end && samePrefix(items[first], items[last]))
+                    ++last;
+                if (last - first > 1)
+                    alike.push_back({first, last, Digits});
+                first = last;
+            }
+            continue;
+        }
+        std::array<size_t, 256> count{};
+        for (auto item = begin; item != end; ++item)
+            ++count[byteOf(*item, part.digit)];
+        if (count[byteOf(*begin, part.digit)] == size_t(end - begin)) {
+            parts.push_back({part.begin, part.end, part.digit + 1});
+            continue;
+        }
+        std::array<size_t, 256> next{};
+        size_t start = part.begin;
+        for (size_t byte = 0; byte < 256; ++byte) {
+            next[byte] = start;
+            start += count[byte];
+        }
+        const std::array<size_t, 256> starts = next;
+        for (auto item = begin; item != end; ++item)
+            spare[next[byteOf(*item, part.digit)]++] = *item;
+        std::copy(spare.begin() + std::ptrdiff_t(part.begin), spare.begin() + std::ptrdiff_t(part.end), begin);
+        for (size_t byte = 0; byte < 256; ++byte) {
+            if (count[byte] > 1)
+                parts.push_back({starts[byte], starts[byte] + count[byte], part.digit + 1});
+        }
     }
-    const auto less = [&keys, field](const Item& a, const Item& b) {
-        if (a.prefix[2] != b.prefix[2])
-            return a.prefix[2] < b.prefix[2];
+    // Keys alike in their 24 bytes are compared by the rest of their bytes, a batch at a
+    // time: the batch's keys are fetched into the cache together first, so that a long list,
+    // whose keys lie far apart in memory, waits for them once per batch rather than once per
+    // comparison. Keys alike in all their bytes are compared whole.
+    struct Tail
+    {
+        const char* bytes;
+        int size;
+    };
+    std::vector<Tail> tails(items.size());
+    const auto lessTail = [&keys, &tails, field](const Item& a, const Item& b, size_t ai, size_t bi) {
+        const Tail& x = tails[ai];
+        const Tail& y = tails[bi];
+        const int shared = qMin(x.size, y.size);
+        const int byBytes = shared > Digits ? std::memcmp(x.bytes + Digits, y.bytes + Digits, size_t(shared - Digits)) : 0;
+        if (byBytes != 0)
+            return byBytes < 0;
+        if (x.size != y.size)
+            return x.size < y.size;
         return ContactKeys::less(*keys.at(a.at), *keys.at(b.at), field);
     };
+    std::vector<char> equal(items.size(), 0);
+    std::vector<size_t> order;
+    std::vector<Item> sortedItems;
+    std::vector<Tail> sortedTails;
+    constexpr size_t Batch = 64;
+    for (size_t first = 0; first < alike.size();) {
+        size_t last = first;
+        size_t batched = 0;
+        while (last < alike.size() && (batched < Batch || last == first)) {
+            batched += alike[last].end - alike[last].begin;
+            ++last;
+        }
+        for (size_t part = first; part < last; ++part) {
+            for (size_t i = alike[part].begin; i < alike[part].end; ++i)
+                __builtin_prefetch(&keys.at(items[i].at)->m_Sort[sort].collated);
+        }
+        for (size_t part = first; part < last; ++part) {
+            for (size_t i = alike[part].begin; i < alike[part].end; ++i) {
+                const QByteArray& collated = keys.at(items[i].at)->m_Sort[sort].collated;
+                tails[i] = {collated.constData(), int(collated.size())};
+                __builtin_prefetch(collated.constData() + Digits);
+            }
+        }
+        for (size_t part = first; part < last; ++part) {
+            const size_t begin = alike[part].begin;
+            const size_t end = alike[part].end;
+            // Sorted by position in the part, then the items and tails put in that order.
+            order.resize(end - begin);
+            for (size_t i = 0; i < order.size(); ++i)
+                order[i] = begin + i;
+            std::sort(order.begin(), order.end(),
+                      [&](size_t a, size_t b) { return lessTail(items[a], items[b], a, b); });
+            sortedItems.clear();
+            sortedTails.clear();
+            for (size_t i : order) {
+                sortedItems.push_back(items[i]);
+                sortedTails.push_back(tails[i]);
+            }
+            std::copy(sortedItems.begin(), sortedItems.end(), items.begin() + std::ptrdiff_t(begin));
+            std::copy(sortedTails.begin(), sortedTails.end(), tails.begin() + std::ptrdiff_t(begin));
+            for (size_t i = begin + 1; i < end; ++i)
+                equal[i] = !lessTail(items[i - 1], items[i], i - 1, i);
+        }
+        first = last;
+    }
     QVector<int> ranks(keys.size(), -1);
     int rank = -1;
-    for (size_t begin = 0; begin < items.size();) {
-        size_t end = begin + 1;
-        while (end < items.size() && items[end].prefix[0] == items[begin].prefix[0]
-               && items[end].prefix[1] == items[begin].prefix[1])
-            ++end;
-        // Keys alike in their first 16 bytes (one name, numbered apart): the next bytes
-        // decide, and the whole keys where those are alike too.
-        if (end - begin > 1)
-            std::sort(items.begin() + std::ptrdiff_t(begin), items.begin() + std::ptrdiff_t(end), less);
-        for (size_t i = begin; i < end; ++i) {
-            if (i == begin || less(items[i - 1], items[i]))
-                ++rank;
-            ranks[items[i].at] = rank;
-        }
-        begin = end;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (!equal[i])
+            ++rank;
+        ranks[items[i].at] = rank;
     }
     return ranks;
 }

@@ -174,6 +174,8 @@ KeyedRows::Row ContactListModel::keyedRow(int row) const
     Row keyed;
     if (row >= 0 && row < m_Rows.size())
         keyed.keys = &ContactKeys::of(*m_Rows.at(row));
+    if (row >= 0 && row + RowsAhead < m_Rows.size())
+        ContactKeys::prefetch(m_Rows.at(row + RowsAhead));
     return keyed;
 }
 

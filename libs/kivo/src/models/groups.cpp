@@ -314,8 +314,12 @@ KeyedRows::Row Groups::keyedRow(int row) const
         return keyed;
     keyed.groupOrder = section;
     keyed.isGroup = row == 0;
-    if (row > 0)
-        keyed.keys = &ContactKeys::of(*m_Sections.at(section).members.at(row - 1));
+    if (row > 0) {
+        const QList<IContact*>& members = m_Sections.at(section).members;
+        keyed.keys = &ContactKeys::of(*members.at(row - 1));
+        if (row - 1 + RowsAhead < members.size())
+            ContactKeys::prefetch(members.at(row - 1 + RowsAhead));
+    }
     return keyed;
 }
 

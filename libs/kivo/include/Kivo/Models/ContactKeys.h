@@ -25,6 +25,10 @@ public:
     // whenever its properties change, dropped with it; empty keys for a contact without
     // properties. Lists keep the address for their rows: it stays while the contact lives.
     static const ContactKeys& of(const Contacts::IContact& contact);
+    // Fetches into the cache what of() reads of `contact`, ahead of the call: a list read row
+    // after row (a sort) asks for the contact some rows on, so that a long list, whose
+    // contacts lie far apart in memory, does not wait for each of them in turn.
+    static void prefetch(const Contacts::IContact* contact);
     // The contact's side of of(): its properties changed.
     static void update(Contacts::IContact& contact);
 
@@ -43,7 +47,7 @@ public:
     static QByteArray collationKey(const QString& text, const QLocale& locale);
 
     // The places of `keys` by `field` as less() orders them, equal keys in equal places;
-    // -1 for a null entry. Linear in the number of keys unless many share their first 16
+    // -1 for a null entry. Linear in the number of keys unless many share their first 24
     // bytes: the keys are placed by those bytes, and only keys that share them are compared.
     static QVector<int> ranks(const QVector<const ContactKeys*>& keys, Helper::PrimarySortField field);
 
@@ -90,6 +94,8 @@ public:
     virtual Row keyedRow(int row) const = 0;
 
 protected:
+    // How many rows on a model fetches the contact of while a row is read (ContactKeys::prefetch).
+    static constexpr int RowsAhead = 8;
     ~KeyedRows() = default;
 };
 
