@@ -94,11 +94,23 @@ namespace {
 QByteArray keyOf(const QString& text, UCollator* collator)
 {
     if (!collator) {
-        // Code units, high byte first: their byte order is the order of QString::compare.
-        QByteArray units(text.size() * 2, Qt::Uninitialized);
-        for (int i = 0; i < text.size(); ++i) {
-            units[2 * i] = char(text.at(i).unicode() >> 8);
-            units[2 * i + 1] = char(text.at(i).unicode() & 0xff);
+        // Each code unit as UTF-8 writes a number of its size: the bytes order as the code
+        // units do, and so as QString::compare orders the texts, in a byte for most letters
+        // rather than two, so that the keys' first bytes tell more names apart.
+        QByteArray units;
+        units.reserve(text.size() * 3);
+        for (const QChar c : text) {
+            const ushort unit = c.unicode();
+            if (unit < 0x80) {
+                units += char(unit);
+            } else if (unit < 0x800) {
+                units += char(0xc0 | (unit >> 6));
+                units += char(0x80 | (unit & 0x3f));
+            } else {
+                units += char(0xe0 | (unit >> 12));
+                units += char(0x80 | ((unit >> 6) & 0x3f));
+                units += char(0x80 | (unit & 0x3f));
+            }
         }
         return units;
     }
