@@ -155,6 +155,7 @@ void SearchFilter::setSourceModel(QAbstractItemModel* source)
         disconnect(connection);
     m_SourceConnections.clear();
     forgetMatches();
+    m_Places.clear();
     m_Mapped = false;
     m_ProxyRows.clear();
     m_SourceRows.clear();
@@ -164,7 +165,10 @@ void SearchFilter::setSourceModel(QAbstractItemModel* source)
     if (source) {
         using Model = QAbstractItemModel;
         // What the rows matched is forgotten before new or changed rows are filtered.
-        m_SourceConnections.append(connect(source, &Model::rowsAboutToBeInserted, this, [this] { forgetMatches(); }));
+        m_SourceConnections.append(connect(source, &Model::rowsAboutToBeInserted, this, [this] {
+            forgetMatches();
+            m_Places.clear();
+        }));
         m_SourceConnections.append(connect(source, &Model::rowsInserted, this, &SearchFilter::sourceRowsInserted));
         m_SourceConnections.append(
             connect(source, &Model::rowsAboutToBeRemoved, this, &SearchFilter::sourceRowsAboutToBeRemoved));
@@ -178,6 +182,7 @@ void SearchFilter::setSourceModel(QAbstractItemModel* source)
         m_SourceConnections.append(connect(source, &Model::layoutChanged, this, &SearchFilter::sourceLayoutChanged));
         m_SourceConnections.append(connect(source, &Model::modelAboutToBeReset, this, [this] {
             forgetMatches();
+            m_Places.clear();
             beginResetModel();
         }));
         m_SourceConnections.append(connect(source, &Model::modelReset, this, [this] {
@@ -191,6 +196,7 @@ void SearchFilter::setSourceModel(QAbstractItemModel* source)
         m_SourceConnections.append(connect(source, &QObject::destroyed, this, [this] {
             beginResetModel();
             m_Keyed = nullptr;
+            m_Places.clear();
             m_Mapped = false;
             m_ProxyRows.clear();
             m_SourceRows.clear();
@@ -301,16 +307,21 @@ void SearchFilter::order(std::vector<int>& rows) const
         // Every row's place from one ranking of the names: where all rows shown have one,
         // they are put in order by counting, and no two rows are compared.
         const int sourceRows = sourceModel()->rowCount();
-        std::vector<Row> keyed(static_cast<size_t>(sourceRows));
-        QVector<const ContactKeys*> keys(sourceRows, nullptr);
-        for (int row = 0; row < sourceRows; ++row) {
-            keyed[size_t(row)] = m_Keyed->keyedRow(row);
-            keys[row] = keyed[size_t(row)].keys;
+        if (m_Places.size() != size_t(sourceRows)) {
+            std::vector<Row> keyed(static_cast<size_t>(sourceRows));
+            QVector<const ContactKeys*> keys(sourceRows, nullptr);
+            for (int row = 0; row < sourceRows; ++row) {
+                keyed[size_t(row)] = m_Keyed->keyedRow(row);
+                keys[row] = keyed[size_t(row)].keys;
+            }
+            const QVector<int> ranks = ContactKeys::ranks(keys, m_Field);
+            m_Places.resize(size_t(sourceRows));
+            for (int row = 0; row < sourceRows; ++row)
+                m_Places[size_t(row)] = placeOf(keyed[size_t(row)], ranks.at(row));
         }
-        const QVector<int> ranks = ContactKeys::ranks(keys, m_Field);
         places.resize(rows.size());
         for (size_t i = 0; i < rows.size(); ++i) {
-            places[i] = placeOf(keyed[size_t(rows[i])], ranks.at(rows[i]));
+            places[i] = m_Places[size_t(rows[i])];
             if (places[i] == Unplaced) {
                 places.clear();
                 break;
@@ -470,6 +481,7 @@ void SearchFilter::sourceRowsInserted(const QModelIndex& parent, int first, int 
 void SearchFilter::sourceRowsAboutToBeRemoved(const QModelIndex& parent, int first, int last)
 {
     forgetMatches();
+    m_Places.clear();
     m_RemovalSeen = m_Mapped && !parent.isValid();
     if (!m_RemovalSeen)
         return;
@@ -515,6 +527,7 @@ void SearchFilter::sourceRowsRemoved(const QModelIndex& parent, int first, int l
 void SearchFilter::sourceLayoutAboutToBeChanged()
 {
     forgetMatches();
+    m_Places.clear();
     if (!m_Mapped || m_SourceLayoutChanging)
         return;
     m_SourceLayoutChanging = true;
@@ -542,6 +555,7 @@ void SearchFilter::sourceDataChanged(const QModelIndex& topLeft, const QModelInd
                                      const QVector<int>& roles)
 {
     forgetMatches();
+    m_Places.clear();
     if (!m_Mapped || topLeft.parent().isValid())
         return;
     for (int row = qMax(0, topLeft.row()); row <= bottomRight.row() && size_t(row) < m_SourceRows.size(); ++row)
@@ -602,6 +616,7 @@ void SearchFilter::changePrimarySortField(int field)
     if (wanted == m_Field)
         return;
     m_Field = wanted;
+    m_Places.clear();
     invalidate();
 }
 

@@ -139,6 +139,9 @@ private:
     bool m_RemovalSeen = false;
     QModelIndexList m_LayoutProxies;
     QList<QPersistentModelIndex> m_LayoutSources;
+    // Per source row, its place (placeOf), kept while the source's rows stay as they are: a
+    // keystroke sorts what it finds without ranking the names again. Empty when not known.
+    mutable std::vector<quint64> m_Places;
 
     QString m_Text;
     Helper::PrimarySortField m_Field;
