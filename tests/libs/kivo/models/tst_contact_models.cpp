@@ -78,6 +78,7 @@ private slots:
     void keysOrderAsTheLocaleCollates();
     void typingOnNarrowsAndTakingBackWidens();
     void sortedRowsMoveAndKeepTheSelection();
+    void rowsAddedAndRemovedInBulkKeepTheOrder();
     void movedGroupsKeepTheirPlaceInTheSortedList();
     void longListsSortAsTheirRowsCompare();
     void otherContactsFollowTheLanguage();
@@ -369,6 +370,42 @@ void TestContactModels::sortedRowsMoveAndKeepTheSelection()
     sorted.setSearchText("ad");
     QCOMPARE(column(sorted), QStringList({"Eve Adams"}));
     QVERIFY(!selection.hasSelection());
+}
+
+void TestContactModels::rowsAddedAndRemovedInBulkKeepTheOrder()
+{
+    // Many rows added in one go are sorted in with the others in one new layout; rows removed
+    // in one go leave gaps at many places. A row held across both stays on its name.
+    QStandardItemModel plain;
+    for (const char* name : {"Mia Lund", "Bo Berg", "Zoe Abbott"})
+        plain.appendRow(new QStandardItem(name));
+    Models::SearchFilter sorted(&plain, nullptr);
+    sorted.sort(0);
+    QAbstractItemModelTester tester(&sorted, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const QPersistentModelIndex zoe = sorted.index(2, 0);
+    QCOMPARE(zoe.data().toString(), QString("Zoe Abbott"));
+    const auto byName = [](const QString& a, const QString& b) {
+        using namespace Models::Helper;
+        return lessByName(sortKey(QString(), QString(), a, FirstName), sortKey(QString(), QString(), b, FirstName));
+    };
+    QStringList names = column(plain);
+    QList<QStandardItem*> added;
+    for (int i = 39; i >= 0; --i) {
+        const QString name = QStringLiteral("Ned %1").arg(i);
+        added.append(new QStandardItem(name));
+        names.append(name);
+    }
+    plain.invisibleRootItem()->insertRows(1, added);
+    std::stable_sort(names.begin(), names.end(), byName);
+    QCOMPARE(column(sorted), names);
+    QCOMPARE(zoe.data().toString(), QString("Zoe Abbott"));
+    QCOMPARE(zoe.row(), 42);
+
+    plain.removeRows(2, 30);
+    names = column(plain);
+    std::stable_sort(names.begin(), names.end(), byName);
+    QCOMPARE(column(sorted), names);
+    QCOMPARE(zoe.data().toString(), QString("Zoe Abbott"));
 }
 
 void TestContactModels::typingOnNarrowsAndTakingBackWidens()
