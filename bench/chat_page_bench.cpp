@@ -17,7 +17,7 @@
 // wall clock's follow in brackets. The service answers at once (latency 0).
 #include "libqml/register_qml_types.h"
 #include "libqml/components/communications_window/communications_window.h"
-#include "libqml/items/webview.h"
+#include "web/webview.h"
 #include "libqml/utils/style.h"
 #include "libqml/window/qml_view.h"
 

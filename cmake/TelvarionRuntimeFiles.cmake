@@ -83,7 +83,7 @@ if(TARGET kivo_demo_config)
   add_dependencies(Telvarion kivo_demo_config)
   install(FILES ${TELVARION_PROGRAM_DIR}/config_demo.xml DESTINATION ${TELVARION_INSTALL_DIR})
 endif()
-install(TARGETS Telvarion telvarion_core kivo tesk local_server
+install(TARGETS Telvarion telvarion_core telvarion_web kivo tesk local_server
   RUNTIME DESTINATION ${TELVARION_INSTALL_DIR} LIBRARY DESTINATION ${TELVARION_INSTALL_DIR})
 # The one place the build's version is set; the program reads it through QML::BuildInfo.
 set(TELVARION_BUILD_TAG dev CACHE STRING "Tag after the version numbers, as the About window shows it")

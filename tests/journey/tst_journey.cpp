@@ -29,7 +29,7 @@
 #include "Utils/communications_window_manager.h"
 #include "Providers/menu_action_provider.h"
 #include "libqml/items/viewsharezyn.h"
-#include "libqml/items/webview.h"
+#include "web/webview.h"
 #include "libqml/window/qml_view.h"
 #include "support/application_test.h"
 #include "Models/Chat/message_model.h"

@@ -65,7 +65,6 @@
 #include <QSslSocket>
 #include <QTextStream>
 #include <QUrl>
-#include <QWebSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -371,7 +370,6 @@ bool Application::initialize()
         return false;
     Utils::applyWidgetLook();
     QApplication::setWindowIcon(QIcon(":/app_icon.ico"));
-    QWebSettings::globalSettings()->setAttribute(QWebSettings::PluginsEnabled, true);
     registerQmlTypes();
 
     connect(m_Client, SIGNAL(sessionClosed(Kivo::Sessions::SessionManagerBase&)), this,

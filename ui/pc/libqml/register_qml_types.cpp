@@ -19,7 +19,6 @@
 #include "libqml/items/qml_tool_tip.h"
 #include "libqml/items/viewshare.h"
 #include "libqml/items/voice_mail_video.h"
-#include "libqml/items/webview.h"
 #include "libqml/utils/config_xml.h"
 #include "libqml/utils/qml_clipboard_adapter.h"
 #include "libqml/window/qml_view.h"
@@ -94,7 +93,6 @@ void registerQmlTypes()
     creatable<QML::QFilterComboBoxQmlAdapter>(Torvex, "FilterComboBox");
     creatable<QML::QNumberSelectorComboBoxQmlAdapter>(Torvex, "NumberSelectorComboBox");
     creatable<QML::QCommWinNumberSelectorComboBoxQmlAdapter>(Torvex, "CommWinNumberSelectorComboBox");
-    creatable<QDeclarativeWebView2>(Torvex, "WebView2");
     creatable<CenteredFlow>(Torvex, "CenteredFlow");
     creatable<QmlClipboardAdapter>(Torvex, "QmlClipboardAdapter");
     creatable<QML::ViewShare>(Torvex, "ViewShare");

@@ -7,3 +7,7 @@ foreach(_tv_test tst_combo_box_qml_adapter tst_drag_drop_items tst_video_items t
       LIBS telvarion_testsupport)
   endif()
 endforeach()
+# The web view's tests reach its class: they link its library.
+if(TARGET tst_webview)
+  target_link_libraries(tst_webview PRIVATE telvarion_web)
+endif()

@@ -1,4 +1,5 @@
 #include "qml_test_setup.h"
+#include "libqml/web_module.h"
 #include "support/test_environment.h"
 
 #include <QQmlComponent>
@@ -18,7 +19,7 @@ const Element Elements[] = {
     {"Torvex", "SecurityClassificationMenu"}, {"Torvex", "Menu"}, {"Torvex", "Pixmap"},
     {"Marlowane", "ToolTip"}, {"Marlowane", "Logger"}, {"Torvex", "DropArea"}, {"Torvex", "DragArea"},
     {"Torvex", "ComboBox"}, {"Torvex", "LoginComboBox"}, {"Torvex", "FilterComboBox"},
-    {"Torvex", "NumberSelectorComboBox"}, {"Torvex", "CommWinNumberSelectorComboBox"}, {"Torvex", "WebView2"},
+    {"Torvex", "NumberSelectorComboBox"}, {"Torvex", "CommWinNumberSelectorComboBox"},
     {"Torvex", "CenteredFlow"}, {"Torvex", "QmlClipboardAdapter"}, {"Torvex", "ViewShare"},
     {"Torvex", "ViewShareZyn"}, {"Torvex", "Location"}, {"Torvex", "QXmppLogger"},
     {"Marlowane", "VoiceMailVideo"}, {"Torvex", "CommunicationsWindow"}, {"Torvex", "CommsNotification"},
@@ -52,6 +53,7 @@ private slots:
     void uncreatableElementsFailWithTheirReason_data();
     void uncreatableElementsFailWithTheirReason();
     void ourItemsWinOverQtQuickOnes();
+    void webViewComesWithTheWebModule();
 };
 
 void RegisterQmlTypesTest::initTestCase()
@@ -61,7 +63,7 @@ void RegisterQmlTypesTest::initTestCase()
 
 void RegisterQmlTypesTest::registersEveryElementOnceInItsModule()
 {
-    QCOMPARE(int(sizeof(Elements) / sizeof(Elements[0])), 53);
+    QCOMPARE(int(sizeof(Elements) / sizeof(Elements[0])), 52);
     QHash<QString, int> firstIds;
     for (const Element& element : Elements)
         firstIds.insert(QString::fromLatin1(element.name), qmlTypeId(element.module, 1, 0, element.name));
@@ -122,6 +124,24 @@ void RegisterQmlTypesTest::ourItemsWinOverQtQuickOnes()
     QCOMPARE(root->property("menu").value<QObject*>()->metaObject()->className(), "QML::QmlMenu");
     QCOMPARE(root->property("tip").value<QObject*>()->metaObject()->className(), "QML::QmlToolTip");
     QCOMPARE(root->property("drop").value<QObject*>()->metaObject()->className(), "DeclarativeDropArea");
+}
+
+// The web engine is loaded with the first window that shows a page, not with the program's
+// types: until then the page's type is unknown and no web library is in the process.
+void RegisterQmlTypesTest::webViewComesWithTheWebModule()
+{
+    const auto webEngineLoaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt5WebKit");
+    };
+    registerQmlTypes();
+    QCOMPARE(qmlTypeId("Torvex", 1, 0, "WebView2"), -1);
+    QVERIFY(!webEngineLoaded());
+
+    QVERIFY(Web::module());
+    QVERIFY(qmlTypeId("Torvex", 1, 0, "WebView2") >= 0);
+    QVERIFY(webEngineLoaded());
+    QCOMPARE(Web::module(), Web::module());
 }
 
 QTEST_MAIN(RegisterQmlTypesTest)

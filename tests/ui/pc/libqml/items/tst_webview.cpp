@@ -1,4 +1,5 @@
-#include "libqml/items/webview.h"
+#include "web/webview.h"
+#include "libqml/web_module.h"
 #include "libqml/window/qml_view.h"
 
 #include "../qml_test_setup.h"
@@ -121,6 +122,8 @@ private:
 void WebViewTest::initTestCase()
 {
     QmlTestSetup::prepare();
+    // The scenes here are made without the windows that load the web module first.
+    QVERIFY(Web::module());
 }
 
 void WebViewTest::init()

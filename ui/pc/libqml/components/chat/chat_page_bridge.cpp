@@ -2,12 +2,11 @@
 
 #include "Models/Chat/message_model.h"
 #include "common/logging.h"
-#include "libqml/items/declarative_web_page.h"
-#include "libqml/items/webview.h"
+#include "libqml/web_module.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QWebFrame>
+#include <QQuickItem>
 
 namespace QML {
 
@@ -23,18 +22,22 @@ ChatPageBridge::ChatPageBridge(QObject* parent)
 {
 }
 
-void ChatPageBridge::setView(QDeclarativeWebView2* view)
+void ChatPageBridge::setView(QQuickItem* view)
 {
-    if (m_View)
+    Web::Module* web = Web::module();
+    if (m_View) {
         disconnect(m_View, nullptr, this, nullptr);
+        if (web)
+            web->detach(m_View, this);
+    }
     m_View = view;
-    if (!view)
+    if (!view || !web)
         return;
-    // Lines wrap: the page only ever scrolls down.
-    view->page()->mainFrame()->setScrollBarPolicy(Qt::Horizontal, Qt::ScrollBarAlwaysOff);
-    connect(view->page()->mainFrame(), &QWebFrame::javaScriptWindowObjectCleared, this, &ChatPageBridge::publish);
-    connect(view, &QDeclarativeWebView2::loadFinished, this, &ChatPageBridge::onLoadFinished);
-    publish();
+    if (!web->attach(view, QStringLiteral("qml"), this)) {
+        m_View = nullptr;
+        return;
+    }
+    connect(view, SIGNAL(loadFinished()), this, SLOT(onLoadFinished()));
     loadPage();
 }
 
@@ -54,20 +57,13 @@ void ChatPageBridge::setModel(Models::Chat::MessageModel* model)
     loadPage();
 }
 
-void ChatPageBridge::publish()
-{
-    if (m_View)
-        m_View->page()->mainFrame()->addToJavaScriptWindowObject(QStringLiteral("qml"), this);
-}
-
 void ChatPageBridge::loadPage()
 {
     if (!m_View || !m_Model)
         return;
     // The page is the program's own: the view lets it load, and nothing else.
-    if (auto* page = qobject_cast<QDeclarativeWebPage*>(m_View->page()))
-        page->setRequestedUrl(PageBase);
-    m_View->page()->mainFrame()->setHtml(m_Model->htmlContent(), PageBase);
+    if (Web::Module* web = Web::module())
+        web->setPage(m_View, m_Model->htmlContent(), PageBase);
 }
 
 void ChatPageBridge::onLoadFinished()
@@ -83,7 +79,8 @@ void ChatPageBridge::run(const QString& function, const QVariantList& arguments)
     // Arguments travel as JSON literals, so that no text can end the call.
     const QByteArray list = QJsonDocument(QJsonArray::fromVariantList(arguments)).toJson(QJsonDocument::Compact);
     const QString call = function + QLatin1Char('(') + QString::fromUtf8(list.mid(1, list.size() - 2)) + QLatin1Char(')');
-    m_View->page()->mainFrame()->evaluateJavaScript(call);
+    if (Web::Module* web = Web::module())
+        web->evaluateJavaScript(m_View, call);
 }
 
 void ChatPageBridge::addMessage(const QVariant& html, const QVariant& prepend)

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QVariant>
 
-class QDeclarativeWebView2;
+class QQuickItem;
 
 namespace Models {
 namespace Chat {
@@ -28,7 +28,7 @@ class ChatPageBridge : public QObject
 public:
     explicit ChatPageBridge(QObject* parent = nullptr);
 
-    void setView(QDeclarativeWebView2* view);
+    void setView(QQuickItem* view);
     void setModel(Models::Chat::MessageModel* model);
     Models::Chat::MessageModel* model() const { return m_Model; }
 
@@ -51,13 +51,14 @@ public slots:
     void ftStateChanged(const QVariant& id, const QVariant& html);
     void ftProgressChanged(const QVariant& id, const QVariant& percent, const QVariant& transferred);
 
+private slots:
+    void onLoadFinished();
+
 private:
     void loadPage();
-    void onLoadFinished();
-    void publish();
     void run(const QString& function, const QVariantList& arguments);
 
-    QPointer<QDeclarativeWebView2> m_View;
+    QPointer<QQuickItem> m_View;
     QPointer<Models::Chat::MessageModel> m_Model;
     QString m_LastMessage;
 };

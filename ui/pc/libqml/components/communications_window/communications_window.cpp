@@ -19,6 +19,7 @@
 #include "libqml/components/contactmouseover/contact_mouse_over.h"
 #include "libqml/components/notifications/notifications_widget.h"
 #include "libqml/components/notifications/webcollab_sharing_notification.h"
+#include "libqml/web_module.h"
 #include "libqml/window/qml_view.h"
 
 #include <Kivo/Actions/Provider.h>
@@ -307,6 +308,8 @@ bool CommunicationsWindow::Activate()
     // the share's or the notification bar until it needs them.
     m_Dialpad->setSourceWhenShown(QUrl(QLatin1String(CommunicationWindowDialpad::Scene)));
     m_CallWidget->setSourceWhenShown(paneUrl("AudioCall/CallWidget.qml"));
+    // The chat's page is a web view, whose type the web module brings.
+    Web::module();
     m_ChatWidget->setSourceWhenShown(paneUrl("Chat/ChatWidget.qml"));
     view()->rootContext()->setContextProperty(Constants::ContextProperty::TextFieldActionsHandler,
                                               m_TextFieldActionsHandler);

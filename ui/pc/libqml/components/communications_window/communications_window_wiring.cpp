@@ -13,7 +13,6 @@
 #include "libqml/components/chat/chat_page_bridge.h"
 #include "libqml/components/communications_window/communication_window_dialpad.h"
 #include "libqml/components/notifications/notifications_widget.h"
-#include "libqml/items/webview.h"
 #include "libqml/window/qml_view.h"
 
 #include <Kivo/Contacts/Contacts.h>
@@ -413,7 +412,7 @@ void CommunicationsWindow::attachChatPage()
     QQuickItem* pane = m_ChatWidget ? m_ChatWidget->rootObject() : nullptr;
     if (!pane)
         return;
-    if (auto* page = pane->findChild<QDeclarativeWebView2*>(QStringLiteral("chatView")))
+    if (auto* page = pane->findChild<QQuickItem*>(QStringLiteral("chatView")))
         m_ChatPageBridge->setView(page);
     else
         LOG_ERROR << "The chat pane has no page view";

@@ -33,6 +33,7 @@
 #include "common/logging.h"
 #include "libqml/components/contactmouseover/contact_mouse_over.h"
 #include "libqml/items/focus_helper.h"
+#include "libqml/web_module.h"
 #include "libqml/window/qml_view.h"
 #include "Providers/profile_picture_helper.h"
 #include "Dialogs/file_dialog.h"
@@ -536,6 +537,8 @@ bool MainWindow::activate()
     // Pop-ups and windows open on the screen of the window the user works in.
     Utils::WindowManager::setMainWindow(this);
 
+    // The web buttons' pages are web views, whose type the web module brings.
+    Web::module();
     bool result = loadQML(Scene);
     QObject* root = sceneRoot();
     if (auto* area = root ? root->findChild<QQuickItem*>(QStringLiteral("activeView")) : nullptr) {

@@ -5,7 +5,8 @@
 
 #include "Models/Chat/message_model.h"
 #include "libqml/components/chat/chat_page_bridge.h"
-#include "libqml/items/webview.h"
+#include "libqml/web_module.h"
+#include "web/webview.h"
 #include "libqml/window/qml_view.h"
 
 #include "../../qml_test_setup.h"
@@ -28,6 +29,8 @@ public:
     static void prepare()
     {
         QmlTestSetup::prepare();
+        // The page's scene is made here, not by a window that would load the web module.
+        QVERIFY(Web::module());
         Q_INIT_RESOURCE(chat_page);
     }
 

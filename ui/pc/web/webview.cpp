@@ -1,10 +1,10 @@
-#include "libqml/items/webview.h"
+#include "web/webview.h"
 
 #include "common/constants.h"
 #include "common/logging.h"
-#include "libqml/items/declarative_web_page.h"
-#include "libqml/items/declarative_web_settings.h"
-#include "libqml/items/webview_attached.h"
+#include "web/declarative_web_page.h"
+#include "web/declarative_web_settings.h"
+#include "web/webview_attached.h"
 
 #include <QAction>
 #include <QApplication>

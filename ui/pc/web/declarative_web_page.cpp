@@ -1,7 +1,7 @@
-#include "libqml/items/declarative_web_page.h"
+#include "web/declarative_web_page.h"
 
 #include "common/logging.h"
-#include "libqml/items/webview.h"
+#include "web/webview.h"
 
 #include <QDesktopServices>
 #include <QNetworkRequest>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "libqml/items/declarative_web_settings.h"
-#include "libqml/items/webview_attached.h"
+#include "web/declarative_web_settings.h"
+#include "web/webview_attached.h"
 
 #include <QColor>
 #include <QList>
