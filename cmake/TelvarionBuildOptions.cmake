@@ -30,3 +30,8 @@ if(TELVARION_SANITIZE)
   add_compile_options(${_tv_sanitizers} -fno-omit-frame-pointer)
   add_link_options(${_tv_sanitizers})
 endif()
+
+# Calls between the functions of one of our libraries (and the virtual tables that name
+# them) are bound when the library is linked: the dynamic linker no longer looks each of them
+# up through every library the program loads, about half its symbol look-ups at start-up.
+add_link_options($<$<STREQUAL:$<TARGET_PROPERTY:TYPE>,SHARED_LIBRARY>:LINKER:-Bsymbolic-functions>)
