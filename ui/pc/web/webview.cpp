@@ -2,6 +2,7 @@
 
 #include "common/constants.h"
 #include "common/logging.h"
+#include "common/once_next_turn.h"
 #include "web/declarative_web_page.h"
 #include "web/declarative_web_settings.h"
 #include "web/webview_attached.h"
@@ -38,14 +39,8 @@ void registerWebSettingsType()
 // every conversation window opened and closed seemed to keep megabytes.
 void releaseClosedPages()
 {
-    static bool scheduled = false;
-    if (scheduled || !QCoreApplication::instance())
-        return;
-    scheduled = true;
-    QTimer::singleShot(0, QCoreApplication::instance(), [] {
-        scheduled = false;
-        QWebSettings::clearMemoryCaches();
-    });
+    static OnceNextTurn release([] { QWebSettings::clearMemoryCaches(); });
+    release.request(QCoreApplication::instance());
 }
 
 } // namespace

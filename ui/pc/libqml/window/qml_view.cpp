@@ -2,6 +2,7 @@
 
 #include "common/constants.h"
 #include "common/logging.h"
+#include "common/once_next_turn.h"
 #include "libqml/items/qml_helper.h"
 #include "libqml/utils/style.h"
 #include "libqml/window/qt_caches.h"
@@ -54,15 +55,11 @@ void retranslateOnce()
 // pace, every window opened and closed kept its share of the heap for long.
 void collectClosedScenes()
 {
-    static QPointer<QQmlEngine> scheduled;
-    if (!g_Engine || scheduled == g_Engine)
-        return;
-    scheduled = g_Engine;
-    QTimer::singleShot(0, g_Engine, [] {
-        scheduled = nullptr;
+    static OnceNextTurn collect([] {
         g_Engine->collectGarbage();
         trimFontCache();
     });
+    collect.request(g_Engine);
 }
 
 } // namespace
