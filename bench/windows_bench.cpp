@@ -1,12 +1,12 @@
 // Times and weighs communications windows: a chat's window of a generated account built,
 // shown and drawn, then ROUNDS rounds of opening WINDOWS such windows at once and closing them
 // all. Prints "first_build_ms=... build_ms=... window_kib=... window_threads=... engines=...
-// round_kib=<after round 1>,<after round 2>,... left_kib=..." where build_ms is the median of the
+// round_kib=<after round 1>,<after round 2>,... round_heap_kib=... left_kib=..." where build_ms is the median of the
 // windows built after the first, window_kib and window_threads what one more window holds
 // (resident memory and threads, each window shown), engines the QML engines alive with one
 // window open beside the others the program holds, and left_kib the resident memory after the
 // last round minus before the first (freed memory handed back to the system first), and
-// left_heap_kib the same for what the program's allocations still hold.
+// round_heap_kib and left_heap_kib the same for what the program's allocations still hold.
 //
 //     build/bench/windows_bench [WINDOWS=10] [ROUNDS=10]
 #include "libqml/register_qml_types.h"
@@ -115,6 +115,7 @@ int main(int argc, char** argv)
     const long start = residentKib();
     const long heapStart = liveHeapKib();
     QStringList afterRounds;
+    QStringList heapAfterRounds;
     for (int round = 0; round < rounds; ++round) {
         std::vector<std::unique_ptr<QML::CommunicationsWindow>> open;
         for (int i = 0; i < windows; ++i)
@@ -122,10 +123,11 @@ int main(int argc, char** argv)
         settle();
         open.clear();
         afterRounds << QString::number(residentKib() - start);
+        heapAfterRounds << QString::number(liveHeapKib() - heapStart);
     }
     std::printf("first_build_ms=%.1f build_ms=%.1f window_kib=%ld window_threads=%d engines=%d windows=%d rounds=%d "
-                "round_kib=%s left_kib=%ld left_heap_kib=%ld\n",
+                "round_kib=%s round_heap_kib=%s left_kib=%ld left_heap_kib=%ld\n",
                 times.front(), later[later.size() / 2], windowKib, windowThreads, enginesWithWindow, windows, rounds,
-                qPrintable(afterRounds.join(',')), residentKib() - start, liveHeapKib() - heapStart);
+                qPrintable(afterRounds.join(',')), qPrintable(heapAfterRounds.join(',')), residentKib() - start, liveHeapKib() - heapStart);
     return 0;
 }

@@ -10,10 +10,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QFile>
 #include <QMenu>
 #include <QNetworkAccessManager>
 #include <QPainter>
 #include <QQmlEngine>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWebElement>
 #include <QWebFrame>
@@ -43,6 +45,22 @@ void releaseClosedPages()
     release.request(QCoreApplication::instance());
 }
 
+// With plug-ins on and persistent storage enabled, every new page makes the web engine look
+// for its plug-in list in the cache folder. Where no plug-in was ever found that file does not
+// exist, and each failed look leaks the engine's file object: every conversation window left
+// its share behind. An empty file there is read (as no list) once, removed by the engine, and
+// ends the looking for the rest of the run; a list the engine wrote itself is left alone.
+void settlePluginListLookup()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (folder.isEmpty())
+        return;
+    QFile list(folder + QStringLiteral("/PluginMetadataCache.bin"));
+    // Made only where nothing is, never through a link.
+    if (!list.exists() && !list.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        LOG_WARNING << "Cannot prepare the web engine's plug-in list " << list.fileName() << ": " << list.errorString();
+}
+
 } // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(registerWebSettingsType)
@@ -55,8 +73,10 @@ QDeclarativeWebView2::QDeclarativeWebView2(QQuickItem* parent)
 {
     QWebSettings* global = QWebSettings::globalSettings();
     if (QWebSettings::iconDatabasePath().isEmpty() && global->localStoragePath().isEmpty()
-        && QWebSettings::offlineStoragePath().isEmpty() && QWebSettings::offlineWebApplicationCachePath().isEmpty())
+        && QWebSettings::offlineStoragePath().isEmpty() && QWebSettings::offlineWebApplicationCachePath().isEmpty()) {
         QWebSettings::enablePersistentStorage();
+        settlePluginListLookup();
+    }
 
     setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton);
     setAcceptHoverEvents(true);
