@@ -109,12 +109,23 @@ bool WindowManagerChatHelper::setupChat(Kivo::Controllers::CommunicationSession*
     window->setMessageModel(model);
     window->setSmileys(m_Smileys);
 
-    CHECKED_CONNECT(chat,
-                    SIGNAL(authorizationFailed(const QString&, Kivo::Controllers::ChatError::ChatRoomJoinError)),
-                    this, SLOT(handleAuthFailError(const QString&, Kivo::Controllers::ChatError::ChatRoomJoinError)));
-    CHECKED_CONNECT(chat, SIGNAL(messageSendingFailed()), window, SLOT(messageSendingFailed()));
-    CHECKED_CONNECT(window, SIGNAL(playIncomingMessageSound()), m_MessagePlayer, SLOT(play()));
+    handleAuthorizationOf(chat);
+    connectOnce(chat, SIGNAL(messageSendingFailed()), window, SLOT(messageSendingFailed()));
+    connectOnce(window, SIGNAL(playIncomingMessageSound()), m_MessagePlayer, SLOT(play()));
     return true;
+}
+
+void WindowManagerChatHelper::handleAuthorizationOf(Kivo::Controllers::ChatInterface* chat)
+{
+    connectOnce(chat, SIGNAL(authorizationFailed(const QString&, Kivo::Controllers::ChatError::ChatRoomJoinError)), this,
+                SLOT(handleAuthFailError(const QString&, Kivo::Controllers::ChatError::ChatRoomJoinError)));
+}
+
+void WindowManagerChatHelper::connectOnce(const QObject* sender, const char* signal, const QObject* receiver,
+                                          const char* method)
+{
+    QObject::disconnect(sender, signal, receiver, method);
+    CHECKED_CONNECT(sender, signal, receiver, method);
 }
 
 void WindowManagerChatHelper::showChatNotification(Kivo::Controllers::CommunicationSession* session,
@@ -142,9 +153,7 @@ void WindowManagerChatHelper::showChatNotification(Kivo::Controllers::Communicat
     CHECKED_CONNECT(popup, SIGNAL(chatNotificationIgnored()), session, SLOT(closeChat()));
     CHECKED_CONNECT(window, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)), popup, SLOT(close()));
     CHECKED_CONNECT(chat, SIGNAL(closed(Kivo::Controllers::ChatInterface*, int)), popup, SLOT(close()));
-    CHECKED_CONNECT(chat,
-                    SIGNAL(authorizationFailed(const QString&, Kivo::Controllers::ChatError::ChatRoomJoinError)),
-                    this, SLOT(handleAuthFailError(const QString&, Kivo::Controllers::ChatError::ChatRoomJoinError)));
+    handleAuthorizationOf(chat);
 }
 
 void WindowManagerChatHelper::showGuestNotification(Kivo::Controllers::CommunicationSession* session,

@@ -22,6 +22,7 @@ namespace Contacts {
 class IContact;
 }
 namespace Controllers {
+class ChatInterface;
 class CommunicationSession;
 class XmppChat;
 } // namespace Controllers
@@ -100,6 +101,11 @@ protected slots:
 
 private:
     bool isAlwaysOnTop() const;
+    // Each of these stays one connection however often a window's chat is set up again (a
+    // chat dropped and taken up once more) or its pop-ups shown: a second one opened a second
+    // password dialog for one refusal and played each message's sound twice.
+    void handleAuthorizationOf(Kivo::Controllers::ChatInterface* chat);
+    static void connectOnce(const QObject* sender, const char* signal, const QObject* receiver, const char* method);
     void showCritical(const QString& title, const QString& text);
 
     QHash<QString, Dialogs::ConfigureRoom*> m_RoomConfigDialogs;

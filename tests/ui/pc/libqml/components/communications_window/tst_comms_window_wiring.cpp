@@ -2,13 +2,16 @@
 #include "comms_window_fixture.h"
 #include "Models/Chat/message_model.h"
 #include "libqml/components/chat/chat_page_bridge.h"
+#include "Dialogs/message_window.h"
 #include "Utils/window_manager_chat_helper.h"
+#include "Widgets/Notifications/notification_manager.h"
 #include "libqml/components/call_debug/call_debug_window.h"
 #include "libqml/window/qml_view.h"
 #include "support/shown_windows.h"
 #include "../../scene_items.h"
 
 #include <Kivo/Controllers/ChatInterface.h>
+#include <Kivo/Controllers/CommunicationSession.h>
 #include <Kivo/MediaEngine/CallControllerBase.h>
 #include <Kivo/MediaEngine/IMediaHandlerAudio.h>
 #include <Kivo/Simulation/Control.h>
@@ -137,6 +140,30 @@ private slots:
         QTRY_COMPARE(started.count(), 1);
         QCOMPARE(started.first().at(0).toString(), QString(":/sounds/incoming_message.wav"));
         QCOMPARE(started.first().at(1).toBool(), false);
+    }
+
+    // The chat dropped and taken up again on the same window, its pop-up shown: one message
+    // is heard once, one refusal of the room asks once.
+    void aChatSetUpAgainAlertsAndAsksOnce()
+    {
+        Conversation room(Conversation::Room);
+        QVERIFY(room.isReady());
+        Utils::WindowManagerChatHelper helper(nullptr);
+        QVERIFY(giveChatPage(room, helper));
+        QVERIFY(helper.setupChat(room.session, room.window));
+        NotificationManager notifications;
+        helper.showChatNotification(room.session, &notifications, room.window);
+
+        QSignalSpy started(room.signedIn.session()->callController()->GetMediaHandlerAudio(),
+                           &Kivo::MediaEngine::IMediaHandlerAudio::soundStarted);
+        emit room.window->playIncomingMessageSound();
+        QCOMPARE(started.count(), 1);
+
+        emit room.session->getChat()->authorizationFailed(ConversationFixture::Design,
+                                                          Kivo::Controllers::ChatError::MembersOnly);
+        QTRY_COMPARE(TestSupport::shownWindows<Dialogs::MessageWindow>().size(), 1);
+        QTest::qWait(20);
+        QCOMPARE(TestSupport::shownWindows<Dialogs::MessageWindow>().size(), 1);
     }
 
     void twoDismissalsShowOneBoxNamingTheSecond()
