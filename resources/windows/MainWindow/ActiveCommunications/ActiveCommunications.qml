@@ -37,6 +37,9 @@ Item {
         color: qomxStyle.colors["lightBackground"]
         Image {
             id: chevron
+            // Not kept in Qt's image cache: an icon that follows a state, or a row that
+            // goes, left the old one there, and its expiry woke the idle program later.
+            cache: false
             anchors { left: parent.left; leftMargin: 8; verticalCenter: parent.verticalCenter }
             width: 10
             height: 10
@@ -98,6 +101,7 @@ Item {
                 radius: 14
                 color: model.hasCall ? qomxStyle.colors["activeBackground"] : qomxStyle.colors["mediumDivider"]
                 Image {
+                    cache: false
                     anchors.centerIn: parent
                     width: 16
                     height: 16
@@ -148,6 +152,7 @@ Item {
                     width: 22; height: 22; radius: 11
                     color: hangArea.containsMouse ? "#e0443e" : qomxStyle.colors["declineButton"]
                     Image {
+                        cache: false
                         anchors.centerIn: parent
                         width: 14; height: 14
                         sourceSize { width: 14; height: 14 }
@@ -168,6 +173,7 @@ Item {
                     color: menuHandler.activeCommsMenuVisible && model.selected || moreArea.containsMouse
                            ? qomxStyle.colors["lightDivider"] : "transparent"
                     Image {
+                        cache: false
                         anchors.centerIn: parent
                         width: 12; height: 12
                         sourceSize { width: 12; height: 12 }

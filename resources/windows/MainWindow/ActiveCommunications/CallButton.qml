@@ -21,6 +21,9 @@ Rectangle {
     color: area.containsMouse && usable ? Qt.lighter(baseColor, 1.2) : baseColor
 
     Image {
+        // Not kept in Qt's image cache: an icon that follows a state, or a row that
+        // goes, left the old one there, and its expiry woke the idle program later.
+        cache: false
         anchors.centerIn: parent
         width: 12
         height: 12

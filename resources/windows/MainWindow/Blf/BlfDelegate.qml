@@ -64,6 +64,9 @@ Rectangle {
                     Row {
                         spacing: 4
                         Image {
+                            // Not kept in Qt's image cache: an icon that follows a state, or a row that
+                            // goes, left the old one there, and its expiry woke the idle program later.
+                            cache: false
                             width: 16
                             height: 16
                             fillMode: Image.PreserveAspectCrop
@@ -111,6 +114,7 @@ Rectangle {
     }
 
     Image {
+        cache: false
         id: icon
         anchors { left: parent.left; leftMargin: 6; verticalCenter: parent.verticalCenter }
         width: 16
@@ -144,6 +148,7 @@ Rectangle {
         color: qomxStyle.colors["replyButton"]
 
         Image {
+            cache: false
             anchors.centerIn: parent
             width: 14
             height: 14

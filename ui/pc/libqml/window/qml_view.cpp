@@ -58,6 +58,7 @@ void collectClosedScenes()
     static OnceNextTurn collect([] {
         g_Engine->collectGarbage();
         trimFontCache();
+        dropUnusedImages();
     });
     collect.request(g_Engine);
 }
@@ -67,6 +68,7 @@ void collectClosedScenes()
 QQmlEngine* View::sharedEngine()
 {
     if (!g_Engine) {
+        imageCache();
         g_Engine = new QQmlEngine(QCoreApplication::instance());
         // Where nobody released it before (the program does, after its windows), the engine
         // goes as the application does, before the application's own children.

@@ -5,7 +5,11 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QSGTexture>
+
+#include <utility>
+#include <QtCore/private/qhooks_p.h>
 #include <QtGui/private/qfont_p.h>
+#include <QtQuick/private/qquickpixmapcache_p.h>
 #include <QtQuick/private/qquickwindow_p.h>
 #include <QtQuick/private/qsgcontext_p.h>
 
@@ -28,7 +32,34 @@ struct TextureTables : QSGRenderContext
     }
 };
 
+QObject* g_MadeObject = nullptr;
+
+void noteMadeObject(QObject* object)
+{
+    if (!g_MadeObject)
+        g_MadeObject = object;
+}
+
 } // namespace
+
+QObject* imageCache()
+{
+    // The cache is made on its first use; made here, with a hook on the making of objects in
+    // place, it is known from then on. Nothing else is made meanwhile.
+    static QObject* const cache = [] () -> QObject* {
+        const quintptr previous = qtHookData[QHooks::AddQObject];
+        qtHookData[QHooks::AddQObject] = reinterpret_cast<quintptr>(&noteMadeObject);
+        QQuickPixmap::isCached(QUrl(), QRect(), QSize(), 0, QQuickImageProviderOptions());
+        qtHookData[QHooks::AddQObject] = previous;
+        QObject* made = std::exchange(g_MadeObject, nullptr);
+        if (!made || qstrcmp(made->metaObject()->className(), "QQuickPixmapStore") != 0) {
+            qWarning("Qt's image cache was made before the first scene: closed scenes' images expire at Qt's pace");
+            return nullptr;
+        }
+        return made;
+    }();
+    return cache;
+}
 
 void freeTexturesWithRenderContext(QQuickWindow* window)
 {
@@ -62,6 +93,22 @@ void trimFontCache()
         QTimerEvent trim(timers.first().timerId);
         QCoreApplication::sendEvent(fonts, &trim);
     }
+}
+
+void dropUnusedImages()
+{
+    QQuickPixmap::purgeCache();
+    // Its expiry timer runs on while the cache holds anything unused; with nothing left, one
+    // step of it ends it.
+    QObject* cache = imageCache();
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    if (!cache || !dispatcher)
+        return;
+    const QList<QAbstractEventDispatcher::TimerInfo> timers = dispatcher->registeredTimers(cache);
+    if (timers.isEmpty())
+        return;
+    QTimerEvent expire(timers.first().timerId);
+    QCoreApplication::sendEvent(cache, &expire);
 }
 
 } // namespace QML

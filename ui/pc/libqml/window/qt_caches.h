@@ -1,5 +1,6 @@
 #pragma once
 
+class QObject;
 class QQuickWindow;
 
 namespace QML {
@@ -14,8 +15,15 @@ namespace QML {
 void freeTexturesWithRenderContext(QQuickWindow* window);
 
 // After scenes closed: the fonts only they drew with go now. Left to Qt, they go in timed
-// steps over the next half minute, waking an idle program. (Qt itself drops the images only
-// a closed view showed, as its window goes.)
+// steps over the next half minute, waking an idle program.
 void trimFontCache();
+
+// Qt's cache of the images scenes show, or null where it could not be told apart. Asked
+// first before any scene shows an image (the shared engine's making asks).
+QObject* imageCache();
+
+// After scenes closed: the images no scene shows any more go now. Left to Qt, they stay for
+// half a minute and more, a timed step at a time, and the last step wakes an idle program.
+void dropUnusedImages();
 
 } // namespace QML

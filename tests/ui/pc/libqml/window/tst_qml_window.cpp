@@ -3,6 +3,7 @@
 #include "../qml_test_setup.h"
 #include "../scene_items.h"
 #include "libqml/window/qml_view.h"
+#include "libqml/window/qt_caches.h"
 #include "support/test_environment.h"
 
 #include <QAbstractEventDispatcher>
@@ -15,6 +16,7 @@
 #include <QSGTextureProvider>
 #include <QFontInfo>
 #include <QtGui/private/qfont_p.h>
+#include <QtQuick/private/qquickpixmapcache_p.h>
 #include <QtTest>
 
 #include <cmath>
@@ -55,6 +57,7 @@ private slots:
     void viewsOutlivingTheEngineLoseOnlyTheirScenes();
     void closedViewsFreeTheTexturesOfTheirImages();
     void closedScenesLeaveNoFontTrimmingBehind();
+    void closedScenesLeaveNoImageExpiryBehind();
     void mouseActivityEndsIdleness();
     void sceneGoesWithAStyleThatGoesFirst();
     void scenesDrawWithTheStylesFontOrItsMetricTwin();
@@ -335,6 +338,31 @@ void QmlWindowTest::closedScenesLeaveNoFontTrimmingBehind()
     // Gone within a turn of the event loop, not in ten-second steps.
     window.reset();
     QTRY_VERIFY_WITH_TIMEOUT(!trimmingFonts(), 2000);
+}
+
+void QmlWindowTest::closedScenesLeaveNoImageExpiryBehind()
+{
+    const QString file = m_Env->dataPath() + QStringLiteral("/only_here.png");
+    QImage picture(8, 8, QImage::Format_ARGB32);
+    picture.fill(Qt::darkCyan);
+    QVERIFY(picture.save(file));
+    const QUrl url = QUrl::fromLocalFile(file);
+    const QString scene = writeScene(QStringLiteral("width: 32; height: 32\nImage { source: \"%1\" }").arg(url.toString()));
+    const auto cached = [&url] { return QQuickPixmap::isCached(url, QRect(), QSize(), 0, QQuickImageProviderOptions()); };
+    QObject* images = QML::imageCache();
+    QVERIFY(images);
+    const auto expiring = [images] { return !QAbstractEventDispatcher::instance()->registeredTimers(images).isEmpty(); };
+
+    auto window = std::make_unique<LimitedWindow>();
+    QVERIFY(window->loadQML(scene));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QTRY_VERIFY(cached());
+
+    // Gone with the scene, and nothing left to expire half a minute later.
+    window.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(!cached(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!expiring(), 2000);
 }
 
 void QmlWindowTest::mouseActivityEndsIdleness()
