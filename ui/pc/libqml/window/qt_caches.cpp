@@ -5,13 +5,14 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QSGTexture>
-
-#include <utility>
+#include <QThread>
 #include <QtCore/private/qhooks_p.h>
 #include <QtGui/private/qfont_p.h>
 #include <QtQuick/private/qquickpixmapcache_p.h>
 #include <QtQuick/private/qquickwindow_p.h>
 #include <QtQuick/private/qsgcontext_p.h>
+
+#include <utility>
 
 namespace QML {
 
@@ -34,9 +35,10 @@ struct TextureTables : QSGRenderContext
 
 QObject* g_MadeObject = nullptr;
 
+// Objects other threads make meanwhile are not the cache.
 void noteMadeObject(QObject* object)
 {
-    if (!g_MadeObject)
+    if (!g_MadeObject && QThread::currentThread() == QCoreApplication::instance()->thread())
         g_MadeObject = object;
 }
 
