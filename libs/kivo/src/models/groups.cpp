@@ -5,7 +5,6 @@
 
 #include "contact_rows.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 
 #include <algorithm>
@@ -34,17 +33,7 @@ Groups::Groups(Contacts::Contacts& list, QObject* parent)
     connect(&list, &List::groupsReordered, this, &Groups::reload);
     connect(m_Others, &IGroup::openChanged, this, [this] { groupOpenChanged(m_Others); });
     connect(m_Others, &IGroup::nameChanged, this, [this] { groupNameChanged(m_Others); });
-    // The other contacts' name is ours, not the user's: it follows the program's language.
-    if (QCoreApplication::instance())
-        QCoreApplication::instance()->installEventFilter(this);
     reload();
-}
-
-Groups::~Groups()
-{
-    // Before the other contacts' group goes with the children.
-    if (QCoreApplication::instance())
-        QCoreApplication::instance()->removeEventFilter(this);
 }
 
 void Groups::setFilter(int filter)
@@ -251,11 +240,12 @@ void Groups::groupNameChanged(IGroup* group)
     emit dataChanged(index(firstRow(section)), index(firstRow(section + 1) - 1), {Qt::DisplayRole, Roles::GroupName});
 }
 
-bool Groups::eventFilter(QObject* watched, QEvent* event)
+bool Groups::event(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance())
+    // The other contacts' name is ours, not the user's: it follows the program's language.
+    if (event->type() == QEvent::LanguageChange)
         m_Others->setName(tr("Other Contacts"));
-    return QAbstractListModel::eventFilter(watched, event);
+    return QAbstractListModel::event(event);
 }
 
 int Groups::rowCount(const QModelIndex& parent) const

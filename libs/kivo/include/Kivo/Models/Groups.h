@@ -34,7 +34,6 @@ public:
     };
 
     explicit Groups(Contacts::Contacts& list, QObject* parent = nullptr);
-    ~Groups() override;
 
     int filter() const { return m_Filter; }
     void setFilter(int filter);
@@ -52,7 +51,8 @@ signals:
     void filterChanged();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // A language change (sent by whoever shows the list) renames the other contacts' group.
+    bool event(QEvent* event) override;
 
 private:
     struct Section

@@ -8,6 +8,7 @@
 #include "Providers/config_xml.h"
 #include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
+#include "Utils/qobject_language_change.h"
 #include "Utils/active_comms_drag_drop_handler.h"
 #include "Dialogs/message_window.h"
 #include "Utils/active_selection_handler.h"
@@ -55,6 +56,7 @@
 #include <Kivo/Models/ActiveCommsFilter.h>
 #include <Kivo/Models/ActiveCommsModel.h>
 #include <Kivo/Models/ChatRoomsFilter.h>
+#include <Kivo/Models/Groups.h>
 #include <Kivo/Models/ContactGroupSortProxy.h>
 #include <Kivo/Models/SearchGroups.h>
 #include <Kivo/Models/SelectionHandler.h>
@@ -136,6 +138,8 @@ MainWindow::MainWindow(Kivo::Client* client, Providers::Factory* factory, Provid
             emit addedContactsChanged();
         });
         m_ContactNames = m_Contacts->names();
+        // The list's heading of the contacts in no group is the engine's text in our language.
+        Utils::QObjectLanguageChange::registerObject(m_Contacts->groupsModel());
     }
     // The scene fills and shows the menu callAsExecutiveMenu() returns.
     qRegisterMetaType<QMenu*>();
