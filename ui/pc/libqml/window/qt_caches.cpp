@@ -1,5 +1,7 @@
 #include "libqml/window/qt_caches.h"
 
+#include "common/logging.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QQuickWindow>
@@ -12,6 +14,7 @@
 #include <QtQuick/private/qquickwindow_p.h>
 #include <QtQuick/private/qsgcontext_p.h>
 
+#include <limits>
 #include <utility>
 
 namespace QML {
@@ -42,6 +45,21 @@ void noteMadeObject(QObject* object)
         g_MadeObject = object;
 }
 
+// Takes one step of the first timer Qt's `cache` runs, if that timer comes at most every
+// `longestInterval` ms: the step it would have taken later, now. False when there is none.
+bool stepTimerNow(QObject* cache, int longestInterval)
+{
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    if (!cache || !dispatcher)
+        return false;
+    const QList<QAbstractEventDispatcher::TimerInfo> timers = dispatcher->registeredTimers(cache);
+    if (timers.isEmpty() || timers.first().interval > longestInterval)
+        return false;
+    QTimerEvent step(timers.first().timerId);
+    QCoreApplication::sendEvent(cache, &step);
+    return true;
+}
+
 } // namespace
 
 QObject* imageCache()
@@ -55,7 +73,7 @@ QObject* imageCache()
         qtHookData[QHooks::AddQObject] = previous;
         QObject* made = std::exchange(g_MadeObject, nullptr);
         if (!made || qstrcmp(made->metaObject()->className(), "QQuickPixmapStore") != 0) {
-            qWarning("Qt's image cache was made before the first scene: closed scenes' images expire at Qt's pace");
+            LOG_WARNING << "Qt's image cache was made before the first scene: closed scenes' images expire at Qt's pace";
             return nullptr;
         }
         return made;
@@ -86,15 +104,9 @@ void trimFontCache()
     // Its steps are taken now; a cache that cannot shrink further keeps its slow timer.
     constexpr int TrimmingInterval = 10000;
     constexpr int MostSteps = 16;
-    QFontCache* fonts = QFontCache::instance();
-    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    for (int step = 0; dispatcher && step < MostSteps; ++step) {
-        const QList<QAbstractEventDispatcher::TimerInfo> timers = dispatcher->registeredTimers(fonts);
-        if (timers.isEmpty() || timers.first().interval > TrimmingInterval)
-            break;
-        QTimerEvent trim(timers.first().timerId);
-        QCoreApplication::sendEvent(fonts, &trim);
-    }
+    int steps = 0;
+    while (steps < MostSteps && stepTimerNow(QFontCache::instance(), TrimmingInterval))
+        ++steps;
 }
 
 void dropUnusedImages()
@@ -102,15 +114,7 @@ void dropUnusedImages()
     QQuickPixmap::purgeCache();
     // Its expiry timer runs on while the cache holds anything unused; with nothing left, one
     // step of it ends it.
-    QObject* cache = imageCache();
-    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    if (!cache || !dispatcher)
-        return;
-    const QList<QAbstractEventDispatcher::TimerInfo> timers = dispatcher->registeredTimers(cache);
-    if (timers.isEmpty())
-        return;
-    QTimerEvent expire(timers.first().timerId);
-    QCoreApplication::sendEvent(cache, &expire);
+    stepTimerNow(imageCache(), std::numeric_limits<int>::max());
 }
 
 } // namespace QML

@@ -8,7 +8,6 @@
 #include "Providers/config_xml.h"
 #include "Providers/factory.h"
 #include "Providers/menu_action_provider.h"
-#include "Utils/qobject_language_change.h"
 #include "Utils/active_comms_drag_drop_handler.h"
 #include "Dialogs/message_window.h"
 #include "Utils/active_selection_handler.h"
@@ -19,6 +18,7 @@
 #include "Utils/call_settings_toolbar_helper.h"
 #include "Utils/chat_room_actions.h"
 #include "Utils/window_manager_chat_helper.h"
+#include "Utils/qobject_language_change.h"
 #include "Utils/main_window_services.h"
 #include "Utils/menu_handler.h"
 #include "Utils/myroom_helper.h"
@@ -56,8 +56,8 @@
 #include <Kivo/Models/ActiveCommsFilter.h>
 #include <Kivo/Models/ActiveCommsModel.h>
 #include <Kivo/Models/ChatRoomsFilter.h>
-#include <Kivo/Models/Groups.h>
 #include <Kivo/Models/ContactGroupSortProxy.h>
+#include <Kivo/Models/Groups.h>
 #include <Kivo/Models/SearchGroups.h>
 #include <Kivo/Models/SelectionHandler.h>
 #include <Kivo/Models/Timeline.h>
